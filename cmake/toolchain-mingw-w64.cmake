@@ -1,0 +1,19 @@
+# Cross-compiles Windows binaries with MinGW-w64 (posix threads) and runs them under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(_riz_triple x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${_riz_triple}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${_riz_triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${_riz_triple}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${_riz_triple})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
+
+find_program(RIZ_WINE NAMES wine wine64)
+if(RIZ_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${RIZ_WINE})
+endif()

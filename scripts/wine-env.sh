@@ -1,0 +1,71 @@
+# Sourced by the make targets: a private Wine prefix and, without a display, a private Xvfb.
+#   RIZ_BUILD_ROOT  folder that holds the prefix (default: build)
+# After sourcing: WINEPREFIX, WINEDEBUG, DISPLAY are exported; riz_wine_stop ends what was started.
+
+RIZ_BUILD_ROOT=${RIZ_BUILD_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build}
+mkdir -p "$RIZ_BUILD_ROOT"
+export WINEPREFIX="$(cd "$RIZ_BUILD_ROOT" && pwd)/wineprefix"
+export WINEDEBUG=-all
+export WINEARCH=win64
+# No Mono or Gecko installer dialogs, no crash dialogs.
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
+
+RIZ_XVFB_PID=
+riz_start_xvfb() {
+    [ -n "${DISPLAY:-}" ] && return 0
+    local n
+    for n in $(seq 90 140); do
+        if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            RIZ_XVFB_PID=$!
+            export DISPLAY=":$n"
+            local i
+            for i in $(seq 1 50); do
+                [ -e "/tmp/.X11-unix/X${n}" ] && return 0
+                sleep 0.1
+            done
+            echo "Xvfb did not start on :$n" >&2
+            return 1
+        fi
+    done
+    echo "no free X display" >&2
+    return 1
+}
+
+riz_init_prefix() {
+    if [ ! -f "$WINEPREFIX/.riz-ready" ]; then
+        echo "Creating the Wine prefix in $WINEPREFIX (once)..."
+        wineboot -i >/dev/null 2>&1 || true
+        wineserver -w
+        # Chinese face names resolve to the installed CJK font; no crash debugger.
+        local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' face
+        for face in SimSun NSimSun "宋体" "新宋体" "Microsoft YaHei" "微软雅黑"; do
+            wine reg add "$key" /v "$face" /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1 || true
+        done
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 0 /f \
+            >/dev/null 2>&1 || true
+        wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f \
+            >/dev/null 2>&1 || true
+        wineserver -w
+        touch "$WINEPREFIX/.riz-ready"
+    fi
+}
+
+riz_wine_start() {
+    riz_start_xvfb || return 1
+    riz_init_prefix
+    # A persistent wineserver makes every test process start fast. The warm-up process starts Wine's
+    # long-lived helpers (services, desktop) with their output detached, so they never hold the output
+    # pipe of a test process open.
+    wineserver -p >/dev/null 2>&1 || true
+    wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+riz_wine_stop() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "$RIZ_XVFB_PID" ]; then
+        kill "$RIZ_XVFB_PID" 2>/dev/null || true
+        wait "$RIZ_XVFB_PID" 2>/dev/null || true
+        RIZ_XVFB_PID=
+    fi
+}

@@ -1,0 +1,95 @@
+// The test harness itself: resource counters see leaks, captures read real pixels, the char set is right.
+#include <afx.h>
+
+#include <gtest/gtest.h>
+
+#include "MessagePump.h"
+#include "PixelProbe.h"
+#include "ResourceCounter.h"
+#include "TestWindow.h"
+
+namespace {
+
+// Deliberately leaks n brushes, as a faulty control would.
+void LeakBrushes(int n) {
+    for (int i = 0; i < n; ++i) ::CreateSolidBrush(RGB(i, 0, 0));
+}
+
+}  // namespace
+
+TEST(HarnessResources, GdiCountSeesLeakedAndFreedObjects) {
+    riztest::ResourceSnapshot before;
+    ASSERT_GE(before.gdi, 0);
+    LeakBrushes(5);
+    EXPECT_EQ(before.GdiDelta(), 5);
+
+    HPEN pens[3];
+    for (HPEN& p : pens) p = ::CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    EXPECT_EQ(before.GdiDelta(), 8);
+    for (HPEN p : pens) ::DeleteObject(p);
+    EXPECT_EQ(before.GdiDelta(), 5);
+}
+
+TEST(HarnessResources, StockObjectsAreNotCounted) {
+    riztest::ResourceSnapshot before;
+    ::GetStockObject(WHITE_BRUSH);
+    ::GetStockObject(SYSTEM_FONT);
+    EXPECT_EQ(before.GdiDelta(), 0);
+}
+
+TEST(HarnessResources, WindowCountFollowsCreateAndDestroy) {
+    riztest::ResourceSnapshot before;
+    {
+        riztest::TestWindow w;
+        EXPECT_EQ(before.WindowDelta(), 2);  // frame and host
+        ::CreateWindow(TEXT("BUTTON"), TEXT("x"), WS_CHILD, 0, 0, 10, 10, w.Host(), nullptr, nullptr, nullptr);
+        EXPECT_EQ(before.WindowDelta(), 3);
+    }
+    EXPECT_EQ(before.WindowDelta(), 0);
+}
+
+TEST(HarnessPixels, SurfaceReadsBackWhatWasDrawn) {
+    riztest::Surface s(40, 30, RGB(255, 255, 255));
+    HBRUSH red = ::CreateSolidBrush(RGB(200, 10, 10));
+    RECT rc = {10, 10, 20, 20};
+    ::FillRect(s.Dc(), &rc, red);
+    ::DeleteObject(red);
+    EXPECT_TRUE(riztest::ColorNear(s.Pixel(15, 15), RGB(200, 10, 10), 0));
+    EXPECT_TRUE(riztest::ColorNear(s.Pixel(5, 5), RGB(255, 255, 255), 0));
+    EXPECT_EQ(s.Pixel(-1, 0), CLR_INVALID);
+    EXPECT_EQ(s.CountNear(rc, RGB(200, 10, 10), 0), 100);
+}
+
+TEST(HarnessPixels, ScreenCaptureSeesChildControls) {
+    riztest::TestWindow w(120, 60);
+    HWND hStatic = ::CreateWindow(TEXT("STATIC"), TEXT(""), WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 10, 10, 30, 20,
+                                  w.Host(), nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hStatic);
+    riztest::WindowCapture cap(w.Host());
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);  // the host's class background
+    EXPECT_TRUE(riztest::ColorNear(cap.Pixel(80, 40), face, 0));
+    EXPECT_FALSE(riztest::ColorNear(cap.Pixel(20, 20), face, 32));  // the static's dark rectangle
+    EXPECT_TRUE(riztest::ColorNear(cap.Pixel(9, 9), face, 0));
+}
+
+TEST(HarnessInput, PostedClickReachesHostInOrder) {
+    riztest::TestWindow w;
+    riztest::PostClick(w.Host(), 12, 34);
+    riztest::PumpUntilIdle();
+    EXPECT_EQ(w.CountReceived(WM_LBUTTONDOWN), 1);
+    EXPECT_EQ(w.CountReceived(WM_LBUTTONUP), 1);
+    EXPECT_EQ(w.LastLParam(WM_LBUTTONUP), MAKELPARAM(12, 34));
+}
+
+TEST(HarnessCharset, AnsiBuildRunsOnCodePage936) {
+#ifdef _UNICODE
+    EXPECT_EQ(sizeof(TCHAR), sizeof(wchar_t));
+#else
+    EXPECT_EQ(sizeof(TCHAR), sizeof(char));
+    EXPECT_EQ(::GetACP(), 936u);
+    // "中" is encoded in GBK by the compiler: two bytes, 0xD6 0xD0.
+    const char* zhong = "中";
+    EXPECT_EQ(static_cast<unsigned char>(zhong[0]), 0xD6);
+    EXPECT_EQ(static_cast<unsigned char>(zhong[1]), 0xD0);
+#endif
+}

@@ -1,0 +1,94 @@
+#include "PixelProbe.h"
+
+#include <cstdlib>
+
+namespace riztest {
+
+bool ColorNear(COLORREF a, COLORREF b, int tolerance) {
+    return std::abs(GetRValue(a) - GetRValue(b)) <= tolerance &&
+           std::abs(GetGValue(a) - GetGValue(b)) <= tolerance &&
+           std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
+}
+
+Surface::Surface(int cx, int cy, COLORREF fill) : m_cx(cx > 0 ? cx : 1), m_cy(cy > 0 ? cy : 1) {
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = m_cx;
+    bmi.bmiHeader.biHeight = -m_cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    m_hDC = ::CreateCompatibleDC(nullptr);
+    m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_bits = static_cast<DWORD*>(bits);
+    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
+    RECT rc = {0, 0, m_cx, m_cy};
+    HBRUSH brush = ::CreateSolidBrush(fill);
+    ::FillRect(m_hDC, &rc, brush);
+    ::DeleteObject(brush);
+}
+
+Surface::~Surface() {
+    ::SelectObject(m_hDC, m_hOld);
+    ::DeleteObject(m_hBitmap);
+    ::DeleteDC(m_hDC);
+}
+
+COLORREF Surface::Pixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= m_cx || y >= m_cy || !m_bits) return CLR_INVALID;
+    ::GdiFlush();
+    const DWORD v = m_bits[y * m_cx + x];  // 0x00RRGGBB in memory order B, G, R
+    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+}
+
+int Surface::CountNear(const RECT& rc, COLORREF color, int tolerance) const {
+    int n = 0;
+    for (int y = rc.top < 0 ? 0 : rc.top; y < rc.bottom && y < m_cy; ++y)
+        for (int x = rc.left < 0 ? 0 : rc.left; x < rc.right && x < m_cx; ++x)
+            if (ColorNear(Pixel(x, y), color, tolerance)) ++n;
+    return n;
+}
+
+bool Surface::HasOtherThan(const RECT& rc, COLORREF color, int tolerance) const {
+    for (int y = rc.top < 0 ? 0 : rc.top; y < rc.bottom && y < m_cy; ++y)
+        for (int x = rc.left < 0 ? 0 : rc.left; x < rc.right && x < m_cx; ++x)
+            if (!ColorNear(Pixel(x, y), color, tolerance)) return true;
+    return false;
+}
+
+namespace {
+
+SIZE CaptureSize(HWND hWnd, bool clientOnly) {
+    RECT rc = {};
+    if (clientOnly)
+        ::GetClientRect(hWnd, &rc);
+    else
+        ::GetWindowRect(hWnd, &rc);
+    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+}
+
+}  // namespace
+
+WindowCapture::WindowCapture(HWND hWnd, Mode mode, bool clientOnly)
+    : Surface(CaptureSize(hWnd, clientOnly).cx, CaptureSize(hWnd, clientOnly).cy) {
+    if (!::IsWindow(hWnd)) return;
+    if (mode == Screen) {
+        // Only a window on screen has a window surface to copy from: its top-level window is shown
+        // (not activated) and stays shown, since hiding a window under a display without a window
+        // manager makes the system wait two seconds for it to disappear.
+        HWND hRoot = ::GetAncestor(hWnd, GA_ROOT);
+        if (!::IsWindowVisible(hRoot)) ::SetWindowPos(hRoot, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                                                                     SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        ::RedrawWindow(hRoot, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        HDC hdc = clientOnly ? ::GetDC(hWnd) : ::GetWindowDC(hWnd);
+        ::BitBlt(Dc(), 0, 0, Width(), Height(), hdc, 0, 0, SRCCOPY);
+        ::ReleaseDC(hWnd, hdc);
+        return;
+    }
+    const LPARAM flags = PRF_CLIENT | PRF_ERASEBKGND | PRF_CHILDREN | (clientOnly ? 0 : PRF_NONCLIENT);
+    ::SendMessage(hWnd, clientOnly ? WM_PRINTCLIENT : WM_PRINT, reinterpret_cast<WPARAM>(Dc()), flags);
+}
+
+}  // namespace riztest

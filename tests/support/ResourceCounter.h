@@ -1,0 +1,24 @@
+// Counts live GDI objects and windows of this process, so that tests can catch leaks.
+#pragma once
+
+#include <windows.h>
+
+namespace riztest {
+
+// Live GDI objects (DCs, bitmaps, brushes, pens, fonts, regions...) owned by this process, stock objects
+// excluded. GetGuiResources answers 0 under Wine, so the count reads the process's GDI handle table.
+int CountGdiObjects();
+
+// Windows of this thread: top-level windows and all their descendants.
+int CountThreadWindows();
+
+// A snapshot of both counts; Leaked() compares a later state with it.
+struct ResourceSnapshot {
+    int gdi = CountGdiObjects();
+    int windows = CountThreadWindows();
+
+    int GdiDelta() const { return CountGdiObjects() - gdi; }
+    int WindowDelta() const { return CountThreadWindows() - windows; }
+};
+
+}  // namespace riztest

@@ -1,0 +1,82 @@
+#include "Watchdog.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace riztest {
+
+namespace {
+
+void EndProcess(const char* testName) {
+    std::fprintf(stderr, "\nwatchdog: test %s hung; ending the process\n", testName);
+    std::fflush(stderr);
+    ::TerminateProcess(::GetCurrentProcess(), 3);
+}
+
+std::atomic<Watchdog::ExpiredHandler> g_handler{&EndProcess};
+
+}  // namespace
+
+struct Watchdog::State {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::thread thread;
+    std::chrono::steady_clock::time_point deadline{};
+    bool armed = false;
+    bool quit = false;
+    std::string testName;
+    unsigned seconds;
+};
+
+Watchdog::Watchdog(unsigned seconds) : m_state(new State) {
+    m_state->seconds = seconds;
+    m_state->thread = std::thread([s = m_state] {
+        std::unique_lock<std::mutex> lock(s->mutex);
+        while (!s->quit) {
+            if (!s->armed) {
+                s->wake.wait(lock);
+                continue;
+            }
+            if (s->wake.wait_until(lock, s->deadline) == std::cv_status::timeout && s->armed &&
+                std::chrono::steady_clock::now() >= s->deadline) {
+                s->armed = false;
+                g_handler.load()(s->testName.c_str());
+            }
+        }
+    });
+}
+
+Watchdog::~Watchdog() {
+    {
+        std::lock_guard<std::mutex> lock(m_state->mutex);
+        m_state->quit = true;
+    }
+    m_state->wake.notify_all();
+    m_state->thread.join();
+    delete m_state;
+}
+
+void Watchdog::OnTestStart(const ::testing::TestInfo& info) {
+    std::lock_guard<std::mutex> lock(m_state->mutex);
+    m_state->testName = std::string(info.test_suite_name()) + "." + info.name();
+    m_state->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(m_state->seconds);
+    m_state->armed = true;
+    m_state->wake.notify_all();
+}
+
+void Watchdog::OnTestEnd(const ::testing::TestInfo&) {
+    std::lock_guard<std::mutex> lock(m_state->mutex);
+    m_state->armed = false;
+    m_state->wake.notify_all();
+}
+
+void Watchdog::SetExpiredHandler(ExpiredHandler handler) { g_handler = handler ? handler : &EndProcess; }
+
+}  // namespace riztest
