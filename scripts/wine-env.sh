@@ -32,32 +32,35 @@ riz_start_xvfb() {
     return 1
 }
 
+# Bump when the prefix settings below change: existing prefixes are then set up again.
+RIZ_PREFIX_VERSION=3
+
 riz_init_prefix() {
-    if [ ! -f "$WINEPREFIX/.riz-ready" ]; then
-        echo "Creating the Wine prefix in $WINEPREFIX (once)..."
-        wineboot -i >/dev/null 2>&1 || true
-        wineserver -w
-        # Chinese face names resolve to the installed CJK font; no crash debugger.
-        local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' face
-        for face in SimSun NSimSun "宋体" "新宋体" "Microsoft YaHei" "微软雅黑"; do
-            wine reg add "$key" /v "$face" /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1 || true
-        done
-        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 0 /f \
-            >/dev/null 2>&1 || true
-        wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f \
-            >/dev/null 2>&1 || true
-        wineserver -w
-        touch "$WINEPREFIX/.riz-ready"
-    fi
+    local marker="$WINEPREFIX/.riz-ready"
+    [ "$(cat "$marker" 2>/dev/null)" = "$RIZ_PREFIX_VERSION" ] && return 0
+    echo "Setting up the Wine prefix in $WINEPREFIX (once)..."
+    wineboot -i >/dev/null 2>&1 || true
+    # Chinese face names resolve to the installed CJK font.
+    local key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' face
+    for face in SimSun NSimSun "宋体" "新宋体" "Microsoft YaHei" "微软雅黑"; do
+        wine reg add "$key" /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 || true
+    done
+    # No crash debugger. Unmanaged windows: without a window manager, hiding or destroying a managed
+    # window makes Wine wait two seconds for it to disappear.
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 0 /f >/dev/null 2>&1 || true
+    wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /f >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    echo "$RIZ_PREFIX_VERSION" >"$marker"
 }
 
 riz_wine_start() {
     riz_start_xvfb || return 1
-    riz_init_prefix
-    # A persistent wineserver makes every test process start fast. The warm-up process starts Wine's
-    # long-lived helpers (services, desktop) with their output detached, so they never hold the output
-    # pipe of a test process open.
+    # A persistent wineserver, started before any Wine process, makes every test process start fast.
+    mkdir -p "$WINEPREFIX"
     wineserver -p >/dev/null 2>&1 || true
+    riz_init_prefix
+    # The warm-up process starts Wine's long-lived helpers (services, desktop) with their output
+    # detached, so that they never hold the output pipe of a test process open.
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 

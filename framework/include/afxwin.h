@@ -6,3 +6,8 @@
 #include <shellapi.h>
 #include "afxgdi_.h"
 #include "afxwnd_.h"
+
+// Starts the framework for a program without an application object (a console host, a test): keeps the
+// instance handles and registers the common control classes. Returns FALSE when the start fails.
+AFX_CORE_API BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
+                                    int nCmdShow);

@@ -12,7 +12,8 @@ namespace {
 
 // Deliberately leaks n brushes, as a faulty control would.
 void LeakBrushes(int n) {
-    for (int i = 0; i < n; ++i) ::CreateSolidBrush(RGB(i, 0, 0));
+    for (int i = 0; i < n; ++i)
+        ::CreateSolidBrush(RGB(i, 0, 0));
 }
 
 }  // namespace
@@ -24,9 +25,11 @@ TEST(HarnessResources, GdiCountSeesLeakedAndFreedObjects) {
     EXPECT_EQ(before.GdiDelta(), 5);
 
     HPEN pens[3];
-    for (HPEN& p : pens) p = ::CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    for (HPEN& p : pens)
+        p = ::CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
     EXPECT_EQ(before.GdiDelta(), 8);
-    for (HPEN p : pens) ::DeleteObject(p);
+    for (HPEN p : pens)
+        ::DeleteObject(p);
     EXPECT_EQ(before.GdiDelta(), 5);
 }
 
@@ -42,7 +45,8 @@ TEST(HarnessResources, WindowCountFollowsCreateAndDestroy) {
     {
         riztest::TestWindow w;
         EXPECT_EQ(before.WindowDelta(), 2);  // frame and host
-        ::CreateWindow(TEXT("BUTTON"), TEXT("x"), WS_CHILD, 0, 0, 10, 10, w.Host(), nullptr, nullptr, nullptr);
+        ::CreateWindow(TEXT("BUTTON"), TEXT("x"), WS_CHILD, 0, 0, 10, 10, w.Host(), nullptr, nullptr,
+                       nullptr);
         EXPECT_EQ(before.WindowDelta(), 3);
     }
     EXPECT_EQ(before.WindowDelta(), 0);
@@ -62,8 +66,8 @@ TEST(HarnessPixels, SurfaceReadsBackWhatWasDrawn) {
 
 TEST(HarnessPixels, ScreenCaptureSeesChildControls) {
     riztest::TestWindow w(120, 60);
-    HWND hStatic = ::CreateWindow(TEXT("STATIC"), TEXT(""), WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 10, 10, 30, 20,
-                                  w.Host(), nullptr, nullptr, nullptr);
+    HWND hStatic = ::CreateWindow(TEXT("STATIC"), TEXT(""), WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 10, 10, 30,
+                                  20, w.Host(), nullptr, nullptr, nullptr);
     ASSERT_TRUE(hStatic);
     riztest::WindowCapture cap(w.Host());
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);  // the host's class background

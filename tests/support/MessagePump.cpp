@@ -31,7 +31,8 @@ void PostKey(HWND hWnd, UINT vk) {
 }
 
 void PostChars(HWND hWnd, const TCHAR* text) {
-    for (; text && *text; ++text) ::PostMessage(hWnd, WM_CHAR, static_cast<WPARAM>(*text), 1);
+    for (; text && *text; ++text)
+        ::PostMessage(hWnd, WM_CHAR, static_cast<WPARAM>(*text), 1);
 }
 
 }  // namespace riztest

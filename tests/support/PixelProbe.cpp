@@ -78,8 +78,9 @@ WindowCapture::WindowCapture(HWND hWnd, Mode mode, bool clientOnly)
         // (not activated) and stays shown, since hiding a window under a display without a window
         // manager makes the system wait two seconds for it to disappear.
         HWND hRoot = ::GetAncestor(hWnd, GA_ROOT);
-        if (!::IsWindowVisible(hRoot)) ::SetWindowPos(hRoot, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
-                                                                     SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        if (!::IsWindowVisible(hRoot))
+            ::SetWindowPos(hRoot, nullptr, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         ::RedrawWindow(hRoot, nullptr, nullptr,
                        RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
         HDC hdc = clientOnly ? ::GetDC(hWnd) : ::GetWindowDC(hWnd);

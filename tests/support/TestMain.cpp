@@ -20,12 +20,14 @@ LONG WINAPI ReportCrash(EXCEPTION_POINTERS* info) {
 // GDI and USER create some objects lazily at their first use (stock objects, the display DC, the
 // thread's IME window); doing that once here keeps those out of the tests' leak counts.
 void WarmUpGui() {
-    for (int i = WHITE_BRUSH; i <= DC_PEN; ++i) ::GetStockObject(i);
+    for (int i = WHITE_BRUSH; i <= DC_PEN; ++i)
+        ::GetStockObject(i);
     HDC screen = ::GetDC(nullptr);
     HDC mem = ::CreateCompatibleDC(screen);
     ::DeleteDC(mem);
     ::ReleaseDC(nullptr, screen);
-    HWND probe = ::CreateWindow(TEXT("STATIC"), TEXT(""), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    HWND probe =
+        ::CreateWindow(TEXT("STATIC"), TEXT(""), WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     ::DestroyWindow(probe);
 }
 

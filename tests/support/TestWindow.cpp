@@ -50,7 +50,8 @@ LRESULT CALLBACK TestWindow::HostProc(HWND hWnd, UINT message, WPARAM wParam, LP
     auto* self = reinterpret_cast<TestWindow*>(::GetWindowLongPtr(hWnd, GWLP_USERDATA));
     if (self) {
         Record* rec = const_cast<Record*>(self->Find(message));
-        if (!rec && self->m_nRecords < static_cast<int>(sizeof(self->m_records) / sizeof(self->m_records[0]))) {
+        if (!rec &&
+            self->m_nRecords < static_cast<int>(sizeof(self->m_records) / sizeof(self->m_records[0]))) {
             rec = &self->m_records[self->m_nRecords++];
             rec->message = message;
         }
@@ -84,6 +85,8 @@ LPARAM TestWindow::LastLParam(UINT message) const {
     return rec ? rec->lParam : 0;
 }
 
-void TestWindow::ResetReceived() { m_nRecords = 0; }
+void TestWindow::ResetReceived() {
+    m_nRecords = 0;
+}
 
 }  // namespace riztest

@@ -77,6 +77,8 @@ void Watchdog::OnTestEnd(const ::testing::TestInfo&) {
     m_state->wake.notify_all();
 }
 
-void Watchdog::SetExpiredHandler(ExpiredHandler handler) { g_handler = handler ? handler : &EndProcess; }
+void Watchdog::SetExpiredHandler(ExpiredHandler handler) {
+    g_handler = handler ? handler : &EndProcess;
+}
 
 }  // namespace riztest

@@ -1,0 +1,49 @@
+// One page of the gallery: a family of controls shown with realistic content in every state.
+#pragma once
+
+#include <afxwin.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CGalleryPage {
+public:
+    virtual ~CGalleryPage() = default;
+
+    // Short name, also the screenshot's file name ("framework" gives framework.png).
+    virtual LPCTSTR GetName() const = 0;
+    // Title shown in the gallery's page list.
+    virtual LPCTSTR GetTitle() const = 0;
+    // Creates the page window as a child of hParent filling rc; FALSE when the page cannot be shown.
+    virtual BOOL Create(HWND hParent, const RECT& rc) = 0;
+    virtual HWND GetSafeHwnd() const = 0;
+};
+
+// A page that paints itself: derived pages draw their content in Paint.
+class CGalleryPaintPage : public CGalleryPage {
+public:
+    ~CGalleryPaintPage() override;
+    BOOL Create(HWND hParent, const RECT& rc) override;
+    HWND GetSafeHwnd() const override { return m_hWnd; }
+
+protected:
+    virtual void Paint(CDC* pDC, const CRect& rcClient) = 0;
+
+private:
+    static LRESULT CALLBACK WndProc(HWND, UINT, WPARAM, LPARAM);
+    HWND m_hWnd = nullptr;
+};
+
+// The pages, in the order the gallery lists them; pages add themselves with REGISTER_GALLERY_PAGE.
+using GalleryPageFactory = std::function<std::unique_ptr<CGalleryPage>()>;
+std::vector<GalleryPageFactory>& GalleryPageFactories();
+
+struct CGalleryPageRegistrar {
+    explicit CGalleryPageRegistrar(GalleryPageFactory factory) {
+        GalleryPageFactories().push_back(std::move(factory));
+    }
+};
+
+#define REGISTER_GALLERY_PAGE(class_name)                                                                    \
+    static const CGalleryPageRegistrar _register_##class_name([] { return std::make_unique<class_name>(); })

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs every test of the given build folders under Wine (one Xvfb and one wineserver for all of them).
+# Exits non-zero when any test fails.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-env.sh"
+riz_wine_start || exit 1
+trap riz_wine_stop EXIT
+
+rc=0
+for build in "$@"; do
+    echo "== tests in $build"
+    (cd "$build" && ctest --output-on-failure -j "$(nproc)") || rc=1
+done
+[ $rc -eq 0 ] && echo "all tests passed" || echo "some tests FAILED"
+exit $rc

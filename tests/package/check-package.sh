@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# check-package.sh BUILD_DIR HOST_SOURCE_DIR
+# Installs the build into a temporary prefix, builds the host against it and runs it twice: with only the
+# package's bin/ on WINEPATH, and with the DLLs the config names copied beside the program.
+set -euo pipefail
+build=$1
+host=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+cmake -S "$host" -B "$work/host" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$prefix/share/RIZuruzezu/toolchain-mingw-w64.cmake" \
+    -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$work/host" >/dev/null
+
+echo "-- run with WINEPATH=<prefix>/bin"
+out=$(WINEPATH="$(winepath -w "$prefix/bin")" wine "$work/host/host.exe")
+echo "$out"
+grep -q '^host: ok$' <<<"$out"
+
+echo "-- run with the runtime DLLs copied beside the program"
+mkdir -p "$work/copy"
+cp "$work/host/host.exe" "$work/copy/"
+grep -q 'RIZAfx.dll' "$work/host/runtime-dlls.txt"
+while read -r dll; do [ -n "$dll" ] && cp "$dll" "$work/copy/"; done <"$work/host/runtime-dlls.txt"
+# The MinGW runtime the DLLs need ships in the package's bin/ as well.
+cp "$prefix"/bin/lib*.dll "$work/copy/"
+out=$(wine "$work/copy/host.exe")
+grep -q '^host: ok$' <<<"$out"
+echo "package ok"
