@@ -12,8 +12,10 @@ all: build
 deps:
 	@scripts/install-deps.sh
 
-$(BUILD)/unicode/build.ninja $(BUILD)/ansi/build.ninja: CMakeLists.txt | deps
+$(BUILD)/unicode/build.ninja: | deps
 	cmake -S . -B $(BUILD)/unicode -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAIN) -DRIZ_CHARSET=UNICODE
+
+$(BUILD)/ansi/build.ninja: | deps
 	cmake -S . -B $(BUILD)/ansi -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAIN) -DRIZ_CHARSET=MBCS
 
 build-unicode: deps $(BUILD)/unicode/build.ninja

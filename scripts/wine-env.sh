@@ -64,6 +64,16 @@ riz_wine_start() {
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
+# The ANSI build's programs run with code page 936: Wine takes the ANSI code page from the locale.
+riz_charset_env() {
+    if grep -q '^RIZ_CHARSET:STRING=MBCS' "$1/CMakeCache.txt" 2>/dev/null; then
+        export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+    else
+        unset LC_ALL
+        export LANG=C.UTF-8
+    fi
+}
+
 riz_wine_stop() {
     wineserver -k >/dev/null 2>&1 || true
     if [ -n "$RIZ_XVFB_PID" ]; then

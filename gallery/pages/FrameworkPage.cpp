@@ -102,7 +102,7 @@ void CFrameworkPage::Paint(CDC* pDC, const CRect& rcClient) {
     pDC->SetTextColor(RGB(30, 30, 30));
     pDC->TextOut(20, 420, strProgress);
     CString strPrice;
-    strPrice.Format(_T("Word book pack: $%.2f   单词包：¥%.2f"), 4.99, 29.0);
+    strPrice.Format(_T("Word book pack: $%.2f   单词包：￥%.2f"), 4.99, 29.0);
     pDC->TextOut(20, 445, strPrice);
     pDC->SelectObject(pOldFont);
 }

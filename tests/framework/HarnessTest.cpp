@@ -7,6 +7,7 @@
 #include "PixelProbe.h"
 #include "ResourceCounter.h"
 #include "TestWindow.h"
+#include "Watchdog.h"
 
 namespace {
 
@@ -96,4 +97,64 @@ TEST(HarnessCharset, AnsiBuildRunsOnCodePage936) {
     EXPECT_EQ(static_cast<unsigned char>(zhong[0]), 0xD6);
     EXPECT_EQ(static_cast<unsigned char>(zhong[1]), 0xD0);
 #endif
+}
+
+namespace {
+
+const char* g_expiredTest = nullptr;
+
+void RecordExpired(const char* testName) {
+    g_expiredTest = testName;
+}
+
+// A capture loop of the kind controls run while a button is held: it ends at the button release.
+int RunPressLoop(HWND hWnd) {
+    ::SetCapture(hWnd);
+    int moves = 0;
+    MSG msg;
+    while (::GetMessage(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_MOUSEMOVE) ++moves;
+        if (msg.message == WM_LBUTTONUP) break;
+        ::DispatchMessage(&msg);
+    }
+    ::ReleaseCapture();
+    return moves;
+}
+
+}  // namespace
+
+TEST(HarnessWatchdog, ReportsATestThatRunsTooLong) {
+    riztest::Watchdog::SetExpiredHandler(&RecordExpired);
+    {
+        riztest::Watchdog watchdog(1);
+        watchdog.OnTestStart(*::testing::UnitTest::GetInstance()->current_test_info());
+        for (int i = 0; i < 40 && !g_expiredTest; ++i)
+            ::Sleep(50);
+        watchdog.OnTestEnd(*::testing::UnitTest::GetInstance()->current_test_info());
+    }
+    riztest::Watchdog::SetExpiredHandler(nullptr);
+    ASSERT_NE(g_expiredTest, nullptr);
+    EXPECT_STREQ(g_expiredTest, "HarnessWatchdog.ReportsATestThatRunsTooLong");
+}
+
+TEST(HarnessWatchdog, StaysQuietWhenTheTestEndsInTime) {
+    g_expiredTest = nullptr;
+    riztest::Watchdog::SetExpiredHandler(&RecordExpired);
+    {
+        riztest::Watchdog watchdog(1);
+        watchdog.OnTestStart(*::testing::UnitTest::GetInstance()->current_test_info());
+        watchdog.OnTestEnd(*::testing::UnitTest::GetInstance()->current_test_info());
+        ::Sleep(1300);
+    }
+    riztest::Watchdog::SetExpiredHandler(nullptr);
+    EXPECT_EQ(g_expiredTest, nullptr);
+}
+
+TEST(HarnessInput, ModalLoopConsumesInputPostedBeforeItStarts) {
+    riztest::TestWindow w;
+    riztest::PostMouse(w.Host(), WM_MOUSEMOVE, 5, 5, MK_LBUTTON);
+    riztest::PostMouse(w.Host(), WM_MOUSEMOVE, 9, 5, MK_LBUTTON);
+    riztest::PostMouse(w.Host(), WM_LBUTTONUP, 9, 5);
+    EXPECT_EQ(RunPressLoop(w.Host()), 2);
+    EXPECT_EQ(::GetCapture(), nullptr);
 }

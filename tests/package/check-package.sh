@@ -16,7 +16,7 @@ cmake -S "$host" -B "$work/host" -G Ninja \
 cmake --build "$work/host" >/dev/null
 
 echo "-- run with WINEPATH=<prefix>/bin"
-out=$(WINEPATH="$(winepath -w "$prefix/bin")" wine "$work/host/host.exe")
+out=$(WINEPATH="$(winepath -w "$prefix/bin")" wine "$work/host/host.exe" | tr -d "\r")
 echo "$out"
 grep -q '^host: ok$' <<<"$out"
 
@@ -27,6 +27,6 @@ grep -q 'RIZAfx.dll' "$work/host/runtime-dlls.txt"
 while read -r dll; do [ -n "$dll" ] && cp "$dll" "$work/copy/"; done <"$work/host/runtime-dlls.txt"
 # The MinGW runtime the DLLs need ships in the package's bin/ as well.
 cp "$prefix"/bin/lib*.dll "$work/copy/"
-out=$(wine "$work/copy/host.exe")
+out=$(wine "$work/copy/host.exe" | tr -d "\r")
 grep -q '^host: ok$' <<<"$out"
 echo "package ok"

@@ -1,0 +1,619 @@
+// CArray, CList and CMap and the ready-made collections: element lifetimes, shifting, POSITION
+// stability under removal, searching, hashing of text keys in both character sets, and iteration
+// while removing.
+#include <afx.h>
+#include <afxtempl.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <vector>
+
+namespace {
+
+// Counts live instances so that tests can check constructions == destructions.
+struct CCounted {
+    static int s_nLive;
+    int m_nValue = 0;
+
+    CCounted() { ++s_nLive; }
+    CCounted(int nValue) : m_nValue(nValue) { ++s_nLive; }  // NOLINT: implicit on purpose
+    CCounted(const CCounted& other) : m_nValue(other.m_nValue) { ++s_nLive; }
+    CCounted(CCounted&& other) noexcept : m_nValue(other.m_nValue) { ++s_nLive; }
+    CCounted& operator=(const CCounted&) = default;
+    CCounted& operator=(CCounted&&) = default;
+    ~CCounted() { --s_nLive; }
+    bool operator==(const CCounted& other) const { return m_nValue == other.m_nValue; }
+};
+int CCounted::s_nLive = 0;
+
+template <class ARRAY>
+std::vector<int> Values(const ARRAY& array) {
+    std::vector<int> values;
+    for (INT_PTR i = 0; i < array.GetSize(); ++i)
+        values.push_back(static_cast<int>(array[i]));
+    return values;
+}
+
+template <class LIST>
+std::vector<int> Walk(const LIST& list) {
+    std::vector<int> values;
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        values.push_back(list.GetNext(pos));
+    return values;
+}
+
+class CCollTestItem : public CObject {
+public:
+    explicit CCollTestItem(int nId) : m_nId(nId) {}
+    int m_nId;
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------------
+// CArray
+
+TEST(CArrayLifetime, EveryConstructedElementIsDestroyed) {
+    ASSERT_EQ(CCounted::s_nLive, 0);
+    {
+        CArray<CCounted> array;
+        for (int i = 0; i < 1000; ++i)
+            array.Add(CCounted(i));  // many reallocations
+        EXPECT_EQ(CCounted::s_nLive, 1000);
+        EXPECT_EQ(array[999].m_nValue, 999);
+        array.RemoveAt(10, 90);
+        EXPECT_EQ(CCounted::s_nLive, 910);
+        EXPECT_EQ(array[10].m_nValue, 100);
+        array.InsertAt(5, CCounted(-1), 3);
+        EXPECT_EQ(CCounted::s_nLive, 913);
+        array.SetSize(20);
+        EXPECT_EQ(CCounted::s_nLive, 20);
+        array.FreeExtra();
+        EXPECT_EQ(CCounted::s_nLive, 20);
+        EXPECT_EQ(array[19].m_nValue, 106);
+        array.SetAtGrow(30, CCounted(7));
+        EXPECT_EQ(CCounted::s_nLive, 31);
+    }
+    EXPECT_EQ(CCounted::s_nLive, 0);
+}
+
+TEST(CArrayLifetime, RemoveAllReleasesElementsAndStorage) {
+    CArray<CCounted> array;
+    array.SetSize(50);
+    EXPECT_EQ(CCounted::s_nLive, 50);
+    array.RemoveAll();
+    EXPECT_EQ(CCounted::s_nLive, 0);
+    EXPECT_TRUE(array.IsEmpty());
+    EXPECT_EQ(array.GetData(), nullptr);
+    EXPECT_EQ(array.GetUpperBound(), -1);
+}
+
+TEST(CArraySize, GrownElementsStartAtZeroEvenAfterShrinking) {
+    CArray<int, int> array;
+    array.SetSize(4);
+    EXPECT_EQ(Values(array), (std::vector<int>{0, 0, 0, 0}));
+    for (int i = 0; i < 4; ++i)
+        array[i] = 9;
+    array.SetSize(1);
+    array.SetSize(3);  // the storage is reused, the elements are new
+    EXPECT_EQ(Values(array), (std::vector<int>{9, 0, 0}));
+}
+
+TEST(CArraySize, SetAtGrowFillsTheGapWithDefaults) {
+    CStringArray array;
+    array.SetAtGrow(3, _T("d"));
+    ASSERT_EQ(array.GetSize(), 4);
+    EXPECT_TRUE(array[0].IsEmpty());
+    EXPECT_TRUE(array[2].IsEmpty());
+    EXPECT_EQ(array[3], _T("d"));
+    array.SetAtGrow(1, _T("b"));
+    EXPECT_EQ(array.GetSize(), 4);
+    EXPECT_EQ(array.GetAt(1), _T("b"));
+}
+
+TEST(CArraySize, GrowByIsHonouredAsAMinimumStep) {
+    CArray<int, int> array;
+    array.SetSize(0, 100);
+    array.Add(1);
+    const int* pData = array.GetData();
+    for (int i = 0; i < 99; ++i)
+        array.Add(i);
+    EXPECT_EQ(array.GetData(), pData);  // 100 slots were allocated at once
+    EXPECT_EQ(array.GetCount(), 100);
+}
+
+TEST(CArrayInsert, InsertAtShiftsLaterElementsUp) {
+    CUIntArray array;
+    for (UINT i = 0; i < 4; ++i)
+        array.Add(i);
+    array.InsertAt(1, 9, 2);
+    EXPECT_EQ(Values(array), (std::vector<int>{0, 9, 9, 1, 2, 3}));
+    array.InsertAt(0, 7);
+    array.InsertAt(array.GetSize(), 8);
+    EXPECT_EQ(Values(array), (std::vector<int>{7, 0, 9, 9, 1, 2, 3, 8}));
+}
+
+TEST(CArrayInsert, InsertPastTheEndGrowsWithDefaults) {
+    CDWordArray array;
+    array.Add(1);
+    array.InsertAt(3, 5, 2);
+    EXPECT_EQ(Values(array), (std::vector<int>{1, 0, 0, 5, 5}));
+}
+
+TEST(CArrayInsert, InsertingAnotherArrayKeepsItsOrder) {
+    CWordArray array, other;
+    for (WORD i = 0; i < 3; ++i)
+        array.Add(i);
+    other.Add(10);
+    other.Add(11);
+    array.InsertAt(1, &other);
+    EXPECT_EQ(Values(array), (std::vector<int>{0, 10, 11, 1, 2}));
+    array.InsertAt(2, &array);  // a copy of itself in the middle
+    EXPECT_EQ(Values(array), (std::vector<int>{0, 10, 0, 10, 11, 1, 2, 11, 1, 2}));
+}
+
+TEST(CArrayInsert, OwnElementCanBeInsertedAndAdded) {
+    CStringArray array;
+    array.Add(_T("first"));
+    for (int i = 0; i < 40; ++i)
+        array.Add(array[0]);  // reallocates while reading from itself
+    array.InsertAt(0, array[40], 2);
+    ASSERT_EQ(array.GetSize(), 43);
+    for (INT_PTR i = 0; i < array.GetSize(); ++i)
+        EXPECT_EQ(array[i], _T("first")) << i;
+}
+
+TEST(CArrayRemove, RemoveAtShiftsLaterElementsDown) {
+    CStringArray array;
+    const LPCTSTR names[] = {_T("a"), _T("b"), _T("c"), _T("d"), _T("e")};
+    for (LPCTSTR name : names)
+        array.Add(name);
+    array.RemoveAt(1, 2);
+    ASSERT_EQ(array.GetSize(), 3);
+    EXPECT_EQ(array[0], _T("a"));
+    EXPECT_EQ(array[1], _T("d"));
+    EXPECT_EQ(array[2], _T("e"));
+    array.RemoveAt(2);
+    array.RemoveAt(0);
+    ASSERT_EQ(array.GetSize(), 1);
+    EXPECT_EQ(array[0], _T("d"));
+}
+
+TEST(CArrayCopy, AppendReturnsFirstNewIndexAndMayAppendItself) {
+    CByteArray array, other;
+    array.Add(1);
+    other.Add(2);
+    other.Add(3);
+    EXPECT_EQ(array.Append(other), 1);
+    EXPECT_EQ(array.Append(array), 3);
+    EXPECT_EQ(Values(array), (std::vector<int>{1, 2, 3, 1, 2, 3}));
+    other.Copy(array);
+    EXPECT_EQ(Values(other), Values(array));
+    other.Copy(other);
+    EXPECT_EQ(other.GetSize(), 6);
+}
+
+TEST(CArrayCopy, CopiedStringsAreIndependent) {
+    CStringArray array, copy;
+    array.Add(_T("中文 text"));
+    copy.Copy(array);
+    copy[0] += _T("!");
+    EXPECT_EQ(array[0], _T("中文 text"));
+    EXPECT_EQ(copy[0], _T("中文 text!"));
+}
+
+TEST(CTypedPtrArrayTest, StoresAndReturnsTypedPointers) {
+    CCollTestItem a(1), b(2);
+    CTypedPtrArray<CObArray, CCollTestItem*> items;
+    items.Add(&a);
+    items.InsertAt(0, &b);
+    EXPECT_EQ(items[0]->m_nId, 2);
+    EXPECT_EQ(items.GetAt(1)->m_nId, 1);
+    items[1] = &b;
+    EXPECT_EQ(items.ElementAt(1), &b);
+    CTypedPtrArray<CPtrArray, int*> numbers;
+    int n = 5;
+    numbers.SetAtGrow(2, &n);
+    EXPECT_EQ(numbers[0], nullptr);
+    EXPECT_EQ(*numbers[2], 5);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// CList
+
+TEST(CListOrder, HeadAndTailInsertionsWalkInBothDirections) {
+    CList<int, int> list;
+    list.AddTail(2);
+    list.AddHead(1);
+    list.AddTail(3);
+    EXPECT_EQ(Walk(list), (std::vector<int>{1, 2, 3}));
+    std::vector<int> backwards;
+    for (POSITION pos = list.GetTailPosition(); pos;)
+        backwards.push_back(list.GetPrev(pos));
+    EXPECT_EQ(backwards, (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(list.GetHead(), 1);
+    EXPECT_EQ(list.GetTail(), 3);
+    EXPECT_EQ(list.GetCount(), 3);
+}
+
+TEST(CListOrder, InsertBeforeAndAfterNullMeanHeadAndTail) {
+    CList<int, int> list;
+    POSITION posMid = list.InsertBefore(nullptr, 5);
+    list.InsertBefore(nullptr, 1);
+    list.InsertAfter(nullptr, 9);
+    list.InsertBefore(posMid, 4);
+    list.InsertAfter(posMid, 6);
+    EXPECT_EQ(Walk(list), (std::vector<int>{1, 4, 5, 6, 9}));
+}
+
+TEST(CListOrder, AddingAListKeepsItsOrderEvenFromItself) {
+    CList<int, int> list, other;
+    list.AddTail(1);
+    other.AddTail(7);
+    other.AddTail(8);
+    list.AddHead(&other);
+    list.AddTail(&other);
+    EXPECT_EQ(Walk(list), (std::vector<int>{7, 8, 1, 7, 8}));
+    other.AddTail(&other);
+    other.AddHead(&other);
+    EXPECT_EQ(Walk(other), (std::vector<int>{7, 8, 7, 8, 7, 8, 7, 8}));
+}
+
+TEST(CListPosition, SurvivesRemovalOfOtherElements) {
+    CList<int, int> list;
+    POSITION pos[6];
+    for (int i = 0; i < 6; ++i)
+        pos[i] = list.AddTail(i);
+    list.RemoveAt(pos[0]);  // head
+    list.RemoveAt(pos[5]);  // tail
+    list.RemoveAt(pos[2]);  // middle
+    EXPECT_EQ(list.GetAt(pos[1]), 1);
+    EXPECT_EQ(list.GetAt(pos[3]), 3);
+    EXPECT_EQ(list.GetAt(pos[4]), 4);
+    POSITION walk = pos[1];
+    list.GetNext(walk);
+    EXPECT_EQ(walk, pos[3]);
+    EXPECT_EQ(list.GetHeadPosition(), pos[1]);
+    EXPECT_EQ(list.GetTailPosition(), pos[4]);
+    list.SetAt(pos[3], 33);
+    EXPECT_EQ(Walk(list), (std::vector<int>{1, 33, 4}));
+}
+
+TEST(CListPosition, CurrentElementCanBeRemovedWhileWalking) {
+    CList<int, int> list;
+    for (int i = 0; i < 10; ++i)
+        list.AddTail(i);
+    for (POSITION pos = list.GetHeadPosition(); pos;) {
+        POSITION posCurrent = pos;
+        if (list.GetNext(pos) % 2 == 0) list.RemoveAt(posCurrent);
+    }
+    EXPECT_EQ(Walk(list), (std::vector<int>{1, 3, 5, 7, 9}));
+    EXPECT_EQ(list.GetCount(), 5);
+}
+
+TEST(CListPosition, MoveToHeadAndTailKeepThePosition) {
+    CList<int, int> list;
+    list.AddTail(1);
+    POSITION pos2 = list.AddTail(2);
+    list.AddTail(3);
+    list.MoveToHead(pos2);
+    EXPECT_EQ(Walk(list), (std::vector<int>{2, 1, 3}));
+    list.MoveToTail(pos2);
+    EXPECT_EQ(Walk(list), (std::vector<int>{1, 3, 2}));
+    EXPECT_EQ(list.GetTailPosition(), pos2);
+}
+
+TEST(CListRemove, HeadAndTailRemovalReturnTheElements) {
+    CStringList list;
+    list.AddTail(_T("a"));
+    list.AddTail(_T("b"));
+    list.AddTail(_T("c"));
+    EXPECT_EQ(list.RemoveHead(), _T("a"));
+    EXPECT_EQ(list.RemoveTail(), _T("c"));
+    EXPECT_EQ(list.GetHead(), _T("b"));
+    EXPECT_EQ(list.GetHeadPosition(), list.GetTailPosition());
+    EXPECT_EQ(list.RemoveTail(), _T("b"));
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_EQ(list.GetHeadPosition(), nullptr);
+    EXPECT_EQ(list.GetTailPosition(), nullptr);
+}
+
+TEST(CListRemove, ElementsAreDestroyedOnRemoval) {
+    {
+        CList<CCounted> list;
+        for (int i = 0; i < 5; ++i)
+            list.AddTail(CCounted(i));
+        EXPECT_EQ(CCounted::s_nLive, 5);
+        list.RemoveAt(list.FindIndex(2));
+        CCounted head = list.RemoveHead();
+        EXPECT_EQ(head.m_nValue, 0);
+        EXPECT_EQ(CCounted::s_nLive, 4);  // three in the list, one returned
+    }
+    EXPECT_EQ(CCounted::s_nLive, 0);
+}
+
+TEST(CListFind, FindContinuesAfterTheGivenPosition) {
+    CStringList list;
+    list.AddTail(_T("x"));
+    POSITION posFirst = list.AddTail(_T("名字"));
+    list.AddTail(_T("y"));
+    POSITION posSecond = list.AddTail(_T("名字"));
+    EXPECT_EQ(list.Find(_T("名字")), posFirst);
+    EXPECT_EQ(list.Find(_T("名字"), posFirst), posSecond);
+    EXPECT_EQ(list.Find(_T("名字"), posSecond), nullptr);
+    EXPECT_EQ(list.Find(_T("X")), nullptr);  // exact comparison
+}
+
+TEST(CListFind, FindIndexCountsFromHeadAndRejectsOutOfRange) {
+    CPtrList list;
+    int values[3] = {};
+    for (int& n : values)
+        list.AddTail(&n);
+    EXPECT_EQ(list.GetAt(list.FindIndex(0)), &values[0]);
+    EXPECT_EQ(list.GetAt(list.FindIndex(2)), &values[2]);
+    EXPECT_EQ(list.FindIndex(3), nullptr);
+    EXPECT_EQ(list.FindIndex(-1), nullptr);
+    EXPECT_EQ(list.Find(&values[1]), list.FindIndex(1));
+    list.AddTail(nullptr);  // an element, not a list to append
+    EXPECT_EQ(list.Find(nullptr), list.GetTailPosition());
+    EXPECT_EQ(list.GetCount(), 4);
+}
+
+TEST(CTypedPtrListTest, WalksTypedPointers) {
+    CCollTestItem a(1), b(2);
+    CTypedPtrList<CObList, CCollTestItem*> items;
+    items.AddTail(&a);
+    items.AddHead(&b);
+    int nSum = 0;
+    for (POSITION pos = items.GetHeadPosition(); pos;)
+        nSum = nSum * 10 + items.GetNext(pos)->m_nId;
+    EXPECT_EQ(nSum, 21);
+    EXPECT_EQ(items.RemoveTail(), &a);
+    EXPECT_EQ(items.GetHead()->m_nId, 2);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// CMap
+
+TEST(CMapLookup, IntKeysStoreAndReplaceValues) {
+    CMap<int, int, CString, LPCTSTR> map;
+    map.SetAt(1, _T("one"));
+    map[2] = _T("two");
+    map.SetAt(1, _T("uno"));
+    CString value;
+    EXPECT_TRUE(map.Lookup(1, value));
+    EXPECT_EQ(value, _T("uno"));
+    EXPECT_FALSE(map.Lookup(3, value));
+    EXPECT_EQ(value, _T("uno"));  // untouched on failure
+    EXPECT_EQ(map.GetCount(), 2);
+    EXPECT_TRUE(map[3].IsEmpty());  // operator[] adds a default value
+    EXPECT_EQ(map.GetCount(), 3);
+}
+
+TEST(CMapLookup, NewNumericValuesStartAtZero) {
+    CMapWordToPtr words;
+    EXPECT_EQ(words[7], nullptr);
+    CMap<int, int, int, int> counts;
+    for (int i = 0; i < 5; ++i)
+        ++counts[i % 2];
+    EXPECT_EQ(counts[0], 3);
+    EXPECT_EQ(counts[1], 2);
+}
+
+TEST(CMapLookup, CollidingKeysShareABucketAndStayDistinct) {
+    CMap<int, int, int, int> map;
+    map.InitHashTable(7);
+    for (int i = 0; i < 6; ++i)
+        map[i * 7] = i;  // all in one bucket
+    EXPECT_TRUE(map.RemoveKey(14));
+    EXPECT_FALSE(map.RemoveKey(14));
+    EXPECT_FALSE(map.RemoveKey(15));
+    int value = -1;
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(map.Lookup(i * 7, value) != FALSE, i != 2) << i;
+        if (i != 2) {
+            EXPECT_EQ(value, i);
+        }
+    }
+    EXPECT_EQ(map.GetCount(), 5);
+}
+
+TEST(CMapLookup, ManyKeysAreAllFound) {
+    CMap<int, int, int, int> map;
+    for (int i = 0; i < 5000; ++i)
+        map[i * 31 - 20000] = i;
+    EXPECT_EQ(map.GetCount(), 5000);
+    int value = 0;
+    for (int i = 0; i < 5000; ++i) {
+        ASSERT_TRUE(map.Lookup(i * 31 - 20000, value));
+        ASSERT_EQ(value, i);
+    }
+    EXPECT_FALSE(map.Lookup(1, value));
+}
+
+TEST(CMapLookup, PLookupGivesTheStoredPair) {
+    CMapStringToPtr map;
+    int n = 0;
+    map[_T("k")] = &n;
+    CMapStringToPtr::CPair* pPair = map.PLookup(_T("k"));
+    ASSERT_NE(pPair, nullptr);
+    EXPECT_EQ(pPair->key, _T("k"));
+    pPair->value = nullptr;
+    void* pValue = &n;
+    EXPECT_TRUE(map.Lookup(_T("k"), pValue));
+    EXPECT_EQ(pValue, nullptr);
+    EXPECT_EQ(map.PLookup(_T("K")), nullptr);
+}
+
+TEST(CMapStringKeys, TextIsHashedNotThePointer) {
+    CMapStringToString map;
+    map.SetAt(_T("key"), _T("value"));
+    TCHAR szKey[] = _T("key");  // a different buffer with the same text
+    CString value;
+    EXPECT_TRUE(map.Lookup(szKey, value));
+    EXPECT_EQ(value, _T("value"));
+    EXPECT_FALSE(map.Lookup(_T("Key"), value));
+    EXPECT_EQ(HashKey<LPCTSTR>(_T("key")), HashKey<const CString&>(CString(_T("key"))));
+}
+
+TEST(CMapStringKeys, NonAsciiKeysInTheBuildCharacterSet) {
+    // In the narrow build these are GBK byte pairs; keys differing only in a trail byte stay distinct.
+    CMap<CString, LPCTSTR, int, int> map;
+    map[_T("中")] = 1;
+    map[_T("文")] = 2;
+    map[_T("中文")] = 3;
+    map[_T("")] = 4;
+    int value = 0;
+    EXPECT_TRUE(map.Lookup(_T("中"), value));
+    EXPECT_EQ(value, 1);
+    EXPECT_TRUE(map.Lookup(_T("中文"), value));
+    EXPECT_EQ(value, 3);
+    EXPECT_TRUE(map.Lookup(_T(""), value));
+    EXPECT_EQ(value, 4);
+    EXPECT_TRUE(map.RemoveKey(_T("文")));
+    EXPECT_FALSE(map.Lookup(_T("文"), value));
+    EXPECT_EQ(map.GetCount(), 3);
+}
+
+TEST(CMapStringKeys, LookupKeyReturnsTheStoredText) {
+    CMapStringToOb map;
+    CCollTestItem item(3);
+    map.SetAt(_T("name"), &item);
+    CString strProbe(_T("name"));
+    LPCTSTR pszKey = nullptr;
+    ASSERT_TRUE(map.LookupKey(strProbe, pszKey));
+    EXPECT_NE(pszKey, strProbe.GetString());
+    EXPECT_STREQ(pszKey, _T("name"));
+    EXPECT_FALSE(map.LookupKey(_T("other"), pszKey));
+}
+
+TEST(CMapStringKeys, CStringArgumentKeysMatchTextKeys) {
+    CMap<CString, const CString&, int, int> map;
+    map[CString(_T("a"))] = 1;
+    int value = 0;
+    EXPECT_TRUE(map.Lookup(CString(_T("a")), value));
+    EXPECT_EQ(value, 1);
+    EXPECT_TRUE(map.RemoveKey(_T("a")));
+    EXPECT_TRUE(map.IsEmpty());
+}
+
+TEST(CMapIteration, VisitsEveryAssociationOnce) {
+    CMapStringToString map;
+    map.InitHashTable(3);  // several associations per bucket
+    std::map<CString, CString> expected;
+    for (int i = 0; i < 20; ++i) {
+        CString key, value;
+        key.Format(_T("k%d"), i);
+        value.Format(_T("v%d"), i);
+        map[key] = value;
+        expected[key] = value;
+    }
+    std::map<CString, CString> seen;
+    CString key, value;
+    for (POSITION pos = map.GetStartPosition(); pos;) {
+        map.GetNextAssoc(pos, key, value);
+        EXPECT_TRUE(seen.emplace(key, value).second) << key.GetString();
+    }
+    EXPECT_EQ(seen, expected);
+}
+
+TEST(CMapIteration, EmptyMapHasNoStartPosition) {
+    CMapPtrToPtr map;
+    EXPECT_EQ(map.GetStartPosition(), nullptr);
+    map[&map] = &map;
+    EXPECT_NE(map.GetStartPosition(), nullptr);
+    map.RemoveAll();
+    EXPECT_EQ(map.GetStartPosition(), nullptr);
+    EXPECT_EQ(map.GetCount(), 0);
+}
+
+TEST(CMapIteration, RemovingTheReturnedKeyKeepsTheWalkValid) {
+    CMap<int, int, int, int> map;
+    map.InitHashTable(5);
+    for (int i = 0; i < 40; ++i)
+        map[i] = i * i;
+    std::set<int> visited;
+    int key = 0, value = 0;
+    for (POSITION pos = map.GetStartPosition(); pos;) {
+        map.GetNextAssoc(pos, key, value);
+        EXPECT_EQ(value, key * key);
+        EXPECT_TRUE(visited.insert(key).second);
+        if (key % 3 != 0) {
+            EXPECT_TRUE(map.RemoveKey(key));
+        }
+    }
+    EXPECT_EQ(visited.size(), 40u);
+    EXPECT_EQ(map.GetCount(), 14);
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(map.PLookup(i) != nullptr, i % 3 == 0) << i;
+}
+
+TEST(CMapIteration, PairWalkReachesEveryPair) {
+    CMapPtrToWord map;
+    int anchors[5] = {};
+    for (int i = 0; i < 5; ++i)
+        map[&anchors[i]] = static_cast<WORD>(i + 1);
+    int nSum = 0, nCount = 0;
+    for (const CMapPtrToWord::CPair* pPair = map.PGetFirstAssoc(); pPair; pPair = map.PGetNextAssoc(pPair)) {
+        nSum += pPair->value;
+        ++nCount;
+    }
+    EXPECT_EQ(nCount, 5);
+    EXPECT_EQ(nSum, 15);
+}
+
+TEST(CMapLifetime, ValuesAreDestroyedWithTheirAssociations) {
+    {
+        CMap<int, int, CCounted, const CCounted&> map;
+        for (int i = 0; i < 30; ++i)
+            map.SetAt(i, CCounted(i));
+        EXPECT_EQ(CCounted::s_nLive, 30);
+        map.RemoveKey(4);
+        EXPECT_EQ(CCounted::s_nLive, 29);
+        map.RemoveAll();
+        EXPECT_EQ(CCounted::s_nLive, 0);
+        map[1] = CCounted(5);
+    }
+    EXPECT_EQ(CCounted::s_nLive, 0);
+}
+
+TEST(CTypedPtrMapTest, TypedValuesRoundTrip) {
+    CCollTestItem a(1), b(2);
+    CTypedPtrMap<CMapStringToPtr, CString, CCollTestItem*> map;
+    map.SetAt(_T("a"), &a);
+    map[_T("b")] = &b;
+    CCollTestItem* pItem = nullptr;
+    ASSERT_TRUE(map.Lookup(_T("b"), pItem));
+    EXPECT_EQ(pItem->m_nId, 2);
+    CString key;
+    int nSum = 0;
+    for (POSITION pos = map.GetStartPosition(); pos;) {
+        map.GetNextAssoc(pos, key, pItem);
+        nSum += pItem->m_nId;
+    }
+    EXPECT_EQ(nSum, 3);
+    EXPECT_TRUE(map.RemoveKey(_T("a")));
+    EXPECT_FALSE(map.Lookup(_T("a"), pItem));
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Run-time classes of the ready-made collections
+
+TEST(CollectionRuntimeClass, EachCollectionIsACObjectWithItsOwnClass) {
+    CPtrArray ptrs;
+    CStringList strings;
+    CMapStringToString map;
+    EXPECT_TRUE(ptrs.IsKindOf(RUNTIME_CLASS(CPtrArray)));
+    EXPECT_TRUE(ptrs.IsKindOf(RUNTIME_CLASS(CObject)));
+    EXPECT_FALSE(ptrs.IsKindOf(RUNTIME_CLASS(CObArray)));
+    EXPECT_EQ(strings.GetRuntimeClass(), RUNTIME_CLASS(CStringList));
+    EXPECT_EQ(RUNTIME_CLASS(CMapStringToString)->GetBaseClass(), RUNTIME_CLASS(CObject));
+    EXPECT_STREQ(map.GetRuntimeClass()->m_lpszClassName, "CMapStringToString");
+    EXPECT_EQ(CRuntimeClass::FromName("CDWordArray"), RUNTIME_CLASS(CDWordArray));
+    EXPECT_EQ(RUNTIME_CLASS(CObList)->CreateObject(), nullptr);
+    CObject* pObject = &strings;
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CStringList, pObject), &strings);
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CPtrList, pObject), nullptr);
+}

@@ -1,0 +1,609 @@
+// Device contexts: lifetime and handle map, selections, attributes, coordinates, clipping and output
+// read back from memory surfaces and windows.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include "PixelProbe.h"
+#include "ResourceCounter.h"
+#include "TestWindow.h"
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(220, 20, 20);
+const COLORREF kGreen = RGB(20, 200, 40);
+const COLORREF kBlue = RGB(30, 40, 210);
+
+void FreeTemporaries() {
+    AfxLockTempMaps();
+    AfxUnlockTempMaps();
+}
+
+// A memory DC holding a cx × cy bitmap compatible with pDC, filled with one colour.
+struct MemoryImage {
+    CDC dc;
+    CBitmap bitmap;
+    CBitmap* pOld = nullptr;
+
+    MemoryImage(CDC* pDC, int cx, int cy, COLORREF fill) {
+        dc.CreateCompatibleDC(pDC);
+        bitmap.CreateCompatibleBitmap(pDC, cx, cy);
+        pOld = dc.SelectObject(&bitmap);
+        dc.FillSolidRect(0, 0, cx, cy, fill);
+    }
+    ~MemoryImage() { Release(); }
+
+    // Takes the bitmap out of the DC (a bitmap can be selected into one DC only).
+    CBitmap* Release() {
+        if (pOld) dc.SelectObject(pOld);
+        pOld = nullptr;
+        return &bitmap;
+    }
+};
+
+// Pixels of two surfaces are the same everywhere.
+bool SameImage(const riztest::Surface& a, const riztest::Surface& b) {
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+    return true;
+}
+
+}  // namespace
+
+// ---- Lifetime and handle map ----
+
+TEST(CDCLifetime, CreatedDCsAndSelectionsAreReleased) {
+    ::ReleaseDC(NULL, ::GetDC(NULL));
+    riztest::ResourceSnapshot before;
+    for (int i = 0; i < 30; ++i) {
+        CDC screen;
+        ASSERT_TRUE(screen.CreateDC(_T("DISPLAY"), nullptr, nullptr, nullptr));
+        CDC mem;
+        ASSERT_TRUE(mem.CreateCompatibleDC(&screen));
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 8, 8));
+        CPen pen(PS_SOLID, 1, RGB(i, 0, 0));
+        CBitmap* pOldBitmap = mem.SelectObject(&bitmap);
+        CPen* pOldPen = mem.SelectObject(&pen);
+        mem.Rectangle(0, 0, 8, 8);
+        mem.SelectObject(pOldPen);
+        mem.SelectObject(pOldBitmap);
+
+        CDC ic;
+        ASSERT_TRUE(ic.CreateIC(_T("DISPLAY"), nullptr, nullptr, nullptr));
+        CDC deleted;
+        ASSERT_TRUE(deleted.CreateCompatibleDC(nullptr));
+        EXPECT_TRUE(deleted.DeleteDC());
+        EXPECT_FALSE(deleted.DeleteDC());
+
+        CClientDC screenDC(nullptr);
+        EXPECT_GT(screenDC.GetDeviceCaps(HORZRES), 0);
+    }
+    FreeTemporaries();
+    EXPECT_EQ(before.GdiDelta(), 0);
+}
+
+TEST(CDCLifetime, AttachOwnsAndDetachReleasesTheDC) {
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    {
+        CDC dc;
+        ASSERT_TRUE(dc.Attach(hDC));
+        EXPECT_EQ(dc.m_hAttribDC, hDC);
+        EXPECT_EQ(dc.GetSafeHdc(), hDC);
+        EXPECT_EQ(dc.Detach(), hDC);
+        EXPECT_EQ(dc.m_hAttribDC, nullptr);
+    }
+    EXPECT_EQ(::GetObjectType(hDC), static_cast<DWORD>(OBJ_MEMDC));
+    {
+        CDC owner;
+        owner.Attach(hDC);
+    }
+    EXPECT_EQ(::GetObjectType(hDC), 0u);
+
+    CDC* volatile pNoDC = nullptr;  // unknown to the compiler, as in real code
+    EXPECT_EQ(pNoDC->GetSafeHdc(), nullptr);
+}
+
+TEST(CDCHandleMap, FromHandleAnswersPermanentThenTemporaryObjects) {
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    HDC hDC = dc.m_hDC;
+    EXPECT_EQ(CDC::FromHandle(hDC), &dc);
+
+    dc.Detach();
+    CDC* pTemp = CDC::FromHandle(hDC);
+    ASSERT_NE(pTemp, nullptr);
+    EXPECT_NE(pTemp, &dc);
+    EXPECT_EQ(pTemp->m_hDC, hDC);
+    EXPECT_EQ(pTemp->m_hAttribDC, hDC);  // a temporary has both handles
+    EXPECT_EQ(CDC::FromHandle(hDC), pTemp);
+    EXPECT_EQ(afxMapHDC()->LookupTemporary(hDC), pTemp);
+
+    FreeTemporaries();
+    EXPECT_EQ(afxMapHDC()->LookupTemporary(hDC), nullptr);
+    EXPECT_EQ(::GetObjectType(hDC), static_cast<DWORD>(OBJ_MEMDC));  // detached, not deleted
+    ::DeleteDC(hDC);
+}
+
+// ---- Selections ----
+
+TEST(CDCSelect, SelectObjectAnswersThePreviousObject) {
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CPen red(PS_SOLID, 1, kRed), blue(PS_SOLID, 1, kBlue);
+    CPen* pOldPen = dc.SelectObject(&red);
+    ASSERT_NE(pOldPen, nullptr);
+    EXPECT_EQ(pOldPen->m_hObject, ::GetStockObject(BLACK_PEN));  // a temporary for the stock pen
+    EXPECT_EQ(dc.SelectObject(&blue), &red);
+    EXPECT_EQ(dc.GetCurrentPen(), &blue);
+    EXPECT_EQ(dc.SelectObject(pOldPen), &blue);
+
+    CBrush brush(kGreen);
+    CBrush* pOldBrush = dc.SelectObject(&brush);
+    EXPECT_EQ(pOldBrush->m_hObject, ::GetStockObject(WHITE_BRUSH));
+    EXPECT_EQ(dc.SelectStockObject(NULL_BRUSH), &brush);
+    EXPECT_EQ(dc.GetCurrentBrush()->m_hObject, ::GetStockObject(NULL_BRUSH));
+
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(100, _T("Arial")));
+    CFont* pOldFont = dc.SelectObject(&font);
+    ASSERT_NE(pOldFont, nullptr);
+    EXPECT_TRUE(pOldFont->IsKindOf(RUNTIME_CLASS(CFont)));
+    EXPECT_EQ(dc.GetCurrentFont(), &font);
+    EXPECT_EQ(dc.SelectObject(pOldFont), &font);
+
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(4, 4, 1, 1, nullptr));
+    CBitmap* pOldBitmap = dc.SelectObject(&bitmap);
+    ASSERT_NE(pOldBitmap, nullptr);
+    EXPECT_EQ(pOldBitmap->GetObjectType(), static_cast<UINT>(OBJ_BITMAP));  // the DC's initial bitmap
+    EXPECT_EQ(dc.GetCurrentBitmap(), &bitmap);
+
+    CRgn rgn;
+    rgn.CreateRectRgn(1, 1, 3, 3);
+    EXPECT_EQ(dc.SelectObject(&rgn), SIMPLEREGION);  // a region selects as the clipping region
+    CRect box;
+    dc.GetClipBox(&box);
+    EXPECT_EQ(box, CRect(1, 1, 3, 3));
+    EXPECT_EQ(dc.SelectObject(pOldBitmap), &bitmap);
+    FreeTemporaries();
+}
+
+TEST(CDCSelect, SettersReachBothOutputAndAttributeDCs) {
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    HDC hAttrib = ::CreateCompatibleDC(nullptr);
+    dc.SetAttribDC(hAttrib);
+
+    ::SetTextColor(hAttrib, kGreen);
+    EXPECT_EQ(dc.SetTextColor(kRed), kGreen);  // the attribute DC's previous value
+    EXPECT_EQ(::GetTextColor(dc.m_hDC), kRed);
+    EXPECT_EQ(::GetTextColor(hAttrib), kRed);
+    dc.SetBkMode(TRANSPARENT);
+    EXPECT_EQ(::GetBkMode(dc.m_hDC), TRANSPARENT);
+    EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
+    dc.SetViewportOrg(3, 4);
+    POINT org = {};
+    ::GetViewportOrgEx(dc.m_hDC, &org);
+    EXPECT_EQ(CPoint(org), CPoint(3, 4));
+    EXPECT_EQ(dc.GetViewportOrg(), CPoint(3, 4));
+
+    // Queries come from the attribute DC alone.
+    ::SetROP2(hAttrib, R2_XORPEN);
+    EXPECT_EQ(dc.GetROP2(), R2_XORPEN);
+
+    const int nSaved = dc.SaveDC();
+    EXPECT_EQ(nSaved, -1);  // two save stacks: only the latest state can be restored
+    dc.SetMapMode(MM_LOMETRIC);
+    EXPECT_TRUE(dc.RestoreDC(nSaved));
+    EXPECT_EQ(::GetMapMode(dc.m_hDC), MM_TEXT);
+    EXPECT_EQ(::GetMapMode(hAttrib), MM_TEXT);
+
+    dc.ReleaseAttribDC();
+    dc.SetAttribDC(dc.m_hDC);
+    ::DeleteDC(hAttrib);
+}
+
+// ---- Filling and frames ----
+
+TEST(CDCDraw, FillSolidRectFillsAndLeavesTheBackgroundColour) {
+    riztest::Surface s(40, 30);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    pDC->FillSolidRect(CRect(5, 5, 15, 10), kRed);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 30), kRed, 0), 50);
+    EXPECT_EQ(s.Pixel(5, 5), kRed);
+    EXPECT_EQ(s.Pixel(15, 5), kWhite);
+    EXPECT_EQ(pDC->GetBkColor(), kRed);
+
+    pDC->FillSolidRect(20, 20, 3, 2, kGreen);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 30), kGreen, 0), 6);
+    EXPECT_EQ(s.Pixel(22, 21), kGreen);
+    FreeTemporaries();
+}
+
+TEST(CDCDraw, Draw3dRectGivesRightAndBottomEdgesTheSecondColour) {
+    riztest::Surface s(30, 30);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    pDC->Draw3dRect(CRect(5, 5, 15, 15), kRed, kBlue);
+
+    EXPECT_EQ(s.Pixel(5, 5), kRed);
+    EXPECT_EQ(s.Pixel(13, 5), kRed);   // top edge
+    EXPECT_EQ(s.Pixel(5, 13), kRed);   // left edge
+    EXPECT_EQ(s.Pixel(14, 5), kBlue);  // the top-right corner belongs to the right edge
+    EXPECT_EQ(s.Pixel(14, 10), kBlue);
+    EXPECT_EQ(s.Pixel(14, 14), kBlue);
+    EXPECT_EQ(s.Pixel(5, 14), kBlue);  // the bottom-left corner belongs to the bottom edge
+    EXPECT_EQ(s.Pixel(10, 14), kBlue);
+    EXPECT_EQ(s.Pixel(10, 10), kWhite);
+    EXPECT_EQ(s.Pixel(15, 10), kWhite);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 30, 30), kRed, 0) + s.CountNear(CRect(0, 0, 30, 30), kBlue, 0), 36);
+
+    pDC->Draw3dRect(20, 20, 5, 3, kGreen, kGreen);
+    EXPECT_EQ(s.CountNear(CRect(20, 20, 25, 23), kGreen, 0), 12);  // 5 x 3: the middle row has two
+    FreeTemporaries();
+}
+
+TEST(CDCDraw, BrushesPensAndRegionsPaintWhereExpected) {
+    riztest::Surface s(40, 40);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    CBrush red(kRed);
+    pDC->FillRect(CRect(0, 0, 10, 10), &red);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 40), kRed, 0), 100);
+
+    CBrush blue(kBlue);
+    pDC->FrameRect(CRect(20, 0, 30, 10), &blue);
+    EXPECT_EQ(s.Pixel(20, 0), kBlue);
+    EXPECT_EQ(s.Pixel(25, 5), kWhite);
+
+    CBrush green(kGreen);
+    CBrush* pOldBrush = pDC->SelectObject(&green);
+    CGdiObject* pOldPen = pDC->SelectStockObject(NULL_PEN);
+    const POINT tri[3] = {{0, 20}, {20, 20}, {10, 39}};
+    pDC->Polygon(tri, 3);
+    EXPECT_EQ(s.Pixel(10, 25), kGreen);
+    EXPECT_EQ(s.Pixel(1, 37), kWhite);
+    pDC->SelectObject(pOldPen);
+    pDC->SelectObject(pOldBrush);
+
+    CRgn rgn;
+    rgn.CreateEllipticRgn(25, 25, 39, 39);
+    pDC->FillRgn(&rgn, &red);
+    EXPECT_EQ(s.Pixel(32, 32), kRed);
+    EXPECT_EQ(s.Pixel(25, 25), kWhite);
+    pDC->InvertRgn(&rgn);
+    EXPECT_EQ(s.Pixel(32, 32), RGB(255 - GetRValue(kRed), 255 - GetGValue(kRed), 255 - GetBValue(kRed)));
+
+    EXPECT_EQ(pDC->SetPixel(39, 0, kBlue), kBlue);
+    EXPECT_EQ(pDC->GetPixel(CPoint(39, 0)), kBlue);
+    EXPECT_TRUE(pDC->SetPixelV(CPoint(38, 0), kRed));
+    EXPECT_EQ(s.Pixel(38, 0), kRed);
+    FreeTemporaries();
+}
+
+TEST(CDCDraw, DrawDragRectInvertsAHalftoneFrameAndMovesItByDifference) {
+    riztest::Surface s(60, 60);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    const CRect first(10, 10, 40, 40);
+    const CSize thick(3, 3);
+    pDC->DrawDragRect(&first, thick, nullptr, thick);
+
+    // Half of the frame's pixels are inverted (white to black), in a checkerboard; inside stays.
+    EXPECT_EQ(s.CountNear(CRect(10, 10, 40, 13), RGB(0, 0, 0), 0), 45);
+    EXPECT_NE(s.Pixel(10, 10), s.Pixel(11, 10));
+    EXPECT_EQ(s.CountNear(CRect(13, 13, 37, 37), kWhite, 0), 24 * 24);
+    EXPECT_EQ(s.Pixel(9, 9), kWhite);
+    EXPECT_EQ(pDC->GetBkColor(), kWhite);  // the DC's state is restored
+
+    // Moving the frame leaves exactly what drawing the new frame alone would.
+    const CRect second(20, 15, 50, 45);
+    pDC->DrawDragRect(&second, thick, &first, thick);
+    riztest::Surface expected(60, 60);
+    CDC* pExpected = CDC::FromHandle(expected.Dc());
+    pExpected->DrawDragRect(&second, thick, nullptr, thick);
+    EXPECT_TRUE(SameImage(s, expected));
+
+    // An empty new rectangle erases the last frame.
+    pDC->DrawDragRect(CRect(0, 0, 0, 0), CSize(0, 0), &second, thick);
+    EXPECT_FALSE(s.HasOtherThan(CRect(0, 0, 60, 60), kWhite, 0));
+
+    // A solid white brush inverts every frame pixel.
+    CBrush white(kWhite);
+    pDC->DrawDragRect(&first, CSize(1, 1), nullptr, CSize(1, 1), &white);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 60, 60), RGB(0, 0, 0), 0), 4 * 29);
+    FreeTemporaries();
+}
+
+TEST(CDCDraw, DrawStateDrawsBitmapsIconsAndText) {
+    riztest::Surface s(60, 40);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    MemoryImage image(pDC, 8, 8, kRed);
+    EXPECT_TRUE(pDC->DrawState(CPoint(2, 2), CSize(8, 8), image.Release(), DSS_NORMAL));
+    EXPECT_EQ(s.Pixel(5, 5), kRed);
+    EXPECT_EQ(s.Pixel(10, 10), kWhite);
+
+    HICON hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
+    EXPECT_TRUE(pDC->DrawState(CPoint(20, 2), CSize(0, 0), hIcon, DSS_NORMAL));
+    EXPECT_TRUE(s.HasOtherThan(CRect(20, 2, 52, 34), kWhite));
+
+    riztest::Surface text(60, 20);
+    CDC* pText = CDC::FromHandle(text.Dc());
+    EXPECT_TRUE(pText->DrawState(CPoint(1, 1), CSize(0, 0), _T("&Ok"), DSS_DISABLED));
+    EXPECT_TRUE(text.HasOtherThan(CRect(0, 0, 60, 20), kWhite));
+    FreeTemporaries();
+}
+
+// ---- Clipping and coordinates ----
+
+TEST(CDCClip, IntersectAndExcludeLimitOutput) {
+    riztest::Surface s(40, 30);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    const int nSaved = pDC->SaveDC();
+    EXPECT_EQ(pDC->IntersectClipRect(10, 10, 20, 20), SIMPLEREGION);
+    CRect box;
+    EXPECT_EQ(pDC->GetClipBox(&box), SIMPLEREGION);
+    EXPECT_EQ(box, CRect(10, 10, 20, 20));
+    EXPECT_EQ(pDC->ExcludeClipRect(CRect(10, 10, 12, 20)), SIMPLEREGION);
+    pDC->FillSolidRect(0, 0, 40, 30, kGreen);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 30), kGreen, 0), 80);
+    EXPECT_EQ(s.Pixel(11, 15), kWhite);
+    EXPECT_FALSE(pDC->PtVisible(5, 5));
+    EXPECT_TRUE(pDC->RectVisible(CRect(0, 0, 13, 13)));
+
+    pDC->RestoreDC(nSaved);
+    pDC->FillSolidRect(0, 0, 40, 30, kBlue);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 30), kBlue, 0), 1200);
+    FreeTemporaries();
+}
+
+TEST(CDCClip, SelectClipRgnReplacesCombinesAndRemoves) {
+    riztest::Surface s(40, 30);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    CRgn left, top;
+    left.CreateRectRgn(0, 0, 20, 30);
+    top.CreateRectRgn(0, 0, 40, 10);
+    EXPECT_EQ(pDC->SelectClipRgn(&left), SIMPLEREGION);
+    EXPECT_EQ(pDC->SelectClipRgn(&top, RGN_AND), SIMPLEREGION);
+    pDC->FillSolidRect(0, 0, 40, 30, kRed);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 30), kRed, 0), 200);
+
+    EXPECT_NE(pDC->SelectClipRgn(nullptr), ERROR);
+    pDC->FillSolidRect(0, 0, 40, 30, kGreen);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 30), kGreen, 0), 1200);
+    FreeTemporaries();
+}
+
+TEST(CDCCoordinates, ViewportOriginShiftsOutput) {
+    riztest::Surface s(40, 30);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    EXPECT_EQ(pDC->SetViewportOrg(10, 5), CPoint(0, 0));
+    pDC->FillSolidRect(0, 0, 3, 3, kRed);
+    EXPECT_EQ(s.Pixel(10, 5), kRed);
+    EXPECT_EQ(s.Pixel(12, 7), kRed);
+    EXPECT_EQ(s.Pixel(9, 5), kWhite);
+    EXPECT_EQ(s.Pixel(13, 7), kWhite);
+
+    EXPECT_EQ(pDC->OffsetViewportOrg(2, 2), CPoint(10, 5));
+    EXPECT_EQ(pDC->GetViewportOrg(), CPoint(12, 7));
+    CPoint pt(0, 0);
+    pDC->LPtoDP(&pt);
+    EXPECT_EQ(pt, CPoint(12, 7));
+    CRect rc(12, 7, 20, 9);
+    pDC->DPtoLP(&rc);
+    EXPECT_EQ(rc, CRect(0, 0, 8, 2));
+
+    pDC->SetViewportOrg(0, 0);
+    EXPECT_EQ(pDC->SetWindowOrg(CPoint(-3, -4)), CPoint(0, 0));
+    EXPECT_EQ(pDC->GetWindowOrg(), CPoint(-3, -4));
+    pDC->SetPixel(0, 0, kBlue);
+    EXPECT_EQ(s.Pixel(3, 4), kBlue);
+    FreeTemporaries();
+}
+
+TEST(CDCCoordinates, ExtentsScaleSizesButNotByTheOrigin) {
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    EXPECT_EQ(dc.SetMapMode(MM_ANISOTROPIC), MM_TEXT);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(CSize(3, 2));
+    dc.SetViewportOrg(100, 100);
+    EXPECT_EQ(dc.GetViewportExt(), CSize(3, 2));
+    CSize size(10, 10);
+    dc.LPtoDP(&size);
+    EXPECT_EQ(size, CSize(30, 20));
+    dc.DPtoLP(&size);
+    EXPECT_EQ(size, CSize(10, 10));
+    CPoint pt(1, 1);
+    dc.LPtoDP(&pt);
+    EXPECT_EQ(pt, CPoint(103, 102));
+}
+
+// ---- Text ----
+
+TEST(CDCText, TextOutDrawsGlyphs) {
+    riztest::Surface s(80, 30);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(120, _T("Arial")));
+    CFont* pOld = pDC->SelectObject(&font);
+    EXPECT_TRUE(pDC->TextOut(2, 2, _T("Hello"), 5));
+    EXPECT_TRUE(s.HasOtherThan(CRect(0, 0, 80, 30), kWhite));
+
+    riztest::Surface s2(80, 30);
+    CDC* pDC2 = CDC::FromHandle(s2.Dc());
+    pDC2->SelectObject(&font);
+    pDC2->SetTextColor(kRed);
+    EXPECT_TRUE(pDC2->TextOut(2, 2, CString(_T("Hello"))));
+    EXPECT_GT(s2.CountNear(CRect(0, 0, 80, 30), kRed, 40), 0);
+    pDC2->SelectStockObject(SYSTEM_FONT);
+    pDC->SelectObject(pOld);
+    FreeTemporaries();
+}
+
+TEST(CDCText, ExtentsAgreeBetweenOverloadsAndDrawText) {
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(100, _T("Arial")));
+    CFont* pOld = dc.SelectObject(&font);
+
+    const CSize hello = dc.GetTextExtent(_T("Hello"), 5);
+    EXPECT_EQ(dc.GetTextExtent(CString(_T("Hello"))), hello);
+    EXPECT_EQ(dc.GetOutputTextExtent(_T("Hello"), 5), hello);
+    EXPECT_LT(dc.GetTextExtent(_T("Hel"), 3).cx, hello.cx);
+    EXPECT_EQ(dc.GetTextExtent(_T(""), 0).cx, 0);
+
+    TEXTMETRIC tm = {};
+    ASSERT_TRUE(dc.GetTextMetrics(&tm));
+    EXPECT_EQ(hello.cy, tm.tmHeight);
+
+    CRect rc(0, 0, 0, 0);
+    const int height = dc.DrawText(CString(_T("Hello")), &rc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_EQ(height, tm.tmHeight);
+    EXPECT_EQ(rc.Width(), hello.cx);
+
+    CString face;
+    EXPECT_GT(dc.GetTextFace(face), 0);
+    EXPECT_FALSE(face.IsEmpty());
+    dc.SelectObject(pOld);
+}
+
+TEST(CDCText, StringOverloadsPassTheWholeGbkText) {
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    const CString text(_T("中文"));
+#ifdef _UNICODE
+    ASSERT_EQ(text.GetLength(), 2);
+#else
+    ASSERT_EQ(text.GetLength(), 4);  // two double-byte characters
+#endif
+    const CSize whole = dc.GetTextExtent(text);
+    EXPECT_EQ(whole, dc.GetTextExtent(static_cast<LPCTSTR>(text), text.GetLength()));
+    EXPECT_GT(whole.cx, dc.GetTextExtent(text, text.GetLength() / 2).cx);
+
+    riztest::Surface s(60, 30);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    EXPECT_TRUE(pDC->TextOut(0, 0, text));
+    CRect rc(0, 0, 0, 0);
+    pDC->DrawText(text, &rc, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(rc.Width(), pDC->GetTextExtent(text).cx);
+    FreeTemporaries();
+}
+
+// ---- Blits ----
+
+TEST(CDCBlit, BitBltAndStretchBltCopyBetweenMemoryDCs) {
+    riztest::Surface s(60, 40);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    MemoryImage image(pDC, 10, 10, kGreen);
+    image.dc.SetPixel(0, 0, kRed);
+
+    EXPECT_TRUE(pDC->BitBlt(5, 5, 10, 10, &image.dc, 0, 0, SRCCOPY));
+    EXPECT_EQ(s.Pixel(5, 5), kRed);
+    EXPECT_EQ(s.Pixel(14, 14), kGreen);
+    EXPECT_EQ(s.Pixel(15, 15), kWhite);
+
+    EXPECT_TRUE(pDC->StretchBlt(30, 5, 20, 20, &image.dc, 0, 0, 10, 10, SRCCOPY));
+    EXPECT_EQ(s.Pixel(31, 6), kRed);  // the corner pixel doubled
+    EXPECT_EQ(s.Pixel(32, 7), kGreen);
+    EXPECT_EQ(s.Pixel(49, 24), kGreen);
+
+    EXPECT_TRUE(pDC->PatBlt(0, 30, 10, 10, WHITENESS));
+    EXPECT_TRUE(pDC->PatBlt(0, 30, 10, 10, DSTINVERT));
+    EXPECT_EQ(s.Pixel(5, 35), RGB(0, 0, 0));
+    FreeTemporaries();
+}
+
+TEST(CDCBlit, TransparentBltSkipsTheKeyAndAlphaBlendMixes) {
+    riztest::Surface s(40, 20);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    const COLORREF key = RGB(255, 0, 255);
+    MemoryImage image(pDC, 10, 10, key);
+    image.dc.FillSolidRect(3, 3, 4, 4, kBlue);
+    EXPECT_TRUE(pDC->TransparentBlt(0, 0, 10, 10, &image.dc, 0, 0, 10, 10, key));
+    EXPECT_EQ(s.Pixel(1, 1), kWhite);
+    EXPECT_EQ(s.Pixel(5, 5), kBlue);
+
+    MemoryImage black(pDC, 10, 10, RGB(0, 0, 0));
+    const BLENDFUNCTION half = {AC_SRC_OVER, 0, 128, 0};
+    EXPECT_TRUE(pDC->AlphaBlend(20, 0, 10, 10, &black.dc, 0, 0, 10, 10, half));
+    EXPECT_TRUE(riztest::ColorNear(s.Pixel(25, 5), RGB(127, 127, 127), 3));
+    FreeTemporaries();
+}
+
+// ---- Window DCs ----
+
+namespace {
+
+WNDPROC g_pfnHostProc = nullptr;
+CRect g_rcPainted;
+int g_nPaints = 0;
+
+// Paints the host through CPaintDC: the test sees what BeginPaint reported.
+LRESULT CALLBACK PaintingProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT) {
+        CWnd wnd;
+        wnd.m_hWnd = hWnd;
+        {
+            CPaintDC dc(&wnd);
+            g_rcPainted = dc.m_ps.rcPaint;
+            ++g_nPaints;
+            dc.FillSolidRect(&dc.m_ps.rcPaint, kGreen);
+        }
+        wnd.m_hWnd = nullptr;
+        return 0;
+    }
+    return ::CallWindowProc(g_pfnHostProc, hWnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+TEST(CWindowDCs, PaintDCPaintsTheInvalidAreaAndValidatesIt) {
+    riztest::TestWindow w(100, 80, true);
+    g_pfnHostProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtr(w.Host(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PaintingProc)));
+    ::UpdateWindow(w.Host());
+    g_nPaints = 0;
+
+    const CRect dirty(5, 6, 25, 16);
+    ::InvalidateRect(w.Host(), &dirty, FALSE);
+    ::UpdateWindow(w.Host());
+    EXPECT_EQ(g_nPaints, 1);
+    EXPECT_EQ(g_rcPainted, dirty);
+    EXPECT_FALSE(::GetUpdateRect(w.Host(), nullptr, FALSE));
+
+    ::SetWindowLongPtr(w.Host(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pfnHostProc));
+}
+
+TEST(CWindowDCs, ClientAndWindowDCsCoverTheirAreasAndAreReleased) {
+    riztest::TestWindow w(100, 80, true);
+    CWnd frame, host;
+    frame.m_hWnd = w.Frame();
+    host.m_hWnd = w.Host();
+    {
+        CClientDC warmUp(&host);
+        CWindowDC warmUpWindow(&frame);
+    }
+    riztest::ResourceSnapshot before;
+    for (int i = 0; i < 20; ++i) {
+        CClientDC client(&host);
+        ASSERT_NE(client.m_hDC, nullptr);
+        CRect box;
+        client.GetClipBox(&box);
+        EXPECT_EQ(box, CRect(0, 0, 100, 80));
+
+        CWindowDC whole(&frame);
+        ASSERT_NE(whole.m_hDC, nullptr);
+        CRect rcWindow;
+        ::GetWindowRect(w.Frame(), &rcWindow);
+        whole.GetClipBox(&box);
+        EXPECT_EQ(box.Size(), rcWindow.Size());
+
+        CWindowDC screen(nullptr);
+        EXPECT_GT(screen.GetDeviceCaps(HORZRES), 0);
+    }
+    EXPECT_EQ(before.GdiDelta(), 0);
+    frame.m_hWnd = nullptr;
+    host.m_hWnd = nullptr;
+}

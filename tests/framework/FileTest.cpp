@@ -1,0 +1,664 @@
+// Files and exceptions: CFile opening and its error causes, reading, writing, seeking and sizing,
+// the throwing paths caught as CFileException*, TRY/CATCH clean-up, CStdioFile lines and CFileFind.
+#include <afx.h>
+
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <string>
+
+// Failure messages show the text of a string, not its address.
+[[maybe_unused]] static void PrintTo(const CStringW& s, std::ostream* os) {
+    *os << '"' << static_cast<LPCSTR>(CW2A(s, CP_UTF8)) << '"';
+}
+[[maybe_unused]] static void PrintTo(const CStringA& s, std::ostream* os) {
+    *os << '"' << s.GetString() << '"';
+}
+
+namespace {
+
+// A fresh directory under the system temp folder, removed with everything in it after the test.
+class TempDirTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TCHAR szTemp[MAX_PATH];
+        ASSERT_GT(::GetTempPath(MAX_PATH, szTemp), 0u);
+        static int s_nDir = 0;
+        TCHAR szDir[MAX_PATH];
+        _sntprintf(szDir, MAX_PATH, _T("%sriz_file_%lu_%d"), szTemp, ::GetCurrentProcessId(), ++s_nDir);
+        m_strDir = szDir;
+        ASSERT_TRUE(::CreateDirectory(m_strDir, nullptr));
+    }
+    void TearDown() override { RemoveTree(m_strDir); }
+
+    CString Path(LPCTSTR lpszName) const { return m_strDir + _T("\\") + lpszName; }
+
+    // Writes bytes to a file with the plain system calls, independent of CFile.
+    static void WriteRaw(LPCTSTR lpszPath, const char* pData) {
+        HANDLE h = ::CreateFile(lpszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        DWORD n = 0;
+        ::WriteFile(h, pData, static_cast<DWORD>(strlen(pData)), &n, nullptr);
+        ::CloseHandle(h);
+    }
+    static std::string ReadRaw(LPCTSTR lpszPath) {
+        HANDLE h = ::CreateFile(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return "<missing>";
+        char buf[4096];
+        DWORD n = 0;
+        ::ReadFile(h, buf, sizeof(buf), &n, nullptr);
+        ::CloseHandle(h);
+        return std::string(buf, n);
+    }
+    static bool Exists(LPCTSTR lpszPath) { return ::GetFileAttributes(lpszPath) != INVALID_FILE_ATTRIBUTES; }
+
+    static void RemoveTree(const CString& strDir) {
+        WIN32_FIND_DATA fd;
+        HANDLE h = ::FindFirstFile(strDir + _T("\\*"), &fd);
+        if (h != INVALID_HANDLE_VALUE) {
+            do {
+                const CString strName = fd.cFileName;
+                if (strName == _T(".") || strName == _T("..")) continue;
+                const CString strPath = strDir + _T("\\") + strName;
+                if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    RemoveTree(strPath);
+                } else {
+                    ::SetFileAttributes(strPath, FILE_ATTRIBUTE_NORMAL);
+                    ::DeleteFile(strPath);
+                }
+            } while (::FindNextFile(h, &fd));
+            ::FindClose(h);
+        }
+        ::RemoveDirectory(strDir);
+    }
+
+    CString m_strDir;
+};
+
+class CFileOpen : public TempDirTest {};
+class CFileIO : public TempDirTest {};
+class CFileNames : public TempDirTest {};
+class CStdioFileLines : public TempDirTest {};
+class CFileFindSearch : public TempDirTest {};
+
+// A file name with Chinese characters (GBK in the ANSI build, UTF-16 in the Unicode build).
+const LPCTSTR kChineseName = _T("数据_测试文件.dat");
+
+}  // namespace
+
+/////////////////////////////////////////////////////////////////////////////
+// Opening
+
+TEST_F(CFileOpen, MissingFileFailsWithFileNotFoundAndDoesNotThrow) {
+    CFile f;
+    CFileException e;
+    const CString strPath = Path(_T("missing.bin"));
+    BOOL bOpened = TRUE;
+    EXPECT_NO_THROW(bOpened = f.Open(strPath, CFile::modeRead, &e));
+    EXPECT_FALSE(bOpened);
+    EXPECT_EQ(e.m_cause, CFileException::fileNotFound);
+    EXPECT_EQ(e.m_lOsError, static_cast<LONG>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(e.m_strFileName, strPath);
+    EXPECT_EQ(f.m_hFile, CFile::hFileNull);
+    EXPECT_NO_THROW(f.Open(strPath, CFile::modeRead));  // without an exception object as well
+}
+
+TEST_F(CFileOpen, MissingFolderIsBadPath) {
+    CFile f;
+    CFileException e;
+    EXPECT_FALSE(f.Open(Path(_T("no_such_dir\\x.bin")), CFile::modeCreate | CFile::modeWrite, &e));
+    EXPECT_EQ(e.m_cause, CFileException::badPath);
+    EXPECT_EQ(e.m_lOsError, static_cast<LONG>(ERROR_PATH_NOT_FOUND));
+}
+
+TEST_F(CFileOpen, ReadOnlyFileRefusesWritingButAllowsReading) {
+    const CString strPath = Path(_T("locked.txt"));
+    WriteRaw(strPath, "abc");
+    ASSERT_TRUE(::SetFileAttributes(strPath, FILE_ATTRIBUTE_READONLY));
+    HANDLE hProbe = ::CreateFile(strPath, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (hProbe != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(hProbe);
+        GTEST_SKIP() << "the file system lets this user write read-only files";
+    }
+    CFile f;
+    CFileException e;
+    EXPECT_FALSE(f.Open(strPath, CFile::modeWrite, &e));
+    EXPECT_EQ(e.m_cause, CFileException::accessDenied);
+    EXPECT_EQ(e.m_lOsError, static_cast<LONG>(ERROR_ACCESS_DENIED));
+    EXPECT_TRUE(f.Open(strPath, CFile::modeRead, &e));
+    EXPECT_EQ(e.m_cause, CFileException::none);
+}
+
+TEST_F(CFileOpen, FolderOpenedAsAFileIsAccessDenied) {
+    const CString strPath = Path(_T("folder"));
+    ASSERT_TRUE(::CreateDirectory(strPath, nullptr));
+    CFile f;
+    CFileException e;
+    EXPECT_FALSE(f.Open(strPath, CFile::modeWrite, &e));
+    EXPECT_EQ(e.m_cause, CFileException::accessDenied);
+    EXPECT_EQ(e.m_lOsError, static_cast<LONG>(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(e.m_strFileName, strPath);
+}
+
+TEST_F(CFileOpen, ExclusiveShareBlocksASecondOpen) {
+    const CString strPath = Path(_T("shared.bin"));
+    CFile first(strPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
+    CFile second;
+    CFileException e;
+    EXPECT_FALSE(second.Open(strPath, CFile::modeRead | CFile::shareDenyNone, &e));
+    EXPECT_EQ(e.m_cause, CFileException::sharingViolation);
+    first.Close();
+    EXPECT_TRUE(second.Open(strPath, CFile::modeRead | CFile::shareDenyNone, &e));
+}
+
+TEST_F(CFileOpen, ShareDenyWriteLetsOtherReadersIn) {
+    const CString strPath = Path(_T("readers.bin"));
+    WriteRaw(strPath, "data");
+    CFile first(strPath, CFile::modeRead | CFile::shareDenyWrite);
+    CFile reader;
+    EXPECT_TRUE(reader.Open(strPath, CFile::modeRead | CFile::shareDenyWrite));
+    CFile writer;
+    CFileException e;
+    EXPECT_FALSE(writer.Open(strPath, CFile::modeWrite | CFile::shareDenyNone, &e));
+    EXPECT_EQ(e.m_cause, CFileException::sharingViolation);
+}
+
+TEST_F(CFileOpen, ModeCreateTruncatesUnlessNoTruncate) {
+    const CString strPath = Path(_T("keep.txt"));
+    WriteRaw(strPath, "0123456789");
+    {
+        CFile f(strPath, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeReadWrite);
+        EXPECT_EQ(f.GetLength(), 10u);
+        EXPECT_EQ(f.GetPosition(), 0u);
+        f.Write("AB", 2);
+    }
+    EXPECT_EQ(ReadRaw(strPath), "AB23456789");
+    {
+        CFile f(strPath, CFile::modeCreate | CFile::modeWrite);
+        EXPECT_EQ(f.GetLength(), 0u);
+    }
+    EXPECT_EQ(ReadRaw(strPath), "");
+
+    const CString strNew = Path(_T("new.txt"));  // modeNoTruncate still creates a missing file
+    CFile f(strNew, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite);
+    EXPECT_TRUE(Exists(strNew));
+}
+
+TEST_F(CFileOpen, ThrowingConstructorThrowsAFileExceptionPointer) {
+    const CString strPath = Path(_T("absent.bin"));
+    bool bCaught = false;
+    try {
+        CFile f(strPath, CFile::modeRead);
+        ADD_FAILURE() << "no exception";
+    } catch (CFileException* e) {
+        bCaught = true;
+        EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
+        EXPECT_EQ(e->m_lOsError, static_cast<LONG>(ERROR_FILE_NOT_FOUND));
+        EXPECT_EQ(e->m_strFileName, strPath);
+        EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CException)));
+        e->Delete();
+    }
+    EXPECT_TRUE(bCaught);
+
+    // Caught through the base class, as most handlers do.
+    bCaught = false;
+    try {
+        CFile f(strPath, CFile::modeRead);
+    } catch (CException* e) {
+        bCaught = e->IsKindOf(RUNTIME_CLASS(CFileException)) != FALSE;
+        e->Delete();
+    }
+    EXPECT_TRUE(bCaught);
+}
+
+TEST_F(CFileOpen, CloseTwiceAndAbortAfterCloseAreHarmless) {
+    CFile f(Path(_T("c.bin")), CFile::modeCreate | CFile::modeWrite);
+    EXPECT_NO_THROW(f.Close());
+    EXPECT_EQ(f.m_hFile, CFile::hFileNull);
+    EXPECT_NO_THROW(f.Close());
+    EXPECT_NO_THROW(f.Abort());
+    CFile never;
+    EXPECT_NO_THROW(never.Close());
+    EXPECT_TRUE(f.GetFilePath().IsEmpty());
+}
+
+TEST_F(CFileOpen, DestructorClosesOwnHandlesOnly) {
+    const CString strPath = Path(_T("d.bin"));
+    { CFile f(strPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive); }
+    CFile again;
+    EXPECT_TRUE(again.Open(strPath, CFile::modeRead | CFile::shareExclusive));  // the first one is closed
+    again.Close();
+
+    HANDLE h = ::CreateFile(strPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    { CFile wrapper(h); }
+    EXPECT_NE(::GetFileType(h), static_cast<DWORD>(FILE_TYPE_UNKNOWN));  // still open
+    EXPECT_TRUE(::CloseHandle(h));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Reading, writing, seeking
+
+TEST_F(CFileIO, WriteSeekReadRoundTrip) {
+    CFile f(Path(_T("rt.bin")), CFile::modeCreate | CFile::modeReadWrite);
+    const char data[] = "The quick brown fox";
+    f.Write(data, 19);
+    EXPECT_EQ(f.GetPosition(), 19u);
+    EXPECT_EQ(f.GetLength(), 19u);
+
+    EXPECT_EQ(f.Seek(4, CFile::begin), 4u);
+    char buf[32] = {};
+    EXPECT_EQ(f.Read(buf, 5), 5u);
+    EXPECT_STREQ(buf, "quick");
+    EXPECT_EQ(f.Seek(-5, CFile::end), 14u);
+    EXPECT_EQ(f.Seek(1, CFile::current), 15u);
+    memset(buf, 0, sizeof(buf));
+    EXPECT_EQ(f.Read(buf, sizeof(buf)), 4u);  // short read near the end
+    EXPECT_STREQ(buf, " fox");
+    EXPECT_EQ(f.Read(buf, sizeof(buf)), 0u);  // end of file
+    EXPECT_EQ(f.Read(buf, 0), 0u);
+
+    f.SeekToBegin();
+    EXPECT_EQ(f.GetPosition(), 0u);
+    EXPECT_EQ(f.SeekToEnd(), 19u);
+}
+
+TEST_F(CFileIO, SeekBeyondEndGrowsOnWriteAndBeforeStartThrows) {
+    const CString strPath = Path(_T("seek.bin"));
+    CFile f(strPath, CFile::modeCreate | CFile::modeReadWrite);
+    EXPECT_EQ(f.Seek(100, CFile::begin), 100u);
+    EXPECT_EQ(f.GetLength(), 0u);
+    f.Write("x", 1);
+    EXPECT_EQ(f.GetLength(), 101u);
+
+    try {
+        f.Seek(-1, CFile::begin);
+        ADD_FAILURE() << "no exception";
+    } catch (CFileException* e) {
+        EXPECT_EQ(e->m_cause, CFileException::badSeek);
+        EXPECT_EQ(e->m_strFileName, f.GetFilePath());
+        e->Delete();
+    }
+    EXPECT_EQ(f.GetPosition(), 101u);  // a failed seek leaves the position alone
+}
+
+TEST_F(CFileIO, SetLengthShrinksAndZeroFills) {
+    const CString strPath = Path(_T("len.bin"));
+    CFile f(strPath, CFile::modeCreate | CFile::modeReadWrite);
+    f.Write("abcdefgh", 8);
+    f.SetLength(3);
+    EXPECT_EQ(f.GetLength(), 3u);
+    f.SetLength(6);
+    EXPECT_EQ(f.GetLength(), 6u);
+    f.SeekToBegin();
+    char buf[8] = {};
+    EXPECT_EQ(f.Read(buf, 8), 6u);
+    EXPECT_EQ(std::string(buf, 6), std::string("abc\0\0\0", 6));
+    f.Close();
+    EXPECT_EQ(ReadRaw(strPath).size(), 6u);
+}
+
+TEST_F(CFileIO, WritingAReadOnlyHandleThrowsAccessDenied) {
+    const CString strPath = Path(_T("ro.bin"));
+    WriteRaw(strPath, "abc");
+    CFile f(strPath, CFile::modeRead | CFile::shareDenyNone);
+    try {
+        f.Write("x", 1);
+        ADD_FAILURE() << "no exception";
+    } catch (CFileException* e) {
+        EXPECT_EQ(e->m_cause, CFileException::accessDenied);
+        EXPECT_EQ(e->m_lOsError, static_cast<LONG>(ERROR_ACCESS_DENIED));
+        e->Delete();
+    }
+    EXPECT_EQ(ReadRaw(strPath), "abc");
+}
+
+TEST_F(CFileIO, DuplicateSharesTheFileAndOutlivesTheOriginal) {
+    const CString strPath = Path(_T("dup.bin"));
+    WriteRaw(strPath, "0123456789");
+    CFile* pDup = nullptr;
+    {
+        CFile f(strPath, CFile::modeRead);
+        f.Seek(3, CFile::begin);
+        pDup = f.Duplicate();
+    }
+    ASSERT_TRUE(pDup);
+    EXPECT_EQ(pDup->GetFilePath(), strPath);
+    char buf[4] = {};
+    EXPECT_EQ(pDup->Read(buf, 3), 3u);  // a duplicated handle shares the file position
+    EXPECT_EQ(std::string(buf), "345");
+    delete pDup;
+}
+
+TEST_F(CFileIO, RenameAndRemove) {
+    const CString strOld = Path(_T("old.txt"));
+    const CString strNew = Path(_T("新名字.txt"));
+    WriteRaw(strOld, "x");
+    CFile::Rename(strOld, strNew);
+    EXPECT_FALSE(Exists(strOld));
+    EXPECT_TRUE(Exists(strNew));
+    CFile::Remove(strNew);
+    EXPECT_FALSE(Exists(strNew));
+    try {
+        CFile::Remove(strNew);
+        ADD_FAILURE() << "no exception";
+    } catch (CFileException* e) {
+        EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
+        EXPECT_EQ(e->m_strFileName, strNew);
+        e->Delete();
+    }
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Names
+
+TEST_F(CFileNames, PathNameAndTitleOfAChineseFileName) {
+    const CString strPath = Path(kChineseName);
+    CFile f(strPath, CFile::modeCreate | CFile::modeReadWrite);
+    EXPECT_EQ(f.GetFilePath(), strPath);
+    EXPECT_EQ(f.GetFileName(), CString(kChineseName));
+    EXPECT_EQ(f.GetFileTitle(), CString(_T("数据_测试文件")));
+    f.Write("abc", 3);
+    f.Close();
+    EXPECT_EQ(ReadRaw(strPath), "abc");
+}
+
+TEST_F(CFileNames, RelativeNamesBecomeFullPaths) {
+    TCHAR szOld[MAX_PATH];
+    ::GetCurrentDirectory(MAX_PATH, szOld);
+    ASSERT_TRUE(::SetCurrentDirectory(m_strDir));
+    CFile f;
+    const BOOL bOpened = f.Open(_T("rel.a.b"), CFile::modeCreate | CFile::modeWrite);
+    ::SetCurrentDirectory(szOld);
+    ASSERT_TRUE(bOpened);
+    EXPECT_EQ(f.GetFilePath(), Path(_T("rel.a.b")));
+    EXPECT_EQ(f.GetFileName(), CString(_T("rel.a.b")));
+    EXPECT_EQ(f.GetFileTitle(), CString(_T("rel.a")));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Exceptions
+
+namespace {
+
+// Counts its own destructions, to see which handlers release an exception.
+class CCountingException : public CException {
+public:
+    explicit CCountingException(int nCode = 0) : m_nCode(nCode) {}
+    ~CCountingException() override { ++s_nDestroyed; }
+    int m_nCode;
+    static int s_nDestroyed;
+};
+int CCountingException::s_nDestroyed = 0;
+
+}  // namespace
+
+TEST(CExceptionHandling, CatchBlockDeletesTheExceptionWhenItEnds) {
+    CCountingException::s_nDestroyed = 0;
+    int nCode = 0;
+    TRY {
+        throw new CCountingException(7);
+    }
+    CATCH(CCountingException, e) {
+        nCode = e->m_nCode;
+    }
+    END_CATCH
+    EXPECT_EQ(nCode, 7);
+    EXPECT_EQ(CCountingException::s_nDestroyed, 1);
+}
+
+TEST(CExceptionHandling, ThrowLastPassesTheSameObjectOutward) {
+    CCountingException::s_nDestroyed = 0;
+    CException* pInner = nullptr;
+    CException* pOuter = nullptr;
+    TRY{TRY{throw new CCountingException(1);
+}
+CATCH_ALL(e) {
+    pInner = e;
+    THROW_LAST();
+}
+END_CATCH_ALL
+}
+CATCH_ALL(e) {
+    pOuter = e;
+    EXPECT_EQ(CCountingException::s_nDestroyed, 0);  // still alive in the outer handler
+}
+END_CATCH_ALL
+EXPECT_EQ(pInner, pOuter);
+EXPECT_EQ(CCountingException::s_nDestroyed, 1);
+}
+
+TEST(CExceptionHandling, AndCatchPicksTheHandlerOfTheThrownClass) {
+    int nHandler = 0;
+    TRY {
+        AfxThrowFileException(CFileException::diskFull, ERROR_DISK_FULL, _T("f.bin"));
+    }
+    CATCH(CMemoryException, e) {
+        nHandler = 1;
+    }
+    AND_CATCH(CFileException, e) {
+        nHandler = 2;
+        EXPECT_EQ(e->m_cause, CFileException::diskFull);
+    }
+    AND_CATCH_ALL(e) {
+        nHandler = 3;
+    }
+    END_CATCH_ALL
+    EXPECT_EQ(nHandler, 2);
+}
+
+TEST(CExceptionHandling, MemoryExceptionIsAStaticObjectThatDeleteLeavesAlone) {
+    CException* pFirst = nullptr;
+    CException* pSecond = nullptr;
+    try {
+        AfxThrowMemoryException();
+    } catch (CException* e) {
+        pFirst = e;
+        e->Delete();
+    }
+    try {
+        AfxThrowMemoryException();
+    } catch (CMemoryException* e) {
+        pSecond = e;
+        e->Delete();
+    }
+    EXPECT_EQ(pFirst, pSecond);
+    TCHAR sz[64];
+    EXPECT_TRUE(pSecond->GetErrorMessage(sz, _countof(sz)));
+    EXPECT_STRNE(sz, _T(""));
+}
+
+TEST(CExceptionHandling, StackExceptionWithoutAutoDeleteSurvivesDelete) {
+    CMemoryException onStack(FALSE);
+    onStack.Delete();
+    EXPECT_TRUE(onStack.IsKindOf(RUNTIME_CLASS(CMemoryException)));
+}
+
+TEST(CFileExceptionCauses, OsErrorsMapToPortableCauses) {
+    EXPECT_EQ(CFileException::OsErrorToException(NO_ERROR), CFileException::none);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_FILE_NOT_FOUND), CFileException::fileNotFound);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_PATH_NOT_FOUND), CFileException::badPath);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_INVALID_NAME), CFileException::badPath);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_TOO_MANY_OPEN_FILES),
+              CFileException::tooManyOpenFiles);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_ACCESS_DENIED), CFileException::accessDenied);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_INVALID_HANDLE), CFileException::invalidFile);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_CURRENT_DIRECTORY), CFileException::removeCurrentDir);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_NEGATIVE_SEEK), CFileException::badSeek);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_CRC), CFileException::hardIO);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_SHARING_VIOLATION), CFileException::sharingViolation);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_LOCK_VIOLATION), CFileException::lockViolation);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_DISK_FULL), CFileException::diskFull);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_HANDLE_EOF), CFileException::endOfFile);
+    EXPECT_EQ(CFileException::OsErrorToException(ERROR_NOT_ENOUGH_MEMORY), CFileException::genericException);
+}
+
+TEST(CFileExceptionCauses, CauseValuesAreTheDocumentedNumbers) {
+    EXPECT_EQ(CFileException::none, 0);
+    EXPECT_EQ(CFileException::genericException, 1);
+    EXPECT_EQ(CFileException::accessDenied, 5);
+    EXPECT_EQ(CFileException::sharingViolation, 11);
+    EXPECT_EQ(CFileException::endOfFile, 14);
+    EXPECT_EQ(CFile::shareDenyNone, 0x40);
+    EXPECT_EQ(CFile::modeCreate, 0x1000);
+    EXPECT_EQ(CFile::typeBinary, 0x8000);
+}
+
+TEST(CFileExceptionCauses, ErrorMessageNamesTheFileAndFitsTheBuffer) {
+    CFileException e(CFileException::fileNotFound, ERROR_FILE_NOT_FOUND, _T("报告.doc"));
+    TCHAR sz[256];
+    UINT nHelp = 99;
+    ASSERT_TRUE(e.GetErrorMessage(sz, _countof(sz), &nHelp));
+    EXPECT_EQ(nHelp, 0u);
+    EXPECT_NE(CString(sz).Find(_T("报告.doc")), -1) << sz;
+    TCHAR small[6];
+    ASSERT_TRUE(e.GetErrorMessage(small, _countof(small)));
+    EXPECT_EQ(lstrlen(small), 5);
+    e.Clear();
+    EXPECT_EQ(e.m_cause, CFileException::none);
+    EXPECT_EQ(e.m_lOsError, -1);
+    EXPECT_TRUE(e.m_strFileName.IsEmpty());
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CStdioFile
+
+TEST_F(CStdioFileLines, TextModeWritesCrLfAndReadsLinesWithoutEnds) {
+    const CString strPath = Path(_T("lines.txt"));
+    {
+        CStdioFile f(strPath, CFile::modeCreate | CFile::modeWrite | CFile::typeText);
+        f.WriteString(_T("first\n\nthird"));
+        f.WriteString(_T(" part\nlast"));
+    }
+    EXPECT_EQ(ReadRaw(strPath), "first\r\n\r\nthird part\r\nlast");
+
+    CStdioFile f(strPath, CFile::modeRead | CFile::typeText);
+    CString str;
+    ASSERT_TRUE(f.ReadString(str));
+    EXPECT_EQ(str, _T("first"));
+    EXPECT_EQ(f.GetPosition(), 7u);  // the read-ahead buffer is not counted
+    ASSERT_TRUE(f.ReadString(str));
+    EXPECT_EQ(str, _T(""));
+    ASSERT_TRUE(f.ReadString(str));
+    EXPECT_EQ(str, _T("third part"));
+    ASSERT_TRUE(f.ReadString(str));  // the last line has no line end
+    EXPECT_EQ(str, _T("last"));
+    EXPECT_FALSE(f.ReadString(str));
+    EXPECT_TRUE(str.IsEmpty());
+}
+
+TEST_F(CStdioFileLines, LoneCarriageReturnStaysInTheLine) {
+    const CString strPath = Path(_T("cr.txt"));
+    WriteRaw(strPath, "a\rb\r\nc\n");
+    CStdioFile f(strPath, CFile::modeRead);
+    CString str;
+    ASSERT_TRUE(f.ReadString(str));
+    EXPECT_EQ(str, _T("a\rb"));
+    ASSERT_TRUE(f.ReadString(str));  // a bare "\n" ends a line too
+    EXPECT_EQ(str, _T("c"));
+    EXPECT_FALSE(f.ReadString(str));
+}
+
+TEST_F(CStdioFileLines, BufferVariantKeepsNewlineAndSplitsLongLines) {
+    const CString strPath = Path(_T("buf.txt"));
+    WriteRaw(strPath, "abcdef\r\nxy\r\n");
+    CStdioFile f(strPath, CFile::modeRead | CFile::typeText);
+    TCHAR sz[4];
+    ASSERT_TRUE(f.ReadString(sz, 4));
+    EXPECT_STREQ(sz, _T("abc"));
+    ASSERT_TRUE(f.ReadString(sz, 4));
+    EXPECT_STREQ(sz, _T("def"));
+    ASSERT_TRUE(f.ReadString(sz, 4));
+    EXPECT_STREQ(sz, _T("\n"));
+    ASSERT_TRUE(f.ReadString(sz, 4));
+    EXPECT_STREQ(sz, _T("xy\n"));
+    EXPECT_EQ(f.ReadString(sz, 4), nullptr);
+}
+
+TEST_F(CStdioFileLines, SeekAfterReadingStartsFromTheLogicalPosition) {
+    const CString strPath = Path(_T("seek.txt"));
+    WriteRaw(strPath, "one\r\ntwo\r\nthree\r\n");
+    CStdioFile f(strPath, CFile::modeReadWrite);
+    CString str;
+    ASSERT_TRUE(f.ReadString(str));
+    EXPECT_EQ(f.Seek(0, CFile::current), 5u);
+    f.WriteString(_T("TWO\n"));  // overwrites the second line in place
+    ASSERT_TRUE(f.ReadString(str));
+    EXPECT_EQ(str, _T("three"));
+    f.SeekToBegin();
+    ASSERT_TRUE(f.ReadString(str));
+    ASSERT_TRUE(f.ReadString(str));
+    EXPECT_EQ(str, _T("TWO"));
+}
+
+TEST_F(CStdioFileLines, ChineseTextRoundTrips) {
+    const CString strPath = Path(kChineseName);
+    // Text mode stores the ANSI code page; the Unicode build's binary mode stores UTF-16 as it is.
+    const UINT nMode = ::GetACP() == 936 ? CFile::typeText : CFile::typeBinary;
+    {
+        CStdioFile f(strPath, CFile::modeCreate | CFile::modeWrite | nMode);
+        f.WriteString(_T("中文第一行\n第二行"));
+    }
+    CStdioFile f(strPath, CFile::modeRead | nMode);
+    CString str;
+    ASSERT_TRUE(f.ReadString(str));
+    EXPECT_EQ(str, _T("中文第一行"));
+    ASSERT_TRUE(f.ReadString(str));
+    EXPECT_EQ(str, _T("第二行"));
+    EXPECT_FALSE(f.ReadString(str));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CFileFind
+
+TEST_F(CFileFindSearch, EnumeratesMatchesWithPathsAndAttributes) {
+    WriteRaw(Path(_T("a.txt")), "12345");
+    WriteRaw(Path(kChineseName), "x");
+    WriteRaw(Path(_T("skip.log")), "x");
+    ASSERT_TRUE(::CreateDirectory(Path(_T("sub.txt")), nullptr));
+
+    CFileFind finder;
+    ASSERT_TRUE(finder.FindFile(Path(_T("*.txt"))));
+    int nFiles = 0, nDirs = 0;
+    BOOL bMore = TRUE;
+    while (bMore) {
+        bMore = finder.FindNextFile();
+        EXPECT_EQ(finder.GetFilePath(), Path(finder.GetFileName()));
+        EXPECT_EQ(finder.GetRoot(), m_strDir);
+        if (finder.IsDirectory()) {
+            ++nDirs;
+            EXPECT_EQ(finder.GetFileName(), _T("sub.txt"));
+        } else {
+            ++nFiles;
+            EXPECT_EQ(finder.GetFileName(), _T("a.txt"));
+            EXPECT_EQ(finder.GetFileTitle(), _T("a"));
+            EXPECT_EQ(finder.GetLength(), 5u);
+        }
+    }
+    EXPECT_EQ(nFiles, 1);
+    EXPECT_EQ(nDirs, 1);
+    EXPECT_FALSE(finder.FindNextFile());  // after the last one
+
+    ASSERT_TRUE(finder.FindFile(Path(_T("数据*"))));
+    finder.FindNextFile();
+    EXPECT_EQ(finder.GetFileName(), kChineseName);
+}
+
+TEST_F(CFileFindSearch, DotsAreDirectoriesAndNoMatchFails) {
+    CFileFind finder;
+    ASSERT_TRUE(finder.FindFile(Path(_T("*"))));
+    int nDots = 0;
+    BOOL bMore = TRUE;
+    while (bMore) {
+        bMore = finder.FindNextFile();
+        if (finder.IsDots()) {
+            ++nDots;
+            EXPECT_TRUE(finder.IsDirectory());
+        }
+    }
+    EXPECT_EQ(nDots, 2);
+    EXPECT_FALSE(finder.FindFile(Path(_T("*.none"))));
+    EXPECT_TRUE(finder.GetFileName().IsEmpty());
+    EXPECT_FALSE(finder.IsDirectory());
+}

@@ -1,0 +1,474 @@
+// GDI object wrappers and the handle maps behind FromHandle: ownership, temporary objects, conversions.
+#define OEMRESOURCE  // OBM_* bitmap identifiers
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "ResourceCounter.h"
+
+namespace {
+
+// Frees this thread's temporary wrappers, as the message loop does at idle.
+void FreeTemporaries() {
+    AfxLockTempMaps();
+    AfxUnlockTempMaps();
+}
+
+// GetDC(NULL) makes the screen DC once per process: do it before a snapshot so it does not count.
+void WarmUpScreenDC() {
+    ::ReleaseDC(NULL, ::GetDC(NULL));
+}
+
+// A wrapper with two handles, like CDC, for the generic map.
+class CTwoHandleObject : public CObject {
+    DECLARE_DYNCREATE(CTwoHandleObject)
+public:
+    ~CTwoHandleObject() override {
+        s_hFirstAtDestruction = m_hFirst;
+        s_hSecondAtDestruction = m_hSecond;
+        ++s_nDestroyed;
+    }
+
+    HANDLE m_hFirst = nullptr;
+    HANDLE m_hSecond = nullptr;
+
+    static HANDLE s_hFirstAtDestruction;
+    static HANDLE s_hSecondAtDestruction;
+    static int s_nDestroyed;
+};
+IMPLEMENT_DYNCREATE(CTwoHandleObject, CObject)
+HANDLE CTwoHandleObject::s_hFirstAtDestruction = nullptr;
+HANDLE CTwoHandleObject::s_hSecondAtDestruction = nullptr;
+int CTwoHandleObject::s_nDestroyed = 0;
+
+size_t TwoHandleOffset() {
+    const CTwoHandleObject probe;
+    return reinterpret_cast<const BYTE*>(&probe.m_hFirst) -
+           reinterpret_cast<const BYTE*>(static_cast<const CObject*>(&probe));
+}
+
+}  // namespace
+
+// ---- Lifetime ----
+
+TEST(GdiObjectLifetime, EveryWrapperReleasesWhatItCreates) {
+    WarmUpScreenDC();
+    riztest::ResourceSnapshot before;
+    for (int i = 0; i < 40; ++i) {
+        CPen solid(PS_SOLID, 1, RGB(i, 0, 0));
+        CPen dashed;
+        LOGBRUSH lb = {BS_SOLID, RGB(0, i, 0), 0};
+        ASSERT_TRUE(dashed.CreatePen(PS_GEOMETRIC | PS_DASH, 3, &lb));
+        CBrush brush(RGB(0, 0, i));
+        CBrush hatch(HS_CROSS, RGB(i, i, 0));
+        CBitmap pattern;
+        const WORD bits[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
+        ASSERT_TRUE(pattern.CreateBitmap(8, 8, 1, 1, bits));
+        CBrush patterned(&pattern);
+        CFont font;
+        ASSERT_TRUE(font.CreateFont(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
+                                    _T("Arial")));
+        CFont pointFont;
+        ASSERT_TRUE(pointFont.CreatePointFont(90, _T("Tahoma")));
+        CBitmap compatible;
+        ASSERT_TRUE(compatible.CreateCompatibleBitmap(nullptr, 16, 16));
+        CRgn rect, ellipse, round, polygon;
+        ASSERT_TRUE(rect.CreateRectRgn(0, 0, 10, 10));
+        ASSERT_TRUE(ellipse.CreateEllipticRgn(0, 0, 10, 10));
+        ASSERT_TRUE(round.CreateRoundRectRgn(0, 0, 10, 10, 3, 3));
+        const POINT tri[3] = {{0, 0}, {10, 0}, {5, 8}};
+        ASSERT_TRUE(polygon.CreatePolygonRgn(tri, 3, ALTERNATE));
+        CPalette palette;
+        ASSERT_TRUE(palette.CreateHalftonePalette(nullptr));
+        if (i % 2) {
+            EXPECT_TRUE(brush.DeleteObject());  // explicit deletion, then the destructor has nothing to do
+            EXPECT_FALSE(brush.DeleteObject());
+        }
+    }
+    EXPECT_EQ(before.GdiDelta(), 0);
+}
+
+TEST(GdiObjectLifetime, AttachTakesOwnershipAndDetachGivesItBack) {
+    HPEN hKept = ::CreatePen(PS_SOLID, 1, RGB(1, 2, 3));
+    {
+        CPen pen;
+        ASSERT_TRUE(pen.Attach(hKept));
+        EXPECT_EQ(static_cast<HPEN>(pen), hKept);
+        EXPECT_EQ(pen.Detach(), hKept);
+        EXPECT_EQ(pen.GetSafeHandle(), nullptr);
+    }
+    EXPECT_EQ(::GetObjectType(hKept), static_cast<DWORD>(OBJ_PEN));
+
+    {
+        CPen owner;
+        ASSERT_TRUE(owner.Attach(hKept));
+    }
+    EXPECT_EQ(::GetObjectType(hKept), 0u);  // the destructor deleted the attached pen
+}
+
+TEST(GdiObjectLifetime, AttachRejectsNullHandle) {
+    CBrush brush;
+    EXPECT_FALSE(brush.Attach(nullptr));
+    EXPECT_FALSE(brush.DeleteObject());
+}
+
+TEST(GdiObjectLifetime, StockObjectSurvivesItsWrapper) {
+    HGDIOBJ hWhite = ::GetStockObject(WHITE_BRUSH);
+    {
+        CGdiObject stock;
+        ASSERT_TRUE(stock.CreateStockObject(WHITE_BRUSH));
+        EXPECT_EQ(stock.GetObjectType(), static_cast<UINT>(OBJ_BRUSH));
+    }
+    LOGBRUSH lb = {};
+    ASSERT_EQ(::GetObject(hWhite, sizeof(lb), &lb), static_cast<int>(sizeof(lb)));
+    EXPECT_EQ(lb.lbColor, RGB(255, 255, 255));
+}
+
+TEST(GdiObjectLifetime, SafeHandleOfNullWrapperIsNull) {
+    CPen* volatile pNoPen = nullptr;  // unknown to the compiler, as in real code
+    CGdiObject* volatile pNoObject = nullptr;
+    EXPECT_EQ(pNoPen->GetSafeHandle(), nullptr);
+    EXPECT_EQ(static_cast<HGDIOBJ>(*pNoObject), nullptr);
+}
+
+// ---- Handle maps ----
+
+TEST(GdiHandleMap, FromHandleAnswersTheAttachedObject) {
+    CBrush brush(RGB(10, 20, 30));
+    EXPECT_EQ(CBrush::FromHandle(brush), &brush);
+    EXPECT_EQ(CGdiObject::FromHandle(brush.m_hObject), &brush);
+    EXPECT_EQ(afxMapHGDIOBJ()->LookupTemporary(brush.m_hObject), nullptr);
+}
+
+TEST(GdiHandleMap, FromHandleMakesOneTemporaryOfTheMatchingClass) {
+    HPEN hPen = ::CreatePen(PS_SOLID, 2, RGB(0, 0, 255));
+    HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    HRGN hRgn = ::CreateRectRgn(0, 0, 4, 4);
+    HBITMAP hBitmap = ::CreateBitmap(4, 4, 1, 1, nullptr);
+
+    CPen* pPen = CPen::FromHandle(hPen);
+    ASSERT_NE(pPen, nullptr);
+    EXPECT_EQ(pPen->m_hObject, hPen);
+    EXPECT_EQ(CPen::FromHandle(hPen), pPen);  // the same temporary while it lives
+    EXPECT_TRUE(pPen->IsKindOf(RUNTIME_CLASS(CPen)));
+    EXPECT_TRUE(CGdiObject::FromHandle(hFont)->IsKindOf(RUNTIME_CLASS(CFont)));
+    EXPECT_TRUE(CGdiObject::FromHandle(hRgn)->IsKindOf(RUNTIME_CLASS(CRgn)));
+    EXPECT_TRUE(CGdiObject::FromHandle(hBitmap)->IsKindOf(RUNTIME_CLASS(CBitmap)));
+    EXPECT_EQ(CGdiObject::FromHandle(nullptr), nullptr);
+
+    LOGPEN lp = {};
+    ASSERT_TRUE(pPen->GetLogPen(&lp));
+    EXPECT_EQ(lp.lopnColor, RGB(0, 0, 255));
+
+    FreeTemporaries();
+    ::DeleteObject(hPen);
+    ::DeleteObject(hRgn);
+    ::DeleteObject(hBitmap);
+}
+
+TEST(GdiHandleMap, UnlockingFreesTemporariesWithoutDeletingHandles) {
+    HBRUSH hBrush = ::CreateSolidBrush(RGB(5, 6, 7));
+    riztest::ResourceSnapshot withBrush;
+    CBrush* pTemp = CBrush::FromHandle(hBrush);
+    ASSERT_EQ(afxMapHGDIOBJ()->LookupTemporary(hBrush), pTemp);
+
+    FreeTemporaries();
+    EXPECT_EQ(afxMapHGDIOBJ()->LookupTemporary(hBrush), nullptr);
+    EXPECT_EQ(afxMapHGDIOBJ()->GetTemporaryCount(), 0);
+    EXPECT_EQ(::GetObjectType(hBrush), static_cast<DWORD>(OBJ_BRUSH));
+    EXPECT_EQ(withBrush.GdiDelta(), 0);
+    ::DeleteObject(hBrush);
+}
+
+TEST(GdiHandleMap, LocksNestAndOnlyTheLastUnlockFrees) {
+    HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 1, 1));
+    AfxLockTempMaps();
+    AfxLockTempMaps();
+    CBrush* pTemp = CBrush::FromHandle(hBrush);
+    EXPECT_TRUE(AfxUnlockTempMaps());  // still locked
+    EXPECT_EQ(afxMapHGDIOBJ()->LookupTemporary(hBrush), pTemp);
+    EXPECT_FALSE(AfxUnlockTempMaps());
+    EXPECT_EQ(afxMapHGDIOBJ()->LookupTemporary(hBrush), nullptr);
+    EXPECT_FALSE(AfxUnlockTempMaps());  // unbalanced unlocks are harmless
+
+    CBrush::FromHandle(hBrush);
+    AfxLockTempMaps();
+    AfxUnlockTempMaps(FALSE);  // unlocked but asked to keep the temporaries
+    EXPECT_NE(afxMapHGDIOBJ()->LookupTemporary(hBrush), nullptr);
+    FreeTemporaries();
+    ::DeleteObject(hBrush);
+}
+
+TEST(GdiHandleMap, DetachedHandleGetsATemporaryAgain) {
+    CPen pen(PS_SOLID, 1, RGB(9, 9, 9));
+    HPEN hPen = static_cast<HPEN>(pen.Detach());
+    CPen* pTemp = CPen::FromHandle(hPen);
+    EXPECT_NE(pTemp, &pen);
+    EXPECT_EQ(pTemp->m_hObject, hPen);
+
+    // Attaching makes the new owner the answer even while the temporary lives.
+    CPen owner;
+    owner.Attach(hPen);
+    EXPECT_EQ(CPen::FromHandle(hPen), &owner);
+    FreeTemporaries();
+    EXPECT_EQ(::GetObjectType(hPen), static_cast<DWORD>(OBJ_PEN));
+}
+
+TEST(GdiHandleMap, TemporaryThatDeletesItsHandleIsNotHandedOutAgain) {
+    HBRUSH hBrush = ::CreateSolidBrush(RGB(3, 3, 3));
+    CBrush* pTemp = CBrush::FromHandle(hBrush);
+    EXPECT_TRUE(pTemp->DeleteObject());
+    EXPECT_EQ(::GetObjectType(hBrush), 0u);
+    EXPECT_EQ(afxMapHGDIOBJ()->LookupTemporary(hBrush), nullptr);
+    EXPECT_EQ(afxMapHGDIOBJ()->GetTemporaryCount(), 1);  // still alive until the maps are unlocked
+    FreeTemporaries();
+    EXPECT_EQ(afxMapHGDIOBJ()->GetTemporaryCount(), 0);
+}
+
+TEST(GdiHandleMap, EachThreadHasItsOwnMap) {
+    CBrush brush(RGB(200, 0, 0));
+    HBRUSH hBrush = brush;
+    CGdiObject* pOnWorker = nullptr;
+    CHandleMap* pWorkerMap = nullptr;
+    int nWorkerTemps = -1;
+    std::thread worker([&] {
+        pOnWorker = CGdiObject::FromHandle(hBrush);
+        pWorkerMap = afxMapHGDIOBJ();
+        nWorkerTemps = pWorkerMap->GetTemporaryCount();
+    });
+    worker.join();
+    EXPECT_NE(pOnWorker, &brush);  // the attachment is known on the main thread only
+    EXPECT_NE(pWorkerMap, afxMapHGDIOBJ());
+    EXPECT_EQ(nWorkerTemps, 1);
+    EXPECT_EQ(CBrush::FromHandle(hBrush), &brush);
+    EXPECT_EQ(::GetObjectType(hBrush), static_cast<DWORD>(OBJ_BRUSH));  // the worker's exit kept it
+}
+
+TEST(GdiHandleMap, GenericMapSetsAndClearsEveryHandleOfATemporary) {
+    HANDLE h = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(0x1234));
+    CHandleMap map(RUNTIME_CLASS(CTwoHandleObject), TwoHandleOffset(), 2);
+    CTwoHandleObject::s_nDestroyed = 0;
+
+    auto* pTemp = static_cast<CTwoHandleObject*>(map.FromHandle(h));
+    ASSERT_NE(pTemp, nullptr);
+    EXPECT_TRUE(pTemp->IsKindOf(RUNTIME_CLASS(CTwoHandleObject)));
+    EXPECT_EQ(pTemp->m_hFirst, h);
+    EXPECT_EQ(pTemp->m_hSecond, h);
+    EXPECT_EQ(map.FromHandle(h), pTemp);
+
+    CTwoHandleObject permanent;
+    HANDLE h2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(0x5678));
+    map.SetPermanent(h2, &permanent);
+    EXPECT_EQ(map.FromHandle(h2), &permanent);
+    EXPECT_EQ(map.LookupPermanent(h2), &permanent);
+    map.RemoveHandle(h2);
+    EXPECT_EQ(map.LookupPermanent(h2), nullptr);
+    EXPECT_EQ(map.GetPermanentCount(), 0);
+
+    CTwoHandleObject::s_hFirstAtDestruction = h;
+    CTwoHandleObject::s_hSecondAtDestruction = h;
+    map.DeleteTemp();
+    EXPECT_EQ(CTwoHandleObject::s_nDestroyed, 1);
+    EXPECT_EQ(CTwoHandleObject::s_hFirstAtDestruction, nullptr);  // detached before deletion
+    EXPECT_EQ(CTwoHandleObject::s_hSecondAtDestruction, nullptr);
+    EXPECT_EQ(map.LookupTemporary(h), nullptr);
+}
+
+// ---- Pens, brushes, fonts ----
+
+TEST(CPenAndBrush, LogicalDescriptionsRoundTrip) {
+    CPen pen(PS_DASH, 1, RGB(10, 20, 30));
+    LOGPEN lp = {};
+    ASSERT_TRUE(pen.GetLogPen(&lp));
+    EXPECT_EQ(lp.lopnStyle, static_cast<UINT>(PS_DASH));
+    EXPECT_EQ(lp.lopnColor, RGB(10, 20, 30));
+
+    LOGBRUSH lbIn = {BS_HATCHED, RGB(1, 2, 3), HS_DIAGCROSS};
+    CBrush indirect;
+    ASSERT_TRUE(indirect.CreateBrushIndirect(&lbIn));
+    LOGBRUSH lb = {};
+    ASSERT_TRUE(indirect.GetLogBrush(&lb));
+    EXPECT_EQ(lb.lbStyle, static_cast<UINT>(BS_HATCHED));
+    EXPECT_EQ(lb.lbHatch, static_cast<ULONG_PTR>(HS_DIAGCROSS));
+    EXPECT_EQ(lb.lbColor, RGB(1, 2, 3));
+}
+
+TEST(CPenAndBrush, SysColorBrushIsTheSharedOne) {
+    CBrush brush;
+    ASSERT_TRUE(brush.CreateSysColorBrush(COLOR_WINDOW));
+    EXPECT_EQ(static_cast<HBRUSH>(brush), ::GetSysColorBrush(COLOR_WINDOW));
+    LOGBRUSH lb = {};
+    ASSERT_TRUE(brush.GetLogBrush(&lb));
+    EXPECT_EQ(lb.lbColor, ::GetSysColor(COLOR_WINDOW));
+}
+
+TEST(CFontPointSize, TwelvePointsAtScreenResolutionIsSixteenPixels) {
+    HDC hScreen = ::GetDC(NULL);
+    const int dpi = ::GetDeviceCaps(hScreen, LOGPIXELSY);
+    ::ReleaseDC(NULL, hScreen);
+    if (dpi != 96) GTEST_SKIP() << "screen is " << dpi << " dpi";
+
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(120, _T("Arial")));
+    LOGFONT lf = {};
+    ASSERT_TRUE(font.GetLogFont(&lf));
+    EXPECT_EQ(lf.lfHeight, -16);  // negative: a character height
+    EXPECT_EQ(lf.lfCharSet, DEFAULT_CHARSET);
+    EXPECT_STREQ(lf.lfFaceName, _T("Arial"));
+
+    CFont smaller;
+    ASSERT_TRUE(smaller.CreatePointFont(100, _T("Arial")));  // 13.3 pixels truncate to 13
+    ASSERT_TRUE(smaller.GetLogFont(&lf));
+    EXPECT_EQ(lf.lfHeight, -13);
+}
+
+TEST(CFontPointSize, HeightFollowsTheMappingOfTheGivenDC) {
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    const int dpi = dc.GetDeviceCaps(LOGPIXELSY);
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(2, 2);  // two logical units per device pixel
+    dc.SetViewportExt(1, -1);
+    dc.SetViewportOrg(7, 7);  // the origin does not change a height
+
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(120, _T("Arial"), &dc));
+    LOGFONT lf = {};
+    ASSERT_TRUE(font.GetLogFont(&lf));
+    EXPECT_EQ(lf.lfHeight, -2 * (dpi * 120 / 720));
+}
+
+TEST(CFontPointSize, IndirectFormKeepsTheOtherFields) {
+    LOGFONT in = {};
+    in.lfHeight = 90;
+    in.lfWeight = FW_BOLD;
+    in.lfItalic = TRUE;
+    ::lstrcpy(in.lfFaceName, _T("宋体"));  // a GBK face name in the ANSI build
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFontIndirect(&in));
+    LOGFONT lf = {};
+    ASSERT_TRUE(font.GetLogFont(&lf));
+    EXPECT_LT(lf.lfHeight, 0);
+    EXPECT_EQ(lf.lfWeight, FW_BOLD);
+    EXPECT_TRUE(lf.lfItalic);
+    EXPECT_STREQ(lf.lfFaceName, _T("宋体"));
+}
+
+// ---- Bitmaps ----
+
+TEST(CBitmapInfo, DimensionsAndBitsRoundTrip) {
+    CBitmap bitmap;
+    const BYTE rows[4 * 2] = {0xF0, 0, 0x0F, 0, 0xAA, 0, 0x55, 0};  // 8x4, 1 bpp, rows padded to 16 bits
+    ASSERT_TRUE(bitmap.CreateBitmap(8, 4, 1, 1, rows));
+    BITMAP bm = {};
+    ASSERT_TRUE(bitmap.GetBitmap(&bm));
+    EXPECT_EQ(bm.bmWidth, 8);
+    EXPECT_EQ(bm.bmHeight, 4);
+    EXPECT_EQ(bm.bmBitsPixel, 1);
+
+    BYTE out[8] = {};
+    EXPECT_EQ(bitmap.GetBitmapBits(sizeof(out), out), sizeof(out));
+    EXPECT_EQ(out[0], 0xF0);
+    EXPECT_EQ(out[6], 0x55);
+    const BYTE changed[8] = {1, 0, 2, 0, 3, 0, 4, 0};
+    EXPECT_EQ(bitmap.SetBitmapBits(sizeof(changed), changed), sizeof(changed));
+    bitmap.GetBitmapBits(sizeof(out), out);
+    EXPECT_EQ(out[4], 3);
+
+    EXPECT_EQ(bitmap.SetBitmapDimension(20, 10), CSize(0, 0));  // answers the previous dimension
+    EXPECT_EQ(bitmap.GetBitmapDimension(), CSize(20, 10));
+}
+
+TEST(CBitmapInfo, LoadsSystemBitmapsAndFailsOnMissingResources) {
+    CBitmap check;
+    ASSERT_TRUE(check.LoadOEMBitmap(OBM_CHECK));
+    BITMAP bm = {};
+    EXPECT_TRUE(check.GetBitmap(&bm));
+    EXPECT_GT(bm.bmWidth, 0);
+
+    CBitmap missing;
+    EXPECT_FALSE(missing.LoadBitmap(4711));
+    EXPECT_FALSE(missing.LoadBitmap(_T("NO_SUCH_BITMAP")));
+    EXPECT_EQ(missing.GetSafeHandle(), nullptr);
+}
+
+// ---- Regions ----
+
+TEST(CRgnOperations, CombinedRegionsAnswerHitsAndBounds) {
+    CRgn left, right, both;
+    ASSERT_TRUE(left.CreateRectRgn(0, 0, 10, 10));
+    ASSERT_TRUE(right.CreateRectRgn(20, 5, 30, 15));
+    ASSERT_TRUE(both.CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(both.CombineRgn(&left, &right, RGN_OR), COMPLEXREGION);
+
+    CRect box;
+    EXPECT_EQ(both.GetRgnBox(&box), COMPLEXREGION);
+    EXPECT_EQ(box, CRect(0, 0, 30, 15));
+    EXPECT_TRUE(both.PtInRegion(5, 5));
+    EXPECT_TRUE(both.PtInRegion(CPoint(25, 12)));
+    EXPECT_FALSE(both.PtInRegion(15, 5));  // the gap between the rectangles
+    EXPECT_FALSE(both.PtInRegion(10, 5));  // right edges are outside
+    EXPECT_TRUE(both.RectInRegion(CRect(8, 8, 22, 9)));
+    EXPECT_FALSE(both.RectInRegion(CRect(11, 0, 19, 20)));
+
+    EXPECT_EQ(both.CombineRgn(&left, &right, RGN_AND), NULLREGION);
+    EXPECT_EQ(both.CombineRgn(&left, &right, RGN_XOR), COMPLEXREGION);
+    EXPECT_EQ(both.CombineRgn(&left, nullptr, RGN_COPY), SIMPLEREGION);
+    EXPECT_TRUE(both.EqualRgn(&left));
+}
+
+TEST(CRgnOperations, CopyOffsetAndReset) {
+    CRgn source, copy;
+    ASSERT_TRUE(source.CreateEllipticRgnIndirect(CRect(0, 0, 20, 10)));
+    ASSERT_TRUE(copy.CreateRectRgn(0, 0, 0, 0));
+    EXPECT_NE(copy.CopyRgn(&source), ERROR);
+    EXPECT_TRUE(copy.EqualRgn(&source));
+
+    EXPECT_NE(copy.OffsetRgn(CPoint(5, 7)), ERROR);
+    CRect box;
+    copy.GetRgnBox(&box);
+    EXPECT_EQ(box.TopLeft(), CPoint(5, 7));
+    EXPECT_FALSE(copy.EqualRgn(&source));
+
+    copy.SetRectRgn(CRect(1, 2, 3, 4));
+    EXPECT_EQ(copy.GetRgnBox(&box), SIMPLEREGION);
+    EXPECT_EQ(box, CRect(1, 2, 3, 4));
+
+    const int nBytes = copy.GetRegionData(nullptr, 0);
+    EXPECT_GE(nBytes, static_cast<int>(sizeof(RGNDATAHEADER) + sizeof(RECT)));
+}
+
+TEST(CRgnOperations, PolygonsAndPaths) {
+    const POINT tri[3] = {{0, 0}, {20, 0}, {10, 20}};
+    CRgn polygon;
+    ASSERT_TRUE(polygon.CreatePolygonRgn(tri, 3, ALTERNATE));
+    EXPECT_TRUE(polygon.PtInRegion(10, 5));
+    EXPECT_FALSE(polygon.PtInRegion(1, 18));
+
+    const POINT squares[8] = {{0, 0}, {4, 0}, {4, 4}, {0, 4}, {10, 0}, {14, 0}, {14, 4}, {10, 4}};
+    const INT counts[2] = {4, 4};
+    CRgn poly;
+    ASSERT_TRUE(poly.CreatePolyPolygonRgn(squares, counts, 2, WINDING));
+    EXPECT_TRUE(poly.PtInRegion(12, 2));
+    EXPECT_FALSE(poly.PtInRegion(7, 2));
+
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    ::BeginPath(dc);
+    dc.Rectangle(2, 2, 12, 8);
+    ::EndPath(dc);
+    CRgn fromPath;
+    ASSERT_TRUE(fromPath.CreateFromPath(&dc));
+    EXPECT_TRUE(fromPath.PtInRegion(5, 5));
+    EXPECT_FALSE(fromPath.PtInRegion(15, 5));
+}
+
+TEST(CRgnOperations, CombiningIntoAnUncreatedRegionFails) {
+    CRgn a, b, target;
+    a.CreateRectRgn(0, 0, 5, 5);
+    b.CreateRectRgn(2, 2, 8, 8);
+    EXPECT_EQ(target.CombineRgn(&a, &b, RGN_OR), ERROR);
+}

@@ -1,0 +1,222 @@
+// Image lists: lifetime and handle map, adding strips with masks, drawing them transparently.
+#include <afxcmn.h>
+
+#include <gtest/gtest.h>
+
+#include "PixelProbe.h"
+#include "ResourceCounter.h"
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kMagenta = RGB(255, 0, 255);
+const COLORREF kBlue = RGB(30, 40, 210);
+const COLORREF kRed = RGB(220, 20, 20);
+const COLORREF kYellow = RGB(250, 230, 10);
+const COLORREF kGreen = RGB(20, 200, 40);
+
+void FreeTemporaries() {
+    AfxLockTempMaps();
+    AfxUnlockTempMaps();
+}
+
+// A 32-bit bitmap of cx × cy in colour fill, with a square of colour inner at (4, 4)-(12, 12) of every
+// 16-pixel-wide image. It is not selected anywhere, as image lists require.
+void MakeStrip(CBitmap& bitmap, int cx, int cy, COLORREF fill, COLORREF inner) {
+    riztest::Surface screenLike(1, 1);
+    CDC* pRef = CDC::FromHandle(screenLike.Dc());
+    CDC mem;
+    mem.CreateCompatibleDC(pRef);
+    bitmap.CreateCompatibleBitmap(pRef, cx, cy);
+    CBitmap* pOld = mem.SelectObject(&bitmap);
+    mem.FillSolidRect(0, 0, cx, cy, fill);
+    for (int x = 0; x + 16 <= cx; x += 16)
+        mem.FillSolidRect(x + 4, 4, 8, 8, inner);
+    mem.SelectObject(pOld);
+}
+
+}  // namespace
+
+// ---- Lifetime and handle map ----
+
+TEST(CImageListLifetime, CreateAddCopyAndDestroyReleaseEverything) {
+    CBitmap strip;
+    MakeStrip(strip, 32, 16, kMagenta, kBlue);
+    HICON hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
+    {
+        CImageList warmUp;
+        warmUp.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
+        warmUp.Add(hIcon);
+    }
+    FreeTemporaries();
+    riztest::ResourceSnapshot before;
+    for (int i = 0; i < 30; ++i) {
+        CImageList list;
+        ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 4, 4));
+        EXPECT_EQ(list.Add(&strip, kMagenta), 0);
+        EXPECT_EQ(list.Add(hIcon), 2);
+        CImageList copy;
+        ASSERT_TRUE(copy.Create(&list));
+        EXPECT_EQ(copy.GetImageCount(), 3);
+        CImageList merged;
+        ASSERT_TRUE(merged.Create(list, 0, copy, 1, 2, 2));
+        HICON hExtracted = list.ExtractIcon(1);
+        EXPECT_NE(hExtracted, nullptr);
+        ::DestroyIcon(hExtracted);
+        if (i % 2) {
+            EXPECT_TRUE(list.DeleteImageList());
+            EXPECT_FALSE(list.DeleteImageList());
+        }
+    }
+    FreeTemporaries();
+    EXPECT_EQ(before.GdiDelta(), 0);
+}
+
+TEST(CImageListLifetime, MissingBitmapResourceLeavesNoList) {
+    riztest::ResourceSnapshot before;
+    CImageList list;
+    EXPECT_FALSE(list.Create(4711, 16, 1, kMagenta));
+    EXPECT_EQ(list.GetSafeHandle(), nullptr);
+    EXPECT_EQ(before.GdiDelta(), 0);
+}
+
+TEST(CImageListHandleMap, AttachDetachAndFromHandle) {
+    HIMAGELIST hList = ::ImageList_Create(8, 8, ILC_COLOR32, 1, 1);
+    ASSERT_NE(hList, nullptr);
+    {
+        CImageList list;
+        ASSERT_TRUE(list.Attach(hList));
+        EXPECT_EQ(static_cast<HIMAGELIST>(list), hList);
+        EXPECT_EQ(CImageList::FromHandle(hList), &list);
+        EXPECT_EQ(CImageList::FromHandlePermanent(hList), &list);
+        EXPECT_EQ(list.Detach(), hList);
+    }
+    int cx = 0, cy = 0;
+    EXPECT_TRUE(::ImageList_GetIconSize(hList, &cx, &cy));  // detaching did not destroy it
+    EXPECT_EQ(cx, 8);
+
+    EXPECT_EQ(CImageList::FromHandlePermanent(hList), nullptr);
+    CImageList* pTemp = CImageList::FromHandle(hList);
+    ASSERT_NE(pTemp, nullptr);
+    EXPECT_EQ(pTemp->m_hImageList, hList);
+    EXPECT_EQ(CImageList::FromHandle(hList), pTemp);
+    EXPECT_EQ(pTemp->GetImageCount(), 0);
+    FreeTemporaries();
+    EXPECT_EQ(afxMapHIMAGELIST()->LookupTemporary(hList), nullptr);
+    EXPECT_TRUE(::ImageList_GetIconSize(hList, &cx, &cy));
+
+    CImageList* volatile pNoList = nullptr;  // unknown to the compiler, as in real code
+    EXPECT_EQ(pNoList->GetSafeHandle(), nullptr);
+    EXPECT_EQ(CImageList::FromHandle(nullptr), nullptr);
+    ::ImageList_Destroy(hList);
+}
+
+// ---- Contents ----
+
+TEST(CImageListContents, StripsSplitIntoImagesThatCanBeReplacedAndRemoved) {
+    CBitmap strip;
+    MakeStrip(strip, 48, 16, kMagenta, kBlue);
+    CImageList list;
+    ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 4));
+    EXPECT_EQ(list.Add(&strip, kMagenta), 0);
+    EXPECT_EQ(list.GetImageCount(), 3);
+    EXPECT_EQ(list.Add(&strip, static_cast<CBitmap*>(nullptr)), 3);
+    EXPECT_EQ(list.GetImageCount(), 6);
+
+    IMAGEINFO info = {};
+    ASSERT_TRUE(list.GetImageInfo(1, &info));
+    EXPECT_EQ(info.rcImage.right - info.rcImage.left, 16);
+    EXPECT_EQ(info.rcImage.bottom - info.rcImage.top, 16);
+    EXPECT_NE(info.hbmMask, nullptr);
+    int cx = 0, cy = 0;
+    EXPECT_TRUE(list.GetIconSize(&cx, &cy));
+    EXPECT_EQ(cx, 16);
+    EXPECT_EQ(cy, 16);
+
+    EXPECT_TRUE(list.Remove(0));
+    EXPECT_EQ(list.GetImageCount(), 5);
+
+    const int nIcon = list.Add(::LoadIcon(nullptr, IDI_APPLICATION));
+    EXPECT_EQ(nIcon, 5);
+    EXPECT_EQ(list.Replace(nIcon, ::LoadIcon(nullptr, IDI_WARNING)), nIcon);
+    EXPECT_EQ(list.Replace(99, ::LoadIcon(nullptr, IDI_WARNING)), -1);
+
+    CBitmap red, opaque;
+    MakeStrip(red, 16, 16, kRed, kRed);
+    const WORD noMask[16] = {};  // all bits 0: every pixel opaque
+    ASSERT_TRUE(opaque.CreateBitmap(16, 16, 1, 1, noMask));
+    EXPECT_TRUE(list.Replace(0, &red, &opaque));
+    riztest::Surface s(16, 16, kWhite);
+    EXPECT_TRUE(list.Draw(CDC::FromHandle(s.Dc()), 0, CPoint(0, 0), ILD_NORMAL));
+    EXPECT_EQ(s.Pixel(1, 1), kRed);
+
+    EXPECT_TRUE(list.SetImageCount(2));
+    EXPECT_EQ(list.GetImageCount(), 2);
+    EXPECT_TRUE(list.Remove(-1));
+    EXPECT_EQ(list.GetImageCount(), 0);
+    FreeTemporaries();
+}
+
+// ---- Drawing ----
+
+TEST(CImageListDraw, MaskColourDrawsTransparent) {
+    CBitmap strip;
+    MakeStrip(strip, 16, 16, kMagenta, kBlue);
+    CImageList list;
+    ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
+    ASSERT_EQ(list.Add(&strip, kMagenta), 0);
+
+    riztest::Surface s(40, 20, kYellow);
+    CDC* pDC = CDC::FromHandle(s.Dc());
+    EXPECT_TRUE(list.Draw(pDC, 0, CPoint(2, 2), ILD_TRANSPARENT));
+    EXPECT_EQ(s.Pixel(3, 3), kYellow);  // the magenta background is transparent
+    EXPECT_EQ(s.Pixel(17, 17), kYellow);
+    EXPECT_EQ(s.Pixel(10, 10), kBlue);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 20), kBlue, 0), 64);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 20), kMagenta, 0), 0);
+
+    // With a background colour, the masked area is filled with it in ILD_NORMAL.
+    EXPECT_EQ(list.SetBkColor(kGreen), CLR_NONE);
+    EXPECT_EQ(list.GetBkColor(), kGreen);
+    EXPECT_TRUE(list.Draw(pDC, 0, CPoint(20, 2), ILD_NORMAL));
+    EXPECT_EQ(s.Pixel(21, 3), kGreen);
+    EXPECT_EQ(s.Pixel(30, 10), kBlue);
+    FreeTemporaries();
+}
+
+TEST(CImageListDraw, MergedListOverlaysTheSecondImage) {
+    CBitmap redStrip, blueSquare;
+    MakeStrip(redStrip, 16, 16, kRed, kRed);
+    MakeStrip(blueSquare, 16, 16, kMagenta, kBlue);
+    CImageList under, over;
+    ASSERT_TRUE(under.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
+    ASSERT_TRUE(over.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
+    under.Add(&redStrip, kMagenta);
+    over.Add(&blueSquare, kMagenta);
+
+    CImageList merged;
+    ASSERT_TRUE(merged.Create(under, 0, over, 0, 0, 0));
+    EXPECT_EQ(merged.GetImageCount(), 1);
+    riztest::Surface s(16, 16, kWhite);
+    merged.Draw(CDC::FromHandle(s.Dc()), 0, CPoint(0, 0), ILD_TRANSPARENT);
+    EXPECT_EQ(s.Pixel(1, 1), kRed);
+    EXPECT_EQ(s.Pixel(8, 8), kBlue);
+    FreeTemporaries();
+}
+
+TEST(CImageListDraw, DrawIndirectDrawsPartOfAnImage) {
+    CBitmap strip;
+    MakeStrip(strip, 16, 16, kRed, kBlue);
+    CImageList list;
+    ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32, 1, 1));
+    list.Add(&strip, static_cast<CBitmap*>(nullptr));
+
+    riztest::Surface s(20, 20, kWhite);
+    // The 8x8 part from (4, 4) of the image: the blue square alone.
+    EXPECT_TRUE(list.DrawIndirect(CDC::FromHandle(s.Dc()), 0, CPoint(1, 1), CSize(8, 8), CPoint(4, 4)));
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 20, 20), kBlue, 0), 64);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 20, 20), kRed, 0), 0);
+    EXPECT_EQ(s.Pixel(1, 1), kBlue);
+    EXPECT_EQ(s.Pixel(9, 9), kWhite);
+    FreeTemporaries();
+}

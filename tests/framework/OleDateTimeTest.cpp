@@ -1,0 +1,426 @@
+// COleDateTime and COleDateTimeSpan: calendar validity, the DATE encoding on both sides of 1899-12-30,
+// day of week and year, span arithmetic across month and year ends, formatting, parsing, comparisons.
+#include <afx.h>
+#include <afxdisp.h>
+
+#include <gtest/gtest.h>
+
+#include <math.h>
+#include <time.h>
+
+// Failure messages show the text of a string, not its address.
+[[maybe_unused]] static void PrintTo(const CStringW& s, std::ostream* os) {
+    *os << '"' << static_cast<LPCSTR>(CW2A(s, CP_UTF8)) << '"';
+}
+[[maybe_unused]] static void PrintTo(const CStringA& s, std::ostream* os) {
+    *os << '"' << s.GetString() << '"';
+}
+
+namespace {
+
+// "YYYY-MM-DD HH:MM:SS" of a date, for readable failures.
+CString Iso(const COleDateTime& dt) {
+    return dt.Format(_T("%Y-%m-%d %H:%M:%S"));
+}
+
+const LCID kEnglishUS = MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT);
+
+}  // namespace
+
+/////////////////////////////////////////////////////////////////////////////
+// Validity
+
+TEST(COleDateTimeValidity, LeapYearsFollowTheGregorianRules) {
+    COleDateTime dt;
+    EXPECT_EQ(dt.SetDate(2000, 2, 29), 0);  // divisible by 400
+    EXPECT_EQ(dt.GetStatus(), COleDateTime::valid);
+    EXPECT_EQ(dt.SetDate(2024, 2, 29), 0);
+    EXPECT_EQ(dt.GetDay(), 29);
+    EXPECT_EQ(dt.SetDate(1900, 2, 29), 1);  // divisible by 100 only
+    EXPECT_EQ(dt.GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ(dt.SetDate(2023, 2, 29), 1);
+    EXPECT_EQ(dt.GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ(dt.SetDate(2023, 2, 28), 0);
+    EXPECT_EQ(dt.GetStatus(), COleDateTime::valid);
+}
+
+TEST(COleDateTimeValidity, OutOfRangePartsMakeTheDateInvalid) {
+    COleDateTime dt;
+    EXPECT_EQ(dt.SetDateTime(2024, 13, 1, 0, 0, 0), 1);
+    EXPECT_EQ(dt.SetDateTime(2024, 0, 1, 0, 0, 0), 1);
+    EXPECT_EQ(dt.SetDateTime(2024, 4, 31, 0, 0, 0), 1);
+    EXPECT_EQ(dt.SetDateTime(2024, 1, 0, 0, 0, 0), 1);
+    EXPECT_EQ(dt.SetDateTime(2024, 1, 1, 24, 0, 0), 1);
+    EXPECT_EQ(dt.SetDateTime(2024, 1, 1, 0, 60, 0), 1);
+    EXPECT_EQ(dt.SetDateTime(2024, 1, 1, 0, 0, 60), 1);
+    EXPECT_EQ(dt.SetDateTime(2024, 1, 1, -1, 0, 0), 1);
+    EXPECT_EQ(dt.SetDateTime(99, 12, 31, 0, 0, 0), 1);
+    EXPECT_EQ(dt.SetDateTime(10000, 1, 1, 0, 0, 0), 1);
+    EXPECT_EQ(dt.GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ(dt.SetDateTime(100, 1, 1, 0, 0, 0), 0);
+    EXPECT_EQ(dt.SetDateTime(9999, 12, 31, 23, 59, 59), 0);
+    EXPECT_EQ(COleDateTime(2024, 2, 30, 0, 0, 0).GetStatus(), COleDateTime::invalid);
+}
+
+TEST(COleDateTimeValidity, InvalidDatesReportErrorFromEveryPart) {
+    COleDateTime dt(2023, 2, 29, 10, 0, 0);
+    EXPECT_EQ(dt.GetYear(), AFX_OLE_DATETIME_ERROR);
+    EXPECT_EQ(dt.GetMonth(), AFX_OLE_DATETIME_ERROR);
+    EXPECT_EQ(dt.GetDay(), AFX_OLE_DATETIME_ERROR);
+    EXPECT_EQ(dt.GetHour(), AFX_OLE_DATETIME_ERROR);
+    EXPECT_EQ(dt.GetDayOfWeek(), AFX_OLE_DATETIME_ERROR);
+    EXPECT_EQ(dt.GetDayOfYear(), AFX_OLE_DATETIME_ERROR);
+    SYSTEMTIME st;
+    EXPECT_FALSE(dt.GetAsSystemTime(st));
+}
+
+TEST(COleDateTimeValidity, DateValuesOutsideYears100To9999AreInvalid) {
+    EXPECT_EQ(COleDateTime(2958465.5).GetStatus(), COleDateTime::valid);    // 9999-12-31 12:00
+    EXPECT_EQ(COleDateTime(2958466.0).GetStatus(), COleDateTime::invalid);  // 10000-01-01
+    EXPECT_EQ(COleDateTime(-657434.5).GetStatus(), COleDateTime::valid);    // 0100-01-01 12:00
+    EXPECT_EQ(COleDateTime(-657435.0).GetStatus(), COleDateTime::invalid);
+    COleDateTime dt(9999, 12, 31, 0, 0, 0);
+    dt += COleDateTimeSpan(1, 0, 0, 0);
+    EXPECT_EQ(dt.GetStatus(), COleDateTime::invalid);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// The DATE encoding
+
+TEST(COleDateTimeEncoding, KnownDatesHaveTheirDayNumbers) {
+    EXPECT_EQ(COleDateTime(1899, 12, 30, 0, 0, 0).m_dt, 0.0);
+    EXPECT_EQ(COleDateTime(1900, 1, 1, 0, 0, 0).m_dt, 2.0);
+    EXPECT_EQ(COleDateTime(1970, 1, 1, 0, 0, 0).m_dt, 25569.0);
+    EXPECT_EQ(COleDateTime(2000, 1, 1, 0, 0, 0).m_dt, 36526.0);
+    EXPECT_EQ(COleDateTime(2024, 3, 15, 12, 0, 0).m_dt, 45366.5);
+    EXPECT_EQ(COleDateTime(1899, 12, 30, 18, 0, 0).m_dt, 0.75);
+    EXPECT_EQ(COleDateTime().m_dt, 0.0);
+    EXPECT_EQ(COleDateTime().GetStatus(), COleDateTime::valid);
+}
+
+TEST(COleDateTimeEncoding, BeforeDayZeroTheTimeStillCountsForward) {
+    // -1.25 is 29 December 1899 at 06:00, not 18:00.
+    EXPECT_EQ(COleDateTime(1899, 12, 29, 6, 0, 0).m_dt, -1.25);
+    EXPECT_EQ(COleDateTime(1899, 12, 29, 18, 0, 0).m_dt, -1.75);
+    const COleDateTime dt(-1.25);
+    EXPECT_EQ(Iso(dt), _T("1899-12-29 06:00:00"));
+    EXPECT_EQ(Iso(COleDateTime(-2.5)), _T("1899-12-28 12:00:00"));
+    // Between -1 and 0 the day part is day zero: -0.5 and 0.5 are the same moment.
+    EXPECT_EQ(Iso(COleDateTime(-0.5)), _T("1899-12-30 12:00:00"));
+    EXPECT_EQ(COleDateTime(-0.5), COleDateTime(0.5));
+}
+
+TEST(COleDateTimeEncoding, OldDatesRoundTripThroughTheirParts) {
+    const COleDateTime dt(1800, 1, 1, 23, 59, 59);
+    EXPECT_EQ(dt.GetStatus(), COleDateTime::valid);
+    EXPECT_LT(dt.m_dt, -36522.0);
+    EXPECT_GT(dt.m_dt, -36523.0);
+    EXPECT_EQ(dt.GetYear(), 1800);
+    EXPECT_EQ(dt.GetMonth(), 1);
+    EXPECT_EQ(dt.GetDay(), 1);
+    EXPECT_EQ(dt.GetHour(), 23);
+    EXPECT_EQ(dt.GetMinute(), 59);
+    EXPECT_EQ(dt.GetSecond(), 59);
+    EXPECT_EQ(dt.GetDayOfWeek(), 4);  // a Wednesday
+    EXPECT_EQ(Iso(COleDateTime(100, 1, 1, 0, 0, 1)), _T("100-01-01 00:00:01"));
+}
+
+TEST(COleDateTimeEncoding, PartsAreRoundedToTheNearestSecond) {
+    const double oneSecond = 1.0 / 86400.0;
+    EXPECT_EQ(Iso(COleDateTime(45366.0 + 10 * oneSecond - 0.001 * oneSecond)), _T("2024-03-15 00:00:10"));
+    EXPECT_EQ(Iso(COleDateTime(45366.0 - 0.2 * oneSecond)), _T("2024-03-15 00:00:00"));
+    EXPECT_EQ(Iso(COleDateTime(-1.0 - (1.0 - 0.2 * oneSecond))), _T("1899-12-30 00:00:00"));
+}
+
+TEST(COleDateTimeEncoding, SystemTimeRoundTripWithWeekday) {
+    SYSTEMTIME in = {};
+    in.wYear = 2024;
+    in.wMonth = 2;
+    in.wDay = 29;
+    in.wHour = 13;
+    in.wMinute = 14;
+    in.wSecond = 15;
+    in.wMilliseconds = 999;  // dropped
+    const COleDateTime dt(in);
+    SYSTEMTIME out;
+    ASSERT_TRUE(dt.GetAsSystemTime(out));
+    EXPECT_EQ(out.wYear, 2024);
+    EXPECT_EQ(out.wMonth, 2);
+    EXPECT_EQ(out.wDay, 29);
+    EXPECT_EQ(out.wHour, 13);
+    EXPECT_EQ(out.wMinute, 14);
+    EXPECT_EQ(out.wSecond, 15);
+    EXPECT_EQ(out.wMilliseconds, 0);
+    EXPECT_EQ(out.wDayOfWeek, 4);  // Thursday
+}
+
+TEST(COleDateTimeEncoding, TimeTAndFileTimeAreShownInLocalTime) {
+    const __time64_t t = 1700000000;  // 2023-11-14 22:13:20 UTC
+    struct tm* pLocal = _localtime64(&t);
+    ASSERT_TRUE(pLocal);
+    const COleDateTime expected(pLocal->tm_year + 1900, pLocal->tm_mon + 1, pLocal->tm_mday, pLocal->tm_hour,
+                                pLocal->tm_min, pLocal->tm_sec);
+    EXPECT_EQ(Iso(COleDateTime(t)), Iso(expected));
+
+    ULARGE_INTEGER ticks;
+    ticks.QuadPart = 116444736000000000ULL + static_cast<ULONGLONG>(t) * 10000000ULL;
+    FILETIME ft = {ticks.LowPart, ticks.HighPart};
+    EXPECT_EQ(Iso(COleDateTime(ft)), Iso(expected));
+}
+
+TEST(COleDateTimeEncoding, CurrentTimeIsNow) {
+    const COleDateTime now = COleDateTime::GetCurrentTime();
+    const COleDateTime fromClock(_time64(nullptr));
+    EXPECT_EQ(now.GetStatus(), COleDateTime::valid);
+    EXPECT_LT(fabs((now - fromClock).GetTotalSeconds()), 5.0);
+}
+
+TEST(COleDateTimeEncoding, VariantDatesAndNulls) {
+    VARIANT v;
+    ::VariantInit(&v);
+    v.vt = VT_DATE;
+    v.date = 45366.5;
+    EXPECT_EQ(COleDateTime(v), COleDateTime(2024, 3, 15, 12, 0, 0));
+    v.vt = VT_NULL;
+    const COleDateTime nullDate(v);
+    EXPECT_EQ(nullDate.GetStatus(), COleDateTime::null);
+    EXPECT_TRUE(nullDate.Format(_T("%Y")).IsEmpty());
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Calendar queries
+
+TEST(COleDateTimeCalendar, DayOfWeekStartsOnSunday) {
+    EXPECT_EQ(COleDateTime(1899, 12, 30, 0, 0, 0).GetDayOfWeek(), 7);  // Saturday
+    EXPECT_EQ(COleDateTime(1899, 12, 29, 6, 0, 0).GetDayOfWeek(), 6);  // Friday
+    EXPECT_EQ(COleDateTime(1970, 1, 1, 0, 0, 0).GetDayOfWeek(), 5);    // Thursday
+    EXPECT_EQ(COleDateTime(2000, 2, 29, 0, 0, 0).GetDayOfWeek(), 3);   // Tuesday
+    EXPECT_EQ(COleDateTime(2024, 1, 1, 23, 0, 0).GetDayOfWeek(), 2);   // Monday
+    EXPECT_EQ(COleDateTime(2024, 3, 17, 0, 0, 0).GetDayOfWeek(), 1);   // Sunday
+}
+
+TEST(COleDateTimeCalendar, DayOfYearCountsFromFirstJanuary) {
+    EXPECT_EQ(COleDateTime(2024, 1, 1, 0, 0, 0).GetDayOfYear(), 1);
+    EXPECT_EQ(COleDateTime(2024, 3, 1, 0, 0, 0).GetDayOfYear(), 61);
+    EXPECT_EQ(COleDateTime(2023, 3, 1, 0, 0, 0).GetDayOfYear(), 60);
+    EXPECT_EQ(COleDateTime(2024, 12, 31, 0, 0, 0).GetDayOfYear(), 366);
+    EXPECT_EQ(COleDateTime(2023, 12, 31, 0, 0, 0).GetDayOfYear(), 365);
+    EXPECT_EQ(COleDateTime(1899, 12, 29, 0, 0, 0).GetDayOfYear(), 363);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Arithmetic
+
+TEST(COleDateTimeArithmetic, SpansCrossMonthAndYearEnds) {
+    EXPECT_EQ(Iso(COleDateTime(2023, 12, 31, 23, 0, 0) + COleDateTimeSpan(0, 2, 0, 0)),
+              _T("2024-01-01 01:00:00"));
+    EXPECT_EQ(Iso(COleDateTime(2024, 1, 31, 12, 0, 0) + COleDateTimeSpan(1, 0, 0, 0)),
+              _T("2024-02-01 12:00:00"));
+    EXPECT_EQ(Iso(COleDateTime(2024, 2, 28, 0, 0, 0) + COleDateTimeSpan(1, 0, 0, 0)),
+              _T("2024-02-29 00:00:00"));
+    EXPECT_EQ(Iso(COleDateTime(2023, 2, 28, 0, 0, 0) + COleDateTimeSpan(1, 0, 0, 0)),
+              _T("2023-03-01 00:00:00"));
+    EXPECT_EQ(Iso(COleDateTime(2024, 3, 1, 0, 0, 0) - COleDateTimeSpan(0, 0, 0, 1)),
+              _T("2024-02-29 23:59:59"));
+    COleDateTime dt(2024, 12, 31, 23, 59, 59);
+    dt += COleDateTimeSpan(0, 0, 0, 1);
+    EXPECT_EQ(dt, COleDateTime(2025, 1, 1, 0, 0, 0));
+    dt -= COleDateTimeSpan(366, 0, 0, 0);
+    EXPECT_EQ(dt, COleDateTime(2024, 1, 1, 0, 0, 0));
+}
+
+TEST(COleDateTimeArithmetic, SpansCrossDayZeroInBothDirections) {
+    const COleDateTime before(1899, 12, 29, 12, 0, 0);
+    const COleDateTime after = before + COleDateTimeSpan(0, 18, 0, 0);
+    EXPECT_EQ(Iso(after), _T("1899-12-30 06:00:00"));
+    EXPECT_DOUBLE_EQ(after.m_dt, 0.25);
+    const COleDateTime back = after - COleDateTimeSpan(1, 0, 0, 0);
+    EXPECT_EQ(Iso(back), _T("1899-12-29 06:00:00"));
+    EXPECT_DOUBLE_EQ(back.m_dt, -1.25);
+    EXPECT_EQ(Iso(before + COleDateTimeSpan(0, 6, 0, 0)), _T("1899-12-29 18:00:00"));
+    EXPECT_EQ(Iso(before - COleDateTimeSpan(0, 18, 0, 0)), _T("1899-12-28 18:00:00"));
+}
+
+TEST(COleDateTimeArithmetic, DifferenceOfDatesIsASpan) {
+    const COleDateTimeSpan leapFeb = COleDateTime(2024, 3, 1, 0, 0, 0) - COleDateTime(2024, 2, 1, 0, 0, 0);
+    EXPECT_EQ(leapFeb.GetDays(), 29);
+    const COleDateTimeSpan span = COleDateTime(1900, 1, 1, 0, 0, 0) - COleDateTime(1899, 12, 29, 12, 0, 0);
+    EXPECT_EQ(span.GetTotalHours(), 60.0);
+    EXPECT_EQ(span.GetDays(), 2);
+    EXPECT_EQ(span.GetHours(), 12);
+    const COleDateTimeSpan negative = COleDateTime(2024, 1, 1, 0, 0, 0) - COleDateTime(2024, 1, 2, 6, 30, 0);
+    EXPECT_EQ(negative.GetDays(), -1);
+    EXPECT_EQ(negative.GetHours(), -6);
+    EXPECT_EQ(negative.GetMinutes(), -30);
+    EXPECT_EQ(negative.GetTotalMinutes(), -1830.0);
+}
+
+TEST(COleDateTimeArithmetic, InvalidAndNullOperandsPropagate) {
+    const COleDateTime bad(2023, 2, 29, 0, 0, 0);
+    const COleDateTime good(2024, 1, 1, 0, 0, 0);
+    EXPECT_EQ((bad + COleDateTimeSpan(1, 0, 0, 0)).GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ((good - bad).GetStatus(), COleDateTimeSpan::invalid);
+    COleDateTimeSpan nullSpan;
+    nullSpan.SetStatus(COleDateTimeSpan::null);
+    EXPECT_EQ((good + nullSpan).GetStatus(), COleDateTime::null);
+    EXPECT_EQ((nullSpan + COleDateTimeSpan(1.0)).GetStatus(), COleDateTimeSpan::null);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Comparisons
+
+TEST(COleDateTimeCompare, OrderFollowsTimeAlsoBeforeDayZero) {
+    const COleDateTime morning(1899, 12, 29, 6, 0, 0);   // -1.25
+    const COleDateTime evening(1899, 12, 29, 18, 0, 0);  // -1.75, yet later
+    EXPECT_LT(morning, evening);
+    EXPECT_GT(evening, morning);
+    EXPECT_LE(morning, morning);
+    EXPECT_GE(evening, morning);
+    EXPECT_NE(morning, evening);
+    EXPECT_LT(evening, COleDateTime(1899, 12, 30, 0, 0, 0));
+    EXPECT_LT(COleDateTime(2024, 1, 1, 0, 0, 0), COleDateTime(2024, 1, 1, 0, 0, 1));
+}
+
+TEST(COleDateTimeCompare, DatesFromDifferentRoutesAreEqual) {
+    const COleDateTime sum = COleDateTime(2024, 1, 31, 10, 20, 30) + COleDateTimeSpan(0, 0, 0, 86400 * 3);
+    EXPECT_EQ(sum, COleDateTime(2024, 2, 3, 10, 20, 30));
+    EXPECT_EQ(COleDateTime(1899, 12, 29, 7, 0, 0) + COleDateTimeSpan(0, 0, 0, 3600 * 30),
+              COleDateTime(1899, 12, 30, 13, 0, 0));
+}
+
+TEST(COleDateTimeCompare, InvalidDatesEqualOnlyEachOtherAndAreUnordered) {
+    const COleDateTime bad1(2023, 2, 29, 0, 0, 0);
+    const COleDateTime bad2(2024, 13, 1, 0, 0, 0);
+    const COleDateTime good(2024, 1, 1, 0, 0, 0);
+    EXPECT_TRUE(bad1 == bad2);
+    EXPECT_FALSE(bad1 == good);
+    EXPECT_TRUE(bad1 != good);
+    EXPECT_FALSE(bad1 < good);
+    EXPECT_FALSE(good < bad1);
+    EXPECT_FALSE(bad1 > good);
+    EXPECT_FALSE(good > bad1);
+    EXPECT_FALSE(bad1 <= good);
+    EXPECT_FALSE(good >= bad1);
+    COleDateTime nullDate;
+    nullDate.SetStatus(COleDateTime::null);
+    EXPECT_FALSE(nullDate == bad1);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Formatting and parsing
+
+TEST(COleDateTimeFormat, StrftimeCodes) {
+    const COleDateTime dt(2024, 3, 5, 7, 8, 9);
+    EXPECT_EQ(dt.Format(_T("%Y-%m-%d %H:%M:%S")), _T("2024-03-05 07:08:09"));
+    EXPECT_EQ(dt.Format(_T("%A %a %B %b")), _T("Tuesday Tue March Mar"));
+    EXPECT_EQ(dt.Format(_T("%y %j %p %I %%")), _T("24 065 AM 07 %"));
+    EXPECT_EQ(dt.Format(_T("%#m/%#d/%Y")), _T("3/5/2024"));
+    EXPECT_EQ(dt.Format(_T("%x %X")), _T("03/05/24 07:08:09"));
+    EXPECT_EQ(COleDateTime(2024, 3, 5, 0, 30, 0).Format(_T("%I:%M %p")), _T("12:30 AM"));
+    EXPECT_EQ(COleDateTime(2024, 3, 5, 12, 30, 0).Format(_T("%I:%M %p")), _T("12:30 PM"));
+    EXPECT_EQ(dt.Format(_T("%Y年%#m月%#d日 %A")), _T("2024年3月5日 Tuesday"));
+    EXPECT_EQ(COleDateTime(1850, 6, 1, 0, 0, 0).Format(_T("%d %B %Y, %A")), _T("01 June 1850, Saturday"));
+}
+
+TEST(COleDateTimeFormat, InvalidDateFormatsAsInvalid) {
+    const COleDateTime bad(2023, 2, 29, 0, 0, 0);
+    EXPECT_EQ(bad.Format(_T("%Y")), _T("Invalid DateTime"));
+    EXPECT_EQ(bad.Format(), _T("Invalid DateTime"));
+}
+
+TEST(COleDateTimeFormat, LocaleFormLeavesOutMidnightAndDayZero) {
+    const COleDateTime dt(2024, 3, 5, 14, 8, 9);
+    EXPECT_EQ(dt.Format(0, kEnglishUS), _T("3/5/2024 2:08:09 PM"));
+    EXPECT_EQ(dt.Format(VAR_DATEVALUEONLY, kEnglishUS), _T("3/5/2024"));
+    EXPECT_EQ(dt.Format(VAR_TIMEVALUEONLY, kEnglishUS), _T("2:08:09 PM"));
+    EXPECT_EQ(COleDateTime(2024, 3, 5, 0, 0, 0).Format(0, kEnglishUS), _T("3/5/2024"));
+    EXPECT_EQ(COleDateTime(1899, 12, 30, 9, 30, 0).Format(0, kEnglishUS), _T("9:30:00 AM"));
+    EXPECT_NE(dt.Format().Find(_T("2024")), -1);  // the user's locale
+}
+
+TEST(COleDateTimeParse, IsoFormsAndTimeAlone) {
+    COleDateTime dt;
+    ASSERT_TRUE(dt.ParseDateTime(_T("2024-03-05 07:08:09")));
+    EXPECT_EQ(dt, COleDateTime(2024, 3, 5, 7, 8, 9));
+    ASSERT_TRUE(dt.ParseDateTime(_T("2024/12/31")));
+    EXPECT_EQ(dt, COleDateTime(2024, 12, 31, 0, 0, 0));
+    ASSERT_TRUE(dt.ParseDateTime(_T(" 1850-06-01T23:15 ")));
+    EXPECT_EQ(dt, COleDateTime(1850, 6, 1, 23, 15, 0));
+    ASSERT_TRUE(dt.ParseDateTime(_T("07:30")));
+    EXPECT_EQ(dt, COleDateTime(1899, 12, 30, 7, 30, 0));
+}
+
+TEST(COleDateTimeParse, FlagsKeepOnlyTheDateOrTheTime) {
+    COleDateTime dt;
+    ASSERT_TRUE(dt.ParseDateTime(_T("2024-03-05 07:08:09"), VAR_DATEVALUEONLY));
+    EXPECT_EQ(dt, COleDateTime(2024, 3, 5, 0, 0, 0));
+    ASSERT_TRUE(dt.ParseDateTime(_T("1850-06-01 18:00:00"), VAR_TIMEVALUEONLY));
+    EXPECT_EQ(dt, COleDateTime(1899, 12, 30, 18, 0, 0));
+}
+
+TEST(COleDateTimeParse, NonDatesFailAndInvalidate) {
+    COleDateTime dt(2024, 1, 1, 0, 0, 0);
+    EXPECT_FALSE(dt.ParseDateTime(_T("2024-02-30")));
+    EXPECT_EQ(dt.GetStatus(), COleDateTime::invalid);
+    EXPECT_FALSE(dt.ParseDateTime(_T("hello")));
+    EXPECT_FALSE(dt.ParseDateTime(_T("")));
+    EXPECT_FALSE(dt.ParseDateTime(nullptr));
+}
+
+TEST(COleDateTimeParse, LocaleFormsGoToTheSystemParser) {
+    COleDateTime dt;
+    ASSERT_TRUE(dt.ParseDateTime(_T("3/5/2024 2:08:09 PM"), 0, kEnglishUS));
+    EXPECT_EQ(dt, COleDateTime(2024, 3, 5, 14, 8, 9));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Spans
+
+TEST(COleDateTimeSpanParts, TotalsAreWholeUnitsAndPartsSplitTheSpan) {
+    const COleDateTimeSpan span(3, 1, 5, 12);
+    EXPECT_EQ(span.GetTotalDays(), 3.0);
+    EXPECT_EQ(span.GetTotalHours(), 73.0);
+    EXPECT_EQ(span.GetTotalMinutes(), 4385.0);
+    EXPECT_EQ(span.GetTotalSeconds(), 263112.0);
+    EXPECT_EQ(span.GetDays(), 3);
+    EXPECT_EQ(span.GetHours(), 1);
+    EXPECT_EQ(span.GetMinutes(), 5);
+    EXPECT_EQ(span.GetSeconds(), 12);
+    const COleDateTimeSpan negative = -span;
+    EXPECT_EQ(negative.GetDays(), -3);
+    EXPECT_EQ(negative.GetHours(), -1);
+    EXPECT_EQ(negative.GetSeconds(), -12);
+    EXPECT_EQ(negative.GetTotalHours(), -73.0);
+}
+
+TEST(COleDateTimeSpanParts, OverflowingPartsCarry) {
+    const COleDateTimeSpan span(0, 25, 61, 3661);
+    EXPECT_EQ(span.GetDays(), 1);
+    EXPECT_EQ(span.GetHours(), 3);
+    EXPECT_EQ(span.GetMinutes(), 2);
+    EXPECT_EQ(span.GetSeconds(), 1);
+    EXPECT_EQ(span, COleDateTimeSpan(1, 3, 2, 1));
+}
+
+TEST(COleDateTimeSpanParts, ArithmeticAndComparison) {
+    COleDateTimeSpan span(1, 12, 0, 0);
+    span += COleDateTimeSpan(0, 12, 0, 0);
+    EXPECT_EQ(span, COleDateTimeSpan(2.0));
+    span -= COleDateTimeSpan(0, 0, 0, 1);
+    EXPECT_LT(span, COleDateTimeSpan(2.0));
+    EXPECT_GT(span, COleDateTimeSpan(1, 23, 59, 58));
+    EXPECT_EQ(COleDateTimeSpan(0, 6, 0, 0) * 4, COleDateTimeSpan(1.0));
+    EXPECT_EQ(COleDateTimeSpan(1.0) / 24, COleDateTimeSpan(0, 1, 0, 0));
+    EXPECT_EQ((COleDateTimeSpan(1.0) / 0).GetStatus(), COleDateTimeSpan::invalid);
+    span.SetDateTimeSpan(0, 0, 90, 0);
+    EXPECT_EQ(span.GetTotalMinutes(), 90.0);
+    COleDateTimeSpan bad;
+    bad.SetStatus(COleDateTimeSpan::invalid);
+    EXPECT_FALSE(bad < span);
+    EXPECT_FALSE(span < bad);
+    EXPECT_NE(bad, span);
+}
+
+TEST(COleDateTimeSpanParts, FormatCodes) {
+    EXPECT_EQ(COleDateTimeSpan(3, 1, 5, 12).Format(_T("%D天 %H:%M:%S %%")), _T("3天 01:05:12 %"));
+}

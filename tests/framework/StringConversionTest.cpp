@@ -1,0 +1,520 @@
+// CString across character sets and code pages: printf-style formatting, narrow/wide conversion (GBK in
+// the ANSI build, UTF-8 on request), double-byte text, the converting objects and macros, and strings
+// loaded from resources.
+#include <afx.h>
+#include <atlconv.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+[[maybe_unused]] static void PrintTo(const CStringW& s, std::ostream* os) {
+    *os << '"' << static_cast<LPCSTR>(CW2A(s, CP_UTF8)) << '"';
+}
+[[maybe_unused]] static void PrintTo(const CStringA& s, std::ostream* os) {
+    *os << '"' << s.GetString() << '"';
+}
+
+namespace {
+
+std::string Bytes(LPCSTR psz) {
+    return psz ? std::string(psz) : std::string("<null>");
+}
+
+// The ANSI build's tests of Chinese text need the code page the build's narrow literals are in.
+bool IsGbkCodePage() {
+    return ::GetACP() == 936;
+}
+
+const char kUtf8Chinese[] = "\xE4\xB8\xAD\xE6\x96\x87";  // U+4E2D U+6587
+const wchar_t kWideChinese[] = L"\x4E2D\x6587";
+
+CString FormatThroughV(LPCTSTR pszFormat, ...) {
+    va_list args;
+    va_start(args, pszFormat);
+    CString s;
+    s.FormatV(pszFormat, args);
+    va_end(args);
+    return s;
+}
+
+}  // namespace
+
+/////////////////////////////////////////////////////////////////////////////
+// Formatting
+
+TEST(CStringFormat, IntegersWidthsAndFlags) {
+    CString s;
+    s.Format(_T("%d|%5d|%-5d|%05d|%+d"), 42, 42, 42, 42, 7);
+    EXPECT_EQ(s, _T("42|   42|42   |00042|+7"));
+    s.Format(_T("%x %X %#x %u %o"), 255, 255, 255, 4000000000u, 8);
+    EXPECT_EQ(s, _T("ff FF 0xff 4000000000 10"));
+    s.Format(_T("%I64d %I64u %I64X"), -1234567890123LL, 18446744073709551615ULL, 0x1234567890ABLL);
+    EXPECT_EQ(s, _T("-1234567890123 18446744073709551615 1234567890AB"));
+    s.Format(_T("%ld %lu %hd"), -5L, 5UL, 70000);
+    EXPECT_EQ(s, _T("-5 5 4464"));
+}
+
+TEST(CStringFormat, FloatsCharactersStringsAndPercent) {
+    CString s;
+    s.Format(_T("%.2f|%f|%8.3f|%.0f"), 3.14159, 1.5, 2.0, 2.4);
+    EXPECT_EQ(s, _T("3.14|1.500000|   2.000|2"));
+    s.Format(_T("%c%c|%-10s|%10s|%.2s|%%"), _T('o'), _T('k'), _T("left"), _T("right"), _T("cut"));
+    EXPECT_EQ(s, _T("ok|left      |     right|cu|%"));
+    s.Format(_T("100%%"));
+    EXPECT_EQ(s, _T("100%"));
+}
+
+TEST(CStringFormat, WideStringUsesPercentSForWideAndCapitalSForNarrow) {
+    CStringW w;
+    w.Format(L"%s+%S+%ls+%hs", L"wide", "narrow", L"lw", "hn");
+    EXPECT_EQ(w, L"wide+narrow+lw+hn");
+    w.Format(L"%c%C", L'w', 'n');
+    EXPECT_EQ(w, L"wn");
+}
+
+TEST(CStringFormat, NarrowStringUsesPercentSForNarrowAndCapitalSForWide) {
+    CStringA a;
+    a.Format("%s+%S+%ls+%hs", "narrow", L"wide", L"lw", "hn");
+    EXPECT_EQ(a, "narrow+wide+lw+hn");
+    a.Format("%c%C", 'n', L'w');
+    EXPECT_EQ(a, "nw");
+}
+
+TEST(CStringFormat, StringObjectsPassAsTheirText) {
+    CString name = _T("Lesson");
+    CString s;
+    s.Format(_T("[%s] [%s]"), name, name + _T(" 2"));
+    EXPECT_EQ(s, _T("[Lesson] [Lesson 2]"));
+
+    // The other character set's string object, through %S.
+#ifdef _UNICODE
+    CStringA other = "other";
+#else
+    CStringW other = L"other";
+#endif
+    s.Format(_T("%S"), other);
+    EXPECT_EQ(s, _T("other"));
+
+    // A string formatted from its own text.
+    s = _T("ab");
+    s.Format(_T("%s-%s-%d"), s, s.GetString(), s.GetLength());
+    EXPECT_EQ(s, _T("ab-ab-2"));
+}
+
+TEST(CStringFormat, LongResultsAreComplete) {
+    CString s;
+    s.Format(_T("%2000d"), 7);
+    EXPECT_EQ(s.GetLength(), 2000);
+    EXPECT_EQ(s.Right(2), _T(" 7"));
+    EXPECT_EQ(s.Left(3), _T("   "));
+
+    CString part(_T('x'), 700);
+    s.Format(_T("<%s|%s|%d>"), part, part, 12345);
+    EXPECT_EQ(s.GetLength(), 1 + 700 + 1 + 700 + 1 + 5 + 1);
+    EXPECT_EQ(s, _T("<") + part + _T("|") + part + _T("|12345>"));
+
+    CString big(_T('y'), 100000);
+    s.Format(_T("%s!"), big);
+    EXPECT_EQ(s.GetLength(), 100001);
+    EXPECT_EQ(s.Right(2), _T("y!"));
+}
+
+TEST(CStringFormat, FormatReplacesAndAppendFormatAppends) {
+    CString s = _T("old text");
+    s.Format(_T("%d"), 1);
+    EXPECT_EQ(s, _T("1"));
+    s.AppendFormat(_T("+%d"), 2);
+    s.AppendFormat(_T("=%s"), _T("3"));
+    EXPECT_EQ(s, _T("1+2=3"));
+    s.AppendFormat(_T("(%s)"), s);
+    EXPECT_EQ(s, _T("1+2=3(1+2=3)"));
+
+    CString part(_T('z'), 900);
+    s.AppendFormat(_T("%s"), part);
+    EXPECT_EQ(s, _T("1+2=3(1+2=3)") + part);
+
+    s.Format(_T(""));
+    EXPECT_TRUE(s.IsEmpty());
+    s = _T("x");
+    s.Format(static_cast<LPCTSTR>(NULL));
+    EXPECT_TRUE(s.IsEmpty());
+}
+
+TEST(CStringFormat, FormatVTakesAnArgumentList) {
+    EXPECT_EQ(FormatThroughV(_T("%s=%d"), _T("n"), 5), _T("n=5"));
+    EXPECT_EQ(FormatThroughV(_T("%03d"), 9), _T("009"));
+}
+
+TEST(CStringFormat, FormatMessageInsertsNumberedArguments) {
+    CString s;
+    s.FormatMessage(_T("%2 before %1"), _T("one"), _T("two"));
+    EXPECT_EQ(s, _T("two before one"));
+    s.FormatMessage(_T("%1!d! items, %2!s!"), 12, _T("done"));
+    EXPECT_EQ(s, _T("12 items, done"));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Conversion between the character sets
+
+TEST(CStringConvert, ConstructionAndAssignmentConvertAsciiText) {
+    CStringW w = "narrow";
+    EXPECT_EQ(w, L"narrow");
+    CStringA a = L"wide";
+    EXPECT_EQ(a, "wide");
+    CString fromNarrow = "n";
+    CString fromWide = L"w";
+    EXPECT_EQ(fromNarrow, _T("n"));
+    EXPECT_EQ(fromWide, _T("w"));
+
+    CStringW w2(a);
+    EXPECT_EQ(w2, L"wide");
+    CStringA a2 = w;
+    EXPECT_EQ(a2, "narrow");
+    w2 = a2;
+    EXPECT_EQ(w2, L"narrow");
+    a2 = L"back";
+    EXPECT_EQ(a2, "back");
+
+    EXPECT_EQ(CStringW("abcdef", 3), L"abc");
+    EXPECT_EQ(CStringA(L"abcdef", 4), "abcd");
+    EXPECT_EQ(CStringW('c', 3), L"ccc");
+    EXPECT_EQ(CStringA(L'c', 2), "cc");
+    w2 = 'q';
+    EXPECT_EQ(w2, L"q");
+
+    EXPECT_TRUE(CStringW(static_cast<LPCSTR>(NULL)).IsEmpty());
+    EXPECT_TRUE(CStringA(static_cast<LPCWSTR>(NULL)).IsEmpty());
+    EXPECT_TRUE(CStringA(L"").IsEmpty());
+}
+
+TEST(CStringConvert, MixedAppendConcatenationAndComparison) {
+    CStringW w = L"w";
+    w += "n";
+    w += 'c';
+    w += CStringA("s");
+    EXPECT_EQ(w, L"wncs");
+    EXPECT_TRUE(w == "wncs");
+    EXPECT_TRUE("wncs" == w);
+    EXPECT_TRUE(w != "other");
+    EXPECT_TRUE(w == CStringA("wncs"));
+    EXPECT_EQ(w + "!", L"wncs!");
+    EXPECT_EQ(w + CStringA("?"), L"wncs?");
+
+    CStringA a = "a";
+    a += L"b";
+    a += L'c';
+    EXPECT_EQ(a, "abc");
+    EXPECT_TRUE(a == L"abc");
+}
+
+TEST(CStringConvert, ChineseNarrowTextBecomesTheRightCodePoints) {
+#ifdef _UNICODE
+    GTEST_SKIP() << "narrow literals are GBK only in the ANSI build";
+#else
+    if (!IsGbkCodePage()) GTEST_SKIP() << "needs code page 936";
+    CStringA a = "中文";
+    ASSERT_EQ(a.GetLength(), 4);
+    EXPECT_EQ(Bytes(a), "\xD6\xD0\xCE\xC4");
+
+    CStringW w = a;
+    ASSERT_EQ(w.GetLength(), 2);
+    EXPECT_EQ(w[0], 0x4E2D);
+    EXPECT_EQ(w[1], 0x6587);
+    EXPECT_EQ(w, kWideChinese);
+
+    CStringA back = w;
+    EXPECT_EQ(back, a);
+
+    CString mixed = L"课程 Lesson 1：问候";
+    EXPECT_EQ(mixed, "课程 Lesson 1：问候");
+    EXPECT_EQ(CStringW(mixed), L"课程 Lesson 1：问候");
+    EXPECT_EQ(CStringA(CStringW(mixed)), mixed);
+#endif
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Double-byte text in the ANSI code page
+
+class CStringDoubleByte : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!IsGbkCodePage()) GTEST_SKIP() << "needs code page 936";
+    }
+    // 乗 is 0x81 0x5C in GBK: its trail byte is a backslash. 丄 is 0x81 0x41 (trail 'A'), 亅 is 0x81 0x7C
+    // (trail '|').
+    const CStringA m_strTrailBackslash = CStringA(L"\x4E57");
+    const CStringA m_strTrailA = CStringA(L"\x4E04");
+    const CStringA m_strTrailBar = CStringA(L"\x4E85");
+};
+
+TEST_F(CStringDoubleByte, SearchesSkipTrailBytes) {
+    ASSERT_EQ(Bytes(m_strTrailBackslash), "\x81\x5C");
+    CStringA path = "C:\\" + m_strTrailBackslash + ".txt";
+    EXPECT_EQ(path.ReverseFind('\\'), 2);
+    EXPECT_EQ(path.Find('\\', 3), -1);
+    EXPECT_EQ(path.Find("\\", 3), -1);
+    EXPECT_EQ(path.FindOneOf("\\/"), 2);
+    EXPECT_EQ(path.Find(m_strTrailBackslash), 3);
+    EXPECT_EQ(path.SpanExcluding("\\."), "C:");
+}
+
+TEST_F(CStringDoubleByte, EditsKeepCharactersWhole) {
+    CStringA path = "a\\" + m_strTrailBackslash + "\\b";
+    CStringA replaced = path;
+    EXPECT_EQ(replaced.Replace('\\', '/'), 2);
+    EXPECT_EQ(replaced, "a/" + m_strTrailBackslash + "/b");
+    CStringA removed = path;
+    EXPECT_EQ(removed.Remove('\\'), 2);
+    EXPECT_EQ(removed, "a" + m_strTrailBackslash + "b");
+
+    CStringA trimmed = m_strTrailBackslash;
+    EXPECT_EQ(trimmed.TrimRight('\\'), m_strTrailBackslash);
+    EXPECT_EQ(trimmed.TrimRight("\\|"), m_strTrailBackslash);
+    CStringA framed = "\\\\" + m_strTrailBackslash + "\\";
+    EXPECT_EQ(framed.Trim('\\'), m_strTrailBackslash);
+
+    CStringA reversed = "x" + m_strTrailA + "y";
+    EXPECT_EQ(reversed.MakeReverse(), "y" + m_strTrailA + "x");
+}
+
+TEST_F(CStringDoubleByte, CaseOperationsLeaveDoubleByteCharactersAlone) {
+    CStringA s = m_strTrailA + "aBc";
+    EXPECT_EQ(CStringA(s).MakeLower(), m_strTrailA + "abc");
+    EXPECT_EQ(CStringA(s).MakeUpper(), m_strTrailA + "ABC");
+    EXPECT_EQ(s.CompareNoCase(m_strTrailA + "ABC"), 0);
+    // 0x81 0x61 is another character than 0x81 0x41, not its lower case.
+    EXPECT_NE(m_strTrailA.CompareNoCase("\x81\x61"), 0);
+}
+
+TEST_F(CStringDoubleByte, TokenizeSplitsOnlyOnWholeDelimiters) {
+    CStringA s = m_strTrailBar + "|x||" + m_strTrailBar;
+    int iPos = 0;
+    EXPECT_EQ(s.Tokenize("|", iPos), m_strTrailBar);
+    EXPECT_EQ(s.Tokenize("|", iPos), "x");
+    EXPECT_EQ(s.Tokenize("|", iPos), m_strTrailBar);
+    EXPECT_EQ(s.Tokenize("|", iPos), "");
+    EXPECT_EQ(iPos, -1);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Converting objects and macros
+
+TEST(CStringConvertObjects, ConvertAsciiNullAndLongText) {
+    EXPECT_STREQ(CA2W("abc"), L"abc");
+    EXPECT_STREQ(CW2A(L"abc"), "abc");
+    EXPECT_STREQ(CA2W(""), L"");
+    EXPECT_TRUE(static_cast<LPWSTR>(CA2W(NULL)) == NULL);
+    EXPECT_TRUE(static_cast<LPSTR>(CW2A(NULL)) == NULL);
+    EXPECT_TRUE(static_cast<LPCSTR>(CT2CA(NULL)) == NULL);
+    EXPECT_TRUE(static_cast<LPCWSTR>(CT2CW(NULL)) == NULL);
+
+    // Longer than the object's own buffer.
+    std::string longNarrow(5000, 'n');
+    std::wstring longWide(5000, L'n');
+    EXPECT_EQ(std::wstring(CA2W(longNarrow.c_str())), longWide);
+    EXPECT_EQ(std::string(CW2A(longWide.c_str())), longNarrow);
+    EXPECT_EQ(std::wstring(CA2WEX<8>("twelve chars")), L"twelve chars");
+}
+
+TEST(CStringConvertObjects, GenericFormsMatchTheBuild) {
+    LPCTSTR psz = _T("generic");
+    EXPECT_STREQ(CT2A(psz), "generic");
+    EXPECT_STREQ(CT2W(psz), L"generic");
+    EXPECT_STREQ(CT2CA(psz), "generic");
+    EXPECT_STREQ(CT2CW(psz), L"generic");
+    EXPECT_STREQ(CA2T("generic"), psz);
+    EXPECT_STREQ(CW2T(L"generic"), psz);
+    EXPECT_STREQ(CA2CT("generic"), psz);
+    EXPECT_STREQ(CW2CT(L"generic"), psz);
+
+    // The constant forms pass text of the same type through without copying.
+#ifdef _UNICODE
+    EXPECT_EQ(static_cast<LPCWSTR>(CT2CW(psz)), psz);
+    EXPECT_EQ(static_cast<LPCWSTR>(CW2CT(psz)), psz);
+#else
+    EXPECT_EQ(static_cast<LPCSTR>(CT2CA(psz)), psz);
+    EXPECT_EQ(static_cast<LPCSTR>(CA2CT(psz)), psz);
+#endif
+    // The others give a writable copy.
+    CT2A copy(_T("copy"));
+    copy.m_psz[0] = 'C';
+    EXPECT_STREQ(copy, "Copy");
+}
+
+TEST(CStringConvertObjects, Utf8OnRequest) {
+    EXPECT_EQ(Bytes(CW2A(kWideChinese, CP_UTF8)), kUtf8Chinese);
+    EXPECT_STREQ(CA2W(kUtf8Chinese, CP_UTF8), kWideChinese);
+
+    CString text = kWideChinese;
+#ifndef _UNICODE
+    if (!IsGbkCodePage()) GTEST_SKIP() << "needs code page 936";
+    EXPECT_EQ(Bytes(text), "\xD6\xD0\xCE\xC4");
+#endif
+    EXPECT_EQ(Bytes(CT2A(text, CP_UTF8)), kUtf8Chinese);
+    EXPECT_EQ(Bytes(CT2CA(text, CP_UTF8)), kUtf8Chinese);
+    EXPECT_EQ(CString(CA2T(kUtf8Chinese, CP_UTF8)), text);
+    EXPECT_EQ(CString(CA2CT(kUtf8Chinese, CP_UTF8)), text);
+    EXPECT_EQ(CStringW(CT2W(text)), kWideChinese);
+
+    // Text that does not fit the object's buffer.
+    CString longText;
+    for (int i = 0; i < 300; ++i)
+        longText += text;
+    CStringA utf8(CT2A(longText, CP_UTF8));
+    EXPECT_EQ(utf8.GetLength(), 300 * 6);
+    EXPECT_EQ(CString(CA2T(utf8, CP_UTF8)), longText);
+}
+
+namespace {
+
+// Pointers from the conversion macros stay valid until the end of the scope with USES_CONVERSION.
+std::vector<std::string> ConvertSeveral() {
+    USES_CONVERSION;
+    LPWSTR pWide = A2W("one");
+    LPCSTR pNarrow = W2A(L"two");
+    LPCSTR pFromT = T2CA(_T("three"));
+    LPCWSTR pWideFromT = T2CW(_T("four"));
+    LPCTSTR pFromWide = W2CT(L"five");
+    LPTSTR pFromNarrow = A2T("six");
+    LPCWSTR pNull = A2CW(NULL);
+    CString fromT(pFromWide);
+    CString fromT2(pFromNarrow);
+    std::vector<std::string> results = {W2A(pWide),
+                                        pNarrow,
+                                        pFromT,
+                                        W2A(pWideFromT),
+                                        T2A(const_cast<LPTSTR>(fromT.GetString())),
+                                        T2A(const_cast<LPTSTR>(fromT2.GetString())),
+                                        pNull == NULL ? "null" : "not null",
+                                        OLE2A(T2OLE(_T("seven")))};
+    return results;
+}
+
+}  // namespace
+
+TEST(CStringConvertMacros, PointersLiveForTheScope) {
+    std::vector<std::string> expected = {"one", "two", "three", "four", "five", "six", "null", "seven"};
+    EXPECT_EQ(ConvertSeveral(), expected);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Strings from resources and the environment
+
+namespace {
+
+const UINT kIdsHello = 40001;    // "Hello %s"
+const UINT kIdsEmpty = 40003;    // present but empty
+const UINT kIdsChinese = 40004;  // 中文
+const UINT kIdsMessage = 40005;  // "%2 and %1"
+const UINT kIdsMissing = 40100;  // in a block the module does not have
+
+// A copy of the framework DLL with a string table block added, loaded as a data file.
+class CStringResourceModule {
+public:
+    CStringResourceModule() {
+        WCHAR szSource[MAX_PATH], szTemp[MAX_PATH];
+        ::GetModuleFileNameW(::GetModuleHandleW(L"RIZAfx.dll"), szSource, MAX_PATH);
+        ::GetTempPathW(MAX_PATH, szTemp);
+        m_strPath.Format(L"%sriz_strings_%lu.dll", szTemp, ::GetCurrentProcessId());
+        if (!::CopyFileW(szSource, m_strPath, FALSE)) return;
+
+        // Block 2501 holds ids 40000 to 40015, each a length and UTF-16 characters.
+        std::vector<WORD> block;
+        for (UINT nID = 40000; nID < 40016; ++nID) {
+            LPCWSTR psz = L"";
+            if (nID == kIdsHello) psz = L"Hello %s";
+            if (nID == kIdsChinese) psz = kWideChinese;
+            if (nID == kIdsMessage) psz = L"%2 and %1";
+            block.push_back(static_cast<WORD>(wcslen(psz)));
+            for (LPCWSTR p = psz; *p; ++p)
+                block.push_back(*p);
+        }
+        HANDLE hUpdate = ::BeginUpdateResourceW(m_strPath, FALSE);
+        if (hUpdate == NULL) return;
+        BOOL bOk = ::UpdateResourceW(hUpdate, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(40000 / 16 + 1),
+                                     MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), block.data(),
+                                     static_cast<DWORD>(block.size() * sizeof(WORD)));
+        if (!::EndUpdateResourceW(hUpdate, !bOk) || !bOk) return;
+        m_hModule = ::LoadLibraryExW(m_strPath, NULL, LOAD_LIBRARY_AS_DATAFILE);
+    }
+    ~CStringResourceModule() {
+        if (m_hModule != NULL) ::FreeLibrary(m_hModule);
+        ::DeleteFileW(m_strPath);
+    }
+    HINSTANCE Handle() const { return m_hModule; }
+
+private:
+    CStringW m_strPath;
+    HINSTANCE m_hModule = NULL;
+};
+
+}  // namespace
+
+class CStringResource : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_module.Handle() != NULL) << "could not build the resource module"; }
+    CStringResourceModule m_module;
+};
+
+TEST_F(CStringResource, LoadStringFromAModule) {
+    CString s = _T("unchanged");
+    EXPECT_TRUE(s.LoadString(m_module.Handle(), kIdsHello));
+    EXPECT_EQ(s, _T("Hello %s"));
+
+    CStringW w;
+    EXPECT_TRUE(w.LoadString(m_module.Handle(), kIdsChinese));
+    EXPECT_EQ(w, kWideChinese);
+    CStringA a;
+    EXPECT_TRUE(a.LoadString(m_module.Handle(), kIdsHello, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)));
+    EXPECT_EQ(a, "Hello %s");
+}
+
+TEST_F(CStringResource, MissingOrEmptyEntriesFailAndKeepTheString) {
+    CString s = _T("unchanged");
+    EXPECT_FALSE(s.LoadString(m_module.Handle(), kIdsEmpty));
+    EXPECT_FALSE(s.LoadString(m_module.Handle(), kIdsMissing));
+    EXPECT_FALSE(s.LoadString(m_module.Handle(), 40002));
+    EXPECT_EQ(s, _T("unchanged"));
+}
+
+TEST_F(CStringResource, ChainedModulesServeLoadFormatAndConstruction) {
+    CString s;
+    EXPECT_FALSE(s.LoadString(kIdsHello));
+    AfxAddResourceModule(m_module.Handle());
+    EXPECT_TRUE(s.LoadString(kIdsHello));
+    EXPECT_EQ(s, _T("Hello %s"));
+
+    s.Format(kIdsHello, _T("you"));
+    EXPECT_EQ(s, _T("Hello you"));
+    s.AppendFormat(kIdsHello, _T("again"));
+    EXPECT_EQ(s, _T("Hello youHello again"));
+    s.FormatMessage(kIdsMessage, _T("one"), _T("two"));
+    EXPECT_EQ(s, _T("two and one"));
+
+    CString fromId(MAKEINTRESOURCE(kIdsHello));
+    EXPECT_EQ(fromId, _T("Hello %s"));
+
+#ifdef _UNICODE
+    CString chinese(MAKEINTRESOURCE(kIdsChinese));
+    EXPECT_EQ(chinese, kWideChinese);
+#else
+    if (IsGbkCodePage()) {
+        CString chinese(MAKEINTRESOURCE(kIdsChinese));
+        EXPECT_EQ(chinese, "中文");
+    }
+#endif
+    AfxRemoveResourceModule(m_module.Handle());
+    EXPECT_FALSE(s.LoadString(kIdsHello));
+}
+
+TEST(CStringEnvironment, GetEnvironmentVariableReadsOrEmpties) {
+    ASSERT_TRUE(::SetEnvironmentVariable(_T("RIZ_STRING_TEST"), _T("value of the variable")));
+    CString s;
+    EXPECT_TRUE(s.GetEnvironmentVariable(_T("RIZ_STRING_TEST")));
+    EXPECT_EQ(s, _T("value of the variable"));
+    ::SetEnvironmentVariable(_T("RIZ_STRING_TEST"), NULL);
+    EXPECT_FALSE(s.GetEnvironmentVariable(_T("RIZ_STRING_TEST")));
+    EXPECT_TRUE(s.IsEmpty());
+}
