@@ -8,7 +8,7 @@ build=$1
 shift
 source "$here/wine-env.sh"
 riz_wine_start || exit 1
-(riz_charset_env "$build" && cd "$build" && ctest --output-on-failure "$@")
+(riz_charset_env "$build" && riz_warm_up && cd "$build" && ctest --output-on-failure "$@")
 rc=$?
 if [ -z "${RIZ_KEEP_WINE:-}" ]; then riz_wine_stop; fi
 exit $rc

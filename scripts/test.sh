@@ -10,7 +10,7 @@ trap riz_wine_stop EXIT
 rc=0
 for build in "$@"; do
     echo "== tests in $build"
-    (riz_charset_env "$build" && cd "$build" && ctest --output-on-failure -j "$(nproc)") || rc=1
+    (riz_charset_env "$build" && riz_warm_up && cd "$build" && ctest --output-on-failure -j "$(nproc)") || rc=1
 done
 [ $rc -eq 0 ] && echo "all tests passed" || echo "some tests FAILED"
 exit $rc

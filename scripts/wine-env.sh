@@ -59,8 +59,13 @@ riz_wine_start() {
     mkdir -p "$WINEPREFIX"
     wineserver -p >/dev/null 2>&1 || true
     riz_init_prefix
-    # The warm-up process starts Wine's long-lived helpers (services, desktop) with their output
-    # detached, so that they never hold the output pipe of a test process open.
+    riz_warm_up
+}
+
+# Starts Wine's long-lived helpers (services, desktop) from a process whose output is detached, so that
+# they never hold the output pipe of a test process open. Run again after a locale change: the first
+# process of another locale starts helpers of its own.
+riz_warm_up() {
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
