@@ -13,7 +13,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
 
+# Test programs run under Wine through a wrapper that keeps Wine's helper processes off CTest's pipes.
 find_program(RIZ_WINE NAMES wine wine64)
-if(RIZ_WINE)
+if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
+elseif(RIZ_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${RIZ_WINE})
 endif()
