@@ -1,0 +1,491 @@
+// The small common controls on real windows (track bar, up-down, progress bar, hot-key field, tooltip,
+// date-time picker, month calendar) and a create/destroy loop of every control wrapper that must leave
+// no window or GDI object behind.
+#include <afxcmn.h>
+#include <afxdtctl.h>
+
+#include <gtest/gtest.h>
+
+#include "ResourceCounter.h"
+#include "TestWindow.h"
+
+namespace {
+
+class CtrlHost {
+public:
+    explicit CtrlHost(int cx = 400, int cy = 300) : m_window(cx, cy) {
+        m_parent.SubclassWindow(m_window.Host());
+    }
+    ~CtrlHost() { m_parent.UnsubclassWindow(); }
+    CWnd* Parent() { return &m_parent; }
+
+    riztest::TestWindow m_window;
+    CWnd m_parent;
+};
+
+void FreeTemporaries() {
+    AfxLockTempMaps();
+    AfxUnlockTempMaps();
+}
+
+bool SameDay(const COleDateTime& date, int nYear, int nMonth, int nDay) {
+    return date.GetStatus() == COleDateTime::valid && date.GetYear() == nYear && date.GetMonth() == nMonth &&
+           date.GetDay() == nDay;
+}
+
+}  // namespace
+
+// ---- CSliderCtrl ----
+
+TEST(CSliderCtrlControl, RangePositionSizesAndTics) {
+    CtrlHost host;
+    CSliderCtrl slider;
+    ASSERT_TRUE(slider.Create(WS_CHILD | WS_VISIBLE | TBS_HORZ | TBS_AUTOTICKS | TBS_ENABLESELRANGE,
+                              CRect(0, 0, 200, 40), host.Parent(), 50));
+    TCHAR szClass[32] = {};
+    ::GetClassName(slider.m_hWnd, szClass, 32);
+    EXPECT_EQ(::lstrcmp(szClass, TRACKBAR_CLASS), 0);
+
+    slider.SetRange(-5, 100000);  // wider than 16 bits
+    int nMin = 0, nMax = 0;
+    slider.GetRange(nMin, nMax);
+    EXPECT_EQ(nMin, -5);
+    EXPECT_EQ(nMax, 100000);
+    slider.SetPos(70000);
+    EXPECT_EQ(slider.GetPos(), 70000);
+    slider.SetPos(200000);
+    EXPECT_EQ(slider.GetPos(), 100000);  // kept inside the range
+
+    slider.SetRange(0, 100, TRUE);
+    slider.SetRangeMin(10);
+    EXPECT_EQ(slider.GetRangeMin(), 10);
+    slider.SetRangeMax(90);
+    EXPECT_EQ(slider.GetRangeMax(), 90);
+    slider.SetTicFreq(10);
+    EXPECT_EQ(slider.GetNumTics(), 9u);  // ends plus 20, 30, ... 80
+    const int nOldPage = slider.SetPageSize(25);
+    EXPECT_EQ(slider.SetPageSize(nOldPage), 25);
+    slider.SetLineSize(3);
+    EXPECT_EQ(slider.GetLineSize(), 3);
+    slider.SetSelection(20, 40);
+    slider.GetSelection(nMin, nMax);
+    EXPECT_EQ(nMin, 20);
+    EXPECT_EQ(nMax, 40);
+
+    CRect rcChannel, rcThumb;
+    slider.GetChannelRect(&rcChannel);
+    slider.GetThumbRect(&rcThumb);
+    EXPECT_GT(rcChannel.Width(), 100);
+    EXPECT_GT(rcThumb.Height(), 0);
+    EXPECT_TRUE(rcThumb.left >= rcChannel.left - rcThumb.Width() &&
+                rcThumb.right <= rcChannel.right + rcThumb.Width());
+}
+
+// ---- CSpinButtonCtrl ----
+
+TEST(CSpinButtonCtrlControl, BuddyRangePositionBaseAndAcceleration) {
+    CtrlHost host;
+    CEdit buddy;
+    ASSERT_TRUE(buddy.Create(WS_CHILD | WS_VISIBLE | ES_NUMBER, CRect(0, 0, 80, 22), host.Parent(), 60));
+    CSpinButtonCtrl spin;
+    ASSERT_TRUE(spin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_NOTHOUSANDS,
+                            CRect(80, 0, 96, 22), host.Parent(), 61));
+    EXPECT_EQ(spin.GetBuddy(), nullptr);
+    EXPECT_EQ(spin.SetBuddy(&buddy), nullptr);
+    EXPECT_EQ(spin.GetBuddy(), &buddy);
+
+    spin.SetRange(-10, 50);
+    int nLower = 0, nUpper = 0;
+    spin.GetRange(nLower, nUpper);
+    EXPECT_EQ(nLower, -10);
+    EXPECT_EQ(nUpper, 50);
+    EXPECT_EQ(spin.GetRange(), static_cast<DWORD>(MAKELONG(50, -10)));
+    spin.SetPos(20);
+    EXPECT_EQ(spin.SetPos(-3), 20);
+    EXPECT_EQ(static_cast<short>(LOWORD(spin.GetPos())), -3);
+    CString str;
+    buddy.GetWindowText(str);
+    EXPECT_EQ(str, _T("-3"));
+
+    spin.SetRange32(-1000, 100000);
+    spin.GetRange32(nLower, nUpper);
+    EXPECT_EQ(nLower, -1000);
+    EXPECT_EQ(nUpper, 100000);
+    spin.SetPos32(99999);
+    BOOL bError = TRUE;
+    EXPECT_EQ(spin.GetPos32(&bError), 99999);
+    EXPECT_FALSE(bError);
+
+    EXPECT_EQ(spin.SetBase(16), 10);
+    EXPECT_EQ(spin.GetBase(), 16u);
+    EXPECT_EQ(spin.SetBase(7), 0);  // not a base
+    EXPECT_EQ(spin.GetBase(), 16u);
+
+    UDACCEL accel[2] = {{0, 1}, {2, 5}};
+    EXPECT_TRUE(spin.SetAccel(2, accel));
+    UDACCEL got[4] = {};
+    EXPECT_EQ(spin.GetAccel(4, got), 2u);
+    EXPECT_EQ(got[1].nSec, 2u);
+    EXPECT_EQ(got[1].nInc, 5u);
+    FreeTemporaries();
+}
+
+// ---- CProgressCtrl ----
+
+TEST(CProgressCtrlControl, RangePositionStepsAndColours) {
+    CtrlHost host;
+    CProgressCtrl progress;
+    ASSERT_TRUE(progress.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 20), host.Parent(), 70));
+    progress.SetRange(0, 200);
+    int nLower = -1, nUpper = -1;
+    progress.GetRange(nLower, nUpper);
+    EXPECT_EQ(nLower, 0);
+    EXPECT_EQ(nUpper, 200);
+    EXPECT_EQ(progress.SetPos(50), 0);
+    EXPECT_EQ(progress.OffsetPos(25), 50);
+    EXPECT_EQ(progress.GetPos(), 75);
+    EXPECT_EQ(progress.SetStep(30), 10);  // the default step
+    EXPECT_EQ(progress.StepIt(), 75);
+    EXPECT_EQ(progress.GetPos(), 105);
+
+    progress.SetRange32(-100, 100000);
+    progress.GetRange(nLower, nUpper);
+    EXPECT_EQ(nLower, -100);
+    EXPECT_EQ(nUpper, 100000);
+    progress.SetPos(99999);
+    EXPECT_EQ(progress.GetPos(), 99999);
+
+    EXPECT_EQ(progress.SetBarColor(RGB(0, 128, 0)), CLR_DEFAULT);
+    EXPECT_EQ(progress.SetBarColor(RGB(0, 0, 128)), RGB(0, 128, 0));
+    EXPECT_EQ(progress.SetBkColor(RGB(9, 9, 9)), CLR_DEFAULT);
+    EXPECT_EQ(progress.SetBkColor(CLR_DEFAULT), RGB(9, 9, 9));
+}
+
+// ---- CHotKeyCtrl ----
+
+TEST(CHotKeyCtrlControl, KeyAndModifiersAndTheirName) {
+    CtrlHost host;
+    CHotKeyCtrl hotkey;
+    ASSERT_TRUE(hotkey.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 150, 22), host.Parent(), 80));
+    EXPECT_EQ(hotkey.GetHotKey(), 0u);
+    EXPECT_TRUE(hotkey.GetHotKeyName().IsEmpty());
+
+    hotkey.SetHotKey('K', HOTKEYF_CONTROL | HOTKEYF_SHIFT);
+    EXPECT_EQ(hotkey.GetHotKey(), static_cast<DWORD>(MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_SHIFT)));
+    WORD wKey = 0, wModifiers = 0;
+    hotkey.GetHotKey(wKey, wModifiers);
+    EXPECT_EQ(wKey, 'K');
+    EXPECT_EQ(wModifiers, HOTKEYF_CONTROL | HOTKEYF_SHIFT);
+
+    const CString strKey = CHotKeyCtrl::GetKeyName('K', FALSE);
+    EXPECT_EQ(strKey, _T("K"));
+    const CString strExpected = CHotKeyCtrl::GetKeyName(VK_CONTROL, FALSE) + _T(" + ") +
+                                CHotKeyCtrl::GetKeyName(VK_SHIFT, FALSE) + _T(" + ") + strKey;
+    EXPECT_EQ(hotkey.GetHotKeyName(), strExpected);
+
+    hotkey.SetRules(HKCOMB_NONE, HOTKEYF_ALT);
+    hotkey.SetHotKey(0, 0);
+    EXPECT_TRUE(hotkey.GetHotKeyName().IsEmpty());
+}
+
+// ---- CToolTipCtrl ----
+
+TEST(CToolTipCtrlTools, AddUpdateReadAndDeleteTools) {
+    CtrlHost host;
+    CButton button;
+    ASSERT_TRUE(button.Create(_T("Tool"), WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 40), host.Parent(), 90));
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(host.Parent(), TTS_ALWAYSTIP));
+    TCHAR szClass[32] = {};
+    ::GetClassName(tip.m_hWnd, szClass, 32);
+    EXPECT_EQ(::lstrcmp(szClass, TOOLTIPS_CLASS), 0);
+    EXPECT_NE(tip.GetStyle() & WS_POPUP, 0u);
+    EXPECT_EQ(tip.GetOwner(), host.Parent());
+    EXPECT_EQ(tip.GetToolCount(), 0);
+
+    EXPECT_TRUE(tip.AddTool(&button, _T("Press me")));
+    const CRect rcArea(10, 100, 60, 130);
+    EXPECT_TRUE(tip.AddTool(host.Parent(), _T("区域"), &rcArea, 7));
+    EXPECT_EQ(tip.GetToolCount(), 2);
+
+    CString str;
+    tip.GetText(str, &button);
+    EXPECT_EQ(str, _T("Press me"));
+    tip.UpdateTipText(_T("Changed"), &button);
+    tip.GetText(str, &button);
+    EXPECT_EQ(str, _T("Changed"));
+
+    CToolInfo info;
+    ASSERT_TRUE(tip.GetToolInfo(info, host.Parent(), 7));
+    EXPECT_EQ(CRect(info.rect), rcArea);
+    EXPECT_EQ(::lstrcmp(info.lpszText, _T("区域")), 0);
+    EXPECT_EQ(info.uId, 7u);
+    ASSERT_TRUE(tip.GetToolInfo(info, &button));
+    EXPECT_NE(info.uFlags & TTF_IDISHWND, 0u);
+    EXPECT_EQ(info.uId, reinterpret_cast<UINT_PTR>(button.m_hWnd));
+
+    tip.SetToolRect(host.Parent(), 7, CRect(0, 0, 5, 5));
+    TOOLINFO hit = {};
+    EXPECT_TRUE(tip.HitTest(host.Parent(), CPoint(2, 2), &hit));
+    EXPECT_EQ(hit.uId, 7u);
+    EXPECT_FALSE(tip.HitTest(host.Parent(), CPoint(200, 200), &hit));
+
+    tip.DelTool(&button);
+    EXPECT_EQ(tip.GetToolCount(), 1);
+    tip.DelTool(host.Parent(), 7);
+    EXPECT_EQ(tip.GetToolCount(), 0);
+}
+
+TEST(CToolTipCtrlLooks, DelaysWidthAndColours) {
+    CtrlHost host;
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(host.Parent()));
+    tip.SetDelayTime(TTDT_INITIAL, 321);
+    EXPECT_EQ(tip.GetDelayTime(TTDT_INITIAL), 321);
+    tip.SetDelayTime(400);  // the others follow the initial delay
+    EXPECT_EQ(tip.GetDelayTime(TTDT_INITIAL), 400);
+    EXPECT_EQ(tip.GetDelayTime(TTDT_AUTOPOP), 4000);
+    EXPECT_EQ(tip.GetDelayTime(TTDT_RESHOW), 80);
+
+    EXPECT_EQ(tip.SetMaxTipWidth(200), -1);
+    EXPECT_EQ(tip.GetMaxTipWidth(), 200);
+    tip.SetTipBkColor(RGB(1, 2, 3));
+    EXPECT_EQ(tip.GetTipBkColor(), RGB(1, 2, 3));
+    tip.SetTipTextColor(RGB(4, 5, 6));
+    EXPECT_EQ(tip.GetTipTextColor(), RGB(4, 5, 6));
+    CRect rcMargin(1, 2, 3, 4);
+    tip.SetMargin(&rcMargin);
+    CRect rcRead;
+    tip.GetMargin(&rcRead);
+    EXPECT_EQ(rcRead, rcMargin);
+    tip.Activate(FALSE);
+    tip.Activate(TRUE);
+}
+
+TEST(CToolTipCtrlTracking, TrackActivateShowsTheTipWherePlaced) {
+    CtrlHost host;
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(host.Parent()));
+    TOOLINFO ti;
+    tip.FillInToolInfo(ti, host.Parent(), 3);
+    ti.uFlags |= TTF_TRACK | TTF_ABSOLUTE;
+    ti.lpszText = const_cast<LPTSTR>(_T("Tracking"));
+    ASSERT_TRUE(tip.SendMessage(TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&ti)));
+    tip.TrackPosition(120, 140);
+    tip.TrackActivate(TRUE, &ti);
+    EXPECT_TRUE(::IsWindowVisible(tip.m_hWnd));
+    CRect rc;
+    tip.GetWindowRect(&rc);
+    EXPECT_NEAR(rc.left, 120, 2);
+    EXPECT_NEAR(rc.top, 140, 2);
+    tip.TrackActivate(FALSE, &ti);
+    EXPECT_FALSE(::IsWindowVisible(tip.m_hWnd));
+}
+
+// ---- CDateTimeCtrl ----
+
+TEST(CDateTimeCtrlControl, TimeNoneAndRange) {
+    CtrlHost host;
+    CDateTimeCtrl picker;
+    ASSERT_TRUE(picker.Create(WS_CHILD | WS_VISIBLE | DTS_SHORTDATEFORMAT | DTS_SHOWNONE,
+                              CRect(0, 0, 160, 24), host.Parent(), 100));
+    TCHAR szClass[32] = {};
+    ::GetClassName(picker.m_hWnd, szClass, 32);
+    EXPECT_EQ(::lstrcmp(szClass, DATETIMEPICK_CLASS), 0);
+
+    EXPECT_TRUE(picker.SetTime(COleDateTime(2024, 2, 29, 10, 30, 0)));
+    COleDateTime date;
+    ASSERT_TRUE(picker.GetTime(date));
+    EXPECT_TRUE(SameDay(date, 2024, 2, 29));
+    SYSTEMTIME st = {};
+    EXPECT_EQ(picker.GetTime(&st), static_cast<DWORD>(GDT_VALID));
+    EXPECT_EQ(st.wMonth, 2);
+
+    COleDateTime none;
+    none.SetStatus(COleDateTime::null);
+    EXPECT_TRUE(picker.SetTime(none));
+    ASSERT_TRUE(picker.GetTime(date));
+    EXPECT_EQ(date.GetStatus(), COleDateTime::null);
+    EXPECT_EQ(picker.GetTime(&st), static_cast<DWORD>(GDT_NONE));
+    st = {};
+    st.wYear = 2020;
+    st.wMonth = 6;
+    st.wDay = 1;
+    EXPECT_TRUE(picker.SetTime(&st));
+    ASSERT_TRUE(picker.GetTime(date));
+    EXPECT_TRUE(SameDay(date, 2020, 6, 1));
+
+    const COleDateTime first(2020, 1, 1, 0, 0, 0), last(2020, 12, 31, 0, 0, 0);
+    EXPECT_TRUE(picker.SetRange(&first, &last));
+    COleDateTime readFirst, readLast;
+    EXPECT_EQ(picker.GetRange(&readFirst, &readLast), static_cast<DWORD>(GDTR_MIN | GDTR_MAX));
+    EXPECT_TRUE(SameDay(readFirst, 2020, 1, 1));
+    EXPECT_TRUE(SameDay(readLast, 2020, 12, 31));
+    EXPECT_TRUE(picker.SetRange(&first, nullptr));
+    EXPECT_EQ(picker.GetRange(&readFirst, &readLast), static_cast<DWORD>(GDTR_MIN));
+    EXPECT_EQ(readLast.GetStatus(), COleDateTime::null);
+
+    EXPECT_TRUE(picker.SetFormat(_T("yyyy'-'MM'-'dd")));
+    EXPECT_EQ(picker.SetMonthCalColor(MCSC_TITLEBK, RGB(10, 20, 30)) != static_cast<COLORREF>(-1), true);
+    EXPECT_EQ(picker.GetMonthCalColor(MCSC_TITLEBK), RGB(10, 20, 30));
+    // The calendar window may exist only while it is dropped down.
+    if (CMonthCalCtrl* pCalendar = picker.GetMonthCalCtrl()) {
+        ::GetClassName(pCalendar->m_hWnd, szClass, 32);
+        EXPECT_EQ(::lstrcmp(szClass, MONTHCAL_CLASS), 0);
+    }
+    FreeTemporaries();
+}
+
+// ---- CMonthCalCtrl ----
+
+TEST(CMonthCalCtrlControl, SizedAtAPointSelectionRangeAndFirstDay) {
+    CtrlHost host(600, 400);
+    CMonthCalCtrl calendar;
+    ASSERT_TRUE(calendar.Create(WS_CHILD | WS_VISIBLE, CPoint(5, 6), host.Parent(), 110));
+    CRect rcMin, rcWindow;
+    ASSERT_TRUE(calendar.GetMinReqRect(&rcMin));
+    calendar.GetWindowRect(&rcWindow);
+    host.Parent()->ScreenToClient(&rcWindow);
+    EXPECT_EQ(rcWindow.TopLeft(), CPoint(5, 6));
+    EXPECT_EQ(rcWindow.Size(), rcMin.Size());
+    EXPECT_NE(calendar.GetStyle() & WS_VISIBLE, 0u);  // shown again after sizing
+
+    EXPECT_TRUE(calendar.SetCurSel(COleDateTime(2023, 5, 17, 13, 45, 0)));
+    COleDateTime date;
+    ASSERT_TRUE(calendar.GetCurSel(date));
+    EXPECT_TRUE(SameDay(date, 2023, 5, 17));
+    EXPECT_EQ(date.GetHour(), 0);  // a day carries no time
+
+    const COleDateTime first(2023, 1, 1, 0, 0, 0), last(2023, 12, 31, 0, 0, 0);
+    EXPECT_TRUE(calendar.SetRange(&first, &last));
+    COleDateTime readFirst, readLast;
+    EXPECT_EQ(calendar.GetRange(&readFirst, &readLast), static_cast<DWORD>(GDTR_MIN | GDTR_MAX));
+    EXPECT_TRUE(SameDay(readFirst, 2023, 1, 1));
+    EXPECT_TRUE(SameDay(readLast, 2023, 12, 31));
+
+    calendar.SetToday(COleDateTime(2023, 3, 8, 0, 0, 0));
+    ASSERT_TRUE(calendar.GetToday(date));
+    EXPECT_TRUE(SameDay(date, 2023, 3, 8));
+
+    int nOld = -1;
+    calendar.SetFirstDayOfWeek(3, &nOld);
+    EXPECT_GE(nOld, 0);
+    EXPECT_LE(nOld, 6);
+    EXPECT_EQ(calendar.GetFirstDayOfWeek(), 3);
+
+    COleDateTime monthFirst, monthLast;
+    EXPECT_GE(calendar.GetMonthRange(monthFirst, monthLast, GMR_VISIBLE), 1);
+    EXPECT_LE(monthFirst, COleDateTime(2023, 5, 17, 0, 0, 0));
+    EXPECT_GE(monthLast, COleDateTime(2023, 5, 17, 0, 0, 0));
+    EXPECT_EQ(calendar.SetMonthDelta(2), 0);
+    EXPECT_EQ(calendar.GetMonthDelta(), 2);
+}
+
+TEST(CMonthCalCtrlControl, MultipleSelectionRange) {
+    CtrlHost host(600, 400);
+    CMonthCalCtrl calendar;
+    ASSERT_TRUE(calendar.Create(WS_CHILD | MCS_MULTISELECT, CRect(0, 0, 300, 200), host.Parent(), 111));
+    EXPECT_TRUE(calendar.SetMaxSelCount(10));
+    EXPECT_EQ(calendar.GetMaxSelCount(), 10);
+    EXPECT_TRUE(calendar.SetSelRange(COleDateTime(2022, 8, 3, 0, 0, 0), COleDateTime(2022, 8, 6, 0, 0, 0)));
+    COleDateTime from, to;
+    ASSERT_TRUE(calendar.GetSelRange(from, to));
+    EXPECT_TRUE(SameDay(from, 2022, 8, 3));
+    EXPECT_TRUE(SameDay(to, 2022, 8, 6));
+}
+
+// ---- Run-time classes ----
+
+TEST(ControlWrappersRuntimeClass, EveryWrapperIsAWindowClassOfItsOwnName) {
+    CRuntimeClass* const classes[] = {
+        RUNTIME_CLASS(CStatic),       RUNTIME_CLASS(CButton),       RUNTIME_CLASS(CEdit),
+        RUNTIME_CLASS(CListBox),      RUNTIME_CLASS(CComboBox),     RUNTIME_CLASS(CScrollBar),
+        RUNTIME_CLASS(CListCtrl),     RUNTIME_CLASS(CHeaderCtrl),   RUNTIME_CLASS(CTreeCtrl),
+        RUNTIME_CLASS(CTabCtrl),      RUNTIME_CLASS(CSliderCtrl),   RUNTIME_CLASS(CSpinButtonCtrl),
+        RUNTIME_CLASS(CHotKeyCtrl),   RUNTIME_CLASS(CProgressCtrl), RUNTIME_CLASS(CToolTipCtrl),
+        RUNTIME_CLASS(CDateTimeCtrl), RUNTIME_CLASS(CMonthCalCtrl)};
+    const char* const names[] = {
+        "CStatic",     "CButton",       "CEdit",        "CListBox",      "CComboBox",    "CScrollBar",
+        "CListCtrl",   "CHeaderCtrl",   "CTreeCtrl",    "CTabCtrl",      "CSliderCtrl",  "CSpinButtonCtrl",
+        "CHotKeyCtrl", "CProgressCtrl", "CToolTipCtrl", "CDateTimeCtrl", "CMonthCalCtrl"};
+    for (size_t i = 0; i < _countof(classes); ++i) {
+        EXPECT_STREQ(classes[i]->m_lpszClassName, names[i]);
+        EXPECT_TRUE(classes[i]->IsDerivedFrom(RUNTIME_CLASS(CWnd))) << names[i];
+    }
+    CListCtrl list;
+    EXPECT_TRUE(list.IsKindOf(RUNTIME_CLASS(CListCtrl)));
+    EXPECT_FALSE(list.IsKindOf(RUNTIME_CLASS(CTreeCtrl)));
+}
+
+// ---- Lifetime ----
+
+namespace {
+
+// Creates every control wrapper once in the parent; all are destroyed with their objects.
+void CreateEveryControl(CWnd* pParent) {
+    const CRect rc(0, 0, 120, 60);
+    const DWORD dwChild = WS_CHILD | WS_VISIBLE;
+    CStatic label;
+    CButton button;
+    CEdit edit;
+    CListBox list;
+    CComboBox combo;
+    CScrollBar bar;
+    CListCtrl listView;
+    CHeaderCtrl header;
+    CTreeCtrl tree;
+    CTabCtrl tabs;
+    CSliderCtrl slider;
+    CSpinButtonCtrl spin;
+    CHotKeyCtrl hotkey;
+    CProgressCtrl progress;
+    CToolTipCtrl tip;
+    CDateTimeCtrl picker;
+    CMonthCalCtrl calendar;
+    ASSERT_TRUE(label.Create(_T("label"), dwChild, rc, pParent, 1));
+    ASSERT_TRUE(button.Create(_T("button"), dwChild, rc, pParent, 2));
+    ASSERT_TRUE(edit.Create(dwChild | WS_BORDER, rc, pParent, 3));
+    ASSERT_TRUE(list.Create(dwChild | WS_VSCROLL, rc, pParent, 4));
+    list.AddString(_T("item"));
+    ASSERT_TRUE(combo.Create(dwChild | CBS_DROPDOWN, CRect(0, 0, 120, 160), pParent, 5));
+    combo.AddString(_T("item"));
+    ASSERT_TRUE(bar.Create(dwChild | SBS_VERT, rc, pParent, 6));
+    ASSERT_TRUE(listView.CreateEx(WS_EX_CLIENTEDGE, dwChild | LVS_REPORT, rc, pParent, 7));
+    listView.InsertColumn(0, _T("c"), LVCFMT_LEFT, 50);
+    listView.InsertItem(0, _T("item"));
+    ASSERT_TRUE(header.Create(dwChild | HDS_HORZ, rc, pParent, 8));
+    ASSERT_TRUE(tree.Create(dwChild | TVS_HASLINES, rc, pParent, 9));
+    tree.InsertItem(_T("item"));
+    ASSERT_TRUE(tabs.Create(dwChild, rc, pParent, 10));
+    tabs.InsertItem(0, _T("tab"));
+    ASSERT_TRUE(slider.Create(dwChild, rc, pParent, 11));
+    ASSERT_TRUE(spin.Create(dwChild, CRect(0, 0, 16, 24), pParent, 12));
+    spin.SetBuddy(&edit);
+    ASSERT_TRUE(hotkey.Create(dwChild, rc, pParent, 13));
+    ASSERT_TRUE(progress.Create(dwChild, rc, pParent, 14));
+    ASSERT_TRUE(tip.Create(pParent));
+    tip.AddTool(&button, _T("tip"));
+    ASSERT_TRUE(picker.Create(dwChild, CRect(0, 0, 150, 24), pParent, 15));
+    ASSERT_TRUE(calendar.Create(dwChild, CPoint(0, 0), pParent, 16));
+    // Painted once, so that the controls make whatever GDI objects painting needs.
+    ::UpdateWindow(pParent->m_hWnd);
+    ::RedrawWindow(pParent->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+}  // namespace
+
+TEST(ControlWrappersLifetime, CreateDestroyLoopLeavesNoWindowOrGdiObject) {
+    CtrlHost host(500, 400);
+    CreateEveryControl(host.Parent());  // first-use objects of the system's controls
+    FreeTemporaries();
+    riztest::ResourceSnapshot before;
+    for (int i = 0; i < 15; ++i) {
+        CreateEveryControl(host.Parent());
+        if (HasFatalFailure()) return;
+        EXPECT_EQ(before.WindowDelta(), 0) << "cycle " << i;
+    }
+    FreeTemporaries();
+    EXPECT_EQ(before.WindowDelta(), 0);
+    EXPECT_EQ(before.GdiDelta(), 0);
+    EXPECT_EQ(::GetWindow(host.Parent()->m_hWnd, GW_CHILD), nullptr);
+}

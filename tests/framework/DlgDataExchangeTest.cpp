@@ -1,0 +1,436 @@
+// Dialog data exchange on a modeless dialog: the DDX_ functions for text and numbers (parsing, limits,
+// both character sets), check boxes, radio groups, combo and list boxes, control binding and the DDV_
+// checks; modeless creation, keyboard handling through the framework's pump, and navigation.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "DialogResources.h"
+#include "TestWindow.h"
+
+namespace {
+
+std::vector<UINT> g_prompts;
+
+int AFXAPI RecordPrompt(CWnd*, LPCTSTR, UINT nIDPrompt) {
+    g_prompts.push_back(nIDPrompt);
+    return IDOK;
+}
+
+// The lesson dialog, modeless, exchanging whatever the test puts in m_exchange.
+class CExchangeDlg : public CDialog {
+public:
+    std::function<void(CDataExchange*)> m_exchange;
+    int m_nOK = 0;
+    int m_nCancel = 0;
+
+    BOOL OnInitDialog() override {
+        static const LPCTSTR s_lessons[] = {_T("Greetings"), _T("Numbers"), _T("Numbers and dates"),
+                                            _T("Family")};
+        for (LPCTSTR lpsz : s_lessons)
+            SendDlgItemMessage(IDC_DLGT_LESSON, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpsz));
+        static const LPCTSTR s_words[] = {_T("apple"), _T("apples"), _T("banana"), _T("cherry")};
+        for (LPCTSTR lpsz : s_words)
+            SendDlgItemMessage(IDC_DLGT_WORDS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpsz));
+        return CDialog::OnInitDialog();
+    }
+    void DoDataExchange(CDataExchange* pDX) override {
+        if (m_exchange) m_exchange(pDX);
+    }
+    void OnOK() override {
+        ++m_nOK;
+        CDialog::OnOK();
+    }
+    void OnCancel() override {
+        ++m_nCancel;
+        CDialog::OnCancel();
+    }
+    CString Text(int nID) const {
+        CString str;
+        GetDlgItemText(nID, str);
+        return str;
+    }
+};
+
+class DataExchange : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_prompts.clear();
+        m_pfnOld = AfxSetDDXMessageProc(&RecordPrompt);
+        ASSERT_TRUE(m_dlg.Create(IDD_DLGT_LESSON, CWnd::FromHandle(m_owner.Frame())));
+    }
+    void TearDown() override {
+        m_dlg.DestroyWindow();
+        AfxSetDDXMessageProc(m_pfnOld);
+    }
+
+    // Puts text in control nID and reads it back into value through DDX_Text.
+    template <typename T>
+    BOOL Read(LPCTSTR lpszText, T& value, int nID = IDC_DLGT_AGE) {
+        m_dlg.SetDlgItemText(nID, lpszText);
+        m_dlg.m_exchange = [&value, nID](CDataExchange* pDX) { DDX_Text(pDX, nID, value); };
+        return m_dlg.UpdateData(TRUE);
+    }
+    template <typename T>
+    CString Write(T value, int nID = IDC_DLGT_AGE) {
+        m_dlg.m_exchange = [&value, nID](CDataExchange* pDX) { DDX_Text(pDX, nID, value); };
+        EXPECT_TRUE(m_dlg.UpdateData(FALSE));
+        return m_dlg.Text(nID);
+    }
+
+    riztest::TestWindow m_owner;
+    CExchangeDlg m_dlg;
+    AFX_DDX_MESSAGE_PROC m_pfnOld = nullptr;
+};
+
+// Pumps this thread's queue through the framework (PreTranslateMessage first, as the application does).
+void PumpThroughFramework() {
+    MSG msg;
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (!AfxPreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+    }
+}
+
+}  // namespace
+
+// ---- Text and numbers ----
+
+TEST_F(DataExchange, NumbersAreWrittenInTheirPlainForm) {
+    EXPECT_EQ(CString(_T("-17")), Write(-17));
+    EXPECT_EQ(CString(_T("4294967295")), Write(static_cast<UINT>(0xFFFFFFFF)));
+    EXPECT_EQ(CString(_T("-2147483648")), Write(static_cast<long>(LONG_MIN)));
+    EXPECT_EQ(CString(_T("255")), Write(static_cast<BYTE>(255)));
+    EXPECT_EQ(CString(_T("-300")), Write(static_cast<short>(-300)));
+    EXPECT_EQ(CString(_T("4.99")), Write(4.99));
+    EXPECT_EQ(CString(_T("0.1")), Write(0.1f));
+    EXPECT_EQ(CString(_T("0.333333333333333")), Write(1.0 / 3.0));
+}
+
+TEST_F(DataExchange, NumbersAreReadBackWithBlanksAroundThem) {
+    int n = 0;
+    EXPECT_TRUE(Read(_T("  42\t"), n));
+    EXPECT_EQ(42, n);
+    UINT u = 0;
+    EXPECT_TRUE(Read(_T("4294967295"), u));
+    EXPECT_EQ(0xFFFFFFFFu, u);
+    double d = 0;
+    EXPECT_TRUE(Read(_T("-2.5e3"), d));
+    EXPECT_DOUBLE_EQ(-2500.0, d);
+    float f = 0;
+    EXPECT_TRUE(Read(_T("29.5"), f));
+    EXPECT_FLOAT_EQ(29.5f, f);
+    EXPECT_TRUE(g_prompts.empty());
+}
+
+TEST_F(DataExchange, TextThatIsNotAWholeNumberFailsWithTheTypesPrompt) {
+    int n = 5;
+    EXPECT_FALSE(Read(_T("12 apples"), n));
+    EXPECT_FALSE(Read(_T(""), n));
+    EXPECT_FALSE(Read(_T("1.5"), n));
+    EXPECT_EQ(5, n);
+    UINT u = 5;
+    EXPECT_FALSE(Read(_T("-1"), u));
+    double d = 1;
+    EXPECT_FALSE(Read(_T("three"), d));
+    const std::vector<UINT> expected = {AFX_IDP_PARSE_INT, AFX_IDP_PARSE_INT, AFX_IDP_PARSE_INT,
+                                        AFX_IDP_PARSE_UINT, AFX_IDP_PARSE_REAL};
+    EXPECT_EQ(expected, g_prompts);
+}
+
+TEST_F(DataExchange, NumbersOutsideTheirTypeFail) {
+    int n = 0;
+    EXPECT_FALSE(Read(_T("2147483648"), n));
+    EXPECT_TRUE(Read(_T("-2147483648"), n));
+    EXPECT_EQ(INT_MIN, n);
+    short s = 0;
+    EXPECT_FALSE(Read(_T("40000"), s));
+    BYTE b = 0;
+    EXPECT_FALSE(Read(_T("256"), b));
+    EXPECT_EQ(static_cast<UINT>(AFX_IDP_PARSE_BYTE), g_prompts.back());
+    float f = 0;
+    EXPECT_FALSE(Read(_T("1e300"), f));
+}
+
+TEST_F(DataExchange, FailedNumberSelectsTheTextOfItsEdit) {
+    m_dlg.ShowWindow(SW_SHOW);
+    int n = 0;
+    EXPECT_FALSE(Read(_T("twelve"), n));
+    HWND hEdit = m_dlg.GetDlgItem(IDC_DLGT_AGE)->m_hWnd;
+    EXPECT_EQ(hEdit, ::GetFocus());
+    DWORD dwStart = 1, dwEnd = 0;
+    ::SendMessage(hEdit, EM_GETSEL, reinterpret_cast<WPARAM>(&dwStart), reinterpret_cast<LPARAM>(&dwEnd));
+    EXPECT_EQ(0u, dwStart);
+    EXPECT_EQ(6u, dwEnd);
+}
+
+TEST_F(DataExchange, ChineseTextRoundTripsInBothCharacterSets) {
+    CString strName = _T("李雷和韩梅梅");
+    EXPECT_EQ(strName, Write(strName, IDC_DLGT_NAME));
+    CString strBack;
+    EXPECT_TRUE(Read(_T("第三课：问候"), strBack, IDC_DLGT_NAME));
+    EXPECT_EQ(CString(_T("第三课：问候")), strBack);
+
+    TCHAR szBuffer[5];
+    m_dlg.m_exchange = [&szBuffer](CDataExchange* pDX) {
+        DDX_Text(pDX, IDC_DLGT_NAME, szBuffer, _countof(szBuffer));
+    };
+    m_dlg.SetDlgItemText(IDC_DLGT_NAME, _T("Lesson"));
+    EXPECT_TRUE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(0, lstrcmp(_T("Less"), szBuffer));  // cut to the buffer
+}
+
+TEST_F(DataExchange, UnchangedTextIsNotSetAgain) {
+    CString strName = _T("Li Lei");
+    Write(strName, IDC_DLGT_NAME);
+    HWND hEdit = m_dlg.GetDlgItem(IDC_DLGT_NAME)->m_hWnd;
+    ::SendMessage(hEdit, EM_SETMODIFY, TRUE, 0);
+    Write(strName, IDC_DLGT_NAME);
+    EXPECT_TRUE(::SendMessage(hEdit, EM_GETMODIFY, 0, 0));  // a SetWindowText would have cleared it
+}
+
+// ---- Buttons ----
+
+TEST_F(DataExchange, CheckBoxKeepsAllThreeStates) {
+    int nCheck = 2;
+    m_dlg.m_exchange = [&nCheck](CDataExchange* pDX) { DDX_Check(pDX, IDC_DLGT_AUDIO, nCheck); };
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    EXPECT_EQ(static_cast<UINT>(BST_INDETERMINATE), m_dlg.IsDlgButtonChecked(IDC_DLGT_AUDIO));
+    m_dlg.CheckDlgButton(IDC_DLGT_AUDIO, BST_CHECKED);
+    ASSERT_TRUE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(1, nCheck);
+}
+
+TEST_F(DataExchange, RadioGroupSkipsOtherControlsAndEndsAtTheNextGroup) {
+    int nLevel = 2;
+    m_dlg.m_exchange = [&nLevel](CDataExchange* pDX) { DDX_Radio(pDX, IDC_DLGT_BEGINNER, nLevel); };
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    // The static between the first and second button does not count.
+    EXPECT_EQ(static_cast<UINT>(BST_CHECKED), m_dlg.IsDlgButtonChecked(IDC_DLGT_ADVANCED));
+    EXPECT_EQ(static_cast<UINT>(BST_UNCHECKED), m_dlg.IsDlgButtonChecked(IDC_DLGT_BEGINNER));
+
+    m_dlg.CheckRadioButton(IDC_DLGT_BEGINNER, IDC_DLGT_ADVANCED, IDC_DLGT_MIDDLE);
+    ASSERT_TRUE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(1, nLevel);
+
+    m_dlg.CheckRadioButton(IDC_DLGT_BEGINNER, IDC_DLGT_ADVANCED, 0);
+    ASSERT_TRUE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(-1, nLevel);
+
+    // Loading a value beyond the group checks nothing in it.
+    nLevel = 5;
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    EXPECT_EQ(0, m_dlg.GetCheckedRadioButton(IDC_DLGT_BEGINNER, IDC_DLGT_ADVANCED));
+}
+
+// ---- Combo boxes and list boxes ----
+
+TEST_F(DataExchange, ComboIndexAndString) {
+    int nIndex = 2;
+    CString strLesson;
+    m_dlg.m_exchange = [&](CDataExchange* pDX) {
+        DDX_CBIndex(pDX, IDC_DLGT_LESSON, nIndex);
+        DDX_CBString(pDX, IDC_DLGT_LESSON, strLesson);
+    };
+    strLesson = _T("Fam");  // selects the first item starting with the text
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    EXPECT_EQ(3, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_LESSON, CB_GETCURSEL)));
+
+    m_dlg.SendDlgItemMessage(IDC_DLGT_LESSON, CB_SETCURSEL, 1);
+    ASSERT_TRUE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(1, nIndex);
+    EXPECT_EQ(CString(_T("Numbers")), strLesson);
+
+    m_dlg.SendDlgItemMessage(IDC_DLGT_LESSON, CB_SETCURSEL, static_cast<WPARAM>(-1));
+    ASSERT_TRUE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(-1, nIndex);
+    EXPECT_TRUE(strLesson.IsEmpty());
+}
+
+TEST_F(DataExchange, ComboExactStringSkipsPrefixMatches) {
+    CString strLesson = _T("Numbers and dates");
+    m_dlg.m_exchange = [&](CDataExchange* pDX) { DDX_CBStringExact(pDX, IDC_DLGT_LESSON, strLesson); };
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    EXPECT_EQ(2, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_LESSON, CB_GETCURSEL)));
+    strLesson = _T("Numbers");
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    EXPECT_EQ(1, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_LESSON, CB_GETCURSEL)));
+}
+
+TEST_F(DataExchange, ListIndexAndStrings) {
+    int nIndex = 0;
+    CString strWord = _T("apple");
+    m_dlg.m_exchange = [&](CDataExchange* pDX) { DDX_LBStringExact(pDX, IDC_DLGT_WORDS, strWord); };
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    EXPECT_EQ(0, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_WORDS, LB_GETCURSEL)));
+
+    strWord = _T("ban");
+    m_dlg.m_exchange = [&](CDataExchange* pDX) { DDX_LBString(pDX, IDC_DLGT_WORDS, strWord); };
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    EXPECT_EQ(2, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_WORDS, LB_GETCURSEL)));
+
+    strWord = _T("grape");  // no match: nothing stays selected
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    EXPECT_EQ(LB_ERR, m_dlg.SendDlgItemMessage(IDC_DLGT_WORDS, LB_GETCURSEL));
+
+    m_dlg.SendDlgItemMessage(IDC_DLGT_WORDS, LB_SETCURSEL, 3);
+    m_dlg.m_exchange = [&](CDataExchange* pDX) {
+        DDX_LBIndex(pDX, IDC_DLGT_WORDS, nIndex);
+        DDX_LBString(pDX, IDC_DLGT_WORDS, strWord);
+    };
+    ASSERT_TRUE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(3, nIndex);
+    EXPECT_EQ(CString(_T("cherry")), strWord);
+}
+
+// ---- Controls and validation ----
+
+TEST_F(DataExchange, ControlIsBoundOnceAndReceivesItsMessages) {
+    CWnd edit;
+    m_dlg.m_exchange = [&edit](CDataExchange* pDX) { DDX_Control(pDX, IDC_DLGT_NAME, edit); };
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    HWND hEdit = ::GetDlgItem(m_dlg.m_hWnd, IDC_DLGT_NAME);
+    EXPECT_EQ(hEdit, edit.m_hWnd);
+    EXPECT_EQ(&edit, CWnd::FromHandlePermanent(hEdit));
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));  // already bound: nothing changes
+    EXPECT_EQ(&edit, CWnd::FromHandlePermanent(hEdit));
+    m_dlg.DestroyWindow();
+    EXPECT_EQ(nullptr, edit.m_hWnd);
+}
+
+TEST_F(DataExchange, MaxCharsLimitsTheEditAndRefusesLongerText) {
+    CString strName = _T("Li");
+    m_dlg.m_exchange = [&](CDataExchange* pDX) {
+        DDX_Text(pDX, IDC_DLGT_NAME, strName);
+        DDV_MaxChars(pDX, strName, 6);
+    };
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+    EXPECT_EQ(6, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_NAME, EM_GETLIMITTEXT)));
+
+    m_dlg.SendDlgItemMessage(IDC_DLGT_NAME, EM_SETLIMITTEXT, 0);
+    m_dlg.SetDlgItemText(IDC_DLGT_NAME, _T("Li Xiaolong"));
+    EXPECT_FALSE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(std::vector<UINT>{AFX_IDP_PARSE_STRING_SIZE}, g_prompts);
+}
+
+TEST_F(DataExchange, MinMaxChecksOnlyWhenReading) {
+    double dPrice = 120.0;
+    m_dlg.m_exchange = [&](CDataExchange* pDX) {
+        DDX_Text(pDX, IDC_DLGT_PRICE, dPrice);
+        DDV_MinMaxDouble(pDX, dPrice, 0.0, 99.99);
+    };
+    EXPECT_TRUE(m_dlg.UpdateData(FALSE));  // initial data out of range is shown as it is
+    EXPECT_FALSE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(std::vector<UINT>{AFX_IDP_PARSE_REAL_RANGE}, g_prompts);
+    m_dlg.SetDlgItemText(IDC_DLGT_PRICE, _T("29.00"));
+    EXPECT_TRUE(m_dlg.UpdateData(TRUE));
+    EXPECT_DOUBLE_EQ(29.0, dPrice);
+}
+
+TEST_F(DataExchange, MissingControlFailsTheExchangeWithAMessage) {
+    CString str;
+    m_dlg.m_exchange = [&str](CDataExchange* pDX) { DDX_Text(pDX, 2998, str); };
+    EXPECT_FALSE(m_dlg.UpdateData(FALSE));
+    EXPECT_EQ(1u, g_prompts.size());
+}
+
+TEST_F(DataExchange, ValidationFailureStopsTheDialogFromClosing) {
+    int nAge = 0;
+    m_dlg.m_exchange = [&nAge](CDataExchange* pDX) { DDX_Text(pDX, IDC_DLGT_AGE, nAge); };
+    m_dlg.ShowWindow(SW_SHOW);
+    m_dlg.SetDlgItemText(IDC_DLGT_AGE, _T("x"));
+    m_dlg.SendMessage(WM_COMMAND, IDOK);
+    EXPECT_EQ(1, m_dlg.m_nOK);
+    EXPECT_TRUE(m_dlg.IsWindowVisible());
+    m_dlg.SetDlgItemText(IDC_DLGT_AGE, _T("9"));
+    m_dlg.SendMessage(WM_COMMAND, IDOK);
+    EXPECT_FALSE(m_dlg.IsWindowVisible());
+    EXPECT_EQ(9, nAge);
+}
+
+// ---- Modeless dialogs ----
+
+TEST_F(DataExchange, ModelessDialogStartsFilledAndOwnedWithoutDisablingTheOwner) {
+    EXPECT_TRUE(::IsWindow(m_dlg.m_hWnd));
+    EXPECT_EQ(m_owner.Frame(), ::GetWindow(m_dlg.m_hWnd, GW_OWNER));
+    EXPECT_TRUE(::IsWindowEnabled(m_owner.Frame()));
+    EXPECT_EQ(&m_dlg, CWnd::FromHandlePermanent(m_dlg.m_hWnd));
+    EXPECT_EQ(static_cast<UINT>(IDD_DLGT_LESSON), m_dlg.m_nIDHelp);
+}
+
+TEST_F(DataExchange, EnterInAModelessDialogWorksThroughTheFrameworkPump) {
+    m_dlg.ShowWindow(SW_SHOW);
+    ::PostMessage(m_dlg.GetDlgItem(IDC_DLGT_NAME)->m_hWnd, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PumpThroughFramework();
+    EXPECT_EQ(1, m_dlg.m_nOK);
+    // EndDialog hides a modeless dialog; the window stays until DestroyWindow.
+    EXPECT_FALSE(m_dlg.IsWindowVisible());
+    EXPECT_TRUE(::IsWindow(m_dlg.m_hWnd));
+
+    ::PostMessage(m_dlg.GetDlgItem(IDC_DLGT_NAME)->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PumpThroughFramework();
+    EXPECT_EQ(1, m_dlg.m_nCancel);
+}
+
+TEST_F(DataExchange, NavigationMovesTheFocusThroughTabStops) {
+    m_dlg.ShowWindow(SW_SHOW);
+    m_dlg.SetForegroundWindow();
+    CWnd* pName = m_dlg.GetDlgItem(IDC_DLGT_NAME);
+    m_dlg.GotoDlgCtrl(pName);
+    EXPECT_EQ(pName->m_hWnd, ::GetFocus());
+    m_dlg.NextDlgCtrl();
+    EXPECT_EQ(m_dlg.GetDlgItem(IDC_DLGT_AGE)->m_hWnd, ::GetFocus());
+    m_dlg.PrevDlgCtrl();
+    EXPECT_EQ(pName->m_hWnd, ::GetFocus());
+}
+
+TEST_F(DataExchange, TabThroughTheFrameworkPumpMovesToTheNextTabStop) {
+    m_dlg.ShowWindow(SW_SHOW);
+    m_dlg.SetForegroundWindow();
+    CWnd* pName = m_dlg.GetDlgItem(IDC_DLGT_NAME);
+    m_dlg.GotoDlgCtrl(pName);
+    ::PostMessage(pName->m_hWnd, WM_KEYDOWN, VK_TAB, 0x000F0001);
+    PumpThroughFramework();
+    EXPECT_EQ(m_dlg.GetDlgItem(IDC_DLGT_AGE)->m_hWnd, ::GetFocus());
+}
+
+TEST_F(DataExchange, MapDialogRectUsesTheDialogFont) {
+    CRect rc(0, 0, 4, 8);
+    m_dlg.MapDialogRect(&rc);
+    CRect rcExpected(0, 0, 4, 8);
+    ::MapDialogRect(m_dlg.m_hWnd, &rcExpected);
+    EXPECT_EQ(rcExpected, rc);
+    EXPECT_GT(rc.Height(), 8);  // a dialog unit is larger than a pixel in an 8-point font
+}
+
+TEST(ModelessDialog, MissingTemplateFailsAndLeavesNoWindow) {
+    CDialog dlg;
+    EXPECT_FALSE(dlg.Create(IDD_DLGT_MISSING));
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+}
+
+TEST(ModelessDialog, DestroyWindowDetachesAndTheObjectCanCreateAgain) {
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(_T(IDD_DLGT_NAMED_STR)));
+    HWND hWnd = dlg.m_hWnd;
+    EXPECT_TRUE(dlg.DestroyWindow());
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    ASSERT_TRUE(dlg.Create(_T(IDD_DLGT_NAMED_STR)));
+    EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
+}
+
+TEST(ModelessDialog, DestructorClosesAnOpenDialog) {
+    HWND hWnd = nullptr;
+    {
+        CDialog dlg;
+        ASSERT_TRUE(dlg.Create(IDD_DLGT_LESSON));
+        hWnd = dlg.m_hWnd;
+    }
+    EXPECT_FALSE(::IsWindow(hWnd));
+}
