@@ -1,6 +1,8 @@
 // Handle maps: permanent and temporary wrapper objects per handle, and the per-thread set of maps.
 #include <afxhandlemap_.h>
 
+#include "AfxThreadTerm.h"
+
 #include <string.h>
 
 #include <unordered_map>
@@ -105,27 +107,43 @@ namespace {
 struct CThreadHandleMaps {
     std::vector<std::pair<AFX_PFN_NEWHANDLEMAP, CHandleMap*>> maps;
     int nTempMapLock = 0;
-
-    CThreadHandleMaps() = default;
-    CThreadHandleMaps(const CThreadHandleMaps&) = delete;
-    CThreadHandleMaps& operator=(const CThreadHandleMaps&) = delete;
-    ~CThreadHandleMaps() {
-        for (auto& entry : maps)
-            delete entry.second;
-    }
 };
 
+// A TLS slot rather than a thread_local object: the compiler's thread_local destructors are not
+// reliable in a DLL here (a thread's exit could run them on storage that was never constructed). The
+// state of a thread is freed by the DLL's thread-detach notification instead.
+DWORD g_dwMapsTls = ::TlsAlloc();
+
 CThreadHandleMaps& ThreadMaps() {
-    static thread_local CThreadHandleMaps state;
-    return state;
+    auto* pState = static_cast<CThreadHandleMaps*>(::TlsGetValue(g_dwMapsTls));
+    if (!pState) {
+        pState = new CThreadHandleMaps;
+        ::TlsSetValue(g_dwMapsTls, pState);
+    }
+    return *pState;
 }
 
 }  // namespace
+
+void AfxTermThreadHandleMaps() {
+    auto* pState = static_cast<CThreadHandleMaps*>(::TlsGetValue(g_dwMapsTls));
+    if (!pState) return;
+    // The slot stays set while the maps go: a destructor may look its map up again.
+    for (auto& entry : pState->maps) {
+        delete entry.second;
+        entry.second = nullptr;
+    }
+    ::TlsSetValue(g_dwMapsTls, nullptr);
+    delete pState;
+}
 
 CHandleMap* AFXAPI AfxGetThreadHandleMap(AFX_PFN_NEWHANDLEMAP pfnNewMap, BOOL bCreate) {
     CThreadHandleMaps& state = ThreadMaps();
     for (auto& entry : state.maps)
         if (entry.first == pfnNewMap) return entry.second;
+    // No new map while the thread's maps are being torn down.
+    for (auto& entry : state.maps)
+        if (!entry.second) return nullptr;
     if (!bCreate) return nullptr;
     CHandleMap* pMap = pfnNewMap();
     if (pMap) state.maps.emplace_back(pfnNewMap, pMap);
@@ -140,7 +158,7 @@ BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps) {
     CThreadHandleMaps& state = ThreadMaps();
     if (state.nTempMapLock != 0 && --state.nTempMapLock == 0 && bDeleteTemps) {
         for (auto& entry : state.maps)
-            entry.second->DeleteTemp();
+            if (entry.second) entry.second->DeleteTemp();
     }
     return state.nTempMapLock != 0;
 }

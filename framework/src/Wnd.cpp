@@ -2,31 +2,30 @@
 // routes messages to the object, destruction.
 #include "WndState.h"
 
+#include "AfxThreadTerm.h"
+
 #include <afxapp_.h>
 
 // ---- Thread state ----
 
 namespace {
 
+// Freed by the DLL's thread-detach notification (see AfxThreadTerm.h).
 DWORD g_dwStateTls = ::TlsAlloc();
 
-// Owns the thread's state so that it goes when the thread ends; the TLS slot is the fast path.
-struct CStateHolder {
-    AFX_WND_THREAD_STATE* pState = nullptr;
-    ~CStateHolder() {
-        ::TlsSetValue(g_dwStateTls, nullptr);
-        delete pState;
-    }
-};
-
 AFX_WND_THREAD_STATE* NewState() {
-    static thread_local CStateHolder holder;
-    if (!holder.pState) holder.pState = new AFX_WND_THREAD_STATE;
-    ::TlsSetValue(g_dwStateTls, holder.pState);
-    return holder.pState;
+    auto* pState = new AFX_WND_THREAD_STATE;
+    ::TlsSetValue(g_dwStateTls, pState);
+    return pState;
 }
 
 }  // namespace
+
+void AfxTermWndThreadState() {
+    auto* pState = static_cast<AFX_WND_THREAD_STATE*>(::TlsGetValue(g_dwStateTls));
+    ::TlsSetValue(g_dwStateTls, nullptr);
+    delete pState;
+}
 
 AFX_WND_THREAD_STATE::~AFX_WND_THREAD_STATE() {
     if (hHookCbtFilter) ::UnhookWindowsHookEx(hHookCbtFilter);

@@ -1,6 +1,8 @@
 // The test harness itself: resource counters see leaks, captures read real pixels, the char set is right.
 #include <afx.h>
 
+#include <atomic>
+
 #include <gtest/gtest.h>
 
 #include "MessagePump.h"
@@ -101,10 +103,13 @@ TEST(HarnessCharset, AnsiBuildRunsOnCodePage936) {
 
 namespace {
 
-const char* g_expiredTest = nullptr;
+// The handler's text belongs to the watchdog, which may be gone when the test reads it: keep a copy.
+std::atomic<const char*> g_expiredTest{nullptr};
+char g_expiredName[256];
 
 void RecordExpired(const char* testName) {
-    g_expiredTest = testName;
+    lstrcpynA(g_expiredName, testName, sizeof g_expiredName);
+    g_expiredTest = g_expiredName;
 }
 
 // A capture loop of the kind controls run while a button is held: it ends at the button release.
@@ -124,6 +129,7 @@ int RunPressLoop(HWND hWnd) {
 }  // namespace
 
 TEST(HarnessWatchdog, ReportsATestThatRunsTooLong) {
+    g_expiredTest = nullptr;
     riztest::Watchdog::SetExpiredHandler(&RecordExpired);
     {
         riztest::Watchdog watchdog(1);
@@ -133,8 +139,8 @@ TEST(HarnessWatchdog, ReportsATestThatRunsTooLong) {
         watchdog.OnTestEnd(*::testing::UnitTest::GetInstance()->current_test_info());
     }
     riztest::Watchdog::SetExpiredHandler(nullptr);
-    ASSERT_NE(g_expiredTest, nullptr);
-    EXPECT_STREQ(g_expiredTest, "HarnessWatchdog.ReportsATestThatRunsTooLong");
+    ASSERT_NE(g_expiredTest.load(), nullptr);
+    EXPECT_STREQ(g_expiredTest.load(), "HarnessWatchdog.ReportsATestThatRunsTooLong");
 }
 
 TEST(HarnessWatchdog, StaysQuietWhenTheTestEndsInTime) {
@@ -147,7 +153,7 @@ TEST(HarnessWatchdog, StaysQuietWhenTheTestEndsInTime) {
         ::Sleep(1300);
     }
     riztest::Watchdog::SetExpiredHandler(nullptr);
-    EXPECT_EQ(g_expiredTest, nullptr);
+    EXPECT_EQ(g_expiredTest.load(), nullptr);
 }
 
 TEST(HarnessInput, ModalLoopConsumesInputPostedBeforeItStarts) {

@@ -9,9 +9,19 @@
 
 namespace {
 
+// Names the module and offset of the faulting address, so a crash can be found with addr2line.
 LONG WINAPI ReportCrash(EXCEPTION_POINTERS* info) {
-    std::fprintf(stderr, "\ncrash: exception 0x%08lx at %p\n", info->ExceptionRecord->ExceptionCode,
-                 info->ExceptionRecord->ExceptionAddress);
+    void* address = info->ExceptionRecord->ExceptionAddress;
+    HMODULE module = nullptr;
+    char name[MAX_PATH] = "?";
+    if (::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                                 GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                             static_cast<LPCSTR>(address), &module))
+        ::GetModuleFileNameA(module, name, MAX_PATH);
+    std::fprintf(
+        stderr, "\ncrash: exception 0x%08lx at %p (%s+0x%llx)\n", info->ExceptionRecord->ExceptionCode,
+        address, name,
+        static_cast<unsigned long long>(static_cast<char*>(address) - reinterpret_cast<char*>(module)));
     std::fflush(stderr);
     ::TerminateProcess(::GetCurrentProcess(), 4);
     return EXCEPTION_EXECUTE_HANDLER;

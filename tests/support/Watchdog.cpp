@@ -21,6 +21,7 @@ void EndProcess(const char* testName) {
 }
 
 std::atomic<Watchdog::ExpiredHandler> g_handler{&EndProcess};
+std::atomic<Watchdog*> g_active{nullptr};
 
 }  // namespace
 
@@ -33,10 +34,12 @@ struct Watchdog::State {
     bool quit = false;
     std::string testName;
     unsigned seconds;
+    Watchdog* previous = nullptr;  // the watchdog that was active before this one (tests nest them)
 };
 
 Watchdog::Watchdog(unsigned seconds) : m_state(new State) {
     m_state->seconds = seconds;
+    m_state->previous = g_active.exchange(this);
     m_state->thread = std::thread([s = m_state] {
         std::unique_lock<std::mutex> lock(s->mutex);
         while (!s->quit) {
@@ -54,6 +57,8 @@ Watchdog::Watchdog(unsigned seconds) : m_state(new State) {
 }
 
 Watchdog::~Watchdog() {
+    Watchdog* self = this;
+    g_active.compare_exchange_strong(self, m_state->previous);
     {
         std::lock_guard<std::mutex> lock(m_state->mutex);
         m_state->quit = true;
@@ -75,6 +80,16 @@ void Watchdog::OnTestEnd(const ::testing::TestInfo&) {
     std::lock_guard<std::mutex> lock(m_state->mutex);
     m_state->armed = false;
     m_state->wake.notify_all();
+}
+
+void AllowTestSeconds(unsigned seconds) {
+    Watchdog* watchdog = g_active.load();
+    if (!watchdog) return;
+    std::lock_guard<std::mutex> lock(watchdog->m_state->mutex);
+    if (watchdog->m_state->armed) {
+        watchdog->m_state->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+        watchdog->m_state->wake.notify_all();
+    }
 }
 
 void Watchdog::SetExpiredHandler(ExpiredHandler handler) {

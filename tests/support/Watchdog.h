@@ -22,8 +22,13 @@ public:
     static void SetExpiredHandler(ExpiredHandler handler);
 
 private:
+    friend void AllowTestSeconds(unsigned seconds);
     struct State;
     State* m_state;
 };
+
+// Gives the running test this many seconds from now instead of the default (for long soak tests;
+// CTest still ends any test after 120 seconds).
+void AllowTestSeconds(unsigned seconds);
 
 }  // namespace riztest
