@@ -2,11 +2,8 @@
 # config with imported targets, and the toolchain file that outside programs build with.
 include(CMakePackageConfigHelpers)
 
-# What an outside program links: for now the framework; later the library and its sibling DLL.
-add_library(RIZuruzezu INTERFACE)
-target_link_libraries(RIZuruzezu INTERFACE RIZAfx)
-install(TARGETS RIZuruzezu EXPORT RIZuruzezuTargets)
-
+# What an outside program links is RIZuruzezu: the library, which brings its sibling DLL and the
+# framework.
 install(EXPORT RIZuruzezuTargets NAMESPACE RIZuruzezu:: DESTINATION lib/cmake/RIZuruzezu)
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/RIZuruzezuConfig.cmake.in
   ${CMAKE_BINARY_DIR}/RIZuruzezuConfig.cmake
