@@ -1,0 +1,44 @@
+// An image loaded through GDI+: PNG, JPEG, BMP, GIF, ICO.
+#pragma once
+
+#include "ZIRevudiVuzadDef.h"
+
+#include <memory>
+
+namespace Gdiplus {
+class Image;
+class Graphics;
+}  // namespace Gdiplus
+
+// GDI+ is started by the first object that needs it and stays started for the process. Copies share
+// the loaded image.
+class ZIR_API CQVGdiplusImage {
+public:
+    CQVGdiplusImage();
+    CQVGdiplusImage(const CQVGdiplusImage& other);
+    CQVGdiplusImage& operator=(const CQVGdiplusImage& other);
+    virtual ~CQVGdiplusImage();
+
+    // FALSE, and no image, when the file is missing, unreadable or not an image.
+    BOOL Load(LPCTSTR lpszPath);
+    void Unload();
+    BOOL IsLoaded() const { return m_image != nullptr; }
+    operator bool() const { return IsLoaded(); }
+    Gdiplus::Image* GetImage() const { return m_image.get(); }
+
+    CSize GetImageSize() const;  // (0, 0) without an image
+
+    // Stretches the image into the rectangle.
+    BOOL Render(CDC* pDC, const CRect& rect) const;
+    BOOL Render(Gdiplus::Graphics* pGraphics, const CRect& rect) const;
+    // Draws at the image's own size, centred in the rectangle and scaled down (never up, aspect kept)
+    // when it does not fit; GetFixRenderRect answers where.
+    BOOL FixRender(CDC* pDC, const CRect& rect) const;
+    CRect GetFixRenderRect(const CRect& rect) const;
+
+    // Starts GDI+ once for the process; TRUE when it is running.
+    static BOOL EnsureGdiplus();
+
+protected:
+    std::shared_ptr<Gdiplus::Image> m_image;
+};

@@ -1,0 +1,615 @@
+// CQVBitmap: loading, frames, key colour, edge-keeping fills, tiling, regions and pixel ownership.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include "ImageTestUtil.h"
+#include "PixelProbe.h"
+#include "QVBitmap.h"
+#include "ResourceCounter.h"
+#include "TestData.h"
+
+using namespace imgtest;
+
+namespace {
+
+const UINT IDB_TEST_FRAMES4 = 6101;  // QVBitmapTest.rc: frames4.bmp
+
+// Four 4 x 4 frames: red, green, blue, yellow.
+CQVBitmap FourFrames() {
+    CQVBitmap bmp;
+    bmp.AttachBitmap(Dib24(16, 4, SolidFrames(4, {kRed, kGreen, kBlue, kYellow})));
+    bmp.SetMultiState(4);
+    return bmp;
+}
+
+// Two 6 x 6 frames, each a ring of magenta around a 4 x 4 face (frame 0 red, frame 1 blue).
+CQVBitmap KeyedFrames() {
+    CQVBitmap bmp;
+    bmp.AttachBitmap(Dib24(12, 6, Strip(6, [](int f, int x, int y) {
+                               bool bEdge = x == 0 || y == 0 || x == 5 || y == 5;
+                               return bEdge ? kMagenta : (f == 0 ? kRed : kBlue);
+                           })));
+    bmp.SetMultiState(2);
+    return bmp;
+}
+
+// One 10 x 4 frame: 3 red columns, 4 green, 3 blue; the top-left pixel is magenta.
+CQVBitmap EdgeFrame() {
+    CQVBitmap bmp;
+    bmp.AttachBitmap(Dib24(10, 4, [](int x, int y) {
+        if (x == 0 && y == 0) return kMagenta;
+        return x < 3 ? kRed : (x < 7 ? kGreen : kBlue);
+    }));
+    bmp.SetFillParam(3, 3);
+    return bmp;
+}
+
+// Every pixel of the surface is one of the given colours.
+bool OnlyColours(const riztest::Surface& s, std::initializer_list<COLORREF> colours) {
+    for (int y = 0; y < s.Height(); ++y) {
+        for (int x = 0; x < s.Width(); ++x) {
+            bool bKnown = false;
+            for (COLORREF c : colours)
+                bKnown = bKnown || s.Pixel(x, y) == c;
+            if (!bKnown) return false;
+        }
+    }
+    return true;
+}
+
+int CountExact(const riztest::Surface& s, COLORREF clr) {
+    return s.CountNear(CRect(0, 0, s.Width(), s.Height()), clr, 0);
+}
+
+}  // namespace
+
+TEST(CQVBitmapLoad, BmpFileBecomesTopDown32BitPixelsWithOpaqueAlpha) {
+    riztest::TempFolder temp;
+    std::vector<BYTE> file = Bmp24(5, 3, [](int x, int y) { return RGB(x * 10, y * 20, 7); });
+    ASSERT_TRUE(temp.WriteFile(_T("rows.bmp"), file.data(), file.size()));
+    CQVBitmap bmp;
+    ASSERT_TRUE(bmp.LoadBitmap(temp.Path(_T("rows.bmp"))));
+    EXPECT_EQ(5, bmp.GetWidth());
+    EXPECT_EQ(3, bmp.GetHeight());
+    const BYTE* pBits = bmp.GetBits();
+    ASSERT_NE(nullptr, pBits);
+    EXPECT_EQ(RGB(0, 0, 7), BitsPixel(pBits, 5, 0, 0));
+    EXPECT_EQ(RGB(40, 40, 7), BitsPixel(pBits, 5, 4, 2));
+    EXPECT_EQ(255, BitsAlpha(pBits, 5, 3, 1));
+    BITMAP bm = {};
+    ASSERT_TRUE(bmp.GetBITMAP(&bm));
+    EXPECT_EQ(5, bm.bmWidth);
+    EXPECT_EQ(3, bm.bmHeight);
+    EXPECT_EQ(32, bm.bmBitsPixel);
+}
+
+TEST(CQVBitmapLoad, BmpVariantsDecodeToTheSamePixels) {
+    // Each file holds red, green, blue, white over black, magenta, yellow, cyan.
+    const COLORREF expected[2][4] = {{kRed, kGreen, kBlue, kWhite},
+                                     {kBlack, kMagenta, kYellow, RGB(0, 255, 255)}};
+    for (LPCTSTR name : {_T("pal8.bmp"), _T("rle8.bmp"), _T("top32.bmp"), _T("bf565.bmp")}) {
+        CQVBitmap bmp;
+        ASSERT_TRUE(bmp.LoadBitmap(ImagePath(name))) << name;
+        ASSERT_EQ(4, bmp.GetWidth()) << name;
+        ASSERT_EQ(2, bmp.GetHeight()) << name;
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < 4; ++x) {
+                EXPECT_TRUE(riztest::ColorNear(expected[y][x], BitsPixel(bmp.GetBits(), 4, x, y), 8))
+                    << name << " " << x << "," << y;
+                EXPECT_EQ(255, BitsAlpha(bmp.GetBits(), 4, x, y)) << name;
+            }
+        }
+    }
+}
+
+TEST(CQVBitmapLoad, PngKeepsItsAlphaAndColours) {
+    CQVBitmap bmp;
+    ASSERT_TRUE(bmp.LoadBitmap(ImagePath(_T("alpha.png"))));
+    ASSERT_EQ(4, bmp.GetWidth());
+    ASSERT_EQ(2, bmp.GetHeight());
+    const BYTE* pBits = bmp.GetBits();
+    EXPECT_EQ(kRed, BitsPixel(pBits, 4, 0, 0));
+    EXPECT_EQ(255, BitsAlpha(pBits, 4, 0, 0));
+    EXPECT_EQ(kGreen, BitsPixel(pBits, 4, 1, 1));
+    EXPECT_EQ(128, BitsAlpha(pBits, 4, 1, 0));
+    EXPECT_EQ(0, BitsAlpha(pBits, 4, 2, 0));
+    EXPECT_EQ(kWhite, BitsPixel(pBits, 4, 3, 1));
+}
+
+TEST(CQVBitmapLoad, GifGivesItsFirstFrame) {
+    CQVBitmap bmp;
+    ASSERT_TRUE(bmp.LoadBitmap(ImagePath(_T("anim3.gif"))));
+    EXPECT_EQ(8, bmp.GetWidth());
+    EXPECT_EQ(kRed, BitsPixel(bmp.GetBits(), 8, 7, 7));
+}
+
+TEST(CQVBitmapLoad, FrameStripFromResourceThroughTheResourceChain) {
+    CQVBitmap bmp;
+    ASSERT_TRUE(bmp.LoadBitmap(IDB_TEST_FRAMES4));
+    bmp.SetMultiState(4);
+    EXPECT_EQ(CRect(0, 0, 4, 4), bmp.GetSrcImageRect());
+    riztest::Surface s(8, 8, kWhite);
+    CAttachedDC dc(s.Dc());
+    bmp.Draw(&dc, 2, 2, 2);
+    EXPECT_EQ(kBlue, s.Pixel(2, 2));
+    EXPECT_EQ(kBlue, s.Pixel(5, 5));
+    EXPECT_EQ(kWhite, s.Pixel(6, 6));
+    EXPECT_FALSE(bmp.LoadBitmap(UINT(6199)));
+    EXPECT_TRUE(bmp.IsNull());
+}
+
+TEST(CQVBitmapLoad, NonAsciiFileNameLoads) {
+    riztest::TempFolder temp;
+    std::vector<BYTE> file = Bmp24(2, 2, [](int, int) { return kGreen; });
+    ASSERT_TRUE(temp.WriteFile(_T("图片.bmp"), file.data(), file.size()));
+    CQVBitmap bmp;
+    EXPECT_TRUE(bmp.LoadBitmap(temp.Path(_T("图片.bmp"))));
+    EXPECT_EQ(2, bmp.GetWidth());
+}
+
+TEST(CQVBitmapLoad, BadFilesFailAndLeaveTheImageEmpty) {
+    const LPCTSTR files[] = {_T("empty.bmp"),   _T("truncated.bmp"), _T("header-only.bmp"), _T("garbage.bmp"),
+                             _T("garbage.png"), _T("huge.png"),      _T("truncated.png"),   _T("huge.gif"),
+                             _T("huge.jpg"),    _T("text.png"),      _T("missing.bmp"),     _T("")};
+    CQVBitmap bmp;
+    for (LPCTSTR name : files) {
+        ASSERT_TRUE(bmp.LoadBitmap(ImagePath(_T("frames4.bmp"))));
+        EXPECT_FALSE(bmp.LoadBitmap(ImagePath(name))) << (LPCTSTR)ImagePath(name);
+        EXPECT_TRUE(bmp.IsNull());
+        EXPECT_EQ(nullptr, bmp.GetBits());
+        EXPECT_EQ(0, bmp.GetWidth());
+        EXPECT_EQ(CRect(0, 0, 0, 0), bmp.GetSrcImageRect());
+    }
+    EXPECT_FALSE(bmp.LoadBitmap(static_cast<LPCTSTR>(nullptr)));
+    EXPECT_FALSE(bmp.LoadBitmap(riztest::TestDataPath(_T("images"))));  // a folder
+}
+
+TEST(CQVBitmapLoad, RepeatedLoadsAndDrawsLeakNoGdiObjects) {
+    riztest::Surface s(64, 64);
+    CAttachedDC dc(s.Dc());
+    {
+        CQVBitmap warm;
+        warm.LoadBitmap(ImagePath(_T("alpha.png")));
+        warm.TransparentDrawFill(&dc, CRect(0, 0, 30, 9), kMagenta);
+    }
+    riztest::ResourceSnapshot before;
+    for (int i = 0; i < 40; ++i) {
+        CQVBitmap bmp;
+        bmp.LoadBitmap(ImagePath(i % 2 ? _T("frames4.bmp") : _T("alpha.png")));
+        bmp.LoadBitmap(ImagePath(_T("huge.png")));
+        bmp.LoadBitmap(ImagePath(_T("frames4.bmp")));
+        bmp.SetMultiState(4);
+        bmp.SetFillParam(1, 1);
+        CQVBitmap copy = bmp;
+        bmp.Draw(&dc, 0, 0, 1);
+        bmp.Draw(&dc, 0, 0, 20, 9, 2);
+        bmp.TransparentDraw(&dc, 0, 0, kMagenta, 3);
+        bmp.TransparentDraw(&dc, 0, 0, 9, 3, kMagenta, 3);
+        bmp.DrawFill(&dc, CRect(0, 0, 33, 7), 0);
+        bmp.TransparentDrawFill(&dc, CRect(0, 0, 33, 7), kMagenta, 1);
+        bmp.TransparentDrawPart(&dc, CRect(0, 0, 8, 8), CRect(1, 1, 3, 3), kMagenta, 2);
+        bmp.Pave(&dc, CRect(0, 0, 64, 64), 1);
+        CRgn rgn;
+        bmp.CreateBitmapRgn(rgn, kMagenta, 0, 1);
+        bmp.CreateBitmapRgn(rgn, kMagenta, 1, 1);  // replaces the region it holds
+        HBITMAP hDetached = copy.DetachBitmap();
+        ::DeleteObject(hDetached);
+        bmp.AttachBitmap(Dib24(3, 3, [](int, int) { return kRed; }));
+    }
+    EXPECT_EQ(0, before.GdiDelta());
+}
+
+TEST(CQVBitmapFrames, EachFrameDrawsItsOwnPixels) {
+    CQVBitmap bmp = FourFrames();
+    const COLORREF colours[] = {kRed, kGreen, kBlue, kYellow};
+    for (int f = 0; f < 4; ++f) {
+        riztest::Surface s(10, 10, kWhite);
+        CAttachedDC dc(s.Dc());
+        bmp.Draw(&dc, 3, 2, f);
+        EXPECT_EQ(16, CountExact(s, colours[f])) << f;
+        EXPECT_EQ(colours[f], s.Pixel(3, 2));
+        EXPECT_EQ(colours[f], s.Pixel(6, 5));
+        EXPECT_EQ(kWhite, s.Pixel(7, 2));
+    }
+}
+
+TEST(CQVBitmapFrames, VerticalFramesAreStackedRows) {
+    CQVBitmap bmp;
+    bmp.AttachBitmap(Dib24(4, 9, [](int, int y) { return y < 3 ? kRed : (y < 6 ? kGreen : kBlue); }));
+    bmp.SetMultiState(3, FALSE);
+    EXPECT_FALSE(bmp.IsHorzMultiState());
+    EXPECT_EQ(CRect(0, 0, 4, 3), bmp.GetSrcImageRect());
+    riztest::Surface s(6, 6, kWhite);
+    CAttachedDC dc(s.Dc());
+    bmp.Draw(&dc, 0, 0, 2);
+    EXPECT_EQ(12, CountExact(s, kBlue));
+    EXPECT_EQ(0, CountExact(s, kRed));
+}
+
+TEST(CQVBitmapFrames, OutOfRangeFramesAndEmptyTargetsDrawNothing) {
+    CQVBitmap bmp = FourFrames();
+    bmp.SetFillParam(1, 1);
+    riztest::Surface s(20, 20, kWhite);
+    CAttachedDC dc(s.Dc());
+    for (int f : {-1, 4, 100, INT_MIN, INT_MAX}) {
+        bmp.Draw(&dc, 0, 0, f);
+        bmp.Draw(&dc, 0, 0, 10, 10, f);
+        bmp.TransparentDraw(&dc, 0, 0, kMagenta, f);
+        bmp.TransparentDraw(&dc, 0, 0, 8, 8, kMagenta, f);
+        bmp.DrawFill(&dc, CRect(0, 0, 20, 20), f);
+        bmp.TransparentDrawFill(&dc, CRect(0, 0, 20, 20), kMagenta, f);
+        bmp.TransparentDrawPart(&dc, CRect(0, 0, 5, 5), CRect(0, 0, 2, 2), kMagenta, f);
+        bmp.Pave(&dc, CRect(0, 0, 20, 20), f);
+        CRgn rgn;
+        EXPECT_FALSE(bmp.CreateBitmapRgn(rgn, kMagenta, 1, f));
+        EXPECT_EQ(nullptr, rgn.GetSafeHandle());
+    }
+    const CRect empties[] = {CRect(5, 5, 5, 15), CRect(5, 5, 15, 5), CRect(10, 10, 2, 2), CRect(0, 0, 0, 0)};
+    for (const CRect& rc : empties) {
+        bmp.DrawFill(&dc, rc, 0);
+        bmp.TransparentDrawFill(&dc, rc, kMagenta, 0);
+        bmp.Pave(&dc, rc, 0);
+        bmp.TransparentDrawPart(&dc, rc, CRect(0, 0, 2, 2), kMagenta, 0);
+        bmp.TransparentDrawPart(&dc, CRect(0, 0, 4, 4), rc, kMagenta, 0);
+    }
+    bmp.Draw(&dc, 0, 0, 0, 10, 0);
+    bmp.Draw(&dc, 0, 0, -4, 4, 0);
+    bmp.TransparentDraw(&dc, 0, 0, 4, 0, kMagenta, 0);
+    bmp.Draw(nullptr, 0, 0, 0);
+    bmp.DrawFill(nullptr, CRect(0, 0, 5, 5), 0);
+    EXPECT_FALSE(s.HasOtherThan(CRect(0, 0, 20, 20), kWhite, 0));
+}
+
+TEST(CQVBitmapFrames, ImageNarrowerThanItsFrameCountDrawsNothing) {
+    CQVBitmap bmp;
+    bmp.AttachBitmap(Dib24(3, 4, [](int, int) { return kRed; }));
+    bmp.SetMultiState(4);
+    EXPECT_TRUE(bmp.GetSrcImageRect().IsRectEmpty());
+    riztest::Surface s(10, 10, kWhite);
+    CAttachedDC dc(s.Dc());
+    bmp.Draw(&dc, 0, 0, 0);
+    bmp.DrawFill(&dc, CRect(0, 0, 10, 10), 0);
+    bmp.Pave(&dc, CRect(0, 0, 10, 10), 0);
+    bmp.TransparentDraw(&dc, 0, 0, kMagenta, 0);
+    CRgn rgn;
+    EXPECT_FALSE(bmp.CreateBitmapRgn(rgn, kMagenta, 0, 0));
+    EXPECT_FALSE(s.HasOtherThan(CRect(0, 0, 10, 10), kWhite, 0));
+}
+
+TEST(CQVBitmapFrames, EmptyImageAnswersEmptyAndDrawsNothing) {
+    CQVBitmap bmp;
+    bmp.SetMultiState(0);
+    EXPECT_EQ(1, bmp.GetMultiState());
+    EXPECT_TRUE(bmp.IsNull());
+    EXPECT_EQ(nullptr, bmp.GetSafeHandle());
+    EXPECT_EQ(nullptr, bmp.DetachBitmap());
+    BITMAP bm;
+    memset(&bm, 0xCC, sizeof(bm));
+    EXPECT_FALSE(bmp.GetBITMAP(&bm));
+    EXPECT_EQ(0, bm.bmWidth);
+    EXPECT_EQ(nullptr, bm.bmBits);
+    riztest::Surface s(10, 10, kWhite);
+    CAttachedDC dc(s.Dc());
+    bmp.Draw(&dc, 0, 0);
+    bmp.TransparentDrawFill(&dc, CRect(0, 0, 10, 10), kMagenta);
+    bmp.Pave(&dc, CRect(0, 0, 10, 10));
+    EXPECT_FALSE(s.HasOtherThan(CRect(0, 0, 10, 10), kWhite, 0));
+}
+
+TEST(CQVBitmapKey, KeyColourNeverReachesTheTarget) {
+    CQVBitmap bmp = KeyedFrames();
+    riztest::Surface s(40, 40, kGreen);
+    CAttachedDC dc(s.Dc());
+    bmp.TransparentDraw(&dc, 1, 1, kMagenta, 0);
+    bmp.TransparentDraw(&dc, 10, 1, kMagenta, 1);
+    EXPECT_EQ(0, CountExact(s, kMagenta));
+    EXPECT_EQ(16, CountExact(s, kRed));
+    EXPECT_EQ(16, CountExact(s, kBlue));
+    EXPECT_EQ(kGreen, s.Pixel(1, 1));  // ring pixel: the background shows
+    EXPECT_EQ(kRed, s.Pixel(2, 2));
+    EXPECT_EQ(kBlue, s.Pixel(11, 2));
+}
+
+TEST(CQVBitmapKey, StretchedKeyDrawsBlendNothingIntoTheTarget) {
+    CQVBitmap bmp = KeyedFrames();
+    const CSize sizes[] = {CSize(17, 23), CSize(3, 4), CSize(6, 40), CSize(1, 1), CSize(5, 6)};
+    for (CSize size : sizes) {
+        riztest::Surface s(40, 40, kGreen);
+        CAttachedDC dc(s.Dc());
+        bmp.TransparentDraw(&dc, 0, 0, size.cx, size.cy, kMagenta, 1);
+        EXPECT_EQ(0, CountExact(s, kMagenta)) << size.cx << "x" << size.cy;
+        EXPECT_TRUE(OnlyColours(s, {kGreen, kBlue})) << size.cx << "x" << size.cy;
+        EXPECT_FALSE(s.HasOtherThan(CRect(size.cx, 0, 40, 40), kGreen, 0));
+    }
+    riztest::Surface big(40, 40, kGreen);
+    CAttachedDC dc(big.Dc());
+    bmp.TransparentDraw(&dc, 0, 0, 30, 30, kMagenta, 0);
+    EXPECT_EQ(kGreen, big.Pixel(2, 2));  // the stretched ring is 5 pixels wide
+    EXPECT_EQ(kRed, big.Pixel(15, 15));
+    EXPECT_EQ(400, CountExact(big, kRed));
+}
+
+TEST(CQVBitmapKey, TargetPixelsUnderTheKeyKeepEveryBit) {
+    // A target whose pixels carry a value in their fourth byte too.
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = 16;
+    bmi.bmiHeader.biHeight = -16;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pVoid = nullptr;
+    HBITMAP hTarget = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pVoid, NULL, 0);
+    ASSERT_NE(nullptr, hTarget);
+    DWORD* pPixels = static_cast<DWORD*>(pVoid);
+    for (int i = 0; i < 16 * 16; ++i)
+        pPixels[i] = 0x8012AB34;
+    HDC hDC = ::CreateCompatibleDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hDC, hTarget);
+    {
+        CAttachedDC dc(hDC);
+        CQVBitmap bmp = KeyedFrames();
+        bmp.TransparentDraw(&dc, 0, 0, kMagenta, 0);
+        bmp.TransparentDraw(&dc, 0, 8, 12, 8, kMagenta, 1);
+    }
+    ::GdiFlush();
+    EXPECT_EQ(0x8012AB34u, pPixels[0]);           // ring of frame 0
+    EXPECT_EQ(0x8012AB34u, pPixels[5 * 16 + 5]);  // its far corner
+    EXPECT_EQ(0x8012AB34u, pPixels[8 * 16 + 0]);  // ring of the stretched frame 1
+    EXPECT_EQ(0x8012AB34u, pPixels[15 * 16 + 11]);
+    EXPECT_EQ(0x00FF0000u, pPixels[1 * 16 + 1] & 0xFFFFFF);   // the red face
+    EXPECT_EQ(0x000000FFu, pPixels[12 * 16 + 5] & 0xFFFFFF);  // the blue face
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ::DeleteObject(hTarget);
+}
+
+TEST(CQVBitmapKey, KeyWorksThroughAViewportOffsetAndClipping) {
+    CQVBitmap bmp = KeyedFrames();
+    riztest::Surface s(30, 30, kGreen);
+    CAttachedDC dc(s.Dc());
+    dc.SetViewportOrg(10, 10);
+    dc.IntersectClipRect(CRect(0, 0, 8, 30));
+    bmp.TransparentDraw(&dc, 0, 0, 12, 12, kMagenta, 0);
+    EXPECT_EQ(0, CountExact(s, kMagenta));
+    EXPECT_EQ(kRed, s.Pixel(12, 12));
+    EXPECT_EQ(kGreen, s.Pixel(18, 12));  // clipped away
+    EXPECT_EQ(kGreen, s.Pixel(10, 10));
+}
+
+TEST(CQVBitmapFill, EdgesStayOneToOneAndTheMiddleStretches) {
+    CQVBitmap bmp = EdgeFrame();
+    riztest::Surface s(50, 10, kWhite);
+    CAttachedDC dc(s.Dc());
+    bmp.DrawFill(&dc, CRect(5, 2, 45, 8), 0);
+    for (int y = 2; y < 8; ++y) {
+        EXPECT_EQ(kRed, s.Pixel(7, y));
+        EXPECT_EQ(kGreen, s.Pixel(8, y));
+        EXPECT_EQ(kGreen, s.Pixel(41, y));
+        EXPECT_EQ(kBlue, s.Pixel(42, y));
+        EXPECT_EQ(kBlue, s.Pixel(44, y));
+    }
+    EXPECT_EQ(kMagenta, s.Pixel(5, 2));  // no key: drawn as it is
+    EXPECT_EQ(kWhite, s.Pixel(4, 5));
+    EXPECT_EQ(kWhite, s.Pixel(45, 5));
+    EXPECT_EQ(kWhite, s.Pixel(20, 1));
+    EXPECT_EQ(kWhite, s.Pixel(20, 8));
+}
+
+TEST(CQVBitmapFill, TransparentFillLeavesTheKeyOut) {
+    CQVBitmap bmp = EdgeFrame();
+    riztest::Surface s(50, 10, kYellow);
+    CAttachedDC dc(s.Dc());
+    bmp.TransparentDrawFill(&dc, CRect(5, 2, 45, 10), kMagenta, 0);
+    EXPECT_EQ(0, CountExact(s, kMagenta));
+    EXPECT_EQ(kYellow, s.Pixel(5, 2));
+    EXPECT_EQ(kYellow, s.Pixel(5, 3));  // 4 rows stretched to 8: the key covers two rows
+    EXPECT_EQ(kRed, s.Pixel(5, 4));
+    EXPECT_EQ(kRed, s.Pixel(6, 2));
+    EXPECT_EQ(kBlue, s.Pixel(44, 9));
+}
+
+TEST(CQVBitmapFill, TargetNarrowerThanTheEdgesKeepsTheOuterPartsInsideTheRectangle) {
+    CQVBitmap bmp = EdgeFrame();
+    for (int nWidth : {1, 2, 4, 5, 6}) {
+        riztest::Surface s(20, 6, kWhite);
+        CAttachedDC dc(s.Dc());
+        bmp.DrawFill(&dc, CRect(5, 1, 5 + nWidth, 5), 0);
+        EXPECT_FALSE(s.HasOtherThan(CRect(0, 0, 5, 6), kWhite, 0)) << nWidth;
+        EXPECT_FALSE(s.HasOtherThan(CRect(5 + nWidth, 0, 20, 6), kWhite, 0)) << nWidth;
+        EXPECT_FALSE(s.HasOtherThan(CRect(0, 0, 20, 1), kWhite, 0)) << nWidth;
+        EXPECT_FALSE(s.HasOtherThan(CRect(0, 5, 20, 6), kWhite, 0)) << nWidth;
+        EXPECT_EQ(0, CountExact(s, kGreen)) << nWidth;
+        EXPECT_EQ(kBlue, s.Pixel(5 + nWidth - 1, 3)) << nWidth;
+        if (nWidth >= 2) {
+            EXPECT_EQ(kRed, s.Pixel(5, 3)) << nWidth;
+        }
+    }
+}
+
+TEST(CQVBitmapFill, OddFillParametersStayInsideTheFrame) {
+    CQVBitmap bmp = EdgeFrame();
+    riztest::Surface s(40, 6, kWhite);
+    CAttachedDC dc(s.Dc());
+    bmp.SetFillParam(8, 8);  // edges wider than the frame: they share it
+    bmp.DrawFill(&dc, CRect(0, 0, 30, 4), 0);
+    EXPECT_EQ(kRed, s.Pixel(1, 2));
+    EXPECT_EQ(kBlue, s.Pixel(29, 2));
+    EXPECT_FALSE(s.HasOtherThan(CRect(30, 0, 40, 6), kWhite, 0));
+    bmp.SetFillParam(-5, 100);
+    bmp.DrawFill(&dc, CRect(0, 0, 30, 4), 0);
+    EXPECT_FALSE(s.HasOtherThan(CRect(30, 0, 40, 6), kWhite, 0));
+    EXPECT_EQ(kBlue, s.Pixel(29, 2));
+}
+
+TEST(CQVBitmapFill, ModeZeroStretchesTheWholeFrame) {
+    CQVBitmap bmp = EdgeFrame();
+    bmp.SetFillParam(3, 3, 0);
+    riztest::Surface s(20, 4, kWhite);
+    CAttachedDC dc(s.Dc());
+    bmp.DrawFill(&dc, CRect(0, 0, 20, 4), 0);
+    EXPECT_EQ(kRed, s.Pixel(5, 2));
+    EXPECT_EQ(kGreen, s.Pixel(6, 2));
+    EXPECT_EQ(kGreen, s.Pixel(13, 2));
+    EXPECT_EQ(kBlue, s.Pixel(14, 2));
+}
+
+TEST(CQVBitmapPave, TilesTheFrameAndClipsAtTheRectangle) {
+    // Frame 1 of a two-frame strip is a 3 x 2 pattern of distinct colours.
+    auto colour = [](int x, int y) { return RGB(40 * x + 1, 100 * y + 1, 9); };
+    CQVBitmap bmp;
+    bmp.AttachBitmap(Dib24(6, 2, Strip(3, [&](int f, int x, int y) { return f ? colour(x, y) : kBlack; })));
+    bmp.SetMultiState(2);
+    riztest::Surface s(30, 20, kWhite);
+    CAttachedDC dc(s.Dc());
+    bmp.Pave(&dc, CRect(4, 3, 14, 10), 1);
+    for (int y = 3; y < 10; ++y)
+        for (int x = 4; x < 14; ++x)
+            ASSERT_EQ(colour((x - 4) % 3, (y - 3) % 2), s.Pixel(x, y)) << x << "," << y;
+    EXPECT_FALSE(s.HasOtherThan(CRect(14, 0, 30, 20), kWhite, 0));
+    EXPECT_FALSE(s.HasOtherThan(CRect(0, 10, 30, 20), kWhite, 0));
+    EXPECT_FALSE(s.HasOtherThan(CRect(0, 0, 4, 20), kWhite, 0));
+}
+
+TEST(CQVBitmapPave, SmallFrameOverALargeAreaTilesExactly) {
+    CQVBitmap bmp;
+    bmp.AttachBitmap(Dib24(2, 3, [](int x, int y) { return RGB(x * 200, y * 100, 50); }));
+    riztest::Surface s(600, 500, kWhite);
+    CAttachedDC dc(s.Dc());
+    bmp.Pave(&dc, CRect(1, 1, 598, 497), 0);
+    for (int y = 1; y < 497; y += 7)
+        for (int x = 1; x < 598; x += 5)
+            ASSERT_EQ(RGB(((x - 1) % 2) * 200, ((y - 1) % 3) * 100, 50), s.Pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(RGB(0, 200, 50), s.Pixel(597, 495));
+    EXPECT_EQ(kWhite, s.Pixel(598, 100));
+    EXPECT_EQ(kWhite, s.Pixel(100, 497));
+}
+
+TEST(CQVBitmapPart, PartOfAFrameStretchesWithoutTheKey) {
+    CQVBitmap bmp = KeyedFrames();
+    riztest::Surface s(30, 30, kGreen);
+    CAttachedDC dc(s.Dc());
+    // The top-left 2 x 2 of frame 1: one key row and column, then blue.
+    bmp.TransparentDrawPart(&dc, CRect(0, 0, 8, 8), CRect(0, 0, 2, 2), kMagenta, 1);
+    EXPECT_EQ(0, CountExact(s, kMagenta));
+    EXPECT_EQ(kGreen, s.Pixel(3, 3));
+    EXPECT_EQ(kBlue, s.Pixel(4, 4));
+    EXPECT_EQ(kBlue, s.Pixel(7, 7));
+    EXPECT_EQ(16, CountExact(s, kBlue));
+    // A source reaching past the frame is cut, and the target with it.
+    riztest::Surface t(30, 30, kGreen);
+    CAttachedDC dt(t.Dc());
+    bmp.TransparentDrawPart(&dt, CRect(0, 0, 20, 10), CRect(3, 1, 13, 6), kMagenta, 0);
+    EXPECT_EQ(0, CountExact(t, kBlue));  // nothing of frame 1
+    EXPECT_EQ(kRed, t.Pixel(0, 0));
+    EXPECT_FALSE(t.HasOtherThan(CRect(6, 0, 30, 30), kGreen, 0));
+}
+
+TEST(CQVBitmapRegion, RegionOfKeyPixelsInFrameCoordinates) {
+    // Frame 1 (8 x 6): magenta 3 x 2 block at the top left and the bottom-right pixel.
+    CQVBitmap bmp;
+    bmp.AttachBitmap(Dib24(16, 6, Strip(8, [](int f, int x, int y) {
+                               bool bKey = f == 1 && ((x < 3 && y < 2) || (x == 7 && y == 5));
+                               return bKey ? kMagenta : kBlue;
+                           })));
+    bmp.SetMultiState(2);
+    CRgn rgn;
+    ASSERT_TRUE(bmp.CreateBitmapRgn(rgn, kMagenta, 1, 1));
+    EXPECT_TRUE(rgn.PtInRegion(0, 0));
+    EXPECT_TRUE(rgn.PtInRegion(2, 1));
+    EXPECT_TRUE(rgn.PtInRegion(7, 5));
+    EXPECT_FALSE(rgn.PtInRegion(3, 0));
+    EXPECT_FALSE(rgn.PtInRegion(0, 2));
+    EXPECT_FALSE(rgn.PtInRegion(10, 0));  // frame coordinates: nothing beyond the frame
+    CRect rcBox;
+    rgn.GetRgnBox(&rcBox);
+    EXPECT_EQ(CRect(0, 0, 8, 6), rcBox);
+
+    CRgn inverse;
+    ASSERT_TRUE(bmp.CreateBitmapRgn(inverse, kMagenta, 0, 1));
+    EXPECT_FALSE(inverse.PtInRegion(1, 1));
+    EXPECT_TRUE(inverse.PtInRegion(3, 0));
+    EXPECT_TRUE(inverse.PtInRegion(6, 5));
+    EXPECT_FALSE(inverse.PtInRegion(7, 5));
+
+    CRgn none;
+    ASSERT_TRUE(bmp.CreateBitmapRgn(none, kMagenta, 1, 0));
+    EXPECT_EQ(NULLREGION, none.GetRgnBox(&rcBox));
+}
+
+TEST(CQVBitmapRegion, LargeNoisyMaskIsBuiltQuicklyAndExactly) {
+    const int n = 512;
+    auto isKey = [](int x, int y) { return ((x * 7 + y * 13) % 5) < 2 || (x / 32 + y / 32) % 2 == 0; };
+    CQVBitmap bmp;
+    bmp.AttachBitmap(Dib24(n, n, [&](int x, int y) { return isKey(x, y) ? kMagenta : kWhite; }));
+    DWORD dwStart = ::GetTickCount();
+    CRgn rgn;
+    ASSERT_TRUE(bmp.CreateBitmapRgn(rgn, kMagenta, 1, 0));
+    DWORD dwElapsed = ::GetTickCount() - dwStart;
+    EXPECT_LT(dwElapsed, 2000u);
+    for (int y = 0; y < n; y += 3)
+        for (int x = 0; x < n; x += 5)
+            ASSERT_EQ(isKey(x, y), bool(rgn.PtInRegion(x, y))) << x << "," << y;
+}
+
+TEST(CQVBitmapPixels, AttachConvertsAndFreesTheHandle) {
+    HBITMAP h24 = Dib24(4, 2, [](int x, int) { return x ? kGreen : kRed; });
+    CQVBitmap bmp;
+    ASSERT_TRUE(bmp.AttachBitmap(h24));
+    EXPECT_EQ(0u, ::GetObjectType(h24));  // converted and freed
+    EXPECT_EQ(kRed, BitsPixel(bmp.GetBits(), 4, 0, 1));
+    EXPECT_EQ(kGreen, BitsPixel(bmp.GetBits(), 4, 3, 0));
+
+    // A screen-compatible bitmap converts too.
+    HDC hScreen = ::GetDC(NULL);
+    HBITMAP hDdb = ::CreateCompatibleBitmap(hScreen, 3, 3);
+    ::ReleaseDC(NULL, hScreen);
+    ASSERT_TRUE(bmp.AttachBitmap(hDdb));
+    EXPECT_EQ(3, bmp.GetWidth());
+
+    // A detached image attaches again with the same pixels; the handle given is freed.
+    HBITMAP hOwn = bmp.DetachBitmap();
+    EXPECT_TRUE(bmp.IsNull());
+    ASSERT_NE(nullptr, hOwn);
+    CQVBitmap other;
+    ASSERT_TRUE(other.AttachBitmap(Dib24(2, 2, [](int x, int y) { return x == y ? kBlue : kRed; })));
+    HBITMAP hOther = other.DetachBitmap();
+    ASSERT_TRUE(bmp.AttachBitmap(hOther));
+    EXPECT_EQ(0u, ::GetObjectType(hOther));
+    EXPECT_EQ(kBlue, BitsPixel(bmp.GetBits(), 2, 1, 1));
+    EXPECT_EQ(kRed, BitsPixel(bmp.GetBits(), 2, 1, 0));
+    EXPECT_TRUE(bmp.AttachBitmap(NULL));
+    EXPECT_TRUE(bmp.IsNull());
+    ::DeleteObject(hOwn);
+}
+
+TEST(CQVBitmapPixels, CopiesSharePixelsAndDetachNeverTakesThemFromACopy) {
+    CQVBitmap bmp = FourFrames();
+    CQVBitmap copy(bmp);
+    EXPECT_EQ(bmp.GetBits(), copy.GetBits());
+    EXPECT_EQ(4, copy.GetMultiState());
+    copy.SetMultiState(2);
+    EXPECT_EQ(4, bmp.GetMultiState());
+
+    HBITMAP hDetached = bmp.DetachBitmap();
+    ASSERT_NE(nullptr, hDetached);
+    EXPECT_NE(hDetached, copy.GetSafeHandle());
+    EXPECT_TRUE(bmp.IsNull());
+    riztest::Surface s(10, 10, kWhite);
+    CAttachedDC dc(s.Dc());
+    copy.Draw(&dc, 0, 0, 1);  // frame 1 of two 8-pixel frames: blue then yellow
+    EXPECT_EQ(kBlue, s.Pixel(0, 0));
+    EXPECT_EQ(kYellow, s.Pixel(7, 3));
+    DIBSECTION ds = {};
+    ASSERT_EQ(int(sizeof(ds)), ::GetObject(hDetached, sizeof(ds), &ds));
+    EXPECT_EQ(16, ds.dsBm.bmWidth);
+    ::DeleteObject(hDetached);
+
+    // Loading into one object leaves the pixels of its copies alone.
+    CQVBitmap other = copy;
+    ASSERT_TRUE(other.LoadBitmap(ImagePath(_T("alpha.png"))));
+    EXPECT_EQ(16, copy.GetWidth());
+    EXPECT_EQ(4, other.GetWidth());
+    other = copy;
+    EXPECT_EQ(copy.GetBits(), other.GetBits());
+}

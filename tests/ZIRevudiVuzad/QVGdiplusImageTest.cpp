@@ -1,0 +1,196 @@
+// CQVGdiplusImage: the formats GDI+ reads, rendering and fitting, and files that must not load.
+#include <afxwin.h>
+
+#include <gdiplus.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ImageTestUtil.h"
+#include "PixelProbe.h"
+#include "QVGdiplusImage.h"
+#include "ResourceCounter.h"
+
+using namespace imgtest;
+
+namespace {
+
+// Saves a solid 12 x 10 image with a GDI+ encoder ("image/jpeg", "image/png"...).
+bool SaveSolid(const CString& strPath, const WCHAR* pszMime, COLORREF clr) {
+    UINT nCount = 0, nSize = 0;
+    if (Gdiplus::GetImageEncodersSize(&nCount, &nSize) != Gdiplus::Ok || nSize == 0) return false;
+    std::vector<BYTE> buffer(nSize);
+    auto* pCodecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    Gdiplus::GetImageEncoders(nCount, nSize, pCodecs);
+    for (UINT i = 0; i < nCount; ++i) {
+        if (wcscmp(pCodecs[i].MimeType, pszMime) == 0) {
+            Gdiplus::Bitmap bitmap(12, 10, PixelFormat24bppRGB);
+            Gdiplus::Graphics graphics(&bitmap);
+            Gdiplus::SolidBrush brush(Gdiplus::Color(GetRValue(clr), GetGValue(clr), GetBValue(clr)));
+            graphics.FillRectangle(&brush, 0, 0, 12, 10);
+            CStringW strWide(strPath);
+            return bitmap.Save(strWide, &pCodecs[i].Clsid, nullptr) == Gdiplus::Ok;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(CQVGdiplusImageLoad, ReadsPngBmpGifAndIcon) {
+    CQVGdiplusImage image;
+    EXPECT_FALSE(image.IsLoaded());
+    EXPECT_EQ(CSize(0, 0), image.GetImageSize());
+    ASSERT_TRUE(image.Load(ImagePath(_T("alpha.png"))));
+    EXPECT_TRUE(image);
+    EXPECT_EQ(CSize(4, 2), image.GetImageSize());
+    ASSERT_TRUE(image.Load(ImagePath(_T("frames4.bmp"))));
+    EXPECT_EQ(CSize(16, 4), image.GetImageSize());
+    ASSERT_TRUE(image.Load(ImagePath(_T("anim3.gif"))));
+    EXPECT_EQ(CSize(8, 8), image.GetImageSize());
+    ASSERT_TRUE(image.Load(ImagePath(_T("icon.ico"))));
+    EXPECT_EQ(CSize(16, 16), image.GetImageSize());
+    ASSERT_NE(nullptr, image.GetImage());
+}
+
+TEST(CQVGdiplusImageLoad, ReadsJpegWrittenByTheEncoder) {
+    ASSERT_TRUE(CQVGdiplusImage::EnsureGdiplus());
+    riztest::TempFolder temp;
+    ASSERT_TRUE(SaveSolid(temp.Path(_T("photo.jpg")), L"image/jpeg", RGB(200, 40, 40)));
+    CQVGdiplusImage image;
+    ASSERT_TRUE(image.Load(temp.Path(_T("photo.jpg"))));
+    EXPECT_EQ(CSize(12, 10), image.GetImageSize());
+    riztest::Surface s(12, 10, kWhite);
+    CAttachedDC dc(s.Dc());
+    ASSERT_TRUE(image.Render(&dc, CRect(0, 0, 12, 10)));
+    EXPECT_TRUE(riztest::ColorNear(RGB(200, 40, 40), s.Pixel(6, 5), 12));
+}
+
+TEST(CQVGdiplusImageLoad, BadFilesFailAndLeaveNoImage) {
+    const LPCTSTR files[] = {_T("empty.bmp"),   _T("truncated.bmp"), _T("header-only.bmp"), _T("garbage.bmp"),
+                             _T("garbage.png"), _T("huge.png"),      _T("truncated.png"),   _T("huge.gif"),
+                             _T("huge.jpg"),    _T("text.png"),      _T("missing.png"),     _T("")};
+    CQVGdiplusImage image;
+    for (LPCTSTR name : files) {
+        ASSERT_TRUE(image.Load(ImagePath(_T("alpha.png"))));
+        EXPECT_FALSE(image.Load(ImagePath(name))) << (LPCTSTR)ImagePath(name);
+        EXPECT_FALSE(image.IsLoaded());
+        EXPECT_EQ(nullptr, image.GetImage());
+        EXPECT_EQ(CSize(0, 0), image.GetImageSize());
+    }
+    EXPECT_FALSE(image.Load(nullptr));
+}
+
+TEST(CQVGdiplusImageLoad, AbsurdHeaderIsRejectedWithoutDecoding) {
+    CQVGdiplusImage image;
+    DWORD dwStart = ::GetTickCount();
+    for (int i = 0; i < 20; ++i)
+        EXPECT_FALSE(image.Load(ImagePath(_T("huge.png"))));
+    EXPECT_LT(::GetTickCount() - dwStart, 2000u);
+}
+
+TEST(CQVGdiplusImageRender, StretchesIntoTheRectangle) {
+    CQVGdiplusImage image;
+    ASSERT_TRUE(image.Load(ImagePath(_T("frames4.bmp"))));  // red, green, blue, magenta quarters
+    riztest::Surface s(50, 20, kWhite);
+    CAttachedDC dc(s.Dc());
+    ASSERT_TRUE(image.Render(&dc, CRect(5, 2, 37, 10)));  // twice the size
+    EXPECT_TRUE(riztest::ColorNear(kRed, s.Pixel(6, 5), 20));
+    EXPECT_TRUE(riztest::ColorNear(kGreen, s.Pixel(16, 5), 20));
+    EXPECT_TRUE(riztest::ColorNear(kMagenta, s.Pixel(35, 9), 20));
+    EXPECT_FALSE(s.HasOtherThan(CRect(0, 0, 5, 20), kWhite, 0));
+    EXPECT_FALSE(s.HasOtherThan(CRect(37, 0, 50, 20), kWhite, 0));
+    EXPECT_FALSE(s.HasOtherThan(CRect(0, 10, 50, 20), kWhite, 0));
+}
+
+TEST(CQVGdiplusImageRender, PngAlphaBlendsOverTheTarget) {
+    CQVGdiplusImage image;
+    ASSERT_TRUE(image.Load(ImagePath(_T("alpha.png"))));
+    riztest::Surface s(4, 2, kBlack);
+    CAttachedDC dc(s.Dc());
+    ASSERT_TRUE(image.Render(&dc, CRect(0, 0, 4, 2)));
+    EXPECT_EQ(kRed, s.Pixel(0, 0));
+    EXPECT_TRUE(riztest::ColorNear(RGB(0, 128, 0), s.Pixel(1, 0), 3));  // half-transparent green
+    EXPECT_EQ(kBlack, s.Pixel(2, 0));                                   // fully transparent
+}
+
+TEST(CQVGdiplusImageRender, FixRenderKeepsSmallImagesAtTheirSizeAndShrinksLargeOnes) {
+    CQVGdiplusImage image;
+    ASSERT_TRUE(image.Load(ImagePath(_T("frames4.bmp"))));  // 16 x 4
+    EXPECT_EQ(CRect(12, 8, 28, 12), image.GetFixRenderRect(CRect(10, 0, 30, 20)));
+    EXPECT_EQ(CRect(0, 0, 16, 4), image.GetFixRenderRect(CRect(0, 0, 16, 4)));
+    // Too wide: full width, height in proportion, centred vertically.
+    EXPECT_EQ(CRect(0, 9, 8, 11), image.GetFixRenderRect(CRect(0, 0, 8, 20)));
+    // Too high: full height, width in proportion, centred horizontally.
+    EXPECT_EQ(CRect(46, 0, 54, 2), image.GetFixRenderRect(CRect(0, 0, 100, 2)));
+    // Never scaled up.
+    EXPECT_EQ(CRect(42, 2, 58, 6), image.GetFixRenderRect(CRect(0, 0, 100, 8)));
+    EXPECT_EQ(CRect(0, 0, 8, 2), image.GetFixRenderRect(CRect(0, 0, 8, 2)));
+    EXPECT_TRUE(image.GetFixRenderRect(CRect(5, 5, 5, 9)).IsRectEmpty());
+
+    riztest::Surface s(40, 20, kWhite);
+    CAttachedDC dc(s.Dc());
+    ASSERT_TRUE(image.FixRender(&dc, CRect(0, 0, 40, 20)));
+    EXPECT_EQ(kRed, s.Pixel(12, 8));
+    EXPECT_EQ(kMagenta, s.Pixel(27, 11));
+    EXPECT_EQ(kWhite, s.Pixel(11, 8));
+    EXPECT_EQ(kWhite, s.Pixel(12, 12));
+}
+
+TEST(CQVGdiplusImageRender, NothingToDrawAnswersFalse) {
+    CQVGdiplusImage image;
+    riztest::Surface s(10, 10, kWhite);
+    CAttachedDC dc(s.Dc());
+    EXPECT_FALSE(image.Render(&dc, CRect(0, 0, 10, 10)));
+    EXPECT_FALSE(image.FixRender(&dc, CRect(0, 0, 10, 10)));
+    ASSERT_TRUE(image.Load(ImagePath(_T("alpha.png"))));
+    EXPECT_FALSE(image.Render(&dc, CRect(0, 0, 0, 10)));
+    EXPECT_FALSE(image.Render(static_cast<CDC*>(nullptr), CRect(0, 0, 10, 10)));
+    EXPECT_FALSE(image.Render(static_cast<Gdiplus::Graphics*>(nullptr), CRect(0, 0, 10, 10)));
+    EXPECT_FALSE(s.HasOtherThan(CRect(0, 0, 10, 10), kWhite, 0));
+}
+
+TEST(CQVGdiplusImageRender, RendersThroughACallersGraphics) {
+    CQVGdiplusImage image;
+    ASSERT_TRUE(image.Load(ImagePath(_T("icon.ico"))));
+    riztest::Surface s(20, 20, kWhite);
+    {
+        Gdiplus::Graphics graphics(s.Dc());
+        ASSERT_TRUE(image.Render(&graphics, CRect(2, 2, 18, 18)));
+    }
+    EXPECT_EQ(kBlue, s.Pixel(10, 10));
+    EXPECT_EQ(kWhite, s.Pixel(1, 1));
+}
+
+TEST(CQVGdiplusImageShare, CopiesShareTheImageAndUnloadOnlyDropsOne) {
+    CQVGdiplusImage image;
+    ASSERT_TRUE(image.Load(ImagePath(_T("alpha.png"))));
+    CQVGdiplusImage copy(image);
+    EXPECT_EQ(image.GetImage(), copy.GetImage());
+    image.Unload();
+    EXPECT_FALSE(image.IsLoaded());
+    ASSERT_TRUE(copy.IsLoaded());
+    EXPECT_EQ(CSize(4, 2), copy.GetImageSize());
+    image = copy;
+    EXPECT_EQ(copy.GetImage(), image.GetImage());
+}
+
+TEST(CQVGdiplusImageShare, LoadAndRenderLoopsLeakNoGdiObjects) {
+    riztest::Surface s(30, 30, kWhite);
+    CAttachedDC dc(s.Dc());
+    {
+        CQVGdiplusImage warm;
+        warm.Load(ImagePath(_T("alpha.png")));
+        warm.Render(&dc, CRect(0, 0, 30, 30));
+    }
+    riztest::ResourceSnapshot before;
+    for (int i = 0; i < 30; ++i) {
+        CQVGdiplusImage image;
+        image.Load(ImagePath(i % 2 ? _T("anim3.gif") : _T("frames4.bmp")));
+        image.Render(&dc, CRect(0, 0, 30, 30));
+        image.FixRender(&dc, CRect(0, 0, 7, 30));
+        image.Load(ImagePath(_T("garbage.png")));
+    }
+    EXPECT_EQ(0, before.GdiDelta());
+}
