@@ -1,0 +1,139 @@
+// skincheck: lists what is wrong with a skin folder or a language file.
+//
+//   skincheck <skin folder>      every missing, unreadable or wrongly sized resource, values that do not
+//                                parse, malformed lines; unknown sections and keys as warnings
+//   skincheck <file.lng>         malformed lines, and the keys of Languages\en-US.lng (beside this
+//                                program) that the file lacks; duplicate keys as warnings
+//
+// Output is UTF-8 text on stdout. Exit code 0: no errors; 1: errors found or the input cannot be read;
+// 2: wrong arguments.
+#include "../src/LanguageFile.h"
+#include "../src/SkinFile.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+namespace {
+
+// Writes a line to stdout as UTF-8.
+void Print(const CString& strLine) {
+    std::wstring wide;
+#ifdef _UNICODE
+    wide.assign(strLine.GetString(), static_cast<size_t>(strLine.GetLength()));
+#else
+    int nWide = ::MultiByteToWideChar(CP_ACP, 0, strLine, strLine.GetLength(), NULL, 0);
+    if (nWide > 0) {
+        wide.resize(static_cast<size_t>(nWide));
+        ::MultiByteToWideChar(CP_ACP, 0, strLine, strLine.GetLength(), &wide[0], nWide);
+    }
+#endif
+    wide += L'\n';
+    int nBytes =
+        ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), NULL, 0, NULL, NULL);
+    std::string utf8(static_cast<size_t>(nBytes), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0], nBytes, NULL,
+                          NULL);
+    DWORD dwWritten = 0;
+    ::WriteFile(::GetStdHandle(STD_OUTPUT_HANDLE), utf8.data(), static_cast<DWORD>(utf8.size()), &dwWritten,
+                NULL);
+}
+
+CString LinePrefix(BOOL bError, int nLine, LPCTSTR lpszFile) {
+    CString str(bError ? _T("error: ") : _T("warning: "));
+    if (nLine > 0) {
+        CString strLine;
+        if (*lpszFile)
+            strLine.Format(_T("%s line %d: "), lpszFile, nLine);
+        else
+            strLine.Format(_T("line %d: "), nLine);
+        str += strLine;
+    }
+    return str;
+}
+
+void PrintSummary(const CString& strWhat, int nErrors, int nWarnings) {
+    CString str;
+    str.Format(_T("%s: %d error(s), %d warning(s)"), strWhat.GetString(), nErrors, nWarnings);
+    Print(str);
+}
+
+int CheckSkin(const CString& strFolder) {
+    CSkinFile file;
+    if (!file.Read(strFolder)) {
+        Print(_T("error: ") + strFolder + _T(": ") + file.GetError());
+        PrintSummary(strFolder, 1, 0);
+        return 1;
+    }
+    CSkinRecords records;
+    std::vector<CSkinFile::CIssue> issues;
+    file.Apply(records, &issues);
+    int nErrors = 0, nWarnings = 0;
+    for (const CSkinFile::CIssue& issue : issues) {
+        Print(LinePrefix(issue.bError, issue.nLine, _T("skin.ini")) + issue.strText);
+        (issue.bError ? nErrors : nWarnings)++;
+    }
+    PrintSummary(file.GetFolder() + _T(" (") + records.strName + _T(")"), nErrors, nWarnings);
+    return nErrors > 0 ? 1 : 0;
+}
+
+int CheckLanguage(const CString& strFile) {
+    CLanguageFile file;
+    if (!file.Read(strFile)) {
+        Print(_T("error: ") + strFile + _T(": ") + file.GetError());
+        PrintSummary(strFile, 1, 0);
+        return 1;
+    }
+    int nErrors = 0, nWarnings = 0;
+    for (const CLanguageFile::CIssue& issue : file.GetIssues()) {
+        Print(LinePrefix(issue.bError, issue.nLine, _T("")) + issue.strText);
+        (issue.bError ? nErrors : nWarnings)++;
+    }
+
+    // The reference table: en-US beside this program, as the library finds it beside its DLL.
+    TCHAR szExe[MAX_PATH] = {};
+    ::GetModuleFileName(NULL, szExe, MAX_PATH);
+    CString strReference(szExe);
+    strReference = strReference.Left(strReference.ReverseFind(_T('\\')) + 1) + _T("Languages\\en-US.lng");
+    CLanguageFile reference;
+    if (!reference.Read(strReference)) {
+        Print(_T("error: ") + strReference + _T(": ") + reference.GetError() +
+              _T(" (needed to find missing keys)"));
+        ++nErrors;
+    } else {
+        for (const auto& entry : reference.GetTable()) {
+            if (file.GetTable().count(entry.first) == 0) {
+                Print(_T("error: missing key: ") + entry.first);
+                ++nErrors;
+            }
+        }
+    }
+    PrintSummary(strFile, nErrors, nWarnings);
+    return nErrors > 0 ? 1 : 0;
+}
+
+}  // namespace
+
+int main() {
+    // The wide command line, so that paths outside the code page arrive whole.
+    int nArgs = 0;
+    LPWSTR* ppArgs = ::CommandLineToArgvW(::GetCommandLineW(), &nArgs);
+    if (ppArgs == NULL || nArgs != 2) {
+        if (ppArgs) ::LocalFree(ppArgs);
+        Print(_T("usage: skincheck <skin folder> | <language file.lng>"));
+        return 2;
+    }
+    CString strPath(ppArgs[1]);
+    ::LocalFree(ppArgs);
+
+    DWORD dwAttributes = ::GetFileAttributes(strPath);
+    BOOL bFolder = dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    BOOL bFile = dwAttributes != INVALID_FILE_ATTRIBUTES && !bFolder;
+    CString strName = strPath.Mid(strPath.ReverseFind(_T('\\')) + 1);
+    if (bFile && strName.CompareNoCase(_T("skin.ini")) == 0) {
+        CString strFolder = strPath.Left(strPath.GetLength() - strName.GetLength());
+        return CheckSkin(strFolder.IsEmpty() ? CString(_T(".")) : strFolder);
+    }
+    if (bFile || (!bFolder && strName.Right(4).CompareNoCase(_T(".lng")) == 0)) return CheckLanguage(strPath);
+    return CheckSkin(strPath);
+}

@@ -1,0 +1,861 @@
+// Reading skin folders: skin.ini and the images it names.
+#include "SkinFile.h"
+
+#include "TextFile.h"
+
+#include <climits>
+#include <cstring>
+#include <set>
+
+namespace {
+
+// ---------------------------------------------------------------------------------------------------
+// Sections and the key tables: one entry per record field, named by the rule of docs/skin-format.md.
+
+enum SectionKind {
+    SECTION_NONE,     // keys before the first section header
+    SECTION_UNKNOWN,  // keys of a section this version does not know
+    SECTION_SKIN,
+    SECTION_WINDOW,
+    SECTION_BUTTON,
+    SECTION_IMLIST,
+    SECTION_OTHER,
+    SECTION_COLORS
+};
+
+struct CSectionName {
+    const wchar_t* pszName;
+    SectionKind kind;
+};
+
+const CSectionName s_sections[] = {{L"Skin", SECTION_SKIN},     {L"Window", SECTION_WINDOW},
+                                   {L"Button", SECTION_BUTTON}, {L"IMList", SECTION_IMLIST},
+                                   {L"Other", SECTION_OTHER},   {L"Colors", SECTION_COLORS}};
+
+const wchar_t* SectionLabel(int nSection) {
+    for (const CSectionName& section : s_sections) {
+        if (section.kind == nSection) return section.pszName;
+    }
+    return L"";
+}
+
+enum FieldKind { FIELD_INT, FIELD_COLOR, FIELD_TEXT, FIELD_IMAGE, FIELD_POINTS };
+
+// One record field: its key, its type and where it lives in the record.
+template <class R>
+struct CField {
+    const wchar_t* pszKey;
+    FieldKind kind;
+    int R::*pInt;
+    COLORREF R::*pColor;
+    CString R::*pText;
+    CQVBitmap R::*pImage;
+    std::vector<CPoint> R::*pPoints;
+    int nFrames;               // images: frames side by side
+    bool bOptional;            // images: a skin may leave it out without a warning
+    const wchar_t* pszFolder;  // mask names: the folder of the skin the name is relative to
+};
+
+template <class R>
+constexpr CField<R> Int(const wchar_t* pszKey, int R::*p) {
+    return {pszKey, FIELD_INT, p, nullptr, nullptr, nullptr, nullptr, 0, false, nullptr};
+}
+template <class R>
+constexpr CField<R> Color(const wchar_t* pszKey, COLORREF R::*p) {
+    return {pszKey, FIELD_COLOR, nullptr, p, nullptr, nullptr, nullptr, 0, false, nullptr};
+}
+template <class R>
+constexpr CField<R> Mask(const wchar_t* pszKey, CString R::*p, const wchar_t* pszFolder) {
+    return {pszKey, FIELD_TEXT, nullptr, nullptr, p, nullptr, nullptr, 0, false, pszFolder};
+}
+template <class R>
+constexpr CField<R> Image(const wchar_t* pszKey, CQVBitmap R::*p, int nFrames, bool bOptional = false) {
+    return {pszKey, FIELD_IMAGE, nullptr, nullptr, nullptr, p, nullptr, nFrames, bOptional, nullptr};
+}
+template <class R>
+constexpr CField<R> Points(const wchar_t* pszKey, std::vector<CPoint> R::*p) {
+    return {pszKey, FIELD_POINTS, nullptr, nullptr, nullptr, nullptr, p, 0, false, nullptr};
+}
+
+using W = CQVSkinWndRes;
+const CField<W> s_wndFields[] = {
+    Points(L"CornerTopLeft", &W::m_ptsCornerTopLeft),
+    Points(L"CornerTopRight", &W::m_ptsCornerTopRight),
+    Points(L"CornerBottomRight", &W::m_ptsCornerBottomRight),
+    Points(L"CornerBottomLeft", &W::m_ptsCornerBottomLeft),
+    Mask(L"MaskTopLeft", &W::m_strMaskTopLeft, L"Common\\Window\\"),
+    Mask(L"MaskTopRight", &W::m_strMaskTopRight, L"Common\\Window\\"),
+    Mask(L"MaskBottomLeft", &W::m_strMaskBottomLeft, L"Common\\Window\\"),
+    Mask(L"MaskBottomRight", &W::m_strMaskBottomRight, L"Common\\Window\\"),
+    Int(L"BorderLayout", &W::m_nBorderLayout),
+    Int(L"CaptionBtnLayout", &W::m_nCaptionBtnLayout),
+    Int(L"MinBtnRight", &W::m_nMinBtnRight),
+    Int(L"MaxBtnRight", &W::m_nMaxBtnRight),
+    Int(L"CloseBtnRight", &W::m_nCloseBtnRight),
+    Int(L"MinBtnTop", &W::m_nMinBtnTop),
+    Int(L"MaxBtnTop", &W::m_nMaxBtnTop),
+    Int(L"CloseBtnTop", &W::m_nCloseBtnTop),
+    Int(L"BtnGap", &W::m_nBtnGap),
+    Int(L"IconTop", &W::m_nIconTop),
+    Int(L"IconLeft", &W::m_nIconLeft),
+    Int(L"TitleTop", &W::m_nTitleTop),
+    Int(L"TitleLeft", &W::m_nTitleLeft),
+    Int(L"ShowDisabledBtns", &W::m_nShowDisabledBtns),
+    Int(L"MinBtnWidth", &W::m_nMinBtnWidth),
+    Int(L"MinBtnHeight", &W::m_nMinBtnHeight),
+    Int(L"MaxBtnWidth", &W::m_nMaxBtnWidth),
+    Int(L"MaxBtnHeight", &W::m_nMaxBtnHeight),
+    Int(L"CloseBtnWidth", &W::m_nCloseBtnWidth),
+    Int(L"CloseBtnHeight", &W::m_nCloseBtnHeight),
+    // The border widths share their names with the border images: they carry the word Size.
+    Int(L"LeftBorderSize", &W::m_nLeftBorder),
+    Int(L"RightBorderSize", &W::m_nRightBorder),
+    Int(L"CaptionHeight", &W::m_nCaptionHeight),
+    Int(L"BottomBorderSize", &W::m_nBottomBorder),
+    Int(L"Reserved1", &W::m_nReserved1),
+    Int(L"Reserved2", &W::m_nReserved2),
+    Int(L"Reserved3", &W::m_nReserved3),
+    Int(L"Reserved4", &W::m_nReserved4),
+    Int(L"Reserved5", &W::m_nReserved5),
+    Int(L"Reserved6", &W::m_nReserved6),
+    Int(L"Reserved7", &W::m_nReserved7),
+    Color(L"BtnKey", &W::m_clrBtnKey),
+    Image(L"Caption", &W::m_bmpCaption, 2),
+    Image(L"LeftBorder", &W::m_bmpLeftBorder, 2),
+    Image(L"RightBorder", &W::m_bmpRightBorder, 2),
+    Image(L"BottomBorder", &W::m_bmpBottomBorder, 2),
+    Image(L"MinBtn", &W::m_bmpMinBtn, 8),
+    Image(L"MaxBtn", &W::m_bmpMaxBtn, 8),
+    Image(L"RestoreBtn", &W::m_bmpRestoreBtn, 8),
+    Image(L"CloseBtn", &W::m_bmpCloseBtn, 8),
+    Image(L"ClientBk", &W::m_bmpClientBk, 1, true),
+    Image(L"ClientTop", &W::m_bmpClientTop, 1, true),
+    Image(L"ClientMid", &W::m_bmpClientMid, 1, true),
+    Image(L"ClientBottom", &W::m_bmpClientBottom, 1, true),
+    Int(L"ClientTopHeight", &W::m_nClientTopHeight),
+    Int(L"ClientBottomHeight", &W::m_nClientBottomHeight),
+    Int(L"ClientBkMode", &W::m_nClientBkMode),
+    // Shares its name with the background image: carries the word Color.
+    Color(L"ClientBkColor", &W::m_clrClientBk),
+    Image(L"ScrollBar", &W::m_bmpScrollBar, 1, true),
+};
+
+using B = CQVSkinBtnRes;
+const CField<B> s_btnFields[] = {
+    Int(L"SkinPushBtn", &B::m_nSkinPushBtn),
+    Int(L"SkinCheckBox", &B::m_nSkinCheckBox),
+    Int(L"SkinRadio", &B::m_nSkinRadio),
+    Int(L"SkinSpin", &B::m_nSkinSpin),
+    Int(L"SkinReserved", &B::m_nSkinReserved),
+    Image(L"PushBtn", &B::m_bmpPushBtn, 4),
+    Image(L"CheckBox", &B::m_bmpCheckBox, 11),
+    Image(L"Radio", &B::m_bmpRadio, 8),
+    Image(L"Spin", &B::m_bmpSpin, 8),
+    Image(L"ComboDrop", &B::m_bmpComboDrop, 3),
+    Image(L"Reserved", &B::m_bmpReserved, 1, true),
+    Image(L"Tab", &B::m_bmpTab, 4),
+    Image(L"TabWnd", &B::m_bmpTabWnd, 4),
+    Image(L"Header", &B::m_bmpHeader, 4),
+    Mask(L"TabWndMask", &B::m_strTabWndMask, L"Common\\Button\\"),
+    Int(L"TabWndReserved", &B::m_nTabWndReserved),
+    Int(L"Metric1", &B::m_nMetric1),
+    Int(L"PushBtnHeight", &B::m_nPushBtnHeight),
+    Int(L"CheckBoxWidth", &B::m_nCheckBoxWidth),
+    Int(L"CheckBoxHeight", &B::m_nCheckBoxHeight),
+    Int(L"RadioWidth", &B::m_nRadioWidth),
+    Int(L"RadioHeight", &B::m_nRadioHeight),
+    Int(L"SpinWidth", &B::m_nSpinWidth),
+    Int(L"SpinHeight", &B::m_nSpinHeight),
+    Int(L"ComboDropWidth", &B::m_nComboDropWidth),
+    Int(L"ComboDropHeight", &B::m_nComboDropHeight),
+    Int(L"Metric11", &B::m_nMetric11),
+    Int(L"Metric12", &B::m_nMetric12),
+    Int(L"TabMinWidth", &B::m_nTabMinWidth),
+    Int(L"TabHeight", &B::m_nTabHeight),
+    Int(L"TabWndTabWidth", &B::m_nTabWndTabWidth),
+    Int(L"TabWndTabHeight", &B::m_nTabWndTabHeight),
+    Int(L"Metric17", &B::m_nMetric17),
+    Int(L"HeaderHeight", &B::m_nHeaderHeight),
+    Int(L"TransparentImage", &B::m_nTransparentImage),
+    Color(L"Transparent", &B::m_clrTransparent),
+};
+
+// The contact list and the other controls add their fields here as they are built.
+const CField<CQVSkinIMListRes>* const s_imlFields = nullptr;
+const size_t s_nImlFields = 0;
+const CField<CQVSkinOtherRes>* const s_othFields = nullptr;
+const size_t s_nOthFields = 0;
+
+// ---------------------------------------------------------------------------------------------------
+// Values.
+
+bool IsDigit(wchar_t ch) {
+    return ch >= L'0' && ch <= L'9';
+}
+
+int HexDigit(wchar_t ch) {
+    if (IsDigit(ch)) return ch - L'0';
+    if (ch >= L'a' && ch <= L'f') return ch - L'a' + 10;
+    if (ch >= L'A' && ch <= L'F') return ch - L'A' + 10;
+    return -1;
+}
+
+// Decimal, optionally negative, or 0x and up to 32 bits of hex.
+bool ParseInt(const std::wstring& s, int& nValue) {
+    if (s.size() > 2 && s[0] == L'0' && (s[1] == L'x' || s[1] == L'X')) {
+        if (s.size() > 10) return false;
+        unsigned int u = 0;
+        for (size_t i = 2; i < s.size(); ++i) {
+            int d = HexDigit(s[i]);
+            if (d < 0) return false;
+            u = u * 16 + static_cast<unsigned int>(d);
+        }
+        nValue = static_cast<int>(u);
+        return true;
+    }
+    size_t i = 0;
+    bool bNegative = false;
+    if (!s.empty() && s[0] == L'-') {
+        bNegative = true;
+        i = 1;
+    }
+    if (i == s.size() || s.size() - i > 10) return false;
+    long long v = 0;
+    for (; i < s.size(); ++i) {
+        if (!IsDigit(s[i])) return false;
+        v = v * 10 + (s[i] - L'0');
+    }
+    if (bNegative) v = -v;
+    if (v < INT_MIN || v > INT_MAX) return false;
+    nValue = static_cast<int>(v);
+    return true;
+}
+
+// R,G,B with each part 0-255; blanks around the parts are allowed.
+bool ParseColor(const std::wstring& s, COLORREF& clr) {
+    int parts[3] = {};
+    size_t nStart = 0;
+    for (int i = 0; i < 3; ++i) {
+        size_t nComma = s.find(L',', nStart);
+        if ((i < 2) != (nComma != std::wstring::npos)) return false;
+        std::wstring part = zir::TrimBlanks(
+            s.substr(nStart, nComma == std::wstring::npos ? std::wstring::npos : nComma - nStart));
+        if (part.empty() || part.size() > 3) return false;
+        for (wchar_t ch : part) {
+            if (!IsDigit(ch)) return false;
+        }
+        parts[i] = std::stoi(part);
+        if (parts[i] > 255) return false;
+        nStart = nComma + 1;
+    }
+    clr = RGB(parts[0], parts[1], parts[2]);
+    return true;
+}
+
+// x,y pairs separated by blanks; an empty value is the empty outline.
+bool ParsePoints(const std::wstring& s, std::vector<CPoint>& points) {
+    const size_t nMaxPoints = 4096;
+    std::vector<CPoint> result;
+    size_t i = 0;
+    while (i < s.size()) {
+        if (s[i] == L' ' || s[i] == L'\t') {
+            ++i;
+            continue;
+        }
+        size_t nEnd = s.find_first_of(L" \t", i);
+        if (nEnd == std::wstring::npos) nEnd = s.size();
+        std::wstring token = s.substr(i, nEnd - i);
+        size_t nComma = token.find(L',');
+        int x = 0, y = 0;
+        if (nComma == std::wstring::npos || !ParseInt(token.substr(0, nComma), x) ||
+            !ParseInt(token.substr(nComma + 1), y) || result.size() >= nMaxPoints)
+            return false;
+        result.push_back(CPoint(x, y));
+        i = nEnd;
+    }
+    points.swap(result);
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Files.
+
+bool ReadBytes(LPCTSTR lpszFile, size_t nMax, std::vector<unsigned char>& bytes, ULONGLONG* pnFileSize) {
+    bytes.clear();
+    HANDLE hFile =
+        ::CreateFile(lpszFile, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (hFile == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER size = {};
+    bool bOk = ::GetFileSizeEx(hFile, &size) != FALSE;
+    if (bOk) {
+        if (pnFileSize) *pnFileSize = static_cast<ULONGLONG>(size.QuadPart);
+        bytes.resize(static_cast<size_t>(std::min<ULONGLONG>(static_cast<ULONGLONG>(size.QuadPart), nMax)));
+        DWORD dwRead = 0;
+        bOk = bytes.empty() ||
+              (::ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &dwRead, NULL) &&
+               dwRead == bytes.size());
+    }
+    ::CloseHandle(hFile);
+    return bOk;
+}
+
+DWORD Le32(const unsigned char* p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<DWORD>(p[3]) << 24);
+}
+WORD Le16(const unsigned char* p) {
+    return static_cast<WORD>(p[0] | (p[1] << 8));
+}
+DWORD Be32(const unsigned char* p) {
+    return (static_cast<DWORD>(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
+}
+
+enum ProbeResult {
+    PROBE_OK,         // a BMP or PNG whose header and length look right
+    PROBE_OTHER,      // another format: left to the image loader
+    PROBE_EMPTY,      // zero bytes
+    PROBE_TRUNCATED,  // shorter than its header says
+    PROBE_DAMAGED,    // a header that makes no sense
+    PROBE_TOO_LARGE,  // a header announcing an absurd size
+    PROBE_UNREADABLE
+};
+
+// Looks at the header of a BMP or PNG before the image loader does, so that an absurd size or a cut-off
+// file never reaches it.
+ProbeResult ProbeImage(LPCTSTR lpszFile) {
+    std::vector<unsigned char> head;
+    ULONGLONG nSize = 0;
+    if (!ReadBytes(lpszFile, 64, head, &nSize)) return PROBE_UNREADABLE;
+    if (nSize == 0) return PROBE_EMPTY;
+    const unsigned char* p = head.data();
+    long long cx = 0, cy = 0;
+    if (head.size() >= 2 && p[0] == 'B' && p[1] == 'M') {
+        if (head.size() < 26) return PROBE_TRUNCATED;
+        DWORD dwOffBits = Le32(p + 10);
+        DWORD dwHeader = Le32(p + 14);
+        int nBitCount = 0;
+        DWORD dwCompression = BI_RGB;
+        if (dwHeader == sizeof(BITMAPCOREHEADER)) {
+            cx = Le16(p + 18);
+            cy = Le16(p + 20);
+            nBitCount = Le16(p + 24);
+        } else if (dwHeader >= sizeof(BITMAPINFOHEADER)) {
+            if (head.size() < 14 + sizeof(BITMAPINFOHEADER)) return PROBE_TRUNCATED;
+            cx = static_cast<LONG>(Le32(p + 18));
+            cy = static_cast<LONG>(Le32(p + 22));
+            nBitCount = Le16(p + 28);
+            dwCompression = Le32(p + 30);
+        } else {
+            return PROBE_DAMAGED;
+        }
+        if (cy < 0) cy = -cy;
+        if (cx <= 0 || cy <= 0) return PROBE_DAMAGED;
+        if (cx > CSkinFile::MAX_IMAGE_SIDE || cy > CSkinFile::MAX_IMAGE_SIDE ||
+            cx * cy > CSkinFile::MAX_IMAGE_PIXELS)
+            return PROBE_TOO_LARGE;
+        if (dwCompression == BI_RGB || dwCompression == BI_BITFIELDS) {
+            if (nBitCount != 1 && nBitCount != 4 && nBitCount != 8 && nBitCount != 16 && nBitCount != 24 &&
+                nBitCount != 32)
+                return PROBE_DAMAGED;
+            unsigned long long nStride = ((static_cast<unsigned long long>(cx) * nBitCount + 31) / 32) * 4;
+            if (dwOffBits + nStride * static_cast<unsigned long long>(cy) > nSize) return PROBE_TRUNCATED;
+        }
+        return PROBE_OK;
+    }
+    static const unsigned char s_png[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    if (head.size() >= 8 && std::memcmp(p, s_png, 8) == 0) {
+        if (head.size() < 24) return PROBE_TRUNCATED;
+        if (std::memcmp(p + 12, "IHDR", 4) != 0) return PROBE_DAMAGED;
+        cx = Be32(p + 16);
+        cy = Be32(p + 20);
+        if (cx <= 0 || cy <= 0) return PROBE_DAMAGED;
+        if (cx > CSkinFile::MAX_IMAGE_SIDE || cy > CSkinFile::MAX_IMAGE_SIDE ||
+            cx * cy > CSkinFile::MAX_IMAGE_PIXELS)
+            return PROBE_TOO_LARGE;
+        // The last chunk of a whole file is IEND: length 0, type, CRC.
+        HANDLE hFile = ::CreateFile(lpszFile, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+        if (hFile == INVALID_HANDLE_VALUE) return PROBE_UNREADABLE;
+        unsigned char tail[8] = {};
+        DWORD dwRead = 0;
+        LARGE_INTEGER pos;
+        pos.QuadPart = -8;
+        bool bTail = nSize >= 8 + 12 && ::SetFilePointerEx(hFile, pos, NULL, FILE_END) &&
+                     ::ReadFile(hFile, tail, 8, &dwRead, NULL) && dwRead == 8;
+        ::CloseHandle(hFile);
+        if (!bTail || std::memcmp(tail, "IEND", 4) != 0) return PROBE_TRUNCATED;
+        return PROBE_OK;
+    }
+    return PROBE_OTHER;
+}
+
+LPCTSTR ProbeText(ProbeResult result) {
+    switch (result) {
+    case PROBE_EMPTY:
+        return _T("empty file");
+    case PROBE_TRUNCATED:
+        return _T("truncated file");
+    case PROBE_DAMAGED:
+        return _T("damaged image header");
+    case PROBE_TOO_LARGE:
+        return _T("image header announces an absurd size");
+    case PROBE_UNREADABLE:
+        return _T("file cannot be read");
+    default:
+        return _T("");
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Applying the entries.
+
+std::wstring Lower(const std::wstring& s) {
+    std::wstring lower(s);
+    if (!lower.empty()) ::CharLowerBuffW(&lower[0], static_cast<DWORD>(lower.size()));
+    return lower;
+}
+
+bool SameKey(const std::wstring& s, const wchar_t* psz) {
+    return _wcsicmp(s.c_str(), psz) == 0;
+}
+
+// Color0 to Color16: the index, or -1.
+int ColorIndex(const std::wstring& lower) {
+    if (lower.size() < 6 || lower.size() > 7 || lower.compare(0, 5, L"color") != 0) return -1;
+    std::wstring digits = lower.substr(5);
+    for (wchar_t ch : digits) {
+        if (!IsDigit(ch)) return -1;
+    }
+    if (digits.size() == 2 && digits[0] == L'0') return -1;
+    int nIndex = std::stoi(digits);
+    return nIndex < CQVSkinColorDef::COLOR_COUNT ? nIndex : -1;
+}
+
+class CApplyContext {
+public:
+    CApplyContext(const CString& strFolder, std::vector<CSkinFile::CIssue>* pIssues)
+        : m_strFolder(strFolder), m_pIssues(pIssues) {}
+
+    const CString& Folder() const { return m_strFolder; }
+    bool Checking() const { return m_pIssues != NULL; }
+
+    void Add(BOOL bError, int nLine, const CString& strText) const {
+        if (m_pIssues == NULL) return;
+        CSkinFile::CIssue issue;
+        issue.bError = bError;
+        issue.nLine = nLine;
+        issue.strText = strText;
+        m_pIssues->push_back(issue);
+    }
+
+    // Loads one image of a skin: nothing for a file that is missing, damaged or too small for its
+    // frames; the image then stays empty and draws nothing.
+    void LoadImage(CQVBitmap& bmp, const CString& strRelative, int nFrames, int nLine,
+                   const CString& strLabel) const {
+        bmp.DeleteObject();
+        if (strRelative.IsEmpty()) return;
+        CString strWhat = strLabel + _T(": ") + strRelative + _T(": ");
+        if (strRelative.Find(_T(':')) >= 0 || strRelative[0] == _T('\\')) {
+            Add(TRUE, nLine, strWhat + _T("not a path relative to the skin folder"));
+            return;
+        }
+        CString strFile = m_strFolder + strRelative;
+        if (!zir::IsFile(strFile)) {
+            Add(TRUE, nLine, strWhat + _T("file missing"));
+            return;
+        }
+        ProbeResult probe = ProbeImage(strFile);
+        if (probe != PROBE_OK && probe != PROBE_OTHER) {
+            Add(TRUE, nLine, strWhat + ProbeText(probe));
+            return;
+        }
+        if (!bmp.LoadBitmap(strFile)) {
+            Add(TRUE, nLine, strWhat + _T("cannot be read as an image"));
+            return;
+        }
+        int cx = bmp.GetWidth();
+        CString strText;
+        if (cx < nFrames) {
+            strText.Format(_T("%d pixels wide, narrower than its %d frames"), cx, nFrames);
+            Add(TRUE, nLine, strWhat + strText);
+            bmp.DeleteObject();
+            return;
+        }
+        if (cx % nFrames != 0) {
+            strText.Format(_T("%d pixels wide, not a multiple of its %d frames"), cx, nFrames);
+            Add(TRUE, nLine, strWhat + strText);
+        }
+        bmp.SetMultiState(nFrames, TRUE);
+    }
+
+    // A mask image and its region cache, as the window frame will read them (checking only).
+    void CheckMask(const CString& strRelative, int nLine, const CString& strLabel) const {
+        CQVBitmap mask;
+        LoadImage(mask, strRelative, 1, nLine, strLabel);
+        if (mask.IsNull()) return;
+        CString strCache = m_strFolder + strRelative + _T(".rgn");
+        if (!zir::IsFile(strCache)) return;  // made by the window frame at its first use
+        std::vector<unsigned char> bytes;
+        ULONGLONG nSize = 0;
+        CString strWhat = strLabel + _T(": ") + strRelative + _T(".rgn: ");
+        const size_t nHeader = sizeof(RGNDATAHEADER);
+        if (!ReadBytes(strCache, 16 * 1024 * 1024, bytes, &nSize) || nSize != bytes.size() ||
+            bytes.size() < nHeader + 8) {
+            Add(FALSE, nLine, strWhat + _T("damaged region cache (rebuilt at run time)"));
+            return;
+        }
+        const unsigned char* p = bytes.data();
+        DWORD dwSize = Le32(p), dwType = Le32(p + 4), dwCount = Le32(p + 8);
+        if (dwSize != nHeader || dwType != RDH_RECTANGLES ||
+            nHeader + static_cast<unsigned long long>(dwCount) * sizeof(RECT) != bytes.size() - 8) {
+            Add(FALSE, nLine, strWhat + _T("damaged region cache (rebuilt at run time)"));
+            return;
+        }
+        int cx = static_cast<int>(Le32(p + bytes.size() - 8));
+        int cy = static_cast<int>(Le32(p + bytes.size() - 4));
+        if (cx != mask.GetWidth() || cy != mask.GetHeight()) {
+            CString strText;
+            strText.Format(_T("region cache made from a %dx%d image, the mask is %dx%d: delete the cache"),
+                           cx, cy, mask.GetWidth(), mask.GetHeight());
+            Add(FALSE, nLine, strWhat + strText);
+        }
+    }
+
+private:
+    CString m_strFolder;
+    std::vector<CSkinFile::CIssue>* m_pIssues;
+};
+
+CString Label(int nSection, const wchar_t* pszKey) {
+    return zir::ToText(std::wstring(L"[") + SectionLabel(nSection) + L"] " + pszKey);
+}
+
+CString PathValue(const std::wstring& value) {
+    CString str = zir::ToText(value);
+    str.Replace(_T('/'), _T('\\'));
+    return str;
+}
+
+// Sets the field named by the entry's key; false when the record has no such key.
+template <class R>
+bool ApplyField(const CField<R>* pFields, size_t nFields, R& record, int nSection, int nLine,
+                const std::wstring& key, const std::wstring& value, const CApplyContext& context) {
+    for (size_t i = 0; i < nFields; ++i) {
+        const CField<R>& field = pFields[i];
+        if (!SameKey(key, field.pszKey)) continue;
+        CString strLabel = Label(nSection, field.pszKey);
+        bool bParsed = true;
+        switch (field.kind) {
+        case FIELD_INT:
+            bParsed = ParseInt(value, record.*field.pInt);
+            break;
+        case FIELD_COLOR:
+            bParsed = ParseColor(value, record.*field.pColor);
+            break;
+        case FIELD_POINTS:
+            bParsed = ParsePoints(value, record.*field.pPoints);
+            break;
+        case FIELD_TEXT:
+            record.*field.pText = PathValue(value);
+            if (context.Checking() && !value.empty())
+                context.CheckMask(zir::ToText(field.pszFolder) + record.*field.pText, nLine, strLabel);
+            break;
+        case FIELD_IMAGE:
+            context.LoadImage(record.*field.pImage, PathValue(value), field.nFrames, nLine, strLabel);
+            break;
+        }
+        if (!bParsed)
+            context.Add(TRUE, nLine,
+                        strLabel + _T(": value does not parse, the default is kept: ") + zir::ToText(value));
+        return true;
+    }
+    return false;
+}
+
+// The kept edges of an image drawn stretched (<ImageKey>Edges = left,right), set once every key is read
+// so that the order of the two keys does not matter.
+struct CEdges {
+    CQVBitmap* pImage = nullptr;
+    int nLeft = 0;
+    int nRight = 0;
+    int nLine = 0;
+    CString strLabel;
+};
+
+bool ParseEdges(const std::wstring& s, int& nLeft, int& nRight) {
+    size_t nComma = s.find(L',');
+    if (nComma == std::wstring::npos) return false;
+    return ParseInt(zir::TrimBlanks(s.substr(0, nComma)), nLeft) &&
+           ParseInt(zir::TrimBlanks(s.substr(nComma + 1)), nRight) && nLeft >= 0 && nRight >= 0;
+}
+
+// Takes an <ImageKey>Edges entry; false when the key is not one.
+template <class R>
+bool ApplyEdges(const CField<R>* pFields, size_t nFields, R& record, int nSection, int nLine,
+                const std::wstring& key, const std::wstring& value, std::vector<CEdges>& edges,
+                const CApplyContext& context) {
+    const size_t nSuffix = 5;
+    if (key.size() <= nSuffix || _wcsicmp(key.c_str() + key.size() - nSuffix, L"Edges") != 0) return false;
+    std::wstring image = key.substr(0, key.size() - nSuffix);
+    for (size_t i = 0; i < nFields; ++i) {
+        const CField<R>& field = pFields[i];
+        if (field.kind != FIELD_IMAGE || !SameKey(image, field.pszKey)) continue;
+        CEdges entry;
+        entry.pImage = &(record.*field.pImage);
+        entry.nLine = nLine;
+        entry.strLabel = Label(nSection, (std::wstring(field.pszKey) + L"Edges").c_str());
+        if (ParseEdges(value, entry.nLeft, entry.nRight))
+            edges.push_back(entry);
+        else
+            context.Add(TRUE, nLine,
+                        entry.strLabel + _T(": value does not parse, the default is kept: ") +
+                            zir::ToText(value));
+        return true;
+    }
+    return false;
+}
+
+// Images a skin should give, and the metrics that should match their frames (checking only).
+template <class R>
+void CheckUnsetImages(const CField<R>* pFields, size_t nFields, int nSection,
+                      const std::set<std::wstring>& given, const CApplyContext& context) {
+    for (size_t i = 0; i < nFields; ++i) {
+        const CField<R>& field = pFields[i];
+        if (field.kind == FIELD_IMAGE && !field.bOptional && given.count(Lower(field.pszKey)) == 0)
+            context.Add(FALSE, 0, Label(nSection, field.pszKey) + _T(": not set, draws nothing"));
+    }
+}
+
+void CheckFrameSize(const CQVBitmap& bmp, int nWidth, int nHeight, const wchar_t* pszImage, int nSection,
+                    const CApplyContext& context) {
+    if (bmp.IsNull() || bmp.GetMultiState() < 1) return;
+    int cx = bmp.GetWidth() / bmp.GetMultiState();
+    int cy = bmp.GetHeight();
+    if ((nWidth > 0 && nWidth != cx) || (nHeight > 0 && nHeight != cy)) {
+        CString strText;
+        strText.Format(_T(": frames are %dx%d, the metrics say %dx%d"), cx, cy, nWidth, nHeight);
+        context.Add(FALSE, 0, Label(nSection, pszImage) + strText);
+    }
+}
+
+void CheckUserIcons(const CApplyContext& context) {
+    CString strFolder = context.Folder() + _T("UserIcon\\");
+    for (const CString& strName : zir::ListFolder(strFolder, _T("*.bmp"), FALSE)) {
+        CQVBitmap icon;
+        context.LoadImage(icon, _T("UserIcon\\") + strName, 1, 0, _T("user picture"));
+    }
+}
+
+}  // namespace
+
+BOOL CSkinFile::Read(LPCTSTR lpszFolder) {
+    m_entries.clear();
+    m_readIssues.clear();
+    m_strError.Empty();
+    m_strFolder = zir::FullFolderPath(lpszFolder);
+    if (m_strFolder.IsEmpty()) {
+        m_strError = _T("no folder given");
+        return FALSE;
+    }
+    if (!zir::IsFolder(m_strFolder.Left(m_strFolder.GetLength() - 1))) {
+        m_strError = _T("folder not found");
+        return FALSE;
+    }
+    std::wstring text;
+    int nBadLine = 0;
+    switch (zir::ReadUtf8File(m_strFolder + _T("skin.ini"), MAX_FILE_BYTES, text, &nBadLine)) {
+    case zir::TEXT_OK:
+        break;
+    case zir::TEXT_NOT_FOUND:
+        m_strError = _T("skin.ini not found");
+        return FALSE;
+    case zir::TEXT_TOO_LARGE:
+        m_strError = _T("skin.ini is too large");
+        return FALSE;
+    case zir::TEXT_NUL_BYTE:
+        m_strError.Format(_T("skin.ini line %d: NUL byte, not a text file"), nBadLine);
+        return FALSE;
+    case zir::TEXT_NOT_UTF8:
+        m_strError.Format(_T("skin.ini line %d: not UTF-8"), nBadLine);
+        return FALSE;
+    default:
+        m_strError = _T("skin.ini cannot be read");
+        return FALSE;
+    }
+
+    bool bWindow = false;
+    int nSection = SECTION_NONE;
+    for (const zir::TextLine& line : zir::SplitLines(text)) {
+        std::wstring trimmed = zir::TrimBlanks(line.text);
+        if (trimmed.empty() || trimmed[0] == L';' || trimmed[0] == L'#') continue;
+        CIssue issue;
+        issue.nLine = line.nLine;
+        if (trimmed[0] == L'[') {
+            nSection = SECTION_UNKNOWN;
+            if (trimmed.back() != L']') {
+                issue.bError = TRUE;
+                issue.strText = _T("malformed section header, its keys are ignored");
+                m_readIssues.push_back(issue);
+                continue;
+            }
+            std::wstring name = zir::TrimBlanks(trimmed.substr(1, trimmed.size() - 2));
+            for (const CSectionName& section : s_sections) {
+                if (SameKey(name, section.pszName)) nSection = section.kind;
+            }
+            if (nSection == SECTION_WINDOW) bWindow = true;
+            if (nSection == SECTION_UNKNOWN) {
+                issue.strText = _T("unknown section [") + zir::ToText(name) + _T("], its keys are ignored");
+                m_readIssues.push_back(issue);
+            }
+            continue;
+        }
+        size_t nEqual = trimmed.find(L'=');
+        if (nEqual == std::wstring::npos || nEqual == 0) {
+            issue.bError = TRUE;
+            issue.strText =
+                nEqual == 0 ? _T("empty key, line ignored") : _T("no '=' in the line, line ignored");
+            m_readIssues.push_back(issue);
+            continue;
+        }
+        CEntry entry;
+        entry.nLine = line.nLine;
+        entry.nSection = nSection;
+        entry.key = zir::TrimBlanks(trimmed.substr(0, nEqual));
+        entry.value = zir::TrimBlanks(trimmed.substr(nEqual + 1));
+        if (entry.key.empty()) {
+            issue.bError = TRUE;
+            issue.strText = _T("empty key, line ignored");
+            m_readIssues.push_back(issue);
+            continue;
+        }
+        m_entries.push_back(std::move(entry));
+    }
+    if (!bWindow) {
+        m_strError = _T("skin.ini has no [Window] section");
+        m_entries.clear();
+        m_readIssues.clear();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CSkinFile::Apply(CSkinRecords& records, std::vector<CIssue>* pIssues) const {
+    CApplyContext context(m_strFolder, pIssues);
+    if (pIssues) pIssues->insert(pIssues->end(), m_readIssues.begin(), m_readIssues.end());
+
+    CString strFolderName = m_strFolder.Left(m_strFolder.GetLength() - 1);
+    records.strName = strFolderName.Mid(strFolderName.ReverseFind(_T('\\')) + 1);
+
+    const size_t nWndFields = sizeof(s_wndFields) / sizeof(s_wndFields[0]);
+    const size_t nBtnFields = sizeof(s_btnFields) / sizeof(s_btnFields[0]);
+    std::set<std::wstring> given[SECTION_COLORS + 1];
+    std::vector<CEdges> edges;
+    for (const CEntry& entry : m_entries) {
+        std::wstring lower = Lower(entry.key);
+        if (entry.nSection == SECTION_UNKNOWN) continue;
+        if (entry.nSection == SECTION_NONE) {
+            CString strText;
+            strText.Format(_T("key outside any section, ignored: %s"), zir::ToText(entry.key).GetString());
+            context.Add(FALSE, entry.nLine, strText);
+            continue;
+        }
+        if (!given[entry.nSection].insert(lower).second)
+            context.Add(FALSE, entry.nLine,
+                        Label(entry.nSection, entry.key.c_str()) + _T(": given again, this value wins"));
+
+        bool bKnown = false;
+        switch (entry.nSection) {
+        case SECTION_SKIN:
+            bKnown = true;
+            if (lower == L"name")
+                records.strName = zir::ToText(entry.value);
+            else if (lower == L"author")
+                records.strAuthor = zir::ToText(entry.value);
+            else if (lower == L"version")
+                records.strVersion = zir::ToText(entry.value);
+            else
+                bKnown = false;
+            break;
+        case SECTION_WINDOW:
+            bKnown = ApplyField(s_wndFields, nWndFields, records.wnd, entry.nSection, entry.nLine, entry.key,
+                                entry.value, context) ||
+                     ApplyEdges(s_wndFields, nWndFields, records.wnd, entry.nSection, entry.nLine, entry.key,
+                                entry.value, edges, context);
+            break;
+        case SECTION_BUTTON:
+            bKnown = ApplyField(s_btnFields, nBtnFields, records.btn, entry.nSection, entry.nLine, entry.key,
+                                entry.value, context) ||
+                     ApplyEdges(s_btnFields, nBtnFields, records.btn, entry.nSection, entry.nLine, entry.key,
+                                entry.value, edges, context);
+            break;
+        case SECTION_IMLIST:
+            bKnown = ApplyField(s_imlFields, s_nImlFields, records.iml, entry.nSection, entry.nLine,
+                                entry.key, entry.value, context) ||
+                     ApplyEdges(s_imlFields, s_nImlFields, records.iml, entry.nSection, entry.nLine,
+                                entry.key, entry.value, edges, context);
+            break;
+        case SECTION_OTHER:
+            bKnown = ApplyField(s_othFields, s_nOthFields, records.oth, entry.nSection, entry.nLine,
+                                entry.key, entry.value, context) ||
+                     ApplyEdges(s_othFields, s_nOthFields, records.oth, entry.nSection, entry.nLine,
+                                entry.key, entry.value, edges, context);
+            break;
+        case SECTION_COLORS: {
+            int nIndex = ColorIndex(lower);
+            if (nIndex >= 0) {
+                bKnown = true;
+                if (!ParseColor(entry.value, records.clr.m_clrColors[nIndex]))
+                    context.Add(TRUE, entry.nLine,
+                                Label(entry.nSection, entry.key.c_str()) +
+                                    _T(": value does not parse, the default is kept: ") +
+                                    zir::ToText(entry.value));
+            }
+            break;
+        }
+        default:
+            break;
+        }
+        if (!bKnown)
+            context.Add(FALSE, entry.nLine,
+                        Label(entry.nSection, entry.key.c_str()) + _T(": unknown key, ignored"));
+    }
+
+    for (const CEdges& entry : edges) {
+        entry.pImage->SetFillParam(entry.nLeft, entry.nRight, 1);
+        const CQVBitmap& image = *entry.pImage;
+        if (!image.IsNull() && entry.nLeft + entry.nRight > image.GetWidth() / image.GetMultiState()) {
+            CString strText;
+            strText.Format(_T(": %d and %d pixels of edges, the frames are %d wide"), entry.nLeft,
+                           entry.nRight, image.GetWidth() / image.GetMultiState());
+            context.Add(TRUE, entry.nLine, entry.strLabel + strText);
+        }
+    }
+
+    if (!context.Checking()) return;
+    CheckUnsetImages(s_wndFields, nWndFields, SECTION_WINDOW, given[SECTION_WINDOW], context);
+    CheckUnsetImages(s_btnFields, nBtnFields, SECTION_BUTTON, given[SECTION_BUTTON], context);
+    const CQVSkinWndRes& wnd = records.wnd;
+    CheckFrameSize(wnd.m_bmpMinBtn, wnd.m_nMinBtnWidth, wnd.m_nMinBtnHeight, L"MinBtn", SECTION_WINDOW,
+                   context);
+    CheckFrameSize(wnd.m_bmpMaxBtn, wnd.m_nMaxBtnWidth, wnd.m_nMaxBtnHeight, L"MaxBtn", SECTION_WINDOW,
+                   context);
+    CheckFrameSize(wnd.m_bmpRestoreBtn, wnd.m_nMaxBtnWidth, wnd.m_nMaxBtnHeight, L"RestoreBtn",
+                   SECTION_WINDOW, context);
+    CheckFrameSize(wnd.m_bmpCloseBtn, wnd.m_nCloseBtnWidth, wnd.m_nCloseBtnHeight, L"CloseBtn",
+                   SECTION_WINDOW, context);
+    const CQVSkinBtnRes& btn = records.btn;
+    CheckFrameSize(btn.m_bmpCheckBox, btn.m_nCheckBoxWidth, btn.m_nCheckBoxHeight, L"CheckBox",
+                   SECTION_BUTTON, context);
+    CheckFrameSize(btn.m_bmpRadio, btn.m_nRadioWidth, btn.m_nRadioHeight, L"Radio", SECTION_BUTTON, context);
+    CheckFrameSize(btn.m_bmpSpin, btn.m_nSpinWidth, btn.m_nSpinHeight, L"Spin", SECTION_BUTTON, context);
+    CheckFrameSize(btn.m_bmpComboDrop, btn.m_nComboDropWidth, btn.m_nComboDropHeight, L"ComboDrop",
+                   SECTION_BUTTON, context);
+    // The background images the client mode draws.
+    if (wnd.m_nClientBkMode == 2 && wnd.m_bmpClientBk.IsNull())
+        context.Add(FALSE, 0, _T("[Window] ClientBkMode 2 tiles ClientBk, which is empty"));
+    if (wnd.m_nClientBkMode == 3 &&
+        (wnd.m_bmpClientTop.IsNull() || wnd.m_bmpClientMid.IsNull() || wnd.m_bmpClientBottom.IsNull()))
+        context.Add(FALSE, 0,
+                    _T("[Window] ClientBkMode 3 draws ClientTop, ClientMid and ClientBottom, one is empty"));
+    CheckUserIcons(context);
+}

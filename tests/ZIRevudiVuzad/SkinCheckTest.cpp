@@ -1,0 +1,312 @@
+// skincheck, run as the program it is: exit codes and what it lists for good and bad skins and languages.
+#include <afx.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+#include "SkinTestKit.h"
+#include "TestData.h"
+
+namespace {
+
+CString BinFolder() {
+    TCHAR szExe[MAX_PATH] = {};
+    ::GetModuleFileName(NULL, szExe, MAX_PATH);
+    CString str(szExe);
+    return str.Left(str.ReverseFind(_T('\\')) + 1);
+}
+
+struct CheckResult {
+    DWORD dwExitCode = 0xFFFFFFFF;
+    std::string output;  // UTF-8
+
+    bool Says(const char* pszText) const { return output.find(pszText) != std::string::npos; }
+};
+
+// Runs skincheck from the test program's folder with one argument (none when lpszArg is NULL) and
+// collects its standard output.
+CheckResult RunSkinCheck(LPCTSTR lpszArg) {
+    CheckResult result;
+    CString strExe = BinFolder() + _T("skincheck.exe");
+    if (::GetFileAttributes(strExe) == INVALID_FILE_ATTRIBUTES) {
+        ADD_FAILURE() << "skincheck.exe is not built beside the tests";
+        return result;
+    }
+    SECURITY_ATTRIBUTES sa = {sizeof(sa), NULL, TRUE};
+    HANDLE hRead = NULL, hWrite = NULL;
+    if (!::CreatePipe(&hRead, &hWrite, &sa, 0)) {
+        ADD_FAILURE() << "CreatePipe failed";
+        return result;
+    }
+    ::SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
+    CString strCommand = _T("\"") + strExe + _T("\"");
+    if (lpszArg) {
+        // Backslashes before the closing quote are doubled, or they would escape it.
+        CString strArg(lpszArg);
+        if (strArg.Right(1) == _T("\\")) strArg += _T('\\');
+        strCommand += _T(" \"") + strArg + _T("\"");
+    }
+    STARTUPINFO si = {};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = hWrite;
+    si.hStdError = hWrite;
+    si.hStdInput = NULL;
+    PROCESS_INFORMATION pi = {};
+    BOOL bStarted = ::CreateProcess(NULL, strCommand.GetBuffer(), NULL, NULL, TRUE, CREATE_NO_WINDOW, NULL,
+                                    NULL, &si, &pi);
+    strCommand.ReleaseBuffer();
+    ::CloseHandle(hWrite);
+    if (!bStarted) {
+        ::CloseHandle(hRead);
+        ADD_FAILURE() << "skincheck.exe did not start";
+        return result;
+    }
+    char buffer[4096];
+    DWORD dwRead = 0;
+    while (::ReadFile(hRead, buffer, sizeof(buffer), &dwRead, NULL) && dwRead > 0)
+        result.output.append(buffer, dwRead);
+    ::CloseHandle(hRead);
+    if (::WaitForSingleObject(pi.hProcess, 15000) != WAIT_OBJECT_0) {
+        ::TerminateProcess(pi.hProcess, 99);
+        ADD_FAILURE() << "skincheck.exe hung";
+    }
+    ::GetExitCodeProcess(pi.hProcess, &result.dwExitCode);
+    ::CloseHandle(pi.hProcess);
+    ::CloseHandle(pi.hThread);
+    return result;
+}
+
+}  // namespace
+
+TEST(SkinCheckSkin, ACompleteSkinPasses) {
+    riztest::TempFolder temp;
+    CheckResult result = RunSkinCheck(skintest::WriteSkin(temp, _T("Blue")));
+    EXPECT_EQ(0u, result.dwExitCode) << result.output;
+    EXPECT_TRUE(result.Says("0 error(s), 0 warning(s)")) << result.output;
+    // The skin's description file named directly checks its folder.
+    riztest::TempFolder temp2;
+    CheckResult direct = RunSkinCheck(skintest::WriteSkin(temp2, _T("Blue")) + _T("skin.ini"));
+    EXPECT_EQ(0u, direct.dwExitCode) << direct.output;
+}
+
+TEST(SkinCheckSkin, UnknownSectionsAndKeysAreOnlyWarnings) {
+    riztest::TempFolder temp;
+    CString strFolder = skintest::WriteSkin(temp, _T("Blue"));
+    std::string extra = "\n[Window]\nFutureKey=1\n[FutureSection]\nWhatever=2\n";
+    HANDLE hFile =
+        ::CreateFile(strFolder + _T("skin.ini"), FILE_APPEND_DATA, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    DWORD dwWritten = 0;
+    ::WriteFile(hFile, extra.data(), static_cast<DWORD>(extra.size()), &dwWritten, NULL);
+    ::CloseHandle(hFile);
+
+    CheckResult result = RunSkinCheck(strFolder);
+    EXPECT_EQ(0u, result.dwExitCode) << result.output;
+    EXPECT_TRUE(result.Says("warning: skin.ini line")) << result.output;
+    EXPECT_TRUE(result.Says("FutureKey: unknown key")) << result.output;
+    EXPECT_TRUE(result.Says("unknown section [FutureSection]")) << result.output;
+}
+
+TEST(SkinCheckSkin, ListsEveryDamagedImage) {
+    CheckResult result = RunSkinCheck(riztest::TestDataPath(_T("skins\\bad-images")));
+    EXPECT_EQ(1u, result.dwExitCode) << result.output;
+    EXPECT_TRUE(result.Says("Caption.bmp: empty file")) << result.output;
+    EXPECT_TRUE(result.Says("CloseBtn.bmp: truncated file")) << result.output;
+    EXPECT_TRUE(result.Says("MinBtn.png: image header announces an absurd size")) << result.output;
+    EXPECT_TRUE(result.Says("MaxBtn.bmp: truncated file")) << result.output;
+    EXPECT_TRUE(result.Says("NoSuchFile.bmp: file missing")) << result.output;
+    EXPECT_TRUE(result.Says("NoSuchMask.bmp: file missing")) << result.output;
+    EXPECT_TRUE(result.Says("CheckBox.bmp: 8 pixels wide, narrower than its 11 frames")) << result.output;
+    EXPECT_TRUE(result.Says("ComboDrop.bmp: 10 pixels wide, not a multiple of its 3 frames"))
+        << result.output;
+    EXPECT_TRUE(result.Says("Spin.bmp: cannot be read as an image")) << result.output;
+    EXPECT_TRUE(result.Says("Header.png: truncated file")) << result.output;
+    EXPECT_FALSE(result.Says("PushBtn.bmp:")) << result.output;
+    EXPECT_FALSE(result.Says("Tab.png:")) << result.output;
+    // Images the skin does not name at all are warnings.
+    EXPECT_TRUE(result.Says("warning: [Window] LeftBorder: not set")) << result.output;
+    EXPECT_TRUE(result.Says("10 error(s)")) << result.output;
+}
+
+TEST(SkinCheckSkin, ListsValuesThatDoNotParseAndMalformedLines) {
+    CheckResult result = RunSkinCheck(riztest::TestDataPath(_T("skins\\bad-values")));
+    EXPECT_EQ(1u, result.dwExitCode) << result.output;
+    EXPECT_TRUE(result.Says("line 6: [Window] CaptionHeight: value does not parse")) << result.output;
+    EXPECT_TRUE(result.Says("[Window] LeftBorderSize: value does not parse")) << result.output;
+    EXPECT_TRUE(result.Says("[Window] BorderLayout: value does not parse")) << result.output;
+    EXPECT_TRUE(result.Says("[Window] BtnKey: value does not parse")) << result.output;
+    EXPECT_TRUE(result.Says("[Window] ClientBkColor: value does not parse")) << result.output;
+    EXPECT_TRUE(result.Says("[Window] CornerTopLeft: value does not parse")) << result.output;
+    EXPECT_TRUE(result.Says("[Colors] Color3: value does not parse")) << result.output;
+    EXPECT_TRUE(result.Says("error: skin.ini line 16: no '='")) << result.output;
+    EXPECT_TRUE(result.Says("error: skin.ini line 17: empty key")) << result.output;
+    EXPECT_TRUE(result.Says("error: skin.ini line 18: malformed section header")) << result.output;
+    EXPECT_TRUE(result.Says("warning: skin.ini line 24: [Colors] Color17: unknown key")) << result.output;
+    EXPECT_TRUE(result.Says("warning: skin.ini line 25: [Colors] Color05: unknown key")) << result.output;
+    EXPECT_TRUE(result.Says("unknown section [Mystery]")) << result.output;
+    EXPECT_FALSE(result.Says("RightBorderSize")) << result.output;
+    EXPECT_FALSE(result.Says("Ignored")) << result.output;
+}
+
+TEST(SkinCheckSkin, FailsOnSkinsTheManagerRefuses) {
+    riztest::TempFolder temp;
+    ::CreateDirectory(temp.Path(_T("Empty")), NULL);
+    // Each with a text the output must hold.
+    const std::pair<CString, const char*> bad[] = {
+        {temp.Path(_T("NoSuchSkin")), "folder not found"},
+        {temp.Path(_T("Empty")), "skin.ini not found"},
+        {riztest::TestDataPath(_T("skins\\missing-description")), "skin.ini not found"},
+        {riztest::TestDataPath(_T("skins\\garbage-description")), "not a text file"},
+        {riztest::TestDataPath(_T("skins\\truncated-description")), "line 6: not UTF-8"},
+        {riztest::TestDataPath(_T("skins\\no-window-section")), "no [Window] section"},
+        {riztest::TestDataPath(_T("skins\\nul-description")), "line 3: NUL byte"},
+    };
+    for (const auto& item : bad) {
+        SCOPED_TRACE(static_cast<LPCTSTR>(item.first));
+        CheckResult result = RunSkinCheck(item.first);
+        EXPECT_EQ(1u, result.dwExitCode) << result.output;
+        EXPECT_TRUE(result.Says("error: ")) << result.output;
+        EXPECT_TRUE(result.Says(item.second)) << result.output;
+    }
+}
+
+TEST(SkinCheckSkin, ReportsStaleAndDamagedMaskCaches) {
+    riztest::TempFolder temp;
+    CString strFolder = skintest::WriteSkin(temp, _T("Blue"));
+    // A region of one 6x6 rectangle, stored for an image of another size; and bytes that are no region.
+    std::string rgn(sizeof(RGNDATAHEADER) + sizeof(RECT) + 8, '\0');
+    RGNDATAHEADER header = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, 1, sizeof(RECT), {0, 0, 6, 6}};
+    RECT rect = {0, 0, 6, 6};
+    int size[2] = {7, 7};
+    memcpy(&rgn[0], &header, sizeof(header));
+    memcpy(&rgn[sizeof(header)], &rect, sizeof(rect));
+    memcpy(&rgn[sizeof(header) + sizeof(rect)], size, sizeof(size));
+    temp.WriteFile(_T("Blue\\Common\\Window\\MaskTopLeft.bmp.rgn"), rgn.data(), rgn.size());
+    temp.WriteFile(_T("Blue\\Common\\Window\\MaskTopRight.bmp.rgn"), "not a region");
+
+    CheckResult result = RunSkinCheck(strFolder);
+    EXPECT_EQ(0u, result.dwExitCode) << result.output;
+    EXPECT_TRUE(result.Says("MaskTopLeft.bmp.rgn: region cache made from a 7x7 image, the mask is 6x6"))
+        << result.output;
+    EXPECT_TRUE(result.Says("MaskTopRight.bmp.rgn: damaged region cache")) << result.output;
+
+    size[0] = size[1] = 6;
+    memcpy(&rgn[sizeof(header) + sizeof(rect)], size, sizeof(size));
+    temp.WriteFile(_T("Blue\\Common\\Window\\MaskTopLeft.bmp.rgn"), rgn.data(), rgn.size());
+    EXPECT_FALSE(RunSkinCheck(strFolder).Says("MaskTopLeft.bmp.rgn"));
+}
+
+TEST(SkinCheckSkin, WarnsWhenFramesAndMetricsDisagreeAndChecksUserPictures) {
+    riztest::TempFolder temp;
+    skintest::SkinRecipe recipe;
+    CString strFolder = skintest::WriteSkin(temp, _T("Blue"), recipe);
+    std::string wide = skintest::Strip(17, 15, 11);  // 17 wide frames, the metrics say 15
+    temp.WriteFile(_T("Blue\\Common\\Button\\CheckBox.bmp"), wide.data(), wide.size());
+    std::string icon = skintest::Strip(32, 32, 1);
+    temp.WriteFile(_T("Blue\\UserIcon\\1.bmp"), icon.data(), icon.size());
+    temp.WriteFile(_T("Blue\\UserIcon\\2.bmp"), "");
+
+    CheckResult result = RunSkinCheck(strFolder);
+    EXPECT_EQ(1u, result.dwExitCode) << result.output;
+    EXPECT_TRUE(result.Says("warning: [Button] CheckBox: frames are 17x15, the metrics say 15x15"))
+        << result.output;
+    EXPECT_TRUE(result.Says("UserIcon\\2.bmp: empty file")) << result.output;
+    EXPECT_FALSE(result.Says("UserIcon\\1.bmp")) << result.output;
+}
+
+TEST(SkinCheckSkin, ListsEdgesWiderThanTheirFrames) {
+    riztest::TempFolder temp;
+    CString strFolder = skintest::WriteSkin(temp, _T("Blue"));
+    std::string extra = "\n[Button]\nPushBtnEdges=4,4\nCheckBoxEdges=8,8\nTabEdges=4\nNoSuchImageEdges=1,1\n";
+    HANDLE hFile =
+        ::CreateFile(strFolder + _T("skin.ini"), FILE_APPEND_DATA, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    DWORD dwWritten = 0;
+    ::WriteFile(hFile, extra.data(), static_cast<DWORD>(extra.size()), &dwWritten, NULL);
+    ::CloseHandle(hFile);
+
+    CheckResult result = RunSkinCheck(strFolder);
+    EXPECT_EQ(1u, result.dwExitCode) << result.output;
+    EXPECT_TRUE(result.Says("[Button] CheckBoxEdges: 8 and 8 pixels of edges, the frames are 15 wide"))
+        << result.output;
+    EXPECT_TRUE(result.Says("[Button] TabEdges: value does not parse")) << result.output;
+    EXPECT_TRUE(result.Says("warning: skin.ini line")) << result.output;
+    EXPECT_TRUE(result.Says("NoSuchImageEdges: unknown key")) << result.output;
+    EXPECT_FALSE(result.Says("PushBtnEdges")) << result.output;
+    EXPECT_TRUE(result.Says("2 error(s)")) << result.output;
+}
+
+TEST(SkinCheckSkin, ShippedSkinsPass) {
+    CString strSkins = BinFolder() + _T("Skins\\");
+    DWORD dwAttributes = ::GetFileAttributes(strSkins + _T("Default"));
+    if (dwAttributes == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "the shipped skins are not generated in this build";
+    for (LPCTSTR lpszSkin : {_T("Default"), _T("Jade")}) {
+        SCOPED_TRACE(lpszSkin);
+        CheckResult result = RunSkinCheck(strSkins + lpszSkin);
+        EXPECT_EQ(0u, result.dwExitCode) << result.output;
+    }
+}
+
+TEST(SkinCheckLanguage, ShippedLanguagesPass) {
+    for (LPCTSTR lpszFile : {_T("en-US.lng"), _T("zh-CN.lng")}) {
+        SCOPED_TRACE(lpszFile);
+        CheckResult result = RunSkinCheck(BinFolder() + _T("Languages\\") + lpszFile);
+        EXPECT_EQ(0u, result.dwExitCode) << result.output;
+        EXPECT_TRUE(result.Says("0 error(s), 0 warning(s)")) << result.output;
+    }
+}
+
+TEST(SkinCheckLanguage, ListsMissingKeys) {
+    riztest::TempFolder temp;
+    temp.WriteFile(_T("partial.lng"), "IDS_OK=Okay\nIDS_CANCEL=Stop\n");
+    CheckResult result = RunSkinCheck(temp.Path(_T("partial.lng")));
+    EXPECT_EQ(1u, result.dwExitCode) << result.output;
+    EXPECT_TRUE(result.Says("error: missing key: IDS_DEF_FONT")) << result.output;
+    EXPECT_TRUE(result.Says("error: missing key: DPCtrl.Sunday")) << result.output;
+    EXPECT_FALSE(result.Says("missing key: IDS_OK\n")) << result.output;
+}
+
+TEST(SkinCheckLanguage, ListsMalformedLinesAndWarnsOfDuplicates) {
+    CheckResult result = RunSkinCheck(riztest::TestDataPath(_T("languages\\no-equals.lng")));
+    EXPECT_EQ(1u, result.dwExitCode) << result.output;
+    EXPECT_TRUE(result.Says("error: line 2: no '=' in the line")) << result.output;
+    EXPECT_TRUE(result.Says("error: line 4: empty key")) << result.output;
+
+    // A complete table with a key given twice passes with a warning.
+    riztest::TempFolder temp;
+    CString strCopy = temp.Path(_T("copy.lng"));
+    ASSERT_TRUE(::CopyFile(BinFolder() + _T("Languages\\en-US.lng"), strCopy, FALSE));
+    HANDLE hFile = ::CreateFile(strCopy, FILE_APPEND_DATA, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    DWORD dwWritten = 0;
+    ::WriteFile(hFile, "IDS_OK=Okay\n", 12, &dwWritten, NULL);
+    ::CloseHandle(hFile);
+    CheckResult copy = RunSkinCheck(strCopy);
+    EXPECT_EQ(0u, copy.dwExitCode) << copy.output;
+    EXPECT_TRUE(copy.Says("warning: line ")) << copy.output;
+    EXPECT_TRUE(copy.Says("key given again: IDS_OK")) << copy.output;
+}
+
+TEST(SkinCheckLanguage, FailsOnFilesTheManagerRefuses) {
+    const std::pair<LPCTSTR, const char*> bad[] = {
+        {_T("invalid-utf8.lng"), "line 2: not UTF-8"},   {_T("overlong-utf8.lng"), "line 1: not UTF-8"},
+        {_T("surrogate-utf8.lng"), "line 1: not UTF-8"}, {_T("truncated-utf8.lng"), "line 1: not UTF-8"},
+        {_T("nul-bytes.lng"), "line 1: NUL byte"},       {_T("no-such-file.lng"), "file not found"},
+    };
+    for (const auto& item : bad) {
+        SCOPED_TRACE(item.first);
+        CheckResult result = RunSkinCheck(riztest::TestDataPath(CString(_T("languages\\")) + item.first));
+        EXPECT_EQ(1u, result.dwExitCode) << result.output;
+        EXPECT_TRUE(result.Says(item.second)) << result.output;
+    }
+}
+
+TEST(SkinCheckUsage, WithoutAnArgumentPrintsUsage) {
+    CheckResult result = RunSkinCheck(NULL);
+    EXPECT_EQ(2u, result.dwExitCode);
+    EXPECT_TRUE(result.Says("usage: skincheck")) << result.output;
+}

@@ -1,0 +1,447 @@
+// The skin manager: skin folders read into records that stay the same objects for the process's life.
+#include <QVSkinResManager.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "PixelProbe.h"
+#include "ResourceCounter.h"
+#include "SkinTestKit.h"
+#include "TestData.h"
+
+namespace {
+
+CQVSkinResManager* Skin() {
+    return CQVSkinResManager::GetSingletonPtr();
+}
+
+// Puts the skin that was active before the test back, and forgets the test's callback.
+class SkinManagerTest : public ::testing::Test {
+protected:
+    void SetUp() override { m_strSaved = Skin()->GetCurrentSkinPath(); }
+    void TearDown() override {
+        Skin()->SetCallbackFunc(NULL);
+        if (!m_strSaved.IsEmpty()) Skin()->LoadSkin(m_strSaved);
+    }
+
+    riztest::TempFolder m_temp;
+    CString m_strSaved;
+};
+
+CString BinFolder() {
+    TCHAR szExe[MAX_PATH] = {};
+    ::GetModuleFileName(NULL, szExe, MAX_PATH);
+    CString str(szExe);
+    return str.Left(str.ReverseFind(_T('\\')) + 1);
+}
+
+BOOL FolderExists(CString strPath) {
+    strPath.TrimRight(_T('\\'));
+    DWORD dw = ::GetFileAttributes(strPath);
+    return dw != INVALID_FILE_ATTRIBUTES && (dw & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+struct CallbackLog {
+    std::vector<CString> paths;
+    std::vector<int> captionHeights;  // what the records held when the callback ran
+};
+
+void CALLBACK RecordSkinChange(LPCTSTR lpszPath, LPARAM lParam) {
+    CallbackLog* pLog = reinterpret_cast<CallbackLog*>(lParam);
+    pLog->paths.push_back(lpszPath);
+    pLog->captionHeights.push_back(Skin()->GetWndRes()->m_nCaptionHeight);
+}
+
+// A skin whose every record field has a value other than the default.
+skintest::SkinRecipe Blue() {
+    skintest::SkinRecipe recipe;
+    recipe.name = "Blue";
+    return recipe;
+}
+
+skintest::SkinRecipe Green() {
+    skintest::SkinRecipe recipe;
+    recipe.name = "Green";
+    recipe.nCaptionHeight = 24;
+    recipe.nBorder = 6;
+    recipe.nCloseWidth = 22;
+    recipe.nCloseHeight = 18;
+    recipe.nCheckSize = 13;
+    recipe.nPushHeight = 22;
+    recipe.clrClient = RGB(230, 245, 235);
+    recipe.clrBorder = RGB(40, 140, 90);
+    recipe.cornerTopLeft = "0,3 3,0";
+    return recipe;
+}
+
+}  // namespace
+
+TEST_F(SkinManagerTest, LoadsEveryWindowFieldOfAGoodSkin) {
+    CString strFolder = skintest::WriteSkin(m_temp, _T("Blue"), Blue());
+    ASSERT_TRUE(Skin()->LoadSkin(strFolder));
+
+    EXPECT_EQ(strFolder, Skin()->GetCurrentSkinPath());
+    EXPECT_EQ(CString(_T("Blue")), Skin()->GetCurrentSkinName());
+    const CQVSkinWndRes* pWnd = Skin()->GetWndRes();
+    std::vector<CPoint> corner = {CPoint(0, 5), CPoint(1, 3), CPoint(3, 1), CPoint(5, 0)};
+    EXPECT_EQ(corner, pWnd->m_ptsCornerTopLeft);
+    EXPECT_EQ(2u, pWnd->m_ptsCornerTopRight.size());
+    EXPECT_TRUE(pWnd->m_ptsCornerBottomRight.empty());
+    EXPECT_EQ(std::vector<CPoint>{CPoint(0, 2)}, pWnd->m_ptsCornerBottomLeft);
+    EXPECT_EQ(CString(_T("MaskTopLeft.bmp")), pWnd->m_strMaskTopLeft);
+    EXPECT_TRUE(pWnd->m_strMaskBottomLeft.IsEmpty());
+    EXPECT_EQ(1, pWnd->m_nBorderLayout);
+    EXPECT_EQ(27 + 4, pWnd->m_nCloseBtnRight);
+    EXPECT_EQ(28, pWnd->m_nTitleLeft);
+    EXPECT_EQ(1, pWnd->m_nShowDisabledBtns);
+    EXPECT_EQ(27, pWnd->m_nCloseBtnWidth);
+    EXPECT_EQ(20, pWnd->m_nMinBtnHeight);
+    EXPECT_EQ(4, pWnd->m_nLeftBorder);
+    EXPECT_EQ(4, pWnd->m_nBottomBorder);
+    EXPECT_EQ(30, pWnd->m_nCaptionHeight);
+    EXPECT_EQ(RGB(255, 0, 255), pWnd->m_clrBtnKey);
+    EXPECT_EQ(RGB(240, 244, 250), pWnd->m_clrClientBk);
+    EXPECT_EQ(6, pWnd->m_nClientTopHeight);
+
+    // Images carry the frame count of their field.
+    EXPECT_EQ(2, pWnd->m_bmpCaption.GetMultiState());
+    EXPECT_EQ(80, pWnd->m_bmpCaption.GetWidth());
+    EXPECT_EQ(30, pWnd->m_bmpCaption.GetHeight());
+    EXPECT_EQ(2, pWnd->m_bmpLeftBorder.GetMultiState());
+    EXPECT_EQ(8, pWnd->m_bmpCloseBtn.GetMultiState());
+    EXPECT_EQ(CRect(0, 0, 27, 20), pWnd->m_bmpCloseBtn.GetSrcImageRect());
+    EXPECT_EQ(8, pWnd->m_bmpRestoreBtn.GetMultiState());
+    EXPECT_FALSE(pWnd->m_bmpClientMid.IsNull());
+    EXPECT_TRUE(pWnd->m_bmpScrollBar.IsNull());
+}
+
+TEST_F(SkinManagerTest, LoadsEveryButtonFieldAndColour) {
+    ASSERT_TRUE(Skin()->LoadSkin(skintest::WriteSkin(m_temp, _T("Blue"), Blue())));
+
+    const CQVSkinBtnRes* pBtn = Skin()->GetBtnRes();
+    EXPECT_EQ(1, pBtn->m_nSkinPushBtn);
+    EXPECT_EQ(1, pBtn->m_nSkinSpin);
+    EXPECT_EQ(4, pBtn->m_bmpPushBtn.GetMultiState());
+    EXPECT_EQ(11, pBtn->m_bmpCheckBox.GetMultiState());
+    EXPECT_EQ(CRect(0, 0, 15, 15), pBtn->m_bmpCheckBox.GetSrcImageRect());
+    EXPECT_EQ(8, pBtn->m_bmpRadio.GetMultiState());
+    EXPECT_EQ(8, pBtn->m_bmpSpin.GetMultiState());
+    EXPECT_EQ(3, pBtn->m_bmpComboDrop.GetMultiState());
+    EXPECT_EQ(4, pBtn->m_bmpTab.GetMultiState());
+    EXPECT_EQ(4, pBtn->m_bmpHeader.GetMultiState());
+    EXPECT_TRUE(pBtn->m_bmpReserved.IsNull());
+    EXPECT_EQ(CString(_T("TabWndMask.bmp")), pBtn->m_strTabWndMask);
+    EXPECT_EQ(24, pBtn->m_nPushBtnHeight);
+    EXPECT_EQ(15, pBtn->m_nCheckBoxWidth);
+    EXPECT_EQ(15, pBtn->m_nRadioHeight);
+    EXPECT_EQ(18, pBtn->m_nComboDropHeight);
+    EXPECT_EQ(40, pBtn->m_nTabMinWidth);
+    EXPECT_EQ(80, pBtn->m_nTabWndTabWidth);
+    EXPECT_EQ(22, pBtn->m_nHeaderHeight);
+    EXPECT_EQ(1, pBtn->m_nTransparentImage);
+    EXPECT_EQ(RGB(255, 0, 255), pBtn->m_clrTransparent);
+
+    const CQVSkinColorDef* pColors = Skin()->GetClrDef();
+    EXPECT_EQ(RGB(0, 100, 200), pColors->GetColor(0));
+    EXPECT_EQ(RGB(90, 120, 170), pColors->GetColor(4));
+    EXPECT_EQ(RGB(160, 116, 120), pColors->GetColor(16));
+}
+
+TEST_F(SkinManagerTest, ImageFramesHoldTheirOwnPixels) {
+    ASSERT_TRUE(Skin()->LoadSkin(skintest::WriteSkin(m_temp, _T("Blue"), Blue())));
+    const CQVBitmap& close = Skin()->GetWndRes()->m_bmpCloseBtn;
+    ASSERT_FALSE(close.IsNull());
+    const BYTE* pBits = close.GetBits();
+    ASSERT_NE(nullptr, pBits);
+    // Top-down BGRA: frame 5 starts at x = 5 * 27.
+    const BYTE* pPixel = pBits + (5 * 27) * 4;
+    COLORREF clr = skintest::FrameColor(5);
+    EXPECT_EQ(GetBValue(clr), pPixel[0]);
+    EXPECT_EQ(GetGValue(clr), pPixel[1]);
+    EXPECT_EQ(GetRValue(clr), pPixel[2]);
+}
+
+TEST_F(SkinManagerTest, MissingKeysKeepTheRecordDefaults) {
+    ASSERT_TRUE(Skin()->LoadSkin(skintest::WriteSkin(m_temp, _T("Blue"), Blue())));
+    ASSERT_TRUE(Skin()->LoadSkin(skintest::WriteSkinIni(m_temp, _T("Bare"), "[Window]\n")));
+
+    // The defaults are those of freshly made records, not what the previous skin left.
+    CQVSkinWndRes wndDefault;
+    CQVSkinBtnRes btnDefault;
+    const CQVSkinWndRes* pWnd = Skin()->GetWndRes();
+    EXPECT_EQ(wndDefault.m_nCaptionHeight, pWnd->m_nCaptionHeight);
+    EXPECT_EQ(1, pWnd->m_nCaptionBtnLayout);
+    EXPECT_EQ(1, pWnd->m_nClientBkMode);
+    EXPECT_EQ(RGB(255, 255, 255), pWnd->m_clrClientBk);
+    EXPECT_EQ(RGB(255, 0, 255), pWnd->m_clrBtnKey);
+    EXPECT_TRUE(pWnd->m_ptsCornerTopLeft.empty());
+    EXPECT_TRUE(pWnd->m_strMaskTopLeft.IsEmpty());
+    EXPECT_TRUE(pWnd->m_bmpCaption.IsNull());
+    EXPECT_TRUE(pWnd->m_bmpCloseBtn.IsNull());
+    EXPECT_TRUE(Skin()->GetBtnRes()->m_bmpPushBtn.IsNull());
+    EXPECT_EQ(btnDefault.m_nPushBtnHeight, Skin()->GetBtnRes()->m_nPushBtnHeight);
+    EXPECT_EQ(RGB(255, 0, 255), Skin()->GetBtnRes()->m_clrTransparent);
+    EXPECT_EQ(0u, Skin()->GetClrDef()->GetColor(4));
+    // No [Skin] Name: the folder's name.
+    EXPECT_EQ(CString(_T("Bare")), Skin()->GetCurrentSkinName());
+}
+
+TEST_F(SkinManagerTest, KeysAndSectionsIgnoreCaseAndTheLastValueWins) {
+    ASSERT_TRUE(Skin()->LoadSkin(skintest::WriteSkinIni(m_temp, _T("Case"),
+                                                        "[window]\n"
+                                                        "captionheight = 21\n"
+                                                        "CAPTIONHEIGHT=22\n"
+                                                        "  TitleLeft\t=\t-7  \n"
+                                                        "IconLeft=0x1F\n"
+                                                        "[COLORS]\n"
+                                                        "color2=1,2,3\n"
+                                                        "Color2=4,5,6\n")));
+    EXPECT_EQ(22, Skin()->GetWndRes()->m_nCaptionHeight);
+    EXPECT_EQ(-7, Skin()->GetWndRes()->m_nTitleLeft);
+    EXPECT_EQ(31, Skin()->GetWndRes()->m_nIconLeft);
+    EXPECT_EQ(RGB(4, 5, 6), Skin()->GetClrDef()->GetColor(2));
+}
+
+TEST_F(SkinManagerTest, EdgesKeysKeepTheEndsOfStretchedImagesWhateverTheKeyOrder) {
+    // One 12-pixel frame: 3 red, 6 green, 3 blue columns.
+    std::string bmp = skintest::Bmp(12, 4, [](int x, int) {
+        return x < 3 ? RGB(255, 0, 0) : x < 9 ? RGB(0, 255, 0) : RGB(0, 0, 255);
+    });
+    m_temp.WriteFile(_T("Edges\\Band.bmp"), bmp.data(), bmp.size());
+    m_temp.WriteFile(_T("Edges\\Common\\Button\\Band.bmp"), bmp.data(), bmp.size());
+    ASSERT_TRUE(Skin()->LoadSkin(skintest::WriteSkinIni(m_temp, _T("Edges"),
+                                                        "[Window]\n"
+                                                        "ClientBk=Band.bmp\n"
+                                                        "ClientBkEdges=3,3\n"
+                                                        "ClientMid=Band.bmp\n"
+                                                        "[Button]\n"
+                                                        "reservedEDGES = 3 , 3\n"
+                                                        "Reserved=Common\\Button\\Band.bmp\n")));
+    const CQVSkinWndRes* pWnd = Skin()->GetWndRes();
+    const CQVBitmap* images[] = {&pWnd->m_bmpClientBk, &Skin()->GetBtnRes()->m_bmpReserved};
+    for (const CQVBitmap* pImage : images) {
+        riztest::Surface surface(30, 4);
+        pImage->DrawFill(CDC::FromHandle(surface.Dc()), CRect(0, 0, 30, 4));
+        EXPECT_EQ(RGB(255, 0, 0), surface.Pixel(2, 1));
+        EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(5, 1));
+        EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(24, 1));
+        EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(27, 1));
+    }
+    // Without the key the whole frame stretches: the red columns grow.
+    riztest::Surface surface(30, 4);
+    pWnd->m_bmpClientMid.DrawFill(CDC::FromHandle(surface.Dc()), CRect(0, 0, 30, 4));
+    EXPECT_EQ(RGB(255, 0, 0), surface.Pixel(5, 1));
+}
+
+TEST_F(SkinManagerTest, TrailingBackslashIsOptionalAndThePathEndsInOne) {
+    CString strFolder = skintest::WriteSkin(m_temp, _T("Blue"), Blue());
+    CString strWithout = strFolder.Left(strFolder.GetLength() - 1);
+    ASSERT_TRUE(Skin()->LoadSkin(strWithout));
+    EXPECT_EQ(strFolder, Skin()->GetCurrentSkinPath());
+    ASSERT_TRUE(Skin()->LoadSkin(strFolder));
+    EXPECT_EQ(strFolder, Skin()->GetCurrentSkinPath());
+}
+
+TEST_F(SkinManagerTest, RecordPointersStayTheSameAcrossSkinChanges) {
+    CString strBlue = skintest::WriteSkin(m_temp, _T("Blue"), Blue());
+    CString strGreen = skintest::WriteSkin(m_temp, _T("Green"), Green());
+    ASSERT_TRUE(Skin()->LoadSkin(strBlue));
+    CQVSkinWndRes* pWnd = Skin()->GetWndRes();
+    CQVSkinBtnRes* pBtn = Skin()->GetBtnRes();
+    CQVSkinIMListRes* pIml = Skin()->GetIMLRes();
+    CQVSkinOtherRes* pOth = Skin()->GetOthRes();
+    CQVSkinColorDef* pClr = Skin()->GetClrDef();
+    EXPECT_EQ(30, pWnd->m_nCaptionHeight);
+
+    ASSERT_TRUE(Skin()->LoadSkin(strGreen));
+    EXPECT_EQ(pWnd, Skin()->GetWndRes());
+    EXPECT_EQ(pBtn, Skin()->GetBtnRes());
+    EXPECT_EQ(pIml, Skin()->GetIMLRes());
+    EXPECT_EQ(pOth, Skin()->GetOthRes());
+    EXPECT_EQ(pClr, Skin()->GetClrDef());
+    // A kept pointer sees the new skin.
+    EXPECT_EQ(24, pWnd->m_nCaptionHeight);
+    EXPECT_EQ(6, pWnd->m_nLeftBorder);
+    EXPECT_EQ(CRect(0, 0, 22, 18), pWnd->m_bmpCloseBtn.GetSrcImageRect());
+    EXPECT_EQ(CRect(0, 0, 13, 13), pBtn->m_bmpCheckBox.GetSrcImageRect());
+    EXPECT_EQ(RGB(40, 140, 90), pClr->GetColor(4));
+    EXPECT_EQ((std::vector<CPoint>{CPoint(0, 3), CPoint(3, 0)}), pWnd->m_ptsCornerTopLeft);
+
+    ASSERT_TRUE(Skin()->LoadSkin(strBlue));
+    EXPECT_EQ(30, pWnd->m_nCaptionHeight);
+    EXPECT_EQ(CRect(0, 0, 15, 15), pBtn->m_bmpCheckBox.GetSrcImageRect());
+}
+
+TEST_F(SkinManagerTest, CallbackRunsAfterEverySuccessfulChangeOnly) {
+    CString strBlue = skintest::WriteSkin(m_temp, _T("Blue"), Blue());
+    CString strGreen = skintest::WriteSkin(m_temp, _T("Green"), Green());
+    CallbackLog log;
+    Skin()->SetCallbackFunc(RecordSkinChange, reinterpret_cast<LPARAM>(&log));
+
+    ASSERT_TRUE(Skin()->LoadSkin(strBlue));
+    ASSERT_TRUE(Skin()->LoadSkin(strGreen));
+    EXPECT_FALSE(Skin()->LoadSkin(m_temp.Path(_T("NoSuchSkin"))));
+    EXPECT_FALSE(Skin()->LoadSkin(riztest::TestDataPath(_T("skins\\garbage-description"))));
+    ASSERT_TRUE(Skin()->LoadSkin(strBlue));
+
+    ASSERT_EQ(3u, log.paths.size());
+    EXPECT_EQ(strBlue, log.paths[0]);
+    EXPECT_EQ(strGreen, log.paths[1]);
+    EXPECT_EQ(strBlue, log.paths[2]);
+    // The records already hold the new skin when the host is told.
+    EXPECT_EQ((std::vector<int>{30, 24, 30}), log.captionHeights);
+
+    Skin()->SetCallbackFunc(NULL);
+    ASSERT_TRUE(Skin()->LoadSkin(strGreen));
+    EXPECT_EQ(3u, log.paths.size());
+}
+
+TEST_F(SkinManagerTest, AFailedLoadLeavesTheSkinUnchanged) {
+    CString strBlue = skintest::WriteSkin(m_temp, _T("Blue"), Blue());
+    ASSERT_TRUE(Skin()->LoadSkin(strBlue));
+    ::CreateDirectory(m_temp.Path(_T("Empty")), NULL);
+    m_temp.WriteFile(_T("NotAFolder.txt"), "[Window]\n");
+    const CString bad[] = {
+        m_temp.Path(_T("NoSuchSkin")),
+        m_temp.Path(_T("Empty")),
+        m_temp.Path(_T("NotAFolder.txt")),
+        riztest::TestDataPath(_T("skins\\missing-description")),
+        riztest::TestDataPath(_T("skins\\garbage-description")),
+        riztest::TestDataPath(_T("skins\\truncated-description")),
+        riztest::TestDataPath(_T("skins\\no-window-section")),
+        riztest::TestDataPath(_T("skins\\nul-description")),
+    };
+    for (const CString& strBad : bad) {
+        SCOPED_TRACE(static_cast<LPCTSTR>(strBad));
+        EXPECT_FALSE(Skin()->LoadSkin(strBad));
+        EXPECT_EQ(strBlue, Skin()->GetCurrentSkinPath());
+        EXPECT_EQ(30, Skin()->GetWndRes()->m_nCaptionHeight);
+        EXPECT_EQ(8, Skin()->GetWndRes()->m_bmpCloseBtn.GetMultiState());
+        EXPECT_FALSE(Skin()->GetWndRes()->m_bmpCloseBtn.IsNull());
+        EXPECT_EQ(RGB(90, 120, 170), Skin()->GetClrDef()->GetColor(4));
+    }
+    EXPECT_FALSE(Skin()->LoadSkin(NULL));
+    EXPECT_FALSE(Skin()->LoadSkin(_T("")));
+    EXPECT_EQ(strBlue, Skin()->GetCurrentSkinPath());
+}
+
+TEST_F(SkinManagerTest, AnOversizedDescriptionIsRefused) {
+    CString strBlue = skintest::WriteSkin(m_temp, _T("Blue"), Blue());
+    ASSERT_TRUE(Skin()->LoadSkin(strBlue));
+    std::string ini = "[Window]\nCaptionHeight=5\n; " + std::string(1100 * 1024, 'x') + "\n";
+    EXPECT_FALSE(Skin()->LoadSkin(skintest::WriteSkinIni(m_temp, _T("Huge"), ini)));
+    EXPECT_EQ(30, Skin()->GetWndRes()->m_nCaptionHeight);
+}
+
+TEST_F(SkinManagerTest, ADescriptionCutAfterItsWindowSectionLoads) {
+    ASSERT_TRUE(Skin()->LoadSkin(riztest::TestDataPath(_T("skins\\truncated-after-window"))));
+    EXPECT_EQ(27, Skin()->GetWndRes()->m_nCaptionHeight);
+    EXPECT_EQ(0, Skin()->GetWndRes()->m_nLeftBorder);
+    EXPECT_EQ(CString(_T("Cut short")), Skin()->GetCurrentSkinName());
+}
+
+TEST_F(SkinManagerTest, ValuesThatDoNotParseKeepTheirDefaults) {
+    ASSERT_TRUE(Skin()->LoadSkin(riztest::TestDataPath(_T("skins\\bad-values"))));
+    const CQVSkinWndRes* pWnd = Skin()->GetWndRes();
+    CQVSkinWndRes wndDefault;
+    EXPECT_EQ(wndDefault.m_nCaptionHeight, pWnd->m_nCaptionHeight);  // "tall"
+    EXPECT_EQ(wndDefault.m_nLeftBorder, pWnd->m_nLeftBorder);        // beyond int
+    EXPECT_EQ(7, pWnd->m_nRightBorder);
+    EXPECT_EQ(wndDefault.m_nBorderLayout, pWnd->m_nBorderLayout);  // 0x1G
+    EXPECT_EQ(-12, pWnd->m_nTitleLeft);
+    EXPECT_EQ(16, pWnd->m_nIconLeft);
+    EXPECT_EQ(RGB(255, 0, 255), pWnd->m_clrBtnKey);      // two parts
+    EXPECT_EQ(RGB(255, 255, 255), pWnd->m_clrClientBk);  // 256
+    EXPECT_TRUE(pWnd->m_ptsCornerTopLeft.empty());       // "0,0 1": the whole list is refused
+    EXPECT_EQ(3u, pWnd->m_ptsCornerTopRight.size());
+    EXPECT_EQ(0u, Skin()->GetClrDef()->GetColor(3));  // four parts
+    EXPECT_EQ(RGB(10, 20, 30), Skin()->GetClrDef()->GetColor(4));
+    EXPECT_EQ(0u, Skin()->GetClrDef()->GetColor(5));  // Color05 is not a key
+}
+
+TEST_F(SkinManagerTest, DamagedImagesLoadAsEmptyImagesInAGoodSkin) {
+    CString strBad = riztest::TestDataPath(_T("skins\\bad-images"));
+    ASSERT_TRUE(Skin()->LoadSkin(strBad));
+    const CQVSkinWndRes* pWnd = Skin()->GetWndRes();
+    const CQVSkinBtnRes* pBtn = Skin()->GetBtnRes();
+    EXPECT_EQ(26, pWnd->m_nCaptionHeight);
+    EXPECT_TRUE(pWnd->m_bmpCaption.IsNull());     // zero bytes
+    EXPECT_TRUE(pWnd->m_bmpCloseBtn.IsNull());    // rows cut off
+    EXPECT_TRUE(pWnd->m_bmpMinBtn.IsNull());      // absurd PNG size
+    EXPECT_TRUE(pWnd->m_bmpMaxBtn.IsNull());      // header only
+    EXPECT_TRUE(pWnd->m_bmpRestoreBtn.IsNull());  // missing
+    EXPECT_TRUE(pBtn->m_bmpCheckBox.IsNull());    // narrower than its 11 frames
+    EXPECT_TRUE(pBtn->m_bmpSpin.IsNull());        // random bytes
+    EXPECT_TRUE(pBtn->m_bmpHeader.IsNull());      // PNG without its end
+    // The good ones load, a width that does not divide evenly too.
+    EXPECT_EQ(CRect(0, 0, 4, 6), pBtn->m_bmpPushBtn.GetSrcImageRect());
+    EXPECT_EQ(3, pBtn->m_bmpComboDrop.GetMultiState());
+    EXPECT_EQ(10, pBtn->m_bmpComboDrop.GetWidth());
+    EXPECT_EQ(CRect(0, 0, 3, 5), pBtn->m_bmpTab.GetSrcImageRect());  // PNG, named with a forward slash
+
+    // Drawing the empty images draws nothing and does not fail.
+    HDC hdc = ::CreateCompatibleDC(NULL);
+    HBITMAP hbm = ::CreateCompatibleBitmap(hdc, 8, 8);
+    HGDIOBJ hOld = ::SelectObject(hdc, hbm);
+    CDC* pDC = CDC::FromHandle(hdc);
+    pWnd->m_bmpCaption.DrawFill(pDC, CRect(0, 0, 8, 8), 1);
+    pBtn->m_bmpCheckBox.TransparentDraw(pDC, 0, 0, RGB(255, 0, 255), 10);
+    ::SelectObject(hdc, hOld);
+    ::DeleteObject(hbm);
+    ::DeleteDC(hdc);
+}
+
+TEST_F(SkinManagerTest, ImagePathsMayHoldCharactersBeyondAscii) {
+    std::string bmp = skintest::Strip(5, 4, 2);
+    m_temp.WriteFile(_T("翡翠\\Common\\Window\\标题栏.bmp"), bmp.data(), bmp.size());
+    CString strFolder = skintest::WriteSkinIni(
+        m_temp, _T("翡翠"), u8"[Skin]\nName=翡翠\n[Window]\nCaption=Common\\Window\\标题栏.bmp\n");
+    ASSERT_TRUE(Skin()->LoadSkin(strFolder));
+    EXPECT_EQ(CString(_T("翡翠")), Skin()->GetCurrentSkinName());
+    EXPECT_EQ(CRect(0, 0, 5, 4), Skin()->GetWndRes()->m_bmpCaption.GetSrcImageRect());
+}
+
+TEST_F(SkinManagerTest, RepeatedSkinChangesLeakNoGdiObjects) {
+    CString strBlue = skintest::WriteSkin(m_temp, _T("Blue"), Blue());
+    CString strGreen = skintest::WriteSkin(m_temp, _T("Green"), Green());
+    CString strBad = riztest::TestDataPath(_T("skins\\bad-images"));
+    ASSERT_TRUE(Skin()->LoadSkin(strBlue));
+    riztest::ResourceSnapshot before;
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_TRUE(Skin()->LoadSkin(strGreen));
+        ASSERT_TRUE(Skin()->LoadSkin(strBad));
+        EXPECT_FALSE(Skin()->LoadSkin(riztest::TestDataPath(_T("skins\\garbage-description"))));
+        ASSERT_TRUE(Skin()->LoadSkin(strBlue));
+    }
+    EXPECT_LE(before.GdiDelta(), 0);
+}
+
+TEST_F(SkinManagerTest, ShippedSkinsAreCountedAlphabetically) {
+    CString strSkins = BinFolder() + _T("Skins");
+    if (!FolderExists(strSkins + _T("\\Default")))
+        GTEST_SKIP() << "the shipped skins are not generated in this build";
+    int nTotal = Skin()->GetSkinsTotal();
+    ASSERT_GE(nTotal, 2);
+    EXPECT_EQ(strSkins + _T("\\Default\\"), Skin()->GetSkinFolder(0));
+    EXPECT_EQ(strSkins + _T("\\Jade\\"), Skin()->GetSkinFolder(1));
+    EXPECT_TRUE(Skin()->GetSkinFolder(nTotal).IsEmpty());
+    EXPECT_TRUE(Skin()->GetSkinFolder(-1).IsEmpty());
+
+    ASSERT_TRUE(Skin()->LoadSkin(Skin()->GetSkinFolder(1)));
+    EXPECT_EQ(1, Skin()->GetCurrentSkinkID());
+    ASSERT_TRUE(Skin()->LoadSkin(strSkins + _T("\\default")));
+    EXPECT_EQ(0, Skin()->GetCurrentSkinkID());
+    ASSERT_TRUE(Skin()->LoadSkin(skintest::WriteSkin(m_temp, _T("Elsewhere"), Blue())));
+    EXPECT_EQ(-1, Skin()->GetCurrentSkinkID());
+}
+
+TEST_F(SkinManagerTest, FirstUseLoadsTheDefaultSkin) {
+    CString strDefault = BinFolder() + _T("Skins\\Default\\");
+    if (!FolderExists(strDefault)) GTEST_SKIP() << "the shipped skins are not generated in this build";
+    // SetUp made the first use; every test puts that skin back when it ends.
+    EXPECT_EQ(strDefault, m_strSaved);
+    EXPECT_EQ(0, Skin()->GetCurrentSkinkID());
+    EXPECT_GT(Skin()->GetWndRes()->m_nCaptionHeight, 0);
+    EXPECT_FALSE(Skin()->GetWndRes()->m_bmpCloseBtn.IsNull());
+}

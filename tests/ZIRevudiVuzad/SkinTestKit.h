@@ -1,0 +1,41 @@
+// Small skins written by the tests: skin.ini text and tiny BMP strips in a scratch folder.
+#pragma once
+
+#include <afx.h>
+
+#include <functional>
+#include <string>
+
+#include "TestData.h"
+
+namespace skintest {
+
+// A 24-bit bottom-up BMP file of cx x cy pixels.
+std::string Bmp(int cx, int cy, const std::function<COLORREF(int x, int y)>& pixel);
+// nFrames frames of cx x cy side by side, frame i filled with FrameColor(i).
+std::string Strip(int cx, int cy, int nFrames);
+COLORREF FrameColor(int nFrame);
+
+// What differs between the skins a test writes.
+struct SkinRecipe {
+    std::string name = "Test skin";
+    int nCaptionHeight = 30;
+    int nBorder = 4;
+    int nCloseWidth = 27;
+    int nCloseHeight = 20;
+    int nCheckSize = 15;
+    int nPushHeight = 24;
+    COLORREF clrClient = RGB(240, 244, 250);
+    COLORREF clrBorder = RGB(90, 120, 170);
+    std::string cornerTopLeft = "0,5 1,3 3,1 5,0";
+};
+
+// Writes a complete skin into <folder>\<lpszSub>\: every Window and Button key, the seventeen colours,
+// masks, and images of the right frame counts and of the sizes the metrics give. Returns the skin's
+// folder (ending in a backslash).
+CString WriteSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub, const SkinRecipe& recipe = SkinRecipe());
+
+// Writes only skin.ini (UTF-8 text as given) into <folder>\<lpszSub>\ and returns that folder.
+CString WriteSkinIni(const riztest::TempFolder& folder, LPCTSTR lpszSub, const std::string& text);
+
+}  // namespace skintest
