@@ -1,0 +1,329 @@
+// The button record's images: push button, check box, radio, spin arrows, combo drop button, tabs and
+// header items.
+#include "SkinDraw.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Gdiplus;
+
+namespace {
+
+enum State { STATE_NORMAL, STATE_HOT, STATE_PRESSED, STATE_DISABLED };
+
+struct FaceColors {
+    Rgb top;
+    Rgb bottom;
+    Rgb border;
+    Rgb ink;  // arrows and marks
+};
+
+FaceColors FaceOf(const SkinParams& p, State state) {
+    switch (state) {
+    case STATE_HOT:
+        return {p.faceHotTop, p.faceHotBottom, p.borderHot, p.accent};
+    case STATE_PRESSED:
+        return {p.facePressedTop, p.facePressedBottom, Darker(p.borderHot, 0.2f), Darker(p.accent, 0.2f)};
+    case STATE_DISABLED:
+        return {p.faceDisabled, p.faceDisabled, p.borderDisabled, p.glyphDisabled};
+    default:
+        return {p.faceTop, p.faceBottom, p.border, Darker(p.border, 0.35f)};
+    }
+}
+
+RectF Whole(int cx, int cy) {
+    return RectF(0, 0, static_cast<REAL>(cx), static_cast<REAL>(cy));
+}
+
+bool SaveButtonStrip(const CImageStrip& strip, const std::wstring& strSkin, const wchar_t* pszName) {
+    return strip.SaveBmp(strSkin + L"Common\\Button\\" + pszName + L".bmp");
+}
+
+// A rounded face with its border and, unless pressed or disabled, a light line inside the top edge.
+// Drawn on the client background, which the anti-aliased rim blends into.
+void DrawRoundFace(Graphics& g, const SkinParams& p, int cx, int cy, float r, State state) {
+    const FaceColors face = FaceOf(p, state);
+    FillSolid(g, Whole(cx, cy), p.clientBk);
+    GraphicsPath body;
+    AddRoundRect(body, Whole(cx, cy), r);
+    FillVertical(g, body, Whole(cx, cy), face.top, face.bottom);
+    if (state == STATE_NORMAL || state == STATE_HOT) {
+        GraphicsPath light;
+        AddRoundRect(light, RectF(1.5f, 1.5f, cx - 3.0f, cy - 3.0f), std::max(r - 1.5f, 0.0f));
+        Pen pen(ToColor(kWhite, 150), 1.0f);
+        g.DrawPath(&pen, &light);
+    }
+    GraphicsPath rim;
+    AddRoundRect(rim, RectF(0.5f, 0.5f, cx - 1.0f, cy - 1.0f), std::max(r - 0.5f, 0.0f));
+    Pen pen(ToColor(face.border), 1.0f);
+    g.DrawPath(&pen, &rim);
+}
+
+// Push button: four frames (normal, hover, pressed, disabled), key colour outside the rounded corners.
+bool WritePushButton(const SkinParams& p, const std::wstring& strSkin) {
+    const int cx = p.nPushBtnWidth;
+    const int cy = p.nPushBtnHeight;
+    CImageStrip strip(cx, cy, 4);
+    for (int nFrame = 0; nFrame < 4; ++nFrame) {
+        CFrameCanvas canvas(cx, cy);
+        DrawRoundFace(canvas.Graphics(), p, cx, cy, p.fPushBtnRadius, static_cast<State>(nFrame));
+        GraphicsPath shape;
+        AddRoundRect(shape, Whole(cx, cy), p.fPushBtnRadius);
+        canvas.Commit(strip, nFrame, shape);
+    }
+    return SaveButtonStrip(strip, strSkin, L"PushBtn");
+}
+
+enum CheckMark { MARK_NONE, MARK_CHECK, MARK_MIXED };
+
+// Check box frames: 0-3 unchecked normal, hover, pressed, disabled; 4-7 the same checked; 8, 9 mixed
+// normal and hover; 10 pressed (the frame a button shows while the mouse holds it down).
+bool WriteCheckBox(const SkinParams& p, const std::wstring& strSkin) {
+    struct Frame {
+        State state;
+        CheckMark mark;
+    };
+    static const Frame kFrames[11] = {
+        {STATE_NORMAL, MARK_NONE},   {STATE_HOT, MARK_NONE},       {STATE_PRESSED, MARK_NONE},
+        {STATE_DISABLED, MARK_NONE}, {STATE_NORMAL, MARK_CHECK},   {STATE_HOT, MARK_CHECK},
+        {STATE_PRESSED, MARK_CHECK}, {STATE_DISABLED, MARK_CHECK}, {STATE_NORMAL, MARK_MIXED},
+        {STATE_HOT, MARK_MIXED},     {STATE_PRESSED, MARK_NONE}};
+    const int n = p.nCheckSize;
+    const float s = static_cast<float>(n);
+    CImageStrip strip(n, n, 11);
+    for (int nFrame = 0; nFrame < 11; ++nFrame) {
+        const Frame& frame = kFrames[nFrame];
+        CFrameCanvas canvas(n, n);
+        Graphics& g = canvas.Graphics();
+        DrawRoundFace(g, p, n, n, p.fCheckRadius, frame.state);
+        const Rgb ink = frame.state == STATE_DISABLED ? p.glyphDisabled : p.accent;
+        if (frame.mark == MARK_CHECK) {
+            Pen pen(ToColor(ink), std::max(1.6f, s * 0.15f));
+            pen.SetStartCap(LineCapRound);
+            pen.SetEndCap(LineCapRound);
+            pen.SetLineJoin(LineJoinRound);
+            const PointF tick[3] = {PointF(s * 0.24f, s * 0.52f), PointF(s * 0.43f, s * 0.71f),
+                                    PointF(s * 0.77f, s * 0.29f)};
+            g.DrawLines(&pen, tick, 3);
+        } else if (frame.mark == MARK_MIXED) {
+            const float m = std::floor(s * 0.3f);
+            FillVertical(g, RectF(m, m, s - 2 * m, s - 2 * m), Lighter(ink, 0.3f), ink);
+        }
+        GraphicsPath shape;
+        AddRoundRect(shape, Whole(n, n), p.fCheckRadius);
+        canvas.Commit(strip, nFrame, shape);
+    }
+    return SaveButtonStrip(strip, strSkin, L"CheckBox");
+}
+
+// Radio frames: 0-3 normal, hover, pressed, disabled; 4-7 the same checked. Round, key colour outside.
+bool WriteRadio(const SkinParams& p, const std::wstring& strSkin) {
+    const int n = p.nRadioSize;
+    const float s = static_cast<float>(n);
+    CImageStrip strip(n, n, 8);
+    for (int nFrame = 0; nFrame < 8; ++nFrame) {
+        const State state = static_cast<State>(nFrame % 4);
+        const FaceColors face = FaceOf(p, state);
+        CFrameCanvas canvas(n, n);
+        Graphics& g = canvas.Graphics();
+        FillSolid(g, Whole(n, n), p.clientBk);
+        GraphicsPath body;
+        body.AddEllipse(Whole(n, n));
+        FillVertical(g, body, Whole(n, n), face.top, face.bottom);
+        if (state == STATE_NORMAL || state == STATE_HOT) {
+            Pen light(ToColor(kWhite, 150), 1.0f);
+            g.DrawEllipse(&light, RectF(1.5f, 1.5f, s - 3, s - 3));
+        }
+        Pen rim(ToColor(face.border), 1.0f);
+        g.DrawEllipse(&rim, RectF(0.5f, 0.5f, s - 1, s - 1));
+        if (nFrame >= 4) {
+            const Rgb ink = state == STATE_DISABLED ? p.glyphDisabled : p.accent;
+            const float d = std::round(s * 0.46f);
+            const RectF rcDot((s - d) / 2, (s - d) / 2, d, d);
+            GraphicsPath dot;
+            dot.AddEllipse(rcDot);
+            FillVertical(g, dot, rcDot, Lighter(ink, 0.35f), Darker(ink, 0.1f));
+        }
+        canvas.Commit(strip, nFrame, body);
+    }
+    return SaveButtonStrip(strip, strSkin, L"Radio");
+}
+
+// A solid triangle pointing up or down, centred in the rectangle.
+void FillArrow(Graphics& g, const RectF& rc, bool bUp, float fBase, const Color& c) {
+    const float h = std::round(fBase / 2);
+    const float x = std::round(rc.X + (rc.Width - fBase) / 2);
+    const float y = std::round(rc.Y + (rc.Height - h) / 2);
+    const PointF up[3] = {PointF(x, y + h), PointF(x + fBase / 2, y), PointF(x + fBase, y + h)};
+    const PointF down[3] = {PointF(x, y), PointF(x + fBase / 2, y + h), PointF(x + fBase, y)};
+    SolidBrush brush(c);
+    g.FillPolygon(&brush, bUp ? up : down, 3);
+}
+
+// A square face with a border, for the parts that sit inside another control's border.
+void DrawFlatFace(Graphics& g, const SkinParams& p, int cx, int cy, State state) {
+    const FaceColors face = FaceOf(p, state);
+    FillVertical(g, Whole(cx, cy), face.top, face.bottom);
+    if (state != STATE_PRESSED && state != STATE_DISABLED) {
+        HorzLine(g, 1, static_cast<float>(cx - 2), 1, kWhite);
+        VertLine(g, 1, 1, static_cast<float>(cy - 2), kWhite);
+    }
+    Pen pen(ToColor(face.border), 1.0f);
+    g.DrawRectangle(&pen, RectF(0.5f, 0.5f, cx - 1.0f, cy - 1.0f));
+}
+
+// Spin arrows: 0-3 up normal, hot, pressed, disabled; 4-7 the same pointing down.
+bool WriteSpin(const SkinParams& p, const std::wstring& strSkin) {
+    const int cx = p.nSpinWidth;
+    const int cy = p.nSpinHeight;
+    CImageStrip strip(cx, cy, 8);
+    for (int nFrame = 0; nFrame < 8; ++nFrame) {
+        const State state = static_cast<State>(nFrame % 4);
+        CFrameCanvas canvas(cx, cy);
+        Graphics& g = canvas.Graphics();
+        DrawFlatFace(g, p, cx, cy, state);
+        RectF rc = Whole(cx, cy);
+        if (state == STATE_PRESSED) rc.Offset(0, 1);
+        const int nBase = std::max(3, (cy - 3) | 1);  // odd, so the tip sits on a pixel centre
+        FillArrow(g, rc, nFrame < 4, static_cast<float>(nBase), ToColor(FaceOf(p, state).ink));
+        canvas.Commit(strip, nFrame);
+    }
+    return SaveButtonStrip(strip, strSkin, L"Spin");
+}
+
+// Combo box drop button: normal, hover, pressed; a chevron on a flat face.
+bool WriteComboDrop(const SkinParams& p, const std::wstring& strSkin) {
+    const int cx = p.nComboDropWidth;
+    const int cy = p.nComboDropHeight;
+    CImageStrip strip(cx, cy, 3);
+    for (int nFrame = 0; nFrame < 3; ++nFrame) {
+        const State state = static_cast<State>(nFrame);
+        CFrameCanvas canvas(cx, cy);
+        Graphics& g = canvas.Graphics();
+        DrawFlatFace(g, p, cx, cy, state);
+        const float w = std::round(cx * 0.42f);
+        const float x = std::round((cx - w) / 2);
+        const float y = std::round(cy / 2.0f - w / 4) + (state == STATE_PRESSED ? 1 : 0);
+        Pen pen(ToColor(FaceOf(p, state).ink), 1.6f);
+        pen.SetStartCap(LineCapRound);
+        pen.SetEndCap(LineCapRound);
+        pen.SetLineJoin(LineJoinRound);
+        const PointF chevron[3] = {PointF(x, y), PointF(x + w / 2, y + w / 2), PointF(x + w, y)};
+        g.DrawLines(&pen, chevron, 3);
+        canvas.Commit(strip, nFrame);
+    }
+    return SaveButtonStrip(strip, strSkin, L"ComboDrop");
+}
+
+// The spare image of the record: a small flat face with a grip of dots, 16 x 16.
+bool WriteReserved(const SkinParams& p, const std::wstring& strSkin) {
+    const int n = 16;
+    CImageStrip strip(n, n);
+    CFrameCanvas canvas(n, n);
+    Graphics& g = canvas.Graphics();
+    DrawFlatFace(g, p, n, n, STATE_NORMAL);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j <= i; ++j) {
+            const float x = static_cast<float>(10 - (i - j) * 3);
+            const float y = static_cast<float>(4 + i * 3);
+            FillSolid(g, RectF(x + 1, y + 1, 2, 2), kWhite);
+            FillSolid(g, RectF(x, y, 2, 2), p.border);
+        }
+    canvas.Commit(strip, 0);
+    return SaveButtonStrip(strip, strSkin, L"Reserved");
+}
+
+// A tab: rounded top corners on the client background; the selected one (frame 3) is the page's own
+// colour with an accent line on top and no base line, so it joins the page under it.
+void DrawTab(Graphics& g, const SkinParams& p, int cx, int cy, float r, int nFrame, Rgb accent) {
+    const bool bSelected = nFrame == 3;
+    const State state = bSelected ? STATE_NORMAL : static_cast<State>(nFrame);
+    const FaceColors face = FaceOf(p, state);
+    FillSolid(g, Whole(cx, cy), p.clientBk);
+    GraphicsPath body;
+    AddTopRoundRect(body, Whole(cx, cy), r);
+    if (bSelected)
+        FillVertical(g, body, Whole(cx, cy), kWhite, p.colors[2]);
+    else
+        FillVertical(g, body, Whole(cx, cy), Mix(face.top, face.bottom, 0.3f), face.bottom);
+    GraphicsPath rim;
+    AddTopRoundRect(rim, RectF(0.5f, 0.5f, cx - 1.0f, cy + 1.0f), std::max(r - 0.5f, 0.0f));
+    Pen pen(ToColor(bSelected ? p.colors[3] : face.border), 1.0f);
+    g.DrawPath(&pen, &rim);
+    if (bSelected || state == STATE_HOT) {
+        GraphicsPath line;
+        AddTopRoundRect(line, RectF(1, 1, cx - 2.0f, 2), std::max(r - 1.0f, 0.0f));
+        SolidBrush brush(ToColor(bSelected ? accent : Lighter(accent, 0.35f)));
+        g.FillPath(&brush, &line);
+    }
+    if (!bSelected) HorzLine(g, 0, static_cast<float>(cx - 1), cy - 1, p.colors[3]);
+}
+
+// Tabs of the tab control (normal, hover, pressed, selected).
+bool WriteTab(const SkinParams& p, const std::wstring& strSkin) {
+    CImageStrip strip(p.nTabMinWidth, p.nTabHeight, 4);
+    for (int nFrame = 0; nFrame < 4; ++nFrame) {
+        CFrameCanvas canvas(p.nTabMinWidth, p.nTabHeight);
+        DrawTab(canvas.Graphics(), p, p.nTabMinWidth, p.nTabHeight, p.fTabRadius, nFrame, p.accent);
+        GraphicsPath shape;
+        AddTopRoundRect(shape, Whole(p.nTabMinWidth, p.nTabHeight), p.fTabRadius);
+        canvas.Commit(strip, nFrame, shape);
+    }
+    return SaveButtonStrip(strip, strSkin, L"Tab");
+}
+
+// Tabs of the tab window: larger and rounder, with the accent in the frame colour; and the mask of
+// their outline (key colour outside), cut the same way as the frames.
+bool WriteTabWnd(const SkinParams& p, const std::wstring& strSkin) {
+    const int cx = p.nTabWndWidth;
+    const int cy = p.nTabWndHeight;
+    GraphicsPath shape;
+    AddTopRoundRect(shape, Whole(cx, cy), p.fTabWndRadius);
+    CImageStrip strip(cx, cy, 4);
+    for (int nFrame = 0; nFrame < 4; ++nFrame) {
+        CFrameCanvas canvas(cx, cy);
+        DrawTab(canvas.Graphics(), p, cx, cy, p.fTabWndRadius, nFrame, p.captionBottom);
+        canvas.Commit(strip, nFrame, shape);
+    }
+    bool ok = SaveButtonStrip(strip, strSkin, L"TabWnd");
+    CImageStrip mask(cx, cy);
+    CFrameCanvas canvas(cx, cy);
+    canvas.Commit(mask, 0, shape);  // the canvas is white: white inside, key outside
+    ok = SaveButtonStrip(mask, strSkin, L"TabWndMask") && ok;
+    return ok;
+}
+
+// Header items: normal, hot, pressed, disabled; a separator at the right, a base line at the bottom.
+bool WriteHeader(const SkinParams& p, const std::wstring& strSkin) {
+    const int cx = p.nHeaderWidth;
+    const int cy = p.nHeaderHeight;
+    CImageStrip strip(cx, cy, 4);
+    for (int nFrame = 0; nFrame < 4; ++nFrame) {
+        const State state = static_cast<State>(nFrame);
+        const FaceColors face = FaceOf(p, state);
+        CFrameCanvas canvas(cx, cy);
+        Graphics& g = canvas.Graphics();
+        FillVertical(g, Whole(cx, cy), face.top, Mix(face.top, face.bottom, 0.8f));
+        VertLine(g, cx - 2, 4, static_cast<float>(cy - 5), p.colors[10]);
+        VertLine(g, cx - 1, 4, static_cast<float>(cy - 5), kWhite);
+        HorzLine(g, 0, static_cast<float>(cx - 1), cy - 1, face.border);
+        if (state == STATE_HOT) HorzLine(g, 0, static_cast<float>(cx - 1), cy - 2, Lighter(p.accent, 0.3f));
+        canvas.Commit(strip, nFrame);
+    }
+    return SaveButtonStrip(strip, strSkin, L"Header");
+}
+
+}  // namespace
+
+bool WriteButtonImages(const SkinParams& p, const std::wstring& strSkin) {
+    bool ok = WritePushButton(p, strSkin);
+    ok = WriteCheckBox(p, strSkin) && ok;
+    ok = WriteRadio(p, strSkin) && ok;
+    ok = WriteSpin(p, strSkin) && ok;
+    ok = WriteComboDrop(p, strSkin) && ok;
+    ok = WriteReserved(p, strSkin) && ok;
+    ok = WriteTab(p, strSkin) && ok;
+    ok = WriteTabWnd(p, strSkin) && ok;
+    ok = WriteHeader(p, strSkin) && ok;
+    return ok;
+}

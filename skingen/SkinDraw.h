@@ -1,0 +1,24 @@
+// The drawing of a skin's images and its description file, one function per group.
+#pragma once
+
+#include "SkinParams.h"
+
+#include <string>
+#include <vector>
+
+// Corners in the order of the window record's outlines: top-left, top-right, bottom-right, bottom-left.
+enum { CORNER_TOP_LEFT, CORNER_TOP_RIGHT, CORNER_BOTTOM_RIGHT, CORNER_BOTTOM_LEFT, CORNER_COUNT };
+
+// The outline of a corner as the window region reads it: points relative to the window's top-left
+// (top-left), top-right (x counted leftwards), bottom-right (x leftwards, y upwards) or bottom-left
+// (y upwards), in the order the region's path walks round the window. Empty for a square corner.
+std::vector<POINT> CornerOutline(const SkinParams& p, int nCorner);
+// File name of a corner's mask image inside Common\Window, empty for a square corner.
+std::wstring CornerMaskName(const SkinParams& p, int nCorner);
+
+// Each writes its images into the skin folder (ending in a backslash); false when a file could not be
+// written. The folders Common\Window and Common\Button must exist.
+bool WriteWindowImages(const SkinParams& p, const std::wstring& strSkin);
+bool WriteButtonImages(const SkinParams& p, const std::wstring& strSkin);
+// skin.ini: every key of the window and button records and the colour table.
+bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin);

@@ -1,0 +1,88 @@
+// skingen: draws the shipped skins.
+//   skingen OUT   writes OUT\Default\ and OUT\Jade\ (skin.ini and every image), replacing what is there
+// The images come out the same on every run: nothing depends on time, chance or the machine's fonts.
+#include "SkinDraw.h"
+
+#include <stdio.h>
+
+#include <string>
+
+namespace {
+
+std::wstring Widen(const char* psz) {
+    const int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
+    std::wstring str(n > 0 ? n - 1 : 0, L'\0');
+    if (n > 1) ::MultiByteToWideChar(CP_ACP, 0, psz, -1, &str[0], n);
+    return str;
+}
+
+std::wstring WithBackslash(std::wstring str) {
+    for (wchar_t& ch : str)
+        if (ch == L'/') ch = L'\\';
+    if (!str.empty() && str.back() != L'\\') str += L'\\';
+    return str;
+}
+
+// Makes the folder and the missing folders above it.
+bool MakeFolders(const std::wstring& strFolder) {
+    for (size_t i = 0; i < strFolder.size(); ++i) {
+        if (strFolder[i] != L'\\' || i == 0 || strFolder[i - 1] == L':') continue;
+        const std::wstring strPart = strFolder.substr(0, i);
+        if (!::CreateDirectoryW(strPart.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
+            return false;
+    }
+    return true;
+}
+
+// Region caches are made at run time from the masks; old ones would no longer match new masks.
+void DeleteRegionCaches(const std::wstring& strFolder) {
+    WIN32_FIND_DATAW find;
+    HANDLE hFind = ::FindFirstFileW((strFolder + L"*.rgn").c_str(), &find);
+    if (hFind == INVALID_HANDLE_VALUE) return;
+    do {
+        ::DeleteFileW((strFolder + find.cFileName).c_str());
+    } while (::FindNextFileW(hFind, &find));
+    ::FindClose(hFind);
+}
+
+bool WriteSkin(const SkinParams& p, const std::wstring& strOut) {
+    const std::wstring strSkin = strOut + p.pszFolder + L"\\";
+    static const wchar_t* const kFolders[] = {L"Common\\Window\\", L"Common\\Button\\", L"Common\\others\\",
+                                              L"Common\\IMList\\"};
+    for (const wchar_t* pszFolder : kFolders) {
+        if (!MakeFolders(strSkin + pszFolder)) {
+            fwprintf(stderr, L"skingen: cannot make %ls%ls\n", strSkin.c_str(), pszFolder);
+            return false;
+        }
+    }
+    DeleteRegionCaches(strSkin + L"Common\\Window\\");
+    DeleteRegionCaches(strSkin + L"Common\\Button\\");
+    bool ok = WriteWindowImages(p, strSkin);
+    ok = WriteButtonImages(p, strSkin) && ok;
+    ok = WriteSkinIni(p, strSkin) && ok;
+    fwprintf(ok ? stdout : stderr,
+             ok ? L"skingen: %ls written\n" : L"skingen: %ls: a file could not be written\n",
+             strSkin.c_str());
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        fprintf(stderr, "usage: skingen OUT-FOLDER\n");
+        return 2;
+    }
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) {
+        fprintf(stderr, "skingen: GDI+ did not start\n");
+        return 1;
+    }
+    const std::wstring strOut = WithBackslash(Widen(argv[1]));
+    bool ok = true;
+    for (const SkinParams& p : ShippedSkins())
+        ok = WriteSkin(p, strOut) && ok;
+    Gdiplus::GdiplusShutdown(token);
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Runs skingen at build time: run-skingen.sh EMULATOR SKINGEN.EXE OUT-FOLDER
+# A fresh machine builds before any Wine session exists, so the project's Wine prefix is set up here
+# when it is not ready yet. skingen draws on memory bitmaps only: it needs no display, and nothing is
+# started that would have to be stopped afterwards (a wineserver started by this run ends by itself).
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+emulator=$1
+exe=$2
+out=$3
+source "$here/../scripts/wine-env.sh"
+mkdir -p "$out" || exit 1
+out_abs=$(cd "$out" && pwd)
+# One set-up at a time when both character sets build side by side.
+(
+    flock 9
+    riz_init_prefix >/dev/null
+) 9>"$RIZ_BUILD_ROOT/.wineprefix.lock"
+exec "$emulator" "$exe" "Z:$out_abs"
