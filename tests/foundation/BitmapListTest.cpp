@@ -1,0 +1,177 @@
+// Image strips addressed by command id: strips drawn in the test, drawn back by id and read as pixels.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include "PixelProbe.h"
+#include "QVBitmapList.h"
+#include "ResourceCounter.h"
+#include "TestData.h"
+#include "TestImages.h"
+
+namespace {
+
+using foundationtest::Argb;
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kKey = RGB(255, 0, 255);
+const int kFrame = 16;
+
+// Frame i of the normal strip is (40 i + 40, 0, 0), of the second strip (0, 0, 40 i + 40); the top-left
+// pixel of every frame is the key colour.
+COLORREF NormalColour(int i) {
+    return RGB(40 * i + 40, 0, 0);
+}
+COLORREF SecondColour(int i) {
+    return RGB(0, 0, 40 * i + 40);
+}
+
+class BitmapList : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(WriteStrip(_T("normal.bmp"), &NormalColour));
+        ASSERT_TRUE(WriteStrip(_T("second.bmp"), &SecondColour));
+    }
+
+    bool WriteStrip(LPCTSTR lpszName, COLORREF (*colour)(int)) {
+        return foundationtest::SaveImage(
+            m_folder.Path(lpszName), kFrame * 4, kFrame,
+            [colour](int x, int y) {
+                const COLORREF c = (x % kFrame == 0 && y == 0) ? kKey : colour(x / kFrame);
+                return Argb(255, GetRValue(c), GetGValue(c), GetBValue(c));
+            },
+            false);
+    }
+
+    void Load(CQVBitmapList& list, const UINT* pIDs, int nCount) {
+        ASSERT_TRUE(list.LoadBitmaps(m_folder.Path(_T("normal.bmp")), m_folder.Path(_T("second.bmp")), pIDs,
+                                     nCount, kKey));
+    }
+
+    riztest::TempFolder m_folder;
+};
+
+TEST_F(BitmapList, ImageSizeIsOneFrameOfTheNormalStrip) {
+    CQVBitmapList list;
+    EXPECT_EQ(CSize(0, 0), list.GetImageSize());
+    const UINT ids[] = {100, 200, 300, 400};
+    Load(list, ids, 4);
+    EXPECT_EQ(CSize(kFrame, kFrame), list.GetImageSize());
+}
+
+TEST_F(BitmapList, DrawImageExDrawsTheFrameOfTheCommandId) {
+    CQVBitmapList list;
+    const UINT ids[] = {100, 200, 300, 400};
+    Load(list, ids, 4);
+    riztest::Surface surface(100, 40, kWhite);
+    list.DrawImageEx(CDC::FromHandle(surface.Dc()), 10, 5, 300);
+    EXPECT_EQ(NormalColour(2), surface.Pixel(15, 10));
+    EXPECT_EQ(NormalColour(2), surface.Pixel(10 + kFrame - 1, 5 + kFrame - 1));
+    // The key colour never reaches the target.
+    EXPECT_EQ(kWhite, surface.Pixel(10, 5));
+    EXPECT_EQ(0, surface.CountNear(CRect(0, 0, 100, 40), kKey, 0));
+    EXPECT_EQ(kWhite, surface.Pixel(10 + kFrame, 10));
+}
+
+TEST_F(BitmapList, DuplicateIdKeepsItsFirstIndex) {
+    CQVBitmapList list;
+    const UINT ids[] = {100, 200, 100, 400};
+    Load(list, ids, 4);
+    EXPECT_EQ(0, list.GetImageIndex(100));
+    EXPECT_EQ(1, list.GetImageIndex(200));
+    EXPECT_EQ(3, list.GetImageIndex(400));
+    riztest::Surface surface(40, 40, kWhite);
+    list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 100);
+    EXPECT_EQ(NormalColour(0), surface.Pixel(5, 5));
+}
+
+TEST_F(BitmapList, AbsentIdDrawsNothing) {
+    CQVBitmapList list;
+    const UINT ids[] = {100, 200, 300, 400};
+    Load(list, ids, 4);
+    EXPECT_EQ(-1, list.GetImageIndex(999));
+    riztest::Surface surface(40, 40, kWhite);
+    list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 999);
+    list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 20, 20, 999, 2);
+    EXPECT_FALSE(surface.HasOtherThan(CRect(0, 0, 40, 40), kWhite, 0));
+}
+
+TEST_F(BitmapList, ImageTypeTwoDrawsTheSecondStripAndAnyOtherTheNormal) {
+    CQVBitmapList list;
+    const UINT ids[] = {100, 200, 300, 400};
+    Load(list, ids, 4);
+    riztest::Surface surface(120, 40, kWhite);
+    CDC* pDC = CDC::FromHandle(surface.Dc());
+    list.DrawImageEx(pDC, 0, 0, 200, 2);
+    list.DrawImageEx(pDC, 20, 0, 200, 1);
+    list.DrawImageEx(pDC, 40, 0, 200, 0);
+    list.DrawImageEx(pDC, 60, 0, 200, 3);
+    EXPECT_EQ(SecondColour(1), surface.Pixel(5, 5));
+    EXPECT_EQ(NormalColour(1), surface.Pixel(25, 5));
+    EXPECT_EQ(NormalColour(1), surface.Pixel(45, 5));
+    EXPECT_EQ(NormalColour(1), surface.Pixel(65, 5));
+}
+
+TEST_F(BitmapList, DrawImageByIndexAndStretched) {
+    CQVBitmapList list;
+    const UINT ids[] = {100, 200, 300, 400};
+    Load(list, ids, 4);
+    riztest::Surface surface(100, 60, kWhite);
+    CDC* pDC = CDC::FromHandle(surface.Dc());
+    list.DrawImage(pDC, 0, 0, 3);
+    list.DrawImage(pDC, 30, 0, 48, 32, 1, 2);
+    EXPECT_EQ(NormalColour(3), surface.Pixel(8, 8));
+    EXPECT_EQ(SecondColour(1), surface.Pixel(30 + 47, 31));
+    EXPECT_EQ(kWhite, surface.Pixel(30 + 48, 31));
+    EXPECT_EQ(kWhite, surface.Pixel(30 + 47, 32));
+    // Frame indexes outside the strip draw nothing.
+    riztest::Surface empty(40, 40, kWhite);
+    list.DrawImage(CDC::FromHandle(empty.Dc()), 0, 0, 4);
+    list.DrawImage(CDC::FromHandle(empty.Dc()), 0, 0, -1);
+    EXPECT_FALSE(empty.HasOtherThan(CRect(0, 0, 40, 40), kWhite, 0));
+}
+
+TEST_F(BitmapList, InsertCommandIdAddsButNeverMovesAnId) {
+    CQVBitmapList list;
+    const UINT ids[] = {100, 200, 300, 400};
+    Load(list, ids, 4);
+    list.InsertCommandID(500, 2);
+    list.InsertCommandID(200, 0);
+    EXPECT_EQ(2, list.GetImageIndex(500));
+    EXPECT_EQ(1, list.GetImageIndex(200));
+    riztest::Surface surface(40, 40, kWhite);
+    list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 500);
+    EXPECT_EQ(NormalColour(2), surface.Pixel(5, 5));
+}
+
+TEST_F(BitmapList, MissingFilesDrawNothing) {
+    CQVBitmapList list;
+    const UINT ids[] = {100};
+    EXPECT_TRUE(list.LoadBitmaps(m_folder.Path(_T("none.bmp")), nullptr, ids, 1, kKey));
+    EXPECT_EQ(CSize(0, 0), list.GetImageSize());
+    riztest::Surface surface(40, 40, kWhite);
+    list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 100);
+    list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 100, 2);
+    list.DrawImageEx(nullptr, 0, 0, 100);
+    EXPECT_FALSE(surface.HasOtherThan(CRect(0, 0, 40, 40), kWhite, 0));
+}
+
+TEST_F(BitmapList, LoadAndDrawLeaveNoGdiObjects) {
+    const UINT ids[] = {100, 200, 300, 400};
+    riztest::Surface surface(40, 40, kWhite);
+    {
+        CQVBitmapList warm;
+        Load(warm, ids, 4);
+        warm.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 100);
+    }
+    riztest::ResourceSnapshot before;
+    for (int i = 0; i < 50; ++i) {
+        CQVBitmapList list;
+        Load(list, ids, 4);
+        list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 100 * (i % 4 + 1), i % 3);
+        list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 20, 20, 200);
+    }
+    EXPECT_EQ(0, before.GdiDelta());
+}
+
+}  // namespace

@@ -1,0 +1,67 @@
+#include "TestImages.h"
+
+#include <QVGdiplusImage.h>
+
+#include <vector>
+
+namespace foundationtest {
+
+namespace {
+
+bool EncoderClsid(const WCHAR* mimeType, CLSID* clsid) {
+    UINT count = 0, size = 0;
+    if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0) return false;
+    std::vector<BYTE> buffer(size);
+    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok) return false;
+    for (UINT i = 0; i < count; ++i) {
+        if (wcscmp(codecs[i].MimeType, mimeType) == 0) {
+            *clsid = codecs[i].Clsid;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool StartGdiplus() {
+    return CQVGdiplusImage::EnsureGdiplus() != FALSE;
+}
+
+bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::ARGB(int x, int y)>& color,
+               bool png) {
+    if (!StartGdiplus()) return false;
+    Gdiplus::Bitmap bitmap(cx, cy, png ? PixelFormat32bppARGB : PixelFormat24bppRGB);
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x)
+            bitmap.SetPixel(x, y, Gdiplus::Color(color(x, y)));
+    CLSID clsid;
+    if (!EncoderClsid(png ? L"image/png" : L"image/bmp", &clsid)) return false;
+    CStringW strPath(lpszPath);
+    return bitmap.Save(strPath, &clsid, nullptr) == Gdiplus::Ok;
+}
+
+ArgbCanvas::ArgbCanvas(int cx, int cy) : m_cx(cx), m_cy(cy) {
+    StartGdiplus();
+    m_bitmap = std::make_unique<Gdiplus::Bitmap>(cx, cy, PixelFormat32bppARGB);
+    m_graphics = std::make_unique<Gdiplus::Graphics>(m_bitmap.get());
+    m_graphics->Clear(Gdiplus::Color(0, 0, 0, 0));
+}
+
+Gdiplus::ARGB ArgbCanvas::Pixel(int x, int y) {
+    m_graphics->Flush(Gdiplus::FlushIntentionSync);
+    Gdiplus::Color c;
+    m_bitmap->GetPixel(x, y, &c);
+    return c.GetValue();
+}
+
+int ArgbCanvas::CountOpaque(int x0, int y0, int x1, int y1) {
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (AlphaOf(Pixel(x, y)) != 0) ++n;
+    return n;
+}
+
+}  // namespace foundationtest

@@ -1,0 +1,214 @@
+// Window and menu texts that start with "~" are language keys, translated through real windows and menus
+// with a language file of the test's own.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <QVLanResManager.h>
+
+#include "TestData.h"
+#include "TestWindow.h"
+#include "TranslateStrings.h"
+
+namespace {
+
+// Loads a small language of the test's own; the en-US table beside the DLL stays the fallback.
+class TranslateStrings : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* pszLanguage = u8"\xEF\xBB\xBF; test language\n"
+                                  u8"IDS_T_TITLE=Lesson window\n"
+                                  u8"IDS_T_LABEL=第三课：问候\n"
+                                  u8"IDS_T_DEEP=Deep child\n"
+                                  u8"IDS_T_OPEN=&Open\tCtrl+O\n"
+                                  u8"IDS_T_FILE=&File\n"
+                                  u8"IDS_T_RECENT=Recent lessons\n"
+                                  u8"IDS_T_SAVE=保存\n";
+        ASSERT_TRUE(m_folder.WriteFile(_T("test.lng"), pszLanguage));
+        ASSERT_TRUE(CQVLanResManager::GetSingletonPtr()->LoadLanguage(m_folder.Path(_T("test.lng"))));
+    }
+
+    static HWND Child(HWND hParent, LPCTSTR lpszText, LPCTSTR lpszClass = _T("STATIC")) {
+        return ::CreateWindow(lpszClass, lpszText, WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, hParent, nullptr,
+                              nullptr, nullptr);
+    }
+
+    static CString Text(HWND hWnd) {
+        CString str;
+        CWnd::FromHandle(hWnd)->GetWindowText(str);
+        return str;
+    }
+
+    static CString ItemText(HMENU hMenu, int nPos) {
+        TCHAR sz[2048] = {};
+        ::GetMenuString(hMenu, nPos, sz, 2048, MF_BYPOSITION);
+        return sz;
+    }
+
+    riztest::TempFolder m_folder;
+};
+
+TEST_F(TranslateStrings, WindowTextStartingWithTildeBecomesTheLanguageText) {
+    riztest::TestWindow window;
+    HWND hLabel = Child(window.Host(), _T("~IDS_T_LABEL"));
+    TranslateWndStrings(CWnd::FromHandle(hLabel));
+    EXPECT_EQ(CString(_T("第三课：问候")), Text(hLabel));
+}
+
+TEST_F(TranslateStrings, WindowTextIsTrimmedBeforeTheTildeIsLookedFor) {
+    riztest::TestWindow window;
+    HWND hLabel = Child(window.Host(), _T("  \t~IDS_T_TITLE  "));
+    TranslateWndStrings(CWnd::FromHandle(hLabel));
+    EXPECT_EQ(CString(_T("Lesson window")), Text(hLabel));
+}
+
+TEST_F(TranslateStrings, TildeAloneGivesTheTextOfTheEmptyKey) {
+    riztest::TestWindow window;
+    HWND hLabel = Child(window.Host(), _T("~"));
+    TranslateWndStrings(CWnd::FromHandle(hLabel));
+    EXPECT_EQ(CString(), Text(hLabel));
+}
+
+TEST_F(TranslateStrings, UnknownKeyBecomesTheKeyItself) {
+    riztest::TestWindow window;
+    HWND hLabel = Child(window.Host(), _T("~IDS_T_NOWHERE"));
+    TranslateWndStrings(CWnd::FromHandle(hLabel));
+    EXPECT_EQ(CString(_T("IDS_T_NOWHERE")), Text(hLabel));
+}
+
+TEST_F(TranslateStrings, TextsWithoutLeadingTildeStayAsTheyAre) {
+    riztest::TestWindow window;
+    HWND hPlain = Child(window.Host(), _T("  Plain text  "));
+    HWND hInner = Child(window.Host(), _T("Press ~IDS_T_TITLE"));
+    HWND hEmpty = Child(window.Host(), _T(""));
+    TranslateWndStrings(CWnd::FromHandle(window.Host()));
+    // Untranslated texts are left alone, blanks included.
+    EXPECT_EQ(CString(_T("  Plain text  ")), Text(hPlain));
+    EXPECT_EQ(CString(_T("Press ~IDS_T_TITLE")), Text(hInner));
+    EXPECT_EQ(CString(), Text(hEmpty));
+}
+
+TEST_F(TranslateStrings, WholeChildTreeIsTranslatedDepthFirst) {
+    riztest::TestWindow window;
+    ::SetWindowText(window.Frame(), _T("~IDS_T_TITLE"));
+    HWND hGroup = Child(window.Host(), _T("~IDS_T_FILE"));
+    HWND hDeep = Child(hGroup, _T("~IDS_T_DEEP"));
+    HWND hDeeper = Child(hDeep, _T(" ~IDS_T_SAVE"));
+    HWND hButton = Child(window.Host(), _T("~IDS_T_OPEN"), _T("BUTTON"));
+
+    TranslateWndStrings(CWnd::FromHandle(window.Frame()));
+
+    EXPECT_EQ(CString(_T("Lesson window")), Text(window.Frame()));
+    EXPECT_EQ(CString(_T("&File")), Text(hGroup));
+    EXPECT_EQ(CString(_T("Deep child")), Text(hDeep));
+    EXPECT_EQ(CString(_T("保存")), Text(hDeeper));
+    EXPECT_EQ(CString(_T("&Open\tCtrl+O")), Text(hButton));
+}
+
+TEST_F(TranslateStrings, TranslatingTwiceChangesNothingMore) {
+    riztest::TestWindow window;
+    HWND hLabel = Child(window.Host(), _T("~IDS_T_TITLE"));
+    TranslateWndStrings(CWnd::FromHandle(window.Frame()));
+    TranslateWndStrings(CWnd::FromHandle(window.Frame()));
+    EXPECT_EQ(CString(_T("Lesson window")), Text(hLabel));
+}
+
+TEST_F(TranslateStrings, NullWindowAndNullMenuDoNothing) {
+    TranslateWndStrings(nullptr);
+    TranslateMenuStrings(nullptr);
+    CWnd wndEmpty;  // an object without a window
+    TranslateWndStrings(&wndEmpty);
+    CMenu menuEmpty;
+    TranslateMenuStrings(&menuEmpty);
+    SUCCEED();
+}
+
+TEST_F(TranslateStrings, MenuItemsStartingWithTildeAreTranslatedAndKeepTheirIds) {
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, 101, _T("~IDS_T_OPEN"));
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, 102, _T("Plain"));
+    menu.AppendMenu(MF_STRING, 103, _T("~IDS_T_SAVE"));
+
+    TranslateMenuStrings(&menu);
+
+    ASSERT_EQ(4u, menu.GetMenuItemCount());
+    EXPECT_EQ(CString(_T("&Open\tCtrl+O")), ItemText(menu, 0));
+    EXPECT_EQ(101u, menu.GetMenuItemID(0));
+    EXPECT_EQ(0u, menu.GetMenuItemID(1));  // the separator stays one
+    EXPECT_EQ(CString(_T("Plain")), ItemText(menu, 2));
+    EXPECT_EQ(CString(_T("保存")), ItemText(menu, 3));
+    EXPECT_EQ(103u, menu.GetMenuItemID(3));
+}
+
+TEST_F(TranslateStrings, MenuItemWithBlankBeforeTildeIsNotTranslated) {
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, 101, _T(" ~IDS_T_OPEN"));
+    menu.AppendMenu(MF_STRING, 102, _T("~"));
+    TranslateMenuStrings(&menu);
+    EXPECT_EQ(CString(_T(" ~IDS_T_OPEN")), ItemText(menu, 0));
+    EXPECT_EQ(CString(), ItemText(menu, 1));
+    EXPECT_EQ(102u, menu.GetMenuItemID(1));
+}
+
+TEST_F(TranslateStrings, MenuItemKeepsCheckAndEnableState) {
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING | MF_CHECKED, 101, _T("~IDS_T_OPEN"));
+    menu.AppendMenu(MF_STRING | MF_GRAYED, 102, _T("~IDS_T_SAVE"));
+    TranslateMenuStrings(&menu);
+    EXPECT_TRUE(menu.GetMenuState(0, MF_BYPOSITION) & MF_CHECKED);
+    EXPECT_TRUE(menu.GetMenuState(1, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_FALSE(menu.GetMenuState(1, MF_BYPOSITION) & MF_CHECKED);
+}
+
+TEST_F(TranslateStrings, SubmenusAreTranslatedAndStayAttached) {
+    CMenu bar;
+    ASSERT_TRUE(bar.CreateMenu());
+    HMENU hFile = ::CreatePopupMenu();
+    HMENU hRecent = ::CreatePopupMenu();
+    ::AppendMenu(hRecent, MF_STRING, 201, _T("~IDS_T_TITLE"));
+    ::AppendMenu(hFile, MF_STRING, 101, _T("~IDS_T_OPEN"));
+    ::AppendMenu(hFile, MF_POPUP, reinterpret_cast<UINT_PTR>(hRecent), _T("~IDS_T_RECENT"));
+    bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hFile), _T("~IDS_T_FILE"));
+
+    TranslateMenuStrings(&bar);
+
+    EXPECT_EQ(CString(_T("&File")), ItemText(bar, 0));
+    ASSERT_EQ(hFile, ::GetSubMenu(bar, 0));
+    EXPECT_EQ(CString(_T("&Open\tCtrl+O")), ItemText(hFile, 0));
+    EXPECT_EQ(CString(_T("Recent lessons")), ItemText(hFile, 1));
+    ASSERT_EQ(hRecent, ::GetSubMenu(hFile, 1));
+    EXPECT_TRUE(::IsMenu(hRecent));
+    EXPECT_EQ(CString(_T("Lesson window")), ItemText(hRecent, 0));
+    EXPECT_EQ(201u, ::GetMenuItemID(hRecent, 0));
+}
+
+TEST_F(TranslateStrings, MenuTextsUpTo1024CharactersAreRead) {
+    // A key of 1,023 characters after the "~": the whole key is looked up (and, unknown, comes back).
+    CString strKey(_T('K'), 1023);
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, 101, _T("~") + strKey);
+    TranslateMenuStrings(&menu);
+    EXPECT_EQ(strKey, ItemText(menu, 0));
+}
+
+TEST_F(TranslateStrings, MenuWithAThousandItemsIsTranslatedCompletely) {
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    for (UINT i = 0; i < 1000; ++i)
+        menu.AppendMenu(MF_STRING, 1000 + i, (i % 2) ? _T("~IDS_T_SAVE") : _T("~IDS_T_TITLE"));
+    TranslateMenuStrings(&menu);
+    ASSERT_EQ(1000u, menu.GetMenuItemCount());
+    int nWrong = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const CString strExpected = (i % 2) ? _T("保存") : _T("Lesson window");
+        if (ItemText(menu, i) != strExpected || menu.GetMenuItemID(i) != 1000u + i) ++nWrong;
+    }
+    EXPECT_EQ(0, nWrong);
+}
+
+}  // namespace
