@@ -1,0 +1,210 @@
+#include "QVButtonFixture.h"
+
+#include <QVSkinResManager.h>
+
+#include <vector>
+
+#include "MessagePump.h"
+
+namespace qvbtest {
+
+COLORREF PushFrameColour(int nFrame, int nVariant) {
+    static const COLORREF s_colours[2][4] = {
+        {RGB(200, 60, 60), RGB(60, 200, 60), RGB(60, 60, 200), RGB(150, 150, 150)},
+        {RGB(230, 180, 30), RGB(30, 180, 230), RGB(120, 30, 160), RGB(90, 90, 90)},
+    };
+    return s_colours[nVariant & 1][nFrame & 3];
+}
+
+COLORREF CheckFrameColour(int nFrame) {
+    return RGB(10 + 22 * nFrame, 90, 240 - 20 * nFrame);
+}
+
+COLORREF RadioFrameColour(int nFrame) {
+    return RGB(240 - 25 * nFrame, 10 + 28 * nFrame, 170);
+}
+
+COLORREF PrivateFrameColour(int nFrame) {
+    static const COLORREF s_colours[3] = {RGB(250, 220, 120), RGB(120, 220, 250), RGB(40, 40, 120)};
+    return s_colours[nFrame % 3];
+}
+
+bool WriteFramesBmp(const riztest::TempFolder& folder, LPCTSTR lpszName, int cxFrame, int cyFrame,
+                    const COLORREF* pColours, int nFrames) {
+    const int cx = cxFrame * nFrames;
+    const int nStride = (cx * 3 + 3) & ~3;
+    BITMAPFILEHEADER bfh = {};
+    BITMAPINFOHEADER bih = {};
+    bih.biSize = sizeof(bih);
+    bih.biWidth = cx;
+    bih.biHeight = cyFrame;  // bottom-up
+    bih.biPlanes = 1;
+    bih.biBitCount = 24;
+    bih.biCompression = BI_RGB;
+    bih.biSizeImage = nStride * cyFrame;
+    bfh.bfType = 0x4D42;
+    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
+    bfh.bfSize = bfh.bfOffBits + bih.biSizeImage;
+    std::vector<BYTE> data(bfh.bfSize);
+    memcpy(&data[0], &bfh, sizeof(bfh));
+    memcpy(&data[sizeof(bfh)], &bih, sizeof(bih));
+    for (int y = 0; y < cyFrame; ++y) {
+        BYTE* pRow = &data[bfh.bfOffBits + (cyFrame - 1 - y) * nStride];
+        for (int x = 0; x < cx; ++x) {
+            const int nFrame = x / cxFrame;
+            const bool bCorner = x % cxFrame < 2 && y < 2;
+            const COLORREF clr = bCorner ? kKey : pColours[nFrame];
+            pRow[x * 3] = GetBValue(clr);
+            pRow[x * 3 + 1] = GetGValue(clr);
+            pRow[x * 3 + 2] = GetRValue(clr);
+        }
+    }
+    return folder.WriteFile(lpszName, data.data(), data.size());
+}
+
+bool WriteTestSkin(const riztest::TempFolder& folder, const CString& strPrefix, const TestSkin& skin) {
+    COLORREF push[4];
+    for (int i = 0; i < 4; ++i)
+        push[i] = PushFrameColour(i, skin.nVariant);
+    COLORREF check[11];
+    for (int i = 0; i < 11; ++i)
+        check[i] = CheckFrameColour(i);
+    COLORREF radio[8];
+    for (int i = 0; i < 8; ++i)
+        radio[i] = RadioFrameColour(i);
+    if (!WriteFramesBmp(folder, strPrefix + _T("Common\\Button\\PushBtn.bmp"), 12, skin.nPushHeight, push,
+                        4) ||
+        !WriteFramesBmp(folder, strPrefix + _T("Common\\Button\\CheckBox.bmp"), skin.nCheckSize,
+                        skin.nCheckSize, check, 11) ||
+        !WriteFramesBmp(folder, strPrefix + _T("Common\\Button\\Radio.bmp"), skin.nRadioSize, skin.nRadioSize,
+                        radio, 8))
+        return false;
+    const int nCheckMetric = skin.nCheckMetric ? skin.nCheckMetric : skin.nCheckSize;
+    CStringA strIni;
+    strIni.Format("[Skin]\r\nName = Button test %d\r\n\r\n"
+                  "[Window]\r\nCaptionHeight = 24\r\n\r\n"
+                  "[Button]\r\nSkinPushBtn = %d\r\nSkinCheckBox = %d\r\nSkinRadio = %d\r\n"
+                  "PushBtn = Common\\Button\\PushBtn.bmp\r\nCheckBox = Common\\Button\\CheckBox.bmp\r\n"
+                  "Radio = Common\\Button\\Radio.bmp\r\nPushBtnHeight = %d\r\n"
+                  "CheckBoxWidth = %d\r\nCheckBoxHeight = %d\r\nRadioWidth = %d\r\nRadioHeight = %d\r\n"
+                  "TransparentImage = %d\r\nTransparent = 255,0,255\r\n",
+                  skin.nVariant, skin.nSkinPush, skin.nSkinCheck, skin.nSkinRadio, skin.nPushHeight,
+                  nCheckMetric, nCheckMetric, skin.nRadioSize, skin.nRadioSize, skin.nTransparent);
+    return folder.WriteFile(strPrefix + _T("skin.ini"), strIni.GetString());
+}
+
+CString WritePrivateImage(const riztest::TempFolder& folder) {
+    const COLORREF colours[3] = {PrivateFrameColour(0), PrivateFrameColour(1), PrivateFrameColour(2)};
+    WriteFramesBmp(folder, _T("PrivateBtn.bmp"), 40, 20, colours, 3);
+    return folder.Path(_T("PrivateBtn.bmp"));
+}
+
+HICON MakeSolidIcon(int cx, COLORREF clr) {
+    HDC hScreen = ::GetDC(NULL);
+    HBITMAP hColour = ::CreateCompatibleBitmap(hScreen, cx, cx);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    HGDIOBJ hOld = ::SelectObject(hMem, hColour);
+    HBRUSH hBrush = ::CreateSolidBrush(clr);
+    RECT rc = {0, 0, cx, cx};
+    ::FillRect(hMem, &rc, hBrush);
+    ::DeleteObject(hBrush);
+    ::SelectObject(hMem, hOld);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(NULL, hScreen);
+    std::vector<BYTE> mask(((cx + 15) / 16) * 2 * cx, 0);  // all zero: every pixel opaque
+    HBITMAP hMask = ::CreateBitmap(cx, cx, 1, 1, mask.data());
+    ICONINFO ii = {};
+    ii.fIcon = TRUE;
+    ii.hbmMask = hMask;
+    ii.hbmColor = hColour;
+    HICON hIcon = ::CreateIconIndirect(&ii);
+    ::DeleteObject(hMask);
+    ::DeleteObject(hColour);
+    return hIcon;
+}
+
+// ---- The dialog ----
+
+BEGIN_MESSAGE_MAP(CButtonDialog, CDialog)
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+int CButtonDialog::Clicks(UINT nID) const {
+    auto it = m_clicks.find(nID);
+    return it == m_clicks.end() ? 0 : it->second;
+}
+
+int CButtonDialog::CheckAtLastClick(UINT nID) const {
+    auto it = m_checkAtClick.find(nID);
+    return it == m_checkAtClick.end() ? -1 : it->second;
+}
+
+BOOL CButtonDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) == BN_CLICKED && lParam) {
+        ++m_clicks[LOWORD(wParam)];
+        m_checkAtClick[LOWORD(wParam)] =
+            static_cast<int>(::SendMessage(reinterpret_cast<HWND>(lParam), BM_GETCHECK, 0, 0));
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+BOOL CButtonDialog::OnEraseBkgnd(CDC* pDC) {
+    CRect rc;
+    GetClientRect(&rc);
+    pDC->FillSolidRect(&rc, kParentColour);
+    return TRUE;
+}
+
+// ---- The fixture ----
+
+void ButtonTest::SetUp() {
+    ParkCursor();
+    ASSERT_TRUE(LoadSkin(TestSkin()));
+    ASSERT_TRUE(m_dlg.Create(IDD_QVBTN));
+    m_dlg.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    Pump();
+}
+
+void ButtonTest::TearDown() {
+    if (m_dlg.GetSafeHwnd()) m_dlg.DestroyWindow();
+    Pump();
+}
+
+bool ButtonTest::LoadSkin(const TestSkin& skin) {
+    CString strName;
+    strName.Format(_T("skin%d\\"), m_nSkins++);
+    return WriteTestSkin(m_folder, strName, skin) &&
+           CQVSkinResManager::GetSingletonPtr()->LoadSkin(m_folder.Path(strName));
+}
+
+void ButtonTest::Subclass(CQVButton& button, UINT nID) {
+    ASSERT_TRUE(button.SubclassDlgItem(nID, &m_dlg));
+}
+
+CRect ButtonTest::RectInDialog(const CWnd& wnd) const {
+    CRect rc;
+    wnd.GetWindowRect(&rc);
+    m_dlg.ScreenToClient(&rc);
+    return rc;
+}
+
+void ButtonTest::Pump() {
+    riztest::PumpUntilIdle();
+}
+
+void ButtonTest::ParkCursor() {
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    riztest::PumpUntilIdle(200);
+}
+
+bool ButtonTest::PumpUntil(const std::function<bool()>& pred, DWORD dwMillis) {
+    const DWORD dwStart = ::GetTickCount();
+    while (!pred()) {
+        if (::GetTickCount() - dwStart > dwMillis) return false;
+        riztest::PumpUntilIdle(50);
+        ::Sleep(10);
+    }
+    return true;
+}
+
+}  // namespace qvbtest

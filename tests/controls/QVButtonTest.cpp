@@ -1,0 +1,547 @@
+// CQVButton's behaviour through real messages: the kind taken at subclassing, clicks and the space bar
+// with the parent's BN_CLICKED, the button's own check state, radio groups, hover tracking, sizes,
+// tooltips, skin and language changes, and no leaks.
+#include "QVButtonFixture.h"
+
+#include <QVLanResManager.h>
+#include <QVSkinResManager.h>
+
+#include "MessagePump.h"
+#include "PixelProbe.h"
+#include "ResourceCounter.h"
+#include "TranslateStrings.h"
+
+using namespace qvbtest;
+using riztest::PostClick;
+using riztest::PostKey;
+using riztest::PostMouse;
+
+namespace {
+
+constexpr UINT kCreatedId = 401;
+
+int ButtonTypeBits(const CWnd& wnd) {
+    return static_cast<int>(wnd.GetStyle() & BS_TYPEMASK);
+}
+
+// The check state the system's own button procedure keeps, under the one CQVButton answers.
+LRESULT SystemCheck(const CQVButton& button) {
+    return ::CallWindowProc(button.m_pfnSuper, button.m_hWnd, BM_GETCHECK, 0, 0);
+}
+
+}  // namespace
+
+// ---- Kinds ----
+
+TEST_F(ButtonTest, SubclassingTakesTheKindFromTheStyleAndTheSkinFlags) {
+    CQVButton send, remember, large, beginner, advanced;
+    Subclass(send, IDC_QVBTN_SEND);
+    Subclass(remember, IDC_QVBTN_REMEMBER);
+    Subclass(large, IDC_QVBTN_LARGE);
+    Subclass(beginner, IDC_QVBTN_BEGINNER);
+    Subclass(advanced, IDC_QVBTN_ADVANCED);
+    EXPECT_EQ(QVBT_IMAGE_TEXT, send.GetButtonType());
+    EXPECT_EQ(QVBT_CHECKBOX_SKIN, remember.GetButtonType());  // BS_AUTOCHECKBOX
+    EXPECT_EQ(QVBT_CHECKBOX_SKIN, large.GetButtonType());     // BS_CHECKBOX
+    EXPECT_EQ(QVBT_RADIO_SKIN, beginner.GetButtonType());     // BS_AUTORADIOBUTTON
+    EXPECT_EQ(QVBT_RADIO_SKIN, advanced.GetButtonType());     // BS_RADIOBUTTON
+    for (CQVButton* p : {&send, &remember, &large, &beginner, &advanced}) {
+        EXPECT_EQ(BS_OWNERDRAW, ButtonTypeBits(*p));
+        EXPECT_TRUE(p->IsKindOf(RUNTIME_CLASS(CQVButton)));
+        EXPECT_TRUE(p->IsKindOf(RUNTIME_CLASS(CButton)));
+    }
+    EXPECT_STREQ("CQVButton", send.GetRuntimeClass()->m_lpszClassName);
+}
+
+TEST_F(ButtonTest, WithoutSkinFlagsSubclassingGivesTheColourDrawnKinds) {
+    TestSkin plain;
+    plain.nSkinPush = plain.nSkinCheck = plain.nSkinRadio = 0;
+    ASSERT_TRUE(LoadSkin(plain));
+    CQVButton send, remember, beginner;
+    Subclass(send, IDC_QVBTN_SEND);
+    Subclass(remember, IDC_QVBTN_REMEMBER);
+    Subclass(beginner, IDC_QVBTN_BEGINNER);
+    EXPECT_EQ(QVBT_COMMON, send.GetButtonType());
+    EXPECT_EQ(QVBT_CHECKBOX, remember.GetButtonType());
+    EXPECT_EQ(QVBT_RADIO, beginner.GetButtonType());
+}
+
+TEST_F(ButtonTest, AKindChosenBeforeSubclassingStaysForPushButtons) {
+    CQVButton send, remember;
+    send.SetButtonType(QVBT_IMAGE, FALSE);
+    remember.SetButtonType(QVBT_IMAGE, FALSE);
+    Subclass(send, IDC_QVBTN_SEND);
+    Subclass(remember, IDC_QVBTN_REMEMBER);
+    EXPECT_EQ(QVBT_IMAGE, send.GetButtonType());
+    EXPECT_EQ(QVBT_CHECKBOX_SKIN, remember.GetButtonType());  // the style decides for check boxes
+}
+
+TEST_F(ButtonTest, CreateRunsTheSameStepsAsSubclassing) {
+    CQVButton check;
+    ASSERT_TRUE(check.Create(_T("Play audio"), WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX,
+                             CRect(10, 200, 150, 220), &m_dlg, kCreatedId));
+    EXPECT_EQ(QVBT_CHECKBOX_SKIN, check.GetButtonType());
+    EXPECT_EQ(BS_OWNERDRAW, ButtonTypeBits(check));
+    CQVButton push;
+    ASSERT_TRUE(push.Create(_T("Send file"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 230, 150, 240),
+                            &m_dlg, kCreatedId + 1));
+    // The skin's push-button height wins over the rectangle given (set again at WM_CREATE).
+    CRect rc;
+    push.GetWindowRect(&rc);
+    EXPECT_EQ(26, rc.Height());
+    EXPECT_EQ(140, rc.Width());
+}
+
+// ---- Check state ----
+
+TEST_F(ButtonTest, SubclassingReadsTheSystemCheckState) {
+    m_dlg.CheckDlgButton(IDC_QVBTN_REMEMBER, BST_CHECKED);
+    CQVButton remember, large;
+    Subclass(remember, IDC_QVBTN_REMEMBER);
+    Subclass(large, IDC_QVBTN_LARGE);
+    EXPECT_EQ(BST_CHECKED, remember.GetCheck());
+    EXPECT_EQ(BST_UNCHECKED, large.GetCheck());
+}
+
+TEST_F(ButtonTest, ClickingACheckBoxTogglesItAndNotifiesTheParent) {
+    CQVButton remember, large;
+    Subclass(remember, IDC_QVBTN_REMEMBER);
+    Subclass(large, IDC_QVBTN_LARGE);
+    PostClick(remember, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_CHECKED, remember.GetCheck());
+    EXPECT_EQ(1, m_dlg.Clicks(IDC_QVBTN_REMEMBER));
+    PostClick(remember, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
+    EXPECT_EQ(2, m_dlg.Clicks(IDC_QVBTN_REMEMBER));
+    // A non-automatic check box toggles the same way: the button keeps the state itself.
+    PostClick(large, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_CHECKED, large.GetCheck());
+    EXPECT_EQ(1, m_dlg.Clicks(IDC_QVBTN_LARGE));
+}
+
+TEST_F(ButtonTest, TheParentSeesTheNewStateWhenTheClickArrives) {
+    CQVButton remember, beginner;
+    Subclass(remember, IDC_QVBTN_REMEMBER);
+    Subclass(beginner, IDC_QVBTN_BEGINNER);
+    PostClick(remember, 5, 5);
+    PostClick(beginner, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_CHECKED, m_dlg.CheckAtLastClick(IDC_QVBTN_REMEMBER));
+    EXPECT_EQ(BST_CHECKED, m_dlg.CheckAtLastClick(IDC_QVBTN_BEGINNER));
+    PostClick(remember, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_UNCHECKED, m_dlg.CheckAtLastClick(IDC_QVBTN_REMEMBER));
+}
+
+TEST_F(ButtonTest, TheSpaceBarTogglesOnKeyUp) {
+    CQVButton remember;
+    Subclass(remember, IDC_QVBTN_REMEMBER);
+    remember.SetFocus();
+    PostKey(remember, VK_SPACE);
+    Pump();
+    EXPECT_EQ(BST_CHECKED, remember.GetCheck());
+    EXPECT_EQ(1, m_dlg.Clicks(IDC_QVBTN_REMEMBER));
+    // Key-up alone toggles too; the system sends no click without its key-down.
+    PostMessage(remember, WM_KEYUP, VK_SPACE, 0xC0000001);
+    Pump();
+    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
+    EXPECT_EQ(1, m_dlg.Clicks(IDC_QVBTN_REMEMBER));
+    // Other keys do nothing.
+    PostKey(remember, VK_RETURN);
+    Pump();
+    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
+}
+
+TEST_F(ButtonTest, AMouseUpWithoutMouseDownOnTheButtonDoesNotToggle) {
+    CQVButton remember;
+    Subclass(remember, IDC_QVBTN_REMEMBER);
+    PostMouse(remember, WM_LBUTTONUP, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
+    EXPECT_EQ(0, m_dlg.Clicks(IDC_QVBTN_REMEMBER));
+}
+
+TEST_F(ButtonTest, SetCheckTwoCountsAsCheckedAndOtherValuesUncheck) {
+    CQVButton remember;
+    Subclass(remember, IDC_QVBTN_REMEMBER);
+    remember.SetCheck(BST_INDETERMINATE);
+    EXPECT_EQ(BST_CHECKED, remember.GetCheck());
+    remember.SetCheck(BST_UNCHECKED);
+    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
+    remember.SetCheck(BST_CHECKED);
+    remember.SetCheck(7);
+    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
+    // An indeterminate button toggles to unchecked on a click.
+    remember.SetCheck(BST_INDETERMINATE);
+    PostClick(remember, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
+}
+
+TEST_F(ButtonTest, TheSystemCheckStateIsLeftAlone) {
+    CQVButton remember;
+    Subclass(remember, IDC_QVBTN_REMEMBER);
+    remember.SetCheck(BST_CHECKED);
+    PostClick(remember, 5, 5);
+    PostClick(remember, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_CHECKED, remember.GetCheck());
+    EXPECT_EQ(BST_UNCHECKED, SystemCheck(remember));
+}
+
+// ---- Radio groups ----
+
+class RadioGroupTest : public ButtonTest {
+protected:
+    void SetUp() override {
+        ButtonTest::SetUp();
+        Subclass(m_beginner, IDC_QVBTN_BEGINNER);
+        Subclass(m_middle, IDC_QVBTN_MIDDLE);
+        Subclass(m_advanced, IDC_QVBTN_ADVANCED);
+        Subclass(m_expert, IDC_QVBTN_EXPERT);
+        Subclass(m_online, IDC_QVBTN_ONLINE);
+        Subclass(m_away, IDC_QVBTN_AWAY);
+    }
+    void TearDown() override { ButtonTest::TearDown(); }
+    CQVButton m_beginner, m_middle, m_advanced, m_expert, m_online, m_away;
+};
+
+TEST_F(RadioGroupTest, ClickingARadioButtonChecksItAndClearsTheOthersForwards) {
+    m_middle.SetCheck(BST_CHECKED);
+    m_advanced.SetCheck(BST_CHECKED);
+    m_online.SetCheck(BST_CHECKED);
+    PostClick(m_beginner, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_CHECKED, m_beginner.GetCheck());
+    EXPECT_EQ(BST_UNCHECKED, m_middle.GetCheck());
+    EXPECT_EQ(BST_UNCHECKED, m_advanced.GetCheck());
+    EXPECT_EQ(BST_CHECKED, m_online.GetCheck());  // another group
+    EXPECT_EQ(1, m_dlg.Clicks(IDC_QVBTN_BEGINNER));
+}
+
+TEST_F(RadioGroupTest, TheWalkAlsoGoesBackwards) {
+    m_beginner.SetCheck(BST_CHECKED);
+    PostClick(m_advanced, 5, 5);  // a BS_RADIOBUTTON: no automatic behaviour of the system
+    Pump();
+    EXPECT_EQ(BST_CHECKED, m_advanced.GetCheck());
+    EXPECT_EQ(BST_UNCHECKED, m_beginner.GetCheck());
+    EXPECT_EQ(BST_UNCHECKED, m_middle.GetCheck());
+}
+
+TEST_F(RadioGroupTest, AnAlreadyCheckedRadioButtonStaysCheckedWhenClickedAgain) {
+    PostClick(m_middle, 5, 5);
+    PostClick(m_middle, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_CHECKED, m_middle.GetCheck());
+    EXPECT_EQ(2, m_dlg.Clicks(IDC_QVBTN_MIDDLE));
+    PostKey(m_middle, VK_SPACE);
+    Pump();
+    EXPECT_EQ(BST_CHECKED, m_middle.GetCheck());
+}
+
+TEST_F(RadioGroupTest, TheWalkStopsAtAControlThatIsNotACQVButton) {
+    // Expert sits between the static text and the plain Details button, which ends the group: neither
+    // walk from Beginner reaches it, nor does a walk from Expert reach the others.
+    m_expert.SetCheck(BST_CHECKED);
+    PostClick(m_beginner, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_CHECKED, m_beginner.GetCheck());
+    EXPECT_EQ(BST_CHECKED, m_expert.GetCheck());
+    PostClick(m_expert, 5, 5);
+    Pump();
+    EXPECT_EQ(BST_CHECKED, m_beginner.GetCheck());
+    EXPECT_EQ(BST_CHECKED, m_expert.GetCheck());
+}
+
+TEST_F(RadioGroupTest, TheWalkGoesOnThroughCQVButtonsThatAreNotRadioButtons) {
+    CQVButton details;
+    Subclass(details, IDC_QVBTN_DETAILS);
+    details.SendMessage(BM_SETCHECK, BST_CHECKED);  // a push button keeps a check state too
+    m_expert.SetCheck(BST_CHECKED);
+    PostClick(m_beginner, 5, 5);  // backwards: Details (skipped), then Expert
+    Pump();
+    EXPECT_EQ(BST_UNCHECKED, m_expert.GetCheck());
+    EXPECT_EQ(BST_CHECKED, details.GetCheck());
+}
+
+TEST_F(RadioGroupTest, SetCheckOnARadioButtonClearsTheGroupButSetCheckZeroDoesNot) {
+    m_middle.SetCheck(BST_CHECKED);
+    m_advanced.SetCheck(BST_INDETERMINATE);
+    EXPECT_EQ(BST_UNCHECKED, m_middle.GetCheck());
+    m_advanced.SetCheck(BST_UNCHECKED);
+    m_middle.SetCheck(BST_CHECKED);
+    m_beginner.SetCheck(BST_UNCHECKED);
+    EXPECT_EQ(BST_CHECKED, m_middle.GetCheck());
+}
+
+TEST_F(RadioGroupTest, ADisabledOrHiddenRadioButtonStillClearsItsGroup) {
+    m_middle.EnableWindow(FALSE);
+    m_beginner.SetCheck(BST_CHECKED);
+    m_middle.SetCheck(BST_CHECKED);
+    EXPECT_EQ(BST_UNCHECKED, m_beginner.GetCheck());
+    m_middle.ShowWindow(SW_HIDE);
+    m_advanced.SetCheck(BST_CHECKED);
+    m_middle.SetCheck(BST_CHECKED);
+    EXPECT_EQ(BST_UNCHECKED, m_advanced.GetCheck());
+}
+
+// ---- Hover ----
+
+TEST_F(ButtonTest, HoverStartsOnEntryAndEndsWhenTheMouseLeaves) {
+    TestSkin plain;
+    plain.nSkinPush = 0;
+    ASSERT_TRUE(LoadSkin(plain));
+    CQVButton send;
+    Subclass(send, IDC_QVBTN_SEND);
+    auto brushAt = [&] {
+        riztest::WindowCapture shot(send);
+        return shot.Pixel(4, 4);
+    };
+    ASSERT_TRUE(riztest::ColorNear(0xFFC0C0, brushAt(), 2));  // normal brush
+    CRect rc;
+    send.GetWindowRect(&rc);
+    ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
+    PostMouse(send, WM_MOUSEMOVE, rc.Width() / 2, rc.Height() / 2);
+    Pump();
+    EXPECT_TRUE(riztest::ColorNear(0xC0FFFF, brushAt(), 2));  // hover brush
+    // More moves inside change nothing; leaving ends the hover through WM_MOUSELEAVE.
+    PostMouse(send, WM_MOUSEMOVE, 3, 3);
+    Pump();
+    EXPECT_TRUE(riztest::ColorNear(0xC0FFFF, brushAt(), 2));
+    ParkCursor();
+    EXPECT_TRUE(PumpUntil([&] { return riztest::ColorNear(0xFFC0C0, brushAt(), 2); }));
+    // A new entry tracks again.
+    ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
+    PostMouse(send, WM_MOUSEMOVE, 6, 6);
+    Pump();
+    EXPECT_TRUE(riztest::ColorNear(0xC0FFFF, brushAt(), 2));
+    ParkCursor();
+    EXPECT_TRUE(PumpUntil([&] { return riztest::ColorNear(0xFFC0C0, brushAt(), 2); }));
+}
+
+// ---- Sizes ----
+
+TEST_F(ButtonTest, SetIconBeforeTheWindowExistsSizesTheButtonAtCreate) {
+    CQVButton button;
+    HICON hIcon = MakeSolidIcon(24, RGB(30, 90, 200));
+    button.SetIcon(hIcon, CSize(24, 24), QVBIA_TOP);
+    EXPECT_EQ(QVBT_ICON, button.GetButtonType());
+    ASSERT_TRUE(button.Create(_T("Open"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 200, 110, 250),
+                              &m_dlg, kCreatedId));
+    CRect rc = RectInDialog(button);
+    EXPECT_EQ(CRect(10, 200, 38, 228), rc);
+    EXPECT_EQ(hIcon, button.GetIcon());
+}
+
+TEST_F(ButtonTest, AnIconAndTextButtonGrowsByTheTextWidth) {
+    CQVButton send;
+    Subclass(send, IDC_QVBTN_SEND);
+    const CRect rcBefore = RectInDialog(send);
+    send.SetIcon(MakeSolidIcon(16, RGB(30, 90, 200)), CSize(16, 16));
+    EXPECT_EQ(CRect(rcBefore.TopLeft(), CSize(20, 20)), RectInDialog(send));
+    send.SetButtonType(QVBT_ICON_TEXT);
+    send.AdjustControlRect();
+    CClientDC dc(&send);
+    CRect rcText(0, 0, 100, 20);
+    dc.DrawText(CString(_T("Send file")), &rcText, DT_CALCRECT | DT_SINGLELINE);
+    ASSERT_GT(rcText.Width(), 10);
+    EXPECT_EQ(CSize(20 + rcText.Width() + 4, 20), RectInDialog(send).Size());
+    // Without text only the icon counts.
+    send.SetWindowText(_T(""));
+    send.AdjustControlRect();
+    EXPECT_EQ(CSize(20, 20), RectInDialog(send).Size());
+}
+
+TEST_F(ButtonTest, SizesFollowTheKind) {
+    CQVButton send, start, remember;
+    Subclass(send, IDC_QVBTN_SEND);
+    Subclass(start, IDC_QVBTN_START);
+    Subclass(remember, IDC_QVBTN_REMEMBER);
+    const CRect rcRemember = RectInDialog(remember);
+    EXPECT_EQ(26, RectInDialog(send).Height());
+    // Only the size changes, never the place.
+    const CRect rcStart = RectInDialog(start);
+    start.SetButtonType(QVBT_COMMON, FALSE);
+    start.SetWindowPos(NULL, 0, 0, 90, 33, SWP_NOMOVE | SWP_NOZORDER);
+    start.AdjustControlRect();
+    EXPECT_EQ(CRect(rcStart.TopLeft(), CSize(90, 33)), RectInDialog(start));
+    remember.AdjustControlRect();
+    EXPECT_EQ(rcRemember, RectInDialog(remember));
+    // A private image: one of its three frames.
+    EXPECT_TRUE(start.SetBitmapFile(WritePrivateImage(m_folder)));
+    EXPECT_EQ(QVBT_PRIVATE_IMAGE, start.GetButtonType());
+    EXPECT_EQ(CRect(rcStart.TopLeft(), CSize(40, 20)), RectInDialog(start));
+    EXPECT_FALSE(send.SetBitmapFile(m_folder.Path(_T("missing.bmp"))));
+    EXPECT_EQ(QVBT_PRIVATE_IMAGE, send.GetButtonType());
+}
+
+TEST_F(ButtonTest, TheButtonOwnsItsIcon) {
+    HICON hFirst = MakeSolidIcon(16, RGB(200, 0, 0));
+    HICON hSecond = MakeSolidIcon(16, RGB(0, 200, 0));
+    ICONINFO ii = {};
+    {
+        CQVButton button;
+        button.SetIcon(hFirst, CSize(16, 16));
+        button.SetIcon(hSecond, CSize(16, 16));
+        EXPECT_FALSE(::GetIconInfo(hFirst, &ii));  // replaced: destroyed
+        ASSERT_TRUE(::GetIconInfo(hSecond, &ii));
+        ::DeleteObject(ii.hbmColor);
+        ::DeleteObject(ii.hbmMask);
+    }
+    EXPECT_FALSE(::GetIconInfo(hSecond, &ii));
+}
+
+// ---- Tooltips ----
+
+TEST_F(ButtonTest, SetToolTipCreatesTheTooltipOnceAndAddsOneToolPerCall) {
+    CQVButton send;
+    Subclass(send, IDC_QVBTN_SEND);
+    EXPECT_EQ(NULL, send.GetToolTipCtrl().GetSafeHwnd());
+    send.SetToolTip(_T("Send a file to Li Lei"));
+    const HWND hTip = send.GetToolTipCtrl().GetSafeHwnd();
+    ASSERT_TRUE(::IsWindow(hTip));
+    EXPECT_TRUE(::GetWindowLong(hTip, GWL_STYLE) & TTS_ALWAYSTIP);
+    EXPECT_EQ(1, send.GetToolTipCtrl().GetToolCount());
+    send.SetToolTip(_T("Up to 2 GB"));
+    EXPECT_EQ(hTip, send.GetToolTipCtrl().GetSafeHwnd());
+    EXPECT_EQ(2, send.GetToolTipCtrl().GetToolCount());
+    CString strText;
+    send.GetToolTipCtrl().GetText(strText, &send);
+    EXPECT_EQ(CString(_T("Send a file to Li Lei")), strText);
+}
+
+namespace {
+
+// Counts the mouse messages relayed to a tooltip window, then lets the tooltip handle them.
+WNDPROC g_pfnTipProc = nullptr;
+int g_nRelayedMoves = 0;
+
+LRESULT CALLBACK CountingTipProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == TTM_RELAYEVENT && lParam && reinterpret_cast<const MSG*>(lParam)->message == WM_MOUSEMOVE)
+        ++g_nRelayedMoves;
+    return ::CallWindowProc(g_pfnTipProc, hWnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+// Whether the tip then shows depends on where the real cursor is, which tests running side by side
+// share; the relay itself is what the button owes.
+TEST_F(ButtonTest, PreTranslateMessageRelaysMouseMessagesToTheTooltip) {
+    CQVButton send;
+    Subclass(send, IDC_QVBTN_SEND);
+    send.SetToolTip(_T("Send a file to Li Lei"));
+    const HWND hTip = send.GetToolTipCtrl().GetSafeHwnd();
+    g_nRelayedMoves = 0;
+    g_pfnTipProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtr(hTip, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingTipProc)));
+    CRect rc;
+    send.GetClientRect(&rc);
+    // A message loop of the framework: every message goes through PreTranslateMessage first.
+    PostMouse(send, WM_MOUSEMOVE, rc.Width() / 2, rc.Height() / 2);
+    PostMouse(send, WM_MOUSEMOVE, rc.Width() / 2 + 1, rc.Height() / 2);
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
+        if (!CWnd::WalkPreTranslateTree(m_dlg.m_hWnd, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+    }
+    EXPECT_EQ(2, g_nRelayedMoves);
+    ::SetWindowLongPtr(hTip, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pfnTipProc));
+}
+
+// ---- Skin and language changes ----
+
+TEST_F(ButtonTest, ALiveButtonFollowsASkinChangeAtItsNextPaint) {
+    CQVButton send;
+    Subclass(send, IDC_QVBTN_SEND);
+    CQVSkinBtnRes* pRecord = CQVSkinResManager::GetSingletonPtr()->GetBtnRes();
+    EXPECT_EQ(26, RectInDialog(send).Height());
+    TestSkin second;
+    second.nPushHeight = 32;
+    second.nVariant = 1;
+    ASSERT_TRUE(LoadSkin(second));
+    EXPECT_EQ(pRecord, CQVSkinResManager::GetSingletonPtr()->GetBtnRes());  // the same record, new contents
+    EXPECT_EQ(26, RectInDialog(send).Height());
+    EXPECT_EQ(0, send.SendMessage(WM_QV_SKINCHANGED));
+    EXPECT_EQ(32, RectInDialog(send).Height());
+    riztest::WindowCapture shot(send);
+    EXPECT_TRUE(riztest::ColorNear(PushFrameColour(0, 1), shot.Pixel(4, 16), 2));
+}
+
+TEST_F(ButtonTest, ShippedSkinsChangeThePushButtonHeight) {
+    CQVSkinResManager* pManager = CQVSkinResManager::GetSingletonPtr();
+    ASSERT_GE(pManager->GetSkinsTotal(), 2);
+    ASSERT_TRUE(pManager->LoadSkin(pManager->GetSkinFolder(0)));
+    CQVButton send;
+    Subclass(send, IDC_QVBTN_SEND);
+    const int nFirst = pManager->GetBtnRes()->m_nPushBtnHeight;
+    EXPECT_EQ(nFirst, RectInDialog(send).Height());
+    ASSERT_TRUE(pManager->LoadSkin(pManager->GetSkinFolder(1)));
+    const int nSecond = pManager->GetBtnRes()->m_nPushBtnHeight;
+    EXPECT_NE(nFirst, nSecond);
+    m_dlg.SendMessageToDescendants(WM_QV_SKINCHANGED, 0, 0, FALSE);
+    EXPECT_EQ(nSecond, RectInDialog(send).Height());
+    riztest::WindowCapture shot(send);
+    EXPECT_TRUE(shot.HasOtherThan(CRect(0, 0, shot.Width(), shot.Height()), kParentColour));
+}
+
+TEST_F(ButtonTest, TranslatedTextsFollowTheLanguage) {
+    CQVButton ok;
+    ASSERT_TRUE(ok.Create(_T("~IDS_OK"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 200, 90, 224),
+                          &m_dlg, kCreatedId));
+    TranslateWndStrings(&m_dlg);
+    CString strText;
+    ok.GetWindowText(strText);
+    EXPECT_STREQ(_T("OK"), strText);
+    CQVLanResManager* pLanguages = CQVLanResManager::GetSingletonPtr();
+    TCHAR szExe[MAX_PATH] = {};
+    ::GetModuleFileName(NULL, szExe, MAX_PATH);
+    CString strFile(szExe);
+    strFile = strFile.Left(strFile.ReverseFind(_T('\\')) + 1) + _T("Languages\\zh-CN.lng");
+    ASSERT_TRUE(pLanguages->LoadLanguage(strFile));
+    ok.SetWindowText(_T("~IDS_OK"));
+    TranslateWndStrings(&m_dlg);
+    ok.GetWindowText(strText);
+    EXPECT_STREQ(pLanguages->GetString(_T("IDS_OK")), strText);
+    EXPECT_STRNE(_T("OK"), strText);
+}
+
+// ---- Lifetime ----
+
+TEST_F(ButtonTest, CreatingAndDestroyingButtonsLeaksNothing) {
+    const CString strImage = WritePrivateImage(m_folder);
+    auto cycle = [&] {
+        CQVButton buttons[6];
+        const DWORD styles[6] = {BS_PUSHBUTTON, BS_AUTOCHECKBOX, BS_AUTORADIOBUTTON,
+                                 BS_PUSHBUTTON, BS_PUSHBUTTON,   BS_CHECKBOX};
+        for (int i = 0; i < 6; ++i) {
+            if (i == 3) buttons[i].SetIcon(MakeSolidIcon(16, RGB(10, 20, 30)), CSize(16, 16));
+            buttons[i].Create(_T("Send file"), WS_CHILD | WS_VISIBLE | styles[i], CRect(10, 200, 120, 224),
+                              &m_dlg, kCreatedId + i);
+        }
+        buttons[4].SetBitmapFile(strImage, TRUE, kKey, _T("Tahoma"), 90, RGB(0, 0, 0), CPoint(4, 0));
+        buttons[0].SetToolTip(_T("Send"));
+        buttons[0].SetToolTip(_T("Send again"));
+        buttons[1].SendMessage(BM_SETCHECK, BST_CHECKED);
+        buttons[2].SendMessage(BM_SETCHECK, BST_CHECKED);
+        m_dlg.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        // A system button subclassed after its creation.
+        HWND hPlain = ::CreateWindow(_T("BUTTON"), _T("Away"), WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 10,
+                                     230, 80, 16, m_dlg.m_hWnd, NULL, NULL, NULL);
+        CQVButton away;
+        away.SubclassWindow(hPlain);
+        away.RedrawWindow();
+    };
+    cycle();
+    Pump();
+    riztest::ResourceSnapshot before;
+    for (int i = 0; i < 200; ++i)
+        cycle();
+    Pump();
+    EXPECT_EQ(0, before.GdiDelta());
+    EXPECT_EQ(0, before.WindowDelta());
+}
