@@ -8,6 +8,10 @@
 #include <memory>
 #include <vector>
 
+#include <RIZuruzezu.h>
+#include <QVLanResManager.h>
+#include <QVSkinResManager.h>
+
 #include "GalleryPage.h"
 #include "GalleryShot.h"
 
@@ -18,10 +22,21 @@ constexpr int kListWidth = 180;
 constexpr int kWindowWidth = 1000;
 constexpr int kWindowHeight = 700;
 constexpr int kListId = 100;
+constexpr int kSkinComboId = 101;
+constexpr int kLanguageComboId = 102;
+constexpr int kComboHeight = 200;  // with the drop-down list
+constexpr int kComboRow = 26;      // what the closed combo box takes
+constexpr UINT WM_GALLERY_SWITCH_SKIN = WM_APP + 1;
+constexpr UINT WM_GALLERY_SWITCH_LANGUAGE = WM_APP + 2;
+
+const LPCTSTR kLanguages[] = {_T("en-US"), _T("zh-CN")};
 
 struct GalleryState {
     HWND hFrame = nullptr;
+    HWND hSkinCombo = nullptr;
+    HWND hLanguageCombo = nullptr;
     HWND hList = nullptr;
+    CString strLanguage = _T("en-US");
     std::vector<std::unique_ptr<CGalleryPage>> pages;
     int current = -1;
 };
@@ -48,15 +63,68 @@ BOOL ShowPage(int i) {
     return TRUE;
 }
 
+// Tells a window and all its descendants that the skin changed, as a host does; a window that
+// answers non-zero is repainted.
+BOOL CALLBACK NotifySkinChanged(HWND hWnd, LPARAM) {
+    if (::SendMessage(hWnd, WM_QV_SKINCHANGED, 0, 0)) ::InvalidateRect(hWnd, nullptr, TRUE);
+    return TRUE;
+}
+
+void ApplySkin(int nIndex) {
+    CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
+    if (!pSkins->LoadSkin(pSkins->GetSkinFolder(nIndex))) return;
+    for (auto& page : g_gallery.pages) {
+        HWND hPage = page->GetSafeHwnd();
+        if (!hPage) continue;
+        NotifySkinChanged(hPage, 0);
+        ::EnumChildWindows(hPage, &NotifySkinChanged, 0);
+    }
+    ::SendMessage(g_gallery.hSkinCombo, CB_SETCURSEL, pSkins->GetCurrentSkinkID(), 0);
+    ::RedrawWindow(g_gallery.hFrame, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// Pages take their texts from language keys when they are made, so a new language rebuilds them.
+void ApplyLanguage(LPCTSTR lpszLanguage) {
+    CQVLanResManager* pLanguages = CQVLanResManager::GetSingletonPtr();
+    CString strFile = pLanguages->GetCurrentLanFile();
+    int nSlash = strFile.ReverseFind(_T('\\'));
+    if (!pLanguages->LoadLanguage(strFile.Left(nSlash + 1) + lpszLanguage + _T(".lng"))) return;
+    g_gallery.strLanguage = lpszLanguage;
+    const int current = g_gallery.current;
+    g_gallery.current = -1;
+    auto& factories = GalleryPageFactories();
+    for (size_t i = 0; i < factories.size(); ++i)
+        g_gallery.pages[i] = factories[i]();
+    for (int i = 0; i < static_cast<int>(_countof(kLanguages)); ++i)
+        if (g_gallery.strLanguage == kLanguages[i])
+            ::SendMessage(g_gallery.hLanguageCombo, CB_SETCURSEL, i, 0);
+    ShowPage(current < 0 ? 0 : current);
+}
+
 LRESULT CALLBACK GalleryProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         if (LOWORD(wParam) == kListId && HIWORD(wParam) == LBN_SELCHANGE)
             ShowPage(static_cast<int>(::SendMessage(g_gallery.hList, LB_GETCURSEL, 0, 0)));
+        else if (LOWORD(wParam) == kSkinComboId && HIWORD(wParam) == CBN_SELCHANGE)
+            GallerySwitchSkin(static_cast<int>(::SendMessage(g_gallery.hSkinCombo, CB_GETCURSEL, 0, 0)));
+        else if (LOWORD(wParam) == kLanguageComboId && HIWORD(wParam) == CBN_SELCHANGE) {
+            const int i = static_cast<int>(::SendMessage(g_gallery.hLanguageCombo, CB_GETCURSEL, 0, 0));
+            if (i >= 0 && i < static_cast<int>(_countof(kLanguages))) GallerySwitchLanguage(kLanguages[i]);
+        }
+        return 0;
+    case WM_GALLERY_SWITCH_SKIN:
+        ApplySkin(static_cast<int>(wParam));
+        return 0;
+    case WM_GALLERY_SWITCH_LANGUAGE:
+        ApplyLanguage(kLanguages[wParam < _countof(kLanguages) ? wParam : 0]);
         return 0;
     case WM_SIZE: {
         const int cy = HIWORD(lParam);
-        ::MoveWindow(g_gallery.hList, 0, 0, kListWidth, cy, TRUE);
+        ::MoveWindow(g_gallery.hSkinCombo, 0, 0, kListWidth, kComboHeight, TRUE);
+        ::MoveWindow(g_gallery.hLanguageCombo, 0, kComboRow, kListWidth, kComboHeight, TRUE);
+        ::MoveWindow(g_gallery.hList, 0, 2 * kComboRow, kListWidth, cy - 2 * kComboRow, TRUE);
         if (g_gallery.current >= 0) {
             CRect rc = PageRect(hWnd);
             ::MoveWindow(g_gallery.pages[g_gallery.current]->GetSafeHwnd(), rc.left, rc.top, rc.Width(),
@@ -90,8 +158,30 @@ BOOL CreateGalleryWindow() {
                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
                          kListWidth, kWindowHeight, g_gallery.hFrame,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), wc.hInstance, nullptr);
-    ::SendMessage(g_gallery.hList, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)),
-                  FALSE);
+    const WPARAM hFont = reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT));
+    ::SendMessage(g_gallery.hList, WM_SETFONT, hFont, FALSE);
+    // The skin and language switchers above the page list.
+    g_gallery.hSkinCombo = ::CreateWindow(
+        _T("COMBOBOX"), nullptr, WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, 0, kListWidth, kComboHeight,
+        g_gallery.hFrame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSkinComboId)), wc.hInstance, nullptr);
+    g_gallery.hLanguageCombo = ::CreateWindow(
+        _T("COMBOBOX"), nullptr, WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, kComboRow, kListWidth,
+        kComboHeight, g_gallery.hFrame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLanguageComboId)),
+        wc.hInstance, nullptr);
+    ::SendMessage(g_gallery.hSkinCombo, WM_SETFONT, hFont, FALSE);
+    ::SendMessage(g_gallery.hLanguageCombo, WM_SETFONT, hFont, FALSE);
+    CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
+    for (int i = 0; i < pSkins->GetSkinsTotal(); ++i) {
+        CString strFolder = pSkins->GetSkinFolder(i);
+        strFolder.TrimRight(_T('\\'));
+        CString strName = strFolder.Mid(strFolder.ReverseFind(_T('\\')) + 1);
+        ::SendMessage(g_gallery.hSkinCombo, CB_ADDSTRING, 0,
+                      reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(strName)));
+    }
+    ::SendMessage(g_gallery.hSkinCombo, CB_SETCURSEL, pSkins->GetCurrentSkinkID(), 0);
+    for (LPCTSTR lpszLanguage : kLanguages)
+        ::SendMessage(g_gallery.hLanguageCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszLanguage));
+    ::SendMessage(g_gallery.hLanguageCombo, CB_SETCURSEL, 0, 0);
     for (auto& factory : GalleryPageFactories()) {
         g_gallery.pages.push_back(factory());
         ::SendMessage(g_gallery.hList, LB_ADDSTRING, 0,
@@ -108,19 +198,18 @@ void PumpPending() {
     }
 }
 
-// Writes one PNG per page; returns the number of pages that failed.
-int WriteScreenshots(const CString& strFolder) {
+// Writes one PNG per page in the current skin and language, named <page><suffix>.png; returns the
+// number of pages that failed.
+int WritePageScreenshots(const CString& strFolder, LPCTSTR lpszSuffix) {
     CGdiplusSession gdiplus;
     if (!gdiplus.IsReady()) {
         fprintf(stderr, "gallery: GDI+ did not start\n");
         return 1;
     }
-    ::CreateDirectory(strFolder, nullptr);
-    ::ShowWindow(g_gallery.hFrame, SW_SHOWNOACTIVATE);
     int failed = 0;
     for (int i = 0; i < static_cast<int>(g_gallery.pages.size()); ++i) {
         CGalleryPage* page = g_gallery.pages[i].get();
-        CString strPath = strFolder + _T("\\") + page->GetName() + _T(".png");
+        CString strPath = strFolder + _T("\\") + page->GetName() + lpszSuffix + _T(".png");
         BOOL ok = ShowPage(i);
         PumpPending();
         HBITMAP hShot = ok ? CaptureWindowBitmap(g_gallery.hFrame) : nullptr;
@@ -142,7 +231,36 @@ int WriteScreenshots(const CString& strFolder) {
     return failed;
 }
 
+// Every page twice: in the default skin and English, and in the second skin and Chinese.
+int WriteScreenshots(const CString& strFolder) {
+    ::CreateDirectory(strFolder, nullptr);
+    ::ShowWindow(g_gallery.hFrame, SW_SHOWNOACTIVATE);
+    int failed = WritePageScreenshots(strFolder, _T(""));
+    CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
+    for (int i = 0; i < pSkins->GetSkinsTotal(); ++i) {
+        if (i == pSkins->GetCurrentSkinkID()) continue;
+        ApplySkin(i);
+        ApplyLanguage(_T("zh-CN"));
+        CString strSkin = pSkins->GetSkinFolder(i);
+        strSkin.TrimRight(_T('\\'));
+        strSkin = strSkin.Mid(strSkin.ReverseFind(_T('\\')) + 1);
+        failed += WritePageScreenshots(strFolder, _T("-") + strSkin + _T("-zh-CN"));
+        break;
+    }
+    return failed;
+}
+
 }  // namespace
+
+void GallerySwitchSkin(int nIndex) {
+    ::PostMessage(g_gallery.hFrame, WM_GALLERY_SWITCH_SKIN, static_cast<WPARAM>(nIndex), 0);
+}
+
+void GallerySwitchLanguage(LPCTSTR lpszLanguage) {
+    for (size_t i = 0; i < _countof(kLanguages); ++i)
+        if (lstrcmp(lpszLanguage, kLanguages[i]) == 0)
+            ::PostMessage(g_gallery.hFrame, WM_GALLERY_SWITCH_LANGUAGE, i, 0);
+}
 
 int main(int argc, char** argv) {
     if (!CreateGalleryWindow()) {
@@ -157,8 +275,10 @@ int main(int argc, char** argv) {
     }
     ShowPage(0);
     ::ShowWindow(g_gallery.hFrame, SW_SHOW);
+    // Controls see their messages first (tooltips relay mouse messages there), as in a framework host.
     MSG msg;
     while (::GetMessage(&msg, nullptr, 0, 0) > 0) {
+        if (CWnd::WalkPreTranslateTree(g_gallery.hFrame, &msg)) continue;
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
     }

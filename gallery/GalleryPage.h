@@ -35,6 +35,13 @@ private:
     HWND m_hWnd = nullptr;
 };
 
+// Switches the whole gallery to skin nIndex (the skin manager's numbering) or to a language table
+// ("en-US", "zh-CN"): every page sees the change as a host shows it, the skin-changed message to each
+// window, the language by rebuilding the pages from their language keys. Safe to call from a page's
+// own handlers: the switch happens after the current message.
+void GallerySwitchSkin(int nIndex);
+void GallerySwitchLanguage(LPCTSTR lpszLanguage);
+
 // The pages, in the order the gallery lists them; pages add themselves with REGISTER_GALLERY_PAGE.
 using GalleryPageFactory = std::function<std::unique_ptr<CGalleryPage>()>;
 std::vector<GalleryPageFactory>& GalleryPageFactories();

@@ -1,7 +1,11 @@
 // An outside program using the package: a console host with no application object, as the framework
 // allows after AfxWinInit. It draws into a memory bitmap, runs a window with a message map and a modal
-// dialog from an in-memory template, and checks what came back.
+// dialog from an in-memory template, shows a skinned button in the default skin, switches the whole
+// process to the second skin as a client does, and checks what came back.
 #include <afxwin.h>
+
+#include <RIZuruzezu.h>
+#include <QVSkinResManager.h>
 
 #include <stdio.h>
 
@@ -72,6 +76,38 @@ std::vector<WORD> MakeTemplate() {
     return t;
 }
 
+// A push button drawn from the default skin: it takes the skin's push-button height, and after the
+// switch to the second skin (load, then the skin-changed message) it takes that skin's height.
+bool SkinnedButtonFollowsTheSkin() {
+    CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
+    if (pSkins->GetSkinsTotal() < 2 || pSkins->GetCurrentSkinkID() != 0) {
+        printf("host: the shipped skins were not found beside the DLLs\n");
+        return false;
+    }
+    CWnd parent;
+    if (!parent.CreateEx(0, AfxRegisterWndClass(0), _T("skinned"), WS_POPUP, CRect(0, 0, 300, 100), NULL, 0))
+        return false;
+    CQVButton button;
+    button.Create(_T("Send file"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 110, 40), &parent,
+                  100);
+    CRect rc;
+    button.GetWindowRect(&rc);
+    const int nDefaultHeight = pSkins->GetBtnRes()->m_nPushBtnHeight;
+    bool ok = button.GetButtonType() == QVBT_IMAGE_TEXT && rc.Height() == nDefaultHeight;
+    parent.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+
+    ok = ok && pSkins->LoadSkin(pSkins->GetSkinFolder(1)) && pSkins->GetCurrentSkinkID() == 1;
+    button.SendMessage(WM_QV_SKINCHANGED);
+    button.GetWindowRect(&rc);
+    const int nSecondHeight = pSkins->GetBtnRes()->m_nPushBtnHeight;
+    ok = ok && nSecondHeight != nDefaultHeight && rc.Height() == nSecondHeight;
+    parent.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    printf("host: button %d px high in %s, %d px in %s\n", nDefaultHeight, "the default skin", rc.Height(),
+           "the second skin");
+    parent.DestroyWindow();
+    return ok;
+}
+
 }  // namespace
 
 int main() {
@@ -113,11 +149,13 @@ int main() {
     const INT_PTR result = dlg.DoModal();
     const bool dialog = result == IDOK && dlg.m_bInitialized;
 
-    const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog;
+    const bool skinned = SkinnedButtonFollowsTheSkin();
+
+    const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinned;
     if (ok)
         printf("host: ok\n");
     else
-        printf("host: wrong results (text %d, drawing %d, window %d, dialog %d)\n",
-               strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog);
+        printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned button %d)\n",
+               strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinned);
     return ok ? 0 : 1;
 }
