@@ -6,27 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include "FrameworkHost.h"
 #include "ResourceCounter.h"
 #include "TestWindow.h"
 
 namespace {
 
-class CtrlHost {
-public:
-    explicit CtrlHost(int cx = 400, int cy = 300) : m_window(cx, cy) {
-        m_parent.SubclassWindow(m_window.Host());
-    }
-    ~CtrlHost() { m_parent.UnsubclassWindow(); }
-    CWnd* Parent() { return &m_parent; }
+using riztest::CtrlHost;
 
-    riztest::TestWindow m_window;
-    CWnd m_parent;
-};
-
-void FreeTemporaries() {
-    AfxLockTempMaps();
-    AfxUnlockTempMaps();
-}
+using riztest::FreeTemporaries;
 
 bool SameDay(const COleDateTime& date, int nYear, int nMonth, int nDay) {
     return date.GetStatus() == COleDateTime::valid && date.GetYear() == nYear && date.GetMonth() == nMonth &&

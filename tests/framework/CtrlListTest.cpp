@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "FrameworkHost.h"
 #include "PixelProbe.h"
 #include "TestWindow.h"
 
@@ -13,22 +14,9 @@ namespace {
 
 const COLORREF kOrange = RGB(240, 140, 20);
 
-class CtrlHost {
-public:
-    explicit CtrlHost(int cx = 400, int cy = 300) : m_window(cx, cy) {
-        m_parent.SubclassWindow(m_window.Host());
-    }
-    ~CtrlHost() { m_parent.UnsubclassWindow(); }
-    CWnd* Parent() { return &m_parent; }
+using riztest::CtrlHost;
 
-    riztest::TestWindow m_window;
-    CWnd m_parent;
-};
-
-void FreeTemporaries() {
-    AfxLockTempMaps();
-    AfxUnlockTempMaps();
-}
+using riztest::FreeTemporaries;
 
 // A report view with three columns and four rows "r<row>c<col>".
 void FillReport(CListCtrl& list) {

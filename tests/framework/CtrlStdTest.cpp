@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "FrameworkHost.h"
 #include "PixelProbe.h"
 #include "TestWindow.h"
 
@@ -16,19 +17,7 @@ const COLORREF kRed = RGB(220, 20, 20);
 const COLORREF kBlue = RGB(30, 40, 210);
 const COLORREF kGreen = RGB(20, 200, 40);
 
-// A framework parent: the test host window subclassed by a CWnd, so that it reflects owner-draw and
-// notification messages to the control objects.
-class CtrlHost {
-public:
-    explicit CtrlHost(int cx = 400, int cy = 300) : m_window(cx, cy) {
-        m_parent.SubclassWindow(m_window.Host());
-    }
-    ~CtrlHost() { m_parent.UnsubclassWindow(); }
-    CWnd* Parent() { return &m_parent; }
-
-    riztest::TestWindow m_window;
-    CWnd m_parent;
-};
+using riztest::CtrlHost;
 
 // ---- Owner-drawn controls ----
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "FrameworkHost.h"
 #include "PixelProbe.h"
 #include "TestWindow.h"
 
@@ -13,17 +14,7 @@ namespace {
 
 const COLORREF kTeal = RGB(20, 160, 160);
 
-class CtrlHost {
-public:
-    explicit CtrlHost(int cx = 400, int cy = 300) : m_window(cx, cy) {
-        m_parent.SubclassWindow(m_window.Host());
-    }
-    ~CtrlHost() { m_parent.UnsubclassWindow(); }
-    CWnd* Parent() { return &m_parent; }
-
-    riztest::TestWindow m_window;
-    CWnd m_parent;
-};
+using riztest::CtrlHost;
 
 const DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT;
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FrameworkHost.h"
 #include "PixelProbe.h"
 #include "ResourceCounter.h"
 #include "TestWindow.h"
@@ -15,10 +16,7 @@ const COLORREF kRed = RGB(220, 20, 20);
 const COLORREF kGreen = RGB(20, 200, 40);
 const COLORREF kBlue = RGB(30, 40, 210);
 
-void FreeTemporaries() {
-    AfxLockTempMaps();
-    AfxUnlockTempMaps();
-}
+using riztest::FreeTemporaries;
 
 // A memory DC holding a cx × cy bitmap compatible with pDC, filled with one colour.
 struct MemoryImage {

@@ -6,15 +6,13 @@
 
 #include <thread>
 
+#include "FrameworkHost.h"
 #include "ResourceCounter.h"
 
 namespace {
 
 // Frees this thread's temporary wrappers, as the message loop does at idle.
-void FreeTemporaries() {
-    AfxLockTempMaps();
-    AfxUnlockTempMaps();
-}
+using riztest::FreeTemporaries;
 
 // GetDC(NULL) makes the screen DC once per process: do it before a snapshot so it does not count.
 void WarmUpScreenDC() {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FrameworkHost.h"
 #include "PixelProbe.h"
 #include "ResourceCounter.h"
 
@@ -15,10 +16,7 @@ const COLORREF kRed = RGB(220, 20, 20);
 const COLORREF kYellow = RGB(250, 230, 10);
 const COLORREF kGreen = RGB(20, 200, 40);
 
-void FreeTemporaries() {
-    AfxLockTempMaps();
-    AfxUnlockTempMaps();
-}
+using riztest::FreeTemporaries;
 
 // A 32-bit bitmap of cx × cy in colour fill, with a square of colour inner at (4, 4)-(12, 12) of every
 // 16-pixel-wide image. It is not selected anywhere, as image lists require.

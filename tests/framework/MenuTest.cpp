@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "FrameworkHost.h"
 #include "ext/TestExtDll.h"
 
 namespace {
@@ -15,10 +16,7 @@ int TempMenus() {
     return pMap ? pMap->GetTemporaryCount() : 0;
 }
 
-void FreeTemporaries() {
-    AfxLockTempMaps();
-    AfxUnlockTempMaps(TRUE);
-}
+using riztest::FreeTemporaries;
 
 UINT ItemType(const CMenu& menu, UINT nPos) {
     MENUITEMINFO mii = {};

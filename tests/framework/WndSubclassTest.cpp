@@ -6,6 +6,7 @@
 
 #include <thread>
 
+#include "FrameworkHost.h"
 #include "ResourceCounter.h"
 
 namespace {
@@ -30,10 +31,7 @@ HWND CreateCountingWindow(HWND hWndParent = nullptr, int nID = 0) {
                           nullptr);
 }
 
-void FreeTemporaries() {
-    AfxLockTempMaps();
-    AfxUnlockTempMaps();
-}
+using riztest::FreeTemporaries;
 
 class CSubclassed : public CWnd {
 public:
