@@ -5,6 +5,7 @@
 
 #include <stdio.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -30,6 +31,17 @@ constexpr UINT WM_GALLERY_SWITCH_SKIN = WM_APP + 1;
 constexpr UINT WM_GALLERY_SWITCH_LANGUAGE = WM_APP + 2;
 
 const LPCTSTR kLanguages[] = {_T("en-US"), _T("zh-CN")};
+
+// The page list from the skin up through the controls, the framework's own pages last; a page not
+// named here goes after them.
+const LPCTSTR kPageOrder[] = {_T("skin"),    _T("helpers"),           _T("smart-image"),
+                              _T("buttons"), _T("framework-windows"), _T("framework")};
+
+int PageRank(LPCTSTR lpszName) {
+    for (int i = 0; i < static_cast<int>(_countof(kPageOrder)); ++i)
+        if (lstrcmp(lpszName, kPageOrder[i]) == 0) return i;
+    return static_cast<int>(_countof(kPageOrder));
+}
 
 struct GalleryState {
     HWND hFrame = nullptr;
@@ -182,11 +194,24 @@ BOOL CreateGalleryWindow() {
     for (LPCTSTR lpszLanguage : kLanguages)
         ::SendMessage(g_gallery.hLanguageCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszLanguage));
     ::SendMessage(g_gallery.hLanguageCombo, CB_SETCURSEL, 0, 0);
-    for (auto& factory : GalleryPageFactories()) {
-        g_gallery.pages.push_back(factory());
+    // Pages register themselves in no particular order; list them as the library is layered.
+    auto& factories = GalleryPageFactories();
+    std::vector<std::unique_ptr<CGalleryPage>> made;
+    std::vector<std::pair<int, size_t>> order;
+    for (size_t i = 0; i < factories.size(); ++i) {
+        made.push_back(factories[i]());
+        order.emplace_back(PageRank(made.back()->GetName()), i);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<GalleryPageFactory> sorted;
+    for (const auto& entry : order) {
+        sorted.push_back(factories[entry.second]);
+        g_gallery.pages.push_back(std::move(made[entry.second]));
         ::SendMessage(g_gallery.hList, LB_ADDSTRING, 0,
                       reinterpret_cast<LPARAM>(g_gallery.pages.back()->GetTitle()));
     }
+    factories = std::move(sorted);
     return TRUE;
 }
 
