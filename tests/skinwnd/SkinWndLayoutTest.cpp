@@ -1,0 +1,602 @@
+// Frame geometry of skinned windows: layout rectangles for both caption-button layouts, the hit test,
+// the client inset, the outline and the ".rgn" region cache, all from records filled in here.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include "ResourceCounter.h"
+#include "SkinWndLayout.h"
+#include "TestData.h"
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Caption buttons in a row from the right border: L 4, R 6, T 30, B 5; close 20x18, maximize
+// 19x16, minimize 17x15, gap 2.
+CQVSkinWndRes RowRecord() {
+    CQVSkinWndRes res;
+    res.m_nCaptionBtnLayout = 1;
+    res.m_nLeftBorder = 4;
+    res.m_nRightBorder = 6;
+    res.m_nCaptionHeight = 30;
+    res.m_nBottomBorder = 5;
+    res.m_nCloseBtnWidth = 20;
+    res.m_nCloseBtnHeight = 18;
+    res.m_nMaxBtnWidth = 19;
+    res.m_nMaxBtnHeight = 16;
+    res.m_nMinBtnWidth = 17;
+    res.m_nMinBtnHeight = 15;
+    res.m_nBtnGap = 2;
+    return res;
+}
+
+// Each piece at its own position: L 3, R 3, T 24, B 4; icon at (5, 4); minimize 20x16 at 70 from
+// the right, y 2; maximize 20x16 at 48, y 2; close 22x18 at 26, y 1; title at (30, 5).
+CQVSkinWndRes PlacedRecord() {
+    CQVSkinWndRes res;
+    res.m_nCaptionBtnLayout = 0;
+    res.m_nLeftBorder = 3;
+    res.m_nRightBorder = 3;
+    res.m_nCaptionHeight = 24;
+    res.m_nBottomBorder = 4;
+    res.m_nIconLeft = 5;
+    res.m_nIconTop = 4;
+    res.m_nMinBtnWidth = 20;
+    res.m_nMinBtnHeight = 16;
+    res.m_nMinBtnRight = 70;
+    res.m_nMinBtnTop = 2;
+    res.m_nMaxBtnWidth = 20;
+    res.m_nMaxBtnHeight = 16;
+    res.m_nMaxBtnRight = 48;
+    res.m_nMaxBtnTop = 2;
+    res.m_nCloseBtnWidth = 22;
+    res.m_nCloseBtnHeight = 18;
+    res.m_nCloseBtnRight = 26;
+    res.m_nCloseBtnTop = 1;
+    res.m_nTitleLeft = 30;
+    res.m_nTitleTop = 5;
+    return res;
+}
+
+const CRect kWindow(0, 0, 300, 200);
+
+CSkinWndLayout Layout(const CQVSkinWndRes& res, BOOL bHasMenu, const CRect& rc = kWindow) {
+    CSkinWndLayout layout;
+    InitHitTestRects(layout, res);
+    AdjustHitTestRects(layout, res, rc, bHasMenu);
+    return layout;
+}
+
+}  // namespace
+
+TEST(SkinWndLayout, InitSizesIconFromCaptionAndButtonsFromRecord) {
+    CSkinWndLayout layout;
+    InitHitTestRects(layout, RowRecord());
+    EXPECT_EQ(CRect(0, 0, 26, 26), layout.m_rcIcon);
+    EXPECT_EQ(CRect(0, 0, 17, 15), layout.m_rcMinBtn);
+    EXPECT_EQ(CRect(0, 0, 19, 16), layout.m_rcMaxBtn);
+    EXPECT_EQ(CRect(0, 0, 20, 18), layout.m_rcCloseBtn);
+}
+
+TEST(SkinWndLayout, RowLayoutPlacesButtonsFromRightBorderCentredInCaption) {
+    const CSkinWndLayout layout = Layout(RowRecord(), FALSE);
+    EXPECT_EQ(CRect(4, 2, 30, 28), layout.m_rcIcon);
+    EXPECT_EQ(CRect(274, 6, 294, 24), layout.m_rcCloseBtn);
+    EXPECT_EQ(CRect(253, 7, 272, 23), layout.m_rcMaxBtn);
+    // (30 - 15) / 2 truncates to 7.
+    EXPECT_EQ(CRect(234, 7, 251, 22), layout.m_rcMinBtn);
+    EXPECT_EQ(CRect(34, 3, 230, 30), layout.m_rcTitle);
+}
+
+TEST(SkinWndLayout, RowLayoutCentringTruncatesTowardZeroForTallButtons) {
+    CQVSkinWndRes res = RowRecord();
+    res.m_nCloseBtnHeight = 35;  // (30 - 35) / 2 = -2, not -3
+    const CSkinWndLayout layout = Layout(res, FALSE);
+    EXPECT_EQ(CRect(274, -2, 294, 33), layout.m_rcCloseBtn);
+}
+
+TEST(SkinWndLayout, BorderRectanglesFollowWindowEdges) {
+    const CSkinWndLayout layout = Layout(RowRecord(), FALSE);
+    EXPECT_EQ(CRect(4, 3, 294, 30), layout.m_rcCaption);
+    EXPECT_EQ(CRect(0, 30, 5, 195), layout.m_rcLeft);
+    EXPECT_EQ(CRect(295, 30, 300, 195), layout.m_rcRight);
+    EXPECT_EQ(CRect(5, 0, 295, 3), layout.m_rcTop);
+    EXPECT_EQ(CRect(5, 195, 295, 200), layout.m_rcBottom);
+    EXPECT_EQ(CRect(0, 0, 5, 30), layout.m_rcTopLeft);
+    EXPECT_EQ(CRect(295, 0, 300, 30), layout.m_rcTopRight);
+    EXPECT_EQ(CRect(0, 195, 5, 200), layout.m_rcBottomLeft);
+    EXPECT_EQ(CRect(295, 195, 300, 200), layout.m_rcBottomRight);
+    EXPECT_TRUE(layout.m_rcMenuBar.IsRectEmpty());
+}
+
+TEST(SkinWndLayout, MenuBarRunsUnderCaptionWhenWindowHasMenu) {
+    EXPECT_EQ(CRect(4, 30, 294, 54), Layout(RowRecord(), TRUE).m_rcMenuBar);
+    EXPECT_EQ(CRect(3, 24, 297, 48), Layout(PlacedRecord(), TRUE).m_rcMenuBar);
+}
+
+TEST(SkinWndLayout, PlacedLayoutPutsButtonsAtTheirOffsetsFromRightEdge) {
+    const CSkinWndLayout layout = Layout(PlacedRecord(), FALSE);
+    EXPECT_EQ(CRect(230, 2, 250, 18), layout.m_rcMinBtn);
+    EXPECT_EQ(CRect(252, 2, 272, 18), layout.m_rcMaxBtn);
+    EXPECT_EQ(CRect(274, 1, 296, 19), layout.m_rcCloseBtn);
+    EXPECT_EQ(CRect(30, 5, 226, 19), layout.m_rcTitle);
+    EXPECT_EQ(CRect(3, 3, 297, 24), layout.m_rcCaption);
+}
+
+TEST(SkinWndLayout, PlacedLayoutCutsIconAtCaptionAndKeepsItSquare) {
+    // The 20-pixel icon at y 6 would end at 26, past 24 - 2: cut to 16 high and 16 wide.
+    EXPECT_EQ(CRect(7, 6, 23, 22), Layout(PlacedRecord(), FALSE).m_rcIcon);
+
+    // Ending exactly at 22 is not cut.
+    CQVSkinWndRes res = PlacedRecord();
+    res.m_nIconTop = 0;
+    EXPECT_EQ(CRect(7, 2, 27, 22), Layout(res, FALSE).m_rcIcon);
+}
+
+TEST(SkinWndLayout, RepeatedAdjustForNewSizeOnlyMovesRectangles) {
+    const CQVSkinWndRes res = PlacedRecord();
+    CSkinWndLayout layout = Layout(res, FALSE);
+    AdjustHitTestRects(layout, res, CRect(0, 0, 400, 300), TRUE);
+    EXPECT_EQ(CRect(7, 6, 23, 22), layout.m_rcIcon);
+    EXPECT_EQ(CRect(330, 2, 350, 18), layout.m_rcMinBtn);
+    EXPECT_EQ(CRect(374, 1, 396, 19), layout.m_rcCloseBtn);
+    EXPECT_EQ(CRect(0, 295, 5, 300), layout.m_rcBottomLeft);
+    EXPECT_EQ(CRect(3, 24, 397, 48), layout.m_rcMenuBar);
+}
+
+namespace {
+
+struct HitCase {
+    int x;
+    int y;
+    UINT nSizable;  // expected with WS_THICKFRAME
+    UINT nFixed;    // expected without
+};
+
+UINT HitTest(const CQVSkinWndRes& res, BOOL bHasMenu, BOOL bSizable, CPoint pt, BOOL bSysMenu = TRUE,
+             BOOL bMinBox = TRUE, BOOL bMaxBox = TRUE) {
+    const CSkinWndLayout layout = Layout(res, bHasMenu);
+    const CRect rcClient = SkinWndClientRect(res, kWindow, bHasMenu);
+    return SkinWndHitTest(layout, bSysMenu, bMinBox, bMaxBox, bSizable, pt, rcClient);
+}
+
+}  // namespace
+
+TEST(SkinWndHitTest, EdgesOfEveryRectangleForSizableAndFixedWindows) {
+    const HitCase cases[] = {
+        {274, 6, HTCLOSE, HTCLOSE},
+        {293, 23, HTCLOSE, HTCLOSE},
+        {253, 7, HTMAXBUTTON, HTMAXBUTTON},
+        {271, 22, HTMAXBUTTON, HTMAXBUTTON},
+        {234, 7, HTMINBUTTON, HTMINBUTTON},
+        {250, 21, HTMINBUTTON, HTMINBUTTON},
+        {4, 2, HTSYSMENU, HTSYSMENU},
+        {29, 27, HTSYSMENU, HTSYSMENU},
+        {30, 3, HTCAPTION, HTCAPTION},
+        {293, 29, HTCAPTION, HTCAPTION},
+        {252, 7, HTCAPTION, HTCAPTION},
+        {100, 3, HTCAPTION, HTCAPTION},
+        {100, 2, HTTOP, 0},
+        {5, 0, HTTOP, 0},
+        {294, 0, HTTOP, 0},
+        {0, 30, HTLEFT, 0},
+        {4, 194, HTLEFT, HTCLIENT},
+        {295, 30, HTRIGHT, 0},
+        {299, 194, HTRIGHT, 0},
+        {5, 199, HTBOTTOM, 0},
+        {150, 195, HTBOTTOM, 0},
+        {0, 0, HTTOPLEFT, 0},
+        {4, 1, HTTOPLEFT, 0},
+        {299, 29, HTTOPRIGHT, 0},
+        {0, 195, HTBOTTOMLEFT, 0},
+        {299, 199, HTBOTTOMRIGHT, 0},
+        {4, 30, HTLEFT, HTCLIENT},
+        {150, 100, HTCLIENT, HTCLIENT},
+        {293, 194, HTCLIENT, HTCLIENT},
+        {294, 100, 0, 0},
+        {294, 10, 0, 0},
+        {300, 100, 0, 0},
+        {-1, -1, 0, 0},
+    };
+    const CQVSkinWndRes res = RowRecord();
+    for (const HitCase& c : cases) {
+        EXPECT_EQ(c.nSizable, HitTest(res, FALSE, TRUE, CPoint(c.x, c.y))) << c.x << "," << c.y;
+        EXPECT_EQ(c.nFixed, HitTest(res, FALSE, FALSE, CPoint(c.x, c.y))) << c.x << "," << c.y;
+    }
+}
+
+TEST(SkinWndHitTest, FixedWindowTopPixelsAndSideBordersMatchNothing) {
+    const CQVSkinWndRes res = RowRecord();
+    for (int y = 0; y < 3; ++y)
+        EXPECT_EQ(0u, HitTest(res, FALSE, FALSE, CPoint(150, y))) << y;
+    EXPECT_EQ(0u, HitTest(res, FALSE, FALSE, CPoint(2, 100)));
+    EXPECT_EQ(0u, HitTest(res, FALSE, FALSE, CPoint(297, 100)));
+    EXPECT_EQ(0u, HitTest(res, FALSE, FALSE, CPoint(150, 197)));
+}
+
+TEST(SkinWndHitTest, ButtonsWithoutTheirStyleFallToCaption) {
+    const CQVSkinWndRes res = RowRecord();
+    EXPECT_EQ(UINT(HTCAPTION), HitTest(res, FALSE, TRUE, CPoint(260, 10), TRUE, TRUE, FALSE));
+    EXPECT_EQ(UINT(HTCAPTION), HitTest(res, FALSE, TRUE, CPoint(240, 10), TRUE, FALSE, TRUE));
+    EXPECT_EQ(UINT(HTCAPTION), HitTest(res, FALSE, TRUE, CPoint(10, 10), FALSE, TRUE, TRUE));
+    // Close needs no style.
+    EXPECT_EQ(UINT(HTCLOSE), HitTest(res, FALSE, FALSE, CPoint(280, 10), FALSE, FALSE, FALSE));
+}
+
+TEST(SkinWndHitTest, OverlappingButtonsResolveInCloseMaxMinOrder) {
+    CQVSkinWndRes res = PlacedRecord();
+    res.m_nMaxBtnRight = res.m_nCloseBtnRight;
+    res.m_nMinBtnRight = res.m_nCloseBtnRight;
+    EXPECT_EQ(UINT(HTCLOSE), HitTest(res, FALSE, TRUE, CPoint(280, 5)));
+    res.m_nCloseBtnRight = 100;
+    EXPECT_EQ(UINT(HTMAXBUTTON), HitTest(res, FALSE, TRUE, CPoint(280, 5)));
+    EXPECT_EQ(UINT(HTMINBUTTON), HitTest(res, FALSE, TRUE, CPoint(280, 5), TRUE, TRUE, FALSE));
+}
+
+TEST(SkinWndHitTest, MenuBarLiesBetweenCaptionAndLoweredClient) {
+    const CQVSkinWndRes res = RowRecord();
+    EXPECT_EQ(UINT(HTSKINMENUBAR), HitTest(res, TRUE, TRUE, CPoint(5, 30)));
+    EXPECT_EQ(UINT(HTSKINMENUBAR), HitTest(res, TRUE, FALSE, CPoint(293, 53)));
+    EXPECT_EQ(UINT(HTCLIENT), HitTest(res, TRUE, TRUE, CPoint(100, 54)));
+    // A sizing border wins over the menu bar.
+    EXPECT_EQ(UINT(HTLEFT), HitTest(res, TRUE, TRUE, CPoint(4, 40)));
+    EXPECT_EQ(UINT(HTCLIENT), HitTest(res, FALSE, TRUE, CPoint(100, 40)));
+}
+
+TEST(SkinWndClientRect, InsetByBordersAndCaptionAnd24MoreWithMenu) {
+    const CQVSkinWndRes res = RowRecord();
+    const CRect rcWindow(100, 50, 400, 250);
+    EXPECT_EQ(CRect(104, 80, 394, 245), SkinWndClientRect(res, rcWindow, FALSE));
+    EXPECT_EQ(CRect(104, 104, 394, 245), SkinWndClientRect(res, rcWindow, TRUE));
+}
+
+TEST(SkinWndAddSize, ReplacesPlatformFrameAndCaptionBySkinBorders) {
+    const CQVSkinWndRes res = RowRecord();
+    CSize sizable, fixed;
+    GetWindowAddSize(res, TRUE, sizable);
+    GetWindowAddSize(res, FALSE, fixed);
+    const int nCaption = ::GetSystemMetrics(SM_CYCAPTION);
+    EXPECT_EQ(10 - 2 * ::GetSystemMetrics(SM_CXFRAME), sizable.cx);
+    EXPECT_EQ(35 - nCaption - 2 * ::GetSystemMetrics(SM_CYFRAME), sizable.cy);
+    EXPECT_EQ(10 - 2 * ::GetSystemMetrics(SM_CXDLGFRAME), fixed.cx);
+    EXPECT_EQ(35 - nCaption - 2 * ::GetSystemMetrics(SM_CYDLGFRAME), fixed.cy);
+}
+
+TEST(SkinWndAddSize, GrownWindowKeepsItsDesignedClientSize) {
+    // A window laid out for the platform frame gets, once grown, the skinned client of the same size.
+    const CQVSkinWndRes res = RowRecord();
+    for (BOOL bSizable : {TRUE, FALSE}) {
+        const DWORD dwStyle = WS_CAPTION | WS_SYSMENU | (bSizable ? WS_THICKFRAME : DS_MODALFRAME);
+        const DWORD dwExStyle = bSizable ? 0 : WS_EX_DLGMODALFRAME;
+        HWND hWnd = ::CreateWindowEx(dwExStyle, _T("STATIC"), _T(""), dwStyle, 0, 0, 300, 200, NULL, NULL,
+                                     NULL, NULL);
+        ASSERT_NE(HWND(NULL), hWnd);
+        CRect rcWindow, rcClient;
+        ::GetWindowRect(hWnd, &rcWindow);
+        ::GetClientRect(hWnd, &rcClient);
+        ::DestroyWindow(hWnd);
+        const CSize nonClient = rcWindow.Size() - rcClient.Size();
+        if (nonClient != CSize(2 * ::GetSystemMetrics(bSizable ? SM_CXFRAME : SM_CXDLGFRAME),
+                               ::GetSystemMetrics(SM_CYCAPTION) +
+                                   2 * ::GetSystemMetrics(bSizable ? SM_CYFRAME : SM_CYDLGFRAME)))
+            continue;  // the platform adds more than its classic frame: nothing to compare
+
+        CSize add;
+        GetWindowAddSize(res, bSizable, add);
+        CRect rcGrown(0, 0, rcWindow.Width() + add.cx, rcWindow.Height() + add.cy);
+        EXPECT_EQ(rcClient.Size(), SkinWndClientRect(res, rcGrown, FALSE).Size()) << bSizable;
+    }
+}
+
+namespace {
+
+// Each corner cut by two segments: (0, 5), (2, 2), (5, 0) in top-left terms.
+CQVSkinWndRes CutCornerRecord() {
+    CQVSkinWndRes res = RowRecord();
+    res.m_ptsCornerTopLeft = {CPoint(0, 5), CPoint(2, 2), CPoint(5, 0)};
+    res.m_ptsCornerTopRight = {CPoint(5, 0), CPoint(2, 2), CPoint(0, 5)};
+    res.m_ptsCornerBottomRight = {CPoint(0, 5), CPoint(2, 2), CPoint(5, 0)};
+    res.m_ptsCornerBottomLeft = {CPoint(5, 0), CPoint(2, 2), CPoint(0, 5)};
+    return res;
+}
+
+std::vector<CPoint> Outline(const CQVSkinWndRes& res) {
+    std::vector<CPoint> points;
+    BuildWndOutline(res, kWindow, points);
+    return points;
+}
+
+}  // namespace
+
+TEST(SkinWndOutline, MirrorsEachCornerOutlineIntoItsCorner) {
+    const std::vector<CPoint> expected = {
+        CPoint(0, 5),     CPoint(2, 2),     CPoint(5, 0),                     // top-left as is
+        CPoint(295, 0),   CPoint(298, 2),   CPoint(300, 5),                   // x from the right
+        CPoint(300, 195), CPoint(298, 198), CPoint(295, 200),                 // both mirrored
+        CPoint(5, 200),   CPoint(2, 198),   CPoint(0, 195),   CPoint(0, 5)};  // y from the bottom
+    EXPECT_EQ(expected, Outline(CutCornerRecord()));
+}
+
+TEST(SkinWndOutline, EmptyOutlinesStandForPlainCorners) {
+    const std::vector<CPoint> plain = {CPoint(0, 0), CPoint(300, 0), CPoint(300, 200), CPoint(0, 200),
+                                       CPoint(0, 0)};
+    EXPECT_EQ(plain, Outline(RowRecord()));
+
+    // A plain top-left corner also closes the figure at the window's corner.
+    CQVSkinWndRes res = CutCornerRecord();
+    res.m_ptsCornerTopLeft.clear();
+    res.m_ptsCornerBottomRight.clear();
+    const std::vector<CPoint> mixed = {CPoint(0, 0),   CPoint(295, 0),   CPoint(298, 2),
+                                       CPoint(300, 5), CPoint(300, 200), CPoint(5, 200),
+                                       CPoint(2, 198), CPoint(0, 195),   CPoint(0, 0)};
+    EXPECT_EQ(mixed, Outline(res));
+}
+
+TEST(SkinWndOutline, RegionExcludesCutCornersOnly) {
+    riztest::ResourceSnapshot snapshot;
+    {
+        CRgn rgn;
+        ASSERT_TRUE(rgn.Attach(CreateWndOutlineRgn(CutCornerRecord(), kWindow)));
+        const CPoint outside[] = {CPoint(0, 0), CPoint(299, 0), CPoint(299, 199), CPoint(0, 199),
+                                  CPoint(1, 1), CPoint(298, 1), CPoint(298, 198), CPoint(1, 198)};
+        for (const CPoint& pt : outside)
+            EXPECT_FALSE(rgn.PtInRegion(pt)) << pt.x << "," << pt.y;
+        const CPoint inside[] = {CPoint(4, 4),   CPoint(295, 4), CPoint(295, 195), CPoint(4, 195),
+                                 CPoint(150, 0), CPoint(0, 100), CPoint(150, 100), CPoint(298, 100)};
+        for (const CPoint& pt : inside)
+            EXPECT_TRUE(rgn.PtInRegion(pt)) << pt.x << "," << pt.y;
+        EXPECT_FALSE(rgn.PtInRegion(300, 100));
+        EXPECT_FALSE(rgn.PtInRegion(150, 200));
+
+        CRgn plain;
+        ASSERT_TRUE(plain.Attach(CreateWndOutlineRgn(RowRecord(), kWindow)));
+        CRgn rect;
+        rect.CreateRectRgn(0, 0, 300, 200);
+        EXPECT_TRUE(plain.EqualRgn(&rect));
+    }
+    EXPECT_EQ(0, snapshot.GdiDelta());
+}
+
+namespace {
+
+CSkinWndButtonFrames Frames(BOOL bShowDisabled, BOOL bMinBox, BOOL bMaxBox, int nFocus = -1,
+                            BOOL bPressed = FALSE, BOOL bActive = TRUE, BOOL bMaximal = FALSE) {
+    CQVSkinWndRes res;
+    res.m_nShowDisabledBtns = bShowDisabled;
+    return GetWndButtonFrames(res, bMinBox, bMaxBox, bMaximal, nFocus, bPressed, bActive);
+}
+
+}  // namespace
+
+TEST(SkinWndButtonFrames, FocusButtonIsHotAndPressedOthersNormal) {
+    CSkinWndButtonFrames f = Frames(FALSE, TRUE, TRUE, HTMINBUTTON);
+    EXPECT_EQ(1, f.m_nMinFrame);
+    EXPECT_EQ(0, f.m_nMaxFrame);
+    EXPECT_EQ(0, f.m_nCloseFrame);
+    f = Frames(FALSE, TRUE, TRUE, HTMAXBUTTON, TRUE);
+    EXPECT_EQ(0, f.m_nMinFrame);
+    EXPECT_EQ(2, f.m_nMaxFrame);
+    EXPECT_EQ(0, f.m_nCloseFrame);
+    f = Frames(FALSE, TRUE, TRUE, HTCLOSE, TRUE);
+    EXPECT_EQ(2, f.m_nCloseFrame);
+    f = Frames(FALSE, TRUE, TRUE, HTCAPTION, TRUE);
+    EXPECT_EQ(0, f.m_nMinFrame);
+    EXPECT_EQ(0, f.m_nMaxFrame);
+    EXPECT_EQ(0, f.m_nCloseFrame);
+}
+
+TEST(SkinWndButtonFrames, InactiveWindowUsesSecondFourFrames) {
+    CSkinWndButtonFrames f = Frames(FALSE, TRUE, TRUE, HTCLOSE, FALSE, FALSE);
+    EXPECT_EQ(4, f.m_nMinFrame);
+    EXPECT_EQ(4, f.m_nMaxFrame);
+    EXPECT_EQ(5, f.m_nCloseFrame);
+    f = Frames(TRUE, FALSE, FALSE, HTMINBUTTON, TRUE, FALSE);
+    EXPECT_EQ(7, f.m_nMinFrame);
+    EXPECT_EQ(7, f.m_nMaxFrame);
+    EXPECT_EQ(4, f.m_nCloseFrame);
+}
+
+TEST(SkinWndButtonFrames, MissingBoxesShowDisabledOnlyWhenSkinAsks) {
+    // Without a minimize box and with the flag: both disabled; without the flag: neither.
+    CSkinWndButtonFrames f = Frames(TRUE, FALSE, FALSE, HTMINBUTTON);
+    EXPECT_EQ(3, f.m_nMinFrame);
+    EXPECT_EQ(3, f.m_nMaxFrame);
+    EXPECT_FALSE(f.m_bRestoreImage);
+    f = Frames(FALSE, FALSE, FALSE);
+    EXPECT_EQ(-1, f.m_nMinFrame);
+    EXPECT_EQ(-1, f.m_nMaxFrame);
+    EXPECT_EQ(0, f.m_nCloseFrame);
+    // A minimize box alone shows the maximize button disabled even without the flag.
+    f = Frames(FALSE, TRUE, FALSE, HTMAXBUTTON);
+    EXPECT_EQ(0, f.m_nMinFrame);
+    EXPECT_EQ(3, f.m_nMaxFrame);
+}
+
+TEST(SkinWndButtonFrames, MaximizedWindowShowsRestoreImageOnlyForRealMaxBox) {
+    EXPECT_TRUE(Frames(FALSE, TRUE, TRUE, -1, FALSE, TRUE, TRUE).m_bRestoreImage);
+    EXPECT_FALSE(Frames(FALSE, TRUE, TRUE, -1, FALSE, TRUE, FALSE).m_bRestoreImage);
+    EXPECT_FALSE(Frames(FALSE, TRUE, FALSE, -1, FALSE, TRUE, TRUE).m_bRestoreImage);
+}
+
+namespace {
+
+// Two rectangles side by side and a third below: a region of several bands.
+void MakeRegion(CRgn& rgn) {
+    rgn.CreateRectRgn(0, 0, 10, 4);
+    CRgn more;
+    more.CreateRectRgn(12, 0, 20, 4);
+    rgn.CombineRgn(&rgn, &more, RGN_OR);
+    more.SetRectRgn(3, 6, 17, 9);
+    rgn.CombineRgn(&rgn, &more, RGN_OR);
+}
+
+std::vector<BYTE> ReadBytes(LPCTSTR lpszPath) {
+    std::vector<BYTE> bytes;
+    HANDLE hFile = ::CreateFile(lpszPath, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    if (hFile == INVALID_HANDLE_VALUE) return bytes;
+    bytes.resize(::GetFileSize(hFile, NULL));
+    DWORD nRead = 0;
+    ::ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &nRead, NULL);
+    ::CloseHandle(hFile);
+    bytes.resize(nRead);
+    return bytes;
+}
+
+class SkinWndRgnFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MakeRegion(m_rgn);
+        ASSERT_TRUE(WriteRgnToFile(m_folder.Path(_T("good.rgn")), m_rgn, 21, 9));
+        m_good = ReadBytes(m_folder.Path(_T("good.rgn")));
+        ASSERT_GT(m_good.size(), 8u);
+    }
+
+    // Reads lpszName and expects a failed read that leaves the outputs untouched.
+    void ExpectFailedRead(LPCTSTR lpszName) {
+        CRgn rgn;
+        rgn.CreateRectRgn(1, 2, 3, 4);
+        CRgn before;
+        before.CreateRectRgn(1, 2, 3, 4);
+        int nWidth = -7, nHeight = -8;
+        EXPECT_FALSE(ReadRgnFromFile(m_folder.Path(lpszName), rgn, nWidth, nHeight)) << lpszName;
+        EXPECT_TRUE(rgn.EqualRgn(&before));
+        EXPECT_EQ(-7, nWidth);
+        EXPECT_EQ(-8, nHeight);
+    }
+
+    void WriteBad(LPCTSTR lpszName, const std::vector<BYTE>& bytes) {
+        ASSERT_TRUE(m_folder.WriteFile(lpszName, bytes.data(), bytes.size()));
+    }
+
+    riztest::TempFolder m_folder;
+    CRgn m_rgn;
+    std::vector<BYTE> m_good;
+};
+
+}  // namespace
+
+TEST_F(SkinWndRgnFile, HoldsRegionDataThenLittleEndianWidthAndHeight) {
+    const DWORD nData = ::GetRegionData(m_rgn, 0, NULL);
+    ASSERT_EQ(nData + 8, m_good.size());
+    std::vector<BYTE> data(nData);
+    ::GetRegionData(m_rgn, nData, reinterpret_cast<RGNDATA*>(data.data()));
+    EXPECT_EQ(0, memcmp(data.data(), m_good.data(), nData));
+    const BYTE size[8] = {21, 0, 0, 0, 9, 0, 0, 0};
+    EXPECT_EQ(0, memcmp(size, m_good.data() + nData, 8));
+}
+
+TEST_F(SkinWndRgnFile, RoundTripGivesSameRegionAndSize) {
+    riztest::ResourceSnapshot snapshot;
+    {
+        CRgn rgn;
+        rgn.CreateRectRgn(0, 0, 1, 1);  // a region held already is replaced
+        int nWidth = 0, nHeight = 0;
+        ASSERT_TRUE(ReadRgnFromFile(m_folder.Path(_T("good.rgn")), rgn, nWidth, nHeight));
+        EXPECT_TRUE(rgn.EqualRgn(&m_rgn));
+        EXPECT_EQ(21, nWidth);
+        EXPECT_EQ(9, nHeight);
+        EXPECT_TRUE(rgn.PtInRegion(15, 2));
+        EXPECT_FALSE(rgn.PtInRegion(11, 2));
+    }
+    EXPECT_EQ(0, snapshot.GdiDelta());
+}
+
+TEST_F(SkinWndRgnFile, WritingReplacesLongerFile) {
+    CRgn small;
+    small.CreateRectRgn(2, 3, 5, 7);
+    WriteRgnToFile(m_folder.Path(_T("good.rgn")), small, 6, 8);
+    CRgn rgn;
+    int nWidth = 0, nHeight = 0;
+    ASSERT_TRUE(ReadRgnFromFile(m_folder.Path(_T("good.rgn")), rgn, nWidth, nHeight));
+    EXPECT_TRUE(rgn.EqualRgn(&small));
+    EXPECT_EQ(6, nWidth);
+    EXPECT_EQ(8, nHeight);
+}
+
+TEST_F(SkinWndRgnFile, ReadsWhileAnotherHandleHasFileOpenForWriting) {
+    HANDLE hFile = ::CreateFile(m_folder.Path(_T("good.rgn")), GENERIC_READ | GENERIC_WRITE,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    CRgn rgn;
+    int nWidth = 0, nHeight = 0;
+    EXPECT_TRUE(ReadRgnFromFile(m_folder.Path(_T("good.rgn")), rgn, nWidth, nHeight));
+    ::CloseHandle(hFile);
+}
+
+TEST_F(SkinWndRgnFile, MissingEmptyAndShortFilesAreFailedReads) {
+    ExpectFailedRead(_T("missing.rgn"));
+    WriteBad(_T("empty.rgn"), {});
+    ExpectFailedRead(_T("empty.rgn"));
+    WriteBad(_T("seven.rgn"), {1, 2, 3, 4, 5, 6, 7});
+    ExpectFailedRead(_T("seven.rgn"));
+    // The size alone, without region data.
+    WriteBad(_T("sizeonly.rgn"), std::vector<BYTE>(m_good.end() - 8, m_good.end()));
+    ExpectFailedRead(_T("sizeonly.rgn"));
+}
+
+TEST_F(SkinWndRgnFile, TruncatedOrPaddedDataIsFailedRead) {
+    std::vector<BYTE> bytes(m_good.begin(), m_good.end() - 16);  // one rectangle short
+    WriteBad(_T("short.rgn"), bytes);
+    ExpectFailedRead(_T("short.rgn"));
+    bytes.assign(m_good.begin(), m_good.end() - 1);
+    WriteBad(_T("odd.rgn"), bytes);
+    ExpectFailedRead(_T("odd.rgn"));
+    bytes = m_good;
+    bytes.insert(bytes.end(), 16, 0);
+    WriteBad(_T("padded.rgn"), bytes);
+    ExpectFailedRead(_T("padded.rgn"));
+}
+
+TEST_F(SkinWndRgnFile, HeaderClaimingOtherCountsOrGigabytesIsFailedRead) {
+    RGNDATAHEADER header;
+    memcpy(&header, m_good.data(), sizeof(header));
+    std::vector<BYTE> bytes = m_good;
+    RGNDATAHEADER* pHeader = reinterpret_cast<RGNDATAHEADER*>(bytes.data());
+
+    pHeader->nCount = 0x10000000;
+    WriteBad(_T("count.rgn"), bytes);
+    ExpectFailedRead(_T("count.rgn"));
+
+    *pHeader = header;
+    pHeader->nRgnSize = 0x7FFFFFF0;
+    WriteBad(_T("size.rgn"), bytes);
+    ExpectFailedRead(_T("size.rgn"));
+
+    *pHeader = header;
+    pHeader->dwSize = 0x40000000;
+    WriteBad(_T("hdr.rgn"), bytes);
+    ExpectFailedRead(_T("hdr.rgn"));
+
+    *pHeader = header;
+    pHeader->iType = 7;
+    WriteBad(_T("type.rgn"), bytes);
+    ExpectFailedRead(_T("type.rgn"));
+}
+
+TEST_F(SkinWndRgnFile, GarbageAndHugeFilesAreFailedReads) {
+    std::vector<BYTE> garbage(200);
+    for (size_t i = 0; i < garbage.size(); ++i)
+        garbage[i] = static_cast<BYTE>(i * 37 + 11);
+    WriteBad(_T("garbage.rgn"), garbage);
+    ExpectFailedRead(_T("garbage.rgn"));
+
+    // A sparse file of 3 GB: refused by its length, never read into memory.
+    HANDLE hFile =
+        ::CreateFile(m_folder.Path(_T("huge.rgn")), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
+    DWORD nWritten = 0;
+    ::WriteFile(hFile, m_good.data(), static_cast<DWORD>(m_good.size()), &nWritten, NULL);
+    LARGE_INTEGER pos;
+    pos.QuadPart = 3LL * 1024 * 1024 * 1024;
+    const bool bGrown = ::SetFilePointerEx(hFile, pos, NULL, FILE_BEGIN) && ::SetEndOfFile(hFile);
+    ::CloseHandle(hFile);
+    ASSERT_TRUE(bGrown);
+    ExpectFailedRead(_T("huge.rgn"));
+}
+
+TEST_F(SkinWndRgnFile, WritingNullRegionLeavesNoFile) {
+    EXPECT_TRUE(WriteRgnToFile(m_folder.Path(_T("none.rgn")), NULL, 1, 1));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path(_T("none.rgn"))));
+}
