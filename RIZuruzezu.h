@@ -10,3 +10,4 @@
 #include "TranslateStrings.h"
 #include "QVSmartImage.h"
 #include "QVButton.h"
+#include "DrawMenuHelper.h"

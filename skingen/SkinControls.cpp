@@ -1,5 +1,5 @@
 // The button record's images: push button, check box, radio, spin arrows, combo drop button, tabs and
-// header items.
+// header items; and the menu check mark of the other controls' record.
 #include "SkinDraw.h"
 
 #include <algorithm>
@@ -313,6 +313,25 @@ bool WriteHeader(const SkinParams& p, const std::wstring& strSkin) {
     return SaveButtonStrip(strip, strSkin, L"Header");
 }
 
+// The check mark of owner-drawn menu items, 16 x 16, in Common\others. Menus draw it with white as the
+// key colour, so it is drawn on white and its anti-aliased rim blends into white, never into magenta.
+bool WriteMenuCheck(const SkinParams& p, const std::wstring& strSkin) {
+    const int n = 16;
+    const float s = static_cast<float>(n);
+    CImageStrip strip(n, n);
+    CFrameCanvas canvas(n, n);  // starts white
+    Graphics& g = canvas.Graphics();
+    Pen pen(ToColor(Darker(p.accent, 0.1f)), 2.2f);
+    pen.SetStartCap(LineCapRound);
+    pen.SetEndCap(LineCapRound);
+    pen.SetLineJoin(LineJoinRound);
+    const PointF tick[3] = {PointF(s * 0.22f, s * 0.52f), PointF(s * 0.42f, s * 0.72f),
+                            PointF(s * 0.78f, s * 0.28f)};
+    g.DrawLines(&pen, tick, 3);
+    canvas.Commit(strip, 0);
+    return strip.SaveBmp(strSkin + L"Common\\others\\MenuCheck.bmp");
+}
+
 }  // namespace
 
 bool WriteButtonImages(const SkinParams& p, const std::wstring& strSkin) {
@@ -325,5 +344,6 @@ bool WriteButtonImages(const SkinParams& p, const std::wstring& strSkin) {
     ok = WriteTab(p, strSkin) && ok;
     ok = WriteTabWnd(p, strSkin) && ok;
     ok = WriteHeader(p, strSkin) && ok;
+    ok = WriteMenuCheck(p, strSkin) && ok;
     return ok;
 }

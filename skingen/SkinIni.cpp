@@ -216,6 +216,8 @@ bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin) {
     WriteButtonSection(ini, p);
     ini.Section("IMList");
     ini.Section("Other");
+    ini.Comment("Check mark of owner-drawn menu items; white is its key colour.");
+    ini.Text("MenuCheck", "Common\\others\\MenuCheck.bmp");
     WriteColorSection(ini, p);
     return ini.Save(strSkin + L"skin.ini");
 }

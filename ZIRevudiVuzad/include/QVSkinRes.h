@@ -134,6 +134,8 @@ public:
 // Outlook bar, slider, menus, file transfer list; fields are added as those controls are built.
 class CQVSkinOtherRes {
 public:
+    // Check mark of owner-drawn menu items, one frame, drawn with white as its key colour.
+    CQVBitmap m_bmpMenuCheck;
 };
 
 // Seventeen colours, counted from 0. 3: base line of the tab control; 4: control border; 5, 6: control

@@ -183,8 +183,12 @@ const CField<B> s_btnFields[] = {
 // The contact list and the other controls add their fields here as they are built.
 const CField<CQVSkinIMListRes>* const s_imlFields = nullptr;
 const size_t s_nImlFields = 0;
-const CField<CQVSkinOtherRes>* const s_othFields = nullptr;
-const size_t s_nOthFields = 0;
+using O = CQVSkinOtherRes;
+const CField<O> s_othFields[] = {
+    // Menus draw it with white as the key colour; without it a checked item shows no mark.
+    Image(L"MenuCheck", &O::m_bmpMenuCheck, 1, true),
+};
+const size_t s_nOthFields = sizeof(s_othFields) / sizeof(s_othFields[0]);
 
 // ---------------------------------------------------------------------------------------------------
 // Values.

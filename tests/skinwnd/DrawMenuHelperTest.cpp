@@ -1,0 +1,491 @@
+// Owner-drawn menus: conversion of real menus, measure through a real popup and its owner window, and
+// the pixels of drawn items read back from a memory surface.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <QVSkinResManager.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "DrawMenuHelper.h"
+#include "PixelProbe.h"
+#include "QVBitmapList.h"
+#include "TestData.h"
+
+namespace {
+
+constexpr COLORREF kMenuBk = RGB(250, 240, 220);
+constexpr COLORREF kImageColumn = RGB(180, 210, 240);
+constexpr COLORREF kSelFill = RGB(255, 220, 120);
+constexpr COLORREF kSelOutline = RGB(200, 40, 40);
+constexpr COLORREF kSeparator = RGB(200, 200, 255);
+constexpr COLORREF kDisabledText = RGB(128, 128, 128);
+constexpr COLORREF kCheckInk = RGB(230, 20, 20);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+constexpr int kItemWidth = 200;
+
+enum : UINT {
+    ID_OPEN = 101,
+    ID_SAVE = 102,
+    ID_INNER = 201,
+    ID_GREY = 202,
+    ID_IMAGE_A = 301,
+    ID_IMAGE_B = 302,
+    ID_NO_IMAGE = 399,
+    ID_RECENT = 501
+};
+
+// A 24-bit BMP of cx x cy whose pixels come from a function.
+bool WriteBmp(const riztest::TempFolder& folder, LPCTSTR lpszName, int cx, int cy,
+              const std::function<COLORREF(int, int)>& pixel) {
+    const int nStride = (cx * 3 + 3) & ~3;
+    BITMAPFILEHEADER bfh = {};
+    BITMAPINFOHEADER bih = {};
+    bih.biSize = sizeof(bih);
+    bih.biWidth = cx;
+    bih.biHeight = cy;
+    bih.biPlanes = 1;
+    bih.biBitCount = 24;
+    bih.biCompression = BI_RGB;
+    bih.biSizeImage = nStride * cy;
+    bfh.bfType = 0x4D42;
+    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
+    bfh.bfSize = bfh.bfOffBits + bih.biSizeImage;
+    std::vector<BYTE> data(bfh.bfSize);
+    memcpy(&data[0], &bfh, sizeof(bfh));
+    memcpy(&data[sizeof(bfh)], &bih, sizeof(bih));
+    for (int y = 0; y < cy; ++y) {
+        BYTE* pRow = &data[bfh.bfOffBits + (cy - 1 - y) * nStride];
+        for (int x = 0; x < cx; ++x) {
+            const COLORREF clr = pixel(x, y);
+            pRow[x * 3] = GetBValue(clr);
+            pRow[x * 3 + 1] = GetGValue(clr);
+            pRow[x * 3 + 2] = GetRValue(clr);
+        }
+    }
+    return folder.WriteFile(lpszName, data.data(), data.size());
+}
+
+// The check image of the tests: 16 x 16 white (its key) with an 8 x 8 block of ink in the middle.
+HBITMAP MakeCheckImage() {
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = 16;
+    bmi.bmiHeader.biHeight = -16;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = NULL;
+    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    DWORD* p = static_cast<DWORD*>(pBits);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const bool bInk = x >= 4 && x < 12 && y >= 4 && y < 12;
+            p[y * 16 + x] = bInk ? 0x00E61414 : 0x00FFFFFF;  // 0x00RRGGBB
+        }
+    return hBitmap;
+}
+
+// Sets the menu colours and the check image of the skin for a test and puts the old ones back after.
+class DrawMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CQVSkinResManager* pSkin = CQVSkinResManager::GetSingletonPtr();
+        m_oldColors = *pSkin->GetClrDef();
+        m_oldOther = *pSkin->GetOthRes();
+        CQVSkinColorDef* pColors = pSkin->GetClrDef();
+        pColors->m_clrColors[11] = kMenuBk;
+        pColors->m_clrColors[12] = kImageColumn;
+        pColors->m_clrColors[13] = kSelFill;
+        pColors->m_clrColors[14] = kSelOutline;
+        pSkin->GetOthRes()->m_bmpMenuCheck.AttachBitmap(MakeCheckImage());
+
+        ASSERT_TRUE(m_menu.CreatePopupMenu());
+        m_menu.AppendMenu(MF_STRING, ID_OPEN, _T("&Open\tCtrl+O"));
+        m_menu.AppendMenu(MF_SEPARATOR);
+        CMenu sub;
+        sub.CreatePopupMenu();
+        sub.AppendMenu(MF_STRING, ID_INNER, _T("Inner"));
+        sub.AppendMenu(MF_STRING | MF_GRAYED | MF_CHECKED, ID_GREY, _T("Grey"));
+        m_hSub = sub.Detach();
+        m_menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(m_hSub), _T("More"));
+        m_menu.AppendMenu(MF_STRING, ID_SAVE, _T("Save"));
+        m_menu.AppendMenu(MF_STRING, ID_IMAGE_A, _T("A"));
+        m_menu.AppendMenu(MF_STRING, ID_IMAGE_B, _T("B"));
+        m_menu.AppendMenu(MF_STRING, ID_NO_IMAGE, _T("None"));
+        m_menu.AppendMenu(MF_STRING, ID_RECENT, _T("WWWW"));
+    }
+    void TearDown() override {
+        CQVSkinResManager* pSkin = CQVSkinResManager::GetSingletonPtr();
+        *pSkin->GetClrDef() = m_oldColors;
+        *pSkin->GetOthRes() = m_oldOther;
+    }
+
+    // Draws one item into a fresh surface of kItemWidth x cy filled with magenta.
+    void Draw(riztest::Surface& surface, UINT nID, UINT nState, CQVBitmapList* pList = NULL,
+              ULONG_PTR itemData = 1) {
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_MENU;
+        dis.itemID = nID;
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.itemState = nState;
+        dis.hwndItem = reinterpret_cast<HWND>(m_menu.GetSafeHmenu());
+        dis.hDC = surface.Dc();
+        dis.rcItem = CRect(0, 0, surface.Width(), surface.Height());
+        dis.itemData = itemData == 1 ? reinterpret_cast<ULONG_PTR>(&m_menu) : itemData;
+        CDrawMenuHelper::DrawItem(&dis, pList);
+    }
+
+    CMenu m_menu;
+    HMENU m_hSub = NULL;
+    CQVSkinColorDef m_oldColors;
+    CQVSkinOtherRes m_oldOther;
+};
+
+MENUITEMINFO ItemInfo(HMENU hMenu, int nPos) {
+    MENUITEMINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA | MIIM_SUBMENU;
+    EXPECT_TRUE(::GetMenuItemInfo(hMenu, nPos, TRUE, &info));
+    return info;
+}
+
+// Text is drawn smoothed: its darkest pixel tells its colour, and "ink" is any pixel clearly darker than
+// the light menu colours.
+int MaxChannel(COLORREF clr) {
+    return std::max(GetRValue(clr), std::max(GetGValue(clr), GetBValue(clr)));
+}
+COLORREF Darkest(const riztest::Surface& surface, const RECT& rc) {
+    COLORREF darkest = RGB(255, 255, 255);
+    for (int y = rc.top; y < rc.bottom; ++y)
+        for (int x = rc.left; x < rc.right; ++x) {
+            const COLORREF clr = surface.Pixel(x, y);
+            if (GetRValue(clr) + GetGValue(clr) + GetBValue(clr) <
+                GetRValue(darkest) + GetGValue(darkest) + GetBValue(darkest))
+                darkest = clr;
+        }
+    return darkest;
+}
+bool HasInk(const riztest::Surface& surface, const RECT& rc) {
+    return MaxChannel(Darkest(surface, rc)) < 180;
+}
+
+// Width of a text in the default GUI font, measured independently of the helper.
+int TextWidth(LPCTSTR lpszText) {
+    HDC hDC = ::GetDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
+    RECT rc = {0, 0, 500, 30};
+    ::DrawText(hDC, lpszText, -1, &rc, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(NULL, hDC);
+    return rc.right - rc.left;
+}
+
+TEST_F(DrawMenuTest, InitMenuMakesEveryItemOwnerDrawnAndKeepsIdsTextsStatesAndSubmenus) {
+    CDrawMenuHelper::InitMenu(&m_menu);
+    const ULONG_PTR data = reinterpret_cast<ULONG_PTR>(&m_menu);
+    ASSERT_EQ(8, ::GetMenuItemCount(m_menu));
+    static const UINT kIDs[8] = {ID_OPEN, 0, 0, ID_SAVE, ID_IMAGE_A, ID_IMAGE_B, ID_NO_IMAGE, ID_RECENT};
+    for (int i = 0; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        MENUITEMINFO info = ItemInfo(m_menu, i);
+        EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
+        EXPECT_EQ(data, info.dwItemData);
+        if (i != 2) {
+            EXPECT_EQ(kIDs[i], info.wID);
+        }
+    }
+    // The separator can no longer be selected; the popup item still opens the same submenu.
+    EXPECT_TRUE(ItemInfo(m_menu, 1).fState & MFS_DISABLED);
+    EXPECT_EQ(m_hSub, ItemInfo(m_menu, 2).hSubMenu);
+    ASSERT_TRUE(::IsMenu(m_hSub));
+    for (int i = 0; i < 2; ++i) {
+        MENUITEMINFO info = ItemInfo(m_hSub, i);
+        EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
+        EXPECT_EQ(data, info.dwItemData) << "submenu items carry the menu given to InitMenu";
+    }
+    EXPECT_TRUE(ItemInfo(m_hSub, 1).fState & MFS_GRAYED);
+    EXPECT_TRUE(ItemInfo(m_hSub, 1).fState & MFS_CHECKED);
+    EXPECT_FALSE(ItemInfo(m_hSub, 0).fState & (MFS_GRAYED | MFS_CHECKED));
+    // The texts stay readable by command id, also those of the submenu.
+    CString str;
+    m_menu.GetMenuString(ID_OPEN, str, MF_BYCOMMAND);
+    EXPECT_EQ(CString(_T("&Open\tCtrl+O")), str);
+    m_menu.GetMenuString(ID_INNER, str, MF_BYCOMMAND);
+    EXPECT_EQ(CString(_T("Inner")), str);
+}
+
+TEST_F(DrawMenuTest, InitRecentMenuItemsConvertsOnlyTheGivenCommands) {
+    CDrawMenuHelper::InitRecentMenuItems(&m_menu, ID_IMAGE_A, 2);
+    EXPECT_TRUE(ItemInfo(m_menu, 4).fType & MFT_OWNERDRAW);
+    EXPECT_TRUE(ItemInfo(m_menu, 5).fType & MFT_OWNERDRAW);
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(&m_menu), ItemInfo(m_menu, 5).dwItemData);
+    EXPECT_EQ(UINT(ID_IMAGE_B), ItemInfo(m_menu, 5).wID);
+    EXPECT_FALSE(ItemInfo(m_menu, 3).fType & MFT_OWNERDRAW);
+    EXPECT_FALSE(ItemInfo(m_menu, 6).fType & MFT_OWNERDRAW);
+    CString str;
+    m_menu.GetMenuString(ID_IMAGE_B, str, MF_BYCOMMAND);
+    EXPECT_EQ(CString(_T("B")), str);
+}
+
+TEST_F(DrawMenuTest, NullMenusAndStructuresDoNothing) {
+    CDrawMenuHelper::InitMenu(NULL);
+    CDrawMenuHelper::InitRecentMenuItems(NULL, 1, 5);
+    CMenu empty;
+    CDrawMenuHelper::InitMenu(&empty);
+    CDrawMenuHelper::MeasureItem(NULL, NULL);
+    CDrawMenuHelper::DrawItem(NULL, NULL);
+    DRAWITEMSTRUCT dis = {};
+    CDrawMenuHelper::DrawItem(&dis, NULL);  // no DC
+    // An item without a menu is 100 wide and draws its background only.
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = ODT_MENU;
+    mis.itemID = ID_OPEN;
+    CDrawMenuHelper::MeasureItem(&mis, NULL);
+    EXPECT_EQ(100u, mis.itemWidth);
+    EXPECT_EQ(25u, mis.itemHeight);
+    riztest::Surface surface(kItemWidth, 25, kMagenta);
+    Draw(surface, ID_OPEN, 0, NULL, 0);
+    EXPECT_FALSE(surface.HasOtherThan(CRect(20, 0, kItemWidth, 25), kMenuBk));
+    EXPECT_FALSE(surface.HasOtherThan(CRect(0, 0, 20, 25), kImageColumn));
+}
+
+// The owner of a real popup: measures and draws its items through the helper, records what it saw and
+// ends the menu as soon as it is idle.
+struct OwnerRecord {
+    std::map<UINT, SIZE> measured;
+    std::map<UINT, ULONG_PTR> drawnData;
+};
+OwnerRecord* g_pRecord = NULL;
+
+LRESULT CALLBACK OwnerProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    if (g_pRecord == NULL) return ::DefWindowProc(hWnd, nMsg, wParam, lParam);
+    switch (nMsg) {
+    case WM_MEASUREITEM: {
+        LPMEASUREITEMSTRUCT lpMIS = reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam);
+        HDC hDC = ::GetDC(hWnd);
+        CDC dc;
+        dc.Attach(hDC);
+        CDrawMenuHelper::MeasureItem(lpMIS, &dc);
+        dc.Detach();
+        ::ReleaseDC(hWnd, hDC);
+        g_pRecord->measured[lpMIS->itemID] = {static_cast<LONG>(lpMIS->itemWidth),
+                                              static_cast<LONG>(lpMIS->itemHeight)};
+        return TRUE;
+    }
+    case WM_DRAWITEM: {
+        LPDRAWITEMSTRUCT lpDIS = reinterpret_cast<LPDRAWITEMSTRUCT>(lParam);
+        CDrawMenuHelper::DrawItem(lpDIS, NULL);
+        g_pRecord->drawnData[lpDIS->itemID] = lpDIS->itemData;
+        return TRUE;
+    }
+    case WM_ENTERIDLE:
+        if (wParam == MSGF_MENU && !g_pRecord->drawnData.empty()) ::EndMenu();
+        return 0;
+    case WM_TIMER:
+        ::EndMenu();  // never wait for a menu that does not go idle
+        return 0;
+    default:
+        return ::DefWindowProc(hWnd, nMsg, wParam, lParam);
+    }
+}
+
+TEST_F(DrawMenuTest, RealPopupIsMeasuredAndDrawnThroughItsOwner) {
+    CDrawMenuHelper::InitMenu(&m_menu);
+    WNDCLASS wc = {};
+    wc.lpfnWndProc = OwnerProc;
+    wc.hInstance = ::GetModuleHandle(NULL);
+    wc.lpszClassName = _T("DrawMenuOwner");
+    ::RegisterClass(&wc);
+    HWND hOwner = ::CreateWindow(_T("DrawMenuOwner"), _T("owner"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                                 300, 200, NULL, NULL, wc.hInstance, NULL);
+    ASSERT_TRUE(hOwner != NULL);
+    ::SetForegroundWindow(hOwner);
+    OwnerRecord record;
+    g_pRecord = &record;
+    ::SetTimer(hOwner, 1, 1500, NULL);
+    ::TrackPopupMenuEx(m_menu, TPM_RETURNCMD, 40, 40, hOwner, NULL);
+    ::KillTimer(hOwner, 1);
+    g_pRecord = NULL;
+    ::DestroyWindow(hOwner);
+
+    ASSERT_TRUE(record.measured.count(0));
+    EXPECT_EQ(100, record.measured[0].cx);
+    EXPECT_EQ(5, record.measured[0].cy);
+    ASSERT_TRUE(record.measured.count(ID_OPEN));
+    EXPECT_EQ(25, record.measured[ID_OPEN].cy);
+    EXPECT_EQ(TextWidth(_T("&Open\tCtrl+O")) + 30, record.measured[ID_OPEN].cx);
+    EXPECT_EQ(TextWidth(_T("Save")) + 30, record.measured[ID_SAVE].cx);
+    EXPECT_GT(TextWidth(_T("&Open\tCtrl+O")), TextWidth(_T("Save")));
+    // Every drawn item carried the menu as its data.
+    ASSERT_TRUE(record.drawnData.count(ID_OPEN));
+    EXPECT_EQ(reinterpret_cast<ULONG_PTR>(&m_menu), record.drawnData[ID_OPEN]);
+}
+
+TEST_F(DrawMenuTest, NormalItemHasImageColumnBackgroundAndBlackText) {
+    riztest::Surface surface(kItemWidth, 25, kMagenta);
+    Draw(surface, ID_RECENT, 0);
+    EXPECT_FALSE(surface.HasOtherThan(CRect(0, 0, 20, 25), kImageColumn, 0));
+    EXPECT_FALSE(surface.HasOtherThan(CRect(20, 0, 30, 25), kMenuBk, 0));
+    EXPECT_FALSE(surface.HasOtherThan(CRect(120, 0, kItemWidth, 25), kMenuBk, 0));
+    EXPECT_LT(MaxChannel(Darkest(surface, CRect(30, 1, 120, 24))), 100) << "black text";
+    EXPECT_EQ(0, surface.CountNear(CRect(0, 0, kItemWidth, 25), kSelFill, 0));
+}
+
+TEST_F(DrawMenuTest, SelectedItemFillsAndOutlinesTheSelectionBox) {
+    riztest::Surface surface(kItemWidth, 25, kMagenta);
+    Draw(surface, ID_SAVE, ODS_SELECTED);
+    // The outer ring of one pixel keeps the column and background colours.
+    EXPECT_EQ(kImageColumn, surface.Pixel(0, 12));
+    EXPECT_EQ(kImageColumn, surface.Pixel(10, 0));
+    EXPECT_EQ(kMenuBk, surface.Pixel(100, 24));
+    EXPECT_EQ(kMenuBk, surface.Pixel(kItemWidth - 1, 12));
+    // The box: outline at its edges, fill inside, over the image column too.
+    EXPECT_EQ(kSelOutline, surface.Pixel(1, 12));
+    EXPECT_EQ(kSelOutline, surface.Pixel(100, 1));
+    EXPECT_EQ(kSelOutline, surface.Pixel(100, 23));
+    EXPECT_EQ(kSelOutline, surface.Pixel(kItemWidth - 2, 12));
+    EXPECT_EQ(kSelFill, surface.Pixel(5, 5));
+    EXPECT_EQ(kSelFill, surface.Pixel(150, 12));
+}
+
+TEST_F(DrawMenuTest, SeparatorIsALineAcrossTheTextRectangle) {
+    riztest::Surface surface(kItemWidth, 5, kMagenta);
+    Draw(surface, 0, 0);
+    // Text rectangle (30, 1, 195, 4): the line at y 2 from x 30 to 194.
+    EXPECT_EQ(kSeparator, surface.Pixel(30, 2));
+    EXPECT_EQ(kSeparator, surface.Pixel(194, 2));
+    EXPECT_EQ(kMenuBk, surface.Pixel(29, 2));
+    EXPECT_EQ(kMenuBk, surface.Pixel(195, 2));
+    EXPECT_EQ(kMenuBk, surface.Pixel(100, 1));
+    EXPECT_EQ(kMenuBk, surface.Pixel(100, 3));
+    EXPECT_FALSE(surface.HasOtherThan(CRect(0, 0, 20, 5), kImageColumn, 0));
+}
+
+TEST_F(DrawMenuTest, DisabledTextIsGrey) {
+    riztest::Surface surface(kItemWidth, 25, kMagenta);
+    Draw(surface, ID_RECENT, ODS_DISABLED);
+    const CRect rcText(30, 1, 195, 24);
+    const COLORREF darkest = Darkest(surface, rcText);
+    EXPECT_TRUE(riztest::ColorNear(darkest, kDisabledText, 50)) << std::hex << darkest;
+    EXPECT_GE(MaxChannel(darkest), 110) << "nothing as dark as black text";
+}
+
+TEST_F(DrawMenuTest, AcceleratorIsRightAlignedUnlessTheTabComesFirst) {
+    m_menu.ModifyMenu(ID_SAVE, MF_BYCOMMAND | MF_STRING, ID_SAVE, _T("S\tW"));
+    m_menu.ModifyMenu(ID_INNER, MF_BYCOMMAND | MF_STRING, ID_INNER, _T("\tW"));
+    riztest::Surface split(kItemWidth, 25, kMagenta);
+    Draw(split, ID_SAVE, 0);
+    EXPECT_TRUE(HasInk(split, CRect(30, 1, 60, 24)));
+    EXPECT_TRUE(HasInk(split, CRect(170, 1, 195, 24)));
+    EXPECT_FALSE(split.HasOtherThan(CRect(60, 1, 170, 24), kMenuBk, 0));
+    riztest::Surface whole(kItemWidth, 25, kMagenta);
+    Draw(whole, ID_INNER, 0);
+    EXPECT_TRUE(HasInk(whole, CRect(30, 1, 120, 24)));
+    EXPECT_FALSE(whole.HasOtherThan(CRect(120, 1, 195, 24), kMenuBk, 0));
+}
+
+TEST_F(DrawMenuTest, CheckedItemShowsTheCheckImageCentredWithoutItsWhiteKey) {
+    riztest::Surface surface(kItemWidth, 25, kMagenta);
+    Draw(surface, ID_SAVE, ODS_CHECKED);
+    // 16 x 16 centred in the 20 x 25 column: at (2, 4); its ink block at (6..13, 8..15).
+    EXPECT_EQ(kCheckInk, surface.Pixel(6, 8));
+    EXPECT_EQ(kCheckInk, surface.Pixel(13, 15));
+    EXPECT_EQ(kImageColumn, surface.Pixel(5, 8));
+    EXPECT_EQ(kImageColumn, surface.Pixel(14, 16));
+    EXPECT_EQ(kImageColumn, surface.Pixel(2, 4));
+    EXPECT_EQ(0, surface.CountNear(CRect(0, 0, 20, 25), kWhite, 0));
+    EXPECT_EQ(64, surface.CountNear(CRect(0, 0, 20, 25), kCheckInk, 0));
+}
+
+class DrawMenuImageTest : public DrawMenuTest {
+protected:
+    void SetUp() override {
+        DrawMenuTest::SetUp();
+        // Two 12 x 12 frames a strip; the top-left 2 x 2 of each frame is the key colour.
+        auto strip = [](COLORREF a, COLORREF b) {
+            return [a, b](int x, int y) { return x % 12 < 2 && y < 2 ? kMagenta : (x < 12 ? a : b); };
+        };
+        ASSERT_TRUE(WriteBmp(m_temp, _T("normal.bmp"), 24, 12, strip(kNormalA, kNormalB)));
+        ASSERT_TRUE(WriteBmp(m_temp, _T("second.bmp"), 24, 12, strip(kSecondA, kSecondB)));
+        const UINT ids[2] = {ID_IMAGE_A, ID_IMAGE_B};
+        m_list.LoadBitmaps(m_temp.Path(_T("normal.bmp")), m_temp.Path(_T("second.bmp")), ids, 2, kMagenta);
+        ASSERT_EQ(CSize(12, 12), m_list.GetImageSize());
+    }
+
+    static constexpr COLORREF kNormalA = RGB(20, 160, 20);
+    static constexpr COLORREF kNormalB = RGB(20, 20, 160);
+    static constexpr COLORREF kSecondA = RGB(160, 160, 20);
+    static constexpr COLORREF kSecondB = RGB(20, 160, 160);
+    riztest::TempFolder m_temp;
+    CQVBitmapList m_list;
+};
+
+TEST_F(DrawMenuImageTest, ImageOfTheCommandIsCentredInTheColumn) {
+    riztest::Surface surface(kItemWidth, 25, kMagenta);
+    Draw(surface, ID_IMAGE_B, 0, &m_list);
+    // 12 x 12 centred in 20 x 25: at (4, 6); its key corner (4..5, 6..7) shows the column.
+    EXPECT_EQ(kNormalB, surface.Pixel(6, 6));
+    EXPECT_EQ(kNormalB, surface.Pixel(15, 17));
+    EXPECT_EQ(kImageColumn, surface.Pixel(4, 6));
+    EXPECT_EQ(kImageColumn, surface.Pixel(3, 10));
+    EXPECT_EQ(kImageColumn, surface.Pixel(16, 10));
+    EXPECT_EQ(12 * 12 - 4, surface.CountNear(CRect(0, 0, 20, 25), kNormalB, 0));
+}
+
+TEST_F(DrawMenuImageTest, SelectedItemUsesTheNormalStripAndDisabledTheSecond) {
+    riztest::Surface selected(kItemWidth, 25, kMagenta);
+    Draw(selected, ID_IMAGE_A, ODS_SELECTED, &m_list);
+    EXPECT_EQ(kNormalA, selected.Pixel(10, 12));
+    EXPECT_EQ(kSelFill, selected.Pixel(4, 6));  // the key corner shows the selection box
+    riztest::Surface disabled(kItemWidth, 25, kMagenta);
+    Draw(disabled, ID_IMAGE_A, ODS_DISABLED, &m_list);
+    EXPECT_EQ(kSecondA, disabled.Pixel(10, 12));
+}
+
+TEST_F(DrawMenuImageTest, UnknownCommandDrawsNoImageAndCheckWinsOverTheImage) {
+    riztest::Surface none(kItemWidth, 25, kMagenta);
+    Draw(none, ID_NO_IMAGE, 0, &m_list);
+    EXPECT_FALSE(none.HasOtherThan(CRect(0, 0, 20, 25), kImageColumn, 0));
+    riztest::Surface checked(kItemWidth, 25, kMagenta);
+    Draw(checked, ID_IMAGE_B, ODS_CHECKED, &m_list);
+    EXPECT_EQ(0, checked.CountNear(CRect(0, 0, 20, 25), kNormalB, 0));
+    EXPECT_EQ(64, checked.CountNear(CRect(0, 0, 20, 25), kCheckInk, 0));
+}
+
+}  // namespace
+
+namespace {
+
+// Both shipped skins give a menu check mark of about 16 x 16 on white, its key colour.
+TEST(DrawMenuSkin, ShippedSkinsGiveACheckMarkOnWhite) {
+    CQVSkinResManager* pSkin = CQVSkinResManager::GetSingletonPtr();
+    if (pSkin->GetSkinsTotal() < 2) GTEST_SKIP() << "the shipped skins are not generated in this build";
+    const CString strOld = pSkin->GetCurrentSkinPath();
+    for (int i = 0; i < pSkin->GetSkinsTotal(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(pSkin->LoadSkin(pSkin->GetSkinFolder(i)));
+        const CQVBitmap& bmp = pSkin->GetOthRes()->m_bmpMenuCheck;
+        ASSERT_FALSE(bmp.IsNull());
+        EXPECT_EQ(1, bmp.GetMultiState());
+        EXPECT_EQ(16, bmp.GetWidth());
+        EXPECT_EQ(16, bmp.GetHeight());
+        riztest::Surface surface(20, 25, kMagenta);
+        CDC dc;
+        dc.Attach(surface.Dc());
+        bmp.TransparentDraw(&dc, 2, 4, kWhite, 0);
+        dc.Detach();
+        // The corners are key, the mark is there.
+        EXPECT_EQ(kMagenta, surface.Pixel(2, 4));
+        EXPECT_EQ(kMagenta, surface.Pixel(17, 19));
+        EXPECT_GT(16 * 16 - surface.CountNear(CRect(2, 4, 18, 20), kMagenta, 0), 10);
+    }
+    if (!strOld.IsEmpty()) pSkin->LoadSkin(strOld);
+}
+
+}  // namespace
