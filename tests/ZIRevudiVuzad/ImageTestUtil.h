@@ -20,34 +20,7 @@ const COLORREF kYellow = RGB(255, 255, 0);
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
-// The bytes of a 24-bit bottom-up BMP file; y = 0 is the top row.
-inline std::vector<BYTE> Bmp24(int cx, int cy, const PixelFunc& pixel) {
-    const int nStride = (cx * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = cx;
-    info.biHeight = cy;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biSizeImage = DWORD(nStride * cy);
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + info.biSizeImage;
-    std::vector<BYTE> data(file.bfSize, 0);
-    memcpy(data.data(), &file, sizeof(file));
-    memcpy(data.data() + sizeof(file), &info, sizeof(info));
-    for (int y = 0; y < cy; ++y) {
-        BYTE* pRow = data.data() + file.bfOffBits + size_t(cy - 1 - y) * nStride;
-        for (int x = 0; x < cx; ++x) {
-            COLORREF clr = pixel(x, y);
-            pRow[x * 3] = GetBValue(clr);
-            pRow[x * 3 + 1] = GetGValue(clr);
-            pRow[x * 3 + 2] = GetRValue(clr);
-        }
-    }
-    return data;
-}
+using riztest::Bmp24;
 
 // A 24-bit bottom-up DIB section with the given pixels (so that attaching it needs a conversion).
 inline HBITMAP Dib24(int cx, int cy, const PixelFunc& pixel) {

@@ -31,34 +31,10 @@ COLORREF PrivateFrameColour(int nFrame) {
 
 bool WriteFramesBmp(const riztest::TempFolder& folder, LPCTSTR lpszName, int cxFrame, int cyFrame,
                     const COLORREF* pColours, int nFrames) {
-    const int cx = cxFrame * nFrames;
-    const int nStride = (cx * 3 + 3) & ~3;
-    BITMAPFILEHEADER bfh = {};
-    BITMAPINFOHEADER bih = {};
-    bih.biSize = sizeof(bih);
-    bih.biWidth = cx;
-    bih.biHeight = cyFrame;  // bottom-up
-    bih.biPlanes = 1;
-    bih.biBitCount = 24;
-    bih.biCompression = BI_RGB;
-    bih.biSizeImage = nStride * cyFrame;
-    bfh.bfType = 0x4D42;
-    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
-    bfh.bfSize = bfh.bfOffBits + bih.biSizeImage;
-    std::vector<BYTE> data(bfh.bfSize);
-    memcpy(&data[0], &bfh, sizeof(bfh));
-    memcpy(&data[sizeof(bfh)], &bih, sizeof(bih));
-    for (int y = 0; y < cyFrame; ++y) {
-        BYTE* pRow = &data[bfh.bfOffBits + (cyFrame - 1 - y) * nStride];
-        for (int x = 0; x < cx; ++x) {
-            const int nFrame = x / cxFrame;
-            const bool bCorner = x % cxFrame < 2 && y < 2;
-            const COLORREF clr = bCorner ? kKey : pColours[nFrame];
-            pRow[x * 3] = GetBValue(clr);
-            pRow[x * 3 + 1] = GetGValue(clr);
-            pRow[x * 3 + 2] = GetRValue(clr);
-        }
-    }
+    const std::vector<BYTE> data = riztest::Bmp24(cxFrame * nFrames, cyFrame, [=](int x, int y) {
+        const bool bCorner = x % cxFrame < 2 && y < 2;
+        return bCorner ? kKey : pColours[x / cxFrame];
+    });
     return folder.WriteFile(lpszName, data.data(), data.size());
 }
 

@@ -44,31 +44,7 @@ enum : UINT {
 // A 24-bit BMP of cx x cy whose pixels come from a function.
 bool WriteBmp(const riztest::TempFolder& folder, LPCTSTR lpszName, int cx, int cy,
               const std::function<COLORREF(int, int)>& pixel) {
-    const int nStride = (cx * 3 + 3) & ~3;
-    BITMAPFILEHEADER bfh = {};
-    BITMAPINFOHEADER bih = {};
-    bih.biSize = sizeof(bih);
-    bih.biWidth = cx;
-    bih.biHeight = cy;
-    bih.biPlanes = 1;
-    bih.biBitCount = 24;
-    bih.biCompression = BI_RGB;
-    bih.biSizeImage = nStride * cy;
-    bfh.bfType = 0x4D42;
-    bfh.bfOffBits = sizeof(bfh) + sizeof(bih);
-    bfh.bfSize = bfh.bfOffBits + bih.biSizeImage;
-    std::vector<BYTE> data(bfh.bfSize);
-    memcpy(&data[0], &bfh, sizeof(bfh));
-    memcpy(&data[sizeof(bfh)], &bih, sizeof(bih));
-    for (int y = 0; y < cy; ++y) {
-        BYTE* pRow = &data[bfh.bfOffBits + (cy - 1 - y) * nStride];
-        for (int x = 0; x < cx; ++x) {
-            const COLORREF clr = pixel(x, y);
-            pRow[x * 3] = GetBValue(clr);
-            pRow[x * 3 + 1] = GetGValue(clr);
-            pRow[x * 3 + 2] = GetRValue(clr);
-        }
-    }
+    const std::vector<BYTE> data = riztest::Bmp24(cx, cy, pixel);
     return folder.WriteFile(lpszName, data.data(), data.size());
 }
 

@@ -3,6 +3,9 @@
 
 #include <afx.h>
 
+#include <functional>
+#include <vector>
+
 namespace riztest {
 
 // Full Windows path of a file or folder under tests/data ("skins\\bad-empty"); the folder itself for "".
@@ -26,5 +29,9 @@ public:
 private:
     CString m_strPath;
 };
+
+// The bytes of a 24-bit bottom-up BMP file of cx x cy whose pixels come from a function; y = 0 is the
+// top row.
+std::vector<BYTE> Bmp24(int cx, int cy, const std::function<COLORREF(int x, int y)>& pixel);
 
 }  // namespace riztest
