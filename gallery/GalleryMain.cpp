@@ -75,6 +75,13 @@ BOOL ShowPage(int i) {
     return TRUE;
 }
 
+// The folder name of skin nIndex ("Default"), as the switcher and the screenshot names show it.
+CString SkinName(int nIndex) {
+    CString strFolder = CQVSkinResManager::GetSingletonPtr()->GetSkinFolder(nIndex);
+    strFolder.TrimRight(_T('\\'));
+    return strFolder.Mid(strFolder.ReverseFind(_T('\\')) + 1);
+}
+
 // Tells a window and all its descendants that the skin changed, as a host does; a window that
 // answers non-zero is repainted.
 BOOL CALLBACK NotifySkinChanged(HWND hWnd, LPARAM) {
@@ -184,9 +191,7 @@ BOOL CreateGalleryWindow() {
     ::SendMessage(g_gallery.hLanguageCombo, WM_SETFONT, hFont, FALSE);
     CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
     for (int i = 0; i < pSkins->GetSkinsTotal(); ++i) {
-        CString strFolder = pSkins->GetSkinFolder(i);
-        strFolder.TrimRight(_T('\\'));
-        CString strName = strFolder.Mid(strFolder.ReverseFind(_T('\\')) + 1);
+        CString strName = SkinName(i);
         ::SendMessage(g_gallery.hSkinCombo, CB_ADDSTRING, 0,
                       reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(strName)));
     }
@@ -266,10 +271,7 @@ int WriteScreenshots(const CString& strFolder) {
         if (i == pSkins->GetCurrentSkinkID()) continue;
         ApplySkin(i);
         ApplyLanguage(_T("zh-CN"));
-        CString strSkin = pSkins->GetSkinFolder(i);
-        strSkin.TrimRight(_T('\\'));
-        strSkin = strSkin.Mid(strSkin.ReverseFind(_T('\\')) + 1);
-        failed += WritePageScreenshots(strFolder, _T("-") + strSkin + _T("-zh-CN"));
+        failed += WritePageScreenshots(strFolder, _T("-") + SkinName(i) + _T("-zh-CN"));
         break;
     }
     return failed;

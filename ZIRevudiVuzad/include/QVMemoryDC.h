@@ -25,6 +25,11 @@ public:
     HBITMAP GetHBitmap() const { return m_hBitmap; }
     CSize GetSize() const { return m_size; }
 
+protected:
+    // Copies the whole surface to rcTarget of pTarget, in the surface's own pixels whatever mapping,
+    // origin or clipping the drawing left behind. Used by the surfaces that copy themselves back.
+    void CopyTo(CDC* pTarget, const CRect& rcTarget);
+
 private:
     HBITMAP m_hBitmap = NULL;
     HGDIOBJ m_hOldBitmap = NULL;

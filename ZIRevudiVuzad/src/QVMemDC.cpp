@@ -10,14 +10,7 @@ CQVMemDC::CQVMemDC(CDC* pDC, const CRect& rect, COLORREF clrFill) : m_pTargetDC(
 }
 
 CQVMemDC::~CQVMemDC() {
-    if (!m_pTargetDC || !m_pTargetDC->GetSafeHdc() || !m_hDC || m_rect.IsRectEmpty()) return;
-    // The copy back works in device pixels of the surface, whatever mapping the drawing left behind.
-    ::SetMapMode(m_hDC, MM_TEXT);
-    ::SetViewportOrgEx(m_hDC, 0, 0, NULL);
-    ::SetWindowOrgEx(m_hDC, 0, 0, NULL);
-    ::SelectClipRgn(m_hDC, NULL);
-    ::BitBlt(m_pTargetDC->GetSafeHdc(), m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), m_hDC, 0, 0,
-             SRCCOPY);
+    CopyTo(m_pTargetDC, m_rect);
 }
 
 void CQVMemDC::FromDC() {

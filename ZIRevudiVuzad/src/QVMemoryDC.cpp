@@ -117,6 +117,16 @@ BOOL CQVMemoryDC::Create(int cx, int cy) {
     return TRUE;
 }
 
+void CQVMemoryDC::CopyTo(CDC* pTarget, const CRect& rcTarget) {
+    if (!pTarget || !pTarget->GetSafeHdc() || !m_hDC || rcTarget.IsRectEmpty()) return;
+    ::SetMapMode(m_hDC, MM_TEXT);
+    ::SetViewportOrgEx(m_hDC, 0, 0, NULL);
+    ::SetWindowOrgEx(m_hDC, 0, 0, NULL);
+    ::SelectClipRgn(m_hDC, NULL);
+    ::BitBlt(pTarget->GetSafeHdc(), rcTarget.left, rcTarget.top, rcTarget.Width(), rcTarget.Height(), m_hDC,
+             0, 0, SRCCOPY);
+}
+
 void CQVMemoryDC::Release() {
     if (m_hDC && m_hBitmap) {
         ResetDCState(m_hDC);
