@@ -79,6 +79,16 @@ CheckResult RunSkinCheck(LPCTSTR lpszArg) {
     return result;
 }
 
+// Adds text at the end of an existing file.
+bool AppendToFile(const CString& strPath, const std::string& strText) {
+    HANDLE hFile = ::CreateFile(strPath, FILE_APPEND_DATA, 0, NULL, OPEN_EXISTING, 0, NULL);
+    if (hFile == INVALID_HANDLE_VALUE) return false;
+    DWORD dwWritten = 0;
+    const BOOL bOk = ::WriteFile(hFile, strText.data(), static_cast<DWORD>(strText.size()), &dwWritten, NULL);
+    ::CloseHandle(hFile);
+    return bOk && dwWritten == strText.size();
+}
+
 }  // namespace
 
 TEST(SkinCheckSkin, ACompleteSkinPasses) {
@@ -96,12 +106,7 @@ TEST(SkinCheckSkin, UnknownSectionsAndKeysAreOnlyWarnings) {
     riztest::TempFolder temp;
     CString strFolder = skintest::WriteSkin(temp, _T("Blue"));
     std::string extra = "\n[Window]\nFutureKey=1\n[FutureSection]\nWhatever=2\n";
-    HANDLE hFile =
-        ::CreateFile(strFolder + _T("skin.ini"), FILE_APPEND_DATA, 0, NULL, OPEN_EXISTING, 0, NULL);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
-    DWORD dwWritten = 0;
-    ::WriteFile(hFile, extra.data(), static_cast<DWORD>(extra.size()), &dwWritten, NULL);
-    ::CloseHandle(hFile);
+    ASSERT_TRUE(AppendToFile(strFolder + _T("skin.ini"), extra));
 
     CheckResult result = RunSkinCheck(strFolder);
     EXPECT_EQ(0u, result.dwExitCode) << result.output;
@@ -221,12 +226,7 @@ TEST(SkinCheckSkin, ListsEdgesWiderThanTheirFrames) {
     riztest::TempFolder temp;
     CString strFolder = skintest::WriteSkin(temp, _T("Blue"));
     std::string extra = "\n[Button]\nPushBtnEdges=4,4\nCheckBoxEdges=8,8\nTabEdges=4\nNoSuchImageEdges=1,1\n";
-    HANDLE hFile =
-        ::CreateFile(strFolder + _T("skin.ini"), FILE_APPEND_DATA, 0, NULL, OPEN_EXISTING, 0, NULL);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
-    DWORD dwWritten = 0;
-    ::WriteFile(hFile, extra.data(), static_cast<DWORD>(extra.size()), &dwWritten, NULL);
-    ::CloseHandle(hFile);
+    ASSERT_TRUE(AppendToFile(strFolder + _T("skin.ini"), extra));
 
     CheckResult result = RunSkinCheck(strFolder);
     EXPECT_EQ(1u, result.dwExitCode) << result.output;
@@ -280,11 +280,7 @@ TEST(SkinCheckLanguage, ListsMalformedLinesAndWarnsOfDuplicates) {
     riztest::TempFolder temp;
     CString strCopy = temp.Path(_T("copy.lng"));
     ASSERT_TRUE(::CopyFile(BinFolder() + _T("Languages\\en-US.lng"), strCopy, FALSE));
-    HANDLE hFile = ::CreateFile(strCopy, FILE_APPEND_DATA, 0, NULL, OPEN_EXISTING, 0, NULL);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
-    DWORD dwWritten = 0;
-    ::WriteFile(hFile, "IDS_OK=Okay\n", 12, &dwWritten, NULL);
-    ::CloseHandle(hFile);
+    ASSERT_TRUE(AppendToFile(strCopy, "IDS_OK=Okay\n"));
     CheckResult copy = RunSkinCheck(strCopy);
     EXPECT_EQ(0u, copy.dwExitCode) << copy.output;
     EXPECT_TRUE(copy.Says("warning: line ")) << copy.output;
