@@ -347,3 +347,143 @@ bool WriteButtonImages(const SkinParams& p, const std::wstring& strSkin) {
     ok = WriteMenuCheck(p, strSkin) && ok;
     return ok;
 }
+
+namespace {
+
+enum MessageIcon { ICON_QUESTION, ICON_ERROR, ICON_INFORMATION, ICON_WARNING };
+
+constexpr int kIconSize = 32;
+
+// Fills a shape with the badge colour: lighter at the top, a glossy upper half, a darker rim.
+void PaintBadge(Graphics& g, const SkinParams& p, const GraphicsPath& shape, const RectF& rc, Rgb base) {
+    FillVertical(g, shape, rc, Lighter(base, 0.35f), Darker(base, 0.12f));
+    if (p.fIconGloss > 0) {
+        Region clip(&shape);
+        g.SetClip(&clip);
+        const RectF rcGloss(rc.X, rc.Y, rc.Width, rc.Height * 0.5f);
+        LinearGradientBrush gloss(PointF(0, rcGloss.Y), PointF(0, rcGloss.Y + rcGloss.Height),
+                                  ToColor(kWhite, static_cast<BYTE>(255 * p.fIconGloss)), ToColor(kWhite, 0));
+        gloss.SetWrapMode(WrapModeTileFlipXY);
+        g.FillRectangle(&gloss, rcGloss);
+        g.ResetClip();
+    }
+    Pen rim(ToColor(Darker(base, 0.35f)), 1.0f);
+    g.DrawPath(&rim, &shape);
+}
+
+// A convex polygon, its points in clockwise order, with every corner rounded by radius r.
+void AddRoundPolygon(GraphicsPath& path, const PointF* pts, int n, float r) {
+    constexpr float kDegrees = 180.0f / 3.14159265f;
+    path.StartFigure();
+    for (int i = 0; i < n; ++i) {
+        const PointF v = pts[i], prev = pts[(i + n - 1) % n], next = pts[(i + 1) % n];
+        auto unit = [](float x, float y) {
+            const float len = std::sqrt(x * x + y * y);
+            return PointF(x / len, y / len);
+        };
+        const PointF u1 = unit(prev.X - v.X, prev.Y - v.Y), u2 = unit(next.X - v.X, next.Y - v.Y);
+        const float fHalf = std::acos(std::max(-1.0f, std::min(1.0f, u1.X * u2.X + u1.Y * u2.Y))) / 2;
+        // The circle touching both edges: its centre on the bisector, its touch points along the edges.
+        const float fToCentre = r / std::sin(fHalf), fToTouch = r / std::tan(fHalf);
+        const PointF bis = unit(u1.X + u2.X, u1.Y + u2.Y);
+        const PointF c(v.X + bis.X * fToCentre, v.Y + bis.Y * fToCentre);
+        const PointF t1(v.X + u1.X * fToTouch, v.Y + u1.Y * fToTouch);
+        const PointF t2(v.X + u2.X * fToTouch, v.Y + u2.Y * fToTouch);
+        const float a1 = std::atan2(t1.Y - c.Y, t1.X - c.X) * kDegrees;
+        float fSweep = std::atan2(t2.Y - c.Y, t2.X - c.X) * kDegrees - a1;
+        while (fSweep <= -180)
+            fSweep += 360;
+        while (fSweep > 180)
+            fSweep -= 360;
+        path.AddArc(c.X - r, c.Y - r, 2 * r, 2 * r, a1, fSweep);
+    }
+    path.CloseFigure();
+}
+
+void FillDisc(Graphics& g, float x, float y, float r, const Color& c) {
+    SolidBrush brush(c);
+    g.FillEllipse(&brush, x - r, y - r, 2 * r, 2 * r);
+}
+
+// The symbols are paths, never font glyphs, so the icons do not depend on the machine's fonts.
+void DrawQuestionMark(Graphics& g, const Color& c) {
+    Pen pen(c, 3.4f);
+    pen.SetStartCap(LineCapRound);
+    pen.SetEndCap(LineCapFlat);
+    GraphicsPath path;
+    // The hook from the left round the top and right down to the middle, then the stem.
+    path.AddArc(11.0f, 6.5f, 10.0f, 10.0f, 190.0f, 260.0f);
+    path.AddLine(16.0f, 16.5f, 16.0f, 19.5f);
+    g.DrawPath(&pen, &path);
+    FillDisc(g, 16.0f, 24.2f, 2.1f, c);
+}
+
+void DrawCross(Graphics& g, const Color& c) {
+    Pen pen(c, 3.6f);
+    pen.SetStartCap(LineCapRound);
+    pen.SetEndCap(LineCapRound);
+    g.DrawLine(&pen, 11.0f, 11.0f, 21.0f, 21.0f);
+    g.DrawLine(&pen, 21.0f, 11.0f, 11.0f, 21.0f);
+}
+
+void DrawInformationMark(Graphics& g, const Color& c) {
+    FillDisc(g, 16.0f, 9.5f, 2.3f, c);
+    GraphicsPath stem;
+    AddRoundRect(stem, RectF(14.1f, 13.5f, 3.8f, 11.5f), 1.2f);
+    SolidBrush brush(c);
+    g.FillPath(&brush, &stem);
+}
+
+void DrawExclamationMark(Graphics& g, const Color& c) {
+    const PointF stem[4] = {PointF(14.4f, 10.5f), PointF(17.6f, 10.5f), PointF(16.8f, 20.5f),
+                            PointF(15.2f, 20.5f)};
+    SolidBrush brush(c);
+    g.FillPolygon(&brush, stem, 4);
+    FillDisc(g, 16.0f, 10.6f, 1.6f, c);
+    FillDisc(g, 16.0f, 24.6f, 1.9f, c);
+}
+
+bool WriteMessageBoxIcon(const SkinParams& p, const std::wstring& strSkin, MessageIcon icon) {
+    CAlphaCanvas canvas(kIconSize, kIconSize);
+    Graphics& g = canvas.Graphics();
+    const RectF rc(1.0f, 1.0f, kIconSize - 2.0f, kIconSize - 2.0f);
+    static const wchar_t* const kNames[] = {L"Question", L"Error", L"Information", L"Warning"};
+    if (icon == ICON_WARNING) {
+        const PointF tri[3] = {PointF(16.0f, 1.5f), PointF(30.5f, 29.0f), PointF(1.5f, 29.0f)};
+        GraphicsPath shape;
+        AddRoundPolygon(shape, tri, 3, p.fIconRadius >= 16 ? 3.0f : 1.5f);
+        PaintBadge(g, p, shape, rc, p.iconWarning);
+        GraphicsState state = g.Save();
+        g.TranslateTransform(0, 2.5f);
+        g.ScaleTransform(1.0f, 0.86f);
+        DrawExclamationMark(g, ToColor(Darker(p.iconWarning, 0.72f)));
+        g.Restore(state);
+    } else {
+        GraphicsPath shape;
+        if (p.fIconRadius >= 16)
+            shape.AddEllipse(rc);
+        else
+            AddRoundRect(shape, rc, p.fIconRadius);
+        const Rgb base = icon == ICON_QUESTION ? p.iconQuestion
+                         : icon == ICON_ERROR  ? p.iconError
+                                               : p.iconInformation;
+        PaintBadge(g, p, shape, rc, base);
+        const Color ink = ToColor(kWhite);
+        if (icon == ICON_QUESTION)
+            DrawQuestionMark(g, ink);
+        else if (icon == ICON_ERROR)
+            DrawCross(g, ink);
+        else
+            DrawInformationMark(g, ink);
+    }
+    return canvas.SavePng(strSkin + L"Common\\" + kNames[icon] + L".png");
+}
+
+}  // namespace
+
+bool WriteMessageBoxIcons(const SkinParams& p, const std::wstring& strSkin) {
+    bool ok = true;
+    for (MessageIcon icon : {ICON_QUESTION, ICON_ERROR, ICON_INFORMATION, ICON_WARNING})
+        ok = WriteMessageBoxIcon(p, strSkin, icon) && ok;
+    return ok;
+}

@@ -20,5 +20,8 @@ std::wstring CornerMaskName(const SkinParams& p, int nCorner);
 // written. The folders Common\Window and Common\Button must exist.
 bool WriteWindowImages(const SkinParams& p, const std::wstring& strSkin);
 bool WriteButtonImages(const SkinParams& p, const std::wstring& strSkin);
+// The message box's icons, 32 x 32 PNGs with alpha: Common\Question.png, Error.png, Information.png and
+// Warning.png.
+bool WriteMessageBoxIcons(const SkinParams& p, const std::wstring& strSkin);
 // skin.ini: every key of the window and button records and the colour table.
 bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin);

@@ -219,3 +219,70 @@ void HorzLine(Gdiplus::Graphics& g, float x0, float x1, int y, Rgb c, BYTE alpha
 void VertLine(Gdiplus::Graphics& g, int x, float y0, float y1, Rgb c, BYTE alpha) {
     FillSolid(g, RectF(static_cast<REAL>(x), y0, 1, y1 - y0 + 1), c, alpha);
 }
+
+CAlphaCanvas::CAlphaCanvas(int cx, int cy)
+    : m_cx(cx), m_cy(cy), m_bitmap(std::make_unique<Bitmap>(cx * kScale, cy * kScale, PixelFormat32bppARGB)) {
+    m_graphics = std::make_unique<Gdiplus::Graphics>(m_bitmap.get());
+    m_graphics->Clear(Color(0, 0, 0, 0));
+    m_graphics->SetPixelOffsetMode(PixelOffsetModeHalf);
+    m_graphics->ScaleTransform(static_cast<REAL>(kScale), static_cast<REAL>(kScale));
+}
+
+CAlphaCanvas::~CAlphaCanvas() = default;
+
+namespace {
+
+bool FindPngEncoder(CLSID& clsid) {
+    UINT nCount = 0, nBytes = 0;
+    if (GetImageEncodersSize(&nCount, &nBytes) != Ok || nBytes == 0) return false;
+    std::vector<BYTE> buffer(nBytes);
+    ImageCodecInfo* pCodecs = reinterpret_cast<ImageCodecInfo*>(buffer.data());
+    if (GetImageEncoders(nCount, nBytes, pCodecs) != Ok) return false;
+    for (UINT i = 0; i < nCount; ++i) {
+        if (pCodecs[i].MimeType && wcscmp(pCodecs[i].MimeType, L"image/png") == 0) {
+            clsid = pCodecs[i].Clsid;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool CAlphaCanvas::SavePng(const std::wstring& strPath) const {
+    m_graphics->Flush(FlushIntentionSync);
+    Bitmap out(m_cx, m_cy, PixelFormat32bppARGB);
+    Rect rcBig(0, 0, m_cx * kScale, m_cy * kScale);
+    Rect rcOut(0, 0, m_cx, m_cy);
+    BitmapData big = {}, small = {};
+    if (m_bitmap->LockBits(&rcBig, ImageLockModeRead, PixelFormat32bppARGB, &big) != Ok) return false;
+    if (out.LockBits(&rcOut, ImageLockModeWrite, PixelFormat32bppARGB, &small) != Ok) {
+        m_bitmap->UnlockBits(&big);
+        return false;
+    }
+    const int nSamples = kScale * kScale;
+    for (int y = 0; y < m_cy; ++y) {
+        BYTE* pOut = static_cast<BYTE*>(small.Scan0) + y * small.Stride;
+        for (int x = 0; x < m_cx; ++x) {
+            // Colours weighted by their alpha, so transparent samples add no colour of their own.
+            int nAlpha = 0, sum[3] = {};
+            for (int sy = 0; sy < kScale; ++sy) {
+                const BYTE* pRow = static_cast<const BYTE*>(big.Scan0) + (y * kScale + sy) * big.Stride;
+                for (int sx = 0; sx < kScale; ++sx) {
+                    const BYTE* p = pRow + (x * kScale + sx) * 4;
+                    nAlpha += p[3];
+                    for (int c = 0; c < 3; ++c)
+                        sum[c] += p[c] * p[3];
+                }
+            }
+            BYTE* q = pOut + x * 4;
+            for (int c = 0; c < 3; ++c)
+                q[c] = nAlpha ? static_cast<BYTE>((sum[c] + nAlpha / 2) / nAlpha) : 0;
+            q[3] = static_cast<BYTE>((nAlpha + nSamples / 2) / nSamples);
+        }
+    }
+    out.UnlockBits(&small);
+    m_bitmap->UnlockBits(&big);
+    CLSID clsid;
+    return FindPngEncoder(clsid) && out.Save(strPath.c_str(), &clsid, nullptr) == Ok;
+}

@@ -91,6 +91,26 @@ private:
     std::unique_ptr<Gdiplus::Graphics> m_graphics;
 };
 
+// A picture with an alpha channel: starts fully transparent, is drawn kScale times larger like
+// CFrameCanvas and averaged down (weighted by coverage, so edges fade out instead of darkening), and is
+// written as a 32-bit PNG through the GDI+ encoder.
+class CAlphaCanvas {
+public:
+    static constexpr int kScale = 8;
+
+    CAlphaCanvas(int cx, int cy);
+    ~CAlphaCanvas();
+
+    Gdiplus::Graphics& Graphics() { return *m_graphics; }
+    bool SavePng(const std::wstring& strPath) const;
+
+private:
+    int m_cx;
+    int m_cy;
+    std::unique_ptr<Gdiplus::Bitmap> m_bitmap;
+    std::unique_ptr<Gdiplus::Graphics> m_graphics;
+};
+
 // Path helpers, in output pixels.
 // A rectangle with rounded corners (radius 0: square corners).
 void AddRoundRect(Gdiplus::GraphicsPath& path, const Gdiplus::RectF& rc, float radius);

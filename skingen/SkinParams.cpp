@@ -2,7 +2,7 @@
 
 namespace {
 
-// Blue, rounded top corners, a tall glossy caption and thin borders; the client is one light colour.
+// Blue, rounded corners, a tall glossy caption and thin borders; the client is one light colour.
 SkinParams MakeDefault() {
     SkinParams p = {};
     p.pszFolder = L"Default";
@@ -14,7 +14,7 @@ SkinParams MakeDefault() {
     p.nBottomBorder = 4;
     p.nBandWidth = 160;
     p.topCorners = {CornerShape::Round, 6};
-    p.bottomCorners = {CornerShape::Round, 2};
+    p.bottomCorners = {CornerShape::Round, 4};
     p.nCaptionBtnWidth = 27;
     p.nCaptionBtnHeight = 20;
     p.nCloseBtnWidth = 27;
@@ -76,6 +76,13 @@ SkinParams MakeDefault() {
     p.accent = {32, 96, 196};
     p.glyphDisabled = {160, 166, 176};
 
+    p.fIconRadius = 16.0f;
+    p.fIconGloss = 0.45f;
+    p.iconQuestion = {38, 110, 206};
+    p.iconError = {212, 44, 36};
+    p.iconInformation = {24, 132, 214};
+    p.iconWarning = {246, 184, 30};
+
     const Rgb colors[17] = {
         {24, 32, 48},     // 0 text
         {128, 128, 128},  // 1 disabled text
@@ -100,8 +107,8 @@ SkinParams MakeDefault() {
     return p;
 }
 
-// Green, cut corners, a lower flatter caption, wider borders, smaller controls; the client is three
-// bands of images.
+// Green, wide rounded top corners, a lower flatter caption, wider borders, smaller controls; the client is
+// three bands of images.
 SkinParams MakeJade() {
     SkinParams p = {};
     p.pszFolder = L"Jade";
@@ -112,8 +119,8 @@ SkinParams MakeJade() {
     p.nRightBorder = 6;
     p.nBottomBorder = 6;
     p.nBandWidth = 128;
-    p.topCorners = {CornerShape::Cut, 5};
-    p.bottomCorners = {CornerShape::Cut, 3};
+    p.topCorners = {CornerShape::Round, 8};
+    p.bottomCorners = {CornerShape::Round, 4};
     p.nCaptionBtnWidth = 22;
     p.nCaptionBtnHeight = 18;
     p.nCloseBtnWidth = 22;
@@ -174,6 +181,13 @@ SkinParams MakeJade() {
     p.borderDisabled = {176, 190, 182};
     p.accent = {22, 128, 78};
     p.glyphDisabled = {156, 170, 162};
+
+    p.fIconRadius = 7.0f;
+    p.fIconGloss = 0.15f;
+    p.iconQuestion = {28, 136, 92};
+    p.iconError = {188, 58, 40};
+    p.iconInformation = {40, 128, 150};
+    p.iconWarning = {226, 160, 40};
 
     const Rgb colors[17] = {
         {20, 44, 32},     // 0 text

@@ -75,6 +75,12 @@ struct SkinParams {
     Rgb accent;  // check marks, radio dots, the selected tab's top line
     Rgb glyphDisabled;
 
+    // Message-box icons (32 x 32): the question, error and information badges are rounded squares with
+    // this corner radius (16 makes them circles); the warning is a triangle in both skins.
+    float fIconRadius;
+    float fIconGloss;  // strength of the light upper half of a badge, 0..1
+    Rgb iconQuestion, iconError, iconInformation, iconWarning;
+
     // The seventeen colours of the colour table.
     Rgb colors[17];
 };

@@ -10,6 +10,8 @@
 #include "../src/LanguageFile.h"
 #include "../src/SkinFile.h"
 
+#include <QVGdiplusImage.h>
+
 #include <shellapi.h>
 
 #include <string>
@@ -58,6 +60,27 @@ void PrintSummary(const CString& strWhat, int nErrors, int nWarnings) {
     Print(str);
 }
 
+// The message box reads its icons by fixed names, not through skin.ini; a box without its icon still
+// works, so a missing or unreadable icon is a warning. Returns the number of warnings printed.
+int CheckMessageBoxIcons(const CString& strFolder) {
+    static const LPCTSTR kIcons[] = {_T("Common\\Question.png"), _T("Common\\Error.png"),
+                                     _T("Common\\Information.png"), _T("Common\\Warning.png")};
+    int nWarnings = 0;
+    for (LPCTSTR lpszIcon : kIcons) {
+        CString strPath = strFolder + lpszIcon;
+        CString strProblem;
+        if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES)
+            strProblem = _T("file missing");
+        else if (!CQVGdiplusImage().Load(strPath))
+            strProblem = _T("cannot be read as an image");
+        if (strProblem.IsEmpty()) continue;
+        Print(_T("warning: message-box icon ") + CString(lpszIcon) + _T(": ") + strProblem +
+              _T(" (boxes of this kind show no icon)"));
+        ++nWarnings;
+    }
+    return nWarnings;
+}
+
 int CheckSkin(const CString& strFolder) {
     CSkinFile file;
     if (!file.Read(strFolder)) {
@@ -73,6 +96,7 @@ int CheckSkin(const CString& strFolder) {
         Print(LinePrefix(issue.bError, issue.nLine, _T("skin.ini")) + issue.strText);
         (issue.bError ? nErrors : nWarnings)++;
     }
+    nWarnings += CheckMessageBoxIcons(file.GetFolder());
     PrintSummary(file.GetFolder() + _T(" (") + records.strName + _T(")"), nErrors, nWarnings);
     return nErrors > 0 ? 1 : 0;
 }

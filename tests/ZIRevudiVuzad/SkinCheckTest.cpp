@@ -89,17 +89,53 @@ bool AppendToFile(const CString& strPath, const std::string& strText) {
     return bOk && dwWritten == strText.size();
 }
 
+const LPCTSTR kMessageBoxIcons[] = {_T("Question.png"), _T("Error.png"), _T("Information.png"),
+                                    _T("Warning.png")};
+
+// Writes the message box's four icons into <folder>\<lpszSub>\Common\ (32 x 32 images; GDI+ reads
+// them by their content, whatever the extension says).
+void WriteMessageBoxIcons(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
+    const std::string icon = skintest::Bmp(32, 32, [](int x, int y) { return RGB(x * 8, y * 8, 128); });
+    for (LPCTSTR lpszIcon : kMessageBoxIcons)
+        folder.WriteFile(CString(lpszSub) + _T("\\Common\\") + lpszIcon, icon.data(), icon.size());
+}
+
+// A skin with everything skincheck asks for.
+CString WriteFullSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
+    CString strFolder = skintest::WriteSkin(folder, lpszSub);
+    WriteMessageBoxIcons(folder, lpszSub);
+    return strFolder;
+}
+
 }  // namespace
 
 TEST(SkinCheckSkin, ACompleteSkinPasses) {
     riztest::TempFolder temp;
-    CheckResult result = RunSkinCheck(skintest::WriteSkin(temp, _T("Blue")));
+    CheckResult result = RunSkinCheck(WriteFullSkin(temp, _T("Blue")));
     EXPECT_EQ(0u, result.dwExitCode) << result.output;
     EXPECT_TRUE(result.Says("0 error(s), 0 warning(s)")) << result.output;
     // The skin's description file named directly checks its folder.
     riztest::TempFolder temp2;
-    CheckResult direct = RunSkinCheck(skintest::WriteSkin(temp2, _T("Blue")) + _T("skin.ini"));
+    CheckResult direct = RunSkinCheck(WriteFullSkin(temp2, _T("Blue")) + _T("skin.ini"));
     EXPECT_EQ(0u, direct.dwExitCode) << direct.output;
+}
+
+TEST(SkinCheckSkin, MissingOrUnreadableMessageBoxIconsAreOnlyWarnings) {
+    riztest::TempFolder temp;
+    CString strFolder = WriteFullSkin(temp, _T("Blue"));
+    ASSERT_TRUE(::DeleteFile(strFolder + _T("Common\\Error.png")));
+    temp.WriteFile(_T("Blue\\Common\\Warning.png"), "no image in here");
+    temp.WriteFile(_T("Blue\\Common\\Question.png"), "");
+
+    CheckResult result = RunSkinCheck(strFolder);
+    EXPECT_EQ(0u, result.dwExitCode) << result.output;
+    EXPECT_TRUE(result.Says("warning: message-box icon Common\\Error.png: file missing")) << result.output;
+    EXPECT_TRUE(result.Says("warning: message-box icon Common\\Warning.png: cannot be read as an image"))
+        << result.output;
+    EXPECT_TRUE(result.Says("warning: message-box icon Common\\Question.png: cannot be read as an image"))
+        << result.output;
+    EXPECT_FALSE(result.Says("Information.png")) << result.output;
+    EXPECT_TRUE(result.Says("0 error(s), 3 warning(s)")) << result.output;
 }
 
 TEST(SkinCheckSkin, UnknownSectionsAndKeysAreOnlyWarnings) {
@@ -248,6 +284,7 @@ TEST(SkinCheckSkin, ShippedSkinsPass) {
         SCOPED_TRACE(lpszSkin);
         CheckResult result = RunSkinCheck(strSkins + lpszSkin);
         EXPECT_EQ(0u, result.dwExitCode) << result.output;
+        EXPECT_FALSE(result.Says("message-box icon")) << result.output;
     }
 }
 
