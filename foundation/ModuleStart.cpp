@@ -7,6 +7,8 @@
 
 #include <QVSkinResManager.h>
 
+#include "QVMenuWndHook.h"
+
 namespace {
 
 AFX_EXTENSION_MODULE g_extensionDLL = {};
@@ -29,13 +31,13 @@ void ReadSysColors() {
 void CreateStaticObjects() {
     ReadSysColors();
     g_bBarGradientRead = false;
-    // Seam: the popup-menu window map of the skinned menus is created here.
+    CQVMenuWndHook::CreateWndMap();
     // Seam: the timer manager of the windowless UI objects is created here.
 }
 
 void DestroyStaticObjects() {
     // Seam: the timer manager of the windowless UI objects is destroyed here.
-    // Seam: the popup-menu window map of the skinned menus is destroyed here.
+    CQVMenuWndHook::DestroyWndMap();
     g_bBarGradientRead = false;
 }
 

@@ -1,0 +1,255 @@
+#include "QVMenuWndHook.h"
+
+#include <QVSkinResManager.h>
+
+#include "SkinMenuBar.h"
+
+#ifndef MN_SIZEWINDOW
+#define MN_SIZEWINDOW 0x01E2
+#endif
+
+namespace {
+
+// Colour table entry of control borders.
+const int kBorderColorIndex = 4;
+const LPCTSTR kMenuWndClass = _T("#32768");
+
+// The map of hooked windows (HWND to CQVMenuWndHook*), made at module start.
+CMapPtrToPtr* g_pWndMap = nullptr;
+
+bool IsMenuWindow(HWND hWnd) {
+    TCHAR szClass[16] = {};
+    return ::GetClassName(hWnd, szClass, 16) > 0 && lstrcmp(szClass, kMenuWndClass) == 0;
+}
+
+WNDPROC OldProcOf(HWND hWnd) {
+    return reinterpret_cast<WNDPROC>(::GetProp(hWnd, CQVMenuWndHook::GetOldProcProperty()));
+}
+
+}  // namespace
+
+HHOOK CQVMenuWndHook::s_hCallWndHook = nullptr;
+int CQVMenuWndHook::s_nOffsetY = 0;
+COLORREF CQVMenuWndHook::s_clrBorder = 0;
+COLORREF CQVMenuWndHook::s_clrFill = RGB(255, 255, 255);
+
+CQVMenuWndHook::CQVMenuWndHook(HWND hWnd) : m_hWnd(hWnd) {}
+
+CQVMenuWndHook::~CQVMenuWndHook() {}
+
+void CQVMenuWndHook::CreateWndMap() {
+    if (g_pWndMap == nullptr) g_pWndMap = new CMapPtrToPtr(10);
+}
+
+void CQVMenuWndHook::DestroyWndMap() {
+    if (g_pWndMap == nullptr) return;
+    // At module end the windows may be gone already: the objects are only freed.
+    POSITION pos = g_pWndMap->GetStartPosition();
+    while (pos != nullptr) {
+        void* pKey = nullptr;
+        void* pValue = nullptr;
+        g_pWndMap->GetNextAssoc(pos, pKey, pValue);
+        delete static_cast<CQVMenuWndHook*>(pValue);
+    }
+    delete g_pWndMap;
+    g_pWndMap = nullptr;
+}
+
+void CQVMenuWndHook::InstallHook(int nOffsetY) {
+    CQVSkinResManager* pSkin = CQVSkinResManager::GetSingletonPtr();
+    s_clrBorder = pSkin->GetClrDef()->GetColor(kBorderColorIndex);
+    s_clrFill = pSkin->GetWndRes()->m_clrClientBk;
+    s_nOffsetY = nOffsetY;
+    if (s_hCallWndHook == nullptr)
+        s_hCallWndHook = ::SetWindowsHookEx(WH_CALLWNDPROC, WindowHook, nullptr, ::GetCurrentThreadId());
+}
+
+void CQVMenuWndHook::UnInstallHook() {
+    if (g_pWndMap != nullptr) {
+        POSITION pos = g_pWndMap->GetStartPosition();
+        while (pos != nullptr) {
+            void* pKey = nullptr;
+            void* pValue = nullptr;
+            g_pWndMap->GetNextAssoc(pos, pKey, pValue);
+            CQVMenuWndHook* pHook = static_cast<CQVMenuWndHook*>(pValue);
+            if (::IsWindow(pHook->m_hWnd) && OldProcOf(pHook->m_hWnd) != nullptr) {
+                ::SetWindowLongPtr(pHook->m_hWnd, GWLP_WNDPROC,
+                                   reinterpret_cast<LONG_PTR>(OldProcOf(pHook->m_hWnd)));
+                ::RemoveProp(pHook->m_hWnd, GetOldProcProperty());
+            }
+            delete pHook;
+        }
+        g_pWndMap->RemoveAll();
+    }
+    if (s_hCallWndHook != nullptr) ::UnhookWindowsHookEx(s_hCallWndHook);
+    s_hCallWndHook = nullptr;
+}
+
+CQVMenuWndHook* CQVMenuWndHook::GetWndHook(HWND hWnd) {
+    void* pValue = nullptr;
+    if (g_pWndMap == nullptr || hWnd == nullptr || !g_pWndMap->Lookup(hWnd, pValue)) return nullptr;
+    return static_cast<CQVMenuWndHook*>(pValue);
+}
+
+CQVMenuWndHook* CQVMenuWndHook::AddWndHook(HWND hWnd) {
+    if (g_pWndMap == nullptr || hWnd == nullptr) return nullptr;
+    CQVMenuWndHook* pHook = GetWndHook(hWnd);
+    if (pHook == nullptr) {
+        pHook = new CQVMenuWndHook(hWnd);
+        g_pWndMap->SetAt(hWnd, pHook);
+    }
+    return pHook;
+}
+
+int CQVMenuWndHook::GetWndHookCount() {
+    return g_pWndMap != nullptr ? (int)g_pWndMap->GetCount() : 0;
+}
+
+LRESULT CALLBACK CQVMenuWndHook::WindowHook(int nCode, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pMsg != nullptr &&
+        (pMsg->message == WM_CREATE || pMsg->message == MN_SIZEWINDOW)) {
+        HWND hWnd = pMsg->hwnd;
+        if (IsMenuWindow(hWnd) && ::GetProp(hWnd, GetOldProcProperty()) == nullptr) {
+            CQVMenuWndHook* pHook = AddWndHook(hWnd);
+            if (pHook != nullptr) {
+                const LONG_PTR nOldProc = ::GetWindowLongPtr(hWnd, GWLP_WNDPROC);
+                ::SetProp(hWnd, GetOldProcProperty(), reinterpret_cast<HANDLE>(nOldProc));
+                if (nOldProc == 0 ||
+                    ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CoolMenuProc)) == 0) {
+                    ::RemoveProp(hWnd, GetOldProcProperty());
+                    g_pWndMap->RemoveKey(hWnd);
+                    delete pHook;
+                }
+            }
+        }
+    }
+    return ::CallNextHookEx(s_hCallWndHook, nCode, wParam, lParam);
+}
+
+LRESULT CALLBACK CQVMenuWndHook::CoolMenuProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Saved first: the object may give the window its procedure back while handling the message.
+    WNDPROC pfnOldProc = OldProcOf(hWnd);
+    CQVMenuWndHook* pHook = GetWndHook(hWnd);
+    if (pfnOldProc == nullptr) return ::DefWindowProc(hWnd, message, wParam, lParam);
+    if (pHook == nullptr) return ::CallWindowProc(pfnOldProc, hWnd, message, wParam, lParam);
+
+    switch (message) {
+    case WM_NCCALCSIZE:
+        pHook->OnNcCalcsize((BOOL)wParam, reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam));
+        break;
+    case WM_WINDOWPOSCHANGING:
+        pHook->OnWindowPosChanging(reinterpret_cast<WINDOWPOS*>(lParam));
+        break;
+    case WM_SHOWWINDOW:
+        pHook->OnShowWindow((BOOL)wParam);
+        break;
+    case WM_NCDESTROY:
+        pHook->OnNcDestroy();
+        break;
+    case WM_NCPAINT:
+        pHook->OnNcPaint();
+        return 0;
+    case WM_PAINT: {
+        // Where the system draws the popup's edge inside its client area, the frame is painted again
+        // over it once the client is painted.
+        const LRESULT lResult = ::CallWindowProc(pfnOldProc, hWnd, message, wParam, lParam);
+        pHook->OnNcPaint();
+        return lResult;
+    }
+    case WM_PRINT: {
+        const LRESULT lResult = ::CallWindowProc(pfnOldProc, hWnd, message, wParam, lParam);
+        if (wParam != 0) pHook->OnPrint(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+        return lResult;
+    }
+    default:
+        break;
+    }
+    return ::CallWindowProc(pfnOldProc, hWnd, message, wParam, lParam);
+}
+
+void CQVMenuWndHook::OnWindowPosChanging(WINDOWPOS* pWndPos) {
+    if (pWndPos == nullptr || s_nOffsetY == 0) return;
+    if (!(pWndPos->flags & SWP_NOMOVE)) {
+        pWndPos->y += s_nOffsetY;
+        m_bOffsetApplied = TRUE;
+    } else if (!m_bOffsetApplied && (pWndPos->flags & SWP_SHOWWINDOW)) {
+        // A popup placed at creation is shown without a move: it moves by the offset then.
+        CRect rc;
+        ::GetWindowRect(m_hWnd, &rc);
+        pWndPos->x = rc.left;
+        pWndPos->y = rc.top + s_nOffsetY;
+        pWndPos->flags &= ~SWP_NOMOVE;
+        m_bOffsetApplied = TRUE;
+    }
+}
+
+void CQVMenuWndHook::OnNcCalcsize(BOOL, NCCALCSIZE_PARAMS*) {
+    // The frame takes the room the system gives the popup's edge: the client area keeps its size.
+}
+
+void CQVMenuWndHook::OnNcPaint() {
+    HDC hDC = ::GetWindowDC(m_hWnd);
+    if (hDC == nullptr) return;
+    DrawFrame(CDC::FromHandle(hDC));
+    ::ReleaseDC(m_hWnd, hDC);
+}
+
+void CQVMenuWndHook::OnPrint(CDC* pDC) {
+    DrawFrame(pDC);
+}
+
+void CQVMenuWndHook::OnNcDestroy() {
+    Restore();
+    delete this;
+}
+
+void CQVMenuWndHook::OnShowWindow(BOOL bShow) {
+    if (bShow) return;
+    Restore();
+    delete this;
+}
+
+void CQVMenuWndHook::Restore() {
+    WNDPROC pfnOldProc = OldProcOf(m_hWnd);
+    if (pfnOldProc != nullptr)
+        ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnOldProc));
+    ::RemoveProp(m_hWnd, GetOldProcProperty());
+    if (g_pWndMap != nullptr) g_pWndMap->RemoveKey(m_hWnd);
+}
+
+int CQVMenuWndHook::GetJoinedItemWidth() const {
+    const CSkinMenuBar* pBar = CSkinMenuBar::GetOpenMenuBar();
+    if (pBar == nullptr) return 0;
+    const tagQVMenuItemData* pItem = pBar->GetMenuItemData(CSkinMenuBar::GetOpenMenuItem());
+    if (pItem == nullptr) return 0;
+    CRect rcWindow;
+    ::GetWindowRect(m_hWnd, &rcWindow);
+    if (rcWindow.top != pItem->nPopupTop + s_nOffsetY) return 0;
+    // A submenu that happens to open at the same height is not the item's own popup.
+    HMENU hMenu = reinterpret_cast<HMENU>(::SendMessage(m_hWnd, MN_GETHMENU, 0, 0));
+    if (hMenu != nullptr && pItem->hSubMenu != nullptr && hMenu != pItem->hSubMenu) return 0;
+    return pItem->rcHit.Width();
+}
+
+void CQVMenuWndHook::DrawFrame(CDC* pDC) {
+    if (pDC == nullptr || m_hWnd == nullptr) return;
+    CRect rc;
+    ::GetWindowRect(m_hWnd, &rc);
+    rc.OffsetRect(-rc.left, -rc.top);
+    CBrush brBorder(s_clrBorder);
+    CBrush brFill(s_clrFill);
+    pDC->FrameRect(&rc, &brBorder);
+    for (int i = 0; i < 2; ++i) {
+        rc.DeflateRect(1, 1);
+        pDC->FrameRect(&rc, &brFill);
+    }
+    const int nJoined = GetJoinedItemWidth();
+    if (nJoined > 2) {
+        CPen pen(PS_SOLID, 1, ::GetSysColor(COLOR_MENU));
+        CPen* pOldPen = pDC->SelectObject(&pen);
+        pDC->MoveTo(1, 0);
+        pDC->LineTo(nJoined - 1, 0);
+        pDC->SelectObject(pOldPen);
+    }
+}

@@ -1,0 +1,208 @@
+// The skinned frame window with its menu from the resources: the skinned menu bar, Alt and a menu command,
+// status prompts, self-deletion; and the unframed window with owner-drawn menus.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <QVLanResManager.h>
+
+#include <vector>
+
+#include "MessagePump.h"
+#include "QVWnd.h"
+#include "SkinFrameWnd.h"
+#include "SkinWndTestIds.h"
+#include "SkinWndTestKit.h"
+
+using namespace skintest;
+
+namespace {
+
+// A frame that records its menu loops and the commands it receives; a command can destroy it.
+class CTestFrame : public CSkinFrameWnd {
+public:
+    CSkinWnd& Skin() { return m_SkinWnd; }
+    void OnOpen() {
+        commands.push_back(ID_SKINTEST_OPEN);
+        if (bDestroyOnOpen) DestroyWindow();
+    }
+    void OnAbout() { commands.push_back(ID_SKINTEST_ABOUT); }
+
+    std::vector<UINT> commands;
+    std::vector<HMENU> popups;
+    std::vector<WPARAM> menuLoops;  // wParam of WM_ENTERMENULOOP: TRUE for a tracked popup menu
+    bool bDestroyOnOpen = false;
+    static int s_nDeleted;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_INITMENUPOPUP) popups.push_back(reinterpret_cast<HMENU>(wParam));
+        if (message == WM_ENTERMENULOOP) menuLoops.push_back(wParam);
+        return CSkinFrameWnd::WindowProc(message, wParam, lParam);
+    }
+    void PostNcDestroy() override {
+        ++s_nDeleted;
+        CSkinFrameWnd::PostNcDestroy();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+int CTestFrame::s_nDeleted = 0;
+
+BEGIN_MESSAGE_MAP(CTestFrame, CSkinFrameWnd)
+ON_COMMAND(ID_SKINTEST_OPEN, &CTestFrame::OnOpen)
+ON_COMMAND(ID_SKINTEST_ABOUT, &CTestFrame::OnAbout)
+END_MESSAGE_MAP()
+
+void PostKey(HWND hWnd, UINT vk) {
+    ::PostMessage(hWnd, WM_KEYDOWN, vk, 1);
+    ::PostMessage(hWnd, WM_KEYUP, vk, 0xC0000001);
+}
+
+class SkinFrameWndTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // The pointer stays away from the frame, so that no real mouse move selects anything.
+        ::SetCursorPos(5, ::GetSystemMetrics(SM_CYSCREEN) - 5);
+        CTestFrame::s_nDeleted = 0;
+        m_pFrame = new CTestFrame;
+        ASSERT_TRUE(m_pFrame->Create(nullptr, _T("Lessons"), WS_OVERLAPPEDWINDOW, CRect(100, 100, 500, 400),
+                                     nullptr, MAKEINTRESOURCE(IDR_SKINTEST_FRAME)));
+        m_hFrame = m_pFrame->m_hWnd;
+        m_pFrame->ShowWindow(SW_SHOW);
+        m_pFrame->UpdateWindow();
+    }
+    void TearDown() override {
+        if (::IsWindow(m_hFrame)) ::DestroyWindow(m_hFrame);
+        DrainMessages();
+    }
+
+    SkinScope m_skin;
+    CTestFrame* m_pFrame = nullptr;  // deletes itself with its window
+    HWND m_hFrame = nullptr;
+};
+
+TEST_F(SkinFrameWndTest, MenuFromTheResourcesBecomesTheSkinnedBar) {
+    const CRect rcClient = ClientInWindow(m_hFrame);
+    EXPECT_EQ(CPoint(kLeft, kCaption + kMenuBar), rcClient.TopLeft());
+    // The frame grew at creation so that its client kept the width the system frame would give.
+    EXPECT_EQ(400 - 2 * ::GetSystemMetrics(SM_CXFRAME), rcClient.Width());
+    CSkinWnd& skin = m_pFrame->Skin();
+    ASSERT_EQ(2, skin.GetMenuItemCount());
+    EXPECT_EQ(CString(_T("&File")), skin.GetMenuItemData(0)->strText);
+    EXPECT_EQ(::GetSubMenu(::GetMenu(m_hFrame), 0), skin.GetMenuItemData(0)->hSubMenu);
+    // The window's menu items are drawn by the skin.
+    MENUITEMINFO mii = {};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_FTYPE;
+    ASSERT_TRUE(::GetMenuItemInfo(::GetSubMenu(::GetMenu(m_hFrame), 0), ID_SKINTEST_OPEN, FALSE, &mii));
+    EXPECT_TRUE(mii.fType & MFT_OWNERDRAW);
+    // The bar is laid out in its place under the caption.
+    m_pFrame->SendMessage(WM_NCPAINT, 1);
+    EXPECT_EQ(kCaption + 1, skin.GetMenuItemData(0)->rcItem.top);
+    EXPECT_EQ(kLeft + 2, skin.GetMenuItemData(0)->rcItem.left);
+}
+
+TEST_F(SkinFrameWndTest, AltLetterOpensTheSkinnedBarAndItsCommandReachesTheFrame) {
+    PostKey(m_hFrame, VK_DOWN);
+    PostKey(m_hFrame, VK_RETURN);
+    m_pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, _T('f'));
+    riztest::PumpUntilIdle(500);
+    ASSERT_FALSE(m_pFrame->popups.empty());
+    EXPECT_EQ(::GetSubMenu(::GetMenu(m_hFrame), 0), m_pFrame->popups[0]);
+    // A tracked popup of the skinned bar, not the system's menu bar loop.
+    ASSERT_FALSE(m_pFrame->menuLoops.empty());
+    EXPECT_EQ(static_cast<WPARAM>(TRUE), m_pFrame->menuLoops[0]);
+    ASSERT_EQ(1u, m_pFrame->commands.size());
+    EXPECT_EQ(UINT(ID_SKINTEST_OPEN), m_pFrame->commands[0]);
+}
+
+TEST_F(SkinFrameWndTest, AltWithoutALetterOpensTheFirstMenuAndEscapeClosesIt) {
+    PostKey(m_hFrame, VK_ESCAPE);
+    m_pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
+    riztest::PumpUntilIdle(500);
+    ASSERT_EQ(1u, m_pFrame->popups.size());
+    EXPECT_EQ(::GetSubMenu(::GetMenu(m_hFrame), 0), m_pFrame->popups[0]);
+    EXPECT_TRUE(m_pFrame->commands.empty());
+    EXPECT_FALSE(m_pFrame->Skin().IsPopupOpen());
+    EXPECT_TRUE(::IsWindow(m_hFrame));
+}
+
+TEST_F(SkinFrameWndTest, AltWithAnUnknownLetterOpensNothing) {
+    m_pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, _T('q'));
+    riztest::PumpUntilIdle(300);
+    EXPECT_TRUE(m_pFrame->popups.empty());
+    EXPECT_TRUE(m_pFrame->menuLoops.empty());
+}
+
+TEST_F(SkinFrameWndTest, FrameDestroyedByAMenuCommandDoesNotCrash) {
+    m_pFrame->bDestroyOnOpen = true;
+    PostKey(m_hFrame, VK_DOWN);
+    PostKey(m_hFrame, VK_RETURN);
+    m_pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, _T('f'));
+    riztest::PumpUntilIdle(500);
+    EXPECT_FALSE(::IsWindow(m_hFrame));
+    EXPECT_EQ(1, CTestFrame::s_nDeleted);
+}
+
+TEST_F(SkinFrameWndTest, CloseButtonDeletesTheFrame) {
+    const CRect rcWindow = WindowRect(m_hFrame);
+    const LPARAM lPoint = MAKELPARAM(rcWindow.right - 10, rcWindow.top + 10);
+    ::PostMessage(m_hFrame, WM_NCLBUTTONDOWN, HTCLOSE, lPoint);
+    ::PostMessage(m_hFrame, WM_NCLBUTTONUP, HTCLOSE, lPoint);
+    riztest::PumpUntilIdle(500);
+    EXPECT_FALSE(::IsWindow(m_hFrame));
+    EXPECT_EQ(1, CTestFrame::s_nDeleted);
+}
+
+TEST_F(SkinFrameWndTest, StatusPromptsAreTranslatedAndCutAfterTheFirstLine) {
+    CString strPrompt;
+    m_pFrame->GetMessageString(ID_SKINTEST_OPEN, strPrompt);
+    EXPECT_EQ(CString(_T("Opens a lesson\n")), strPrompt);
+    m_pFrame->GetMessageString(ID_SKINTEST_CLOSE, strPrompt);
+    EXPECT_EQ(CQVLanResManager::GetSingletonPtr()->GetString(_T("IDS_OK")), strPrompt);
+    // A newline at the very start is not a line end: the text stays whole.
+    m_pFrame->GetMessageString(ID_SKINTEST_ABOUT, strPrompt);
+    EXPECT_EQ(CString(_T("\nAbout")), strPrompt);
+    m_pFrame->GetMessageString(0x7FFF, strPrompt);
+    EXPECT_TRUE(strPrompt.IsEmpty());
+}
+
+TEST_F(SkinFrameWndTest, FrameIsDynamicallyCreatable) {
+    CObject* pObject = RUNTIME_CLASS(CSkinFrameWnd)->CreateObject();
+    ASSERT_NE(nullptr, pObject);
+    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CFrameWnd)));
+    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CSkinFrameWnd)));
+    delete pObject;
+}
+
+// ---- The unframed window ----
+
+TEST(QVWndTest, MenusAreOwnerDrawnWithTheSystemFrame) {
+    SkinScope skin;
+    CQVWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T("plain"), WS_OVERLAPPEDWINDOW, 10, 10, 300, 200,
+                             nullptr, nullptr));
+    CMenu menu;
+    menu.LoadMenu(IDR_SKINTEST_FRAME);
+    ASSERT_NE(nullptr, menu.GetSafeHmenu());
+    wnd.SendMessage(WM_INITMENU, reinterpret_cast<WPARAM>(menu.GetSafeHmenu()));
+    HMENU hFile = ::GetSubMenu(menu.GetSafeHmenu(), 0);
+    MENUITEMINFO mii = {};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_FTYPE | MIIM_DATA;
+    ASSERT_TRUE(::GetMenuItemInfo(hFile, ID_SKINTEST_OPEN, FALSE, &mii));
+    EXPECT_TRUE(mii.fType & MFT_OWNERDRAW);
+
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = ODT_MENU;
+    mis.itemID = ID_SKINTEST_OPEN;
+    mis.itemData = mii.dwItemData;
+    wnd.SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis));
+    EXPECT_EQ(25u, mis.itemHeight);
+    // The frame is the system's.
+    EXPECT_EQ(::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYFRAME),
+              ClientInWindow(wnd.m_hWnd).top);
+    wnd.DestroyWindow();
+}
+
+}  // namespace

@@ -1,0 +1,317 @@
+// The window outline: corner outlines and corner masks read back from the window region, and the
+// ".rgn" cache of the masks written, read, and rebuilt when it is missing or damaged.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <QVSkinResManager.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "SkinPopupWnd.h"
+#include "SkinWndTestKit.h"
+
+using namespace skintest;
+
+namespace {
+
+constexpr int kWidth = 300;
+constexpr int kHeight = 200;
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr COLORREF kInside = RGB(90, 90, 90);
+
+class CRegionPopup : public CSkinPopupWnd {
+public:
+    CSkinWnd& Skin() { return m_SkinWnd; }
+};
+
+// The window region of a live window in a CRgn of its own.
+struct WindowRegion {
+    explicit WindowRegion(HWND hWnd) {
+        rgn.CreateRectRgn(0, 0, 0, 0);
+        bValid = ::GetWindowRgn(hWnd, static_cast<HRGN>(rgn.GetSafeHandle())) != ERROR;
+    }
+    bool In(int x, int y) const { return rgn.PtInRegion(x, y) != FALSE; }
+    CRgn rgn;
+    bool bValid = false;
+};
+
+// Loads a copy of the default skin, with plain corner outlines so that only the masks shape the window.
+class SkinRegionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_FALSE(ShippedSkinFolder(_T("Default")).IsEmpty());
+        ASSERT_TRUE(CQVSkinResManager::GetSingletonPtr()->LoadSkin(m_copy.Folder()));
+        CQVSkinWndRes& res = m_scope.Res();
+        res.m_ptsCornerTopLeft.clear();
+        res.m_ptsCornerTopRight.clear();
+        res.m_ptsCornerBottomRight.clear();
+        res.m_ptsCornerBottomLeft.clear();
+        res.m_strMaskTopLeft = res.m_strMaskTopRight = res.m_strMaskBottomLeft = res.m_strMaskBottomRight =
+            _T("");
+    }
+    void TearDown() override {
+        m_wnd.reset();
+        DrainMessages();
+    }
+
+    bool WriteMask(LPCTSTR lpszName, int cx, int cy, const std::function<bool(int, int)>& bOutside) {
+        const std::vector<BYTE> data =
+            riztest::Bmp24(cx, cy, [&](int x, int y) { return bOutside(x, y) ? kMagenta : kInside; });
+        HANDLE hFile =
+            ::CreateFile(m_copy.WindowFile(lpszName), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (hFile == INVALID_HANDLE_VALUE) return false;
+        DWORD dwWritten = 0;
+        ::WriteFile(hFile, data.data(), static_cast<DWORD>(data.size()), &dwWritten, nullptr);
+        ::CloseHandle(hFile);
+        return dwWritten == data.size();
+    }
+    bool WriteBytes(LPCTSTR lpszName, const std::vector<BYTE>& data) {
+        HANDLE hFile =
+            ::CreateFile(m_copy.WindowFile(lpszName), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        if (hFile == INVALID_HANDLE_VALUE) return false;
+        DWORD dwWritten = 0;
+        if (!data.empty())
+            ::WriteFile(hFile, data.data(), static_cast<DWORD>(data.size()), &dwWritten, nullptr);
+        ::CloseHandle(hFile);
+        return dwWritten == data.size();
+    }
+    std::vector<BYTE> ReadBytes(LPCTSTR lpszName) {
+        std::vector<BYTE> data;
+        HANDLE hFile = ::CreateFile(m_copy.WindowFile(lpszName), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+        if (hFile == INVALID_HANDLE_VALUE) return data;
+        data.resize(::GetFileSize(hFile, nullptr));
+        DWORD dwRead = 0;
+        if (!data.empty()) ::ReadFile(hFile, data.data(), static_cast<DWORD>(data.size()), &dwRead, nullptr);
+        ::CloseHandle(hFile);
+        data.resize(dwRead);
+        return data;
+    }
+
+    // The top-left test mask: 12 x 12, outside where x < 3 and y < 8.
+    bool WriteTopLeftMask() {
+        return WriteMask(_T("TestTL.bmp"), 12, 12, [](int x, int y) { return x < 3 && y < 8; });
+    }
+
+    HWND CreateWindowNow() {
+        m_wnd.reset(new CRegionPopup);
+        LPCTSTR lpszClass = AfxRegisterWndClass(0);
+        if (!m_wnd->CreateEx(0, lpszClass, _T(""), WS_OVERLAPPEDWINDOW, 100, 100, kWidth, kHeight, nullptr,
+                             nullptr))
+            return nullptr;
+        m_wnd->SetWindowPos(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return m_wnd->m_hWnd;
+    }
+
+    SkinScope m_scope{false};
+    SkinCopy m_copy{_T("Default")};
+    std::unique_ptr<CRegionPopup> m_wnd;
+};
+
+TEST_F(SkinRegionTest, EachMaskCutsItsOwnCorner) {
+    ASSERT_TRUE(WriteTopLeftMask());
+    ASSERT_TRUE(WriteMask(_T("TestTR.bmp"), 10, 10, [](int x, int y) { return x == 9 && y < 5; }));
+    ASSERT_TRUE(WriteMask(_T("TestBL.bmp"), 10, 10, [](int x, int y) { return y == 9 && x < 5; }));
+    ASSERT_TRUE(WriteMask(_T("TestBR.bmp"), 10, 10, [](int x, int y) { return x == 9 && y == 9; }));
+    CQVSkinWndRes& res = m_scope.Res();
+    res.m_strMaskTopLeft = _T("TestTL.bmp");
+    res.m_strMaskTopRight = _T("TestTR.bmp");
+    res.m_strMaskBottomLeft = _T("TestBL.bmp");
+    res.m_strMaskBottomRight = _T("TestBR.bmp");
+
+    const HWND hWnd = CreateWindowNow();
+    ASSERT_NE(nullptr, hWnd);
+    WindowRegion region(hWnd);
+    ASSERT_TRUE(region.bValid);
+    EXPECT_TRUE(region.In(kWidth / 2, kHeight / 2));
+    // Top-left at the origin.
+    EXPECT_FALSE(region.In(0, 0));
+    EXPECT_FALSE(region.In(2, 7));
+    EXPECT_TRUE(region.In(3, 7));
+    EXPECT_TRUE(region.In(2, 8));
+    // Top-right against the right edge.
+    EXPECT_FALSE(region.In(kWidth - 1, 0));
+    EXPECT_FALSE(region.In(kWidth - 1, 4));
+    EXPECT_TRUE(region.In(kWidth - 1, 5));
+    EXPECT_TRUE(region.In(kWidth - 2, 0));
+    // Bottom-left against the bottom edge.
+    EXPECT_FALSE(region.In(0, kHeight - 1));
+    EXPECT_FALSE(region.In(4, kHeight - 1));
+    EXPECT_TRUE(region.In(5, kHeight - 1));
+    EXPECT_TRUE(region.In(0, kHeight - 2));
+    // Bottom-right: one pixel.
+    EXPECT_FALSE(region.In(kWidth - 1, kHeight - 1));
+    EXPECT_TRUE(region.In(kWidth - 2, kHeight - 1));
+    EXPECT_TRUE(region.In(kWidth - 1, kHeight - 2));
+}
+
+TEST_F(SkinRegionTest, MissingMaskImageLeavesTheCornerSquare) {
+    m_scope.Res().m_strMaskTopLeft = _T("NoSuchMask.bmp");
+    const HWND hWnd = CreateWindowNow();
+    ASSERT_NE(nullptr, hWnd);
+    WindowRegion region(hWnd);
+    ASSERT_TRUE(region.bValid);
+    EXPECT_TRUE(region.In(0, 0));
+    EXPECT_TRUE(region.In(kWidth - 1, kHeight - 1));
+    EXPECT_FALSE(FileExists(m_copy.WindowFile(_T("NoSuchMask.bmp.rgn"))));
+}
+
+TEST_F(SkinRegionTest, CornerOutlinesShapeTheRegion) {
+    CQVSkinWndRes& res = m_scope.Res();
+    // A diagonal cut of 6 at the top corners, 3 at the bottom ones.
+    res.m_ptsCornerTopLeft = {CPoint(0, 6), CPoint(6, 0)};
+    res.m_ptsCornerTopRight = {CPoint(6, 0), CPoint(0, 6)};
+    res.m_ptsCornerBottomRight = {CPoint(0, 3), CPoint(3, 0)};
+    res.m_ptsCornerBottomLeft = {CPoint(3, 0), CPoint(0, 3)};
+    const HWND hWnd = CreateWindowNow();
+    ASSERT_NE(nullptr, hWnd);
+    WindowRegion region(hWnd);
+    ASSERT_TRUE(region.bValid);
+    EXPECT_FALSE(region.In(0, 0));
+    EXPECT_FALSE(region.In(2, 2));
+    EXPECT_TRUE(region.In(4, 4));
+    EXPECT_FALSE(region.In(kWidth - 1, 0));
+    EXPECT_FALSE(region.In(kWidth - 3, 2));
+    EXPECT_TRUE(region.In(kWidth - 5, 4));
+    EXPECT_FALSE(region.In(kWidth - 1, kHeight - 1));
+    EXPECT_TRUE(region.In(kWidth - 4, kHeight - 4));
+    EXPECT_FALSE(region.In(0, kHeight - 1));
+    EXPECT_TRUE(region.In(3, kHeight - 4));
+    EXPECT_TRUE(region.In(kWidth / 2, 0));
+    EXPECT_TRUE(region.In(0, kHeight / 2));
+}
+
+TEST_F(SkinRegionTest, ShippedSkinsGiveRoundedOutlines) {
+    for (LPCTSTR lpszSkin : {_T("Default"), _T("Jade")}) {
+        SkinCopy copy(lpszSkin);
+        ASSERT_TRUE(CQVSkinResManager::GetSingletonPtr()->LoadSkin(copy.Folder()));
+        const HWND hWnd = CreateWindowNow();
+        ASSERT_NE(nullptr, hWnd);
+        WindowRegion region(hWnd);
+        ASSERT_TRUE(region.bValid);
+        EXPECT_TRUE(region.In(kWidth / 2, kHeight / 2)) << lpszSkin;
+        EXPECT_FALSE(region.In(0, 0)) << lpszSkin;
+        EXPECT_FALSE(region.In(kWidth - 1, 0)) << lpszSkin;
+        EXPECT_FALSE(region.In(0, kHeight - 1)) << lpszSkin;
+        EXPECT_FALSE(region.In(kWidth - 1, kHeight - 1)) << lpszSkin;
+        EXPECT_TRUE(region.In(10, 10)) << lpszSkin;
+        // Every outside pixel of each mask image is outside the window, at its corner.
+        const CQVSkinWndRes& res = m_scope.Res();
+        const struct {
+            const CString* pName;
+            bool bRight, bBottom;
+        } masks[] = {{&res.m_strMaskTopLeft, false, false},
+                     {&res.m_strMaskTopRight, true, false},
+                     {&res.m_strMaskBottomLeft, false, true},
+                     {&res.m_strMaskBottomRight, true, true}};
+        for (const auto& mask : masks) {
+            if (mask.pName->IsEmpty()) continue;
+            CQVBitmap bmp;
+            ASSERT_TRUE(bmp.LoadBitmap(copy.WindowFile(*mask.pName)));
+            const int dx = mask.bRight ? kWidth - bmp.GetWidth() : 0;
+            const int dy = mask.bBottom ? kHeight - bmp.GetHeight() : 0;
+            const DWORD* pBits = reinterpret_cast<const DWORD*>(bmp.GetBits());
+            int nOutside = 0;
+            for (int y = 0; y < bmp.GetHeight(); ++y)
+                for (int x = 0; x < bmp.GetWidth(); ++x) {
+                    if ((pBits[y * bmp.GetWidth() + x] & 0xFFFFFF) != 0xFF00FF) continue;
+                    ++nOutside;
+                    EXPECT_FALSE(region.In(dx + x, dy + y))
+                        << lpszSkin << " " << (LPCSTR)CStringA(*mask.pName);
+                }
+            EXPECT_GT(nOutside, 0) << lpszSkin;
+            // The cache was written beside the image.
+            EXPECT_TRUE(FileExists(copy.WindowFile(*mask.pName + _T(".rgn"))));
+        }
+        m_wnd.reset();
+    }
+}
+
+TEST_F(SkinRegionTest, CacheIsWrittenOnFirstUseReadOnTheNextAndRebuiltWhenDeleted) {
+    ASSERT_TRUE(WriteTopLeftMask());
+    m_scope.Res().m_strMaskTopLeft = _T("TestTL.bmp");
+    const CString strCache = m_copy.WindowFile(_T("TestTL.bmp.rgn"));
+    ASSERT_FALSE(FileExists(strCache));
+
+    HWND hWnd = CreateWindowNow();
+    ASSERT_NE(nullptr, hWnd);
+    ASSERT_TRUE(FileExists(strCache));
+    CRgn rgnCache;
+    int nWidth = 0;
+    int nHeight = 0;
+    ASSERT_TRUE(CSkinWnd::ReadRgnFromFile(strCache, rgnCache, nWidth, nHeight));
+    EXPECT_EQ(12, nWidth);
+    EXPECT_EQ(12, nHeight);
+    EXPECT_TRUE(rgnCache.PtInRegion(2, 7));
+    EXPECT_FALSE(rgnCache.PtInRegion(3, 7));
+
+    // A new image with the cache kept: the cache wins.
+    ASSERT_TRUE(WriteMask(_T("TestTL.bmp"), 12, 12, [](int, int) { return true; }));
+    hWnd = CreateWindowNow();
+    ASSERT_NE(nullptr, hWnd);
+    {
+        WindowRegion region(hWnd);
+        EXPECT_FALSE(region.In(2, 7));
+        EXPECT_TRUE(region.In(3, 7));
+    }
+
+    // The cache deleted: the region comes from the new image, and the cache follows it.
+    ASSERT_TRUE(::DeleteFile(strCache));
+    m_wnd->Skin().SetWndRegion();
+    {
+        WindowRegion region(hWnd);
+        EXPECT_FALSE(region.In(3, 7));
+        EXPECT_FALSE(region.In(11, 11));
+        EXPECT_TRUE(region.In(12, 12));
+    }
+    CRgn rgnNew;
+    ASSERT_TRUE(CSkinWnd::ReadRgnFromFile(strCache, rgnNew, nWidth, nHeight));
+    EXPECT_TRUE(rgnNew.PtInRegion(11, 11));
+}
+
+TEST_F(SkinRegionTest, DamagedCacheIsRebuiltFromTheMask) {
+    ASSERT_TRUE(WriteTopLeftMask());
+    m_scope.Res().m_strMaskTopLeft = _T("TestTL.bmp");
+    ASSERT_NE(nullptr, CreateWindowNow());
+    const std::vector<BYTE> good = ReadBytes(_T("TestTL.bmp.rgn"));
+    ASSERT_GT(good.size(), sizeof(RGNDATAHEADER) + 8);
+
+    auto header = [](std::vector<BYTE> data, const std::function<void(RGNDATAHEADER&)>& change) {
+        RGNDATAHEADER hdr;
+        memcpy(&hdr, data.data(), sizeof(hdr));
+        change(hdr);
+        memcpy(data.data(), &hdr, sizeof(hdr));
+        return data;
+    };
+    const struct {
+        const char* pszName;
+        std::vector<BYTE> data;
+    } damaged[] = {
+        {"empty", {}},
+        {"truncated", std::vector<BYTE>(good.begin(), good.begin() + 10)},
+        {"header only", std::vector<BYTE>(good.begin(), good.begin() + sizeof(RGNDATAHEADER))},
+        {"count beyond the file", header(good, [](RGNDATAHEADER& h) { h.nCount += 100; })},
+        {"claims gigabytes", header(good,
+                                    [](RGNDATAHEADER& h) {
+                                        h.nCount = 0x10000000;
+                                        h.nRgnSize = 0x7FFFFFF0;
+                                    })},
+        {"wrong header size", header(good, [](RGNDATAHEADER& h) { h.dwSize = 7; })},
+        {"garbage", std::vector<BYTE>(good.size(), 0xA5)},
+    };
+    for (const auto& bad : damaged) {
+        ASSERT_TRUE(WriteBytes(_T("TestTL.bmp.rgn"), bad.data)) << bad.pszName;
+        m_wnd->Skin().SetWndRegion();
+        WindowRegion region(m_wnd->m_hWnd);
+        ASSERT_TRUE(region.bValid) << bad.pszName;
+        EXPECT_FALSE(region.In(2, 7)) << bad.pszName;
+        EXPECT_TRUE(region.In(3, 7)) << bad.pszName;
+        EXPECT_TRUE(region.In(kWidth / 2, kHeight / 2)) << bad.pszName;
+        EXPECT_EQ(good, ReadBytes(_T("TestTL.bmp.rgn"))) << bad.pszName;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,478 @@
+// The skinned frame on real windows: client inset, hit test, frame pixels, caption buttons, the client
+// background and the windows destroyed from inside their own clicks.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <QVSkinResManager.h>
+
+#include <memory>
+
+#include "MessagePump.h"
+#include "PixelProbe.h"
+#include "SkinPopupWnd.h"
+#include "SkinWndTestKit.h"
+
+using namespace skintest;
+
+namespace {
+
+constexpr int kWidth = 300;
+constexpr int kHeight = 200;
+
+// A popup window whose protected frame is reachable by the tests.
+class CTestPopup : public CSkinPopupWnd {
+public:
+    CSkinWnd& Skin() { return m_SkinWnd; }
+};
+
+// A skinned popup created at a known place and then sized to exactly kWidth x kHeight.
+std::unique_ptr<CTestPopup> MakePopup(DWORD dwStyle, bool bVisible = false, CTestPopup* pWnd = nullptr) {
+    std::unique_ptr<CTestPopup> wnd(pWnd ? pWnd : new CTestPopup);
+    LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
+    if (!wnd->CreateEx(0, lpszClass, _T(""), dwStyle, 100, 100, kWidth, kHeight, nullptr, nullptr))
+        return nullptr;
+    wnd->SetWindowPos(nullptr, 100, 100, kWidth, kHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (bVisible) {
+        wnd->ShowWindow(SW_SHOWNOACTIVATE);
+        wnd->UpdateWindow();
+    }
+    return wnd;
+}
+
+class SkinFrameTest : public ::testing::Test {
+protected:
+    void TearDown() override { DrainMessages(); }
+    SkinScope m_skin;
+};
+
+// ---- Client area ----
+
+TEST_F(SkinFrameTest, ClientIsTheWindowLessTheSkinBorders) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW);
+    ASSERT_TRUE(wnd);
+    EXPECT_EQ(CRect(kLeft, kCaption, kWidth - kRight, kHeight - kBottom), ClientInWindow(wnd->m_hWnd));
+}
+
+TEST_F(SkinFrameTest, MenuMovesTheClientArea24PixelsDown) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW);
+    ASSERT_TRUE(wnd);
+    CMenu menu;
+    menu.CreateMenu();
+    menu.AppendMenu(MF_STRING, 1, _T("&File"));
+    ::SetMenu(wnd->m_hWnd, menu.Detach());
+    EXPECT_EQ(CRect(kLeft, kCaption + kMenuBar, kWidth - kRight, kHeight - kBottom),
+              ClientInWindow(wnd->m_hWnd));
+    EXPECT_EQ(1, wnd->Skin().GetMenuItemCount());
+
+    ::SetMenu(wnd->m_hWnd, nullptr);
+    EXPECT_EQ(CRect(kLeft, kCaption, kWidth - kRight, kHeight - kBottom), ClientInWindow(wnd->m_hWnd));
+    EXPECT_EQ(0, wnd->Skin().GetMenuItemCount());
+}
+
+TEST_F(SkinFrameTest, WindowSmallerThanItsFrameHasAnEmptyClientArea) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW);
+    ASSERT_TRUE(wnd);
+    wnd->SetWindowPos(nullptr, 0, 0, 6, 20, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect rcClient;
+    wnd->GetClientRect(&rcClient);
+    EXPECT_TRUE(rcClient.IsRectEmpty());
+}
+
+TEST_F(SkinFrameTest, AddSizeReplacesTheSystemFrameByTheSkinFrame) {
+    CSize size;
+    auto sizable = MakePopup(WS_OVERLAPPEDWINDOW);
+    ASSERT_TRUE(sizable);
+    sizable->Skin().GetWindowAddSize(size);
+    EXPECT_EQ(kLeft + kRight - 2 * ::GetSystemMetrics(SM_CXFRAME), size.cx);
+    EXPECT_EQ(kCaption + kBottom - ::GetSystemMetrics(SM_CYCAPTION) - 2 * ::GetSystemMetrics(SM_CYFRAME),
+              size.cy);
+    // The popup grew by it at creation: it was asked for kWidth x kHeight.
+    EXPECT_EQ(size, sizable->GetSizeAdded());
+
+    auto fixed = MakePopup(WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    ASSERT_TRUE(fixed);
+    fixed->Skin().GetWindowAddSize(size);
+    EXPECT_EQ(kLeft + kRight - 2 * ::GetSystemMetrics(SM_CXDLGFRAME), size.cx);
+    EXPECT_EQ(kCaption + kBottom - ::GetSystemMetrics(SM_CYCAPTION) - 2 * ::GetSystemMetrics(SM_CYDLGFRAME),
+              size.cy);
+}
+
+TEST_F(SkinFrameTest, PopupGrowsAtCreationSoItsClientKeepsTheSystemClientSize) {
+    std::unique_ptr<CTestPopup> wnd(new CTestPopup);
+    LPCTSTR lpszClass = AfxRegisterWndClass(0);
+    ASSERT_TRUE(
+        wnd->CreateEx(0, lpszClass, _T(""), WS_OVERLAPPEDWINDOW, 50, 50, kWidth, kHeight, nullptr, nullptr));
+    const int cxSystemClient = kWidth - 2 * ::GetSystemMetrics(SM_CXFRAME);
+    const int cySystemClient =
+        kHeight - ::GetSystemMetrics(SM_CYCAPTION) - 2 * ::GetSystemMetrics(SM_CYFRAME);
+    CRect rcClient;
+    wnd->GetClientRect(&rcClient);
+    EXPECT_EQ(cxSystemClient, rcClient.Width());
+    EXPECT_EQ(cySystemClient, rcClient.Height());
+}
+
+// ---- Hit test ----
+
+struct HitCase {
+    int x, y;
+    UINT nHit;
+};
+
+TEST_F(SkinFrameTest, SizableHitTestAtTheEdgesOfEveryRectangle) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW);
+    ASSERT_TRUE(wnd);
+    // Close 275-294 x 6-23, maximize 253-272, minimize 231-250 (gaps of 2), icon 4-29 x 2-27,
+    // caption 4-294 x 3-29, sizing borders 5 pixels (the top one 3), client 4-294 x 30-193.
+    const HitCase cases[] = {
+        {275, 6, HTCLOSE},         {294, 23, HTCLOSE},     {274, 6, HTCAPTION},    {294, 24, HTCAPTION},
+        {253, 6, HTMAXBUTTON},     {272, 23, HTMAXBUTTON}, {252, 10, HTCAPTION},   {231, 6, HTMINBUTTON},
+        {250, 23, HTMINBUTTON},    {230, 10, HTCAPTION},   {4, 2, HTSYSMENU},      {29, 27, HTSYSMENU},
+        {30, 27, HTCAPTION},       {4, 29, HTCAPTION},     {294, 3, HTCAPTION},    {5, 0, HTTOP},
+        {294, 2, HTTOP},           {31, 2, HTTOP},         {0, 30, HTLEFT},        {4, 194, HTLEFT},
+        {295, 30, HTRIGHT},        {299, 194, HTRIGHT},    {5, 195, HTBOTTOM},     {294, 199, HTBOTTOM},
+        {150, 194, HTBOTTOM},      {0, 0, HTTOPLEFT},      {3, 29, HTTOPLEFT},     {295, 0, HTTOPRIGHT},
+        {299, 29, HTTOPRIGHT},     {0, 195, HTBOTTOMLEFT}, {4, 199, HTBOTTOMLEFT}, {295, 195, HTBOTTOMRIGHT},
+        {299, 199, HTBOTTOMRIGHT}, {5, 30, HTCLIENT},      {294, 193, HTCLIENT},
+    };
+    for (const HitCase& c : cases)
+        EXPECT_EQ(c.nHit, HitTest(wnd->m_hWnd, c.x, c.y)) << "at " << c.x << "," << c.y;
+}
+
+TEST_F(SkinFrameTest, FixedFrameMatchesNoBorderAndKeepsThePreviousResult) {
+    auto wnd = MakePopup(WS_POPUP | WS_CAPTION | WS_SYSMENU);
+    ASSERT_TRUE(wnd);
+    // Without minimize and maximize boxes only the close button answers; their places are caption.
+    EXPECT_EQ(UINT(HTCAPTION), HitTest(wnd->m_hWnd, 260, 10));
+    EXPECT_EQ(UINT(HTCAPTION), HitTest(wnd->m_hWnd, 240, 10));
+    EXPECT_EQ(UINT(HTCLOSE), HitTest(wnd->m_hWnd, 280, 10));
+    // The border of a fixed window matches nothing: the last result stays.
+    EXPECT_EQ(UINT(HTCLIENT), HitTest(wnd->m_hWnd, 100, 100));
+    EXPECT_EQ(UINT(HTCLIENT), HitTest(wnd->m_hWnd, 150, 1));
+    EXPECT_EQ(UINT(HTCLIENT), HitTest(wnd->m_hWnd, 1, 100));
+    EXPECT_EQ(UINT(HTCAPTION), HitTest(wnd->m_hWnd, 100, 10));
+    EXPECT_EQ(UINT(HTCAPTION), HitTest(wnd->m_hWnd, 150, 1));
+    EXPECT_EQ(UINT(HTCAPTION), HitTest(wnd->m_hWnd, 299, 199));
+    // The client starts at the left border's inner edge.
+    EXPECT_EQ(UINT(HTCLIENT), HitTest(wnd->m_hWnd, 4, 100));
+}
+
+TEST_F(SkinFrameTest, MenuBarHitTestSelectsTheItemUnderThePoint) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true);
+    ASSERT_TRUE(wnd);
+    CMenu menu;
+    menu.CreateMenu();
+    menu.AppendMenu(MF_STRING, 1, _T("&File"));
+    menu.AppendMenu(MF_STRING, 2, _T("&Edit"));
+    ::SetMenu(wnd->m_hWnd, menu.Detach());
+    wnd->SendMessage(WM_NCPAINT, 1);  // lays the bar out
+    const tagQVMenuItemData* pFirst = wnd->Skin().GetMenuItemData(0);
+    const tagQVMenuItemData* pSecond = wnd->Skin().GetMenuItemData(1);
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    EXPECT_EQ(kCaption + 1, pFirst->rcItem.top);
+
+    // The bar starts right of the left sizing border.
+    EXPECT_EQ(UINT(HTLEFT), HitTest(wnd->m_hWnd, 4, kCaption + 5));
+    EXPECT_EQ(UINT(HTSKINMENUBAR), HitTest(wnd->m_hWnd, pSecond->rcHit.left + 1, pSecond->rcHit.top + 1));
+    EXPECT_EQ(1, wnd->Skin().GetCurrSelItem());
+    EXPECT_EQ(UINT(HTSKINMENUBAR), HitTest(wnd->m_hWnd, pFirst->rcHit.left, pFirst->rcHit.top));
+    EXPECT_EQ(0, wnd->Skin().GetCurrSelItem());
+    // Past the last item the bar answers with no item selected.
+    EXPECT_EQ(UINT(HTSKINMENUBAR), HitTest(wnd->m_hWnd, 250, kCaption + 10));
+    EXPECT_EQ(-1, wnd->Skin().GetCurrSelItem());
+    EXPECT_EQ(UINT(HTSKINMENUBAR), HitTest(wnd->m_hWnd, pFirst->rcHit.left, pFirst->rcHit.top));
+    EXPECT_EQ(UINT(HTCLIENT), HitTest(wnd->m_hWnd, 100, kCaption + kMenuBar));
+    EXPECT_EQ(-1, wnd->Skin().GetCurrSelItem());
+}
+
+TEST_F(SkinFrameTest, NoNCAreaIsAllClientWithARectangularOutline) {
+    auto wnd = MakePopup(WS_POPUP);
+    ASSERT_TRUE(wnd);
+    wnd->Skin().SetNoNCArea(TRUE);
+    EXPECT_EQ(UINT(HTCLIENT), HitTest(wnd->m_hWnd, 280, 10));
+    EXPECT_EQ(UINT(HTCLIENT), HitTest(wnd->m_hWnd, 0, 0));
+    wnd->SetWindowPos(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    EXPECT_EQ(CRect(0, 0, kWidth, kHeight), ClientInWindow(wnd->m_hWnd));
+    wnd->Skin().SetWndRegion();
+    CRgn rgn;
+    rgn.CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, wnd->GetWindowRgn(rgn));
+    CRect rcBox;
+    rgn.GetRgnBox(&rcBox);
+    EXPECT_EQ(CRect(0, 0, kWidth, kHeight), rcBox);
+    EXPECT_TRUE(rgn.PtInRegion(0, 0));
+    EXPECT_TRUE(rgn.PtInRegion(kWidth - 1, kHeight - 1));
+}
+
+// ---- Frame pixels ----
+
+TEST_F(SkinFrameTest, FrameShowsTheActiveAndInactiveImages) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true);
+    ASSERT_TRUE(wnd);
+    wnd->SendMessage(WM_NCACTIVATE, TRUE);
+    EXPECT_TRUE(riztest::ColorNear(kCaptionActive, WindowPixel(wnd->m_hWnd, 150, 15)));
+    EXPECT_TRUE(riztest::ColorNear(kBorderActive, WindowPixel(wnd->m_hWnd, 1, 100)));
+    EXPECT_TRUE(riztest::ColorNear(kBorderActive, WindowPixel(wnd->m_hWnd, kWidth - 1, 100)));
+    EXPECT_TRUE(riztest::ColorNear(kBorderActive, WindowPixel(wnd->m_hWnd, 150, kHeight - 1)));
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_CLOSE, 0), WindowPixel(wnd->m_hWnd, 285, 15)));
+
+    wnd->SendMessage(WM_NCACTIVATE, FALSE);
+    EXPECT_TRUE(riztest::ColorNear(kCaptionInactive, WindowPixel(wnd->m_hWnd, 150, 15)));
+    EXPECT_TRUE(riztest::ColorNear(kBorderInactive, WindowPixel(wnd->m_hWnd, 1, 100)));
+    EXPECT_TRUE(riztest::ColorNear(kBorderInactive, WindowPixel(wnd->m_hWnd, 150, kHeight - 1)));
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_CLOSE, 4), WindowPixel(wnd->m_hWnd, 285, 15)));
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MIN, 4), WindowPixel(wnd->m_hWnd, 240, 15)));
+}
+
+TEST_F(SkinFrameTest, CaptionButtonsShowHoverAndPressedFrames) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true);
+    ASSERT_TRUE(wnd);
+    wnd->SendMessage(WM_NCACTIVATE, TRUE);
+    const CRect rcWindow = WindowRect(wnd->m_hWnd);
+    const LPARAM lPoint = MAKELPARAM(rcWindow.left + 285, rcWindow.top + 15);
+
+    wnd->SendMessage(WM_NCMOUSEMOVE, HTCLOSE, lPoint);
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_CLOSE, 1), WindowPixel(wnd->m_hWnd, 285, 15)));
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MAX, 0), WindowPixel(wnd->m_hWnd, 262, 15)));
+
+    wnd->SendMessage(WM_NCMOUSEMOVE, HTMAXBUTTON, lPoint);
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_CLOSE, 0), WindowPixel(wnd->m_hWnd, 285, 15)));
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MAX, 1), WindowPixel(wnd->m_hWnd, 262, 15)));
+
+    wnd->SendMessage(WM_NCLBUTTONDOWN, HTMINBUTTON, lPoint);
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MIN, 2), WindowPixel(wnd->m_hWnd, 240, 15)));
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MAX, 0), WindowPixel(wnd->m_hWnd, 262, 15)));
+
+    // Leaving the frame puts every button back to normal.
+    wnd->SendMessage(WM_NCMOUSELEAVE);
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MIN, 0), WindowPixel(wnd->m_hWnd, 240, 15)));
+}
+
+TEST_F(SkinFrameTest, MaximizedWindowShowsTheRestoreImage) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true);
+    ASSERT_TRUE(wnd);
+    wnd->ShowWindow(SW_MAXIMIZE);
+    const CRect rcWindow = WindowRect(wnd->m_hWnd);
+    wnd->SendMessage(WM_NCACTIVATE, TRUE);
+    const CRect rcMax = wnd->Skin().GetLayout().m_rcMaxBtn;
+    EXPECT_EQ(rcWindow.Width() - kRight - kBtnWidth - kBtnGap - kBtnWidth, rcMax.left);
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_RESTORE, 0),
+                                   WindowPixel(wnd->m_hWnd, rcMax.CenterPoint().x, rcMax.CenterPoint().y)));
+}
+
+TEST_F(SkinFrameTest, FramePaintLeavesTheClientAreaAlone) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW);
+    ASSERT_TRUE(wnd);
+    const COLORREF kSentinel = RGB(1, 2, 3);
+    riztest::Surface surface(kWidth, kHeight, kSentinel);
+    CDC dc;
+    dc.Attach(surface.Dc());
+    wnd->Skin().SetActive(TRUE);
+    wnd->Skin().DrawFrame(&dc, WindowRect(wnd->m_hWnd), FALSE);
+    dc.Detach();
+    EXPECT_TRUE(riztest::ColorNear(kCaptionActive, surface.Pixel(150, 15)));
+    EXPECT_TRUE(riztest::ColorNear(kBorderActive, surface.Pixel(kLeft - 1, 100)));
+    EXPECT_EQ(kSentinel, surface.Pixel(kLeft, 100));
+    EXPECT_EQ(kSentinel, surface.Pixel(150, kCaption));
+    EXPECT_EQ(
+        0, surface.CountNear(CRect(kLeft, kCaption, kWidth - kRight, kHeight - kBottom), kCaptionActive, 0));
+    EXPECT_TRUE(riztest::ColorNear(kBorderActive, surface.Pixel(kWidth - kRight, 100)));
+}
+
+TEST_F(SkinFrameTest, MissingImagesDrawNothing) {
+    m_skin.Res().m_bmpCaption.DeleteObject();
+    m_skin.Res().m_bmpCloseBtn.DeleteObject();
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW);
+    ASSERT_TRUE(wnd);
+    const COLORREF kSentinel = RGB(1, 2, 3);
+    riztest::Surface surface(kWidth, kHeight, kSentinel);
+    CDC dc;
+    dc.Attach(surface.Dc());
+    wnd->Skin().SetActive(FALSE);
+    wnd->Skin().DrawFrame(&dc, WindowRect(wnd->m_hWnd), FALSE);
+    dc.Detach();
+    EXPECT_EQ(kSentinel, surface.Pixel(150, 15));
+    EXPECT_EQ(kSentinel, surface.Pixel(285, 15));
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MAX, 4), surface.Pixel(262, 15)));
+}
+
+TEST_F(SkinFrameTest, TitleIsDrawnInWhiteInItsRectangle) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW);
+    ASSERT_TRUE(wnd);
+    wnd->SetWindowText(_T("MMMMMMMM"));
+    riztest::Surface surface(kWidth, kHeight);
+    CDC dc;
+    dc.Attach(surface.Dc());
+    wnd->Skin().SetActive(TRUE);
+    wnd->Skin().DrawFrame(&dc, WindowRect(wnd->m_hWnd), FALSE);
+    dc.Detach();
+    const CRect rcTitle = wnd->Skin().GetLayout().m_rcTitle;
+    EXPECT_EQ(CRect(kLeft + kCaption - 4 + 4, 3, kWidth - kRight - 3 * kBtnWidth - 2 * kBtnGap - 4, kCaption),
+              rcTitle);
+    EXPECT_GT(surface.CountNear(rcTitle, RGB(255, 255, 255), 60), 10);
+    // Nothing of it outside the title rectangle on the caption.
+    EXPECT_EQ(0, surface.CountNear(CRect(kLeft, 3, rcTitle.left, kCaption), RGB(255, 255, 255), 60));
+}
+
+// ---- Client background ----
+
+TEST_F(SkinFrameTest, ClientBackgroundModesPaintColourTilesAndBands) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW);
+    ASSERT_TRUE(wnd);
+    CQVSkinWndRes& res = m_skin.Res();
+    const CRect rc(0, 0, 60, 100);
+    auto paint = [&](riztest::Surface& surface) {
+        CDC dc;
+        dc.Attach(surface.Dc());
+        const BOOL bPainted = wnd->Skin().DrawClientBkg(&dc, rc);
+        dc.Detach();
+        return bPainted;
+    };
+    {
+        riztest::Surface surface(60, 100, RGB(1, 2, 3));
+        EXPECT_TRUE(paint(surface));
+        EXPECT_EQ(kClientBk, surface.Pixel(30, 50));
+    }
+    {
+        // Tiled: a 2 x 2 checker of red and blue repeats over the rectangle.
+        res.m_nClientBkMode = 2;
+        riztest::TempFolder folder;
+        const std::vector<BYTE> data =
+            riztest::Bmp24(2, 2, [](int x, int y) { return (x + y) % 2 ? RGB(0, 0, 255) : RGB(255, 0, 0); });
+        folder.WriteFile(_T("tile.bmp"), data.data(), data.size());
+        ASSERT_TRUE(res.m_bmpClientBk.LoadBitmap(folder.Path(_T("tile.bmp"))));
+        riztest::Surface surface(60, 100, RGB(1, 2, 3));
+        EXPECT_TRUE(paint(surface));
+        EXPECT_EQ(RGB(255, 0, 0), surface.Pixel(58, 98));
+        EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(59, 98));
+    }
+    {
+        // Bands: top 10 pixels, bottom 20, the middle tiled.
+        res.m_nClientBkMode = 3;
+        res.m_nClientTopHeight = 10;
+        res.m_nClientBottomHeight = 20;
+        riztest::TempFolder folder;
+        auto solid = [&](LPCTSTR lpszName, COLORREF clr, CQVBitmap& bmp) {
+            const std::vector<BYTE> data = riztest::Bmp24(4, 4, [clr](int, int) { return clr; });
+            folder.WriteFile(lpszName, data.data(), data.size());
+            return bmp.LoadBitmap(folder.Path(lpszName));
+        };
+        ASSERT_TRUE(solid(_T("top.bmp"), RGB(200, 0, 0), res.m_bmpClientTop));
+        ASSERT_TRUE(solid(_T("mid.bmp"), RGB(0, 200, 0), res.m_bmpClientMid));
+        ASSERT_TRUE(solid(_T("bottom.bmp"), RGB(0, 0, 200), res.m_bmpClientBottom));
+        riztest::Surface surface(60, 100, RGB(1, 2, 3));
+        EXPECT_TRUE(paint(surface));
+        EXPECT_EQ(RGB(200, 0, 0), surface.Pixel(30, 9));
+        EXPECT_EQ(RGB(0, 200, 0), surface.Pixel(30, 10));
+        EXPECT_EQ(RGB(0, 200, 0), surface.Pixel(30, 79));
+        EXPECT_EQ(RGB(0, 0, 200), surface.Pixel(30, 80));
+        EXPECT_EQ(RGB(0, 0, 200), surface.Pixel(59, 99));
+    }
+    {
+        res.m_nClientBkMode = 0;
+        riztest::Surface surface(60, 100, RGB(1, 2, 3));
+        EXPECT_FALSE(paint(surface));
+        EXPECT_EQ(RGB(1, 2, 3), surface.Pixel(30, 50));
+    }
+    {
+        // A tiled mode without its image leaves the erasing to the window.
+        res.m_nClientBkMode = 2;
+        res.m_bmpClientBk.DeleteObject();
+        riztest::Surface surface(60, 100, RGB(1, 2, 3));
+        EXPECT_FALSE(paint(surface));
+    }
+}
+
+// ---- Caption buttons ----
+
+void NcClick(HWND hWnd, UINT nHit) {
+    const CRect rcWindow = WindowRect(hWnd);
+    const LPARAM lPoint = MAKELPARAM(rcWindow.left + 10, rcWindow.top + 10);
+    ::PostMessage(hWnd, WM_NCLBUTTONDOWN, nHit, lPoint);
+    ::PostMessage(hWnd, WM_NCLBUTTONUP, nHit, lPoint);
+    riztest::PumpUntilIdle(500);
+}
+
+TEST_F(SkinFrameTest, CaptionButtonsMinimizeMaximizeRestoreAndClose) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true);
+    ASSERT_TRUE(wnd);
+    const HWND hWnd = wnd->m_hWnd;
+
+    NcClick(hWnd, HTMINBUTTON);
+    EXPECT_TRUE(::IsIconic(hWnd));
+    wnd->ShowWindow(SW_RESTORE);
+    ASSERT_FALSE(::IsIconic(hWnd));
+
+    NcClick(hWnd, HTMAXBUTTON);
+    EXPECT_TRUE(::IsZoomed(hWnd));
+    NcClick(hWnd, HTMAXBUTTON);
+    EXPECT_FALSE(::IsZoomed(hWnd));
+    EXPECT_EQ(CSize(kWidth, kHeight), WindowRect(hWnd).Size());
+
+    NcClick(hWnd, HTCLOSE);
+    EXPECT_FALSE(::IsWindow(hWnd));
+}
+
+TEST_F(SkinFrameTest, CaptionOfAMaximizedWindowDoesNotDrag) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true);
+    ASSERT_TRUE(wnd);
+    wnd->ShowWindow(SW_MAXIMIZE);
+    const CRect rcBefore = WindowRect(wnd->m_hWnd);
+    const CRect rcWindow = WindowRect(wnd->m_hWnd);
+    // Sent, not posted: were the system's move loop started, the call would not come back.
+    wnd->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(rcWindow.left + 100, rcWindow.top + 10));
+    EXPECT_EQ(rcBefore, WindowRect(wnd->m_hWnd));
+    EXPECT_TRUE(wnd->GetStyle() & WS_SYSMENU);
+}
+
+TEST_F(SkinFrameTest, SystemNeverDrawsItsCaption) {
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true);
+    ASSERT_TRUE(wnd);
+    EXPECT_EQ(1, wnd->SendMessage(0x00AE));
+}
+
+// Closes (and deletes) itself from inside the frame's own handlers.
+class CSelfDeletingPopup : public CTestPopup {
+public:
+    bool m_bDestroyOnMinimize = false;
+    static int s_nDeleted;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_SIZE && wParam == SIZE_MINIMIZED && m_bDestroyOnMinimize) {
+            DestroyWindow();
+            return 0;
+        }
+        return CTestPopup::WindowProc(message, wParam, lParam);
+    }
+    void PostNcDestroy() override {
+        ++s_nDeleted;
+        delete this;
+    }
+};
+int CSelfDeletingPopup::s_nDeleted = 0;
+
+TEST_F(SkinFrameTest, WindowDeletedInsideItsCloseClickDoesNotCrash) {
+    CSelfDeletingPopup::s_nDeleted = 0;
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true, new CSelfDeletingPopup);
+    ASSERT_TRUE(wnd);
+    const HWND hWnd = wnd.release()->m_hWnd;
+    NcClick(hWnd, HTCLOSE);
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(1, CSelfDeletingPopup::s_nDeleted);
+}
+
+TEST_F(SkinFrameTest, WindowDeletedInsideItsMinimizeClickDoesNotCrash) {
+    CSelfDeletingPopup::s_nDeleted = 0;
+    auto* pWnd = new CSelfDeletingPopup;
+    pWnd->m_bDestroyOnMinimize = true;
+    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true, pWnd);
+    ASSERT_TRUE(wnd);
+    const HWND hWnd = wnd.release()->m_hWnd;
+    NcClick(hWnd, HTMINBUTTON);
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(1, CSelfDeletingPopup::s_nDeleted);
+}
+
+}  // namespace
