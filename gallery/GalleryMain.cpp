@@ -18,7 +18,6 @@
 
 namespace {
 
-const TCHAR kGalleryClass[] = _T("RIZGallery");
 constexpr int kListWidth = 180;
 constexpr int kWindowWidth = 1000;
 constexpr int kWindowHeight = 700;
@@ -67,10 +66,13 @@ BOOL ShowPage(int i) {
     if (i < 0 || i >= static_cast<int>(g_gallery.pages.size())) return FALSE;
     CGalleryPage* page = g_gallery.pages[i].get();
     if (!page->GetSafeHwnd() && !page->Create(g_gallery.hFrame, PageRect(g_gallery.hFrame))) return FALSE;
-    if (g_gallery.current >= 0 && g_gallery.current != i)
+    if (g_gallery.current >= 0 && g_gallery.current != i) {
         ::ShowWindow(g_gallery.pages[g_gallery.current]->GetSafeHwnd(), SW_HIDE);
+        g_gallery.pages[g_gallery.current]->OnHide();
+    }
     g_gallery.current = i;
     ::ShowWindow(page->GetSafeHwnd(), SW_SHOW);
+    page->OnShow();
     ::SendMessage(g_gallery.hList, LB_SETCURSEL, i, 0);
     return TRUE;
 }
@@ -89,18 +91,22 @@ BOOL CALLBACK NotifySkinChanged(HWND hWnd, LPARAM) {
     return TRUE;
 }
 
+// Every top-level window of the gallery (the frame, and the windows pages open over it) and every
+// window inside them. Skinned windows also pass the message to their direct children themselves; a
+// second one does no harm.
+BOOL CALLBACK NotifyTopLevelSkinChanged(HWND hWnd, LPARAM) {
+    NotifySkinChanged(hWnd, 0);
+    ::EnumChildWindows(hWnd, &NotifySkinChanged, 0);
+    return TRUE;
+}
+
 void ApplySkin(int nIndex) {
     CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
     if (!pSkins->LoadSkin(pSkins->GetSkinFolder(nIndex))) return;
-    for (auto& page : g_gallery.pages) {
-        HWND hPage = page->GetSafeHwnd();
-        if (!hPage) continue;
-        NotifySkinChanged(hPage, 0);
-        ::EnumChildWindows(hPage, &NotifySkinChanged, 0);
-    }
+    ::EnumThreadWindows(::GetCurrentThreadId(), &NotifyTopLevelSkinChanged, 0);
     ::SendMessage(g_gallery.hSkinCombo, CB_SETCURSEL, pSkins->GetCurrentSkinkID(), 0);
     ::RedrawWindow(g_gallery.hFrame, nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // Pages take their texts from language keys when they are made, so a new language rebuilds them.
@@ -121,72 +127,85 @@ void ApplyLanguage(LPCTSTR lpszLanguage) {
     ShowPage(current < 0 ? 0 : current);
 }
 
-LRESULT CALLBACK GalleryProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_COMMAND:
-        if (LOWORD(wParam) == kListId && HIWORD(wParam) == LBN_SELCHANGE)
-            ShowPage(static_cast<int>(::SendMessage(g_gallery.hList, LB_GETCURSEL, 0, 0)));
-        else if (LOWORD(wParam) == kSkinComboId && HIWORD(wParam) == CBN_SELCHANGE)
-            GallerySwitchSkin(static_cast<int>(::SendMessage(g_gallery.hSkinCombo, CB_GETCURSEL, 0, 0)));
-        else if (LOWORD(wParam) == kLanguageComboId && HIWORD(wParam) == CBN_SELCHANGE) {
-            const int i = static_cast<int>(::SendMessage(g_gallery.hLanguageCombo, CB_GETCURSEL, 0, 0));
-            if (i >= 0 && i < static_cast<int>(_countof(kLanguages))) GallerySwitchLanguage(kLanguages[i]);
-        }
-        return 0;
-    case WM_GALLERY_SWITCH_SKIN:
-        ApplySkin(static_cast<int>(wParam));
-        return 0;
-    case WM_GALLERY_SWITCH_LANGUAGE:
-        ApplyLanguage(kLanguages[wParam < _countof(kLanguages) ? wParam : 0]);
-        return 0;
-    case WM_SIZE: {
-        const int cy = HIWORD(lParam);
-        ::MoveWindow(g_gallery.hSkinCombo, 0, 0, kListWidth, kComboHeight, TRUE);
-        ::MoveWindow(g_gallery.hLanguageCombo, 0, kComboRow, kListWidth, kComboHeight, TRUE);
-        ::MoveWindow(g_gallery.hList, 0, 2 * kComboRow, kListWidth, cy - 2 * kComboRow, TRUE);
-        if (g_gallery.current >= 0) {
-            CRect rc = PageRect(hWnd);
-            ::MoveWindow(g_gallery.pages[g_gallery.current]->GetSafeHwnd(), rc.left, rc.top, rc.Width(),
-                         rc.Height(), TRUE);
-        }
-        return 0;
+void LayoutGallery(HWND hWnd, int cy) {
+    ::MoveWindow(g_gallery.hSkinCombo, 0, 0, kListWidth, kComboHeight, TRUE);
+    ::MoveWindow(g_gallery.hLanguageCombo, 0, kComboRow, kListWidth, kComboHeight, TRUE);
+    ::MoveWindow(g_gallery.hList, 0, 2 * kComboRow, kListWidth, cy - 2 * kComboRow, TRUE);
+    if (g_gallery.current >= 0) {
+        CRect rc = PageRect(hWnd);
+        ::MoveWindow(g_gallery.pages[g_gallery.current]->GetSafeHwnd(), rc.left, rc.top, rc.Width(),
+                     rc.Height(), TRUE);
     }
-    case WM_DESTROY:
-        ::PostQuitMessage(0);
-        return 0;
-    }
-    return ::DefWindowProc(hWnd, message, wParam, lParam);
 }
 
+// The gallery's own window: a skinned frame holding the switchers, the page list and the page.
+class CGalleryFrame : public CSkinFrameWnd {
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kListId && HIWORD(wParam) == LBN_SELCHANGE) {
+                ShowPage(static_cast<int>(::SendMessage(g_gallery.hList, LB_GETCURSEL, 0, 0)));
+                return 0;
+            }
+            if (LOWORD(wParam) == kSkinComboId && HIWORD(wParam) == CBN_SELCHANGE) {
+                GallerySwitchSkin(static_cast<int>(::SendMessage(g_gallery.hSkinCombo, CB_GETCURSEL, 0, 0)));
+                return 0;
+            }
+            if (LOWORD(wParam) == kLanguageComboId && HIWORD(wParam) == CBN_SELCHANGE) {
+                const int i = static_cast<int>(::SendMessage(g_gallery.hLanguageCombo, CB_GETCURSEL, 0, 0));
+                if (i >= 0 && i < static_cast<int>(_countof(kLanguages)))
+                    GallerySwitchLanguage(kLanguages[i]);
+                return 0;
+            }
+            break;
+        case WM_GALLERY_SWITCH_SKIN:
+            ApplySkin(static_cast<int>(wParam));
+            return 0;
+        case WM_GALLERY_SWITCH_LANGUAGE:
+            ApplyLanguage(kLanguages[wParam < _countof(kLanguages) ? wParam : 0]);
+            return 0;
+        case WM_SIZE: {
+            const LRESULT lResult = CSkinFrameWnd::WindowProc(message, wParam, lParam);
+            if (g_gallery.hList) LayoutGallery(m_hWnd, HIWORD(lParam));
+            return lResult;
+        }
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            break;
+        }
+        return CSkinFrameWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
 BOOL CreateGalleryWindow() {
-    WNDCLASS wc = {};
-    wc.lpfnWndProc = &GalleryProc;
-    wc.hInstance = ::GetModuleHandle(nullptr);
-    wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kGalleryClass;
-    if (!::RegisterClass(&wc)) return FALSE;
+    // Popup menus of the thread get the skin's flat frame.
+    CQVMenuWndHook::InstallHook(0);
+    HINSTANCE hInstance = ::GetModuleHandle(nullptr);
+    // The skinned frame grows by the difference between its frame and the system's, so that the client
+    // area keeps the size asked for here.
     CRect rc(0, 0, kWindowWidth, kWindowHeight);
     ::AdjustWindowRect(&rc, WS_OVERLAPPEDWINDOW, FALSE);
-    g_gallery.hFrame =
-        ::CreateWindow(kGalleryClass, _T("RIZuruzezu gallery"), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                       rc.Width(), rc.Height(), nullptr, nullptr, wc.hInstance, nullptr);
-    if (!g_gallery.hFrame) return FALSE;
+    rc.OffsetRect(-rc.left, -rc.top);
+    auto* pFrame = new CGalleryFrame;  // deletes itself when its window goes
+    if (!pFrame->Create(NULL, _T("RIZuruzezu gallery"), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, rc))
+        return FALSE;
+    g_gallery.hFrame = pFrame->GetSafeHwnd();
     g_gallery.hList =
         ::CreateWindowEx(WS_EX_CLIENTEDGE, _T("LISTBOX"), nullptr,
                          WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 0,
                          kListWidth, kWindowHeight, g_gallery.hFrame,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), wc.hInstance, nullptr);
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), hInstance, nullptr);
     const WPARAM hFont = reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT));
     ::SendMessage(g_gallery.hList, WM_SETFONT, hFont, FALSE);
     // The skin and language switchers above the page list.
     g_gallery.hSkinCombo = ::CreateWindow(
         _T("COMBOBOX"), nullptr, WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, 0, kListWidth, kComboHeight,
-        g_gallery.hFrame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSkinComboId)), wc.hInstance, nullptr);
-    g_gallery.hLanguageCombo = ::CreateWindow(
-        _T("COMBOBOX"), nullptr, WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, kComboRow, kListWidth,
-        kComboHeight, g_gallery.hFrame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLanguageComboId)),
-        wc.hInstance, nullptr);
+        g_gallery.hFrame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kSkinComboId)), hInstance, nullptr);
+    g_gallery.hLanguageCombo =
+        ::CreateWindow(_T("COMBOBOX"), nullptr, WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, 0, kComboRow,
+                       kListWidth, kComboHeight, g_gallery.hFrame,
+                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLanguageComboId)), hInstance, nullptr);
     ::SendMessage(g_gallery.hSkinCombo, WM_SETFONT, hFont, FALSE);
     ::SendMessage(g_gallery.hLanguageCombo, WM_SETFONT, hFont, FALSE);
     CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
@@ -242,7 +261,7 @@ int WritePageScreenshots(const CString& strFolder, LPCTSTR lpszSuffix) {
         CString strPath = strFolder + _T("\\") + page->GetName() + lpszSuffix + _T(".png");
         BOOL ok = ShowPage(i);
         PumpPending();
-        HBITMAP hShot = ok ? CaptureWindowBitmap(g_gallery.hFrame) : nullptr;
+        HBITMAP hShot = ok ? page->Shoot([] { return CaptureWindowBitmap(g_gallery.hFrame); }) : nullptr;
         if (ok) {
             // The page's area inside the captured window (its client area starts below the caption).
             CRect rcPage;

@@ -18,6 +18,12 @@ public:
     // Creates the page window as a child of hParent filling rc; FALSE when the page cannot be shown.
     virtual BOOL Create(HWND hParent, const RECT& rc) = 0;
     virtual HWND GetSafeHwnd() const = 0;
+    // Takes the page's screenshot with capture(). A page that shows something only while a modal loop
+    // runs (an open menu) overrides this to capture from inside that loop.
+    virtual HBITMAP Shoot(const std::function<HBITMAP()>& capture) { return capture(); }
+    // The page was shown again or hidden: top-level windows the page opened show and hide with it.
+    virtual void OnShow() {}
+    virtual void OnHide() {}
 };
 
 // A page that paints itself: derived pages draw their content in Paint.

@@ -38,3 +38,10 @@
 #define ID_GAL_MIDDLE 211
 #define ID_GAL_ADVANCED 212
 #define ID_GAL_ABOUT 213
+
+// The skinned windows page: the send-file dialog and the lesson frame's menu (texts are language keys).
+#define IDD_GAL_SENDFILE 300
+#define IDC_GAL_SEND_TO 301
+#define IDC_GAL_SEND_FILE 302
+#define IDC_GAL_SEND_NOTIFY 303
+#define IDR_GAL_SKINFRAME 310

@@ -18,14 +18,16 @@ HBITMAP CaptureWindowBitmap(HWND hWnd) {
     ::GetWindowRect(hWnd, &rc);
     ::RedrawWindow(hWnd, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    HDC hdcWindow = ::GetWindowDC(hWnd);
-    HDC hdcMem = ::CreateCompatibleDC(hdcWindow);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hdcWindow, rc.Width(), rc.Height());
+    // From the screen, not the window's own surface: the popups, dialogs and menus a page opens over
+    // the window are part of the picture.
+    HDC hdcScreen = ::GetDC(nullptr);
+    HDC hdcMem = ::CreateCompatibleDC(hdcScreen);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hdcScreen, rc.Width(), rc.Height());
     HGDIOBJ hOld = ::SelectObject(hdcMem, hBitmap);
-    ::BitBlt(hdcMem, 0, 0, rc.Width(), rc.Height(), hdcWindow, 0, 0, SRCCOPY);
+    ::BitBlt(hdcMem, 0, 0, rc.Width(), rc.Height(), hdcScreen, rc.left, rc.top, SRCCOPY);
     ::SelectObject(hdcMem, hOld);
     ::DeleteDC(hdcMem);
-    ::ReleaseDC(hWnd, hdcWindow);
+    ::ReleaseDC(nullptr, hdcScreen);
     return hBitmap;
 }
 

@@ -14,7 +14,8 @@ private:
     ULONG_PTR m_token = 0;
 };
 
-// Copies the window as shown on screen (repainted first) into a new bitmap the caller owns.
+// Copies the window's area of the screen (the window repainted first, with whatever top-level windows
+// stand over it) into a new bitmap the caller owns.
 HBITMAP CaptureWindowBitmap(HWND hWnd);
 
 // True when every pixel of the rectangle of the bitmap has one colour: nothing was drawn there.

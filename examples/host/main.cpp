@@ -1,7 +1,8 @@
 // An outside program using the package: a console host with no application object, as the framework
 // allows after AfxWinInit. It draws into a memory bitmap, runs a window with a message map and a modal
-// dialog from an in-memory template, shows a skinned button in the default skin, switches the whole
-// process to the second skin as a client does, and checks what came back.
+// dialog from an in-memory template, runs a skinned dialog and a skinned message box with their input
+// posted, shows a skinned button in the default skin, switches the whole process to the second skin as a
+// client does, and checks what came back.
 #include <afxwin.h>
 
 #include <RIZuruzezu.h>
@@ -74,6 +75,46 @@ std::vector<WORD> MakeTemplate() {
     t[i++] = 0;
     t[i++] = 0;  // no creation data
     return t;
+}
+
+// A skinned dialog on the same template: it grows by the skin frame and accepts itself.
+class CAutoOkSkinDialog : public CSkinDialog {
+public:
+    BOOL m_bInitialized = FALSE;
+    CSize m_sizeAdded;
+
+protected:
+    BOOL OnInitDialog() override {
+        CSkinDialog::OnInitDialog();
+        m_bInitialized = TRUE;
+        m_sizeAdded = GetSizeAdded();
+        PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return TRUE;
+    }
+};
+
+// Clicks the second button ("No") of the message box that is running: from a timer, which fires inside
+// the box's modal loop.
+void CALLBACK ClickNoInMessageBox(HWND, UINT, UINT_PTR nTimer, DWORD) {
+    HWND hBox = ::GetActiveWindow();
+    if (hBox && ::GetDlgItem(hBox, 4000)) {
+        ::KillTimer(NULL, nTimer);
+        ::PostMessage(hBox, WM_COMMAND, MAKEWPARAM(4000, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(::GetDlgItem(hBox, 4000)));
+    }
+}
+
+bool SkinnedDialogAndMessageBox(const std::vector<WORD>& dlgTemplate) {
+    CAutoOkSkinDialog dlg;
+    dlg.InitModalIndirect(reinterpret_cast<LPCDLGTEMPLATE>(dlgTemplate.data()));
+    const bool dialog = dlg.DoModal() == IDOK && dlg.m_bInitialized;
+    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 50, &ClickNoInMessageBox);
+    const int nResult = QVMessageBox(NULL, _T("Save your progress before closing?"), _T("Lesson 3"),
+                                     MB_YESNO | MB_ICONQUESTION);
+    ::KillTimer(NULL, nTimer);
+    printf("host: skinned dialog %s (grown by %d x %d), message box answered %d\n", dialog ? "ok" : "failed",
+           static_cast<int>(dlg.m_sizeAdded.cx), static_cast<int>(dlg.m_sizeAdded.cy), nResult);
+    return dialog && nResult == IDNO;
 }
 
 // A push button drawn from the default skin: it takes the skin's push-button height, and after the
@@ -149,13 +190,16 @@ int main() {
     const INT_PTR result = dlg.DoModal();
     const bool dialog = result == IDOK && dlg.m_bInitialized;
 
+    const bool skinnedWindows = SkinnedDialogAndMessageBox(dlgTemplate);
     const bool skinned = SkinnedButtonFollowsTheSkin();
 
-    const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinned;
+    const bool ok =
+        strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows && skinned;
     if (ok)
         printf("host: ok\n");
     else
-        printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned button %d)\n",
-               strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinned);
+        printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned windows %d, skinned "
+               "button %d)\n",
+               strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinnedWindows, skinned);
     return ok ? 0 : 1;
 }
