@@ -26,9 +26,42 @@ WNDPROC OldProcOf(HWND hWnd) {
     return reinterpret_cast<WNDPROC>(::GetProp(hWnd, CQVMenuWndHook::GetOldProcProperty()));
 }
 
+// The hook of each thread that installed one (thread id to HHOOK); threads install and remove their own.
+CMapPtrToPtr* g_pThreadHooks = nullptr;
+CRITICAL_SECTION g_csThreadHooks;
+
+void* ThreadKey(DWORD dwThreadId) {
+    return reinterpret_cast<void*>(static_cast<UINT_PTR>(dwThreadId));
+}
+
+HHOOK ThreadHook(DWORD dwThreadId) {
+    void* pHook = nullptr;
+    if (g_pThreadHooks == nullptr) return nullptr;
+    ::EnterCriticalSection(&g_csThreadHooks);
+    g_pThreadHooks->Lookup(ThreadKey(dwThreadId), pHook);
+    ::LeaveCriticalSection(&g_csThreadHooks);
+    return static_cast<HHOOK>(pHook);
+}
+
+void SetThreadHook(DWORD dwThreadId, HHOOK hHook) {
+    if (g_pThreadHooks == nullptr) return;
+    ::EnterCriticalSection(&g_csThreadHooks);
+    if (hHook != nullptr)
+        g_pThreadHooks->SetAt(ThreadKey(dwThreadId), hHook);
+    else
+        g_pThreadHooks->RemoveKey(ThreadKey(dwThreadId));
+    ::LeaveCriticalSection(&g_csThreadHooks);
+}
+
+// Gives a hooked window its own procedure back.
+void RestoreWindow(HWND hWnd) {
+    if (!::IsWindow(hWnd) || OldProcOf(hWnd) == nullptr) return;
+    ::SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OldProcOf(hWnd)));
+    ::RemoveProp(hWnd, CQVMenuWndHook::GetOldProcProperty());
+}
+
 }  // namespace
 
-HHOOK CQVMenuWndHook::s_hCallWndHook = nullptr;
 int CQVMenuWndHook::s_nOffsetY = 0;
 COLORREF CQVMenuWndHook::s_clrBorder = 0;
 COLORREF CQVMenuWndHook::s_clrFill = RGB(255, 255, 255);
@@ -39,20 +72,37 @@ CQVMenuWndHook::~CQVMenuWndHook() {}
 
 void CQVMenuWndHook::CreateWndMap() {
     if (g_pWndMap == nullptr) g_pWndMap = new CMapPtrToPtr(10);
+    if (g_pThreadHooks == nullptr) {
+        ::InitializeCriticalSection(&g_csThreadHooks);
+        g_pThreadHooks = new CMapPtrToPtr(10);
+    }
 }
 
 void CQVMenuWndHook::DestroyWndMap() {
-    if (g_pWndMap == nullptr) return;
-    // At module end the windows may be gone already: the objects are only freed.
-    POSITION pos = g_pWndMap->GetStartPosition();
-    while (pos != nullptr) {
-        void* pKey = nullptr;
-        void* pValue = nullptr;
-        g_pWndMap->GetNextAssoc(pos, pKey, pValue);
-        delete static_cast<CQVMenuWndHook*>(pValue);
+    if (g_pWndMap != nullptr) {
+        POSITION pos = g_pWndMap->GetStartPosition();
+        while (pos != nullptr) {
+            void* pKey = nullptr;
+            void* pValue = nullptr;
+            g_pWndMap->GetNextAssoc(pos, pKey, pValue);
+            RestoreWindow(static_cast<HWND>(pKey));
+            delete static_cast<CQVMenuWndHook*>(pValue);
+        }
+        delete g_pWndMap;
+        g_pWndMap = nullptr;
     }
-    delete g_pWndMap;
-    g_pWndMap = nullptr;
+    if (g_pThreadHooks != nullptr) {
+        POSITION pos = g_pThreadHooks->GetStartPosition();
+        while (pos != nullptr) {
+            void* pKey = nullptr;
+            void* pValue = nullptr;
+            g_pThreadHooks->GetNextAssoc(pos, pKey, pValue);
+            ::UnhookWindowsHookEx(static_cast<HHOOK>(pValue));
+        }
+        delete g_pThreadHooks;
+        g_pThreadHooks = nullptr;
+        ::DeleteCriticalSection(&g_csThreadHooks);
+    }
 }
 
 void CQVMenuWndHook::InstallHook(int nOffsetY) {
@@ -60,29 +110,39 @@ void CQVMenuWndHook::InstallHook(int nOffsetY) {
     s_clrBorder = pSkin->GetClrDef()->GetColor(kBorderColorIndex);
     s_clrFill = pSkin->GetWndRes()->m_clrClientBk;
     s_nOffsetY = nOffsetY;
-    if (s_hCallWndHook == nullptr)
-        s_hCallWndHook = ::SetWindowsHookEx(WH_CALLWNDPROC, WindowHook, nullptr, ::GetCurrentThreadId());
+    const DWORD dwThreadId = ::GetCurrentThreadId();
+    if (ThreadHook(dwThreadId) == nullptr)
+        SetThreadHook(dwThreadId, ::SetWindowsHookEx(WH_CALLWNDPROC, WindowHook, nullptr, dwThreadId));
 }
 
 void CQVMenuWndHook::UnInstallHook() {
+    const DWORD dwThreadId = ::GetCurrentThreadId();
     if (g_pWndMap != nullptr) {
+        // Only this thread's windows: another thread's popups stay hooked by its own hook.
+        CPtrArray mine;
         POSITION pos = g_pWndMap->GetStartPosition();
         while (pos != nullptr) {
             void* pKey = nullptr;
             void* pValue = nullptr;
             g_pWndMap->GetNextAssoc(pos, pKey, pValue);
-            CQVMenuWndHook* pHook = static_cast<CQVMenuWndHook*>(pValue);
-            if (::IsWindow(pHook->m_hWnd) && OldProcOf(pHook->m_hWnd) != nullptr) {
-                ::SetWindowLongPtr(pHook->m_hWnd, GWLP_WNDPROC,
-                                   reinterpret_cast<LONG_PTR>(OldProcOf(pHook->m_hWnd)));
-                ::RemoveProp(pHook->m_hWnd, GetOldProcProperty());
-            }
+            HWND hWnd = static_cast<HWND>(pKey);
+            if (!::IsWindow(hWnd) || ::GetWindowThreadProcessId(hWnd, nullptr) == dwThreadId) mine.Add(pKey);
+        }
+        for (INT_PTR i = 0; i < mine.GetSize(); ++i) {
+            HWND hWnd = static_cast<HWND>(mine[i]);
+            CQVMenuWndHook* pHook = GetWndHook(hWnd);
+            RestoreWindow(hWnd);
+            g_pWndMap->RemoveKey(hWnd);
             delete pHook;
         }
-        g_pWndMap->RemoveAll();
     }
-    if (s_hCallWndHook != nullptr) ::UnhookWindowsHookEx(s_hCallWndHook);
-    s_hCallWndHook = nullptr;
+    HHOOK hHook = ThreadHook(dwThreadId);
+    if (hHook != nullptr) ::UnhookWindowsHookEx(hHook);
+    SetThreadHook(dwThreadId, nullptr);
+}
+
+BOOL CQVMenuWndHook::IsHookInstalled() {
+    return ThreadHook(::GetCurrentThreadId()) != nullptr;
 }
 
 CQVMenuWndHook* CQVMenuWndHook::GetWndHook(HWND hWnd) {
@@ -124,7 +184,7 @@ LRESULT CALLBACK CQVMenuWndHook::WindowHook(int nCode, WPARAM wParam, LPARAM lPa
             }
         }
     }
-    return ::CallNextHookEx(s_hCallWndHook, nCode, wParam, lParam);
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
 LRESULT CALLBACK CQVMenuWndHook::CoolMenuProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {

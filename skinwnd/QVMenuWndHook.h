@@ -12,12 +12,14 @@ public:
     explicit CQVMenuWndHook(HWND hWnd);
     virtual ~CQVMenuWndHook();
 
-    // Sets the thread's hook (once) and takes the vertical offset of the popups and the two colours of
-    // the current skin (renewed at every call).
+    // Sets the calling thread's hook (once per thread) and takes the vertical offset of the popups and
+    // the two colours of the current skin (renewed at every call).
     static void InstallHook(int nOffsetY = 0);
-    // Gives every hooked window its procedure back, empties the map and removes the hook.
+    // For the calling thread: gives its hooked windows their procedure back, drops them from the map and
+    // removes its hook.
     static void UnInstallHook();
-    static BOOL IsHookInstalled() { return s_hCallWndHook != nullptr; }
+    // The calling thread has its hook.
+    static BOOL IsHookInstalled();
 
     // The object of a hooked window, or NULL.
     static CQVMenuWndHook* GetWndHook(HWND hWnd);
@@ -29,7 +31,9 @@ public:
     static LRESULT CALLBACK WindowHook(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK CoolMenuProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    // The process-wide window map: made at module start, destroyed at module end.
+    // The process-wide window map: made at module start, destroyed at module end, when every window
+    // still hooked gets its procedure back and every thread's hook is removed (nothing of this module
+    // may be called once it is unloaded).
     static void CreateWndMap();
     static void DestroyWndMap();
 
@@ -57,7 +61,6 @@ protected:
     CBitmap m_bmpBk;
     BOOL m_bOffsetApplied = FALSE;
 
-    static HHOOK s_hCallWndHook;
     static int s_nOffsetY;
     static COLORREF s_clrBorder;
     static COLORREF s_clrFill;

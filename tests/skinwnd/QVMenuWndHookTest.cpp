@@ -233,6 +233,39 @@ TEST_F(MenuWndHookTest, OnlyPopupMenuWindowsAreHooked) {
     ::DestroyWindow(hOther);
 }
 
+// Each thread installs and removes its own hook; one thread's calls leave the other's hook alone.
+TEST_F(MenuWndHookTest, EachThreadHasItsOwnHook) {
+    ASSERT_TRUE(CQVMenuWndHook::IsHookInstalled());
+    struct Seen {
+        BOOL bBefore = TRUE;
+        BOOL bInstalled = FALSE;
+        BOOL bRemoved = TRUE;
+    } seen;
+    HANDLE hThread = ::CreateThread(
+        nullptr, 0,
+        [](LPVOID pParam) -> DWORD {
+            Seen* pSeen = static_cast<Seen*>(pParam);
+            pSeen->bBefore = CQVMenuWndHook::IsHookInstalled();
+            CQVMenuWndHook::InstallHook(0);
+            pSeen->bInstalled = CQVMenuWndHook::IsHookInstalled();
+            CQVMenuWndHook::UnInstallHook();
+            pSeen->bRemoved = CQVMenuWndHook::IsHookInstalled();
+            return 0;
+        },
+        &seen, 0, nullptr);
+    ASSERT_NE(nullptr, hThread);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hThread, 10000));
+    ::CloseHandle(hThread);
+    EXPECT_FALSE(seen.bBefore);
+    EXPECT_TRUE(seen.bInstalled);
+    EXPECT_FALSE(seen.bRemoved);
+    // This thread's hook is still there and still frames its popups.
+    EXPECT_TRUE(CQVMenuWndHook::IsHookInstalled());
+    PopupSeen during;
+    Track(150, 150, [&] { during = Look(FindPopupWindow()); });
+    EXPECT_TRUE(during.bHooked);
+}
+
 TEST_F(MenuWndHookTest, UnInstallHookGivesTheOpenPopupItsProcedureBackAndHooksNoMore) {
     PopupSeen during;
     Track(150, 150, [&] {
