@@ -291,9 +291,16 @@ void CSkinMenuBar::RunPopupLoop() {
         ::GetWindowRect(hWnd, &rcWindow);
         pt.Offset(rcWindow.left, rcWindow.top);
         pItem->nPopupTop = pt.y;
-        if (pItem->hSubMenu != nullptr && ::IsMenu(pItem->hSubMenu))
+        if (pItem->hSubMenu != nullptr && ::IsMenu(pItem->hSubMenu)) {
             ::TrackPopupMenuEx(pItem->hSubMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, pt.x, pt.y,
                                hWnd, nullptr);
+        } else {
+            // A bar entry without a popup is a command of its own: the window gets it as a menu command,
+            // after the loop has ended.
+            const UINT nID = ::GetMenuItemID(::GetMenu(hWnd), nItem);
+            if (nID != 0 && nID != (UINT)-1) ::PostMessage(hWnd, WM_COMMAND, MAKEWPARAM(nID, 0), 0);
+            s_nNextMenuItem = nItem;
+        }
 
         if (s_hMsgHook != nullptr) ::UnhookWindowsHookEx(s_hMsgHook);
         s_hMsgHook = nullptr;

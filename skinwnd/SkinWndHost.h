@@ -52,6 +52,8 @@ public:
 
     // Owner-drawn menu items (control id 0); FALSE for a control's item.
     static BOOL DrawMenuItem(CWnd* pWnd, int nIDCtl, LPDRAWITEMSTRUCT lpDIS, CQVBitmapList* pBitmapList);
+    // Controls' items are left to the window's base handling (FALSE), which reflects them to owner-drawn
+    // controls: a skinned dialog of owner-drawn list or combo boxes must still get them measured.
     static BOOL MeasureMenuItem(CWnd* pWnd, int nIDCtl, LPMEASUREITEMSTRUCT lpMIS);
     // The status prompt of a command: its string resource, "~key" translated, cut after the first line.
     static void GetMessageString(UINT nID, CString& rMessage);

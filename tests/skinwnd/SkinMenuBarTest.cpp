@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "MenuHostWindow.h"
+#include "MessagePump.h"
 #include "PixelProbe.h"
 #include "ResourceCounter.h"
 #include "SkinMenuBar.h"
@@ -334,10 +335,11 @@ TEST(MenuBarBadInput, NullOrDestroyedMenuGivesAnEmptyBarThatDoesNothing) {
     EXPECT_TRUE(host.popups.empty());
 }
 
-TEST(MenuBarBadInput, ItemWithoutSubmenuOpensNothingAndEndsTheLoop) {
+TEST(MenuBarBadInput, ItemWithoutSubmenuIsACommandOfItsOwnAndEndsTheLoop) {
     MenuHostWindow host;
     HMENU hMenu = ::CreateMenu();
     ::AppendMenu(hMenu, MF_STRING, 7, _T("&Plain"));
+    ::SetMenu(host.Hwnd(), hMenu);
     CSkinMenuBar bar;
     bar.LoadMenu(CWnd::FromHandle(host.Hwnd()), hMenu);
     bar.SetSelectMenuItem(0);
@@ -345,6 +347,16 @@ TEST(MenuBarBadInput, ItemWithoutSubmenuOpensNothingAndEndsTheLoop) {
     EXPECT_TRUE(host.popups.empty());
     EXPECT_FALSE(bar.IsPopupOpen());
     EXPECT_EQ(nullptr, CSkinMenuBar::GetOpenMenuBar());
+    riztest::PumpUntilIdle();
+    ASSERT_EQ(1u, host.commands.size());
+    EXPECT_EQ(7u, host.commands[0]);
+    // A bar whose window has no menu of its own sends nothing.
+    ::SetMenu(host.Hwnd(), NULL);
+    ::Sleep(120);  // past the guard against reopening
+    bar.SetSelectMenuItem(0);
+    bar.PopupMenu();
+    riztest::PumpUntilIdle();
+    EXPECT_EQ(1u, host.commands.size());
     ::DestroyMenu(hMenu);
 }
 
