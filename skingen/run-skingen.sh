@@ -16,4 +16,6 @@ out_abs=$(cd "$out" && pwd)
     flock 9
     riz_init_prefix >/dev/null
 ) 9>"$RIZ_BUILD_ROOT/.wineprefix.lock"
-exec "$emulator" "$exe" "Z:$out_abs"
+"$emulator" "$exe" "Z:$out_abs" || exit 1
+# Region caches made by windows from the masks of an earlier generation would outlive new masks.
+find "$out_abs" -name '*.rgn' -delete
