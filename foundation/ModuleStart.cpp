@@ -8,6 +8,7 @@
 #include <QVSkinResManager.h>
 
 #include "QVMenuWndHook.h"
+#include "QVUITimerMgr.h"
 
 namespace {
 
@@ -32,11 +33,11 @@ void CreateStaticObjects() {
     ReadSysColors();
     g_bBarGradientRead = false;
     CQVMenuWndHook::CreateWndMap();
-    // Seam: the timer manager of the windowless UI objects is created here.
+    CQVUITimerMgr::GetInstance();  // ids start at 11 for the whole process
 }
 
 void DestroyStaticObjects() {
-    // Seam: the timer manager of the windowless UI objects is destroyed here.
+    // The UI timer manager is a function-local static: the runtime ends it after this.
     CQVMenuWndHook::DestroyWndMap();
     g_bBarGradientRead = false;
 }

@@ -1,0 +1,577 @@
+// The object tree and its host window: ownership, routing of posted mouse messages (topmost first, one
+// leave per change of hover, button messages to the hover child), painting order, hidden and disabled
+// objects, a scrolled host, timers and the one tool of the host.
+#include <gtest/gtest.h>
+
+#include "MessagePump.h"
+#include "PixelProbe.h"
+#include "QVUITimerMgr.h"
+#include "ResourceCounter.h"
+#include "TestWindow.h"
+#include "UIProbe.h"
+
+using riztest::PostMouse;
+using riztest::PumpUntilIdle;
+using namespace uitest;
+
+namespace {
+
+// A hidden frame with a probe host filling its client area.
+struct HostFixture : ::testing::Test {
+    riztest::TestWindow window{300, 200};
+    Log log;  // before the host: the probes write into it when the host deletes them
+    CProbeHost host;
+
+    void SetUp() override { ASSERT_TRUE(host.CreateIn(window.Host(), 300, 200)); }
+    CProbe* Add(const char* pszName, int x, int y, int cx, int cy, COLORREF clr = RGB(0, 0, 255)) {
+        CProbe* p = new CProbe(pszName, &log, x, y, cx, cy, clr);
+        host.AddChild(p);
+        return p;
+    }
+    void Post(UINT message, int x, int y) { PostMouse(host.m_hWnd, message, x, y); }
+};
+
+// Renders an object tree into a surface of its own through a framework DC.
+void RenderInto(CQVUIObject& root, riztest::Surface& surface) {
+    CDC dc;
+    dc.Attach(surface.Dc());
+    root.Render(dc, CRect(0, 0, surface.Width(), surface.Height()));
+    dc.Detach();
+}
+
+}  // namespace
+
+// ---- Timer ids (first: the process must not have taken an id yet) ----
+
+TEST(UITimerMgr, IdsStartAtElevenInAFreshProcessAndSkipTheHostsRange) {
+    CQVUITimerMgr& mgr = CQVUITimerMgr::GetInstance();
+    EXPECT_EQ(&mgr, &CQVUITimerMgr::GetInstance());
+    EXPECT_EQ(11u, mgr.GetTimerID());
+    EXPECT_EQ(12u, mgr.GetTimerID());
+    UINT nLast = 12;
+    while (nLast < QVUI_HOST_TIMER_LAST + 5) {
+        const UINT nID = mgr.GetTimerID();
+        EXPECT_GT(nID, nLast);
+        EXPECT_FALSE(nID >= 1000 && nID <= 1001) << nID;  // the ad player's own timers
+        EXPECT_FALSE(nID >= QVUI_HOST_TIMER_FIRST && nID <= QVUI_HOST_TIMER_LAST) << nID;
+        nLast = nID;
+    }
+}
+
+// ---- The tree ----
+
+TEST(UIObjectTree, FindAndDeleteWorkOnDirectChildrenInInsertionOrder) {
+    Log log;
+    CQVUIObject root;
+    EXPECT_EQ(nullptr, root.FindChild(1));
+    EXPECT_FALSE(root.DeleteChild(1));
+    EXPECT_FALSE(root.DeleteChild(&root));
+
+    CProbe* a = new CProbe("a", &log, 0, 0, 10, 10);
+    CProbe* b = new CProbe("b", &log, 0, 0, 10, 10);
+    CProbe* grandchild = new CProbe("g", &log, 0, 0, 5, 5);
+    a->SetObjectID(7);
+    b->SetObjectID(7);
+    grandchild->SetObjectID(9);
+    EXPECT_TRUE(root.AddChild(a));
+    EXPECT_TRUE(root.AddChild(b));
+    EXPECT_TRUE(a->AddChild(grandchild));
+    EXPECT_EQ(&root, a->GetParent());
+    EXPECT_EQ(a, grandchild->GetParent());
+
+    EXPECT_EQ(a, root.FindChild(7));
+    EXPECT_EQ(nullptr, root.FindChild(9));  // grandchildren are not searched
+    EXPECT_TRUE(root.DeleteChild(7));       // the first with that id, and its own children with it
+    EXPECT_EQ((Log{"a:deleted", "g:deleted"}), log);
+    EXPECT_EQ(b, root.FindChild(7));
+    EXPECT_FALSE(root.DeleteChild(grandchild));
+    EXPECT_EQ(1, root.GetChildCount());
+}
+
+TEST(UIObjectTree, NullAndRepeatedAdditionsAreRefusedAndAMoveLeavesTheOldParent) {
+    Log log;
+    CQVUIObject first, second;
+    EXPECT_FALSE(first.AddChild(nullptr));
+    EXPECT_FALSE(first.AddChild(&first));
+    CProbe* p = new CProbe("p", &log, 0, 0, 10, 10);
+    EXPECT_TRUE(first.AddChild(p));
+    EXPECT_FALSE(first.AddChild(p));  // twice would mean two deletes
+    EXPECT_EQ(1, first.GetChildCount());
+    EXPECT_TRUE(second.AddChild(p));
+    EXPECT_EQ(0, first.GetChildCount());
+    EXPECT_EQ(&second, p->GetParent());
+    second.DeleteAllChildren();
+    EXPECT_EQ((Log{"p:deleted"}), log);
+    EXPECT_EQ(0, second.GetChildCount());
+    EXPECT_TRUE(second.AddChild(new CProbe("q", &log, 0, 0, 1, 1)));  // a new sequence after the free
+}
+
+TEST(UIObjectTree, ChildrenDieWithTheirParentAndADirectDeleteLeavesTheSequence) {
+    Log log;
+    {
+        CQVUIObject root;
+        CProbe* a = new CProbe("a", &log, 0, 0, 10, 10);
+        root.AddChild(a);
+        root.AddChild(new CProbe("b", &log, 0, 0, 10, 10));
+        root.OnMouseMove(CPoint(5, 5));  // b, added last, is hovered
+        delete root.GetHoverChild();
+        EXPECT_EQ(nullptr, root.GetHoverChild());
+        EXPECT_EQ(1, root.GetChildCount());
+        EXPECT_EQ(a, root.GetChild(0));
+    }
+    EXPECT_EQ((Log{"b:move(5,5)", "b:deleted", "a:deleted"}), log);
+}
+
+TEST(UIObjectTree, CopiesTakeTheAttributesButNeverTheChildren) {
+    Log log;
+    CQVUIObject original;
+    original.SetObjectID(4);
+    original.SetObjectPos(1, 2, 30, 40);
+    original.SetBackgroundColor(RGB(1, 2, 3));
+    original.SetTransparent(TRUE);
+    original.SetAllowScroll(FALSE);
+    original.SetToolTip(_T("Word cards"));
+    original.AddChild(new CProbe("child", &log, 0, 0, 5, 5));
+
+    CQVUIObject copy(original);
+    EXPECT_EQ(4u, copy.GetObjectID());
+    EXPECT_EQ(CRect(1, 2, 31, 42), copy.GetObjectRect());
+    EXPECT_EQ(RGB(1, 2, 3), copy.GetBackgroundColor());
+    EXPECT_TRUE(copy.IsTransparent());
+    EXPECT_FALSE(copy.GetAllowScroll());
+    EXPECT_EQ(CString(_T("Word cards")), copy.GetToolTip());
+    EXPECT_EQ(0, copy.GetChildCount());
+    EXPECT_EQ(nullptr, copy.GetParent());
+
+    CQVUIObject assigned;
+    assigned.AddChild(new CProbe("own", &log, 0, 0, 5, 5));
+    assigned = original;
+    EXPECT_EQ(1, assigned.GetChildCount());
+    EXPECT_NE(original.GetChild(0), assigned.GetChild(0));
+    EXPECT_TRUE(log.empty());
+}
+
+TEST(UIObjectTree, SetObjectPosRunsLayoutAndSettersRepaintOnlyOnChange) {
+    struct CCounting : CQVUIObject {
+        int nLayouts = 0;
+        void Layout() override { ++nLayouts; }
+    } obj;
+    obj.SetObjectPos(10, 20, 30, 40);
+    EXPECT_EQ(CRect(10, 20, 40, 60), obj.GetObjectRect());
+    EXPECT_EQ(1, obj.nLayouts);
+    // Without a host nothing is invalidated and nothing fails.
+    obj.SetVisible(FALSE);
+    obj.SetEnable(FALSE);
+    obj.UIInvalidate();
+    EXPECT_FALSE(obj.IsVisible());
+    EXPECT_FALSE(obj.IsEnable());
+    EXPECT_EQ(nullptr, obj.GetHostWnd());
+    EXPECT_EQ(nullptr, obj.GetHostCWnd());
+}
+
+// ---- Mouse routing through the host ----
+
+TEST_F(HostFixture, TheHostObjectIsTheWindowObjectAndTheRoot) {
+    CProbe* a = Add("a", 0, 0, 10, 10);
+    EXPECT_EQ(static_cast<CWnd*>(&host), host.GetHostCWnd());
+    EXPECT_EQ(host.m_hWnd, a->GetHostWnd());
+    EXPECT_EQ(static_cast<CWnd*>(&host), a->GetHostCWnd());
+    EXPECT_TRUE(host.IsTransparent());
+    EXPECT_EQ(CRect(0, 0, 300, 200), host.GetObjectRect());  // WM_SIZE placed the root
+}
+
+TEST_F(HostFixture, OverlappingChildrenGiveTheMouseToTheOneAddedLast) {
+    Add("a", 10, 10, 100, 100);
+    Add("b", 50, 50, 100, 100);
+    Post(WM_MOUSEMOVE, 60, 60);
+    Post(WM_MOUSEMOVE, 20, 20);
+    Post(WM_MOUSEMOVE, 120, 120);
+    Post(WM_MOUSEMOVE, 250, 180);
+    PumpUntilIdle();
+    EXPECT_EQ((Log{"b:move(60,60)", "b:leave", "a:move(20,20)", "a:leave", "b:move(120,120)", "b:leave"}),
+              log);
+}
+
+TEST_F(HostFixture, MovesWithinOneChildSendNoLeaveAndAHostLeaveReachesTheHoverChild) {
+    Add("a", 0, 0, 100, 100);
+    Post(WM_MOUSEMOVE, 10, 10);
+    Post(WM_MOUSEMOVE, 11, 12);
+    PumpUntilIdle();
+    host.SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ((Log{"a:move(10,10)", "a:move(11,12)", "a:leave"}), log);
+    EXPECT_EQ(nullptr, host.GetHoverChild());
+    host.SendMessage(WM_MOUSELEAVE);  // nothing hovered: no second leave
+    EXPECT_EQ(3u, log.size());
+}
+
+TEST_F(HostFixture, ButtonMessagesGoToTheHoverChildWithoutANewHitTest) {
+    Add("a", 0, 0, 50, 50);
+    Add("b", 100, 0, 50, 50);
+    Post(WM_MOUSEMOVE, 10, 10);
+    Post(WM_LBUTTONDOWN, 10, 10);
+    Post(WM_LBUTTONUP, 120, 10);  // over b, but no move came between
+    PumpUntilIdle();
+    EXPECT_EQ((Log{"a:move(10,10)", "a:down(10,10)", "a:up(120,10)"}), log);
+
+    log.clear();
+    Post(WM_MOUSEMOVE, 200, 150);
+    Post(WM_LBUTTONDOWN, 200, 150);
+    Post(WM_LBUTTONUP, 20, 20);
+    PumpUntilIdle();
+    EXPECT_EQ((Log{"a:leave"}), log);  // no hover child: the buttons reach nobody
+}
+
+TEST_F(HostFixture, HiddenChildrenAreNotHitButDisabledOnesAre) {
+    CProbe* top = Add("top", 0, 0, 100, 100);
+    Add("bottom", 0, 0, 100, 100);
+    CProbe* hidden = Add("hidden", 0, 0, 100, 100);
+    hidden->SetVisible(FALSE);
+    Post(WM_MOUSEMOVE, 5, 5);
+    PumpUntilIdle();
+    EXPECT_EQ((Log{"bottom:move(5,5)"}), log);
+    (void)top;
+    CProbe* disabled = Add("disabled", 0, 0, 100, 100);
+    disabled->SetEnable(FALSE);
+    log.clear();
+    Post(WM_MOUSEMOVE, 6, 6);
+    PumpUntilIdle();
+    EXPECT_EQ((Log{"bottom:leave", "disabled:move(6,6)"}), log);
+}
+
+TEST_F(HostFixture, RightAndBottomEdgesAreOutsideAnObject) {
+    Add("a", 10, 10, 20, 20);
+    Post(WM_MOUSEMOVE, 30, 15);
+    Post(WM_MOUSEMOVE, 15, 30);
+    Post(WM_MOUSEMOVE, 29, 29);
+    PumpUntilIdle();
+    EXPECT_EQ((Log{"a:move(29,29)"}), log);
+}
+
+TEST_F(HostFixture, NestedChildrenAreHitWithTheirOwnRectsAtEveryLevel) {
+    CProbe* tile = Add("tile", 0, 0, 100, 100);
+    tile->AddChild(new CProbe("price", &log, 10, 80, 80, 20));
+    Post(WM_MOUSEMOVE, 50, 90);
+    Post(WM_MOUSEMOVE, 50, 10);
+    PumpUntilIdle();
+    EXPECT_EQ((Log{"tile:move(50,90)", "price:move(50,90)", "tile:move(50,10)", "price:leave"}), log);
+}
+
+// ---- Deletion while routing ----
+
+TEST_F(HostFixture, AHoverChildDeletedBeforeTheButtonUpIsForgotten) {
+    CProbe* a = Add("a", 0, 0, 50, 50);
+    Post(WM_MOUSEMOVE, 10, 10);
+    Post(WM_LBUTTONDOWN, 10, 10);
+    PumpUntilIdle();
+    EXPECT_TRUE(host.DeleteChild(a));
+    EXPECT_EQ(nullptr, host.GetHoverChild());
+    Post(WM_LBUTTONUP, 10, 10);
+    Post(WM_MOUSEMOVE, 12, 12);
+    PumpUntilIdle();
+    EXPECT_EQ((Log{"a:move(10,10)", "a:down(10,10)", "a:deleted"}), log);
+}
+
+TEST_F(HostFixture, APreviousHoverChildDeletedIsSentNoLeave) {
+    CProbe* a = Add("a", 0, 0, 50, 50);
+    Add("b", 100, 0, 50, 50);
+    Post(WM_MOUSEMOVE, 10, 10);
+    Post(WM_MOUSEMOVE, 110, 10);
+    PumpUntilIdle();
+    host.DeleteChild(a);  // a is now the previous hover child
+    log.clear();
+    Post(WM_MOUSEMOVE, 200, 10);
+    PumpUntilIdle();
+    EXPECT_EQ((Log{"b:leave"}), log);
+}
+
+TEST_F(HostFixture, AClientMayDeleteTheClickedChildASiblingOrEverythingFromAClick) {
+    CProbe* a = Add("a", 0, 0, 50, 50);
+    CProbe* b = Add("b", 100, 0, 50, 50);
+    a->m_onUp = [&](CProbe* p) { host.DeleteChild(p); };
+    Post(WM_MOUSEMOVE, 10, 10);
+    riztest::PostClick(host.m_hWnd, 10, 10);
+    PumpUntilIdle();
+    EXPECT_EQ(1, host.GetChildCount());
+
+    b->m_onDown = [&](CProbe*) { host.DeleteAllChildren(); };
+    Post(WM_MOUSEMOVE, 110, 10);
+    riztest::PostClick(host.m_hWnd, 110, 10);
+    Post(WM_MOUSEMOVE, 20, 20);
+    PumpUntilIdle();
+    EXPECT_EQ(0, host.GetChildCount());
+    EXPECT_EQ("b:deleted", log.back());
+}
+
+TEST_F(HostFixture, ALeaveReportThatDeletesTheNewHoverChildEndsTheMove) {
+    CProbe* a = Add("a", 0, 0, 50, 50);
+    Add("b", 100, 0, 50, 50);
+    a->m_onLeave = [&](CProbe*) { host.DeleteAllChildren(); };
+    Post(WM_MOUSEMOVE, 10, 10);
+    Post(WM_MOUSEMOVE, 110, 10);
+    Post(WM_LBUTTONUP, 110, 10);
+    PumpUntilIdle();
+    EXPECT_EQ((Log{"a:move(10,10)", "a:leave", "a:deleted", "b:deleted"}), log);
+}
+
+// ---- Notifications and timers ----
+
+TEST_F(HostFixture, NotificationsBubbleUpWithTheSendersIdUntilAnObjectHandlesThem) {
+    CProbe* tile = Add("tile", 0, 0, 100, 100);
+    CProbe* price = new CProbe("price", &log, 0, 0, 10, 10);
+    price->SetObjectID(2501);
+    tile->AddChild(price);
+    EXPECT_EQ(1, price->Notify(QVUIM_HOVER, QVUIH_RESTED, 77));
+    ASSERT_EQ(1u, host.m_messages.size());
+    EXPECT_EQ(2501u, host.m_messages[0].nID);
+    EXPECT_EQ(2u, host.m_messages[0].nCode);
+    EXPECT_EQ(1u, host.m_messages[0].wParam);
+    EXPECT_EQ(77, host.m_messages[0].lParam);
+    CQVUIObject orphan;
+    EXPECT_EQ(0, orphan.OnUIMessage(1, 1, 0, 0));
+}
+
+TEST_F(HostFixture, ATimerMessageReachesTheObjectThatTookTheIdAndNoOther) {
+    CProbe* a = Add("a", 0, 0, 10, 10);
+    CProbe* b = Add("b", 0, 0, 10, 10);
+    CProbe* nested = new CProbe("nested", &log, 0, 0, 5, 5);
+    b->AddChild(nested);
+    const UINT idA = a->StartTimer(10000);
+    const UINT idNested = nested->StartTimer(10000);
+    ASSERT_NE(0u, idA);
+    ASSERT_GT(idNested, idA);
+    host.SendMessage(WM_TIMER, idNested);
+    host.SendMessage(WM_TIMER, idA);
+    host.SendMessage(WM_TIMER, 5);
+    EXPECT_EQ((Log{"nested:timer", "a:timer"}), log);
+    EXPECT_EQ(0, host.__OnTimer(5));
+    a->StopTimer();
+    nested->StopTimer();
+    EXPECT_EQ(0u, a->m_nTimer);
+}
+
+TEST_F(HostFixture, ARealTimerFiresThroughTheHost) {
+    CProbe* a = Add("a", 0, 0, 10, 10);
+    ASSERT_NE(0u, a->StartTimer(20));
+    const DWORD start = ::GetTickCount();
+    while (log.empty() && ::GetTickCount() - start < 3000) {
+        PumpUntilIdle(50);
+        ::Sleep(5);
+    }
+    a->StopTimer();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ("a:timer", log.front());
+}
+
+TEST(UIObjectTimer, AnObjectWithoutAHostStartsNoTimer) {
+    Log log;
+    CQVUIObject root;
+    CProbe* p = new CProbe("p", &log, 0, 0, 5, 5);
+    root.AddChild(p);
+    EXPECT_EQ(0u, p->StartTimer(10));
+    MSG msg;
+    EXPECT_FALSE(::PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE));
+}
+
+// ---- Painting ----
+
+TEST(UIObjectPaint, ChildrenPaintBottomFirstAndHiddenOnesNot) {
+    Log log;
+    CQVUIObject root;
+    root.SetTransparent(TRUE);
+    root.SetObjectPos(0, 0, 100, 100);
+    root.AddChild(new CProbe("a", &log, 10, 10, 40, 40, RGB(255, 0, 0)));
+    root.AddChild(new CProbe("b", &log, 30, 30, 40, 40, RGB(0, 255, 0)));
+    CProbe* hidden = new CProbe("h", &log, 0, 0, 100, 100, RGB(0, 0, 0));
+    hidden->SetVisible(FALSE);
+    root.AddChild(hidden);
+    CProbe* disabled = new CProbe("d", &log, 80, 80, 10, 10, RGB(0, 0, 255));
+    disabled->SetEnable(FALSE);
+    root.AddChild(disabled);
+
+    riztest::Surface surface(100, 100);
+    RenderInto(root, surface);
+    EXPECT_EQ(RGB(255, 0, 0), surface.Pixel(15, 15));
+    EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(35, 35));  // b was added later: above a
+    EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(69, 69));
+    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(70, 70));
+    EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(85, 85));
+    EXPECT_EQ(0, hidden->m_nRenders);
+}
+
+TEST(UIObjectPaint, NestedChildrenPaintRelativeToTheirParent) {
+    Log log;
+    CQVUIObject root;
+    root.SetTransparent(TRUE);
+    CProbe* tile = new CProbe("tile", &log, 20, 20, 50, 50, RGB(0, 0, 0));
+    tile->AddChild(new CProbe("price", &log, 0, 40, 50, 10, RGB(255, 0, 0)));
+    root.AddChild(tile);
+    riztest::Surface surface(100, 100);
+    RenderInto(root, surface);
+    EXPECT_EQ(RGB(0, 0, 0), surface.Pixel(25, 25));
+    EXPECT_EQ(RGB(255, 0, 0), surface.Pixel(25, 65));
+    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(5, 45));  // not at the price's own rect
+}
+
+TEST(UIObjectPaint, ObjectsOutsideTheSurfaceAreSkippedWithTheSamePixels) {
+    Log log;
+    CQVUIObject root;
+    root.SetTransparent(TRUE);
+    CProbe* inside = new CProbe("in", &log, 0, 0, 10, 10);
+    CProbe* below = new CProbe("below", &log, 0, 500, 10, 10);
+    CProbe* holder = new CProbe("holder", &log, 0, 300, 10, 10);  // far off, but its child reaches in
+    holder->AddChild(new CProbe("reach", &log, 20, -295, 10, 10, RGB(0, 255, 0)));
+    root.AddChild(inside);
+    root.AddChild(below);
+    root.AddChild(holder);
+    riztest::Surface surface(100, 100);
+    RenderInto(root, surface);
+    EXPECT_EQ(1, inside->m_nRenders);
+    EXPECT_EQ(0, below->m_nRenders);
+    EXPECT_EQ(1, holder->m_nRenders);
+    EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(25, 10));
+}
+
+TEST(UIObjectPaint, AmongManyChildrenOnlyThoseInViewPaintInInsertionOrder) {
+    Log log;
+    CQVUIObject root;
+    root.SetTransparent(TRUE);
+    std::vector<CProbe*> column;
+    for (int i = 0; i < 1000; ++i) {
+        // Rows of 10 pixels; every child overlaps the next by half, with alternating colours.
+        column.push_back(new CProbe("c", &log, 0, i * 10, 20, 15, (i % 2) ? RGB(255, 0, 0) : RGB(0, 0, 255)));
+        root.AddChild(column.back());
+    }
+    CProbe* late = new CProbe("late", &log, 0, 5000, 10, 10, RGB(0, 255, 0));  // far away, added last
+    late->AddChild(new CProbe("reach", &log, 30, -4990, 5, 5, RGB(0, 255, 0)));
+    root.AddChild(late);
+    riztest::Surface surface(100, 100);
+    RenderInto(root, surface);
+    int nPainted = 0;
+    for (CProbe* p : column)
+        nPainted += p->m_nRenders;
+    EXPECT_LE(nPainted, 12);
+    EXPECT_EQ(1, column[0]->m_nRenders);
+    EXPECT_EQ(0, column[500]->m_nRenders);
+    EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(5, 2));
+    EXPECT_EQ(RGB(255, 0, 0), surface.Pixel(5, 12));  // child 1 lies over the end of child 0
+    EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(5, 22));
+    EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(32, 12));  // reached in from far away
+    // Moved children are found at their new place.
+    column[500]->SetObjectPos(40, 40, 20, 20);
+    RenderInto(root, surface);
+    EXPECT_EQ(1, column[500]->m_nRenders);
+    EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(45, 45));
+}
+
+TEST_F(HostFixture, TheHostPaintsItsTreeThroughAMemorySurface) {
+    Add("a", 10, 10, 30, 30, RGB(200, 0, 0));
+    ::ShowWindow(window.Frame(), SW_SHOWNOACTIVATE);
+    riztest::WindowCapture shot(host.m_hWnd);
+    EXPECT_EQ(RGB(200, 0, 0), shot.Pixel(20, 20));
+    EXPECT_EQ(RGB(255, 255, 255), shot.Pixel(60, 60));
+}
+
+// ---- A scrolled host ----
+
+struct ScrolledHost : ::testing::Test {
+    riztest::TestWindow window{300, 200};
+    Log log;  // before the host: the probes write into it when the host deletes them
+    CProbeHost host;
+    void SetUp() override {
+        ASSERT_TRUE(host.CreateIn(window.Host(), 200, 150, TRUE));
+        host.SetScrollPos(SB_HORZ, 30);
+        host.SetScrollPos(SB_VERT, 100);
+    }
+};
+
+TEST_F(ScrolledHost, ScrollingObjectsAreInvalidatedAtTheirRectLessTheOffset) {
+    ::ShowWindow(window.Frame(), SW_SHOWNOACTIVATE);  // hidden windows keep no update region
+    CProbe* scrolling = new CProbe("s", &log, 50, 120, 40, 20);
+    host.AddChild(scrolling);
+    host.ValidateRect(nullptr);
+    scrolling->UIInvalidate(FALSE);
+    CRect rcUpdate;
+    ASSERT_TRUE(host.GetUpdateRect(&rcUpdate));
+    EXPECT_EQ(CRect(20, 20, 60, 40), rcUpdate);
+
+    CProbe* fixed = new CProbe("f", &log, 5, 5, 10, 10);
+    fixed->SetAllowScroll(FALSE);
+    host.AddChild(fixed);
+    host.ValidateRect(nullptr);
+    fixed->UIInvalidateRect(CRect(1, 2, 3, 4), FALSE);
+    ASSERT_TRUE(host.GetUpdateRect(&rcUpdate));
+    EXPECT_EQ(CRect(1, 2, 3, 4), rcUpdate);
+
+    CPoint pt(0, 0);
+    host.LogicViewToHostWindow(pt);
+    EXPECT_EQ(CPoint(-30, -100), pt);
+    host.HostWindowToLogicView(pt);
+    EXPECT_EQ(CPoint(0, 0), pt);
+}
+
+TEST_F(ScrolledHost, ScrollingObjectsAreHitAndCalledInViewCoordinates) {
+    host.AddChild(new CProbe("s", &log, 50, 120, 40, 20));
+    CProbe* fixed = new CProbe("f", &log, 0, 0, 10, 10);
+    fixed->SetAllowScroll(FALSE);
+    host.AddChild(fixed);
+    PostMouse(host.m_hWnd, WM_MOUSEMOVE, 25, 25);  // view (55, 125)
+    PostMouse(host.m_hWnd, WM_LBUTTONDOWN, 26, 25);
+    PostMouse(host.m_hWnd, WM_MOUSEMOVE, 5, 5);  // the fixed object, at its own client point
+    PostMouse(host.m_hWnd, WM_LBUTTONUP, 6, 6);
+    PumpUntilIdle();
+    EXPECT_EQ((Log{"s:move(55,125)", "s:down(56,125)", "s:leave", "f:move(5,5)", "f:up(6,6)"}), log);
+}
+
+// ---- The host's one tool ----
+
+TEST_F(HostFixture, OneToolCarriesTheTextOfTheObjectHoveredLast) {
+    CProbe* book = Add("book", 0, 0, 50, 50);
+    book->SetToolTip(_T("Course book"));
+    CProbe* plain = Add("plain", 60, 0, 50, 50);
+    CProbe* cards = Add("cards", 120, 0, 50, 50);
+    cards->SetToolTip(_T("Word cards"));
+    CToolTipCtrl& tip = host.ToolTip();
+    ASSERT_TRUE(tip.GetSafeHwnd());
+    EXPECT_EQ(0, tip.GetToolCount());
+
+    Post(WM_MOUSEMOVE, 10, 10);
+    PumpUntilIdle();
+    EXPECT_EQ(1, tip.GetToolCount());
+    CString strText;
+    tip.GetText(strText, &host, 0);
+    EXPECT_EQ(CString(_T("Course book")), strText);
+
+    Post(WM_MOUSEMOVE, 70, 10);  // no text of its own: the leave of the book took the tool away
+    PumpUntilIdle();
+    EXPECT_EQ(0, tip.GetToolCount());
+    (void)plain;
+
+    Post(WM_MOUSEMOVE, 130, 10);
+    PumpUntilIdle();
+    EXPECT_EQ(1, tip.GetToolCount());
+    tip.GetText(strText, &host, 0);
+    EXPECT_EQ(CString(_T("Word cards")), strText);
+
+    host.SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(0, tip.GetToolCount());
+}
+
+// ---- Lifetime ----
+
+TEST(UIObjectHost, ManyHostsComeAndGoWithoutLeaks) {
+    Log log;
+    riztest::TestWindow window(200, 100);
+    riztest::ResourceSnapshot before;
+    for (int i = 0; i < 300; ++i) {
+        CProbeHost host;
+        ASSERT_TRUE(host.CreateIn(window.Host(), 200, 100));
+        CProbe* p = new CProbe("p", &log, 0, 0, 10, 10);
+        host.AddChild(p);
+        p->StartTimer(100000);
+        p->SetToolTip(_T("tip"));
+        host.CQVUIWindow<CProbeHost>::OnMouseMove(CPoint(1, 1));
+    }
+    riztest::PumpUntilIdle();
+    EXPECT_EQ(0, before.WindowDelta());
+    EXPECT_LE(before.GdiDelta(), 0);
+}

@@ -1,0 +1,17 @@
+#include "UIProbe.h"
+
+namespace uitest {
+
+BEGIN_MESSAGE_MAP(CProbeHost, CWnd)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_MOUSEMOVE()
+ON_MESSAGE(WM_MOUSELEAVE, &CProbeHost::OnMouseLeaveMsg)
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+}  // namespace uitest
