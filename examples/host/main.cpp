@@ -2,7 +2,8 @@
 // allows after AfxWinInit. It draws into a memory bitmap, runs a window with a message map and a modal
 // dialog from an in-memory template, runs a skinned dialog and a skinned message box with their input
 // posted, shows a skinned button in the default skin, switches the whole process to the second skin as a
-// client does, and checks what came back.
+// client does, runs the two windowless-object hosts (a notification strip clicked by posted mouse
+// messages, an ad player driven by timer messages), and checks what came back.
 #include <afxwin.h>
 
 #include <RIZuruzezu.h>
@@ -10,6 +11,7 @@
 
 #include <stdio.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -149,6 +151,100 @@ bool SkinnedButtonFollowsTheSkin() {
     return ok;
 }
 
+// The parent of a notification strip: records the strip's messages (WM_QV_NOTIFYCTRL, 2538).
+class CStripParent : public CWnd {
+public:
+    std::vector<std::pair<WPARAM, LPARAM>> m_received;
+
+protected:
+    afx_msg LRESULT OnStripNotify(WPARAM wParam, LPARAM lParam) {
+        m_received.emplace_back(wParam, lParam);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CStripParent, CWnd)
+ON_MESSAGE(WM_QV_NOTIFYCTRL, &CStripParent::OnStripNotify)
+END_MESSAGE_MAP()
+
+// Addresses the objects open are recorded here: no browser starts.
+CString g_strOpened;
+
+HINSTANCE RecordOpen(HWND, LPCTSTR, LPCTSTR lpszFile, LPCTSTR lpszParameters, LPCTSTR, INT) {
+    g_strOpened = (lpszParameters && *lpszParameters) ? lpszParameters : lpszFile;
+    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(33));
+}
+
+void PumpPending() {
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}
+
+// Both hosts of windowless objects in one hidden parent: a click on the strip's link, posted as mouse
+// messages, comes back as 2538 with wParam 1 and the strip's data (posted by the strip); a pause timer
+// message and then one animation tick sent to the player move its tiles up by one pixel.
+bool WindowlessHosts() {
+    const QVUIShellExecuteFunc pfnOld = QVUISetShellExecute(&RecordOpen);
+    CStripParent parent;
+    bool ok = parent.CreateEx(0, AfxRegisterWndClass(0), _T("windowless"), WS_POPUP, CRect(0, 0, 520, 400),
+                              NULL, 0) != FALSE;
+    CQVUINotifyCtrl strip;
+    strip.SetNotify(_T("Version 3.2 is ready: download now"), _T("http://study.example/download"), 32, FALSE);
+    ok = ok && strip.CreateEx(0, AfxRegisterWndClass(0), _T("strip"), WS_CHILD | WS_VISIBLE,
+                              CRect(0, 0, 400, 24), &parent, 1);
+    CQVImageAdPlayer player;
+    ok = ok && player.CreateEx(0, AfxRegisterWndClass(0), _T("shop"), WS_CHILD | WS_VISIBLE,
+                               CRect(0, 30, 500, 336), &parent, 2);
+    if (ok) {
+        // The link starts at x = 24, after the icon.
+        strip.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(40, 10));
+        strip.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 10));
+        strip.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(40, 10));
+        PumpPending();
+    }
+    const bool clicked = parent.m_received.size() == 1 && parent.m_received[0].first == QVNC_LINK_CLICKED &&
+                         parent.m_received[0].second == 32 &&
+                         g_strOpened == _T("http://study.example/download");
+
+    // Twelve goods at width 500 make three rows of four; two rows fit, so the player scrolls.
+    int nTopBefore = 0, nTopAfter = 0;
+    if (ok) {
+        for (int i = 0; i < 12; ++i) {
+            CQVImageAdPlayer::Goods goods;
+            goods.strName.Format(_T("Course Book %d"), i + 1);
+            goods.strPrice = _T("36.00");
+            goods.strUrl.Format(_T("http://study.example/shop/%d"), i + 1);
+            player.AddGoods(goods);
+        }
+        ok = player.StartScroll() != FALSE;
+        nTopBefore = player.GetChild(0)->GetObjectRect().top;
+        player.SendMessage(WM_TIMER, QVIAP_TIMER_PAUSE);   // the pause ends: the animation starts
+        player.SendMessage(WM_TIMER, QVIAP_TIMER_SCROLL);  // its first tick moves one pixel
+        nTopAfter = player.GetChild(0)->GetObjectRect().top;
+    }
+    const bool scrolled = ok && player.GetRowCount() == 3 && nTopAfter == nTopBefore - 1;
+
+    unsigned nMessage = 0, nData = 0;
+    if (!parent.m_received.empty()) {
+        nMessage = static_cast<unsigned>(parent.m_received[0].first);
+        nData = static_cast<unsigned>(parent.m_received[0].second);
+    }
+    printf(
+        "host: strip posted %u message(s) %u (wParam %u, lParam %u) and opened %s; player tile top %d -> %d "
+        "after a timer tick\n",
+        static_cast<unsigned>(parent.m_received.size()), static_cast<unsigned>(WM_QV_NOTIFYCTRL), nMessage,
+        nData, static_cast<const char*>(CStringA(g_strOpened)), nTopBefore, nTopAfter);
+    if (player.GetSafeHwnd()) player.DestroyWindow();
+    if (strip.GetSafeHwnd()) strip.DestroyWindow();
+    if (parent.GetSafeHwnd()) parent.DestroyWindow();
+    QVUISetShellExecute(pfnOld);
+    return ok && clicked && scrolled;
+}
+
 }  // namespace
 
 int main() {
@@ -192,14 +288,16 @@ int main() {
 
     const bool skinnedWindows = SkinnedDialogAndMessageBox(dlgTemplate);
     const bool skinned = SkinnedButtonFollowsTheSkin();
+    const bool windowless = WindowlessHosts();
 
-    const bool ok =
-        strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows && skinned;
+    const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
+                    skinned && windowless;
     if (ok)
         printf("host: ok\n");
     else
         printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned windows %d, skinned "
-               "button %d)\n",
-               strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinnedWindows, skinned);
+               "button %d, windowless hosts %d)\n",
+               strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinnedWindows, skinned,
+               windowless);
     return ok ? 0 : 1;
 }
