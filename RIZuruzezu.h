@@ -20,6 +20,10 @@
 #include "SkinPopupWnd.h"
 #include "QVDialog.h"
 #include "QVWnd.h"
+// Outlook bar
+#include "QVBarFolder.h"
+#include "QVOutBarCtrl.h"
+#include "XTEditItem.h"
 // Windowless objects
 #include "QVUIObject.h"
 #include "QVUIWindow.h"

@@ -332,6 +332,34 @@ bool WriteMenuCheck(const SkinParams& p, const std::wstring& strSkin) {
     return strip.SaveBmp(strSkin + L"Common\\others\\MenuCheck.bmp");
 }
 
+// Outlook bar folder headers in Common\others: normal, hot, pressed. A caption-coloured band (the bar
+// writes its folder names in the window colour, white); with nOutBarTransparent its ends are rounded
+// and the key colour lies outside them.
+bool WriteOutBarFolder(const SkinParams& p, const std::wstring& strSkin) {
+    const int cx = 64;
+    const int cy = p.nOutBarFolderHeight;
+    const Rgb tops[3] = {p.captionTop, Lighter(p.captionTop, 0.25f), Darker(p.captionTop, 0.2f)};
+    const Rgb bottoms[3] = {p.captionBottom, Lighter(p.captionBottom, 0.2f), Darker(p.captionBottom, 0.25f)};
+    CImageStrip strip(cx, cy, 3);
+    for (int nFrame = 0; nFrame < 3; ++nFrame) {
+        CFrameCanvas canvas(cx, cy);
+        Graphics& g = canvas.Graphics();
+        GraphicsPath shape;
+        AddRoundRect(shape, Whole(cx, cy), p.fOutBarRadius);
+        FillVertical(g, shape, Whole(cx, cy), tops[nFrame], bottoms[nFrame]);
+        if (nFrame != 2) HorzLine(g, 1, static_cast<float>(cx - 1), 1, kWhite, 90);
+        Pen rim(ToColor(p.outline), 1.0f);
+        GraphicsPath edge;
+        AddRoundRect(edge, RectF(0.5f, 0.5f, cx - 1.0f, cy - 1.0f), std::max(p.fOutBarRadius - 0.5f, 0.0f));
+        g.DrawPath(&rim, &edge);
+        if (p.nOutBarTransparent)
+            canvas.Commit(strip, nFrame, shape);
+        else
+            canvas.Commit(strip, nFrame);
+    }
+    return strip.SaveBmp(strSkin + L"Common\\others\\OutBarFolder.bmp");
+}
+
 }  // namespace
 
 bool WriteButtonImages(const SkinParams& p, const std::wstring& strSkin) {
@@ -345,6 +373,7 @@ bool WriteButtonImages(const SkinParams& p, const std::wstring& strSkin) {
     ok = WriteTabWnd(p, strSkin) && ok;
     ok = WriteHeader(p, strSkin) && ok;
     ok = WriteMenuCheck(p, strSkin) && ok;
+    ok = WriteOutBarFolder(p, strSkin) && ok;
     return ok;
 }
 

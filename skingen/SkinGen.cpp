@@ -1,6 +1,8 @@
 // skingen: draws the shipped skins.
 //   skingen OUT   writes OUT\Default\ and OUT\Jade\ (skin.ini and every image), replacing what is there
+//               and the gallery's icons into OUT\..\GalleryIcons (see GalleryIcons.h)
 // The images come out the same on every run: nothing depends on time, chance or the machine's fonts.
+#include "GalleryIcons.h"
 #include "SkinDraw.h"
 
 #include <stdio.h>
@@ -85,5 +87,9 @@ int main(int argc, char** argv) {
     for (const SkinParams& p : ShippedSkins())
         ok = WriteSkin(p, strOut) && ok;
     Gdiplus::GdiplusShutdown(token);
+    // The gallery's own icons go next to the skins' folder: OUT\..\GalleryIcons.
+    const size_t nParent = strOut.find_last_of(L'\\', strOut.size() - 2);
+    if (nParent != std::wstring::npos)
+        ok = WriteGalleryIcons(strOut.substr(0, nParent + 1) + L"GalleryIcons\\") && ok;
     return ok ? 0 : 1;
 }

@@ -218,6 +218,13 @@ bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin) {
     ini.Section("Other");
     ini.Comment("Check mark of owner-drawn menu items; white is its key colour.");
     ini.Text("MenuCheck", "Common\\others\\MenuCheck.bmp");
+    ini.Comment("Outlook bar folder headers: normal, hot, pressed; the height stacks the headers.");
+    ini.Text("OutBarFolder", "Common\\others\\OutBarFolder.bmp");
+    const int nOutBarEdge = static_cast<int>(p.fOutBarRadius + 0.999f) + 2;
+    ini.Edges("OutBarFolderEdges", nOutBarEdge, nOutBarEdge);
+    ini.Int("OutBarFolderHeight", p.nOutBarFolderHeight);
+    ini.Int("OutBarTransparent", p.nOutBarTransparent);
+    ini.Color("OutBarKey", kKey);
     WriteColorSection(ini, p);
     return ini.Save(strSkin + L"skin.ini");
 }

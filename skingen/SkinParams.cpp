@@ -78,6 +78,9 @@ SkinParams MakeDefault() {
 
     p.fIconRadius = 16.0f;
     p.fIconGloss = 0.45f;
+    p.nOutBarFolderHeight = 24;
+    p.nOutBarTransparent = 0;
+    p.fOutBarRadius = 0.0f;
     p.iconQuestion = {38, 110, 206};
     p.iconError = {212, 44, 36};
     p.iconInformation = {24, 132, 214};
@@ -184,6 +187,9 @@ SkinParams MakeJade() {
 
     p.fIconRadius = 7.0f;
     p.fIconGloss = 0.15f;
+    p.nOutBarFolderHeight = 28;
+    p.nOutBarTransparent = 1;
+    p.fOutBarRadius = 6.0f;
     p.iconQuestion = {28, 136, 92};
     p.iconError = {188, 58, 40};
     p.iconInformation = {40, 128, 150};

@@ -81,6 +81,11 @@ struct SkinParams {
     float fIconGloss;  // strength of the light upper half of a badge, 0..1
     Rgb iconQuestion, iconError, iconInformation, iconWarning;
 
+    // Outlook bar folder headers (three frames: normal, hot, pressed), stretched over the bar's width.
+    int nOutBarFolderHeight;
+    int nOutBarTransparent;  // 1: rounded ends with the key colour outside, drawn with the key
+    float fOutBarRadius;
+
     // The seventeen colours of the colour table.
     Rgb colors[17];
 };

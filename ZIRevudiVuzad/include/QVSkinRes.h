@@ -136,6 +136,11 @@ class CQVSkinOtherRes {
 public:
     // Check mark of owner-drawn menu items, one frame, drawn with white as its key colour.
     CQVBitmap m_bmpMenuCheck;
+    // Outlook bar folder headers: three frames (normal, hot, pressed) stretched over a header.
+    CQVBitmap m_bmpOutBarFolder;
+    int m_nOutBarFolderHeight = 24;  // height of one folder header
+    int m_nOutBarTransparent = 0;    // non-zero: the header image is drawn with m_clrOutBarKey
+    COLORREF m_clrOutBarKey = RGB(255, 0, 255);
 };
 
 // Seventeen colours, counted from 0. 3: base line of the tab control; 4: control border; 5, 6: control

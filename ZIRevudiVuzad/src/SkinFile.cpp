@@ -187,6 +187,11 @@ using O = CQVSkinOtherRes;
 const CField<O> s_othFields[] = {
     // Menus draw it with white as the key colour; without it a checked item shows no mark.
     Image(L"MenuCheck", &O::m_bmpMenuCheck, 1, true),
+    // Outlook bar headers; without the image a header shows only its text on the bar's background.
+    Image(L"OutBarFolder", &O::m_bmpOutBarFolder, 3, true),
+    Int(L"OutBarFolderHeight", &O::m_nOutBarFolderHeight),
+    Int(L"OutBarTransparent", &O::m_nOutBarTransparent),
+    Color(L"OutBarKey", &O::m_clrOutBarKey),
 };
 const size_t s_nOthFields = sizeof(s_othFields) / sizeof(s_othFields[0]);
 
@@ -854,6 +859,13 @@ void CSkinFile::Apply(CSkinRecords& records, std::vector<CIssue>* pIssues) const
     CheckFrameSize(btn.m_bmpSpin, btn.m_nSpinWidth, btn.m_nSpinHeight, L"Spin", SECTION_BUTTON, context);
     CheckFrameSize(btn.m_bmpComboDrop, btn.m_nComboDropWidth, btn.m_nComboDropHeight, L"ComboDrop",
                    SECTION_BUTTON, context);
+    // The outlook bar stacks its headers by this height and slides a folder in steps of it.
+    if (records.oth.m_nOutBarFolderHeight <= 0) {
+        CString strText;
+        strText.Format(_T("[Other] OutBarFolderHeight is %d: folder headers need a height above 0"),
+                       records.oth.m_nOutBarFolderHeight);
+        context.Add(TRUE, 0, strText);
+    }
     // The background images the client mode draws.
     if (wnd.m_nClientBkMode == 2 && wnd.m_bmpClientBk.IsNull())
         context.Add(FALSE, 0, _T("[Window] ClientBkMode 2 tiles ClientBk, which is empty"));

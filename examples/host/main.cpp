@@ -3,7 +3,8 @@
 // dialog from an in-memory template, runs a skinned dialog and a skinned message box with their input
 // posted, shows a skinned button in the default skin, switches the whole process to the second skin as a
 // client does, runs the two windowless-object hosts (a notification strip clicked by posted mouse
-// messages, an ad player driven by timer messages), and checks what came back.
+// messages, an ad player driven by timer messages), clicks an item of an outlook bar with posted mouse
+// messages, and checks what came back.
 #include <afxwin.h>
 
 #include <RIZuruzezu.h>
@@ -245,6 +246,67 @@ bool WindowlessHosts() {
     return ok && clicked && scrolled;
 }
 
+// The owner of an outlook bar: records the bar's notifications (WM_OUTBAR_NOTIFY) and lets every step
+// happen.
+class CBarOwner : public CWnd {
+public:
+    std::vector<int> m_codes;
+    int m_nClickedIndex = -1;
+    CString m_strClicked;
+
+protected:
+    afx_msg LRESULT OnOutBarNotify(WPARAM wParam, LPARAM lParam) {
+        m_codes.push_back(static_cast<int>(wParam));
+        const auto* pInfo = reinterpret_cast<const OUTBAR_NOTIFY_INFO*>(lParam);
+        if (wParam == OUTBAR_ITEM_CLICKED && pInfo) {
+            m_nClickedIndex = pInfo->nIndex;
+            m_strClicked = pInfo->lpszText ? pInfo->lpszText : _T("");
+        }
+        return 1;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBarOwner, CWnd)
+ON_MESSAGE(WM_OUTBAR_NOTIFY, &CBarOwner::OnOutBarNotify)
+END_MESSAGE_MAP()
+
+// An outlook bar on a parent window: a left click posted on the second item's icon (press and release,
+// then pumped) comes back to the owner as one OUTBAR_ITEM_CLICKED about that item.
+bool OutBarClickReachesOwner() {
+    CBarOwner parent;
+    bool ok = parent.CreateEx(0, AfxRegisterWndClass(0), _T("outlook bar"), WS_POPUP, CRect(0, 0, 220, 320),
+                              NULL, 0) != FALSE;
+    CImageList icons;
+    ok = ok && icons.Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 1);
+    if (ok) icons.Add(::LoadIcon(NULL, IDI_APPLICATION));
+    CQVOutBarCtrl bar;
+    ok = ok && bar.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300), &parent, 1);
+    CRect rcIcon;
+    if (ok) {
+        bar.SetImageList(&icons, 0x2);
+        const int nFolder = bar.AddFolder(_T("Courses"), 1);
+        bar.InsertItem(nFolder, -1, _T("Lesson 1: Greetings"), 0, 10);
+        bar.InsertItem(nFolder, -1, _T("Lesson 2: Ordering food"), 0, 20);
+        bar.SetSelFolder(nFolder);
+        bar.GetIconRect(nFolder, 1, rcIcon);
+        const LPARAM lPoint = MAKELPARAM(rcIcon.CenterPoint().x, rcIcon.CenterPoint().y);
+        bar.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+        bar.PostMessage(WM_LBUTTONUP, 0, lPoint);
+        PumpPending();
+    }
+    int nClicks = 0;
+    for (int nCode : parent.m_codes)
+        if (nCode == OUTBAR_ITEM_CLICKED) ++nClicks;
+    printf("host: outlook bar sent %d click notification(s) for item %d (%s) after a click at (%d, %d)\n",
+           nClicks, parent.m_nClickedIndex, static_cast<const char*>(CStringA(parent.m_strClicked)),
+           static_cast<int>(rcIcon.CenterPoint().x), static_cast<int>(rcIcon.CenterPoint().y));
+    if (bar.GetSafeHwnd()) bar.DestroyWindow();
+    if (parent.GetSafeHwnd()) parent.DestroyWindow();
+    return ok && nClicks == 1 && parent.m_nClickedIndex == 1 &&
+           parent.m_strClicked == _T("Lesson 2: Ordering food");
+}
+
 }  // namespace
 
 int main() {
@@ -289,15 +351,16 @@ int main() {
     const bool skinnedWindows = SkinnedDialogAndMessageBox(dlgTemplate);
     const bool skinned = SkinnedButtonFollowsTheSkin();
     const bool windowless = WindowlessHosts();
+    const bool outbar = OutBarClickReachesOwner();
 
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
-                    skinned && windowless;
+                    skinned && windowless && outbar;
     if (ok)
         printf("host: ok\n");
     else
         printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned windows %d, skinned "
-               "button %d, windowless hosts %d)\n",
+               "button %d, windowless hosts %d, outlook bar %d)\n",
                strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinnedWindows, skinned,
-               windowless);
+               windowless, outbar);
     return ok ? 0 : 1;
 }

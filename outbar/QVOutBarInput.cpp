@@ -1,0 +1,587 @@
+// The outlook bar's input: hit testing, hover, the three mouse loops of a left press (header, item with
+// drag and drop, scroll arrow), the right click, the cursor and in-place renaming.
+#include "QVOutBarCtrl.h"
+
+#include "QVOutBarShared.h"
+#include "XTEditItem.h"
+
+#include <algorithm>
+
+namespace {
+
+// One message of a mouse loop: FALSE when the loop must end because the capture went to another
+// window or WM_QUIT arrived (posted again, so that the outer loop ends too).
+BOOL GetLoopMessage(HWND hWnd, MSG& msg) {
+    if (::GetCapture() != hWnd) return FALSE;
+    const BOOL bResult = ::GetMessage(&msg, NULL, 0, 0);
+    if (bResult <= 0) {
+        ::PostQuitMessage(bResult == 0 ? static_cast<int>(msg.wParam) : 0);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void Dispatch(MSG& msg) {
+    ::TranslateMessage(&msg);
+    ::DispatchMessage(&msg);
+}
+
+}  // namespace
+
+CPoint CQVOutBarCtrl::MessagePoint(const MSG& msg) const {
+    CPoint pt(static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam)));
+    if (msg.hwnd != m_hWnd && msg.hwnd != NULL) ::MapWindowPoints(msg.hwnd, m_hWnd, &pt, 1);
+    return pt;
+}
+
+// ---- Hit testing and hover -------------------------------------------------------------------------
+
+int CQVOutBarCtrl::HitTestEx(const CPoint& point, int& nIndex) {
+    if (GetFolderCount() == 0) return QVOB_HIT_NOTHING;
+    if (m_bUpArrow && m_rcUpArrow.PtInRect(point)) return QVOB_HIT_UP_ARROW;
+    if (m_bDownArrow && m_rcDownArrow.PtInRect(point)) return QVOB_HIT_DOWN_ARROW;
+    for (int i = 0; i < GetFolderCount(); ++i) {
+        CRect rc;
+        if (GetFolderRect(i, rc) && rc.PtInRect(point)) {
+            nIndex = i;
+            return QVOB_HIT_FOLDER;
+        }
+    }
+    CRect rcInside;
+    GetInsideRect(rcInside);
+    CMeasureScope measure(this);
+    const BOOL bSmall = IsSmallIconView(m_nSelFolder);
+    const int nCount = GetItemCount();
+    for (int j = std::max(m_nFirstItem, 0); j < nCount; ++j) {
+        CRect rc;
+        if (!bSmall) {
+            GetIconRect(m_nSelFolder, j, rc);
+            if (rc.PtInRect(point)) {
+                nIndex = j;
+                return QVOB_HIT_ITEM;
+            }
+            if (rc.top > rcInside.bottom) return QVOB_HIT_NOTHING;
+            GetLabelRect(m_nSelFolder, j, rc);
+            rc.top -= m_szIconLabelGap.cy;
+        } else {
+            GetItemRect(m_nSelFolder, j, rc);
+        }
+        if (rc.PtInRect(point)) {
+            nIndex = j;
+            return QVOB_HIT_ITEM;
+        }
+        if (rc.top > rcInside.bottom) return QVOB_HIT_NOTHING;
+    }
+    return QVOB_HIT_NOTHING;
+}
+
+void CQVOutBarCtrl::OnMouseMove(UINT nFlags, CPoint point) {
+    int nIndex = -1;
+    const int nHit = HitTestEx(point, nIndex);
+    const CAliveToken token = AliveToken();
+    if (nHit != QVOB_HIT_FOLDER && m_nHoverFolder >= 0) HighlightFolder(-1);
+    if (nHit != QVOB_HIT_ITEM && m_nHoverItem >= 0) {
+        HighlightItem(-1, FALSE);
+        if (!StillAlive(token)) return;
+    }
+    if (nHit == QVOB_HIT_FOLDER) {
+        HighlightFolder(nIndex);
+        SetTimer(kTimerHover, 100, NULL);
+    } else if (nHit == QVOB_HIT_ITEM) {
+        HighlightItem(nIndex, FALSE);
+        if (!StillAlive(token)) return;
+        SetTimer(kTimerHover, 100, NULL);
+    }
+    CWnd::OnMouseMove(nFlags, point);
+}
+
+void CQVOutBarCtrl::HighlightItem(int nIndex, int bPressed) {
+    if (!::IsWindow(m_hWnd)) return;
+    if (nIndex < 0) nIndex = -1;
+    if (nIndex >= GetItemCount()) return;
+    if (m_bShowCurSel && nIndex >= 0 && nIndex == m_nCurSelItem && m_nCurSelFolder == m_nSelFolder) return;
+    const HWND hCapture = ::GetCapture();
+    if (hCapture && hCapture != m_hWnd && ::IsChild(m_hWnd, hCapture)) return;
+    int& nLastPressed = LastHighlightPressed();
+    if (nIndex == m_nHoverItem && bPressed == nLastPressed) return;
+    m_bHoverPressed = FALSE;
+    nLastPressed = bPressed;
+    const CString strText = GetItemText(nIndex);
+    const CAliveToken token = AliveToken();
+    if (Notify(OUTBAR_ITEM_HOVERED, nIndex, strText, false) != 1 || !StillAlive(token)) return;
+    if (nIndex >= GetItemCount()) return;  // the owner removed items meanwhile
+
+    CMeasureScope measure(this);
+    CClientDC dc(this);
+    CRect rcInside;
+    GetInsideRect(rcInside);
+    CRgn rgnClip;
+    rgnClip.CreateRectRgnIndirect(rcInside);
+    dc.SelectClipRgn(&rgnClip);
+    if (m_bUpArrow) dc.ExcludeClipRect(m_rcUpArrow);
+    if (m_bDownArrow) dc.ExcludeClipRect(m_rcDownArrow);
+    if (IsValidItem(m_nHoverItem)) DrawIcon(&dc, m_nHoverItem, m_nSelFolder, false);
+    // The clicked item keeps its own look (wiggle or frame) and takes no hover frame.
+    const BOOL bClicked =
+        nIndex == m_nSelItem && (m_nAnimSelHighlight >= 1 || (m_dwFlags & QVOB_KEEP_CLICKED));
+    if (bClicked) {
+        m_nHoverItem = -1;
+    } else {
+        m_nHoverItem = nIndex;
+        m_bHoverPressed = bPressed;
+        if (IsValidItem(nIndex)) DrawIcon(&dc, nIndex, m_nSelFolder, true);
+    }
+}
+
+BOOL CQVOutBarCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
+    if (pWnd == this) {
+        CPoint pt = GetCurrentMessage()->pt;
+        ScreenToClient(&pt);
+        int nIndex = -1;
+        if (HitTestEx(pt, nIndex) == QVOB_HIT_FOLDER) return TRUE;
+    }
+    return CWnd::OnSetCursor(pWnd, nHitTest, message);
+}
+
+// ---- Left press ------------------------------------------------------------------------------------
+
+void CQVOutBarCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
+    const CAliveToken token = AliveToken();
+    if (::GetFocus() != m_hWnd) {
+        SetFocus();  // an open editor commits its rename here
+        if (!StillAlive(token)) return;
+    }
+    int nIndex = -1;
+    const int nHit = HitTestEx(point, nIndex);
+    m_nDragArrowKind = -1;
+    CRect rcInside;
+    GetInsideRect(rcInside);
+    switch (nHit) {
+    case QVOB_HIT_FOLDER:
+        if (::GetCapture() == NULL) TrackFolderPress(nIndex);
+        break;
+    case QVOB_HIT_ITEM:
+        m_nDragTarget = -1;
+        TrackItemPress(nIndex, rcInside);
+        break;
+    case QVOB_HIT_UP_ARROW:
+    case QVOB_HIT_DOWN_ARROW:
+        TrackArrowPress(nHit, rcInside);
+        break;
+    default:
+        break;
+    }
+    if (!StillAlive(token)) return;
+    if (nHit != QVOB_HIT_FOLDER) m_nPressedFolder = -1;
+    if (nHit != QVOB_HIT_ITEM) m_nHoverItem = -1;
+    CWnd::OnLButtonDown(nFlags, point);
+}
+
+void CQVOutBarCtrl::TrackFolderPress(int nFolder) {
+    const CAliveToken token = AliveToken();
+    SetCapture();
+    m_nPressedFolder = nFolder;
+    auto drawHeader = [this, nFolder](FOLDER_HILIGHT nState) {
+        CRect rc;
+        if (!GetFolderRect(nFolder, rc)) return;
+        CClientDC dc(this);
+        DrawFolder(&dc, nFolder, rc, nState);
+    };
+    BOOL bPressed = TRUE;
+    drawHeader(FOLDER_PRESSED);
+    MSG msg;
+    while (GetLoopMessage(m_hWnd, msg)) {
+        BOOL bDone = FALSE;
+        switch (msg.message) {
+        case WM_KEYDOWN:
+            if (msg.wParam == VK_ESCAPE) Dispatch(msg);
+            break;
+        case WM_MOUSEMOVE: {
+            int nIndex = -1;
+            const BOOL bOver = HitTestEx(MessagePoint(msg), nIndex) == QVOB_HIT_FOLDER && nIndex == nFolder;
+            if (bOver != bPressed) {
+                bPressed = bOver;
+                drawHeader(bOver ? FOLDER_PRESSED : FOLDER_NORMAL);
+            }
+            break;
+        }
+        case WM_LBUTTONUP: {
+            ::ReleaseCapture();
+            if (bPressed) {
+                bPressed = FALSE;
+                drawHeader(FOLDER_NORMAL);
+            }
+            int nIndex = -1;
+            if (HitTestEx(MessagePoint(msg), nIndex) == QVOB_HIT_FOLDER && nIndex != m_nSelFolder)
+                SetSelFolder(nIndex);
+            bDone = TRUE;
+            break;
+        }
+        default:
+            Dispatch(msg);
+            break;
+        }
+        if (!StillAlive(token)) return;
+        if (bDone) break;
+    }
+    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+    if (bPressed) {
+        CRect rc;
+        if (GetFolderRect(nFolder, rc)) InvalidateRect(rc, FALSE);
+    }
+}
+
+BOOL CQVOutBarCtrl::IsBelowLastItem(const CPoint& point, const CRect& rcInside) {
+    const int nCount = GetItemCount();
+    if (nCount == 0 || point.y >= rcInside.bottom || LastItemBelowInside(rcInside)) return FALSE;
+    CRect rcLast;
+    GetItemRect(m_nSelFolder, nCount - 1, rcLast);
+    return point.y > rcLast.bottom;
+}
+
+void CQVOutBarCtrl::TrackItemPress(int nItem, const CRect& rcInside) {
+    if (::GetCapture() != NULL) return;
+    const CAliveToken token = AliveToken();
+    BOOL bPressed = TRUE;
+    BOOL bDragging = FALSE;
+    const HCURSOR hCursor = ::GetCursor();
+    SetCapture();
+    HighlightItem(nItem, TRUE);
+    if (!StillAlive(token)) return;
+    MSG msg;
+    while (GetLoopMessage(m_hWnd, msg)) {
+        BOOL bDone = FALSE;
+        switch (msg.message) {
+        case WM_SETCURSOR:
+            ::SetCursor(hCursor);
+            break;
+        case WM_MOUSEMOVE: {
+            const CPoint pt = MessagePoint(msg);
+            int nIndex = -1;
+            const int nHit = HitTestEx(pt, nIndex);
+            if (!bDragging) {
+                if (nHit == QVOB_HIT_ITEM && nIndex == nItem) {
+                    if (!bPressed) {
+                        HighlightItem(nItem, TRUE);
+                        m_bItemPressed = TRUE;
+                        bPressed = TRUE;
+                    }
+                } else if (nHit == QVOB_HIT_ITEM) {
+                    if (bPressed) {
+                        HighlightItem(nItem, FALSE);
+                        m_bItemPressed = FALSE;
+                        bPressed = FALSE;
+                    }
+                } else if (m_dwFlags & QVOB_DRAG_ITEMS) {
+                    // The drag starts only once the pointer has left every item.
+                    HighlightItem(nItem, TRUE);
+                    if (!StillAlive(token)) return;
+                    const CString strText = GetItemText(nItem);
+                    Notify(OUTBAR_ITEM_DRAG_STARTED, nItem, strText, false);
+                    m_bItemPressed = TRUE;
+                    bPressed = TRUE;
+                    bDragging = TRUE;
+                }
+            } else {
+                CClientDC dc(this);
+                if (nHit == QVOB_HIT_ITEM)
+                    DrawDragArrow(&dc, nItem, nIndex);
+                else if (IsBelowLastItem(pt, rcInside))
+                    DrawDragArrow(&dc, nItem, GetItemCount());
+                else
+                    DrawDragArrow(&dc, nItem, -1);
+            }
+            break;
+        }
+        case WM_LBUTTONUP: {
+            ::ReleaseCapture();
+            if (bPressed) {
+                HighlightItem(-1, FALSE);
+                if (!StillAlive(token)) return;
+            }
+            const CPoint pt = MessagePoint(msg);
+            int nIndex = -1;
+            const int nHit = HitTestEx(pt, nIndex);
+            if (!bDragging && nHit == QVOB_HIT_ITEM && nIndex == nItem) {
+                EndItemClick(nItem);
+            } else if (bDragging && nHit == QVOB_HIT_ITEM && nIndex != nItem) {
+                const CString strText = GetItemText(nItem);
+                if (Notify(OUTBAR_ITEM_MOVED, nItem, strText, false, nItem, nIndex) == 1 &&
+                    StillAlive(token) && IsValidItem(nItem) && IsValidItem(nIndex)) {
+                    // Before item nIndex as counted before the removal: moving down lands one higher.
+                    CancelEdit();
+                    CQVBarFolder* pFolder = FolderAt(m_nSelFolder);
+                    CXTBarItem* pMoved = pFolder->RemoveItemAt(nItem);
+                    pFolder->InsertItemAt(nIndex > nItem ? nIndex - 1 : nIndex, pMoved);
+                }
+            } else if (bDragging && nHit != QVOB_HIT_ITEM && IsBelowLastItem(pt, rcInside)) {
+                const int nCount = GetItemCount();
+                const CString strText = GetItemText(nItem);
+                if (Notify(OUTBAR_ITEM_MOVED, nCount, strText, false, nItem, nCount) == 1 &&
+                    StillAlive(token) && IsValidItem(nItem)) {
+                    CancelEdit();
+                    CQVBarFolder* pFolder = FolderAt(m_nSelFolder);
+                    pFolder->InsertItemAt(-1, pFolder->RemoveItemAt(nItem));
+                }
+            }
+            bDone = TRUE;
+            break;
+        }
+        default:
+            Dispatch(msg);
+            break;
+        }
+        if (!StillAlive(token)) return;
+        if (bDone) break;
+    }
+    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+    if (bDragging) {
+        m_nDragTarget = -1;
+        Invalidate(TRUE);
+    }
+    m_bItemPressed = FALSE;
+    if (bPressed) {
+        CRect rc;
+        GetItemRect(m_nSelFolder, nItem, rc);
+        InvalidateRect(rc, FALSE);
+    }
+}
+
+void CQVOutBarCtrl::EndItemClick(int nItem) {
+    const CAliveToken token = AliveToken();
+    const CString strText = GetItemText(nItem);
+    if (Notify(OUTBAR_ITEM_CLICKED, nItem, strText, false) != 1 || !StillAlive(token)) return;
+    if (!IsValidItem(nItem)) return;
+    const int nOld = m_nSelItem;
+    if (m_nAnimSelHighlight >= 1 && nItem != nOld && IsValidItem(nOld)) DrawAnimItem(0, 0, nOld);
+    CRect rcIcon;
+    if ((m_dwFlags & QVOB_KEEP_CLICKED) && IsValidItem(nOld)) {
+        GetIconRect(m_nSelFolder, nOld, rcIcon);
+        rcIcon.InflateRect(1, 1);
+        InvalidateRect(rcIcon, TRUE);
+    }
+    m_nSelItem = nItem;
+    if (m_bShowCurSel && !(m_nCurSelFolder == m_nSelFolder && m_nCurSelItem == nItem))
+        SetCurSelected(m_nSelFolder, nItem);
+    if (m_dwFlags & QVOB_KEEP_CLICKED) {
+        GetIconRect(m_nSelFolder, nItem, rcIcon);
+        rcIcon.InflateRect(1, 1);
+        InvalidateRect(rcIcon, TRUE);
+    }
+}
+
+void CQVOutBarCtrl::ScrollOneStep(BOOL bUp, BOOL& bEnd) {
+    CRect rcInside;
+    GetInsideRect(rcInside);
+    if (bUp) {
+        if (m_nFirstItem < 1) {
+            bEnd = TRUE;
+            return;
+        }
+        --m_nFirstItem;
+    } else {
+        if (!LastItemBelowInside(rcInside)) {
+            bEnd = TRUE;
+            return;
+        }
+        ++m_nFirstItem;
+    }
+    InvalidateRect(rcInside, TRUE);
+}
+
+void CQVOutBarCtrl::TrackArrowPress(int nHit, const CRect& rcInside) {
+    const BOOL bUp = nHit == QVOB_HIT_UP_ARROW;
+    BOOL& bShown = bUp ? m_bUpArrow : m_bDownArrow;
+    BOOL& bArrowPressed = bUp ? m_bUpPressed : m_bDownPressed;
+    const CRect rcArrow = bUp ? m_rcUpArrow : m_rcDownArrow;
+    const CAliveToken token = AliveToken();
+    m_bScrolling = TRUE;
+    if (::GetCapture() == NULL) {
+        SetCapture();
+        auto drawArrow = [this, &rcArrow, bUp](BOOL bPushed) {
+            CClientDC dc(this);
+            DrawArrowButton(&dc, rcArrow, bUp, bPushed);
+        };
+        bArrowPressed = TRUE;
+        BOOL bPushed = TRUE;
+        drawArrow(TRUE);
+        SetTimer(kTimerScroll, 300, NULL);
+        MSG msg;
+        while (GetLoopMessage(m_hWnd, msg)) {
+            BOOL bDone = FALSE;
+            switch (msg.message) {
+            case WM_MOUSEMOVE: {
+                const BOOL bOver = rcArrow.PtInRect(MessagePoint(msg));
+                if (bOver != bPushed) {
+                    bPushed = bOver;
+                    bShown = bOver;
+                    bArrowPressed = bOver;
+                    drawArrow(bOver);
+                }
+                break;
+            }
+            case WM_TIMER:
+                if (msg.hwnd != m_hWnd || msg.wParam != kTimerScroll) {
+                    Dispatch(msg);
+                } else if (bPushed) {
+                    // Where the cursor was when the tick was taken from the queue.
+                    CPoint pt = msg.pt;
+                    ScreenToClient(&pt);
+                    if (rcArrow.PtInRect(pt)) {
+                        bArrowPressed = TRUE;
+                        ScrollOneStep(bUp, bDone);
+                    } else {
+                        bArrowPressed = FALSE;
+                    }
+                }
+                break;
+            case WM_KEYDOWN:
+                if (msg.wParam == VK_ESCAPE) Dispatch(msg);
+                break;
+            case WM_LBUTTONUP: {
+                ::ReleaseCapture();
+                drawArrow(FALSE);
+                bShown = FALSE;
+                BOOL bEnd = FALSE;
+                if (rcArrow.PtInRect(MessagePoint(msg))) ScrollOneStep(bUp, bEnd);
+                bDone = TRUE;
+                break;
+            }
+            default:
+                Dispatch(msg);
+                break;
+            }
+            if (!StillAlive(token)) return;
+            if (bDone) break;
+        }
+        KillTimer(kTimerScroll);
+        if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+    }
+    m_bScrolling = FALSE;
+    bArrowPressed = FALSE;
+    bShown = FALSE;
+    InvalidateRect(rcInside, TRUE);
+}
+
+// ---- Right click -----------------------------------------------------------------------------------
+
+void CQVOutBarCtrl::OnRButtonUp(UINT nFlags, CPoint point) {
+    int nIndex = -1;
+    const int nHit = HitTestEx(point, nIndex);
+    const CAliveToken token = AliveToken();
+    if (nHit == QVOB_HIT_ITEM) {
+        SetContextTarget(QVOB_HIT_ITEM, nIndex);
+        Notify(OUTBAR_RIGHT_CLICKED, nIndex, NULL, false, 0, 0);
+    } else if (nHit == QVOB_HIT_FOLDER) {
+        SetContextTarget(QVOB_HIT_FOLDER, nIndex);
+        Notify(OUTBAR_RIGHT_CLICKED, nIndex, NULL, true, 0, 0);
+    } else {
+        SetContextTarget(QVOB_HIT_FOLDER, -1);
+        Notify(OUTBAR_RIGHT_CLICKED, -1, NULL, true, 0, 0);
+    }
+    if (!StillAlive(token)) return;
+    CWnd::OnRButtonUp(nFlags, point);
+}
+
+// ---- In-place rename -------------------------------------------------------------------------------
+
+namespace {
+
+// Makes the editor; FALSE (and nothing left behind) when the window cannot be made.
+CXTEditItem* MakeEditor(CQVOutBarCtrl* pBar, const CRect& rc, DWORD dwStyle, int nIndex, int nCode,
+                        BOOL bSingleLine) {
+    CXTEditItem* pEdit = new CXTEditItem;
+    pEdit->m_nEditIndex = nIndex;
+    pEdit->m_nEditCode = nCode;
+    pEdit->m_bSingleLine = bSingleLine;
+    const std::shared_ptr<bool> alive = pEdit->AliveToken();
+    if (!pEdit->Create(dwStyle, rc, pBar, 1)) {
+        if (*alive) delete pEdit;  // a window that was made and failed deleted its object already
+        return NULL;
+    }
+    return pEdit;
+}
+
+}  // namespace
+
+void CQVOutBarCtrl::StartGroupEdit(int nIndex) {
+    if (GetFolderCount() == 0 || !IsValidFolder(nIndex) || !::IsWindow(m_hWnd)) return;
+    CRect rc;
+    GetFolderRect(nIndex, rc);
+    rc.DeflateRect(2, 2);
+    CXTEditItem* pEdit = MakeEditor(this, rc, WS_CHILD | WS_VISIBLE | ES_CENTER | ES_MULTILINE, nIndex,
+                                    OUTBAR_FOLDER_LABEL_EDITED, FALSE);
+    if (pEdit == NULL) return;
+    m_hWndEdit = pEdit->m_hWnd;
+    pEdit->ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);
+    pEdit->SetWindowText(FolderAt(nIndex)->m_strName);
+    pEdit->SetFocus();
+    if (::IsWindow(m_hWndEdit)) pEdit->SetSel(0, -1);
+}
+
+void CQVOutBarCtrl::StartItemEdit(int nIndex) {
+    if (!IsValidItem(nIndex) || !::IsWindow(m_hWnd)) return;
+    CRect rc;
+    GetLabelRect(m_nSelFolder, nIndex, rc);
+    CRect rcInside;
+    GetInsideRect(rcInside);
+    DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
+    BOOL bSingleLine = FALSE;
+    if (!IsSmallIconView(m_nSelFolder)) {
+        rc.left = rcInside.left + 5;
+        rc.right = rcInside.right - 5;
+        rc.bottom += 5;
+        dwStyle |= ES_CENTER | ES_MULTILINE;
+    } else {
+        dwStyle |= ES_AUTOHSCROLL;
+        rc.OffsetRect(GetItemSize(m_nSelFolder, nIndex, 1).cx + 1, -6);
+        bSingleLine = TRUE;
+    }
+    CXTEditItem* pEdit = MakeEditor(this, rc, dwStyle, nIndex, OUTBAR_ITEM_LABEL_EDITED, bSingleLine);
+    if (pEdit == NULL) return;
+    m_hWndEdit = pEdit->m_hWnd;
+    pEdit->SetWindowText(GetItemText(nIndex));
+    pEdit->SetFocus();
+    if (::IsWindow(m_hWndEdit)) pEdit->SetSel(0, -1);
+}
+
+LRESULT CQVOutBarCtrl::OnEditEnded(WPARAM wParam, LPARAM lParam) {
+    // Only an editor of this bar reports here (an earlier one may end while the next one takes the
+    // focus); its record is read before the owner hears of it.
+    CXTEditItem* pEdit = NULL;
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        CWnd* pChild = CWnd::FromHandlePermanent(hChild);
+        if (pChild != NULL && reinterpret_cast<LPARAM>(pChild) == lParam)
+            pEdit = DYNAMIC_DOWNCAST(CXTEditItem, pChild);
+    }
+    if (pEdit == NULL) return 0;
+    const int nIndex = pEdit->m_nEditIndex;
+    const CString strText = pEdit->m_strEditText;
+    const CAliveToken token = AliveToken();
+    if (static_cast<int>(wParam) == OUTBAR_FOLDER_LABEL_EDITED) {
+        if (!IsValidFolder(nIndex)) return 0;
+        if (Notify(OUTBAR_FOLDER_LABEL_EDITED, nIndex, strText, true) != 1 || !StillAlive(token)) return 0;
+        if (!IsValidFolder(nIndex)) return 0;
+        SetFolderText(nIndex, strText);
+        CRect rc;
+        if (GetFolderRect(nIndex, rc)) InvalidateRect(rc, FALSE);
+    } else if (static_cast<int>(wParam) == OUTBAR_ITEM_LABEL_EDITED) {
+        if (!IsValidItem(nIndex)) return 0;
+        if (Notify(OUTBAR_ITEM_LABEL_EDITED, nIndex, strText, false) != 1 || !StillAlive(token)) return 0;
+        if (!IsValidItem(nIndex)) return 0;
+        SetItemText(nIndex, strText);
+        CRect rcInside;
+        GetInsideRect(rcInside);
+        InvalidateRect(rcInside, TRUE);
+    }
+    return 0;
+}
+
+void CQVOutBarCtrl::CancelEdit() {
+    const HWND hEdit = m_hWndEdit;
+    m_hWndEdit = NULL;
+    if (!::IsWindow(hEdit)) return;
+    if (CXTEditItem* pEdit = DYNAMIC_DOWNCAST(CXTEditItem, CWnd::FromHandlePermanent(hEdit)))
+        pEdit->m_bEscape = TRUE;
+    ::DestroyWindow(hEdit);
+}
