@@ -159,7 +159,7 @@ TEST(WndLifetime, ManyCreateDestroyCyclesLeaveNothingBehind) {
     CWnd host;
     ASSERT_TRUE(
         host.CreateEx(0, AfxRegisterWndClass(0), _T("host"), WS_POPUP, 0, 0, 200, 100, nullptr, nullptr));
-    riztest::AllowTestSeconds(110);
+    riztest::AllowTestSeconds(280);
     CreateDestroyCycles(host, 10);  // first-use allocations out of the counts
     CHandleMap* pMap = afxMapHWND(TRUE);
     const int nPermanent = pMap->GetPermanentCount();

@@ -378,7 +378,7 @@ TEST_F(SkinDialogTest, DialogDeletedInsideItsCloseClickDoesNotCrash) {
 }
 
 TEST_F(SkinDialogTest, ManyDialogsLeaveNoGdiObjectsOrWindowsBehind) {
-    riztest::AllowTestSeconds(90);
+    riztest::AllowTestSeconds(280);
     CQVSkinResManager* pSkin = CQVSkinResManager::GetSingletonPtr();
     SkinCopy copy(_T("Default"));
     ASSERT_TRUE(pSkin->LoadSkin(copy.Folder()));

@@ -28,7 +28,7 @@ private:
 };
 
 // Gives the running test this many seconds from now instead of the default (for long soak tests;
-// CTest still ends any test after 120 seconds).
+// CTest still ends any test after 300 seconds).
 void AllowTestSeconds(unsigned seconds);
 
 }  // namespace riztest

@@ -219,7 +219,7 @@ TEST_F(PlayerTest, APlayerDestroyedMidScrollLeavesNothingBehind) {
 }
 
 TEST_F(PlayerTest, ManyGoodsWithMissingPicturesAndAClientThatDeletesTiles) {
-    riztest::AllowTestSeconds(90);
+    riztest::AllowTestSeconds(280);
     Create(500, 306);
     CQVImageAdPlayer::Goods goods;
     goods.strImage = _T("Z:\\nowhere\\missing.png");

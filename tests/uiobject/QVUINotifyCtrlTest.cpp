@@ -192,7 +192,7 @@ TEST_F(StripTest, TheStripPaintsItsFrameAndFill) {
 }
 
 TEST_F(StripTest, TenThousandStripsAndPlayersLeaveNoWindowGdiObjectOrTimer) {
-    riztest::AllowTestSeconds(110);
+    riztest::AllowTestSeconds(280);
     auto cycle = [&]() {
         CQVUINotifyCtrl strip;
         ASSERT_TRUE(CreateStrip(strip));
