@@ -40,3 +40,9 @@
 #include "QVShpae.h"
 #include "QVImageAdPlayer.h"
 #include "QVUINotifyCtrl.h"
+// Contact list
+#include "IMListItem.h"
+#include "IMScrollBar.h"
+#include "IMGroupButton.h"
+#include "IMListWnd.h"
+#include "TMBUserIcon.h"

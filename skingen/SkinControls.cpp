@@ -516,3 +516,284 @@ bool WriteMessageBoxIcons(const SkinParams& p, const std::wstring& strSkin) {
         ok = WriteMessageBoxIcon(p, strSkin, icon) && ok;
     return ok;
 }
+
+// ---------------------------------------------------------------------------------------------------
+// Contact list: Common\IMList\ images, icons and the user pictures.
+
+namespace {
+
+// Key colour of the user pictures: the list blinks the small picture on a group button with it.
+constexpr Rgb kPictureBack = {199, 228, 255};
+
+bool SaveIMListStrip(const CImageStrip& strip, const std::wstring& strSkin, const wchar_t* pszName) {
+    return strip.SaveBmp(strSkin + L"Common\\IMList\\" + pszName);
+}
+
+// Team badge behind the arrow icon (18 x 16, the team row's image area): normal, hot.
+bool WriteTeamItem(const SkinParams& p, const std::wstring& strSkin) {
+    const int cx = 18, cy = 16;
+    CImageStrip strip(cx, cy, 2);
+    for (int nFrame = 0; nFrame < 2; ++nFrame) {
+        const FaceColors face = FaceOf(p, nFrame ? STATE_HOT : STATE_NORMAL);
+        CFrameCanvas canvas(cx, cy);
+        Graphics& g = canvas.Graphics();
+        GraphicsPath shape;
+        AddRoundRect(shape, Whole(cx, cy), 4.0f);
+        FillVertical(g, shape, Whole(cx, cy), face.top, face.bottom);
+        GraphicsPath rim;
+        AddRoundRect(rim, RectF(0.5f, 0.5f, cx - 1.0f, cy - 1.0f), 3.5f);
+        Pen pen(ToColor(face.border), 1.0f);
+        g.DrawPath(&pen, &rim);
+        canvas.Commit(strip, nFrame, shape);
+    }
+    return SaveIMListStrip(strip, strSkin, L"TeamItem.bmp");
+}
+
+// Group button face (normal, hot), stretched over the list's width with its rounded ends kept.
+bool WriteGroupBtn(const SkinParams& p, const std::wstring& strSkin) {
+    const int cx = 64, cy = p.nIMGroupBtnHeight;
+    const float r = p.fIMGroupBtnRadius;
+    CImageStrip strip(cx, cy, 2);
+    for (int nFrame = 0; nFrame < 2; ++nFrame) {
+        const FaceColors face = FaceOf(p, nFrame ? STATE_HOT : STATE_NORMAL);
+        CFrameCanvas canvas(cx, cy);
+        Graphics& g = canvas.Graphics();
+        GraphicsPath shape;
+        AddRoundRect(shape, Whole(cx, cy), r);
+        FillVertical(g, shape, Whole(cx, cy), face.top, Mix(face.bottom, p.clientBand, 0.5f));
+        HorzLine(g, r, cx - r, 1, kWhite, 140);
+        GraphicsPath rim;
+        AddRoundRect(rim, RectF(0.5f, 0.5f, cx - 1.0f, cy - 1.0f), std::max(r - 0.5f, 0.0f));
+        Pen pen(ToColor(face.border), 1.0f);
+        g.DrawPath(&pen, &rim);
+        canvas.Commit(strip, nFrame, shape);
+    }
+    return SaveIMListStrip(strip, strSkin, L"GroupBtn.bmp");
+}
+
+// A vertical thumb face: shaded across, not down, so that rows 3 to 11 can be repeated to any length.
+// The grip cell (bMiddle) is a piece of the straight middle, so it fits anywhere along a long thumb.
+void DrawThumbCell(Graphics& g, const SkinParams& p, float x, float y, State state, bool bMiddle) {
+    const FaceColors face = FaceOf(p, state);
+    const RectF rc = bMiddle ? RectF(x + 1, y - 8, 13, 31) : RectF(x + 1, y, 13, 15);
+    const RectF rcCell(x, y, 15, 15);
+    g.SetClip(rcCell);
+    GraphicsPath body;
+    AddRoundRect(body, rc, 3.0f);
+    LinearGradientBrush brush(RectF(rc.X - 0.5f, rc.Y, rc.Width + 1, rc.Height), ToColor(face.top),
+                              ToColor(face.bottom), LinearGradientModeHorizontal);
+    g.FillPath(&brush, &body);
+    GraphicsPath rim;
+    AddRoundRect(rim, RectF(rc.X + 0.5f, rc.Y + 0.5f, rc.Width - 1, rc.Height - 1), 2.5f);
+    Pen pen(ToColor(face.border), 1.0f);
+    g.DrawPath(&pen, &rim);
+    g.ResetClip();
+}
+
+// scrollbar.bmp: 15 x 15 cells; arrows at (0,0) (21,0) up and (0,21) (21,21) down, normal and hot; the
+// thumb at (41,0) (61,0); its grip at (41,21) (61,21); the track at (0,41).
+bool WriteIMScrollBar(const SkinParams& p, const std::wstring& strSkin) {
+    const int cx = 76, cy = 56;
+    CImageStrip strip(cx, cy, 1);
+    CFrameCanvas canvas(cx, cy);
+    Graphics& g = canvas.Graphics();
+    FillSolid(g, Whole(cx, cy), p.clientBk);
+    const Rgb track = Mix(p.clientBk, p.faceBottom, 0.5f);
+    // Track: the same in every row.
+    FillSolid(g, RectF(0, 41, 15, 15), track);
+    VertLine(g, 0, 41, 55, Mix(track, p.border, 0.35f));
+    for (int nHot = 0; nHot < 2; ++nHot) {
+        const State state = nHot ? STATE_HOT : STATE_NORMAL;
+        const FaceColors face = FaceOf(p, state);
+        const float x = nHot ? 21.0f : 0.0f;
+        for (int nDown = 0; nDown < 2; ++nDown) {
+            const float y = nDown ? 21.0f : 0.0f;
+            FillSolid(g, RectF(x, y, 15, 15), track);
+            GraphicsPath body;
+            AddRoundRect(body, RectF(x, y, 15, 15), 3.0f);
+            FillVertical(g, body, RectF(x, y, 15, 15), face.top, face.bottom);
+            GraphicsPath rim;
+            AddRoundRect(rim, RectF(x + 0.5f, y + 0.5f, 14, 14), 2.5f);
+            Pen pen(ToColor(face.border), 1.0f);
+            g.DrawPath(&pen, &rim);
+            FillArrow(g, RectF(x, y, 15, 15), nDown == 0, 7.0f, ToColor(face.ink));
+        }
+        const float xThumb = nHot ? 61.0f : 41.0f;
+        FillSolid(g, RectF(xThumb, 0, 15, 15), track);
+        DrawThumbCell(g, p, xThumb, 0, state, false);
+        FillSolid(g, RectF(xThumb, 21, 15, 15), track);
+        DrawThumbCell(g, p, xThumb, 21, state, true);
+        for (int i = 0; i < 3; ++i)
+            HorzLine(g, xThumb + 4, xThumb + 10, 25 + 2 * i + 1, face.ink, 170);
+    }
+    canvas.Commit(strip, 0);
+    return SaveIMListStrip(strip, strSkin, L"scrollbar.bmp");
+}
+
+// A 32-bit icon with alpha (and the matching AND mask) from a picture drawn 8 times larger.
+class CIconCanvas {
+public:
+    static constexpr int kScale = 8;
+    explicit CIconCanvas(int n)
+        : m_n(n), m_bitmap(n * kScale, n * kScale, PixelFormat32bppARGB), m_g(&m_bitmap) {
+        m_g.Clear(Color(0, 0, 0, 0));
+        m_g.SetSmoothingMode(SmoothingModeNone);
+        m_g.SetPixelOffsetMode(PixelOffsetModeHalf);
+        m_g.ScaleTransform(static_cast<REAL>(kScale), static_cast<REAL>(kScale));
+    }
+    Graphics& G() { return m_g; }
+
+    bool SaveIco(const std::wstring& strPath) {
+        m_g.Flush(FlushIntentionSync);
+        const int n = m_n;
+        std::vector<BYTE> bgra(static_cast<size_t>(n) * n * 4);
+        Rect rc(0, 0, n * kScale, n * kScale);
+        BitmapData data = {};
+        if (m_bitmap.LockBits(&rc, ImageLockModeRead, PixelFormat32bppARGB, &data) != Ok) return false;
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x < n; ++x) {
+                int a = 0, sum[3] = {};
+                for (int sy = 0; sy < kScale; ++sy) {
+                    const BYTE* pRow = static_cast<const BYTE*>(data.Scan0) + (y * kScale + sy) * data.Stride;
+                    for (int sx = 0; sx < kScale; ++sx) {
+                        const BYTE* px = pRow + (x * kScale + sx) * 4;
+                        a += px[3];
+                        for (int c = 0; c < 3; ++c)
+                            sum[c] += px[c] * px[3];
+                    }
+                }
+                BYTE* pOut = &bgra[(static_cast<size_t>(n - 1 - y) * n + x) * 4];  // bottom-up
+                for (int c = 0; c < 3; ++c)
+                    pOut[c] = a ? static_cast<BYTE>(sum[c] / a) : 0;
+                pOut[3] = static_cast<BYTE>(a / (kScale * kScale));
+            }
+        m_bitmap.UnlockBits(&data);
+        const int nMaskStride = ((n + 31) / 32) * 4;
+        std::vector<BYTE> mask(static_cast<size_t>(nMaskStride) * n, 0);
+        for (int y = 0; y < n; ++y)
+            for (int x = 0; x < n; ++x)
+                if (bgra[(static_cast<size_t>(y) * n + x) * 4 + 3] == 0)
+                    mask[static_cast<size_t>(y) * nMaskStride + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
+        BITMAPINFOHEADER info = {};
+        info.biSize = sizeof(info);
+        info.biWidth = n;
+        info.biHeight = n * 2;
+        info.biPlanes = 1;
+        info.biBitCount = 32;
+        info.biSizeImage = static_cast<DWORD>(bgra.size() + mask.size());
+        const DWORD nImage = sizeof(info) + info.biSizeImage;
+        BYTE dir[6] = {0, 0, 1, 0, 1, 0};
+        BYTE entry[16] = {static_cast<BYTE>(n), static_cast<BYTE>(n), 0, 0, 1, 0, 32, 0};
+        memcpy(entry + 8, &nImage, 4);
+        const DWORD nOffset = sizeof(dir) + sizeof(entry);
+        memcpy(entry + 12, &nOffset, 4);
+        FILE* pFile = _wfopen(strPath.c_str(), L"wb");
+        if (!pFile) return false;
+        bool ok = fwrite(dir, sizeof(dir), 1, pFile) == 1 && fwrite(entry, sizeof(entry), 1, pFile) == 1 &&
+                  fwrite(&info, sizeof(info), 1, pFile) == 1 &&
+                  fwrite(bgra.data(), bgra.size(), 1, pFile) == 1 &&
+                  fwrite(mask.data(), mask.size(), 1, pFile) == 1;
+        ok = fclose(pFile) == 0 && ok;
+        return ok;
+    }
+
+private:
+    int m_n;
+    Bitmap m_bitmap;
+    Graphics m_g;
+};
+
+// The arrows of groups and teams: pointing right while collapsed, down while expanded.
+bool WriteArrowIcons(const SkinParams& p, const std::wstring& strSkin) {
+    const Color ink = ToColor(Darker(p.accent, 0.1f));
+    CIconCanvas collapse(16);
+    const PointF right[3] = {PointF(5.5f, 3.5f), PointF(11.5f, 8.0f), PointF(5.5f, 12.5f)};
+    SolidBrush brush(ink);
+    collapse.G().FillPolygon(&brush, right, 3);
+    CIconCanvas expand(16);
+    const PointF down[3] = {PointF(3.5f, 5.5f), PointF(12.5f, 5.5f), PointF(8.0f, 11.5f)};
+    expand.G().FillPolygon(&brush, down, 3);
+    const std::wstring strFolder = strSkin + L"Common\\IMList\\";
+    bool ok = collapse.SaveIco(strFolder + L"ArrowCollapse.ico");
+    ok = expand.SaveIco(strFolder + L"ArrowExpend.ico") && ok;
+    return ok;
+}
+
+// Head and shoulders, scaled to a square of n pixels, in the colours given.
+void DrawPerson(Graphics& g, float n, Rgb body, Rgb head, bool bHair, Rgb hair) {
+    const float k = n / 40.0f;
+    SolidBrush bodyBrush(ToColor(body));
+    g.FillEllipse(&bodyBrush, RectF(7 * k, 24 * k, 26 * k, 24 * k));
+    if (bHair) {
+        SolidBrush hairBrush(ToColor(hair));
+        g.FillEllipse(&hairBrush, RectF(11 * k, 5 * k, 18 * k, 14 * k));
+    }
+    SolidBrush headBrush(ToColor(head));
+    g.FillEllipse(&headBrush, RectF(13 * k, 8 * k, 14 * k, 15 * k));
+}
+
+bool WriteFaceIcons(const std::wstring& strSkin) {
+    CIconCanvas male(24);
+    DrawPerson(male.G(), 24, {52, 110, 196}, {250, 214, 180}, false, {});
+    CIconCanvas female(24);
+    DrawPerson(female.G(), 24, {214, 82, 142}, {250, 214, 180}, true, {96, 58, 36});
+    const std::wstring strFolder = strSkin + L"Common\\IMList\\";
+    bool ok = male.SaveIco(strFolder + L"face_male.ico");
+    ok = female.SaveIco(strFolder + L"face_female.ico") && ok;
+    return ok;
+}
+
+Rgb Gray(Rgb c) {
+    const BYTE y = static_cast<BYTE>((c.r * 30 + c.g * 59 + c.b * 11) / 100);
+    return {y, y, y};
+}
+
+// User pictures: a person on a coloured tile over the key background; the grey variants grey the person
+// and its tile and keep the background.
+bool WriteUserPicture(const std::wstring& strFolder, int nIndex, int n, bool bGray) {
+    static const Rgb kTiles[] = {{76, 142, 224}, {232, 108, 84}, {88, 176, 112}, {164, 104, 204},
+                                 {236, 168, 48}, {64, 170, 178}, {214, 90, 150}, {120, 132, 150},
+                                 {186, 140, 84}, {92, 112, 214}};
+    static const Rgb kBodies[] = {{28, 64, 140}, {128, 40, 28}, {30, 96, 52}, {84, 44, 120}, {150, 88, 20},
+                                  {24, 96, 104}, {130, 30, 84}, {52, 60, 76}, {104, 70, 34}, {36, 48, 140}};
+    const int nKind = nIndex % 10;
+    auto tone = [bGray](Rgb c) { return bGray ? Gray(c) : c; };
+    CImageStrip strip(n, n, 1);
+    CFrameCanvas canvas(n, n);
+    Graphics& g = canvas.Graphics();
+    FillSolid(g, Whole(n, n), kPictureBack);
+    const float k = n / 40.0f;
+    GraphicsPath tile;
+    AddRoundRect(tile, RectF(2 * k, 2 * k, 36 * k, 36 * k), 6 * k);
+    FillVertical(g, tile, RectF(2 * k, 2 * k, 36 * k, 36 * k), tone(Lighter(kTiles[nKind], 0.35f)),
+                 tone(kTiles[nKind]));
+    GraphicsPath clip;
+    AddRoundRect(clip, RectF(2 * k, 2 * k, 36 * k, 36 * k), 6 * k);
+    Region region(&clip);
+    g.SetClip(&region);
+    DrawPerson(g, static_cast<float>(n), tone(kBodies[nKind]), tone({250, 220, 190}), nKind % 2 == 1,
+               tone({70, 44, 30}));
+    g.ResetClip();
+    canvas.Commit(strip, 0);
+    wchar_t szName[40];
+    swprintf(szName, 40, L"%d%ls%ls.bmp", nIndex, n < 40 ? L"_m" : L"", bGray ? L"_0" : L"");
+    return strip.SaveBmp(strFolder + szName);
+}
+
+}  // namespace
+
+bool WriteIMListImages(const SkinParams& p, const std::wstring& strSkin) {
+    bool ok = WriteTeamItem(p, strSkin);
+    ok = WriteGroupBtn(p, strSkin) && ok;
+    ok = WriteIMScrollBar(p, strSkin) && ok;
+    ok = WriteArrowIcons(p, strSkin) && ok;
+    ok = WriteFaceIcons(strSkin) && ok;
+    const std::wstring strPictures = strSkin + L"UserIcon\\";
+    if (!::CreateDirectoryW(strPictures.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
+        return false;
+    for (int i = 0; i < 10; ++i)
+        for (int nSize : {40, 20})
+            for (bool bGray : {false, true})
+                ok = WriteUserPicture(strPictures, i, nSize, bGray) && ok;
+    return ok;
+}

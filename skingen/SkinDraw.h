@@ -23,5 +23,8 @@ bool WriteButtonImages(const SkinParams& p, const std::wstring& strSkin);
 // The message box's icons, 32 x 32 PNGs with alpha: Common\Question.png, Error.png, Information.png and
 // Warning.png.
 bool WriteMessageBoxIcons(const SkinParams& p, const std::wstring& strSkin);
+// The contact list's images: Common\IMList\TeamItem.bmp, GroupBtn.bmp, scrollbar.bmp, the arrow and face
+// icons, and the user pictures UserIcon\%d.bmp, %d_m.bmp, %d_0.bmp, %d_m_0.bmp (makes UserIcon\).
+bool WriteIMListImages(const SkinParams& p, const std::wstring& strSkin);
 // skin.ini: every key of the window and button records and the colour table.
 bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin);

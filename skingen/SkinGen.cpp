@@ -62,6 +62,7 @@ bool WriteSkin(const SkinParams& p, const std::wstring& strOut) {
     bool ok = WriteWindowImages(p, strSkin);
     ok = WriteButtonImages(p, strSkin) && ok;
     ok = WriteMessageBoxIcons(p, strSkin) && ok;
+    ok = WriteIMListImages(p, strSkin) && ok;
     ok = WriteSkinIni(p, strSkin) && ok;
     fwprintf(ok ? stdout : stderr,
              ok ? L"skingen: %ls written\n" : L"skingen: %ls: a file could not be written\n",
@@ -86,10 +87,10 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (const SkinParams& p : ShippedSkins())
         ok = WriteSkin(p, strOut) && ok;
-    Gdiplus::GdiplusShutdown(token);
     // The gallery's own icons go next to the skins' folder: OUT\..\GalleryIcons.
     const size_t nParent = strOut.find_last_of(L'\\', strOut.size() - 2);
     if (nParent != std::wstring::npos)
         ok = WriteGalleryIcons(strOut.substr(0, nParent + 1) + L"GalleryIcons\\") && ok;
+    Gdiplus::GdiplusShutdown(token);
     return ok ? 0 : 1;
 }

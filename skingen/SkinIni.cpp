@@ -215,6 +215,13 @@ bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin) {
     WriteWindowSection(ini, p);
     WriteButtonSection(ini, p);
     ini.Section("IMList");
+    ini.Comment("Contact list: team badge and group button, normal and hot; the height stacks the buttons.");
+    ini.Text("TeamItem", "Common\\IMList\\TeamItem.bmp");
+    ini.Text("GroupBtn", "Common\\IMList\\GroupBtn.bmp");
+    const int nGroupBtnEdge = static_cast<int>(p.fIMGroupBtnRadius + 0.999f) + 2;
+    ini.Edges("GroupBtnEdges", nGroupBtnEdge, nGroupBtnEdge);
+    ini.Color("Transparent", kKey);
+    ini.Int("GroupBtnHeight", p.nIMGroupBtnHeight);
     ini.Section("Other");
     ini.Comment("Check mark of owner-drawn menu items; white is its key colour.");
     ini.Text("MenuCheck", "Common\\others\\MenuCheck.bmp");

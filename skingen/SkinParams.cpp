@@ -81,6 +81,8 @@ SkinParams MakeDefault() {
     p.nOutBarFolderHeight = 24;
     p.nOutBarTransparent = 0;
     p.fOutBarRadius = 0.0f;
+    p.nIMGroupBtnHeight = 24;
+    p.fIMGroupBtnRadius = 3.0f;
     p.iconQuestion = {38, 110, 206};
     p.iconError = {212, 44, 36};
     p.iconInformation = {24, 132, 214};
@@ -190,6 +192,8 @@ SkinParams MakeJade() {
     p.nOutBarFolderHeight = 28;
     p.nOutBarTransparent = 1;
     p.fOutBarRadius = 6.0f;
+    p.nIMGroupBtnHeight = 28;
+    p.fIMGroupBtnRadius = 7.0f;
     p.iconQuestion = {28, 136, 92};
     p.iconError = {188, 58, 40};
     p.iconInformation = {40, 128, 150};

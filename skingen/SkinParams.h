@@ -86,6 +86,10 @@ struct SkinParams {
     int nOutBarTransparent;  // 1: rounded ends with the key colour outside, drawn with the key
     float fOutBarRadius;
 
+    // Contact list: group button height (the buttons stack by it) and the corner radius of its face.
+    int nIMGroupBtnHeight;
+    float fIMGroupBtnRadius;
+
     // The seventeen colours of the colour table.
     Rgb colors[17];
 };

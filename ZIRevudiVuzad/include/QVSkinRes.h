@@ -126,9 +126,15 @@ public:
     COLORREF m_clrTransparent = RGB(255, 0, 255);
 };
 
-// The contact list's images and metrics; fields are added as its controls are built.
+// The contact list's images and metrics.
 class CQVSkinIMListRes {
 public:
+    // Drawn behind a team's arrow icon at the team's image rect: frames normal, hot; with m_clrTransparent.
+    CQVBitmap m_bmpTeamItem;
+    // Group button face stretched over the button: frames normal, hot; with m_clrTransparent.
+    CQVBitmap m_bmpGroupBtn;
+    COLORREF m_clrTransparent = RGB(255, 0, 255);
+    int m_nGroupBtnHeight = 24;  // height of one group button; the buttons stack by it
 };
 
 // Outlook bar, slider, menus, file transfer list; fields are added as those controls are built.

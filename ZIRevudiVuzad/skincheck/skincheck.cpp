@@ -10,6 +10,7 @@
 #include "../src/LanguageFile.h"
 #include "../src/SkinFile.h"
 
+#include <QVBitmap.h>
 #include <QVGdiplusImage.h>
 
 #include <shellapi.h>
@@ -81,6 +82,47 @@ int CheckMessageBoxIcons(const CString& strFolder) {
     return nWarnings;
 }
 
+// The contact list reads its arrows, faces and scroll bar by fixed names; without them it still works
+// (colour frames, no scroll bar image), so each problem is a warning. Returns the number printed.
+int CheckIMListFiles(const CString& strFolder) {
+    struct CFixedFile {
+        LPCTSTR lpszName;
+        int cx, cy;  // icons: their size; the scroll bar: its smallest size
+        bool bIcon;
+    };
+    static const CFixedFile kFiles[] = {
+        {_T("Common\\IMList\\ArrowExpend.ico"), 16, 16, true},
+        {_T("Common\\IMList\\ArrowCollapse.ico"), 16, 16, true},
+        {_T("Common\\IMList\\face_male.ico"), 24, 24, true},
+        {_T("Common\\IMList\\face_female.ico"), 24, 24, true},
+        {_T("Common\\IMList\\scrollbar.bmp"), 76, 56, false},
+    };
+    int nWarnings = 0;
+    for (const CFixedFile& file : kFiles) {
+        CString strPath = strFolder + file.lpszName;
+        CString strProblem;
+        if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES) {
+            strProblem = _T("file missing");
+        } else if (file.bIcon) {
+            HICON hIcon =
+                static_cast<HICON>(::LoadImage(NULL, strPath, IMAGE_ICON, file.cx, file.cy, LR_LOADFROMFILE));
+            if (!hIcon) strProblem = _T("cannot be read as an icon");
+            if (hIcon) ::DestroyIcon(hIcon);
+        } else {
+            CQVBitmap image;
+            if (!image.LoadBitmap(strPath))
+                strProblem = _T("cannot be read as an image");
+            else if (image.GetWidth() < file.cx || image.GetHeight() < file.cy)
+                strProblem.Format(_T("%d x %d, smaller than its cells need (%d x %d)"), image.GetWidth(),
+                                  image.GetHeight(), file.cx, file.cy);
+        }
+        if (strProblem.IsEmpty()) continue;
+        Print(_T("warning: contact list file ") + CString(file.lpszName) + _T(": ") + strProblem);
+        ++nWarnings;
+    }
+    return nWarnings;
+}
+
 int CheckSkin(const CString& strFolder) {
     CSkinFile file;
     if (!file.Read(strFolder)) {
@@ -97,6 +139,7 @@ int CheckSkin(const CString& strFolder) {
         (issue.bError ? nErrors : nWarnings)++;
     }
     nWarnings += CheckMessageBoxIcons(file.GetFolder());
+    nWarnings += CheckIMListFiles(file.GetFolder());
     PrintSummary(file.GetFolder() + _T(" (") + records.strName + _T(")"), nErrors, nWarnings);
     return nErrors > 0 ? 1 : 0;
 }

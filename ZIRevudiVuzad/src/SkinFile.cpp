@@ -180,9 +180,15 @@ const CField<B> s_btnFields[] = {
     Color(L"Transparent", &B::m_clrTransparent),
 };
 
-// The contact list and the other controls add their fields here as they are built.
-const CField<CQVSkinIMListRes>* const s_imlFields = nullptr;
-const size_t s_nImlFields = 0;
+using IML = CQVSkinIMListRes;
+const CField<IML> s_imlFields[] = {
+    // Contact list: team rows and group buttons; without them the list draws its own colour frames.
+    Image(L"TeamItem", &IML::m_bmpTeamItem, 2),
+    Image(L"GroupBtn", &IML::m_bmpGroupBtn, 2),
+    Color(L"Transparent", &IML::m_clrTransparent),
+    Int(L"GroupBtnHeight", &IML::m_nGroupBtnHeight),
+};
+const size_t s_nImlFields = sizeof(s_imlFields) / sizeof(s_imlFields[0]);
 using O = CQVSkinOtherRes;
 const CField<O> s_othFields[] = {
     // Menus draw it with white as the key colour; without it a checked item shows no mark.
@@ -843,6 +849,14 @@ void CSkinFile::Apply(CSkinRecords& records, std::vector<CIssue>* pIssues) const
     if (!context.Checking()) return;
     CheckUnsetImages(s_wndFields, nWndFields, SECTION_WINDOW, given[SECTION_WINDOW], context);
     CheckUnsetImages(s_btnFields, nBtnFields, SECTION_BUTTON, given[SECTION_BUTTON], context);
+    CheckUnsetImages(s_imlFields, s_nImlFields, SECTION_IMLIST, given[SECTION_IMLIST], context);
+    // The contact list stacks its group buttons by this height.
+    if (records.iml.m_nGroupBtnHeight <= 0) {
+        CString strText;
+        strText.Format(_T("[IMList] GroupBtnHeight is %d: group buttons need a height above 0"),
+                       records.iml.m_nGroupBtnHeight);
+        context.Add(TRUE, 0, strText);
+    }
     const CQVSkinWndRes& wnd = records.wnd;
     CheckFrameSize(wnd.m_bmpMinBtn, wnd.m_nMinBtnWidth, wnd.m_nMinBtnHeight, L"MinBtn", SECTION_WINDOW,
                    context);
