@@ -4,6 +4,7 @@
 // posted, shows a skinned button in the default skin, switches the whole process to the second skin as a
 // client does, runs the two windowless-object hosts (a notification strip clicked by posted mouse
 // messages, an ad player driven by timer messages), clicks an item of an outlook bar with posted mouse
+// messages, derives a contact list, fills it and clicks and double-clicks a user with posted mouse
 // messages, and checks what came back.
 #include <afxwin.h>
 
@@ -307,6 +308,61 @@ bool OutBarClickReachesOwner() {
            parent.m_strClicked == _T("Lesson 2: Ordering food");
 }
 
+// A contact list as a client writes it: derived, the user callbacks overridden.
+class CHostContactList : public CIMListWnd {
+public:
+    std::vector<CIMListUserItem*> m_clicked;
+    std::vector<CIMListUserItem*> m_opened;
+
+    void OnUserItemClick(CIMListUserItem* pUser) override { m_clicked.push_back(pUser); }
+    void OnUserItemDBClick(CIMListUserItem* pUser) override { m_opened.push_back(pUser); }
+};
+
+// One group with a team of two users, the group and the team open: a click (press and release) and a
+// double-click posted on the second user's row reach the overrides once each, about that user.
+bool ContactListCallbacksReachTheClient() {
+    CWnd parent;
+    bool ok = parent.CreateEx(0, AfxRegisterWndClass(0), _T("contacts"), WS_POPUP, CRect(0, 0, 240, 420),
+                              NULL, 0) != FALSE;
+    CHostContactList list;
+    ok = ok && list.CreateEx(0, NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 220, 400), &parent, 1);
+    CIMListUserItem* pTarget = NULL;
+    CPoint pt;
+    if (ok) {
+        CIMGroupButton* pGroup = list.AddGroup(_T("Classmates"), 0);
+        CIMListTeamItem* pTeam = pGroup ? list.AddTeam(_T("Class 2, Grade 3"), pGroup, 0) : NULL;
+        ok = pTeam != NULL;
+        if (ok) {
+            pTeam->Expand(1);
+            list.AddUser(101, _T("Lily Chen"), _T("Reviewing unit 5"), 0, IMUS_ONLINE, pTeam, 0);
+            pTarget = list.AddUser(102, _T("Tom Wang"), _T("Maths test tomorrow"), 1, IMUS_BUSY, pTeam, 0);
+            list.SetCurrentGroup(0, 0);
+            list.RedrawCurrentGroup();
+        }
+        ok = ok && pTarget != NULL && !pTarget->GetTextRect().IsRectEmpty();
+    }
+    if (ok) {
+        pt = pTarget->GetTextRect().CenterPoint();
+        const LPARAM lPoint = MAKELPARAM(pt.x, pt.y);
+        list.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+        list.PostMessage(WM_LBUTTONUP, 0, lPoint);
+        list.PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lPoint);
+        list.PostMessage(WM_LBUTTONUP, 0, lPoint);
+        PumpPending();
+    }
+    const bool clicked = list.m_clicked.size() == 1 && list.m_clicked[0] == pTarget;
+    const bool opened = list.m_opened.size() == 1 && list.m_opened[0] == pTarget;
+    printf(
+        "host: contact list called OnUserItemClick %d time(s) and OnUserItemDBClick %d time(s) for %s after "
+        "clicks at (%d, %d)\n",
+        static_cast<int>(list.m_clicked.size()), static_cast<int>(list.m_opened.size()),
+        pTarget ? static_cast<const char*>(CStringA(pTarget->GetTitle())) : "no user", static_cast<int>(pt.x),
+        static_cast<int>(pt.y));
+    if (list.GetSafeHwnd()) list.DestroyWindow();
+    if (parent.GetSafeHwnd()) parent.DestroyWindow();
+    return ok && clicked && opened;
+}
+
 }  // namespace
 
 int main() {
@@ -352,15 +408,16 @@ int main() {
     const bool skinned = SkinnedButtonFollowsTheSkin();
     const bool windowless = WindowlessHosts();
     const bool outbar = OutBarClickReachesOwner();
+    const bool contacts = ContactListCallbacksReachTheClient();
 
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
-                    skinned && windowless && outbar;
+                    skinned && windowless && outbar && contacts;
     if (ok)
         printf("host: ok\n");
     else
         printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned windows %d, skinned "
-               "button %d, windowless hosts %d, outlook bar %d)\n",
+               "button %d, windowless hosts %d, outlook bar %d, contact list %d)\n",
                strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinnedWindows, skinned,
-               windowless, outbar);
+               windowless, outbar, contacts);
     return ok ? 0 : 1;
 }
