@@ -100,50 +100,20 @@ void WriteMessageBoxIcons(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
         folder.WriteFile(CString(lpszSub) + _T("\\Common\\") + lpszIcon, icon.data(), icon.size());
 }
 
-// A 32-bit icon file of one cx x cx image, opaque grey.
-std::string Ico(int cx) {
-    const int nMaskRow = ((cx + 31) / 32) * 4;
-    const int nImage = 40 + cx * cx * 4 + nMaskRow * cx;
-    std::string ico;
-    auto put16 = [&ico](int n) { ico.append({char(n & 0xFF), char((n >> 8) & 0xFF)}); };
-    auto put32 = [&](int n) {
-        put16(n & 0xFFFF);
-        put16((n >> 16) & 0xFFFF);
-    };
-    for (int n : {0, 1, 1})  // icon directory: one image
-        put16(n);
-    ico.append({char(cx), char(cx), 0, 0});  // its entry: size, 32 bits, where the image starts
-    put16(1);
-    put16(32);
-    put32(nImage);
-    put32(22);
-    for (int n : {40, cx, 2 * cx})  // the image's header: colour rows, then as many mask rows
-        put32(n);
-    put16(1);
-    put16(32);
-    for (int i = 0; i < 6; ++i)
-        put32(0);
-    for (int i = 0; i < cx * cx; ++i)
-        ico.append({char(0x80), char(0x80), char(0x80), char(0xFF)});
-    ico.append(static_cast<size_t>(nMaskRow * cx), '\0');
-    return ico;
-}
-
 // The contact list's images: its [IMList] keys and the files it reads by fixed names.
 void WriteContactListFiles(const riztest::TempFolder& folder, const CString& strFolder, LPCTSTR lpszSub) {
     const CString strSub(lpszSub);
     const std::string team = skintest::Strip(18, 16, 2);
     const std::string button = skintest::Strip(64, 24, 2);
     const std::string scroll = skintest::Strip(76, 56, 1);
-    const std::string arrow = Ico(16);
-    const std::string face = Ico(24);
     folder.WriteFile(strSub + _T("\\Common\\IMList\\TeamItem.bmp"), team.data(), team.size());
     folder.WriteFile(strSub + _T("\\Common\\IMList\\GroupBtn.bmp"), button.data(), button.size());
     folder.WriteFile(strSub + _T("\\Common\\IMList\\scrollbar.bmp"), scroll.data(), scroll.size());
-    folder.WriteFile(strSub + _T("\\Common\\IMList\\ArrowExpend.ico"), arrow.data(), arrow.size());
-    folder.WriteFile(strSub + _T("\\Common\\IMList\\ArrowCollapse.ico"), arrow.data(), arrow.size());
-    folder.WriteFile(strSub + _T("\\Common\\IMList\\face_male.ico"), face.data(), face.size());
-    folder.WriteFile(strSub + _T("\\Common\\IMList\\face_female.ico"), face.data(), face.size());
+    // The icons are the test data's 16 x 16 icon; the system scales it to the size asked for.
+    const CString strIcon = riztest::TestDataPath(_T("images\\icon.ico"));
+    for (LPCTSTR lpszIcon :
+         {_T("ArrowExpend.ico"), _T("ArrowCollapse.ico"), _T("face_male.ico"), _T("face_female.ico")})
+        ::CopyFile(strIcon, strFolder + _T("Common\\IMList\\") + lpszIcon, FALSE);
     AppendToFile(
         strFolder + _T("skin.ini"),
         "\r\n[IMList]\r\nTeamItem=Common\\IMList\\TeamItem.bmp\r\nGroupBtn=Common\\IMList\\GroupBtn.bmp\r\n"
