@@ -129,10 +129,8 @@ void CQVMenuWndHook::UnInstallHook() {
             if (!::IsWindow(hWnd) || ::GetWindowThreadProcessId(hWnd, nullptr) == dwThreadId) mine.Add(pKey);
         }
         for (INT_PTR i = 0; i < mine.GetSize(); ++i) {
-            HWND hWnd = static_cast<HWND>(mine[i]);
-            CQVMenuWndHook* pHook = GetWndHook(hWnd);
-            RestoreWindow(hWnd);
-            g_pWndMap->RemoveKey(hWnd);
+            CQVMenuWndHook* pHook = GetWndHook(static_cast<HWND>(mine[i]));
+            pHook->Restore();
             delete pHook;
         }
     }
@@ -271,10 +269,7 @@ void CQVMenuWndHook::OnShowWindow(BOOL bShow) {
 }
 
 void CQVMenuWndHook::Restore() {
-    WNDPROC pfnOldProc = OldProcOf(m_hWnd);
-    if (pfnOldProc != nullptr)
-        ::SetWindowLongPtr(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnOldProc));
-    ::RemoveProp(m_hWnd, GetOldProcProperty());
+    RestoreWindow(m_hWnd);
     if (g_pWndMap != nullptr) g_pWndMap->RemoveKey(m_hWnd);
 }
 
