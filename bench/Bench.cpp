@@ -40,7 +40,17 @@ void Report(const std::string& name, const Timing& timing, const Timing& baselin
                 ratio);
 }
 
-void DoNotOptimize(const void* p) { asm volatile("" : : "g"(p) : "memory"); }
+void PumpPending() {
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}
+
+void DoNotOptimize(const void* p) {
+    asm volatile("" : : "g"(p) : "memory");
+}
 
 Suite::Suite(std::string name, std::string baselineName, std::function<void(int)> baseline, int iterations)
     : m_name(std::move(name)), m_iterations(iterations) {

@@ -19,6 +19,9 @@ Timing Measure(const std::function<void(int)>& body, int iterations, int repetit
 // Prints "name: <median> ns/op (min <min>) (<ratio> x baseline)".
 void Report(const std::string& name, const Timing& timing, const Timing& baseline);
 
+// Dispatches every message waiting in the thread's queue (paints, posted messages) before a figure.
+void PumpPending();
+
 // Keeps the optimiser from removing work whose result is otherwise unused.
 void DoNotOptimize(const void* p);
 

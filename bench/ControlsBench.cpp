@@ -31,14 +31,6 @@ public:
     }
 };
 
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 CRect Cell(int i) {
     const int x = (i % kColumns) * kCellWidth;
     const int y = (i / kColumns) * kCellHeight;
@@ -56,7 +48,7 @@ void ButtonSuite() {
         buttons.back()->Create(_T("OK"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, Cell(i), &parent, 100 + i);
     }
     parent.UpdateWindow();
-    PumpPending();
+    rizbench::PumpPending();
 
     int nNext = 0;
     auto plainRepaint = [&](int n) {
@@ -97,7 +89,7 @@ void ButtonSuite() {
                                         Cell(i).left, Cell(i).top, Cell(i).Width(), nHeight, parent.m_hWnd,
                                         NULL, NULL, NULL));
     parent.UpdateWindow();
-    PumpPending();
+    rizbench::PumpPending();
     suite.Add("system buttons: InvalidateRect + UpdateWindow", [&](int n) {
         for (int i = 0; i < n; ++i) {
             HWND hWnd = system[nNext++ % kButtons];
@@ -117,7 +109,7 @@ void ButtonSuite() {
         }
     });
     parent.DestroyWindow();
-    PumpPending();
+    rizbench::PumpPending();
 }
 
 const rizbench::Register s_register(&ButtonSuite);

@@ -14,14 +14,6 @@ namespace {
 constexpr int kWidth = 220;
 constexpr int kHeight = 400;
 
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 void Repaint(HWND hWnd) {
     ::InvalidateRect(hWnd, NULL, FALSE);
     ::UpdateWindow(hWnd);
@@ -47,7 +39,7 @@ std::unique_ptr<CIMListWnd> MakeList(CWnd& host, int nUsers, int x) {
     bar.SetPos(nMax / 2);
     for (int i = 0; i < 50 && i < nUsers; ++i)
         pList->SetSparkleItem(pGroup, pTeam, pTeam->GetChild(pTeam->GetChildCount() / 2 - 25 + i), 1);
-    PumpPending();
+    rizbench::PumpPending();
     return pList;
 }
 
@@ -77,7 +69,7 @@ void IMListSuite() {
         ListView_InsertItem(hReport, &item);
         ListView_SetItemText(hReport, j, 1, const_cast<LPTSTR>(_T("(learning English)")));
     }
-    PumpPending();
+    rizbench::PumpPending();
     rizbench::Suite paint(
         "contact list: full repaint (InvalidateRect + UpdateWindow)", "list control, report view, same rows",
         [&](int n) {
@@ -130,7 +122,7 @@ void IMListSuite() {
         pList->SendMessage(WM_MOUSEMOVE, 0, lParam);
         pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lParam);
         pList->SendMessage(WM_LBUTTONUP, 0, lParam);
-        PumpPending();  // the paint of the exposed rows
+        rizbench::PumpPending();  // the paint of the exposed rows
     };
     rizbench::Suite arrow(
         "contact list: one arrow step (scroll 22 pixels and paint)", "100 users",

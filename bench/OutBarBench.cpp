@@ -39,14 +39,6 @@ public:
     void ScrollTo(int nFirst) { m_nFirstItem = nFirst; }
 };
 
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 void MakeImageList(CImageList& list, int cx) {
     list.Create(cx, cx, ILC_COLOR24, 6, 0);
     HDC hScreen = ::GetDC(NULL);
@@ -127,7 +119,7 @@ void OutBarSuite() {
     std::unique_ptr<CBenchBar> bars[3];
     for (int k = 0; k < 3; ++k)
         bars[k] = MakeBar(owner, images, counts[k]);
-    PumpPending();
+    rizbench::PumpPending();
     for (int k = 0; k < 3; ++k) {
         CBenchBar* pBar = bars[k].get();
         for (int nAtEnd = 0; nAtEnd < 2; ++nAtEnd) {
@@ -250,7 +242,7 @@ void OutBarSuite() {
     dcImage.SelectObject(pOld);
     ::DestroyWindow(hList);
     owner.DestroyWindow();
-    PumpPending();
+    rizbench::PumpPending();
 }
 
 const rizbench::Register s_register(&OutBarSuite);

@@ -15,14 +15,6 @@ namespace {
 constexpr int kWindows = 50;
 constexpr int kChildren = 20;
 
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 // A menu of three entries, so that both frames paint a menu bar.
 HMENU MakeMenu() {
     HMENU hMenu = ::CreateMenu();
@@ -43,7 +35,7 @@ CFrameWnd* CreateFrame(CFrameWnd* pFrame) {
     pFrame->SetWindowPos(NULL, 0, 0, 800, 600,
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
     pFrame->UpdateWindow();
-    PumpPending();
+    rizbench::PumpPending();
     return pFrame;
 }
 
@@ -89,7 +81,7 @@ void NonClientSuite() {
     }
     if (pSystem) pSystem->DestroyWindow();
     if (pSkinned) pSkinned->DestroyWindow();
-    PumpPending();
+    rizbench::PumpPending();
 }
 
 // A skinned popup holding 20 skinned buttons.
@@ -122,7 +114,7 @@ void SkinChangeSuite() {
         windows.emplace_back(new CBenchPopup);
         if (!windows.back()->CreatePopup(i)) return;
     }
-    PumpPending();
+    rizbench::PumpPending();
     auto repaint = [&](int n) {
         for (int i = 0; i < n; ++i)
             for (auto& pWindow : windows)
@@ -137,7 +129,7 @@ void SkinChangeSuite() {
                 pWindow->SendMessage(WM_QV_SKINCHANGED);
                 pWindow->UpdateWindow();
             }
-        PumpPending();
+        rizbench::PumpPending();
     });
     CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
     if (pSkins->GetSkinsTotal() >= 2) {
@@ -150,14 +142,14 @@ void SkinChangeSuite() {
                     pWindow->SendMessage(WM_QV_SKINCHANGED);
                     pWindow->UpdateWindow();
                 }
-                PumpPending();
+                rizbench::PumpPending();
             }
         });
         pSkins->LoadSkin(pSkins->GetSkinFolder(0));
     }
     for (auto& pWindow : windows)
         pWindow->DestroyWindow();
-    PumpPending();
+    rizbench::PumpPending();
 }
 
 const rizbench::Register s_registerNonClient(&NonClientSuite);

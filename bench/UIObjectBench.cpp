@@ -32,14 +32,6 @@ public:
     }
 };
 
-void PumpPending() {
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 std::unique_ptr<CBenchPlayer> MakePlayer(int nGoods) {
     std::unique_ptr<CBenchPlayer> player(new CBenchPlayer);
     if (!player->CreatePlayer()) return nullptr;
@@ -47,7 +39,7 @@ std::unique_ptr<CBenchPlayer> MakePlayer(int nGoods) {
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     player->Fill(nGoods);
     player->UpdateWindow();
-    PumpPending();
+    rizbench::PumpPending();
     return player;
 }
 
@@ -117,7 +109,7 @@ void UIObjectSuite() {
     memDC.SelectObject(pOld);
     for (CBenchPlayer* p : {small.get(), large.get(), few.get(), many.get()})
         if (p) p->DestroyWindow();
-    PumpPending();
+    rizbench::PumpPending();
 }
 
 const rizbench::Register s_register(&UIObjectSuite);
