@@ -5,7 +5,7 @@ BUILD ?= build
 TOOLCHAIN := $(CURDIR)/cmake/toolchain-mingw-w64.cmake
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build build-unicode build-ansi test demo bench package format clean
+.PHONY: all deps build build-unicode build-ansi test soak demo bench package format clean
 
 all: build
 
@@ -29,6 +29,10 @@ build: build-unicode build-ansi
 # Both character sets, every test under Wine; non-zero exit when anything fails.
 test: build
 	@scripts/test.sh $(BUILD)/unicode $(BUILD)/ansi
+
+# The soak tests with their full 10,000 create/destroy cycles, both character sets (`make test` runs 1,000).
+soak: build
+	@RIZ_CTEST_ARGS="-L soak" scripts/test.sh $(BUILD)/unicode $(BUILD)/ansi
 
 # The gallery: a window on $DISPLAY, or PNG screenshots of every page in out/gallery/ without one.
 demo: build-unicode

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -90,6 +91,16 @@ void AllowTestSeconds(unsigned seconds) {
         watchdog->m_state->deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
         watchdog->m_state->wake.notify_all();
     }
+}
+
+int SoakCycles() {
+    int nCycles = 1000;
+    char szValue[16] = {};
+    if (::GetEnvironmentVariableA("RIZ_SOAK_CYCLES", szValue, sizeof(szValue)) > 0 && std::atoi(szValue) > 0)
+        nCycles = std::atoi(szValue);
+    // About 10 ms a cycle on a loaded machine, with room for the set-up around the cycles.
+    AllowTestSeconds(60 + static_cast<unsigned>(nCycles / 40));
+    return nCycles;
 }
 
 void Watchdog::SetExpiredHandler(ExpiredHandler handler) {

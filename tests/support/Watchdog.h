@@ -23,6 +23,11 @@ public:
 
 private:
     friend void AllowTestSeconds(unsigned seconds);
+
+// The cycle count of a soak test (a test whose name ends in "Soak"): 1,000 in `make test`, where a
+// per-cycle leak already shows, and RIZ_SOAK_CYCLES (10,000) in `make soak`. Gives the running test
+// the watchdog time that count needs.
+int SoakCycles();
     struct State;
     State* m_state;
 };
@@ -30,5 +35,10 @@ private:
 // Gives the running test this many seconds from now instead of the default (for long soak tests;
 // CTest still ends any test after 300 seconds).
 void AllowTestSeconds(unsigned seconds);
+
+// The cycle count of a soak test (a test whose name ends in "Soak"): 1,000 in `make test`, where a
+// per-cycle leak already shows, and RIZ_SOAK_CYCLES (10,000) in `make soak`. Gives the running test
+// the watchdog time that count needs.
+int SoakCycles();
 
 }  // namespace riztest
