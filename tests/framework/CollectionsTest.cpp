@@ -55,7 +55,7 @@ public:
 // ---------------------------------------------------------------------------------------------------
 // CArray
 
-TEST(CArrayLifetime, EveryConstructedElementIsDestroyed) {
+TEST(CArrayLifetime, EveryConstructedElementIsDestroyedAndRemoveAllReleasesStorage) {
     ASSERT_EQ(CCounted::s_nLive, 0);
     {
         CArray<CCounted> array;
@@ -77,9 +77,8 @@ TEST(CArrayLifetime, EveryConstructedElementIsDestroyed) {
         EXPECT_EQ(CCounted::s_nLive, 31);
     }
     EXPECT_EQ(CCounted::s_nLive, 0);
-}
 
-TEST(CArrayLifetime, RemoveAllReleasesElementsAndStorage) {
+    // RemoveAll releases the elements and the storage.
     CArray<CCounted> array;
     array.SetSize(50);
     EXPECT_EQ(CCounted::s_nLive, 50);
@@ -90,7 +89,7 @@ TEST(CArrayLifetime, RemoveAllReleasesElementsAndStorage) {
     EXPECT_EQ(array.GetUpperBound(), -1);
 }
 
-TEST(CArraySize, GrownElementsStartAtZeroEvenAfterShrinking) {
+TEST(CArraySize, GrownElementsStartAtZeroAndSetAtGrowFillsTheGapWithDefaults) {
     CArray<int, int> array;
     array.SetSize(4);
     EXPECT_EQ(Values(array), (std::vector<int>{0, 0, 0, 0}));
@@ -99,18 +98,17 @@ TEST(CArraySize, GrownElementsStartAtZeroEvenAfterShrinking) {
     array.SetSize(1);
     array.SetSize(3);  // the storage is reused, the elements are new
     EXPECT_EQ(Values(array), (std::vector<int>{9, 0, 0}));
-}
 
-TEST(CArraySize, SetAtGrowFillsTheGapWithDefaults) {
-    CStringArray array;
-    array.SetAtGrow(3, _T("d"));
-    ASSERT_EQ(array.GetSize(), 4);
-    EXPECT_TRUE(array[0].IsEmpty());
-    EXPECT_TRUE(array[2].IsEmpty());
-    EXPECT_EQ(array[3], _T("d"));
-    array.SetAtGrow(1, _T("b"));
-    EXPECT_EQ(array.GetSize(), 4);
-    EXPECT_EQ(array.GetAt(1), _T("b"));
+    // SetAtGrow fills the gap with defaults.
+    CStringArray strings;
+    strings.SetAtGrow(3, _T("d"));
+    ASSERT_EQ(strings.GetSize(), 4);
+    EXPECT_TRUE(strings[0].IsEmpty());
+    EXPECT_TRUE(strings[2].IsEmpty());
+    EXPECT_EQ(strings[3], _T("d"));
+    strings.SetAtGrow(1, _T("b"));
+    EXPECT_EQ(strings.GetSize(), 4);
+    EXPECT_EQ(strings.GetAt(1), _T("b"));
 }
 
 TEST(CArraySize, GrowByIsHonouredAsAMinimumStep) {
@@ -124,7 +122,7 @@ TEST(CArraySize, GrowByIsHonouredAsAMinimumStep) {
     EXPECT_EQ(array.GetCount(), 100);
 }
 
-TEST(CArrayInsert, InsertAtShiftsLaterElementsUp) {
+TEST(CArrayInsert, InsertAtShiftsLaterElementsUpOrGrowsWithDefaults) {
     CUIntArray array;
     for (UINT i = 0; i < 4; ++i)
         array.Add(i);
@@ -133,16 +131,15 @@ TEST(CArrayInsert, InsertAtShiftsLaterElementsUp) {
     array.InsertAt(0, 7);
     array.InsertAt(array.GetSize(), 8);
     EXPECT_EQ(Values(array), (std::vector<int>{7, 0, 9, 9, 1, 2, 3, 8}));
+
+    // Inserting past the end grows with defaults.
+    CDWordArray dwords;
+    dwords.Add(1);
+    dwords.InsertAt(3, 5, 2);
+    EXPECT_EQ(Values(dwords), (std::vector<int>{1, 0, 0, 5, 5}));
 }
 
-TEST(CArrayInsert, InsertPastTheEndGrowsWithDefaults) {
-    CDWordArray array;
-    array.Add(1);
-    array.InsertAt(3, 5, 2);
-    EXPECT_EQ(Values(array), (std::vector<int>{1, 0, 0, 5, 5}));
-}
-
-TEST(CArrayInsert, InsertingAnotherArrayKeepsItsOrder) {
+TEST(CArrayInsert, InsertingAnArrayOrAnOwnElementKeepsTheOrder) {
     CWordArray array, other;
     for (WORD i = 0; i < 3; ++i)
         array.Add(i);
@@ -152,17 +149,16 @@ TEST(CArrayInsert, InsertingAnotherArrayKeepsItsOrder) {
     EXPECT_EQ(Values(array), (std::vector<int>{0, 10, 11, 1, 2}));
     array.InsertAt(2, &array);  // a copy of itself in the middle
     EXPECT_EQ(Values(array), (std::vector<int>{0, 10, 0, 10, 11, 1, 2, 11, 1, 2}));
-}
 
-TEST(CArrayInsert, OwnElementCanBeInsertedAndAdded) {
-    CStringArray array;
-    array.Add(_T("first"));
+    // An own element can be inserted and added while reallocating.
+    CStringArray strings;
+    strings.Add(_T("first"));
     for (int i = 0; i < 40; ++i)
-        array.Add(array[0]);  // reallocates while reading from itself
-    array.InsertAt(0, array[40], 2);
-    ASSERT_EQ(array.GetSize(), 43);
-    for (INT_PTR i = 0; i < array.GetSize(); ++i)
-        EXPECT_EQ(array[i], _T("first")) << i;
+        strings.Add(strings[0]);  // reallocates while reading from itself
+    strings.InsertAt(0, strings[40], 2);
+    ASSERT_EQ(strings.GetSize(), 43);
+    for (INT_PTR i = 0; i < strings.GetSize(); ++i)
+        EXPECT_EQ(strings[i], _T("first")) << i;
 }
 
 TEST(CArrayRemove, RemoveAtShiftsLaterElementsDown) {
@@ -223,7 +219,7 @@ TEST(CTypedPtrArrayTest, StoresAndReturnsTypedPointers) {
 // ---------------------------------------------------------------------------------------------------
 // CList
 
-TEST(CListOrder, HeadAndTailInsertionsWalkInBothDirections) {
+TEST(CListOrder, HeadTailBeforeAndAfterInsertionsWalkInBothDirections) {
     CList<int, int> list;
     list.AddTail(2);
     list.AddHead(1);
@@ -236,16 +232,15 @@ TEST(CListOrder, HeadAndTailInsertionsWalkInBothDirections) {
     EXPECT_EQ(list.GetHead(), 1);
     EXPECT_EQ(list.GetTail(), 3);
     EXPECT_EQ(list.GetCount(), 3);
-}
 
-TEST(CListOrder, InsertBeforeAndAfterNullMeanHeadAndTail) {
-    CList<int, int> list;
-    POSITION posMid = list.InsertBefore(nullptr, 5);
-    list.InsertBefore(nullptr, 1);
-    list.InsertAfter(nullptr, 9);
-    list.InsertBefore(posMid, 4);
-    list.InsertAfter(posMid, 6);
-    EXPECT_EQ(Walk(list), (std::vector<int>{1, 4, 5, 6, 9}));
+    // InsertBefore and InsertAfter a null position mean head and tail.
+    CList<int, int> other;
+    POSITION posOther = other.InsertBefore(nullptr, 5);
+    other.InsertBefore(nullptr, 1);
+    other.InsertAfter(nullptr, 9);
+    other.InsertBefore(posOther, 4);
+    other.InsertAfter(posOther, 6);
+    EXPECT_EQ(Walk(other), (std::vector<int>{1, 4, 5, 6, 9}));
 }
 
 TEST(CListOrder, AddingAListKeepsItsOrderEvenFromItself) {
@@ -305,7 +300,7 @@ TEST(CListPosition, MoveToHeadAndTailKeepThePosition) {
     EXPECT_EQ(list.GetTailPosition(), pos2);
 }
 
-TEST(CListRemove, HeadAndTailRemovalReturnTheElements) {
+TEST(CListRemove, HeadAndTailRemovalReturnTheElementsAndDestroyTheRest) {
     CStringList list;
     list.AddTail(_T("a"));
     list.AddTail(_T("b"));
@@ -318,9 +313,8 @@ TEST(CListRemove, HeadAndTailRemovalReturnTheElements) {
     EXPECT_TRUE(list.IsEmpty());
     EXPECT_EQ(list.GetHeadPosition(), nullptr);
     EXPECT_EQ(list.GetTailPosition(), nullptr);
-}
 
-TEST(CListRemove, ElementsAreDestroyedOnRemoval) {
+    // Elements are destroyed on removal.
     {
         CList<CCounted> list;
         for (int i = 0; i < 5; ++i)
@@ -334,7 +328,7 @@ TEST(CListRemove, ElementsAreDestroyedOnRemoval) {
     EXPECT_EQ(CCounted::s_nLive, 0);
 }
 
-TEST(CListFind, FindContinuesAfterTheGivenPosition) {
+TEST(CListFind, FindContinuesAfterThePositionAndFindIndexRejectsOutOfRange) {
     CStringList list;
     list.AddTail(_T("x"));
     POSITION posFirst = list.AddTail(_T("名字"));
@@ -344,21 +338,20 @@ TEST(CListFind, FindContinuesAfterTheGivenPosition) {
     EXPECT_EQ(list.Find(_T("名字"), posFirst), posSecond);
     EXPECT_EQ(list.Find(_T("名字"), posSecond), nullptr);
     EXPECT_EQ(list.Find(_T("X")), nullptr);  // exact comparison
-}
 
-TEST(CListFind, FindIndexCountsFromHeadAndRejectsOutOfRange) {
-    CPtrList list;
+    // FindIndex counts from the head.
+    CPtrList ptrs;
     int values[3] = {};
     for (int& n : values)
-        list.AddTail(&n);
-    EXPECT_EQ(list.GetAt(list.FindIndex(0)), &values[0]);
-    EXPECT_EQ(list.GetAt(list.FindIndex(2)), &values[2]);
-    EXPECT_EQ(list.FindIndex(3), nullptr);
-    EXPECT_EQ(list.FindIndex(-1), nullptr);
-    EXPECT_EQ(list.Find(&values[1]), list.FindIndex(1));
-    list.AddTail(nullptr);  // an element, not a list to append
-    EXPECT_EQ(list.Find(nullptr), list.GetTailPosition());
-    EXPECT_EQ(list.GetCount(), 4);
+        ptrs.AddTail(&n);
+    EXPECT_EQ(ptrs.GetAt(ptrs.FindIndex(0)), &values[0]);
+    EXPECT_EQ(ptrs.GetAt(ptrs.FindIndex(2)), &values[2]);
+    EXPECT_EQ(ptrs.FindIndex(3), nullptr);
+    EXPECT_EQ(ptrs.FindIndex(-1), nullptr);
+    EXPECT_EQ(ptrs.Find(&values[1]), ptrs.FindIndex(1));
+    ptrs.AddTail(nullptr);  // an element, not a ptrs to append
+    EXPECT_EQ(ptrs.Find(nullptr), ptrs.GetTailPosition());
+    EXPECT_EQ(ptrs.GetCount(), 4);
 }
 
 TEST(CTypedPtrListTest, WalksTypedPointers) {
@@ -377,7 +370,7 @@ TEST(CTypedPtrListTest, WalksTypedPointers) {
 // ---------------------------------------------------------------------------------------------------
 // CMap
 
-TEST(CMapLookup, IntKeysStoreAndReplaceValues) {
+TEST(CMapLookup, IntKeysStoreAndReplaceValuesAndNewValuesStartAtZero) {
     CMap<int, int, CString, LPCTSTR> map;
     map.SetAt(1, _T("one"));
     map[2] = _T("two");
@@ -390,9 +383,8 @@ TEST(CMapLookup, IntKeysStoreAndReplaceValues) {
     EXPECT_EQ(map.GetCount(), 2);
     EXPECT_TRUE(map[3].IsEmpty());  // operator[] adds a default value
     EXPECT_EQ(map.GetCount(), 3);
-}
 
-TEST(CMapLookup, NewNumericValuesStartAtZero) {
+    // New numeric values start at zero.
     CMapWordToPtr words;
     EXPECT_EQ(words[7], nullptr);
     CMap<int, int, int, int> counts;
@@ -447,7 +439,7 @@ TEST(CMapLookup, PLookupGivesTheStoredPair) {
     EXPECT_EQ(map.PLookup(_T("K")), nullptr);
 }
 
-TEST(CMapStringKeys, TextIsHashedNotThePointer) {
+TEST(CMapStringKeys, TextIsHashedNotThePointerAndLookupKeyReturnsTheStoredText) {
     CMapStringToString map;
     map.SetAt(_T("key"), _T("value"));
     TCHAR szKey[] = _T("key");  // a different buffer with the same text
@@ -475,18 +467,17 @@ TEST(CMapStringKeys, NonAsciiKeysInTheBuildCharacterSet) {
     EXPECT_TRUE(map.RemoveKey(_T("文")));
     EXPECT_FALSE(map.Lookup(_T("文"), value));
     EXPECT_EQ(map.GetCount(), 3);
-}
 
-TEST(CMapStringKeys, LookupKeyReturnsTheStoredText) {
-    CMapStringToOb map;
+    // LookupKey returns the stored text.
+    CMapStringToOb obs;
     CCollTestItem item(3);
-    map.SetAt(_T("name"), &item);
+    obs.SetAt(_T("name"), &item);
     CString strProbe(_T("name"));
     LPCTSTR pszKey = nullptr;
-    ASSERT_TRUE(map.LookupKey(strProbe, pszKey));
+    ASSERT_TRUE(obs.LookupKey(strProbe, pszKey));
     EXPECT_NE(pszKey, strProbe.GetString());
     EXPECT_STREQ(pszKey, _T("name"));
-    EXPECT_FALSE(map.LookupKey(_T("other"), pszKey));
+    EXPECT_FALSE(obs.LookupKey(_T("other"), pszKey));
 }
 
 TEST(CMapStringKeys, CStringArgumentKeysMatchTextKeys) {
@@ -499,7 +490,7 @@ TEST(CMapStringKeys, CStringArgumentKeysMatchTextKeys) {
     EXPECT_TRUE(map.IsEmpty());
 }
 
-TEST(CMapIteration, VisitsEveryAssociationOnce) {
+TEST(CMapIteration, VisitsEveryAssociationOnceAndAnEmptyMapNone) {
     CMapStringToString map;
     map.InitHashTable(3);  // several associations per bucket
     std::map<CString, CString> expected;
@@ -517,16 +508,15 @@ TEST(CMapIteration, VisitsEveryAssociationOnce) {
         EXPECT_TRUE(seen.emplace(key, value).second) << key.GetString();
     }
     EXPECT_EQ(seen, expected);
-}
 
-TEST(CMapIteration, EmptyMapHasNoStartPosition) {
-    CMapPtrToPtr map;
-    EXPECT_EQ(map.GetStartPosition(), nullptr);
-    map[&map] = &map;
-    EXPECT_NE(map.GetStartPosition(), nullptr);
-    map.RemoveAll();
-    EXPECT_EQ(map.GetStartPosition(), nullptr);
-    EXPECT_EQ(map.GetCount(), 0);
+    // An empty ptrs has no start position.
+    CMapPtrToPtr ptrs;
+    EXPECT_EQ(ptrs.GetStartPosition(), nullptr);
+    ptrs[&ptrs] = &ptrs;
+    EXPECT_NE(ptrs.GetStartPosition(), nullptr);
+    ptrs.RemoveAll();
+    EXPECT_EQ(ptrs.GetStartPosition(), nullptr);
+    EXPECT_EQ(ptrs.GetCount(), 0);
 }
 
 TEST(CMapIteration, RemovingTheReturnedKeyKeepsTheWalkValid) {

@@ -8,39 +8,21 @@
 
 #include <string>
 
-// Failure messages show the text of a string, not its address.
-[[maybe_unused]] static void PrintTo(const CStringW& s, std::ostream* os) {
-    *os << '"' << static_cast<LPCSTR>(CW2A(s, CP_UTF8)) << '"';
-}
-[[maybe_unused]] static void PrintTo(const CStringA& s, std::ostream* os) {
-    *os << '"' << s.GetString() << '"';
-}
+#include "FrameworkKit.h"
+#include "TestData.h"
 
 namespace {
 
-// A fresh directory under the system temp folder, removed with everything in it after the test.
+// A fresh folder for each test (m_strDir, without the final backslash), removed afterwards.
 class TempDirTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        TCHAR szTemp[MAX_PATH];
-        ASSERT_GT(::GetTempPath(MAX_PATH, szTemp), 0u);
-        static int s_nDir = 0;
-        TCHAR szDir[MAX_PATH];
-        _sntprintf(szDir, MAX_PATH, _T("%sriz_file_%lu_%d"), szTemp, ::GetCurrentProcessId(), ++s_nDir);
-        m_strDir = szDir;
-        ASSERT_TRUE(::CreateDirectory(m_strDir, nullptr));
-    }
-    void TearDown() override { RemoveTree(m_strDir); }
-
-    CString Path(LPCTSTR lpszName) const { return m_strDir + _T("\\") + lpszName; }
+    void SetUp() override { ASSERT_TRUE(Exists(m_strDir)); }
+    CString Path(LPCTSTR lpszName) const { return m_folder.Path(lpszName); }
 
     // Writes bytes to a file with the plain system calls, independent of CFile.
-    static void WriteRaw(LPCTSTR lpszPath, const char* pData) {
-        HANDLE h = ::CreateFile(lpszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(h, INVALID_HANDLE_VALUE);
-        DWORD n = 0;
-        ::WriteFile(h, pData, static_cast<DWORD>(strlen(pData)), &n, nullptr);
-        ::CloseHandle(h);
+    void WriteRaw(LPCTSTR lpszPath, const char* pData) {
+        ASSERT_EQ(m_strDir, CString(lpszPath).Left(m_strDir.GetLength()));
+        ASSERT_TRUE(m_folder.WriteFile(lpszPath + m_strDir.GetLength() + 1, pData));
     }
     static std::string ReadRaw(LPCTSTR lpszPath) {
         HANDLE h = ::CreateFile(lpszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -53,27 +35,8 @@ protected:
     }
     static bool Exists(LPCTSTR lpszPath) { return ::GetFileAttributes(lpszPath) != INVALID_FILE_ATTRIBUTES; }
 
-    static void RemoveTree(const CString& strDir) {
-        WIN32_FIND_DATA fd;
-        HANDLE h = ::FindFirstFile(strDir + _T("\\*"), &fd);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                const CString strName = fd.cFileName;
-                if (strName == _T(".") || strName == _T("..")) continue;
-                const CString strPath = strDir + _T("\\") + strName;
-                if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    RemoveTree(strPath);
-                } else {
-                    ::SetFileAttributes(strPath, FILE_ATTRIBUTE_NORMAL);
-                    ::DeleteFile(strPath);
-                }
-            } while (::FindNextFile(h, &fd));
-            ::FindClose(h);
-        }
-        ::RemoveDirectory(strDir);
-    }
-
-    CString m_strDir;
+    riztest::TempFolder m_folder;
+    const CString m_strDir = m_folder.Path().Left(m_folder.Path().GetLength() - 1);
 };
 
 class CFileOpen : public TempDirTest {};
@@ -87,61 +50,38 @@ const LPCTSTR kChineseName = _T("数据_测试文件.dat");
 
 }  // namespace
 
-/////////////////////////////////////////////////////////////////////////////
-// Opening
+// ---- Opening ----
 
-TEST_F(CFileOpen, MissingFileFailsWithFileNotFoundAndDoesNotThrow) {
-    CFile f;
-    CFileException e;
-    const CString strPath = Path(_T("missing.bin"));
-    BOOL bOpened = TRUE;
-    EXPECT_NO_THROW(bOpened = f.Open(strPath, CFile::modeRead, &e));
-    EXPECT_FALSE(bOpened);
-    EXPECT_EQ(e.m_cause, CFileException::fileNotFound);
-    EXPECT_EQ(e.m_lOsError, static_cast<LONG>(ERROR_FILE_NOT_FOUND));
-    EXPECT_EQ(e.m_strFileName, strPath);
-    EXPECT_EQ(f.m_hFile, CFile::hFileNull);
-    EXPECT_NO_THROW(f.Open(strPath, CFile::modeRead));  // without an exception object as well
-}
-
-TEST_F(CFileOpen, MissingFolderIsBadPath) {
-    CFile f;
-    CFileException e;
-    EXPECT_FALSE(f.Open(Path(_T("no_such_dir\\x.bin")), CFile::modeCreate | CFile::modeWrite, &e));
-    EXPECT_EQ(e.m_cause, CFileException::badPath);
-    EXPECT_EQ(e.m_lOsError, static_cast<LONG>(ERROR_PATH_NOT_FOUND));
-}
-
-TEST_F(CFileOpen, ReadOnlyFileRefusesWritingButAllowsReading) {
-    const CString strPath = Path(_T("locked.txt"));
-    WriteRaw(strPath, "abc");
-    ASSERT_TRUE(::SetFileAttributes(strPath, FILE_ATTRIBUTE_READONLY));
-    HANDLE hProbe = ::CreateFile(strPath, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (hProbe != INVALID_HANDLE_VALUE) {
-        ::CloseHandle(hProbe);
-        GTEST_SKIP() << "the file system lets this user write read-only files";
+TEST_F(CFileOpen, FailuresGiveTheirCauseOsErrorAndNameWithoutThrowing) {
+    ASSERT_TRUE(::CreateDirectory(Path(_T("folder")), nullptr));
+    const struct {
+        LPCTSTR name;
+        UINT nFlags;
+        int cause;
+        DWORD dwOsError;
+    } cases[] = {
+        {_T("missing.bin"), CFile::modeRead, CFileException::fileNotFound, ERROR_FILE_NOT_FOUND},
+        {_T("no_such_dir\\x.bin"), CFile::modeCreate | CFile::modeWrite, CFileException::badPath,
+         ERROR_PATH_NOT_FOUND},
+        {_T("folder"), CFile::modeWrite, CFileException::accessDenied, ERROR_ACCESS_DENIED},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CString strPath = Path(c.name);
+        CFile f;
+        CFileException e;
+        BOOL bOpened = TRUE;
+        EXPECT_NO_THROW(bOpened = f.Open(strPath, c.nFlags, &e));
+        EXPECT_FALSE(bOpened);
+        EXPECT_EQ(e.m_cause, c.cause);
+        EXPECT_EQ(e.m_lOsError, static_cast<LONG>(c.dwOsError));
+        EXPECT_EQ(e.m_strFileName, strPath);
+        EXPECT_EQ(f.m_hFile, CFile::hFileNull);
+        EXPECT_NO_THROW(f.Open(strPath, c.nFlags));  // without an exception object as well
     }
-    CFile f;
-    CFileException e;
-    EXPECT_FALSE(f.Open(strPath, CFile::modeWrite, &e));
-    EXPECT_EQ(e.m_cause, CFileException::accessDenied);
-    EXPECT_EQ(e.m_lOsError, static_cast<LONG>(ERROR_ACCESS_DENIED));
-    EXPECT_TRUE(f.Open(strPath, CFile::modeRead, &e));
-    EXPECT_EQ(e.m_cause, CFileException::none);
 }
 
-TEST_F(CFileOpen, FolderOpenedAsAFileIsAccessDenied) {
-    const CString strPath = Path(_T("folder"));
-    ASSERT_TRUE(::CreateDirectory(strPath, nullptr));
-    CFile f;
-    CFileException e;
-    EXPECT_FALSE(f.Open(strPath, CFile::modeWrite, &e));
-    EXPECT_EQ(e.m_cause, CFileException::accessDenied);
-    EXPECT_EQ(e.m_lOsError, static_cast<LONG>(ERROR_ACCESS_DENIED));
-    EXPECT_EQ(e.m_strFileName, strPath);
-}
-
-TEST_F(CFileOpen, ExclusiveShareBlocksASecondOpen) {
+TEST_F(CFileOpen, ExclusiveShareBlocksASecondOpenAndDenyWriteOnlyWriters) {
     const CString strPath = Path(_T("shared.bin"));
     CFile first(strPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
     CFile second;
@@ -150,16 +90,12 @@ TEST_F(CFileOpen, ExclusiveShareBlocksASecondOpen) {
     EXPECT_EQ(e.m_cause, CFileException::sharingViolation);
     first.Close();
     EXPECT_TRUE(second.Open(strPath, CFile::modeRead | CFile::shareDenyNone, &e));
-}
+    second.Close();
 
-TEST_F(CFileOpen, ShareDenyWriteLetsOtherReadersIn) {
-    const CString strPath = Path(_T("readers.bin"));
-    WriteRaw(strPath, "data");
-    CFile first(strPath, CFile::modeRead | CFile::shareDenyWrite);
-    CFile reader;
-    EXPECT_TRUE(reader.Open(strPath, CFile::modeRead | CFile::shareDenyWrite));
+    // Deny-write lets other readers in, not writers.
+    CFile reader(strPath, CFile::modeRead | CFile::shareDenyWrite);
+    EXPECT_TRUE(second.Open(strPath, CFile::modeRead | CFile::shareDenyWrite));
     CFile writer;
-    CFileException e;
     EXPECT_FALSE(writer.Open(strPath, CFile::modeWrite | CFile::shareDenyNone, &e));
     EXPECT_EQ(e.m_cause, CFileException::sharingViolation);
 }
@@ -212,7 +148,7 @@ TEST_F(CFileOpen, ThrowingConstructorThrowsAFileExceptionPointer) {
     EXPECT_TRUE(bCaught);
 }
 
-TEST_F(CFileOpen, CloseTwiceAndAbortAfterCloseAreHarmless) {
+TEST_F(CFileOpen, CloseTwiceAbortAfterCloseAndDestructorOfAWrapperAreHarmless) {
     CFile f(Path(_T("c.bin")), CFile::modeCreate | CFile::modeWrite);
     EXPECT_NO_THROW(f.Close());
     EXPECT_EQ(f.m_hFile, CFile::hFileNull);
@@ -221,9 +157,8 @@ TEST_F(CFileOpen, CloseTwiceAndAbortAfterCloseAreHarmless) {
     CFile never;
     EXPECT_NO_THROW(never.Close());
     EXPECT_TRUE(f.GetFilePath().IsEmpty());
-}
 
-TEST_F(CFileOpen, DestructorClosesOwnHandlesOnly) {
+    // The destructor closes the object's own handles only.
     const CString strPath = Path(_T("d.bin"));
     { CFile f(strPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive); }
     CFile again;
@@ -237,8 +172,7 @@ TEST_F(CFileOpen, DestructorClosesOwnHandlesOnly) {
     EXPECT_TRUE(::CloseHandle(h));
 }
 
-/////////////////////////////////////////////////////////////////////////////
-// Reading, writing, seeking
+// ---- Reading, writing, seeking ----
 
 TEST_F(CFileIO, WriteSeekReadRoundTrip) {
     CFile f(Path(_T("rt.bin")), CFile::modeCreate | CFile::modeReadWrite);
@@ -350,8 +284,7 @@ TEST_F(CFileIO, RenameAndRemove) {
     }
 }
 
-/////////////////////////////////////////////////////////////////////////////
-// Names
+// ---- Names ----
 
 TEST_F(CFileNames, PathNameAndTitleOfAChineseFileName) {
     const CString strPath = Path(kChineseName);
@@ -377,8 +310,7 @@ TEST_F(CFileNames, RelativeNamesBecomeFullPaths) {
     EXPECT_EQ(f.GetFileTitle(), CString(_T("rel.a")));
 }
 
-/////////////////////////////////////////////////////////////////////////////
-// Exceptions
+// ---- Exceptions ----
 
 namespace {
 
@@ -394,7 +326,7 @@ int CCountingException::s_nDestroyed = 0;
 
 }  // namespace
 
-TEST(CExceptionHandling, CatchBlockDeletesTheExceptionWhenItEnds) {
+TEST(CExceptionHandling, CatchBlockDeletesTheExceptionWhenItEndsAndThrowLastPassesItOn) {
     CCountingException::s_nDestroyed = 0;
     int nCode = 0;
     TRY {
@@ -406,9 +338,8 @@ TEST(CExceptionHandling, CatchBlockDeletesTheExceptionWhenItEnds) {
     END_CATCH
     EXPECT_EQ(nCode, 7);
     EXPECT_EQ(CCountingException::s_nDestroyed, 1);
-}
 
-TEST(CExceptionHandling, ThrowLastPassesTheSameObjectOutward) {
+    // THROW_LAST passes the same object outward.
     CCountingException::s_nDestroyed = 0;
     CException* pInner = nullptr;
     CException* pOuter = nullptr;
@@ -448,7 +379,7 @@ TEST(CExceptionHandling, AndCatchPicksTheHandlerOfTheThrownClass) {
     EXPECT_EQ(nHandler, 2);
 }
 
-TEST(CExceptionHandling, MemoryExceptionIsAStaticObjectThatDeleteLeavesAlone) {
+TEST(CExceptionHandling, MemoryExceptionsAreStaticAndStackOnesSurviveDelete) {
     CException* pFirst = nullptr;
     CException* pSecond = nullptr;
     try {
@@ -467,42 +398,37 @@ TEST(CExceptionHandling, MemoryExceptionIsAStaticObjectThatDeleteLeavesAlone) {
     TCHAR sz[64];
     EXPECT_TRUE(pSecond->GetErrorMessage(sz, _countof(sz)));
     EXPECT_STRNE(sz, _T(""));
-}
-
-TEST(CExceptionHandling, StackExceptionWithoutAutoDeleteSurvivesDelete) {
+    // An exception on the stack without auto-delete survives Delete.
     CMemoryException onStack(FALSE);
     onStack.Delete();
     EXPECT_TRUE(onStack.IsKindOf(RUNTIME_CLASS(CMemoryException)));
 }
 
 TEST(CFileExceptionCauses, OsErrorsMapToPortableCauses) {
-    EXPECT_EQ(CFileException::OsErrorToException(NO_ERROR), CFileException::none);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_FILE_NOT_FOUND), CFileException::fileNotFound);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_PATH_NOT_FOUND), CFileException::badPath);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_INVALID_NAME), CFileException::badPath);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_TOO_MANY_OPEN_FILES),
-              CFileException::tooManyOpenFiles);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_ACCESS_DENIED), CFileException::accessDenied);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_INVALID_HANDLE), CFileException::invalidFile);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_CURRENT_DIRECTORY), CFileException::removeCurrentDir);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_NEGATIVE_SEEK), CFileException::badSeek);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_CRC), CFileException::hardIO);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_SHARING_VIOLATION), CFileException::sharingViolation);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_LOCK_VIOLATION), CFileException::lockViolation);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_DISK_FULL), CFileException::diskFull);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_HANDLE_EOF), CFileException::endOfFile);
-    EXPECT_EQ(CFileException::OsErrorToException(ERROR_NOT_ENOUGH_MEMORY), CFileException::genericException);
-}
-
-TEST(CFileExceptionCauses, CauseValuesAreTheDocumentedNumbers) {
-    EXPECT_EQ(CFileException::none, 0);
-    EXPECT_EQ(CFileException::genericException, 1);
-    EXPECT_EQ(CFileException::accessDenied, 5);
-    EXPECT_EQ(CFileException::sharingViolation, 11);
-    EXPECT_EQ(CFileException::endOfFile, 14);
-    EXPECT_EQ(CFile::shareDenyNone, 0x40);
-    EXPECT_EQ(CFile::modeCreate, 0x1000);
-    EXPECT_EQ(CFile::typeBinary, 0x8000);
+    const struct {
+        LONG lOsError;
+        int cause;
+    } cases[] = {
+        {NO_ERROR, CFileException::none},
+        {ERROR_FILE_NOT_FOUND, CFileException::fileNotFound},
+        {ERROR_PATH_NOT_FOUND, CFileException::badPath},
+        {ERROR_INVALID_NAME, CFileException::badPath},
+        {ERROR_TOO_MANY_OPEN_FILES, CFileException::tooManyOpenFiles},
+        {ERROR_ACCESS_DENIED, CFileException::accessDenied},
+        {ERROR_INVALID_HANDLE, CFileException::invalidFile},
+        {ERROR_CURRENT_DIRECTORY, CFileException::removeCurrentDir},
+        {ERROR_NEGATIVE_SEEK, CFileException::badSeek},
+        {ERROR_CRC, CFileException::hardIO},
+        {ERROR_SHARING_VIOLATION, CFileException::sharingViolation},
+        {ERROR_LOCK_VIOLATION, CFileException::lockViolation},
+        {ERROR_DISK_FULL, CFileException::diskFull},
+        {ERROR_HANDLE_EOF, CFileException::endOfFile},
+        {ERROR_NOT_ENOUGH_MEMORY, CFileException::genericException},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lOsError);
+        EXPECT_EQ(CFileException::OsErrorToException(c.lOsError), c.cause);
+    }
 }
 
 TEST(CFileExceptionCauses, ErrorMessageNamesTheFileAndFitsTheBuffer) {
@@ -521,8 +447,7 @@ TEST(CFileExceptionCauses, ErrorMessageNamesTheFileAndFitsTheBuffer) {
     EXPECT_TRUE(e.m_strFileName.IsEmpty());
 }
 
-/////////////////////////////////////////////////////////////////////////////
-// CStdioFile
+// ---- CStdioFile ----
 
 TEST_F(CStdioFileLines, TextModeWritesCrLfAndReadsLinesWithoutEnds) {
     const CString strPath = Path(_T("lines.txt"));
@@ -595,7 +520,11 @@ TEST_F(CStdioFileLines, SeekAfterReadingStartsFromTheLogicalPosition) {
 TEST_F(CStdioFileLines, ChineseTextRoundTrips) {
     const CString strPath = Path(kChineseName);
     // Text mode stores the ANSI code page; the Unicode build's binary mode stores UTF-16 as it is.
-    const UINT nMode = ::GetACP() == 936 ? CFile::typeText : CFile::typeBinary;
+#ifdef _UNICODE
+    const UINT nMode = CFile::typeBinary;
+#else
+    const UINT nMode = CFile::typeText;
+#endif
     {
         CStdioFile f(strPath, CFile::modeCreate | CFile::modeWrite | nMode);
         f.WriteString(_T("中文第一行\n第二行"));
@@ -609,10 +538,9 @@ TEST_F(CStdioFileLines, ChineseTextRoundTrips) {
     EXPECT_FALSE(f.ReadString(str));
 }
 
-/////////////////////////////////////////////////////////////////////////////
-// CFileFind
+// ---- CFileFind ----
 
-TEST_F(CFileFindSearch, EnumeratesMatchesWithPathsAndAttributes) {
+TEST_F(CFileFindSearch, EnumeratesMatchesWithPathsAndAttributesAndDotsAsDirectories) {
     WriteRaw(Path(_T("a.txt")), "12345");
     WriteRaw(Path(kChineseName), "x");
     WriteRaw(Path(_T("skip.log")), "x");
@@ -643,13 +571,11 @@ TEST_F(CFileFindSearch, EnumeratesMatchesWithPathsAndAttributes) {
     ASSERT_TRUE(finder.FindFile(Path(_T("数据*"))));
     finder.FindNextFile();
     EXPECT_EQ(finder.GetFileName(), kChineseName);
-}
 
-TEST_F(CFileFindSearch, DotsAreDirectoriesAndNoMatchFails) {
-    CFileFind finder;
+    // The dots are directories; no match fails and clears the finder.
     ASSERT_TRUE(finder.FindFile(Path(_T("*"))));
     int nDots = 0;
-    BOOL bMore = TRUE;
+    bMore = TRUE;
     while (bMore) {
         bMore = finder.FindNextFile();
         if (finder.IsDots()) {

@@ -9,12 +9,7 @@
 #include <string>
 #include <vector>
 
-[[maybe_unused]] static void PrintTo(const CStringW& s, std::ostream* os) {
-    *os << '"' << static_cast<LPCSTR>(CW2A(s, CP_UTF8)) << '"';
-}
-[[maybe_unused]] static void PrintTo(const CStringA& s, std::ostream* os) {
-    *os << '"' << s.GetString() << '"';
-}
+#include "FrameworkKit.h"
 
 namespace {
 
@@ -22,10 +17,10 @@ std::string Bytes(LPCSTR psz) {
     return psz ? std::string(psz) : std::string("<null>");
 }
 
-// The ANSI build's tests of Chinese text need the code page the build's narrow literals are in.
-bool IsGbkCodePage() {
-    return ::GetACP() == 936;
-}
+#ifndef _UNICODE
+// The ANSI build's narrow literals are GBK: its tests run in code page 936 (run-ctest.sh sets the locale).
+#define ASSERT_GBK_CODE_PAGE() ASSERT_EQ(::GetACP(), 936u) << "the ANSI build's tests run in code page 936"
+#endif
 
 const char kUtf8Chinese[] = "\xE4\xB8\xAD\xE6\x96\x87";  // U+4E2D U+6587
 const wchar_t kWideChinese[] = L"\x4E2D\x6587";
@@ -41,8 +36,7 @@ CString FormatThroughV(LPCTSTR pszFormat, ...) {
 
 }  // namespace
 
-/////////////////////////////////////////////////////////////////////////////
-// Formatting
+// ---- Formatting ----
 
 TEST(CStringFormat, IntegersWidthsAndFlags) {
     CString s;
@@ -66,15 +60,12 @@ TEST(CStringFormat, FloatsCharactersStringsAndPercent) {
     EXPECT_EQ(s, _T("100%"));
 }
 
-TEST(CStringFormat, WideStringUsesPercentSForWideAndCapitalSForNarrow) {
+TEST(CStringFormat, PercentSIsTheStringsOwnCharacterSetAndCapitalSTheOther) {
     CStringW w;
     w.Format(L"%s+%S+%ls+%hs", L"wide", "narrow", L"lw", "hn");
     EXPECT_EQ(w, L"wide+narrow+lw+hn");
     w.Format(L"%c%C", L'w', 'n');
     EXPECT_EQ(w, L"wn");
-}
-
-TEST(CStringFormat, NarrowStringUsesPercentSForNarrowAndCapitalSForWide) {
     CStringA a;
     a.Format("%s+%S+%ls+%hs", "narrow", L"wide", L"lw", "hn");
     EXPECT_EQ(a, "narrow+wide+lw+hn");
@@ -142,12 +133,9 @@ TEST(CStringFormat, FormatReplacesAndAppendFormatAppends) {
     EXPECT_TRUE(s.IsEmpty());
 }
 
-TEST(CStringFormat, FormatVTakesAnArgumentList) {
+TEST(CStringFormat, FormatVTakesAnArgumentListAndFormatMessageNumberedArguments) {
     EXPECT_EQ(FormatThroughV(_T("%s=%d"), _T("n"), 5), _T("n=5"));
     EXPECT_EQ(FormatThroughV(_T("%03d"), 9), _T("009"));
-}
-
-TEST(CStringFormat, FormatMessageInsertsNumberedArguments) {
     CString s;
     s.FormatMessage(_T("%2 before %1"), _T("one"), _T("two"));
     EXPECT_EQ(s, _T("two before one"));
@@ -155,8 +143,7 @@ TEST(CStringFormat, FormatMessageInsertsNumberedArguments) {
     EXPECT_EQ(s, _T("12 items, done"));
 }
 
-/////////////////////////////////////////////////////////////////////////////
-// Conversion between the character sets
+// ---- Conversion between the character sets ----
 
 TEST(CStringConvert, ConstructionAndAssignmentConvertAsciiText) {
     CStringW w = "narrow";
@@ -209,11 +196,9 @@ TEST(CStringConvert, MixedAppendConcatenationAndComparison) {
     EXPECT_TRUE(a == L"abc");
 }
 
+#ifndef _UNICODE
 TEST(CStringConvert, ChineseNarrowTextBecomesTheRightCodePoints) {
-#ifdef _UNICODE
-    GTEST_SKIP() << "narrow literals are GBK only in the ANSI build";
-#else
-    if (!IsGbkCodePage()) GTEST_SKIP() << "needs code page 936";
+    ASSERT_GBK_CODE_PAGE();
     CStringA a = "中文";
     ASSERT_EQ(a.GetLength(), 4);
     EXPECT_EQ(Bytes(a), "\xD6\xD0\xCE\xC4");
@@ -231,17 +216,12 @@ TEST(CStringConvert, ChineseNarrowTextBecomesTheRightCodePoints) {
     EXPECT_EQ(mixed, "课程 Lesson 1：问候");
     EXPECT_EQ(CStringW(mixed), L"课程 Lesson 1：问候");
     EXPECT_EQ(CStringA(CStringW(mixed)), mixed);
-#endif
 }
 
-/////////////////////////////////////////////////////////////////////////////
-// Double-byte text in the ANSI code page
-
+// Double-byte text in the ANSI code page.
 class CStringDoubleByte : public ::testing::Test {
 protected:
-    void SetUp() override {
-        if (!IsGbkCodePage()) GTEST_SKIP() << "needs code page 936";
-    }
+    void SetUp() override { ASSERT_GBK_CODE_PAGE(); }
     // 乗 is 0x81 0x5C in GBK: its trail byte is a backslash. 丄 is 0x81 0x41 (trail 'A'), 亅 is 0x81 0x7C
     // (trail '|').
     const CStringA m_strTrailBackslash = CStringA(L"\x4E57");
@@ -297,9 +277,9 @@ TEST_F(CStringDoubleByte, TokenizeSplitsOnlyOnWholeDelimiters) {
     EXPECT_EQ(s.Tokenize("|", iPos), "");
     EXPECT_EQ(iPos, -1);
 }
+#endif  // _UNICODE
 
-/////////////////////////////////////////////////////////////////////////////
-// Converting objects and macros
+// ---- Converting objects and macros ----
 
 TEST(CStringConvertObjects, ConvertAsciiNullAndLongText) {
     EXPECT_STREQ(CA2W("abc"), L"abc");
@@ -349,7 +329,7 @@ TEST(CStringConvertObjects, Utf8OnRequest) {
 
     CString text = kWideChinese;
 #ifndef _UNICODE
-    if (!IsGbkCodePage()) GTEST_SKIP() << "needs code page 936";
+    ASSERT_GBK_CODE_PAGE();
     EXPECT_EQ(Bytes(text), "\xD6\xD0\xCE\xC4");
 #endif
     EXPECT_EQ(Bytes(CT2A(text, CP_UTF8)), kUtf8Chinese);
@@ -399,8 +379,7 @@ TEST(CStringConvertMacros, PointersLiveForTheScope) {
     EXPECT_EQ(ConvertSeveral(), expected);
 }
 
-/////////////////////////////////////////////////////////////////////////////
-// Strings from resources and the environment
+// ---- Strings from resources and the environment ----
 
 namespace {
 
@@ -458,7 +437,7 @@ protected:
     CStringResourceModule m_module;
 };
 
-TEST_F(CStringResource, LoadStringFromAModule) {
+TEST_F(CStringResource, LoadStringFromAModuleFailsOnMissingOrEmptyEntries) {
     CString s = _T("unchanged");
     EXPECT_TRUE(s.LoadString(m_module.Handle(), kIdsHello));
     EXPECT_EQ(s, _T("Hello %s"));
@@ -469,14 +448,11 @@ TEST_F(CStringResource, LoadStringFromAModule) {
     CStringA a;
     EXPECT_TRUE(a.LoadString(m_module.Handle(), kIdsHello, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)));
     EXPECT_EQ(a, "Hello %s");
-}
-
-TEST_F(CStringResource, MissingOrEmptyEntriesFailAndKeepTheString) {
-    CString s = _T("unchanged");
+    // Missing or empty entries fail and keep the string.
     EXPECT_FALSE(s.LoadString(m_module.Handle(), kIdsEmpty));
     EXPECT_FALSE(s.LoadString(m_module.Handle(), kIdsMissing));
     EXPECT_FALSE(s.LoadString(m_module.Handle(), 40002));
-    EXPECT_EQ(s, _T("unchanged"));
+    EXPECT_EQ(s, _T("Hello %s"));
 }
 
 TEST_F(CStringResource, ChainedModulesServeLoadFormatAndConstruction) {
@@ -500,10 +476,8 @@ TEST_F(CStringResource, ChainedModulesServeLoadFormatAndConstruction) {
     CString chinese(MAKEINTRESOURCE(kIdsChinese));
     EXPECT_EQ(chinese, kWideChinese);
 #else
-    if (IsGbkCodePage()) {
-        CString chinese(MAKEINTRESOURCE(kIdsChinese));
-        EXPECT_EQ(chinese, "中文");
-    }
+    CString chinese(MAKEINTRESOURCE(kIdsChinese));
+    EXPECT_EQ(chinese, "中文");
 #endif
     AfxRemoveResourceModule(m_module.Handle());
     EXPECT_FALSE(s.LoadString(kIdsHello));
