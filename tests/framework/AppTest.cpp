@@ -454,11 +454,8 @@ TEST(AppMessageFilter, MenuLoopMessagesReachProcessMessageFilterAfterWinInit) {
 
 // ---- resources and settings ----
 
-TEST(AppResources, StandardCursorsAndIconsAreTheSystems) {
+TEST(AppResources, CursorsAndIconsMissingAlongTheResourceChainAreNull) {
     CWinApp app;
-    EXPECT_EQ(::LoadCursor(nullptr, IDC_ARROW), app.LoadStandardCursor(IDC_ARROW));
-    EXPECT_EQ(::LoadCursor(nullptr, IDC_IBEAM), app.LoadOEMCursor(32513));
-    EXPECT_EQ(::LoadIcon(nullptr, IDI_APPLICATION), app.LoadStandardIcon(IDI_APPLICATION));
     EXPECT_EQ(nullptr, app.LoadCursor(20898)) << "no such cursor along the chain";
     EXPECT_EQ(nullptr, app.LoadIcon(_T("NoSuchIcon")));
 }
@@ -553,14 +550,10 @@ int RunHost(LPCTSTR lpszArgs) {
 
 }  // namespace
 
-TEST(AppWinMain, FailedInitInstanceExitsWithExitInstanceCode) {
-    EXPECT_EQ(7, RunHost(_T("fail 7")));
-}
-
-TEST(AppWinMain, RunWithoutMainWindowExitsAtOnce) {
-    EXPECT_EQ(42, RunHost(_T("run 42")));
-}
-
-TEST(AppWinMain, MainWindowClosedFromIdleEndsTheProgram) {
-    EXPECT_EQ(5, RunHost(_T("window 5")));
+TEST(AppWinMain, ProgramsExitWithTheirExitInstanceCode) {
+    // A failed InitInstance, a run without a main window, a main window closed from idle.
+    for (LPCTSTR lpszArgs : {_T("fail 7"), _T("run 42"), _T("window 5")}) {
+        SCOPED_TRACE(testing::Message() << lpszArgs);
+        EXPECT_EQ(_ttoi(_tcschr(lpszArgs, _T(' '))), RunHost(lpszArgs));
+    }
 }

@@ -37,34 +37,28 @@ TEST(ColorDialog, StartColourAndHookAreSetUp) {
     EXPECT_EQ(static_cast<DWORD>(CC_FULLOPEN | CC_RGBINIT | CC_ENABLEHOOK), dlgWithColour.m_cc.Flags);
     EXPECT_EQ(RGB(0, 0, 255), dlgWithColour.GetColor());
     EXPECT_EQ(CColorDialog::GetSavedCustomColors(), dlgWithColour.m_cc.lpCustColors);
-    EXPECT_EQ(sizeof(CHOOSECOLOR), dlgWithColour.m_cc.lStructSize);
 
     CColorDialog dlgBlack;
     EXPECT_EQ(static_cast<DWORD>(CC_ENABLEHOOK), dlgBlack.m_cc.Flags);  // black is no start colour
     EXPECT_EQ(RGB(255, 255, 255), CColorDialog::GetSavedCustomColors()[15]);
 }
 
-TEST(ColorDialog, OkAnswersIdokWithTheColour) {
-    riztest::TestWindow owner;
-    CDrivenColorDialog dlg(RGB(10, 120, 200), CC_FULLOPEN, CWnd::FromHandle(owner.Frame()), IDOK);
-    dlg.m_hOwner = owner.Frame();
+TEST(ColorDialog, OkAndCancelEndTheChooserWithTheirAnswerAndTheOwnerEnabledAgain) {
+    for (const UINT nPress : {IDOK, IDCANCEL}) {
+        SCOPED_TRACE(nPress);
+        riztest::TestWindow owner;
+        CDrivenColorDialog dlg(RGB(10, 120, 200), CC_FULLOPEN, CWnd::FromHandle(owner.Frame()), nPress);
+        dlg.m_hOwner = owner.Frame();
 
-    EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(RGB(10, 120, 200), dlg.GetColor());
-    EXPECT_NE(nullptr, dlg.m_hWndAtInit);
-    EXPECT_TRUE(dlg.m_bAttachedAtInit);
-    EXPECT_FALSE(dlg.m_bOwnerEnabledAtInit);
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
-    EXPECT_FALSE(::IsWindow(dlg.m_hWndAtInit));
-    EXPECT_TRUE(::IsWindowEnabled(owner.Frame()));
-}
-
-TEST(ColorDialog, CancelAnswersIdcancel) {
-    CDrivenColorDialog dlg(RGB(200, 30, 30), 0, nullptr, IDCANCEL);
-
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    EXPECT_TRUE(dlg.m_bAttachedAtInit);
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
+        EXPECT_EQ(static_cast<INT_PTR>(nPress), dlg.DoModal());
+        EXPECT_EQ(RGB(10, 120, 200), dlg.GetColor());
+        EXPECT_NE(nullptr, dlg.m_hWndAtInit);
+        EXPECT_TRUE(dlg.m_bAttachedAtInit);
+        EXPECT_FALSE(dlg.m_bOwnerEnabledAtInit);
+        EXPECT_EQ(nullptr, dlg.m_hWnd);
+        EXPECT_FALSE(::IsWindow(dlg.m_hWndAtInit));
+        EXPECT_TRUE(::IsWindowEnabled(owner.Frame()));
+    }
 }
 
 TEST(ColorDialog, AnotherWindowCreatedAfterwardsIsNotTakenForTheDialog) {

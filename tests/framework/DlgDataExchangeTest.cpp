@@ -10,6 +10,7 @@
 
 #include "DialogResources.h"
 #include "TestWindow.h"
+#include "FrameworkKit.h"
 
 namespace {
 
@@ -85,17 +86,6 @@ protected:
     CExchangeDlg m_dlg;
     AFX_DDX_MESSAGE_PROC m_pfnOld = nullptr;
 };
-
-// Pumps this thread's queue through the framework (PreTranslateMessage first, as the application does).
-void PumpThroughFramework() {
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessage(&msg);
-        }
-    }
-}
 
 }  // namespace
 
@@ -355,29 +345,27 @@ TEST_F(DataExchange, ValidationFailureStopsTheDialogFromClosing) {
 
 // ---- Modeless dialogs ----
 
-TEST_F(DataExchange, ModelessDialogStartsFilledAndOwnedWithoutDisablingTheOwner) {
+TEST_F(DataExchange, ModelessDialogIsOwnedWithoutDisablingTheOwnerAndTakesEnterAndEscape) {
     EXPECT_TRUE(::IsWindow(m_dlg.m_hWnd));
     EXPECT_EQ(m_owner.Frame(), ::GetWindow(m_dlg.m_hWnd, GW_OWNER));
     EXPECT_TRUE(::IsWindowEnabled(m_owner.Frame()));
     EXPECT_EQ(&m_dlg, CWnd::FromHandlePermanent(m_dlg.m_hWnd));
     EXPECT_EQ(static_cast<UINT>(IDD_DLGT_LESSON), m_dlg.m_nIDHelp);
-}
-
-TEST_F(DataExchange, EnterInAModelessDialogWorksThroughTheFrameworkPump) {
+    // Enter and Escape work through the framework's pump.
     m_dlg.ShowWindow(SW_SHOW);
     ::PostMessage(m_dlg.GetDlgItem(IDC_DLGT_NAME)->m_hWnd, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-    PumpThroughFramework();
+    riztest::PumpThroughFramework();
     EXPECT_EQ(1, m_dlg.m_nOK);
     // EndDialog hides a modeless dialog; the window stays until DestroyWindow.
     EXPECT_FALSE(m_dlg.IsWindowVisible());
     EXPECT_TRUE(::IsWindow(m_dlg.m_hWnd));
 
     ::PostMessage(m_dlg.GetDlgItem(IDC_DLGT_NAME)->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    PumpThroughFramework();
+    riztest::PumpThroughFramework();
     EXPECT_EQ(1, m_dlg.m_nCancel);
 }
 
-TEST_F(DataExchange, NavigationMovesTheFocusThroughTabStops) {
+TEST_F(DataExchange, NavigationAndTabMoveTheFocusThroughTabStops) {
     m_dlg.ShowWindow(SW_SHOW);
     m_dlg.SetForegroundWindow();
     CWnd* pName = m_dlg.GetDlgItem(IDC_DLGT_NAME);
@@ -387,35 +375,17 @@ TEST_F(DataExchange, NavigationMovesTheFocusThroughTabStops) {
     EXPECT_EQ(m_dlg.GetDlgItem(IDC_DLGT_AGE)->m_hWnd, ::GetFocus());
     m_dlg.PrevDlgCtrl();
     EXPECT_EQ(pName->m_hWnd, ::GetFocus());
-}
-
-TEST_F(DataExchange, TabThroughTheFrameworkPumpMovesToTheNextTabStop) {
-    m_dlg.ShowWindow(SW_SHOW);
-    m_dlg.SetForegroundWindow();
-    CWnd* pName = m_dlg.GetDlgItem(IDC_DLGT_NAME);
-    m_dlg.GotoDlgCtrl(pName);
+    // Tab through the framework's pump moves to the next tab stop too.
     ::PostMessage(pName->m_hWnd, WM_KEYDOWN, VK_TAB, 0x000F0001);
-    PumpThroughFramework();
+    riztest::PumpThroughFramework();
     EXPECT_EQ(m_dlg.GetDlgItem(IDC_DLGT_AGE)->m_hWnd, ::GetFocus());
 }
 
-TEST_F(DataExchange, MapDialogRectUsesTheDialogFont) {
-    CRect rc(0, 0, 4, 8);
-    m_dlg.MapDialogRect(&rc);
-    CRect rcExpected(0, 0, 4, 8);
-    ::MapDialogRect(m_dlg.m_hWnd, &rcExpected);
-    EXPECT_EQ(rcExpected, rc);
-    EXPECT_GT(rc.Height(), 8);  // a dialog unit is larger than a pixel in an 8-point font
-}
-
-TEST(ModelessDialog, MissingTemplateFailsAndLeavesNoWindow) {
+TEST(ModelessDialog, MissingTemplateFailsAndDestroyWindowDetachesForANewCreate) {
     CDialog dlg;
     EXPECT_FALSE(dlg.Create(IDD_DLGT_MISSING));
     EXPECT_EQ(nullptr, dlg.m_hWnd);
-}
-
-TEST(ModelessDialog, DestroyWindowDetachesAndTheObjectCanCreateAgain) {
-    CDialog dlg;
+    // DestroyWindow detaches and the object can create again.
     ASSERT_TRUE(dlg.Create(_T(IDD_DLGT_NAMED_STR)));
     HWND hWnd = dlg.m_hWnd;
     EXPECT_TRUE(dlg.DestroyWindow());

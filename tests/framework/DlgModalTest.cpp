@@ -191,7 +191,7 @@ CTemplateBuilder CountTemplate() {
 
 // ---- Running and ending ----
 
-TEST_F(DialogModal, OkFillsControlsFromMembersAndReadsThemBack) {
+TEST_F(DialogModal, OkFillsControlsFromMembersAndReadsThemBackCancelLeavesThem) {
     CLessonDlg dlg;
     dlg.m_onInit = [](CLessonDlg& d) {
         d.SetDlgItemText(IDC_DLGT_NAME, _T("Han Meimei"));
@@ -214,19 +214,16 @@ TEST_F(DialogModal, OkFillsControlsFromMembersAndReadsThemBack) {
     EXPECT_EQ(3, dlg.m_nLesson);
     EXPECT_EQ(1, dlg.m_nOK);
     EXPECT_EQ(nullptr, dlg.m_hWnd);
-}
 
-TEST_F(DialogModal, CancelLeavesMembersAsTheyWere) {
-    CLessonDlg dlg;
+    // Cancel leaves the members as they were.
     dlg.m_onInit = [](CLessonDlg& d) {
         d.SetDlgItemText(IDC_DLGT_NAME, _T("Someone else"));
         d.PostCommand(IDCANCEL);
     };
-
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    EXPECT_EQ(CString(_T("Li Lei")), dlg.m_strName);
+    EXPECT_EQ(CString(_T("Han Meimei")), dlg.m_strName);
     EXPECT_EQ(1, dlg.m_nCancel);
-    EXPECT_EQ(0, dlg.m_nOK);
+    EXPECT_EQ(1, dlg.m_nOK);
 }
 
 TEST_F(DialogModal, TextThatIsNoNumberKeepsTheDialogOpenUntilItIsFixed) {
@@ -270,18 +267,16 @@ TEST_F(DialogModal, RangeCheckNamesTheLimitsAndCancelStillEnds) {
     EXPECT_EQ(1, dlg.m_nAudio);
 }
 
-TEST_F(DialogModal, EndDialogResultComesBackFromAControlHandler) {
+TEST_F(DialogModal, EndDialogResultComesBackFromAControlHandlerOrFromInit) {
     CLessonDlg dlg;
     dlg.m_onInit = [](CLessonDlg& d) { d.GetDlgItem(IDC_DLGT_REVIEW)->PostMessage(BM_CLICK); };
 
     EXPECT_EQ(100, dlg.DoModal());
     EXPECT_EQ(1, dlg.m_nReview);
     EXPECT_EQ(0, dlg.m_nOK);
-}
 
-TEST_F(DialogModal, EndDialogDuringInitSkipsTheLoopAndLeavesNoWindow) {
+    // EndDialog during OnInitDialog skips the loop and leaves no window.
     const int nWindowsBefore = riztest::CountThreadWindows();
-    CLessonDlg dlg;
     dlg.m_onInit = [](CLessonDlg& d) { d.EndDialog(42); };
 
     EXPECT_EQ(42, dlg.DoModal());
@@ -331,47 +326,40 @@ TEST_F(DialogModal, MissingTemplateAnswersMinusOneAndTouchesNoOwner) {
 
 // ---- Keyboard through IsDialogMessage ----
 
-TEST_F(DialogModal, EnterInAnEditPressesTheDefaultButton) {
-    CLessonDlg dlg;
-    dlg.m_onInit = [](CLessonDlg& d) {
-        d.SetDlgItemText(IDC_DLGT_NAME, _T("Zhang Wei"));
-        HWND hEdit = d.GetDlgItem(IDC_DLGT_NAME)->m_hWnd;
-        ::PostMessage(hEdit, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+TEST_F(DialogModal, KeysPostedToAControlEndTheDialogThroughIsDialogMessage) {
+    const struct {
+        const char* name;
+        int nControl;  // where the key is posted
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        int nDefID;  // set with SetDefID first when not 0
+        INT_PTR nResult;
+        int nOK, nCancel, nReview;
+    } cases[] = {
+        {"Enter in an edit presses the default button", IDC_DLGT_NAME, WM_KEYDOWN, VK_RETURN, 0x001C0001, 0,
+         IDOK, 1, 0, 0},
+        {"Enter goes to the button set with SetDefID", IDC_DLGT_NAME, WM_KEYDOWN, VK_RETURN, 0x001C0001,
+         IDC_DLGT_REVIEW, 100, 0, 0, 1},
+        {"Escape cancels", IDC_DLGT_AGE, WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0, IDCANCEL, 0, 1, 0},
+        {"Escape in a multiline edit still cancels", IDC_DLGT_NOTES, WM_KEYDOWN, VK_ESCAPE, 0x00010001, 0,
+         IDCANCEL, 0, 1, 0},
+        {"Alt+R presses its button", IDC_DLGT_AGE, WM_SYSCHAR, 'r', 0x20130001, 0, 100, 0, 0, 1},
     };
-
-    EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(1, dlg.m_nOK);
-    EXPECT_EQ(CString(_T("Zhang Wei")), dlg.m_strName);
-}
-
-TEST_F(DialogModal, EscapeCancels) {
-    CLessonDlg dlg;
-    dlg.m_onInit = [](CLessonDlg& d) {
-        ::PostMessage(d.GetDlgItem(IDC_DLGT_AGE)->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    };
-
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    EXPECT_EQ(1, dlg.m_nCancel);
-}
-
-TEST_F(DialogModal, EscapeInAMultilineEditStillCancels) {
-    CLessonDlg dlg;
-    dlg.m_onInit = [](CLessonDlg& d) {
-        ::PostMessage(d.GetDlgItem(IDC_DLGT_NOTES)->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    };
-
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
-}
-
-TEST_F(DialogModal, EnterGoesToTheButtonSetWithSetDefID) {
-    CLessonDlg dlg;
-    dlg.m_onInit = [](CLessonDlg& d) {
-        d.SetDefID(IDC_DLGT_REVIEW);
-        ::PostMessage(d.GetDlgItem(IDC_DLGT_NAME)->m_hWnd, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-    };
-
-    EXPECT_EQ(100, dlg.DoModal());
-    EXPECT_EQ(1, dlg.m_nReview);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CLessonDlg dlg;
+        dlg.m_onInit = [&c](CLessonDlg& d) {
+            d.SetDlgItemText(IDC_DLGT_NAME, _T("Zhang Wei"));
+            if (c.nDefID) d.SetDefID(c.nDefID);
+            ::PostMessage(d.GetDlgItem(c.nControl)->m_hWnd, c.message, c.wParam, c.lParam);
+        };
+        EXPECT_EQ(c.nResult, dlg.DoModal());
+        EXPECT_EQ(c.nOK, dlg.m_nOK);
+        EXPECT_EQ(c.nCancel, dlg.m_nCancel);
+        EXPECT_EQ(c.nReview, dlg.m_nReview);
+        EXPECT_EQ(CString(c.nOK ? _T("Zhang Wei") : _T("Li Lei")), dlg.m_strName);
+    }
 }
 
 // ---- Other templates ----
@@ -423,26 +411,6 @@ TEST_F(DialogModal, TemplateFoundByName) {
     EXPECT_EQ(IDCANCEL, named.DoModal());
     EXPECT_EQ(CString(_T("Named")), named.m_strCaption);
     EXPECT_EQ(0u, named.m_nIDHelp);  // a name has no help id
-}
-
-TEST_F(DialogModal, TwoRunsOfTheSameObjectBothWork) {
-    CLessonDlg dlg;
-    dlg.m_onInit = [](CLessonDlg& d) { d.PostCommand(IDOK); };
-    EXPECT_EQ(IDOK, dlg.DoModal());
-    dlg.m_onInit = [](CLessonDlg& d) { d.PostCommand(IDCANCEL); };
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    EXPECT_EQ(1, dlg.m_nOK);
-    EXPECT_EQ(1, dlg.m_nCancel);
-}
-
-TEST_F(DialogModal, MnemonicPressesItsButton) {
-    CLessonDlg dlg;
-    dlg.m_onInit = [](CLessonDlg& d) {
-        ::PostMessage(d.GetDlgItem(IDC_DLGT_AGE)->m_hWnd, WM_SYSCHAR, 'r', 0x20130001);  // Alt+R
-    };
-
-    EXPECT_EQ(100, dlg.DoModal());
-    EXPECT_EQ(1, dlg.m_nReview);
 }
 
 // ---- Placement ----
@@ -502,5 +470,5 @@ TEST_F(DialogModal, RepeatedRunsLeaveNoWindowsOrGdiObjectsBehind) {
         ASSERT_EQ(IDCANCEL, RunOnce());
     riztest::PumpUntilIdle();
     EXPECT_EQ(0, before.WindowDelta());
-    EXPECT_LE(before.GdiDelta(), 0);
+    EXPECT_EQ(0, before.GdiDelta());
 }

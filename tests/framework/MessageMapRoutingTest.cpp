@@ -280,7 +280,7 @@ protected:
     HWND m_hChild = nullptr;
 };
 
-TEST_F(MessageMapCommands, MenuCommandsReachTheirEntries) {
+TEST_F(MessageMapCommands, MenuCommandsReachTheirEntriesUnlessDisabled) {
     EXPECT_EQ(Command(ID_PLAIN), 1);
     EXPECT_EQ(Command(ID_RANGE_FIRST + 4), 1);
     EXPECT_EQ(Command(ID_RANGE_LAST + 2), 0);  // outside the range, no handler
@@ -288,11 +288,8 @@ TEST_F(MessageMapCommands, MenuCommandsReachTheirEntries) {
     EXPECT_EQ(m_parent.m_calls[0], _T("plain"));
     EXPECT_EQ(m_parent.m_calls[1], _T("range"));
     EXPECT_EQ(m_parent.m_nLastID, ID_RANGE_FIRST + 4);
-}
-
-TEST_F(MessageMapCommands, CommandDisabledByItsUpdateHandlerIsDropped) {
-    EXPECT_EQ(Command(ID_DISABLED), 1);  // eaten
-    EXPECT_TRUE(m_parent.m_calls.empty());
+    EXPECT_EQ(Command(ID_DISABLED), 1);  // disabled by its update handler: eaten
+    EXPECT_EQ(m_parent.m_calls.size(), 2u);
 }
 
 TEST_F(MessageMapCommands, CommandExReturningFalseIsNotHandled) {
@@ -309,19 +306,16 @@ TEST_F(MessageMapCommands, HandlerInfoQueryDoesNotCallTheHandler) {
     EXPECT_FALSE(m_parent.OnCmdMsg(ID_PLAIN + 50, CN_COMMAND, nullptr, &info));
 }
 
-TEST_F(MessageMapCommands, ControlNotificationsReachControlEntries) {
+TEST_F(MessageMapCommands, ControlNotificationsAndRealClicksReachControlEntries) {
     Command(ID_CHILD, BN_CLICKED, m_hChild);
     Command(ID_CHILD, EN_CHANGE, m_hChild);
     ASSERT_EQ(m_parent.m_calls.size(), 2u);
     EXPECT_EQ(m_parent.m_calls[0], _T("child:clicked"));
     EXPECT_EQ(m_parent.m_calls[1], _T("child:change"));
     EXPECT_EQ(m_parent.m_nLastID, ID_CHILD);
-}
-
-TEST_F(MessageMapCommands, RealButtonClickArrivesAsBnClicked) {
-    ::SendMessage(m_hChild, BM_CLICK, 0, 0);
-    ASSERT_EQ(m_parent.m_calls.size(), 1u);
-    EXPECT_EQ(m_parent.m_calls[0], _T("child:clicked"));
+    ::SendMessage(m_hChild, BM_CLICK, 0, 0);  // a real click arrives as BN_CLICKED
+    ASSERT_EQ(m_parent.m_calls.size(), 3u);
+    EXPECT_EQ(m_parent.m_calls[2], _T("child:clicked"));
 }
 
 TEST_F(MessageMapCommands, NotificationsReachNotifyEntriesWithTheirResult) {
@@ -424,17 +418,15 @@ protected:
     HDC m_hDC = nullptr;
 };
 
-TEST_F(MessageMapReflection, ControlThatHandlesItsNotificationKeepsItFromTheParent) {
+TEST_F(MessageMapReflection, ControlThatHandlesItsNotificationKeepsItFromTheParentElseShares) {
     m_child.m_bHandle = TRUE;
     ::SendMessage(m_child.m_hWnd, BM_CLICK, 0, 0);
     EXPECT_EQ(m_child.m_calls, std::vector<CString>{_T("reflect:clicked")});
     EXPECT_TRUE(m_parent.m_calls.empty());
-}
-
-TEST_F(MessageMapReflection, ControlThatDeclinesLetsTheParentHandleItToo) {
+    // A control that declines lets the parent handle it too.
     m_child.m_bHandle = FALSE;
     ::SendMessage(m_child.m_hWnd, BM_CLICK, 0, 0);
-    EXPECT_EQ(m_child.m_calls, std::vector<CString>{_T("reflect:clicked")});
+    EXPECT_EQ(m_child.m_calls, (std::vector<CString>{_T("reflect:clicked"), _T("reflect:clicked")}));
     EXPECT_EQ(m_parent.m_calls, std::vector<CString>{_T("parent:clicked")});
 }
 
