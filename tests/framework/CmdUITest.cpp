@@ -374,7 +374,7 @@ TEST_F(CmdUIWindow, DisablingTheFocusedControlMovesTheFocusOn) {
     m_parent.ShowWindow(SW_SHOW);
     ::SetForegroundWindow(m_parent.m_hWnd);
     ::SetFocus(m_hEdit);
-    if (::GetFocus() != m_hEdit) GTEST_SKIP() << "the window did not get the focus";
+    ASSERT_EQ(::GetFocus(), m_hEdit);
     CCmdUI edit = For(m_hEdit);
     edit.Enable(FALSE);
     EXPECT_FALSE(::IsWindowEnabled(m_hEdit));

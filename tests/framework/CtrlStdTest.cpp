@@ -1,5 +1,6 @@
-// Standard control wrappers on real controls: buttons, edit fields, list and combo boxes, statics and
-// scroll bars, with owner-drawn items reflected from a framework parent to the control's virtuals.
+// Standard control wrappers on real controls, where more than one message is at stake: owner-drawn
+// items reflected from a framework parent to the control's virtuals, reflected notifications, styles
+// and the structures the wrappers size themselves. The messages of single calls are in CtrlWrapperTable.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -98,40 +99,16 @@ END_MESSAGE_MAP()
 
 // ---- CButton ----
 
-TEST(CButtonControl, CreatesSystemButtonAndReportsCheckStates) {
+TEST(CButtonControl, ButtonStyleIsTheTypeInTheWindowStyle) {
     CtrlHost host;
     CButton check;
-    ASSERT_TRUE(check.Create(_T("Check"), WS_CHILD | WS_VISIBLE | BS_AUTO3STATE, CRect(10, 10, 110, 30),
-                             host.Parent(), 101));
-    TCHAR szClass[32] = {};
-    ::GetClassName(check.m_hWnd, szClass, 32);
-    EXPECT_EQ(::lstrcmpi(szClass, _T("Button")), 0);
+    ASSERT_TRUE(check.Create(_T("Check"), WS_CHILD | WS_VISIBLE | BS_AUTO3STATE | BS_LEFT,
+                             CRect(10, 10, 110, 30), host.Parent(), 101));
     EXPECT_EQ(CWnd::FromHandlePermanent(check.m_hWnd), &check);
     EXPECT_EQ(check.GetDlgCtrlID(), 101);
     EXPECT_EQ(check.GetButtonStyle(), static_cast<UINT>(BS_AUTO3STATE));
-    EXPECT_EQ(check.GetCheck(), BST_UNCHECKED);
-    check.SetCheck(BST_INDETERMINATE);
-    EXPECT_EQ(check.GetCheck(), BST_INDETERMINATE);
-    check.SetCheck(BST_CHECKED);
-    EXPECT_EQ(check.GetCheck(), BST_CHECKED);
-    EXPECT_EQ(check.GetState() & BST_CHECKED, static_cast<UINT>(BST_CHECKED));
-    check.SetState(TRUE);
-    EXPECT_NE(check.GetState() & BST_PUSHED, 0u);
-    check.SetState(FALSE);
-    EXPECT_EQ(check.GetState() & BST_PUSHED, 0u);
-
     check.SetButtonStyle(BS_AUTOCHECKBOX, FALSE);
     EXPECT_EQ(check.GetButtonStyle(), static_cast<UINT>(BS_AUTOCHECKBOX));
-}
-
-TEST(CButtonControl, BitmapAndIconSettersAnswerThePreviousImage) {
-    CtrlHost host;
-    CButton button;
-    ASSERT_TRUE(button.Create(_T(""), WS_CHILD | BS_ICON, CRect(0, 0, 40, 40), host.Parent(), 102));
-    HICON hIcon = ::LoadIcon(nullptr, IDI_APPLICATION);
-    EXPECT_EQ(button.SetIcon(hIcon), nullptr);
-    EXPECT_EQ(button.GetIcon(), hIcon);
-    EXPECT_EQ(button.SetIcon(nullptr), hIcon);
 }
 
 TEST(CButtonOwnerDraw, ParentReflectsDrawItemToTheButtonObject) {
@@ -156,176 +133,7 @@ TEST(CButtonReflection, DerivedButtonHandlesItsOwnClickNotification) {
     EXPECT_EQ(button.m_nClicks, 1);
 }
 
-// ---- CEdit ----
-
-TEST(CEditControl, SelectionMarginsLimitAndReadOnly) {
-    CtrlHost host;
-    CEdit edit;
-    ASSERT_TRUE(
-        edit.Create(WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, CRect(0, 0, 200, 24), host.Parent(), 201));
-    edit.SetWindowText(_T("abcdefgh"));
-    edit.SetSel(2, 5);
-    int nStart = -1, nEnd = -1;
-    edit.GetSel(nStart, nEnd);
-    EXPECT_EQ(nStart, 2);
-    EXPECT_EQ(nEnd, 5);
-    EXPECT_EQ(edit.GetSel(), static_cast<DWORD>(MAKELONG(2, 5)));
-    edit.SetSel(0, -1);
-    edit.GetSel(nStart, nEnd);
-    EXPECT_EQ(nStart, 0);
-    EXPECT_EQ(nEnd, 8);
-    edit.SetSel(static_cast<DWORD>(MAKELONG(1, 3)));
-    EXPECT_EQ(edit.GetSel(), static_cast<DWORD>(MAKELONG(1, 3)));
-    edit.ReplaceSel(_T("XY"), TRUE);
-    CString strText;
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, _T("aXYdefgh"));
-    EXPECT_TRUE(edit.CanUndo());
-
-    edit.SetMargins(3, 7);
-    EXPECT_EQ(edit.GetMargins(), static_cast<DWORD>(MAKELONG(3, 7)));
-    edit.LimitText(5);
-    EXPECT_EQ(edit.GetLimitText(), 5u);
-    edit.SetLimitText(12);
-    EXPECT_EQ(edit.GetLimitText(), 12u);
-
-    EXPECT_TRUE(edit.SetReadOnly());
-    EXPECT_NE(edit.GetStyle() & ES_READONLY, 0u);
-    EXPECT_TRUE(edit.SetReadOnly(FALSE));
-    EXPECT_EQ(edit.GetStyle() & ES_READONLY, 0u);
-
-    edit.SetPasswordChar(_T('*'));
-    EXPECT_EQ(edit.GetPasswordChar(), _T('*'));
-    EXPECT_NE(edit.GetStyle() & ES_PASSWORD, 0u);
-    edit.SetPasswordChar(0);
-    EXPECT_EQ(edit.GetStyle() & ES_PASSWORD, 0u);
-}
-
-TEST(CEditControl, MultiLineGetLineRespectsTheBufferSize) {
-    CtrlHost host;
-    CEdit edit;
-    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, CRect(0, 0, 200, 80),
-                            host.Parent(), 202));
-    edit.SetWindowText(_T("first\r\nsecond line"));
-    EXPECT_EQ(edit.GetLineCount(), 2);
-    EXPECT_EQ(edit.LineIndex(1), 7);
-    EXPECT_EQ(edit.LineLength(7), 11);
-    EXPECT_EQ(edit.LineFromChar(8), 1);
-
-    TCHAR buf[32];
-    for (TCHAR& ch : buf)
-        ch = _T('#');
-    EXPECT_EQ(edit.GetLine(1, buf, 32), 11);
-    EXPECT_EQ(CString(buf, 11), _T("second line"));
-
-    for (TCHAR& ch : buf)
-        ch = _T('#');
-    EXPECT_EQ(edit.GetLine(1, buf, 3), 3);
-    EXPECT_EQ(CString(buf, 3), _T("sec"));
-    EXPECT_EQ(buf[3], _T('#'));  // nothing written past the given size
-
-    // A one-character buffer is smaller than the size word of the ANSI build; it still gets one.
-    TCHAR one[2] = {_T('#'), _T('#')};
-    EXPECT_EQ(edit.GetLine(0, one, 1), 1);
-    EXPECT_EQ(one[0], _T('f'));
-    EXPECT_EQ(one[1], _T('#'));
-
-    // The first form reads the size from the buffer.
-    *reinterpret_cast<WORD*>(buf) = 5;
-    EXPECT_EQ(edit.GetLine(0, buf), 5);
-    EXPECT_EQ(CString(buf, 5), _T("first"));
-}
-
 // ---- CListBox ----
-
-TEST(CListBoxControl, AddFindSelectAndReadItems) {
-    CtrlHost host;
-    CListBox list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_NOTIFY | WS_VSCROLL, CRect(0, 0, 150, 120),
-                            host.Parent(), 301));
-    EXPECT_EQ(list.AddString(_T("apple")), 0);
-    EXPECT_EQ(list.AddString(_T("banana")), 1);
-    EXPECT_EQ(list.AddString(_T("中文条目")), 2);
-    EXPECT_EQ(list.InsertString(1, _T("apricot")), 1);
-    EXPECT_EQ(list.GetCount(), 4);
-
-    CString str;
-    list.GetText(2, str);
-    EXPECT_EQ(str, _T("banana"));
-    list.GetText(3, str);
-    EXPECT_EQ(str, _T("中文条目"));
-    EXPECT_EQ(list.GetTextLen(2), 6);
-    list.GetText(99, str);
-    EXPECT_TRUE(str.IsEmpty());
-
-    EXPECT_EQ(list.FindString(-1, _T("AP")), 0);  // prefix, any case
-    EXPECT_EQ(list.FindString(0, _T("ap")), 1);   // starts after item 0
-    EXPECT_EQ(list.FindString(1, _T("ap")), 0);   // wraps round
-    EXPECT_EQ(list.FindStringExact(-1, _T("ap")), LB_ERR);
-    EXPECT_EQ(list.FindStringExact(-1, _T("BANANA")), 2);
-    EXPECT_EQ(list.FindStringExact(-1, _T("中文条目")), 3);
-
-    EXPECT_EQ(list.GetCurSel(), LB_ERR);
-    EXPECT_EQ(list.SelectString(-1, _T("ban")), 2);
-    EXPECT_EQ(list.GetCurSel(), 2);
-    EXPECT_EQ(list.SetCurSel(0), 0);
-    EXPECT_GT(list.GetSel(0), 0);
-    EXPECT_EQ(list.GetSel(2), 0);
-
-    int marker = 0;
-    EXPECT_NE(list.SetItemData(1, 0x1234), LB_ERR);
-    EXPECT_EQ(list.GetItemData(1), 0x1234u);
-    list.SetItemDataPtr(2, &marker);
-    EXPECT_EQ(list.GetItemDataPtr(2), &marker);
-
-    EXPECT_EQ(list.DeleteString(0), 3);
-    list.GetText(0, str);
-    EXPECT_EQ(str, _T("apricot"));
-    list.ResetContent();
-    EXPECT_EQ(list.GetCount(), 0);
-}
-
-TEST(CListBoxControl, GeometryAndMultipleSelection) {
-    CtrlHost host;
-    CListBox list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | WS_VSCROLL,
-                            CRect(0, 0, 150, 100), host.Parent(), 302));
-    for (int i = 0; i < 20; ++i) {
-        CString str;
-        str.Format(_T("item %d"), i);
-        list.AddString(str);
-    }
-    const int cy = list.GetItemHeight(0);
-    ASSERT_GT(cy, 0);
-    CRect rc;
-    EXPECT_NE(list.GetItemRect(2, &rc), LB_ERR);
-    EXPECT_EQ(rc.top, 2 * cy);
-    EXPECT_EQ(rc.Height(), cy);
-
-    BOOL bOutside = TRUE;
-    EXPECT_EQ(list.ItemFromPoint(CPoint(5, 3 * cy + cy / 2), bOutside), 3u);
-    EXPECT_FALSE(bOutside);
-
-    EXPECT_NE(list.SetTopIndex(5), LB_ERR);
-    EXPECT_EQ(list.GetTopIndex(), 5);
-    EXPECT_EQ(list.ItemFromPoint(CPoint(5, cy / 2), bOutside), 5u);
-
-    EXPECT_NE(list.SetSel(1), LB_ERR);
-    EXPECT_NE(list.SelItemRange(TRUE, 4, 6), LB_ERR);
-    EXPECT_EQ(list.GetSelCount(), 4);
-    int sel[8] = {};
-    EXPECT_EQ(list.GetSelItems(8, sel), 4);
-    EXPECT_EQ(sel[0], 1);
-    EXPECT_EQ(sel[1], 4);
-    EXPECT_EQ(sel[3], 6);
-    EXPECT_NE(list.SelItemRange(FALSE, 4, 5), LB_ERR);
-    EXPECT_EQ(list.GetSelCount(), 2);
-    EXPECT_NE(list.SetSel(-1, FALSE), LB_ERR);
-    EXPECT_EQ(list.GetSelCount(), 0);
-
-    EXPECT_NE(list.SetItemHeight(0, 30), LB_ERR);
-    EXPECT_EQ(list.GetItemHeight(0), 30);
-}
 
 TEST(CListBoxOwnerDraw, DrawItemPaintsEachItemWithItsOwnIndex) {
     CtrlHost host;
@@ -386,81 +194,18 @@ TEST(CListBoxOwnerDraw, SortedItemsWithoutStringsUseCompareItemAndDeleteItem) {
 
 // ---- CComboBox ----
 
-TEST(CComboBoxControl, ListTextIntoCStringFindAndSelect) {
+TEST(CComboBoxControl, ComboBoxInfoNamesTheFieldAndTheList) {
     CtrlHost host;
     CComboBox combo;
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN | WS_VSCROLL, CRect(0, 0, 150, 200),
                              host.Parent(), 401));
-    TCHAR szClass[32] = {};
-    ::GetClassName(combo.m_hWnd, szClass, 32);
-    EXPECT_EQ(::lstrcmpi(szClass, _T("ComboBox")), 0);
-    EXPECT_EQ(combo.AddString(_T("red")), 0);
-    EXPECT_EQ(combo.AddString(_T("green")), 1);
-    EXPECT_EQ(combo.AddString(_T("蓝色")), 2);
-    EXPECT_EQ(combo.InsertString(0, _T("black")), 0);
-    EXPECT_EQ(combo.GetCount(), 4);
-
-    CString str = _T("stale");
-    combo.GetLBText(3, str);
-    EXPECT_EQ(str, _T("蓝色"));
-    EXPECT_EQ(combo.GetLBTextLen(2), 5);
-    TCHAR buf[16] = {};
-    EXPECT_EQ(combo.GetLBText(2, buf), 5);
-    EXPECT_EQ(::lstrcmp(buf, _T("green")), 0);
-    combo.GetLBText(10, str);
-    EXPECT_TRUE(str.IsEmpty());
-
-    EXPECT_EQ(combo.FindString(-1, _T("GR")), 2);
-    EXPECT_EQ(combo.FindStringExact(-1, _T("Red")), 1);
-    EXPECT_EQ(combo.FindStringExact(-1, _T("re")), CB_ERR);
-    EXPECT_EQ(combo.SelectString(-1, _T("bla")), 0);
-    EXPECT_EQ(combo.GetCurSel(), 0);
-    combo.GetWindowText(str);
-    EXPECT_EQ(str, _T("black"));
-    EXPECT_EQ(combo.SetCurSel(3), 3);
-    combo.GetWindowText(str);
-    EXPECT_EQ(str, _T("蓝色"));
-
-    combo.SetItemData(1, 77);
-    EXPECT_EQ(combo.GetItemData(1), 77u);
-    combo.SetWindowText(_T("editable"));
-    combo.SetEditSel(1, 3);
-    EXPECT_EQ(combo.GetEditSel(), static_cast<DWORD>(MAKELONG(1, 3)));
-
-    COMBOBOXINFO info;
+    COMBOBOXINFO info;  // the wrapper fills in the size
+    info.cbSize = 0;
     ASSERT_TRUE(combo.GetComboBoxInfo(&info));
     EXPECT_EQ(info.hwndCombo, combo.m_hWnd);
     EXPECT_TRUE(::IsWindow(info.hwndItem));
     EXPECT_TRUE(::IsWindow(info.hwndList));
-
-    EXPECT_EQ(combo.DeleteString(0), 3);
-    combo.ResetContent();
-    EXPECT_EQ(combo.GetCount(), 0);
-}
-
-TEST(CComboBoxControl, DropDownStateWidthAndRectangle) {
-    CtrlHost host;
-    CComboBox combo;
-    ASSERT_TRUE(
-        combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 10, 130, 200), host.Parent(), 402));
-    combo.AddString(_T("one"));
-    combo.AddString(_T("two"));
-    EXPECT_FALSE(combo.GetDroppedState());
-    EXPECT_NE(combo.SetDroppedWidth(200), CB_ERR);
-    EXPECT_EQ(combo.GetDroppedWidth(), 200);
-    CRect rcDrop, rcWindow;
-    combo.GetDroppedControlRect(&rcDrop);
-    combo.GetWindowRect(&rcWindow);
-    EXPECT_EQ(rcDrop.left, rcWindow.left);
-    EXPECT_GT(rcDrop.bottom, rcWindow.top);
-    combo.ShowDropDown();
-    EXPECT_TRUE(combo.GetDroppedState());
-    combo.ShowDropDown(FALSE);
-    EXPECT_FALSE(combo.GetDroppedState());
-    EXPECT_NE(combo.SetItemHeight(-1, 22), CB_ERR);
-    const int cyField = combo.GetItemHeight(-1);
-    EXPECT_NE(combo.SetItemHeight(-1, 30), CB_ERR);
-    EXPECT_EQ(combo.GetItemHeight(-1), cyField + 8);
+    EXPECT_FALSE(combo.GetComboBoxInfo(nullptr));
 }
 
 TEST(CComboBoxOwnerDraw, SelectionFieldIsDrawnByDrawItem) {
@@ -498,7 +243,7 @@ TEST(CComboBoxOwnerDraw, SelectionFieldIsDrawnByDrawItem) {
 
 // ---- CStatic ----
 
-TEST(CStaticControl, TextAndIconImages) {
+TEST(CStaticControl, CreateWithoutAnIdGivesTheStaticId) {
     CtrlHost host;
     CStatic label;
     ASSERT_TRUE(
@@ -507,17 +252,11 @@ TEST(CStaticControl, TextAndIconImages) {
     label.GetWindowText(str);
     EXPECT_EQ(str, _T("Name:"));
     EXPECT_EQ(label.GetDlgCtrlID(), 0xffff);
-
-    CStatic icon;
-    ASSERT_TRUE(icon.Create(nullptr, WS_CHILD | SS_ICON, CRect(0, 30, 32, 62), host.Parent(), 501));
-    HICON hIcon = ::LoadIcon(nullptr, IDI_INFORMATION);
-    EXPECT_EQ(icon.SetIcon(hIcon), nullptr);
-    EXPECT_EQ(icon.GetIcon(), hIcon);
 }
 
 // ---- CScrollBar ----
 
-TEST(CScrollBarControl, RangePositionPageAndLimit) {
+TEST(CScrollBarControl, LimitIsTheRangeEndLessThePage) {
     CtrlHost host;
     CScrollBar bar;
     ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_HORZ, CRect(0, 0, 200, 16), host.Parent(), 601));
@@ -527,9 +266,7 @@ TEST(CScrollBarControl, RangePositionPageAndLimit) {
     EXPECT_EQ(nMin, 10);
     EXPECT_EQ(nMax, 110);
     EXPECT_EQ(bar.GetScrollLimit(), 110);
-    EXPECT_EQ(bar.SetScrollPos(50), 10);
-    EXPECT_EQ(bar.GetScrollPos(), 50);
-    EXPECT_EQ(bar.SetScrollPos(500), 50);
+    EXPECT_EQ(bar.SetScrollPos(500), 10);
     EXPECT_EQ(bar.GetScrollPos(), 110);
 
     SCROLLINFO si = {};

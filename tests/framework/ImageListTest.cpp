@@ -78,37 +78,6 @@ TEST(CImageListLifetime, MissingBitmapResourceLeavesNoList) {
     EXPECT_EQ(before.GdiDelta(), 0);
 }
 
-TEST(CImageListHandleMap, AttachDetachAndFromHandle) {
-    HIMAGELIST hList = ::ImageList_Create(8, 8, ILC_COLOR32, 1, 1);
-    ASSERT_NE(hList, nullptr);
-    {
-        CImageList list;
-        ASSERT_TRUE(list.Attach(hList));
-        EXPECT_EQ(static_cast<HIMAGELIST>(list), hList);
-        EXPECT_EQ(CImageList::FromHandle(hList), &list);
-        EXPECT_EQ(CImageList::FromHandlePermanent(hList), &list);
-        EXPECT_EQ(list.Detach(), hList);
-    }
-    int cx = 0, cy = 0;
-    EXPECT_TRUE(::ImageList_GetIconSize(hList, &cx, &cy));  // detaching did not destroy it
-    EXPECT_EQ(cx, 8);
-
-    EXPECT_EQ(CImageList::FromHandlePermanent(hList), nullptr);
-    CImageList* pTemp = CImageList::FromHandle(hList);
-    ASSERT_NE(pTemp, nullptr);
-    EXPECT_EQ(pTemp->m_hImageList, hList);
-    EXPECT_EQ(CImageList::FromHandle(hList), pTemp);
-    EXPECT_EQ(pTemp->GetImageCount(), 0);
-    FreeTemporaries();
-    EXPECT_EQ(afxMapHIMAGELIST()->LookupTemporary(hList), nullptr);
-    EXPECT_TRUE(::ImageList_GetIconSize(hList, &cx, &cy));
-
-    CImageList* volatile pNoList = nullptr;  // unknown to the compiler, as in real code
-    EXPECT_EQ(pNoList->GetSafeHandle(), nullptr);
-    EXPECT_EQ(CImageList::FromHandle(nullptr), nullptr);
-    ::ImageList_Destroy(hList);
-}
-
 // ---- Contents ----
 
 TEST(CImageListContents, StripsSplitIntoImagesThatCanBeReplacedAndRemoved) {

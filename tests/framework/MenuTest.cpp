@@ -1,4 +1,4 @@
-// CMenu: the handle map (temporary and permanent wrappers), loading from resources, the item wrappers,
+// CMenu: loading from resources, the item wrappers,
 // popup tracking and the owner-draw lookup that brings WM_MEASUREITEM / WM_DRAWITEM to a CMenu.
 #include <afxwin.h>
 
@@ -10,11 +10,6 @@
 #include "ext/TestExtDll.h"
 
 namespace {
-
-int TempMenus() {
-    CHandleMap* pMap = afxMapHMENU(FALSE);
-    return pMap ? pMap->GetTemporaryCount() : 0;
-}
 
 using riztest::FreeTemporaries;
 
@@ -94,89 +89,16 @@ MEASUREITEMSTRUCT MeasureOf(UINT nID, ULONG_PTR data = 0) {
 
 }  // namespace
 
-// ---- handle map ----
+// ---- the object (its handle map is in HandleMapTest) ----
 
-TEST(CMenuHandleMap, FromHandleMakesOneTemporaryPerHandleFreedAtIdle) {
-    FreeTemporaries();
-    HMENU hMenu = ::CreatePopupMenu();
-    CMenu* pTemp = CMenu::FromHandle(hMenu);
-    ASSERT_NE(nullptr, pTemp);
-    EXPECT_EQ(hMenu, pTemp->m_hMenu);
-    EXPECT_EQ(pTemp, CMenu::FromHandle(hMenu));
-    EXPECT_EQ(nullptr, CMenu::FromHandlePermanent(hMenu));
-    EXPECT_EQ(1, TempMenus());
-
-    FreeTemporaries();
-    EXPECT_EQ(0, TempMenus());
-    EXPECT_TRUE(::IsMenu(hMenu)) << "freeing a temporary wrapper must not destroy the menu";
-    ::DestroyMenu(hMenu);
-}
-
-TEST(CMenuHandleMap, NullHandleHasNoWrapper) {
-    EXPECT_EQ(nullptr, CMenu::FromHandle(nullptr));
-    EXPECT_EQ(nullptr, CMenu::FromHandlePermanent(nullptr));
-    CMenu* pNull = nullptr;
-    EXPECT_EQ(nullptr, pNull->GetSafeHmenu());
-    EXPECT_EQ(nullptr, static_cast<HMENU>(*pNull));
-}
-
-TEST(CMenuHandleMap, AttachedMenuIsPermanentAndSurvivesIdle) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreateMenu());
-    EXPECT_EQ(&menu, CMenu::FromHandle(menu.m_hMenu));
-    EXPECT_EQ(&menu, CMenu::FromHandlePermanent(menu.m_hMenu));
-    FreeTemporaries();
-    EXPECT_EQ(&menu, CMenu::FromHandlePermanent(menu.m_hMenu));
-}
-
-TEST(CMenuHandleMap, DetachForgetsTheHandleAndKeepsTheMenu) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    HMENU hMenu = menu.Detach();
-    EXPECT_EQ(nullptr, menu.m_hMenu);
-    EXPECT_EQ(nullptr, CMenu::FromHandlePermanent(hMenu));
-    EXPECT_TRUE(::IsMenu(hMenu));
-    ::DestroyMenu(hMenu);
-}
-
-TEST(CMenuHandleMap, DestructorDestroysTheAttachedMenu) {
-    HMENU hMenu;
-    {
-        CMenu menu;
-        ASSERT_TRUE(menu.CreatePopupMenu());
-        hMenu = menu.m_hMenu;
-    }
-    EXPECT_FALSE(::IsMenu(hMenu));
-    EXPECT_EQ(nullptr, CMenu::FromHandlePermanent(hMenu));
-}
-
-TEST(CMenuHandleMap, TemporaryReplacedByAttachedObject) {
-    FreeTemporaries();
-    HMENU hMenu = ::CreatePopupMenu();
-    CMenu* pTemp = CMenu::FromHandle(hMenu);
-    ASSERT_NE(nullptr, pTemp);
-    CMenu menu;
-    ASSERT_TRUE(menu.Attach(hMenu));
-    EXPECT_EQ(&menu, CMenu::FromHandle(hMenu));
-    FreeTemporaries();
-    EXPECT_EQ(&menu, CMenu::FromHandlePermanent(hMenu));
-    EXPECT_TRUE(::IsMenu(hMenu));
-}
-
-TEST(CMenuHandleMap, AttachRejectsNullHandle) {
-    CMenu menu;
-    EXPECT_FALSE(menu.Attach(nullptr));
-    EXPECT_FALSE(menu.DestroyMenu());
-}
-
-TEST(CMenuHandleMap, CreatedByRuntimeClass) {
+TEST(CMenuObject, CreatedByRuntimeClass) {
     CObject* pObject = RUNTIME_CLASS(CMenu)->CreateObject();
     ASSERT_NE(nullptr, pObject);
     EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CMenu)));
     delete pObject;
 }
 
-TEST(CMenuHandleMap, EqualityComparesHandles) {
+TEST(CMenuObject, EqualityComparesHandles) {
     CMenu a, b;
     ASSERT_TRUE(a.CreatePopupMenu());
     EXPECT_FALSE(a == b);

@@ -36,24 +36,34 @@ IMPLEMENT_DYNAMIC(CObjTestSound, CObject)
 
 }  // namespace
 
-TEST(CObjectRuntimeClass, IsKindOfFollowsTheWholeChain) {
+// IsKindOf and DYNAMIC_DOWNCAST follow the chain of base classes up, never down or sideways.
+TEST(CObjectRuntimeClass, KindAndDowncastFollowTheChainUpOnly) {
     CObjTestSquare square;
-    const CObject* pObject = &square;
-    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CObjTestSquare)));
-    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CObjTestPolygon)));
-    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CObjTestShape)));
-    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CObject)));
-    EXPECT_FALSE(pObject->IsKindOf(RUNTIME_CLASS(CObjTestSound)));
-}
-
-TEST(CObjectRuntimeClass, BaseOrSiblingIsNotKindOfDerived) {
+    CObjTestPolygon polygon;
     CObjTestShape shape;
-    EXPECT_TRUE(shape.IsKindOf(RUNTIME_CLASS(CObjTestShape)));
-    EXPECT_FALSE(shape.IsKindOf(RUNTIME_CLASS(CObjTestPolygon)));
-    EXPECT_FALSE(shape.IsKindOf(nullptr));
     CObjTestSound sound;
-    EXPECT_FALSE(sound.IsKindOf(RUNTIME_CLASS(CObjTestShape)));
-    EXPECT_EQ(sound.GetRuntimeClass(), RUNTIME_CLASS(CObjTestSound));
+    struct Row {
+        CObject* pObject;
+        CRuntimeClass* pClass;
+        bool bKind;
+    };
+    const Row rows[] = {
+        {&square, RUNTIME_CLASS(CObjTestSquare), true}, {&square, RUNTIME_CLASS(CObjTestPolygon), true},
+        {&square, RUNTIME_CLASS(CObjTestShape), true},  {&square, RUNTIME_CLASS(CObject), true},
+        {&square, RUNTIME_CLASS(CObjTestSound), false}, {&polygon, RUNTIME_CLASS(CObjTestSquare), false},
+        {&shape, RUNTIME_CLASS(CObjTestShape), true},   {&shape, RUNTIME_CLASS(CObjTestPolygon), false},
+        {&sound, RUNTIME_CLASS(CObjTestShape), false},  {&polygon, RUNTIME_CLASS(CObjTestSound), false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.pObject->GetRuntimeClass()->m_lpszClassName << " as "
+                                        << row.pClass->m_lpszClassName);
+        EXPECT_EQ(row.pObject->IsKindOf(row.pClass) != FALSE, row.bKind);
+        EXPECT_EQ(AfxDynamicDownCast(row.pClass, row.pObject), row.bKind ? row.pObject : nullptr);
+    }
+    EXPECT_FALSE(shape.IsKindOf(nullptr));
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CObjTestPolygon, static_cast<CObject*>(&square)), &square);
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CObjTestSquare, static_cast<CObject*>(&polygon)), nullptr);
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CObjTestShape, static_cast<CObject*>(nullptr)), nullptr);
 }
 
 TEST(CObjectRuntimeClass, DescribesTheMostDerivedClass) {
@@ -69,21 +79,6 @@ TEST(CObjectRuntimeClass, DescribesTheMostDerivedClass) {
     EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CObjTestShape)));
     EXPECT_FALSE(RUNTIME_CLASS(CObjTestShape)->IsDerivedFrom(pClass));
     EXPECT_FALSE(square.IsSerializable());
-}
-
-TEST(CObjectDowncast, ToBaseOrSameClassKeepsThePointer) {
-    CObjTestSquare square;
-    CObject* pObject = &square;
-    EXPECT_EQ(DYNAMIC_DOWNCAST(CObjTestPolygon, pObject), &square);
-    EXPECT_EQ(DYNAMIC_DOWNCAST(CObjTestSquare, pObject), &square);
-}
-
-TEST(CObjectDowncast, ToUnrelatedOrMoreDerivedClassGivesNull) {
-    CObjTestPolygon polygon;
-    CObject* pObject = &polygon;
-    EXPECT_EQ(DYNAMIC_DOWNCAST(CObjTestSound, pObject), nullptr);
-    EXPECT_EQ(DYNAMIC_DOWNCAST(CObjTestSquare, pObject), nullptr);
-    EXPECT_EQ(DYNAMIC_DOWNCAST(CObjTestShape, static_cast<CObject*>(nullptr)), nullptr);
 }
 
 TEST(CObjectCreate, DynCreateClassBuildsAnObjectOfThatClass) {

@@ -1,10 +1,8 @@
-// Attaching window objects: the handle map (permanent and temporary objects), Attach/Detach,
-// subclassing an existing window and restoring its exact procedure.
+// Attaching window objects: subclassing an existing window and restoring its exact procedure, and the
+// window-only parts of the handle map (the map itself is in HandleMapTest).
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
-
-#include <thread>
 
 #include "FrameworkHost.h"
 #include "ResourceCounter.h"
@@ -146,72 +144,6 @@ TEST(WndSubclass, SubclassedEditFiltersCharactersAndPassesTheRest) {
 
 // ---- Handle map ----
 
-TEST(WndHandleMap, TemporaryObjectsAreFreedAtIdleWhilePermanentOnesSurvive) {
-    HWND hRaw = CreateCountingWindow();
-    HWND hAttached = CreateCountingWindow();
-    CWnd attached;
-    ASSERT_TRUE(attached.Attach(hAttached));
-    CHandleMap* pMap = afxMapHWND(TRUE);
-    FreeTemporaries();
-    ASSERT_EQ(pMap->GetTemporaryCount(), 0);
-
-    CWnd* pTemp = CWnd::FromHandle(hRaw);
-    ASSERT_NE(pTemp, nullptr);
-    EXPECT_EQ(pTemp->m_hWnd, hRaw);
-    EXPECT_EQ(CWnd::FromHandle(hRaw), pTemp);  // the same temporary until idle
-    EXPECT_EQ(CWnd::FromHandlePermanent(hRaw), nullptr);
-    EXPECT_EQ(pMap->GetTemporaryCount(), 1);
-    EXPECT_EQ(CWnd::FromHandle(hAttached), &attached);  // a permanent object is never doubled
-
-    FreeTemporaries();
-    EXPECT_EQ(pMap->GetTemporaryCount(), 0);
-    EXPECT_TRUE(::IsWindow(hRaw));  // freeing a temporary object leaves its window alone
-    EXPECT_EQ(CWnd::FromHandle(hAttached), &attached);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hAttached), &attached);
-
-    // Locked maps keep their temporaries until the outermost unlock.
-    AfxLockTempMaps();
-    CWnd::FromHandle(hRaw);
-    FreeTemporaries();
-    EXPECT_EQ(pMap->GetTemporaryCount(), 1);
-    AfxUnlockTempMaps();
-    EXPECT_EQ(pMap->GetTemporaryCount(), 0);
-
-    ::DestroyWindow(hRaw);
-    attached.DestroyWindow();
-}
-
-TEST(WndHandleMap, AttachDetachAndNullSafety) {
-    HWND hWnd = CreateCountingWindow();
-    CWnd wnd;
-    EXPECT_FALSE(wnd.Attach(nullptr));
-    ASSERT_TRUE(wnd.Attach(hWnd));
-    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), &wnd);
-    EXPECT_EQ(static_cast<HWND>(wnd), hWnd);
-    EXPECT_EQ(wnd.Detach(), hWnd);
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
-    EXPECT_TRUE(::IsWindow(hWnd));  // Detach gives the window up without destroying it
-
-    CWnd* pNull = nullptr;
-    EXPECT_EQ(pNull->GetSafeHwnd(), nullptr);
-    EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
-    EXPECT_EQ(CWnd::FromHandlePermanent(nullptr), nullptr);
-    ::DestroyWindow(hWnd);
-}
-
-TEST(WndHandleMap, AttachingOverATemporaryRetiresIt) {
-    HWND hWnd = CreateCountingWindow();
-    CWnd* pTemp = CWnd::FromHandle(hWnd);
-    CWnd wnd;
-    ASSERT_TRUE(wnd.Attach(hWnd));
-    EXPECT_EQ(CWnd::FromHandle(hWnd), &wnd);
-    EXPECT_NE(CWnd::FromHandle(hWnd), pTemp);
-    FreeTemporaries();
-    EXPECT_EQ(CWnd::FromHandle(hWnd), &wnd);
-    wnd.DestroyWindow();
-}
-
 TEST(WndHandleMap, DestroyWindowThroughATemporaryObject) {
     HWND hWnd = CreateCountingWindow();
     CWnd* pTemp = CWnd::FromHandle(hWnd);
@@ -222,36 +154,14 @@ TEST(WndHandleMap, DestroyWindowThroughATemporaryObject) {
     EXPECT_EQ(afxMapHWND(TRUE)->GetTemporaryCount(), 0);
 }
 
-TEST(WndHandleMap, DestructorDestroysTheAttachedWindowOnly) {
-    HWND hOwned = CreateCountingWindow();
+TEST(WndHandleMap, DestructorLeavesAWindowThatWasNotAttached) {
     HWND hBorrowed = CreateCountingWindow();
     {
-        CWnd owned;
-        ASSERT_TRUE(owned.Attach(hOwned));
         CWnd borrowed;
         borrowed.m_hWnd = hBorrowed;  // not attached: the object does not own the window
     }
-    EXPECT_FALSE(::IsWindow(hOwned));
-    EXPECT_EQ(CWnd::FromHandlePermanent(hOwned), nullptr);
     EXPECT_TRUE(::IsWindow(hBorrowed));
     ::DestroyWindow(hBorrowed);
-}
-
-TEST(WndHandleMap, EachThreadSeesOnlyItsOwnAttachments) {
-    HWND hWnd = CreateCountingWindow();
-    CWnd wnd;
-    ASSERT_TRUE(wnd.Attach(hWnd));
-    CWnd* pOnWorker = &wnd;
-    CWnd* pTempOnWorker = nullptr;
-    std::thread worker([&] {
-        pOnWorker = CWnd::FromHandlePermanent(hWnd);
-        pTempOnWorker = CWnd::FromHandle(hWnd);
-    });
-    worker.join();
-    EXPECT_EQ(pOnWorker, nullptr);
-    EXPECT_NE(pTempOnWorker, &wnd);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), &wnd);
-    wnd.DestroyWindow();
 }
 
 }  // namespace

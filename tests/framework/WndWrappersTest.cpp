@@ -285,16 +285,12 @@ TEST_F(WndWrappers, ToolHitTestNamesTheChildUnderThePoint) {
     EXPECT_EQ(m_top.OnToolHitTest(CPoint(200, 150), nullptr), -1);  // over the window itself
 }
 
-TEST_F(WndWrappers, PropertiesAndPlacementConstants) {
+TEST_F(WndWrappers, PropertiesAndTopMostPlacement) {
     EXPECT_TRUE(m_top.SetProp(_T("RIZTestProp"), reinterpret_cast<HANDLE>(0x1234)));
     EXPECT_EQ(m_top.GetProp(_T("RIZTestProp")), reinterpret_cast<HANDLE>(0x1234));
     EXPECT_EQ(m_top.RemoveProp(_T("RIZTestProp")), reinterpret_cast<HANDLE>(0x1234));
     EXPECT_EQ(m_top.GetProp(_T("RIZTestProp")), nullptr);
 
-    EXPECT_EQ(CWnd::wndTop.m_hWnd, HWND_TOP);
-    EXPECT_EQ(CWnd::wndBottom.m_hWnd, HWND_BOTTOM);
-    EXPECT_EQ(CWnd::wndTopMost.m_hWnd, HWND_TOPMOST);
-    EXPECT_EQ(CWnd::wndNoTopMost.m_hWnd, HWND_NOTOPMOST);
     EXPECT_TRUE(m_top.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
     EXPECT_TRUE(m_top.GetExStyle() & WS_EX_TOPMOST);
     EXPECT_TRUE(

@@ -1,0 +1,1004 @@
+// The control wrappers against a recording window: each row makes one wrapper call on a window that
+// records the control messages it receives and answers them, then checks the messages, their packing
+// (signed and 32-bit values, buffers and their sizes) and the conversion of the answer.
+#include <afxcmn.h>
+#include <afxdtctl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Sent {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// A wParam or lParam that is a pointer to the caller's data: not compared (a hook checks the data).
+const LPARAM kPtr = static_cast<LPARAM>(0x7E57AB1E);
+
+using Hook = std::function<LRESULT(UINT, WPARAM, LPARAM)>;
+
+// A hidden window that records the control messages (EM_, BM_, SBM_, LB_, CB_, STM_ and WM_USER up)
+// it receives and answers them with a fixed result or through a hook.
+class Recorder {
+public:
+    Recorder() {
+        WNDCLASS wc = {};
+        wc.lpfnWndProc = &Proc;
+        wc.hInstance = ::GetModuleHandle(nullptr);
+        wc.lpszClassName = _T("RIZTestRecorder");
+        ::RegisterClass(&wc);  // registering again in the same process fails harmlessly
+        m_hWnd = ::CreateWindow(wc.lpszClassName, _T(""), WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+        s_pRecorder = this;
+    }
+    ~Recorder() {
+        s_pRecorder = nullptr;
+        ::DestroyWindow(m_hWnd);
+    }
+    Recorder(const Recorder&) = delete;
+    Recorder& operator=(const Recorder&) = delete;
+
+    void Expect(LRESULT answer, Hook hook = nullptr) {
+        m_sent.clear();
+        m_answer = answer;
+        m_hook = std::move(hook);
+    }
+
+    HWND m_hWnd = nullptr;
+    std::vector<Sent> m_sent;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        const bool bControl = (message >= 0xB0 && message < 0x200) || message >= WM_USER;
+        if (!s_pRecorder || !bControl) return ::DefWindowProc(hWnd, message, wParam, lParam);
+        s_pRecorder->m_sent.push_back({message, wParam, lParam});
+        return s_pRecorder->m_hook ? s_pRecorder->m_hook(message, wParam, lParam) : s_pRecorder->m_answer;
+    }
+
+    LRESULT m_answer = 0;
+    Hook m_hook;
+    static Recorder* s_pRecorder;
+};
+
+Recorder* Recorder::s_pRecorder = nullptr;
+
+// One wrapper call: the messages it must send, the answer they get, and what the call must return.
+struct Row {
+    const char* call;
+    std::vector<Sent> sent;
+    LRESULT answer;
+    std::function<INT_PTR(HWND)> run;
+    INT_PTR result;
+    Hook hook = nullptr;
+};
+
+using Run = std::function<INT_PTR(HWND)>;
+
+// A row of a call that sends one message, and of one that sends several (or none).
+Row R(const char* call, Run run, UINT message, WPARAM wParam, LPARAM lParam, LRESULT answer, INT_PTR result,
+      Hook hook = nullptr) {
+    return {call, {{message, wParam, lParam}}, answer, std::move(run), result, std::move(hook)};
+}
+
+Row RN(const char* call, Run run, std::vector<Sent> sent, LRESULT answer, INT_PTR result,
+       Hook hook = nullptr) {
+    return {call, std::move(sent), answer, std::move(run), result, std::move(hook)};
+}
+
+// A getter that hands the answer back as it is (or a setter, with 0).
+Row G(const char* call, Run run, UINT message, WPARAM wParam, LPARAM lParam, LRESULT answer) {
+    return R(call, std::move(run), message, wParam, lParam, answer, answer);
+}
+
+// A wrapper object of class T on the recording window for the length of the body, which returns the
+// call's result (or a comparison of it).
+#define ON(T, ...)                                                                                           \
+    [](HWND hWnd) -> INT_PTR {                                                                               \
+        T c;                                                                                                 \
+        c.m_hWnd = hWnd;                                                                                     \
+        struct Release {                                                                                     \
+            T& c;                                                                                            \
+            ~Release() { c.m_hWnd = nullptr; }                                                               \
+        } release{c};                                                                                        \
+        __VA_ARGS__                                                                                          \
+    }
+
+void RunTable(const std::vector<Row>& rows) {
+    Recorder recorder;
+    ASSERT_NE(recorder.m_hWnd, nullptr);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.call);
+        recorder.Expect(row.answer, row.hook);
+        EXPECT_EQ(row.run(recorder.m_hWnd), row.result);
+        ASSERT_EQ(recorder.m_sent.size(), row.sent.size());
+        for (size_t i = 0; i < row.sent.size(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(recorder.m_sent[i].message, row.sent[i].message);
+            if (row.sent[i].wParam != static_cast<WPARAM>(kPtr)) {
+                EXPECT_EQ(recorder.m_sent[i].wParam, row.sent[i].wParam);
+            }
+            if (row.sent[i].lParam != kPtr) {
+                EXPECT_EQ(recorder.m_sent[i].lParam, row.sent[i].lParam);
+            }
+        }
+    }
+    AfxLockTempMaps();
+    AfxUnlockTempMaps();
+}
+
+// Checks the text a wrapper passes and answers r.
+Hook TextIs(LPCTSTR lpszExpected, LRESULT r = 0) {
+    return [lpszExpected, r](UINT, WPARAM, LPARAM lParam) {
+        EXPECT_STREQ(reinterpret_cast<LPCTSTR>(lParam), lpszExpected);
+        return r;
+    };
+}
+
+template <class T>
+T* At(LPARAM lParam) {
+    return reinterpret_cast<T*>(lParam);
+}
+
+const WPARAM kMinus1 = static_cast<WPARAM>(-1);
+const HICON kIcon1 = reinterpret_cast<HICON>(static_cast<INT_PTR>(0x4711));
+const HICON kIcon2 = reinterpret_cast<HICON>(static_cast<INT_PTR>(0x4712));
+const HTREEITEM kItem1 = reinterpret_cast<HTREEITEM>(static_cast<INT_PTR>(0x1100));
+const HTREEITEM kItem2 = reinterpret_cast<HTREEITEM>(static_cast<INT_PTR>(0x2200));
+// The call as written and a function making it: CALL for a value, DO for a statement.
+#define CALL(T, ...) #T ": " #__VA_ARGS__, ON(T, return (INT_PTR)(__VA_ARGS__);)
+#define DO(T, ...) #T ": " #__VA_ARGS__, ON(T, __VA_ARGS__; return 0;)
+#define H(x) reinterpret_cast<INT_PTR>(x)
+
+int CALLBACK CompareNothing(LPARAM, LPARAM, LPARAM) {
+    return 0;
+}
+
+}  // namespace
+
+TEST(CtrlWrapperTable, ButtonsStaticsAndEdits) {
+    RunTable({
+        G(DO(CButton, c.SetCheck(BST_INDETERMINATE)), BM_SETCHECK, BST_INDETERMINATE, 0, 0),
+            G(CALL(CButton, c.GetCheck()), BM_GETCHECK, 0, 0, BST_INDETERMINATE),
+            G(DO(CButton, c.SetState(TRUE)), BM_SETSTATE, TRUE, 0, 0),
+            G(CALL(CButton, c.GetState()), BM_GETSTATE, 0, 0, BST_PUSHED | BST_CHECKED),
+            G(DO(CButton, c.SetButtonStyle(BS_AUTOCHECKBOX, FALSE)), BM_SETSTYLE, BS_AUTOCHECKBOX, FALSE, 0),
+            G(CALL(CButton, H(c.SetIcon(kIcon1))), BM_SETIMAGE, IMAGE_ICON, H(kIcon1), H(kIcon2)),
+            G(CALL(CButton, H(c.GetIcon())), BM_GETIMAGE, IMAGE_ICON, 0, H(kIcon1)),
+            G(CALL(CStatic, H(c.SetIcon(kIcon1))), STM_SETICON, reinterpret_cast<WPARAM>(kIcon1), 0,
+              H(kIcon2)),
+            G(CALL(CStatic, H(c.GetIcon())), STM_GETICON, 0, 0, H(kIcon1)),
+            G(CALL(CEdit, c.GetSel()), EM_GETSEL, 0, 0, MAKELONG(2, 5)),
+            R("CEdit::GetSel(int&, int&)",
+              ON(CEdit, int a = -1, b = -1; c.GetSel(a, b); return a == 2 && b == 5;), EM_GETSEL, kPtr, kPtr,
+              0, TRUE,
+              [](UINT, WPARAM w, LPARAM l) {
+                  *At<DWORD>(static_cast<LPARAM>(w)) = 2;
+                  *At<DWORD>(l) = 5;
+                  return 0;
+              }),
+            RN("CEdit::SetSel(0, -1) scrolls the caret", ON(CEdit, c.SetSel(0, -1); return 0;),
+               {{EM_SETSEL, 0, -1}, {EM_SCROLLCARET, 0, 0}}, 0, 0),
+            G("CEdit::SetSel(2, 5, TRUE) does not scroll", ON(CEdit, c.SetSel(2, 5, TRUE); return 0;),
+              EM_SETSEL, 2, 5, 0),
+            RN("CEdit::SetSel(DWORD) takes a signed end",
+               ON(CEdit, c.SetSel(static_cast<DWORD>(MAKELONG(1, -1))); return 0;),
+               {{EM_SETSEL, 1, -1}, {EM_SCROLLCARET, 0, 0}}, 0, 0),
+            R(DO(CEdit, c.ReplaceSel(_T("XY"), TRUE)), EM_REPLACESEL, TRUE, kPtr, 0, 0, TextIs(_T("XY"))),
+            G(CALL(CEdit, c.CanUndo()), EM_CANUNDO, 0, 0, TRUE),
+            G(DO(CEdit, c.SetMargins(3, 7)), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(3, 7),
+              0),
+            G(CALL(CEdit, c.GetMargins()), EM_GETMARGINS, 0, 0, MAKELONG(3, 7)),
+            G(DO(CEdit, c.LimitText(5)), EM_LIMITTEXT, 5, 0, 0),
+            G(DO(CEdit, c.SetLimitText(100000)), EM_SETLIMITTEXT, 100000, 0, 0),
+            G(CALL(CEdit, c.GetLimitText()), EM_GETLIMITTEXT, 0, 0, 100000),
+            G(CALL(CEdit, c.SetReadOnly()), EM_SETREADONLY, TRUE, 0, TRUE),
+            G(CALL(CEdit, c.SetReadOnly(FALSE)), EM_SETREADONLY, FALSE, 0, TRUE),
+            G(DO(CEdit, c.SetPasswordChar(_T('*'))), EM_SETPASSWORDCHAR, '*', 0, 0),
+            G("CEdit::SetPasswordChar of a high character is not sign-extended",
+              ON(CEdit, c.SetPasswordChar(static_cast<TCHAR>(0xA1)); return 0;), EM_SETPASSWORDCHAR, 0xA1, 0,
+              0),
+            G(CALL(CEdit, c.GetPasswordChar()), EM_GETPASSWORDCHAR, 0, 0, '*'),
+            R("CEdit::PosFromChar unpacks signed coordinates",
+              ON(CEdit, return c.PosFromChar(4) == CPoint(-3, 7);), EM_POSFROMCHAR, 4, 0, MAKELONG(-3, 7),
+              TRUE),
+            G(CALL(CEdit, c.GetLineCount()), EM_GETLINECOUNT, 0, 0, 2),
+            G(CALL(CEdit, c.LineIndex(1)), EM_LINEINDEX, 1, 0, 7),
+            G(CALL(CEdit, c.LineLength(7)), EM_LINELENGTH, 7, 0, 11),
+            G(CALL(CEdit, c.LineFromChar(8)), EM_LINEFROMCHAR, 8, 0, 1),
+            R("CEdit::GetLine writes the size into the buffer",
+              ON(CEdit, TCHAR buf[8]; for (TCHAR& ch
+                                           : buf) ch = _T('#');
+                 return c.GetLine(1, buf, 3) == 3 && CString(buf, 3) == _T("sec") && buf[3] == _T('#');),
+              EM_GETLINE, 1, kPtr, 0, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(*At<WORD>(l), 3u);
+                  ::CopyMemory(At<TCHAR>(l), _T("sec"), 3 * sizeof(TCHAR));
+                  return 3;
+              }),
+            R("CEdit::GetLine into one character is never overrun",
+              ON(CEdit, TCHAR one[2] = {_T('#'), _T('#')};
+                 return c.GetLine(0, one, 1) == 1 && one[0] == _T('f') && one[1] == _T('#');),
+              EM_GETLINE, 0, kPtr, 0, TRUE,
+              [](UINT, WPARAM, LPARAM l) -> LRESULT {
+                  const int n = std::min<int>(*At<WORD>(l), 2);  // copies as much as the size word allows
+                  ::CopyMemory(At<TCHAR>(l), _T("fi"), n * sizeof(TCHAR));
+                  return n;
+              }),
+            R("CEdit::GetLine(nIndex, buffer) leaves the size to the caller",
+              ON(CEdit, TCHAR buf[8] = {}; *reinterpret_cast<WORD*>(buf) = 5; return c.GetLine(0, buf);),
+              EM_GETLINE, 0, kPtr, 5, 5,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(*At<WORD>(l), 5u);
+                  return 5;
+              }),
+            RN("CEdit::GetLine with no room sends nothing",
+               ON(CEdit, TCHAR buf[2]; return c.GetLine(0, buf, 0);), {}, 0, 0),
+    });
+}
+
+TEST(CtrlWrapperTable, ListAndComboBoxes) {
+    int marker = 0;
+    static int* s_pMarker;
+    s_pMarker = &marker;
+    RunTable({
+        R(CALL(CListBox, c.AddString(_T("中文条目"))), LB_ADDSTRING, 0, kPtr, 0, 0,
+          TextIs(_T("中文条目"), 0)),
+            R(CALL(CListBox, c.InsertString(1, _T("apricot"))), LB_INSERTSTRING, 1, kPtr, 1, 1,
+              TextIs(_T("apricot"), 1)),
+            RN("CListBox::GetText(CString) sizes the buffer by the length",
+               ON(CListBox, CString s; c.GetText(2, s); return s == _T("banana");),
+               {{LB_GETTEXTLEN, 2, 0}, {LB_GETTEXT, 2, kPtr}}, 0, TRUE,
+               [](UINT m, WPARAM, LPARAM l) -> LRESULT {
+                   if (m == LB_GETTEXTLEN) return 6;
+                   ::lstrcpy(At<TCHAR>(l), _T("banana"));
+                   return 6;
+               }),
+            R("CListBox::GetText(CString) of no item empties the string",
+              ON(CListBox, CString s = _T("stale"); c.GetText(99, s); return s.IsEmpty();), LB_GETTEXTLEN, 99,
+              0, LB_ERR, TRUE),
+            G(CALL(CListBox, c.GetTextLen(2)), LB_GETTEXTLEN, 2, 0, 6),
+            R(CALL(CListBox, c.FindString(-1, _T("AP"))), LB_FINDSTRING, kMinus1, kPtr, 0, 0,
+              TextIs(_T("AP"), 0)),
+            G(CALL(CListBox, c.FindStringExact(-1, _T("ap"))), LB_FINDSTRINGEXACT, kMinus1, kPtr, LB_ERR),
+            G(CALL(CListBox, c.SelectString(-1, _T("ban"))), LB_SELECTSTRING, kMinus1, kPtr, 2),
+            G(CALL(CListBox, c.GetCurSel()), LB_GETCURSEL, 0, 0, LB_ERR),
+            G(CALL(CListBox, c.SetCurSel(3)), LB_SETCURSEL, 3, 0, 3),
+            G(CALL(CListBox, c.GetSel(2)), LB_GETSEL, 2, 0, 1),
+            G(CALL(CListBox, c.SetItemData(1, 0x1234)), LB_SETITEMDATA, 1, 0x1234, 0),
+            G(CALL(CListBox, c.GetItemData(1)), LB_GETITEMDATA, 1, 0, 0x1234),
+            R(CALL(CListBox, c.SetItemDataPtr(2, s_pMarker)), LB_SETITEMDATA, 2, kPtr, 0, 0,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<int>(l), s_pMarker);
+                  return 0;
+              }),
+            G(CALL(CListBox, c.DeleteString(0)), LB_DELETESTRING, 0, 0, 3),
+            G(DO(CListBox, c.ResetContent()), LB_RESETCONTENT, 0, 0, 0),
+            R("CListBox::ItemFromPoint inside",
+              ON(CListBox, BOOL b = TRUE; return c.ItemFromPoint(CPoint(5, 70), b) == 3 && !b;),
+              LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 70), MAKELONG(3, 0), TRUE),
+            R("CListBox::ItemFromPoint outside",
+              ON(CListBox, BOOL b = FALSE; return c.ItemFromPoint(CPoint(5, 900), b) == 19 && b;),
+              LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 900), MAKELONG(19, 1), TRUE),
+            G(CALL(CListBox, c.SetTopIndex(5)), LB_SETTOPINDEX, 5, 0, 0),
+            G(CALL(CListBox, c.GetTopIndex()), LB_GETTOPINDEX, 0, 0, 5),
+            G(CALL(CListBox, c.SetSel(1)), LB_SETSEL, TRUE, 1, 0),
+            G(CALL(CListBox, c.SetSel(-1, FALSE)), LB_SETSEL, FALSE, -1, 0),
+            G(CALL(CListBox, c.SelItemRange(TRUE, 4, 6)), LB_SELITEMRANGEEX, 4, 6, 0),
+            G("CListBox::SelItemRange(FALSE) runs the range backwards",
+              ON(CListBox, return c.SelItemRange(FALSE, 4, 5);), LB_SELITEMRANGEEX, 5, 4, 0),
+            G(CALL(CListBox, c.GetSelCount()), LB_GETSELCOUNT, 0, 0, 4),
+            G("CListBox::GetSelItems", ON(CListBox, int sel[8]; return c.GetSelItems(8, sel);),
+              LB_GETSELITEMS, 8, kPtr, 4),
+            G("CListBox::GetItemRect", ON(CListBox, CRect rc; return c.GetItemRect(2, &rc);), LB_GETITEMRECT,
+              2, kPtr, 1),
+            G(CALL(CListBox, c.GetItemHeight(0)), LB_GETITEMHEIGHT, 0, 0, 16),
+            G(CALL(CListBox, c.SetItemHeight(0, 30)), LB_SETITEMHEIGHT, 0, 30, 0),
+            R(CALL(CComboBox, c.AddString(_T("蓝色"))), CB_ADDSTRING, 0, kPtr, 2, 2, TextIs(_T("蓝色"), 2)),
+            G(CALL(CComboBox, c.InsertString(0, _T("black"))), CB_INSERTSTRING, 0, kPtr, 0),
+            RN("CComboBox::GetLBText(CString)",
+               ON(CComboBox, CString s = _T("stale"); c.GetLBText(3, s); return s == _T("蓝色");),
+               {{CB_GETLBTEXTLEN, 3, 0}, {CB_GETLBTEXT, 3, kPtr}}, 0, TRUE,
+               [](UINT m, WPARAM, LPARAM l) -> LRESULT {
+                   if (m == CB_GETLBTEXTLEN) return ::lstrlen(_T("蓝色"));
+                   ::lstrcpy(At<TCHAR>(l), _T("蓝色"));
+                   return ::lstrlen(_T("蓝色"));
+               }),
+            R("CComboBox::GetLBText(CString) of no item",
+              ON(CComboBox, CString s = _T("stale"); c.GetLBText(10, s); return s.IsEmpty();),
+              CB_GETLBTEXTLEN, 10, 0, CB_ERR, TRUE),
+            G("CComboBox::GetLBText(buffer)", ON(CComboBox, TCHAR buf[16]; return c.GetLBText(2, buf);),
+              CB_GETLBTEXT, 2, kPtr, 5),
+            G(CALL(CComboBox, c.GetLBTextLen(2)), CB_GETLBTEXTLEN, 2, 0, 5),
+            R(CALL(CComboBox, c.FindString(-1, _T("GR"))), CB_FINDSTRING, kMinus1, kPtr, 2, 2,
+              TextIs(_T("GR"), 2)),
+            G(CALL(CComboBox, c.FindStringExact(-1, _T("re"))), CB_FINDSTRINGEXACT, kMinus1, kPtr, CB_ERR),
+            G(CALL(CComboBox, c.SelectString(-1, _T("bla"))), CB_SELECTSTRING, kMinus1, kPtr, 0),
+            G(CALL(CComboBox, c.GetCurSel()), CB_GETCURSEL, 0, 0, 0),
+            G(CALL(CComboBox, c.SetCurSel(3)), CB_SETCURSEL, 3, 0, 3),
+            G(CALL(CComboBox, c.SetItemData(1, 77)), CB_SETITEMDATA, 1, 77, 0),
+            G(CALL(CComboBox, c.GetItemData(1)), CB_GETITEMDATA, 1, 0, 77),
+            G(CALL(CComboBox, c.SetEditSel(1, 3)), CB_SETEDITSEL, 0, MAKELPARAM(1, 3), TRUE),
+            G(CALL(CComboBox, c.SetEditSel(0, -1)), CB_SETEDITSEL, 0, MAKELONG(0, -1), TRUE),
+            G(CALL(CComboBox, c.GetEditSel()), CB_GETEDITSEL, 0, 0, MAKELONG(1, 3)),
+            G(CALL(CComboBox, c.SetDroppedWidth(200)), CB_SETDROPPEDWIDTH, 200, 0, 200),
+            G(CALL(CComboBox, c.GetDroppedWidth()), CB_GETDROPPEDWIDTH, 0, 0, 200),
+            R("CComboBox::GetDroppedControlRect",
+              ON(CComboBox, CRect rc; c.GetDroppedControlRect(&rc); return 0;), CB_GETDROPPEDCONTROLRECT, 0,
+              kPtr, 1, 0),
+            R(DO(CComboBox, c.ShowDropDown()), CB_SHOWDROPDOWN, TRUE, 0, 1, 0),
+            R(DO(CComboBox, c.ShowDropDown(FALSE)), CB_SHOWDROPDOWN, FALSE, 0, 1, 0),
+            G(CALL(CComboBox, c.GetDroppedState()), CB_GETDROPPEDSTATE, 0, 0, TRUE),
+            G("CComboBox::SetItemHeight of the field", ON(CComboBox, return c.SetItemHeight(-1, 22);),
+              CB_SETITEMHEIGHT, kMinus1, 22, 0),
+            G("CComboBox::GetItemHeight of the field", ON(CComboBox, return c.GetItemHeight(-1);),
+              CB_GETITEMHEIGHT, kMinus1, 0, 22),
+            G(CALL(CComboBox, c.DeleteString(0)), CB_DELETESTRING, 0, 0, 3),
+            G(DO(CComboBox, c.ResetContent()), CB_RESETCONTENT, 0, 0, 0),
+    });
+}
+
+TEST(CtrlWrapperTable, SmallCommonControls) {
+    RunTable({
+        RN("CSliderCtrl::SetRange is 32-bit", ON(CSliderCtrl, c.SetRange(-5, 100000); return 0;),
+           {{TBM_SETRANGEMIN, FALSE, -5}, {TBM_SETRANGEMAX, FALSE, 100000}}, 0, 0),
+            RN("CSliderCtrl::SetRange redraws once", ON(CSliderCtrl, c.SetRange(0, 100, TRUE); return 0;),
+               {{TBM_SETRANGEMIN, FALSE, 0}, {TBM_SETRANGEMAX, TRUE, 100}}, 0, 0),
+            RN("CSliderCtrl::GetRange",
+               ON(CSliderCtrl, int a = 0, b = 0; c.GetRange(a, b); return a == -5 && b == 100000;),
+               {{TBM_GETRANGEMIN, 0, 0}, {TBM_GETRANGEMAX, 0, 0}}, 0, TRUE,
+               [](UINT m, WPARAM, LPARAM) -> LRESULT { return m == TBM_GETRANGEMIN ? -5 : 100000; }),
+            G(DO(CSliderCtrl, c.SetPos(70000)), TBM_SETPOS, TRUE, 70000, 0),
+            G(CALL(CSliderCtrl, c.GetPos()), TBM_GETPOS, 0, 0, 70000),
+            G(DO(CSliderCtrl, c.SetTicFreq(10)), TBM_SETTICFREQ, 10, 0, 0),
+            G(CALL(CSliderCtrl, c.GetNumTics()), TBM_GETNUMTICS, 0, 0, 9),
+            G(CALL(CSliderCtrl, c.SetPageSize(25)), TBM_SETPAGESIZE, 0, 25, 20),
+            G(CALL(CSliderCtrl, c.SetLineSize(3)), TBM_SETLINESIZE, 0, 3, 1),
+            RN(DO(CSliderCtrl, c.SetSelection(20, 40)),
+               {{TBM_SETSELSTART, FALSE, 20}, {TBM_SETSELEND, TRUE, 40}}, 0, 0),
+            RN("CSliderCtrl::GetSelection",
+               ON(CSliderCtrl, int a = 0, b = 0; c.GetSelection(a, b); return a == 20 && b == 40;),
+               {{TBM_GETSELSTART, 0, 0}, {TBM_GETSELEND, 0, 0}}, 0, TRUE,
+               [](UINT m, WPARAM, LPARAM) -> LRESULT { return m == TBM_GETSELSTART ? 20 : 40; }),
+            G("CSliderCtrl::GetChannelRect", ON(CSliderCtrl, CRect rc; c.GetChannelRect(&rc); return 0;),
+              TBM_GETCHANNELRECT, 0, kPtr, 0),
+            G("CSliderCtrl::GetThumbRect", ON(CSliderCtrl, CRect rc; c.GetThumbRect(&rc); return 0;),
+              TBM_GETTHUMBRECT, 0, kPtr, 0),
+            G("CSpinButtonCtrl::SetRange packs upper low, lower high",
+              ON(CSpinButtonCtrl, c.SetRange(-10, 50); return 0;), UDM_SETRANGE, 0, MAKELPARAM(50, -10), 0),
+            R(CALL(CSpinButtonCtrl, c.GetRange()), UDM_GETRANGE, 0, 0, MAKELONG(50, -10),
+              static_cast<DWORD>(MAKELONG(50, -10))),
+            R("CSpinButtonCtrl::GetRange(int&, int&) is signed",
+              ON(CSpinButtonCtrl, int a = 0, b = 0; c.GetRange(a, b); return a == -10 && b == 50;),
+              UDM_GETRANGE, 0, 0, MAKELONG(50, -10), TRUE),
+            R(CALL(CSpinButtonCtrl, c.SetPos(-3)), UDM_SETPOS, 0, MAKELPARAM(-3, 0), MAKELONG(-7, 0), -7),
+            G(DO(CSpinButtonCtrl, c.SetRange32(-1000, 100000)), UDM_SETRANGE32, static_cast<WPARAM>(-1000),
+              100000, 0),
+            R("CSpinButtonCtrl::GetRange32",
+              ON(CSpinButtonCtrl, int a = 0, b = 0; c.GetRange32(a, b); return a == -1000 && b == 100000;),
+              UDM_GETRANGE32, kPtr, kPtr, 0, TRUE,
+              [](UINT, WPARAM w, LPARAM l) {
+                  *At<int>(static_cast<LPARAM>(w)) = -1000;
+                  *At<int>(l) = 100000;
+                  return 0;
+              }),
+            G(CALL(CSpinButtonCtrl, c.SetPos32(99999)), UDM_SETPOS32, 0, 99999, 5),
+            R("CSpinButtonCtrl::GetPos32",
+              ON(CSpinButtonCtrl, BOOL b = TRUE; return c.GetPos32(&b) == 99999 && !b;), UDM_GETPOS32, 0,
+              kPtr, 99999, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  *At<BOOL>(l) = FALSE;
+                  return 99999;
+              }),
+            G(CALL(CSpinButtonCtrl, c.SetBase(16)), UDM_SETBASE, 16, 0, 10),
+            G(CALL(CSpinButtonCtrl, c.GetBase()), UDM_GETBASE, 0, 0, 16),
+            G("CSpinButtonCtrl::SetAccel",
+              ON(CSpinButtonCtrl, UDACCEL a[2] = {{0, 1}, {2, 5}}; return c.SetAccel(2, a);), UDM_SETACCEL, 2,
+              kPtr, TRUE),
+            G("CSpinButtonCtrl::GetAccel", ON(CSpinButtonCtrl, UDACCEL a[4]; return c.GetAccel(4, a);),
+              UDM_GETACCEL, 4, kPtr, 2),
+            G(DO(CProgressCtrl, c.SetRange(0, 200)), PBM_SETRANGE, 0, MAKELPARAM(0, 200), 0),
+            G(DO(CProgressCtrl, c.SetRange32(-100, 100000)), PBM_SETRANGE32, static_cast<WPARAM>(-100),
+              100000, 0),
+            R("CProgressCtrl::GetRange",
+              ON(CProgressCtrl, int a = 0, b = 0; c.GetRange(a, b); return a == -100 && b == 100000;),
+              PBM_GETRANGE, TRUE, kPtr, 0, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  *At<PBRANGE>(l) = {-100, 100000};
+                  return -100;
+              }),
+            G(CALL(CProgressCtrl, c.SetPos(50)), PBM_SETPOS, 50, 0, 0),
+            G(CALL(CProgressCtrl, c.GetPos()), PBM_GETPOS, 0, 0, 99999),
+            G(CALL(CProgressCtrl, c.OffsetPos(-25)), PBM_DELTAPOS, static_cast<WPARAM>(-25), 0, 50),
+            G(CALL(CProgressCtrl, c.SetStep(30)), PBM_SETSTEP, 30, 0, 10),
+            G(CALL(CProgressCtrl, c.StepIt()), PBM_STEPIT, 0, 0, 75),
+            G(CALL(CProgressCtrl, c.SetBarColor(RGB(0, 128, 0))), PBM_SETBARCOLOR, 0, RGB(0, 128, 0),
+              CLR_DEFAULT),
+            G(CALL(CProgressCtrl, c.SetBkColor(RGB(9, 9, 9))), PBM_SETBKCOLOR, 0, RGB(9, 9, 9), RGB(1, 1, 1)),
+            G(DO(CHotKeyCtrl, c.SetHotKey('K', HOTKEYF_CONTROL | HOTKEYF_SHIFT)), HKM_SETHOTKEY,
+              MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0, 0),
+            R("CHotKeyCtrl::GetHotKey(WORD&, WORD&)",
+              ON(CHotKeyCtrl, WORD k = 0, m = 0; c.GetHotKey(k, m); return k == 'K' && m == HOTKEYF_ALT;),
+              HKM_GETHOTKEY, 0, 0, MAKEWORD('K', HOTKEYF_ALT), TRUE),
+            R("CHotKeyCtrl::GetHotKeyName names modifiers then the key",
+              ON(CHotKeyCtrl,
+                 return c.GetHotKeyName() == CHotKeyCtrl::GetKeyName(VK_CONTROL, FALSE) + _T(" + ") +
+                                                 CHotKeyCtrl::GetKeyName(VK_SHIFT, FALSE) + _T(" + K");),
+              HKM_GETHOTKEY, 0, 0, MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_SHIFT), TRUE),
+            R("CHotKeyCtrl::GetHotKeyName of no key", ON(CHotKeyCtrl, return c.GetHotKeyName().IsEmpty();),
+              HKM_GETHOTKEY, 0, 0, 0, TRUE),
+            G(DO(CHotKeyCtrl, c.SetRules(HKCOMB_NONE, HOTKEYF_ALT)), HKM_SETRULES, HKCOMB_NONE,
+              MAKELPARAM(HOTKEYF_ALT, 0), 0),
+            G(DO(CToolTipCtrl, c.SetDelayTime(TTDT_INITIAL, 321)), TTM_SETDELAYTIME, TTDT_INITIAL, 321, 0),
+            G(DO(CToolTipCtrl, c.SetDelayTime(400)), TTM_SETDELAYTIME, TTDT_AUTOMATIC, 400, 0),
+            G(CALL(CToolTipCtrl, c.GetDelayTime(TTDT_AUTOPOP)), TTM_GETDELAYTIME, TTDT_AUTOPOP, 0, 4000),
+            G(CALL(CToolTipCtrl, c.SetMaxTipWidth(200)), TTM_SETMAXTIPWIDTH, 0, 200, -1),
+            G(DO(CToolTipCtrl, c.SetTipBkColor(RGB(1, 2, 3))), TTM_SETTIPBKCOLOR, RGB(1, 2, 3), 0, 0),
+            G(DO(CToolTipCtrl, c.SetTipTextColor(RGB(4, 5, 6))), TTM_SETTIPTEXTCOLOR, RGB(4, 5, 6), 0, 0),
+            G(CALL(CToolTipCtrl, c.GetTipTextColor()), TTM_GETTIPTEXTCOLOR, 0, 0, RGB(4, 5, 6)),
+            R("CToolTipCtrl::SetMargin", ON(CToolTipCtrl, CRect rc(1, 2, 3, 4); c.SetMargin(&rc); return 0;),
+              TTM_SETMARGIN, 0, kPtr, 0, 0,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(*At<CRect>(l), CRect(1, 2, 3, 4));
+                  return 0;
+              }),
+            G(DO(CToolTipCtrl, c.Activate(FALSE)), TTM_ACTIVATE, FALSE, 0, 0),
+            G(DO(CToolTipCtrl, c.TrackPosition(120, 140)), TTM_TRACKPOSITION, 0, MAKELPARAM(120, 140), 0),
+            G("CToolTipCtrl::TrackActivate",
+              ON(CToolTipCtrl, TOOLINFO ti = {}; c.TrackActivate(TRUE, &ti); return 0;), TTM_TRACKACTIVATE,
+              TRUE, kPtr, 0),
+            G(CALL(CToolTipCtrl, c.GetToolCount()), TTM_GETTOOLCOUNT, 0, 0, 2),
+    });
+}
+
+TEST(CtrlWrapperTable, ListViewsAndHeaders) {
+    RunTable({
+        R("CListCtrl::InsertColumn with a width",
+          ON(CListCtrl, return c.InsertColumn(1, _T("Size"), LVCFMT_RIGHT, 60);), LVM_INSERTCOLUMN, 1, kPtr,
+          1, 1,
+          [](UINT, WPARAM, LPARAM l) {
+              const LVCOLUMN& col = *At<LVCOLUMN>(l);
+              EXPECT_EQ(col.mask, static_cast<UINT>(LVCF_TEXT | LVCF_FMT | LVCF_WIDTH));
+              EXPECT_EQ(col.fmt, LVCFMT_RIGHT);
+              EXPECT_EQ(col.cx, 60);
+              EXPECT_STREQ(col.pszText, _T("Size"));
+              return 1;
+          }),
+            R("CListCtrl::InsertColumn with a subitem and no width",
+              ON(CListCtrl, return c.InsertColumn(0, _T("n"), LVCFMT_LEFT, -1, 2);), LVM_INSERTCOLUMN, 0,
+              kPtr, 0, 0,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<LVCOLUMN>(l)->mask, static_cast<UINT>(LVCF_TEXT | LVCF_FMT | LVCF_SUBITEM));
+                  EXPECT_EQ(At<LVCOLUMN>(l)->iSubItem, 2);
+                  return 0;
+              }),
+            G(CALL(CListCtrl, c.GetColumnWidth(1)), LVM_GETCOLUMNWIDTH, 1, 0, 60),
+            G(CALL(CListCtrl, c.SetColumnWidth(1, 75)), LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(75, 0), TRUE),
+            G(CALL(CListCtrl, c.DeleteColumn(2)), LVM_DELETECOLUMN, 2, 0, TRUE),
+            G(CALL(CListCtrl, c.GetItemCount()), LVM_GETITEMCOUNT, 0, 0, 4),
+            G(CALL(CListCtrl, c.DeleteItem(0)), LVM_DELETEITEM, 0, 0, TRUE),
+            G(CALL(CListCtrl, c.DeleteAllItems()), LVM_DELETEALLITEMS, 0, 0, TRUE),
+            R(CALL(CListCtrl, c.SetItemText(1, 1, _T("大小"))), LVM_SETITEMTEXT, 1, kPtr, TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<LVITEM>(l)->iSubItem, 1);
+                  EXPECT_STREQ(At<LVITEM>(l)->pszText, _T("大小"));
+                  return TRUE;
+              }),
+            R(CALL(CListCtrl, c.InsertItem(0, _T("plain"))), LVM_INSERTITEM, 0, kPtr, 0, 0,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<LVITEM>(l)->mask, static_cast<UINT>(LVIF_TEXT));
+                  EXPECT_STREQ(At<LVITEM>(l)->pszText, _T("plain"));
+                  return 0;
+              }),
+            R(CALL(CListCtrl, c.InsertItem(1, _T("image"), 3)), LVM_INSERTITEM, 0, kPtr, 1, 1,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<LVITEM>(l)->mask, static_cast<UINT>(LVIF_TEXT | LVIF_IMAGE));
+                  EXPECT_EQ(At<LVITEM>(l)->iItem, 1);
+                  EXPECT_EQ(At<LVITEM>(l)->iImage, 3);
+                  return 1;
+              }),
+            R(CALL(CListCtrl, c.InsertItem(LVIF_TEXT | LVIF_PARAM | LVIF_STATE, 2, _T("full"), LVIS_SELECTED,
+                                           LVIS_SELECTED | LVIS_FOCUSED, 0, 0x55)),
+              LVM_INSERTITEM, 0, kPtr, 2, 2,
+              [](UINT, WPARAM, LPARAM l) {
+                  const LVITEM& item = *At<LVITEM>(l);
+                  EXPECT_EQ(item.mask, static_cast<UINT>(LVIF_TEXT | LVIF_PARAM | LVIF_STATE));
+                  EXPECT_EQ(item.iItem, 2);
+                  EXPECT_EQ(item.state, static_cast<UINT>(LVIS_SELECTED));
+                  EXPECT_EQ(item.stateMask, static_cast<UINT>(LVIS_SELECTED | LVIS_FOCUSED));
+                  EXPECT_EQ(item.lParam, 0x55);
+                  return 2;
+              }),
+            R(CALL(CListCtrl, c.GetItemData(2)), LVM_GETITEM, 0, kPtr, 0, 0x55,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<LVITEM>(l)->mask, static_cast<UINT>(LVIF_PARAM));
+                  EXPECT_EQ(At<LVITEM>(l)->iItem, 2);
+                  At<LVITEM>(l)->lParam = 0x55;
+                  return TRUE;
+              }),
+            R("CListCtrl::SetItemData changes the data alone", ON(CListCtrl, return c.SetItemData(3, 0x99);),
+              LVM_SETITEM, 0, kPtr, TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<LVITEM>(l)->mask, static_cast<UINT>(LVIF_PARAM));
+                  EXPECT_EQ(At<LVITEM>(l)->iItem, 3);
+                  EXPECT_EQ(At<LVITEM>(l)->lParam, 0x99);
+                  return TRUE;
+              }),
+            R(CALL(CListCtrl, c.SetItem(1, 2, LVIF_TEXT, _T("renamed"), 0, 0, 0, 0)), LVM_SETITEM, 0, kPtr,
+              TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<LVITEM>(l)->iItem, 1);
+                  EXPECT_EQ(At<LVITEM>(l)->iSubItem, 2);
+                  EXPECT_STREQ(At<LVITEM>(l)->pszText, _T("renamed"));
+                  return TRUE;
+              }),
+            G(CALL(CListCtrl, c.GetItemState(2, LVIS_SELECTED)), LVM_GETITEMSTATE, 2, LVIS_SELECTED,
+              LVIS_SELECTED),
+            R("CListCtrl::SetItemState of every item",
+              ON(CListCtrl, return c.SetItemState(-1, 0, LVIS_SELECTED);), LVM_SETITEMSTATE, kMinus1, kPtr,
+              TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<LVITEM>(l)->state, 0u);
+                  EXPECT_EQ(At<LVITEM>(l)->stateMask, static_cast<UINT>(LVIS_SELECTED));
+                  return TRUE;
+              }),
+            R("CListCtrl::GetCheck of a checked box", ON(CListCtrl, return c.GetCheck(0);), LVM_GETITEMSTATE,
+              0, LVIS_STATEIMAGEMASK, INDEXTOSTATEIMAGEMASK(2), TRUE),
+            R("CListCtrl::GetCheck of an empty box", ON(CListCtrl, return c.GetCheck(0);), LVM_GETITEMSTATE,
+              0, LVIS_STATEIMAGEMASK, INDEXTOSTATEIMAGEMASK(1), FALSE),
+            R(CALL(CListCtrl, c.SetCheck(4, FALSE)), LVM_SETITEMSTATE, 4, kPtr, TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<LVITEM>(l)->state, static_cast<UINT>(INDEXTOSTATEIMAGEMASK(1)));
+                  EXPECT_EQ(At<LVITEM>(l)->stateMask, static_cast<UINT>(LVIS_STATEIMAGEMASK));
+                  return TRUE;
+              }),
+            R(CALL(CListCtrl, c.SetCheck(0)), LVM_SETITEMSTATE, 0, kPtr, TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<LVITEM>(l)->state, static_cast<UINT>(INDEXTOSTATEIMAGEMASK(2)));
+                  return TRUE;
+              }),
+            G(CALL(CListCtrl, c.GetSelectedCount()), LVM_GETSELECTEDCOUNT, 0, 0, 2),
+            G(CALL(CListCtrl, c.GetNextItem(-1, LVNI_FOCUSED)), LVM_GETNEXTITEM, kMinus1, LVNI_FOCUSED, 0),
+            R("CListCtrl::GetItemRect passes the area in the rectangle",
+              ON(CListCtrl, CRect rc; return c.GetItemRect(2, &rc, LVIR_LABEL);), LVM_GETITEMRECT, 2, kPtr,
+              TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<RECT>(l)->left, LVIR_LABEL);
+                  return TRUE;
+              }),
+            R("CListCtrl::GetSubItemRect",
+              ON(CListCtrl, CRect rc;
+                 return c.GetSubItemRect(2, 1, LVIR_BOUNDS, rc) && rc == CRect(80, 10, 140, 27);),
+              LVM_GETSUBITEMRECT, 2, kPtr, TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<RECT>(l)->top, 1);
+                  EXPECT_EQ(At<RECT>(l)->left, LVIR_BOUNDS);
+                  *At<RECT>(l) = CRect(80, 10, 140, 27);
+                  return TRUE;
+              }),
+            R("CListCtrl::HitTest(point, flags)",
+              ON(CListCtrl, UINT f = 0; return c.HitTest(CPoint(20, 30), &f) == 2 && f == LVHT_ONITEMLABEL;),
+              LVM_HITTEST, 0, kPtr, 2, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(CPoint(At<LVHITTESTINFO>(l)->pt), CPoint(20, 30));
+                  At<LVHITTESTINFO>(l)->flags = LVHT_ONITEMLABEL;
+                  return 2;
+              }),
+            G("CListCtrl::SubItemHitTest", ON(CListCtrl, LVHITTESTINFO i = {}; return c.SubItemHitTest(&i);),
+              LVM_SUBITEMHITTEST, 0, kPtr, 2),
+            G(CALL(CListCtrl, c.GetTopIndex()), LVM_GETTOPINDEX, 0, 0, 1),
+            G(CALL(CListCtrl, c.GetCountPerPage()), LVM_GETCOUNTPERPAGE, 0, 0, 9),
+            G(CALL(CListCtrl, c.EnsureVisible(3, FALSE)), LVM_ENSUREVISIBLE, 3, FALSE, TRUE),
+            G(CALL(CListCtrl, c.RedrawItems(0, 3)), LVM_REDRAWITEMS, 0, 3, TRUE),
+            G(CALL(CListCtrl, c.Update(1)), LVM_UPDATE, 1, 0, TRUE),
+            G(CALL(CListCtrl, c.SetExtendedStyle(LVS_EX_FULLROWSELECT)), LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+              LVS_EX_FULLROWSELECT, 0),
+            G(CALL(CListCtrl, c.GetExtendedStyle()), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0, LVS_EX_GRIDLINES),
+            G(CALL(CListCtrl, c.SetBkColor(RGB(1, 2, 3))), LVM_SETBKCOLOR, 0, RGB(1, 2, 3), TRUE),
+            G(CALL(CListCtrl, c.GetBkColor()), LVM_GETBKCOLOR, 0, 0, RGB(1, 2, 3)),
+            G(CALL(CListCtrl, c.SetTextColor(RGB(4, 5, 6))), LVM_SETTEXTCOLOR, 0, RGB(4, 5, 6), TRUE),
+            G(CALL(CListCtrl, c.SetTextBkColor(CLR_NONE)), LVM_SETTEXTBKCOLOR, 0,
+              static_cast<LPARAM>(CLR_NONE), TRUE),
+            R(CALL(CListCtrl, c.GetTextBkColor()), LVM_GETTEXTBKCOLOR, 0, 0, static_cast<LRESULT>(CLR_NONE),
+              CLR_NONE),
+            G(CALL(CListCtrl, c.SortItems(&CompareNothing, 7)), LVM_SORTITEMS, 7, H(&CompareNothing), TRUE),
+            G("CHeaderCtrl::InsertItem", ON(CHeaderCtrl, HDITEM i = {}; return c.InsertItem(1, &i);),
+              HDM_INSERTITEM, 1, kPtr, 1),
+            G(CALL(CHeaderCtrl, c.GetItemCount()), HDM_GETITEMCOUNT, 0, 0, 3),
+            G("CHeaderCtrl::GetItemRect", ON(CHeaderCtrl, CRect rc; return c.GetItemRect(1, &rc);),
+              HDM_GETITEMRECT, 1, kPtr, TRUE),
+            G("CHeaderCtrl::GetItem", ON(CHeaderCtrl, HDITEM i = {}; return c.GetItem(2, &i);), HDM_GETITEM,
+              2, kPtr, TRUE),
+            G("CHeaderCtrl::SetItem", ON(CHeaderCtrl, HDITEM i = {}; return c.SetItem(0, &i);), HDM_SETITEM,
+              0, kPtr, TRUE),
+            G("CHeaderCtrl::HitTest", ON(CHeaderCtrl, HDHITTESTINFO i = {}; return c.HitTest(&i);),
+              HDM_HITTEST, 0, kPtr, 1),
+            G("CHeaderCtrl::SetOrderArray",
+              ON(CHeaderCtrl, int o[3] = {2, 0, 1}; return c.SetOrderArray(3, o);), HDM_SETORDERARRAY, 3,
+              kPtr, TRUE),
+            RN("CHeaderCtrl::GetOrderArray counts the items first",
+               ON(CHeaderCtrl, int o[3]; return c.GetOrderArray(o);),
+               {{HDM_GETITEMCOUNT, 0, 0}, {HDM_GETORDERARRAY, 3, kPtr}}, 0, TRUE,
+               [](UINT m, WPARAM, LPARAM) -> LRESULT { return m == HDM_GETITEMCOUNT ? 3 : TRUE; }),
+            G(CALL(CHeaderCtrl, c.OrderToIndex(0)), HDM_ORDERTOINDEX, 0, 0, 2),
+            G("CHeaderCtrl::Layout", ON(CHeaderCtrl, HDLAYOUT l = {}; return c.Layout(&l);), HDM_LAYOUT, 0,
+              kPtr, TRUE),
+            G(CALL(CHeaderCtrl, c.DeleteItem(0)), HDM_DELETEITEM, 0, 0, TRUE),
+    });
+}
+
+TEST(CtrlWrapperTable, TreesAndTabs) {
+    RunTable({
+        R(CALL(CTreeCtrl, H(c.InsertItem(_T("Banana"), kItem1, TVI_FIRST))), TVM_INSERTITEM, 0, kPtr,
+          H(kItem2), H(kItem2),
+          [](UINT, WPARAM, LPARAM l) {
+              const TVINSERTSTRUCT& s = *At<TVINSERTSTRUCT>(l);
+              EXPECT_EQ(s.hParent, kItem1);
+              EXPECT_EQ(s.hInsertAfter, TVI_FIRST);
+              EXPECT_EQ(s.item.mask, static_cast<UINT>(TVIF_TEXT));
+              EXPECT_STREQ(s.item.pszText, _T("Banana"));
+              return H(kItem2);
+          }),
+            R("CTreeCtrl::InsertItem(text, images) at the root's end",
+              ON(CTreeCtrl, return H(c.InsertItem(_T("根节点"), 2, 3));), TVM_INSERTITEM, 0, kPtr, H(kItem1),
+              H(kItem1),
+              [](UINT, WPARAM, LPARAM l) {
+                  const TVINSERTSTRUCT& s = *At<TVINSERTSTRUCT>(l);
+                  EXPECT_EQ(s.hParent, TVI_ROOT);
+                  EXPECT_EQ(s.hInsertAfter, TVI_LAST);
+                  EXPECT_EQ(s.item.mask, static_cast<UINT>(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE));
+                  EXPECT_EQ(s.item.iImage, 2);
+                  EXPECT_EQ(s.item.iSelectedImage, 3);
+                  return H(kItem1);
+              }),
+            R(CALL(CTreeCtrl, H(c.InsertItem(TVIF_TEXT | TVIF_PARAM | TVIF_STATE, _T("full"), 0, 0, TVIS_BOLD,
+                                             TVIS_BOLD, 0x77, kItem1, TVI_SORT))),
+              TVM_INSERTITEM, 0, kPtr, H(kItem2), H(kItem2),
+              [](UINT, WPARAM, LPARAM l) {
+                  const TVINSERTSTRUCT& s = *At<TVINSERTSTRUCT>(l);
+                  EXPECT_EQ(s.hParent, kItem1);
+                  EXPECT_EQ(s.hInsertAfter, TVI_SORT);
+                  EXPECT_EQ(s.item.state, static_cast<UINT>(TVIS_BOLD));
+                  EXPECT_EQ(s.item.stateMask, static_cast<UINT>(TVIS_BOLD));
+                  EXPECT_EQ(s.item.lParam, 0x77);
+                  return H(kItem2);
+              }),
+            G(CALL(CTreeCtrl, H(c.GetRootItem())), TVM_GETNEXTITEM, TVGN_ROOT, 0, H(kItem1)),
+            G(CALL(CTreeCtrl, H(c.GetChildItem(kItem1))), TVM_GETNEXTITEM, TVGN_CHILD, H(kItem1), H(kItem2)),
+            G(CALL(CTreeCtrl, H(c.GetNextSiblingItem(kItem1))), TVM_GETNEXTITEM, TVGN_NEXT, H(kItem1), 0),
+            G(CALL(CTreeCtrl, H(c.GetPrevSiblingItem(kItem2))), TVM_GETNEXTITEM, TVGN_PREVIOUS, H(kItem2),
+              H(kItem1)),
+            G(CALL(CTreeCtrl, H(c.GetParentItem(kItem2))), TVM_GETNEXTITEM, TVGN_PARENT, H(kItem2),
+              H(kItem1)),
+            G(CALL(CTreeCtrl, H(c.GetFirstVisibleItem())), TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0, H(kItem1)),
+            G(CALL(CTreeCtrl, H(c.GetNextVisibleItem(kItem1))), TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, H(kItem1),
+              H(kItem2)),
+            G(CALL(CTreeCtrl, H(c.GetPrevVisibleItem(kItem2))), TVM_GETNEXTITEM, TVGN_PREVIOUSVISIBLE,
+              H(kItem2), H(kItem1)),
+            G(CALL(CTreeCtrl, H(c.GetSelectedItem())), TVM_GETNEXTITEM, TVGN_CARET, 0, H(kItem2)),
+            G(CALL(CTreeCtrl, H(c.GetDropHilightItem())), TVM_GETNEXTITEM, TVGN_DROPHILITE, 0, H(kItem1)),
+            G(CALL(CTreeCtrl, c.GetCount()), TVM_GETCOUNT, 0, 0, 6),
+            R(CALL(CTreeCtrl, c.ItemHasChildren(kItem1)), TVM_GETITEM, 0, kPtr, 0, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TVITEM>(l)->hItem, kItem1);
+                  EXPECT_NE(At<TVITEM>(l)->mask & TVIF_CHILDREN, 0u);
+                  At<TVITEM>(l)->cChildren = 1;
+                  return TRUE;
+              }),
+            G(CALL(CTreeCtrl, c.Expand(kItem1, TVE_COLLAPSE)), TVM_EXPAND, TVE_COLLAPSE, H(kItem1), TRUE),
+            G(CALL(CTreeCtrl, c.EnsureVisible(kItem2)), TVM_ENSUREVISIBLE, 0, H(kItem2), FALSE),
+            G(CALL(CTreeCtrl, c.SelectItem(kItem2)), TVM_SELECTITEM, TVGN_CARET, H(kItem2), TRUE),
+            G(CALL(CTreeCtrl, c.SelectDropTarget(kItem1)), TVM_SELECTITEM, TVGN_DROPHILITE, H(kItem1), TRUE),
+            G(CALL(CTreeCtrl, c.DeleteItem(kItem1)), TVM_DELETEITEM, 0, H(kItem1), TRUE),
+            G(CALL(CTreeCtrl, c.DeleteAllItems()), TVM_DELETEITEM, 0, H(TVI_ROOT), TRUE),
+            R("CTreeCtrl::GetItemState masks the answer",
+              ON(CTreeCtrl, return c.GetItemState(kItem1, TVIS_BOLD);), TVM_GETITEM, 0, kPtr, 0, TVIS_BOLD,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TVITEM>(l)->stateMask, static_cast<UINT>(TVIS_BOLD));
+                  At<TVITEM>(l)->state = TVIS_BOLD | TVIS_EXPANDED;
+                  return TRUE;
+              }),
+            R(CALL(CTreeCtrl, c.SetItemState(kItem1, 0, TVIS_BOLD)), TVM_SETITEM, 0, kPtr, TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TVITEM>(l)->mask, static_cast<UINT>(TVIF_STATE | TVIF_HANDLE));
+                  EXPECT_EQ(At<TVITEM>(l)->stateMask, static_cast<UINT>(TVIS_BOLD));
+                  return TRUE;
+              }),
+            R("CTreeCtrl::GetItemImage",
+              ON(CTreeCtrl, int a = -1, b = -1; return c.GetItemImage(kItem1, a, b) && a == 2 && b == 3;),
+              TVM_GETITEM, 0, kPtr, 0, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  At<TVITEM>(l)->iImage = 2;
+                  At<TVITEM>(l)->iSelectedImage = 3;
+                  return TRUE;
+              }),
+            R(CALL(CTreeCtrl, c.SetItemImage(kItem1, 5, 6)), TVM_SETITEM, 0, kPtr, TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TVITEM>(l)->mask,
+                            static_cast<UINT>(TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_HANDLE));
+                  EXPECT_EQ(At<TVITEM>(l)->iImage, 5);
+                  EXPECT_EQ(At<TVITEM>(l)->iSelectedImage, 6);
+                  return TRUE;
+              }),
+            R("CTreeCtrl::SetItemText changes the text alone",
+              ON(CTreeCtrl, return c.SetItemText(kItem2, _T("renamed"));), TVM_SETITEM, 0, kPtr, TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TVITEM>(l)->hItem, kItem2);
+                  EXPECT_EQ(At<TVITEM>(l)->mask, static_cast<UINT>(TVIF_TEXT | TVIF_HANDLE));
+                  EXPECT_STREQ(At<TVITEM>(l)->pszText, _T("renamed"));
+                  return TRUE;
+              }),
+            R("CTreeCtrl::SetItemData changes the data alone",
+              ON(CTreeCtrl, return c.SetItemData(kItem2, 0x88);), TVM_SETITEM, 0, kPtr, TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TVITEM>(l)->mask, static_cast<UINT>(TVIF_PARAM | TVIF_HANDLE));
+                  EXPECT_EQ(At<TVITEM>(l)->lParam, 0x88);
+                  return TRUE;
+              }),
+            R(CALL(CTreeCtrl, c.GetItemData(kItem2)), TVM_GETITEM, 0, kPtr, 0, 0x88,
+              [](UINT, WPARAM, LPARAM l) {
+                  At<TVITEM>(l)->lParam = 0x88;
+                  return TRUE;
+              }),
+            R("CTreeCtrl::GetItemRect passes the item in the rectangle",
+              ON(CTreeCtrl, CRect rc; return c.GetItemRect(kItem2, &rc, TRUE);), TVM_GETITEMRECT, TRUE, kPtr,
+              TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(*At<HTREEITEM>(l), kItem2);
+                  return TRUE;
+              }),
+            R("CTreeCtrl::HitTest(point, flags)",
+              ON(CTreeCtrl, UINT f = 0;
+                 return c.HitTest(CPoint(7, 9), &f) == kItem1 && f == TVHT_ONITEMLABEL;),
+              TVM_HITTEST, 0, kPtr, H(kItem1), TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(CPoint(At<TVHITTESTINFO>(l)->pt), CPoint(7, 9));
+                  At<TVHITTESTINFO>(l)->flags = TVHT_ONITEMLABEL;
+                  return H(kItem1);
+              }),
+            G(DO(CTreeCtrl, c.SetIndent(30)), TVM_SETINDENT, 30, 0, 0),
+            G(CALL(CTreeCtrl, c.GetIndent()), TVM_GETINDENT, 0, 0, 30),
+            G(CALL(CTreeCtrl, c.SetItemHeight(24)), TVM_SETITEMHEIGHT, 24, 0, 16),
+            R(CALL(CTreeCtrl, c.SetBkColor(RGB(10, 20, 30))), TVM_SETBKCOLOR, 0, RGB(10, 20, 30),
+              static_cast<LRESULT>(-1), static_cast<COLORREF>(-1)),
+            G(CALL(CTreeCtrl, c.SetTextColor(RGB(40, 50, 60))), TVM_SETTEXTCOLOR, 0, RGB(40, 50, 60), 0),
+            G(CALL(CTreeCtrl, c.SortChildren(kItem1)), TVM_SORTCHILDREN, 0, H(kItem1), TRUE),
+            R(CALL(CTreeCtrl, c.GetCheck(kItem1)), TVM_GETITEM, 0, kPtr, 0, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TVITEM>(l)->stateMask, static_cast<UINT>(TVIS_STATEIMAGEMASK));
+                  At<TVITEM>(l)->state = INDEXTOSTATEIMAGEMASK(2);
+                  return TRUE;
+              }),
+            R(CALL(CTreeCtrl, c.SetCheck(kItem1, FALSE)), TVM_SETITEM, 0, kPtr, TRUE, TRUE,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TVITEM>(l)->state, static_cast<UINT>(INDEXTOSTATEIMAGEMASK(1)));
+                  EXPECT_EQ(At<TVITEM>(l)->stateMask, static_cast<UINT>(TVIS_STATEIMAGEMASK));
+                  return TRUE;
+              }),
+            G(CALL(CTreeCtrl, c.EndEditLabelNow(TRUE)), TVM_ENDEDITLABELNOW, TRUE, 0, TRUE),
+            R(CALL(CTabCtrl, c.InsertItem(0, _T("General"))), TCM_INSERTITEM, 0, kPtr, 0, 0,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TCITEM>(l)->mask, static_cast<UINT>(TCIF_TEXT));
+                  EXPECT_STREQ(At<TCITEM>(l)->pszText, _T("General"));
+                  return 0;
+              }),
+            R(CALL(CTabCtrl, c.InsertItem(1, _T("高级"), 2)), TCM_INSERTITEM, 1, kPtr, 1, 1,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TCITEM>(l)->mask, static_cast<UINT>(TCIF_TEXT | TCIF_IMAGE));
+                  EXPECT_EQ(At<TCITEM>(l)->iImage, 2);
+                  return 1;
+              }),
+            R(CALL(CTabCtrl, c.InsertItem(TCIF_TEXT | TCIF_PARAM, 1, _T("Middle"), 0, 0x42)), TCM_INSERTITEM,
+              1, kPtr, 1, 1,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TCITEM>(l)->mask, static_cast<UINT>(TCIF_TEXT | TCIF_PARAM));
+                  EXPECT_EQ(At<TCITEM>(l)->lParam, 0x42);
+                  return 1;
+              }),
+            G(CALL(CTabCtrl, c.GetItemCount()), TCM_GETITEMCOUNT, 0, 0, 3),
+            G("CTabCtrl::GetItem", ON(CTabCtrl, TCITEM i = {}; return c.GetItem(2, &i);), TCM_GETITEM, 2,
+              kPtr, TRUE),
+            G("CTabCtrl::SetItem", ON(CTabCtrl, TCITEM i = {}; return c.SetItem(1, &i);), TCM_SETITEM, 1,
+              kPtr, TRUE),
+            G(CALL(CTabCtrl, c.GetCurSel()), TCM_GETCURSEL, 0, 0, 2),
+            G(CALL(CTabCtrl, c.SetCurSel(2)), TCM_SETCURSEL, 2, 0, 0),
+            G(CALL(CTabCtrl, c.GetRowCount()), TCM_GETROWCOUNT, 0, 0, 1),
+            G(CALL(CTabCtrl, c.DeleteItem(0)), TCM_DELETEITEM, 0, 0, TRUE),
+            G(CALL(CTabCtrl, c.DeleteAllItems()), TCM_DELETEALLITEMS, 0, 0, TRUE),
+            R(CALL(CTabCtrl, c.SetItemSize(CSize(60, 20)) == CSize(80, 24)), TCM_SETITEMSIZE, 0,
+              MAKELPARAM(60, 20), MAKELONG(80, 24), TRUE),
+            G("CTabCtrl::GetItemRect", ON(CTabCtrl, CRect rc; return c.GetItemRect(1, &rc);), TCM_GETITEMRECT,
+              1, kPtr, TRUE),
+            G("CTabCtrl::HitTest", ON(CTabCtrl, TCHITTESTINFO i = {}; return c.HitTest(&i);), TCM_HITTEST, 0,
+              kPtr, 1),
+            G("CTabCtrl::AdjustRect", ON(CTabCtrl, CRect rc; c.AdjustRect(FALSE, &rc); return 0;),
+              TCM_ADJUSTRECT, FALSE, kPtr, 0),
+            R(CALL(CTabCtrl, c.GetItemState(1, TCIS_HIGHLIGHTED)), TCM_GETITEM, 1, kPtr, 0, TCIS_HIGHLIGHTED,
+              [](UINT, WPARAM, LPARAM l) {
+                  EXPECT_EQ(At<TCITEM>(l)->mask, static_cast<UINT>(TCIF_STATE));
+                  At<TCITEM>(l)->dwState = TCIS_HIGHLIGHTED | TCIS_BUTTONPRESSED;
+                  return TRUE;
+              }),
+    });
+}
+
+// Answers that are handles come back as the objects of those handles: the permanent object when there
+// is one, a temporary one otherwise, none for NULL.
+TEST(CtrlWrapperTable, HandleAnswersBecomeObjects) {
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 1, 1));
+    HIMAGELIST hRaw = ::ImageList_Create(8, 8, ILC_COLOR32, 1, 1);
+    CWnd buddy;
+    ASSERT_TRUE(buddy.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP, 0, 0, 5, 5, nullptr, nullptr));
+    HWND hRawWnd =
+        ::CreateWindow(_T("STATIC"), _T(""), WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
+
+    struct Case {
+        const char* call;
+        UINT message;
+        WPARAM wParam;
+        std::function<CImageList*(HWND, CImageList*)> list;  // an image list call, or
+        std::function<CWnd*(HWND, CWnd*)> wnd;               // a window call
+    };
+#define LIST(T, ...)                                                                                         \
+    [](HWND hWnd, CImageList* p) -> CImageList* {                                                            \
+        T c;                                                                                                 \
+        c.m_hWnd = hWnd;                                                                                     \
+        CImageList* r = (__VA_ARGS__);                                                                       \
+        c.m_hWnd = nullptr;                                                                                  \
+        return r;                                                                                            \
+    }
+#define WND(T, ...)                                                                                          \
+    [](HWND hWnd, CWnd* p) -> CWnd* {                                                                        \
+        T c;                                                                                                 \
+        c.m_hWnd = hWnd;                                                                                     \
+        CWnd* r = (__VA_ARGS__);                                                                             \
+        c.m_hWnd = nullptr;                                                                                  \
+        (void)p;                                                                                             \
+        return r;                                                                                            \
+    }
+    const Case cases[] = {
+        {"CListCtrl::SetImageList", LVM_SETIMAGELIST, LVSIL_SMALL,
+         LIST(CListCtrl, c.SetImageList(p, LVSIL_SMALL)), nullptr},
+        {"CListCtrl::GetImageList", LVM_GETIMAGELIST, LVSIL_STATE,
+         LIST(CListCtrl, (void)p, c.GetImageList(LVSIL_STATE)), nullptr},
+        {"CHeaderCtrl::SetImageList", HDM_SETIMAGELIST, 0, LIST(CHeaderCtrl, c.SetImageList(p)), nullptr},
+        {"CHeaderCtrl::GetImageList", HDM_GETIMAGELIST, 0, LIST(CHeaderCtrl, (void)p, c.GetImageList()),
+         nullptr},
+        {"CTreeCtrl::SetImageList", TVM_SETIMAGELIST, TVSIL_NORMAL,
+         LIST(CTreeCtrl, c.SetImageList(p, TVSIL_NORMAL)), nullptr},
+        {"CTreeCtrl::GetImageList", TVM_GETIMAGELIST, TVSIL_STATE,
+         LIST(CTreeCtrl, (void)p, c.GetImageList(TVSIL_STATE)), nullptr},
+        {"CTabCtrl::SetImageList", TCM_SETIMAGELIST, 0, LIST(CTabCtrl, c.SetImageList(p)), nullptr},
+        {"CTabCtrl::GetImageList", TCM_GETIMAGELIST, 0, LIST(CTabCtrl, (void)p, c.GetImageList()), nullptr},
+        {"CSpinButtonCtrl::SetBuddy", UDM_SETBUDDY, kPtr, nullptr, WND(CSpinButtonCtrl, c.SetBuddy(p))},
+        {"CSpinButtonCtrl::GetBuddy", UDM_GETBUDDY, 0, nullptr, WND(CSpinButtonCtrl, c.GetBuddy())},
+        {"CSliderCtrl::GetBuddy", TBM_GETBUDDY, TRUE, nullptr, WND(CSliderCtrl, c.GetBuddy())},
+        {"CListCtrl::GetHeaderCtrl", LVM_GETHEADER, 0, nullptr, WND(CListCtrl, c.GetHeaderCtrl())},
+        {"CListCtrl::EditLabel", LVM_EDITLABEL, 3, nullptr, WND(CListCtrl, c.EditLabel(3))},
+        {"CListCtrl::GetEditControl", LVM_GETEDITCONTROL, 0, nullptr, WND(CListCtrl, c.GetEditControl())},
+        {"CTreeCtrl::EditLabel", TVM_EDITLABEL, 0, nullptr, WND(CTreeCtrl, c.EditLabel(kItem1))},
+        {"CTreeCtrl::GetEditControl", TVM_GETEDITCONTROL, 0, nullptr, WND(CTreeCtrl, c.GetEditControl())},
+        {"CTreeCtrl::GetToolTips", TVM_GETTOOLTIPS, 0, nullptr, WND(CTreeCtrl, c.GetToolTips())},
+        {"CDateTimeCtrl::GetMonthCalCtrl", DTM_GETMONTHCAL, 0, nullptr,
+         WND(CDateTimeCtrl, c.GetMonthCalCtrl())},
+    };
+#undef LIST
+#undef WND
+    Recorder recorder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.call);
+        if (c.list) {
+            recorder.Expect(reinterpret_cast<LRESULT>(images.m_hImageList));
+            EXPECT_EQ(c.list(recorder.m_hWnd, &images), &images);
+            ASSERT_EQ(recorder.m_sent.size(), 1u);
+            EXPECT_EQ(recorder.m_sent[0].message, c.message);
+            EXPECT_EQ(recorder.m_sent[0].wParam, c.wParam);
+            recorder.Expect(reinterpret_cast<LRESULT>(hRaw));
+            CImageList* pTemp = c.list(recorder.m_hWnd, nullptr);
+            ASSERT_NE(pTemp, nullptr);
+            EXPECT_EQ(pTemp->m_hImageList, hRaw);
+            EXPECT_EQ(CImageList::FromHandlePermanent(hRaw), nullptr);
+            recorder.Expect(0);
+            EXPECT_EQ(c.list(recorder.m_hWnd, nullptr), nullptr);
+        } else {
+            recorder.Expect(reinterpret_cast<LRESULT>(buddy.m_hWnd));
+            EXPECT_EQ(c.wnd(recorder.m_hWnd, &buddy), &buddy);
+            ASSERT_EQ(recorder.m_sent.size(), 1u);
+            EXPECT_EQ(recorder.m_sent[0].message, c.message);
+            if (c.wParam != static_cast<WPARAM>(kPtr)) {
+                EXPECT_EQ(recorder.m_sent[0].wParam, c.wParam);
+            }
+            recorder.Expect(reinterpret_cast<LRESULT>(hRawWnd));
+            CWnd* pTemp = c.wnd(recorder.m_hWnd, &buddy);
+            ASSERT_NE(pTemp, nullptr);
+            EXPECT_EQ(pTemp->m_hWnd, hRawWnd);
+            recorder.Expect(0);
+            EXPECT_EQ(c.wnd(recorder.m_hWnd, &buddy), nullptr);
+        }
+    }
+    // The handle passed in is the object's.
+    recorder.Expect(0);
+    CSpinButtonCtrl spin;
+    spin.m_hWnd = recorder.m_hWnd;
+    spin.SetBuddy(&buddy);
+    spin.SetBuddy(nullptr);
+    spin.m_hWnd = nullptr;
+    ASSERT_EQ(recorder.m_sent.size(), 2u);
+    EXPECT_EQ(recorder.m_sent[0].wParam, reinterpret_cast<WPARAM>(buddy.m_hWnd));
+    EXPECT_EQ(recorder.m_sent[1].wParam, 0u);
+    AfxLockTempMaps();
+    AfxUnlockTempMaps();
+    ::ImageList_Destroy(hRaw);
+    ::DestroyWindow(hRawWnd);
+}
+
+// Texts of unknown length: the buffer grows until the whole text fits; a cut text never ends inside a
+// double-byte character.
+TEST(CtrlWrapperTable, ItemTextsOfAnyLengthComeBackWhole) {
+    CString strLong;
+    for (int i = 0; i < 150; ++i)
+        strLong += _T("abcd");  // 600 characters: past the first buffer size
+    static LPCTSTR s_pszText;
+    s_pszText = strLong;
+    // Copies as much as fits with a terminator, as the controls do, and answers the characters copied.
+    auto copy = [](LPTSTR pszBuf, int cchMax) -> int {
+        const int n = std::min(::lstrlen(s_pszText), cchMax - 1);
+        ::CopyMemory(pszBuf, s_pszText, n * sizeof(TCHAR));
+        pszBuf[n] = 0;
+        return n;
+    };
+    Recorder recorder;
+    for (LPCTSTR pszText : {strLong.GetString(), _T("short"), _T("")}) {
+        s_pszText = pszText;
+        recorder.Expect(0, [&](UINT, WPARAM, LPARAM l) -> LRESULT {
+            LVITEM& item = *At<LVITEM>(l);
+            EXPECT_EQ(item.iSubItem, 2);
+            return copy(item.pszText, item.cchTextMax);
+        });
+        CListCtrl list;
+        list.m_hWnd = recorder.m_hWnd;
+        EXPECT_EQ(list.GetItemText(1, 2), pszText);
+        EXPECT_EQ(recorder.m_sent.back().wParam, 1u);
+        EXPECT_EQ(recorder.m_sent.size(), ::lstrlen(pszText) < 255 ? 1u : 3u);  // 256, 512, 1024
+        recorder.Expect(0, [&](UINT, WPARAM, LPARAM l) -> LRESULT {
+            TVITEM& item = *At<TVITEM>(l);
+            EXPECT_EQ(item.hItem, kItem1);
+            return copy(item.pszText, item.cchTextMax) >= 0;
+        });
+        CTreeCtrl tree;
+        tree.m_hWnd = recorder.m_hWnd;
+        EXPECT_EQ(tree.GetItemText(kItem1), pszText);
+        list.m_hWnd = tree.m_hWnd = nullptr;
+    }
+
+    // A control that fills a short buffer without a terminator: cut to whole characters.
+    struct Cut {
+        LPCTSTR filled;
+        LPCTSTR expected;
+    };
+#ifdef _UNICODE
+    const Cut cuts[] = {{_T("r0c2"), _T("r0c")}, {_T("大小xy"), _T("大小x")}};
+#else
+    const Cut cuts[] = {{_T("r0c2"), _T("r0c")}, {_T("大小"), _T("大")}};  // three bytes hold one character
+#endif
+    for (const Cut& cut : cuts) {
+        SCOPED_TRACE(cut.expected);
+        s_pszText = cut.filled;
+        recorder.Expect(0, [](UINT, WPARAM, LPARAM l) -> LRESULT {
+            ::CopyMemory(At<LVITEM>(l)->pszText, s_pszText, 4 * sizeof(TCHAR));
+            return 4;
+        });
+        CListCtrl list;
+        list.m_hWnd = recorder.m_hWnd;
+        TCHAR buf[4];
+        EXPECT_EQ(list.GetItemText(0, 2, buf, 4), ::lstrlen(cut.expected));
+        EXPECT_STREQ(buf, cut.expected);
+        list.m_hWnd = nullptr;
+    }
+}
