@@ -323,6 +323,8 @@ protected:
     // The whole case: windows made under the good skin, the damaged one loaded, the windows painted,
     // resized and checked by bDuring, the good skin back; twice, the second round counting GDI objects.
     void RunCase(const char* pszCase, const std::function<void()>& during = nullptr) {
+        // A case takes well under the default on an idle machine; a loaded one shares its cores.
+        riztest::AllowTestSeconds(60);
         const DWORD dwStart = ::GetTickCount();
         ASSERT_TRUE(Skin()->LoadSkin(m_strGood));
         ASSERT_TRUE(m_windows.Create());
@@ -360,8 +362,6 @@ protected:
     }
 
     void RunNoisyMask(int n) {
-        // Far less on an idle machine; a loaded one shares its cores with other builds.
-        riztest::AllowTestSeconds(60);
         ASSERT_TRUE(WriteBytes(DamagedWindowFile(_T("MaskBottomLeft.bmp")), Bmp1(n, n, Noise)));
         ::DeleteFile(DamagedWindowFile(_T("MaskBottomLeft.bmp.rgn")));
         const std::string strCase = "noisy mask " + std::to_string(n) + " x " + std::to_string(n);
