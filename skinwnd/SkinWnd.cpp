@@ -2,7 +2,10 @@
 #include "SkinWnd.h"
 
 #include <QVLanResManager.h>
+#include <QVSkinRanges.h>
 #include <QVSkinResManager.h>
+
+#include <vector>
 
 #include "QVPaintMemoryDC.h"
 
@@ -13,6 +16,55 @@ const COLORREF kMaskKeyColor = RGB(255, 0, 255);
 const COLORREF kTitleColor = RGB(255, 255, 255);
 // The face of the title font comes from the language table, at most this many characters.
 const int kMaxFaceName = 32;
+// A window region of more rectangles than this (four detailed corners and a detailed outline) is more
+// than the display takes as a window shape: the window then gets a plainer outline.
+const DWORD kMaxWindowRgnRects = 4 * QVSkinRange::kMaxMaskRects;
+
+// Mask images found too detailed for a corner region, known by path, size and write time, so that
+// such a mask is not loaded and scanned again at every resize. A few entries: a skin has four masks.
+struct CDetailedMask {
+    CString strPath;
+    ULONGLONG nSize = 0;
+    FILETIME ftWrite = {};
+};
+std::vector<CDetailedMask>& DetailedMasks() {
+    static std::vector<CDetailedMask> s_masks;
+    return s_masks;
+}
+
+bool MaskFileKey(const CString& strPath, CDetailedMask& key) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!::GetFileAttributesEx(strPath, GetFileExInfoStandard, &data)) return false;
+    key.strPath = strPath;
+    key.nSize = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    key.ftWrite = data.ftLastWriteTime;
+    return true;
+}
+
+bool IsKnownDetailedMask(const CString& strPath) {
+    CDetailedMask key;
+    if (!MaskFileKey(strPath, key)) return false;
+    for (const CDetailedMask& mask : DetailedMasks()) {
+        if (mask.strPath.CompareNoCase(strPath) == 0 && mask.nSize == key.nSize &&
+            ::CompareFileTime(&mask.ftWrite, &key.ftWrite) == 0)
+            return true;
+    }
+    return false;
+}
+
+void RememberDetailedMask(const CString& strPath) {
+    CDetailedMask key;
+    if (!MaskFileKey(strPath, key)) return;
+    std::vector<CDetailedMask>& masks = DetailedMasks();
+    if (masks.size() >= 16) masks.erase(masks.begin());
+    masks.push_back(key);
+}
+
+DWORD RegionRectCount(HRGN hRgn) {
+    const DWORD nSize = ::GetRegionData(hRgn, 0, nullptr);
+    return nSize > sizeof(RGNDATAHEADER) ? static_cast<DWORD>((nSize - sizeof(RGNDATAHEADER)) / sizeof(RECT))
+                                         : 0;
+}
 
 }  // namespace
 
@@ -147,10 +199,11 @@ void CSkinWnd::DrawFrame(CDC* pDC, const CRect& rcWindow, BOOL bPressed) {
 
 void CSkinWnd::DrawWndBorder(CDC* pDC, const CRect& rc, BOOL bActive) {
     const CQVSkinWndRes& res = *m_pWndRes;
-    const int L = res.m_nLeftBorder;
-    const int R = res.m_nRightBorder;
-    const int T = res.m_nCaptionHeight;
-    const int B = res.m_nBottomBorder;
+    const CRect insets = SkinWndFrameInsets(res);
+    const int L = insets.left;
+    const int R = insets.right;
+    const int T = insets.top;
+    const int B = insets.bottom;
     const int nFrame = bActive ? 0 : 1;
     if (res.m_nBorderLayout != 0) {
         // The sides run the full height; the caption and bottom bands sit between them.
@@ -235,8 +288,10 @@ BOOL CSkinWnd::DrawClientBkg(CDC* pDC, const CRect& rc) {
     case 3: {
         if (res.m_bmpClientTop.IsNull() && res.m_bmpClientMid.IsNull() && res.m_bmpClientBottom.IsNull())
             return FALSE;
-        const CRect rcTop(rc.left, rc.top, rc.right, rc.top + res.m_nClientTopHeight);
-        const CRect rcBottom(rc.left, rc.bottom - res.m_nClientBottomHeight, rc.right, rc.bottom);
+        const int nTop = QVSkinRange::Clamp(res.m_nClientTopHeight, 0, QVSkinRange::kMaxBand);
+        const int nBottom = QVSkinRange::Clamp(res.m_nClientBottomHeight, 0, QVSkinRange::kMaxBand);
+        const CRect rcTop(rc.left, rc.top, rc.right, rc.top + nTop);
+        const CRect rcBottom(rc.left, rc.bottom - nBottom, rc.right, rc.bottom);
         const CRect rcMid(rc.left, rcTop.bottom, rc.right, rcBottom.top);
         if (rcMid.Height() > 0) res.m_bmpClientMid.Pave(pDC, rcMid, 0);
         res.m_bmpClientTop.DrawFill(pDC, rcTop, 0);
@@ -258,7 +313,18 @@ void CSkinWnd::SetWndRegion() {
     HRGN hRgn = nullptr;
     if (!m_bNoNCArea) {
         hRgn = CreateWndOutlineRgn(*m_pWndRes, rc);
-        if (hRgn != nullptr) RemoveCornerRgn(rc, hRgn);
+        if (hRgn != nullptr) {
+            RemoveCornerRgn(rc, hRgn);
+            if (RegionRectCount(hRgn) > kMaxWindowRgnRects) {
+                // Too detailed as a whole: the outline without the masks, else the plain rectangle.
+                ::DeleteObject(hRgn);
+                hRgn = CreateWndOutlineRgn(*m_pWndRes, rc);
+                if (hRgn != nullptr && RegionRectCount(hRgn) > kMaxWindowRgnRects) {
+                    ::DeleteObject(hRgn);
+                    hRgn = nullptr;
+                }
+            }
+        }
     }
     if (hRgn == nullptr) hRgn = ::CreateRectRgn(0, 0, rc.Width(), rc.Height());
     // The system owns the region from here on.
@@ -289,10 +355,15 @@ void CSkinWnd::RemoveCornerRgn(const CRect& rcWindow, HRGN hRgn) {
         int nWidth = 0;
         int nHeight = 0;
         if (!::ReadRgnFromFile(strCache, rgn, nWidth, nHeight)) {
-            // No usable cache: build the region from the mask image and keep it for the next time.
+            // No usable cache: build the region from the mask image and keep it for the next time. No
+            // image, or one too detailed for a region of its bound: the corner stays square.
+            if (IsKnownDetailedMask(strPath)) continue;
             CQVBitmap bmp;
-            if (!bmp.LoadBitmap(strPath)) continue;  // no image: the corner stays square
-            if (!bmp.CreateBitmapRgn(rgn, kMaskKeyColor, 1)) continue;
+            if (!bmp.LoadBitmap(strPath)) continue;
+            if (!bmp.CreateBitmapRgn(rgn, kMaskKeyColor, 1, 0, QVSkinRange::kMaxMaskRects)) {
+                RememberDetailedMask(strPath);
+                continue;
+            }
             nWidth = bmp.GetWidth();
             nHeight = bmp.GetHeight();
             ::WriteRgnToFile(strCache, static_cast<HRGN>(rgn.GetSafeHandle()), nWidth, nHeight);

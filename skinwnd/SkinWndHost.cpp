@@ -3,6 +3,7 @@
 
 #include <QVLanResManager.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "DrawMenuHelper.h"
@@ -47,14 +48,25 @@ void CSkinWndHost::AdjustWindowSize() const {
     if (!IsAlive()) return;
     CSize size;
     m_skin.GetWindowAddSize(size);
-    const CSize delta = size - m_sizeAdded;
-    m_sizeAdded = size;
-    if (delta.cx == 0 && delta.cy == 0) return;
+    // The designed size is the window's size less what the skin added to it; the new size is derived
+    // from it afresh, never by adding deltas up. What was added is then read back from the window:
+    // a size the system refused or cut (a window never shrinks below nothing) is not recorded as
+    // added, so that the next skin restores the designed size exactly.
     CRect rcWindow;
     ::GetWindowRect(m_hWnd, &rcWindow);
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, rcWindow.Width() + delta.cx, rcWindow.Height() + delta.cy,
+    const CSize sizeDesigned(rcWindow.Width() - m_sizeAdded.cx, rcWindow.Height() - m_sizeAdded.cy);
+    const CSize sizeWanted(std::max<LONG>(sizeDesigned.cx + size.cx, 0),
+                           std::max<LONG>(sizeDesigned.cy + size.cy, 0));
+    if (sizeWanted == rcWindow.Size()) {
+        m_sizeAdded = size;
+        return;
+    }
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, sizeWanted.cx, sizeWanted.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (IsAlive()) m_skin.SetWndRegion();
+    if (!IsAlive()) return;
+    ::GetWindowRect(m_hWnd, &rcWindow);
+    m_sizeAdded = rcWindow.Size() - sizeDesigned;
+    m_skin.SetWndRegion();
 }
 
 LRESULT CSkinWndHost::OnSkinChanged(WPARAM wParam, LPARAM lParam) const {

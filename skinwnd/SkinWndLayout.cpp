@@ -1,11 +1,15 @@
 // Geometry of the skinned window frame.
 #include "SkinWndLayout.h"
 
+#include <QVSkinRanges.h>
+
+using QVSkinRange::Clamp;
+
 namespace {
 
-// A region cache larger than this is taken as damaged: corner masks are small images, and a damaged
-// header must never lead to a huge allocation.
-const DWORD kMaxRgnFileSize = 16 * 1024 * 1024;
+// The largest region cache read: the header, the most rectangles a corner mask may give, the size.
+// A larger file is refused before it is read.
+const DWORD kMaxRgnFileSize = sizeof(RGNDATAHEADER) + QVSkinRange::kMaxMaskRects * sizeof(RECT) + 8;
 
 // The platform's frame width and height for a sizable or a fixed window.
 CSize PlatformFrame(BOOL bSizable) {
@@ -13,23 +17,43 @@ CSize PlatformFrame(BOOL bSizable) {
                     : CSize(::GetSystemMetrics(SM_CXDLGFRAME), ::GetSystemMetrics(SM_CYDLGFRAME));
 }
 
+int ButtonSize(int n) {
+    return Clamp(n, 0, QVSkinRange::kMaxButton);
+}
+
+int Position(int n) {
+    return Clamp(n, -QVSkinRange::kMaxPosition, QVSkinRange::kMaxPosition);
+}
+
+CPoint CornerPoint(const CPoint& pt) {
+    return CPoint(Clamp(pt.x, 0, QVSkinRange::kMaxCornerPoint), Clamp(pt.y, 0, QVSkinRange::kMaxCornerPoint));
+}
+
 }  // namespace
 
+CRect AFXAPI SkinWndFrameInsets(const CQVSkinWndRes& res) {
+    const int nMax = QVSkinRange::kMaxFrame;
+    return CRect(Clamp(res.m_nLeftBorder, 0, nMax), Clamp(res.m_nCaptionHeight, 0, nMax),
+                 Clamp(res.m_nRightBorder, 0, nMax), Clamp(res.m_nBottomBorder, 0, nMax));
+}
+
 void AFXAPI InitHitTestRects(CSkinWndLayout& layout, const CQVSkinWndRes& res) {
-    const int nIcon = res.m_nCaptionHeight - 4;
+    const int nIcon = SkinWndFrameInsets(res).top - 4;
     layout.m_rcIcon.SetRect(0, 0, nIcon, nIcon);
-    layout.m_rcMinBtn.SetRect(0, 0, res.m_nMinBtnWidth, res.m_nMinBtnHeight);
-    layout.m_rcMaxBtn.SetRect(0, 0, res.m_nMaxBtnWidth, res.m_nMaxBtnHeight);
-    layout.m_rcCloseBtn.SetRect(0, 0, res.m_nCloseBtnWidth, res.m_nCloseBtnHeight);
+    layout.m_rcMinBtn.SetRect(0, 0, ButtonSize(res.m_nMinBtnWidth), ButtonSize(res.m_nMinBtnHeight));
+    layout.m_rcMaxBtn.SetRect(0, 0, ButtonSize(res.m_nMaxBtnWidth), ButtonSize(res.m_nMaxBtnHeight));
+    layout.m_rcCloseBtn.SetRect(0, 0, ButtonSize(res.m_nCloseBtnWidth), ButtonSize(res.m_nCloseBtnHeight));
 }
 
 void AFXAPI AdjustHitTestRects(CSkinWndLayout& layout, const CQVSkinWndRes& res, const CRect& rcWindow,
                                BOOL bHasMenu) {
     const CRect& rc = rcWindow;
-    const int L = res.m_nLeftBorder;
-    const int R = res.m_nRightBorder;
-    const int T = res.m_nCaptionHeight;
-    const int B = res.m_nBottomBorder;
+    const CRect insets = SkinWndFrameInsets(res);
+    const int L = insets.left;
+    const int R = insets.right;
+    const int T = insets.top;
+    const int B = insets.bottom;
+    const int nGap = ButtonSize(res.m_nBtnGap);
 
     if (res.m_nCaptionBtnLayout != 0) {
         // Buttons in a row from the right border, centred in the caption.
@@ -38,23 +62,24 @@ void AFXAPI AdjustHitTestRects(CSkinWndLayout& layout, const CQVSkinWndRes& res,
         CRect& rcMax = layout.m_rcMaxBtn;
         CRect& rcMin = layout.m_rcMinBtn;
         rcClose.MoveToXY(rc.right - R - rcClose.Width(), rc.top + (T - rcClose.Height()) / 2);
-        rcMax.MoveToXY(rcClose.left - rcMax.Width() - res.m_nBtnGap, rc.top + (T - rcMax.Height()) / 2);
-        rcMin.MoveToXY(rcMax.left - rcMin.Width() - res.m_nBtnGap, rc.top + (T - rcMin.Height()) / 2);
+        rcMax.MoveToXY(rcClose.left - rcMax.Width() - nGap, rc.top + (T - rcMax.Height()) / 2);
+        rcMin.MoveToXY(rcMax.left - rcMin.Width() - nGap, rc.top + (T - rcMin.Height()) / 2);
         layout.m_rcTitle.SetRect(layout.m_rcIcon.right + 4, rc.top + 3, rcMin.left - 4, rc.top + T);
     } else {
         // Each piece at the skin's own position; the icon never reaches below the caption, and
         // when cut it stays square.
         CRect& rcIcon = layout.m_rcIcon;
-        rcIcon.MoveToXY(rc.left + res.m_nIconLeft + 2, rc.top + res.m_nIconTop + 2);
+        rcIcon.MoveToXY(rc.left + Position(res.m_nIconLeft) + 2, rc.top + Position(res.m_nIconTop) + 2);
         if (rcIcon.bottom > rc.top + T - 2) {
             rcIcon.bottom = rc.top + T - 2;
             rcIcon.right = rcIcon.left + rcIcon.Height();
         }
-        layout.m_rcMinBtn.MoveToXY(rc.right - res.m_nMinBtnRight, res.m_nMinBtnTop);
-        layout.m_rcMaxBtn.MoveToXY(rc.right - res.m_nMaxBtnRight, res.m_nMaxBtnTop);
-        layout.m_rcCloseBtn.MoveToXY(rc.right - res.m_nCloseBtnRight, res.m_nCloseBtnTop);
-        layout.m_rcTitle.SetRect(rc.left + res.m_nTitleLeft, rc.top + res.m_nTitleTop,
-                                 layout.m_rcMinBtn.left - 4, rc.top + res.m_nTitleTop + 14);
+        layout.m_rcMinBtn.MoveToXY(rc.right - Position(res.m_nMinBtnRight), Position(res.m_nMinBtnTop));
+        layout.m_rcMaxBtn.MoveToXY(rc.right - Position(res.m_nMaxBtnRight), Position(res.m_nMaxBtnTop));
+        layout.m_rcCloseBtn.MoveToXY(rc.right - Position(res.m_nCloseBtnRight), Position(res.m_nCloseBtnTop));
+        const int nTitleTop = Position(res.m_nTitleTop);
+        layout.m_rcTitle.SetRect(rc.left + Position(res.m_nTitleLeft), rc.top + nTitleTop,
+                                 layout.m_rcMinBtn.left - 4, rc.top + nTitleTop + 14);
     }
 
     // The sizing borders are 5 pixels wide whatever the skin draws; the top one only 3, so that
@@ -108,15 +133,17 @@ UINT AFXAPI SkinWndHitTest(const CSkinWndLayout& layout, BOOL bSysMenu, BOOL bMi
 }
 
 CRect AFXAPI SkinWndClientRect(const CQVSkinWndRes& res, const CRect& rcWindow, BOOL bHasMenu) {
-    const int nTop = res.m_nCaptionHeight + (bHasMenu ? SKINWND_MENUBAR_HEIGHT : 0);
-    return CRect(rcWindow.left + res.m_nLeftBorder, rcWindow.top + nTop, rcWindow.right - res.m_nRightBorder,
-                 rcWindow.bottom - res.m_nBottomBorder);
+    const CRect insets = SkinWndFrameInsets(res);
+    const int nTop = insets.top + (bHasMenu ? SKINWND_MENUBAR_HEIGHT : 0);
+    return CRect(rcWindow.left + insets.left, rcWindow.top + nTop, rcWindow.right - insets.right,
+                 rcWindow.bottom - insets.bottom);
 }
 
 void AFXAPI GetWindowAddSize(const CQVSkinWndRes& res, BOOL bSizable, CSize& size) {
     const CSize frame = PlatformFrame(bSizable);
-    size.cx = res.m_nLeftBorder + res.m_nRightBorder - 2 * frame.cx;
-    size.cy = res.m_nCaptionHeight + res.m_nBottomBorder - (::GetSystemMetrics(SM_CYCAPTION) + 2 * frame.cy);
+    const CRect insets = SkinWndFrameInsets(res);
+    size.cx = insets.left + insets.right - 2 * frame.cx;
+    size.cy = insets.top + insets.bottom - (::GetSystemMetrics(SM_CYCAPTION) + 2 * frame.cy);
 }
 
 void AFXAPI BuildWndOutline(const CQVSkinWndRes& res, const CRect& rc, std::vector<CPoint>& points) {
@@ -125,22 +152,22 @@ void AFXAPI BuildWndOutline(const CQVSkinWndRes& res, const CRect& rc, std::vect
                    res.m_ptsCornerBottomRight.size() + res.m_ptsCornerBottomLeft.size() + 5);
 
     // Outline points are relative to the window's top-left; the other corners mirror them.
-    if (res.m_ptsCornerTopLeft.empty())
-        points.emplace_back(rc.left, rc.top);
-    else
-        points.insert(points.end(), res.m_ptsCornerTopLeft.begin(), res.m_ptsCornerTopLeft.end());
+    // Points beyond their range are clamped into it, so that mirroring them cannot overflow.
+    if (res.m_ptsCornerTopLeft.empty()) points.emplace_back(rc.left, rc.top);
+    for (const CPoint& pt : res.m_ptsCornerTopLeft)
+        points.push_back(CornerPoint(pt));
 
     if (res.m_ptsCornerTopRight.empty()) points.emplace_back(rc.right, rc.top);
     for (const CPoint& pt : res.m_ptsCornerTopRight)
-        points.emplace_back(rc.right - pt.x, pt.y);
+        points.emplace_back(rc.right - CornerPoint(pt).x, CornerPoint(pt).y);
 
     if (res.m_ptsCornerBottomRight.empty()) points.emplace_back(rc.right, rc.bottom);
     for (const CPoint& pt : res.m_ptsCornerBottomRight)
-        points.emplace_back(rc.right - pt.x, rc.bottom - pt.y);
+        points.emplace_back(rc.right - CornerPoint(pt).x, rc.bottom - CornerPoint(pt).y);
 
     if (res.m_ptsCornerBottomLeft.empty()) points.emplace_back(rc.left, rc.bottom);
     for (const CPoint& pt : res.m_ptsCornerBottomLeft)
-        points.emplace_back(pt.x, rc.bottom - pt.y);
+        points.emplace_back(CornerPoint(pt).x, rc.bottom - CornerPoint(pt).y);
 
     // Close the figure where it started.
     points.push_back(points.front());
@@ -189,6 +216,8 @@ CSkinWndButtonFrames AFXAPI GetWndButtonFrames(const CQVSkinWndRes& res, BOOL bM
 BOOL AFXAPI WriteRgnToFile(LPCTSTR lpszPath, HRGN hRgn, int nWidth, int nHeight) {
     const DWORD nSize = hRgn != NULL ? ::GetRegionData(hRgn, 0, NULL) : 0;
     if (nSize == 0) return TRUE;
+    // A cache the reader would refuse is never written.
+    if (nSize > sizeof(RGNDATAHEADER) + QVSkinRange::kMaxMaskRects * sizeof(RECT)) return TRUE;
     std::vector<BYTE> data(nSize);
     if (::GetRegionData(hRgn, nSize, reinterpret_cast<RGNDATA*>(data.data())) != nSize) return TRUE;
 
@@ -228,9 +257,12 @@ BOOL AFXAPI ReadRgnFromFile(LPCTSTR lpszPath, CRgn& rgn, int& nWidth, int& nHeig
     RGNDATAHEADER header;
     memcpy(&header, bytes.data(), sizeof(header));
     const DWORD nRects = (nData - sizeof(RGNDATAHEADER)) / sizeof(RECT);
+    // More rectangles than a corner mask may give: too costly to make into a region, and more than
+    // the display takes as a window shape. The corner is rebuilt from its mask, or stays square.
     if (header.dwSize != sizeof(RGNDATAHEADER) || header.iType != RDH_RECTANGLES ||
         (nData - sizeof(RGNDATAHEADER)) % sizeof(RECT) != 0 || header.nCount != nRects ||
-        (header.nRgnSize != 0 && header.nRgnSize != nRects * sizeof(RECT)))
+        (header.nRgnSize != 0 && header.nRgnSize != nRects * sizeof(RECT)) ||
+        nRects > static_cast<DWORD>(QVSkinRange::kMaxMaskRects))
         return FALSE;
 
     INT32 size[2];

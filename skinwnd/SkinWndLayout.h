@@ -34,6 +34,11 @@ struct CSkinWndLayout {
     CRect m_rcTitle;
 };
 
+// The frame widths of the record, each clamped into its valid range (docs/skin-format.md): left
+// border, caption height, right border, bottom border as left, top, right, bottom. Everything this
+// file computes from the record uses the clamped numbers, so no skin makes the arithmetic overflow.
+RIZ_API CRect AFXAPI SkinWndFrameInsets(const CQVSkinWndRes& res);
+
 // Sizes the icon and the caption buttons from the record (at construction and on a skin change):
 // icon (0, 0, T - 4, T - 4), each button (0, 0, its width, its height).
 RIZ_API void AFXAPI InitHitTestRects(CSkinWndLayout& layout, const CQVSkinWndRes& res);
@@ -58,7 +63,7 @@ RIZ_API CRect AFXAPI SkinWndClientRect(const CQVSkinWndRes& res, const CRect& rc
 
 // How much a window must grow so that its client area keeps its designed size once the skin frame
 // replaces the platform's frame and caption (sizable frame metrics when bSizable, dialog frame
-// metrics otherwise).
+// metrics otherwise). Bounded by the ranges of the frame widths.
 RIZ_API void AFXAPI GetWindowAddSize(const CQVSkinWndRes& res, BOOL bSizable, CSize& size);
 
 // The window outline as one polyline: the first point is moved to, lines run through all others,
@@ -90,9 +95,11 @@ RIZ_API CSkinWndButtonFrames AFXAPI GetWndButtonFrames(const CQVSkinWndRes& res,
 
 // The ".rgn" region cache: the region data as GetRegionData gives it, then the width and height of
 // the mask image as two little-endian 32-bit integers. Writing replaces the file; it is skipped when
-// the region data cannot be fetched whole. Always TRUE: the cache is only an optimisation.
+// the region data cannot be fetched whole or the region has more rectangles than a cache may hold.
+// Always TRUE: the cache is only an optimisation.
 RIZ_API BOOL AFXAPI WriteRgnToFile(LPCTSTR lpszPath, HRGN hRgn, int nWidth, int nHeight);
 
 // Reads a ".rgn" file into rgn (replacing what it held) with its stored width and height. A missing,
-// truncated, oversized or inconsistent file is a failed read (FALSE) and leaves the outputs alone.
+// truncated, oversized or inconsistent file, or one of more than QVSkinRange::kMaxMaskRects
+// rectangles, is a failed read (FALSE) and leaves the outputs alone.
 RIZ_API BOOL AFXAPI ReadRgnFromFile(LPCTSTR lpszPath, CRgn& rgn, int& nWidth, int& nHeight);

@@ -8,7 +8,8 @@
 // Pixels are kept as a 32-bit top-down DIB section. Copies share the pixels (an image is never changed
 // in place once loaded); loading, attaching or detaching gives the object pixels of its own. Every
 // drawing call on an empty image, with a frame index outside 0..frames-1 or into an empty rectangle
-// draws nothing.
+// draws nothing. Drawing is clipped to the DC's clip box before anything is copied, tiled or
+// stretched, so its cost follows the visible area whatever the target rectangle is.
 class ZIR_API CQVBitmap {
 public:
     CQVBitmap();
@@ -63,6 +64,9 @@ public:
     // With nMode 1, rgn becomes the region of the frame's key-colour pixels; with 0, of the others.
     // Frame coordinates. FALSE (rgn untouched) when the image is empty.
     BOOL CreateBitmapRgn(CRgn& rgn, COLORREF clrKey, int nMode = 1, int nFrame = 0) const;
+    // The same, FALSE (rgn untouched) when the region needs more than nMaxRects rectangles: the scan
+    // stops there, so a noisy image costs no more than a region of that many rectangles.
+    BOOL CreateBitmapRgn(CRgn& rgn, COLORREF clrKey, int nMode, int nFrame, int nMaxRects) const;
 
 private:
     struct Pixels;

@@ -4,6 +4,7 @@
 #include "ImageFile.h"
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 struct CQVBitmap::Pixels {
@@ -108,6 +109,31 @@ HRGN RegionFromRects(const std::vector<RECT>& rects) {
         parts.resize(nOut);
     }
     return parts.empty() ? NULL : parts[0];
+}
+
+// No device is larger than this: target rectangles are cut to it before any arithmetic, so that
+// widths, heights and the sums of their parts stay far inside the int range.
+const int kMaxCoord = 1 << 28;
+
+CRect BoundedRect(const CRect& rc) {
+    auto bound = [](LONG n) { return std::min<LONG>(std::max<LONG>(n, -kMaxCoord), kMaxCoord); };
+    return CRect(bound(rc.left), bound(rc.top), bound(rc.right), bound(rc.bottom));
+}
+
+// A rectangle that is not empty in 64-bit arithmetic: sides that wrapped past the int range when a
+// caller computed them make it empty, never huge.
+bool HasArea(const CRect& rc) {
+    return static_cast<long long>(rc.right) - rc.left > 0 && static_cast<long long>(rc.bottom) - rc.top > 0;
+}
+
+// The part of rc the DC shows; FALSE when none of it does. A DC without a clip box shows all of rc.
+BOOL VisiblePart(HDC hDC, const CRect& rc, CRect& rcVisible) {
+    rcVisible = rc;
+    CRect rcClip;
+    const int nClip = ::GetClipBox(hDC, &rcClip);
+    if (nClip == NULLREGION) return FALSE;
+    if (nClip != ERROR && !rcVisible.IntersectRect(rc, rcClip)) return FALSE;
+    return !rcVisible.IsRectEmpty();
 }
 
 }  // namespace
@@ -259,11 +285,13 @@ BOOL CQVBitmap::GetFrameRect(int nFrame, CRect& rcFrame) const {
     return TRUE;
 }
 
-void CQVBitmap::Blit(HDC hDC, const CRect& rcDest, const CRect& rcSrc, BOOL bKey, COLORREF clrKey) const {
-    if (!hDC || rcDest.Width() <= 0 || rcDest.Height() <= 0 || rcSrc.Width() <= 0 || rcSrc.Height() <= 0)
-        return;
+void CQVBitmap::Blit(HDC hDC, const CRect& rcTarget, const CRect& rcSrc, BOOL bKey, COLORREF clrKey) const {
+    if (!hDC || !HasArea(rcTarget) || rcSrc.Width() <= 0 || rcSrc.Height() <= 0) return;
+    const CRect rcDest = BoundedRect(rcTarget);
+    CRect rcVisible;
+    if (!VisiblePart(hDC, rcDest, rcVisible)) return;
     const bool bStretch = rcDest.Width() != rcSrc.Width() || rcDest.Height() != rcSrc.Height();
-    if (!bKey) {
+    if (!bKey && (!bStretch || rcVisible == rcDest)) {
         if (!bStretch) {
             PutBits(hDC, rcDest, rcSrc, reinterpret_cast<const DWORD*>(m_pixels->pBits), m_pixels->cx,
                     SRCCOPY);
@@ -284,13 +312,9 @@ void CQVBitmap::Blit(HDC hDC, const CRect& rcDest, const CRect& rcSrc, BOOL bKey
         return;
     }
 
-    // Stretching: the nearest source pixel of every visible target pixel is picked here, so that mask
-    // and pixels stay in step and no stretch mode can blend the key into its neighbours.
-    CRect rcVisible = rcDest;
-    CRect rcClip;
-    int nClip = ::GetClipBox(hDC, &rcClip);
-    if (nClip == NULLREGION) return;
-    if (nClip != ERROR && !rcVisible.IntersectRect(rcVisible, rcClip)) return;
+    // Stretching into a partly visible target, or keyed: the nearest source pixel of every visible
+    // target pixel is picked here, so that the work follows the visible area, and mask and pixels stay
+    // in step with no stretch mode blending the key into its neighbours.
     const int cx = rcVisible.Width(), cy = rcVisible.Height();
     if (!zir::ImageSizeAcceptable(cx, cy)) return;
     const long long nDestW = rcDest.Width(), nDestH = rcDest.Height();
@@ -300,19 +324,23 @@ void CQVBitmap::Blit(HDC hDC, const CRect& rcDest, const CRect& rcSrc, BOOL bKey
         long long dx = rcVisible.left - rcDest.left + x;
         columns[size_t(x)] = rcSrc.left + int((dx * 2 + 1) * nSrcW / (nDestW * 2));
     }
-    std::vector<DWORD> mask(size_t(cx) * cy);
-    std::vector<DWORD> keyed(size_t(cx) * cy);
+    std::vector<DWORD> pixels(size_t(cx) * cy);
+    std::vector<DWORD> mask(bKey ? size_t(cx) * cy : 0);
     std::vector<DWORD> row(static_cast<size_t>(cx));
     const DWORD* pSource = reinterpret_cast<const DWORD*>(m_pixels->pBits);
     for (int y = 0; y < cy; ++y) {
         long long dy = rcVisible.top - rcDest.top + y;
         const DWORD* pIn =
             pSource + size_t(rcSrc.top + int((dy * 2 + 1) * nSrcH / (nDestH * 2))) * m_pixels->cx;
+        DWORD* pOut = bKey ? row.data() : pixels.data() + size_t(y) * cx;
         for (int x = 0; x < cx; ++x)
-            row[size_t(x)] = pIn[columns[size_t(x)]];
-        KeyRow(row.data(), cx, dwKey, mask.data() + size_t(y) * cx, keyed.data() + size_t(y) * cx);
+            pOut[x] = pIn[columns[size_t(x)]];
+        if (bKey) KeyRow(row.data(), cx, dwKey, mask.data() + size_t(y) * cx, pixels.data() + size_t(y) * cx);
     }
-    PutKeyed(hDC, rcVisible, CRect(0, 0, cx, cy), mask.data(), keyed.data(), cx);
+    if (bKey)
+        PutKeyed(hDC, rcVisible, CRect(0, 0, cx, cy), mask.data(), pixels.data(), cx);
+    else
+        PutBits(hDC, rcVisible, CRect(0, 0, cx, cy), pixels.data(), cx, SRCCOPY);
 }
 
 void CQVBitmap::Draw(CDC* pDC, int x, int y, int nFrame) const {
@@ -339,24 +367,27 @@ void CQVBitmap::TransparentDraw(CDC* pDC, int x, int y, int cx, int cy, COLORREF
     Blit(pDC->GetSafeHdc(), CRect(x, y, x + cx, y + cy), rcSrc, TRUE, clrKey);
 }
 
-void CQVBitmap::FillFrame(CDC* pDC, const CRect& rc, int nFrame, BOOL bKey, COLORREF clrKey) const {
+void CQVBitmap::FillFrame(CDC* pDC, const CRect& rcTarget, int nFrame, BOOL bKey, COLORREF clrKey) const {
     CRect rcSrc;
-    if (!pDC || rc.Width() <= 0 || rc.Height() <= 0 || !GetFrameRect(nFrame, rcSrc)) return;
+    if (!pDC || !HasArea(rcTarget) || !GetFrameRect(nFrame, rcSrc)) return;
     HDC hDC = pDC->GetSafeHdc();
-    if (m_nFillMode != 1) {
+    const CRect rc = BoundedRect(rcTarget);
+    const int nFrameW = rcSrc.Width(), nW = rc.Width();
+    int nLeft = std::min(m_nFillLeft, nFrameW), nRight = std::min(m_nFillRight, nFrameW);
+    if (m_nFillMode != 1 || nLeft + nRight <= 0) {
+        // No kept edges: the whole frame stretched.
         Blit(hDC, rc, rcSrc, bKey, clrKey);
         return;
     }
-    const int nFrameW = rcSrc.Width(), nW = rc.Width();
-    int nLeft = std::min(m_nFillLeft, nFrameW), nRight = std::min(m_nFillRight, nFrameW);
+    // The proportions below are taken in 64 bits; both sums are above zero here.
     if (nLeft + nRight > nFrameW) {
         // Edges wider than the frame share it in proportion.
-        nLeft = nFrameW * nLeft / (nLeft + nRight);
+        nLeft = int(static_cast<long long>(nFrameW) * nLeft / (nLeft + nRight));
         nRight = nFrameW - nLeft;
     }
     if (nLeft + nRight > nW) {
         // A target narrower than both edges: the outer part of each edge, in proportion, no middle.
-        int nLeftPart = nW * nLeft / (nLeft + nRight);
+        int nLeftPart = int(static_cast<long long>(nW) * nLeft / (nLeft + nRight));
         int nRightPart = nW - nLeftPart;
         Blit(hDC, CRect(rc.left, rc.top, rc.left + nLeftPart, rc.bottom),
              CRect(rcSrc.left, rcSrc.top, rcSrc.left + nLeftPart, rcSrc.bottom), bKey, clrKey);
@@ -410,11 +441,15 @@ void CQVBitmap::TransparentDrawPart(CDC* pDC, const CRect& rcDest, const CRect& 
     Blit(pDC->GetSafeHdc(), rcTarget, rcInside, TRUE, clrKey);
 }
 
-void CQVBitmap::Pave(CDC* pDC, const CRect& rc, int nFrame) const {
+void CQVBitmap::Pave(CDC* pDC, const CRect& rcTarget, int nFrame) const {
     CRect rcSrc;
-    if (!pDC || rc.Width() <= 0 || rc.Height() <= 0 || !GetFrameRect(nFrame, rcSrc)) return;
+    if (!pDC || !HasArea(rcTarget) || !GetFrameRect(nFrame, rcSrc)) return;
     HDC hDC = pDC->GetSafeHdc();
     if (!hDC) return;
+    const CRect rcAll = BoundedRect(rcTarget);
+    // Only the tiles that show are copied; they stay aligned with the target's top-left corner.
+    CRect rc;
+    if (!VisiblePart(hDC, rcAll, rc)) return;
     const int nFrameW = rcSrc.Width(), nFrameH = rcSrc.Height();
     const long long nTiles = (static_cast<long long>(rc.Width() + nFrameW - 1) / nFrameW) *
                              ((rc.Height() + nFrameH - 1) / nFrameH);
@@ -440,10 +475,15 @@ void CQVBitmap::Pave(CDC* pDC, const CRect& rc, int nFrame) const {
         pTile = tile.data();
         rcTile.SetRect(0, 0, cxTile, nDown * nFrameH);
     }
-    for (int y = rc.top; y < rc.bottom; y += rcTile.Height()) {
-        int cy = std::min(rcTile.Height(), int(rc.bottom) - y);
-        for (int x = rc.left; x < rc.right; x += rcTile.Width()) {
-            int cx = std::min(rcTile.Width(), int(rc.right) - x);
+    // Tile steps are multiples of the frame size, so starting at the first step that reaches the
+    // visible part keeps the pattern where a full tiling from rcAll's corner puts it.
+    const int cxStep = rcTile.Width(), cyStep = rcTile.Height();
+    const int xFirst = rcAll.left + (rc.left - rcAll.left) / cxStep * cxStep;
+    const int yFirst = rcAll.top + (rc.top - rcAll.top) / cyStep * cyStep;
+    for (int y = yFirst; y < rc.bottom; y += cyStep) {
+        int cy = std::min(cyStep, int(rc.bottom) - y);
+        for (int x = xFirst; x < rc.right; x += cxStep) {
+            int cx = std::min(cxStep, int(rc.right) - x);
             CRect rcPart(rcTile.left, rcTile.top, rcTile.left + cx, rcTile.top + cy);
             PutBits(hDC, CRect(x, y, x + cx, y + cy), rcPart, pTile, cxTile, SRCCOPY);
         }
@@ -451,6 +491,10 @@ void CQVBitmap::Pave(CDC* pDC, const CRect& rc, int nFrame) const {
 }
 
 BOOL CQVBitmap::CreateBitmapRgn(CRgn& rgn, COLORREF clrKey, int nMode, int nFrame) const {
+    return CreateBitmapRgn(rgn, clrKey, nMode, nFrame, INT_MAX);
+}
+
+BOOL CQVBitmap::CreateBitmapRgn(CRgn& rgn, COLORREF clrKey, int nMode, int nFrame, int nMaxRects) const {
     CRect rcSrc;
     if (!GetFrameRect(nFrame, rcSrc)) return FALSE;
     const DWORD dwKey = KeyPixel(clrKey);
@@ -481,6 +525,7 @@ BOOL CQVBitmap::CreateBitmapRgn(CRgn& rgn, COLORREF clrKey, int nMode, int nFram
             for (size_t i = 0; i < row.size(); ++i)
                 rects[nPrevFirst + i].bottom = y + 1;
         } else {
+            if (rects.size() + row.size() > static_cast<size_t>(std::max(nMaxRects, 0))) return FALSE;
             nPrevFirst = rects.size();
             nPrevCount = row.size();
             rects.insert(rects.end(), row.begin(), row.end());

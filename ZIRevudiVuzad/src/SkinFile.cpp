@@ -3,6 +3,9 @@
 
 #include "TextFile.h"
 
+#include <QVSkinRanges.h>
+
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <set>
@@ -54,28 +57,36 @@ struct CField {
     int nFrames;               // images: frames side by side
     bool bOptional;            // images: a skin may leave it out without a warning
     const wchar_t* pszFolder;  // mask names: the folder of the skin the name is relative to
+    int nMin;                  // ints: the valid range; points: of each coordinate
+    int nMax;
 };
 
+// Flags and the numbers the library does not read take any int; every other number has a range.
 template <class R>
-constexpr CField<R> Int(const wchar_t* pszKey, int R::*p) {
-    return {pszKey, FIELD_INT, p, nullptr, nullptr, nullptr, nullptr, 0, false, nullptr};
+constexpr CField<R> Int(const wchar_t* pszKey, int R::*p, int nMin = INT_MIN, int nMax = INT_MAX) {
+    return {pszKey, FIELD_INT, p, nullptr, nullptr, nullptr, nullptr, 0, false, nullptr, nMin, nMax};
 }
 template <class R>
 constexpr CField<R> Color(const wchar_t* pszKey, COLORREF R::*p) {
-    return {pszKey, FIELD_COLOR, nullptr, p, nullptr, nullptr, nullptr, 0, false, nullptr};
+    return {pszKey, FIELD_COLOR, nullptr, p, nullptr, nullptr, nullptr, 0, false, nullptr, 0, 0};
 }
 template <class R>
 constexpr CField<R> Mask(const wchar_t* pszKey, CString R::*p, const wchar_t* pszFolder) {
-    return {pszKey, FIELD_TEXT, nullptr, nullptr, p, nullptr, nullptr, 0, false, pszFolder};
+    return {pszKey, FIELD_TEXT, nullptr, nullptr, p, nullptr, nullptr, 0, false, pszFolder, 0, 0};
 }
 template <class R>
 constexpr CField<R> Image(const wchar_t* pszKey, CQVBitmap R::*p, int nFrames, bool bOptional = false) {
-    return {pszKey, FIELD_IMAGE, nullptr, nullptr, nullptr, p, nullptr, nFrames, bOptional, nullptr};
+    return {pszKey, FIELD_IMAGE, nullptr, nullptr, nullptr, p, nullptr, nFrames, bOptional, nullptr, 0, 0};
 }
 template <class R>
 constexpr CField<R> Points(const wchar_t* pszKey, std::vector<CPoint> R::*p) {
-    return {pszKey, FIELD_POINTS, nullptr, nullptr, nullptr, nullptr, p, 0, false, nullptr};
+    const int nMax = QVSkinRange::kMaxCornerPoint;
+    return {pszKey, FIELD_POINTS, nullptr, nullptr, nullptr, nullptr, p, 0, false, nullptr, 0, nMax};
 }
+
+// The ranges of docs/skin-format.md.
+using namespace QVSkinRange;
+constexpr int kPosMin = -kMaxPosition;
 
 using W = CQVSkinWndRes;
 const CField<W> s_wndFields[] = {
@@ -89,29 +100,29 @@ const CField<W> s_wndFields[] = {
     Mask(L"MaskBottomRight", &W::m_strMaskBottomRight, L"Common\\Window\\"),
     Int(L"BorderLayout", &W::m_nBorderLayout),
     Int(L"CaptionBtnLayout", &W::m_nCaptionBtnLayout),
-    Int(L"MinBtnRight", &W::m_nMinBtnRight),
-    Int(L"MaxBtnRight", &W::m_nMaxBtnRight),
-    Int(L"CloseBtnRight", &W::m_nCloseBtnRight),
-    Int(L"MinBtnTop", &W::m_nMinBtnTop),
-    Int(L"MaxBtnTop", &W::m_nMaxBtnTop),
-    Int(L"CloseBtnTop", &W::m_nCloseBtnTop),
-    Int(L"BtnGap", &W::m_nBtnGap),
-    Int(L"IconTop", &W::m_nIconTop),
-    Int(L"IconLeft", &W::m_nIconLeft),
-    Int(L"TitleTop", &W::m_nTitleTop),
-    Int(L"TitleLeft", &W::m_nTitleLeft),
+    Int(L"MinBtnRight", &W::m_nMinBtnRight, kPosMin, kMaxPosition),
+    Int(L"MaxBtnRight", &W::m_nMaxBtnRight, kPosMin, kMaxPosition),
+    Int(L"CloseBtnRight", &W::m_nCloseBtnRight, kPosMin, kMaxPosition),
+    Int(L"MinBtnTop", &W::m_nMinBtnTop, kPosMin, kMaxPosition),
+    Int(L"MaxBtnTop", &W::m_nMaxBtnTop, kPosMin, kMaxPosition),
+    Int(L"CloseBtnTop", &W::m_nCloseBtnTop, kPosMin, kMaxPosition),
+    Int(L"BtnGap", &W::m_nBtnGap, 0, kMaxButton),
+    Int(L"IconTop", &W::m_nIconTop, kPosMin, kMaxPosition),
+    Int(L"IconLeft", &W::m_nIconLeft, kPosMin, kMaxPosition),
+    Int(L"TitleTop", &W::m_nTitleTop, kPosMin, kMaxPosition),
+    Int(L"TitleLeft", &W::m_nTitleLeft, kPosMin, kMaxPosition),
     Int(L"ShowDisabledBtns", &W::m_nShowDisabledBtns),
-    Int(L"MinBtnWidth", &W::m_nMinBtnWidth),
-    Int(L"MinBtnHeight", &W::m_nMinBtnHeight),
-    Int(L"MaxBtnWidth", &W::m_nMaxBtnWidth),
-    Int(L"MaxBtnHeight", &W::m_nMaxBtnHeight),
-    Int(L"CloseBtnWidth", &W::m_nCloseBtnWidth),
-    Int(L"CloseBtnHeight", &W::m_nCloseBtnHeight),
+    Int(L"MinBtnWidth", &W::m_nMinBtnWidth, 0, kMaxButton),
+    Int(L"MinBtnHeight", &W::m_nMinBtnHeight, 0, kMaxButton),
+    Int(L"MaxBtnWidth", &W::m_nMaxBtnWidth, 0, kMaxButton),
+    Int(L"MaxBtnHeight", &W::m_nMaxBtnHeight, 0, kMaxButton),
+    Int(L"CloseBtnWidth", &W::m_nCloseBtnWidth, 0, kMaxButton),
+    Int(L"CloseBtnHeight", &W::m_nCloseBtnHeight, 0, kMaxButton),
     // The border widths share their names with the border images: they carry the word Size.
-    Int(L"LeftBorderSize", &W::m_nLeftBorder),
-    Int(L"RightBorderSize", &W::m_nRightBorder),
-    Int(L"CaptionHeight", &W::m_nCaptionHeight),
-    Int(L"BottomBorderSize", &W::m_nBottomBorder),
+    Int(L"LeftBorderSize", &W::m_nLeftBorder, 0, kMaxFrame),
+    Int(L"RightBorderSize", &W::m_nRightBorder, 0, kMaxFrame),
+    Int(L"CaptionHeight", &W::m_nCaptionHeight, 0, kMaxFrame),
+    Int(L"BottomBorderSize", &W::m_nBottomBorder, 0, kMaxFrame),
     Int(L"Reserved1", &W::m_nReserved1),
     Int(L"Reserved2", &W::m_nReserved2),
     Int(L"Reserved3", &W::m_nReserved3),
@@ -132,8 +143,8 @@ const CField<W> s_wndFields[] = {
     Image(L"ClientTop", &W::m_bmpClientTop, 1, true),
     Image(L"ClientMid", &W::m_bmpClientMid, 1, true),
     Image(L"ClientBottom", &W::m_bmpClientBottom, 1, true),
-    Int(L"ClientTopHeight", &W::m_nClientTopHeight),
-    Int(L"ClientBottomHeight", &W::m_nClientBottomHeight),
+    Int(L"ClientTopHeight", &W::m_nClientTopHeight, 0, kMaxBand),
+    Int(L"ClientBottomHeight", &W::m_nClientBottomHeight, 0, kMaxBand),
     Int(L"ClientBkMode", &W::m_nClientBkMode),
     // Shares its name with the background image: carries the word Color.
     Color(L"ClientBkColor", &W::m_clrClientBk),
@@ -158,24 +169,24 @@ const CField<B> s_btnFields[] = {
     Image(L"Header", &B::m_bmpHeader, 4),
     Mask(L"TabWndMask", &B::m_strTabWndMask, L"Common\\Button\\"),
     Int(L"TabWndReserved", &B::m_nTabWndReserved),
-    Int(L"Metric1", &B::m_nMetric1),
-    Int(L"PushBtnHeight", &B::m_nPushBtnHeight),
-    Int(L"CheckBoxWidth", &B::m_nCheckBoxWidth),
-    Int(L"CheckBoxHeight", &B::m_nCheckBoxHeight),
-    Int(L"RadioWidth", &B::m_nRadioWidth),
-    Int(L"RadioHeight", &B::m_nRadioHeight),
-    Int(L"SpinWidth", &B::m_nSpinWidth),
-    Int(L"SpinHeight", &B::m_nSpinHeight),
-    Int(L"ComboDropWidth", &B::m_nComboDropWidth),
-    Int(L"ComboDropHeight", &B::m_nComboDropHeight),
-    Int(L"Metric11", &B::m_nMetric11),
-    Int(L"Metric12", &B::m_nMetric12),
-    Int(L"TabMinWidth", &B::m_nTabMinWidth),
-    Int(L"TabHeight", &B::m_nTabHeight),
-    Int(L"TabWndTabWidth", &B::m_nTabWndTabWidth),
-    Int(L"TabWndTabHeight", &B::m_nTabWndTabHeight),
-    Int(L"Metric17", &B::m_nMetric17),
-    Int(L"HeaderHeight", &B::m_nHeaderHeight),
+    Int(L"Metric1", &B::m_nMetric1, 0, kMaxMetric),
+    Int(L"PushBtnHeight", &B::m_nPushBtnHeight, 0, kMaxMetric),
+    Int(L"CheckBoxWidth", &B::m_nCheckBoxWidth, 0, kMaxMetric),
+    Int(L"CheckBoxHeight", &B::m_nCheckBoxHeight, 0, kMaxMetric),
+    Int(L"RadioWidth", &B::m_nRadioWidth, 0, kMaxMetric),
+    Int(L"RadioHeight", &B::m_nRadioHeight, 0, kMaxMetric),
+    Int(L"SpinWidth", &B::m_nSpinWidth, 0, kMaxMetric),
+    Int(L"SpinHeight", &B::m_nSpinHeight, 0, kMaxMetric),
+    Int(L"ComboDropWidth", &B::m_nComboDropWidth, 0, kMaxMetric),
+    Int(L"ComboDropHeight", &B::m_nComboDropHeight, 0, kMaxMetric),
+    Int(L"Metric11", &B::m_nMetric11, 0, kMaxMetric),
+    Int(L"Metric12", &B::m_nMetric12, 0, kMaxMetric),
+    Int(L"TabMinWidth", &B::m_nTabMinWidth, 0, kMaxMetric),
+    Int(L"TabHeight", &B::m_nTabHeight, 0, kMaxMetric),
+    Int(L"TabWndTabWidth", &B::m_nTabWndTabWidth, 0, kMaxMetric),
+    Int(L"TabWndTabHeight", &B::m_nTabWndTabHeight, 0, kMaxMetric),
+    Int(L"Metric17", &B::m_nMetric17, 0, kMaxMetric),
+    Int(L"HeaderHeight", &B::m_nHeaderHeight, 0, kMaxMetric),
     Int(L"TransparentImage", &B::m_nTransparentImage),
     Color(L"Transparent", &B::m_clrTransparent),
 };
@@ -186,7 +197,7 @@ const CField<IML> s_imlFields[] = {
     Image(L"TeamItem", &IML::m_bmpTeamItem, 2),
     Image(L"GroupBtn", &IML::m_bmpGroupBtn, 2),
     Color(L"Transparent", &IML::m_clrTransparent),
-    Int(L"GroupBtnHeight", &IML::m_nGroupBtnHeight),
+    Int(L"GroupBtnHeight", &IML::m_nGroupBtnHeight, 1, kMaxRowHeight),
 };
 const size_t s_nImlFields = sizeof(s_imlFields) / sizeof(s_imlFields[0]);
 using O = CQVSkinOtherRes;
@@ -195,7 +206,7 @@ const CField<O> s_othFields[] = {
     Image(L"MenuCheck", &O::m_bmpMenuCheck, 1, true),
     // Outlook bar headers; without the image a header shows only its text on the bar's background.
     Image(L"OutBarFolder", &O::m_bmpOutBarFolder, 3, true),
-    Int(L"OutBarFolderHeight", &O::m_nOutBarFolderHeight),
+    Int(L"OutBarFolderHeight", &O::m_nOutBarFolderHeight, 1, kMaxRowHeight),
     Int(L"OutBarTransparent", &O::m_nOutBarTransparent),
     Color(L"OutBarKey", &O::m_clrOutBarKey),
 };
@@ -508,6 +519,15 @@ public:
         CQVBitmap mask;
         LoadImage(mask, strRelative, 1, nLine, strLabel);
         if (mask.IsNull()) return;
+        CRgn rgn;
+        if (!mask.CreateBitmapRgn(rgn, RGB(255, 0, 255), 1, 0, kMaxMaskRects)) {
+            CString strText;
+            strText.Format(
+                _T(": %s: too detailed, its region needs more than %d rectangles: the corner stays ")
+                _T("square"),
+                strRelative.GetString(), kMaxMaskRects);
+            Add(TRUE, nLine, strLabel + strText);
+        }
         CString strCache = m_strFolder + strRelative + _T(".rgn");
         if (!zir::IsFile(strCache)) return;  // made by the window frame at its first use
         std::vector<unsigned char> bytes;
@@ -524,6 +544,13 @@ public:
         if (dwSize != nHeader || dwType != RDH_RECTANGLES ||
             nHeader + static_cast<unsigned long long>(dwCount) * sizeof(RECT) != bytes.size() - 8) {
             Add(FALSE, nLine, strWhat + _T("damaged region cache (rebuilt at run time)"));
+            return;
+        }
+        if (dwCount > static_cast<DWORD>(kMaxMaskRects)) {
+            CString strText;
+            strText.Format(_T("%lu rectangles, more than %d: refused (rebuilt from the mask at run time)"),
+                           static_cast<unsigned long>(dwCount), kMaxMaskRects);
+            Add(FALSE, nLine, strWhat + strText);
             return;
         }
         int cx = static_cast<int>(Le32(p + bytes.size() - 8));
@@ -561,15 +588,44 @@ bool ApplyField(const CField<R>* pFields, size_t nFields, R& record, int nSectio
         CString strLabel = Label(nSection, field.pszKey);
         bool bParsed = true;
         switch (field.kind) {
-        case FIELD_INT:
-            bParsed = ParseInt(value, record.*field.pInt);
+        case FIELD_INT: {
+            int nValue = 0;
+            bParsed = ParseInt(value, nValue);
+            if (!bParsed) break;
+            if (nValue >= field.nMin && nValue <= field.nMax) {
+                record.*field.pInt = nValue;
+                break;
+            }
+            // Out of its range: the key's default, as if the skin had left it out.
+            record.*field.pInt = R().*field.pInt;
+            CString strText;
+            strText.Format(_T(": %d is outside its range %d to %d, the default %d is used"), nValue,
+                           field.nMin, field.nMax, record.*field.pInt);
+            context.Add(TRUE, nLine, strLabel + strText);
             break;
+        }
         case FIELD_COLOR:
             bParsed = ParseColor(value, record.*field.pColor);
             break;
-        case FIELD_POINTS:
-            bParsed = ParsePoints(value, record.*field.pPoints);
+        case FIELD_POINTS: {
+            std::vector<CPoint> points;
+            bParsed = ParsePoints(value, points);
+            if (!bParsed) break;
+            auto outside = [&field](const CPoint& pt) {
+                return pt.x < field.nMin || pt.x > field.nMax || pt.y < field.nMin || pt.y > field.nMax;
+            };
+            auto itBad = std::find_if(points.begin(), points.end(), outside);
+            if (itBad == points.end()) {
+                (record.*field.pPoints).swap(points);
+                break;
+            }
+            record.*field.pPoints = R().*field.pPoints;
+            CString strText;
+            strText.Format(_T(": point %d,%d is outside its range %d to %d, the default outline is used"),
+                           itBad->x, itBad->y, field.nMin, field.nMax);
+            context.Add(TRUE, nLine, strLabel + strText);
             break;
+        }
         case FIELD_TEXT:
             record.*field.pText = PathValue(value);
             if (context.Checking() && !value.empty())
@@ -601,7 +657,7 @@ bool ParseEdges(const std::wstring& s, int& nLeft, int& nRight) {
     size_t nComma = s.find(L',');
     if (nComma == std::wstring::npos) return false;
     return ParseInt(zir::TrimBlanks(s.substr(0, nComma)), nLeft) &&
-           ParseInt(zir::TrimBlanks(s.substr(nComma + 1)), nRight) && nLeft >= 0 && nRight >= 0;
+           ParseInt(zir::TrimBlanks(s.substr(nComma + 1)), nRight);
 }
 
 // Takes an <ImageKey>Edges entry; false when the key is not one.
@@ -619,12 +675,21 @@ bool ApplyEdges(const CField<R>* pFields, size_t nFields, R& record, int nSectio
         entry.pImage = &(record.*field.pImage);
         entry.nLine = nLine;
         entry.strLabel = Label(nSection, (std::wstring(field.pszKey) + L"Edges").c_str());
-        if (ParseEdges(value, entry.nLeft, entry.nRight))
-            edges.push_back(entry);
-        else
+        if (!ParseEdges(value, entry.nLeft, entry.nRight)) {
             context.Add(TRUE, nLine,
                         entry.strLabel + _T(": value does not parse, the default is kept: ") +
                             zir::ToText(value));
+        } else if (entry.nLeft < 0 || entry.nRight < 0 || entry.nLeft > kMaxEdge || entry.nRight > kMaxEdge) {
+            // Out of range: no kept edges, the default, so the whole frame stretches.
+            CString strText;
+            strText.Format(_T(": %d,%d is outside its range 0 to %d, the default (no edges) is used"),
+                           entry.nLeft, entry.nRight, kMaxEdge);
+            context.Add(TRUE, nLine, entry.strLabel + strText);
+            entry.nLeft = entry.nRight = 0;
+            edges.push_back(entry);
+        } else {
+            edges.push_back(entry);
+        }
         return true;
     }
     return false;
@@ -850,13 +915,6 @@ void CSkinFile::Apply(CSkinRecords& records, std::vector<CIssue>* pIssues) const
     CheckUnsetImages(s_wndFields, nWndFields, SECTION_WINDOW, given[SECTION_WINDOW], context);
     CheckUnsetImages(s_btnFields, nBtnFields, SECTION_BUTTON, given[SECTION_BUTTON], context);
     CheckUnsetImages(s_imlFields, s_nImlFields, SECTION_IMLIST, given[SECTION_IMLIST], context);
-    // The contact list stacks its group buttons by this height.
-    if (records.iml.m_nGroupBtnHeight <= 0) {
-        CString strText;
-        strText.Format(_T("[IMList] GroupBtnHeight is %d: group buttons need a height above 0"),
-                       records.iml.m_nGroupBtnHeight);
-        context.Add(TRUE, 0, strText);
-    }
     const CQVSkinWndRes& wnd = records.wnd;
     CheckFrameSize(wnd.m_bmpMinBtn, wnd.m_nMinBtnWidth, wnd.m_nMinBtnHeight, L"MinBtn", SECTION_WINDOW,
                    context);
@@ -873,13 +931,6 @@ void CSkinFile::Apply(CSkinRecords& records, std::vector<CIssue>* pIssues) const
     CheckFrameSize(btn.m_bmpSpin, btn.m_nSpinWidth, btn.m_nSpinHeight, L"Spin", SECTION_BUTTON, context);
     CheckFrameSize(btn.m_bmpComboDrop, btn.m_nComboDropWidth, btn.m_nComboDropHeight, L"ComboDrop",
                    SECTION_BUTTON, context);
-    // The outlook bar stacks its headers by this height and slides a folder in steps of it.
-    if (records.oth.m_nOutBarFolderHeight <= 0) {
-        CString strText;
-        strText.Format(_T("[Other] OutBarFolderHeight is %d: folder headers need a height above 0"),
-                       records.oth.m_nOutBarFolderHeight);
-        context.Add(TRUE, 0, strText);
-    }
     // The background images the client mode draws.
     if (wnd.m_nClientBkMode == 2 && wnd.m_bmpClientBk.IsNull())
         context.Add(FALSE, 0, _T("[Window] ClientBkMode 2 tiles ClientBk, which is empty"));
