@@ -112,8 +112,8 @@ void ButtonUp() {
 
 void Click(HWND hWnd, CPoint pt) {
     MoveTo(hWnd, pt);
-    riztest::PostClick(hWnd, pt.x, pt.y);
-    PumpMessages(30, true);
+    ButtonDown();
+    ButtonUp();
 }
 
 void DoubleClick(HWND hWnd, CPoint pt) {
@@ -139,14 +139,13 @@ void Leave() {
     POINT pt;
     ::GetCursorPos(&pt);
     const HWND hWnd = ::WindowFromPoint(pt);
-    ParkCursor();
     // The system's leave tracking polls the pointer: cancel it and send the leave at once.
     if (hWnd && ::GetWindowThreadProcessId(hWnd, NULL) == ::GetCurrentThreadId()) {
         TRACKMOUSEEVENT tme = {sizeof(tme), TME_CANCEL | TME_LEAVE, hWnd, 0};
         ::TrackMouseEvent(&tme);
         ::SendMessage(hWnd, WM_MOUSELEAVE, 0, 0);
     }
-    PumpMessages(30, true);
+    ParkCursor();
 }
 
 void ListTest::TearDown() {

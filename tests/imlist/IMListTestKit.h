@@ -93,9 +93,9 @@ void Leave();
 void MoveTo(HWND hWnd, CPoint pt);
 void ButtonDown();
 void ButtonUp();
-// The pointer moved there, then the button messages posted: no click pairs with another by the
-// system's double-click time, and a double click is the messages of one.
 void Click(HWND hWnd, CPoint pt);
+// The pointer moved there, then the messages of a double click posted: it does not depend on two
+// clicks landing within the system's double-click time.
 void DoubleClick(HWND hWnd, CPoint pt);
 // Waits until the window is on screen under its own centre.
 void WaitUntilShown(HWND hWnd);

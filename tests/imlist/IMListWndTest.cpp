@@ -273,6 +273,7 @@ TEST_F(IMListWndScroll, TeamClickThatHidesTheBarClearsItsColumn) {
     m_list.SetCurrentGroup(0, 0);
     PumpMessages(50, true);
     Click(m_list.GetSafeHwnd(), pTeam->GetRect().CenterPoint());
+    PumpMessages(::GetDoubleClickTime() + 50, true);  // two real clicks here, not a double click
     EXPECT_TRUE(m_list.GetGroup(0)->GetScrollBar().IsVisible());
     Click(m_list.GetSafeHwnd(), pTeam->GetRect().CenterPoint());
     PumpMessages(50, true);

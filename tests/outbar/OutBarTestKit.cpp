@@ -169,9 +169,10 @@ void OutBarTest::Fill(CQVOutBarCtrl& bar, int nFolders, int nItems) {
 }
 
 CQVOutBarCtrl& OutBarTest::MakeBar(int nFolders, int nItems, int cx, int cy) {
-    CreateBar(m_bar, cx, cy);
-    Fill(m_bar, nFolders, nItems);
-    return m_bar;
+    m_pBar.reset(new CQVOutBarCtrl);
+    CreateBar(*m_pBar, cx, cy);
+    Fill(*m_pBar, nFolders, nItems);
+    return *m_pBar;
 }
 
 void OutBarTest::Press(CQVOutBarCtrl& bar, CPoint pt) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "QVOutBarCtrl.h"
@@ -100,7 +101,8 @@ protected:
     void CreateBar(CQVOutBarCtrl& bar, int cx = 200, int cy = 300);
     // Folders "F0".. with data 100 + i, each with nItems items "Item i.j" of image j and data 10 * j.
     void Fill(CQVOutBarCtrl& bar, int nFolders, int nItems);
-    // The fixture's bar, made by CreateBar and Fill.
+    // The fixture's bar, made (after the test's skin is loaded: a bar reads the skin when it is
+    // constructed) by CreateBar and Fill.
     CQVOutBarCtrl& MakeBar(int nFolders, int nItems, int cx = 200, int cy = 300);
     // Sends a left press at a client point after posting the rest of the input.
     static void Press(CQVOutBarCtrl& bar, CPoint pt);
@@ -111,7 +113,7 @@ protected:
     CProbeWnd m_probe;
     CImageList m_large;
     CImageList m_small;
-    CQVOutBarCtrl m_bar;
+    std::unique_ptr<CQVOutBarCtrl> m_pBar;
 };
 
 }  // namespace obtest
