@@ -10,7 +10,7 @@
 
 namespace imgtest {
 
-using PixelFunc = std::function<COLORREF(int x, int y)>;
+using riztest::PixelFunc;
 
 const COLORREF kMagenta = RGB(255, 0, 255);
 const COLORREF kRed = RGB(255, 0, 0);
@@ -21,27 +21,8 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
 using riztest::Bmp24;
-
-// A 24-bit bottom-up DIB section with the given pixels (so that attaching it needs a conversion).
-inline HBITMAP Dib24(int cx, int cy, const PixelFunc& pixel) {
-    std::vector<BYTE> file = Bmp24(cx, cy, pixel);
-    const BITMAPFILEHEADER* pFile = reinterpret_cast<const BITMAPFILEHEADER*>(file.data());
-    const BITMAPINFO* pInfo = reinterpret_cast<const BITMAPINFO*>(file.data() + sizeof(BITMAPFILEHEADER));
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, pInfo, DIB_RGB_COLORS, &pBits, NULL, 0);
-    if (hBitmap) memcpy(pBits, file.data() + pFile->bfOffBits, pInfo->bmiHeader.biSizeImage);
-    return hBitmap;
-}
-
-// A strip of frames of cxFrame x cy pixels, side by side; frame(f, x, y) colours each frame.
-inline PixelFunc Strip(int cxFrame, const std::function<COLORREF(int f, int x, int y)>& frame) {
-    return [cxFrame, frame](int x, int y) { return frame(x / cxFrame, x % cxFrame, y); };
-}
-
-// Frames of one colour each.
-inline PixelFunc SolidFrames(int cxFrame, std::vector<COLORREF> colours) {
-    return Strip(cxFrame, [colours](int f, int, int) { return colours[size_t(f)]; });
-}
+using riztest::Frames;
+using riztest::SolidFrames;
 
 // A CDC over a surface's DC for the length of a test, not owning it.
 class CAttachedDC : public CDC {

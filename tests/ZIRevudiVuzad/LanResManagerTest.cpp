@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "TestData.h"
 
@@ -71,48 +72,47 @@ TEST_F(LanguageTest, ShippedLanguagesAreListedAlphabetically) {
     EXPECT_EQ(-1, Lan()->GetCurrentLanIndex());
 }
 
-TEST_F(LanguageTest, AMissingKeyFallsBackToEnUsThenToTheKeyItself) {
-    ASSERT_TRUE(Lan()->LoadLanguage(Write(_T("partial.lng"), "IDS_OK=Okay\n")));
-    EXPECT_EQ(CString(_T("Okay")), Lan()->GetString(_T("IDS_OK")));
-    EXPECT_EQ(CString(_T("Cancel")), Lan()->GetString(_T("IDS_CANCEL")));
-    EXPECT_EQ(CString(_T("IDS_NO_SUCH_KEY")), Lan()->GetString(_T("IDS_NO_SUCH_KEY")));
-    EXPECT_EQ(CString(), Lan()->GetString(_T("")));
-    EXPECT_EQ(CString(), Lan()->GetString(NULL));
-}
-
-TEST_F(LanguageTest, KeysAreCaseSensitive) {
-    EXPECT_EQ(CString(_T("ids_ok")), Lan()->GetString(_T("ids_ok")));
-    EXPECT_EQ(CString(_T("dpctrl.sun")), Lan()->GetString(_T("dpctrl.sun")));
-}
-
-TEST_F(LanguageTest, TheTextIsEverythingAfterTheFirstEqualsSign) {
-    ASSERT_TRUE(Lan()->LoadLanguage(riztest::TestDataPath(_T("languages\\escapes.lng"))));
-    EXPECT_EQ(CString(_T("one\ntwo\tthree\\four\\x\\")), Lan()->GetString(_T("IDS_ESC")));
-    EXPECT_EQ(CString(_T("a=b=c")), Lan()->GetString(_T("IDS_EQ")));
-    // An empty text is a text: it hides the en-US one.
-    EXPECT_EQ(CString(), Lan()->GetString(_T("IDS_EMPTY")));
-}
-
-TEST_F(LanguageTest, ByteOrderMarkCommentsBlankLinesAndCarriageReturnsAreIgnored) {
-    ASSERT_TRUE(Lan()->LoadLanguage(riztest::TestDataPath(_T("languages\\bom-crlf.lng"))));
-    EXPECT_EQ(CString(_T("Okay")), Lan()->GetString(_T("IDS_OK")));
-    // The key is trimmed, the text is not (only its carriage return goes).
-    EXPECT_EQ(CString(_T("Stop ")), Lan()->GetString(_T("IDS_CANCEL")));
-    EXPECT_EQ(CString(_T("是")), Lan()->GetString(_T("IDS_YES")));
-    EXPECT_EQ(CString(_T("; comment")), Lan()->GetString(_T("; comment")));
-}
-
-TEST_F(LanguageTest, DuplicateKeysTheLastWins) {
-    ASSERT_TRUE(Lan()->LoadLanguage(riztest::TestDataPath(_T("languages\\duplicate-keys.lng"))));
-    EXPECT_EQ(CString(_T("Third")), Lan()->GetString(_T("IDS_OK")));
-    EXPECT_EQ(CString(_T("Stop")), Lan()->GetString(_T("IDS_CANCEL")));
-}
-
-TEST_F(LanguageTest, LinesWithoutEqualsSignAreSkipped) {
-    ASSERT_TRUE(Lan()->LoadLanguage(riztest::TestDataPath(_T("languages\\no-equals.lng"))));
-    EXPECT_EQ(CString(_T("Okay")), Lan()->GetString(_T("IDS_OK")));
-    EXPECT_EQ(CString(_T("Stop")), Lan()->GetString(_T("IDS_CANCEL")));
-    EXPECT_EQ(CString(_T("Yes")), Lan()->GetString(_T("IDS_YES")));
+TEST_F(LanguageTest, LinesAreKeyEqualsTextAndMissingKeysFallBackToEnUsThenToTheKey) {
+    auto data = [](LPCTSTR lpszName) { return riztest::TestDataPath(CString(_T("languages\\")) + lpszName); };
+    const struct {
+        const char* pszWhat;
+        CString strFile;
+        std::vector<std::pair<LPCTSTR, LPCTSTR>> texts;  // key, text
+    } rows[] = {
+        {"keys are case-sensitive",
+         m_strSaved,
+         {{_T("ids_ok"), _T("ids_ok")}, {_T("dpctrl.sun"), _T("dpctrl.sun")}}},
+        {"a missing key falls back to en-US, then to the key itself",
+         Write(_T("partial.lng"), "IDS_OK=Okay\n"),
+         {{_T("IDS_OK"), _T("Okay")},
+          {_T("IDS_CANCEL"), _T("Cancel")},
+          {_T("IDS_NO_SUCH_KEY"), _T("IDS_NO_SUCH_KEY")},
+          {_T(""), _T("")}}},
+        {"the text is everything after the first '='; an empty text hides the en-US one",
+         data(_T("escapes.lng")),
+         {{_T("IDS_ESC"), _T("one\ntwo\tthree\\four\\x\\")},
+          {_T("IDS_EQ"), _T("a=b=c")},
+          {_T("IDS_EMPTY"), _T("")}}},
+        {"byte order mark, comments, blank lines and carriage returns go; the key is trimmed, the text not",
+         data(_T("bom-crlf.lng")),
+         {{_T("IDS_OK"), _T("Okay")},
+          {_T("IDS_CANCEL"), _T("Stop ")},
+          {_T("IDS_YES"), _T("是")},
+          {_T("; comment"), _T("; comment")}}},
+        {"of duplicate keys the last wins",
+         data(_T("duplicate-keys.lng")),
+         {{_T("IDS_OK"), _T("Third")}, {_T("IDS_CANCEL"), _T("Stop")}}},
+        {"lines without an equals sign are skipped",
+         data(_T("no-equals.lng")),
+         {{_T("IDS_OK"), _T("Okay")}, {_T("IDS_CANCEL"), _T("Stop")}, {_T("IDS_YES"), _T("Yes")}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszWhat);
+        ASSERT_TRUE(Lan()->LoadLanguage(row.strFile));
+        for (const auto& text : row.texts)
+            EXPECT_EQ(CString(text.second), Lan()->GetString(text.first)) << text.first;
+        EXPECT_EQ(CString(), Lan()->GetString(NULL));
+    }
 }
 
 TEST_F(LanguageTest, MalformedFilesAreRefusedAndTheLanguageStays) {
@@ -150,10 +150,7 @@ TEST_F(LanguageTest, AOneMegabyteLineLoadsWhole) {
     for (size_t i = 0; i < nLength; ++i)
         text += static_cast<char>('a' + i % 26);
     text += "\nIDS_AFTER=after\n";
-    auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(Lan()->LoadLanguage(Write(_T("long.lng"), text)));
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, 5.0);
     CString strLong = Lan()->GetString(_T("IDS_LONG"));
     ASSERT_EQ(static_cast<int>(nLength), strLong.GetLength());
     EXPECT_EQ(_T('a'), strLong[0]);

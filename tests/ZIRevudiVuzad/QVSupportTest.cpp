@@ -1,5 +1,4 @@
-// The small services of the sibling library: the critical section, the resource-source guard and the
-// idle singletons.
+// The small services of the sibling library: the critical section and the resource-source guard.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -8,8 +7,6 @@
 
 #include "QVAutoResHandle.h"
 #include "QVCritSection.h"
-#include "QVDownloadManager.h"
-#include "QVStatSender.h"
 
 TEST(CQVCritSection, SerialisesThreadsAndAllowsReentry) {
     CQVCritSection section;
@@ -70,13 +67,4 @@ TEST(CQVAutoResHandle, MakesTheModuleTheResourceSourceUntilDestroyed) {
         EXPECT_EQ(hLibrary, AfxGetResourceHandle());
     }
     EXPECT_EQ(hOriginal, AfxGetResourceHandle());
-}
-
-TEST(CQVSingletons, InstanceIsOneObjectForTheProcess) {
-    CQVStatSender* pSender = CQVStatSender::Instance();
-    ASSERT_NE(nullptr, pSender);
-    EXPECT_EQ(pSender, CQVStatSender::Instance());
-    CQVDownloadManager* pDownloads = CQVDownloadManager::Instance();
-    ASSERT_NE(nullptr, pDownloads);
-    EXPECT_EQ(pDownloads, CQVDownloadManager::Instance());
 }

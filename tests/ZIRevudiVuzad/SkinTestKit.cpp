@@ -7,16 +7,6 @@ namespace skintest {
 
 namespace {
 
-void Put32(std::string& s, size_t nAt, DWORD dw) {
-    for (int i = 0; i < 4; ++i)
-        s[nAt + i] = static_cast<char>((dw >> (8 * i)) & 0xFF);
-}
-
-void Put16(std::string& s, size_t nAt, WORD w) {
-    s[nAt] = static_cast<char>(w & 0xFF);
-    s[nAt + 1] = static_cast<char>(w >> 8);
-}
-
 std::string Format(const char* pszFormat, ...) {
     char sz[512];
     va_list args;
@@ -28,38 +18,12 @@ std::string Format(const char* pszFormat, ...) {
 
 }  // namespace
 
-std::string Bmp(int cx, int cy, const std::function<COLORREF(int x, int y)>& pixel) {
-    size_t nStride = (static_cast<size_t>(cx) * 3 + 3) / 4 * 4;
-    size_t nData = nStride * cy;
-    std::string s(54 + nData, '\0');
-    s[0] = 'B';
-    s[1] = 'M';
-    Put32(s, 2, static_cast<DWORD>(s.size()));
-    Put32(s, 10, 54);
-    Put32(s, 14, 40);
-    Put32(s, 18, static_cast<DWORD>(cx));
-    Put32(s, 22, static_cast<DWORD>(cy));
-    Put16(s, 26, 1);
-    Put16(s, 28, 24);
-    Put32(s, 34, static_cast<DWORD>(nData));
-    for (int y = 0; y < cy; ++y) {
-        size_t nRow = 54 + nStride * (cy - 1 - y);
-        for (int x = 0; x < cx; ++x) {
-            COLORREF clr = pixel(x, y);
-            s[nRow + x * 3] = static_cast<char>(GetBValue(clr));
-            s[nRow + x * 3 + 1] = static_cast<char>(GetGValue(clr));
-            s[nRow + x * 3 + 2] = static_cast<char>(GetRValue(clr));
-        }
-    }
-    return s;
-}
-
 COLORREF FrameColor(int nFrame) {
     return RGB(20 + nFrame * 20, 200 - nFrame * 15, 60 + nFrame * 10);
 }
 
-std::string Strip(int cx, int cy, int nFrames) {
-    return Bmp(cx * nFrames, cy, [cx](int x, int) { return FrameColor(x / cx); });
+std::vector<BYTE> Strip(int cx, int cy, int nFrames) {
+    return riztest::Bmp24(cx * nFrames, cy, [cx](int x, int) { return FrameColor(x / cx); });
 }
 
 CString WriteSkinIni(const riztest::TempFolder& folder, LPCTSTR lpszSub, const std::string& text) {
@@ -70,8 +34,8 @@ CString WriteSkinIni(const riztest::TempFolder& folder, LPCTSTR lpszSub, const s
 
 CString WriteSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub, const SkinRecipe& recipe) {
     CString strSub(lpszSub);
-    auto image = [&](LPCTSTR lpszName, const std::string& bytes) {
-        folder.WriteFile(strSub + _T("\\") + lpszName, bytes.data(), bytes.size());
+    auto image = [&](LPCTSTR lpszName, const std::vector<BYTE>& bytes) {
+        folder.WriteFile(strSub + _T("\\") + lpszName, bytes);
     };
     const int nCaption = recipe.nCaptionHeight, nBorder = recipe.nBorder;
     const int cxClose = recipe.nCloseWidth, cyClose = recipe.nCloseHeight;
@@ -88,7 +52,7 @@ CString WriteSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub, const Skin
     image(_T("Common\\Window\\ClientMid.bmp"), Strip(8, 8, 1));
     image(_T("Common\\Window\\ClientBottom.bmp"), Strip(8, 6, 1));
     // A corner mask: magenta outside a quarter circle.
-    std::string mask = Bmp(6, 6, [](int x, int y) {
+    const std::vector<BYTE> mask = riztest::Bmp24(6, 6, [](int x, int y) {
         return (5 - x) * (5 - x) + (5 - y) * (5 - y) > 25 ? RGB(255, 0, 255) : RGB(0, 0, 0);
     });
     image(_T("Common\\Window\\MaskTopLeft.bmp"), mask);

@@ -3,17 +3,15 @@
 
 #include <afx.h>
 
-#include <functional>
 #include <string>
+#include <vector>
 
 #include "TestData.h"
 
 namespace skintest {
 
-// A 24-bit bottom-up BMP file of cx x cy pixels.
-std::string Bmp(int cx, int cy, const std::function<COLORREF(int x, int y)>& pixel);
-// nFrames frames of cx x cy side by side, frame i filled with FrameColor(i).
-std::string Strip(int cx, int cy, int nFrames);
+// The BMP file of nFrames frames of cx x cy side by side, frame i filled with FrameColor(i).
+std::vector<BYTE> Strip(int cx, int cy, int nFrames);
 COLORREF FrameColor(int nFrame);
 
 // What differs between the skins a test writes.
@@ -33,7 +31,8 @@ struct SkinRecipe {
 // Writes a complete skin into <folder>\<lpszSub>\: every Window and Button key, the seventeen colours,
 // masks, and images of the right frame counts and of the sizes the metrics give. Returns the skin's
 // folder (ending in a backslash).
-CString WriteSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub, const SkinRecipe& recipe = SkinRecipe());
+CString WriteSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub,
+                  const SkinRecipe& recipe = SkinRecipe());
 
 // Writes only skin.ini (UTF-8 text as given) into <folder>\<lpszSub>\ and returns that folder.
 CString WriteSkinIni(const riztest::TempFolder& folder, LPCTSTR lpszSub, const std::string& text);

@@ -76,27 +76,7 @@ CString WritePrivateImage(const riztest::TempFolder& folder) {
 }
 
 HICON MakeSolidIcon(int cx, COLORREF clr) {
-    HDC hScreen = ::GetDC(NULL);
-    HBITMAP hColour = ::CreateCompatibleBitmap(hScreen, cx, cx);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hColour);
-    HBRUSH hBrush = ::CreateSolidBrush(clr);
-    RECT rc = {0, 0, cx, cx};
-    ::FillRect(hMem, &rc, hBrush);
-    ::DeleteObject(hBrush);
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(NULL, hScreen);
-    std::vector<BYTE> mask(((cx + 15) / 16) * 2 * cx, 0);  // all zero: every pixel opaque
-    HBITMAP hMask = ::CreateBitmap(cx, cx, 1, 1, mask.data());
-    ICONINFO ii = {};
-    ii.fIcon = TRUE;
-    ii.hbmMask = hMask;
-    ii.hbmColor = hColour;
-    HICON hIcon = ::CreateIconIndirect(&ii);
-    ::DeleteObject(hMask);
-    ::DeleteObject(hColour);
-    return hIcon;
+    return riztest::SolidIcon(cx, clr);
 }
 
 // ---- The dialog ----

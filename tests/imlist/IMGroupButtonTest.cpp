@@ -238,9 +238,9 @@ TEST(IMGroupButtonSparkle, ShakesVisibleUsersAndBlinksThePictureOnTheButton) {
     CIMListTeamItem* pShut = AddTeam(group, _T("B"), 1, 0);
     CQVBitmap tiny, big;
     // The blinking picture: red with its outer ring in the key colour 199,228,255.
-    PatternBitmap(tiny, 18, 18, [](int x, int y) {
+    tiny.AttachBitmap(riztest::Dib(18, 18, [](int x, int y) {
         return x == 0 || y == 0 || x == 17 || y == 17 ? RGB(199, 228, 255) : RGB(220, 0, 0);
-    });
+    }));
     SolidBitmap(big, 40, 40, RGB(0, 0, 220));
     for (int i = 0; i < pOpen->GetChildCount(); ++i)
         pOpen->GetChild(i)->SetUserIcon(&tiny, &big, &tiny, &big);

@@ -8,26 +8,8 @@
 
 namespace imtest {
 
-void PatternBitmap(CQVBitmap& bmp, int cx, int cy, const std::function<COLORREF(int x, int y)>& pixel) {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    DWORD* p = static_cast<DWORD*>(pBits);
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cx; ++x) {
-            const COLORREF c = pixel(x, y);
-            p[y * cx + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-        }
-    bmp.AttachBitmap(hBitmap);
-}
-
 void SolidBitmap(CQVBitmap& bmp, int cx, int cy, COLORREF color) {
-    PatternBitmap(bmp, cx, cy, [color](int, int) { return color; });
+    bmp.AttachBitmap(riztest::Dib(cx, cy, [color](int, int) { return color; }));
 }
 
 int CountDifferent(const riztest::Surface& a, const riztest::Surface& b, const RECT& rc) {
@@ -92,21 +74,6 @@ BOOL CHostWnd::Create(int cx, int cy) {
     return TRUE;
 }
 
-void Pump(DWORD dwMillis) {
-    const DWORD dwStart = ::GetTickCount();
-    MSG msg;
-    do {
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT) return;
-            if (!AfxPreTranslateMessage(&msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessage(&msg);
-            }
-        }
-        ::Sleep(5);
-    } while (::GetTickCount() - dwStart < dwMillis);
-}
-
 namespace {
 
 void SendMouse(DWORD dwFlags, LONG dx = 0, LONG dy = 0) {
@@ -130,17 +97,17 @@ void MoveTo(HWND hWnd, CPoint pt) {
     ::SetCursorPos(pt.x, pt.y);
     SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (pt.x * 65535 + cx / 2) / (cx - 1),
               (pt.y * 65535 + cy / 2) / (cy - 1));
-    Pump(30);
+    PumpMessages(30, true);
 }
 
 void ButtonDown() {
     SendMouse(MOUSEEVENTF_LEFTDOWN);
-    Pump(30);
+    PumpMessages(30, true);
 }
 
 void ButtonUp() {
     SendMouse(MOUSEEVENTF_LEFTUP);
-    Pump(30);
+    PumpMessages(30, true);
 }
 
 void Click(HWND hWnd, CPoint pt) {
@@ -151,11 +118,10 @@ void Click(HWND hWnd, CPoint pt) {
 
 void DoubleClick(HWND hWnd, CPoint pt) {
     MoveTo(hWnd, pt);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-    Pump(60);
+    riztest::PostClick(hWnd, pt.x, pt.y);
+    riztest::PostMouse(hWnd, WM_LBUTTONDBLCLK, pt.x, pt.y, MK_LBUTTON);
+    riztest::PostMouse(hWnd, WM_LBUTTONUP, pt.x, pt.y);
+    PumpMessages(60, true);
 }
 
 void ReadClient(HWND hWnd, const riztest::Surface& target) {
@@ -166,22 +132,27 @@ void ReadClient(HWND hWnd, const riztest::Surface& target) {
 
 void ListTest::SetUp() {
     ParkCursor();
-    // Clicks of the previous test must not pair with this test's first click.
-    Pump(::GetDoubleClickTime() + 50);
     ASSERT_TRUE(m_host.Create(260, 340));
 }
 
 void Leave() {
+    POINT pt;
+    ::GetCursorPos(&pt);
+    const HWND hWnd = ::WindowFromPoint(pt);
+    // The system's leave tracking polls the pointer: cancel it and send the leave at once.
+    if (hWnd && ::GetWindowThreadProcessId(hWnd, NULL) == ::GetCurrentThreadId()) {
+        TRACKMOUSEEVENT tme = {sizeof(tme), TME_CANCEL | TME_LEAVE, hWnd, 0};
+        ::TrackMouseEvent(&tme);
+        ::SendMessage(hWnd, WM_MOUSELEAVE, 0, 0);
+    }
     ParkCursor();
-    // Leave tracking polls the pointer: give it time to notice.
-    Pump(500);
 }
 
 void ListTest::TearDown() {
     if (::IsWindow(m_list.GetSafeHwnd())) m_list.DestroyWindow();
     if (::IsWindow(m_host.GetSafeHwnd())) m_host.DestroyWindow();
     ParkCursor();
-    Pump(30);
+    PumpMessages(30, true);
 }
 
 void ListTest::CreateList(int cx, int cy) {
@@ -197,8 +168,8 @@ void WaitUntilShown(HWND hWnd) {
     ::ClientToScreen(hWnd, &pt);
     const DWORD dwStart = ::GetTickCount();
     while (::WindowFromPoint(pt) != hWnd && ::GetTickCount() - dwStart < 3000)
-        Pump(20);
-    Pump(100);
+        PumpMessages(20, true);
+    PumpMessages(100, true);
 }
 
 void ListTest::Fill() {
@@ -227,6 +198,23 @@ CIMListTeamItem* ListTest::Team(int nGroup, int nTeam) const {
     CIMGroupButton* pGroup = Group(nGroup);
     CIMListItem* pItem = pGroup ? pGroup->GetChild(nTeam) : nullptr;
     return pItem && pItem->GetClassID() == 1 ? static_cast<CIMListTeamItem*>(pItem) : nullptr;
+}
+
+void ListTest::Tick(UINT_PTR nTimer, int n) {
+    for (int i = 0; i < n; ++i)
+        m_list.SendMessage(WM_TIMER, nTimer);
+}
+
+void ListTest::FinishSlides() {
+    auto sliding = [this] {
+        for (int i = 0; i < m_list.GetGroupCount(); ++i)
+            if (m_list.GetGroup(i)->HasAnimation()) return true;
+        return false;
+    };
+    for (int i = 0; i < 200 && sliding(); ++i)
+        Tick(CIMListWnd::TIMER_ANIMATION);
+    Tick(CIMListWnd::TIMER_ANIMATION);
+    PumpMessages(30, true);
 }
 
 int ListTest::DiffFromFreshPaint() {

@@ -10,15 +10,17 @@
 #include <vector>
 
 #include "IMListWnd.h"
+#include "MessagePump.h"
 #include "PixelProbe.h"
+#include "TestImage.h"
 #include "TMBUserIcon.h"
 
 namespace imtest {
 
+using riztest::PumpMessages;
+
 // A one-frame picture of one colour.
 void SolidBitmap(CQVBitmap& bmp, int cx, int cy, COLORREF color);
-// A picture of cx x cy whose pixels come from a function.
-void PatternBitmap(CQVBitmap& bmp, int cx, int cy, const std::function<COLORREF(int x, int y)>& pixel);
 
 inline CDC* Dc(const riztest::Surface& surface) {
     return CDC::FromHandle(surface.Dc());
@@ -83,16 +85,17 @@ public:
     BOOL Create(int cx, int cy);
 };
 
-// Dispatches queued messages (with pre-translation) for about dwMillis.
-void Pump(DWORD dwMillis = 100);
 void ParkCursor();
-// Moves the pointer away and waits until the windows under it noticed.
+// Moves the pointer away and sends the window that was under it its leave (its tracking cancelled).
 void Leave();
-// Real input: the pointer is moved by SendInput, so hover tracking, GetKeyState and timer 2 see it.
+// Real input: the pointer is moved and the button pressed by SendInput, so that hover tracking,
+// GetKeyState and timer 2 see it.
 void MoveTo(HWND hWnd, CPoint pt);
 void ButtonDown();
 void ButtonUp();
 void Click(HWND hWnd, CPoint pt);
+// The pointer moved there, then the messages of a double click posted: it does not depend on two
+// clicks landing within the system's double-click time.
 void DoubleClick(HWND hWnd, CPoint pt);
 // Waits until the window is on screen under its own centre.
 void WaitUntilShown(HWND hWnd);
@@ -113,6 +116,10 @@ protected:
     CIMListTeamItem* Team(int nGroup, int nTeam) const;
     // Whole window against a fresh paint into a surface.
     int DiffFromFreshPaint();
+    // Sends the list n ticks of one of its timers, as the system would.
+    void Tick(UINT_PTR nTimer, int n = 1);
+    // Steps every slide to its end by sent animation ticks, and one tick more that stops the timer.
+    void FinishSlides();
 
     CHostWnd m_host;
     CRecordingList m_list;

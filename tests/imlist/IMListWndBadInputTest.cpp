@@ -55,10 +55,10 @@ TEST_F(IMListBadInput, DeletingFlashingUsersAndTeamsEmptiesTheFlashingList) {
     EXPECT_EQ(2, Group(1)->GetSparkleItemCount());
     m_list.DelTeam(Team(1, 0), Group(1), 1);
     EXPECT_EQ(1, Group(1)->GetSparkleItemCount());
-    Pump(400);
+    Tick(CIMListWnd::TIMER_SPARKLE);
     m_list.DelTeam(Team(1, 0), Group(1), 1);  // T1 is now at position 0
     EXPECT_EQ(0, Group(1)->GetSparkleItemCount());
-    Pump(700);
+    Tick(CIMListWnd::TIMER_SPARKLE);
     EXPECT_FALSE(::KillTimer(m_list.GetSafeHwnd(), CIMListWnd::TIMER_SPARKLE));
 }
 
@@ -99,7 +99,7 @@ TEST_F(IMListBadInput, CallbackThatDestroysTheWindowMidClick) {
         if (call.kind == Call::TEAM_MOVE || call.kind == Call::TEAM_CLICK) m_list.DestroyWindow();
     };
     Click(m_list.GetSafeHwnd(), Team(1, 0)->GetRect().CenterPoint());
-    Pump(400);
+    PumpMessages(400, true);
     EXPECT_FALSE(::IsWindow(m_list.GetSafeHwnd()));
     EXPECT_EQ(0, m_list.GetGroupCount());
 }
@@ -115,7 +115,7 @@ TEST_F(IMListBadInput, ModalLoopInACallbackWhileSlidingAndFlashing) {
         if (call.kind != Call::USER_MOVE) return;
         m_list.m_action = nullptr;
         m_list.SetCurrentGroup(0, 1);
-        Pump(600);  // timers 1 and 3 fire inside
+        PumpMessages(600, true);  // timers 1 and 3 fire inside
     };
     MoveTo(m_list.GetSafeHwnd(), Team(1, 0)->GetChild(1)->GetTextRect().CenterPoint());
     EXPECT_EQ(0, m_list.GetCurrentGroup());
@@ -123,7 +123,7 @@ TEST_F(IMListBadInput, ModalLoopInACallbackWhileSlidingAndFlashing) {
         EXPECT_FALSE(Group(i)->HasAnimation());
     m_list.SetSparkleItem(_T("G1"), _T("T0"), 100, 0);
     Leave();
-    Pump(400);
+    PumpMessages(400, true);
     EXPECT_EQ(0, DiffFromFreshPaint());
 }
 
@@ -139,7 +139,7 @@ TEST_F(IMListBadInput, DestroyedMidSlideMidDragAndMidRepeat) {
             pList->CreateEx(0, NULL, _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 300), &m_host, 1));
         WaitUntilShown(pList->GetSafeHwnd());
         pList->SetCurrentGroup(1, 0);
-        Pump(30);
+        PumpMessages(30, true);
         CIMScrollBar& bar = pList->GetGroup(1)->GetScrollBar();
         ASSERT_TRUE(bar.IsVisible());
         if (nCase == 0) {
@@ -151,10 +151,10 @@ TEST_F(IMListBadInput, DestroyedMidSlideMidDragAndMidRepeat) {
             MoveTo(pList->GetSafeHwnd(), bar.GetMaxDeltaRect().CenterPoint() + CPoint(0, -20));
         }
         pList->DestroyWindow();
-        Pump(250);
+        PumpMessages(250, true);
         ButtonUp();
         delete pList;
-        Pump(30);
+        PumpMessages(30, true);
     }
     ParkCursor();
 }
@@ -171,23 +171,21 @@ TEST_F(IMListBadInput, ScrollReportsOfOtherBarsOrStalePositionsMoveNoRows) {
     m_list.SetBigIconMode(1);
     m_list.SetBigIconMode(0);
     EXPECT_EQ(rcTeam, Team(1, 0)->GetRect());
-    Pump(50);
+    PumpMessages(50, true);
     EXPECT_EQ(0, DiffFromFreshPaint());
 }
 
 TEST_F(IMListBadInput, AHundredThousandUsersInOneTeam) {
     CIMGroupButton* pGroup = m_list.AddGroup(_T("Huge"), 0);
     CIMListTeamItem* pTeam = m_list.AddTeam(_T("Everyone"), pGroup, 0);
-    const DWORD dwStart = ::GetTickCount();
     for (int i = 0; i < 100000; ++i)
         m_list.AddUser(i, _T("用户"), _T(""), static_cast<WORD>(i % 10), i % 3 ? IMUS_ONLINE : IMUS_OFFLINE,
                        pTeam, 0);
-    EXPECT_LT(::GetTickCount() - dwStart, 10000u);
     EXPECT_EQ(100000, pTeam->GetChildCount());
     EXPECT_EQ(66666, pTeam->GetActiveCount());
     CreateList();
     m_list.SetCurrentGroup(0, 0);
-    Pump(30);
+    PumpMessages(30, true);
     Click(m_list.GetSafeHwnd(), pTeam->GetRect().CenterPoint());
     ASSERT_TRUE(pTeam->IsExpanded());
     CIMScrollBar& bar = pGroup->GetScrollBar();
@@ -216,7 +214,7 @@ TEST_F(IMListBadInput, MissingPicturesDrawNothingForThem) {
     EXPECT_EQ(0, DiffFromFreshPaint());
 }
 
-TEST_F(IMListBadInput, CreateDestroyCyclesLeaveNoGdiObject) {
+TEST_F(IMListBadInput, CreateDestroySoak) {
     auto cycle = [this]() {
         CRecordingList list;
         CIMGroupButton* pGroup = list.AddGroup(_T("G"), 0);
@@ -232,15 +230,13 @@ TEST_F(IMListBadInput, CreateDestroyCyclesLeaveNoGdiObject) {
         list.UpdateWindow();
         list.DestroyWindow();
     };
-    riztest::AllowTestSeconds(280);
     for (int i = 0; i < 20; ++i)
         cycle();  // caches and the font warm up
-    Pump(30);
+    PumpMessages(30, true);
     riztest::ResourceSnapshot snapshot;
-    // About 10 ms a cycle under the test display: the 10,000 cycles take under two minutes.
-    for (int i = 0; i < 10000; ++i)
+    for (int i = 0, n = riztest::SoakCycles(); i < n; ++i)
         cycle();
-    Pump(30);
+    PumpMessages(30, true);
     EXPECT_EQ(0, snapshot.GdiDelta());
     EXPECT_EQ(0, snapshot.WindowDelta());
 }
@@ -258,7 +254,7 @@ TEST_F(IMListBadInput, PostedClicksReachTheDerivedClient) {
     m_list.PostMessage(WM_LBUTTONUP, 0, lParam);
     m_list.PostMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lParam);
     m_list.PostMessage(WM_LBUTTONUP, 0, lParam);
-    Pump(100);
+    PumpMessages(100, true);
     EXPECT_EQ(1, m_list.Count(Call::USER_CLICK));
     EXPECT_EQ(1, m_list.Count(Call::USER_DBCLICK));
     EXPECT_EQ(Team(1, 0)->GetChild(1), m_list.m_calls.back().pItem);

@@ -29,7 +29,7 @@ protected:
         Fill();
         CreateList();
         m_list.SetCurrentGroup(1, 0);
-        Pump(50);
+        PumpMessages(50, true);
         m_list.Clear();
     }
     CPoint TeamRow(int nGroup, int nTeam) const { return Team(nGroup, nTeam)->GetRect().CenterPoint(); }
@@ -68,15 +68,15 @@ TEST_F(IMListWnd, CurrentGroupSplitsTheButtonsAroundItsArea) {
 TEST_F(IMListWnd, ResizeKeepsTheGroupOpenInTheNewArea) {
     OpenMiddle();
     m_list.SetWindowPos(NULL, 0, 0, 240, 200, SWP_NOZORDER | SWP_NOMOVE);
-    Pump(30);
+    PumpMessages(30, true);
     EXPECT_EQ(CRect(0, 200 - m_nButton, 240, 200), Group(2)->GetRect());
     EXPECT_EQ(CRect(0, 2 * m_nButton, 240, 200 - m_nButton), Group(1)->GetExpandRect());
     EXPECT_EQ(240, Team(1, 0)->GetRect().right);
     m_list.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOMOVE);
-    Pump(30);
+    PumpMessages(30, true);
     EXPECT_LE(Group(1)->GetExpandRect().Height(), 0);
     m_list.SetWindowPos(NULL, 0, 0, 200, 300, SWP_NOZORDER | SWP_NOMOVE);
-    Pump(30);
+    PumpMessages(30, true);
     EXPECT_EQ(0, DiffFromFreshPaint());
 }
 
@@ -84,7 +84,7 @@ TEST_F(IMListWnd, ClickOnAnotherButtonSlidesItOpenAndReportsOnce) {
     OpenMiddle();
     Click(m_list.GetSafeHwnd(), Group(2)->GetRect().CenterPoint());
     EXPECT_TRUE(Group(2)->HasAnimation() || Group(2)->GetRect().top == 2 * m_nButton);
-    Pump(600);
+    FinishSlides();
     ASSERT_EQ(1u, m_list.m_calls.size());
     EXPECT_EQ(Call::GROUP_CLICK, m_list.m_calls[0].kind);
     EXPECT_EQ(Group(2), m_list.m_calls[0].pItem);
@@ -103,7 +103,7 @@ TEST_F(IMListWnd, CurrentButtonAndPressReleasedElsewhereDoNothing) {
     ButtonDown();
     MoveTo(m_list.GetSafeHwnd(), Group(2)->GetRect().CenterPoint());
     ButtonUp();
-    Pump(300);
+    PumpMessages(300, true);
     EXPECT_EQ(1, m_list.GetCurrentGroup());
     EXPECT_EQ(0, m_list.Count(Call::GROUP_CLICK));
     // A row pressed and released on another row is no click either.
@@ -120,7 +120,7 @@ TEST_F(IMListWnd, ClicksDuringASlideLeaveEveryButtonInPlace) {
     OpenMiddle();
     Click(m_list.GetSafeHwnd(), Group(2)->GetRect().CenterPoint());
     Click(m_list.GetSafeHwnd(), CPoint(100, m_nButton / 2));  // G0, while G2 still moves
-    Pump(800);
+    FinishSlides();
     EXPECT_EQ(0, m_list.GetCurrentGroup());
     EXPECT_EQ(CRect(0, 0, 200, m_nButton), Group(0)->GetRect());
     EXPECT_EQ(CRect(0, 300 - 2 * m_nButton, 200, 300 - m_nButton), Group(1)->GetRect());
@@ -131,7 +131,7 @@ TEST_F(IMListWnd, ClicksDuringASlideLeaveEveryButtonInPlace) {
     // SetCurrentGroup without a slide in the middle of one also ends in place.
     Click(m_list.GetSafeHwnd(), Group(2)->GetRect().CenterPoint());
     m_list.SetCurrentGroup(1, 0);
-    Pump(300);
+    FinishSlides();
     EXPECT_EQ(CRect(0, 300 - m_nButton, 200, 300), Group(2)->GetRect());
     EXPECT_EQ(CRect(0, m_nButton, 200, 2 * m_nButton), Group(1)->GetRect());
 }
@@ -143,7 +143,6 @@ TEST_F(IMListWnd, TeamClickAndDoubleClickToggleOnce) {
     ASSERT_EQ(1, m_list.Count(Call::TEAM_CLICK));
     EXPECT_EQ(Team(1, 0), m_list.m_calls.back().pItem);
     EXPECT_EQ(Team(1, 0)->GetRect().bottom + 2 + 5 * 24 + 2, Team(1, 1)->GetRect().top);
-    Pump(::GetDoubleClickTime() + 50);
     DoubleClick(m_list.GetSafeHwnd(), TeamRow(1, 0));
     EXPECT_FALSE(Team(1, 0)->IsExpanded());
     EXPECT_EQ(2, m_list.Count(Call::TEAM_CLICK));
@@ -154,7 +153,6 @@ TEST_F(IMListWnd, TeamClickAndDoubleClickToggleOnce) {
 TEST_F(IMListWnd, UserDoubleClickGivesOneClickAndOneDoubleClick) {
     OpenMiddle();
     Click(m_list.GetSafeHwnd(), TeamRow(1, 0));
-    Pump(::GetDoubleClickTime() + 50);
     m_list.Clear();
     CIMListUserItem* pUser = User(1, 0, 2);
     DoubleClick(m_list.GetSafeHwnd(), pUser->GetTextRect().CenterPoint());
@@ -206,7 +204,7 @@ protected:
         m_list.AddGroup(_T("G2"), 0);
         CreateList();
         m_list.SetCurrentGroup(1, 0);
-        Pump(50);
+        PumpMessages(50, true);
     }
     CIMScrollBar& Bar() { return Group(1)->GetScrollBar(); }
     int Max() {
@@ -224,11 +222,11 @@ TEST_F(IMListWndScroll, HoldingTheLowerArrowRepeatsToTheEnd) {
     ButtonDown();
     EXPECT_EQ(22, Bar().GetPos());
     EXPECT_EQ(nRows - 22, Team(1, 0)->GetRect().top);
-    const DWORD dwStart = ::GetTickCount();
-    while (Bar().GetPos() < Max() && ::GetTickCount() - dwStart < 8000)
-        Pump(50);
+    // The repeat timer's ticks, sent while the button is held on the arrow, until one moves nothing.
+    for (int i = 0; i < 1000 && Bar().GetPos() < Max(); ++i)
+        Tick(CIMListWnd::TIMER_REPEAT);
     EXPECT_EQ(Max(), Bar().GetPos());
-    Pump(250);
+    Tick(CIMListWnd::TIMER_REPEAT);
     EXPECT_FALSE(TimerRunning(m_list, CIMListWnd::TIMER_REPEAT));
     ButtonUp();
     EXPECT_EQ(nRows - Max(), Team(1, 0)->GetRect().top);
@@ -262,7 +260,7 @@ TEST_F(IMListWndScroll, WheelScrollsByTheArrowStep) {
     EXPECT_EQ(22, Bar().GetPos());
     m_list.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 3 * WHEEL_DELTA), MAKELPARAM(100, 100));
     EXPECT_EQ(0, Bar().GetPos());
-    Pump(50);
+    PumpMessages(50, true);
     EXPECT_EQ(0, DiffFromFreshPaint());
 }
 
@@ -273,12 +271,12 @@ TEST_F(IMListWndScroll, TeamClickThatHidesTheBarClearsItsColumn) {
         m_list.AddUser(i, _T("U"), _T(""), 1, IMUS_ONLINE, pTeam, 0);
     CreateList();
     m_list.SetCurrentGroup(0, 0);
-    Pump(50);
+    PumpMessages(50, true);
     Click(m_list.GetSafeHwnd(), pTeam->GetRect().CenterPoint());
-    Pump(::GetDoubleClickTime() + 50);
+    PumpMessages(::GetDoubleClickTime() + 50, true);  // two real clicks here, not a double click
     EXPECT_TRUE(m_list.GetGroup(0)->GetScrollBar().IsVisible());
     Click(m_list.GetSafeHwnd(), pTeam->GetRect().CenterPoint());
-    Pump(50);
+    PumpMessages(50, true);
     EXPECT_FALSE(m_list.GetGroup(0)->GetScrollBar().IsVisible());
     Leave();
     EXPECT_EQ(0, DiffFromFreshPaint());
@@ -288,7 +286,7 @@ TEST_F(IMListWnd, FlashingStartsStopsAndRedrawsNormally) {
     OpenMiddle();
     Click(m_list.GetSafeHwnd(), TeamRow(1, 0));
     ParkCursor();
-    Pump(50);
+    PumpMessages(50, true);
     riztest::Surface before(200, 300);
     ReadClient(m_list.GetSafeHwnd(), before);
     EXPECT_EQ(1, m_list.SetSparkleItem(_T("G1"), _T("T0"), 101, 1));
@@ -297,10 +295,10 @@ TEST_F(IMListWnd, FlashingStartsStopsAndRedrawsNormally) {
     EXPECT_EQ(0, m_list.SetSparkleItem(_T("G1"), _T("T0"), 999, 1));
     EXPECT_EQ(0, m_list.SetSparkleItem(_T("G9"), _T("T0"), 101, 1));
     EXPECT_EQ(0, m_list.SetSparkleItem(Group(0), Team(1, 0), User(1, 0, 0), 1));  // mismatched
-    Pump(700);
+    Tick(CIMListWnd::TIMER_SPARKLE, 2);
     EXPECT_GE(m_list.FindUser(_T("G1"), _T("T0"), 101)->GetSparklePhase(), 1);
     EXPECT_EQ(1, m_list.SetSparkleItem(_T("G1"), _T("T0"), 101, 0));
-    Pump(700);
+    Tick(CIMListWnd::TIMER_SPARKLE, 2);
     EXPECT_FALSE(TimerRunning(m_list, CIMListWnd::TIMER_SPARKLE));
     EXPECT_EQ(0, DiffFromFreshPaint());
 }
@@ -316,7 +314,7 @@ TEST_F(IMListWnd, MixedUseEndsEqualToAFreshPaint) {
         MoveTo(hWnd, User(1, 0, i)->GetImageRect().CenterPoint());
     MoveTo(hWnd, Group(0)->GetRect().CenterPoint());
     MoveTo(hWnd, Group(0)->GetSparkleIconRect().CenterPoint());
-    Pump(400);
+    Tick(CIMListWnd::TIMER_SPARKLE, 2);
     if (Group(1)->GetScrollBar().IsVisible()) {
         Click(hWnd, Group(1)->GetScrollBar().GetMaxDeltaRect().CenterPoint());
         MoveTo(hWnd, Group(1)->GetScrollBar().GetBarRect().CenterPoint());
@@ -324,14 +322,14 @@ TEST_F(IMListWnd, MixedUseEndsEqualToAFreshPaint) {
     m_list.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(100, 100));
     MoveTo(hWnd, User(1, 1, 1)->GetTextRect().CenterPoint());
     Click(hWnd, Group(2)->GetRect().CenterPoint());
-    Pump(100);
+    PumpMessages(100, true);
     Click(hWnd, Group(1)->GetRect().CenterPoint());
-    Pump(600);
+    FinishSlides();
     MoveTo(hWnd, TeamRow(1, 0));
     m_list.SetSparkleItem(_T("G1"), _T("T1"), 111, 0);
     m_list.SetSparkleItem(_T("G0"), _T("T0"), 1, 0);
     Leave();
-    Pump(200);
+    Tick(CIMListWnd::TIMER_SPARKLE);
     EXPECT_FALSE(TimerRunning(m_list, CIMListWnd::TIMER_SPARKLE));
     EXPECT_EQ(0, DiffFromFreshPaint());
 }
@@ -346,6 +344,6 @@ TEST_F(IMListWnd, SkinChangeReadsTheButtonHeightAndAnswersZero) {
     EXPECT_EQ(CRect(0, 31, 200, 62), Group(1)->GetRect());
     EXPECT_EQ(CRect(0, 62, 200, 269), Group(1)->GetExpandRect());
     EXPECT_EQ(62, Team(1, 0)->GetRect().top);
-    Pump(50);
+    PumpMessages(50, true);
     EXPECT_EQ(0, DiffFromFreshPaint());
 }

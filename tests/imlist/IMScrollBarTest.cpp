@@ -232,7 +232,7 @@ COLORREF ThumbRow(int nRow, bool bHot) {
 }
 
 void LoadPartImage(CIMScrollBar& bar) {
-    PatternBitmap(bar.GetImage(), 76, 56, [](int x, int y) -> COLORREF {
+    bar.GetImage().AttachBitmap(riztest::Dib(76, 56, [](int x, int y) -> COLORREF {
         auto in = [x, y](int l, int t) { return x >= l && x < l + 15 && y >= t && y < t + 15; };
         if (in(0, 0)) return kMin;
         if (in(21, 0)) return kMinHot;
@@ -244,7 +244,7 @@ void LoadPartImage(CIMScrollBar& bar) {
         if (in(61, 21)) return kGripHot;
         if (in(0, 41)) return kTrack;
         return kGap;
-    });
+    }));
 }
 
 }  // namespace

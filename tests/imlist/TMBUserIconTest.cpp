@@ -41,7 +41,7 @@ protected:
     }
     void TearDown() override {
         m_parent.DestroyWindow();
-        Pump(30);
+        PumpMessages(30, true);
     }
     CIconParent m_parent;
 };

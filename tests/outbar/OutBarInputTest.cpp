@@ -2,7 +2,6 @@
 // its commands, and in-place renaming. Each loop gets its whole input posted before the press.
 #include "OutBarTestKit.h"
 
-#include "MessagePump.h"
 #include "PixelProbe.h"
 
 using namespace obtest;
@@ -36,9 +35,7 @@ HWND Editor(CQVOutBarCtrl& bar) {
 }  // namespace
 
 TEST_F(OutBarTest, AClickHoversPressedThenClicksAndMovesTheMarker) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 3);
+    CQVOutBarCtrl& bar = MakeBar(3, 3);
     bar.UpdateWindow();
     const CPoint pt = IconCentre(bar, 1);
     PostMouse(bar.m_hWnd, WM_LBUTTONUP, pt.x, pt.y);
@@ -60,9 +57,7 @@ TEST_F(OutBarTest, AClickHoversPressedThenClicksAndMovesTheMarker) {
 }
 
 TEST_F(OutBarTest, AVetoedClickLeavesTheMarkerAndAReleaseElsewhereIsNoClick) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 3);
+    CQVOutBarCtrl& bar = MakeBar(3, 3);
     bar.UpdateWindow();
     m_owner.m_answer = [](const Note& note) -> LRESULT { return note.nCode == OUTBAR_ITEM_CLICKED ? 0 : 1; };
     CPoint pt = IconCentre(bar, 0);
@@ -82,9 +77,7 @@ TEST_F(OutBarTest, AVetoedClickLeavesTheMarkerAndAReleaseElsewhereIsNoClick) {
 }
 
 TEST_F(OutBarTest, DraggingAnItemDownLandsBeforeTheTargetCountedBeforeRemoval) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 3);
+    CQVOutBarCtrl& bar = MakeBar(3, 3);
     bar.UpdateWindow();
     const CPoint ptFrom = IconCentre(bar, 0);
     const CPoint ptTo = IconCentre(bar, 2);
@@ -113,9 +106,7 @@ TEST_F(OutBarTest, DraggingAnItemDownLandsBeforeTheTargetCountedBeforeRemoval) {
 }
 
 TEST_F(OutBarTest, DroppingOnItselfDoesNothingAndBelowTheEndMovesToTheEnd) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 2);
+    CQVOutBarCtrl& bar = MakeBar(3, 2);
     bar.UpdateWindow();
     const CPoint pt0 = IconCentre(bar, 0);
     PostMouse(bar.m_hWnd, WM_MOUSEMOVE, 3, pt0.y, MK_LBUTTON);
@@ -144,9 +135,7 @@ TEST_F(OutBarTest, DroppingOnItselfDoesNothingAndBelowTheEndMovesToTheEnd) {
 }
 
 TEST_F(OutBarTest, WithoutTheDragFlagItemsStayPut) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 3);
+    CQVOutBarCtrl& bar = MakeBar(3, 3);
     bar.ModifyFlag(QVOB_DRAG_ITEMS, 0);
     bar.UpdateWindow();
     const CPoint pt0 = IconCentre(bar, 0);
@@ -160,9 +149,7 @@ TEST_F(OutBarTest, WithoutTheDragFlagItemsStayPut) {
 }
 
 TEST_F(OutBarTest, AHeaderReleasedOnAnotherHeaderOpensItWithASlide) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 2);
+    CQVOutBarCtrl& bar = MakeBar(3, 2);
     bar.ModifyFlag(0, QVOB_ANIMATE_FOLDERS);
     bar.SetAnimationTickCount(0);
     static int s_nFrames;
@@ -196,16 +183,14 @@ TEST_F(OutBarTest, AHeaderReleasedOnAnotherHeaderOpensItWithASlide) {
 }
 
 TEST_F(OutBarTest, ALoopEndsWhenAnotherWindowTakesTheCapture) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 3);
+    CQVOutBarCtrl& bar = MakeBar(3, 3);
     bar.UpdateWindow();
     const CPoint pt = IconCentre(bar, 1);
     m_probe.Post([this] { m_probe.SetCapture(); });
     PostMouse(bar.m_hWnd, WM_LBUTTONUP, pt.x, pt.y);
     Press(bar, pt);
     ::ReleaseCapture();
-    Pump();
+    PumpMessages(300);
     EXPECT_EQ(0, m_owner.Count(OUTBAR_ITEM_CLICKED));
     // No loop starts while some window holds the capture.
     m_probe.SetCapture();
@@ -213,14 +198,12 @@ TEST_F(OutBarTest, ALoopEndsWhenAnotherWindowTakesTheCapture) {
     PostMouse(bar.m_hWnd, WM_LBUTTONUP, pt.x, pt.y);
     Press(bar, pt);
     ::ReleaseCapture();
-    Pump();
+    PumpMessages(300);
     EXPECT_EQ(std::vector<int>{}, m_owner.CodesWithoutHover());
 }
 
 TEST_F(OutBarTest, WmQuitEndsALoopAndIsPostedAgain) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 3);
+    CQVOutBarCtrl& bar = MakeBar(3, 3);
     bar.UpdateWindow();
     const CPoint pt = IconCentre(bar, 1);
     ::PostThreadMessage(::GetCurrentThreadId(), WM_QUIT, 5, 0);
@@ -242,9 +225,7 @@ TEST_F(OutBarTest, WmQuitEndsALoopAndIsPostedAgain) {
 }
 
 TEST_F(OutBarTest, ArrowTimerStepsStopAtTheLastAndTheFirstItem) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 10);
+    CQVOutBarCtrl& bar = MakeBar(3, 10);
     bar.UpdateWindow();
     CRect rcInside;
     bar.GetInsideRect(rcInside);
@@ -270,7 +251,7 @@ TEST_F(OutBarTest, ArrowTimerStepsStopAtTheLastAndTheFirstItem) {
         bar.PostMessage(WM_TIMER, 2, 0);
     PostMouse(bar.m_hWnd, WM_LBUTTONUP, 1, 1);
     Press(bar, rcDown.CenterPoint());
-    Pump();
+    PumpMessages(300);
     bar.GetVisibleRange(0, nFirst, nLast);
     EXPECT_EQ(9, nLast);
     ASSERT_GT(nFirst, 1);
@@ -286,7 +267,7 @@ TEST_F(OutBarTest, ArrowTimerStepsStopAtTheLastAndTheFirstItem) {
         bar.PostMessage(WM_TIMER, 2, 0);
     PostMouse(bar.m_hWnd, WM_LBUTTONUP, 1, 1);
     Press(bar, rcUp.CenterPoint());
-    Pump();
+    PumpMessages(300);
     bar.GetVisibleRange(0, nFirst, nLast);
     EXPECT_EQ(0, nFirst);
     CRect rcFirst;
@@ -318,31 +299,27 @@ TEST_F(OutBarTest, HoverIsToldAgainWhenOnlyThePressedStateChangesAndThatStateIsS
 }
 
 TEST_F(OutBarTest, HoverFollowsTheMouseAndTimerOneEndsItOutsideTheWindow) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 3);
+    CQVOutBarCtrl& bar = MakeBar(3, 3);
     bar.UpdateWindow();
     const CPoint pt = IconCentre(bar, 2);
     PutCursor(bar.m_hWnd, pt.x, pt.y);
     PostMouse(bar.m_hWnd, WM_MOUSEMOVE, pt.x, pt.y);
-    Pump();
+    PumpMessages(300);
     ASSERT_NE(m_owner.Last(OUTBAR_ITEM_HOVERED), nullptr);
     EXPECT_EQ(2, m_owner.Last(OUTBAR_ITEM_HOVERED)->nIndex);
     EXPECT_EQ(2, bar.GetCurSel());
     bar.PostMessage(WM_TIMER, 1, 0);  // the cursor is still inside: the hover stays
-    Pump();
+    PumpMessages(300);
     EXPECT_EQ(2, bar.GetCurSel());
     ParkCursor();
     bar.PostMessage(WM_TIMER, 1, 0);
-    Pump();
+    PumpMessages(300);
     EXPECT_EQ(-1, m_owner.Last(OUTBAR_ITEM_HOVERED)->nIndex);
     EXPECT_EQ(-1, bar.GetCurSel());
 }
 
 TEST_F(OutBarTest, ARightClickSetsTheTargetOfTheRemoveAndRenameCommands) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 3);
+    CQVOutBarCtrl& bar = MakeBar(3, 3);
     bar.UpdateWindow();
     const CPoint pt = IconCentre(bar, 2);
     bar.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
@@ -379,9 +356,7 @@ TEST_F(OutBarTest, ARightClickSetsTheTargetOfTheRemoveAndRenameCommands) {
 }
 
 TEST_F(OutBarTest, TheViewCommandsSwitchTheOpenFolderAndAreEnabledForTheOtherView) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 2, 2);
+    CQVOutBarCtrl& bar = MakeBar(2, 2);
     bar.SendMessage(WM_COMMAND, ID_QVOB_SMALL_ICONS, 0);
     EXPECT_TRUE(bar.IsSmallIconView(0));
     EXPECT_FALSE(bar.IsSmallIconView(1));
@@ -405,9 +380,7 @@ TEST_F(OutBarTest, TheViewCommandsSwitchTheOpenFolderAndAreEnabledForTheOtherVie
 // ---- Renaming ----
 
 TEST_F(OutBarTest, RenameEndsByFocusLossEnterOrEscapeAndTheEditorGoes) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 2, 3);
+    CQVOutBarCtrl& bar = MakeBar(2, 3);
     bar.UpdateWindow();
 
     bar.StartItemEdit(1);
@@ -416,7 +389,7 @@ TEST_F(OutBarTest, RenameEndsByFocusLossEnterOrEscapeAndTheEditorGoes) {
     EXPECT_EQ(::GetFocus(), hEdit);
     ::SetWindowText(hEdit, _T("Lesson one"));
     bar.SetFocus();
-    Pump();
+    PumpMessages(300);
     EXPECT_EQ(CString(_T("Lesson one")), bar.GetItemText(1));
     ASSERT_NE(m_owner.Last(OUTBAR_ITEM_LABEL_EDITED), nullptr);
     EXPECT_EQ(1, m_owner.Last(OUTBAR_ITEM_LABEL_EDITED)->nIndex);
@@ -428,7 +401,7 @@ TEST_F(OutBarTest, RenameEndsByFocusLossEnterOrEscapeAndTheEditorGoes) {
     ASSERT_NE(hEdit, nullptr);
     ::SetWindowText(hEdit, _T("Lesson two"));
     riztest::PostKey(hEdit, VK_RETURN);
-    Pump();
+    PumpMessages(300);
     EXPECT_FALSE(::IsWindow(hEdit));
     EXPECT_EQ(CString(_T("Lesson two")), bar.GetItemText(2));
 
@@ -437,7 +410,7 @@ TEST_F(OutBarTest, RenameEndsByFocusLossEnterOrEscapeAndTheEditorGoes) {
     hEdit = Editor(bar);
     ::SetWindowText(hEdit, _T("never"));
     riztest::PostKey(hEdit, VK_ESCAPE);
-    Pump();
+    PumpMessages(300);
     EXPECT_FALSE(::IsWindow(hEdit));
     EXPECT_EQ(CString(_T("Item 0.0")), bar.GetItemText(0));
     EXPECT_EQ(0, m_owner.Count(OUTBAR_ITEM_LABEL_EDITED));
@@ -446,7 +419,7 @@ TEST_F(OutBarTest, RenameEndsByFocusLossEnterOrEscapeAndTheEditorGoes) {
     hEdit = Editor(bar);
     ::SetWindowText(hEdit, _T(""));
     bar.SetFocus();
-    Pump();
+    PumpMessages(300);
     EXPECT_FALSE(::IsWindow(hEdit));
     EXPECT_EQ(CString(_T("Item 0.0")), bar.GetItemText(0));
     EXPECT_EQ(0, m_owner.Count(OUTBAR_ITEM_LABEL_EDITED));
@@ -457,7 +430,7 @@ TEST_F(OutBarTest, RenameEndsByFocusLossEnterOrEscapeAndTheEditorGoes) {
     EXPECT_TRUE(::GetWindowLong(hEdit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     ::SetWindowText(hEdit, _T("\u5355\u8bcd\u672c"));  // word books
     riztest::PostKey(hEdit, VK_RETURN);
-    Pump();
+    PumpMessages(300);
     EXPECT_FALSE(::IsWindow(hEdit));
     ASSERT_NE(m_owner.Last(OUTBAR_FOLDER_LABEL_EDITED), nullptr);
     EXPECT_TRUE(m_owner.Last(OUTBAR_FOLDER_LABEL_EDITED)->bFolder);
@@ -465,15 +438,13 @@ TEST_F(OutBarTest, RenameEndsByFocusLossEnterOrEscapeAndTheEditorGoes) {
 }
 
 TEST_F(OutBarTest, ARenameOpenDuringAProgrammaticChangeIsCancelled) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 2, 3);
+    CQVOutBarCtrl& bar = MakeBar(2, 3);
     bar.StartItemEdit(1);
     HWND hEdit = Editor(bar);
     ASSERT_NE(hEdit, nullptr);
     ::SetWindowText(hEdit, _T("renamed"));
     bar.InsertItem(0, 0, _T("new first"));  // item 1 is now another item
-    Pump();
+    PumpMessages(300);
     EXPECT_FALSE(::IsWindow(hEdit));
     EXPECT_EQ(0, m_owner.Count(OUTBAR_ITEM_LABEL_EDITED));
     EXPECT_EQ((std::vector<CString>{_T("new first"), _T("Item 0.0"), _T("Item 0.1"), _T("Item 0.2")}),
@@ -481,22 +452,20 @@ TEST_F(OutBarTest, ARenameOpenDuringAProgrammaticChangeIsCancelled) {
 }
 
 TEST_F(OutBarTest, SmallIconRenameGrowsAsOneLineWithinTheBar) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 1, 2);
+    CQVOutBarCtrl& bar = MakeBar(1, 2);
     bar.SetSmallIconView(TRUE, 0);
     bar.StartItemEdit(0);
     HWND hEdit = Editor(bar);
     ASSERT_NE(hEdit, nullptr);
     EXPECT_FALSE(::GetWindowLong(hEdit, GWL_STYLE) & ES_MULTILINE);
     riztest::PostChars(hEdit, _T("a rather long name for a word book that will not fit"));
-    Pump();
+    PumpMessages(300);
     CRect rc;
     ::GetWindowRect(hEdit, &rc);
     bar.ScreenToClient(rc);
     EXPECT_EQ(199, rc.right);
     ::SendMessage(hEdit, WM_CHAR, VK_RETURN, 0);  // Enter as a character gives the focus back
-    Pump();
+    PumpMessages(300);
     EXPECT_FALSE(::IsWindow(hEdit));
     EXPECT_EQ(1, m_owner.Count(OUTBAR_ITEM_LABEL_EDITED));
 }
@@ -521,7 +490,7 @@ TEST_F(OutBarTest, DestroyingTheBarInsideAClickOrADragEndsTheLoop) {
         ::SendMessage(hBar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
         EXPECT_FALSE(::IsWindow(hBar));
         m_owner.m_answer = nullptr;
-        Pump();
+        PumpMessages(300);
     }
 }
 
@@ -538,7 +507,7 @@ TEST_F(OutBarTest, DestroyingTheBarInsideARenameReportIsSafe) {
     ASSERT_NE(hEdit, nullptr);
     ::SetWindowText(hEdit, _T("gone"));
     m_owner.SetFocus();
-    Pump();
+    PumpMessages(300);
     EXPECT_FALSE(::IsWindow(hEdit));
     EXPECT_EQ(1, m_owner.Count(OUTBAR_ITEM_LABEL_EDITED));
 }

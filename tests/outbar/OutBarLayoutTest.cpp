@@ -4,8 +4,6 @@
 
 #include <climits>
 
-#include "MessagePump.h"
-
 using namespace obtest;
 
 namespace {
@@ -32,8 +30,7 @@ int LineHeight(CQVOutBarCtrl& bar) {
 }  // namespace
 
 TEST_F(OutBarTest, HeadersStackAroundTheOpenFolderAndTheInsideOverlapsByOnePixel) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar, 200, 300);
+    CQVOutBarCtrl& bar = MakeBar(0, 0);
     ThreeFoldersOpenAtOne(bar, m_owner, 0);
     ASSERT_EQ(1, bar.GetSelFolder());
     CRect rc;
@@ -50,8 +47,7 @@ TEST_F(OutBarTest, HeadersStackAroundTheOpenFolderAndTheInsideOverlapsByOnePixel
 }
 
 TEST_F(OutBarTest, WithoutFoldersTheInsideIsTheClientAreaAndItemsCannotBeAdded) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar, 200, 300);
+    CQVOutBarCtrl& bar = MakeBar(0, 0);
     CRect rc;
     bar.GetInsideRect(rc);
     EXPECT_EQ(CRect(0, 0, 200, 300), rc);
@@ -66,8 +62,7 @@ TEST_F(OutBarTest, WithoutFoldersTheInsideIsTheClientAreaAndItemsCannotBeAdded) 
 }
 
 TEST_F(OutBarTest, LargeIconsAreCentredAndItemsSpanTheInsideWidth) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar, 200, 300);
+    CQVOutBarCtrl& bar = MakeBar(0, 0);
     ThreeFoldersOpenAtOne(bar, m_owner, 6);
     CRect rc;
     // Whole item: icon height + label 0 + icon-label gap 3 + item gap 8 = 43, then 8 more between items.
@@ -84,8 +79,7 @@ TEST_F(OutBarTest, LargeIconsAreCentredAndItemsSpanTheInsideWidth) {
 }
 
 TEST_F(OutBarTest, SmallIconItemsStartAtTheMarginAndKeepTheirOwnWidth) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar, 200, 300);
+    CQVOutBarCtrl& bar = MakeBar(0, 0);
     ThreeFoldersOpenAtOne(bar, m_owner, 6);
     bar.SetSmallIconView(TRUE, 1);
     EXPECT_TRUE(bar.IsSmallIconView(1));
@@ -102,8 +96,7 @@ TEST_F(OutBarTest, SmallIconItemsStartAtTheMarginAndKeepTheirOwnWidth) {
 }
 
 TEST_F(OutBarTest, IconCentringTruncatesTowardZero) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar, 201, 300);
+    CQVOutBarCtrl& bar = MakeBar(0, 0, 201, 300);
     ThreeFoldersOpenAtOne(bar, m_owner, 1);
     CRect rc;
     bar.GetIconRect(1, 0, rc);
@@ -114,8 +107,7 @@ TEST_F(OutBarTest, IconCentringTruncatesTowardZero) {
 }
 
 TEST_F(OutBarTest, AWrappedLabelMakesItsItemTallerByWholeLines) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar, 120, 300);
+    CQVOutBarCtrl& bar = MakeBar(0, 0, 120, 300);
     bar.AddFolder(_T("Courses"));
     bar.InsertItem(0, -1, _T("Lesson 1"), 0);
     bar.InsertItem(0, -1, _T("Lesson 2: the present perfect tense in everyday talk"), 1);
@@ -139,8 +131,7 @@ TEST_F(OutBarTest, AWrappedLabelMakesItsItemTallerByWholeLines) {
 }
 
 TEST_F(OutBarTest, VisibleRangeLeavesOutAnItemCutOffAtTheBottom) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar, 200, 300);
+    CQVOutBarCtrl& bar = MakeBar(0, 0);
     ThreeFoldersOpenAtOne(bar, m_owner, 10);
     int nFirst = -5, nLast = -5;
     bar.GetVisibleRange(1, nFirst, nLast);
@@ -149,8 +140,7 @@ TEST_F(OutBarTest, VisibleRangeLeavesOutAnItemCutOffAtTheBottom) {
 }
 
 TEST_F(OutBarTest, HitTestFindsHeadersIconsLabelsAndGaps) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar, 200, 300);
+    CQVOutBarCtrl& bar = MakeBar(0, 0);
     ThreeFoldersOpenAtOne(bar, m_owner, 6);
     bar.SetItemText(0, _T("Grammar"));
     CRect rcLabel;
@@ -204,8 +194,7 @@ TEST_F(OutBarTest, ADerivedItemSizeMovesHitTestingAndGeometry) {
 // ---- Model ----
 
 TEST_F(OutBarTest, InsertItemPutsItemsAtTheirPlaceOrAppends) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
+    CQVOutBarCtrl& bar = MakeBar(0, 0);
     bar.AddFolder(_T("Word books"));
     bar.InsertItem(0, -1, _T("apple"));
     bar.InsertItem(0, -1, _T("banana"));
@@ -262,9 +251,7 @@ TEST(OutBarFolder, WalksItemsInAnyOrderLikeAnArray) {
 }
 
 TEST_F(OutBarTest, OnlyAnAnswerOfExactlyOneLetsAStepHappen) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 2);
+    CQVOutBarCtrl& bar = MakeBar(3, 2);
     for (LRESULT lAnswer : {LRESULT(0), LRESULT(2), LRESULT(-1)}) {
         SCOPED_TRACE(lAnswer);
         m_owner.m_answer = [lAnswer](const Note&) { return lAnswer; };
@@ -281,9 +268,7 @@ TEST_F(OutBarTest, OnlyAnAnswerOfExactlyOneLetsAStepHappen) {
 }
 
 TEST_F(OutBarTest, FolderAndItemNotificationsCarryIndexTextAndKind) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 3, 3);
+    CQVOutBarCtrl& bar = MakeBar(3, 3);
     bar.SetSelFolder(2);
     const Note* pNote = m_owner.Last(OUTBAR_FOLDER_SELECTING);
     ASSERT_NE(pNote, nullptr);
@@ -308,9 +293,7 @@ TEST_F(OutBarTest, FolderAndItemNotificationsCarryIndexTextAndKind) {
 }
 
 TEST_F(OutBarTest, RemovingAFolderKeepsTheOneBeforeItOpen) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 5, 0);
+    CQVOutBarCtrl& bar = MakeBar(5, 0);
     bar.RemoveFolder(0);  // the open folder 0: folder 0 (the next one) is open
     EXPECT_EQ(0, bar.GetSelFolder());
     EXPECT_EQ(4, bar.GetFolderCount());
@@ -329,8 +312,7 @@ TEST_F(OutBarTest, RemovingAFolderKeepsTheOneBeforeItOpen) {
 }
 
 TEST_F(OutBarTest, IndexAndDataOverloadsReadTheirArgumentsDifferently) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
+    CQVOutBarCtrl& bar = MakeBar(0, 0);
     // Folder i has data (i + 1) % 3, item j has data (j + 2) % 3: index and data never agree.
     for (int i = 0; i < 3; ++i) {
         bar.AddFolder(_T("F"), static_cast<DWORD>((i + 1) % 3));
@@ -360,9 +342,7 @@ TEST_F(OutBarTest, IndexAndDataOverloadsReadTheirArgumentsDifferently) {
 }
 
 TEST_F(OutBarTest, ImageListsAreChosenBySizeBitAndFolder) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 2, 1);
+    CQVOutBarCtrl& bar = MakeBar(2, 1);
     CImageList other;
     MakeImageList(other, 24, 1);
     EXPECT_EQ(&m_large, bar.GetImageList(0x2));
@@ -379,9 +359,7 @@ TEST_F(OutBarTest, ImageListsAreChosenBySizeBitAndFolder) {
 }
 
 TEST_F(OutBarTest, DestructionTellsTheOwnerOfEveryItemThenItsFolder) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
-    Fill(bar, 2, 2);
+    CQVOutBarCtrl& bar = MakeBar(2, 2);
     bar.SetSelFolder(1);
     m_owner.m_notes.clear();
     bar.DestroyWindow();
@@ -399,8 +377,7 @@ TEST_F(OutBarTest, DestructionTellsTheOwnerOfEveryItemThenItsFolder) {
 }
 
 TEST_F(OutBarTest, ChineseNamesKeepTheirTextInBothCharacterSets) {
-    CQVOutBarCtrl bar;
-    CreateBar(bar);
+    CQVOutBarCtrl& bar = MakeBar(0, 0);
     const CString strFolder(_T("\u8bfe\u7a0b"));                   // courses
     const CString strItem(_T("\u7b2c\u4e00\u8bfe \u95ee\u5019"));  // lesson one, greetings
     bar.AddFolder(strFolder, 1);

@@ -22,9 +22,7 @@ bool LoadTestSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub, int nHeigh
         if (bTransparent && x % cxFrame < 3 && y < 3) return kKey;
         return frames[x / cxFrame];
     });
-    if (bWithImage &&
-        !folder.WriteFile(strSub + _T("Common\\others\\OutBarFolder.bmp"), bmp.data(), bmp.size()))
-        return false;
+    if (bWithImage && !folder.WriteFile(strSub + _T("Common\\others\\OutBarFolder.bmp"), bmp)) return false;
     CStringA strIni;
     strIni.Format("[Skin]\r\nName = Outlook bar test\r\n[Window]\r\nCaptionHeight = 24\r\n"
                   "[Other]\r\nOutBarFolder = Common\\others\\OutBarFolder.bmp\r\nOutBarFolderHeight = %d\r\n"
@@ -36,21 +34,7 @@ bool LoadTestSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub, int nHeigh
 
 void MakeImageList(CImageList& list, int cx, int nCount) {
     list.Create(cx, cx, ILC_COLOR24, nCount, 0);
-    HDC hScreen = ::GetDC(NULL);
-    for (int i = 0; i < nCount; ++i) {
-        HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, cx, cx);
-        HDC hMem = ::CreateCompatibleDC(hScreen);
-        HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-        HBRUSH hBrush = ::CreateSolidBrush(IconColour(i));
-        RECT rc = {0, 0, cx, cx};
-        ::FillRect(hMem, &rc, hBrush);
-        ::DeleteObject(hBrush);
-        ::SelectObject(hMem, hOld);
-        ::DeleteDC(hMem);
-        ::ImageList_Add(list.GetSafeHandle(), hBitmap, NULL);
-        ::DeleteObject(hBitmap);
-    }
-    ::ReleaseDC(NULL, hScreen);
+    riztest::AddSolidImages(list.GetSafeHandle(), cx, nCount, &IconColour);
 }
 
 // ---- Owner ----
@@ -129,18 +113,6 @@ LRESULT CProbeWnd::OnRun(WPARAM wParam, LPARAM) {
 
 // ---- Helpers ----
 
-void Pump(DWORD dwMillis) {
-    const DWORD dwStart = ::GetTickCount();
-    MSG msg;
-    while (::GetTickCount() - dwStart < dwMillis && ::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) break;
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessage(&msg);
-        }
-    }
-}
-
 void ParkCursor() {
     ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
 }
@@ -169,10 +141,11 @@ void OutBarTest::SetUp() {
 }
 
 void OutBarTest::TearDown() {
+    m_owner.m_answer = nullptr;  // it may hold the test's locals; the fixture's bar goes with the owner
     if (::IsWindow(m_owner.GetSafeHwnd())) m_owner.DestroyWindow();
     if (::IsWindow(m_probe.GetSafeHwnd())) m_probe.DestroyWindow();
     CQVOutBarCtrl::SetSlideDelayProc(NULL);
-    Pump(100);
+    riztest::PumpMessages(100);
 }
 
 void OutBarTest::CreateBar(CQVOutBarCtrl& bar, int cx, int cy) {
@@ -193,6 +166,13 @@ void OutBarTest::Fill(CQVOutBarCtrl& bar, int nFolders, int nItems) {
             bar.InsertItem(nFolder, -1, strItem, j % 6, 10 * j);
         }
     }
+}
+
+CQVOutBarCtrl& OutBarTest::MakeBar(int nFolders, int nItems, int cx, int cy) {
+    m_pBar.reset(new CQVOutBarCtrl);
+    CreateBar(*m_pBar, cx, cy);
+    Fill(*m_pBar, nFolders, nItems);
+    return *m_pBar;
 }
 
 void OutBarTest::Press(CQVOutBarCtrl& bar, CPoint pt) {

@@ -1,6 +1,6 @@
 // What the outlook bar tests share: a skin of solid-colour header frames written at run time, image
 // lists of solid-colour icons, an owner window that records every notification and answers from a
-// script, a pump that gives windows their pre-translation, and the fixture that builds them.
+// script, and the fixture that builds them.
 #pragma once
 
 #include <afxwin.h>
@@ -8,12 +8,16 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "QVOutBarCtrl.h"
+#include "MessagePump.h"
 #include "TestData.h"
 
 namespace obtest {
+
+using riztest::PumpMessages;
 
 constexpr int kHeader = 24;
 constexpr COLORREF kHeaderNormal = RGB(200, 40, 40);   // header image frame 0
@@ -81,8 +85,6 @@ protected:
     std::vector<std::function<void()>> m_actions;
 };
 
-// Dispatches every queued message, with pre-translation (as an application's pump does).
-void Pump(DWORD dwMillis = 300);
 // Moves the pointer far from every test window.
 void ParkCursor();
 // Moves the pointer to a client point of a window.
@@ -99,6 +101,9 @@ protected:
     void CreateBar(CQVOutBarCtrl& bar, int cx = 200, int cy = 300);
     // Folders "F0".. with data 100 + i, each with nItems items "Item i.j" of image j and data 10 * j.
     void Fill(CQVOutBarCtrl& bar, int nFolders, int nItems);
+    // The fixture's bar, made (after the test's skin is loaded: a bar reads the skin when it is
+    // constructed) by CreateBar and Fill.
+    CQVOutBarCtrl& MakeBar(int nFolders, int nItems, int cx = 200, int cy = 300);
     // Sends a left press at a client point after posting the rest of the input.
     static void Press(CQVOutBarCtrl& bar, CPoint pt);
     static CPoint Centre(const CRect& rc) { return rc.CenterPoint(); }
@@ -108,6 +113,7 @@ protected:
     CProbeWnd m_probe;
     CImageList m_large;
     CImageList m_small;
+    std::unique_ptr<CQVOutBarCtrl> m_pBar;
 };
 
 }  // namespace obtest

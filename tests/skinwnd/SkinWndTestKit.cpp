@@ -14,21 +14,7 @@ namespace {
 // An image of nFrames solid frames side by side, frame i in colours[i].
 void MakeFrames(CQVBitmap& bmp, int cxFrame, int cy, const std::vector<COLORREF>& colours) {
     const int nFrames = static_cast<int>(colours.size());
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = cxFrame * nFrames;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    DWORD* p = static_cast<DWORD*>(pBits);
-    for (int y = 0; y < cy; ++y)
-        for (int x = 0; x < cxFrame * nFrames; ++x) {
-            const COLORREF clr = colours[x / cxFrame];
-            p[y * cxFrame * nFrames + x] = (GetRValue(clr) << 16) | (GetGValue(clr) << 8) | GetBValue(clr);
-        }
-    bmp.AttachBitmap(hBitmap);
+    bmp.AttachBitmap(riztest::Dib(cxFrame * nFrames, cy, riztest::SolidFrames(cxFrame, colours)));
     bmp.SetMultiState(nFrames);
 }
 

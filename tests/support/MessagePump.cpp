@@ -1,3 +1,5 @@
+#include <afxwin.h>
+
 #include "MessagePump.h"
 
 namespace riztest {
@@ -10,6 +12,27 @@ int PumpUntilIdle(DWORD maxMillis) {
         if (!::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) break;
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
+        ++count;
+    }
+    return count;
+}
+
+int PumpMessages(DWORD millis, bool wholeTime) {
+    const DWORD start = ::GetTickCount();
+    int count = 0;
+    MSG msg;
+    for (DWORD elapsed = 0; elapsed < millis; elapsed = ::GetTickCount() - start) {
+        if (!::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (!wholeTime) break;
+            const DWORD wait = millis - elapsed < 10 ? millis - elapsed : 10;
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
+            continue;
+        }
+        if (msg.message == WM_QUIT) break;
+        if (!AfxPreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
         ++count;
     }
     return count;

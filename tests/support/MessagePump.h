@@ -9,6 +9,12 @@ namespace riztest {
 // Returns the number of messages dispatched.
 int PumpUntilIdle(DWORD maxMillis = 2000);
 
+// Dispatches messages as an application's loop does, each through the framework's pre-translation
+// (AfxPreTranslateMessage: tooltips, dialog keys, a control's own keys) first; stops at WM_QUIT.
+// Stops when the queue is empty or millis pass; with wholeTime it pumps for all of millis, waiting
+// for messages in between, so that timers and the system's own polling run.
+int PumpMessages(DWORD millis, bool wholeTime = false);
+
 // Posts one mouse message with the point in client coordinates of hWnd.
 void PostMouse(HWND hWnd, UINT message, int x, int y, WPARAM keys = 0);
 

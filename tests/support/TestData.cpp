@@ -54,33 +54,4 @@ bool TempFolder::WriteFile(LPCTSTR lpszName, const char* pszText) const {
     return WriteFile(lpszName, pszText, strlen(pszText));
 }
 
-std::vector<BYTE> Bmp24(int cx, int cy, const std::function<COLORREF(int x, int y)>& pixel) {
-    const int nStride = (cx * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof(info);
-    info.biWidth = cx;
-    info.biHeight = cy;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    info.biSizeImage = DWORD(nStride * cy);
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof(file) + sizeof(info);
-    file.bfSize = file.bfOffBits + info.biSizeImage;
-    std::vector<BYTE> data(file.bfSize, 0);
-    memcpy(data.data(), &file, sizeof(file));
-    memcpy(data.data() + sizeof(file), &info, sizeof(info));
-    for (int y = 0; y < cy; ++y) {
-        BYTE* pRow = data.data() + file.bfOffBits + size_t(cy - 1 - y) * nStride;
-        for (int x = 0; x < cx; ++x) {
-            const COLORREF clr = pixel(x, y);
-            pRow[x * 3] = GetBValue(clr);
-            pRow[x * 3 + 1] = GetGValue(clr);
-            pRow[x * 3 + 2] = GetRValue(clr);
-        }
-    }
-    return data;
-}
-
 }  // namespace riztest

@@ -3,8 +3,7 @@
 
 #include <afx.h>
 
-#include <functional>
-#include <vector>
+#include "TestImage.h"
 
 namespace riztest {
 
@@ -25,13 +24,12 @@ public:
     // Writes bytes (text as given, no conversion) to a file in the folder, creating subfolders.
     bool WriteFile(LPCTSTR lpszName, const void* pData, size_t nSize) const;
     bool WriteFile(LPCTSTR lpszName, const char* pszText) const;
+    bool WriteFile(LPCTSTR lpszName, const std::vector<BYTE>& data) const {
+        return WriteFile(lpszName, data.data(), data.size());
+    }
 
 private:
     CString m_strPath;
 };
-
-// The bytes of a 24-bit bottom-up BMP file of cx x cy whose pixels come from a function; y = 0 is the
-// top row.
-std::vector<BYTE> Bmp24(int cx, int cy, const std::function<COLORREF(int x, int y)>& pixel);
 
 }  // namespace riztest

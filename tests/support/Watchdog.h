@@ -24,10 +24,6 @@ public:
 private:
     friend void AllowTestSeconds(unsigned seconds);
 
-// The cycle count of a soak test (a test whose name ends in "Soak"): 1,000 in `make test`, where a
-// per-cycle leak already shows, and RIZ_SOAK_CYCLES (10,000) in `make soak`. Gives the running test
-// the watchdog time that count needs.
-int SoakCycles();
     struct State;
     State* m_state;
 };

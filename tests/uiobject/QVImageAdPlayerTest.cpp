@@ -185,17 +185,21 @@ TEST_F(PlayerTest, TilesAreBlackWithTheirPriceInRedAtTheRight) {
     EXPECT_EQ(0, shot.CountNear(rcPriceLeft, RGB(255, 0, 0), 40));
 }
 
-TEST_F(PlayerTest, AGridScrollsLiveOnItsOwnTimers) {
+TEST_F(PlayerTest, ThePauseAndTheScrollAreTimersOfThePlayerWindow) {
     Create(500, 306);
     AddGoods(9);
     ASSERT_TRUE(player.StartScroll());
-    player.SendMessage(WM_TIMER, QVIAP_TIMER_PAUSE);  // skip the three-second pause
-    const DWORD start = ::GetTickCount();
-    while (TileRect(0).top == 2 && ::GetTickCount() - start < 3000) {
-        PumpUntilIdle(30);
-        ::Sleep(5);
-    }
-    EXPECT_LT(TileRect(0).top, 2);
+    // KillTimer succeeds only for a timer that is set: the pause first, the scroll in its place, and
+    // the pause again once the row is done.
+    const HWND hWnd = player.m_hWnd;
+    EXPECT_TRUE(::KillTimer(hWnd, QVIAP_TIMER_PAUSE));
+    EXPECT_FALSE(::KillTimer(hWnd, QVIAP_TIMER_SCROLL));
+    player.SendMessage(WM_TIMER, QVIAP_TIMER_PAUSE);
+    EXPECT_TRUE(::KillTimer(hWnd, QVIAP_TIMER_SCROLL));
+    EXPECT_FALSE(::KillTimer(hWnd, QVIAP_TIMER_PAUSE));
+    RunOneScroll();
+    EXPECT_TRUE(::KillTimer(hWnd, QVIAP_TIMER_PAUSE));
+    EXPECT_FALSE(::KillTimer(hWnd, QVIAP_TIMER_SCROLL));
 }
 
 TEST_F(PlayerTest, APlayerDestroyedMidScrollLeavesNothingBehind) {
@@ -215,7 +219,7 @@ TEST_F(PlayerTest, APlayerDestroyedMidScrollLeavesNothingBehind) {
     }
     PumpUntilIdle(100);
     EXPECT_EQ(0, before.WindowDelta());
-    EXPECT_LE(before.GdiDelta(), 0);
+    EXPECT_EQ(0, before.GdiDelta());
 }
 
 TEST_F(PlayerTest, ManyGoodsWithMissingPicturesAndAClientThatDeletesTiles) {

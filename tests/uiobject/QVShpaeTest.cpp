@@ -42,6 +42,7 @@ TEST(Shpae, SettersStoreAndInvalidateTheParentWhileRedrawIsOn) {
     CQVShpae orphan;  // no parent window: setters are harmless
     orphan.SetVisible(FALSE);
     orphan.SetRedraw(TRUE);
+    EXPECT_FALSE(orphan.IsVisible());
 }
 
 TEST(Shpae, LinesLieOnTheBottomAndRightAndHiddenShapesDrawNothing) {
