@@ -2,6 +2,9 @@
 // skin and private image frames, transparency over the parent's background, icons and focus rectangles.
 #include "QVButtonFixture.h"
 
+#include <functional>
+#include <initializer_list>
+
 #include "MessagePump.h"
 #include "PixelProbe.h"
 
@@ -26,6 +29,31 @@ int TextPixels(const WindowCapture& shot, const CRect& rc, COLORREF clr) {
     return shot.CountNear(rc, clr, 40);
 }
 
+// What a row of a state walk does to the button, in this order, before its pixels are checked.
+enum Step : unsigned {
+    KEEP = 0,
+    RELEASE = 1,
+    ENABLE = 2,
+    DISABLE = 4,
+    UNCHECK = 8,
+    CHECK = 16,
+    PRESS = 32,
+    HOVER = 64,  // a posted mouse move: with the cursor parked no tracking starts, so the hover stays
+};
+
+// A row: the steps, then the frame (or colour set) and the text colour the button shows.
+struct StateRow {
+    unsigned steps;
+    int nFrame;
+    COLORREF clrText;
+    const char* pszState;
+};
+
+// Pen and brush of the colour-drawn kinds, by state.
+enum ColourState { NORMAL, HOT, PRESSED, DISABLED };
+const COLORREF kPen[4] = {kPenNormal, kPenHover, kPenPressed, kPenDisabled};
+const COLORREF kBrush[4] = {kBrushNormal, kBrushHover, kBrushPressed, kBrushDisabled};
+
 class ButtonDrawTest : public ButtonTest {
 protected:
     void UsePlainSkin(int nTransparent = 1) {
@@ -34,7 +62,6 @@ protected:
         plain.nTransparent = nTransparent;
         ASSERT_TRUE(LoadSkin(plain));
     }
-    // Posts a mouse move into the button: with the cursor parked no tracking starts, so the hover stays.
     void Hover(CWnd& wnd) {
         PostMouse(wnd, WM_MOUSEMOVE, 3, 3);
         Pump();
@@ -47,10 +74,27 @@ protected:
         PostMouse(wnd, WM_LBUTTONUP, 3, 3);
         Pump();
     }
-    static CRect Whole(const WindowCapture& shot) { return CRect(0, 0, shot.Width(), shot.Height()); }
+    // Applies each row's steps and checks the capture with check.
+    void Walk(CQVButton& button, std::initializer_list<StateRow> rows,
+              const std::function<void(const StateRow&, const WindowCapture&)>& check) {
+        for (const StateRow& r : rows) {
+            if (r.steps & RELEASE) Release(button);
+            if (r.steps & ENABLE) button.EnableWindow(TRUE);
+            if (r.steps & DISABLE) button.EnableWindow(FALSE);
+            if (r.steps & UNCHECK) button.SetCheck(BST_UNCHECKED);
+            if (r.steps & CHECK) button.SetCheck(BST_CHECKED);
+            if (r.steps & PRESS) Press(button);
+            if (r.steps & HOVER) Hover(button);
+            Pump();
+            SCOPED_TRACE(r.pszState);
+            check(r, WindowCapture(button));
+        }
+    }
 };
 
 }  // namespace
+
+// ---- Colour-drawn push button ----}  // namespace
 
 // ---- Colour-drawn push button ----
 
@@ -59,27 +103,18 @@ TEST_F(ButtonDrawTest, CommonButtonColoursFollowTheState) {
     CQVButton send;
     Subclass(send, IDC_QVBTN_SEND);
     ASSERT_EQ(QVBT_COMMON, send.GetButtonType());
-    struct Expected {
-        COLORREF clrPen, clrBrush, clrText;
-    };
-    auto check = [&](const Expected& e, const char* pszState) {
-        SCOPED_TRACE(pszState);
-        WindowCapture shot(send);
-        const CRect rcMiddle(shot.Width() / 4, 2, shot.Width() * 3 / 4, shot.Height() - 2);
-        EXPECT_TRUE(ColorNear(e.clrPen, shot.Pixel(0, 0), 2));
-        EXPECT_TRUE(ColorNear(e.clrPen, shot.Pixel(shot.Width() - 1, shot.Height() - 1), 2));
-        EXPECT_TRUE(ColorNear(e.clrBrush, shot.Pixel(4, 4), 2));
-        EXPECT_GE(TextPixels(shot, rcMiddle, e.clrText), 5);
-    };
-    check({kPenNormal, kBrushNormal, RGB(0, 0, 0)}, "normal");
-    send.EnableWindow(FALSE);
-    check({kPenDisabled, kBrushDisabled, kTextDisabled}, "disabled");
-    send.EnableWindow(TRUE);
-    Press(send);
-    check({kPenPressed, kBrushPressed, RGB(255, 255, 255)}, "pressed");
-    Release(send);
-    Hover(send);
-    check({kPenHover, kBrushHover, kTextHoverCommon}, "hover");
+    Walk(send,
+         {{KEEP, NORMAL, RGB(0, 0, 0), "normal"},
+          {DISABLE, DISABLED, kTextDisabled, "disabled"},
+          {ENABLE | PRESS, PRESSED, RGB(255, 255, 255), "pressed"},
+          {RELEASE | HOVER, HOT, kTextHoverCommon, "hover"}},
+         [](const StateRow& r, const WindowCapture& shot) {
+             const CRect rcMiddle(shot.Width() / 4, 2, shot.Width() * 3 / 4, shot.Height() - 2);
+             EXPECT_TRUE(ColorNear(kPen[r.nFrame], shot.Pixel(0, 0), 2));
+             EXPECT_TRUE(ColorNear(kPen[r.nFrame], shot.Pixel(shot.Width() - 1, shot.Height() - 1), 2));
+             EXPECT_TRUE(ColorNear(kBrush[r.nFrame], shot.Pixel(4, 4), 2));
+             EXPECT_GE(TextPixels(shot, rcMiddle, r.clrText), 5);
+         });
 }
 
 TEST_F(ButtonDrawTest, AHoveredButtonShowsNoFocusRectangle) {
@@ -103,57 +138,41 @@ TEST_F(ButtonDrawTest, AHoveredButtonShowsNoFocusRectangle) {
 
 // ---- Colour-drawn check box and radio button ----
 
-TEST_F(ButtonDrawTest, ColourCheckBoxDrawsABoxTheCheckLineAndTheParentBehind) {
+TEST_F(ButtonDrawTest, ColourCheckBoxAndRadioButtonDrawTheColoursOfTheirStateAndTheCheckMark) {
     UsePlainSkin();
-    CQVButton remember;
+    CQVButton remember, beginner;
     Subclass(remember, IDC_QVBTN_REMEMBER);
+    Subclass(beginner, IDC_QVBTN_BEGINNER);
     ASSERT_EQ(QVBT_CHECKBOX, remember.GetButtonType());
-    const int h = RectInDialog(remember).Height();
-    {
-        WindowCapture shot(remember);
-        EXPECT_TRUE(ColorNear(kPenNormal, shot.Pixel(0, h / 2), 2));
-        EXPECT_TRUE(ColorNear(kPenNormal, shot.Pixel(h - 1, h / 2), 2));
-        EXPECT_TRUE(ColorNear(kBrushNormal, shot.Pixel(h / 2, h / 4), 2));
-        EXPECT_TRUE(ColorNear(kBrushNormal, shot.Pixel(h / 2, h / 2), 2));  // no check line
-        EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(shot.Width() - 1, 0), 2));
-        EXPECT_GE(TextPixels(shot, CRect(h + 10, 0, shot.Width(), h), RGB(0, 0, 0)), 5);
-        EXPECT_EQ(0, TextPixels(shot, CRect(h, 0, h + 10, h), RGB(0, 0, 0)));
-    }
-    remember.SetCheck(BST_CHECKED);
-    {
-        WindowCapture shot(remember);
-        EXPECT_TRUE(ColorNear(kPenNormal, shot.Pixel(h / 2, h / 2), 2));  // the diagonal
-        EXPECT_TRUE(ColorNear(kBrushNormal, shot.Pixel(h / 2, h / 4), 2));
-    }
-    remember.EnableWindow(FALSE);
-    {
-        WindowCapture shot(remember);
-        EXPECT_TRUE(ColorNear(kPenDisabled, shot.Pixel(h / 2, h / 2), 2));
-        EXPECT_TRUE(ColorNear(kBrushDisabled, shot.Pixel(h / 2, h / 4), 2));
-        EXPECT_GE(TextPixels(shot, CRect(h + 10, 0, shot.Width(), h), kTextDisabled), 5);
-    }
-}
-
-TEST_F(ButtonDrawTest, ColourCheckBoxHoverAndPressedColours) {
-    UsePlainSkin();
-    CQVButton remember;
-    Subclass(remember, IDC_QVBTN_REMEMBER);
-    const int h = RectInDialog(remember).Height();
-    Press(remember);
-    {
-        WindowCapture shot(remember);
-        EXPECT_TRUE(ColorNear(kPenPressed, shot.Pixel(0, h / 2), 2));
-        EXPECT_TRUE(ColorNear(kBrushPressed, shot.Pixel(h / 2, h / 4), 2));
-        EXPECT_GE(TextPixels(shot, CRect(h + 10, 0, shot.Width(), h), RGB(255, 255, 255)), 5);
-    }
-    Release(remember);
-    Hover(remember);
-    {
-        WindowCapture shot(remember);
-        EXPECT_TRUE(ColorNear(kPenHover, shot.Pixel(0, h / 2), 2));
-        EXPECT_TRUE(ColorNear(kBrushHover, shot.Pixel(h / 2, h / 4), 2));
-        EXPECT_TRUE(ColorNear(kPenHover, shot.Pixel(h / 2, h / 2), 2));  // checked by the click
-        EXPECT_GE(TextPixels(shot, CRect(h + 10, 0, shot.Width(), h), RGB(0, 0, 0)), 5);
+    ASSERT_EQ(QVBT_RADIO, beginner.GetButtonType());
+    for (CQVButton* pButton : {&remember, &beginner}) {
+        const bool bRadio = pButton == &beginner;
+        SCOPED_TRACE(bRadio ? "radio button" : "check box");
+        const int h = RectInDialog(*pButton).Height();
+        Walk(*pButton,
+             {{KEEP, NORMAL, RGB(0, 0, 0), "unchecked"},
+              {CHECK, NORMAL, RGB(0, 0, 0), "checked"},
+              {DISABLE, DISABLED, kTextDisabled, "checked, disabled"},
+              {ENABLE | UNCHECK | PRESS, PRESSED, RGB(255, 255, 255), "pressed"},
+              {RELEASE | HOVER, HOT, RGB(0, 0, 0), "hover, checked by the click"}},
+             [&](const StateRow& r, const WindowCapture& shot) {
+                 // The box or circle in the pen and brush of the state; the check mark (a diagonal or
+                 // a dot) in the pen through the middle.
+                 const bool bChecked = pButton->GetCheck() == BST_CHECKED;
+                 EXPECT_TRUE(ColorNear(kPen[r.nFrame], shot.Pixel(0, h / 2), 2));
+                 EXPECT_TRUE(ColorNear(kBrush[r.nFrame], shot.Pixel(h / 2, h / 4), 2));
+                 EXPECT_TRUE(
+                     ColorNear(bChecked ? kPen[r.nFrame] : kBrush[r.nFrame], shot.Pixel(h / 2, h / 2), 2));
+                 EXPECT_GE(TextPixels(shot, CRect(h + 10, 0, shot.Width(), h), r.clrText), 5);
+                 EXPECT_EQ(0, TextPixels(shot, CRect(h, 0, h + 10, h), r.clrText));
+                 // Unchecked and normal, the parent shows right of the text and outside the circle.
+                 if (r.nFrame != NORMAL || bChecked) return;
+                 EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(shot.Width() - 1, 0), 2));
+                 if (bRadio) {
+                     EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(0, 0), 2));
+                     EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(h - 1, h - 1), 2));
+                 }
+             });
     }
 }
 
@@ -179,55 +198,25 @@ TEST_F(ButtonDrawTest, ColourCheckKindsFrameTheTextWhenFocusedAndNotHovered) {
     }
 }
 
-TEST_F(ButtonDrawTest, ColourRadioButtonIsACircle) {
-    UsePlainSkin();
-    CQVButton beginner;
-    Subclass(beginner, IDC_QVBTN_BEGINNER);
-    ASSERT_EQ(QVBT_RADIO, beginner.GetButtonType());
-    const int h = RectInDialog(beginner).Height();
-    {
-        WindowCapture shot(beginner);
-        EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(0, 0), 2));  // outside the circle
-        EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(h - 1, h - 1), 2));
-        EXPECT_TRUE(ColorNear(kPenNormal, shot.Pixel(0, h / 2), 2));
-        EXPECT_TRUE(ColorNear(kBrushNormal, shot.Pixel(h / 2, h / 4), 2));
-        EXPECT_TRUE(ColorNear(kBrushNormal, shot.Pixel(h / 2, h / 2), 2));
-    }
-    PostMouse(beginner, WM_LBUTTONDOWN, 3, 3, MK_LBUTTON);
-    PostMouse(beginner, WM_LBUTTONUP, 3, 3);
-    Pump();
-    {
-        WindowCapture shot(beginner);
-        EXPECT_TRUE(ColorNear(kPenNormal, shot.Pixel(h / 2, h / 2), 2));
-    }
-}
-
 // ---- Skin push button ----
 
 TEST_F(ButtonDrawTest, SkinPushButtonShowsTheFrameOfItsState) {
     CQVButton send;
     Subclass(send, IDC_QVBTN_SEND);
     ASSERT_EQ(QVBT_IMAGE_TEXT, send.GetButtonType());
-    auto frameAt = [&](int nFrame, COLORREF clrText, const char* pszState) {
-        SCOPED_TRACE(pszState);
-        WindowCapture shot(send);
-        const int y = shot.Height() / 2;
-        EXPECT_TRUE(ColorNear(PushFrameColour(nFrame), shot.Pixel(4, y), 2));
-        EXPECT_TRUE(ColorNear(PushFrameColour(nFrame), shot.Pixel(shot.Width() - 4, y), 2));
-        EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(0, 0), 2));  // the key shows the parent
-        EXPECT_GE(
-            TextPixels(shot, CRect(shot.Width() / 4, 3, shot.Width() * 3 / 4, shot.Height() - 3), clrText),
-            5);
-    };
-    frameAt(0, RGB(0, 0, 0), "normal");
-    send.EnableWindow(FALSE);
-    frameAt(3, kTextDisabled, "disabled");
-    send.EnableWindow(TRUE);
-    Press(send);
-    frameAt(2, RGB(0, 0, 0), "pressed");
-    Release(send);
-    Hover(send);
-    frameAt(1, RGB(0, 0, 0), "hover");
+    Walk(send,
+         {{KEEP, 0, RGB(0, 0, 0), "normal"},
+          {DISABLE, 3, kTextDisabled, "disabled"},
+          {ENABLE | PRESS, 2, RGB(0, 0, 0), "pressed"},
+          {RELEASE | HOVER, 1, RGB(0, 0, 0), "hover"}},
+         [](const StateRow& r, const WindowCapture& shot) {
+             const int y = shot.Height() / 2;
+             EXPECT_TRUE(ColorNear(PushFrameColour(r.nFrame), shot.Pixel(4, y), 2));
+             EXPECT_TRUE(ColorNear(PushFrameColour(r.nFrame), shot.Pixel(shot.Width() - 4, y), 2));
+             EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(0, 0), 2));  // the key shows the parent
+             const CRect rcText(shot.Width() / 4, 3, shot.Width() * 3 / 4, shot.Height() - 3);
+             EXPECT_GE(TextPixels(shot, rcText, r.clrText), 5);
+         });
 }
 
 TEST_F(ButtonDrawTest, ImageOnlyKindDrawsNoText) {
@@ -265,72 +254,47 @@ TEST_F(ButtonDrawTest, SkinPushButtonFocusRectangleSitsTwoPixelsInside) {
 
 // ---- Skin check box and radio button ----
 
-TEST_F(ButtonDrawTest, SkinCheckBoxFramesFollowTheTable) {
+TEST_F(ButtonDrawTest, SkinCheckBoxFramesFollowTheState) {
     CQVButton remember;
     Subclass(remember, IDC_QVBTN_REMEMBER);
     ASSERT_EQ(QVBT_CHECKBOX_SKIN, remember.GetButtonType());
     const int h = RectInDialog(remember).Height();
-    auto frame = [&](int nFrame, COLORREF clrText, const char* pszState) {
-        SCOPED_TRACE(pszState);
-        WindowCapture shot(remember);
-        EXPECT_TRUE(ColorNear(CheckFrameColour(nFrame), shot.Pixel(6, 6), 2));
-        EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(0, 0), 2));   // key corner
-        EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(6, 14), 2));  // below the 13-pixel image
-        EXPECT_GE(TextPixels(shot, CRect(18, 0, shot.Width(), h), clrText), 5);
-        EXPECT_EQ(0, TextPixels(shot, CRect(13, 0, 18, h), clrText));
-    };
-    frame(0, RGB(0, 0, 0), "unchecked");
-    remember.SetCheck(BST_CHECKED);
-    frame(4, RGB(0, 0, 0), "checked");
-    remember.EnableWindow(FALSE);
-    frame(7, kTextDisabled, "checked, disabled");
-    remember.SetCheck(BST_UNCHECKED);
-    frame(3, kTextDisabled, "unchecked, disabled");
-    remember.EnableWindow(TRUE);
-    Press(remember);
-    frame(10, RGB(0, 0, 0), "unchecked, pressed");
-    Release(remember);
-    ASSERT_EQ(BST_CHECKED, remember.GetCheck());
-    Press(remember);
-    frame(10, RGB(0, 0, 0), "checked, pressed");
-    Release(remember);
-    ASSERT_EQ(BST_UNCHECKED, remember.GetCheck());
-    Hover(remember);
-    frame(1, RGB(0, 0, 0), "unchecked, hover");
-    remember.SetCheck(BST_CHECKED);
-    frame(5, RGB(0, 0, 0), "checked, hover");
+    Walk(remember,
+         {{KEEP, 0, RGB(0, 0, 0), "unchecked"},
+          {CHECK, 4, RGB(0, 0, 0), "checked"},
+          {DISABLE, 7, kTextDisabled, "checked, disabled"},
+          {UNCHECK, 3, kTextDisabled, "unchecked, disabled"},
+          {ENABLE | PRESS, 10, RGB(0, 0, 0), "unchecked, pressed"},
+          {RELEASE | PRESS, 10, RGB(0, 0, 0), "checked, pressed"},
+          {RELEASE | HOVER, 1, RGB(0, 0, 0), "unchecked, hover"},
+          {CHECK, 5, RGB(0, 0, 0), "checked, hover"}},
+         [h](const StateRow& r, const WindowCapture& shot) {
+             EXPECT_TRUE(ColorNear(CheckFrameColour(r.nFrame), shot.Pixel(6, 6), 2));
+             EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(0, 0), 2));   // key corner
+             EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(6, 14), 2));  // below the 13-pixel image
+             EXPECT_GE(TextPixels(shot, CRect(18, 0, shot.Width(), h), r.clrText), 5);
+             EXPECT_EQ(0, TextPixels(shot, CRect(13, 0, 18, h), r.clrText));
+         });
 }
 
-TEST_F(ButtonDrawTest, SkinRadioFramesFollowTheTable) {
+TEST_F(ButtonDrawTest, SkinRadioFramesFollowTheState) {
     CQVButton beginner;
     Subclass(beginner, IDC_QVBTN_BEGINNER);
     ASSERT_EQ(QVBT_RADIO_SKIN, beginner.GetButtonType());
     const int h = RectInDialog(beginner).Height();
-    auto frame = [&](int nFrame, COLORREF clrText, const char* pszState) {
-        SCOPED_TRACE(pszState);
-        WindowCapture shot(beginner);
-        EXPECT_TRUE(ColorNear(RadioFrameColour(nFrame), shot.Pixel(6, 6), 2));
-        EXPECT_GE(TextPixels(shot, CRect(18, 0, shot.Width(), h), clrText), 5);
-    };
-    frame(0, RGB(0, 0, 0), "unchecked");
-    beginner.EnableWindow(FALSE);
-    frame(3, kTextDisabled, "unchecked, disabled");
-    beginner.SetCheck(BST_CHECKED);
-    frame(7, kTextDisabled, "checked, disabled");
-    beginner.EnableWindow(TRUE);
-    frame(4, RGB(0, 0, 0), "checked");
-    Press(beginner);
-    frame(6, RGB(255, 255, 255), "checked, pressed");
-    Release(beginner);
-    beginner.SetCheck(BST_UNCHECKED);
-    Press(beginner);
-    frame(2, RGB(255, 255, 255), "unchecked, pressed");
-    Release(beginner);
-    ASSERT_EQ(BST_CHECKED, beginner.GetCheck());
-    Hover(beginner);
-    frame(5, RGB(0, 0, 0), "checked, hover");
-    beginner.SetCheck(BST_UNCHECKED);
-    frame(1, RGB(0, 0, 0), "unchecked, hover");
+    Walk(beginner,
+         {{KEEP, 0, RGB(0, 0, 0), "unchecked"},
+          {DISABLE, 3, kTextDisabled, "unchecked, disabled"},
+          {CHECK, 7, kTextDisabled, "checked, disabled"},
+          {ENABLE, 4, RGB(0, 0, 0), "checked"},
+          {PRESS, 6, RGB(255, 255, 255), "checked, pressed"},
+          {RELEASE | UNCHECK | PRESS, 2, RGB(255, 255, 255), "unchecked, pressed"},
+          {RELEASE | HOVER, 5, RGB(0, 0, 0), "checked, hover"},
+          {UNCHECK, 1, RGB(0, 0, 0), "unchecked, hover"}},
+         [h](const StateRow& r, const WindowCapture& shot) {
+             EXPECT_TRUE(ColorNear(RadioFrameColour(r.nFrame), shot.Pixel(6, 6), 2));
+             EXPECT_GE(TextPixels(shot, CRect(18, 0, shot.Width(), h), r.clrText), 5);
+         });
 }
 
 TEST_F(ButtonDrawTest, SkinCheckImageTakesItsSizeFromTheSkinMetrics) {
@@ -353,25 +317,20 @@ TEST_F(ButtonDrawTest, PrivateImageFramesAndText) {
     ASSERT_TRUE(start.SetBitmapFile(WritePrivateImage(m_folder), TRUE, kKey, _T("Tahoma"), 80, clrText,
                                     CPoint(6, 0)));
     start.SetWindowText(_T("Go"));
-    auto frame = [&](int nFrame, const char* pszState) {
-        SCOPED_TRACE(pszState);
-        WindowCapture shot(start);
-        ASSERT_EQ(40, shot.Width());
-        ASSERT_EQ(20, shot.Height());
-        EXPECT_TRUE(ColorNear(PrivateFrameColour(nFrame), shot.Pixel(2, 10), 2));
-        EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(0, 0), 2));
-        // Left-aligned text moved 6 pixels right.
-        EXPECT_EQ(0, TextPixels(shot, CRect(0, 2, 6, 18), clrText));
-        EXPECT_GE(TextPixels(shot, CRect(6, 2, 30, 18), clrText), 5);
-    };
-    frame(0, "normal");
-    Press(start);
-    frame(2, "pressed");
-    Release(start);
-    Hover(start);
-    frame(1, "hover");
-    start.EnableWindow(FALSE);
-    frame(0, "disabled");
+    Walk(start,
+         {{KEEP, 0, clrText, "normal"},
+          {PRESS, 2, clrText, "pressed"},
+          {RELEASE | HOVER, 1, clrText, "hover"},
+          {DISABLE, 0, clrText, "disabled"}},
+         [](const StateRow& r, const WindowCapture& shot) {
+             ASSERT_EQ(40, shot.Width());
+             ASSERT_EQ(20, shot.Height());
+             EXPECT_TRUE(ColorNear(PrivateFrameColour(r.nFrame), shot.Pixel(2, 10), 2));
+             EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(0, 0), 2));
+             // Left-aligned text moved 6 pixels right.
+             EXPECT_EQ(0, TextPixels(shot, CRect(0, 2, 6, 18), r.clrText));
+             EXPECT_GE(TextPixels(shot, CRect(6, 2, 30, 18), r.clrText), 5);
+         });
 }
 
 TEST_F(ButtonDrawTest, OpaquePrivateImageDrawsItsKeyColour) {

@@ -153,14 +153,4 @@ void ButtonTest::ParkCursor() {
     riztest::PumpUntilIdle(200);
 }
 
-bool ButtonTest::PumpUntil(const std::function<bool()>& pred, DWORD dwMillis) {
-    const DWORD dwStart = ::GetTickCount();
-    while (!pred()) {
-        if (::GetTickCount() - dwStart > dwMillis) return false;
-        riztest::PumpUntilIdle(50);
-        ::Sleep(10);
-    }
-    return true;
-}
-
 }  // namespace qvbtest

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <map>
 
 #include "QVButton.h"
@@ -84,8 +83,6 @@ protected:
     static void Pump();
     // Moves the real cursor off every window, so that no hover tracking starts by itself.
     static void ParkCursor();
-    // Waits (pumping) until pred holds or the time is up.
-    static bool PumpUntil(const std::function<bool()>& pred, DWORD dwMillis = 3000);
 
     riztest::TempFolder m_folder;
     int m_nSkins = 0;

@@ -6,6 +6,11 @@
 #include <QVLanResManager.h>
 #include <QVSkinResManager.h>
 
+#include <algorithm>
+#include <map>
+#include <utility>
+#include <vector>
+
 #include "MessagePump.h"
 #include "PixelProbe.h"
 #include "ResourceCounter.h"
@@ -34,36 +39,36 @@ LRESULT SystemCheck(const CQVButton& button) {
 // ---- Kinds ----
 
 TEST_F(ButtonTest, SubclassingTakesTheKindFromTheStyleAndTheSkinFlags) {
-    CQVButton send, remember, large, beginner, advanced;
-    Subclass(send, IDC_QVBTN_SEND);
-    Subclass(remember, IDC_QVBTN_REMEMBER);
-    Subclass(large, IDC_QVBTN_LARGE);
-    Subclass(beginner, IDC_QVBTN_BEGINNER);
-    Subclass(advanced, IDC_QVBTN_ADVANCED);
-    EXPECT_EQ(QVBT_IMAGE_TEXT, send.GetButtonType());
-    EXPECT_EQ(QVBT_CHECKBOX_SKIN, remember.GetButtonType());  // BS_AUTOCHECKBOX
-    EXPECT_EQ(QVBT_CHECKBOX_SKIN, large.GetButtonType());     // BS_CHECKBOX
-    EXPECT_EQ(QVBT_RADIO_SKIN, beginner.GetButtonType());     // BS_AUTORADIOBUTTON
-    EXPECT_EQ(QVBT_RADIO_SKIN, advanced.GetButtonType());     // BS_RADIOBUTTON
-    for (CQVButton* p : {&send, &remember, &large, &beginner, &advanced}) {
-        EXPECT_EQ(BS_OWNERDRAW, ButtonTypeBits(*p));
-        EXPECT_TRUE(p->IsKindOf(RUNTIME_CLASS(CQVButton)));
-        EXPECT_TRUE(p->IsKindOf(RUNTIME_CLASS(CButton)));
+    const struct {
+        UINT nID;
+        QVButtonType nSkinned, nPlain;  // with the skin's flags, and without them
+    } rows[] = {
+        {IDC_QVBTN_SEND, QVBT_IMAGE_TEXT, QVBT_COMMON},
+        {IDC_QVBTN_REMEMBER, QVBT_CHECKBOX_SKIN, QVBT_CHECKBOX},  // BS_AUTOCHECKBOX
+        {IDC_QVBTN_LARGE, QVBT_CHECKBOX_SKIN, QVBT_CHECKBOX},     // BS_CHECKBOX
+        {IDC_QVBTN_BEGINNER, QVBT_RADIO_SKIN, QVBT_RADIO},        // BS_AUTORADIOBUTTON
+        {IDC_QVBTN_ADVANCED, QVBT_RADIO_SKIN, QVBT_RADIO},        // BS_RADIOBUTTON
+    };
+    for (bool bSkinned : {true, false}) {
+        if (!bSkinned) {
+            // A fresh dialog under a skin without the flags.
+            m_dlg.DestroyWindow();
+            TestSkin plain;
+            plain.nSkinPush = plain.nSkinCheck = plain.nSkinRadio = 0;
+            ASSERT_TRUE(LoadSkin(plain));
+            ASSERT_TRUE(m_dlg.Create(IDD_QVBTN));
+        }
+        for (const auto& r : rows) {
+            SCOPED_TRACE(testing::Message() << (bSkinned ? "skinned " : "plain ") << r.nID);
+            CQVButton button;
+            Subclass(button, r.nID);
+            EXPECT_EQ(bSkinned ? r.nSkinned : r.nPlain, button.GetButtonType());
+            EXPECT_EQ(BS_OWNERDRAW, ButtonTypeBits(button));
+            EXPECT_TRUE(button.IsKindOf(RUNTIME_CLASS(CButton)));
+            EXPECT_STREQ("CQVButton", button.GetRuntimeClass()->m_lpszClassName);
+            button.UnsubclassWindow();
+        }
     }
-    EXPECT_STREQ("CQVButton", send.GetRuntimeClass()->m_lpszClassName);
-}
-
-TEST_F(ButtonTest, WithoutSkinFlagsSubclassingGivesTheColourDrawnKinds) {
-    TestSkin plain;
-    plain.nSkinPush = plain.nSkinCheck = plain.nSkinRadio = 0;
-    ASSERT_TRUE(LoadSkin(plain));
-    CQVButton send, remember, beginner;
-    Subclass(send, IDC_QVBTN_SEND);
-    Subclass(remember, IDC_QVBTN_REMEMBER);
-    Subclass(beginner, IDC_QVBTN_BEGINNER);
-    EXPECT_EQ(QVBT_COMMON, send.GetButtonType());
-    EXPECT_EQ(QVBT_CHECKBOX, remember.GetButtonType());
-    EXPECT_EQ(QVBT_RADIO, beginner.GetButtonType());
 }
 
 TEST_F(ButtonTest, AKindChosenBeforeSubclassingStaysForPushButtons) {
@@ -194,103 +199,104 @@ TEST_F(ButtonTest, TheSystemCheckStateIsLeftAlone) {
 
 // ---- Radio groups ----
 
+// The "Level" group: Beginner, Intermediate, Advanced (a BS_RADIOBUTTON), a static text, Expert and the
+// plain Details button, which ends the group; "Status": Online, Away.
 class RadioGroupTest : public ButtonTest {
 protected:
     void SetUp() override {
         ButtonTest::SetUp();
-        Subclass(m_beginner, IDC_QVBTN_BEGINNER);
-        Subclass(m_middle, IDC_QVBTN_MIDDLE);
-        Subclass(m_advanced, IDC_QVBTN_ADVANCED);
-        Subclass(m_expert, IDC_QVBTN_EXPERT);
-        Subclass(m_online, IDC_QVBTN_ONLINE);
-        Subclass(m_away, IDC_QVBTN_AWAY);
+        for (int i = 0; i < 6; ++i)
+            Subclass(m_radios[i], kRadioIds[i]);
     }
-    void TearDown() override { ButtonTest::TearDown(); }
-    CQVButton m_beginner, m_middle, m_advanced, m_expert, m_online, m_away;
+    CQVButton& Radio(UINT nID) {
+        for (int i = 0; i < 6; ++i)
+            if (kRadioIds[i] == nID) return m_radios[i];
+        return m_radios[0];
+    }
+    static constexpr UINT kRadioIds[6] = {IDC_QVBTN_BEGINNER, IDC_QVBTN_MIDDLE, IDC_QVBTN_ADVANCED,
+                                          IDC_QVBTN_EXPERT,   IDC_QVBTN_ONLINE, IDC_QVBTN_AWAY};
+    CQVButton m_radios[6];
 };
+constexpr UINT RadioGroupTest::kRadioIds[6];
 
-TEST_F(RadioGroupTest, ClickingARadioButtonChecksItAndClearsTheOthersForwards) {
-    m_middle.SetCheck(BST_CHECKED);
-    m_advanced.SetCheck(BST_CHECKED);
-    m_online.SetCheck(BST_CHECKED);
-    PostClick(m_beginner, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_CHECKED, m_beginner.GetCheck());
-    EXPECT_EQ(BST_UNCHECKED, m_middle.GetCheck());
-    EXPECT_EQ(BST_UNCHECKED, m_advanced.GetCheck());
-    EXPECT_EQ(BST_CHECKED, m_online.GetCheck());  // another group
-    EXPECT_EQ(1, m_dlg.Clicks(IDC_QVBTN_BEGINNER));
-}
+// An act of a row: a click, the space bar, or SetCheck with a BST_ value.
+enum RadioAct { SET_UNCHECKED = BST_UNCHECKED, SET_INDETERMINATE = BST_INDETERMINATE, CLICK = 10, SPACE };
+constexpr UINT kBeginner = IDC_QVBTN_BEGINNER, kMiddle = IDC_QVBTN_MIDDLE, kAdvanced = IDC_QVBTN_ADVANCED,
+               kExpert = IDC_QVBTN_EXPERT, kOnline = IDC_QVBTN_ONLINE;
 
-TEST_F(RadioGroupTest, TheWalkAlsoGoesBackwards) {
-    m_beginner.SetCheck(BST_CHECKED);
-    PostClick(m_advanced, 5, 5);  // a BS_RADIOBUTTON: no automatic behaviour of the system
-    Pump();
-    EXPECT_EQ(BST_CHECKED, m_advanced.GetCheck());
-    EXPECT_EQ(BST_UNCHECKED, m_beginner.GetCheck());
-    EXPECT_EQ(BST_UNCHECKED, m_middle.GetCheck());
-}
-
-TEST_F(RadioGroupTest, AnAlreadyCheckedRadioButtonStaysCheckedWhenClickedAgain) {
-    PostClick(m_middle, 5, 5);
-    PostClick(m_middle, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_CHECKED, m_middle.GetCheck());
-    EXPECT_EQ(2, m_dlg.Clicks(IDC_QVBTN_MIDDLE));
-    PostKey(m_middle, VK_SPACE);
-    Pump();
-    EXPECT_EQ(BST_CHECKED, m_middle.GetCheck());
-}
-
-TEST_F(RadioGroupTest, TheWalkStopsAtAControlThatIsNotACQVButton) {
-    // Expert sits between the static text and the plain Details button, which ends the group: neither
-    // walk from Beginner reaches it, nor does a walk from Expert reach the others.
-    m_expert.SetCheck(BST_CHECKED);
-    PostClick(m_beginner, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_CHECKED, m_beginner.GetCheck());
-    EXPECT_EQ(BST_CHECKED, m_expert.GetCheck());
-    PostClick(m_expert, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_CHECKED, m_beginner.GetCheck());
-    EXPECT_EQ(BST_CHECKED, m_expert.GetCheck());
+TEST_F(RadioGroupTest, ClicksAndSetCheckClearTheRestOfTheGroupBothWaysUpToItsEnds) {
+    const struct {
+        const char* pszName;
+        std::vector<UINT> before;  // checked in this order with SetCheck
+        std::vector<std::pair<RadioAct, UINT>> acts;
+        std::vector<UINT> after;  // the checked ones
+    } rows[] = {
+        {"forwards, the other group kept", {kAdvanced, kOnline}, {{CLICK, kBeginner}}, {kBeginner, kOnline}},
+        // A BS_RADIOBUTTON: no automatic behaviour of the system.
+        {"backwards", {kBeginner}, {{CLICK, kAdvanced}}, {kAdvanced}},
+        {"checked again", {}, {{CLICK, kMiddle}, {CLICK, kMiddle}, {SPACE, kMiddle}}, {kMiddle}},
+        // The static text before Expert and the plain Details button after it end the walk.
+        {"stops at a static text", {kExpert}, {{CLICK, kBeginner}}, {kBeginner, kExpert}},
+        {"stops at a plain button", {kBeginner}, {{CLICK, kExpert}}, {kBeginner, kExpert}},
+        {"SetCheck 2", {kMiddle}, {{SET_INDETERMINATE, kAdvanced}}, {kAdvanced}},
+        {"SetCheck 0", {kMiddle}, {{SET_UNCHECKED, kBeginner}}, {kMiddle}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.pszName);
+        for (CQVButton& radio : m_radios)
+            radio.SetCheck(BST_UNCHECKED);
+        for (UINT nID : r.before)
+            Radio(nID).SetCheck(BST_CHECKED);
+        std::map<UINT, int> clicks;
+        for (UINT nID : kRadioIds)
+            clicks[nID] = m_dlg.Clicks(nID);
+        for (const auto& act : r.acts) {
+            CQVButton& radio = Radio(act.second);
+            if (act.first == CLICK) {
+                PostClick(radio, 5, 5);
+                ++clicks[act.second];
+            } else if (act.first == SPACE) {
+                PostKey(radio, VK_SPACE);
+                ++clicks[act.second];
+            } else {
+                radio.SetCheck(act.first);
+            }
+            Pump();
+        }
+        for (UINT nID : kRadioIds) {
+            const bool bChecked = std::find(r.after.begin(), r.after.end(), nID) != r.after.end();
+            EXPECT_EQ(bChecked ? BST_CHECKED : BST_UNCHECKED, Radio(nID).GetCheck()) << nID;
+            EXPECT_EQ(clicks[nID], m_dlg.Clicks(nID)) << nID;
+        }
+    }
 }
 
 TEST_F(RadioGroupTest, TheWalkGoesOnThroughCQVButtonsThatAreNotRadioButtons) {
     CQVButton details;
     Subclass(details, IDC_QVBTN_DETAILS);
     details.SendMessage(BM_SETCHECK, BST_CHECKED);  // a push button keeps a check state too
-    m_expert.SetCheck(BST_CHECKED);
-    PostClick(m_beginner, 5, 5);  // backwards: Details (skipped), then Expert
+    Radio(IDC_QVBTN_EXPERT).SetCheck(BST_CHECKED);
+    PostClick(Radio(IDC_QVBTN_BEGINNER), 5, 5);  // backwards: Details (skipped), then Expert
     Pump();
-    EXPECT_EQ(BST_UNCHECKED, m_expert.GetCheck());
+    EXPECT_EQ(BST_UNCHECKED, Radio(IDC_QVBTN_EXPERT).GetCheck());
     EXPECT_EQ(BST_CHECKED, details.GetCheck());
 }
 
-TEST_F(RadioGroupTest, SetCheckOnARadioButtonClearsTheGroupButSetCheckZeroDoesNot) {
-    m_middle.SetCheck(BST_CHECKED);
-    m_advanced.SetCheck(BST_INDETERMINATE);
-    EXPECT_EQ(BST_UNCHECKED, m_middle.GetCheck());
-    m_advanced.SetCheck(BST_UNCHECKED);
-    m_middle.SetCheck(BST_CHECKED);
-    m_beginner.SetCheck(BST_UNCHECKED);
-    EXPECT_EQ(BST_CHECKED, m_middle.GetCheck());
-}
-
 TEST_F(RadioGroupTest, ADisabledOrHiddenRadioButtonStillClearsItsGroup) {
-    m_middle.EnableWindow(FALSE);
-    m_beginner.SetCheck(BST_CHECKED);
-    m_middle.SetCheck(BST_CHECKED);
-    EXPECT_EQ(BST_UNCHECKED, m_beginner.GetCheck());
-    m_middle.ShowWindow(SW_HIDE);
-    m_advanced.SetCheck(BST_CHECKED);
-    m_middle.SetCheck(BST_CHECKED);
-    EXPECT_EQ(BST_UNCHECKED, m_advanced.GetCheck());
+    CQVButton& middle = Radio(IDC_QVBTN_MIDDLE);
+    middle.EnableWindow(FALSE);
+    Radio(IDC_QVBTN_BEGINNER).SetCheck(BST_CHECKED);
+    middle.SetCheck(BST_CHECKED);
+    EXPECT_EQ(BST_UNCHECKED, Radio(IDC_QVBTN_BEGINNER).GetCheck());
+    middle.ShowWindow(SW_HIDE);
+    Radio(IDC_QVBTN_ADVANCED).SetCheck(BST_CHECKED);
+    middle.SetCheck(BST_CHECKED);
+    EXPECT_EQ(BST_UNCHECKED, Radio(IDC_QVBTN_ADVANCED).GetCheck());
 }
 
 // ---- Hover ----
 
-TEST_F(ButtonTest, HoverStartsOnEntryAndEndsWhenTheMouseLeaves) {
+TEST_F(ButtonTest, HoverStartsOnEntryAndEndsWithTheMouseLeaveMessage) {
     TestSkin plain;
     plain.nSkinPush = 0;
     ASSERT_TRUE(LoadSkin(plain));
@@ -301,25 +307,20 @@ TEST_F(ButtonTest, HoverStartsOnEntryAndEndsWhenTheMouseLeaves) {
         return shot.Pixel(4, 4);
     };
     ASSERT_TRUE(riztest::ColorNear(0xFFC0C0, brushAt(), 2));  // normal brush
-    CRect rc;
-    send.GetWindowRect(&rc);
-    ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
-    PostMouse(send, WM_MOUSEMOVE, rc.Width() / 2, rc.Height() / 2);
-    Pump();
-    EXPECT_TRUE(riztest::ColorNear(0xC0FFFF, brushAt(), 2));  // hover brush
-    // More moves inside change nothing; leaving ends the hover through WM_MOUSELEAVE.
-    PostMouse(send, WM_MOUSEMOVE, 3, 3);
-    Pump();
-    EXPECT_TRUE(riztest::ColorNear(0xC0FFFF, brushAt(), 2));
-    ParkCursor();
-    EXPECT_TRUE(PumpUntil([&] { return riztest::ColorNear(0xFFC0C0, brushAt(), 2); }));
-    // A new entry tracks again.
-    ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
-    PostMouse(send, WM_MOUSEMOVE, 6, 6);
-    Pump();
-    EXPECT_TRUE(riztest::ColorNear(0xC0FFFF, brushAt(), 2));
-    ParkCursor();
-    EXPECT_TRUE(PumpUntil([&] { return riztest::ColorNear(0xFFC0C0, brushAt(), 2); }));
+    // Twice: a new entry after a leave tracks again.
+    for (int nEntry = 0; nEntry < 2; ++nEntry) {
+        SCOPED_TRACE(nEntry);
+        PostMouse(send, WM_MOUSEMOVE, 6 + nEntry, 6);
+        Pump();
+        EXPECT_TRUE(riztest::ColorNear(0xC0FFFF, brushAt(), 2));  // hover brush
+        // More moves inside change nothing; the leave message ends the hover.
+        PostMouse(send, WM_MOUSEMOVE, 3, 3);
+        Pump();
+        EXPECT_TRUE(riztest::ColorNear(0xC0FFFF, brushAt(), 2));
+        send.PostMessage(WM_MOUSELEAVE);
+        Pump();
+        EXPECT_TRUE(riztest::ColorNear(0xFFC0C0, brushAt(), 2));
+    }
 }
 
 // ---- Sizes ----
@@ -538,8 +539,9 @@ TEST_F(ButtonTest, CreatingAndDestroyingButtonsLeaksNothing) {
     };
     cycle();
     Pump();
+    // The delta is exact: a leak of one object a cycle shows after any number of cycles.
     riztest::ResourceSnapshot before;
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < 50; ++i)
         cycle();
     Pump();
     EXPECT_EQ(0, before.GdiDelta());

@@ -76,22 +76,23 @@ TEST(QVPaintMemoryDC, CopiesTheWholeSurfaceEvenWithAMovedViewport) {
     EXPECT_EQ(60 * 40, target.CountNear(CRect(0, 0, 60, 40), kRed, 0));
 }
 
-TEST(QVPaintMemoryDC, WithoutTargetNothingIsCopied) {
+TEST(QVPaintMemoryDC, WithoutTargetAreaOrWindowTheSurfaceWorksAndNothingIsCopied) {
     riztest::TestWindow window(40, 30);
+    riztest::Surface target(20, 20, kWhite);
+    const riztest::ResourceSnapshot before;
     {
+        // No target: a surface of the window's size that draws.
         CQVPaintMemoryDC dc(CWnd::FromHandle(window.Host()), nullptr, kRed);
-        EXPECT_NE(nullptr, dc.GetSafeHdc());
+        EXPECT_EQ(CSize(40, 30), dc.GetSize());
+        EXPECT_EQ(kRed, dc.GetPixel(39, 29));
     }
     {
         CQVPaintMemoryDC dc(nullptr, CRect(0, 0, 10, 10));
-        dc.FillSolidRect(0, 0, 10, 10, kRed);
+        dc.FillSolidRect(0, 0, 10, 10, kBlue);
+        EXPECT_EQ(kBlue, dc.GetPixel(9, 9));
     }
-    SUCCEED();
-}
-
-TEST(QVPaintMemoryDC, EmptyRectangleAndMissingWindowGiveAUsableSurface) {
-    riztest::Surface target(20, 20, kWhite);
     {
+        // No window: usable, with an empty target rectangle.
         CQVPaintMemoryDC dc(nullptr, CDC::FromHandle(target.Dc()), kRed);
         EXPECT_NE(nullptr, dc.GetSafeHdc());
         EXPECT_TRUE(dc.GetTargetRect().IsRectEmpty());
@@ -101,6 +102,7 @@ TEST(QVPaintMemoryDC, EmptyRectangleAndMissingWindowGiveAUsableSurface) {
         dc.FillSolidRect(0, 0, 1, 1, kRed);
     }
     EXPECT_FALSE(target.HasOtherThan(CRect(0, 0, 20, 20), kWhite, 0));
+    EXPECT_EQ(0, before.GdiDelta());
 }
 
 TEST(QVPaintMemoryDC, CreateAndDestroyLeavesNoGdiObjects) {

@@ -76,7 +76,7 @@ protected:
 
 // ---- Sizes and attributes ----
 
-TEST_F(SmartImage, SizesWithoutAnImageAreZero) {
+TEST_F(SmartImage, WithoutAnImageSizesAreZeroNothingIsDrawnAndTheDefaultsAreASingleThreeCellState) {
     CQVSmartImage image;
     EXPECT_EQ(CSize(0, 0), image.GetTotalImageSize());
     EXPECT_EQ(CSize(0, 0), image.GetSingleImageSize());
@@ -85,10 +85,6 @@ TEST_F(SmartImage, SizesWithoutAnImageAreZero) {
     ArgbCanvas canvas(50, 50);
     image.DrawImage(canvas.Graphics(), CRect(0, 0, 50, 50), 0);
     EXPECT_EQ(0, canvas.CountOpaque(0, 0, 50, 50));
-}
-
-TEST_F(SmartImage, DefaultsMatchAThreeCellSingleStateImage) {
-    CQVSmartImage image;
     EXPECT_EQ(SIDT_3CELL, image.GetDrawType());
     EXPECT_EQ(1, image.GetStateCount());
     EXPECT_TRUE(image.IsHorzArrange());
@@ -97,6 +93,11 @@ TEST_F(SmartImage, DefaultsMatchAThreeCellSingleStateImage) {
     EXPECT_EQ(0, image.Get3CellHeadWidth());
     EXPECT_EQ(0, image.Get3CellTailWidth());
     EXPECT_FALSE(image.IsDraw9CellCenter());
+    // The state count never goes below one.
+    image.SetStateCount(0);
+    EXPECT_EQ(1, image.GetStateCount());
+    image.SetStateCount(-4);
+    EXPECT_EQ(1, image.GetStateCount());
 }
 
 TEST_F(SmartImage, StateSizesFollowTheArrangement) {
@@ -108,14 +109,6 @@ TEST_F(SmartImage, StateSizesFollowTheArrangement) {
     image.SetHorzArrange(FALSE);
     EXPECT_EQ(CSize(90, 6), image.GetSingleImageSize());  // 20 / 3, integer division
     EXPECT_EQ(CRect(0, 12, 90, 18), image.GetSourceImageRect(2));
-}
-
-TEST_F(SmartImage, StateCountNeverBelowOne) {
-    CQVSmartImage image;
-    image.SetStateCount(0);
-    EXPECT_EQ(1, image.GetStateCount());
-    image.SetStateCount(-4);
-    EXPECT_EQ(1, image.GetStateCount());
 }
 
 TEST_F(SmartImage, NineCellParamsAreParsedInTableOrder) {
@@ -163,7 +156,7 @@ TEST_F(SmartImage, CopySharesTheImageAndCopiesEveryField) {
 
 // ---- Three cells ----
 
-TEST_F(SmartImage, TileModeZeroDrawsTheStateAtItsOwnSize) {
+TEST_F(SmartImage, TileModeZeroDrawsTheStateAtItsOwnSizeWhateverTheDestination) {
     CQVSmartImage image;
     LoadStrip(image);
     ArgbCanvas canvas(200, 120);
@@ -171,14 +164,10 @@ TEST_F(SmartImage, TileModeZeroDrawsTheStateAtItsOwnSize) {
     EXPECT_EQ(StripColour(HEAD, 1), canvas.Pixel(10, 10));
     EXPECT_EQ(StripColour(TAIL, 1), canvas.Pixel(39, 29));
     EXPECT_EQ(kStateWidth * kStateHeight, canvas.CountOpaque(0, 0, 200, 120));
-}
-
-TEST_F(SmartImage, TileModeZeroOverdrawsASmallerDestination) {
-    CQVSmartImage image;
-    LoadStrip(image);
-    ArgbCanvas canvas(60, 40);
-    image.DrawImage(canvas.Graphics(), CRect(10, 10, 20, 15), 0);
-    EXPECT_EQ(StripColour(TAIL, 0), canvas.Pixel(39, 29));
+    // A smaller destination is overdrawn.
+    ArgbCanvas small(60, 40);
+    image.DrawImage(small.Graphics(), CRect(10, 10, 20, 15), 0);
+    EXPECT_EQ(StripColour(TAIL, 0), small.Pixel(39, 29));
 }
 
 TEST_F(SmartImage, HorizontalThreeCellsStretchOnlyTheMiddle) {

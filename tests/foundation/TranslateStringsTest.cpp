@@ -48,44 +48,30 @@ protected:
     riztest::TempFolder m_folder;
 };
 
-TEST_F(TranslateStrings, WindowTextStartingWithTildeBecomesTheLanguageText) {
+TEST_F(TranslateStrings, WindowTextsStartingWithTildeAfterBlanksAreLanguageKeys) {
+    const struct {
+        LPCTSTR lpszText;
+        LPCTSTR lpszExpected;
+    } rows[] = {
+        {_T("~IDS_T_LABEL"), _T("第三课：问候")},
+        {_T("  \t~IDS_T_TITLE  "), _T("Lesson window")},  // trimmed before the tilde is looked for
+        {_T("~"), _T("")},                                // the text of the empty key
+        {_T("~IDS_T_NOWHERE"), _T("IDS_T_NOWHERE")},      // an unknown key becomes the key itself
+        // Untranslated texts are left alone, blanks included.
+        {_T("  Plain text  "), _T("  Plain text  ")},
+        {_T("Press ~IDS_T_TITLE"), _T("Press ~IDS_T_TITLE")},
+        {_T(""), _T("")},
+    };
     riztest::TestWindow window;
-    HWND hLabel = Child(window.Host(), _T("~IDS_T_LABEL"));
-    TranslateWndStrings(CWnd::FromHandle(hLabel));
-    EXPECT_EQ(CString(_T("第三课：问候")), Text(hLabel));
-}
-
-TEST_F(TranslateStrings, WindowTextIsTrimmedBeforeTheTildeIsLookedFor) {
-    riztest::TestWindow window;
-    HWND hLabel = Child(window.Host(), _T("  \t~IDS_T_TITLE  "));
-    TranslateWndStrings(CWnd::FromHandle(hLabel));
-    EXPECT_EQ(CString(_T("Lesson window")), Text(hLabel));
-}
-
-TEST_F(TranslateStrings, TildeAloneGivesTheTextOfTheEmptyKey) {
-    riztest::TestWindow window;
-    HWND hLabel = Child(window.Host(), _T("~"));
-    TranslateWndStrings(CWnd::FromHandle(hLabel));
-    EXPECT_EQ(CString(), Text(hLabel));
-}
-
-TEST_F(TranslateStrings, UnknownKeyBecomesTheKeyItself) {
-    riztest::TestWindow window;
-    HWND hLabel = Child(window.Host(), _T("~IDS_T_NOWHERE"));
-    TranslateWndStrings(CWnd::FromHandle(hLabel));
-    EXPECT_EQ(CString(_T("IDS_T_NOWHERE")), Text(hLabel));
-}
-
-TEST_F(TranslateStrings, TextsWithoutLeadingTildeStayAsTheyAre) {
-    riztest::TestWindow window;
-    HWND hPlain = Child(window.Host(), _T("  Plain text  "));
-    HWND hInner = Child(window.Host(), _T("Press ~IDS_T_TITLE"));
-    HWND hEmpty = Child(window.Host(), _T(""));
-    TranslateWndStrings(CWnd::FromHandle(window.Host()));
-    // Untranslated texts are left alone, blanks included.
-    EXPECT_EQ(CString(_T("  Plain text  ")), Text(hPlain));
-    EXPECT_EQ(CString(_T("Press ~IDS_T_TITLE")), Text(hInner));
-    EXPECT_EQ(CString(), Text(hEmpty));
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << (&r - rows));
+        HWND hLabel = Child(window.Host(), r.lpszText);
+        TranslateWndStrings(CWnd::FromHandle(hLabel));
+        EXPECT_EQ(CString(r.lpszExpected), Text(hLabel));
+        // Once more changes nothing more.
+        TranslateWndStrings(CWnd::FromHandle(hLabel));
+        EXPECT_EQ(CString(r.lpszExpected), Text(hLabel));
+    }
 }
 
 TEST_F(TranslateStrings, WholeChildTreeIsTranslatedDepthFirst) {
@@ -105,22 +91,19 @@ TEST_F(TranslateStrings, WholeChildTreeIsTranslatedDepthFirst) {
     EXPECT_EQ(CString(_T("&Open\tCtrl+O")), Text(hButton));
 }
 
-TEST_F(TranslateStrings, TranslatingTwiceChangesNothingMore) {
+TEST_F(TranslateStrings, NullWindowAndNullMenuDoNothing) {
     riztest::TestWindow window;
     HWND hLabel = Child(window.Host(), _T("~IDS_T_TITLE"));
-    TranslateWndStrings(CWnd::FromHandle(window.Frame()));
-    TranslateWndStrings(CWnd::FromHandle(window.Frame()));
-    EXPECT_EQ(CString(_T("Lesson window")), Text(hLabel));
-}
-
-TEST_F(TranslateStrings, NullWindowAndNullMenuDoNothing) {
     TranslateWndStrings(nullptr);
     TranslateMenuStrings(nullptr);
     CWnd wndEmpty;  // an object without a window
     TranslateWndStrings(&wndEmpty);
     CMenu menuEmpty;
     TranslateMenuStrings(&menuEmpty);
-    SUCCEED();
+    EXPECT_EQ(nullptr, wndEmpty.m_hWnd);
+    EXPECT_EQ(nullptr, menuEmpty.m_hMenu);
+    // No window of the thread was translated in their place.
+    EXPECT_EQ(CString(_T("~IDS_T_TITLE")), Text(hLabel));
 }
 
 TEST_F(TranslateStrings, MenuItemsStartingWithTildeAreTranslatedAndKeepTheirIds) {
@@ -142,26 +125,20 @@ TEST_F(TranslateStrings, MenuItemsStartingWithTildeAreTranslatedAndKeepTheirIds)
     EXPECT_EQ(103u, menu.GetMenuItemID(3));
 }
 
-TEST_F(TranslateStrings, MenuItemWithBlankBeforeTildeIsNotTranslated) {
+TEST_F(TranslateStrings, MenuItemsWithABlankBeforeTheTildeStayAndStatesAreKept) {
     CMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     menu.AppendMenu(MF_STRING, 101, _T(" ~IDS_T_OPEN"));
     menu.AppendMenu(MF_STRING, 102, _T("~"));
+    menu.AppendMenu(MF_STRING | MF_CHECKED, 103, _T("~IDS_T_OPEN"));
+    menu.AppendMenu(MF_STRING | MF_GRAYED, 104, _T("~IDS_T_SAVE"));
     TranslateMenuStrings(&menu);
     EXPECT_EQ(CString(_T(" ~IDS_T_OPEN")), ItemText(menu, 0));
     EXPECT_EQ(CString(), ItemText(menu, 1));
     EXPECT_EQ(102u, menu.GetMenuItemID(1));
-}
-
-TEST_F(TranslateStrings, MenuItemKeepsCheckAndEnableState) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    menu.AppendMenu(MF_STRING | MF_CHECKED, 101, _T("~IDS_T_OPEN"));
-    menu.AppendMenu(MF_STRING | MF_GRAYED, 102, _T("~IDS_T_SAVE"));
-    TranslateMenuStrings(&menu);
-    EXPECT_TRUE(menu.GetMenuState(0, MF_BYPOSITION) & MF_CHECKED);
-    EXPECT_TRUE(menu.GetMenuState(1, MF_BYPOSITION) & MF_GRAYED);
-    EXPECT_FALSE(menu.GetMenuState(1, MF_BYPOSITION) & MF_CHECKED);
+    EXPECT_TRUE(menu.GetMenuState(2, MF_BYPOSITION) & MF_CHECKED);
+    EXPECT_TRUE(menu.GetMenuState(3, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_FALSE(menu.GetMenuState(3, MF_BYPOSITION) & MF_CHECKED);
 }
 
 TEST_F(TranslateStrings, SubmenusAreTranslatedAndStayAttached) {

@@ -133,29 +133,20 @@ TEST_F(MenuWndHookTest, PopupMenuWindowIsSubclassedWhileItIsOpen) {
     EXPECT_EQ(CPoint(150, 150), seen.rcWindow.TopLeft());
 }
 
-TEST_F(MenuWndHookTest, PopupShowsTheBorderAndTwoRingsOnTheScreen) {
-    CRect rc;
-    std::unique_ptr<riztest::WindowCapture> shot;
-    Track(150, 150, [&] {
-        HWND hPopup = FindPopupWindow();
-        ::GetWindowRect(hPopup, &rc);
-        shot.reset(new riztest::WindowCapture(hPopup, riztest::WindowCapture::Screen, false));
-    });
-    ASSERT_TRUE(shot);
-    ASSERT_GT(rc.Width(), 10);
-    ExpectFrame(*shot, rc.Width(), rc.Height());
-}
-
-TEST_F(MenuWndHookTest, PrintedPopupCarriesTheFrame) {
-    CRect rc;
-    std::unique_ptr<riztest::WindowCapture> shot;
-    Track(150, 150, [&] {
-        HWND hPopup = FindPopupWindow();
-        ::GetWindowRect(hPopup, &rc);
-        shot.reset(new riztest::WindowCapture(hPopup, riztest::WindowCapture::Print, false));
-    });
-    ASSERT_TRUE(shot);
-    ExpectFrame(*shot, rc.Width(), rc.Height());
+TEST_F(MenuWndHookTest, PopupShowsTheBorderAndTwoRingsOnTheScreenAndWhenPrinted) {
+    for (auto source : {riztest::WindowCapture::Screen, riztest::WindowCapture::Print}) {
+        SCOPED_TRACE(source == riztest::WindowCapture::Screen ? "screen" : "printed");
+        CRect rc;
+        std::unique_ptr<riztest::WindowCapture> shot;
+        Track(150, 150, [&] {
+            HWND hPopup = FindPopupWindow();
+            ::GetWindowRect(hPopup, &rc);
+            shot.reset(new riztest::WindowCapture(hPopup, source, false));
+        });
+        ASSERT_TRUE(shot);
+        ASSERT_GT(rc.Width(), 10);
+        ExpectFrame(*shot, rc.Width(), rc.Height());
+    }
 }
 
 TEST_F(MenuWndHookTest, SubmenuWindowsAreHookedToo) {

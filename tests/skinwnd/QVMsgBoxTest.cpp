@@ -8,6 +8,7 @@
 #include <QVLanResManager.h>
 #include <QVSkinResManager.h>
 
+#include <cstdlib>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -186,11 +187,6 @@ protected:
         driver.Click(nButton);
         return driver.Run(Owner(), _T("Save the lesson before closing?"), _T("Lessons"), nType);
     }
-    int KeyResult(UINT nType, UINT vk) {
-        CBoxDriver driver;
-        driver.Key(vk);
-        return driver.Run(Owner(), _T("Save the lesson before closing?"), _T("Lessons"), nType);
-    }
     // Lays a box out, looks at it and closes it with Esc.
     BoxView LookAt(LPCTSTR lpszText, UINT nType, LPCTSTR lpszCaption = _T("Lessons")) {
         BoxView view;
@@ -208,48 +204,53 @@ protected:
 
 // ---- Results ----
 
-TEST_F(QVMsgBoxTest, EachButtonAnswersItsResultCode) {
-    EXPECT_EQ(IDOK, ClickResult(MB_OK, 0));
-    EXPECT_EQ(IDOK, ClickResult(MB_OKCANCEL, 0));
-    EXPECT_EQ(IDCANCEL, ClickResult(MB_OKCANCEL, 1));
-    EXPECT_EQ(IDABORT, ClickResult(MB_ABORTRETRYIGNORE, 0));
-    EXPECT_EQ(IDRETRY, ClickResult(MB_ABORTRETRYIGNORE, 1));
-    EXPECT_EQ(IDIGNORE, ClickResult(MB_ABORTRETRYIGNORE, 2));
-    EXPECT_EQ(IDYES, ClickResult(MB_YESNOCANCEL, 0));
-    EXPECT_EQ(IDNO, ClickResult(MB_YESNOCANCEL, 1));
-    EXPECT_EQ(IDCANCEL, ClickResult(MB_YESNOCANCEL, 2));
-    EXPECT_EQ(IDYES, ClickResult(MB_YESNO, 0));
-    EXPECT_EQ(IDNO, ClickResult(MB_YESNO, 1));
-    EXPECT_EQ(IDRETRY, ClickResult(MB_RETRYCANCEL, 0));
-    EXPECT_EQ(IDCANCEL, ClickResult(MB_RETRYCANCEL, 1));
-}
+// Posted input -> the result: a click on a button, a key, or several keys in turn.
+struct InputRow {
+    UINT nType;
+    int nButton;  // clicked button, -1 for the keys
+    std::vector<UINT> keys;
+    int nResult;
+};
 
-TEST_F(QVMsgBoxTest, IconBitsDoNotChangeTheResults) {
-    EXPECT_EQ(IDNO, ClickResult(MB_YESNO | MB_ICONQUESTION, 1));
-    EXPECT_EQ(IDIGNORE, ClickResult(MB_ABORTRETRYIGNORE | MB_ICONERROR, 2));
-    EXPECT_EQ(IDCANCEL, ClickResult(MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2, 1));
-}
-
-TEST_F(QVMsgBoxTest, EnterAndEscapeKeepTheDialogDefaultsWhateverTheButtons) {
-    EXPECT_EQ(IDOK, KeyResult(MB_OK, VK_RETURN));
-    EXPECT_EQ(IDCANCEL, KeyResult(MB_OK, VK_ESCAPE));
-    EXPECT_EQ(IDCANCEL, KeyResult(MB_YESNO, VK_ESCAPE));
-    EXPECT_EQ(IDOK, KeyResult(MB_YESNO, VK_RETURN));
-    EXPECT_EQ(IDCANCEL, KeyResult(MB_ABORTRETRYIGNORE | MB_ICONWARNING, VK_ESCAPE));
-}
-
-TEST_F(QVMsgBoxTest, SpaceAndTabPressTheFocusedButton) {
-    CBoxDriver first;
-    first.Key(VK_SPACE);
-    EXPECT_EQ(IDYES, first.Run(Owner(), _T("Keep the word list?"), _T("Words"), MB_YESNOCANCEL));
-
-    CBoxDriver second;
-    second.Key(VK_TAB).Key(VK_SPACE);
-    EXPECT_EQ(IDNO, second.Run(Owner(), _T("Keep the word list?"), _T("Words"), MB_YESNOCANCEL));
-
-    CBoxDriver third;
-    third.Key(VK_TAB).Key(VK_TAB).Key(VK_SPACE);
-    EXPECT_EQ(IDCANCEL, third.Run(Owner(), _T("Keep the word list?"), _T("Words"), MB_YESNOCANCEL));
+TEST_F(QVMsgBoxTest, ClicksAndKeysAnswerTheResultCodes) {
+    const InputRow rows[] = {
+        {MB_OK, 0, {}, IDOK},
+        {MB_OKCANCEL, 0, {}, IDOK},
+        {MB_OKCANCEL, 1, {}, IDCANCEL},
+        {MB_ABORTRETRYIGNORE, 0, {}, IDABORT},
+        {MB_ABORTRETRYIGNORE, 1, {}, IDRETRY},
+        {MB_ABORTRETRYIGNORE, 2, {}, IDIGNORE},
+        {MB_YESNOCANCEL, 0, {}, IDYES},
+        {MB_YESNOCANCEL, 1, {}, IDNO},
+        {MB_YESNOCANCEL, 2, {}, IDCANCEL},
+        {MB_YESNO, 0, {}, IDYES},
+        {MB_YESNO, 1, {}, IDNO},
+        {MB_RETRYCANCEL, 0, {}, IDRETRY},
+        {MB_RETRYCANCEL, 1, {}, IDCANCEL},
+        // Icon and default-button bits do not change the results.
+        {MB_YESNO | MB_ICONQUESTION, 1, {}, IDNO},
+        {MB_ABORTRETRYIGNORE | MB_ICONERROR, 2, {}, IDIGNORE},
+        {MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2, 1, {}, IDCANCEL},
+        // Enter and Escape keep the dialog defaults whatever the buttons.
+        {MB_OK, -1, {VK_RETURN}, IDOK},
+        {MB_OK, -1, {VK_ESCAPE}, IDCANCEL},
+        {MB_YESNO, -1, {VK_ESCAPE}, IDCANCEL},
+        {MB_YESNO, -1, {VK_RETURN}, IDOK},
+        {MB_ABORTRETRYIGNORE | MB_ICONWARNING, -1, {VK_ESCAPE}, IDCANCEL},
+        // Space presses the focused button; Tab moves the focus along the row.
+        {MB_YESNOCANCEL, -1, {VK_SPACE}, IDYES},
+        {MB_YESNOCANCEL, -1, {VK_TAB, VK_SPACE}, IDNO},
+        {MB_YESNOCANCEL, -1, {VK_TAB, VK_TAB, VK_SPACE}, IDCANCEL},
+    };
+    for (const InputRow& r : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << (&r - rows));
+        CBoxDriver driver;
+        if (r.nButton >= 0) driver.Click(r.nButton);
+        for (UINT vk : r.keys)
+            driver.Key(vk);
+        EXPECT_EQ(r.nResult,
+                  driver.Run(Owner(), _T("Save the lesson before closing?"), _T("Lessons"), r.nType));
+    }
 }
 
 TEST_F(QVMsgBoxTest, TypesBeyondTheKnownSetsShowOneCancelButton) {
@@ -306,35 +307,29 @@ TEST_F(QVMsgBoxTest, TemplateComesFromTheLibraryAndTheResourceSourceIsRestored) 
 
 // ---- Texts ----
 
-TEST_F(QVMsgBoxTest, ButtonsShowTheEnglishTexts) {
-    BoxView ari = LookAt(_T("The download stopped."), MB_ABORTRETRYIGNORE);
-    EXPECT_EQ(CString(_T("Abort")), ari.strButtons[0]);
-    EXPECT_EQ(CString(_T("Retry")), ari.strButtons[1]);
-    EXPECT_EQ(CString(_T("Ignore")), ari.strButtons[2]);
-    BoxView ync = LookAt(_T("Save the lesson?"), MB_YESNOCANCEL);
-    EXPECT_EQ(CString(_T("Yes")), ync.strButtons[0]);
-    EXPECT_EQ(CString(_T("No")), ync.strButtons[1]);
-    EXPECT_EQ(CString(_T("Cancel")), ync.strButtons[2]);
-    BoxView ok = LookAt(_T("Lesson saved."), MB_OKCANCEL);
-    EXPECT_EQ(CString(_T("OK")), ok.strButtons[0]);
-    EXPECT_EQ(CString(_T("Cancel")), ok.strButtons[1]);
-}
-
-TEST_F(QVMsgBoxTest, ButtonsShowTheChineseTexts) {
-    ASSERT_TRUE(Lan()->LoadLanguage(Lan()->GetLanguageFile(1)));
-    ASSERT_EQ(CString(_T("确定")), Lan()->GetString(_T("IDS_OK")));
-    BoxView ari = LookAt(_T("下载已停止。"), MB_ABORTRETRYIGNORE);
-    EXPECT_EQ(CString(_T("中止")), ari.strButtons[0]);
-    EXPECT_EQ(CString(_T("重试")), ari.strButtons[1]);
-    EXPECT_EQ(CString(_T("忽略")), ari.strButtons[2]);
-    BoxView ync = LookAt(_T("保存课程吗？"), MB_YESNOCANCEL);
-    EXPECT_EQ(CString(_T("是")), ync.strButtons[0]);
-    EXPECT_EQ(CString(_T("否")), ync.strButtons[1]);
-    EXPECT_EQ(CString(_T("取消")), ync.strButtons[2]);
-    BoxView ok = LookAt(_T("课程已保存。"), MB_OKCANCEL);
-    EXPECT_EQ(CString(_T("确定")), ok.strButtons[0]);
-    EXPECT_EQ(CString(_T("取消")), ok.strButtons[1]);
+TEST_F(QVMsgBoxTest, ButtonsShowTheTextsOfTheLanguage) {
+    const struct {
+        int nLanguage;  // the language file: 0 English, 1 Chinese
+        UINT nType;
+        LPCTSTR lpszText;
+        LPCTSTR texts[3];
+    } rows[] = {
+        {0, MB_ABORTRETRYIGNORE, _T("The download stopped."), {_T("Abort"), _T("Retry"), _T("Ignore")}},
+        {0, MB_YESNOCANCEL, _T("Save the lesson?"), {_T("Yes"), _T("No"), _T("Cancel")}},
+        {0, MB_OKCANCEL, _T("Lesson saved."), {_T("OK"), _T("Cancel"), nullptr}},
+        {1, MB_ABORTRETRYIGNORE, _T("下载已停止。"), {_T("中止"), _T("重试"), _T("忽略")}},
+        {1, MB_YESNOCANCEL, _T("保存课程吗？"), {_T("是"), _T("否"), _T("取消")}},
+        {1, MB_OKCANCEL, _T("课程已保存。"), {_T("确定"), _T("取消"), nullptr}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << (&r - rows));
+        ASSERT_TRUE(Lan()->LoadLanguage(Lan()->GetLanguageFile(r.nLanguage)));
+        const BoxView view = LookAt(r.lpszText, r.nType);
+        for (int i = 0; i < 3 && r.texts[i]; ++i)
+            EXPECT_EQ(CString(r.texts[i]), view.strButtons[i]) << i;
+    }
     // A Chinese click still answers the platform's code.
+    EXPECT_EQ(CString(_T("确定")), Lan()->GetString(_T("IDS_OK")));
     EXPECT_EQ(IDNO, ClickResult(MB_YESNO, 1));
 }
 
@@ -418,28 +413,45 @@ TEST_F(QVMsgBoxTest, LongTextGrowsTheBoxInHeightOnly) {
     EXPECT_GT(longBox.rcText.Width(), shortBox.rcText.Width());
 }
 
-TEST_F(QVMsgBoxTest, ButtonRowIsCentredUnderTheTextAndWidensAShortText) {
-    BoxView view = LookAt(_T("Hi"), MB_ABORTRETRYIGNORE);
-    const int w = view.rcButtons[0].Width();
-    const int h = view.rcButtons[0].Height();
-    ASSERT_GT(w, 0);
-    // A two-letter text is narrower than the row of three: the text area takes the row's width.
-    EXPECT_EQ(3 * w + 40, view.rcText.Width());
-    EXPECT_EQ(view.rcText.right + 20, view.rcClient.right);
-    const int x0 = (view.rcClient.Width() - (3 * w + 40)) / 2;
-    for (int i = 0; i < 3; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_TRUE(view.bVisible[i]);
-        EXPECT_EQ(CRect(x0 + i * (w + 20), view.rcClient.bottom - 20 - h, x0 + i * (w + 20) + w,
-                        view.rcClient.bottom - 20),
-                  view.rcButtons[i]);
+TEST_F(QVMsgBoxTest, ButtonRowIsCentredInOrderInsideTheClientAndWidensAShortText) {
+    const struct {
+        UINT nType;
+        LPCTSTR lpszText;
+        int nButtons;
+    } rows[] = {
+        {MB_OK, _T("Hi"), 1},
+        {MB_YESNO, _T("Hi"), 2},
+        {MB_ABORTRETRYIGNORE, _T("Hi"), 3},
+        {MB_YESNOCANCEL | MB_ICONQUESTION, _T("Listen to the recording and repeat each sentence."), 3},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << (&r - rows));
+        const BoxView view = LookAt(r.lpszText, r.nType);
+        const CRect* b = view.rcButtons;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(i < r.nButtons, !!view.bVisible[i]) << i;
+        CRect rcRow = b[0];
+        for (int i = 0; i < r.nButtons; ++i) {
+            SCOPED_TRACE(i);
+            // Same size, under the text, inside the client, left to right without overlap.
+            EXPECT_EQ(b[0].Size(), b[i].Size());
+            EXPECT_GT(b[i].Width(), 0);
+            EXPECT_GE(b[i].top, view.rcText.bottom);
+            EXPECT_EQ(b[0].top, b[i].top);
+            EXPECT_EQ(b[i], b[i] & view.rcClient);
+            if (i > 0) {
+                EXPECT_GT(b[i].left, b[i - 1].right);
+            }
+            rcRow.UnionRect(rcRow, b[i]);
+        }
+        // The row is centred in the client; the text area is at least as wide as the row, a short
+        // text's exactly as wide.
+        EXPECT_LE(std::abs(rcRow.left - (view.rcClient.right - rcRow.right)), 1);
+        EXPECT_GE(view.rcText.Width(), rcRow.Width());
+        if (r.nButtons == 3 && r.lpszText[2] == 0) {
+            EXPECT_EQ(rcRow.Width(), view.rcText.Width());
+        }
     }
-    // One button: centred alone; the others stay hidden.
-    BoxView one = LookAt(_T("Hi"), MB_OK);
-    EXPECT_TRUE(one.bVisible[0]);
-    EXPECT_FALSE(one.bVisible[1]);
-    EXPECT_FALSE(one.bVisible[2]);
-    EXPECT_EQ((one.rcClient.Width() - w) / 2, one.rcButtons[0].left);
 }
 
 TEST_F(QVMsgBoxTest, PaintsTheIconAndTheTextOnTheSkinBackground) {

@@ -102,46 +102,49 @@ TEST_F(SkinFrameWndTest, MenuFromTheResourcesBecomesTheSkinnedBar) {
     EXPECT_EQ(kLeft + 2, skin.GetMenuItemData(0)->rcItem.left);
 }
 
-TEST_F(SkinFrameWndTest, AltLetterOpensTheSkinnedBarAndItsCommandReachesTheFrame) {
-    PostKey(m_hFrame, VK_DOWN);
-    PostKey(m_hFrame, VK_RETURN);
-    m_pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, _T('f'));
-    riztest::PumpUntilIdle(500);
-    ASSERT_FALSE(m_pFrame->popups.empty());
-    EXPECT_EQ(::GetSubMenu(::GetMenu(m_hFrame), 0), m_pFrame->popups[0]);
-    // A tracked popup of the skinned bar, not the system's menu bar loop.
-    ASSERT_FALSE(m_pFrame->menuLoops.empty());
-    EXPECT_EQ(static_cast<WPARAM>(TRUE), m_pFrame->menuLoops[0]);
-    ASSERT_EQ(1u, m_pFrame->commands.size());
-    EXPECT_EQ(UINT(ID_SKINTEST_OPEN), m_pFrame->commands[0]);
-}
-
-TEST_F(SkinFrameWndTest, AltWithoutALetterOpensTheFirstMenuAndEscapeClosesIt) {
-    PostKey(m_hFrame, VK_ESCAPE);
-    m_pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0);
-    riztest::PumpUntilIdle(500);
-    ASSERT_EQ(1u, m_pFrame->popups.size());
-    EXPECT_EQ(::GetSubMenu(::GetMenu(m_hFrame), 0), m_pFrame->popups[0]);
-    EXPECT_TRUE(m_pFrame->commands.empty());
-    EXPECT_FALSE(m_pFrame->Skin().IsPopupOpen());
-    EXPECT_TRUE(::IsWindow(m_hFrame));
-}
-
-TEST_F(SkinFrameWndTest, AltWithAnUnknownLetterOpensNothing) {
-    m_pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, _T('q'));
-    riztest::PumpUntilIdle(300);
-    EXPECT_TRUE(m_pFrame->popups.empty());
-    EXPECT_TRUE(m_pFrame->menuLoops.empty());
-}
-
-TEST_F(SkinFrameWndTest, FrameDestroyedByAMenuCommandDoesNotCrash) {
-    m_pFrame->bDestroyOnOpen = true;
-    PostKey(m_hFrame, VK_DOWN);
-    PostKey(m_hFrame, VK_RETURN);
-    m_pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, _T('f'));
-    riztest::PumpUntilIdle(500);
-    EXPECT_FALSE(::IsWindow(m_hFrame));
-    EXPECT_EQ(1, CTestFrame::s_nDeleted);
+TEST_F(SkinFrameWndTest, AltKeysOpenTheSkinnedBarAndItsCommandsReachTheFrame) {
+    // Keys posted before Alt (SC_KEYMENU with the letter), then the popups and the commands.
+    const struct {
+        TCHAR chLetter;
+        std::vector<UINT> keys;
+        size_t nPopups;
+        std::vector<UINT> commands;
+        bool bDestroyOnOpen;
+    } rows[] = {
+        {_T('f'), {VK_DOWN, VK_RETURN}, 1, {ID_SKINTEST_OPEN}, false},
+        {0, {VK_ESCAPE}, 1, {}, false},                                // no letter: the first menu
+        {_T('q'), {}, 0, {}, false},                                   // an unknown letter opens nothing
+        {_T('f'), {VK_DOWN, VK_RETURN}, 1, {ID_SKINTEST_OPEN}, true},  // the command destroys the frame
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << (&r - rows));
+        m_pFrame->popups.clear();
+        m_pFrame->menuLoops.clear();
+        m_pFrame->commands.clear();
+        m_pFrame->bDestroyOnOpen = r.bDestroyOnOpen;
+        for (UINT vk : r.keys)
+            PostKey(m_hFrame, vk);
+        const HMENU hFile = ::GetSubMenu(::GetMenu(m_hFrame), 0);
+        m_pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, r.chLetter);
+        riztest::PumpUntilIdle(500);
+        if (r.bDestroyOnOpen) {
+            EXPECT_FALSE(::IsWindow(m_hFrame));
+            EXPECT_EQ(1, CTestFrame::s_nDeleted);
+            continue;
+        }
+        ASSERT_EQ(r.nPopups, m_pFrame->popups.size());
+        EXPECT_EQ(r.commands, m_pFrame->commands);
+        EXPECT_FALSE(m_pFrame->Skin().IsPopupOpen());
+        EXPECT_TRUE(::IsWindow(m_hFrame));
+        if (r.nPopups == 0) {
+            EXPECT_TRUE(m_pFrame->menuLoops.empty());
+            continue;
+        }
+        EXPECT_EQ(hFile, m_pFrame->popups[0]);
+        // A tracked popup of the skinned bar, not the system's menu bar loop.
+        ASSERT_FALSE(m_pFrame->menuLoops.empty());
+        EXPECT_EQ(static_cast<WPARAM>(TRUE), m_pFrame->menuLoops[0]);
+    }
 }
 
 TEST_F(SkinFrameWndTest, CloseButtonDeletesTheFrame) {

@@ -435,97 +435,66 @@ TEST_F(MenuBarTest, EscapeClosesWithoutCommandAndKeepsTheItemSelected) {
     EXPECT_EQ(kBarBk, WindowPixel(h.left, h.CenterPoint().y));
 }
 
-TEST_F(MenuBarTest, MovingTheMouseToAnotherItemOpensItsPopup) {
-    menutest::PostMouseMoveScreen(m_host.Hwnd(), ItemOnScreen(2));
-    PostKey(m_host.Hwnd(), VK_DOWN);
-    PostKey(m_host.Hwnd(), VK_RETURN);
-    ClickItem(0);
-    ASSERT_EQ(2u, m_host.popups.size());
-    EXPECT_EQ(m_hFile, m_host.popups[0]);
-    EXPECT_EQ(m_hView, m_host.popups[1]);
-    ASSERT_EQ(1u, m_host.commands.size());
-    EXPECT_EQ(ID_ZOOM, m_host.commands[0]);
-}
+// Posted input of a row: a key, or the mouse moved onto a bar item (kMouseOnItem + its index).
+constexpr UINT kMouseOnItem = 0x10000;
 
-TEST_F(MenuBarTest, MovingTheMouseOverTheOpenItemKeepsItsPopup) {
-    menutest::PostMouseMoveScreen(m_host.Hwnd(), ItemOnScreen(0));
-    PostKey(m_host.Hwnd(), VK_ESCAPE);
-    ClickItem(0);
-    EXPECT_EQ(1u, m_host.popups.size());
-}
-
-TEST_F(MenuBarTest, ArrowKeysMoveBetweenMenusAndWrap) {
-    // Right from File to Edit, Left back to File, Left again wraps to the last menu.
-    PostKey(m_host.Hwnd(), VK_RIGHT);
-    PostKey(m_host.Hwnd(), VK_LEFT);
-    PostKey(m_host.Hwnd(), VK_LEFT);
-    PostKey(m_host.Hwnd(), VK_DOWN);
-    PostKey(m_host.Hwnd(), VK_RETURN);
-    ClickItem(0);
-    const std::vector<HMENU> expected = {m_hFile, m_hEdit, m_hFile, m_hHelp};
-    EXPECT_EQ(expected, m_host.popups);
-    ASSERT_EQ(1u, m_host.commands.size());
-    EXPECT_EQ(ID_ABOUT, m_host.commands[0]);
-}
-
-TEST_F(MenuBarTest, RightWrapsFromTheLastMenuToTheFirst) {
-    PostKey(m_host.Hwnd(), VK_RIGHT);
-    PostKey(m_host.Hwnd(), VK_ESCAPE);
-    ClickItem(3);
-    const std::vector<HMENU> expected = {m_hHelp, m_hFile};
-    EXPECT_EQ(expected, m_host.popups);
-}
-
-TEST_F(MenuBarTest, ArrowsOnASubmenuItemOpenAndCloseTheSubmenuInsteadOfMoving) {
-    // In Edit: down to "More", Right opens its submenu, Left closes it, Right opens it again and
-    // Enter chooses its first item.
-    PostKey(m_host.Hwnd(), VK_DOWN);
-    PostKey(m_host.Hwnd(), VK_DOWN);
-    PostKey(m_host.Hwnd(), VK_RIGHT);
-    PostKey(m_host.Hwnd(), VK_LEFT);
-    PostKey(m_host.Hwnd(), VK_RIGHT);
-    PostKey(m_host.Hwnd(), VK_RETURN);
-    ClickItem(1);
-    ASSERT_FALSE(m_host.popups.empty());
-    EXPECT_EQ(m_hEdit, m_host.popups[0]);
-    for (HMENU hMenu : m_host.popups)
-        EXPECT_TRUE(hMenu == m_hEdit || hMenu == m_hDeep);
-    ASSERT_EQ(1u, m_host.commands.size());
-    EXPECT_EQ(ID_DEEP, m_host.commands[0]);
-}
-
-TEST_F(MenuBarTest, RightOnACommandItemMovesToTheNextMenu) {
-    PostKey(m_host.Hwnd(), VK_DOWN);  // Cut
-    PostKey(m_host.Hwnd(), VK_RIGHT);
-    PostKey(m_host.Hwnd(), VK_ESCAPE);
-    ClickItem(1);
-    const std::vector<HMENU> expected = {m_hEdit, m_hView};
-    EXPECT_EQ(expected, m_host.popups);
-}
-
-TEST_F(MenuBarTest, OpenMenuByKeyFindsTheMnemonicInEitherCase) {
-    PostKey(m_host.Hwnd(), VK_ESCAPE);
-    EXPECT_TRUE(m_bar.OpenMenuByKey(_T('e')));
-    PostKey(m_host.Hwnd(), VK_ESCAPE);
-    EXPECT_TRUE(m_bar.OpenMenuByKey(_T('V')));
-    // "A&&B &Help": the doubled ampersand is text, H is the mnemonic.
-    PostKey(m_host.Hwnd(), VK_ESCAPE);
-    EXPECT_TRUE(m_bar.OpenMenuByKey(_T('h')));
-    EXPECT_FALSE(m_bar.OpenMenuByKey(_T('b')));
-    EXPECT_FALSE(m_bar.OpenMenuByKey(_T('x')));
-    const std::vector<HMENU> expected = {m_hEdit, m_hView, m_hHelp};
-    EXPECT_EQ(expected, m_host.popups);
-}
-
-TEST_F(MenuBarTest, OpenMenuByKeyWithoutKeyOpensTheFirstMenu) {
-    PostKey(m_host.Hwnd(), VK_DOWN);
-    PostKey(m_host.Hwnd(), VK_RETURN);
-    EXPECT_TRUE(m_bar.OpenMenuByKey(0));
-    DrainQueue();
-    ASSERT_EQ(1u, m_host.popups.size());
-    EXPECT_EQ(m_hFile, m_host.popups[0]);
-    ASSERT_EQ(1u, m_host.commands.size());
-    EXPECT_EQ(ID_OPEN, m_host.commands[0]);
+TEST_F(MenuBarTest, InputPostedToTheLoopOpensThePopupsAndChoosesTheCommandOfItsRow) {
+    const struct {
+        int nItem;  // the item clicked; -1: opened by OpenMenuByKey(chKey)
+        TCHAR chKey;
+        std::vector<UINT> input;
+        std::vector<HMENU> popups;
+        std::vector<UINT> commands;
+    } rows[] = {
+        // The mouse on another item opens its popup; on the open item it keeps the popup.
+        {0, 0, {kMouseOnItem + 2, VK_DOWN, VK_RETURN}, {m_hFile, m_hView}, {ID_ZOOM}},
+        {0, 0, {kMouseOnItem + 0, VK_ESCAPE}, {m_hFile}, {}},
+        // Right from File to Edit, Left back to File, Left again wraps to the last menu; Right on the
+        // last wraps to the first.
+        {0,
+         0,
+         {VK_RIGHT, VK_LEFT, VK_LEFT, VK_DOWN, VK_RETURN},
+         {m_hFile, m_hEdit, m_hFile, m_hHelp},
+         {ID_ABOUT}},
+        {3, 0, {VK_RIGHT, VK_ESCAPE}, {m_hHelp, m_hFile}, {}},
+        // On the submenu item "More" Right opens the submenu and Left closes it instead of moving; on a
+        // command item Right moves to the next menu.
+        {1,
+         0,
+         {VK_DOWN, VK_DOWN, VK_RIGHT, VK_LEFT, VK_RIGHT, VK_RETURN},
+         {m_hEdit, m_hDeep, m_hDeep},
+         {ID_DEEP}},
+        {1, 0, {VK_DOWN, VK_RIGHT, VK_ESCAPE}, {m_hEdit, m_hView}, {}},
+        // The mnemonic in either case; "A&&B &Help": the doubled ampersand is text, H is the mnemonic.
+        {-1, _T('e'), {VK_ESCAPE}, {m_hEdit}, {}},
+        {-1, _T('V'), {VK_ESCAPE}, {m_hView}, {}},
+        {-1, _T('h'), {VK_ESCAPE}, {m_hHelp}, {}},
+        {-1, _T('b'), {}, {}, {}},
+        {-1, _T('x'), {}, {}, {}},
+        // No key opens the first menu.
+        {-1, 0, {VK_DOWN, VK_RETURN}, {m_hFile}, {ID_OPEN}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << (&r - rows));
+        m_host.popups.clear();
+        m_host.commands.clear();
+        for (UINT nInput : r.input) {
+            if (nInput >= kMouseOnItem)
+                menutest::PostMouseMoveScreen(m_host.Hwnd(),
+                                              ItemOnScreen(static_cast<int>(nInput - kMouseOnItem)));
+            else
+                PostKey(m_host.Hwnd(), nInput);
+        }
+        if (r.nItem >= 0) {
+            ClickItem(r.nItem);
+        } else {
+            EXPECT_EQ(!r.popups.empty(), !!m_bar.OpenMenuByKey(r.chKey));
+            DrainQueue();
+        }
+        EXPECT_EQ(r.popups, m_host.popups);
+        EXPECT_EQ(r.commands, m_host.commands);
+        EXPECT_FALSE(m_bar.IsPopupOpen());
+    }
 }
 
 TEST_F(MenuBarTest, AClickWithin100MillisecondsOfThePopupsEndIsIgnored) {

@@ -9,6 +9,7 @@
 #include "TestData.h"
 
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -199,21 +200,18 @@ TEST(SkinWndHitTest, EdgesOfEveryRectangleForSizableAndFixedWindows) {
         {294, 10, 0, 0},
         {300, 100, 0, 0},
         {-1, -1, 0, 0},
+        // The three top rows, the side and the bottom borders of a fixed window match nothing.
+        {150, 0, HTTOP, 0},
+        {150, 1, HTTOP, 0},
+        {2, 100, HTLEFT, 0},
+        {297, 100, HTRIGHT, 0},
+        {150, 197, HTBOTTOM, 0},
     };
     const CQVSkinWndRes res = RowRecord();
     for (const HitCase& c : cases) {
         EXPECT_EQ(c.nSizable, HitTest(res, FALSE, TRUE, CPoint(c.x, c.y))) << c.x << "," << c.y;
         EXPECT_EQ(c.nFixed, HitTest(res, FALSE, FALSE, CPoint(c.x, c.y))) << c.x << "," << c.y;
     }
-}
-
-TEST(SkinWndHitTest, FixedWindowTopPixelsAndSideBordersMatchNothing) {
-    const CQVSkinWndRes res = RowRecord();
-    for (int y = 0; y < 3; ++y)
-        EXPECT_EQ(0u, HitTest(res, FALSE, FALSE, CPoint(150, y))) << y;
-    EXPECT_EQ(0u, HitTest(res, FALSE, FALSE, CPoint(2, 100)));
-    EXPECT_EQ(0u, HitTest(res, FALSE, FALSE, CPoint(297, 100)));
-    EXPECT_EQ(0u, HitTest(res, FALSE, FALSE, CPoint(150, 197)));
 }
 
 TEST(SkinWndHitTest, ButtonsWithoutTheirStyleFallToCaption) {
@@ -252,18 +250,6 @@ TEST(SkinWndClientRect, InsetByBordersAndCaptionAnd24MoreWithMenu) {
     EXPECT_EQ(CRect(104, 104, 394, 245), SkinWndClientRect(res, rcWindow, TRUE));
 }
 
-TEST(SkinWndAddSize, ReplacesPlatformFrameAndCaptionBySkinBorders) {
-    const CQVSkinWndRes res = RowRecord();
-    CSize sizable, fixed;
-    GetWindowAddSize(res, TRUE, sizable);
-    GetWindowAddSize(res, FALSE, fixed);
-    const int nCaption = ::GetSystemMetrics(SM_CYCAPTION);
-    EXPECT_EQ(10 - 2 * ::GetSystemMetrics(SM_CXFRAME), sizable.cx);
-    EXPECT_EQ(35 - nCaption - 2 * ::GetSystemMetrics(SM_CYFRAME), sizable.cy);
-    EXPECT_EQ(10 - 2 * ::GetSystemMetrics(SM_CXDLGFRAME), fixed.cx);
-    EXPECT_EQ(35 - nCaption - 2 * ::GetSystemMetrics(SM_CYDLGFRAME), fixed.cy);
-}
-
 TEST(SkinWndAddSize, GrownWindowKeepsItsDesignedClientSize) {
     // A window laid out for the platform frame gets, once grown, the skinned client of the same size.
     const CQVSkinWndRes res = RowRecord();
@@ -277,12 +263,6 @@ TEST(SkinWndAddSize, GrownWindowKeepsItsDesignedClientSize) {
         ::GetWindowRect(hWnd, &rcWindow);
         ::GetClientRect(hWnd, &rcClient);
         ::DestroyWindow(hWnd);
-        const CSize nonClient = rcWindow.Size() - rcClient.Size();
-        if (nonClient != CSize(2 * ::GetSystemMetrics(bSizable ? SM_CXFRAME : SM_CXDLGFRAME),
-                               ::GetSystemMetrics(SM_CYCAPTION) +
-                                   2 * ::GetSystemMetrics(bSizable ? SM_CYFRAME : SM_CYDLGFRAME)))
-            continue;  // the platform adds more than its classic frame: nothing to compare
-
         CSize add;
         GetWindowAddSize(res, bSizable, add);
         CRect rcGrown(0, 0, rcWindow.Width() + add.cx, rcWindow.Height() + add.cy);
@@ -359,65 +339,40 @@ TEST(SkinWndOutline, RegionExcludesCutCornersOnly) {
     EXPECT_EQ(0, snapshot.GdiDelta());
 }
 
-namespace {
-
-CSkinWndButtonFrames Frames(BOOL bShowDisabled, BOOL bMinBox, BOOL bMaxBox, int nFocus = -1,
-                            BOOL bPressed = FALSE, BOOL bActive = TRUE, BOOL bMaximal = FALSE) {
-    CQVSkinWndRes res;
-    res.m_nShowDisabledBtns = bShowDisabled;
-    return GetWndButtonFrames(res, bMinBox, bMaxBox, bMaximal, nFocus, bPressed, bActive);
-}
-
-}  // namespace
-
-TEST(SkinWndButtonFrames, FocusButtonIsHotAndPressedOthersNormal) {
-    CSkinWndButtonFrames f = Frames(FALSE, TRUE, TRUE, HTMINBUTTON);
-    EXPECT_EQ(1, f.m_nMinFrame);
-    EXPECT_EQ(0, f.m_nMaxFrame);
-    EXPECT_EQ(0, f.m_nCloseFrame);
-    f = Frames(FALSE, TRUE, TRUE, HTMAXBUTTON, TRUE);
-    EXPECT_EQ(0, f.m_nMinFrame);
-    EXPECT_EQ(2, f.m_nMaxFrame);
-    EXPECT_EQ(0, f.m_nCloseFrame);
-    f = Frames(FALSE, TRUE, TRUE, HTCLOSE, TRUE);
-    EXPECT_EQ(2, f.m_nCloseFrame);
-    f = Frames(FALSE, TRUE, TRUE, HTCAPTION, TRUE);
-    EXPECT_EQ(0, f.m_nMinFrame);
-    EXPECT_EQ(0, f.m_nMaxFrame);
-    EXPECT_EQ(0, f.m_nCloseFrame);
-}
-
-TEST(SkinWndButtonFrames, InactiveWindowUsesSecondFourFrames) {
-    CSkinWndButtonFrames f = Frames(FALSE, TRUE, TRUE, HTCLOSE, FALSE, FALSE);
-    EXPECT_EQ(4, f.m_nMinFrame);
-    EXPECT_EQ(4, f.m_nMaxFrame);
-    EXPECT_EQ(5, f.m_nCloseFrame);
-    f = Frames(TRUE, FALSE, FALSE, HTMINBUTTON, TRUE, FALSE);
-    EXPECT_EQ(7, f.m_nMinFrame);
-    EXPECT_EQ(7, f.m_nMaxFrame);
-    EXPECT_EQ(4, f.m_nCloseFrame);
-}
-
-TEST(SkinWndButtonFrames, MissingBoxesShowDisabledOnlyWhenSkinAsks) {
-    // Without a minimize box and with the flag: both disabled; without the flag: neither.
-    CSkinWndButtonFrames f = Frames(TRUE, FALSE, FALSE, HTMINBUTTON);
-    EXPECT_EQ(3, f.m_nMinFrame);
-    EXPECT_EQ(3, f.m_nMaxFrame);
-    EXPECT_FALSE(f.m_bRestoreImage);
-    f = Frames(FALSE, FALSE, FALSE);
-    EXPECT_EQ(-1, f.m_nMinFrame);
-    EXPECT_EQ(-1, f.m_nMaxFrame);
-    EXPECT_EQ(0, f.m_nCloseFrame);
-    // A minimize box alone shows the maximize button disabled even without the flag.
-    f = Frames(FALSE, TRUE, FALSE, HTMAXBUTTON);
-    EXPECT_EQ(0, f.m_nMinFrame);
-    EXPECT_EQ(3, f.m_nMaxFrame);
-}
-
-TEST(SkinWndButtonFrames, MaximizedWindowShowsRestoreImageOnlyForRealMaxBox) {
-    EXPECT_TRUE(Frames(FALSE, TRUE, TRUE, -1, FALSE, TRUE, TRUE).m_bRestoreImage);
-    EXPECT_FALSE(Frames(FALSE, TRUE, TRUE, -1, FALSE, TRUE, FALSE).m_bRestoreImage);
-    EXPECT_FALSE(Frames(FALSE, TRUE, FALSE, -1, FALSE, TRUE, TRUE).m_bRestoreImage);
+TEST(SkinWndButtonFrames, FramesFollowFocusPressActivityBoxesAndTheSkinFlag) {
+    // Frames 0-3 normal, hot, pressed, disabled of an active window, 4-7 the same inactive; -1 hidden.
+    const struct {
+        BOOL bShowDisabled, bMinBox, bMaxBox;
+        int nFocus;
+        BOOL bPressed, bActive, bMaximal;
+        int nMin, nMax, nClose;
+        BOOL bRestore;
+    } rows[] = {
+        {FALSE, TRUE, TRUE, HTMINBUTTON, FALSE, TRUE, FALSE, 1, 0, 0, FALSE},
+        {FALSE, TRUE, TRUE, HTMAXBUTTON, TRUE, TRUE, FALSE, 0, 2, 0, FALSE},
+        {FALSE, TRUE, TRUE, HTCLOSE, TRUE, TRUE, FALSE, 0, 0, 2, FALSE},
+        {FALSE, TRUE, TRUE, HTCAPTION, TRUE, TRUE, FALSE, 0, 0, 0, FALSE},
+        {FALSE, TRUE, TRUE, HTCLOSE, FALSE, FALSE, FALSE, 4, 4, 5, FALSE},
+        {TRUE, FALSE, FALSE, HTMINBUTTON, TRUE, FALSE, FALSE, 7, 7, 4, FALSE},
+        // Missing boxes show disabled only when the skin asks, except a lone minimize box's maximize.
+        {TRUE, FALSE, FALSE, HTMINBUTTON, FALSE, TRUE, FALSE, 3, 3, 0, FALSE},
+        {FALSE, FALSE, FALSE, -1, FALSE, TRUE, FALSE, -1, -1, 0, FALSE},
+        {FALSE, TRUE, FALSE, HTMAXBUTTON, FALSE, TRUE, FALSE, 0, 3, 0, FALSE},
+        // The restore image only for a maximized window with a real maximize box.
+        {FALSE, TRUE, TRUE, -1, FALSE, TRUE, TRUE, 0, 0, 0, TRUE},
+        {FALSE, TRUE, FALSE, -1, FALSE, TRUE, TRUE, 0, 3, 0, FALSE},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << (&r - rows));
+        CQVSkinWndRes res;
+        res.m_nShowDisabledBtns = r.bShowDisabled;
+        const CSkinWndButtonFrames f =
+            GetWndButtonFrames(res, r.bMinBox, r.bMaxBox, r.bMaximal, r.nFocus, r.bPressed, r.bActive);
+        EXPECT_EQ(r.nMin, f.m_nMinFrame);
+        EXPECT_EQ(r.nMax, f.m_nMaxFrame);
+        EXPECT_EQ(r.nClose, f.m_nCloseFrame);
+        EXPECT_EQ(r.bRestore, f.m_bRestoreImage);
+    }
 }
 
 namespace {
@@ -525,63 +480,41 @@ TEST_F(SkinWndRgnFile, ReadsWhileAnotherHandleHasFileOpenForWriting) {
     ::CloseHandle(hFile);
 }
 
-TEST_F(SkinWndRgnFile, MissingEmptyAndShortFilesAreFailedReads) {
+TEST_F(SkinWndRgnFile, MissingShortPaddedAndDamagedFilesAreFailedReads) {
     ExpectFailedRead(_T("missing.rgn"));
-    WriteBad(_T("empty.rgn"), {});
-    ExpectFailedRead(_T("empty.rgn"));
-    WriteBad(_T("seven.rgn"), {1, 2, 3, 4, 5, 6, 7});
-    ExpectFailedRead(_T("seven.rgn"));
-    // The size alone, without region data.
-    WriteBad(_T("sizeonly.rgn"), std::vector<BYTE>(m_good.end() - 8, m_good.end()));
-    ExpectFailedRead(_T("sizeonly.rgn"));
-}
-
-TEST_F(SkinWndRgnFile, TruncatedOrPaddedDataIsFailedRead) {
-    std::vector<BYTE> bytes(m_good.begin(), m_good.end() - 16);  // one rectangle short
-    WriteBad(_T("short.rgn"), bytes);
-    ExpectFailedRead(_T("short.rgn"));
-    bytes.assign(m_good.begin(), m_good.end() - 1);
-    WriteBad(_T("odd.rgn"), bytes);
-    ExpectFailedRead(_T("odd.rgn"));
-    bytes = m_good;
-    bytes.insert(bytes.end(), 16, 0);
-    WriteBad(_T("padded.rgn"), bytes);
-    ExpectFailedRead(_T("padded.rgn"));
-}
-
-TEST_F(SkinWndRgnFile, HeaderClaimingOtherCountsOrGigabytesIsFailedRead) {
-    RGNDATAHEADER header;
-    memcpy(&header, m_good.data(), sizeof(header));
-    std::vector<BYTE> bytes = m_good;
-    RGNDATAHEADER* pHeader = reinterpret_cast<RGNDATAHEADER*>(bytes.data());
-
-    pHeader->nCount = 0x10000000;
-    WriteBad(_T("count.rgn"), bytes);
-    ExpectFailedRead(_T("count.rgn"));
-
-    *pHeader = header;
-    pHeader->nRgnSize = 0x7FFFFFF0;
-    WriteBad(_T("size.rgn"), bytes);
-    ExpectFailedRead(_T("size.rgn"));
-
-    *pHeader = header;
-    pHeader->dwSize = 0x40000000;
-    WriteBad(_T("hdr.rgn"), bytes);
-    ExpectFailedRead(_T("hdr.rgn"));
-
-    *pHeader = header;
-    pHeader->iType = 7;
-    WriteBad(_T("type.rgn"), bytes);
-    ExpectFailedRead(_T("type.rgn"));
-}
-
-TEST_F(SkinWndRgnFile, GarbageAndHugeFilesAreFailedReads) {
+    auto header = [this](const std::function<void(RGNDATAHEADER&)>& change) {
+        std::vector<BYTE> bytes = m_good;
+        change(*reinterpret_cast<RGNDATAHEADER*>(bytes.data()));
+        return bytes;
+    };
+    std::vector<BYTE> padded = m_good;
+    padded.insert(padded.end(), 16, 0);
     std::vector<BYTE> garbage(200);
     for (size_t i = 0; i < garbage.size(); ++i)
         garbage[i] = static_cast<BYTE>(i * 37 + 11);
-    WriteBad(_T("garbage.rgn"), garbage);
-    ExpectFailedRead(_T("garbage.rgn"));
+    const struct {
+        LPCTSTR lpszName;
+        std::vector<BYTE> bytes;
+    } files[] = {
+        {_T("empty.rgn"), {}},
+        {_T("seven.rgn"), {1, 2, 3, 4, 5, 6, 7}},
+        {_T("sizeonly.rgn"), std::vector<BYTE>(m_good.end() - 8, m_good.end())},  // no region data
+        {_T("short.rgn"), std::vector<BYTE>(m_good.begin(), m_good.end() - 16)},  // a rectangle short
+        {_T("odd.rgn"), std::vector<BYTE>(m_good.begin(), m_good.end() - 1)},
+        {_T("padded.rgn"), padded},
+        {_T("count.rgn"), header([](RGNDATAHEADER& h) { h.nCount = 0x10000000; })},
+        {_T("size.rgn"), header([](RGNDATAHEADER& h) { h.nRgnSize = 0x7FFFFFF0; })},
+        {_T("hdr.rgn"), header([](RGNDATAHEADER& h) { h.dwSize = 0x40000000; })},
+        {_T("type.rgn"), header([](RGNDATAHEADER& h) { h.iType = 7; })},
+        {_T("garbage.rgn"), garbage},
+    };
+    for (const auto& file : files) {
+        WriteBad(file.lpszName, file.bytes);
+        ExpectFailedRead(file.lpszName);
+    }
+}
 
+TEST_F(SkinWndRgnFile, HugeFileIsRefusedByItsLength) {
     // A sparse file of 3 GB: refused by its length, never read into memory.
     HANDLE hFile =
         ::CreateFile(m_folder.Path(_T("huge.rgn")), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);

@@ -7,6 +7,7 @@
 #include <QVSkinResManager.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -38,6 +39,19 @@ struct WindowRegion {
     bool bValid = false;
 };
 
+struct RegionPoint {
+    int x, y;
+    bool bIn;
+};
+
+// Expects each point inside or outside the window region.
+void ExpectRegion(HWND hWnd, std::initializer_list<RegionPoint> points) {
+    WindowRegion region(hWnd);
+    ASSERT_TRUE(region.bValid);
+    for (const RegionPoint& pt : points)
+        EXPECT_EQ(pt.bIn, region.In(pt.x, pt.y)) << pt.x << "," << pt.y;
+}
+
 // Loads a copy of the default skin, with plain corner outlines so that only the masks shape the window.
 class SkinRegionTest : public ::testing::Test {
 protected:
@@ -58,15 +72,9 @@ protected:
     }
 
     bool WriteMask(LPCTSTR lpszName, int cx, int cy, const std::function<bool(int, int)>& bOutside) {
-        const std::vector<BYTE> data =
-            riztest::Bmp24(cx, cy, [&](int x, int y) { return bOutside(x, y) ? kMagenta : kInside; });
-        HANDLE hFile =
-            ::CreateFile(m_copy.WindowFile(lpszName), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        if (hFile == INVALID_HANDLE_VALUE) return false;
-        DWORD dwWritten = 0;
-        ::WriteFile(hFile, data.data(), static_cast<DWORD>(data.size()), &dwWritten, nullptr);
-        ::CloseHandle(hFile);
-        return dwWritten == data.size();
+        return WriteBytes(lpszName, riztest::Bmp24(cx, cy, [&](int x, int y) {
+                              return bOutside(x, y) ? kMagenta : kInside;
+                          }));
     }
     bool WriteBytes(LPCTSTR lpszName, const std::vector<BYTE>& data) {
         HANDLE hFile =
@@ -124,28 +132,24 @@ TEST_F(SkinRegionTest, EachMaskCutsItsOwnCorner) {
 
     const HWND hWnd = CreateWindowNow();
     ASSERT_NE(nullptr, hWnd);
-    WindowRegion region(hWnd);
-    ASSERT_TRUE(region.bValid);
-    EXPECT_TRUE(region.In(kWidth / 2, kHeight / 2));
-    // Top-left at the origin.
-    EXPECT_FALSE(region.In(0, 0));
-    EXPECT_FALSE(region.In(2, 7));
-    EXPECT_TRUE(region.In(3, 7));
-    EXPECT_TRUE(region.In(2, 8));
-    // Top-right against the right edge.
-    EXPECT_FALSE(region.In(kWidth - 1, 0));
-    EXPECT_FALSE(region.In(kWidth - 1, 4));
-    EXPECT_TRUE(region.In(kWidth - 1, 5));
-    EXPECT_TRUE(region.In(kWidth - 2, 0));
-    // Bottom-left against the bottom edge.
-    EXPECT_FALSE(region.In(0, kHeight - 1));
-    EXPECT_FALSE(region.In(4, kHeight - 1));
-    EXPECT_TRUE(region.In(5, kHeight - 1));
-    EXPECT_TRUE(region.In(0, kHeight - 2));
-    // Bottom-right: one pixel.
-    EXPECT_FALSE(region.In(kWidth - 1, kHeight - 1));
-    EXPECT_TRUE(region.In(kWidth - 2, kHeight - 1));
-    EXPECT_TRUE(region.In(kWidth - 1, kHeight - 2));
+    // Top-left at the origin, top-right against the right edge, bottom-left against the bottom edge,
+    // bottom-right one pixel.
+    ExpectRegion(hWnd, {{kWidth / 2, kHeight / 2, true},
+                        {0, 0, false},
+                        {2, 7, false},
+                        {3, 7, true},
+                        {2, 8, true},
+                        {kWidth - 1, 0, false},
+                        {kWidth - 1, 4, false},
+                        {kWidth - 1, 5, true},
+                        {kWidth - 2, 0, true},
+                        {0, kHeight - 1, false},
+                        {4, kHeight - 1, false},
+                        {5, kHeight - 1, true},
+                        {0, kHeight - 2, true},
+                        {kWidth - 1, kHeight - 1, false},
+                        {kWidth - 2, kHeight - 1, true},
+                        {kWidth - 1, kHeight - 2, true}});
 }
 
 TEST_F(SkinRegionTest, MissingMaskImageLeavesTheCornerSquare) {
@@ -168,20 +172,18 @@ TEST_F(SkinRegionTest, CornerOutlinesShapeTheRegion) {
     res.m_ptsCornerBottomLeft = {CPoint(3, 0), CPoint(0, 3)};
     const HWND hWnd = CreateWindowNow();
     ASSERT_NE(nullptr, hWnd);
-    WindowRegion region(hWnd);
-    ASSERT_TRUE(region.bValid);
-    EXPECT_FALSE(region.In(0, 0));
-    EXPECT_FALSE(region.In(2, 2));
-    EXPECT_TRUE(region.In(4, 4));
-    EXPECT_FALSE(region.In(kWidth - 1, 0));
-    EXPECT_FALSE(region.In(kWidth - 3, 2));
-    EXPECT_TRUE(region.In(kWidth - 5, 4));
-    EXPECT_FALSE(region.In(kWidth - 1, kHeight - 1));
-    EXPECT_TRUE(region.In(kWidth - 4, kHeight - 4));
-    EXPECT_FALSE(region.In(0, kHeight - 1));
-    EXPECT_TRUE(region.In(3, kHeight - 4));
-    EXPECT_TRUE(region.In(kWidth / 2, 0));
-    EXPECT_TRUE(region.In(0, kHeight / 2));
+    ExpectRegion(hWnd, {{0, 0, false},
+                        {2, 2, false},
+                        {4, 4, true},
+                        {kWidth - 1, 0, false},
+                        {kWidth - 3, 2, false},
+                        {kWidth - 5, 4, true},
+                        {kWidth - 1, kHeight - 1, false},
+                        {kWidth - 4, kHeight - 4, true},
+                        {0, kHeight - 1, false},
+                        {3, kHeight - 4, true},
+                        {kWidth / 2, 0, true},
+                        {0, kHeight / 2, true}});
 }
 
 TEST_F(SkinRegionTest, ShippedSkinsGiveRoundedOutlines) {

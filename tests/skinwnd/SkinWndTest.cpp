@@ -79,25 +79,6 @@ TEST_F(SkinFrameTest, WindowSmallerThanItsFrameHasAnEmptyClientArea) {
     EXPECT_TRUE(rcClient.IsRectEmpty());
 }
 
-TEST_F(SkinFrameTest, AddSizeReplacesTheSystemFrameByTheSkinFrame) {
-    CSize size;
-    auto sizable = MakePopup(WS_OVERLAPPEDWINDOW);
-    ASSERT_TRUE(sizable);
-    sizable->Skin().GetWindowAddSize(size);
-    EXPECT_EQ(kLeft + kRight - 2 * ::GetSystemMetrics(SM_CXFRAME), size.cx);
-    EXPECT_EQ(kCaption + kBottom - ::GetSystemMetrics(SM_CYCAPTION) - 2 * ::GetSystemMetrics(SM_CYFRAME),
-              size.cy);
-    // The popup grew by it at creation: it was asked for kWidth x kHeight.
-    EXPECT_EQ(size, sizable->GetSizeAdded());
-
-    auto fixed = MakePopup(WS_POPUP | WS_CAPTION | WS_SYSMENU);
-    ASSERT_TRUE(fixed);
-    fixed->Skin().GetWindowAddSize(size);
-    EXPECT_EQ(kLeft + kRight - 2 * ::GetSystemMetrics(SM_CXDLGFRAME), size.cx);
-    EXPECT_EQ(kCaption + kBottom - ::GetSystemMetrics(SM_CYCAPTION) - 2 * ::GetSystemMetrics(SM_CYDLGFRAME),
-              size.cy);
-}
-
 TEST_F(SkinFrameTest, PopupGrowsAtCreationSoItsClientKeepsTheSystemClientSize) {
     std::unique_ptr<CTestPopup> wnd(new CTestPopup);
     LPCTSTR lpszClass = AfxRegisterWndClass(0);
@@ -110,6 +91,9 @@ TEST_F(SkinFrameTest, PopupGrowsAtCreationSoItsClientKeepsTheSystemClientSize) {
     wnd->GetClientRect(&rcClient);
     EXPECT_EQ(cxSystemClient, rcClient.Width());
     EXPECT_EQ(cySystemClient, rcClient.Height());
+    CSize size;
+    wnd->Skin().GetWindowAddSize(size);
+    EXPECT_EQ(size, wnd->GetSizeAdded());
 }
 
 // ---- Hit test ----
@@ -142,19 +126,16 @@ TEST_F(SkinFrameTest, SizableHitTestAtTheEdgesOfEveryRectangle) {
 TEST_F(SkinFrameTest, FixedFrameMatchesNoBorderAndKeepsThePreviousResult) {
     auto wnd = MakePopup(WS_POPUP | WS_CAPTION | WS_SYSMENU);
     ASSERT_TRUE(wnd);
-    // Without minimize and maximize boxes only the close button answers; their places are caption.
-    EXPECT_EQ(UINT(HTCAPTION), HitTest(wnd->m_hWnd, 260, 10));
-    EXPECT_EQ(UINT(HTCAPTION), HitTest(wnd->m_hWnd, 240, 10));
-    EXPECT_EQ(UINT(HTCLOSE), HitTest(wnd->m_hWnd, 280, 10));
-    // The border of a fixed window matches nothing: the last result stays.
-    EXPECT_EQ(UINT(HTCLIENT), HitTest(wnd->m_hWnd, 100, 100));
-    EXPECT_EQ(UINT(HTCLIENT), HitTest(wnd->m_hWnd, 150, 1));
-    EXPECT_EQ(UINT(HTCLIENT), HitTest(wnd->m_hWnd, 1, 100));
-    EXPECT_EQ(UINT(HTCAPTION), HitTest(wnd->m_hWnd, 100, 10));
-    EXPECT_EQ(UINT(HTCAPTION), HitTest(wnd->m_hWnd, 150, 1));
-    EXPECT_EQ(UINT(HTCAPTION), HitTest(wnd->m_hWnd, 299, 199));
-    // The client starts at the left border's inner edge.
-    EXPECT_EQ(UINT(HTCLIENT), HitTest(wnd->m_hWnd, 4, 100));
+    // In order: without minimize and maximize boxes only the close button answers; the border of a
+    // fixed window matches nothing, so the previous result stays; the client starts at the left
+    // border's inner edge.
+    const HitCase cases[] = {
+        {260, 10, HTCAPTION},  {240, 10, HTCAPTION}, {280, 10, HTCLOSE},   {100, 100, HTCLIENT},
+        {150, 1, HTCLIENT},    {1, 100, HTCLIENT},   {100, 10, HTCAPTION}, {150, 1, HTCAPTION},
+        {299, 199, HTCAPTION}, {4, 100, HTCLIENT},
+    };
+    for (const HitCase& c : cases)
+        EXPECT_EQ(c.nHit, HitTest(wnd->m_hWnd, c.x, c.y)) << "at " << c.x << "," << c.y;
 }
 
 TEST_F(SkinFrameTest, MenuBarHitTestSelectsTheItemUnderThePoint) {
@@ -207,46 +188,49 @@ TEST_F(SkinFrameTest, NoNCAreaIsAllClientWithARectangularOutline) {
 
 // ---- Frame pixels ----
 
-TEST_F(SkinFrameTest, FrameShowsTheActiveAndInactiveImages) {
+// The frame colour at a point of the window after a message: (x, y) -> expected colour.
+struct PixelRow {
+    UINT nMsg;
+    WPARAM wParam;
+    int x, y;
+    COLORREF clr;
+};
+
+TEST_F(SkinFrameTest, FrameAndCaptionButtonsShowTheImagesOfTheirState) {
     auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true);
     ASSERT_TRUE(wnd);
-    wnd->SendMessage(WM_NCACTIVATE, TRUE);
-    EXPECT_TRUE(riztest::ColorNear(kCaptionActive, WindowPixel(wnd->m_hWnd, 150, 15)));
-    EXPECT_TRUE(riztest::ColorNear(kBorderActive, WindowPixel(wnd->m_hWnd, 1, 100)));
-    EXPECT_TRUE(riztest::ColorNear(kBorderActive, WindowPixel(wnd->m_hWnd, kWidth - 1, 100)));
-    EXPECT_TRUE(riztest::ColorNear(kBorderActive, WindowPixel(wnd->m_hWnd, 150, kHeight - 1)));
-    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_CLOSE, 0), WindowPixel(wnd->m_hWnd, 285, 15)));
-
-    wnd->SendMessage(WM_NCACTIVATE, FALSE);
-    EXPECT_TRUE(riztest::ColorNear(kCaptionInactive, WindowPixel(wnd->m_hWnd, 150, 15)));
-    EXPECT_TRUE(riztest::ColorNear(kBorderInactive, WindowPixel(wnd->m_hWnd, 1, 100)));
-    EXPECT_TRUE(riztest::ColorNear(kBorderInactive, WindowPixel(wnd->m_hWnd, 150, kHeight - 1)));
-    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_CLOSE, 4), WindowPixel(wnd->m_hWnd, 285, 15)));
-    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MIN, 4), WindowPixel(wnd->m_hWnd, 240, 15)));
-}
-
-TEST_F(SkinFrameTest, CaptionButtonsShowHoverAndPressedFrames) {
-    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true);
-    ASSERT_TRUE(wnd);
-    wnd->SendMessage(WM_NCACTIVATE, TRUE);
+    // Close at 285, maximize at 262, minimize at 240 (y 15); every message is sent before its row.
+    const PixelRow rows[] = {
+        {WM_NCACTIVATE, TRUE, 150, 15, kCaptionActive},
+        {0, 0, 1, 100, kBorderActive},
+        {0, 0, kWidth - 1, 100, kBorderActive},
+        {0, 0, 150, kHeight - 1, kBorderActive},
+        {0, 0, 285, 15, ButtonColor(BTN_CLOSE, 0)},
+        // Hot, then pressed; the others normal.
+        {WM_NCMOUSEMOVE, HTCLOSE, 285, 15, ButtonColor(BTN_CLOSE, 1)},
+        {0, 0, 262, 15, ButtonColor(BTN_MAX, 0)},
+        {WM_NCMOUSEMOVE, HTMAXBUTTON, 285, 15, ButtonColor(BTN_CLOSE, 0)},
+        {0, 0, 262, 15, ButtonColor(BTN_MAX, 1)},
+        {WM_NCLBUTTONDOWN, HTMINBUTTON, 240, 15, ButtonColor(BTN_MIN, 2)},
+        {0, 0, 262, 15, ButtonColor(BTN_MAX, 0)},
+        // Leaving the frame puts every button back to normal.
+        {WM_NCMOUSELEAVE, 0, 240, 15, ButtonColor(BTN_MIN, 0)},
+        // Inactive: the second images and frames 4-7.
+        {WM_NCACTIVATE, FALSE, 150, 15, kCaptionInactive},
+        {0, 0, 1, 100, kBorderInactive},
+        {0, 0, 150, kHeight - 1, kBorderInactive},
+        {0, 0, 285, 15, ButtonColor(BTN_CLOSE, 4)},
+        {0, 0, 240, 15, ButtonColor(BTN_MIN, 4)},
+    };
     const CRect rcWindow = WindowRect(wnd->m_hWnd);
-    const LPARAM lPoint = MAKELPARAM(rcWindow.left + 285, rcWindow.top + 15);
-
-    wnd->SendMessage(WM_NCMOUSEMOVE, HTCLOSE, lPoint);
-    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_CLOSE, 1), WindowPixel(wnd->m_hWnd, 285, 15)));
-    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MAX, 0), WindowPixel(wnd->m_hWnd, 262, 15)));
-
-    wnd->SendMessage(WM_NCMOUSEMOVE, HTMAXBUTTON, lPoint);
-    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_CLOSE, 0), WindowPixel(wnd->m_hWnd, 285, 15)));
-    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MAX, 1), WindowPixel(wnd->m_hWnd, 262, 15)));
-
-    wnd->SendMessage(WM_NCLBUTTONDOWN, HTMINBUTTON, lPoint);
-    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MIN, 2), WindowPixel(wnd->m_hWnd, 240, 15)));
-    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MAX, 0), WindowPixel(wnd->m_hWnd, 262, 15)));
-
-    // Leaving the frame puts every button back to normal.
-    wnd->SendMessage(WM_NCMOUSELEAVE);
-    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MIN, 0), WindowPixel(wnd->m_hWnd, 240, 15)));
+    for (const PixelRow& r : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << (&r - rows) << " at " << r.x << "," << r.y);
+        const bool bMouse = r.nMsg == WM_NCMOUSEMOVE || r.nMsg == WM_NCLBUTTONDOWN;
+        if (r.nMsg)
+            wnd->SendMessage(r.nMsg, r.wParam,
+                             bMouse ? MAKELPARAM(rcWindow.left + 285, rcWindow.top + 15) : 0);
+        EXPECT_TRUE(riztest::ColorNear(r.clr, WindowPixel(wnd->m_hWnd, r.x, r.y)));
+    }
 }
 
 TEST_F(SkinFrameTest, MaximizedWindowShowsTheRestoreImage) {
@@ -307,9 +291,11 @@ TEST_F(SkinFrameTest, TitleIsDrawnInWhiteInItsRectangle) {
     wnd->Skin().SetActive(TRUE);
     wnd->Skin().DrawFrame(&dc, WindowRect(wnd->m_hWnd), FALSE);
     dc.Detach();
-    const CRect rcTitle = wnd->Skin().GetLayout().m_rcTitle;
-    EXPECT_EQ(CRect(kLeft + kCaption - 4 + 4, 3, kWidth - kRight - 3 * kBtnWidth - 2 * kBtnGap - 4, kCaption),
-              rcTitle);
+    // The title rectangle lies on the caption between the icon and the minimize button.
+    const CSkinWndLayout& layout = wnd->Skin().GetLayout();
+    const CRect rcTitle = layout.m_rcTitle;
+    EXPECT_GE(rcTitle.left, layout.m_rcIcon.right);
+    EXPECT_LE(rcTitle.right, layout.m_rcMinBtn.left);
     EXPECT_GT(surface.CountNear(rcTitle, RGB(255, 255, 255), 60), 10);
     // Nothing of it outside the title rectangle on the caption.
     EXPECT_EQ(0, surface.CountNear(CRect(kLeft, 3, rcTitle.left, kCaption), RGB(255, 255, 255), 60));
@@ -453,26 +439,19 @@ protected:
 };
 int CSelfDeletingPopup::s_nDeleted = 0;
 
-TEST_F(SkinFrameTest, WindowDeletedInsideItsCloseClickDoesNotCrash) {
-    CSelfDeletingPopup::s_nDeleted = 0;
-    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true, new CSelfDeletingPopup);
-    ASSERT_TRUE(wnd);
-    const HWND hWnd = wnd.release()->m_hWnd;
-    NcClick(hWnd, HTCLOSE);
-    EXPECT_FALSE(::IsWindow(hWnd));
-    EXPECT_EQ(1, CSelfDeletingPopup::s_nDeleted);
-}
-
-TEST_F(SkinFrameTest, WindowDeletedInsideItsMinimizeClickDoesNotCrash) {
-    CSelfDeletingPopup::s_nDeleted = 0;
-    auto* pWnd = new CSelfDeletingPopup;
-    pWnd->m_bDestroyOnMinimize = true;
-    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true, pWnd);
-    ASSERT_TRUE(wnd);
-    const HWND hWnd = wnd.release()->m_hWnd;
-    NcClick(hWnd, HTMINBUTTON);
-    EXPECT_FALSE(::IsWindow(hWnd));
-    EXPECT_EQ(1, CSelfDeletingPopup::s_nDeleted);
+TEST_F(SkinFrameTest, WindowDeletedInsideItsCloseOrMinimizeClickDoesNotCrash) {
+    for (UINT nHit : {HTCLOSE, HTMINBUTTON}) {
+        SCOPED_TRACE(nHit);
+        CSelfDeletingPopup::s_nDeleted = 0;
+        auto* pWnd = new CSelfDeletingPopup;
+        pWnd->m_bDestroyOnMinimize = nHit == HTMINBUTTON;
+        auto wnd = MakePopup(WS_OVERLAPPEDWINDOW, true, pWnd);
+        ASSERT_TRUE(wnd);
+        const HWND hWnd = wnd.release()->m_hWnd;
+        NcClick(hWnd, nHit);
+        EXPECT_FALSE(::IsWindow(hWnd));
+        EXPECT_EQ(1, CSelfDeletingPopup::s_nDeleted);
+    }
 }
 
 }  // namespace
