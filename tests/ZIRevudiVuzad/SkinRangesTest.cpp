@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "SkinTestKit.h"
 #include "TestData.h"
 
 namespace {
@@ -133,63 +134,6 @@ long long AtMax(const RangedKey& key) {
     return key.nMax;
 }
 
-CString BinFolder() {
-    TCHAR szExe[MAX_PATH] = {};
-    ::GetModuleFileName(NULL, szExe, MAX_PATH);
-    CString str(szExe);
-    return str.Left(str.ReverseFind(_T('\\')) + 1);
-}
-
-struct CheckOutput {
-    DWORD dwExitCode = 0xFFFFFFFF;
-    std::string text;  // UTF-8
-    bool Says(const std::string& strPart) const { return text.find(strPart) != std::string::npos; }
-};
-
-// skincheck beside the test program, run on one skin folder.
-CheckOutput RunCheck(const CString& strFolder) {
-    CheckOutput result;
-    const CString strExe = BinFolder() + _T("skincheck.exe");
-    SECURITY_ATTRIBUTES sa = {sizeof(sa), NULL, TRUE};
-    HANDLE hRead = NULL, hWrite = NULL;
-    if (!::CreatePipe(&hRead, &hWrite, &sa, 0)) {
-        ADD_FAILURE() << "CreatePipe failed";
-        return result;
-    }
-    ::SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
-    CString strArg = strFolder;
-    if (strArg.Right(1) == _T("\\")) strArg += _T('\\');  // the closing quote must not be escaped
-    CString strCommand = _T("\"") + strExe + _T("\" \"") + strArg + _T("\"");
-    STARTUPINFO si = {};
-    si.cb = sizeof(si);
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = hWrite;
-    si.hStdError = hWrite;
-    PROCESS_INFORMATION pi = {};
-    const BOOL bStarted = ::CreateProcess(NULL, strCommand.GetBuffer(), NULL, NULL, TRUE, CREATE_NO_WINDOW,
-                                          NULL, NULL, &si, &pi);
-    strCommand.ReleaseBuffer();
-    ::CloseHandle(hWrite);
-    if (!bStarted) {
-        ::CloseHandle(hRead);
-        ADD_FAILURE() << "skincheck.exe did not start";
-        return result;
-    }
-    char buffer[4096];
-    DWORD dwRead = 0;
-    while (::ReadFile(hRead, buffer, sizeof(buffer), &dwRead, NULL) && dwRead > 0)
-        result.text.append(buffer, dwRead);
-    ::CloseHandle(hRead);
-    if (::WaitForSingleObject(pi.hProcess, 15000) != WAIT_OBJECT_0) {
-        ::TerminateProcess(pi.hProcess, 99);
-        ADD_FAILURE() << "skincheck.exe hung";
-    }
-    ::GetExitCodeProcess(pi.hProcess, &result.dwExitCode);
-    ::CloseHandle(pi.hProcess);
-    ::CloseHandle(pi.hThread);
-    return result;
-}
-
 // What skincheck says about one value outside its range.
 std::string OutsideText(const RangedKey& key, long long nValue) {
     return std::string("[") + key.pszSection + "] " + key.pszKey + ": " + std::to_string(nValue) +
@@ -273,35 +217,39 @@ TEST_F(SkinRangesTest, CornerPointsOutsideTheirRangeGiveTheDefaultOutline) {
 TEST_F(SkinRangesTest, SkinCheckReportsEveryValueOutsideItsRange) {
     long long (*const kOutside[])(const RangedKey&) = {BelowRange, AboveRange};
     for (auto pfnValue : kOutside) {
-        const CheckOutput result = RunCheck(Write(
+        const skintest::CheckResult result = skintest::RunSkinCheck(Write(
             pfnValue == BelowRange ? _T("CheckBelow") : _T("CheckAbove"), SkinText(kRangedKeys, pfnValue)));
-        EXPECT_EQ(1u, result.dwExitCode) << result.text;
+        EXPECT_EQ(1u, result.dwExitCode) << result.output;
         for (const RangedKey& key : kRangedKeys)
-            EXPECT_TRUE(result.Says(OutsideText(key, pfnValue(key)))) << key.pszKey << "\n" << result.text;
+            EXPECT_TRUE(result.Says(OutsideText(key, pfnValue(key)))) << key.pszKey << "\n" << result.output;
     }
     // Values at the ends of their ranges, and any value of a flag, are no error.
-    const CheckOutput ends = RunCheck(Write(_T("CheckEnds"), SkinText(kRangedKeys, AtMax)));
-    EXPECT_FALSE(ends.Says("outside its range")) << ends.text;
-    const CheckOutput flags = RunCheck(Write(_T("CheckFlags"), SkinText(kAnyKeys, AtMin)));
-    EXPECT_FALSE(flags.Says("outside its range")) << flags.text;
+    const skintest::CheckResult ends =
+        skintest::RunSkinCheck(Write(_T("CheckEnds"), SkinText(kRangedKeys, AtMax)));
+    EXPECT_FALSE(ends.Says("outside its range")) << ends.output;
+    const skintest::CheckResult flags =
+        skintest::RunSkinCheck(Write(_T("CheckFlags"), SkinText(kAnyKeys, AtMin)));
+    EXPECT_FALSE(flags.Says("outside its range")) << flags.output;
 }
 
 TEST_F(SkinRangesTest, SkinCheckReportsCornerPointsAndEdgesOutsideTheirRange) {
-    const CheckOutput result = RunCheck(Write(_T("CheckPoints"), "[Window]\r\n"
-                                                                 "CornerTopRight = 0,5 1025,3\r\n"
-                                                                 "CornerBottomLeft = -1,0\r\n"
-                                                                 "CaptionEdges = 16385,0\r\n"
-                                                                 "BottomBorderEdges = -1,4\r\n"
-                                                                 "LeftBorderEdges = 16384,16384\r\n"));
-    EXPECT_EQ(1u, result.dwExitCode) << result.text;
+    const skintest::CheckResult result =
+        skintest::RunSkinCheck(Write(_T("CheckPoints"), "[Window]\r\n"
+                                                        "CornerTopRight = 0,5 1025,3\r\n"
+                                                        "CornerBottomLeft = -1,0\r\n"
+                                                        "CaptionEdges = 16385,0\r\n"
+                                                        "BottomBorderEdges = -1,4\r\n"
+                                                        "LeftBorderEdges = 16384,16384\r\n"));
+    EXPECT_EQ(1u, result.dwExitCode) << result.output;
     EXPECT_TRUE(result.Says("[Window] CornerTopRight: point 1025,3 is outside its range 0 to 1024"))
-        << result.text;
+        << result.output;
     EXPECT_TRUE(result.Says("[Window] CornerBottomLeft: point -1,0 is outside its range 0 to 1024"))
-        << result.text;
-    EXPECT_TRUE(result.Says("[Window] CaptionEdges: 16385,0 is outside its range 0 to 16384")) << result.text;
+        << result.output;
+    EXPECT_TRUE(result.Says("[Window] CaptionEdges: 16385,0 is outside its range 0 to 16384"))
+        << result.output;
     EXPECT_TRUE(result.Says("[Window] BottomBorderEdges: -1,4 is outside its range 0 to 16384"))
-        << result.text;
-    EXPECT_FALSE(result.Says("LeftBorderEdges: 16384,16384 is outside")) << result.text;
+        << result.output;
+    EXPECT_FALSE(result.Says("LeftBorderEdges: 16384,16384 is outside")) << result.output;
 }
 
 TEST_F(SkinRangesTest, DamagedNumberSkinsOfTheTestDataLoadWithDefaults) {
@@ -313,19 +261,20 @@ TEST_F(SkinRangesTest, DamagedNumberSkinsOfTheTestDataLoadWithDefaults) {
         for (const RangedKey& key : kRangedKeys)
             EXPECT_EQ(key.pfnDefault(), key.pfnLoaded()) << key.pszKey;
         EXPECT_TRUE(Skin()->GetWndRes()->m_ptsCornerTopLeft.empty());
-        const CheckOutput result = RunCheck(riztest::TestDataPath(lpszFolder));
+        const skintest::CheckResult result = skintest::RunSkinCheck(riztest::TestDataPath(lpszFolder));
         EXPECT_EQ(1u, result.dwExitCode);
-        EXPECT_TRUE(result.Says("[Window] CaptionHeight: ")) << result.text;
-        EXPECT_TRUE(result.Says("is outside its range")) << result.text;
+        EXPECT_TRUE(result.Says("[Window] CaptionHeight: ")) << result.output;
+        EXPECT_TRUE(result.Says("is outside its range")) << result.output;
     }
     // Three bands of heights far below zero: the heights fall back to their defaults.
     ASSERT_TRUE(Skin()->LoadSkin(riztest::TestDataPath(_T("skins\\damaged-client-bands"))));
     EXPECT_EQ(3, Skin()->GetWndRes()->m_nClientBkMode);
     EXPECT_EQ(0, Skin()->GetWndRes()->m_nClientTopHeight);
     EXPECT_EQ(0, Skin()->GetWndRes()->m_nClientBottomHeight);
-    const CheckOutput bands = RunCheck(riztest::TestDataPath(_T("skins\\damaged-client-bands")));
+    const skintest::CheckResult bands =
+        skintest::RunSkinCheck(riztest::TestDataPath(_T("skins\\damaged-client-bands")));
     EXPECT_TRUE(bands.Says("[Window] ClientTopHeight: -1000000000 is outside its range 0 to 4096"))
-        << bands.text;
+        << bands.output;
     EXPECT_TRUE(bands.Says("[Window] ClientBottomHeight: -1000000000 is outside its range 0 to 4096"))
-        << bands.text;
+        << bands.output;
 }

@@ -1,6 +1,8 @@
 // Small skins written by the tests.
 #include "SkinTestKit.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 
 namespace skintest {
@@ -112,6 +114,69 @@ CString WriteSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub, const Skin
         ini += Format("Color%d=%d,%d,%d\r\n", i, GetRValue(clr), GetGValue(clr), GetBValue(clr));
     }
     return WriteSkinIni(folder, lpszSub, ini);
+}
+
+namespace {
+
+CString BinFolder() {
+    TCHAR szExe[MAX_PATH] = {};
+    ::GetModuleFileName(NULL, szExe, MAX_PATH);
+    CString str(szExe);
+    return str.Left(str.ReverseFind(_T('\\')) + 1);
+}
+
+}  // namespace
+
+CheckResult RunSkinCheck(LPCTSTR lpszArg) {
+    CheckResult result;
+    CString strExe = BinFolder() + _T("skincheck.exe");
+    if (::GetFileAttributes(strExe) == INVALID_FILE_ATTRIBUTES) {
+        ADD_FAILURE() << "skincheck.exe is not built beside the tests";
+        return result;
+    }
+    SECURITY_ATTRIBUTES sa = {sizeof(sa), NULL, TRUE};
+    HANDLE hRead = NULL, hWrite = NULL;
+    if (!::CreatePipe(&hRead, &hWrite, &sa, 0)) {
+        ADD_FAILURE() << "CreatePipe failed";
+        return result;
+    }
+    ::SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
+    CString strCommand = _T("\"") + strExe + _T("\"");
+    if (lpszArg) {
+        // Backslashes before the closing quote are doubled, or they would escape it.
+        CString strArg(lpszArg);
+        if (strArg.Right(1) == _T("\\")) strArg += _T('\\');
+        strCommand += _T(" \"") + strArg + _T("\"");
+    }
+    STARTUPINFO si = {};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = hWrite;
+    si.hStdError = hWrite;
+    si.hStdInput = NULL;
+    PROCESS_INFORMATION pi = {};
+    BOOL bStarted = ::CreateProcess(NULL, strCommand.GetBuffer(), NULL, NULL, TRUE, CREATE_NO_WINDOW, NULL,
+                                    NULL, &si, &pi);
+    strCommand.ReleaseBuffer();
+    ::CloseHandle(hWrite);
+    if (!bStarted) {
+        ::CloseHandle(hRead);
+        ADD_FAILURE() << "skincheck.exe did not start";
+        return result;
+    }
+    char buffer[4096];
+    DWORD dwRead = 0;
+    while (::ReadFile(hRead, buffer, sizeof(buffer), &dwRead, NULL) && dwRead > 0)
+        result.output.append(buffer, dwRead);
+    ::CloseHandle(hRead);
+    if (::WaitForSingleObject(pi.hProcess, 15000) != WAIT_OBJECT_0) {
+        ::TerminateProcess(pi.hProcess, 99);
+        ADD_FAILURE() << "skincheck.exe hung";
+    }
+    ::GetExitCodeProcess(pi.hProcess, &result.dwExitCode);
+    ::CloseHandle(pi.hProcess);
+    ::CloseHandle(pi.hThread);
+    return result;
 }
 
 }  // namespace skintest

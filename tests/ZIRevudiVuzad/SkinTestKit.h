@@ -37,4 +37,16 @@ CString WriteSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub,
 // Writes only skin.ini (UTF-8 text as given) into <folder>\<lpszSub>\ and returns that folder.
 CString WriteSkinIni(const riztest::TempFolder& folder, LPCTSTR lpszSub, const std::string& text);
 
+// What skincheck printed and its exit code.
+struct CheckResult {
+    DWORD dwExitCode = 0xFFFFFFFF;
+    std::string output;  // UTF-8
+
+    bool Says(const std::string& strText) const { return output.find(strText) != std::string::npos; }
+};
+
+// Runs skincheck from the test program's folder with one argument (none when lpszArg is NULL) and
+// collects its standard output.
+CheckResult RunSkinCheck(LPCTSTR lpszArg);
+
 }  // namespace skintest

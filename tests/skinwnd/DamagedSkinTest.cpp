@@ -24,6 +24,7 @@
 #include "SkinDialog.h"
 #include "SkinFrameWnd.h"
 #include "TestData.h"
+#include "SkinWndTestKit.h"
 #include "Watchdog.h"
 
 namespace {
@@ -153,46 +154,6 @@ int RegionRects(HWND hWnd) {
     return nRects;
 }
 
-// A dialog template in memory: a button and nothing else; the outlook bar and contact list are made at
-// run time.
-std::vector<WORD> DialogWithButton() {
-    std::vector<WORD> t;
-    auto dword = [&t](DWORD v) {
-        t.push_back(LOWORD(v));
-        t.push_back(HIWORD(v));
-    };
-    auto text = [&t](LPCWSTR s) {
-        for (; *s; ++s)
-            t.push_back(static_cast<WORD>(*s));
-        t.push_back(0);
-    };
-    dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_SETFONT);
-    dword(0);
-    t.push_back(1);  // one item
-    t.push_back(10);
-    t.push_back(10);
-    t.push_back(220);
-    t.push_back(160);
-    t.push_back(0);  // no menu
-    t.push_back(0);  // the dialog class
-    text(L"Damaged skin");
-    t.push_back(9);
-    text(L"Tahoma");
-    if (t.size() % 2) t.push_back(0);
-    dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON);
-    dword(0);
-    t.push_back(150);
-    t.push_back(135);
-    t.push_back(60);
-    t.push_back(16);
-    t.push_back(static_cast<WORD>(ID_DAMAGED_BUTTON));
-    t.push_back(0xFFFF);
-    t.push_back(0x0080);  // button
-    text(L"OK");
-    t.push_back(0);
-    return t;
-}
-
 class CDamagedDialog : public CSkinDialog {
 public:
     BOOL CreateFrom(const std::vector<WORD>& dlgTemplate) {
@@ -237,7 +198,9 @@ struct Windows {
         outbar.InsertItem(0, 1, _T("Unit 2"));
         pFrame->ShowWindow(SW_SHOW);
         dialog.reset(new CDamagedDialog);
-        if (!dialog->CreateFrom(DialogWithButton())) return false;
+        if (!dialog->CreateFrom(skintest::DialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                                                         220, 160, L"Damaged skin", {}, ID_DAMAGED_BUTTON)))
+            return false;
         dialog->ShowWindow(SW_SHOW);
         return true;
     }

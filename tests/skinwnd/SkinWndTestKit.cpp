@@ -75,7 +75,7 @@ CQVSkinWndRes& SkinScope::Res() {
 }
 
 std::vector<WORD> DialogTemplate(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTitle,
-                                 const std::vector<std::pair<LPCWSTR, WORD>>& statics) {
+                                 const std::vector<std::pair<LPCWSTR, WORD>>& statics, WORD wButtonId) {
     std::vector<WORD> t;
     auto dword = [&t](DWORD v) {
         t.push_back(LOWORD(v));
@@ -91,7 +91,7 @@ std::vector<WORD> DialogTemplate(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTitl
     };
     dword(dwStyle);
     dword(0);  // extended style
-    t.push_back(static_cast<WORD>(statics.size()));
+    t.push_back(static_cast<WORD>(statics.size() + (wButtonId ? 1 : 0)));
     t.push_back(10);  // x
     t.push_back(10);  // y
     t.push_back(static_cast<WORD>(cx));
@@ -113,6 +113,20 @@ std::vector<WORD> DialogTemplate(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTitl
         t.push_back(0x0082);  // static
         text(item.first);
         t.push_back(0);  // no creation data
+    }
+    if (wButtonId) {
+        align();
+        dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON);
+        dword(0);
+        t.push_back(static_cast<WORD>(cx - 70));
+        t.push_back(static_cast<WORD>(cy - 25));
+        t.push_back(60);
+        t.push_back(16);
+        t.push_back(wButtonId);
+        t.push_back(0xFFFF);
+        t.push_back(0x0080);  // button
+        text(L"OK");
+        t.push_back(0);
     }
     return t;
 }

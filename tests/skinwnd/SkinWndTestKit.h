@@ -52,9 +52,11 @@ private:
 // Fills a record with the test images and metrics: no outlines, no masks, background mode 1.
 void MakeTestRecord(CQVSkinWndRes& res);
 
-// A modeless dialog template in memory (units are dialog units).
+// A modeless dialog template in memory (units are dialog units): labels in rows from the top and, with
+// a non-zero wButtonId, an "OK" push button in the bottom right corner.
 std::vector<WORD> DialogTemplate(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTitle,
-                                 const std::vector<std::pair<LPCWSTR, WORD>>& statics = {});
+                                 const std::vector<std::pair<LPCWSTR, WORD>>& statics = {},
+                                 WORD wButtonId = 0);
 
 // The folder of a skin shipped beside the library ("Default", "Jade"), ending in a backslash.
 CString ShippedSkinFolder(LPCTSTR lpszName);
