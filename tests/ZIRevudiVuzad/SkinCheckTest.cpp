@@ -11,6 +11,10 @@
 
 namespace {
 
+using skintest::BinFolder;
+using skintest::CheckResult;
+using skintest::RunSkinCheck;
+
 // Adds text at the end of an existing file.
 bool AppendToFile(const CString& strPath, const std::string& strText) {
     HANDLE hFile = ::CreateFile(strPath, FILE_APPEND_DATA, 0, NULL, OPEN_EXISTING, 0, NULL);

@@ -29,12 +29,7 @@ protected:
     CString m_strSaved;
 };
 
-CString BinFolder() {
-    TCHAR szExe[MAX_PATH] = {};
-    ::GetModuleFileName(NULL, szExe, MAX_PATH);
-    CString str(szExe);
-    return str.Left(str.ReverseFind(_T('\\')) + 1);
-}
+using skintest::BinFolder;
 
 BOOL FolderExists(CString strPath) {
     strPath.TrimRight(_T('\\'));

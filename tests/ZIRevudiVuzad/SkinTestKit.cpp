@@ -116,16 +116,12 @@ CString WriteSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub, const Skin
     return WriteSkinIni(folder, lpszSub, ini);
 }
 
-namespace {
-
 CString BinFolder() {
     TCHAR szExe[MAX_PATH] = {};
     ::GetModuleFileName(NULL, szExe, MAX_PATH);
     CString str(szExe);
     return str.Left(str.ReverseFind(_T('\\')) + 1);
 }
-
-}  // namespace
 
 CheckResult RunSkinCheck(LPCTSTR lpszArg) {
     CheckResult result;

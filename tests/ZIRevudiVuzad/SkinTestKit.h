@@ -37,6 +37,9 @@ CString WriteSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub,
 // Writes only skin.ini (UTF-8 text as given) into <folder>\<lpszSub>\ and returns that folder.
 CString WriteSkinIni(const riztest::TempFolder& folder, LPCTSTR lpszSub, const std::string& text);
 
+// The folder of the test program, where the build puts skincheck, the skins and the languages.
+CString BinFolder();
+
 // What skincheck printed and its exit code.
 struct CheckResult {
     DWORD dwExitCode = 0xFFFFFFFF;

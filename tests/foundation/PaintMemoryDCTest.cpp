@@ -79,28 +79,33 @@ TEST(QVPaintMemoryDC, CopiesTheWholeSurfaceEvenWithAMovedViewport) {
 TEST(QVPaintMemoryDC, WithoutTargetAreaOrWindowTheSurfaceWorksAndNothingIsCopied) {
     riztest::TestWindow window(40, 30);
     riztest::Surface target(20, 20, kWhite);
+    // Run twice: the first use makes the objects the system creates once; a leak shows in the second.
+    auto useSurfaces = [&]() {
+        {
+            // No target: a surface of the window's size that draws.
+            CQVPaintMemoryDC dc(CWnd::FromHandle(window.Host()), nullptr, kRed);
+            EXPECT_EQ(CSize(40, 30), dc.GetSize());
+            EXPECT_EQ(kRed, dc.GetPixel(39, 29));
+        }
+        {
+            CQVPaintMemoryDC dc(nullptr, CRect(0, 0, 10, 10));
+            dc.FillSolidRect(0, 0, 10, 10, kBlue);
+            EXPECT_EQ(kBlue, dc.GetPixel(9, 9));
+        }
+        {
+            // No window: usable, with an empty target rectangle.
+            CQVPaintMemoryDC dc(nullptr, CDC::FromHandle(target.Dc()), kRed);
+            EXPECT_NE(nullptr, dc.GetSafeHdc());
+            EXPECT_TRUE(dc.GetTargetRect().IsRectEmpty());
+        }
+        {
+            CQVPaintMemoryDC dc(CDC::FromHandle(target.Dc()), CRect(5, 5, 5, 9));
+            dc.FillSolidRect(0, 0, 1, 1, kRed);
+        }
+    };
+    useSurfaces();
     const riztest::ResourceSnapshot before;
-    {
-        // No target: a surface of the window's size that draws.
-        CQVPaintMemoryDC dc(CWnd::FromHandle(window.Host()), nullptr, kRed);
-        EXPECT_EQ(CSize(40, 30), dc.GetSize());
-        EXPECT_EQ(kRed, dc.GetPixel(39, 29));
-    }
-    {
-        CQVPaintMemoryDC dc(nullptr, CRect(0, 0, 10, 10));
-        dc.FillSolidRect(0, 0, 10, 10, kBlue);
-        EXPECT_EQ(kBlue, dc.GetPixel(9, 9));
-    }
-    {
-        // No window: usable, with an empty target rectangle.
-        CQVPaintMemoryDC dc(nullptr, CDC::FromHandle(target.Dc()), kRed);
-        EXPECT_NE(nullptr, dc.GetSafeHdc());
-        EXPECT_TRUE(dc.GetTargetRect().IsRectEmpty());
-    }
-    {
-        CQVPaintMemoryDC dc(CDC::FromHandle(target.Dc()), CRect(5, 5, 5, 9));
-        dc.FillSolidRect(0, 0, 1, 1, kRed);
-    }
+    useSurfaces();
     EXPECT_FALSE(target.HasOtherThan(CRect(0, 0, 20, 20), kWhite, 0));
     EXPECT_EQ(0, before.GdiDelta());
 }

@@ -136,16 +136,17 @@ void ListTest::SetUp() {
 }
 
 void Leave() {
-    POINT pt;
-    ::GetCursorPos(&pt);
-    const HWND hWnd = ::WindowFromPoint(pt);
-    // The system's leave tracking polls the pointer: cancel it and send the leave at once.
-    if (hWnd && ::GetWindowThreadProcessId(hWnd, NULL) == ::GetCurrentThreadId()) {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_CANCEL | TME_LEAVE, hWnd, 0};
+    // The system's leave tracking polls the pointer: cancel it and send the leave at once to the
+    // window that tracks, wherever the pointer is now.
+    TRACKMOUSEEVENT tme = {sizeof(tme), TME_QUERY, NULL, 0};
+    if (::TrackMouseEvent(&tme) && (tme.dwFlags & TME_LEAVE) && ::IsWindow(tme.hwndTrack)) {
+        const HWND hWnd = tme.hwndTrack;
+        tme.dwFlags = TME_CANCEL | TME_LEAVE;
         ::TrackMouseEvent(&tme);
         ::SendMessage(hWnd, WM_MOUSELEAVE, 0, 0);
     }
     ParkCursor();
+    PumpMessages(200);  // the repaints the leave asked for
 }
 
 void ListTest::TearDown() {
