@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "FrameworkHost.h"
 #include "PixelProbe.h"
 #include "ResourceCounter.h"
@@ -218,43 +220,6 @@ TEST(CDCDraw, Draw3dRectGivesRightAndBottomEdgesTheSecondColour) {
     FreeTemporaries();
 }
 
-TEST(CDCDraw, BrushesPensAndRegionsPaintWhereExpected) {
-    riztest::Surface s(40, 40);
-    CDC* pDC = CDC::FromHandle(s.Dc());
-    CBrush red(kRed);
-    pDC->FillRect(CRect(0, 0, 10, 10), &red);
-    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 40), kRed, 0), 100);
-
-    CBrush blue(kBlue);
-    pDC->FrameRect(CRect(20, 0, 30, 10), &blue);
-    EXPECT_EQ(s.Pixel(20, 0), kBlue);
-    EXPECT_EQ(s.Pixel(25, 5), kWhite);
-
-    CBrush green(kGreen);
-    CBrush* pOldBrush = pDC->SelectObject(&green);
-    CGdiObject* pOldPen = pDC->SelectStockObject(NULL_PEN);
-    const POINT tri[3] = {{0, 20}, {20, 20}, {10, 39}};
-    pDC->Polygon(tri, 3);
-    EXPECT_EQ(s.Pixel(10, 25), kGreen);
-    EXPECT_EQ(s.Pixel(1, 37), kWhite);
-    pDC->SelectObject(pOldPen);
-    pDC->SelectObject(pOldBrush);
-
-    CRgn rgn;
-    rgn.CreateEllipticRgn(25, 25, 39, 39);
-    pDC->FillRgn(&rgn, &red);
-    EXPECT_EQ(s.Pixel(32, 32), kRed);
-    EXPECT_EQ(s.Pixel(25, 25), kWhite);
-    pDC->InvertRgn(&rgn);
-    EXPECT_EQ(s.Pixel(32, 32), RGB(255 - GetRValue(kRed), 255 - GetGValue(kRed), 255 - GetBValue(kRed)));
-
-    EXPECT_EQ(pDC->SetPixel(39, 0, kBlue), kBlue);
-    EXPECT_EQ(pDC->GetPixel(CPoint(39, 0)), kBlue);
-    EXPECT_TRUE(pDC->SetPixelV(CPoint(38, 0), kRed));
-    EXPECT_EQ(s.Pixel(38, 0), kRed);
-    FreeTemporaries();
-}
-
 TEST(CDCDraw, DrawDragRectInvertsAHalftoneFrameAndMovesItByDifference) {
     riztest::Surface s(60, 60);
     CDC* pDC = CDC::FromHandle(s.Dc());
@@ -307,45 +272,7 @@ TEST(CDCDraw, DrawStateDrawsBitmapsIconsAndText) {
     FreeTemporaries();
 }
 
-// ---- Clipping and coordinates ----
-
-TEST(CDCClip, IntersectAndExcludeLimitOutput) {
-    riztest::Surface s(40, 30);
-    CDC* pDC = CDC::FromHandle(s.Dc());
-    const int nSaved = pDC->SaveDC();
-    EXPECT_EQ(pDC->IntersectClipRect(10, 10, 20, 20), SIMPLEREGION);
-    CRect box;
-    EXPECT_EQ(pDC->GetClipBox(&box), SIMPLEREGION);
-    EXPECT_EQ(box, CRect(10, 10, 20, 20));
-    EXPECT_EQ(pDC->ExcludeClipRect(CRect(10, 10, 12, 20)), SIMPLEREGION);
-    pDC->FillSolidRect(0, 0, 40, 30, kGreen);
-    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 30), kGreen, 0), 80);
-    EXPECT_EQ(s.Pixel(11, 15), kWhite);
-    EXPECT_FALSE(pDC->PtVisible(5, 5));
-    EXPECT_TRUE(pDC->RectVisible(CRect(0, 0, 13, 13)));
-
-    pDC->RestoreDC(nSaved);
-    pDC->FillSolidRect(0, 0, 40, 30, kBlue);
-    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 30), kBlue, 0), 1200);
-    FreeTemporaries();
-}
-
-TEST(CDCClip, SelectClipRgnReplacesCombinesAndRemoves) {
-    riztest::Surface s(40, 30);
-    CDC* pDC = CDC::FromHandle(s.Dc());
-    CRgn left, top;
-    left.CreateRectRgn(0, 0, 20, 30);
-    top.CreateRectRgn(0, 0, 40, 10);
-    EXPECT_EQ(pDC->SelectClipRgn(&left), SIMPLEREGION);
-    EXPECT_EQ(pDC->SelectClipRgn(&top, RGN_AND), SIMPLEREGION);
-    pDC->FillSolidRect(0, 0, 40, 30, kRed);
-    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 30), kRed, 0), 200);
-
-    EXPECT_NE(pDC->SelectClipRgn(nullptr), ERROR);
-    pDC->FillSolidRect(0, 0, 40, 30, kGreen);
-    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 30), kGreen, 0), 1200);
-    FreeTemporaries();
-}
+// ---- Coordinates ----
 
 TEST(CDCCoordinates, ViewportOriginShiftsOutput) {
     riztest::Surface s(40, 30);
@@ -464,45 +391,90 @@ TEST(CDCText, StringOverloadsPassTheWholeGbkText) {
     FreeTemporaries();
 }
 
-// ---- Blits ----
+// ---- Members that forward to one call ----
 
-TEST(CDCBlit, BitBltAndStretchBltCopyBetweenMemoryDCs) {
-    riztest::Surface s(60, 40);
-    CDC* pDC = CDC::FromHandle(s.Dc());
-    MemoryImage image(pDC, 10, 10, kGreen);
+// Each row draws on a fresh white surface through a member that forwards to one call, then reads two
+// pixels placed so that swapped or misplaced arguments (x and y, a size for a corner, the source and
+// destination, a brush or region of the wrong object) show.
+TEST(CDCForwarding, OutputClipAndBlitMembersPaintWhereTheirArgumentsSay) {
+    riztest::Surface probe(1, 1);
+    CDC* pProbe = CDC::FromHandle(probe.Dc());
+    MemoryImage image(pProbe, 10, 10, kGreen);  // green, red at the origin
     image.dc.SetPixel(0, 0, kRed);
-
-    EXPECT_TRUE(pDC->BitBlt(5, 5, 10, 10, &image.dc, 0, 0, SRCCOPY));
-    EXPECT_EQ(s.Pixel(5, 5), kRed);
-    EXPECT_EQ(s.Pixel(14, 14), kGreen);
-    EXPECT_EQ(s.Pixel(15, 15), kWhite);
-
-    EXPECT_TRUE(pDC->StretchBlt(30, 5, 20, 20, &image.dc, 0, 0, 10, 10, SRCCOPY));
-    EXPECT_EQ(s.Pixel(31, 6), kRed);  // the corner pixel doubled
-    EXPECT_EQ(s.Pixel(32, 7), kGreen);
-    EXPECT_EQ(s.Pixel(49, 24), kGreen);
-
-    EXPECT_TRUE(pDC->PatBlt(0, 30, 10, 10, WHITENESS));
-    EXPECT_TRUE(pDC->PatBlt(0, 30, 10, 10, DSTINVERT));
-    EXPECT_EQ(s.Pixel(5, 35), RGB(0, 0, 0));
-    FreeTemporaries();
-}
-
-TEST(CDCBlit, TransparentBltSkipsTheKeyAndAlphaBlendMixes) {
-    riztest::Surface s(40, 20);
-    CDC* pDC = CDC::FromHandle(s.Dc());
     const COLORREF key = RGB(255, 0, 255);
-    MemoryImage image(pDC, 10, 10, key);
-    image.dc.FillSolidRect(3, 3, 4, 4, kBlue);
-    EXPECT_TRUE(pDC->TransparentBlt(0, 0, 10, 10, &image.dc, 0, 0, 10, 10, key));
-    EXPECT_EQ(s.Pixel(1, 1), kWhite);
-    EXPECT_EQ(s.Pixel(5, 5), kBlue);
-
-    MemoryImage black(pDC, 10, 10, RGB(0, 0, 0));
-    const BLENDFUNCTION half = {AC_SRC_OVER, 0, 128, 0};
-    EXPECT_TRUE(pDC->AlphaBlend(20, 0, 10, 10, &black.dc, 0, 0, 10, 10, half));
-    EXPECT_TRUE(riztest::ColorNear(s.Pixel(25, 5), RGB(127, 127, 127), 3));
-    FreeTemporaries();
+    MemoryImage keyed(pProbe, 10, 10, key);  // the key around a blue square at (3, 3)
+    keyed.dc.FillSolidRect(3, 3, 4, 4, kBlue);
+    MemoryImage black(pProbe, 10, 10, RGB(0, 0, 0));
+    CBrush red(kRed), blue(kBlue), green(kGreen);
+    CRgn ellipse, left, top;
+    ellipse.CreateEllipticRgn(25, 25, 39, 39);
+    left.CreateRectRgn(0, 0, 20, 30);
+    top.CreateRectRgn(0, 0, 40, 10);
+    const POINT tri[3] = {{0, 20}, {20, 20}, {10, 39}};
+    const COLORREF inverted = RGB(255 - GetRValue(kRed), 255 - GetGValue(kRed), 255 - GetBValue(kRed));
+    const COLORREF grey = RGB(127, 127, 127);
+    struct Row {
+        const char* call;
+        std::function<bool(CDC*)> draw;  // true when the member answered success
+        CPoint at1;
+        COLORREF colour1;
+        CPoint at2;
+        COLORREF colour2;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"FillRect", [&](CDC* p) { p->FillRect(CRect(2, 3, 9, 20), &red); return true; }, {8, 19}, kRed, {9, 3}, kWhite},
+        {"FrameRect", [&](CDC* p) { p->FrameRect(CRect(20, 0, 30, 10), &blue); return true; }, {20, 0}, kBlue, {25, 5}, kWhite},
+        {"Polygon", [&](CDC* p) {
+             CBrush* pOldBrush = p->SelectObject(&green);
+             CGdiObject* pOldPen = p->SelectStockObject(NULL_PEN);
+             const bool b = p->Polygon(tri, 3);
+             p->SelectObject(pOldPen);
+             p->SelectObject(pOldBrush);
+             return b; }, {10, 25}, kGreen, {1, 37}, kWhite},
+        {"FillRgn", [&](CDC* p) { return p->FillRgn(&ellipse, &red) != FALSE; }, {32, 32}, kRed, {25, 25}, kWhite},
+        {"InvertRgn", [&](CDC* p) { return p->FillRgn(&ellipse, &red) && p->InvertRgn(&ellipse); },
+            {32, 32}, inverted, {25, 25}, kWhite},
+        {"SetPixel", [&](CDC* p) { return p->SetPixel(39, 2, kBlue) == kBlue && p->GetPixel(CPoint(39, 2)) == kBlue; },
+            {39, 2}, kBlue, {2, 39}, kWhite},
+        {"SetPixelV(point)", [&](CDC* p) { return p->SetPixelV(CPoint(38, 1), kRed) != FALSE; }, {38, 1}, kRed, {1, 38}, kWhite},
+        {"BitBlt", [&](CDC* p) { return p->BitBlt(5, 6, 10, 10, &image.dc, 0, 0, SRCCOPY) != FALSE; },
+            {5, 6}, kRed, {14, 16}, kWhite},
+        {"StretchBlt doubles", [&](CDC* p) { return p->StretchBlt(10, 5, 20, 20, &image.dc, 0, 0, 10, 10, SRCCOPY) != FALSE; },
+            {11, 6}, kRed, {29, 24}, kGreen},
+        {"PatBlt", [&](CDC* p) { return p->PatBlt(0, 30, 10, 5, DSTINVERT) != FALSE; }, {9, 34}, RGB(0, 0, 0), {9, 35}, kWhite},
+        {"TransparentBlt skips the key", [&](CDC* p) {
+             return p->TransparentBlt(0, 0, 10, 10, &keyed.dc, 0, 0, 10, 10, key) != FALSE; },
+            {1, 1}, kWhite, {5, 5}, kBlue},
+        {"AlphaBlend mixes", [&](CDC* p) {
+             return p->AlphaBlend(20, 0, 10, 10, &black.dc, 0, 0, 10, 10, {AC_SRC_OVER, 0, 128, 0}) != FALSE; },
+            {25, 5}, grey, {19, 5}, kWhite},
+        {"IntersectClipRect and ExcludeClipRect", [&](CDC* p) {
+             CRect box;
+             const bool b = p->IntersectClipRect(10, 10, 20, 20) == SIMPLEREGION && p->GetClipBox(&box) == SIMPLEREGION &&
+                            box == CRect(10, 10, 20, 20) && p->ExcludeClipRect(CRect(10, 10, 12, 20)) == SIMPLEREGION &&
+                            !p->PtVisible(5, 5) && p->RectVisible(CRect(0, 0, 13, 13));
+             p->FillSolidRect(0, 0, 40, 30, kGreen);
+             return b; }, {12, 19}, kGreen, {11, 15}, kWhite},
+        {"SelectClipRgn combines", [&](CDC* p) {
+             const bool b = p->SelectClipRgn(&left) == SIMPLEREGION && p->SelectClipRgn(&top, RGN_AND) == SIMPLEREGION;
+             p->FillSolidRect(0, 0, 40, 30, kRed);
+             return b; }, {19, 9}, kRed, {20, 9}, kWhite},
+        {"SelectClipRgn(NULL) removes", [&](CDC* p) {
+             const bool b = p->SelectClipRgn(&left) != ERROR && p->SelectClipRgn(nullptr) != ERROR;
+             p->FillSolidRect(0, 0, 40, 30, kRed);
+             return b; }, {39, 29}, kRed, {0, 30}, kWhite},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.call);
+        riztest::Surface s(40, 40);
+        CDC* pDC = CDC::FromHandle(s.Dc());
+        EXPECT_TRUE(row.draw(pDC));
+        EXPECT_TRUE(riztest::ColorNear(s.Pixel(row.at1.x, row.at1.y), row.colour1, 3));
+        EXPECT_TRUE(riztest::ColorNear(s.Pixel(row.at2.x, row.at2.y), row.colour2, 3));
+        FreeTemporaries();
+    }
 }
 
 // ---- Window DCs ----

@@ -289,78 +289,64 @@ TEST(CBitmapInfo, LoadsSystemBitmapsAndFailsOnMissingResources) {
 
 // ---- Regions ----
 
-TEST(CRgnOperations, CombinedRegionsAnswerHitsAndBounds) {
-    CRgn left, right, both;
+// Every region member forwards to one call: each row shows that its arguments arrive in their places
+// (point overloads, the order of the combined regions, a rectangle's corners, the points and counts).
+TEST(CRgnOperations, MembersPassTheirArgumentsInPlace) {
+    CRgn left, right, both, ellipse, copy, polygon, poly, fromPath, uncreated;
     ASSERT_TRUE(left.CreateRectRgn(0, 0, 10, 10));
     ASSERT_TRUE(right.CreateRectRgn(20, 5, 30, 15));
     ASSERT_TRUE(both.CreateRectRgn(0, 0, 0, 0));
-    EXPECT_EQ(both.CombineRgn(&left, &right, RGN_OR), COMPLEXREGION);
-
-    CRect box;
-    EXPECT_EQ(both.GetRgnBox(&box), COMPLEXREGION);
-    EXPECT_EQ(box, CRect(0, 0, 30, 15));
-    EXPECT_TRUE(both.PtInRegion(5, 5));
-    EXPECT_TRUE(both.PtInRegion(CPoint(25, 12)));
-    EXPECT_FALSE(both.PtInRegion(15, 5));  // the gap between the rectangles
-    EXPECT_FALSE(both.PtInRegion(10, 5));  // right edges are outside
-    EXPECT_TRUE(both.RectInRegion(CRect(8, 8, 22, 9)));
-    EXPECT_FALSE(both.RectInRegion(CRect(11, 0, 19, 20)));
-
-    EXPECT_EQ(both.CombineRgn(&left, &right, RGN_AND), NULLREGION);
-    EXPECT_EQ(both.CombineRgn(&left, &right, RGN_XOR), COMPLEXREGION);
-    EXPECT_EQ(both.CombineRgn(&left, nullptr, RGN_COPY), SIMPLEREGION);
-    EXPECT_TRUE(both.EqualRgn(&left));
-}
-
-TEST(CRgnOperations, CopyOffsetAndReset) {
-    CRgn source, copy;
-    ASSERT_TRUE(source.CreateEllipticRgnIndirect(CRect(0, 0, 20, 10)));
+    ASSERT_TRUE(ellipse.CreateEllipticRgnIndirect(CRect(0, 0, 20, 10)));
     ASSERT_TRUE(copy.CreateRectRgn(0, 0, 0, 0));
-    EXPECT_NE(copy.CopyRgn(&source), ERROR);
-    EXPECT_TRUE(copy.EqualRgn(&source));
-
-    EXPECT_NE(copy.OffsetRgn(CPoint(5, 7)), ERROR);
-    CRect box;
-    copy.GetRgnBox(&box);
-    EXPECT_EQ(box.TopLeft(), CPoint(5, 7));
-    EXPECT_FALSE(copy.EqualRgn(&source));
-
-    copy.SetRectRgn(CRect(1, 2, 3, 4));
-    EXPECT_EQ(copy.GetRgnBox(&box), SIMPLEREGION);
-    EXPECT_EQ(box, CRect(1, 2, 3, 4));
-
-    const int nBytes = copy.GetRegionData(nullptr, 0);
-    EXPECT_GE(nBytes, static_cast<int>(sizeof(RGNDATAHEADER) + sizeof(RECT)));
-}
-
-TEST(CRgnOperations, PolygonsAndPaths) {
     const POINT tri[3] = {{0, 0}, {20, 0}, {10, 20}};
-    CRgn polygon;
     ASSERT_TRUE(polygon.CreatePolygonRgn(tri, 3, ALTERNATE));
-    EXPECT_TRUE(polygon.PtInRegion(10, 5));
-    EXPECT_FALSE(polygon.PtInRegion(1, 18));
-
     const POINT squares[8] = {{0, 0}, {4, 0}, {4, 4}, {0, 4}, {10, 0}, {14, 0}, {14, 4}, {10, 4}};
     const INT counts[2] = {4, 4};
-    CRgn poly;
     ASSERT_TRUE(poly.CreatePolyPolygonRgn(squares, counts, 2, WINDING));
-    EXPECT_TRUE(poly.PtInRegion(12, 2));
-    EXPECT_FALSE(poly.PtInRegion(7, 2));
-
     CDC dc;
     ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
     ::BeginPath(dc);
     dc.Rectangle(2, 2, 12, 8);
     ::EndPath(dc);
-    CRgn fromPath;
     ASSERT_TRUE(fromPath.CreateFromPath(&dc));
-    EXPECT_TRUE(fromPath.PtInRegion(5, 5));
-    EXPECT_FALSE(fromPath.PtInRegion(15, 5));
-}
 
-TEST(CRgnOperations, CombiningIntoAnUncreatedRegionFails) {
-    CRgn a, b, target;
-    a.CreateRectRgn(0, 0, 5, 5);
-    b.CreateRectRgn(2, 2, 8, 8);
-    EXPECT_EQ(target.CombineRgn(&a, &b, RGN_OR), ERROR);
+    CRect box;
+    const int nOneRect = static_cast<int>(sizeof(RGNDATAHEADER) + sizeof(RECT));
+    // The rows run in order: a braced list is evaluated from left to right.
+    const struct {
+        const char* check;
+        int got;
+        int expected;
+    } rows[] = {
+        // clang-format off
+        {"OR of two rectangles apart", both.CombineRgn(&left, &right, RGN_OR), COMPLEXREGION},
+        {"their box", both.GetRgnBox(&box) == COMPLEXREGION && box == CRect(0, 0, 30, 15), TRUE},
+        {"a hit in the first", both.PtInRegion(5, 5), TRUE},
+        {"a hit in the second, by point", both.PtInRegion(CPoint(25, 12)), TRUE},
+        {"the gap", both.PtInRegion(15, 5), FALSE},
+        {"a rectangle across both", both.RectInRegion(CRect(8, 8, 22, 9)), TRUE},
+        {"the first minus the second", both.CombineRgn(&right, &left, RGN_DIFF), SIMPLEREGION},
+        {"keeps the first", both.PtInRegion(25, 12) && !both.PtInRegion(5, 5), TRUE},
+        {"a copy by combination", both.CombineRgn(&left, nullptr, RGN_COPY), SIMPLEREGION},
+        {"equals its source", both.EqualRgn(&left), TRUE},
+        {"CopyRgn", copy.CopyRgn(&ellipse) != ERROR && copy.EqualRgn(&ellipse), TRUE},
+        {"OffsetRgn by point", copy.OffsetRgn(CPoint(5, 7)) != ERROR && copy.GetRgnBox(&box) != ERROR, TRUE},
+        {"moves the box", box.TopLeft() == CPoint(5, 7) && !copy.EqualRgn(&ellipse), TRUE},
+        {"SetRectRgn by rectangle", (copy.SetRectRgn(CRect(1, 2, 3, 4)), copy.GetRgnBox(&box)), SIMPLEREGION},
+        {"sets the corners", box == CRect(1, 2, 3, 4), TRUE},
+        {"GetRegionData of one rectangle", copy.GetRegionData(nullptr, 0), nOneRect},
+        {"a polygon's inside", polygon.PtInRegion(10, 5), TRUE},
+        {"outside its slanted edge", polygon.PtInRegion(1, 18), FALSE},
+        {"the second of two polygons", poly.PtInRegion(12, 2), TRUE},
+        {"between them", poly.PtInRegion(7, 2), FALSE},
+        {"a path's inside", fromPath.PtInRegion(5, 5), TRUE},
+        {"outside the path", fromPath.PtInRegion(15, 5), FALSE},
+        {"combining into an uncreated region", uncreated.CombineRgn(&left, &right, RGN_OR), ERROR},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.check);
+        EXPECT_EQ(row.got, row.expected);
+    }
+    EXPECT_EQ(uncreated.GetSafeHandle(), nullptr);
 }
