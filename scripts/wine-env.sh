@@ -13,10 +13,21 @@ export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
 RIZ_XVFB_PID=
 riz_start_xvfb() {
     [ -n "${DISPLAY:-}" ] && return 0
+    # Runs side by side pick their displays one at a time.
+    exec 8>/tmp/.riz-xvfb.lock
+    flock 8
+    riz_start_xvfb_locked
+    local rc=$?
+    flock -u 8
+    exec 8>&-
+    return $rc
+}
+
+riz_start_xvfb_locked() {
     local n
     for n in $(seq 90 140); do
         if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
-            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+            Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 8>&- &
             RIZ_XVFB_PID=$!
             export DISPLAY=":$n"
             local i
