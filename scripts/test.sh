@@ -6,6 +6,10 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
+# The builds share the machine's cores: each CTest runs as many tests at once as its share.
+jobs=$(( $(nproc) / $# ))
+[ $jobs -lt 1 ] && jobs=1
+
 run_build() {
     local build=$1
     (
@@ -15,7 +19,7 @@ run_build() {
         trap riz_wine_stop EXIT
         echo "== tests in $build"
         riz_charset_env "$build" && riz_warm_up && cd "$build" &&
-            ctest --output-on-failure -j "$(nproc)" ${RIZ_CTEST_ARGS:--LE soak}
+            ctest --output-on-failure -j "$jobs" ${RIZ_CTEST_ARGS:--LE soak}
     )
 }
 
