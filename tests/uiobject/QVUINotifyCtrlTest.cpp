@@ -213,8 +213,15 @@ TEST_F(StripTest, StripAndPlayerCreateDestroySoak) {
     PumpUntilIdle();
     EXPECT_EQ(0, before.WindowDelta());
     EXPECT_EQ(0, before.GdiDelta());
-    // A timer made without a window would come as a thread message.
-    ::Sleep(150);
-    MSG msg;
-    EXPECT_FALSE(::PeekMessage(&msg, reinterpret_cast<HWND>(-1), WM_TIMER, WM_TIMER, PM_NOREMOVE));
+    // A timer made without a window comes as a thread message, due before a probe timer set now.
+    const UINT_PTR nProbe = ::SetTimer(nullptr, 0, 30, nullptr);
+    MSG msg = {};
+    while (::GetMessage(&msg, nullptr, WM_TIMER, WM_TIMER) > 0 && (msg.hwnd || msg.wParam != nProbe)) {
+        if (msg.hwnd)
+            ::DispatchMessage(&msg);
+        else
+            ADD_FAILURE() << "a thread timer " << msg.wParam;
+    }
+    EXPECT_EQ(nProbe, msg.wParam) << "the probe came";
+    ::KillTimer(nullptr, nProbe);
 }
