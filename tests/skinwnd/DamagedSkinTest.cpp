@@ -143,15 +143,10 @@ struct Windows {
 };
 
 CSize WindowSize(HWND hWnd) {
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    return rc.Size();
+    return skintest::WindowRect(hWnd).Size();
 }
-
 CSize ClientSize(HWND hWnd) {
-    CRect rc;
-    ::GetClientRect(hWnd, &rc);
-    return rc.Size();
+    return skintest::ClientInWindow(hWnd).Size();
 }
 
 // Runs a damaged skin, each case from a fresh copy of the shipped Default skin.

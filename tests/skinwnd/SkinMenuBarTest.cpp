@@ -13,6 +13,7 @@
 #include "PixelProbe.h"
 #include "ResourceCounter.h"
 #include "SkinMenuBar.h"
+#include "SkinWndTestKit.h"
 
 namespace {
 
@@ -88,12 +89,7 @@ protected:
         return m_host.ToScreen(rc.CenterPoint().x, rc.CenterPoint().y);
     }
     // A pixel of the host window as it is on the screen (window coordinates).
-    COLORREF WindowPixel(int x, int y) const {
-        HDC hDC = ::GetWindowDC(m_host.Hwnd());
-        const COLORREF clr = ::GetPixel(hDC, x, y);
-        ::ReleaseDC(m_host.Hwnd(), hDC);
-        return clr;
-    }
+    COLORREF WindowPixel(int x, int y) const { return skintest::WindowPixel(m_host.Hwnd(), x, y); }
     // Opens the selected item as a click on the bar does, after the 100 ms guard of an earlier popup.
     void ClickItem(int nItem) {
         FakeTicks::Advance(1000);
