@@ -24,6 +24,12 @@ const DWORD kReopenGuardMillis = 100;
 const int kBandFactors[kShadowSize] = {140, 170, 212, 240};
 const int kCornerFactors[7] = {170, 205, 220, 240, 240, 250, 255};
 
+DWORD TickClock() {
+    return ::GetTickCount();
+}
+
+CSkinMenuBar::ClockFunc g_pfnClock = &TickClock;
+
 COLORREF Darken(COLORREF clr, int nFactor) {
     return RGB(GetRValue(clr) * nFactor / 255, GetGValue(clr) * nFactor / 255,
                GetBValue(clr) * nFactor / 255);
@@ -87,6 +93,10 @@ int CSkinMenuBar::s_nCurrMenuItem = -1;
 int CSkinMenuBar::s_nNextMenuItem = -1;
 CSkinMenuBar* CSkinMenuBar::s_pMenuBar = nullptr;
 DWORD CSkinMenuBar::s_dwLastPopupEnd = 0;
+
+void CSkinMenuBar::SetClock(ClockFunc pfnClock) {
+    g_pfnClock = pfnClock ? pfnClock : &TickClock;
+}
 
 CSkinMenuBar::CSkinMenuBar() {
     CString strFace = CQVLanResManager::GetSingletonPtr()->GetString(_T("IDS_DEF_FONT"));
@@ -238,7 +248,7 @@ void CSkinMenuBar::RedrawItem(int nItem, QVMenuItemState nState) {
 }
 
 void CSkinMenuBar::PopupMenu() {
-    if (::GetTickCount() - s_dwLastPopupEnd < kReopenGuardMillis) return;
+    if (g_pfnClock() - s_dwLastPopupEnd < kReopenGuardMillis) return;
     RunPopupLoop();
 }
 
@@ -325,7 +335,7 @@ void CSkinMenuBar::EndPopupLoop() {
     s_hWnd = nullptr;
     s_nCurrMenuItem = -1;
     s_nNextMenuItem = -1;
-    s_dwLastPopupEnd = ::GetTickCount();
+    s_dwLastPopupEnd = g_pfnClock();
 }
 
 LRESULT CALLBACK CSkinMenuBar::MessageProc(int nCode, WPARAM wParam, LPARAM lParam) {

@@ -77,6 +77,11 @@ public:
     // The window of the bar whose popup is open, or NULL.
     static HWND GetOpenMenuWnd() { return s_hWnd; }
 
+    // The tick source of the reopen guard (GetTickCount unless a test sets another); NULL restores
+    // GetTickCount.
+    using ClockFunc = DWORD (*)();
+    static void SetClock(ClockFunc pfnClock);
+
 protected:
     // Darkens the bottom and right 4 pixels of r and its three outer corners, for a pressed item.
     void DrawShadow(CDC* pDC, const CRect& r);

@@ -30,16 +30,12 @@ struct RangedKey {
     int (*pfnDefault)();
 };
 
-#define WND_KEY(key, field, lo, hi)                                                                          \
-    {                                                                                                        \
-        "Window", key, lo, hi, [] { return Skin()->GetWndRes()->field; },                                    \
-            [] { return CQVSkinWndRes().field; }                                                             \
-    }
-#define BTN_KEY(key, field)                                                                                  \
-    {                                                                                                        \
-        "Button", key, 0, 1024, [] { return Skin()->GetBtnRes()->field; },                                   \
-            [] { return CQVSkinBtnRes().field; }                                                             \
-    }
+// clang-format off
+#define RECORD_KEY(section, get, type, key, field, lo, hi) \
+    {section, key, lo, hi, [] { return Skin()->get()->field; }, [] { return type().field; }}
+// clang-format on
+#define WND_KEY(key, field, lo, hi) RECORD_KEY("Window", GetWndRes, CQVSkinWndRes, key, field, lo, hi)
+#define BTN_KEY(key, field) RECORD_KEY("Button", GetBtnRes, CQVSkinBtnRes, key, field, 0, 1024)
 
 const RangedKey kRangedKeys[] = {
     WND_KEY("MinBtnRight", m_nMinBtnRight, -1024, 1024),
@@ -83,10 +79,8 @@ const RangedKey kRangedKeys[] = {
     BTN_KEY("TabWndTabHeight", m_nTabWndTabHeight),
     BTN_KEY("Metric17", m_nMetric17),
     BTN_KEY("HeaderHeight", m_nHeaderHeight),
-    {"IMList", "GroupBtnHeight", 1, 256, [] { return Skin()->GetIMLRes()->m_nGroupBtnHeight; },
-     [] { return CQVSkinIMListRes().m_nGroupBtnHeight; }},
-    {"Other", "OutBarFolderHeight", 1, 256, [] { return Skin()->GetOthRes()->m_nOutBarFolderHeight; },
-     [] { return CQVSkinOtherRes().m_nOutBarFolderHeight; }},
+    RECORD_KEY("IMList", GetIMLRes, CQVSkinIMListRes, "GroupBtnHeight", m_nGroupBtnHeight, 1, 256),
+    RECORD_KEY("Other", GetOthRes, CQVSkinOtherRes, "OutBarFolderHeight", m_nOutBarFolderHeight, 1, 256),
 };
 
 // Flags and the keys the library does not read take any int, the extremes included.
@@ -97,12 +91,10 @@ const RangedKey kAnyKeys[] = {
     WND_KEY("Reserved1", m_nReserved1, INT_MIN, INT_MAX),
     WND_KEY("Reserved7", m_nReserved7, INT_MIN, INT_MAX),
     WND_KEY("ClientBkMode", m_nClientBkMode, INT_MIN, INT_MAX),
-    {"Button", "SkinPushBtn", INT_MIN, INT_MAX, [] { return Skin()->GetBtnRes()->m_nSkinPushBtn; },
-     [] { return CQVSkinBtnRes().m_nSkinPushBtn; }},
-    {"Button", "TransparentImage", INT_MIN, INT_MAX, [] { return Skin()->GetBtnRes()->m_nTransparentImage; },
-     [] { return CQVSkinBtnRes().m_nTransparentImage; }},
-    {"Other", "OutBarTransparent", INT_MIN, INT_MAX, [] { return Skin()->GetOthRes()->m_nOutBarTransparent; },
-     [] { return CQVSkinOtherRes().m_nOutBarTransparent; }},
+    RECORD_KEY("Button", GetBtnRes, CQVSkinBtnRes, "SkinPushBtn", m_nSkinPushBtn, INT_MIN, INT_MAX),
+    RECORD_KEY("Button", GetBtnRes, CQVSkinBtnRes, "TransparentImage", m_nTransparentImage, INT_MIN, INT_MAX),
+    RECORD_KEY("Other", GetOthRes, CQVSkinOtherRes, "OutBarTransparent", m_nOutBarTransparent, INT_MIN,
+               INT_MAX),
 };
 
 // A skin.ini that gives every key of the table the value pfnValue picks; the [Window] section always

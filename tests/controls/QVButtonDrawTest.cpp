@@ -94,8 +94,6 @@ protected:
 
 }  // namespace
 
-// ---- Colour-drawn push button ----}  // namespace
-
 // ---- Colour-drawn push button ----
 
 TEST_F(ButtonDrawTest, CommonButtonColoursFollowTheState) {

@@ -108,93 +108,80 @@ TEST_F(ButtonTest, SubclassingReadsTheSystemCheckState) {
     EXPECT_EQ(BST_UNCHECKED, large.GetCheck());
 }
 
-TEST_F(ButtonTest, ClickingACheckBoxTogglesItAndNotifiesTheParent) {
-    CQVButton remember, large;
-    Subclass(remember, IDC_QVBTN_REMEMBER);
-    Subclass(large, IDC_QVBTN_LARGE);
-    PostClick(remember, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_CHECKED, remember.GetCheck());
-    EXPECT_EQ(1, m_dlg.Clicks(IDC_QVBTN_REMEMBER));
-    PostClick(remember, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
-    EXPECT_EQ(2, m_dlg.Clicks(IDC_QVBTN_REMEMBER));
-    // A non-automatic check box toggles the same way: the button keeps the state itself.
-    PostClick(large, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_CHECKED, large.GetCheck());
-    EXPECT_EQ(1, m_dlg.Clicks(IDC_QVBTN_LARGE));
-}
+// An act of a row on one button: posted input, or SetCheck with the value given.
+enum CheckAct { ACT_CLICK, ACT_SPACE, ACT_KEYUP_ONLY, ACT_RETURN_KEY, ACT_MOUSEUP_ONLY, ACT_SET };
 
-TEST_F(ButtonTest, TheParentSeesTheNewStateWhenTheClickArrives) {
-    CQVButton remember, beginner;
-    Subclass(remember, IDC_QVBTN_REMEMBER);
-    Subclass(beginner, IDC_QVBTN_BEGINNER);
-    PostClick(remember, 5, 5);
-    PostClick(beginner, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_CHECKED, m_dlg.CheckAtLastClick(IDC_QVBTN_REMEMBER));
-    EXPECT_EQ(BST_CHECKED, m_dlg.CheckAtLastClick(IDC_QVBTN_BEGINNER));
-    PostClick(remember, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_UNCHECKED, m_dlg.CheckAtLastClick(IDC_QVBTN_REMEMBER));
-}
-
-TEST_F(ButtonTest, TheSpaceBarTogglesOnKeyUp) {
-    CQVButton remember;
-    Subclass(remember, IDC_QVBTN_REMEMBER);
-    remember.SetFocus();
-    PostKey(remember, VK_SPACE);
-    Pump();
-    EXPECT_EQ(BST_CHECKED, remember.GetCheck());
-    EXPECT_EQ(1, m_dlg.Clicks(IDC_QVBTN_REMEMBER));
-    // Key-up alone toggles too; the system sends no click without its key-down.
-    PostMessage(remember, WM_KEYUP, VK_SPACE, 0xC0000001);
-    Pump();
-    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
-    EXPECT_EQ(1, m_dlg.Clicks(IDC_QVBTN_REMEMBER));
-    // Other keys do nothing.
-    PostKey(remember, VK_RETURN);
-    Pump();
-    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
-}
-
-TEST_F(ButtonTest, AMouseUpWithoutMouseDownOnTheButtonDoesNotToggle) {
-    CQVButton remember;
-    Subclass(remember, IDC_QVBTN_REMEMBER);
-    PostMouse(remember, WM_LBUTTONUP, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
-    EXPECT_EQ(0, m_dlg.Clicks(IDC_QVBTN_REMEMBER));
-}
-
-TEST_F(ButtonTest, SetCheckTwoCountsAsCheckedAndOtherValuesUncheck) {
-    CQVButton remember;
-    Subclass(remember, IDC_QVBTN_REMEMBER);
-    remember.SetCheck(BST_INDETERMINATE);
-    EXPECT_EQ(BST_CHECKED, remember.GetCheck());
-    remember.SetCheck(BST_UNCHECKED);
-    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
-    remember.SetCheck(BST_CHECKED);
-    remember.SetCheck(7);
-    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
-    // An indeterminate button toggles to unchecked on a click.
-    remember.SetCheck(BST_INDETERMINATE);
-    PostClick(remember, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_UNCHECKED, remember.GetCheck());
-}
-
-TEST_F(ButtonTest, TheSystemCheckStateIsLeftAlone) {
-    CQVButton remember;
-    Subclass(remember, IDC_QVBTN_REMEMBER);
-    remember.SetCheck(BST_CHECKED);
-    PostClick(remember, 5, 5);
-    PostClick(remember, 5, 5);
-    Pump();
-    EXPECT_EQ(BST_CHECKED, remember.GetCheck());
-    EXPECT_EQ(BST_UNCHECKED, SystemCheck(remember));
+TEST_F(ButtonTest, ClicksKeysAndSetCheckChangeTheButtonsOwnStateAndNotifyTheParent) {
+    const UINT kRemember = IDC_QVBTN_REMEMBER, kLarge = IDC_QVBTN_LARGE, kBeginner = IDC_QVBTN_BEGINNER;
+    struct Step {
+        CheckAct act;
+        UINT nID;
+        int nValue;   // for ACT_SET
+        int nCheck;   // GetCheck after the act
+        int nClicks;  // BN_CLICKED of the button so far in the row
+    };
+    // clang-format off
+    const struct {
+        const char* pszWhat;
+        std::vector<Step> steps;
+    } rows[] = {
+        {"a click toggles, the parent sees the new state", {{ACT_CLICK, kRemember, 0, 1, 1}, {ACT_CLICK, kRemember, 0, 0, 2}}},
+        {"a non-automatic check box keeps the state itself", {{ACT_CLICK, kLarge, 0, 1, 1}}},
+        {"a radio button is checked by its click", {{ACT_CLICK, kBeginner, 0, 1, 1}}},
+        {"the space bar toggles on key-up, alone too but without a click; other keys do nothing",
+         {{ACT_SPACE, kRemember, 0, 1, 1}, {ACT_KEYUP_ONLY, kRemember, 0, 0, 1},
+          {ACT_RETURN_KEY, kRemember, 0, 0, 1}}},
+        {"a mouse up without its mouse down", {{ACT_MOUSEUP_ONLY, kRemember, 0, 0, 0}}},
+        {"SetCheck 2 counts as checked, other values uncheck",
+         {{ACT_SET, kRemember, BST_INDETERMINATE, 1, 0}, {ACT_SET, kRemember, BST_UNCHECKED, 0, 0},
+          {ACT_SET, kRemember, BST_CHECKED, 1, 0}, {ACT_SET, kRemember, 7, 0, 0}}},
+        {"an indeterminate button toggles to unchecked",
+         {{ACT_SET, kRemember, BST_INDETERMINATE, 1, 0}, {ACT_CLICK, kRemember, 0, 0, 1}}},
+    };
+    // clang-format on
+    std::map<UINT, CQVButton> buttons;
+    for (UINT nID : {kRemember, kLarge, kBeginner})
+        Subclass(buttons[nID], nID);
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.pszWhat);
+        std::map<UINT, int> clicks;
+        for (auto& entry : buttons) {
+            entry.second.SetCheck(BST_UNCHECKED);
+            clicks[entry.first] = m_dlg.Clicks(entry.first);
+        }
+        for (const Step& step : r.steps) {
+            CQVButton& button = buttons[step.nID];
+            switch (step.act) {
+            case ACT_CLICK:
+                PostClick(button, 5, 5);
+                break;
+            case ACT_SPACE:
+                button.SetFocus();
+                PostKey(button, VK_SPACE);
+                break;
+            case ACT_KEYUP_ONLY:
+                button.PostMessage(WM_KEYUP, VK_SPACE, 0xC0000001);
+                break;
+            case ACT_RETURN_KEY:
+                PostKey(button, VK_RETURN);
+                break;
+            case ACT_MOUSEUP_ONLY:
+                PostMouse(button, WM_LBUTTONUP, 5, 5);
+                break;
+            case ACT_SET:
+                button.SetCheck(step.nValue);
+                break;
+            }
+            Pump();
+            EXPECT_EQ(step.nCheck, button.GetCheck());
+            EXPECT_EQ(step.nClicks, m_dlg.Clicks(step.nID) - clicks[step.nID]);
+            if (step.act == ACT_CLICK || step.act == ACT_SPACE) {
+                EXPECT_EQ(step.nCheck, m_dlg.CheckAtLastClick(step.nID));
+            }
+            // The system's own check state is left alone.
+            EXPECT_EQ(BST_UNCHECKED, SystemCheck(button));
+        }
+    }
 }
 
 // ---- Radio groups ----
@@ -443,13 +430,7 @@ TEST_F(ButtonTest, PreTranslateMessageRelaysMouseMessagesToTheTooltip) {
     // A message loop of the framework: every message goes through PreTranslateMessage first.
     PostMouse(send, WM_MOUSEMOVE, rc.Width() / 2, rc.Height() / 2);
     PostMouse(send, WM_MOUSEMOVE, rc.Width() / 2 + 1, rc.Height() / 2);
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE)) {
-        if (!CWnd::WalkPreTranslateTree(m_dlg.m_hWnd, &msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessage(&msg);
-        }
-    }
+    riztest::PumpMessages(2000);
     EXPECT_EQ(2, g_nRelayedMoves);
     ::SetWindowLongPtr(hTip, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pfnTipProc));
 }

@@ -27,6 +27,9 @@
 #include "SkinWndTestKit.h"
 #include "Watchdog.h"
 
+using skintest::FileSize;
+using skintest::WriteBytes;
+
 namespace {
 
 constexpr UINT ID_DAMAGED_BUTTON = 1001;
@@ -39,81 +42,7 @@ CQVSkinResManager* Skin() {
     return CQVSkinResManager::GetSingletonPtr();
 }
 
-// The folder of a skin shipped beside the library, ending in a backslash; empty when it is not there.
-CString ShippedSkin(LPCTSTR lpszName) {
-    const CString strTail = CString(_T("\\")) + lpszName + _T("\\");
-    for (int i = 0; i < Skin()->GetSkinsTotal(); ++i) {
-        const CString strFolder = Skin()->GetSkinFolder(i);
-        if (strFolder.Right(strTail.GetLength()).CompareNoCase(strTail) == 0) return strFolder;
-    }
-    return CString();
-}
-
-// Copies a folder's files and subfolders into another (made when missing); caches of corner masks are
-// left out.
-void CopyFolder(const CString& strFrom, const CString& strTo) {
-    ::CreateDirectory(strTo, nullptr);
-    WIN32_FIND_DATA fd;
-    HANDLE hFind = ::FindFirstFile(strFrom + _T("*"), &fd);
-    if (hFind == INVALID_HANDLE_VALUE) return;
-    do {
-        const CString strName(fd.cFileName);
-        if (strName == _T(".") || strName == _T("..")) continue;
-        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            CopyFolder(strFrom + strName + _T("\\"), strTo + _T("\\") + strName);
-        else if (strName.Right(4).CompareNoCase(_T(".rgn")) != 0)
-            ::CopyFile(strFrom + strName, strTo + _T("\\") + strName, FALSE);
-    } while (::FindNextFile(hFind, &fd));
-    ::FindClose(hFind);
-}
-
-bool WriteBytes(const CString& strPath, const std::vector<BYTE>& data) {
-    HANDLE hFile = ::CreateFile(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE) return false;
-    DWORD dwWritten = 0;
-    if (!data.empty()) ::WriteFile(hFile, data.data(), static_cast<DWORD>(data.size()), &dwWritten, nullptr);
-    ::CloseHandle(hFile);
-    return dwWritten == data.size();
-}
-
-LONGLONG FileSize(const CString& strPath) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!::GetFileAttributesEx(strPath, GetFileExInfoStandard, &data)) return -1;
-    return (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
-// A valid 1-bit bottom-up BMP of cx x cy whose pixels are magenta (outside the window) where bKey says.
-std::vector<BYTE> Bmp1(int cx, int cy, const std::function<bool(int x, int y)>& bKey) {
-    const int nStride = ((cx + 31) / 32) * 4;
-    const DWORD nBits = static_cast<DWORD>(nStride) * cy;
-    const DWORD nOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + 2 * sizeof(RGBQUAD);
-    std::vector<BYTE> data(nOffBits + nBits, 0);
-    BITMAPFILEHEADER* pFile = reinterpret_cast<BITMAPFILEHEADER*>(data.data());
-    pFile->bfType = 0x4D42;
-    pFile->bfSize = static_cast<DWORD>(data.size());
-    pFile->bfOffBits = nOffBits;
-    BITMAPINFOHEADER* pInfo = reinterpret_cast<BITMAPINFOHEADER*>(data.data() + sizeof(BITMAPFILEHEADER));
-    pInfo->biSize = sizeof(BITMAPINFOHEADER);
-    pInfo->biWidth = cx;
-    pInfo->biHeight = cy;
-    pInfo->biPlanes = 1;
-    pInfo->biBitCount = 1;
-    pInfo->biCompression = BI_RGB;
-    pInfo->biClrUsed = 2;
-    RGBQUAD* pColors = reinterpret_cast<RGBQUAD*>(pInfo + 1);
-    pColors[0] = RGBQUAD{255, 0, 255, 0};  // index 0: magenta
-    pColors[1] = RGBQUAD{90, 90, 90, 0};   // index 1: inside
-    BYTE* pBits = data.data() + nOffBits;
-    for (int y = 0; y < cy; ++y) {
-        BYTE* pRow = pBits + static_cast<size_t>(cy - 1 - y) * nStride;
-        for (int x = 0; x < cx; ++x) {
-            if (!bKey(x, y)) pRow[x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
-        }
-    }
-    return data;
-}
-
-// Noise that repeats nowhere: half the pixels magenta, scattered.
+// Noise that repeats nowhere: half the pixels magenta (outside the window), scattered.
 bool Noise(int x, int y) {
     unsigned int n = static_cast<unsigned int>(x) * 73856093u ^ static_cast<unsigned int>(y) * 19349663u;
     n = (n ^ (n >> 13)) * 0x5bd1e995u;
@@ -214,15 +143,10 @@ struct Windows {
 };
 
 CSize WindowSize(HWND hWnd) {
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    return rc.Size();
+    return skintest::WindowRect(hWnd).Size();
 }
-
 CSize ClientSize(HWND hWnd) {
-    CRect rc;
-    ::GetClientRect(hWnd, &rc);
-    return rc.Size();
+    return skintest::ClientInWindow(hWnd).Size();
 }
 
 // Runs a damaged skin, each case from a fresh copy of the shipped Default skin.
@@ -230,16 +154,11 @@ class DamagedSkinTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_strSaved = Skin()->GetCurrentSkinPath();
-        const CString strDefault = ShippedSkin(_T("Default"));
-        ASSERT_FALSE(strDefault.IsEmpty());
+        ASSERT_FALSE(skintest::ShippedSkinFolder(_T("Default")).IsEmpty());
         // One good copy serves every case of the program; the damaged one is made fresh for each.
-        if (!s_pGood) {
-            s_pGood = new riztest::TempFolder;
-            CopyFolder(strDefault, s_pGood->Path(_T("Good")));
-        }
-        m_strGood = s_pGood->Path(_T("Good\\"));
-        m_strDamaged = m_temp.Path(_T("Damaged\\"));
-        CopyFolder(strDefault, m_temp.Path(_T("Damaged")));
+        if (!s_pGood) s_pGood = new skintest::SkinCopy(_T("Default"));
+        m_strGood = s_pGood->Folder();
+        m_strDamaged = m_damaged.Folder();
         ASSERT_GT(FileSize(m_strDamaged + _T("skin.ini")), 0);
         // The pointer stays away from the windows.
         ::SetCursorPos(5, ::GetSystemMetrics(SM_CYSCREEN) - 5);
@@ -255,9 +174,7 @@ protected:
         const CString strFrom = riztest::TestDataPath(lpszDataFolder) + _T("\\skin.ini");
         ASSERT_TRUE(::CopyFile(strFrom, m_strDamaged + _T("skin.ini"), FALSE));
     }
-    CString DamagedWindowFile(LPCTSTR lpszName) const {
-        return m_strDamaged + _T("Common\\Window\\") + lpszName;
-    }
+    CString DamagedWindowFile(LPCTSTR lpszName) const { return m_damaged.WindowFile(lpszName); }
 
     // Tells the windows of the new skin as the host does, then paints everything.
     void ChangeSkin(LPCTSTR lpszFolder) {
@@ -325,7 +242,10 @@ protected:
     }
 
     void RunNoisyMask(int n) {
-        ASSERT_TRUE(WriteBytes(DamagedWindowFile(_T("MaskBottomLeft.bmp")), Bmp1(n, n, Noise)));
+        ASSERT_TRUE(
+            WriteBytes(DamagedWindowFile(_T("MaskBottomLeft.bmp")), riztest::Bmp24(n, n, [](int x, int y) {
+                           return Noise(x, y) ? RGB(255, 0, 255) : RGB(90, 90, 90);
+                       })));
         ::DeleteFile(DamagedWindowFile(_T("MaskBottomLeft.bmp.rgn")));
         const std::string strCase = "noisy mask " + std::to_string(n) + " x " + std::to_string(n);
         RunCase(strCase.c_str(), [this]() {
@@ -344,8 +264,8 @@ protected:
         s_pGood = nullptr;
     }
 
-    static riztest::TempFolder* s_pGood;
-    riztest::TempFolder m_temp;
+    static skintest::SkinCopy* s_pGood;
+    skintest::SkinCopy m_damaged{_T("Default")};
     CString m_strSaved;
     CString m_strGood;
     CString m_strDamaged;
@@ -354,7 +274,7 @@ protected:
 
 }  // namespace
 
-riztest::TempFolder* DamagedSkinTest::s_pGood = nullptr;
+skintest::SkinCopy* DamagedSkinTest::s_pGood = nullptr;
 
 // 1. A corner mask of noise and no cache: the corner stays square, no region beyond its bound is made or
 // cached. At 360 x 360 the region used to take too long, at 512 x 512 it was more than the display takes

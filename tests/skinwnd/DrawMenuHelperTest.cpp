@@ -15,6 +15,7 @@
 #include "PixelProbe.h"
 #include "QVBitmapList.h"
 #include "TestData.h"
+#include "TestImage.h"
 
 namespace {
 
@@ -50,21 +51,8 @@ bool WriteBmp(const riztest::TempFolder& folder, LPCTSTR lpszName, int cx, int c
 
 // The check image of the tests: 16 x 16 white (its key) with an 8 x 8 block of ink in the middle.
 HBITMAP MakeCheckImage() {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = 16;
-    bmi.bmiHeader.biHeight = -16;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = NULL;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    DWORD* p = static_cast<DWORD*>(pBits);
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) {
-            const bool bInk = x >= 4 && x < 12 && y >= 4 && y < 12;
-            p[y * 16 + x] = bInk ? 0x00E61414 : 0x00FFFFFF;  // 0x00RRGGBB
-        }
-    return hBitmap;
+    return riztest::Dib(
+        16, 16, [](int x, int y) { return x >= 4 && x < 12 && y >= 4 && y < 12 ? kCheckInk : kWhite; });
 }
 
 // Sets the menu colours and the check image of the skin for a test and puts the old ones back after.
@@ -303,51 +291,13 @@ TEST_F(DrawMenuTest, RealPopupIsMeasuredAndDrawnThroughItsOwner) {
     EXPECT_EQ(reinterpret_cast<ULONG_PTR>(&m_menu), record.drawnData[ID_OPEN]);
 }
 
-TEST_F(DrawMenuTest, NormalItemHasImageColumnBackgroundAndBlackText) {
-    riztest::Surface surface(kItemWidth, 25, kMagenta);
-    Draw(surface, ID_RECENT, 0);
-    EXPECT_FALSE(surface.HasOtherThan(CRect(0, 0, 20, 25), kImageColumn, 0));
-    EXPECT_FALSE(surface.HasOtherThan(CRect(20, 0, 30, 25), kMenuBk, 0));
-    EXPECT_FALSE(surface.HasOtherThan(CRect(120, 0, kItemWidth, 25), kMenuBk, 0));
-    EXPECT_LT(MaxChannel(Darkest(surface, CRect(30, 1, 120, 24))), 100) << "black text";
-    EXPECT_EQ(0, surface.CountNear(CRect(0, 0, kItemWidth, 25), kSelFill, 0));
-}
-
-TEST_F(DrawMenuTest, SelectedItemFillsAndOutlinesTheSelectionBox) {
-    riztest::Surface surface(kItemWidth, 25, kMagenta);
-    Draw(surface, ID_SAVE, ODS_SELECTED);
-    // The outer ring of one pixel keeps the column and background colours.
-    EXPECT_EQ(kImageColumn, surface.Pixel(0, 12));
-    EXPECT_EQ(kImageColumn, surface.Pixel(10, 0));
-    EXPECT_EQ(kMenuBk, surface.Pixel(100, 24));
-    EXPECT_EQ(kMenuBk, surface.Pixel(kItemWidth - 1, 12));
-    // The box: outline at its edges, fill inside, over the image column too.
-    EXPECT_EQ(kSelOutline, surface.Pixel(1, 12));
-    EXPECT_EQ(kSelOutline, surface.Pixel(100, 1));
-    EXPECT_EQ(kSelOutline, surface.Pixel(100, 23));
-    EXPECT_EQ(kSelOutline, surface.Pixel(kItemWidth - 2, 12));
-    EXPECT_EQ(kSelFill, surface.Pixel(5, 5));
-    EXPECT_EQ(kSelFill, surface.Pixel(150, 12));
-}
-
-TEST_F(DrawMenuTest, SeparatorIsALineAcrossTheTextRectangle) {
-    riztest::Surface surface(kItemWidth, 5, kMagenta);
-    Draw(surface, 0, 0);
-    // Text rectangle (30, 1, 195, 4): the line at y 2 from x 30 to 194.
-    EXPECT_EQ(kSeparator, surface.Pixel(30, 2));
-    EXPECT_EQ(kSeparator, surface.Pixel(194, 2));
-    EXPECT_EQ(kMenuBk, surface.Pixel(29, 2));
-    EXPECT_EQ(kMenuBk, surface.Pixel(195, 2));
-    EXPECT_EQ(kMenuBk, surface.Pixel(100, 1));
-    EXPECT_EQ(kMenuBk, surface.Pixel(100, 3));
-    EXPECT_FALSE(surface.HasOtherThan(CRect(0, 0, 20, 5), kImageColumn, 0));
-}
-
-TEST_F(DrawMenuTest, DisabledTextIsGrey) {
+TEST_F(DrawMenuTest, TextIsBlackAndDisabledTextGrey) {
+    riztest::Surface normal(kItemWidth, 25, kMagenta);
+    Draw(normal, ID_RECENT, 0);
+    EXPECT_LT(MaxChannel(Darkest(normal, CRect(30, 1, 120, 24))), 100) << "black text";
     riztest::Surface surface(kItemWidth, 25, kMagenta);
     Draw(surface, ID_RECENT, ODS_DISABLED);
-    const CRect rcText(30, 1, 195, 24);
-    const COLORREF darkest = Darkest(surface, rcText);
+    const COLORREF darkest = Darkest(surface, CRect(30, 1, 195, 24));
     EXPECT_TRUE(riztest::ColorNear(darkest, kDisabledText, 50)) << std::hex << darkest;
     EXPECT_GE(MaxChannel(darkest), 110) << "nothing as dark as black text";
 }
@@ -364,19 +314,6 @@ TEST_F(DrawMenuTest, AcceleratorIsRightAlignedUnlessTheTabComesFirst) {
     Draw(whole, ID_INNER, 0);
     EXPECT_TRUE(HasInk(whole, CRect(30, 1, 120, 24)));
     EXPECT_FALSE(whole.HasOtherThan(CRect(120, 1, 195, 24), kMenuBk, 0));
-}
-
-TEST_F(DrawMenuTest, CheckedItemShowsTheCheckImageCentredWithoutItsWhiteKey) {
-    riztest::Surface surface(kItemWidth, 25, kMagenta);
-    Draw(surface, ID_SAVE, ODS_CHECKED);
-    // 16 x 16 centred in the 20 x 25 column: at (2, 4); its ink block at (6..13, 8..15).
-    EXPECT_EQ(kCheckInk, surface.Pixel(6, 8));
-    EXPECT_EQ(kCheckInk, surface.Pixel(13, 15));
-    EXPECT_EQ(kImageColumn, surface.Pixel(5, 8));
-    EXPECT_EQ(kImageColumn, surface.Pixel(14, 16));
-    EXPECT_EQ(kImageColumn, surface.Pixel(2, 4));
-    EXPECT_EQ(0, surface.CountNear(CRect(0, 0, 20, 25), kWhite, 0));
-    EXPECT_EQ(64, surface.CountNear(CRect(0, 0, 20, 25), kCheckInk, 0));
 }
 
 class DrawMenuImageTest : public DrawMenuTest {
@@ -402,36 +339,81 @@ protected:
     CQVBitmapList m_list;
 };
 
-TEST_F(DrawMenuImageTest, ImageOfTheCommandIsCentredInTheColumn) {
-    riztest::Surface surface(kItemWidth, 25, kMagenta);
-    Draw(surface, ID_IMAGE_B, 0, &m_list);
-    // 12 x 12 centred in 20 x 25: at (4, 6); its key corner (4..5, 6..7) shows the column.
-    EXPECT_EQ(kNormalB, surface.Pixel(6, 6));
-    EXPECT_EQ(kNormalB, surface.Pixel(15, 17));
-    EXPECT_EQ(kImageColumn, surface.Pixel(4, 6));
-    EXPECT_EQ(kImageColumn, surface.Pixel(3, 10));
-    EXPECT_EQ(kImageColumn, surface.Pixel(16, 10));
-    EXPECT_EQ(12 * 12 - 4, surface.CountNear(CRect(0, 0, 20, 25), kNormalB, 0));
-}
+// What a row checks of one drawn item: a pixel at (rc.left, rc.top), that rc holds only clr, or that rc
+// holds nCount pixels of clr.
+enum Probe { PIXEL, ONLY, COUNT };
 
-TEST_F(DrawMenuImageTest, SelectedItemUsesTheNormalStripAndDisabledTheSecond) {
-    riztest::Surface selected(kItemWidth, 25, kMagenta);
-    Draw(selected, ID_IMAGE_A, ODS_SELECTED, &m_list);
-    EXPECT_EQ(kNormalA, selected.Pixel(10, 12));
-    EXPECT_EQ(kSelFill, selected.Pixel(4, 6));  // the key corner shows the selection box
-    riztest::Surface disabled(kItemWidth, 25, kMagenta);
-    Draw(disabled, ID_IMAGE_A, ODS_DISABLED, &m_list);
-    EXPECT_EQ(kSecondA, disabled.Pixel(10, 12));
-}
-
-TEST_F(DrawMenuImageTest, UnknownCommandDrawsNoImageAndCheckWinsOverTheImage) {
-    riztest::Surface none(kItemWidth, 25, kMagenta);
-    Draw(none, ID_NO_IMAGE, 0, &m_list);
-    EXPECT_FALSE(none.HasOtherThan(CRect(0, 0, 20, 25), kImageColumn, 0));
-    riztest::Surface checked(kItemWidth, 25, kMagenta);
-    Draw(checked, ID_IMAGE_B, ODS_CHECKED, &m_list);
-    EXPECT_EQ(0, checked.CountNear(CRect(0, 0, 20, 25), kNormalB, 0));
-    EXPECT_EQ(64, checked.CountNear(CRect(0, 0, 20, 25), kCheckInk, 0));
+TEST_F(DrawMenuImageTest, ItemsDrawTheirColumnBackgroundSelectionSeparatorCheckAndImage) {
+    const CRect kColumn(0, 0, 20, 25);
+    // clang-format off
+    const struct {
+        const char* pszWhat;
+        UINT nID, nState;
+        bool bList;
+        int cy;
+        Probe probe;
+        CRect rc;
+        COLORREF clr;
+        int nCount;
+    } rows[] = {
+        {"normal: the image column",             ID_RECENT, 0, false, 25, ONLY, kColumn, kImageColumn, 0},
+        {"normal: background after the column",  ID_RECENT, 0, false, 25, ONLY, CRect(20, 0, 30, 25), kMenuBk, 0},
+        {"normal: background after the text",    ID_RECENT, 0, false, 25, ONLY, CRect(120, 0, kItemWidth, 25), kMenuBk, 0},
+        {"normal: no selection",                 ID_RECENT, 0, false, 25, COUNT, CRect(0, 0, kItemWidth, 25), kSelFill, 0},
+        // The outer ring of one pixel keeps the column and background colours; the box's outline is at its
+        // edges, its fill inside, over the image column too.
+        {"selected: ring left",                  ID_SAVE, ODS_SELECTED, false, 25, PIXEL, CRect(0, 12, 0, 0), kImageColumn, 0},
+        {"selected: ring top",                   ID_SAVE, ODS_SELECTED, false, 25, PIXEL, CRect(10, 0, 0, 0), kImageColumn, 0},
+        {"selected: ring bottom",                ID_SAVE, ODS_SELECTED, false, 25, PIXEL, CRect(100, 24, 0, 0), kMenuBk, 0},
+        {"selected: ring right",                 ID_SAVE, ODS_SELECTED, false, 25, PIXEL, CRect(199, 12, 0, 0), kMenuBk, 0},
+        {"selected: outline left",               ID_SAVE, ODS_SELECTED, false, 25, PIXEL, CRect(1, 12, 0, 0), kSelOutline, 0},
+        {"selected: outline top",                ID_SAVE, ODS_SELECTED, false, 25, PIXEL, CRect(100, 1, 0, 0), kSelOutline, 0},
+        {"selected: outline bottom",             ID_SAVE, ODS_SELECTED, false, 25, PIXEL, CRect(100, 23, 0, 0), kSelOutline, 0},
+        {"selected: outline right",              ID_SAVE, ODS_SELECTED, false, 25, PIXEL, CRect(198, 12, 0, 0), kSelOutline, 0},
+        {"selected: fill over the column",       ID_SAVE, ODS_SELECTED, false, 25, PIXEL, CRect(5, 5, 0, 0), kSelFill, 0},
+        {"selected: fill",                       ID_SAVE, ODS_SELECTED, false, 25, PIXEL, CRect(150, 12, 0, 0), kSelFill, 0},
+        // The text rectangle is (30, 1, 195, 4): the line at y 2 from x 30 to 194.
+        {"separator: line start",                0, 0, false, 5, PIXEL, CRect(30, 2, 0, 0), kSeparator, 0},
+        {"separator: line end",                  0, 0, false, 5, PIXEL, CRect(194, 2, 0, 0), kSeparator, 0},
+        {"separator: before the line",           0, 0, false, 5, PIXEL, CRect(29, 2, 0, 0), kMenuBk, 0},
+        {"separator: after the line",            0, 0, false, 5, PIXEL, CRect(195, 2, 0, 0), kMenuBk, 0},
+        {"separator: above the line",            0, 0, false, 5, PIXEL, CRect(100, 1, 0, 0), kMenuBk, 0},
+        {"separator: below the line",            0, 0, false, 5, PIXEL, CRect(100, 3, 0, 0), kMenuBk, 0},
+        {"separator: the column",                0, 0, false, 5, ONLY, CRect(0, 0, 20, 5), kImageColumn, 0},
+        // The check image, 16 x 16, centred in the 20 x 25 column: at (2, 4), its ink at (6..13, 8..15).
+        {"checked: ink top left",                ID_SAVE, ODS_CHECKED, false, 25, PIXEL, CRect(6, 8, 0, 0), kCheckInk, 0},
+        {"checked: ink bottom right",            ID_SAVE, ODS_CHECKED, false, 25, PIXEL, CRect(13, 15, 0, 0), kCheckInk, 0},
+        {"checked: left of the ink",             ID_SAVE, ODS_CHECKED, false, 25, PIXEL, CRect(5, 8, 0, 0), kImageColumn, 0},
+        {"checked: below the ink",               ID_SAVE, ODS_CHECKED, false, 25, PIXEL, CRect(14, 16, 0, 0), kImageColumn, 0},
+        {"checked: the white key",               ID_SAVE, ODS_CHECKED, false, 25, PIXEL, CRect(2, 4, 0, 0), kImageColumn, 0},
+        {"checked: no white",                    ID_SAVE, ODS_CHECKED, false, 25, COUNT, kColumn, kWhite, 0},
+        {"checked: all the ink",                 ID_SAVE, ODS_CHECKED, false, 25, COUNT, kColumn, kCheckInk, 64},
+        // The 12 x 12 image centred in 20 x 25: at (4, 6); its key corner (4..5, 6..7) shows the column.
+        {"image: top left past the key",         ID_IMAGE_B, 0, true, 25, PIXEL, CRect(6, 6, 0, 0), kNormalB, 0},
+        {"image: bottom right",                  ID_IMAGE_B, 0, true, 25, PIXEL, CRect(15, 17, 0, 0), kNormalB, 0},
+        {"image: its key corner",                ID_IMAGE_B, 0, true, 25, PIXEL, CRect(4, 6, 0, 0), kImageColumn, 0},
+        {"image: left of it",                    ID_IMAGE_B, 0, true, 25, PIXEL, CRect(3, 10, 0, 0), kImageColumn, 0},
+        {"image: right of it",                   ID_IMAGE_B, 0, true, 25, PIXEL, CRect(16, 10, 0, 0), kImageColumn, 0},
+        {"image: all of it less the key",        ID_IMAGE_B, 0, true, 25, COUNT, kColumn, kNormalB, 12 * 12 - 4},
+        {"selected image: the normal strip",     ID_IMAGE_A, ODS_SELECTED, true, 25, PIXEL, CRect(10, 12, 0, 0), kNormalA, 0},
+        {"selected image: key over the box",     ID_IMAGE_A, ODS_SELECTED, true, 25, PIXEL, CRect(4, 6, 0, 0), kSelFill, 0},
+        {"disabled image: the second strip",     ID_IMAGE_A, ODS_DISABLED, true, 25, PIXEL, CRect(10, 12, 0, 0), kSecondA, 0},
+        {"unknown command: no image",            ID_NO_IMAGE, 0, true, 25, ONLY, kColumn, kImageColumn, 0},
+        {"the check wins over the image",        ID_IMAGE_B, ODS_CHECKED, true, 25, COUNT, kColumn, kNormalB, 0},
+        {"the check is drawn instead",           ID_IMAGE_B, ODS_CHECKED, true, 25, COUNT, kColumn, kCheckInk, 64},
+    };
+    // clang-format on
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.pszWhat);
+        riztest::Surface surface(kItemWidth, r.cy, kMagenta);
+        Draw(surface, r.nID, r.nState, r.bList ? &m_list : NULL);
+        if (r.probe == PIXEL)
+            EXPECT_EQ(r.clr, surface.Pixel(r.rc.left, r.rc.top));
+        else if (r.probe == ONLY)
+            EXPECT_FALSE(surface.HasOtherThan(r.rc, r.clr, 0));
+        else
+            EXPECT_EQ(r.nCount, surface.CountNear(r.rc, r.clr, 0));
+    }
 }
 
 }  // namespace

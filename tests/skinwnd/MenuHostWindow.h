@@ -2,11 +2,13 @@
 // records the commands and the popups of its menus and runs a callback while a menu loop waits for input.
 #pragma once
 
-#include <windows.h>
-#include <tchar.h>
+#include <afxwin.h>
 
 #include <functional>
 #include <vector>
+
+#include "MessagePump.h"
+#include "SkinMenuBar.h"
 
 namespace menutest {
 
@@ -30,10 +32,7 @@ public:
     }
     ~MenuHostWindow() {
         if (::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
-        // Leaves nothing queued for the next test.
-        MSG msg;
-        while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessage(&msg);
+        riztest::PumpUntilIdle();  // leaves nothing queued for the next test
     }
     MenuHostWindow(const MenuHostWindow&) = delete;
     MenuHostWindow& operator=(const MenuHostWindow&) = delete;
@@ -94,11 +93,20 @@ private:
     int m_nIdle = 0;
 };
 
-// Posts a key press to the thread's queue, where the next menu loop finds it.
-inline void PostKey(HWND hWnd, UINT vk) {
-    ::PostMessage(hWnd, WM_KEYDOWN, vk, 1);
-    ::PostMessage(hWnd, WM_KEYUP, vk, 0xC0000001);
-}
+// The menu bars' tick source while a test runs (the guard against reopening a popup reads it): it
+// moves only when the test moves it.
+class FakeTicks {
+public:
+    FakeTicks() { CSkinMenuBar::SetClock(&Now); }
+    ~FakeTicks() { CSkinMenuBar::SetClock(nullptr); }
+    FakeTicks(const FakeTicks&) = delete;
+    FakeTicks& operator=(const FakeTicks&) = delete;
+    static void Advance(DWORD dwMillis) { s_dwNow += dwMillis; }
+
+private:
+    static DWORD Now() { return s_dwNow; }
+    static inline DWORD s_dwNow = 5000;
+};
 
 // Posts a mouse move at a screen point (menu loops read mouse points in screen coordinates).
 inline void PostMouseMoveScreen(HWND hWnd, POINT pt) {

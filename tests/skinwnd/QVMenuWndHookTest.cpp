@@ -17,8 +17,9 @@
 
 namespace {
 
+using menutest::FakeTicks;
 using menutest::MenuHostWindow;
-using menutest::PostKey;
+using riztest::PostKey;
 
 constexpr COLORREF kFrameBorder = RGB(20, 120, 40);
 constexpr COLORREF kFrameFill = RGB(250, 230, 190);
@@ -327,7 +328,8 @@ TEST_F(BarPopupTest, BarPopupJoinsItsItemAcrossTheTopBorder) {
         shot.reset(new riztest::WindowCapture(hPopup, riztest::WindowCapture::Screen, false));
         PostKey(m_host.Hwnd(), VK_ESCAPE);
     };
-    ::Sleep(120);
+    FakeTicks ticks;
+    FakeTicks::Advance(1000);  // past the guard against reopening
     m_bar.SetSelectMenuItem(0);
     m_bar.PopupMenu();
     ASSERT_TRUE(shot);

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "MessagePump.h"
 #include "PixelProbe.h"
 #include "QVModule.h"
 #include "QVMsgBox.h"
@@ -72,9 +73,7 @@ public:
             CWnd* pButton = box.GetDlgItem(kButtonIds[nButton]);
             CRect rc;
             pButton->GetClientRect(&rc);
-            const LPARAM lPoint = MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y);
-            pButton->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
-            pButton->PostMessage(WM_LBUTTONUP, 0, lPoint);
+            riztest::PostClick(pButton->m_hWnd, rc.CenterPoint().x, rc.CenterPoint().y);
         });
     }
     // Posts a key press to the box's control with the focus (the box itself when none has it).
@@ -82,9 +81,7 @@ public:
         return Then([vk](CQVMsgBox& box) {
             HWND hFocus = ::GetFocus();
             HWND hTarget = hFocus && ::IsChild(box.m_hWnd, hFocus) ? hFocus : box.m_hWnd;
-            const LPARAM lScan = static_cast<LPARAM>(::MapVirtualKey(vk, MAPVK_VK_TO_VSC)) << 16;
-            ::PostMessage(hTarget, WM_KEYDOWN, vk, 1 | lScan);
-            ::PostMessage(hTarget, WM_KEYUP, vk, 1 | lScan | (1u << 30) | (1u << 31));
+            riztest::PostKey(hTarget, vk);
         });
     }
 

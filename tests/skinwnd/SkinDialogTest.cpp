@@ -98,7 +98,7 @@ CString LanguageFile(LPCTSTR lpszName) {
 
 class SkinDialogTest : public ::testing::Test {
 protected:
-    void TearDown() override { DrainMessages(); }
+    void TearDown() override { riztest::PumpMessages(1000); }
     SkinScope m_skin;
 };
 

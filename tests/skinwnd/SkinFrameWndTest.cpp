@@ -53,11 +53,6 @@ ON_COMMAND(ID_SKINTEST_OPEN, &CTestFrame::OnOpen)
 ON_COMMAND(ID_SKINTEST_ABOUT, &CTestFrame::OnAbout)
 END_MESSAGE_MAP()
 
-void PostKey(HWND hWnd, UINT vk) {
-    ::PostMessage(hWnd, WM_KEYDOWN, vk, 1);
-    ::PostMessage(hWnd, WM_KEYUP, vk, 0xC0000001);
-}
-
 class SkinFrameWndTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -73,7 +68,7 @@ protected:
     }
     void TearDown() override {
         if (::IsWindow(m_hFrame)) ::DestroyWindow(m_hFrame);
-        DrainMessages();
+        riztest::PumpMessages(1000);
     }
 
     SkinScope m_skin;
@@ -123,7 +118,7 @@ TEST_F(SkinFrameWndTest, AltKeysOpenTheSkinnedBarAndItsCommandsReachTheFrame) {
         m_pFrame->commands.clear();
         m_pFrame->bDestroyOnOpen = r.bDestroyOnOpen;
         for (UINT vk : r.keys)
-            PostKey(m_hFrame, vk);
+            riztest::PostKey(m_hFrame, vk);
         const HMENU hFile = ::GetSubMenu(::GetMenu(m_hFrame), 0);
         m_pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, r.chLetter);
         riztest::PumpUntilIdle(500);

@@ -13,11 +13,13 @@
 #include "PixelProbe.h"
 #include "ResourceCounter.h"
 #include "SkinMenuBar.h"
+#include "SkinWndTestKit.h"
 
 namespace {
 
+using menutest::FakeTicks;
 using menutest::MenuHostWindow;
-using menutest::PostKey;
+using riztest::PostKey;
 
 constexpr COLORREF kBarBk = RGB(0xC8, 0xC8, 0xFF);
 constexpr COLORREF kHot = RGB(0x80, 0x80, 0xFF);
@@ -26,13 +28,6 @@ constexpr COLORREF kBorder = RGB(0x40, 0x40, 0x40);
 enum : UINT { ID_OPEN = 101, ID_SAVE = 102, ID_CUT = 201, ID_DEEP = 211, ID_ZOOM = 301, ID_ABOUT = 401 };
 
 const CRect kBar(0, 0, 400, 24);
-
-// Dispatches what is queued now (the commands a menu posted) without waiting for more.
-void DrainQueue() {
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
-        ::DispatchMessage(&msg);
-}
 
 // Width of a text in the bar's font (9 points, the face of the language's default font), measured
 // here independently of the bar.
@@ -94,20 +89,16 @@ protected:
         return m_host.ToScreen(rc.CenterPoint().x, rc.CenterPoint().y);
     }
     // A pixel of the host window as it is on the screen (window coordinates).
-    COLORREF WindowPixel(int x, int y) const {
-        HDC hDC = ::GetWindowDC(m_host.Hwnd());
-        const COLORREF clr = ::GetPixel(hDC, x, y);
-        ::ReleaseDC(m_host.Hwnd(), hDC);
-        return clr;
-    }
+    COLORREF WindowPixel(int x, int y) const { return skintest::WindowPixel(m_host.Hwnd(), x, y); }
     // Opens the selected item as a click on the bar does, after the 100 ms guard of an earlier popup.
     void ClickItem(int nItem) {
-        ::Sleep(120);
+        FakeTicks::Advance(1000);
         m_bar.SetSelectMenuItem(nItem);
         m_bar.PopupMenu();
-        DrainQueue();
+        riztest::PumpUntilIdle();
     }
 
+    FakeTicks m_ticks;
     MenuHostWindow m_host;
     TestBar m_bar;
     HMENU m_hMenu = nullptr;
@@ -336,6 +327,7 @@ TEST(MenuBarBadInput, NullOrDestroyedMenuGivesAnEmptyBarThatDoesNothing) {
 }
 
 TEST(MenuBarBadInput, ItemWithoutSubmenuIsACommandOfItsOwnAndEndsTheLoop) {
+    FakeTicks ticks;
     MenuHostWindow host;
     HMENU hMenu = ::CreateMenu();
     ::AppendMenu(hMenu, MF_STRING, 7, _T("&Plain"));
@@ -352,7 +344,7 @@ TEST(MenuBarBadInput, ItemWithoutSubmenuIsACommandOfItsOwnAndEndsTheLoop) {
     EXPECT_EQ(7u, host.commands[0]);
     // A bar whose window has no menu of its own sends nothing.
     ::SetMenu(host.Hwnd(), NULL);
-    ::Sleep(120);  // past the guard against reopening
+    FakeTicks::Advance(1000);  // past the guard against reopening
     bar.SetSelectMenuItem(0);
     bar.PopupMenu();
     riztest::PumpUntilIdle();
@@ -489,7 +481,7 @@ TEST_F(MenuBarTest, InputPostedToTheLoopOpensThePopupsAndChoosesTheCommandOfItsR
             ClickItem(r.nItem);
         } else {
             EXPECT_EQ(!r.popups.empty(), !!m_bar.OpenMenuByKey(r.chKey));
-            DrainQueue();
+            riztest::PumpUntilIdle();
         }
         EXPECT_EQ(r.popups, m_host.popups);
         EXPECT_EQ(r.commands, m_host.commands);
@@ -501,12 +493,18 @@ TEST_F(MenuBarTest, AClickWithin100MillisecondsOfThePopupsEndIsIgnored) {
     PostKey(m_host.Hwnd(), VK_ESCAPE);
     ClickItem(0);
     ASSERT_EQ(1u, m_host.popups.size());
-    // The click that closed the popup reaches the bar at once: nothing opens.
+    // The click that closed the popup reaches the bar at once, or 99 ms later: nothing opens.
+    PostKey(m_host.Hwnd(), VK_ESCAPE);
     m_bar.SetSelectMenuItem(0);
     m_bar.PopupMenu();
     EXPECT_EQ(1u, m_host.popups.size());
-    PostKey(m_host.Hwnd(), VK_ESCAPE);
-    ClickItem(0);
+    FakeTicks::Advance(99);
+    m_bar.PopupMenu();
+    EXPECT_EQ(1u, m_host.popups.size());
+    // At 100 ms the bar opens again.
+    FakeTicks::Advance(1);
+    m_bar.PopupMenu();
+    riztest::PumpUntilIdle();
     EXPECT_EQ(2u, m_host.popups.size());
 }
 
@@ -529,7 +527,7 @@ TEST_F(MenuBarTest, WindowDestroyedWhileThePopupIsOpenEndsTheLoopSafely) {
         ::DestroyWindow(m_host.Hwnd());
         PostKey(nullptr, VK_ESCAPE);
     };
-    ::Sleep(120);
+    FakeTicks::Advance(1000);
     pBar->SetSelectMenuItem(0);
     pBar->PopupMenu();
     EXPECT_EQ(nullptr, pBar);

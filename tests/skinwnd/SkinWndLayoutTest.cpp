@@ -6,6 +6,7 @@
 
 #include "ResourceCounter.h"
 #include "SkinWndLayout.h"
+#include "SkinWndTestKit.h"
 #include "TestData.h"
 
 #include <cstring>
@@ -387,24 +388,12 @@ void MakeRegion(CRgn& rgn) {
     rgn.CombineRgn(&rgn, &more, RGN_OR);
 }
 
-std::vector<BYTE> ReadBytes(LPCTSTR lpszPath) {
-    std::vector<BYTE> bytes;
-    HANDLE hFile = ::CreateFile(lpszPath, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
-    if (hFile == INVALID_HANDLE_VALUE) return bytes;
-    bytes.resize(::GetFileSize(hFile, NULL));
-    DWORD nRead = 0;
-    ::ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &nRead, NULL);
-    ::CloseHandle(hFile);
-    bytes.resize(nRead);
-    return bytes;
-}
-
 class SkinWndRgnFile : public ::testing::Test {
 protected:
     void SetUp() override {
         MakeRegion(m_rgn);
         ASSERT_TRUE(WriteRgnToFile(m_folder.Path(_T("good.rgn")), m_rgn, 21, 9));
-        m_good = ReadBytes(m_folder.Path(_T("good.rgn")));
+        m_good = skintest::ReadBytes(m_folder.Path(_T("good.rgn")));
         ASSERT_GT(m_good.size(), 8u);
     }
 

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "MessagePump.h"
 #include "SkinPopupWnd.h"
 #include "SkinWndTestKit.h"
 
@@ -68,7 +69,7 @@ protected:
     }
     void TearDown() override {
         m_wnd.reset();
-        DrainMessages();
+        riztest::PumpMessages(1000);
     }
 
     bool WriteMask(LPCTSTR lpszName, int cx, int cy, const std::function<bool(int, int)>& bOutside) {
@@ -77,27 +78,9 @@ protected:
                           }));
     }
     bool WriteBytes(LPCTSTR lpszName, const std::vector<BYTE>& data) {
-        HANDLE hFile =
-            ::CreateFile(m_copy.WindowFile(lpszName), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        if (hFile == INVALID_HANDLE_VALUE) return false;
-        DWORD dwWritten = 0;
-        if (!data.empty())
-            ::WriteFile(hFile, data.data(), static_cast<DWORD>(data.size()), &dwWritten, nullptr);
-        ::CloseHandle(hFile);
-        return dwWritten == data.size();
+        return skintest::WriteBytes(m_copy.WindowFile(lpszName), data);
     }
-    std::vector<BYTE> ReadBytes(LPCTSTR lpszName) {
-        std::vector<BYTE> data;
-        HANDLE hFile = ::CreateFile(m_copy.WindowFile(lpszName), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-        if (hFile == INVALID_HANDLE_VALUE) return data;
-        data.resize(::GetFileSize(hFile, nullptr));
-        DWORD dwRead = 0;
-        if (!data.empty()) ::ReadFile(hFile, data.data(), static_cast<DWORD>(data.size()), &dwRead, nullptr);
-        ::CloseHandle(hFile);
-        data.resize(dwRead);
-        return data;
-    }
+    std::vector<BYTE> ReadBytes(LPCTSTR lpszName) { return skintest::ReadBytes(m_copy.WindowFile(lpszName)); }
 
     // The top-left test mask: 12 x 12, outside where x < 3 and y < 8.
     bool WriteTopLeftMask() {

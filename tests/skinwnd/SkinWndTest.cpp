@@ -42,7 +42,7 @@ std::unique_ptr<CTestPopup> MakePopup(DWORD dwStyle, bool bVisible = false, CTes
 
 class SkinFrameTest : public ::testing::Test {
 protected:
-    void TearDown() override { DrainMessages(); }
+    void TearDown() override { riztest::PumpMessages(1000); }
     SkinScope m_skin;
 };
 
@@ -245,16 +245,21 @@ TEST_F(SkinFrameTest, MaximizedWindowShowsTheRestoreImage) {
                                    WindowPixel(wnd->m_hWnd, rcMax.CenterPoint().x, rcMax.CenterPoint().y)));
 }
 
+// Draws the frame of a window, active or not, into a surface of the window's size.
+void DrawFrameInto(CTestPopup& wnd, riztest::Surface& surface, BOOL bActive) {
+    CDC dc;
+    dc.Attach(surface.Dc());
+    wnd.Skin().SetActive(bActive);
+    wnd.Skin().DrawFrame(&dc, WindowRect(wnd.m_hWnd), FALSE);
+    dc.Detach();
+}
+
 TEST_F(SkinFrameTest, FramePaintLeavesTheClientAreaAlone) {
     auto wnd = MakePopup(WS_OVERLAPPEDWINDOW);
     ASSERT_TRUE(wnd);
     const COLORREF kSentinel = RGB(1, 2, 3);
     riztest::Surface surface(kWidth, kHeight, kSentinel);
-    CDC dc;
-    dc.Attach(surface.Dc());
-    wnd->Skin().SetActive(TRUE);
-    wnd->Skin().DrawFrame(&dc, WindowRect(wnd->m_hWnd), FALSE);
-    dc.Detach();
+    DrawFrameInto(*wnd, surface, TRUE);
     EXPECT_TRUE(riztest::ColorNear(kCaptionActive, surface.Pixel(150, 15)));
     EXPECT_TRUE(riztest::ColorNear(kBorderActive, surface.Pixel(kLeft - 1, 100)));
     EXPECT_EQ(kSentinel, surface.Pixel(kLeft, 100));
@@ -271,11 +276,7 @@ TEST_F(SkinFrameTest, MissingImagesDrawNothing) {
     ASSERT_TRUE(wnd);
     const COLORREF kSentinel = RGB(1, 2, 3);
     riztest::Surface surface(kWidth, kHeight, kSentinel);
-    CDC dc;
-    dc.Attach(surface.Dc());
-    wnd->Skin().SetActive(FALSE);
-    wnd->Skin().DrawFrame(&dc, WindowRect(wnd->m_hWnd), FALSE);
-    dc.Detach();
+    DrawFrameInto(*wnd, surface, FALSE);
     EXPECT_EQ(kSentinel, surface.Pixel(150, 15));
     EXPECT_EQ(kSentinel, surface.Pixel(285, 15));
     EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MAX, 4), surface.Pixel(262, 15)));
@@ -286,11 +287,7 @@ TEST_F(SkinFrameTest, TitleIsDrawnInWhiteInItsRectangle) {
     ASSERT_TRUE(wnd);
     wnd->SetWindowText(_T("MMMMMMMM"));
     riztest::Surface surface(kWidth, kHeight);
-    CDC dc;
-    dc.Attach(surface.Dc());
-    wnd->Skin().SetActive(TRUE);
-    wnd->Skin().DrawFrame(&dc, WindowRect(wnd->m_hWnd), FALSE);
-    dc.Detach();
+    DrawFrameInto(*wnd, surface, TRUE);
     // The title rectangle lies on the caption between the icon and the minimize button.
     const CSkinWndLayout& layout = wnd->Skin().GetLayout();
     const CRect rcTitle = layout.m_rcTitle;

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "MessagePump.h"
+
 namespace skintest {
 
 namespace {
@@ -67,7 +69,7 @@ SkinScope::~SkinScope() {
     *pSkin->GetWndRes() = m_saved;
     CQVLanResManager* pLan = CQVLanResManager::GetSingletonPtr();
     if (pLan->GetCurrentLanFile() != m_strLanguage) pLan->LoadLanguage(m_strLanguage);
-    DrainMessages();
+    riztest::PumpMessages(1000);
 }
 
 CQVSkinWndRes& SkinScope::Res() {
@@ -204,12 +206,26 @@ bool FileExists(const CString& strPath) {
     return FileSize(strPath) >= 0;
 }
 
-void DrainMessages() {
-    MSG msg;
-    for (int i = 0; i < 1000 && ::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
+std::vector<BYTE> ReadBytes(const CString& strPath) {
+    std::vector<BYTE> data;
+    HANDLE hFile = ::CreateFile(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) return data;
+    data.resize(::GetFileSize(hFile, nullptr));
+    DWORD dwRead = 0;
+    if (!data.empty()) ::ReadFile(hFile, data.data(), static_cast<DWORD>(data.size()), &dwRead, nullptr);
+    ::CloseHandle(hFile);
+    data.resize(dwRead);
+    return data;
+}
+
+bool WriteBytes(const CString& strPath, const std::vector<BYTE>& data) {
+    HANDLE hFile = ::CreateFile(strPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (hFile == INVALID_HANDLE_VALUE) return false;
+    DWORD dwWritten = 0;
+    if (!data.empty()) ::WriteFile(hFile, data.data(), static_cast<DWORD>(data.size()), &dwWritten, nullptr);
+    ::CloseHandle(hFile);
+    return dwWritten == data.size();
 }
 
 }  // namespace skintest

@@ -85,8 +85,8 @@ UINT HitTest(HWND hWnd, int x, int y);
 // Size of a file, -1 when it does not exist.
 LONGLONG FileSize(const CString& strPath);
 bool FileExists(const CString& strPath);
-
-// Leaves nothing queued for the next test.
-void DrainMessages();
+// The whole of a file (empty when it cannot be read), and a file written anew with the bytes.
+std::vector<BYTE> ReadBytes(const CString& strPath);
+bool WriteBytes(const CString& strPath, const std::vector<BYTE>& data);
 
 }  // namespace skintest

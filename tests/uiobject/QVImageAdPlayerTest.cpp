@@ -10,28 +10,23 @@
 #include "ResourceCounter.h"
 #include "TestData.h"
 #include "TestWindow.h"
+#include "UIProbe.h"
 #include "Watchdog.h"
 
 using riztest::PumpUntilIdle;
 
 namespace {
 
-std::vector<CString> g_opened;
-HINSTANCE RecordOpen(HWND, LPCTSTR lpszVerb, LPCTSTR lpszFile, LPCTSTR, LPCTSTR, INT) {
-    g_opened.push_back(CString(lpszVerb) + _T(" ") + lpszFile);
-    return reinterpret_cast<HINSTANCE>(33);
-}
-
 struct PlayerTest : ::testing::Test {
     riztest::TestWindow window{600, 400};
     CQVImageAdPlayer player;
-    QVUIShellExecuteFunc m_pfnOld = nullptr;
+    uitest::ShellRecorder shell;
 
-    void SetUp() override {
-        g_opened.clear();
-        m_pfnOld = QVUISetShellExecute(&RecordOpen);
+    // The verb and file of a recorded launch.
+    static CString Opened(size_t n) {
+        const uitest::Launch& launch = uitest::ShellRecorder::Launches()[n];
+        return launch.verb + _T(" ") + launch.file;
     }
-    void TearDown() override { QVUISetShellExecute(m_pfnOld); }
     void Create(int cx, int cy) {
         ASSERT_TRUE(player.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW)), _T("shop"),
                                     WS_CHILD | WS_VISIBLE, CRect(0, 0, cx, cy),
@@ -140,8 +135,8 @@ TEST_F(PlayerTest, AClickAfterAWrapOpensTheTileUnderThePointer) {
     riztest::PostMouse(player.m_hWnd, WM_MOUSEMOVE, 10, 10);
     riztest::PostClick(player.m_hWnd, 10, 10);
     PumpUntilIdle();
-    ASSERT_EQ(1u, g_opened.size());
-    EXPECT_EQ(CString(_T("open http://shop.example/item9")), g_opened[0]);  // first tile of row three
+    ASSERT_EQ(1u, uitest::ShellRecorder::Launches().size());
+    EXPECT_EQ(CString(_T("open http://shop.example/item9")), Opened(0));  // first tile of row three
 }
 
 TEST_F(PlayerTest, OnlyTileIdsOfTheClickableRangeOpenAnAddress) {
@@ -149,9 +144,9 @@ TEST_F(PlayerTest, OnlyTileIdsOfTheClickableRangeOpenAnAddress) {
     AddGoods(1);
     EXPECT_EQ(0, player.OnUIMessage(3000, 1, 0, 0));
     EXPECT_EQ(0, player.OnUIMessage(2501, 1, 0, 0));  // no tile, no address
-    EXPECT_TRUE(g_opened.empty());
+    EXPECT_TRUE(uitest::ShellRecorder::Launches().empty());
     EXPECT_EQ(0, player.OnUIMessage(2500, 1, 0, 0));
-    EXPECT_EQ(1u, g_opened.size());
+    EXPECT_EQ(1u, uitest::ShellRecorder::Launches().size());
 }
 
 TEST_F(PlayerTest, ASecondStartScrollNeverRestartsAScrollHalfWay) {

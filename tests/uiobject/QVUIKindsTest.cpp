@@ -50,33 +50,6 @@ UINT NextTimerID() {
     return CQVUITimerMgr::GetInstance().GetTimerID() + 1;
 }
 
-// Renders one object alone (as a child of a transparent root) into a fresh white surface.
-void RenderAlone(CQVUIObject& root, riztest::Surface& surface) {
-    CDC dc;
-    dc.Attach(surface.Dc());
-    root.Render(dc, CRect(0, 0, surface.Width(), surface.Height()));
-    dc.Detach();
-}
-
-// Records shell launches instead of starting anything.
-struct Launch {
-    CString verb, file, params;
-};
-std::vector<Launch> g_launches;
-HINSTANCE RecordLaunch(HWND, LPCTSTR lpszVerb, LPCTSTR lpszFile, LPCTSTR lpszParams, LPCTSTR, INT) {
-    g_launches.push_back(
-        {lpszVerb ? lpszVerb : _T(""), lpszFile ? lpszFile : _T(""), lpszParams ? lpszParams : _T("")});
-    return reinterpret_cast<HINSTANCE>(33);
-}
-struct ShellRedirect {
-    ShellRedirect() {
-        g_launches.clear();
-        m_pfnOld = QVUISetShellExecute(&RecordLaunch);
-    }
-    ~ShellRedirect() { QVUISetShellExecute(m_pfnOld); }
-    QVUIShellExecuteFunc m_pfnOld;
-};
-
 }  // namespace
 
 // ---- Button ----
@@ -123,7 +96,7 @@ TEST_F(KindHost, ADisabledButtonSendsNoClickAndReturnsToItsSavedStateWhenEnabled
     PumpUntilIdle();
     EXPECT_EQ(0, Clicks(7));
     riztest::Surface surface(60, 30);
-    RenderAlone(host, surface);
+    RenderInto(host, surface);
     EXPECT_EQ(QVUIBS_DISABLED, button->GetState());  // turned at paint time
     button->SetEnable(TRUE);
     EXPECT_EQ(QVUIBS_HOVER, button->GetState());
@@ -140,25 +113,25 @@ TEST(UIButtonPaint, StatesDrawTheirGradientBordersAndTheDisabledCaptionIsGrey) {
     root.AddChild(button);
 
     riztest::Surface normal(80, 24);
-    RenderAlone(root, normal);
+    RenderInto(root, normal);
     EXPECT_EQ(RGB(255, 255, 255), normal.Pixel(0, 12));  // state 0: no background drawn
     EXPECT_GT(normal.CountNear(CRect(0, 0, 80, 24), RGB(0, 0x80, 0), 0), 0);
 
     button->OnMouseMove(CPoint(5, 5));
     riztest::Surface hover(80, 24);
-    RenderAlone(root, hover);
+    RenderInto(root, hover);
     EXPECT_TRUE(riztest::ColorNear(0x90BAF1, hover.Pixel(40, 0), 24));  // the hover border
 
     button->SetEnable(FALSE);
     riztest::Surface disabled(80, 24);
-    RenderAlone(root, disabled);
+    RenderInto(root, disabled);
     EXPECT_EQ(0, disabled.CountNear(CRect(0, 0, 80, 24), RGB(0, 0x80, 0), 0));
     EXPECT_GT(disabled.CountNear(CRect(0, 0, 80, 24), RGB(0xC0, 0xC0, 0xC0), 0), 0);
 
     button->SetEnable(TRUE);
     button->SetSimpleMode(TRUE);
     riztest::Surface simple(80, 24);
-    RenderAlone(root, simple);
+    RenderInto(root, simple);
     EXPECT_EQ(0, simple.CountNear(CRect(0, 0, 80, 24), RGB(0, 0x80, 0), 0));  // no caption
 }
 
@@ -171,12 +144,12 @@ TEST_F(KindHost, SparklingAlternatesARedBorderEveryTickUntilAClickStopsIt) {
     EXPECT_TRUE(::KillTimer(host.m_hWnd, nID));  // a timer of the host (found only when set)
     host.SendMessage(WM_TIMER, nID);
     riztest::Surface odd(60, 24);
-    RenderAlone(host, odd);
+    RenderInto(host, odd);
     EXPECT_EQ(QVUIBS_HIGHLIGHT, button->GetState());
     EXPECT_TRUE(riztest::ColorNear(RGB(255, 0, 0), odd.Pixel(30, 0), 40));
     host.SendMessage(WM_TIMER, nID);
     riztest::Surface even(60, 24);
-    RenderAlone(host, even);
+    RenderInto(host, even);
     EXPECT_EQ(QVUIBS_NORMAL, button->GetState());
     EXPECT_EQ(RGB(255, 255, 255), even.Pixel(30, 0));
 
@@ -213,7 +186,7 @@ TEST(UIButtonNoHost, AButtonWithoutAHostDoesNotSparkleAndPaints) {
     button.SetObjectPos(0, 0, 100, 20);
     button.UIInvalidate();
     riztest::Surface surface(100, 20);
-    RenderAlone(button, surface);
+    RenderInto(button, surface);
     EXPECT_TRUE(surface.HasOtherThan(CRect(0, 0, 100, 20), RGB(255, 255, 255)));  // the caption
 }
 
@@ -247,7 +220,7 @@ TEST(UILabel, MeasuresItsTextOnlyAfterAChangeAndCutsLongFaceNames) {
     EXPECT_GT(label.GetPreferredSize().cy, 0);
     label.SetObjectPos(0, 0, 200, 20);
     riztest::Surface surface(200, 20);
-    RenderAlone(label, surface);
+    RenderInto(label, surface);
     EXPECT_TRUE(surface.HasOtherThan(CRect(0, 0, 200, 20), RGB(255, 255, 255)));  // drawn in a face it has
 }
 
@@ -263,7 +236,7 @@ TEST(UITextLink, ShrinksToItsTextAndNeverGrows) {
 }
 
 TEST_F(KindHost, ALinkOpensOnlyWhenNoMoveCameBetweenPressAndRelease) {
-    ShellRedirect redirect;
+    ShellRecorder shell;
     CQVUITextLink* link = Add<CQVUITextLink>(2, 0, 0, 200, 20);
     link->SetUrl(_T("http://study.example/shop"));
     Post(WM_MOUSEMOVE, 5, 5);
@@ -271,20 +244,20 @@ TEST_F(KindHost, ALinkOpensOnlyWhenNoMoveCameBetweenPressAndRelease) {
     Post(WM_MOUSEMOVE, 6, 5);
     Post(WM_LBUTTONUP, 6, 5);
     PumpUntilIdle();
-    EXPECT_TRUE(g_launches.empty());
+    EXPECT_TRUE(ShellRecorder::Launches().empty());
     EXPECT_EQ(0, Clicks(2));
     riztest::PostClick(host.m_hWnd, 6, 5);
     PumpUntilIdle();
-    ASSERT_EQ(1u, g_launches.size());
-    EXPECT_EQ(CString(_T("Open")), g_launches[0].verb);
-    EXPECT_EQ(CString(_T("IEXPLORE.EXE")), g_launches[0].file);
-    EXPECT_EQ(CString(_T("http://study.example/shop")), g_launches[0].params);
+    ASSERT_EQ(1u, ShellRecorder::Launches().size());
+    EXPECT_EQ(CString(_T("Open")), ShellRecorder::Launches()[0].verb);
+    EXPECT_EQ(CString(_T("IEXPLORE.EXE")), ShellRecorder::Launches()[0].file);
+    EXPECT_EQ(CString(_T("http://study.example/shop")), ShellRecorder::Launches()[0].params);
     EXPECT_EQ(1, Clicks(2));
     EXPECT_EQ(QVUILS_HOVER, link->GetLinkState());
 }
 
 TEST_F(KindHost, LaunchRulesForWwwCapitalsPlainAndEmptyAddresses) {
-    ShellRedirect redirect;
+    ShellRecorder shell;
     CQVUITextLink* link = Add<CQVUITextLink>(2, 0, 0, 200, 20);
     const LPCTSTR urls[] = {_T("www.study.example"), _T("HTTP://STUDY.EXAMPLE"), _T("C:\\books\\lesson1.txt"),
                             _T("")};
@@ -294,14 +267,14 @@ TEST_F(KindHost, LaunchRulesForWwwCapitalsPlainAndEmptyAddresses) {
         riztest::PostClick(host.m_hWnd, 5, 5);
         PumpUntilIdle();
     }
-    ASSERT_EQ(3u, g_launches.size());
-    EXPECT_EQ(CString(_T("IEXPLORE.EXE")), g_launches[0].file);
-    EXPECT_EQ(CString(_T("http://www.study.example")), g_launches[0].params);
-    EXPECT_EQ(CString(_T("open")), g_launches[1].verb);  // capitals are not the browser prefix
-    EXPECT_EQ(CString(_T("HTTP://STUDY.EXAMPLE")), g_launches[1].file);
-    EXPECT_EQ(CString(_T("open")), g_launches[2].verb);
-    EXPECT_EQ(CString(_T("C:\\books\\lesson1.txt")), g_launches[2].file);
-    EXPECT_EQ(CString(), g_launches[2].params);
+    ASSERT_EQ(3u, ShellRecorder::Launches().size());
+    EXPECT_EQ(CString(_T("IEXPLORE.EXE")), ShellRecorder::Launches()[0].file);
+    EXPECT_EQ(CString(_T("http://www.study.example")), ShellRecorder::Launches()[0].params);
+    EXPECT_EQ(CString(_T("open")), ShellRecorder::Launches()[1].verb);  // capitals are not the browser prefix
+    EXPECT_EQ(CString(_T("HTTP://STUDY.EXAMPLE")), ShellRecorder::Launches()[1].file);
+    EXPECT_EQ(CString(_T("open")), ShellRecorder::Launches()[2].verb);
+    EXPECT_EQ(CString(_T("C:\\books\\lesson1.txt")), ShellRecorder::Launches()[2].file);
+    EXPECT_EQ(CString(), ShellRecorder::Launches()[2].params);
     EXPECT_EQ(4, Clicks(2));  // the empty address still clicks
 }
 
@@ -314,12 +287,12 @@ TEST(UITextLinkPaint, NormalLinksAreBlueAndHoveredOnesRed) {
     link->SetObjectPos(0, 0, 100, 20);
     root.AddChild(link);
     riztest::Surface normal(100, 20);
-    RenderAlone(root, normal);
+    RenderInto(root, normal);
     EXPECT_GT(normal.CountNear(CRect(0, 0, 100, 20), RGB(0, 0, 255), 0), 0);
     EXPECT_EQ(0, normal.CountNear(CRect(0, 0, 100, 20), RGB(255, 0, 0), 0));
     root.OnMouseMove(CPoint(2, 2));
     riztest::Surface hover(100, 20);
-    RenderAlone(root, hover);
+    RenderInto(root, hover);
     EXPECT_GT(hover.CountNear(CRect(0, 0, 100, 20), RGB(255, 0, 0), 0), 0);
     EXPECT_EQ(0, hover.CountNear(CRect(0, 0, 100, 20), RGB(0, 0, 255), 0));
 }
@@ -347,16 +320,16 @@ TEST(UIHotImagePaint, TheFrameTakesTheColourOfTheState) {
     image->SetObjectPos(0, 0, 40, 40);
     root.AddChild(image);
     riztest::Surface normal(40, 40);
-    RenderAlone(root, normal);
+    RenderInto(root, normal);
     EXPECT_EQ(RGB(0xC0, 0xC0, 0xC0), normal.Pixel(20, 0));
     EXPECT_EQ(RGB(255, 255, 255), normal.Pixel(20, 20));
     image->OnMouseMove(CPoint(5, 5));
     riztest::Surface hover(40, 40);
-    RenderAlone(root, hover);
+    RenderInto(root, hover);
     EXPECT_EQ(static_cast<COLORREF>(0x00C0FF), hover.Pixel(20, 0));
     image->SetEnable(FALSE);
     riztest::Surface disabled(40, 40);
-    RenderAlone(root, disabled);
+    RenderInto(root, disabled);
     EXPECT_EQ(RGB(0x80, 0x80, 0x80), disabled.Pixel(20, 0));
 }
 
@@ -464,7 +437,7 @@ TEST(UIShapePaint, LinesLieOnTheBottomAndRightCoordinates) {
     root.AddChild(horizontal);
     root.AddChild(vertical);
     riztest::Surface surface(60, 30);
-    RenderAlone(root, surface);
+    RenderInto(root, surface);
     EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(5, 10));  // y = bottom, outside the rect
     EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(5, 9));
     EXPECT_EQ(RGB(0, 200, 0), surface.Pixel(40, 5));  // x = right
@@ -486,7 +459,7 @@ TEST(UIShapePaint, FilledShapesAndTheRoundCornerOfTheFirstValue) {
     root.AddChild(round);
     root.AddChild(ellipse);
     riztest::Surface surface(100, 40);
-    RenderAlone(root, surface);
+    RenderInto(root, surface);
     EXPECT_EQ(RGB(255, 255, 0), surface.Pixel(20, 20));
     EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(20, 0));
     EXPECT_NE(RGB(0, 0, 255), surface.Pixel(0, 0));        // the corner is cut

@@ -13,6 +13,7 @@
 #include "ResourceCounter.h"
 #include "TestData.h"
 #include "TestWindow.h"
+#include "UIProbe.h"
 #include "Watchdog.h"
 
 #include <vector>
@@ -20,10 +21,6 @@
 using riztest::PumpUntilIdle;
 
 namespace {
-
-HINSTANCE NoLaunch(HWND, LPCTSTR, LPCTSTR, LPCTSTR, LPCTSTR, INT) {
-    return reinterpret_cast<HINSTANCE>(33);
-}
 
 // The strip's parent: records WM_QV_NOTIFYCTRL and may delete the strip on a close request.
 class CStripParent : public CWnd {
@@ -61,16 +58,10 @@ END_MESSAGE_MAP()
 struct StripTest : ::testing::Test {
     riztest::TestWindow window{400, 100};
     CStripParent parent;
-    QVUIShellExecuteFunc m_pfnOld = nullptr;
+    uitest::ShellRecorder shell;
 
-    void SetUp() override {
-        m_pfnOld = QVUISetShellExecute(&NoLaunch);
-        parent.SubclassWindow(window.Host());
-    }
-    void TearDown() override {
-        parent.UnsubclassWindow();
-        QVUISetShellExecute(m_pfnOld);
-    }
+    void SetUp() override { parent.SubclassWindow(window.Host()); }
+    void TearDown() override { parent.UnsubclassWindow(); }
     BOOL CreateStrip(CQVUINotifyCtrl& strip, int cx = 300) {
         return strip.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW)), _T("strip"),
                               WS_CHILD | WS_VISIBLE, CRect(0, 0, cx, 24), &parent, 7);
@@ -213,8 +204,15 @@ TEST_F(StripTest, StripAndPlayerCreateDestroySoak) {
     PumpUntilIdle();
     EXPECT_EQ(0, before.WindowDelta());
     EXPECT_EQ(0, before.GdiDelta());
-    // A timer made without a window would come as a thread message.
-    ::Sleep(150);
-    MSG msg;
-    EXPECT_FALSE(::PeekMessage(&msg, reinterpret_cast<HWND>(-1), WM_TIMER, WM_TIMER, PM_NOREMOVE));
+    // A timer made without a window comes as a thread message, due before a probe timer set now.
+    const UINT_PTR nProbe = ::SetTimer(nullptr, 0, 30, nullptr);
+    MSG msg = {};
+    while (::GetMessage(&msg, nullptr, WM_TIMER, WM_TIMER) > 0 && (msg.hwnd || msg.wParam != nProbe)) {
+        if (msg.hwnd)
+            ::DispatchMessage(&msg);
+        else
+            ADD_FAILURE() << "a thread timer " << msg.wParam;
+    }
+    EXPECT_EQ(nProbe, msg.wParam) << "the probe came";
+    ::KillTimer(nullptr, nProbe);
 }

@@ -31,14 +31,6 @@ struct HostFixture : ::testing::Test {
     void Post(UINT message, int x, int y) { PostMouse(host.m_hWnd, message, x, y); }
 };
 
-// Renders an object tree into a surface of its own through a framework DC.
-void RenderInto(CQVUIObject& root, riztest::Surface& surface) {
-    CDC dc;
-    dc.Attach(surface.Dc());
-    root.Render(dc, CRect(0, 0, surface.Width(), surface.Height()));
-    dc.Detach();
-}
-
 }  // namespace
 
 // ---- Timer ids (first: the process must not have taken an id yet) ----

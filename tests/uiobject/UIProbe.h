@@ -8,12 +8,46 @@
 #include <string>
 #include <vector>
 
+#include "PixelProbe.h"
 #include "QVPaintMemoryDC.h"
+#include "QVUIShell.h"
 #include "QVUIWindow.h"
 
 namespace uitest {
 
 using Log = std::vector<std::string>;
+
+// Renders an object tree into a surface of its own through a framework DC.
+inline void RenderInto(CQVUIObject& root, riztest::Surface& surface) {
+    CDC dc;
+    dc.Attach(surface.Dc());
+    root.Render(dc, CRect(0, 0, surface.Width(), surface.Height()));
+    dc.Detach();
+}
+
+// Records the objects' shell launches instead of starting anything, while it lives.
+struct Launch {
+    CString verb, file, params;
+};
+class ShellRecorder {
+public:
+    ShellRecorder() : m_pfnOld(QVUISetShellExecute(&Record)) { Launches().clear(); }
+    ~ShellRecorder() { QVUISetShellExecute(m_pfnOld); }
+    ShellRecorder(const ShellRecorder&) = delete;
+    ShellRecorder& operator=(const ShellRecorder&) = delete;
+    static std::vector<Launch>& Launches() {
+        static std::vector<Launch> s_launches;
+        return s_launches;
+    }
+
+private:
+    static HINSTANCE Record(HWND, LPCTSTR lpszVerb, LPCTSTR lpszFile, LPCTSTR lpszParams, LPCTSTR, INT) {
+        Launches().push_back(
+            {lpszVerb ? lpszVerb : _T(""), lpszFile ? lpszFile : _T(""), lpszParams ? lpszParams : _T("")});
+        return reinterpret_cast<HINSTANCE>(33);
+    }
+    QVUIShellExecuteFunc m_pfnOld;
+};
 
 // Records "name:call" (with the point for mouse calls) into a shared log; fills its rect with its
 // background colour like the base.
