@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QVDibSection.h>
 #include <QVSkinResManager.h>
 
 #include <algorithm>
@@ -50,14 +51,8 @@ bool WriteBmp(const riztest::TempFolder& folder, LPCTSTR lpszName, int cx, int c
 
 // The check image of the tests: 16 x 16 white (its key) with an 8 x 8 block of ink in the middle.
 HBITMAP MakeCheckImage() {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = 16;
-    bmi.bmiHeader.biHeight = -16;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
     void* pBits = NULL;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    HBITMAP hBitmap = QVCreateDib32(16, 16, &pBits);
     DWORD* p = static_cast<DWORD*>(pBits);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x) {
