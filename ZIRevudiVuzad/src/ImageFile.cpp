@@ -277,7 +277,10 @@ ImageProbe ProbeImage(const BYTE* p, size_t n) {
 HBITMAP CreateDib32(int cx, int cy, BYTE** ppBits) {
     if (ppBits) *ppBits = nullptr;
     if (!ImageSizeAcceptable(cx, cy)) return NULL;
-    return QVCreateDib32(cx, cy, reinterpret_cast<void**>(ppBits));
+    void* pBits = nullptr;
+    HBITMAP hBitmap = QVCreateDib32(cx, cy, &pBits);
+    if (ppBits) *ppBits = static_cast<BYTE*>(pBits);
+    return hBitmap;
 }
 
 HBITMAP DibFromBmpFile(const BYTE* p, size_t n) {
