@@ -5,10 +5,10 @@
 
 #include <gdiplus.h>
 
+#include <QVImageEncoder.h>
 #include <RIZuruzezu.h>
 
 #include <cstdio>
-#include <vector>
 
 #include "Bench.h"
 
@@ -61,20 +61,6 @@ void PaintSuite() {
     ::DestroyWindow(hWnd);
 }
 
-BOOL PngEncoder(CLSID* pClsid) {
-    UINT nCount = 0, nSize = 0;
-    if (Gdiplus::GetImageEncodersSize(&nCount, &nSize) != Gdiplus::Ok || nSize == 0) return FALSE;
-    std::vector<BYTE> buffer(nSize);
-    auto* pCodecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::GetImageEncoders(nCount, nSize, pCodecs) != Gdiplus::Ok) return FALSE;
-    for (UINT i = 0; i < nCount; ++i)
-        if (wcscmp(pCodecs[i].MimeType, L"image/png") == 0) {
-            *pClsid = pCodecs[i].Clsid;
-            return TRUE;
-        }
-    return FALSE;
-}
-
 // A 48 x 48 panel with 12-pixel corners and a translucent border, saved as a PNG in the temporary
 // folder; the path, or an empty string.
 CString WritePanelImage() {
@@ -94,7 +80,7 @@ CString WritePanelImage() {
         g.FillRectangle(&accent, 12, 0, 24, 8);
     }
     CLSID clsid;
-    if (!PngEncoder(&clsid)) return CString();
+    if (!QVGetPngEncoderClsid(&clsid)) return CString();
     TCHAR szTemp[MAX_PATH] = {};
     ::GetTempPath(MAX_PATH, szTemp);
     CString strPath;

@@ -7,6 +7,7 @@
 
 #include "Bench.h"
 #include "QVBitmap.h"
+#include "QVDibSection.h"
 
 namespace {
 
@@ -53,14 +54,7 @@ struct Target {
     HGDIOBJ hOld = NULL;
     CDC dc;
     Target(int cx, int cy) {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        void* pBits = nullptr;
-        hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+        hBitmap = QVCreateDib32(cx, cy);
         hOld = ::SelectObject(hDC, hBitmap);
         dc.Attach(hDC);
     }

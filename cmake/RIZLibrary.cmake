@@ -1,5 +1,6 @@
 # RIZuruzezu.dll: the control library, one DLL from the subsystem folders. Each folder's headers are
-# public; RIZuruzezu.h at the root includes them all.
+# public; RIZuruzezu.h at the root includes them all, and RIZuruzezu.cpp beside it is the module entry
+# (DllMain and the static objects of every subsystem), the one source above the folders.
 set(RIZ_LIBRARY_FOLDERS foundation skinwnd controls outbar toolbar docking imlist views uiobject composite skinsb)
 set(RIZ_LIBRARY_SOURCES)
 set(RIZ_LIBRARY_INCLUDES)
@@ -12,7 +13,7 @@ foreach(_folder ${RIZ_LIBRARY_FOLDERS})
   endif()
 endforeach()
 
-add_library(RIZuruzezu SHARED ${RIZ_LIBRARY_SOURCES})
+add_library(RIZuruzezu SHARED ${PROJECT_SOURCE_DIR}/RIZuruzezu.cpp ${RIZ_LIBRARY_SOURCES})
 riz_target(RIZuruzezu)
 target_compile_definitions(RIZuruzezu PRIVATE RIZURUZEZU_BUILD _AFXEXT)
 target_include_directories(RIZuruzezu PUBLIC ${RIZ_LIBRARY_INCLUDES}

@@ -28,3 +28,7 @@ RIZ_API COLORREF QVGetSysColor(int nIndex);
 RIZ_API COLORREF QVGetBarGradientStart();
 RIZ_API COLORREF QVGetBarGradientEnd();
 RIZ_API void ResetColors();
+
+// Reads the ten system colours and leaves the gradient to be read from the skin at its next use. The
+// module entry calls it when the library loads; not exported.
+void ReadSysColors();

@@ -2,6 +2,8 @@
 
 #include <gdiplus.h>
 
+#include <QVImageEncoder.h>
+
 #include <vector>
 
 CGdiplusSession::CGdiplusSession() {
@@ -55,28 +57,9 @@ BOOL IsBitmapAreaUniform(HBITMAP hBitmap, const RECT& rcArea) {
     return TRUE;
 }
 
-namespace {
-
-BOOL FindPngEncoder(CLSID* pClsid) {
-    UINT count = 0, size = 0;
-    if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0) return FALSE;
-    std::vector<BYTE> buffer(size);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok) return FALSE;
-    for (UINT i = 0; i < count; ++i) {
-        if (lstrcmpW(codecs[i].MimeType, L"image/png") == 0) {
-            *pClsid = codecs[i].Clsid;
-            return TRUE;
-        }
-    }
-    return FALSE;
-}
-
-}  // namespace
-
 BOOL SaveBitmapAsPng(HBITMAP hBitmap, LPCTSTR lpszPath) {
     CLSID clsid;
-    if (!hBitmap || !lpszPath || !FindPngEncoder(&clsid)) return FALSE;
+    if (!hBitmap || !lpszPath || !QVGetPngEncoderClsid(&clsid)) return FALSE;
     Gdiplus::Bitmap image(hBitmap, nullptr);
     CStringW path(lpszPath);
     return image.Save(path, &clsid, nullptr) == Gdiplus::Ok;

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <climits>
 
+using namespace outbar;
+
 IMPLEMENT_DYNCREATE(CQVOutBarCtrl, CWnd)
 
 BEGIN_MESSAGE_MAP(CQVOutBarCtrl, CWnd)

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+using namespace outbar;
+
 namespace {
 
 // One message of a mouse loop: FALSE when the loop must end because the capture went to another

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using namespace outbar;
+
 namespace outbar {
 
 namespace {

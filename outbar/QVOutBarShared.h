@@ -28,5 +28,3 @@ void SetSlideDelay(QVOUTBARSLIDEPROC pfnDelay);
 void SlideDelay(CQVOutBarCtrl* pBar, CDC* pDC, int nMilliseconds);
 
 }  // namespace outbar
-
-using namespace outbar;

@@ -1,5 +1,7 @@
 #include "SkinImage.h"
 
+#include <QVImageEncoder.h>
+
 #include <stdio.h>
 
 #include <algorithm>
@@ -230,25 +232,6 @@ CAlphaCanvas::CAlphaCanvas(int cx, int cy)
 
 CAlphaCanvas::~CAlphaCanvas() = default;
 
-namespace {
-
-bool FindPngEncoder(CLSID& clsid) {
-    UINT nCount = 0, nBytes = 0;
-    if (GetImageEncodersSize(&nCount, &nBytes) != Ok || nBytes == 0) return false;
-    std::vector<BYTE> buffer(nBytes);
-    ImageCodecInfo* pCodecs = reinterpret_cast<ImageCodecInfo*>(buffer.data());
-    if (GetImageEncoders(nCount, nBytes, pCodecs) != Ok) return false;
-    for (UINT i = 0; i < nCount; ++i) {
-        if (pCodecs[i].MimeType && wcscmp(pCodecs[i].MimeType, L"image/png") == 0) {
-            clsid = pCodecs[i].Clsid;
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
-
 bool CAlphaCanvas::SavePng(const std::wstring& strPath) const {
     m_graphics->Flush(FlushIntentionSync);
     Bitmap out(m_cx, m_cy, PixelFormat32bppARGB);
@@ -284,5 +267,5 @@ bool CAlphaCanvas::SavePng(const std::wstring& strPath) const {
     out.UnlockBits(&small);
     m_bitmap->UnlockBits(&big);
     CLSID clsid;
-    return FindPngEncoder(clsid) && out.Save(strPath.c_str(), &clsid, nullptr) == Ok;
+    return QVGetPngEncoderClsid(&clsid) && out.Save(strPath.c_str(), &clsid, nullptr) == Ok;
 }

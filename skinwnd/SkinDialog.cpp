@@ -24,7 +24,6 @@ ON_WM_INITMENU()
 ON_WM_INITMENUPOPUP()
 ON_WM_NCCREATE()
 ON_WM_NCDESTROY()
-ON_WM_DESTROY()
 ON_WM_SIZE()
 ON_WM_ERASEBKGND()
 ON_WM_DRAWITEM()
@@ -68,10 +67,6 @@ LRESULT CSkinDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 BOOL CSkinDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    if (m_bAutoLoadCtrl) {
-        // The automatic skinning of child controls (QVSkin_AutoLoadControl(this, m_vecSkinCtrls))
-        // is not part of the library yet; until then the children stay system controls.
-    }
     Host().AdjustWindowSize();
     return TRUE;
 }
@@ -162,14 +157,6 @@ void CSkinDialog::OnNcDestroy() {
     m_SkinWnd.DetachWnd();
     m_menuRef.Release();
     CDialog::OnNcDestroy();
-}
-
-void CSkinDialog::OnDestroy() {
-    if (m_bAutoLoadCtrl) {
-        // The automatic skinning of child controls releases its controls here
-        // (QVSkin_ReleaseControl(this, m_vecSkinCtrls)) once it exists.
-    }
-    CDialog::OnDestroy();
 }
 
 void CSkinDialog::OnSize(UINT nType, int cx, int cy) {

@@ -23,9 +23,7 @@ class RIZ_API CSkinDialog : public CDialog {
 public:
     // A dialog on an in-memory template (InitModalIndirect or CreateIndirect).
     CSkinDialog();
-    // bAutoLoadCtrl asks for the system controls of the template to be replaced by skinned controls
-    // when the dialog starts. The flag is kept; the replacement itself comes with the automatic
-    // skinning of child controls, until then the children stay system controls.
+    // bAutoLoadCtrl is kept and answered by GetAutoLoadCtrl; the children stay the template's controls.
     explicit CSkinDialog(UINT nIDTemplate, CWnd* pParentWnd = NULL, BOOL bAutoLoadCtrl = FALSE);
     explicit CSkinDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL, BOOL bAutoLoadCtrl = FALSE);
     ~CSkinDialog() override;
@@ -68,7 +66,6 @@ protected:
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnNcDestroy();
-    afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);

@@ -25,9 +25,6 @@ public:
     // table, cut after the first line.
     void GetMessageString(UINT nID, CString& rMessage) const override;
 
-    // The docking services of the frame (EnableDocking, DockControlBar, FloatControlBar, ...) come
-    // with the docking framework.
-
     CSkinWnd& GetSkinWnd() { return m_SkinWnd; }
     const CSkinWnd& GetSkinWnd() const { return m_SkinWnd; }
     CSize GetSizeAdded() const { return m_sizeAdded; }

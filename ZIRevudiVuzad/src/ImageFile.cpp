@@ -1,6 +1,7 @@
 // Image files: reading, header checks and conversion into 32-bit DIB sections and GDI+ bitmaps.
 #include "ImageFile.h"
 
+#include "QVDibSection.h"
 #include "QVGdiplusImage.h"
 
 #include <gdiplus.h>
@@ -276,19 +277,8 @@ ImageProbe ProbeImage(const BYTE* p, size_t n) {
 HBITMAP CreateDib32(int cx, int cy, BYTE** ppBits) {
     if (ppBits) *ppBits = nullptr;
     if (!ImageSizeAcceptable(cx, cy)) return NULL;
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    if (!hBitmap || !pBits) {
-        if (hBitmap) ::DeleteObject(hBitmap);
-        return NULL;
-    }
+    HBITMAP hBitmap = QVCreateDib32(cx, cy, &pBits);
     if (ppBits) *ppBits = static_cast<BYTE*>(pBits);
     return hBitmap;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "QVDibSection.h"
 #include "ZirModule.h"
 
 namespace {
@@ -92,15 +93,7 @@ BOOL CQVMemoryDC::Create(int cx, int cy) {
         return TRUE;
     }
     // A 32-bit DIB section: the same pixel layout on every display, and readable by GetDIBits.
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    HBITMAP hBitmap = QVCreateDib32(cx, cy);
     if (!hBitmap) return FALSE;
     if (!m_hDC && !CreateCompatibleDC(NULL)) {
         ::DeleteObject(hBitmap);

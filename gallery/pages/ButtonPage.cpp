@@ -4,6 +4,7 @@
 #include "../GalleryPage.h"
 
 #include <RIZuruzezu.h>
+#include <QVDibSection.h>
 #include <QVLanResManager.h>
 #include <QVSkinResManager.h>
 
@@ -71,22 +72,8 @@ CString Text(LPCTSTR lpszKey) {
 // A 32-bit icon drawn here: a rounded square of one colour with a white mark, so that the page does not
 // depend on the system's icons.
 HICON MakeIcon(int cx, COLORREF clrFill, int nMark) {
-    BITMAPV5HEADER bi = {};
-    bi.bV5Size = sizeof(bi);
-    bi.bV5Width = cx;
-    bi.bV5Height = -cx;
-    bi.bV5Planes = 1;
-    bi.bV5BitCount = 32;
-    bi.bV5Compression = BI_BITFIELDS;
-    bi.bV5RedMask = 0x00FF0000;
-    bi.bV5GreenMask = 0x0000FF00;
-    bi.bV5BlueMask = 0x000000FF;
-    bi.bV5AlphaMask = 0xFF000000;
     void* pBits = NULL;
-    HDC hScreen = ::GetDC(NULL);
-    HBITMAP hColour =
-        ::CreateDIBSection(hScreen, reinterpret_cast<BITMAPINFO*>(&bi), DIB_RGB_COLORS, &pBits, NULL, 0);
-    ::ReleaseDC(NULL, hScreen);
+    HBITMAP hColour = QVCreateDib32(cx, cx, &pBits);
     if (!hColour) return NULL;
     DWORD* pPixels = static_cast<DWORD*>(pBits);
     const int r = cx / 5;

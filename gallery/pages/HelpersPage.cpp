@@ -4,6 +4,7 @@
 #include "../GalleryPage.h"
 
 #include <RIZuruzezu.h>
+#include <QVDibSection.h>
 #include <QVLanResManager.h>
 #include <QVSkinResManager.h>
 
@@ -143,14 +144,8 @@ void WriteIconStrips(CString& strNormal, CString& strHot) {
     ::GetTempPath(MAX_PATH, szTemp);
     const int cx = kIcon * _countof(kStripIds);
     for (int nStrip = 0; nStrip < 2; ++nStrip) {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -kIcon;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
         void* pBits = nullptr;
-        HBITMAP hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+        HBITMAP hBitmap = QVCreateDib32(cx, kIcon, &pBits);
         CDC dc;
         dc.CreateCompatibleDC(nullptr);
         HGDIOBJ hOld = ::SelectObject(dc, hBitmap);

@@ -4,13 +4,13 @@
 #include "../GalleryPage.h"
 
 #include <RIZuruzezu.h>
+#include <QVImageEncoder.h>
 #include <QVLanResManager.h>
 #include <QVSkinResManager.h>
 
 #include <gdiplus.h>
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -43,20 +43,6 @@ Color ToColor(COLORREF clr, BYTE alpha = 255) {
     return Color(alpha, GetRValue(clr), GetGValue(clr), GetBValue(clr));
 }
 
-BOOL PngEncoder(CLSID* pClsid) {
-    UINT nCount = 0, nSize = 0;
-    if (Gdiplus::GetImageEncodersSize(&nCount, &nSize) != Gdiplus::Ok || nSize == 0) return FALSE;
-    std::vector<BYTE> buffer(nSize);
-    auto* pCodecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::GetImageEncoders(nCount, nSize, pCodecs) != Gdiplus::Ok) return FALSE;
-    for (UINT i = 0; i < nCount; ++i)
-        if (wcscmp(pCodecs[i].MimeType, L"image/png") == 0) {
-            *pClsid = pCodecs[i].Clsid;
-            return TRUE;
-        }
-    return FALSE;
-}
-
 void RoundRectPath(Gdiplus::GraphicsPath& path, Gdiplus::REAL x, Gdiplus::REAL y, Gdiplus::REAL cx,
                    Gdiplus::REAL cy, Gdiplus::REAL r) {
     path.AddArc(x, y, 2 * r, 2 * r, 180, 90);
@@ -70,7 +56,7 @@ void RoundRectPath(Gdiplus::GraphicsPath& path, Gdiplus::REAL x, Gdiplus::REAL y
 // once loaded.
 BOOL LoadFromBitmap(CQVSmartImage& image, Gdiplus::Bitmap& bitmap, LPCTSTR lpszName) {
     CLSID clsid;
-    if (!PngEncoder(&clsid)) return FALSE;
+    if (!QVGetPngEncoderClsid(&clsid)) return FALSE;
     TCHAR szTemp[MAX_PATH] = {};
     ::GetTempPath(MAX_PATH, szTemp);
     CString strPath;

@@ -1,6 +1,8 @@
 #include "UIObjectsArt.h"
 
 #include <RIZuruzezu.h>
+#include <QVDibSection.h>
+#include <QVImageEncoder.h>
 #include <QVLanResManager.h>
 #include <QVSkinResManager.h>
 
@@ -89,21 +91,6 @@ void CPictureFiles::DeleteAll() {
 
 namespace {
 
-BOOL FindPngEncoder(CLSID* pClsid) {
-    UINT nCount = 0, nSize = 0;
-    if (Gdiplus::GetImageEncodersSize(&nCount, &nSize) != Gdiplus::Ok || nSize == 0) return FALSE;
-    std::vector<BYTE> buffer(nSize);
-    auto* pCodecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::GetImageEncoders(nCount, nSize, pCodecs) != Gdiplus::Ok) return FALSE;
-    for (UINT i = 0; i < nCount; ++i) {
-        if (lstrcmpW(pCodecs[i].MimeType, L"image/png") == 0) {
-            *pClsid = pCodecs[i].Clsid;
-            return TRUE;
-        }
-    }
-    return FALSE;
-}
-
 // A 32-bit surface to draw a picture on with GDI, saved as a PNG file. Pixels left in the key colour
 // come out transparent, every other pixel opaque (GDI leaves the alpha byte at 0). GDI draws shapes
 // without blending, so edges against the key stay clean.
@@ -112,16 +99,9 @@ public:
     static constexpr COLORREF kKey = RGB(255, 0, 255);
 
     CPictureCanvas(int cx, int cy) : m_cx(cx), m_cy(cy) {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        bmi.bmiHeader.biCompression = BI_RGB;
         m_dc.CreateCompatibleDC(NULL);
         void* pBits = NULL;
-        m_hBitmap = ::CreateDIBSection(m_dc.GetSafeHdc(), &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+        m_hBitmap = QVCreateDib32(cx, cy, &pBits);
         m_pBits = static_cast<DWORD*>(pBits);
         if (!m_hBitmap) return;
         m_hOld = m_dc.SelectObject(m_hBitmap);
@@ -140,7 +120,7 @@ public:
 
     BOOL SavePng(const CString& strPath) {
         CLSID clsid;
-        if (!m_pBits || !CQVGdiplusImage::EnsureGdiplus() || !FindPngEncoder(&clsid)) return FALSE;
+        if (!m_pBits || !CQVGdiplusImage::EnsureGdiplus() || !QVGetPngEncoderClsid(&clsid)) return FALSE;
         ::GdiFlush();
         const DWORD dwKey = 0x00FF00FF;  // the key colour as the surface holds it
         for (int i = 0; i < m_cx * m_cy; ++i)

@@ -5,11 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "ImageTestUtil.h"
 #include "PixelProbe.h"
 #include "QVGdiplusImage.h"
+#include "QVImageEncoder.h"
 #include "ResourceCounter.h"
 
 using namespace imgtest;
@@ -18,22 +17,14 @@ namespace {
 
 // Saves a solid 12 x 10 image with a GDI+ encoder ("image/jpeg", "image/png"...).
 bool SaveSolid(const CString& strPath, const WCHAR* pszMime, COLORREF clr) {
-    UINT nCount = 0, nSize = 0;
-    if (Gdiplus::GetImageEncodersSize(&nCount, &nSize) != Gdiplus::Ok || nSize == 0) return false;
-    std::vector<BYTE> buffer(nSize);
-    auto* pCodecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    Gdiplus::GetImageEncoders(nCount, nSize, pCodecs);
-    for (UINT i = 0; i < nCount; ++i) {
-        if (wcscmp(pCodecs[i].MimeType, pszMime) == 0) {
-            Gdiplus::Bitmap bitmap(12, 10, PixelFormat24bppRGB);
-            Gdiplus::Graphics graphics(&bitmap);
-            Gdiplus::SolidBrush brush(Gdiplus::Color(GetRValue(clr), GetGValue(clr), GetBValue(clr)));
-            graphics.FillRectangle(&brush, 0, 0, 12, 10);
-            CStringW strWide(strPath);
-            return bitmap.Save(strWide, &pCodecs[i].Clsid, nullptr) == Gdiplus::Ok;
-        }
-    }
-    return false;
+    CLSID clsid;
+    if (!QVGetEncoderClsid(pszMime, &clsid)) return false;
+    Gdiplus::Bitmap bitmap(12, 10, PixelFormat24bppRGB);
+    Gdiplus::Graphics graphics(&bitmap);
+    Gdiplus::SolidBrush brush(Gdiplus::Color(GetRValue(clr), GetGValue(clr), GetBValue(clr)));
+    graphics.FillRectangle(&brush, 0, 0, 12, 10);
+    CStringW strWide(strPath);
+    return bitmap.Save(strWide, &clsid, nullptr) == Gdiplus::Ok;
 }
 
 }  // namespace

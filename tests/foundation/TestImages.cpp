@@ -1,29 +1,9 @@
 #include "TestImages.h"
 
 #include <QVGdiplusImage.h>
-
-#include <vector>
+#include <QVImageEncoder.h>
 
 namespace foundationtest {
-
-namespace {
-
-bool EncoderClsid(const WCHAR* mimeType, CLSID* clsid) {
-    UINT count = 0, size = 0;
-    if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0) return false;
-    std::vector<BYTE> buffer(size);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok) return false;
-    for (UINT i = 0; i < count; ++i) {
-        if (wcscmp(codecs[i].MimeType, mimeType) == 0) {
-            *clsid = codecs[i].Clsid;
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
 
 bool StartGdiplus() {
     return CQVGdiplusImage::EnsureGdiplus() != FALSE;
@@ -37,7 +17,7 @@ bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::AR
         for (int x = 0; x < cx; ++x)
             bitmap.SetPixel(x, y, Gdiplus::Color(color(x, y)));
     CLSID clsid;
-    if (!EncoderClsid(png ? L"image/png" : L"image/bmp", &clsid)) return false;
+    if (!QVGetEncoderClsid(png ? L"image/png" : L"image/bmp", &clsid)) return false;
     CStringW strPath(lpszPath);
     return bitmap.Save(strPath, &clsid, nullptr) == Gdiplus::Ok;
 }

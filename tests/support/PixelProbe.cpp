@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "QVDibSection.h"
+
 namespace riztest {
 
 bool ColorNear(COLORREF a, COLORREF b, int tolerance) {
@@ -11,16 +13,9 @@ bool ColorNear(COLORREF a, COLORREF b, int tolerance) {
 }
 
 Surface::Surface(int cx, int cy, COLORREF fill) : m_cx(cx > 0 ? cx : 1), m_cy(cy > 0 ? cy : 1) {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = m_cx;
-    bmi.bmiHeader.biHeight = -m_cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     m_hDC = ::CreateCompatibleDC(nullptr);
-    m_hBitmap = ::CreateDIBSection(m_hDC, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_hBitmap = QVCreateDib32(m_cx, m_cy, &bits);
     m_bits = static_cast<DWORD*>(bits);
     m_hOld = ::SelectObject(m_hDC, m_hBitmap);
     RECT rc = {0, 0, m_cx, m_cy};

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "QVDibSection.h"
+
 namespace riztest {
 
 std::vector<BYTE> Bmp24(int cx, int cy, const PixelFunc& pixel) {
@@ -44,14 +46,8 @@ HBITMAP Dib(int cx, int cy, const PixelFunc& pixel, int nBits) {
         if (hBitmap) memcpy(pBits, file.data() + pFile->bfOffBits, pInfo->bmiHeader.biSizeImage);
         return hBitmap;
     }
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
     void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    HBITMAP hBitmap = QVCreateDib32(cx, cy, &pBits);
     DWORD* p = static_cast<DWORD*>(pBits);
     for (int y = 0; p && y < cy; ++y)
         for (int x = 0; x < cx; ++x) {
