@@ -6,6 +6,7 @@
 #include <gdiplus.h>
 
 #include <QVImageEncoder.h>
+#include <QVWndClass.h>
 #include <RIZuruzezu.h>
 
 #include <cstdio>
@@ -17,13 +18,10 @@ namespace {
 const int kWidth = 400, kHeight = 300;
 
 HWND CreateShownWindow() {
-    WNDCLASS wc = {};
-    wc.lpfnWndProc = ::DefWindowProc;
-    wc.hInstance = ::GetModuleHandle(nullptr);
-    wc.lpszClassName = _T("RIZBenchFoundation");
-    AfxRegisterClass(&wc);
-    HWND hWnd = ::CreateWindowEx(WS_EX_TOOLWINDOW, wc.lpszClassName, _T(""), WS_POPUP | WS_VISIBLE, 0, 0,
-                                 kWidth, kHeight, nullptr, nullptr, wc.hInstance, nullptr);
+    const HINSTANCE hInstance = ::GetModuleHandle(nullptr);
+    QVRegisterWndClass(_T("RIZBenchFoundation"), 0, nullptr, nullptr, ::DefWindowProc, hInstance);
+    HWND hWnd = ::CreateWindowEx(WS_EX_TOOLWINDOW, _T("RIZBenchFoundation"), _T(""), WS_POPUP | WS_VISIBLE, 0,
+                                 0, kWidth, kHeight, nullptr, nullptr, hInstance, nullptr);
     ::UpdateWindow(hWnd);
     return hWnd;
 }

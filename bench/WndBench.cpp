@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "Bench.h"
+#include "QVWndClass.h"
 
 namespace {
 
@@ -28,12 +29,9 @@ LRESULT CALLBACK RawProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 HWND CreateRawWindow() {
-    WNDCLASS wc = {};
-    wc.lpfnWndProc = &RawProc;
-    wc.hInstance = ::GetModuleHandle(nullptr);
-    wc.lpszClassName = _T("RIZBenchRaw");
-    AfxRegisterClass(&wc);
-    return ::CreateWindow(wc.lpszClassName, _T(""), WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
+    const HINSTANCE hInstance = ::GetModuleHandle(nullptr);
+    QVRegisterWndClass(_T("RIZBenchRaw"), 0, nullptr, nullptr, &RawProc, hInstance);
+    return ::CreateWindow(_T("RIZBenchRaw"), _T(""), WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, hInstance,
                           nullptr);
 }
 

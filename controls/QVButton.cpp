@@ -2,6 +2,7 @@
 
 #include <QVSkinResManager.h>
 
+#include "QVSelectScope.h"
 #include "TransparentBkg.h"
 
 #include <vector>
@@ -24,29 +25,6 @@ ColourSet ColoursFor(UINT nState, BOOL bHover, BOOL bCommon) {
     if (bHover) return ColourSet{0xFFC8C8, 0xC0FFFF, static_cast<COLORREF>(bCommon ? 0x8080FF : 0x000000)};
     return ColourSet{0xFF6464, 0xFFC0C0, 0x000000};
 }
-
-// Selects a pen, a brush and a font into a DC for one drawing and puts the old ones back.
-class CDrawTools {
-public:
-    CDrawTools(CDC* pDC, HGDIOBJ hPen, HGDIOBJ hBrush, HGDIOBJ hFont) : m_pDC(pDC) {
-        if (hPen) m_hOldPen = pDC->SelectObject(hPen);
-        if (hBrush) m_hOldBrush = pDC->SelectObject(hBrush);
-        if (hFont) m_hOldFont = pDC->SelectObject(hFont);
-    }
-    ~CDrawTools() {
-        if (m_hOldFont) m_pDC->SelectObject(m_hOldFont);
-        if (m_hOldBrush) m_pDC->SelectObject(m_hOldBrush);
-        if (m_hOldPen) m_pDC->SelectObject(m_hOldPen);
-    }
-    CDrawTools(const CDrawTools&) = delete;
-    CDrawTools& operator=(const CDrawTools&) = delete;
-
-private:
-    CDC* m_pDC;
-    HGDIOBJ m_hOldPen = NULL;
-    HGDIOBJ m_hOldBrush = NULL;
-    HGDIOBJ m_hOldFont = NULL;
-};
 
 HGDIOBJ GuiFont() {
     return ::GetStockObject(DEFAULT_GUI_FONT);
@@ -228,9 +206,8 @@ void CQVButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
 
 void CQVButton::DrawColourButton(CDC* pDC, const CRect& rcItem, UINT nState, const CString& strText) {
     const ColourSet colours = ColoursFor(nState, m_bHover, TRUE);
-    CPen pen(PS_SOLID, 1, colours.clrPen);
-    CBrush brush(colours.clrBrush);
-    CDrawTools tools(pDC, pen.GetSafeHandle(), brush.GetSafeHandle(), GuiFont());
+    CQVSelectScope tools = CQVSelectScope::SolidPenBrush(*pDC, colours.clrPen, colours.clrBrush);
+    tools.Select(GuiFont());
     pDC->Rectangle(&rcItem);
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(colours.clrText);
@@ -246,9 +223,8 @@ void CQVButton::DrawColourButton(CDC* pDC, const CRect& rcItem, UINT nState, con
 void CQVButton::DrawColourCheck(CDC* pDC, const CRect& rcItem, UINT nState, const CString& strText) {
     DrawTransparentBkg(this, GetParent(), pDC);
     const ColourSet colours = ColoursFor(nState, m_bHover, FALSE);
-    CPen pen(PS_SOLID, 1, colours.clrPen);
-    CBrush brush(colours.clrBrush);
-    CDrawTools tools(pDC, pen.GetSafeHandle(), brush.GetSafeHandle(), GuiFont());
+    CQVSelectScope tools = CQVSelectScope::SolidPenBrush(*pDC, colours.clrPen, colours.clrBrush);
+    tools.Select(GuiFont());
     // A square box as high as the item, the text beside it.
     const CRect rcBox(rcItem.left, rcItem.top, rcItem.left + rcItem.Height(), rcItem.bottom);
     if (m_nButtonType == QVBT_CHECKBOX)
@@ -267,7 +243,7 @@ void CQVButton::DrawColourCheck(CDC* pDC, const CRect& rcItem, UINT nState, cons
 }
 
 void CQVButton::DrawSkinButton(CDC* pDC, const CRect& rcItem, UINT nState, const CString& strText) {
-    CDrawTools tools(pDC, NULL, NULL, GuiFont());
+    CQVSelectScope tools(pDC, GuiFont());
     int nFrame = 0;
     COLORREF clrText = RGB(0, 0, 0);
     if (nState & ODS_DISABLED) {
@@ -311,7 +287,7 @@ void CQVButton::DrawPrivateImage(CDC* pDC, const CRect& rcItem, UINT nState, con
     if (strText.IsEmpty()) return;
     CFont font;
     font.CreatePointFont(m_nFontSize, m_strFontName, pDC);
-    CDrawTools tools(pDC, NULL, NULL, font.GetSafeHandle());
+    CQVSelectScope tools(pDC, font.GetSafeHandle());
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(m_clrText);
     CRect rcText(rcItem);
@@ -321,7 +297,7 @@ void CQVButton::DrawPrivateImage(CDC* pDC, const CRect& rcItem, UINT nState, con
 
 void CQVButton::DrawIconButton(CDC* pDC, const CRect& rcItem, UINT nState, const CString& strText) {
     DrawTransparentBkg(this, GetParent(), pDC);
-    CDrawTools tools(pDC, NULL, NULL, GuiFont());
+    CQVSelectScope tools(pDC, GuiFont());
     CRect rcIcon;
     CRect rcText;
     switch (m_nIconAlign) {
@@ -361,14 +337,14 @@ void CQVButton::DrawIconButton(CDC* pDC, const CRect& rcItem, UINT nState, const
     }
     if (bFrame) {
         CPen pen(PS_SOLID, 1, kClrIconFrame);
-        CDrawTools frameTools(pDC, pen.GetSafeHandle(), ::GetStockObject(NULL_BRUSH), NULL);
+        CQVSelectScope frameTools(pDC, pen.GetSafeHandle(), ::GetStockObject(NULL_BRUSH));
         pDC->Rectangle(&rcItem);
     }
 }
 
 void CQVButton::DrawSkinCheck(CDC* pDC, const CRect& rcItem, UINT nState, const CString& strText) {
     DrawTransparentBkg(this, GetParent(), pDC);
-    CDrawTools tools(pDC, NULL, NULL, GuiFont());
+    CQVSelectScope tools(pDC, GuiFont());
     const BOOL bCheckBox = m_nButtonType == QVBT_CHECKBOX_SKIN;
     const CQVBitmap& bmp = bCheckBox ? m_pBtnRes->m_bmpCheckBox : m_pBtnRes->m_bmpRadio;
     const CSize sizeImage = bCheckBox ? CSize(m_pBtnRes->m_nCheckBoxWidth, m_pBtnRes->m_nCheckBoxHeight)

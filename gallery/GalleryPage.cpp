@@ -1,5 +1,7 @@
 #include "GalleryPage.h"
 
+#include "QVWndClass.h"
+
 namespace {
 
 const TCHAR kPaintPageClass[] = _T("RIZGalleryPaintPage");
@@ -16,15 +18,8 @@ CGalleryPaintPage::~CGalleryPaintPage() {
 }
 
 BOOL CGalleryPaintPage::Create(HWND hParent, const RECT& rc) {
-    static bool registered = false;
-    if (!registered) {
-        WNDCLASS wc = {};
-        wc.lpfnWndProc = &WndProc;
-        wc.hInstance = ::GetModuleHandle(nullptr);
-        wc.hCursor = ::LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = kPaintPageClass;
-        registered = ::RegisterClass(&wc) != 0;
-    }
+    QVRegisterWndClass(kPaintPageClass, 0, ::LoadCursor(nullptr, IDC_ARROW), nullptr, &WndProc,
+                       ::GetModuleHandle(nullptr));
     m_hWnd = ::CreateWindowEx(0, kPaintPageClass, GetTitle(), WS_CHILD | WS_CLIPCHILDREN, rc.left, rc.top,
                               rc.right - rc.left, rc.bottom - rc.top, hParent, nullptr,
                               ::GetModuleHandle(nullptr), this);

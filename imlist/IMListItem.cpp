@@ -3,33 +3,12 @@
 
 #include "QVBitmap.h"
 #include "QVLanResManager.h"
+#include "QVSelectScope.h"
 #include "QVSkinResManager.h"
 
 #include <algorithm>
 
 namespace {
-
-// Selects a pen and a brush for one drawing and puts the old ones back.
-class CPenBrushScope {
-public:
-    CPenBrushScope(CDC* pDC, CPen* pPen, CBrush* pBrush) : m_pDC(pDC) {
-        m_pOldPen = pDC->SelectObject(pPen);
-        m_pOldBrush = pDC->SelectObject(pBrush);
-    }
-    CPenBrushScope(CDC* pDC, CPen* pPen, int nStockBrush) : m_pDC(pDC) {
-        m_pOldPen = pDC->SelectObject(pPen);
-        m_pOldBrush = static_cast<CBrush*>(pDC->SelectStockObject(nStockBrush));
-    }
-    ~CPenBrushScope() {
-        m_pDC->SelectObject(m_pOldPen);
-        m_pDC->SelectObject(m_pOldBrush);
-    }
-
-private:
-    CDC* m_pDC;
-    CPen* m_pOldPen;
-    CBrush* m_pOldBrush;
-};
 
 // First and last index of evenly spaced rows (first row at nTop, nRowHeight each) that meet [nFrom, nTo).
 bool VisibleRows(int nTop, int nRowHeight, int nCount, int nFrom, int nTo, int& nFirst, int& nLast) {
@@ -126,7 +105,7 @@ void CIMListUserItem::Draw(CDC* pDC, int bHot) {
     rcFrame.InflateRect(2, 2);
     if (bHot) {
         CPen pen(PS_SOLID, 1, RGB(132, 162, 198));
-        CPenBrushScope scope(pDC, &pen, NULL_BRUSH);
+        CQVSelectScope scope(pDC, pen.GetSafeHandle(), ::GetStockObject(NULL_BRUSH));
         // A flashing user keeps its shaking picture unframed.
         if (!m_bSparkling) pDC->Rectangle(rcFrame);
         pDC->SetTextColor(RGB(128, 128, 255));
@@ -391,9 +370,7 @@ void CIMListTeamItem::Draw(CDC* pDC, int bHot) {
             clrPen = m_bExpanded ? RGB(255, 128, 255) : RGB(210, 220, 255);
             clrBrush = RGB(230, 230, 240);
         }
-        CPen pen(PS_SOLID, 1, clrPen);
-        CBrush brush(clrBrush);
-        CPenBrushScope scope(pDC, &pen, &brush);
+        const CQVSelectScope scope = CQVSelectScope::SolidPenBrush(*pDC, clrPen, clrBrush);
         pDC->Rectangle(m_rcItem);
     }
     CFont* pOldFont = pDC->SelectObject(IMListGetFont(100));

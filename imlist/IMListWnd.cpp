@@ -3,6 +3,7 @@
 
 #include "QVModule.h"
 #include "QVSkinResManager.h"
+#include "QVWndClass.h"
 
 #include <algorithm>
 
@@ -49,7 +50,7 @@ CIMListWnd::CIMListWnd() : m_pSkinRes(CQVSkinResManager::GetSingletonPtr()->GetI
 }
 
 CIMListWnd::~CIMListWnd() {
-    *m_pAlive = 0;
+    m_alive.Kill();
     // While this object is whole: the window's end stops the timers before the groups go.
     if (m_hWnd) DestroyWindow();
     DeleteAllGroups();
@@ -60,14 +61,9 @@ CIMListWnd::~CIMListWnd() {
 BOOL CIMListWnd::CreateEx(DWORD dwExStyle, LPCTSTR, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                           CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
     LoadResources();
-    WNDCLASS wc = {};
-    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = ::DefWindowProc;
-    wc.hInstance = RIZGetInstanceHandle();
-    wc.hCursor = ::LoadCursor(NULL, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    wc.lpszClassName = kClassName;
-    if (!AfxRegisterClass(&wc)) return FALSE;
+    if (!QVRegisterWndClass(kClassName, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
+                            QVSysColorClassBrush(COLOR_WINDOW)))
+        return FALSE;
     return CWnd::CreateEx(dwExStyle, kClassName, lpszWindowName, dwStyle, rect, pParentWnd, nID, lpParam);
 }
 
@@ -436,9 +432,9 @@ void CIMListWnd::ChangeCurrentGroup(int nIndex, int bAnimate, int bByClick) {
     // Without a slide nothing else draws the new group: paint it all.
     if (!bAnimate) Invalidate();
     if (bByClick && pCurrent) {
-        std::shared_ptr<int> pAlive = m_pAlive;
+        const CQVAliveToken alive = m_alive.Token();
         OnGroupButtonClick(pCurrent);
-        if (!*pAlive) return;
+        if (!alive) return;
     }
 }
 

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "IMGroupButton.h"
+#include "QVAliveToken.h"
 
 #include <map>
-#include <memory>
 #include <vector>
 
 // Where the mouse is in the list: group, team (position among the group's children) and user
@@ -151,7 +151,7 @@ protected:
     void HoverAt(UINT nFlags, const CPoint& pt);
     // After a callback: FALSE when the object is gone or its window destroyed, or when the content or
     // the open group changed (stale positions are then dropped).
-    BOOL StillValid(const std::shared_ptr<int>& pAlive, int nVersion);
+    BOOL StillValid(const CQVAliveToken& alive, int nVersion);
 
     std::vector<CIMGroupButton*> m_groups;
     int m_nCurrentGroup = -1;
@@ -186,7 +186,6 @@ protected:
     CPoint m_ptLastMove = CPoint(-32768, -32768);
     int m_nLayoutDepth = 0;     // > 0 while the window lays a group out: scroll reports are not rows moving
     int m_nContentVersion = 0;  // changes whenever items are deleted: stale positions are dropped
-    // Cleared by the destructor: a callback may delete the window object, and the caller checks this
-    // flag (through its own copy) before touching members again.
-    std::shared_ptr<int> m_pAlive = std::make_shared<int>(1);
+    // A callback may delete the window object: the caller takes a token before and checks it after.
+    CQVAliveFlag m_alive;
 };

@@ -1,8 +1,8 @@
 // The contact list window: mouse tracking, clicks, double clicks and the callbacks they raise.
 #include "IMListWnd.h"
 
-BOOL CIMListWnd::StillValid(const std::shared_ptr<int>& pAlive, int nVersion) {
-    if (!*pAlive) return FALSE;
+BOOL CIMListWnd::StillValid(const CQVAliveToken& alive, int nVersion) {
+    if (!alive) return FALSE;
     if (!m_hWnd) return FALSE;
     if (nVersion != m_nContentVersion) {
         ResetHover();
@@ -57,7 +57,7 @@ void CIMListWnd::OnMouseMove(UINT nFlags, CPoint point) {
     m_ptLastMove = point;
     CIMGroupButton* pCurrent = GetGroup(m_nCurrentGroup);
     if (m_groups.empty() || !pCurrent) return;
-    std::shared_ptr<int> pAlive = m_pAlive;
+    const CQVAliveToken alive = m_alive.Token();
     const int nVersion = m_nContentVersion;
 
     m_nHoverGroup = -1;
@@ -92,7 +92,7 @@ void CIMListWnd::OnMouseMove(UINT nFlags, CPoint point) {
         if (m_hover.IsValid() && m_hover.nUser >= 0 && m_hover.bInImage && !m_prevHover.bInImage) {
             if (CIMListItem* pItem = GetItemAt(m_hover)) {
                 OnUserItemImageMouseMove(static_cast<CIMListUserItem*>(pItem));
-                if (!StillValid(pAlive, nVersion)) return;
+                if (!StillValid(alive, nVersion)) return;
             }
         }
     } else {
@@ -104,14 +104,14 @@ void CIMListWnd::OnMouseMove(UINT nFlags, CPoint point) {
             CIMListItem* pItem = GetItemAt(m_hover);
             if (pItem && m_hover.nUser < 0 && pItem->GetClassID() == 1) {
                 OnTeamItemMouseMove(static_cast<CIMListTeamItem*>(pItem));
-                if (!StillValid(pAlive, nVersion)) return;
+                if (!StillValid(alive, nVersion)) return;
             } else if (pItem && m_hover.nUser >= 0) {
                 CIMListUserItem* pUser = static_cast<CIMListUserItem*>(pItem);
                 OnUserItemMouseMove(pUser);
-                if (!StillValid(pAlive, nVersion)) return;
+                if (!StillValid(alive, nVersion)) return;
                 if (m_hover.bInImage) {
                     OnUserItemImageMouseMove(pUser);
-                    if (!StillValid(pAlive, nVersion)) return;
+                    if (!StillValid(alive, nVersion)) return;
                 }
             }
             CClientDC dc(this);
@@ -131,7 +131,7 @@ void CIMListWnd::OnMouseMove(UINT nFlags, CPoint point) {
     m_nPrevArea = m_nArea;
     if (bLeftPicture) {
         OnUserItemImageMouseLeave();
-        if (!StillValid(pAlive, nVersion)) return;
+        if (!StillValid(alive, nVersion)) return;
     }
 
     if (m_bThumbDrag && ::GetKeyState(VK_LBUTTON) < 0) {
@@ -139,7 +139,7 @@ void CIMListWnd::OnMouseMove(UINT nFlags, CPoint point) {
         const int nOld = bar.GetPos();
         const CRect rcOld = bar.GetBarRect();
         bar.OnMouseMove(point);
-        if (!*pAlive || !m_hWnd) return;
+        if (!alive || !m_hWnd) return;
         if (bar.GetPos() != nOld || bar.GetBarRect() != rcOld) {
             CClientDC dc(this);
             pCurrent->DrawScrollBarPart(&dc, CIMScrollBar::SBA_BAR, m_nArea == CIMScrollBar::SBA_BAR);
@@ -224,7 +224,7 @@ void CIMListWnd::OnLButtonUp(UINT nFlags, CPoint point) {
 void CIMListWnd::OnLButtonDblClk(UINT nFlags, CPoint point) {
     CWnd::OnLButtonDblClk(nFlags, point);
     HoverAt(nFlags, point);
-    std::shared_ptr<int> pAlive = m_pAlive;
+    const CQVAliveToken alive = m_alive.Token();
     const int nVersion = m_nContentVersion;
     CIMGroupButton* pCurrent = GetGroup(m_nCurrentGroup);
     if (pCurrent && m_nArea != CIMScrollBar::SBA_NONE) {
@@ -244,7 +244,7 @@ void CIMListWnd::OnLButtonDblClk(UINT nFlags, CPoint point) {
         if (pTeam && pTeam->GetClassID() == 1 && pUser) {
             const tagIMListItemPos pos = m_hover;
             OnUserItemDBClick(static_cast<CIMListUserItem*>(pUser));
-            if (!StillValid(pAlive, nVersion)) return;
+            if (!StillValid(alive, nVersion)) return;
             CClientDC dc(this);
             DrawItemAt(&dc, pos, 0);
             m_hover.Reset();

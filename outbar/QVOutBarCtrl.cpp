@@ -4,8 +4,8 @@
 
 #include <QVSkinResManager.h>
 
-#include "QVModule.h"
 #include "QVOutBarShared.h"
+#include "QVWndClass.h"
 #include "XTEditItem.h"
 
 #include <algorithm>
@@ -57,7 +57,7 @@ CQVOutBarCtrl::CQVOutBarCtrl() {
 }
 
 CQVOutBarCtrl::~CQVOutBarCtrl() {
-    *m_pAlive = false;
+    m_alive.Kill();
     CancelEdit();
     for (INT_PTR i = 0; i < m_folders.GetSize(); ++i)
         delete static_cast<CQVBarFolder*>(m_folders[i]);
@@ -72,14 +72,9 @@ BOOL CQVOutBarCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UI
 
 BOOL CQVOutBarCtrl::CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                              DWORD /*dwFlag*/) {
-    WNDCLASS wc = {};
-    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = ::DefWindowProc;
-    wc.hInstance = RIZGetInstanceHandle();
-    wc.hCursor = ::LoadCursor(NULL, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    wc.lpszClassName = kClassName;
-    if (!AfxRegisterClass(&wc)) return FALSE;
+    if (!QVRegisterWndClass(kClassName, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW),
+                            QVSysColorClassBrush(COLOR_WINDOW)))
+        return FALSE;
     return CWnd::CreateEx(dwExStyle, kClassName, _T(""), dwStyle, rect, pParentWnd, nID, NULL);
 }
 
@@ -96,7 +91,7 @@ void CQVOutBarCtrl::OnDestroy() {
     KillTimer(kTimerWiggle);
     // The owner hears of every item and folder once more, to free what it keeps per item; nothing is
     // removed, and an owner that removes things here only shortens the walk.
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     for (int i = 0; i < GetFolderCount(); ++i) {
         m_nSelFolder = i;
         for (int j = 0; FolderAt(i) && j < FolderAt(i)->GetItemCount(); ++j) {
@@ -209,7 +204,7 @@ void CQVOutBarCtrl::SetFolderText(int nIndex, LPCTSTR lpszFolderName) {
 
 void CQVOutBarCtrl::SetSelFolder(int nIndex) {
     if (!IsValidFolder(nIndex)) return;
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     const CString strName = FolderAt(nIndex)->m_strName;
     if (Notify(OUTBAR_FOLDER_SELECTING, nIndex, strName, true) != 1 || !StillAlive(token)) return;
     if (!IsValidFolder(nIndex)) return;  // the owner removed folders meanwhile
@@ -245,7 +240,7 @@ void CQVOutBarCtrl::SetSelFolder(DWORD dwFolderData) {
 
 void CQVOutBarCtrl::RemoveFolder(int nIndex) {
     if (!IsValidFolder(nIndex)) return;
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     const CString strName = FolderAt(nIndex)->m_strName;
     if (Notify(OUTBAR_FOLDER_DELETING, nIndex, strName, true) != 1 || !StillAlive(token)) return;
     if (!IsValidFolder(nIndex)) return;
@@ -312,7 +307,7 @@ void CQVOutBarCtrl::SetItemText(int nIndex, LPCTSTR lpszItemName) {
 
 void CQVOutBarCtrl::RemoveItem(int nIndex) {
     if (!IsValidItem(nIndex)) return;
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     const CString strText = GetItemText(nIndex);
     if (Notify(OUTBAR_ITEM_DELETING, nIndex, strText, false) != 1 || !StillAlive(token)) return;
     if (!IsValidItem(nIndex)) return;

@@ -2,9 +2,8 @@
 // or a window of the host; folders slide open, items can be dragged into a new order and renamed.
 #pragma once
 
+#include "QVAliveToken.h"
 #include "QVBarFolder.h"
-
-#include <memory>
 
 class CQVSkinOtherRes;
 
@@ -159,9 +158,8 @@ protected:
                    int nDragTo = -1);
     // True while this object and its window still exist: checked after every notification, because an
     // owner may destroy the bar (and a bar may delete itself) inside one.
-    typedef std::shared_ptr<bool> CAliveToken;
-    CAliveToken AliveToken() const { return m_pAlive; }
-    BOOL StillAlive(const CAliveToken& token) const { return *token && m_hWnd != NULL; }
+    CQVAliveToken AliveToken() const { return m_alive.Token(); }
+    BOOL StillAlive(const CQVAliveToken& token) const { return token && m_hWnd != NULL; }
 
     // Keeps one measuring DC, with the bar's font, for the labels measured during a paint or a hit test
     // (GetItemSize otherwise gets a client DC for every label).
@@ -206,8 +204,6 @@ protected:
     void ScrollOneStep(BOOL bUp, BOOL& bEnd);
     // Whether a point lies between the bottom of the open folder's last item and the inside bottom.
     BOOL IsBelowLastItem(const CPoint& point, const CRect& rcInside);
-    // A mouse message's point in this window's client coordinates.
-    CPoint MessagePoint(const MSG& msg) const;
 
     // The mouse loops of a left press; each ends on release, lost capture, WM_QUIT or destruction.
     void TrackFolderPress(int nFolder);
@@ -282,5 +278,5 @@ protected:
 
     HWND m_hWndEdit = NULL;    // the open in-place editor
     CDC* m_pMeasureDC = NULL;  // a DC kept while a paint or hit test measures many labels
-    CAliveToken m_pAlive = std::make_shared<bool>(true);
+    CQVAliveFlag m_alive;
 };

@@ -2,6 +2,7 @@
 // drag and drop, scroll arrow), the right click, the cursor and in-place renaming.
 #include "QVOutBarCtrl.h"
 
+#include "QVMouseLoop.h"
 #include "QVOutBarShared.h"
 #include "XTEditItem.h"
 
@@ -11,30 +12,12 @@ using namespace outbar;
 
 namespace {
 
-// One message of a mouse loop: FALSE when the loop must end because the capture went to another
-// window or WM_QUIT arrived (posted again, so that the outer loop ends too).
-BOOL GetLoopMessage(HWND hWnd, MSG& msg) {
-    if (::GetCapture() != hWnd) return FALSE;
-    const BOOL bResult = ::GetMessage(&msg, NULL, 0, 0);
-    if (bResult <= 0) {
-        ::PostQuitMessage(bResult == 0 ? static_cast<int>(msg.wParam) : 0);
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void Dispatch(MSG& msg) {
-    ::TranslateMessage(&msg);
-    ::DispatchMessage(&msg);
+// The header and arrow loops pass Escape on to the focused window and drop other keys.
+QVMouseLoopStep EscapeOnly(const MSG& msg) {
+    return msg.wParam == VK_ESCAPE ? QVML_DISPATCH : QVML_CONTINUE;
 }
 
 }  // namespace
-
-CPoint CQVOutBarCtrl::MessagePoint(const MSG& msg) const {
-    CPoint pt(static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam)));
-    if (msg.hwnd != m_hWnd && msg.hwnd != NULL) ::MapWindowPoints(msg.hwnd, m_hWnd, &pt, 1);
-    return pt;
-}
 
 // ---- Hit testing and hover -------------------------------------------------------------------------
 
@@ -80,7 +63,7 @@ int CQVOutBarCtrl::HitTestEx(const CPoint& point, int& nIndex) {
 void CQVOutBarCtrl::OnMouseMove(UINT nFlags, CPoint point) {
     int nIndex = -1;
     const int nHit = HitTestEx(point, nIndex);
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     if (nHit != QVOB_HIT_FOLDER && m_nHoverFolder >= 0) HighlightFolder(-1);
     if (nHit != QVOB_HIT_ITEM && m_nHoverItem >= 0) {
         HighlightItem(-1, FALSE);
@@ -109,7 +92,7 @@ void CQVOutBarCtrl::HighlightItem(int nIndex, int bPressed) {
     m_bHoverPressed = FALSE;
     nLastPressed = bPressed;
     const CString strText = GetItemText(nIndex);
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     if (Notify(OUTBAR_ITEM_HOVERED, nIndex, strText, false) != 1 || !StillAlive(token)) return;
     if (nIndex >= GetItemCount()) return;  // the owner removed items meanwhile
 
@@ -148,7 +131,7 @@ BOOL CQVOutBarCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
 // ---- Left press ------------------------------------------------------------------------------------
 
 void CQVOutBarCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     if (::GetFocus() != m_hWnd) {
         SetFocus();  // an open editor commits its rename here
         if (!StillAlive(token)) return;
@@ -180,8 +163,8 @@ void CQVOutBarCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
 }
 
 void CQVOutBarCtrl::TrackFolderPress(int nFolder) {
-    const CAliveToken token = AliveToken();
-    SetCapture();
+    const CQVAliveToken token = AliveToken();
+    CQVMouseLoop loop(this, token);
     m_nPressedFolder = nFolder;
     auto drawHeader = [this, nFolder](FOLDER_HILIGHT nState) {
         CRect rc;
@@ -191,42 +174,27 @@ void CQVOutBarCtrl::TrackFolderPress(int nFolder) {
     };
     BOOL bPressed = TRUE;
     drawHeader(FOLDER_PRESSED);
-    MSG msg;
-    while (GetLoopMessage(m_hWnd, msg)) {
-        BOOL bDone = FALSE;
-        switch (msg.message) {
-        case WM_KEYDOWN:
-            if (msg.wParam == VK_ESCAPE) Dispatch(msg);
-            break;
-        case WM_MOUSEMOVE: {
-            int nIndex = -1;
-            const BOOL bOver = HitTestEx(MessagePoint(msg), nIndex) == QVOB_HIT_FOLDER && nIndex == nFolder;
-            if (bOver != bPressed) {
-                bPressed = bOver;
-                drawHeader(bOver ? FOLDER_PRESSED : FOLDER_NORMAL);
-            }
-            break;
+    loop.SetKeyHandler(&EscapeOnly);
+    loop.SetMoveHandler([&](const CPoint& pt) {
+        int nIndex = -1;
+        const BOOL bOver = HitTestEx(pt, nIndex) == QVOB_HIT_FOLDER && nIndex == nFolder;
+        if (bOver != bPressed) {
+            bPressed = bOver;
+            drawHeader(bOver ? FOLDER_PRESSED : FOLDER_NORMAL);
         }
-        case WM_LBUTTONUP: {
-            ::ReleaseCapture();
-            if (bPressed) {
-                bPressed = FALSE;
-                drawHeader(FOLDER_NORMAL);
-            }
-            int nIndex = -1;
-            if (HitTestEx(MessagePoint(msg), nIndex) == QVOB_HIT_FOLDER && nIndex != m_nSelFolder)
-                SetSelFolder(nIndex);
-            bDone = TRUE;
-            break;
+        return QVML_CONTINUE;
+    });
+    loop.SetButtonUpHandler([&](const CPoint& pt) {
+        ::ReleaseCapture();
+        if (bPressed) {
+            bPressed = FALSE;
+            drawHeader(FOLDER_NORMAL);
         }
-        default:
-            Dispatch(msg);
-            break;
-        }
-        if (!StillAlive(token)) return;
-        if (bDone) break;
-    }
-    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+        int nIndex = -1;
+        if (HitTestEx(pt, nIndex) == QVOB_HIT_FOLDER && nIndex != m_nSelFolder) SetSelFolder(nIndex);
+        return QVML_END;
+    });
+    if (loop.Run() == QVML_DESTROYED || !StillAlive(token)) return;
     if (bPressed) {
         CRect rc;
         if (GetFolderRect(nFolder, rc)) InvalidateRect(rc, FALSE);
@@ -243,100 +211,87 @@ BOOL CQVOutBarCtrl::IsBelowLastItem(const CPoint& point, const CRect& rcInside) 
 
 void CQVOutBarCtrl::TrackItemPress(int nItem, const CRect& rcInside) {
     if (::GetCapture() != NULL) return;
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     BOOL bPressed = TRUE;
     BOOL bDragging = FALSE;
     const HCURSOR hCursor = ::GetCursor();
-    SetCapture();
+    CQVMouseLoop loop(this, token);
     HighlightItem(nItem, TRUE);
     if (!StillAlive(token)) return;
-    MSG msg;
-    while (GetLoopMessage(m_hWnd, msg)) {
-        BOOL bDone = FALSE;
-        switch (msg.message) {
-        case WM_SETCURSOR:
-            ::SetCursor(hCursor);
-            break;
-        case WM_MOUSEMOVE: {
-            const CPoint pt = MessagePoint(msg);
-            int nIndex = -1;
-            const int nHit = HitTestEx(pt, nIndex);
-            if (!bDragging) {
-                if (nHit == QVOB_HIT_ITEM && nIndex == nItem) {
-                    if (!bPressed) {
-                        HighlightItem(nItem, TRUE);
-                        m_bItemPressed = TRUE;
-                        bPressed = TRUE;
-                    }
-                } else if (nHit == QVOB_HIT_ITEM) {
-                    if (bPressed) {
-                        HighlightItem(nItem, FALSE);
-                        m_bItemPressed = FALSE;
-                        bPressed = FALSE;
-                    }
-                } else if (m_dwFlags & QVOB_DRAG_ITEMS) {
-                    // The drag starts only once the pointer has left every item.
-                    HighlightItem(nItem, TRUE);
-                    if (!StillAlive(token)) return;
-                    const CString strText = GetItemText(nItem);
-                    Notify(OUTBAR_ITEM_DRAG_STARTED, nItem, strText, false);
-                    m_bItemPressed = TRUE;
-                    bPressed = TRUE;
-                    bDragging = TRUE;
-                }
-            } else {
-                CClientDC dc(this);
-                if (nHit == QVOB_HIT_ITEM)
-                    DrawDragArrow(&dc, nItem, nIndex);
-                else if (IsBelowLastItem(pt, rcInside))
-                    DrawDragArrow(&dc, nItem, GetItemCount());
-                else
-                    DrawDragArrow(&dc, nItem, -1);
+    loop.SetMessageHandler([hCursor](const MSG& msg) {
+        if (msg.message != WM_SETCURSOR) return QVML_DISPATCH;
+        ::SetCursor(hCursor);
+        return QVML_CONTINUE;
+    });
+    loop.SetKeyHandler([](const MSG&) { return QVML_DISPATCH; });
+    loop.SetMoveHandler([&](const CPoint& pt) {
+        int nIndex = -1;
+        const int nHit = HitTestEx(pt, nIndex);
+        if (bDragging) {
+            CClientDC dc(this);
+            if (nHit == QVOB_HIT_ITEM)
+                DrawDragArrow(&dc, nItem, nIndex);
+            else if (IsBelowLastItem(pt, rcInside))
+                DrawDragArrow(&dc, nItem, GetItemCount());
+            else
+                DrawDragArrow(&dc, nItem, -1);
+        } else if (nHit == QVOB_HIT_ITEM && nIndex == nItem) {
+            if (!bPressed) {
+                HighlightItem(nItem, TRUE);
+                m_bItemPressed = TRUE;
+                bPressed = TRUE;
             }
-            break;
-        }
-        case WM_LBUTTONUP: {
-            ::ReleaseCapture();
+        } else if (nHit == QVOB_HIT_ITEM) {
             if (bPressed) {
-                HighlightItem(-1, FALSE);
-                if (!StillAlive(token)) return;
+                HighlightItem(nItem, FALSE);
+                m_bItemPressed = FALSE;
+                bPressed = FALSE;
             }
-            const CPoint pt = MessagePoint(msg);
-            int nIndex = -1;
-            const int nHit = HitTestEx(pt, nIndex);
-            if (!bDragging && nHit == QVOB_HIT_ITEM && nIndex == nItem) {
-                EndItemClick(nItem);
-            } else if (bDragging && nHit == QVOB_HIT_ITEM && nIndex != nItem) {
-                const CString strText = GetItemText(nItem);
-                if (Notify(OUTBAR_ITEM_MOVED, nItem, strText, false, nItem, nIndex) == 1 &&
-                    StillAlive(token) && IsValidItem(nItem) && IsValidItem(nIndex)) {
-                    // Before item nIndex as counted before the removal: moving down lands one higher.
-                    CancelEdit();
-                    CQVBarFolder* pFolder = FolderAt(m_nSelFolder);
-                    CXTBarItem* pMoved = pFolder->RemoveItemAt(nItem);
-                    pFolder->InsertItemAt(nIndex > nItem ? nIndex - 1 : nIndex, pMoved);
-                }
-            } else if (bDragging && nHit != QVOB_HIT_ITEM && IsBelowLastItem(pt, rcInside)) {
-                const int nCount = GetItemCount();
-                const CString strText = GetItemText(nItem);
-                if (Notify(OUTBAR_ITEM_MOVED, nCount, strText, false, nItem, nCount) == 1 &&
-                    StillAlive(token) && IsValidItem(nItem)) {
-                    CancelEdit();
-                    CQVBarFolder* pFolder = FolderAt(m_nSelFolder);
-                    pFolder->InsertItemAt(-1, pFolder->RemoveItemAt(nItem));
-                }
+        } else if (m_dwFlags & QVOB_DRAG_ITEMS) {
+            // The drag starts only once the pointer has left every item.
+            HighlightItem(nItem, TRUE);
+            if (!StillAlive(token)) return QVML_CONTINUE;
+            const CString strText = GetItemText(nItem);
+            Notify(OUTBAR_ITEM_DRAG_STARTED, nItem, strText, false);
+            m_bItemPressed = TRUE;
+            bPressed = TRUE;
+            bDragging = TRUE;
+        }
+        return QVML_CONTINUE;
+    });
+    loop.SetButtonUpHandler([&](const CPoint& pt) {
+        ::ReleaseCapture();
+        if (bPressed) {
+            HighlightItem(-1, FALSE);
+            if (!StillAlive(token)) return QVML_END;
+        }
+        int nIndex = -1;
+        const int nHit = HitTestEx(pt, nIndex);
+        if (!bDragging && nHit == QVOB_HIT_ITEM && nIndex == nItem) {
+            EndItemClick(nItem);
+        } else if (bDragging && nHit == QVOB_HIT_ITEM && nIndex != nItem) {
+            const CString strText = GetItemText(nItem);
+            if (Notify(OUTBAR_ITEM_MOVED, nItem, strText, false, nItem, nIndex) == 1 && StillAlive(token) &&
+                IsValidItem(nItem) && IsValidItem(nIndex)) {
+                // Before item nIndex as counted before the removal: moving down lands one higher.
+                CancelEdit();
+                CQVBarFolder* pFolder = FolderAt(m_nSelFolder);
+                CXTBarItem* pMoved = pFolder->RemoveItemAt(nItem);
+                pFolder->InsertItemAt(nIndex > nItem ? nIndex - 1 : nIndex, pMoved);
             }
-            bDone = TRUE;
-            break;
+        } else if (bDragging && nHit != QVOB_HIT_ITEM && IsBelowLastItem(pt, rcInside)) {
+            const int nCount = GetItemCount();
+            const CString strText = GetItemText(nItem);
+            if (Notify(OUTBAR_ITEM_MOVED, nCount, strText, false, nItem, nCount) == 1 && StillAlive(token) &&
+                IsValidItem(nItem)) {
+                CancelEdit();
+                CQVBarFolder* pFolder = FolderAt(m_nSelFolder);
+                pFolder->InsertItemAt(-1, pFolder->RemoveItemAt(nItem));
+            }
         }
-        default:
-            Dispatch(msg);
-            break;
-        }
-        if (!StillAlive(token)) return;
-        if (bDone) break;
-    }
-    if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+        return QVML_END;
+    });
+    if (loop.Run() == QVML_DESTROYED || !StillAlive(token)) return;
     if (bDragging) {
         m_nDragTarget = -1;
         Invalidate(TRUE);
@@ -350,7 +305,7 @@ void CQVOutBarCtrl::TrackItemPress(int nItem, const CRect& rcInside) {
 }
 
 void CQVOutBarCtrl::EndItemClick(int nItem) {
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     const CString strText = GetItemText(nItem);
     if (Notify(OUTBAR_ITEM_CLICKED, nItem, strText, false) != 1 || !StillAlive(token)) return;
     if (!IsValidItem(nItem)) return;
@@ -396,10 +351,10 @@ void CQVOutBarCtrl::TrackArrowPress(int nHit, const CRect& rcInside) {
     BOOL& bShown = bUp ? m_bUpArrow : m_bDownArrow;
     BOOL& bArrowPressed = bUp ? m_bUpPressed : m_bDownPressed;
     const CRect rcArrow = bUp ? m_rcUpArrow : m_rcDownArrow;
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     m_bScrolling = TRUE;
     if (::GetCapture() == NULL) {
-        SetCapture();
+        CQVMouseLoop loop(this, token);
         auto drawArrow = [this, &rcArrow, bUp](BOOL bPushed) {
             CClientDC dc(this);
             DrawArrowButton(&dc, rcArrow, bUp, bPushed);
@@ -408,56 +363,40 @@ void CQVOutBarCtrl::TrackArrowPress(int nHit, const CRect& rcInside) {
         BOOL bPushed = TRUE;
         drawArrow(TRUE);
         SetTimer(kTimerScroll, 300, NULL);
-        MSG msg;
-        while (GetLoopMessage(m_hWnd, msg)) {
-            BOOL bDone = FALSE;
-            switch (msg.message) {
-            case WM_MOUSEMOVE: {
-                const BOOL bOver = rcArrow.PtInRect(MessagePoint(msg));
-                if (bOver != bPushed) {
-                    bPushed = bOver;
-                    bShown = bOver;
-                    bArrowPressed = bOver;
-                    drawArrow(bOver);
-                }
-                break;
+        loop.SetKeyHandler(&EscapeOnly);
+        loop.SetMoveHandler([&](const CPoint& pt) {
+            const BOOL bOver = rcArrow.PtInRect(pt);
+            if (bOver != bPushed) {
+                bPushed = bOver;
+                bShown = bOver;
+                bArrowPressed = bOver;
+                drawArrow(bOver);
             }
-            case WM_TIMER:
-                if (msg.hwnd != m_hWnd || msg.wParam != kTimerScroll) {
-                    Dispatch(msg);
-                } else if (bPushed) {
-                    // Where the cursor was when the tick was taken from the queue.
-                    CPoint pt = msg.pt;
-                    ScreenToClient(&pt);
-                    if (rcArrow.PtInRect(pt)) {
-                        bArrowPressed = TRUE;
-                        ScrollOneStep(bUp, bDone);
-                    } else {
-                        bArrowPressed = FALSE;
-                    }
-                }
-                break;
-            case WM_KEYDOWN:
-                if (msg.wParam == VK_ESCAPE) Dispatch(msg);
-                break;
-            case WM_LBUTTONUP: {
-                ::ReleaseCapture();
-                drawArrow(FALSE);
-                bShown = FALSE;
-                BOOL bEnd = FALSE;
-                if (rcArrow.PtInRect(MessagePoint(msg))) ScrollOneStep(bUp, bEnd);
-                bDone = TRUE;
-                break;
+            return QVML_CONTINUE;
+        });
+        loop.SetMessageHandler([&](const MSG& msg) {
+            if (msg.message != WM_TIMER || msg.hwnd != m_hWnd || msg.wParam != kTimerScroll)
+                return QVML_DISPATCH;
+            BOOL bEnd = FALSE;
+            if (bPushed) {
+                // Where the cursor was when the tick was taken from the queue.
+                CPoint pt = msg.pt;
+                ScreenToClient(&pt);
+                bArrowPressed = rcArrow.PtInRect(pt);
+                if (bArrowPressed) ScrollOneStep(bUp, bEnd);
             }
-            default:
-                Dispatch(msg);
-                break;
-            }
-            if (!StillAlive(token)) return;
-            if (bDone) break;
-        }
+            return bEnd ? QVML_END : QVML_CONTINUE;
+        });
+        loop.SetButtonUpHandler([&](const CPoint& pt) {
+            ::ReleaseCapture();
+            drawArrow(FALSE);
+            bShown = FALSE;
+            BOOL bEnd = FALSE;
+            if (rcArrow.PtInRect(pt)) ScrollOneStep(bUp, bEnd);
+            return QVML_END;
+        });
+        if (loop.Run() == QVML_DESTROYED || !StillAlive(token)) return;
         KillTimer(kTimerScroll);
-        if (::GetCapture() == m_hWnd) ::ReleaseCapture();
     }
     m_bScrolling = FALSE;
     bArrowPressed = FALSE;
@@ -470,7 +409,7 @@ void CQVOutBarCtrl::TrackArrowPress(int nHit, const CRect& rcInside) {
 void CQVOutBarCtrl::OnRButtonUp(UINT nFlags, CPoint point) {
     int nIndex = -1;
     const int nHit = HitTestEx(point, nIndex);
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     if (nHit == QVOB_HIT_ITEM) {
         SetContextTarget(QVOB_HIT_ITEM, nIndex);
         Notify(OUTBAR_RIGHT_CLICKED, nIndex, NULL, false, 0, 0);
@@ -496,9 +435,9 @@ CXTEditItem* MakeEditor(CQVOutBarCtrl* pBar, const CRect& rc, DWORD dwStyle, int
     pEdit->m_nEditIndex = nIndex;
     pEdit->m_nEditCode = nCode;
     pEdit->m_bSingleLine = bSingleLine;
-    const std::shared_ptr<bool> alive = pEdit->AliveToken();
+    const CQVAliveToken alive = pEdit->AliveToken();
     if (!pEdit->Create(dwStyle, rc, pBar, 1)) {
-        if (*alive) delete pEdit;  // a window that was made and failed deleted its object already
+        if (alive) delete pEdit;  // a window that was made and failed deleted its object already
         return NULL;
     }
     return pEdit;
@@ -559,7 +498,7 @@ LRESULT CQVOutBarCtrl::OnEditEnded(WPARAM wParam, LPARAM lParam) {
     if (pEdit == NULL) return 0;
     const int nIndex = pEdit->m_nEditIndex;
     const CString strText = pEdit->m_strEditText;
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     if (static_cast<int>(wParam) == OUTBAR_FOLDER_LABEL_EDITED) {
         if (!IsValidFolder(nIndex)) return 0;
         if (Notify(OUTBAR_FOLDER_LABEL_EDITED, nIndex, strText, true) != 1 || !StillAlive(token)) return 0;

@@ -6,6 +6,7 @@
 #include <QVSkinRes.h>
 
 #include "QVOutBarShared.h"
+#include "QVSelectScope.h"
 
 #include <algorithm>
 
@@ -37,34 +38,6 @@ void SlideDelay(CQVOutBarCtrl* pBar, CDC* pDC, int nMilliseconds) {
 }
 
 }  // namespace outbar
-
-namespace {
-
-// Selects a pen and a brush for one drawing and puts the old ones back.
-class CPenBrush {
-public:
-    CPenBrush(CDC* pDC, COLORREF clrPen, COLORREF clrBrush) : m_pDC(pDC) {
-        m_pen.CreatePen(PS_SOLID, 1, clrPen);
-        m_brush.CreateSolidBrush(clrBrush);
-        m_pOldPen = pDC->SelectObject(&m_pen);
-        m_pOldBrush = pDC->SelectObject(&m_brush);
-    }
-    ~CPenBrush() {
-        m_pDC->SelectObject(m_pOldBrush);
-        m_pDC->SelectObject(m_pOldPen);
-    }
-    CPenBrush(const CPenBrush&) = delete;
-    CPenBrush& operator=(const CPenBrush&) = delete;
-
-private:
-    CDC* m_pDC;
-    CPen m_pen;
-    CBrush m_brush;
-    CPen* m_pOldPen = NULL;
-    CBrush* m_pOldBrush = NULL;
-};
-
-}  // namespace
 
 CQVOutBarCtrl::CMeasureScope::CMeasureScope(CQVOutBarCtrl* pBar)
     : m_pBar(pBar), m_pPrevDC(pBar->m_pMeasureDC), m_pDC(NULL), m_pOldFont(NULL) {
@@ -201,7 +174,7 @@ void CQVOutBarCtrl::DrawItem(CDC* pDC, int nFolder, CRect rcItem, int nIndex, in
 
     const BOOL bMarker = m_bShowCurSel && nFolder == m_nCurSelFolder && nIndex == m_nCurSelItem;
     if (bMarker) {
-        CPenBrush tools(pDC, kMarkerOutline, kMarkerFill);
+        const CQVSelectScope tools = CQVSelectScope::SolidPenBrush(*pDC, kMarkerOutline, kMarkerFill);
         pDC->RoundRect(rcInside.left + 2, rcItem.top - 2, rcInside.right - 2, rcItem.bottom + 2, 5, 5);
     }
     if (m_bUpArrow) pDC->ExcludeClipRect(m_rcUpArrow);
@@ -265,7 +238,8 @@ void CQVOutBarCtrl::DrawIcon(CDC* pDC, int nIndex, int nFolder, bool bHighlight)
     }
     pDC->FillSolidRect(rc, m_crBack);
     if (bHighlight) {
-        CPenBrush tools(pDC, kHoverOutline, m_bHoverPressed ? kHoverPressedFill : kHoverFill);
+        const CQVSelectScope tools = CQVSelectScope::SolidPenBrush(
+            *pDC, kHoverOutline, m_bHoverPressed ? kHoverPressedFill : kHoverFill);
         pDC->Rectangle(rc);
     }
     CImageList* pList = GetFolderImageList(nFolder, bSmall);
@@ -309,7 +283,7 @@ void CQVOutBarCtrl::OnTimer(UINT_PTR nIDEvent) {
         ScreenToClient(&pt);
         if (!ClientRect().PtInRect(pt)) {
             KillTimer(kTimerHover);
-            const CAliveToken token = AliveToken();
+            const CQVAliveToken token = AliveToken();
             HighlightFolder(-1);
             HighlightItem(-1, FALSE);
             if (!StillAlive(token)) return;
@@ -403,7 +377,7 @@ void CQVOutBarCtrl::DrawDragArrow(CDC* pDC, int /*nFrom*/, int nTo) {
             break;
         }
         InvalidateRect(rcOld, TRUE);
-        const CAliveToken token = AliveToken();
+        const CQVAliveToken token = AliveToken();
         UpdateWindow();  // the repaint tells the owner of the hover item again
         if (!StillAlive(token)) return;
     }
@@ -482,7 +456,7 @@ void CQVOutBarCtrl::AnimateFolderScroll(int nFrom, int nTo) {
     // Each frame moves by one header height: without a height there is nothing to step by.
     if (cx <= 0 || rcInside.Height() <= 0 || h <= 0) return;
 
-    const CAliveToken token = AliveToken();
+    const CQVAliveToken token = AliveToken();
     CClientDC dc(this);
     CDC dcA;
     CDC dcB;

@@ -13,10 +13,6 @@ ON_WM_CHAR()
 ON_WM_SETCURSOR()
 END_MESSAGE_MAP()
 
-CXTEditItem::~CXTEditItem() {
-    *m_pAlive = false;
-}
-
 void CXTEditItem::PostNcDestroy() {
     delete this;
 }

@@ -1,9 +1,7 @@
 // The outlook bar's in-place editor for a folder or item name.
 #pragma once
 
-#include "RIZuruzezuDef.h"
-
-#include <memory>
+#include "QVAliveToken.h"
 
 // Made by CQVOutBarCtrl::StartGroupEdit / StartItemEdit as a child of the bar. Enter (taken before
 // dispatch, so the application's message pump must give windows their pre-translation) or a lost focus
@@ -13,12 +11,12 @@ class RIZ_API CXTEditItem : public CEdit {
     DECLARE_DYNAMIC(CXTEditItem)
 public:
     CXTEditItem() = default;
-    ~CXTEditItem() override;
+    ~CXTEditItem() override = default;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // False once the object is deleted.
-    std::shared_ptr<bool> AliveToken() const { return m_pAlive; }
+    CQVAliveToken AliveToken() const { return m_alive.Token(); }
 
     int m_nEditIndex = -1;       // folder or item being renamed
     BOOL m_bEscape = FALSE;      // cancelled: no report
@@ -38,5 +36,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bReported = FALSE;  // the rename was reported (or cancelled) once
-    std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
+    CQVAliveFlag m_alive;
 };

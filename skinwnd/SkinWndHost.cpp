@@ -21,10 +21,6 @@ BOOL IsCaptionButton(UINT nHitTest) {
 
 }  // namespace
 
-BOOL CSkinWndHost::IsAlive() const {
-    return m_hWnd != nullptr && ::IsWindow(m_hWnd) && CWnd::FromHandlePermanent(m_hWnd) == m_pWnd;
-}
-
 void CSkinWndHost::RedrawFrame(BOOL bPressed) const {
     if (!IsAlive()) return;
     CRect rcWindow;

@@ -3,6 +3,7 @@
 // CSkinWnd. Internal to the library.
 #pragma once
 
+#include "QVAliveToken.h"
 #include "QVMenuRef.h"
 #include "SkinWnd.h"
 
@@ -17,11 +18,11 @@ class CQVBitmapList;
 class CSkinWndHost {
 public:
     CSkinWndHost(CWnd* pWnd, CSkinWnd& skin, UINT& nLastNcHit, CSize& sizeAdded)
-        : m_pWnd(pWnd), m_hWnd(pWnd->GetSafeHwnd()), m_skin(skin), m_nLastNcHit(nLastNcHit),
+        : m_pWnd(pWnd), m_hWnd(pWnd->GetSafeHwnd()), m_alive(pWnd), m_skin(skin), m_nLastNcHit(nLastNcHit),
           m_sizeAdded(sizeAdded) {}
 
     // The window still exists and still belongs to its object.
-    BOOL IsAlive() const;
+    BOOL IsAlive() const { return m_alive.IsAlive(); }
 
     // Paints the whole frame through a window DC.
     void RedrawFrame(BOOL bPressed = FALSE) const;
@@ -61,6 +62,7 @@ public:
 private:
     CWnd* m_pWnd;
     HWND m_hWnd;
+    CQVAliveToken m_alive;
     CSkinWnd& m_skin;
     UINT& m_nLastNcHit;
     CSize& m_sizeAdded;

@@ -1,5 +1,6 @@
 #include "QVShpae.h"
 
+#include "QVSelectScope.h"
 #include "QVUIDrawUtil.h"
 
 BOOL CQVShpae::Create(CWnd* pParent, const CRect& rect, COLORREF clrBack, COLORREF clrFore, BOOL bTransparent,
@@ -42,7 +43,7 @@ void CQVShpae::Draw(CDC* pDC, CRgn* pRgn) {
     CBrush brush;
     HGDIOBJ hBrush = ::GetStockObject(NULL_BRUSH);
     if (!m_bTransparent && brush.CreateSolidBrush(m_clrBack)) hBrush = brush.GetSafeHandle();
-    CQVUISelectTools tools(dc, pen.GetSafeHandle(), hBrush, NULL);
+    CQVSelectScope tools(dc, pen.GetSafeHandle(), hBrush);
     switch (m_nShapeType) {
     case QVST_HLINE:
         dc.MoveTo(m_rect.left, m_rect.bottom);

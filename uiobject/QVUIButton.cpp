@@ -2,6 +2,7 @@
 
 #include <QVGdiplusHelper.h>
 
+#include "QVSelectScope.h"
 #include "QVUIDrawUtil.h"
 
 #include <algorithm>
@@ -197,7 +198,7 @@ void CQVUIButton::OnRender(CDC& dc, const CRect& /*rcClip*/) {
         QVUIMakeLogFont(lf, m_strFontFace, m_nFontSize, m_bBold, m_bUnderline, m_bItalic);
         if (font.CreatePointFontIndirect(&lf)) hFont = font.GetSafeHandle();
     }
-    CQVUISelectTools tools(dc, NULL, NULL, hFont);
+    CQVSelectScope tools(dc, hFont);
     const COLORREF clrOld = dc.SetTextColor(m_bEnabled ? m_clrText : kClrDisabledText);
     const int nOldMode = dc.SetBkMode(TRANSPARENT);
     dc.DrawText(m_strText, &rcText, m_nTextFormat | DT_SINGLELINE | DT_END_ELLIPSIS);

@@ -1,5 +1,6 @@
 #include "QVUIHotImage.h"
 
+#include "QVSelectScope.h"
 #include "QVUIDrawUtil.h"
 
 namespace {
@@ -96,7 +97,7 @@ void CQVUIHotImage::OnRender(CDC& dc, const CRect& /*rcClip*/) {
     CPen pen;
     pen.CreatePen(PS_SOLID, 1, m_clrBorder[m_nState >= 0 && m_nState <= 3 ? m_nState : 0]);
     {
-        CQVUISelectTools tools(dc, pen.GetSafeHandle(), ::GetStockObject(WHITE_BRUSH), NULL);
+        CQVSelectScope tools(dc, pen.GetSafeHandle(), ::GetStockObject(WHITE_BRUSH));
         dc.RoundRect(&rc, CPoint(m_nCorner, m_nCorner));
     }
     if (!m_image.IsLoaded()) return;

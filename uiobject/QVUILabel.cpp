@@ -1,5 +1,6 @@
 #include "QVUILabel.h"
 
+#include "QVSelectScope.h"
 #include "QVUIDrawUtil.h"
 
 CQVUILabel::CQVUILabel(CQVUIObject* pParent)
@@ -34,7 +35,7 @@ const CSize& CQVUILabel::GetPreferredSize() {
         CQVUIMeasureDC measure(GetHostWnd());
         CDC* pDC = CDC::FromHandle(measure.GetSafeHdc());
         CFont font;
-        CQVUISelectTools tools(*pDC, NULL, NULL, MakeFont(font, FALSE));
+        CQVSelectScope tools(pDC, MakeFont(font, FALSE));
         CRect rc(0, 0, 0, 0);
         pDC->DrawText(m_strText, &rc, DT_CALCRECT | DT_SINGLELINE);
         m_sizePreferred = CSize(rc.Width(), rc.Height());
@@ -45,7 +46,7 @@ const CSize& CQVUILabel::GetPreferredSize() {
 
 void CQVUILabel::OnRender(CDC& dc, const CRect& /*rcClip*/) {
     CFont font;
-    CQVUISelectTools tools(dc, NULL, NULL, MakeFont(font, FALSE));
+    CQVSelectScope tools(dc, MakeFont(font, FALSE));
     const COLORREF clrOld = dc.SetTextColor(m_clrText);
     CRect rc = m_rcObject;
     dc.DrawText(m_strText, &rc, m_nTextFormat | DT_SINGLELINE | DT_END_ELLIPSIS);

@@ -2,6 +2,7 @@
 
 #include "QVPaintMemoryDC.h"
 #include "QVUIButton.h"
+#include "QVSelectScope.h"
 #include "QVUIDrawUtil.h"
 #include "QVUIImage.h"
 #include "QVUITextLink.h"
@@ -130,12 +131,8 @@ void CQVUINotifyCtrl::OnPaint() {
     CRect rcClient;
     GetClientRect(&rcClient);
     CQVPaintMemoryDC memDC(this, &dc);
-    CPen pen;
-    pen.CreatePen(PS_SOLID, 1, kClrFrame);
-    CBrush brush;
-    brush.CreateSolidBrush(kClrFill);
     {
-        CQVUISelectTools tools(memDC, pen.GetSafeHandle(), brush.GetSafeHandle(), NULL);
+        const CQVSelectScope tools = CQVSelectScope::SolidPenBrush(memDC, kClrFrame, kClrFill);
         memDC.Rectangle(&rcClient);
     }
     Render(memDC, rcClient);

@@ -1,5 +1,6 @@
 #include "QVUIShape.h"
 
+#include "QVSelectScope.h"
 #include "QVUIDrawUtil.h"
 
 CQVUIShape::CQVUIShape(CQVUIObject* pParent) : CQVUIObject(pParent) {}
@@ -24,7 +25,7 @@ void CQVUIShape::OnRender(CDC& dc, const CRect& /*rcClip*/) {
     CBrush brush;
     HGDIOBJ hBrush = ::GetStockObject(NULL_BRUSH);
     if (!m_bTransparent && brush.CreateSolidBrush(m_clrBackground)) hBrush = brush.GetSafeHandle();
-    CQVUISelectTools tools(dc, pen.GetSafeHandle(), hBrush, NULL);
+    CQVSelectScope tools(dc, pen.GetSafeHandle(), hBrush);
     switch (m_nShapeType) {
     case HorizontalLine:
         dc.MoveTo(rc.left, rc.bottom);

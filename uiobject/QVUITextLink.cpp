@@ -1,5 +1,6 @@
 #include "QVUITextLink.h"
 
+#include "QVSelectScope.h"
 #include "QVUIDrawUtil.h"
 #include "QVUIShell.h"
 
@@ -40,7 +41,7 @@ void CQVUITextLink::Layout() {
     CQVUIMeasureDC measure(GetHostWnd());
     CDC* pDC = CDC::FromHandle(measure.GetSafeHdc());
     CFont font;
-    CQVUISelectTools tools(*pDC, NULL, NULL, MakeFont(font, TRUE));
+    CQVSelectScope tools(pDC, MakeFont(font, TRUE));
     CRect rc(0, 0, 1000, 30);
     pDC->DrawText(m_strText, &rc, DT_CALCRECT | DT_SINGLELINE);
     const int nWidth = std::min(rc.Width(), m_rcObject.Width());
@@ -92,7 +93,7 @@ void CQVUITextLink::OpenUrl() const {
 
 void CQVUITextLink::OnRender(CDC& dc, const CRect& /*rcClip*/) {
     CFont font;
-    CQVUISelectTools tools(dc, NULL, NULL, MakeFont(font, TRUE));
+    CQVSelectScope tools(dc, MakeFont(font, TRUE));
     const COLORREF clrOld = dc.SetTextColor(LinkColour(m_nLinkState));
     const int nOldMode = dc.SetBkMode(TRANSPARENT);
     CRect rc = m_rcObject;
