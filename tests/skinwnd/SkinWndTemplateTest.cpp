@@ -10,6 +10,7 @@
 #include "SkinDialog.h"
 #include "SkinFrameWnd.h"
 #include "SkinPopupWnd.h"
+#include "MessagePump.h"
 #include "SkinWndTestKit.h"
 
 using namespace skintest;
@@ -93,6 +94,6 @@ TEST(SkinWndTemplate, HostHandlerRunsFirstAndItsBaseAnswersWithTheSkinFrame) {
         EXPECT_EQ(static_cast<UINT>(HTCLIENT), HitTest(wnd.hWnd, rcWindow.Width() / 2, kCaption + 2));
         EXPECT_EQ(nBefore + 2, *wnd.pnHitTests);
         ::DestroyWindow(wnd.hWnd);
-        DrainMessages();
+        riztest::PumpMessages(1000);
     }
 }
