@@ -157,6 +157,28 @@ UINT ItemState(CMenu* pPopup, UINT nID) {
     return pPopup->GetMenuState(nID, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED | MF_CHECKED);
 }
 
+// A plain frame with a 30-pixel bar at the top and a view, not laid out yet.
+class FrameLayout : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_pFrame = NewPlainFrame();
+        ASSERT_NE(nullptr, m_pFrame);
+        ASSERT_TRUE(m_top.CreateBar(m_pFrame, AFX_IDW_TOOLBAR, 30));
+        ASSERT_TRUE(m_view.CreateView(m_pFrame));
+    }
+    void TearDown() override {
+        if (m_pFrame) m_pFrame->DestroyWindow();
+    }
+    CRect Client() const {
+        CRect rc;
+        m_pFrame->GetClientRect(&rc);
+        return rc;
+    }
+    CLessonFrame* m_pFrame = nullptr;
+    CEdgeBar m_top;
+    CLessonView m_view;
+};
+
 }  // namespace
 
 // ---- Creation ----
@@ -220,121 +242,67 @@ TEST(FrameWnd, ViewFromACreationContextFillsTheClientArea) {
 
 // ---- Layout ----
 
-TEST(FrameWnd, RecalcLayoutGivesBarsTheirSidesAndTheViewTheRest) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CEdgeBar top, status;
-    CLessonView view;
-    ASSERT_TRUE(top.CreateBar(pFrame, AFX_IDW_TOOLBAR, 30));
-    ASSERT_TRUE(status.CreateBar(pFrame, AFX_IDW_STATUS_BAR, 20, TRUE));
-    ASSERT_TRUE(view.CreateView(pFrame));
+TEST_F(FrameLayout, RecalcLayoutGivesBarsTheirSidesAndTheViewTheRest) {
+    CEdgeBar status;
+    ASSERT_TRUE(status.CreateBar(m_pFrame, AFX_IDW_STATUS_BAR, 20, TRUE));
 
-    pFrame->RecalcLayout();
+    m_pFrame->RecalcLayout();
 
-    CRect rcClient;
-    pFrame->GetClientRect(&rcClient);
-    EXPECT_EQ(CRect(0, 0, rcClient.right, 30), ChildRect(&top));
+    const CRect rcClient = Client();
+    EXPECT_EQ(CRect(0, 0, rcClient.right, 30), ChildRect(&m_top));
     EXPECT_EQ(CRect(0, rcClient.bottom - 20, rcClient.right, rcClient.bottom), ChildRect(&status));
-    EXPECT_EQ(CRect(0, 30, rcClient.right, rcClient.bottom - 20), ChildRect(&view));
-    EXPECT_FALSE(top.m_bLastWasQuery);
-    pFrame->DestroyWindow();
+    EXPECT_EQ(CRect(0, 30, rcClient.right, rcClient.bottom - 20), ChildRect(&m_view));
+    EXPECT_FALSE(m_top.m_bLastWasQuery);
 }
 
-TEST(FrameWnd, OnlyChildrenWithWindowObjectsAreAskedForTheirSpace) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CLessonView view;
-    ASSERT_TRUE(view.CreateView(pFrame));
+TEST_F(FrameLayout, OnlyChildrenWithWindowObjectsAreAskedForTheirSpace) {
     // A bar-like child without an object: it must not be asked (nor moved).
     HWND hRaw =
-        ::CreateWindow(_T("STATIC"), _T("raw"), WS_CHILD | WS_VISIBLE, 5, 5, 50, 10, pFrame->m_hWnd,
-                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_TOOLBAR)), nullptr, nullptr);
+        ::CreateWindow(_T("STATIC"), _T("raw"), WS_CHILD | WS_VISIBLE, 5, 5, 50, 10, m_pFrame->m_hWnd,
+                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_TOOLBAR + 1)), nullptr, nullptr);
 
-    pFrame->RecalcLayout();
+    m_pFrame->RecalcLayout();
 
-    CRect rcClient, rcRaw;
-    pFrame->GetClientRect(&rcClient);
-    EXPECT_EQ(rcClient, ChildRect(&view));
-    ::GetWindowRect(hRaw, &rcRaw);
-    pFrame->ScreenToClient(&rcRaw);
-    EXPECT_EQ(CRect(5, 5, 55, 15), rcRaw);
-    pFrame->DestroyWindow();
+    EXPECT_EQ(CRect(0, 30, Client().right, Client().bottom), ChildRect(&m_view));
+    EXPECT_EQ(CRect(5, 5, 55, 15), ChildRect(CWnd::FromHandle(hRaw)));
 }
 
-TEST(FrameWnd, QueryingTheLayoutMovesNothing) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CEdgeBar top;
-    CLessonView view;
-    ASSERT_TRUE(top.CreateBar(pFrame, AFX_IDW_TOOLBAR, 30));
-    ASSERT_TRUE(view.CreateView(pFrame));
-    view.MoveWindow(1, 2, 3, 4);
-    const CRect rcTopBefore = ChildRect(&top);
-
-    CRect rcFree, rcClient(0, 0, 200, 100);
-    pFrame->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &rcFree, &rcClient);
-    EXPECT_EQ(CRect(0, 30, 200, 100), rcFree);
-    EXPECT_TRUE(top.m_bLastWasQuery);
-
-    CRect rcTotal;
-    pFrame->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &rcTotal, &rcClient, FALSE);
-    EXPECT_EQ(CRect(0, 0, 200, 30), rcTotal);
-
-    EXPECT_EQ(rcTopBefore, ChildRect(&top));
-    EXPECT_EQ(CRect(1, 2, 4, 6), ChildRect(&view));
-    pFrame->DestroyWindow();
-}
-
-TEST(FrameWnd, BarsOutsideTheIdRangeAreLeftAlone) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CEdgeBar top, other;
-    ASSERT_TRUE(top.CreateBar(pFrame, AFX_IDW_TOOLBAR, 30));
-    ASSERT_TRUE(other.CreateBar(pFrame, 100, 40));
+TEST_F(FrameLayout, QueryingTheLayoutMovesNothingAndAsksOnlyBarsInTheIdRange) {
+    CEdgeBar other;
+    ASSERT_TRUE(other.CreateBar(m_pFrame, 100, 40));
+    m_view.MoveWindow(1, 2, 3, 4);
+    const CRect rcTopBefore = ChildRect(&m_top);
     const int nOtherBefore = other.m_nSizeParent;
 
     CRect rcFree, rcClient(0, 0, 200, 100);
-    pFrame->RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AFX_IDW_PANE_FIRST,
-                           CWnd::reposQuery, &rcFree, &rcClient);
+    m_pFrame->RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AFX_IDW_PANE_FIRST,
+                             CWnd::reposQuery, &rcFree, &rcClient);
     EXPECT_EQ(CRect(0, 30, 200, 100), rcFree);
-    EXPECT_EQ(nOtherBefore, other.m_nSizeParent);
-    pFrame->DestroyWindow();
+    EXPECT_TRUE(m_top.m_bLastWasQuery);
+    EXPECT_EQ(nOtherBefore, other.m_nSizeParent);  // outside the range: not asked
+
+    CRect rcTotal;
+    m_pFrame->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &rcTotal, &rcClient, FALSE);
+    EXPECT_EQ(CRect(0, 0, 200, 70), rcTotal);  // both bars, in the whole range
+
+    EXPECT_EQ(rcTopBefore, ChildRect(&m_top));
+    EXPECT_EQ(CRect(1, 2, 4, 6), ChildRect(&m_view));
 }
 
-TEST(FrameWnd, DelayedLayoutWaitsForTheIdleUpdate) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CEdgeBar top;
-    CLessonView view;
-    ASSERT_TRUE(top.CreateBar(pFrame, AFX_IDW_TOOLBAR, 30));
-    ASSERT_TRUE(view.CreateView(pFrame));
-    pFrame->RecalcLayout();
+TEST_F(FrameLayout, DelayedLayoutWaitsForTheIdleUpdateAndResizingLaysOutAgain) {
+    m_pFrame->RecalcLayout();
+    m_top.m_cy = 50;
+    m_pFrame->DelayRecalcLayout();
+    EXPECT_EQ(30, ChildRect(&m_view).top);
+    EXPECT_EQ(CFrameWnd::idleLayout | CFrameWnd::idleNotify, m_pFrame->m_nIdleFlags);
 
-    top.m_cy = 50;
-    pFrame->DelayRecalcLayout();
-    EXPECT_EQ(30, ChildRect(&view).top);
-    EXPECT_EQ(CFrameWnd::idleLayout | CFrameWnd::idleNotify, pFrame->m_nIdleFlags);
+    m_pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_EQ(50, ChildRect(&m_view).top);
+    EXPECT_EQ(0, m_pFrame->m_nIdleFlags);
 
-    pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-    EXPECT_EQ(50, ChildRect(&view).top);
-    EXPECT_EQ(0, pFrame->m_nIdleFlags);
-    pFrame->DestroyWindow();
-}
-
-TEST(FrameWnd, ResizingTheFrameLaysItOutAgain) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CEdgeBar top;
-    CLessonView view;
-    ASSERT_TRUE(top.CreateBar(pFrame, AFX_IDW_TOOLBAR, 30));
-    ASSERT_TRUE(view.CreateView(pFrame));
-
-    pFrame->SetWindowPos(nullptr, 0, 0, 500, 420, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-
-    CRect rcClient;
-    pFrame->GetClientRect(&rcClient);
-    EXPECT_EQ(CRect(0, 30, rcClient.right, rcClient.bottom), ChildRect(&view));
-    pFrame->DestroyWindow();
+    m_top.m_cy = 40;
+    m_pFrame->SetWindowPos(nullptr, 0, 0, 500, 420, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(CRect(0, 40, Client().right, Client().bottom), ChildRect(&m_view));
 }
 
 // ---- Menus and accelerators ----

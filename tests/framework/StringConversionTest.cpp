@@ -11,6 +11,8 @@
 
 #include "FrameworkKit.h"
 
+using riztest::ExpectRows;
+
 namespace {
 
 std::string Bytes(LPCSTR psz) {
@@ -25,6 +27,14 @@ std::string Bytes(LPCSTR psz) {
 const char kUtf8Chinese[] = "\xE4\xB8\xAD\xE6\x96\x87";  // U+4E2D U+6587
 const wchar_t kWideChinese[] = L"\x4E2D\x6587";
 
+// The text Format makes of a format and its arguments, in the format's character set.
+template <class XCHAR, class... ARGS>
+CStringT<XCHAR> Formatted(const XCHAR* pszFormat, ARGS... args) {
+    CStringT<XCHAR> s;
+    s.Format(pszFormat, args...);
+    return s;
+}
+
 CString FormatThroughV(LPCTSTR pszFormat, ...) {
     va_list args;
     va_start(args, pszFormat);
@@ -38,39 +48,29 @@ CString FormatThroughV(LPCTSTR pszFormat, ...) {
 
 // ---- Formatting ----
 
-TEST(CStringFormat, IntegersWidthsAndFlags) {
-    CString s;
-    s.Format(_T("%d|%5d|%-5d|%05d|%+d"), 42, 42, 42, 42, 7);
-    EXPECT_EQ(s, _T("42|   42|42   |00042|+7"));
-    s.Format(_T("%x %X %#x %u %o"), 255, 255, 255, 4000000000u, 8);
-    EXPECT_EQ(s, _T("ff FF 0xff 4000000000 10"));
-    s.Format(_T("%I64d %I64u %I64X"), -1234567890123LL, 18446744073709551615ULL, 0x1234567890ABLL);
-    EXPECT_EQ(s, _T("-1234567890123 18446744073709551615 1234567890AB"));
-    s.Format(_T("%ld %lu %hd"), -5L, 5UL, 70000);
-    EXPECT_EQ(s, _T("-5 5 4464"));
-}
-
-TEST(CStringFormat, FloatsCharactersStringsAndPercent) {
-    CString s;
-    s.Format(_T("%.2f|%f|%8.3f|%.0f"), 3.14159, 1.5, 2.0, 2.4);
-    EXPECT_EQ(s, _T("3.14|1.500000|   2.000|2"));
-    s.Format(_T("%c%c|%-10s|%10s|%.2s|%%"), _T('o'), _T('k'), _T("left"), _T("right"), _T("cut"));
-    EXPECT_EQ(s, _T("ok|left      |     right|cu|%"));
-    s.Format(_T("100%%"));
-    EXPECT_EQ(s, _T("100%"));
+TEST(CStringFormat, IntegersWidthsFlagsFloatsCharactersAndPercent) {
+    // clang-format off
+    ExpectRows<CString>(
+        {ROW(Formatted(_T("%d|%5d|%-5d|%05d|%+d"), 42, 42, 42, 42, 7), _T("42|   42|42   |00042|+7")),
+         ROW(Formatted(_T("%x %X %#x %u %o"), 255, 255, 255, 4000000000u, 8), _T("ff FF 0xff 4000000000 10")),
+         ROW(Formatted(_T("%I64d %I64u %I64X"), -1234567890123LL, 18446744073709551615ULL, 0x1234567890ABLL),
+             _T("-1234567890123 18446744073709551615 1234567890AB")),
+         ROW(Formatted(_T("%ld %lu %hd"), -5L, 5UL, 70000), _T("-5 5 4464")),
+         // Floats, characters, strings and percent signs.
+         ROW(Formatted(_T("%.2f|%f|%8.3f|%.0f"), 3.14159, 1.5, 2.0, 2.4), _T("3.14|1.500000|   2.000|2")),
+         ROW(Formatted(_T("%c%c|%-10s|%10s|%.2s|%%"), _T('o'), _T('k'), _T("left"), _T("right"), _T("cut")),
+             _T("ok|left      |     right|cu|%")),
+         ROW(Formatted(_T("100%%")), _T("100%"))});
+    // clang-format on
 }
 
 TEST(CStringFormat, PercentSIsTheStringsOwnCharacterSetAndCapitalSTheOther) {
-    CStringW w;
-    w.Format(L"%s+%S+%ls+%hs", L"wide", "narrow", L"lw", "hn");
-    EXPECT_EQ(w, L"wide+narrow+lw+hn");
-    w.Format(L"%c%C", L'w', 'n');
-    EXPECT_EQ(w, L"wn");
-    CStringA a;
-    a.Format("%s+%S+%ls+%hs", "narrow", L"wide", L"lw", "hn");
-    EXPECT_EQ(a, "narrow+wide+lw+hn");
-    a.Format("%c%C", 'n', L'w');
-    EXPECT_EQ(a, "nw");
+    ExpectRows<CStringW>(
+        {ROW(Formatted(L"%s+%S+%ls+%hs", L"wide", "narrow", L"lw", "hn"), L"wide+narrow+lw+hn"),
+         ROW(Formatted(L"%c%C", L'w', 'n'), L"wn")});
+    ExpectRows<CStringA>(
+        {ROW(Formatted("%s+%S+%ls+%hs", "narrow", L"wide", L"lw", "hn"), "narrow+wide+lw+hn"),
+         ROW(Formatted("%c%C", 'n', L'w'), "nw")});
 }
 
 TEST(CStringFormat, StringObjectsPassAsTheirText) {
@@ -146,34 +146,19 @@ TEST(CStringFormat, FormatVTakesAnArgumentListAndFormatMessageNumberedArguments)
 // ---- Conversion between the character sets ----
 
 TEST(CStringConvert, ConstructionAndAssignmentConvertAsciiText) {
-    CStringW w = "narrow";
-    EXPECT_EQ(w, L"narrow");
-    CStringA a = L"wide";
-    EXPECT_EQ(a, "wide");
-    CString fromNarrow = "n";
-    CString fromWide = L"w";
-    EXPECT_EQ(fromNarrow, _T("n"));
-    EXPECT_EQ(fromWide, _T("w"));
-
-    CStringW w2(a);
-    EXPECT_EQ(w2, L"wide");
-    CStringA a2 = w;
-    EXPECT_EQ(a2, "narrow");
-    w2 = a2;
-    EXPECT_EQ(w2, L"narrow");
-    a2 = L"back";
-    EXPECT_EQ(a2, "back");
-
-    EXPECT_EQ(CStringW("abcdef", 3), L"abc");
-    EXPECT_EQ(CStringA(L"abcdef", 4), "abcd");
-    EXPECT_EQ(CStringW('c', 3), L"ccc");
-    EXPECT_EQ(CStringA(L'c', 2), "cc");
-    w2 = 'q';
-    EXPECT_EQ(w2, L"q");
-
-    EXPECT_TRUE(CStringW(static_cast<LPCSTR>(NULL)).IsEmpty());
-    EXPECT_TRUE(CStringA(static_cast<LPCWSTR>(NULL)).IsEmpty());
-    EXPECT_TRUE(CStringA(L"").IsEmpty());
+    const CStringW w = "narrow";
+    const CStringA a = L"wide";
+    CStringW w2 = L"x";
+    CStringA a2 = "x";
+    // clang-format off
+    ExpectRows<CStringW>({ROW(w, L"narrow"), ROW(CStringW(a), L"wide"), ROW(w2 = a, L"wide"), ROW(w2 = 'q', L"q"),
+                          ROW(CStringW("abcdef", 3), L"abc"), ROW(CStringW('c', 3), L"ccc"),
+                          ROW(CStringW(static_cast<LPCSTR>(NULL)), L"")});
+    ExpectRows<CStringA>({ROW(a, "wide"), ROW(CStringA(w), "narrow"), ROW(a2 = L"back", "back"), ROW(a2 = w, "narrow"),
+                          ROW(CStringA(L"abcdef", 4), "abcd"), ROW(CStringA(L'c', 2), "cc"),
+                          ROW(CStringA(static_cast<LPCWSTR>(NULL)), ""), ROW(CStringA(L""), "")});
+    ExpectRows<CString>({ROW(CString("n"), _T("n")), ROW(CString(L"w"), _T("w"))});
+    // clang-format on
 }
 
 TEST(CStringConvert, MixedAppendConcatenationAndComparison) {
