@@ -269,11 +269,16 @@ TEST_F(DialogModal, RangeCheckNamesTheLimitsAndCancelStillEnds) {
 
 TEST_F(DialogModal, EndDialogResultComesBackFromAControlHandlerOrFromInit) {
     CLessonDlg dlg;
-    dlg.m_onInit = [](CLessonDlg& d) { d.GetDlgItem(IDC_DLGT_REVIEW)->PostMessage(BM_CLICK); };
+    DWORD dwDefID = 0;
+    dlg.m_onInit = [&dwDefID](CLessonDlg& d) {
+        dwDefID = d.GetDefID();  // answered by the system's dialog procedure underneath
+        d.GetDlgItem(IDC_DLGT_REVIEW)->PostMessage(BM_CLICK);
+    };
 
     EXPECT_EQ(100, dlg.DoModal());
     EXPECT_EQ(1, dlg.m_nReview);
     EXPECT_EQ(0, dlg.m_nOK);
+    EXPECT_EQ(static_cast<DWORD>(MAKELONG(IDOK, DC_HASDEFID)), dwDefID);
 
     // EndDialog during OnInitDialog skips the loop and leaves no window.
     const int nWindowsBefore = riztest::CountThreadWindows();
@@ -282,18 +287,6 @@ TEST_F(DialogModal, EndDialogResultComesBackFromAControlHandlerOrFromInit) {
     EXPECT_EQ(42, dlg.DoModal());
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_EQ(nWindowsBefore, riztest::CountThreadWindows());
-}
-
-TEST_F(DialogModal, DefaultProcedureIsTheSystemDialogProcedure) {
-    CLessonDlg dlg;
-    DWORD dwDefID = 0;
-    dlg.m_onInit = [&dwDefID](CLessonDlg& d) {
-        dwDefID = d.GetDefID();
-        d.PostCommand(IDCANCEL);
-    };
-
-    dlg.DoModal();
-    EXPECT_EQ(static_cast<DWORD>(MAKELONG(IDOK, DC_HASDEFID)), dwDefID);
 }
 
 // ---- Owner ----
@@ -364,7 +357,7 @@ TEST_F(DialogModal, KeysPostedToAControlEndTheDialogThroughIsDialogMessage) {
 
 // ---- Other templates ----
 
-TEST_F(DialogModal, InMemoryTemplateRunsWithDataExchange) {
+TEST_F(DialogModal, InMemoryTemplateRunsWithDataExchangeAlsoFromAGlobalHandle) {
     CTemplateBuilder tmpl = CountTemplate();
     CCountDlg dlg;
     ASSERT_TRUE(dlg.InitModalIndirect(tmpl.Get()));
@@ -378,39 +371,48 @@ TEST_F(DialogModal, InMemoryTemplateRunsWithDataExchange) {
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(CString(_T("7")), strAtInit);
     EXPECT_EQ(-41, dlg.m_nCount);
-}
 
-TEST_F(DialogModal, InMemoryTemplateInAGlobalHandleRuns) {
-    CTemplateBuilder tmpl = CountTemplate();
+    // The same template in a global handle.
     HGLOBAL hTemplate = ::GlobalAlloc(GMEM_MOVEABLE, tmpl.GetSize());
     memcpy(::GlobalLock(hTemplate), tmpl.Get(), tmpl.GetSize());
     ::GlobalUnlock(hTemplate);
-    CCountDlg dlg;
-    ASSERT_TRUE(dlg.InitModalIndirect(hTemplate));
-    dlg.m_onInit = [](CCountDlg& d) {
+    CCountDlg fromHandle;
+    ASSERT_TRUE(fromHandle.InitModalIndirect(hTemplate));
+    fromHandle.m_onInit = [](CCountDlg& d) {
         ::PostMessage(d.GetDlgItem(100)->m_hWnd, WM_KEYDOWN, VK_RETURN, 0x001C0001);
     };
-
-    EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(7, dlg.m_nCount);
+    EXPECT_EQ(IDOK, fromHandle.DoModal());
+    EXPECT_EQ(7, fromHandle.m_nCount);
     ::GlobalFree(hTemplate);
 }
 
-TEST_F(DialogModal, TemplateFoundByName) {
+TEST_F(DialogModal, TemplateFoundByNameIsPlacedWhereItSaysAndNotMovedAfterItsStart) {
+    riztest::TestWindow owner(500, 400, true);
     class CNamedDlg : public CDialog {
     public:
-        CNamedDlg() : CDialog(_T(IDD_DLGT_NAMED_STR)) {}
+        explicit CNamedDlg(CWnd* pOwner) : CDialog(_T(IDD_DLGT_NAMED_STR), pOwner) {}
         CString m_strCaption;
+        CRect m_rcAtInit;
+        CRect m_rcLater;
         BOOL OnInitDialog() override {
             GetWindowText(m_strCaption);
+            GetWindowRect(&m_rcAtInit);
             PostMessage(WM_COMMAND, IDCANCEL);
             return CDialog::OnInitDialog();
         }
-    } named;
+        void OnCancel() override {
+            GetWindowRect(&m_rcLater);
+            CDialog::OnCancel();
+        }
+    } dlg(CWnd::FromHandle(owner.Frame()));
 
-    EXPECT_EQ(IDCANCEL, named.DoModal());
-    EXPECT_EQ(CString(_T("Named")), named.m_strCaption);
-    EXPECT_EQ(0u, named.m_nIDHelp);  // a name has no help id
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(CString(_T("Named")), dlg.m_strCaption);
+    EXPECT_EQ(0u, dlg.m_nIDHelp);  // a name has no help id
+    EXPECT_EQ(dlg.m_rcAtInit, dlg.m_rcLater);
+    CRect rcOwner;
+    ::GetWindowRect(owner.Frame(), &rcOwner);
+    EXPECT_NE(rcOwner.CenterPoint(), dlg.m_rcLater.CenterPoint());
 }
 
 // ---- Placement ----
@@ -430,31 +432,6 @@ TEST_F(DialogModal, UnplacedDialogIsCentredOnItsOwner) {
     ::GetWindowRect(owner.Frame(), &rcOwner);
     EXPECT_NEAR(rcOwner.CenterPoint().x, rcDialog.CenterPoint().x, 1);
     EXPECT_NEAR(rcOwner.CenterPoint().y, rcDialog.CenterPoint().y, 1);
-}
-
-TEST_F(DialogModal, PlacedDialogIsNotMovedAfterItsStart) {
-    riztest::TestWindow owner(500, 400, true);
-    class CNamedDlg : public CDialog {
-    public:
-        explicit CNamedDlg(CWnd* pOwner) : CDialog(_T(IDD_DLGT_NAMED_STR), pOwner) {}
-        CRect m_rcAtInit;
-        CRect m_rcLater;
-        BOOL OnInitDialog() override {
-            GetWindowRect(&m_rcAtInit);
-            PostMessage(WM_COMMAND, IDCANCEL);
-            return CDialog::OnInitDialog();
-        }
-        void OnCancel() override {
-            GetWindowRect(&m_rcLater);
-            CDialog::OnCancel();
-        }
-    } dlg(CWnd::FromHandle(owner.Frame()));
-
-    dlg.DoModal();
-    EXPECT_EQ(dlg.m_rcAtInit, dlg.m_rcLater);
-    CRect rcOwner;
-    ::GetWindowRect(owner.Frame(), &rcOwner);
-    EXPECT_NE(rcOwner.CenterPoint(), dlg.m_rcLater.CenterPoint());
 }
 
 TEST_F(DialogModal, RepeatedRunsLeaveNoWindowsOrGdiObjectsBehind) {
