@@ -179,6 +179,27 @@ protected:
     CLessonView m_view;
 };
 
+// A frame from the resources, its idle prompt shown, with a status bar at the bottom.
+class FrameStatus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_pFrame = NewLoadedFrame();
+        ASSERT_NE(nullptr, m_pFrame);
+        riztest::PumpThroughFramework();  // the idle prompt posted at creation
+        ASSERT_TRUE(m_status.CreateBar(m_pFrame, AFX_IDW_STATUS_BAR, 20, TRUE));
+    }
+    void TearDown() override {
+        if (m_pFrame) m_pFrame->DestroyWindow();
+    }
+    CString Text() {
+        CString str;
+        m_status.GetWindowText(str);
+        return str;
+    }
+    CLessonFrame* m_pFrame = nullptr;
+    CEdgeBar m_status;
+};
+
 }  // namespace
 
 // ---- Creation ----
@@ -413,17 +434,8 @@ TEST(FrameWnd, DestroyedViewIsNoLongerActive) {
 
 // ---- Status line ----
 
-TEST(FrameWnd, PromptsReachTheStatusBarWithoutTheirTipPart) {
-    CLessonFrame* pFrame = NewLoadedFrame();
-    ASSERT_NE(nullptr, pFrame);
-    riztest::PumpThroughFramework();  // the idle prompt posted at creation
-    CEdgeBar status;
-    ASSERT_TRUE(status.CreateBar(pFrame, AFX_IDW_STATUS_BAR, 20, TRUE));
-    auto Text = [&status] {
-        CString str;
-        status.GetWindowText(str);
-        return str;
-    };
+TEST_F(FrameStatus, PromptsReachTheStatusBarWithoutTheirTipPart) {
+    CLessonFrame* pFrame = m_pFrame;
 
     pFrame->SetMessageText(ID_FRMT_OPEN);
     EXPECT_EQ(CString(_T("Open a lesson file")), Text());
@@ -440,21 +452,11 @@ TEST(FrameWnd, PromptsReachTheStatusBarWithoutTheirTipPart) {
     CString strPrompt;
     pFrame->GetMessageString(ID_FRMT_GRID, strPrompt);
     EXPECT_EQ(CString(_T("Show the grid")), strPrompt);
-    pFrame->DestroyWindow();
 }
 
-TEST(FrameWnd, MenuSelectionShowsThePromptAndClosingTheMenuTheIdleText) {
-    CLessonFrame* pFrame = NewLoadedFrame();
-    ASSERT_NE(nullptr, pFrame);
-    riztest::PumpThroughFramework();
-    CEdgeBar status;
-    ASSERT_TRUE(status.CreateBar(pFrame, AFX_IDW_STATUS_BAR, 20, TRUE));
+TEST_F(FrameStatus, MenuSelectionShowsThePromptAndClosingTheMenuTheIdleText) {
+    CLessonFrame* pFrame = m_pFrame;
     HMENU hPopup = ::GetSubMenu(::GetMenu(pFrame->m_hWnd), 0);
-    auto Text = [&status] {
-        CString str;
-        status.GetWindowText(str);
-        return str;
-    };
 
     pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_FRMT_GRID, MF_HILITE), reinterpret_cast<LPARAM>(hPopup));
     EXPECT_EQ(CString(_T("Show the grid")), Text());
@@ -464,18 +466,14 @@ TEST(FrameWnd, MenuSelectionShowsThePromptAndClosingTheMenuTheIdleText) {
     pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ(static_cast<UINT>(AFX_IDS_IDLEMESSAGE), pFrame->m_nIDLastMessage);
     EXPECT_TRUE(Text().IsEmpty());  // the test program has no idle prompt string
-    pFrame->DestroyWindow();
 }
 
-TEST(FrameWnd, WithoutAStatusBarThePromptIdIsStillTracked) {
-    CLessonFrame* pFrame = NewLoadedFrame();
-    ASSERT_NE(nullptr, pFrame);
-    riztest::PumpThroughFramework();
-    EXPECT_EQ(static_cast<UINT>(AFX_IDS_IDLEMESSAGE), pFrame->m_nIDLastMessage);
-    const LRESULT nPrevious = pFrame->SendMessage(WM_SETMESSAGESTRING, ID_FRMT_OPEN);
+TEST_F(FrameStatus, WithoutAStatusBarThePromptIdIsStillTracked) {
+    m_status.DestroyWindow();
+    EXPECT_EQ(static_cast<UINT>(AFX_IDS_IDLEMESSAGE), m_pFrame->m_nIDLastMessage);
+    const LRESULT nPrevious = m_pFrame->SendMessage(WM_SETMESSAGESTRING, ID_FRMT_OPEN);
     EXPECT_EQ(static_cast<LRESULT>(AFX_IDS_IDLEMESSAGE), nPrevious);
-    EXPECT_EQ(static_cast<UINT>(ID_FRMT_OPEN), pFrame->m_nIDTracking);
-    pFrame->DestroyWindow();
+    EXPECT_EQ(static_cast<UINT>(ID_FRMT_OPEN), m_pFrame->m_nIDTracking);
 }
 
 // ---- Mini frame ----

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "FrameworkKit.h"
+#include "ext/TestExtDll.h"
 
 using riztest::ExpectRows;
 
@@ -368,82 +369,44 @@ TEST(CStringConvertMacros, PointersLiveForTheScope) {
 
 namespace {
 
-const UINT kIdsHello = 40001;    // "Hello %s"
-const UINT kIdsEmpty = 40003;    // present but empty
-const UINT kIdsChinese = 40004;  // 中文
-const UINT kIdsMessage = 40005;  // "%2 and %1"
-const UINT kIdsMissing = 40100;  // in a block the module does not have
-
-// A copy of the framework DLL with a string table block added, loaded as a data file.
-class CStringResourceModule {
-public:
-    CStringResourceModule() {
-        WCHAR szSource[MAX_PATH], szTemp[MAX_PATH];
-        ::GetModuleFileNameW(::GetModuleHandleW(L"RIZAfx.dll"), szSource, MAX_PATH);
-        ::GetTempPathW(MAX_PATH, szTemp);
-        m_strPath.Format(L"%sriz_strings_%lu.dll", szTemp, ::GetCurrentProcessId());
-        if (!::CopyFileW(szSource, m_strPath, FALSE)) return;
-
-        // Block 2501 holds ids 40000 to 40015, each a length and UTF-16 characters.
-        std::vector<WORD> block;
-        for (UINT nID = 40000; nID < 40016; ++nID) {
-            LPCWSTR psz = L"";
-            if (nID == kIdsHello) psz = L"Hello %s";
-            if (nID == kIdsChinese) psz = kWideChinese;
-            if (nID == kIdsMessage) psz = L"%2 and %1";
-            block.push_back(static_cast<WORD>(wcslen(psz)));
-            for (LPCWSTR p = psz; *p; ++p)
-                block.push_back(*p);
-        }
-        HANDLE hUpdate = ::BeginUpdateResourceW(m_strPath, FALSE);
-        if (hUpdate == NULL) return;
-        BOOL bOk = ::UpdateResourceW(hUpdate, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(40000 / 16 + 1),
-                                     MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), block.data(),
-                                     static_cast<DWORD>(block.size() * sizeof(WORD)));
-        if (!::EndUpdateResourceW(hUpdate, !bOk) || !bOk) return;
-        m_hModule = ::LoadLibraryExW(m_strPath, NULL, LOAD_LIBRARY_AS_DATAFILE);
-    }
-    ~CStringResourceModule() {
-        if (m_hModule != NULL) ::FreeLibrary(m_hModule);
-        ::DeleteFileW(m_strPath);
-    }
-    HINSTANCE Handle() const { return m_hModule; }
-
-private:
-    CStringW m_strPath;
-    HINSTANCE m_hModule = NULL;
-};
+const UINT kIdsHello = IDS_EXT_HELLO;         // "Hello %s"
+const UINT kIdsEmpty = IDS_EXT_HELLO + 1;     // in the block, but empty
+const UINT kIdsChinese = IDS_EXT_CHINESE;     // 中文
+const UINT kIdsMessage = IDS_EXT_MESSAGE;     // "%2 and %1"
+const UINT kIdsMissing = IDS_EXT_HELLO + 20;  // in a block the module does not have
 
 }  // namespace
 
+// The test extension DLL mapped as data: its strings without its start-up code joining the chain.
 class CStringResource : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_module.Handle() != NULL) << "could not build the resource module"; }
-    CStringResourceModule m_module;
+    void SetUp() override { ASSERT_TRUE(m_hModule != NULL); }
+    void TearDown() override { ::FreeLibrary(m_hModule); }
+    const HINSTANCE m_hModule = ::LoadLibraryEx(_T("TestExtDll.dll"), NULL, LOAD_LIBRARY_AS_DATAFILE);
 };
 
 TEST_F(CStringResource, LoadStringFromAModuleFailsOnMissingOrEmptyEntries) {
     CString s = _T("unchanged");
-    EXPECT_TRUE(s.LoadString(m_module.Handle(), kIdsHello));
+    EXPECT_TRUE(s.LoadString(m_hModule, kIdsHello));
     EXPECT_EQ(s, _T("Hello %s"));
 
     CStringW w;
-    EXPECT_TRUE(w.LoadString(m_module.Handle(), kIdsChinese));
+    EXPECT_TRUE(w.LoadString(m_hModule, kIdsChinese));
     EXPECT_EQ(w, kWideChinese);
     CStringA a;
-    EXPECT_TRUE(a.LoadString(m_module.Handle(), kIdsHello, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)));
+    EXPECT_TRUE(a.LoadString(m_hModule, kIdsHello, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)));
     EXPECT_EQ(a, "Hello %s");
     // Missing or empty entries fail and keep the string.
-    EXPECT_FALSE(s.LoadString(m_module.Handle(), kIdsEmpty));
-    EXPECT_FALSE(s.LoadString(m_module.Handle(), kIdsMissing));
-    EXPECT_FALSE(s.LoadString(m_module.Handle(), 40002));
+    EXPECT_FALSE(s.LoadString(m_hModule, kIdsEmpty));
+    EXPECT_FALSE(s.LoadString(m_hModule, kIdsMissing));
+    EXPECT_FALSE(s.LoadString(m_hModule, kIdsHello + 2));
     EXPECT_EQ(s, _T("Hello %s"));
 }
 
 TEST_F(CStringResource, ChainedModulesServeLoadFormatAndConstruction) {
     CString s;
     EXPECT_FALSE(s.LoadString(kIdsHello));
-    AfxAddResourceModule(m_module.Handle());
+    AfxAddResourceModule(m_hModule);
     EXPECT_TRUE(s.LoadString(kIdsHello));
     EXPECT_EQ(s, _T("Hello %s"));
 
@@ -464,7 +427,7 @@ TEST_F(CStringResource, ChainedModulesServeLoadFormatAndConstruction) {
     CString chinese(MAKEINTRESOURCE(kIdsChinese));
     EXPECT_EQ(chinese, "中文");
 #endif
-    AfxRemoveResourceModule(m_module.Handle());
+    AfxRemoveResourceModule(m_hModule);
     EXPECT_FALSE(s.LoadString(kIdsHello));
 }
 
