@@ -242,8 +242,7 @@ TEST_F(DialogModal, TextThatIsNoNumberKeepsTheDialogOpenUntilItIsFixed) {
 
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(2, dlg.m_nOK);
-    ASSERT_EQ(1u, g_prompts.size());
-    EXPECT_EQ(static_cast<UINT>(AFX_IDP_PARSE_INT), g_prompts[0]);
+    EXPECT_EQ(std::vector<UINT>{AFX_IDP_PARSE_INT}, g_prompts);
     EXPECT_EQ(13, dlg.m_nAge);
     EXPECT_EQ(CString(_T("Wang Fang")), dlg.m_strName);
 }

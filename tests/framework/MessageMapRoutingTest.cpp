@@ -412,10 +412,12 @@ TEST_F(MessageMapReflection, ControlThatHandlesItsNotificationKeepsItFromThePare
     EXPECT_EQ(m_parent.m_calls, Calls{_T("parent:clicked")});
 }
 
-TEST_F(MessageMapReflection, PlainReflectEntryAlwaysKeepsTheNotification) {
+TEST_F(MessageMapReflection, PlainReflectEntryAlwaysKeepsTheNotificationAndScrollingIsReflectedToo) {
     m_parent.SendMessage(WM_COMMAND, MAKEWPARAM(ID_CHILD, BN_SETFOCUS),
                          reinterpret_cast<LPARAM>(m_child.m_hWnd));
-    EXPECT_EQ(m_child.m_calls, Calls{_T("reflect:setfocus")});
+    m_parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 77),
+                         reinterpret_cast<LPARAM>(m_child.m_hWnd));
+    EXPECT_EQ(m_child.m_calls, (Calls{_T("reflect:setfocus"), _T("reflect:hscroll 4 77")}));
     EXPECT_TRUE(m_parent.m_calls.empty());
 }
 
@@ -448,12 +450,6 @@ TEST_F(MessageMapReflection, ReflectedBrushWinsAndNullBrushFallsBackToTheParent)
                                              reinterpret_cast<LPARAM>(m_child.m_hWnd));
     EXPECT_EQ(lResult, lDefault);
     EXPECT_NE(reinterpret_cast<HBRUSH>(lResult), hbrChild);
-}
-
-TEST_F(MessageMapReflection, ScrollMessageFromAControlIsReflectedToIt) {
-    m_parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 77),
-                         reinterpret_cast<LPARAM>(m_child.m_hWnd));
-    EXPECT_EQ(m_child.m_calls, Calls{_T("reflect:hscroll 4 77")});
 }
 
 // ---- Owner draw: reflection through the control's virtual, during and after creation ----
