@@ -182,7 +182,7 @@ TEST(CArrayRemove, RemoveAtShiftsLaterElementsDown) {
     EXPECT_EQ(Texts(array), std::vector<CString>{_T("d")});
 }
 
-TEST(CArrayCopy, AppendReturnsFirstNewIndexAndMayAppendItself) {
+TEST(CArrayCopy, AppendReturnsFirstNewIndexAndMayAppendItselfAndCopiesAreIndependent) {
     CByteArray array, other;
     array.Add(1);
     other.Add(2);
@@ -194,31 +194,14 @@ TEST(CArrayCopy, AppendReturnsFirstNewIndexAndMayAppendItself) {
     EXPECT_EQ(Values(other), Values(array));
     other.Copy(other);
     EXPECT_EQ(other.GetSize(), 6);
-}
 
-TEST(CArrayCopy, CopiedStringsAreIndependent) {
-    CStringArray array, copy;
-    array.Add(_T("中文 text"));
-    copy.Copy(array);
+    // Copied strings are independent.
+    CStringArray strings, copy;
+    strings.Add(_T("中文 text"));
+    copy.Copy(strings);
     copy[0] += _T("!");
-    EXPECT_EQ(array[0], _T("中文 text"));
+    EXPECT_EQ(strings[0], _T("中文 text"));
     EXPECT_EQ(copy[0], _T("中文 text!"));
-}
-
-TEST(CTypedPtrArrayTest, StoresAndReturnsTypedPointers) {
-    CCollTestItem a(1), b(2);
-    CTypedPtrArray<CObArray, CCollTestItem*> items;
-    items.Add(&a);
-    items.InsertAt(0, &b);
-    EXPECT_EQ(items[0]->m_nId, 2);
-    EXPECT_EQ(items.GetAt(1)->m_nId, 1);
-    items[1] = &b;
-    EXPECT_EQ(items.ElementAt(1), &b);
-    CTypedPtrArray<CPtrArray, int*> numbers;
-    int n = 5;
-    numbers.SetAtGrow(2, &n);
-    EXPECT_EQ(numbers[0], nullptr);
-    EXPECT_EQ(*numbers[2], 5);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -357,19 +340,6 @@ TEST(CListFind, FindContinuesAfterThePositionAndFindIndexRejectsOutOfRange) {
     ptrs.AddTail(nullptr);  // an element, not a ptrs to append
     EXPECT_EQ(ptrs.Find(nullptr), ptrs.GetTailPosition());
     EXPECT_EQ(ptrs.GetCount(), 4);
-}
-
-TEST(CTypedPtrListTest, WalksTypedPointers) {
-    CCollTestItem a(1), b(2);
-    CTypedPtrList<CObList, CCollTestItem*> items;
-    items.AddTail(&a);
-    items.AddHead(&b);
-    int nSum = 0;
-    for (POSITION pos = items.GetHeadPosition(); pos;)
-        nSum = nSum * 10 + items.GetNext(pos)->m_nId;
-    EXPECT_EQ(nSum, 21);
-    EXPECT_EQ(items.RemoveTail(), &a);
-    EXPECT_EQ(items.GetHead()->m_nId, 2);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -563,16 +533,44 @@ TEST(CMapLifetime, ValuesAreDestroyedWithTheirAssociations) {
     EXPECT_EQ(CCounted::s_nLive, 0);
 }
 
-TEST(CTypedPtrMapTest, TypedValuesRoundTrip) {
+// ---------------------------------------------------------------------------------------------------
+// Typed pointer wrappers
+
+TEST(CTypedPtrCollections, ArraysListsAndMapsStoreAndReturnTypedPointers) {
     CCollTestItem a(1), b(2);
+    CTypedPtrArray<CObArray, CCollTestItem*> items;
+    items.Add(&a);
+    items.InsertAt(0, &b);
+    EXPECT_EQ(items[0]->m_nId, 2);
+    EXPECT_EQ(items.GetAt(1)->m_nId, 1);
+    items[1] = &b;
+    EXPECT_EQ(items.ElementAt(1), &b);
+    CTypedPtrArray<CPtrArray, int*> numbers;
+    int n = 5;
+    numbers.SetAtGrow(2, &n);
+    EXPECT_EQ(numbers[0], nullptr);
+    EXPECT_EQ(*numbers[2], 5);
+
+    // Lists walk typed pointers.
+    int nSum = 0;
+    CTypedPtrList<CObList, CCollTestItem*> list;
+    list.AddTail(&a);
+    list.AddHead(&b);
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        nSum = nSum * 10 + list.GetNext(pos)->m_nId;
+    EXPECT_EQ(nSum, 21);
+    EXPECT_EQ(list.RemoveTail(), &a);
+    EXPECT_EQ(list.GetHead()->m_nId, 2);
+
+    // Maps give typed values back.
+    CCollTestItem* pItem = nullptr;
     CTypedPtrMap<CMapStringToPtr, CString, CCollTestItem*> map;
     map.SetAt(_T("a"), &a);
     map[_T("b")] = &b;
-    CCollTestItem* pItem = nullptr;
     ASSERT_TRUE(map.Lookup(_T("b"), pItem));
     EXPECT_EQ(pItem->m_nId, 2);
     CString key;
-    int nSum = 0;
+    nSum = 0;
     for (POSITION pos = map.GetStartPosition(); pos;) {
         map.GetNextAssoc(pos, key, pItem);
         nSum += pItem->m_nId;

@@ -204,7 +204,7 @@ protected:
 
 // ---- Creation ----
 
-TEST(FrameWnd, LoadFrameTakesMenuAcceleratorsAndTitleFromResourcesOrFails) {
+TEST(FrameWnd, LoadFrameTakesMenuAcceleratorsAndTitleFromResourcesOrFailsAndActivateFrameShowsIt) {
     CLessonFrame* pFrame = NewLoadedFrame();
     ASSERT_NE(nullptr, pFrame);
 
@@ -221,6 +221,10 @@ TEST(FrameWnd, LoadFrameTakesMenuAcceleratorsAndTitleFromResourcesOrFails) {
     EXPECT_TRUE(pFrame->IsFrameWnd());
     EXPECT_EQ(WS_EX_CLIENTEDGE, pFrame->GetExStyle() & WS_EX_CLIENTEDGE);
     EXPECT_FALSE(pFrame->IsWindowVisible());
+    pFrame->ActivateFrame();  // shows the hidden frame
+    EXPECT_TRUE(pFrame->IsWindowVisible());
+    pFrame->ActivateFrame(SW_HIDE);
+    EXPECT_FALSE(pFrame->IsWindowVisible());
 
     pFrame->DestroyWindow();
     EXPECT_EQ(0, g_nFramesAlive);
@@ -229,17 +233,6 @@ TEST(FrameWnd, LoadFrameTakesMenuAcceleratorsAndTitleFromResourcesOrFails) {
     pFrame = new CLessonFrame;
     EXPECT_FALSE(pFrame->LoadFrame(IDR_DLGT_NOMENU));
     EXPECT_EQ(0, g_nFramesAlive);
-}
-
-TEST(FrameWnd, ActivateFrameShowsAHiddenFrame) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    EXPECT_FALSE(pFrame->IsWindowVisible());
-    pFrame->ActivateFrame();
-    EXPECT_TRUE(pFrame->IsWindowVisible());
-    pFrame->ActivateFrame(SW_HIDE);
-    EXPECT_FALSE(pFrame->IsWindowVisible());
-    pFrame->DestroyWindow();
 }
 
 TEST(FrameWnd, ViewFromACreationContextFillsTheClientArea) {
@@ -414,21 +407,16 @@ TEST(FrameWnd, CommandsGoToTheViewThenTheFrameThenTheApplication) {
     EXPECT_EQ(1, pFrame->m_nBoth);
     pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pTools->m_hMenu), MAKELPARAM(1, FALSE));
     EXPECT_EQ(static_cast<UINT>(MF_GRAYED), ItemState(pTools, ID_FRMT_VIEWCMD) & MF_GRAYED);
-    pFrame->DestroyWindow();
-}
 
-TEST(FrameWnd, DestroyedViewIsNoLongerActive) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
+    // A destroyed view is no longer active, and commands are routed without it.
     {
-        CLessonView view;
-        ASSERT_TRUE(view.CreateView(pFrame));
-        pFrame->SetActiveView(&view);
-        EXPECT_EQ(&view, pFrame->GetActiveView());
+        CLessonView gone;
+        ASSERT_TRUE(gone.CreateView(pFrame));
+        pFrame->SetActiveView(&gone);
     }
     EXPECT_EQ(nullptr, pFrame->GetActiveView());
-    pFrame->SendMessage(WM_COMMAND, ID_FRMT_BOTH);  // routed without the gone view
-    EXPECT_EQ(1, pFrame->m_nBoth);
+    pFrame->SendMessage(WM_COMMAND, ID_FRMT_BOTH);
+    EXPECT_EQ(2, pFrame->m_nBoth);
     pFrame->DestroyWindow();
 }
 
