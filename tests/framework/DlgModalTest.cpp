@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "DialogResources.h"
@@ -204,15 +205,12 @@ TEST_F(DialogModal, OkFillsControlsFromMembersAndReadsThemBackCancelLeavesThem) 
 
     EXPECT_EQ(IDOK, dlg.DoModal());
 
-    EXPECT_EQ(CString(_T("Li Lei")), dlg.m_strNameAtInit);
-    EXPECT_TRUE(dlg.m_bAdvancedAtInit);
-    EXPECT_EQ(1, dlg.m_nLessonAtInit);
-    EXPECT_EQ(CString(_T("Han Meimei")), dlg.m_strName);
-    EXPECT_EQ(15, dlg.m_nAge);
-    EXPECT_EQ(0, dlg.m_nAudio);
-    EXPECT_EQ(1, dlg.m_nLevel);
-    EXPECT_EQ(3, dlg.m_nLesson);
-    EXPECT_EQ(1, dlg.m_nOK);
+    // The controls showed the members at the start; the members hold what the controls showed at the end.
+    EXPECT_EQ(std::make_tuple(CString(_T("Li Lei")), TRUE, 1),
+              std::make_tuple(dlg.m_strNameAtInit, dlg.m_bAdvancedAtInit, dlg.m_nLessonAtInit));
+    EXPECT_EQ(
+        std::make_tuple(CString(_T("Han Meimei")), 15, 0, 1, 3, 1),
+        std::make_tuple(dlg.m_strName, dlg.m_nAge, dlg.m_nAudio, dlg.m_nLevel, dlg.m_nLesson, dlg.m_nOK));
     EXPECT_EQ(nullptr, dlg.m_hWnd);
 
     // Cancel leaves the members as they were.
