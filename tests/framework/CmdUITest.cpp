@@ -150,11 +150,15 @@ protected:
 
 }  // namespace
 
-TEST_F(CmdUIMenu, UpdateHandlersRunInItemOrderSkippingSeparators) {
+TEST_F(CmdUIMenu, UpdateHandlersRunInItemOrderSkippingSeparatorsButNotForTheSystemMenu) {
     m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
     EXPECT_EQ((std::vector<UINT>{ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE, ID_TEST_RECENT1}), m_wnd.m_updated);
     EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE, TRUE}), m_wnd.m_subMenuFlags)
         << "the popup item is updated under its first item's id, with m_pSubMenu set";
+
+    m_wnd.m_updated.clear();
+    m_wnd.SendInitMenuPopup(m_pFile->m_hMenu, 0, TRUE);
+    EXPECT_TRUE(m_wnd.m_updated.empty()) << "a system menu popup is left alone";
 }
 
 TEST_F(CmdUIMenu, EnableFollowsTheHandlerAndACommandHandlerEnablesWithoutADecision) {
@@ -255,23 +259,18 @@ TEST_F(CmdUIMenu, ParentMenuIsTheWindowsMenuBar) {
     EXPECT_EQ(nullptr, m_wnd.m_pLastParentMenu) << "a popup that is not on the bar";
 }
 
-TEST_F(CmdUIMenu, SystemMenuPopupIsLeftAlone) {
-    m_wnd.SendInitMenuPopup(m_pFile->m_hMenu, 0, TRUE);
-    EXPECT_TRUE(m_wnd.m_updated.empty());
-}
+// ---- DoUpdate on its own ----
 
-TEST_F(CmdUIMenu, ContinueRoutingWithoutDecisionStillAutoEnables) {
+TEST_F(CmdUIMenu, ContinueRoutingLeavesTheDecisionToAutoEnableAndDoUpdateAnswersWhetherAHandlerUpdated) {
+    // A handler that continues routing without a decision: auto-enable still decides.
     CMenu popup;
     ASSERT_TRUE(popup.CreatePopupMenu());
     popup.AppendMenu(MF_STRING, ID_ROUTED_ON, _T("Routed"));
     m_wnd.SendInitMenuPopup(popup.m_hMenu);
     EXPECT_EQ((std::vector<UINT>{ID_ROUTED_ON}), m_wnd.m_updated);
     EXPECT_FALSE(IsEnabled(&popup, 0)) << "no one handles the command itself";
-}
+    popup.EnableMenuItem(0, MF_BYPOSITION | MF_ENABLED);
 
-// ---- DoUpdate on its own ----
-
-TEST_F(CmdUIMenu, DoUpdateAnswersWhetherAHandlerUpdatedTheItem) {
     CCmdUI state;
     state.m_pMenu = m_pFile;
     state.m_nIndexMax = m_pFile->GetMenuItemCount();
@@ -280,9 +279,6 @@ TEST_F(CmdUIMenu, DoUpdateAnswersWhetherAHandlerUpdatedTheItem) {
     EXPECT_TRUE(state.DoUpdate(&m_wnd, FALSE));
     EXPECT_TRUE(state.m_bEnableChanged);
 
-    CMenu popup;
-    ASSERT_TRUE(popup.CreatePopupMenu());
-    popup.AppendMenu(MF_STRING, ID_ROUTED_ON, _T("Routed"));
     state.m_pMenu = &popup;
     state.m_nIndexMax = 1;
     state.m_nIndex = 0;
