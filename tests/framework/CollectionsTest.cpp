@@ -594,5 +594,6 @@ TEST(CollectionRuntimeClass, EachCollectionIsACObjectWithItsOwnClass) {
     EXPECT_EQ(RUNTIME_CLASS(CMapStringToString)->GetBaseClass(), RUNTIME_CLASS(CObject));
     EXPECT_STREQ(map.GetRuntimeClass()->m_lpszClassName, "CMapStringToString");
     EXPECT_EQ(CRuntimeClass::FromName("CDWordArray"), RUNTIME_CLASS(CDWordArray));
+    EXPECT_EQ(RUNTIME_CLASS(CObList)->CreateObject(), nullptr);
     EXPECT_FALSE(strings.IsKindOf(RUNTIME_CLASS(CPtrList)));
 }
