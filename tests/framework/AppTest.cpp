@@ -186,57 +186,44 @@ TEST(AppInit, WinInitWithoutApplicationStillStarts) {
 
 // ---- pre-translation ----
 
-TEST_F(AppFixture, PreTranslateWalksFromTargetToTopLevelThenMainWindow) {
+// Pre-translation walks from the target up through the window objects (a window without one is skipped)
+// to its top-level window, then the main window once; a popup goes through its owner; the first window
+// that translates the message ends the walk, and a translated message is not dispatched.
+TEST_F(AppFixture, PreTranslateWalksFromTargetToTopLevelThenMainWindowUntilOneHandlesIt) {
     CProbeWnd main(m_log, _T("main")), top(m_log, _T("top")), parent(m_log, _T("parent")),
-        child(m_log, _T("child"));
+        child(m_log, _T("child")), inMain(m_log, _T("inMain")), popup(m_log, _T("popup"));
     ASSERT_TRUE(main.CreateTop());
     ASSERT_TRUE(top.CreateTop());
     ASSERT_TRUE(parent.CreateChild(top.m_hWnd, 1));
     ASSERT_TRUE(child.CreateChild(parent.m_hWnd, 2));
-    m_app.m_pMainWnd = &main;
-
-    child.PostMessage(WM_PROBE);
-    ASSERT_TRUE(m_app.PumpMessage());
-    EXPECT_EQ(0, lstrcmp(_T("child,parent,top,main"), Joined(m_log)));
-    EXPECT_TRUE(child.m_bDispatched);
-}
-
-TEST_F(AppFixture, PreTranslateStopsAtFirstWindowThatHandlesIt) {
-    CProbeWnd main(m_log, _T("main")), parent(m_log, _T("parent")), child(m_log, _T("child"));
-    ASSERT_TRUE(main.CreateTop());
-    ASSERT_TRUE(parent.CreateChild(main.m_hWnd, 1));
-    ASSERT_TRUE(child.CreateChild(parent.m_hWnd, 2));
-    m_app.m_pMainWnd = &main;
-    parent.m_bTranslate = TRUE;
-
-    child.PostMessage(WM_PROBE);
-    ASSERT_TRUE(m_app.PumpMessage());
-    EXPECT_EQ(0, lstrcmp(_T("child,parent"), Joined(m_log)));
-    EXPECT_FALSE(child.m_bDispatched) << "a translated message is not dispatched";
-}
-
-TEST_F(AppFixture, PreTranslateInsideMainWindowReachesItOnce) {
-    CProbeWnd main(m_log, _T("main")), child(m_log, _T("child"));
-    ASSERT_TRUE(main.CreateTop());
-    ASSERT_TRUE(child.CreateChild(main.m_hWnd, 1));
-    HWND hRaw = ::CreateWindow(_T("STATIC"), _T(""), WS_CHILD, 0, 0, 10, 10, child.m_hWnd, nullptr, nullptr,
-                               nullptr);  // no window object: skipped
-    m_app.m_pMainWnd = &main;
-
-    ::PostMessage(hRaw, WM_PROBE, 0, 0);
-    ASSERT_TRUE(m_app.PumpMessage());
-    EXPECT_EQ(0, lstrcmp(_T("child,main"), Joined(m_log)));
-}
-
-TEST_F(AppFixture, PreTranslateOfOwnedPopupGoesThroughItsOwner) {
-    CProbeWnd main(m_log, _T("main")), popup(m_log, _T("popup"));
-    ASSERT_TRUE(main.CreateTop());
+    ASSERT_TRUE(inMain.CreateChild(main.m_hWnd, 3));
     ASSERT_TRUE(popup.CreateTop(WS_POPUP | WS_CAPTION, &main));
+    HWND hRaw = ::CreateWindow(_T("STATIC"), _T(""), WS_CHILD, 0, 0, 10, 10, inMain.m_hWnd, nullptr, nullptr,
+                               nullptr);
     m_app.m_pMainWnd = &main;
-
-    popup.PostMessage(WM_PROBE);
-    ASSERT_TRUE(m_app.PumpMessage());
-    EXPECT_EQ(0, lstrcmp(_T("popup,main"), Joined(m_log)));
+    const struct {
+        HWND hTarget;
+        CProbeWnd* pTranslates;
+        LPCTSTR lpszWalk;
+    } rows[] = {
+        {child.m_hWnd, nullptr, _T("child,parent,top,main")},
+        {child.m_hWnd, &parent, _T("child,parent")},
+        {hRaw, nullptr, _T("inMain,main")},
+        {popup.m_hWnd, nullptr, _T("popup,main")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << static_cast<LPCSTR>(CT2A(row.lpszWalk)));
+        m_log.clear();
+        child.m_bDispatched = FALSE;
+        if (row.pTranslates) row.pTranslates->m_bTranslate = TRUE;
+        ::PostMessage(row.hTarget, WM_PROBE, 0, 0);
+        ASSERT_TRUE(m_app.PumpMessage());
+        EXPECT_STREQ(row.lpszWalk, Joined(m_log));
+        if (row.hTarget == child.m_hWnd) {
+            EXPECT_EQ(!row.pTranslates, !!child.m_bDispatched);
+        }
+        if (row.pTranslates) row.pTranslates->m_bTranslate = FALSE;
+    }
 }
 
 TEST_F(AppFixture, PumpMessageAnswersFalseAtQuit) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "ext/TestExtDll.h"
@@ -112,6 +113,14 @@ bool IsRadio(CMenu* pMenu, UINT nPos) {
     return (mii.fType & MFT_RADIOCHECK) != 0;
 }
 
+// For each item: 'r' checked with a bullet, 'c' checked with a check mark, '-' not checked.
+std::string Marks(CMenu* pMenu) {
+    std::string marks;
+    for (UINT i = 0; i < static_cast<UINT>(pMenu->GetMenuItemCount()); ++i)
+        marks += !IsChecked(pMenu, i) ? '-' : IsRadio(pMenu, i) ? 'r' : 'c';
+    return marks;
+}
+
 CString ItemText(CMenu* pMenu, UINT nPos) {
     CString str;
     pMenu->GetMenuString(nPos, str, MF_BYPOSITION);
@@ -141,25 +150,25 @@ protected:
 
 }  // namespace
 
-TEST_F(CmdUIMenu, UpdateHandlersRunInItemOrderSkippingSeparators) {
+TEST_F(CmdUIMenu, UpdateHandlersRunInItemOrderSkippingSeparatorsButNotForTheSystemMenu) {
     m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
     EXPECT_EQ((std::vector<UINT>{ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE, ID_TEST_RECENT1}), m_wnd.m_updated);
     EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE, TRUE}), m_wnd.m_subMenuFlags)
         << "the popup item is updated under its first item's id, with m_pSubMenu set";
+
+    m_wnd.m_updated.clear();
+    m_wnd.SendInitMenuPopup(m_pFile->m_hMenu, 0, TRUE);
+    EXPECT_TRUE(m_wnd.m_updated.empty()) << "a system menu popup is left alone";
 }
 
-TEST_F(CmdUIMenu, EnableFollowsTheHandler) {
+TEST_F(CmdUIMenu, EnableFollowsTheHandlerAndACommandHandlerEnablesWithoutADecision) {
+    m_pFile->EnableMenuItem(0, MF_BYPOSITION | MF_GRAYED);
     m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
     EXPECT_FALSE(IsEnabled(m_pFile, 3)) << "Save disabled by its handler";
+    EXPECT_TRUE(IsEnabled(m_pFile, 0)) << "New has ON_COMMAND: auto-enable turns it on";
     m_wnd.m_bCanSave = TRUE;
     m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
     EXPECT_TRUE(IsEnabled(m_pFile, 3)) << "and enabled again";
-}
-
-TEST_F(CmdUIMenu, CommandHandlerKeepsItemEnabledWithoutUpdateDecision) {
-    m_pFile->EnableMenuItem(0, MF_BYPOSITION | MF_GRAYED);
-    m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
-    EXPECT_TRUE(IsEnabled(m_pFile, 0)) << "New has ON_COMMAND: auto-enable turns it on";
 }
 
 TEST_F(CmdUIMenu, ItemsWithoutAnyHandlerAreDisabledOnlyWithAutoEnable) {
@@ -186,25 +195,16 @@ TEST_F(CmdUIMenu, PopupItemsAndSystemCommandsAreNeverDisabledAutomatically) {
     EXPECT_FALSE(IsEnabled(pRecent, 1)) << "second recent item has no handler at all";
 }
 
-TEST_F(CmdUIMenu, SetRadioMarksOneItemWithBullet) {
+TEST_F(CmdUIMenu, SetRadioMarksOneItemWithABulletAndSetCheckWithACheckMark) {
     m_wnd.SendInitMenuPopup(m_pAlign->m_hMenu);
-    EXPECT_FALSE(IsChecked(m_pAlign, 0));
-    EXPECT_TRUE(IsChecked(m_pAlign, 1));
-    EXPECT_TRUE(IsRadio(m_pAlign, 1));
-    EXPECT_FALSE(IsChecked(m_pAlign, 2));
-
+    EXPECT_EQ(Marks(m_pAlign), "-r-");
     m_wnd.m_nAlign = ID_TEST_RIGHT;
     m_wnd.SendInitMenuPopup(m_pAlign->m_hMenu);
-    EXPECT_FALSE(IsChecked(m_pAlign, 1));
-    EXPECT_TRUE(IsChecked(m_pAlign, 2));
-    EXPECT_TRUE(IsRadio(m_pAlign, 2));
-}
+    EXPECT_EQ(Marks(m_pAlign), "--r");
 
-TEST_F(CmdUIMenu, SetCheckShowsCheckMarkNotBullet) {
     m_pFile->CheckMenuRadioItem(0, 1, 1, MF_BYPOSITION);  // Open starts as a radio item
     m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
-    EXPECT_TRUE(IsChecked(m_pFile, 1));
-    EXPECT_FALSE(IsRadio(m_pFile, 1));
+    EXPECT_EQ(Marks(m_pFile).substr(0, 2), "-c");
 }
 
 TEST_F(CmdUIMenu, SetTextKeepsIdStateAndPosition) {
@@ -259,23 +259,18 @@ TEST_F(CmdUIMenu, ParentMenuIsTheWindowsMenuBar) {
     EXPECT_EQ(nullptr, m_wnd.m_pLastParentMenu) << "a popup that is not on the bar";
 }
 
-TEST_F(CmdUIMenu, SystemMenuPopupIsLeftAlone) {
-    m_wnd.SendInitMenuPopup(m_pFile->m_hMenu, 0, TRUE);
-    EXPECT_TRUE(m_wnd.m_updated.empty());
-}
+// ---- DoUpdate on its own ----
 
-TEST_F(CmdUIMenu, ContinueRoutingWithoutDecisionStillAutoEnables) {
+TEST_F(CmdUIMenu, ContinueRoutingLeavesTheDecisionToAutoEnableAndDoUpdateAnswersWhetherAHandlerUpdated) {
+    // A handler that continues routing without a decision: auto-enable still decides.
     CMenu popup;
     ASSERT_TRUE(popup.CreatePopupMenu());
     popup.AppendMenu(MF_STRING, ID_ROUTED_ON, _T("Routed"));
     m_wnd.SendInitMenuPopup(popup.m_hMenu);
     EXPECT_EQ((std::vector<UINT>{ID_ROUTED_ON}), m_wnd.m_updated);
     EXPECT_FALSE(IsEnabled(&popup, 0)) << "no one handles the command itself";
-}
+    popup.EnableMenuItem(0, MF_BYPOSITION | MF_ENABLED);
 
-// ---- DoUpdate on its own ----
-
-TEST_F(CmdUIMenu, DoUpdateAnswersWhetherAHandlerUpdatedTheItem) {
     CCmdUI state;
     state.m_pMenu = m_pFile;
     state.m_nIndexMax = m_pFile->GetMenuItemCount();
@@ -284,9 +279,6 @@ TEST_F(CmdUIMenu, DoUpdateAnswersWhetherAHandlerUpdatedTheItem) {
     EXPECT_TRUE(state.DoUpdate(&m_wnd, FALSE));
     EXPECT_TRUE(state.m_bEnableChanged);
 
-    CMenu popup;
-    ASSERT_TRUE(popup.CreatePopupMenu());
-    popup.AppendMenu(MF_STRING, ID_ROUTED_ON, _T("Routed"));
     state.m_pMenu = &popup;
     state.m_nIndexMax = 1;
     state.m_nIndex = 0;
@@ -330,17 +322,13 @@ protected:
 
 }  // namespace
 
-TEST_F(CmdUIWindow, EnableDisablesTheWindow) {
-    CCmdUI state = For(m_hCheck);
-    state.Enable(FALSE);
-    EXPECT_FALSE(::IsWindowEnabled(m_hCheck));
-    EXPECT_TRUE(state.m_bEnableChanged);
-    state.Enable(TRUE);
-    EXPECT_TRUE(::IsWindowEnabled(m_hCheck));
-}
-
-TEST_F(CmdUIWindow, SetCheckAndSetRadioReachButtonsOnly) {
+TEST_F(CmdUIWindow, EnableSetCheckAndSetRadioReachTheWindowChecksOnlyButtons) {
     CCmdUI check = For(m_hCheck);
+    check.Enable(FALSE);
+    EXPECT_FALSE(::IsWindowEnabled(m_hCheck));
+    EXPECT_TRUE(check.m_bEnableChanged);
+    check.Enable(TRUE);
+    EXPECT_TRUE(::IsWindowEnabled(m_hCheck));
     check.SetCheck(1);
     EXPECT_EQ(BST_CHECKED, ::SendMessage(m_hCheck, BM_GETCHECK, 0, 0));
     check.SetRadio(FALSE);

@@ -36,6 +36,21 @@ std::vector<int> Values(const ARRAY& array) {
     return values;
 }
 
+template <class ARRAY>
+std::vector<CString> Texts(const ARRAY& array) {
+    std::vector<CString> texts;
+    for (INT_PTR i = 0; i < array.GetSize(); ++i)
+        texts.push_back(array.GetAt(i));
+    return texts;
+}
+
+// The value a map holds for a key, or -1 when it has none.
+template <class MAP, class KEY>
+int ValueOf(const MAP& map, KEY key) {
+    int value = -1;
+    return map.Lookup(key, value) ? value : -1;
+}
+
 template <class LIST>
 std::vector<int> Walk(const LIST& list) {
     std::vector<int> values;
@@ -102,13 +117,9 @@ TEST(CArraySize, GrownElementsStartAtZeroAndSetAtGrowFillsTheGapWithDefaults) {
     // SetAtGrow fills the gap with defaults.
     CStringArray strings;
     strings.SetAtGrow(3, _T("d"));
-    ASSERT_EQ(strings.GetSize(), 4);
-    EXPECT_TRUE(strings[0].IsEmpty());
-    EXPECT_TRUE(strings[2].IsEmpty());
-    EXPECT_EQ(strings[3], _T("d"));
+    EXPECT_EQ(Texts(strings), (std::vector<CString>{_T(""), _T(""), _T(""), _T("d")}));
     strings.SetAtGrow(1, _T("b"));
-    EXPECT_EQ(strings.GetSize(), 4);
-    EXPECT_EQ(strings.GetAt(1), _T("b"));
+    EXPECT_EQ(Texts(strings), (std::vector<CString>{_T(""), _T("b"), _T(""), _T("d")}));
 }
 
 TEST(CArraySize, GrowByIsHonouredAsAMinimumStep) {
@@ -156,9 +167,7 @@ TEST(CArrayInsert, InsertingAnArrayOrAnOwnElementKeepsTheOrder) {
     for (int i = 0; i < 40; ++i)
         strings.Add(strings[0]);  // reallocates while reading from itself
     strings.InsertAt(0, strings[40], 2);
-    ASSERT_EQ(strings.GetSize(), 43);
-    for (INT_PTR i = 0; i < strings.GetSize(); ++i)
-        EXPECT_EQ(strings[i], _T("first")) << i;
+    EXPECT_EQ(Texts(strings), std::vector<CString>(43, _T("first")));
 }
 
 TEST(CArrayRemove, RemoveAtShiftsLaterElementsDown) {
@@ -167,17 +176,13 @@ TEST(CArrayRemove, RemoveAtShiftsLaterElementsDown) {
     for (LPCTSTR name : names)
         array.Add(name);
     array.RemoveAt(1, 2);
-    ASSERT_EQ(array.GetSize(), 3);
-    EXPECT_EQ(array[0], _T("a"));
-    EXPECT_EQ(array[1], _T("d"));
-    EXPECT_EQ(array[2], _T("e"));
+    EXPECT_EQ(Texts(array), (std::vector<CString>{_T("a"), _T("d"), _T("e")}));
     array.RemoveAt(2);
     array.RemoveAt(0);
-    ASSERT_EQ(array.GetSize(), 1);
-    EXPECT_EQ(array[0], _T("d"));
+    EXPECT_EQ(Texts(array), std::vector<CString>{_T("d")});
 }
 
-TEST(CArrayCopy, AppendReturnsFirstNewIndexAndMayAppendItself) {
+TEST(CArrayCopy, AppendReturnsFirstNewIndexAndMayAppendItselfAndCopiesAreIndependent) {
     CByteArray array, other;
     array.Add(1);
     other.Add(2);
@@ -189,31 +194,14 @@ TEST(CArrayCopy, AppendReturnsFirstNewIndexAndMayAppendItself) {
     EXPECT_EQ(Values(other), Values(array));
     other.Copy(other);
     EXPECT_EQ(other.GetSize(), 6);
-}
 
-TEST(CArrayCopy, CopiedStringsAreIndependent) {
-    CStringArray array, copy;
-    array.Add(_T("中文 text"));
-    copy.Copy(array);
+    // Copied strings are independent.
+    CStringArray strings, copy;
+    strings.Add(_T("中文 text"));
+    copy.Copy(strings);
     copy[0] += _T("!");
-    EXPECT_EQ(array[0], _T("中文 text"));
+    EXPECT_EQ(strings[0], _T("中文 text"));
     EXPECT_EQ(copy[0], _T("中文 text!"));
-}
-
-TEST(CTypedPtrArrayTest, StoresAndReturnsTypedPointers) {
-    CCollTestItem a(1), b(2);
-    CTypedPtrArray<CObArray, CCollTestItem*> items;
-    items.Add(&a);
-    items.InsertAt(0, &b);
-    EXPECT_EQ(items[0]->m_nId, 2);
-    EXPECT_EQ(items.GetAt(1)->m_nId, 1);
-    items[1] = &b;
-    EXPECT_EQ(items.ElementAt(1), &b);
-    CTypedPtrArray<CPtrArray, int*> numbers;
-    int n = 5;
-    numbers.SetAtGrow(2, &n);
-    EXPECT_EQ(numbers[0], nullptr);
-    EXPECT_EQ(*numbers[2], 5);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -354,19 +342,6 @@ TEST(CListFind, FindContinuesAfterThePositionAndFindIndexRejectsOutOfRange) {
     EXPECT_EQ(ptrs.GetCount(), 4);
 }
 
-TEST(CTypedPtrListTest, WalksTypedPointers) {
-    CCollTestItem a(1), b(2);
-    CTypedPtrList<CObList, CCollTestItem*> items;
-    items.AddTail(&a);
-    items.AddHead(&b);
-    int nSum = 0;
-    for (POSITION pos = items.GetHeadPosition(); pos;)
-        nSum = nSum * 10 + items.GetNext(pos)->m_nId;
-    EXPECT_EQ(nSum, 21);
-    EXPECT_EQ(items.RemoveTail(), &a);
-    EXPECT_EQ(items.GetHead()->m_nId, 2);
-}
-
 // ---------------------------------------------------------------------------------------------------
 // CMap
 
@@ -390,8 +365,7 @@ TEST(CMapLookup, IntKeysStoreAndReplaceValuesAndNewValuesStartAtZero) {
     CMap<int, int, int, int> counts;
     for (int i = 0; i < 5; ++i)
         ++counts[i % 2];
-    EXPECT_EQ(counts[0], 3);
-    EXPECT_EQ(counts[1], 2);
+    EXPECT_EQ((std::vector<int>{ValueOf(counts, 0), ValueOf(counts, 1)}), (std::vector<int>{3, 2}));
 }
 
 TEST(CMapLookup, CollidingKeysShareABucketAndStayDistinct) {
@@ -402,13 +376,10 @@ TEST(CMapLookup, CollidingKeysShareABucketAndStayDistinct) {
     EXPECT_TRUE(map.RemoveKey(14));
     EXPECT_FALSE(map.RemoveKey(14));
     EXPECT_FALSE(map.RemoveKey(15));
-    int value = -1;
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(map.Lookup(i * 7, value) != FALSE, i != 2) << i;
-        if (i != 2) {
-            EXPECT_EQ(value, i);
-        }
-    }
+    std::vector<int> values;
+    for (int i = 0; i < 6; ++i)
+        values.push_back(ValueOf(map, i * 7));
+    EXPECT_EQ(values, (std::vector<int>{0, 1, -1, 3, 4, 5}));
     EXPECT_EQ(map.GetCount(), 5);
 }
 
@@ -457,15 +428,10 @@ TEST(CMapStringKeys, NonAsciiKeysInTheBuildCharacterSet) {
     map[_T("文")] = 2;
     map[_T("中文")] = 3;
     map[_T("")] = 4;
-    int value = 0;
-    EXPECT_TRUE(map.Lookup(_T("中"), value));
-    EXPECT_EQ(value, 1);
-    EXPECT_TRUE(map.Lookup(_T("中文"), value));
-    EXPECT_EQ(value, 3);
-    EXPECT_TRUE(map.Lookup(_T(""), value));
-    EXPECT_EQ(value, 4);
     EXPECT_TRUE(map.RemoveKey(_T("文")));
-    EXPECT_FALSE(map.Lookup(_T("文"), value));
+    EXPECT_EQ((std::vector<int>{ValueOf(map, _T("中")), ValueOf(map, _T("文")), ValueOf(map, _T("中文")),
+                                ValueOf(map, _T(""))}),
+              (std::vector<int>{1, -1, 3, 4}));
     EXPECT_EQ(map.GetCount(), 3);
 
     // LookupKey returns the stored text.
@@ -483,9 +449,7 @@ TEST(CMapStringKeys, NonAsciiKeysInTheBuildCharacterSet) {
 TEST(CMapStringKeys, CStringArgumentKeysMatchTextKeys) {
     CMap<CString, const CString&, int, int> map;
     map[CString(_T("a"))] = 1;
-    int value = 0;
-    EXPECT_TRUE(map.Lookup(CString(_T("a")), value));
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(ValueOf(map, CString(_T("a"))), 1);
     EXPECT_TRUE(map.RemoveKey(_T("a")));
     EXPECT_TRUE(map.IsEmpty());
 }
@@ -569,16 +533,44 @@ TEST(CMapLifetime, ValuesAreDestroyedWithTheirAssociations) {
     EXPECT_EQ(CCounted::s_nLive, 0);
 }
 
-TEST(CTypedPtrMapTest, TypedValuesRoundTrip) {
+// ---------------------------------------------------------------------------------------------------
+// Typed pointer wrappers
+
+TEST(CTypedPtrCollections, ArraysListsAndMapsStoreAndReturnTypedPointers) {
     CCollTestItem a(1), b(2);
+    CTypedPtrArray<CObArray, CCollTestItem*> items;
+    items.Add(&a);
+    items.InsertAt(0, &b);
+    EXPECT_EQ(items[0]->m_nId, 2);
+    EXPECT_EQ(items.GetAt(1)->m_nId, 1);
+    items[1] = &b;
+    EXPECT_EQ(items.ElementAt(1), &b);
+    CTypedPtrArray<CPtrArray, int*> numbers;
+    int n = 5;
+    numbers.SetAtGrow(2, &n);
+    EXPECT_EQ(numbers[0], nullptr);
+    EXPECT_EQ(*numbers[2], 5);
+
+    // Lists walk typed pointers.
+    int nSum = 0;
+    CTypedPtrList<CObList, CCollTestItem*> list;
+    list.AddTail(&a);
+    list.AddHead(&b);
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        nSum = nSum * 10 + list.GetNext(pos)->m_nId;
+    EXPECT_EQ(nSum, 21);
+    EXPECT_EQ(list.RemoveTail(), &a);
+    EXPECT_EQ(list.GetHead()->m_nId, 2);
+
+    // Maps give typed values back.
+    CCollTestItem* pItem = nullptr;
     CTypedPtrMap<CMapStringToPtr, CString, CCollTestItem*> map;
     map.SetAt(_T("a"), &a);
     map[_T("b")] = &b;
-    CCollTestItem* pItem = nullptr;
     ASSERT_TRUE(map.Lookup(_T("b"), pItem));
     EXPECT_EQ(pItem->m_nId, 2);
     CString key;
-    int nSum = 0;
+    nSum = 0;
     for (POSITION pos = map.GetStartPosition(); pos;) {
         map.GetNextAssoc(pos, key, pItem);
         nSum += pItem->m_nId;
@@ -603,7 +595,5 @@ TEST(CollectionRuntimeClass, EachCollectionIsACObjectWithItsOwnClass) {
     EXPECT_STREQ(map.GetRuntimeClass()->m_lpszClassName, "CMapStringToString");
     EXPECT_EQ(CRuntimeClass::FromName("CDWordArray"), RUNTIME_CLASS(CDWordArray));
     EXPECT_EQ(RUNTIME_CLASS(CObList)->CreateObject(), nullptr);
-    CObject* pObject = &strings;
-    EXPECT_EQ(DYNAMIC_DOWNCAST(CStringList, pObject), &strings);
-    EXPECT_EQ(DYNAMIC_DOWNCAST(CPtrList, pObject), nullptr);
+    EXPECT_FALSE(strings.IsKindOf(RUNTIME_CLASS(CPtrList)));
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "FrameworkHost.h"
 #include "PixelProbe.h"
@@ -15,22 +16,6 @@ namespace {
 const COLORREF kOrange = RGB(240, 140, 20);
 
 using riztest::CtrlHost;
-
-// A report view with three columns and four rows "r<row>c<col>".
-void FillReport(CListCtrl& list) {
-    list.InsertColumn(0, _T("Name"), LVCFMT_LEFT, 80);
-    list.InsertColumn(1, _T("Size"), LVCFMT_RIGHT, 60);
-    list.InsertColumn(2, _T("Kind"), LVCFMT_LEFT, 70);
-    for (int row = 0; row < 4; ++row) {
-        CString text;
-        text.Format(_T("r%dc0"), row);
-        list.InsertItem(row, text);
-        for (int col = 1; col < 3; ++col) {
-            text.Format(_T("r%dc%d"), row, col);
-            list.SetItemText(row, col, text);
-        }
-    }
-}
 
 // Counts its own LVN_ITEMCHANGED notifications through a reflection entry.
 class CWatchedList : public CListCtrl {
@@ -68,22 +53,17 @@ TEST(CListCtrlSelection, PositionWalkVisitsEverySelectedItemThenStops) {
     CtrlHost host;
     CListCtrl list;
     ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 300, 200), host.Parent(), 13));
-    FillReport(list);
+    list.InsertColumn(0, _T("Name"), LVCFMT_LEFT, 80);
+    for (int row = 0; row < 4; ++row)
+        list.InsertItem(row, _T("row"));
     EXPECT_EQ(list.GetFirstSelectedItemPosition(), nullptr);
 
-    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-    list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
-    list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
-    int seen[4] = {-1, -1, -1, -1};
-    int n = 0;
-    POSITION pos = list.GetFirstSelectedItemPosition();
-    while (pos && n < 4)
-        seen[n++] = list.GetNextSelectedItem(pos);
-    EXPECT_EQ(n, 3);
-    EXPECT_EQ(seen[0], 0);  // item 0 must not end the walk
-    EXPECT_EQ(seen[1], 2);
-    EXPECT_EQ(seen[2], 3);
-    EXPECT_EQ(pos, nullptr);
+    for (int row : {0, 2, 3})
+        list.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+    std::vector<int> seen;
+    for (POSITION pos = list.GetFirstSelectedItemPosition(); pos && seen.size() < 5;)
+        seen.push_back(list.GetNextSelectedItem(pos));
+    EXPECT_EQ(seen, (std::vector<int>{0, 2, 3}));  // item 0 must not end the walk
 }
 
 TEST(CListCtrlReflection, DerivedListSeesItsOwnChangeNotifications) {

@@ -97,19 +97,46 @@ END_MESSAGE_MAP()
 
 }  // namespace
 
-// ---- CButton ----
+// ---- Several controls on one parent ----
 
-TEST(CButtonControl, ButtonStyleIsTheTypeInTheWindowStyle) {
+// A button's type in its style, a derived button's own click notification, the combo box information
+// the wrapper sizes itself and the id a static gets without one.
+TEST(StandardControls, ButtonStyleReflectedClickComboInfoAndStaticId) {
     CtrlHost host;
     CButton check;
+    CReflectingButton button;
+    CComboBox combo;
+    CStatic label;
     ASSERT_TRUE(check.Create(_T("Check"), WS_CHILD | WS_VISIBLE | BS_AUTO3STATE | BS_LEFT,
                              CRect(10, 10, 110, 30), host.Parent(), 101));
+    ASSERT_TRUE(button.Create(_T("Go"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 60, 24),
+                              host.Parent(), 104));
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN | WS_VSCROLL, CRect(0, 0, 150, 200),
+                             host.Parent(), 401));
+    ASSERT_TRUE(
+        label.Create(_T("Name:"), WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 80, 20), host.Parent()));
     EXPECT_EQ(CWnd::FromHandlePermanent(check.m_hWnd), &check);
     EXPECT_EQ(check.GetDlgCtrlID(), 101);
     EXPECT_EQ(check.GetButtonStyle(), static_cast<UINT>(BS_AUTO3STATE));
     check.SetButtonStyle(BS_AUTOCHECKBOX, FALSE);
     EXPECT_EQ(check.GetButtonStyle(), static_cast<UINT>(BS_AUTOCHECKBOX));
+    button.Click();
+    EXPECT_EQ(button.m_nClicks, 1);
+
+    COMBOBOXINFO info;  // the wrapper fills in the size
+    info.cbSize = 0;
+    ASSERT_TRUE(combo.GetComboBoxInfo(&info));
+    EXPECT_EQ(info.hwndCombo, combo.m_hWnd);
+    EXPECT_TRUE(::IsWindow(info.hwndItem));
+    EXPECT_TRUE(::IsWindow(info.hwndList));
+    EXPECT_FALSE(combo.GetComboBoxInfo(nullptr));
+    CString str;
+    label.GetWindowText(str);
+    EXPECT_EQ(str, _T("Name:"));
+    EXPECT_EQ(label.GetDlgCtrlID(), 0xffff);
 }
+
+// ---- CButton ----
 
 TEST(CButtonOwnerDraw, ParentReflectsDrawItemToTheButtonObject) {
     CtrlHost host;
@@ -122,15 +149,6 @@ TEST(CButtonOwnerDraw, ParentReflectsDrawItemToTheButtonObject) {
     EXPECT_EQ(button.m_nCtlType, static_cast<UINT>(ODT_BUTTON));
     EXPECT_TRUE(riztest::ColorNear(capture.Pixel(5, 5), kRed));
     EXPECT_TRUE(riztest::ColorNear(capture.Pixel(75, 35), kRed));
-}
-
-TEST(CButtonReflection, DerivedButtonHandlesItsOwnClickNotification) {
-    CtrlHost host;
-    CReflectingButton button;
-    ASSERT_TRUE(button.Create(_T("Go"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 60, 24),
-                              host.Parent(), 104));
-    button.Click();
-    EXPECT_EQ(button.m_nClicks, 1);
 }
 
 // ---- CListBox ----
@@ -194,20 +212,6 @@ TEST(CListBoxOwnerDraw, SortedItemsWithoutStringsUseCompareItemAndDeleteItem) {
 
 // ---- CComboBox ----
 
-TEST(CComboBoxControl, ComboBoxInfoNamesTheFieldAndTheList) {
-    CtrlHost host;
-    CComboBox combo;
-    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN | WS_VSCROLL, CRect(0, 0, 150, 200),
-                             host.Parent(), 401));
-    COMBOBOXINFO info;  // the wrapper fills in the size
-    info.cbSize = 0;
-    ASSERT_TRUE(combo.GetComboBoxInfo(&info));
-    EXPECT_EQ(info.hwndCombo, combo.m_hWnd);
-    EXPECT_TRUE(::IsWindow(info.hwndItem));
-    EXPECT_TRUE(::IsWindow(info.hwndList));
-    EXPECT_FALSE(combo.GetComboBoxInfo(nullptr));
-}
-
 TEST(CComboBoxOwnerDraw, SelectionFieldIsDrawnByDrawItem) {
     CtrlHost host;
     CColourCombo combo;
@@ -239,19 +243,6 @@ TEST(CComboBoxOwnerDraw, SelectionFieldIsDrawnByDrawItem) {
     EXPECT_EQ(combo.m_nDraws, nBefore + 1);
     EXPECT_EQ(combo.m_nLastItem, 0u);
     EXPECT_TRUE(riztest::ColorNear(surface.Pixel(10, 10), kBlue));
-}
-
-// ---- CStatic ----
-
-TEST(CStaticControl, CreateWithoutAnIdGivesTheStaticId) {
-    CtrlHost host;
-    CStatic label;
-    ASSERT_TRUE(
-        label.Create(_T("Name:"), WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 80, 20), host.Parent()));
-    CString str;
-    label.GetWindowText(str);
-    EXPECT_EQ(str, _T("Name:"));
-    EXPECT_EQ(label.GetDlgCtrlID(), 0xffff);
 }
 
 // ---- CScrollBar ----

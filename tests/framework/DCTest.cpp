@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "FrameworkHost.h"
+#include "FrameworkKit.h"
 #include "PixelProbe.h"
 #include "ResourceCounter.h"
 #include "TestWindow.h"
@@ -272,122 +273,66 @@ TEST(CDCDraw, DrawStateDrawsBitmapsIconsAndText) {
     FreeTemporaries();
 }
 
-// ---- Coordinates ----
+// ---- Coordinates and text ----
 
-TEST(CDCCoordinates, ViewportOriginShiftsOutput) {
+// Origins shift output and points, extents scale sizes but not by the origin; the rows run in order.
+TEST(CDCCoordinates, OriginsShiftAndExtentsScaleInBothDirections) {
     riztest::Surface s(40, 30);
     CDC* pDC = CDC::FromHandle(s.Dc());
-    EXPECT_EQ(pDC->SetViewportOrg(10, 5), CPoint(0, 0));
-    pDC->FillSolidRect(0, 0, 3, 3, kRed);
-    EXPECT_EQ(s.Pixel(10, 5), kRed);
-    EXPECT_EQ(s.Pixel(12, 7), kRed);
-    EXPECT_EQ(s.Pixel(9, 5), kWhite);
-    EXPECT_EQ(s.Pixel(13, 7), kWhite);
-
-    EXPECT_EQ(pDC->OffsetViewportOrg(2, 2), CPoint(10, 5));
-    EXPECT_EQ(pDC->GetViewportOrg(), CPoint(12, 7));
-    CPoint pt(0, 0);
-    pDC->LPtoDP(&pt);
-    EXPECT_EQ(pt, CPoint(12, 7));
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    CPoint pt(0, 0), pt2(1, 1);
     CRect rc(12, 7, 20, 9);
-    pDC->DPtoLP(&rc);
-    EXPECT_EQ(rc, CRect(0, 0, 8, 2));
-
-    pDC->SetViewportOrg(0, 0);
-    EXPECT_EQ(pDC->SetWindowOrg(CPoint(-3, -4)), CPoint(0, 0));
-    EXPECT_EQ(pDC->GetWindowOrg(), CPoint(-3, -4));
-    pDC->SetPixel(0, 0, kBlue);
-    EXPECT_EQ(s.Pixel(3, 4), kBlue);
+    CSize size(10, 10);
+    // clang-format off
+    riztest::ExpectRows<INT_PTR>({
+        ROW(pDC->SetViewportOrg(10, 5) == CPoint(0, 0), TRUE),
+        ROW((pDC->FillSolidRect(0, 0, 3, 3, kRed), s.Pixel(10, 5) == kRed && s.Pixel(12, 7) == kRed), TRUE),
+        ROW(s.Pixel(9, 5) == kWhite && s.Pixel(13, 7) == kWhite, TRUE),
+        ROW(pDC->OffsetViewportOrg(2, 2) == CPoint(10, 5) && pDC->GetViewportOrg() == CPoint(12, 7), TRUE),
+        ROW((pDC->LPtoDP(&pt), pt == CPoint(12, 7)), TRUE), ROW((pDC->DPtoLP(&rc), rc == CRect(0, 0, 8, 2)), TRUE),
+        ROW((pDC->SetViewportOrg(0, 0), pDC->SetWindowOrg(CPoint(-3, -4))) == CPoint(0, 0), TRUE),
+        ROW(pDC->GetWindowOrg() == CPoint(-3, -4), TRUE),
+        ROW((pDC->SetPixel(0, 0, kBlue), s.Pixel(3, 4) == kBlue), TRUE),
+        ROW(dc.SetMapMode(MM_ANISOTROPIC), MM_TEXT),
+        ROW((dc.SetWindowExt(1, 1), dc.SetViewportExt(CSize(3, 2)), dc.SetViewportOrg(100, 100), dc.GetViewportExt()) == CSize(3, 2), TRUE),
+        ROW((dc.LPtoDP(&size), size == CSize(30, 20)), TRUE), ROW((dc.DPtoLP(&size), size == CSize(10, 10)), TRUE),
+        ROW((dc.LPtoDP(&pt2), pt2 == CPoint(103, 102)), TRUE)});
+    // clang-format on
     FreeTemporaries();
 }
 
-TEST(CDCCoordinates, ExtentsScaleSizesButNotByTheOrigin) {
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
-    EXPECT_EQ(dc.SetMapMode(MM_ANISOTROPIC), MM_TEXT);
-    dc.SetWindowExt(1, 1);
-    dc.SetViewportExt(CSize(3, 2));
-    dc.SetViewportOrg(100, 100);
-    EXPECT_EQ(dc.GetViewportExt(), CSize(3, 2));
-    CSize size(10, 10);
-    dc.LPtoDP(&size);
-    EXPECT_EQ(size, CSize(30, 20));
-    dc.DPtoLP(&size);
-    EXPECT_EQ(size, CSize(10, 10));
-    CPoint pt(1, 1);
-    dc.LPtoDP(&pt);
-    EXPECT_EQ(pt, CPoint(103, 102));
-}
-
-// ---- Text ----
-
-TEST(CDCText, TextOutDrawsGlyphs) {
+// The text members agree between their pointer, counted and string forms, and pass the whole text of
+// double-byte characters.
+TEST(CDCText, OverloadsAgreeDrawGlyphsAndPassTheWholeText) {
     riztest::Surface s(80, 30);
     CDC* pDC = CDC::FromHandle(s.Dc());
     CFont font;
-    ASSERT_TRUE(font.CreatePointFont(120, _T("Arial")));
-    CFont* pOld = pDC->SelectObject(&font);
-    EXPECT_TRUE(pDC->TextOut(2, 2, _T("Hello"), 5));
-    EXPECT_TRUE(s.HasOtherThan(CRect(0, 0, 80, 30), kWhite));
-
-    riztest::Surface s2(80, 30);
-    CDC* pDC2 = CDC::FromHandle(s2.Dc());
-    pDC2->SelectObject(&font);
-    pDC2->SetTextColor(kRed);
-    EXPECT_TRUE(pDC2->TextOut(2, 2, CString(_T("Hello"))));
-    EXPECT_GT(s2.CountNear(CRect(0, 0, 80, 30), kRed, 40), 0);
-    pDC2->SelectStockObject(SYSTEM_FONT);
-    pDC->SelectObject(pOld);
-    FreeTemporaries();
-}
-
-TEST(CDCText, ExtentsAgreeBetweenOverloadsAndDrawText) {
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
-    CFont font;
     ASSERT_TRUE(font.CreatePointFont(100, _T("Arial")));
-    CFont* pOld = dc.SelectObject(&font);
-
-    const CSize hello = dc.GetTextExtent(_T("Hello"), 5);
-    EXPECT_EQ(dc.GetTextExtent(CString(_T("Hello"))), hello);
-    EXPECT_EQ(dc.GetOutputTextExtent(_T("Hello"), 5), hello);
-    EXPECT_LT(dc.GetTextExtent(_T("Hel"), 3).cx, hello.cx);
-    EXPECT_EQ(dc.GetTextExtent(_T(""), 0).cx, 0);
-
+    CFont* pOld = pDC->SelectObject(&font);
+    pDC->SetTextColor(kRed);
+    EXPECT_TRUE(pDC->TextOut(2, 2, CString(_T("Hello"))));
+    EXPECT_GT(s.CountNear(CRect(0, 0, 80, 30), kRed, 40), 0);
+    const CSize hello = pDC->GetTextExtent(_T("Hello"), 5);
     TEXTMETRIC tm = {};
-    ASSERT_TRUE(dc.GetTextMetrics(&tm));
-    EXPECT_EQ(hello.cy, tm.tmHeight);
-
+    ASSERT_TRUE(pDC->GetTextMetrics(&tm));
     CRect rc(0, 0, 0, 0);
-    const int height = dc.DrawText(CString(_T("Hello")), &rc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    EXPECT_EQ(height, tm.tmHeight);
-    EXPECT_EQ(rc.Width(), hello.cx);
-
     CString face;
-    EXPECT_GT(dc.GetTextFace(face), 0);
-    EXPECT_FALSE(face.IsEmpty());
-    dc.SelectObject(pOld);
-}
-
-TEST(CDCText, StringOverloadsPassTheWholeGbkText) {
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
     const CString text(_T("中文"));
-#ifdef _UNICODE
-    ASSERT_EQ(text.GetLength(), 2);
-#else
-    ASSERT_EQ(text.GetLength(), 4);  // two double-byte characters
-#endif
-    const CSize whole = dc.GetTextExtent(text);
-    EXPECT_EQ(whole, dc.GetTextExtent(static_cast<LPCTSTR>(text), text.GetLength()));
-    EXPECT_GT(whole.cx, dc.GetTextExtent(text, text.GetLength() / 2).cx);
-
-    riztest::Surface s(60, 30);
-    CDC* pDC = CDC::FromHandle(s.Dc());
-    EXPECT_TRUE(pDC->TextOut(0, 0, text));
-    CRect rc(0, 0, 0, 0);
-    pDC->DrawText(text, &rc, DT_CALCRECT | DT_SINGLELINE);
-    EXPECT_EQ(rc.Width(), pDC->GetTextExtent(text).cx);
+    ASSERT_EQ(text.GetLength(), sizeof(TCHAR) == 1 ? 4 : 2);  // two double-byte characters in GBK
+    const CSize whole = pDC->GetTextExtent(text);
+    // clang-format off
+    riztest::ExpectRows<INT_PTR>({
+        ROW(pDC->GetTextExtent(CString(_T("Hello"))) == hello, TRUE), ROW(pDC->GetOutputTextExtent(_T("Hello"), 5) == hello, TRUE),
+        ROW(pDC->GetTextExtent(_T("Hel"), 3).cx < hello.cx, TRUE), ROW(pDC->GetTextExtent(_T(""), 0).cx, 0),
+        ROW(hello.cy, tm.tmHeight), ROW(pDC->DrawText(CString(_T("Hello")), &rc, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX), tm.tmHeight),
+        ROW(rc.Width(), hello.cx), ROW(pDC->GetTextFace(face) > 0 && !face.IsEmpty(), TRUE),
+        ROW(whole == pDC->GetTextExtent(static_cast<LPCTSTR>(text), text.GetLength()), TRUE),
+        ROW(whole.cx > pDC->GetTextExtent(text, text.GetLength() / 2).cx, TRUE),
+        ROW((rc.SetRectEmpty(), pDC->DrawText(text, &rc, DT_CALCRECT | DT_SINGLELINE), rc.Width()), whole.cx),
+        ROW(pDC->TextOut(0, 0, text), TRUE)});
+    // clang-format on
+    pDC->SelectObject(pOld);
     FreeTemporaries();
 }
 

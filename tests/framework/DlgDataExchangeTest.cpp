@@ -329,20 +329,6 @@ TEST_F(DataExchange, MissingControlFailsTheExchangeWithAMessage) {
     EXPECT_EQ(1u, g_prompts.size());
 }
 
-TEST_F(DataExchange, ValidationFailureStopsTheDialogFromClosing) {
-    int nAge = 0;
-    m_dlg.m_exchange = [&nAge](CDataExchange* pDX) { DDX_Text(pDX, IDC_DLGT_AGE, nAge); };
-    m_dlg.ShowWindow(SW_SHOW);
-    m_dlg.SetDlgItemText(IDC_DLGT_AGE, _T("x"));
-    m_dlg.SendMessage(WM_COMMAND, IDOK);
-    EXPECT_EQ(1, m_dlg.m_nOK);
-    EXPECT_TRUE(m_dlg.IsWindowVisible());
-    m_dlg.SetDlgItemText(IDC_DLGT_AGE, _T("9"));
-    m_dlg.SendMessage(WM_COMMAND, IDOK);
-    EXPECT_FALSE(m_dlg.IsWindowVisible());
-    EXPECT_EQ(9, nAge);
-}
-
 // ---- Modeless dialogs ----
 
 TEST_F(DataExchange, ModelessDialogIsOwnedWithoutDisablingTheOwnerAndTakesEnterAndEscape) {

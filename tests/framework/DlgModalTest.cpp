@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "DialogResources.h"
@@ -204,15 +205,12 @@ TEST_F(DialogModal, OkFillsControlsFromMembersAndReadsThemBackCancelLeavesThem) 
 
     EXPECT_EQ(IDOK, dlg.DoModal());
 
-    EXPECT_EQ(CString(_T("Li Lei")), dlg.m_strNameAtInit);
-    EXPECT_TRUE(dlg.m_bAdvancedAtInit);
-    EXPECT_EQ(1, dlg.m_nLessonAtInit);
-    EXPECT_EQ(CString(_T("Han Meimei")), dlg.m_strName);
-    EXPECT_EQ(15, dlg.m_nAge);
-    EXPECT_EQ(0, dlg.m_nAudio);
-    EXPECT_EQ(1, dlg.m_nLevel);
-    EXPECT_EQ(3, dlg.m_nLesson);
-    EXPECT_EQ(1, dlg.m_nOK);
+    // The controls showed the members at the start; the members hold what the controls showed at the end.
+    EXPECT_EQ(std::make_tuple(CString(_T("Li Lei")), TRUE, 1),
+              std::make_tuple(dlg.m_strNameAtInit, dlg.m_bAdvancedAtInit, dlg.m_nLessonAtInit));
+    EXPECT_EQ(
+        std::make_tuple(CString(_T("Han Meimei")), 15, 0, 1, 3, 1),
+        std::make_tuple(dlg.m_strName, dlg.m_nAge, dlg.m_nAudio, dlg.m_nLevel, dlg.m_nLesson, dlg.m_nOK));
     EXPECT_EQ(nullptr, dlg.m_hWnd);
 
     // Cancel leaves the members as they were.
@@ -242,8 +240,7 @@ TEST_F(DialogModal, TextThatIsNoNumberKeepsTheDialogOpenUntilItIsFixed) {
 
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(2, dlg.m_nOK);
-    ASSERT_EQ(1u, g_prompts.size());
-    EXPECT_EQ(static_cast<UINT>(AFX_IDP_PARSE_INT), g_prompts[0]);
+    EXPECT_EQ(std::vector<UINT>{AFX_IDP_PARSE_INT}, g_prompts);
     EXPECT_EQ(13, dlg.m_nAge);
     EXPECT_EQ(CString(_T("Wang Fang")), dlg.m_strName);
 }
@@ -269,11 +266,16 @@ TEST_F(DialogModal, RangeCheckNamesTheLimitsAndCancelStillEnds) {
 
 TEST_F(DialogModal, EndDialogResultComesBackFromAControlHandlerOrFromInit) {
     CLessonDlg dlg;
-    dlg.m_onInit = [](CLessonDlg& d) { d.GetDlgItem(IDC_DLGT_REVIEW)->PostMessage(BM_CLICK); };
+    DWORD dwDefID = 0;
+    dlg.m_onInit = [&dwDefID](CLessonDlg& d) {
+        dwDefID = d.GetDefID();  // answered by the system's dialog procedure underneath
+        d.GetDlgItem(IDC_DLGT_REVIEW)->PostMessage(BM_CLICK);
+    };
 
     EXPECT_EQ(100, dlg.DoModal());
     EXPECT_EQ(1, dlg.m_nReview);
     EXPECT_EQ(0, dlg.m_nOK);
+    EXPECT_EQ(static_cast<DWORD>(MAKELONG(IDOK, DC_HASDEFID)), dwDefID);
 
     // EndDialog during OnInitDialog skips the loop and leaves no window.
     const int nWindowsBefore = riztest::CountThreadWindows();
@@ -282,18 +284,6 @@ TEST_F(DialogModal, EndDialogResultComesBackFromAControlHandlerOrFromInit) {
     EXPECT_EQ(42, dlg.DoModal());
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_EQ(nWindowsBefore, riztest::CountThreadWindows());
-}
-
-TEST_F(DialogModal, DefaultProcedureIsTheSystemDialogProcedure) {
-    CLessonDlg dlg;
-    DWORD dwDefID = 0;
-    dlg.m_onInit = [&dwDefID](CLessonDlg& d) {
-        dwDefID = d.GetDefID();
-        d.PostCommand(IDCANCEL);
-    };
-
-    dlg.DoModal();
-    EXPECT_EQ(static_cast<DWORD>(MAKELONG(IDOK, DC_HASDEFID)), dwDefID);
 }
 
 // ---- Owner ----
@@ -364,7 +354,7 @@ TEST_F(DialogModal, KeysPostedToAControlEndTheDialogThroughIsDialogMessage) {
 
 // ---- Other templates ----
 
-TEST_F(DialogModal, InMemoryTemplateRunsWithDataExchange) {
+TEST_F(DialogModal, InMemoryTemplateRunsWithDataExchangeAlsoFromAGlobalHandle) {
     CTemplateBuilder tmpl = CountTemplate();
     CCountDlg dlg;
     ASSERT_TRUE(dlg.InitModalIndirect(tmpl.Get()));
@@ -378,39 +368,48 @@ TEST_F(DialogModal, InMemoryTemplateRunsWithDataExchange) {
     EXPECT_EQ(IDOK, dlg.DoModal());
     EXPECT_EQ(CString(_T("7")), strAtInit);
     EXPECT_EQ(-41, dlg.m_nCount);
-}
 
-TEST_F(DialogModal, InMemoryTemplateInAGlobalHandleRuns) {
-    CTemplateBuilder tmpl = CountTemplate();
+    // The same template in a global handle.
     HGLOBAL hTemplate = ::GlobalAlloc(GMEM_MOVEABLE, tmpl.GetSize());
     memcpy(::GlobalLock(hTemplate), tmpl.Get(), tmpl.GetSize());
     ::GlobalUnlock(hTemplate);
-    CCountDlg dlg;
-    ASSERT_TRUE(dlg.InitModalIndirect(hTemplate));
-    dlg.m_onInit = [](CCountDlg& d) {
+    CCountDlg fromHandle;
+    ASSERT_TRUE(fromHandle.InitModalIndirect(hTemplate));
+    fromHandle.m_onInit = [](CCountDlg& d) {
         ::PostMessage(d.GetDlgItem(100)->m_hWnd, WM_KEYDOWN, VK_RETURN, 0x001C0001);
     };
-
-    EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ(7, dlg.m_nCount);
+    EXPECT_EQ(IDOK, fromHandle.DoModal());
+    EXPECT_EQ(7, fromHandle.m_nCount);
     ::GlobalFree(hTemplate);
 }
 
-TEST_F(DialogModal, TemplateFoundByName) {
+TEST_F(DialogModal, TemplateFoundByNameIsPlacedWhereItSaysAndNotMovedAfterItsStart) {
+    riztest::TestWindow owner(500, 400, true);
     class CNamedDlg : public CDialog {
     public:
-        CNamedDlg() : CDialog(_T(IDD_DLGT_NAMED_STR)) {}
+        explicit CNamedDlg(CWnd* pOwner) : CDialog(_T(IDD_DLGT_NAMED_STR), pOwner) {}
         CString m_strCaption;
+        CRect m_rcAtInit;
+        CRect m_rcLater;
         BOOL OnInitDialog() override {
             GetWindowText(m_strCaption);
+            GetWindowRect(&m_rcAtInit);
             PostMessage(WM_COMMAND, IDCANCEL);
             return CDialog::OnInitDialog();
         }
-    } named;
+        void OnCancel() override {
+            GetWindowRect(&m_rcLater);
+            CDialog::OnCancel();
+        }
+    } dlg(CWnd::FromHandle(owner.Frame()));
 
-    EXPECT_EQ(IDCANCEL, named.DoModal());
-    EXPECT_EQ(CString(_T("Named")), named.m_strCaption);
-    EXPECT_EQ(0u, named.m_nIDHelp);  // a name has no help id
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_EQ(CString(_T("Named")), dlg.m_strCaption);
+    EXPECT_EQ(0u, dlg.m_nIDHelp);  // a name has no help id
+    EXPECT_EQ(dlg.m_rcAtInit, dlg.m_rcLater);
+    CRect rcOwner;
+    ::GetWindowRect(owner.Frame(), &rcOwner);
+    EXPECT_NE(rcOwner.CenterPoint(), dlg.m_rcLater.CenterPoint());
 }
 
 // ---- Placement ----
@@ -430,31 +429,6 @@ TEST_F(DialogModal, UnplacedDialogIsCentredOnItsOwner) {
     ::GetWindowRect(owner.Frame(), &rcOwner);
     EXPECT_NEAR(rcOwner.CenterPoint().x, rcDialog.CenterPoint().x, 1);
     EXPECT_NEAR(rcOwner.CenterPoint().y, rcDialog.CenterPoint().y, 1);
-}
-
-TEST_F(DialogModal, PlacedDialogIsNotMovedAfterItsStart) {
-    riztest::TestWindow owner(500, 400, true);
-    class CNamedDlg : public CDialog {
-    public:
-        explicit CNamedDlg(CWnd* pOwner) : CDialog(_T(IDD_DLGT_NAMED_STR), pOwner) {}
-        CRect m_rcAtInit;
-        CRect m_rcLater;
-        BOOL OnInitDialog() override {
-            GetWindowRect(&m_rcAtInit);
-            PostMessage(WM_COMMAND, IDCANCEL);
-            return CDialog::OnInitDialog();
-        }
-        void OnCancel() override {
-            GetWindowRect(&m_rcLater);
-            CDialog::OnCancel();
-        }
-    } dlg(CWnd::FromHandle(owner.Frame()));
-
-    dlg.DoModal();
-    EXPECT_EQ(dlg.m_rcAtInit, dlg.m_rcLater);
-    CRect rcOwner;
-    ::GetWindowRect(owner.Frame(), &rcOwner);
-    EXPECT_NE(rcOwner.CenterPoint(), dlg.m_rcLater.CenterPoint());
 }
 
 TEST_F(DialogModal, RepeatedRunsLeaveNoWindowsOrGdiObjectsBehind) {

@@ -49,13 +49,6 @@ protected:
 
 }  // namespace
 
-TEST(ExtensionChain, DllResourcesAbsentBeforeLoad) {
-    ASSERT_EQ(nullptr, ::GetModuleHandle(_T("TestExtDll.dll")));
-    EXPECT_EQ(0, lstrcmp(_T("<none>"), LoadedString(IDS_EXT_ONLY)));
-    CMenu menu;
-    EXPECT_FALSE(menu.LoadMenu(IDR_EXT_MENU));
-}
-
 TEST_F(ExtensionDll, DllMainJoinsTheLibraryList) {
     auto pfnLibrary = reinterpret_cast<PFN_LIBRARY>(
         reinterpret_cast<void*>(::GetProcAddress(m_hDll, "TestExtDll_Library")));
@@ -103,28 +96,22 @@ TEST_F(ExtensionDll, MenuDialogAndBitmapComeFromTheDll) {
     EXPECT_EQ(8, bm.bmHeight);
 }
 
-TEST(ExtensionChain, UnloadTakesTheDllOutOfTheChain) {
-    HMODULE hDll = ::LoadLibrary(_T("TestExtDll.dll"));
-    ASSERT_NE(nullptr, hDll);
-    ASSERT_EQ(0, lstrcmp(_T("From the extension"), LoadedString(IDS_EXT_ONLY)));
-    ASSERT_TRUE(::FreeLibrary(hDll));
+TEST(ExtensionChain, TheDllsResourcesAreThereOnlyWhileItIsLoadedAgainAndAgain) {
     ASSERT_EQ(nullptr, ::GetModuleHandle(_T("TestExtDll.dll")));
-
-    EXPECT_FALSE(InChain(hDll));
-    EXPECT_EQ(0, lstrcmp(_T("<none>"), LoadedString(IDS_EXT_ONLY)));
     CMenu menu;
-    EXPECT_FALSE(menu.LoadMenu(IDR_EXT_MENU));
-    EXPECT_EQ(0, lstrcmp(_T("Program copy"), LoadedString(IDS_EXT_SHARED)));
-}
-
-TEST(ExtensionChain, ReloadJoinsAgain) {
     for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(0, lstrcmp(_T("<none>"), LoadedString(IDS_EXT_ONLY)));
+        EXPECT_FALSE(menu.LoadMenu(IDR_EXT_MENU));
         HMODULE hDll = ::LoadLibrary(_T("TestExtDll.dll"));
         ASSERT_NE(nullptr, hDll);
-        EXPECT_EQ(0, lstrcmp(_T("From the extension"), LoadedString(IDS_EXT_ONLY))) << i;
-        ::FreeLibrary(hDll);
-        EXPECT_EQ(0, lstrcmp(_T("<none>"), LoadedString(IDS_EXT_ONLY))) << i;
+        EXPECT_EQ(0, lstrcmp(_T("From the extension"), LoadedString(IDS_EXT_ONLY)));
+        ASSERT_TRUE(::FreeLibrary(hDll));
+        ASSERT_EQ(nullptr, ::GetModuleHandle(_T("TestExtDll.dll")));
+        EXPECT_FALSE(InChain(hDll));
+        EXPECT_EQ(0, lstrcmp(_T("Program copy"), LoadedString(IDS_EXT_SHARED)));
     }
+    EXPECT_EQ(0, lstrcmp(_T("<none>"), LoadedString(IDS_EXT_ONLY)));
 }
 
 // ---- the start and end functions on their own, with system DLLs standing in for extension modules ----

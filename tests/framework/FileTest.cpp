@@ -7,6 +7,7 @@
 #include <string.h>
 
 #include <string>
+#include <vector>
 
 #include "FrameworkKit.h"
 #include "TestData.h"
@@ -33,6 +34,15 @@ protected:
         ::CloseHandle(h);
         return std::string(buf, n);
     }
+    // Every line ReadString gives until it answers FALSE, and the string it leaves then.
+    static std::vector<CString> Lines(CStdioFile& f) {
+        std::vector<CString> lines;
+        CString str;
+        while (f.ReadString(str))
+            lines.push_back(str);
+        lines.push_back(str.IsEmpty() ? _T("<end>") : _T("<not emptied>"));
+        return lines;
+    }
     static bool Exists(LPCTSTR lpszPath) { return ::GetFileAttributes(lpszPath) != INVALID_FILE_ATTRIBUTES; }
 
     riztest::TempFolder m_folder;
@@ -44,6 +54,25 @@ class CFileIO : public TempDirTest {};
 class CFileNames : public TempDirTest {};
 class CStdioFileLines : public TempDirTest {};
 class CFileFindSearch : public TempDirTest {};
+
+// What a call throws as a CFileException*: its cause, OS error and file name ({-1, 0, ""} when nothing is
+// thrown).
+struct Thrown {
+    int cause = -1;
+    LONG lOsError = 0;
+    CString strFileName;
+};
+template <class F>
+Thrown ThrownBy(F call) {
+    Thrown thrown;
+    try {
+        call();
+    } catch (CFileException* e) {
+        thrown = {e->m_cause, e->m_lOsError, e->m_strFileName};
+        e->Delete();
+    }
+    return thrown;
+}
 
 // A file name with Chinese characters (GBK in the ANSI build, UTF-16 in the Unicode build).
 const LPCTSTR kChineseName = _T("数据_测试文件.dat");
@@ -123,22 +152,13 @@ TEST_F(CFileOpen, ModeCreateTruncatesUnlessNoTruncate) {
 
 TEST_F(CFileOpen, ThrowingConstructorThrowsAFileExceptionPointer) {
     const CString strPath = Path(_T("absent.bin"));
-    bool bCaught = false;
-    try {
-        CFile f(strPath, CFile::modeRead);
-        ADD_FAILURE() << "no exception";
-    } catch (CFileException* e) {
-        bCaught = true;
-        EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
-        EXPECT_EQ(e->m_lOsError, static_cast<LONG>(ERROR_FILE_NOT_FOUND));
-        EXPECT_EQ(e->m_strFileName, strPath);
-        EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CException)));
-        e->Delete();
-    }
-    EXPECT_TRUE(bCaught);
+    const Thrown thrown = ThrownBy([&] { CFile f(strPath, CFile::modeRead); });
+    EXPECT_EQ(thrown.cause, CFileException::fileNotFound);
+    EXPECT_EQ(thrown.lOsError, static_cast<LONG>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(thrown.strFileName, strPath);
 
     // Caught through the base class, as most handlers do.
-    bCaught = false;
+    bool bCaught = false;
     try {
         CFile f(strPath, CFile::modeRead);
     } catch (CException* e) {
@@ -206,14 +226,9 @@ TEST_F(CFileIO, SeekBeyondEndGrowsOnWriteAndBeforeStartThrows) {
     f.Write("x", 1);
     EXPECT_EQ(f.GetLength(), 101u);
 
-    try {
-        f.Seek(-1, CFile::begin);
-        ADD_FAILURE() << "no exception";
-    } catch (CFileException* e) {
-        EXPECT_EQ(e->m_cause, CFileException::badSeek);
-        EXPECT_EQ(e->m_strFileName, f.GetFilePath());
-        e->Delete();
-    }
+    const Thrown thrown = ThrownBy([&] { f.Seek(-1, CFile::begin); });
+    EXPECT_EQ(thrown.cause, CFileException::badSeek);
+    EXPECT_EQ(thrown.strFileName, f.GetFilePath());
     EXPECT_EQ(f.GetPosition(), 101u);  // a failed seek leaves the position alone
 }
 
@@ -237,14 +252,9 @@ TEST_F(CFileIO, WritingAReadOnlyHandleThrowsAccessDenied) {
     const CString strPath = Path(_T("ro.bin"));
     WriteRaw(strPath, "abc");
     CFile f(strPath, CFile::modeRead | CFile::shareDenyNone);
-    try {
-        f.Write("x", 1);
-        ADD_FAILURE() << "no exception";
-    } catch (CFileException* e) {
-        EXPECT_EQ(e->m_cause, CFileException::accessDenied);
-        EXPECT_EQ(e->m_lOsError, static_cast<LONG>(ERROR_ACCESS_DENIED));
-        e->Delete();
-    }
+    const Thrown thrown = ThrownBy([&] { f.Write("x", 1); });
+    EXPECT_EQ(thrown.cause, CFileException::accessDenied);
+    EXPECT_EQ(thrown.lOsError, static_cast<LONG>(ERROR_ACCESS_DENIED));
     EXPECT_EQ(ReadRaw(strPath), "abc");
 }
 
@@ -274,14 +284,9 @@ TEST_F(CFileIO, RenameAndRemove) {
     EXPECT_TRUE(Exists(strNew));
     CFile::Remove(strNew);
     EXPECT_FALSE(Exists(strNew));
-    try {
-        CFile::Remove(strNew);
-        ADD_FAILURE() << "no exception";
-    } catch (CFileException* e) {
-        EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
-        EXPECT_EQ(e->m_strFileName, strNew);
-        e->Delete();
-    }
+    const Thrown thrown = ThrownBy([&] { CFile::Remove(strNew); });
+    EXPECT_EQ(thrown.cause, CFileException::fileNotFound);
+    EXPECT_EQ(thrown.strFileName, strNew);
 }
 
 // ---- Names ----
@@ -463,26 +468,16 @@ TEST_F(CStdioFileLines, TextModeWritesCrLfAndReadsLinesWithoutEnds) {
     ASSERT_TRUE(f.ReadString(str));
     EXPECT_EQ(str, _T("first"));
     EXPECT_EQ(f.GetPosition(), 7u);  // the read-ahead buffer is not counted
-    ASSERT_TRUE(f.ReadString(str));
-    EXPECT_EQ(str, _T(""));
-    ASSERT_TRUE(f.ReadString(str));
-    EXPECT_EQ(str, _T("third part"));
-    ASSERT_TRUE(f.ReadString(str));  // the last line has no line end
-    EXPECT_EQ(str, _T("last"));
-    EXPECT_FALSE(f.ReadString(str));
-    EXPECT_TRUE(str.IsEmpty());
+    // The last line has no line end.
+    EXPECT_EQ(Lines(f), (std::vector<CString>{_T(""), _T("third part"), _T("last"), _T("<end>")}));
 }
 
 TEST_F(CStdioFileLines, LoneCarriageReturnStaysInTheLine) {
     const CString strPath = Path(_T("cr.txt"));
     WriteRaw(strPath, "a\rb\r\nc\n");
     CStdioFile f(strPath, CFile::modeRead);
-    CString str;
-    ASSERT_TRUE(f.ReadString(str));
-    EXPECT_EQ(str, _T("a\rb"));
-    ASSERT_TRUE(f.ReadString(str));  // a bare "\n" ends a line too
-    EXPECT_EQ(str, _T("c"));
-    EXPECT_FALSE(f.ReadString(str));
+    // A bare "\n" ends a line too.
+    EXPECT_EQ(Lines(f), (std::vector<CString>{_T("a\rb"), _T("c"), _T("<end>")}));
 }
 
 TEST_F(CStdioFileLines, BufferVariantKeepsNewlineAndSplitsLongLines) {
@@ -490,15 +485,10 @@ TEST_F(CStdioFileLines, BufferVariantKeepsNewlineAndSplitsLongLines) {
     WriteRaw(strPath, "abcdef\r\nxy\r\n");
     CStdioFile f(strPath, CFile::modeRead | CFile::typeText);
     TCHAR sz[4];
-    ASSERT_TRUE(f.ReadString(sz, 4));
-    EXPECT_STREQ(sz, _T("abc"));
-    ASSERT_TRUE(f.ReadString(sz, 4));
-    EXPECT_STREQ(sz, _T("def"));
-    ASSERT_TRUE(f.ReadString(sz, 4));
-    EXPECT_STREQ(sz, _T("\n"));
-    ASSERT_TRUE(f.ReadString(sz, 4));
-    EXPECT_STREQ(sz, _T("xy\n"));
-    EXPECT_EQ(f.ReadString(sz, 4), nullptr);
+    std::vector<CString> pieces;
+    for (LPTSTR p = f.ReadString(sz, 4); p; p = f.ReadString(sz, 4))
+        pieces.push_back(p);
+    EXPECT_EQ(pieces, (std::vector<CString>{_T("abc"), _T("def"), _T("\n"), _T("xy\n")}));
 }
 
 TEST_F(CStdioFileLines, SeekAfterReadingStartsFromTheLogicalPosition) {
@@ -530,12 +520,7 @@ TEST_F(CStdioFileLines, ChineseTextRoundTrips) {
         f.WriteString(_T("中文第一行\n第二行"));
     }
     CStdioFile f(strPath, CFile::modeRead | nMode);
-    CString str;
-    ASSERT_TRUE(f.ReadString(str));
-    EXPECT_EQ(str, _T("中文第一行"));
-    ASSERT_TRUE(f.ReadString(str));
-    EXPECT_EQ(str, _T("第二行"));
-    EXPECT_FALSE(f.ReadString(str));
+    EXPECT_EQ(Lines(f), (std::vector<CString>{_T("中文第一行"), _T("第二行"), _T("<end>")}));
 }
 
 // ---- CFileFind ----

@@ -157,11 +157,54 @@ UINT ItemState(CMenu* pPopup, UINT nID) {
     return pPopup->GetMenuState(nID, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED | MF_CHECKED);
 }
 
+// A plain frame with a 30-pixel bar at the top and a view, not laid out yet.
+class FrameLayout : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_pFrame = NewPlainFrame();
+        ASSERT_NE(nullptr, m_pFrame);
+        ASSERT_TRUE(m_top.CreateBar(m_pFrame, AFX_IDW_TOOLBAR, 30));
+        ASSERT_TRUE(m_view.CreateView(m_pFrame));
+    }
+    void TearDown() override {
+        if (m_pFrame) m_pFrame->DestroyWindow();
+    }
+    CRect Client() const {
+        CRect rc;
+        m_pFrame->GetClientRect(&rc);
+        return rc;
+    }
+    CLessonFrame* m_pFrame = nullptr;
+    CEdgeBar m_top;
+    CLessonView m_view;
+};
+
+// A frame from the resources, its idle prompt shown, with a status bar at the bottom.
+class FrameStatus : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_pFrame = NewLoadedFrame();
+        ASSERT_NE(nullptr, m_pFrame);
+        riztest::PumpThroughFramework();  // the idle prompt posted at creation
+        ASSERT_TRUE(m_status.CreateBar(m_pFrame, AFX_IDW_STATUS_BAR, 20, TRUE));
+    }
+    void TearDown() override {
+        if (m_pFrame) m_pFrame->DestroyWindow();
+    }
+    CString Text() {
+        CString str;
+        m_status.GetWindowText(str);
+        return str;
+    }
+    CLessonFrame* m_pFrame = nullptr;
+    CEdgeBar m_status;
+};
+
 }  // namespace
 
 // ---- Creation ----
 
-TEST(FrameWnd, LoadFrameTakesMenuAcceleratorsAndTitleFromResourcesOrFails) {
+TEST(FrameWnd, LoadFrameTakesMenuAcceleratorsAndTitleFromResourcesOrFailsAndActivateFrameShowsIt) {
     CLessonFrame* pFrame = NewLoadedFrame();
     ASSERT_NE(nullptr, pFrame);
 
@@ -178,6 +221,10 @@ TEST(FrameWnd, LoadFrameTakesMenuAcceleratorsAndTitleFromResourcesOrFails) {
     EXPECT_TRUE(pFrame->IsFrameWnd());
     EXPECT_EQ(WS_EX_CLIENTEDGE, pFrame->GetExStyle() & WS_EX_CLIENTEDGE);
     EXPECT_FALSE(pFrame->IsWindowVisible());
+    pFrame->ActivateFrame();  // shows the hidden frame
+    EXPECT_TRUE(pFrame->IsWindowVisible());
+    pFrame->ActivateFrame(SW_HIDE);
+    EXPECT_FALSE(pFrame->IsWindowVisible());
 
     pFrame->DestroyWindow();
     EXPECT_EQ(0, g_nFramesAlive);
@@ -186,17 +233,6 @@ TEST(FrameWnd, LoadFrameTakesMenuAcceleratorsAndTitleFromResourcesOrFails) {
     pFrame = new CLessonFrame;
     EXPECT_FALSE(pFrame->LoadFrame(IDR_DLGT_NOMENU));
     EXPECT_EQ(0, g_nFramesAlive);
-}
-
-TEST(FrameWnd, ActivateFrameShowsAHiddenFrame) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    EXPECT_FALSE(pFrame->IsWindowVisible());
-    pFrame->ActivateFrame();
-    EXPECT_TRUE(pFrame->IsWindowVisible());
-    pFrame->ActivateFrame(SW_HIDE);
-    EXPECT_FALSE(pFrame->IsWindowVisible());
-    pFrame->DestroyWindow();
 }
 
 TEST(FrameWnd, ViewFromACreationContextFillsTheClientArea) {
@@ -220,121 +256,67 @@ TEST(FrameWnd, ViewFromACreationContextFillsTheClientArea) {
 
 // ---- Layout ----
 
-TEST(FrameWnd, RecalcLayoutGivesBarsTheirSidesAndTheViewTheRest) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CEdgeBar top, status;
-    CLessonView view;
-    ASSERT_TRUE(top.CreateBar(pFrame, AFX_IDW_TOOLBAR, 30));
-    ASSERT_TRUE(status.CreateBar(pFrame, AFX_IDW_STATUS_BAR, 20, TRUE));
-    ASSERT_TRUE(view.CreateView(pFrame));
+TEST_F(FrameLayout, RecalcLayoutGivesBarsTheirSidesAndTheViewTheRest) {
+    CEdgeBar status;
+    ASSERT_TRUE(status.CreateBar(m_pFrame, AFX_IDW_STATUS_BAR, 20, TRUE));
 
-    pFrame->RecalcLayout();
+    m_pFrame->RecalcLayout();
 
-    CRect rcClient;
-    pFrame->GetClientRect(&rcClient);
-    EXPECT_EQ(CRect(0, 0, rcClient.right, 30), ChildRect(&top));
+    const CRect rcClient = Client();
+    EXPECT_EQ(CRect(0, 0, rcClient.right, 30), ChildRect(&m_top));
     EXPECT_EQ(CRect(0, rcClient.bottom - 20, rcClient.right, rcClient.bottom), ChildRect(&status));
-    EXPECT_EQ(CRect(0, 30, rcClient.right, rcClient.bottom - 20), ChildRect(&view));
-    EXPECT_FALSE(top.m_bLastWasQuery);
-    pFrame->DestroyWindow();
+    EXPECT_EQ(CRect(0, 30, rcClient.right, rcClient.bottom - 20), ChildRect(&m_view));
+    EXPECT_FALSE(m_top.m_bLastWasQuery);
 }
 
-TEST(FrameWnd, OnlyChildrenWithWindowObjectsAreAskedForTheirSpace) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CLessonView view;
-    ASSERT_TRUE(view.CreateView(pFrame));
+TEST_F(FrameLayout, OnlyChildrenWithWindowObjectsAreAskedForTheirSpace) {
     // A bar-like child without an object: it must not be asked (nor moved).
     HWND hRaw =
-        ::CreateWindow(_T("STATIC"), _T("raw"), WS_CHILD | WS_VISIBLE, 5, 5, 50, 10, pFrame->m_hWnd,
-                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_TOOLBAR)), nullptr, nullptr);
+        ::CreateWindow(_T("STATIC"), _T("raw"), WS_CHILD | WS_VISIBLE, 5, 5, 50, 10, m_pFrame->m_hWnd,
+                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_TOOLBAR + 1)), nullptr, nullptr);
 
-    pFrame->RecalcLayout();
+    m_pFrame->RecalcLayout();
 
-    CRect rcClient, rcRaw;
-    pFrame->GetClientRect(&rcClient);
-    EXPECT_EQ(rcClient, ChildRect(&view));
-    ::GetWindowRect(hRaw, &rcRaw);
-    pFrame->ScreenToClient(&rcRaw);
-    EXPECT_EQ(CRect(5, 5, 55, 15), rcRaw);
-    pFrame->DestroyWindow();
+    EXPECT_EQ(CRect(0, 30, Client().right, Client().bottom), ChildRect(&m_view));
+    EXPECT_EQ(CRect(5, 5, 55, 15), ChildRect(CWnd::FromHandle(hRaw)));
 }
 
-TEST(FrameWnd, QueryingTheLayoutMovesNothing) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CEdgeBar top;
-    CLessonView view;
-    ASSERT_TRUE(top.CreateBar(pFrame, AFX_IDW_TOOLBAR, 30));
-    ASSERT_TRUE(view.CreateView(pFrame));
-    view.MoveWindow(1, 2, 3, 4);
-    const CRect rcTopBefore = ChildRect(&top);
-
-    CRect rcFree, rcClient(0, 0, 200, 100);
-    pFrame->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &rcFree, &rcClient);
-    EXPECT_EQ(CRect(0, 30, 200, 100), rcFree);
-    EXPECT_TRUE(top.m_bLastWasQuery);
-
-    CRect rcTotal;
-    pFrame->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &rcTotal, &rcClient, FALSE);
-    EXPECT_EQ(CRect(0, 0, 200, 30), rcTotal);
-
-    EXPECT_EQ(rcTopBefore, ChildRect(&top));
-    EXPECT_EQ(CRect(1, 2, 4, 6), ChildRect(&view));
-    pFrame->DestroyWindow();
-}
-
-TEST(FrameWnd, BarsOutsideTheIdRangeAreLeftAlone) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CEdgeBar top, other;
-    ASSERT_TRUE(top.CreateBar(pFrame, AFX_IDW_TOOLBAR, 30));
-    ASSERT_TRUE(other.CreateBar(pFrame, 100, 40));
+TEST_F(FrameLayout, QueryingTheLayoutMovesNothingAndAsksOnlyBarsInTheIdRange) {
+    CEdgeBar other;
+    ASSERT_TRUE(other.CreateBar(m_pFrame, 100, 40));
+    m_view.MoveWindow(1, 2, 3, 4);
+    const CRect rcTopBefore = ChildRect(&m_top);
     const int nOtherBefore = other.m_nSizeParent;
 
     CRect rcFree, rcClient(0, 0, 200, 100);
-    pFrame->RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AFX_IDW_PANE_FIRST,
-                           CWnd::reposQuery, &rcFree, &rcClient);
+    m_pFrame->RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AFX_IDW_PANE_FIRST,
+                             CWnd::reposQuery, &rcFree, &rcClient);
     EXPECT_EQ(CRect(0, 30, 200, 100), rcFree);
-    EXPECT_EQ(nOtherBefore, other.m_nSizeParent);
-    pFrame->DestroyWindow();
+    EXPECT_TRUE(m_top.m_bLastWasQuery);
+    EXPECT_EQ(nOtherBefore, other.m_nSizeParent);  // outside the range: not asked
+
+    CRect rcTotal;
+    m_pFrame->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, CWnd::reposQuery, &rcTotal, &rcClient, FALSE);
+    EXPECT_EQ(CRect(0, 0, 200, 70), rcTotal);  // both bars, in the whole range
+
+    EXPECT_EQ(rcTopBefore, ChildRect(&m_top));
+    EXPECT_EQ(CRect(1, 2, 4, 6), ChildRect(&m_view));
 }
 
-TEST(FrameWnd, DelayedLayoutWaitsForTheIdleUpdate) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CEdgeBar top;
-    CLessonView view;
-    ASSERT_TRUE(top.CreateBar(pFrame, AFX_IDW_TOOLBAR, 30));
-    ASSERT_TRUE(view.CreateView(pFrame));
-    pFrame->RecalcLayout();
+TEST_F(FrameLayout, DelayedLayoutWaitsForTheIdleUpdateAndResizingLaysOutAgain) {
+    m_pFrame->RecalcLayout();
+    m_top.m_cy = 50;
+    m_pFrame->DelayRecalcLayout();
+    EXPECT_EQ(30, ChildRect(&m_view).top);
+    EXPECT_EQ(CFrameWnd::idleLayout | CFrameWnd::idleNotify, m_pFrame->m_nIdleFlags);
 
-    top.m_cy = 50;
-    pFrame->DelayRecalcLayout();
-    EXPECT_EQ(30, ChildRect(&view).top);
-    EXPECT_EQ(CFrameWnd::idleLayout | CFrameWnd::idleNotify, pFrame->m_nIdleFlags);
+    m_pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_EQ(50, ChildRect(&m_view).top);
+    EXPECT_EQ(0, m_pFrame->m_nIdleFlags);
 
-    pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
-    EXPECT_EQ(50, ChildRect(&view).top);
-    EXPECT_EQ(0, pFrame->m_nIdleFlags);
-    pFrame->DestroyWindow();
-}
-
-TEST(FrameWnd, ResizingTheFrameLaysItOutAgain) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
-    CEdgeBar top;
-    CLessonView view;
-    ASSERT_TRUE(top.CreateBar(pFrame, AFX_IDW_TOOLBAR, 30));
-    ASSERT_TRUE(view.CreateView(pFrame));
-
-    pFrame->SetWindowPos(nullptr, 0, 0, 500, 420, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-
-    CRect rcClient;
-    pFrame->GetClientRect(&rcClient);
-    EXPECT_EQ(CRect(0, 30, rcClient.right, rcClient.bottom), ChildRect(&view));
-    pFrame->DestroyWindow();
+    m_top.m_cy = 40;
+    m_pFrame->SetWindowPos(nullptr, 0, 0, 500, 420, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(CRect(0, 40, Client().right, Client().bottom), ChildRect(&m_view));
 }
 
 // ---- Menus and accelerators ----
@@ -425,37 +407,23 @@ TEST(FrameWnd, CommandsGoToTheViewThenTheFrameThenTheApplication) {
     EXPECT_EQ(1, pFrame->m_nBoth);
     pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pTools->m_hMenu), MAKELPARAM(1, FALSE));
     EXPECT_EQ(static_cast<UINT>(MF_GRAYED), ItemState(pTools, ID_FRMT_VIEWCMD) & MF_GRAYED);
-    pFrame->DestroyWindow();
-}
 
-TEST(FrameWnd, DestroyedViewIsNoLongerActive) {
-    CLessonFrame* pFrame = NewPlainFrame();
-    ASSERT_NE(nullptr, pFrame);
+    // A destroyed view is no longer active, and commands are routed without it.
     {
-        CLessonView view;
-        ASSERT_TRUE(view.CreateView(pFrame));
-        pFrame->SetActiveView(&view);
-        EXPECT_EQ(&view, pFrame->GetActiveView());
+        CLessonView gone;
+        ASSERT_TRUE(gone.CreateView(pFrame));
+        pFrame->SetActiveView(&gone);
     }
     EXPECT_EQ(nullptr, pFrame->GetActiveView());
-    pFrame->SendMessage(WM_COMMAND, ID_FRMT_BOTH);  // routed without the gone view
-    EXPECT_EQ(1, pFrame->m_nBoth);
+    pFrame->SendMessage(WM_COMMAND, ID_FRMT_BOTH);
+    EXPECT_EQ(2, pFrame->m_nBoth);
     pFrame->DestroyWindow();
 }
 
 // ---- Status line ----
 
-TEST(FrameWnd, PromptsReachTheStatusBarWithoutTheirTipPart) {
-    CLessonFrame* pFrame = NewLoadedFrame();
-    ASSERT_NE(nullptr, pFrame);
-    riztest::PumpThroughFramework();  // the idle prompt posted at creation
-    CEdgeBar status;
-    ASSERT_TRUE(status.CreateBar(pFrame, AFX_IDW_STATUS_BAR, 20, TRUE));
-    auto Text = [&status] {
-        CString str;
-        status.GetWindowText(str);
-        return str;
-    };
+TEST_F(FrameStatus, PromptsReachTheStatusBarWithoutTheirTipPart) {
+    CLessonFrame* pFrame = m_pFrame;
 
     pFrame->SetMessageText(ID_FRMT_OPEN);
     EXPECT_EQ(CString(_T("Open a lesson file")), Text());
@@ -472,21 +440,11 @@ TEST(FrameWnd, PromptsReachTheStatusBarWithoutTheirTipPart) {
     CString strPrompt;
     pFrame->GetMessageString(ID_FRMT_GRID, strPrompt);
     EXPECT_EQ(CString(_T("Show the grid")), strPrompt);
-    pFrame->DestroyWindow();
 }
 
-TEST(FrameWnd, MenuSelectionShowsThePromptAndClosingTheMenuTheIdleText) {
-    CLessonFrame* pFrame = NewLoadedFrame();
-    ASSERT_NE(nullptr, pFrame);
-    riztest::PumpThroughFramework();
-    CEdgeBar status;
-    ASSERT_TRUE(status.CreateBar(pFrame, AFX_IDW_STATUS_BAR, 20, TRUE));
+TEST_F(FrameStatus, MenuSelectionShowsThePromptAndClosingTheMenuTheIdleText) {
+    CLessonFrame* pFrame = m_pFrame;
     HMENU hPopup = ::GetSubMenu(::GetMenu(pFrame->m_hWnd), 0);
-    auto Text = [&status] {
-        CString str;
-        status.GetWindowText(str);
-        return str;
-    };
 
     pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_FRMT_GRID, MF_HILITE), reinterpret_cast<LPARAM>(hPopup));
     EXPECT_EQ(CString(_T("Show the grid")), Text());
@@ -496,18 +454,14 @@ TEST(FrameWnd, MenuSelectionShowsThePromptAndClosingTheMenuTheIdleText) {
     pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ(static_cast<UINT>(AFX_IDS_IDLEMESSAGE), pFrame->m_nIDLastMessage);
     EXPECT_TRUE(Text().IsEmpty());  // the test program has no idle prompt string
-    pFrame->DestroyWindow();
 }
 
-TEST(FrameWnd, WithoutAStatusBarThePromptIdIsStillTracked) {
-    CLessonFrame* pFrame = NewLoadedFrame();
-    ASSERT_NE(nullptr, pFrame);
-    riztest::PumpThroughFramework();
-    EXPECT_EQ(static_cast<UINT>(AFX_IDS_IDLEMESSAGE), pFrame->m_nIDLastMessage);
-    const LRESULT nPrevious = pFrame->SendMessage(WM_SETMESSAGESTRING, ID_FRMT_OPEN);
+TEST_F(FrameStatus, WithoutAStatusBarThePromptIdIsStillTracked) {
+    m_status.DestroyWindow();
+    EXPECT_EQ(static_cast<UINT>(AFX_IDS_IDLEMESSAGE), m_pFrame->m_nIDLastMessage);
+    const LRESULT nPrevious = m_pFrame->SendMessage(WM_SETMESSAGESTRING, ID_FRMT_OPEN);
     EXPECT_EQ(static_cast<LRESULT>(AFX_IDS_IDLEMESSAGE), nPrevious);
-    EXPECT_EQ(static_cast<UINT>(ID_FRMT_OPEN), pFrame->m_nIDTracking);
-    pFrame->DestroyWindow();
+    EXPECT_EQ(static_cast<UINT>(ID_FRMT_OPEN), m_pFrame->m_nIDTracking);
 }
 
 // ---- Mini frame ----

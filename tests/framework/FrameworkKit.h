@@ -36,6 +36,16 @@ void ExpectRows(std::initializer_list<Row<T>> rows) {
     }
 }
 
+// A zeroed system structure with its size and mask set, as the Get/Set calls of menus and scroll bars want
+// it.
+template <class T>
+T SizedInfo(UINT fMask) {
+    T info = {};
+    info.cbSize = sizeof(T);
+    info.fMask = fMask;
+    return info;
+}
+
 // Dispatches this thread's queue, PreTranslateMessage first (accelerators, dialog keys).
 inline void PumpThroughFramework() {
     MSG msg;

@@ -1,11 +1,13 @@
 // GDI object wrappers: lifetime, the class of a temporary object, the generic map of two-handle objects,
-// and the members that convert units or combine calls. The handle map itself is in HandleMapTest.
+// the members that convert units or combine calls, and the forwarding members as rows. The handle map itself
+// is in HandleMapTest.
 #define OEMRESOURCE  // OBM_* bitmap identifiers
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
 
 #include "FrameworkHost.h"
+#include "FrameworkKit.h"
 #include "ResourceCounter.h"
 
 namespace {
@@ -88,18 +90,6 @@ TEST(GdiObjectLifetime, EveryWrapperReleasesWhatItCreates) {
     EXPECT_EQ(before.GdiDelta(), 0);
 }
 
-TEST(GdiObjectLifetime, StockObjectSurvivesItsWrapper) {
-    HGDIOBJ hWhite = ::GetStockObject(WHITE_BRUSH);
-    {
-        CGdiObject stock;
-        ASSERT_TRUE(stock.CreateStockObject(WHITE_BRUSH));
-        EXPECT_EQ(stock.GetObjectType(), static_cast<UINT>(OBJ_BRUSH));
-    }
-    LOGBRUSH lb = {};
-    ASSERT_EQ(::GetObject(hWhite, sizeof(lb), &lb), static_cast<int>(sizeof(lb)));
-    EXPECT_EQ(lb.lbColor, RGB(255, 255, 255));
-}
-
 // ---- Handle maps ----
 
 TEST(GdiHandleMap, FromHandleMakesOneTemporaryOfTheMatchingClass) {
@@ -169,33 +159,7 @@ TEST(GdiHandleMap, GenericMapSetsAndClearsEveryHandleOfATemporary) {
     EXPECT_EQ(map.LookupTemporary(h), nullptr);
 }
 
-// ---- Pens, brushes, fonts ----
-
-TEST(CPenAndBrush, LogicalDescriptionsRoundTrip) {
-    CPen pen(PS_DASH, 1, RGB(10, 20, 30));
-    LOGPEN lp = {};
-    ASSERT_TRUE(pen.GetLogPen(&lp));
-    EXPECT_EQ(lp.lopnStyle, static_cast<UINT>(PS_DASH));
-    EXPECT_EQ(lp.lopnColor, RGB(10, 20, 30));
-
-    LOGBRUSH lbIn = {BS_HATCHED, RGB(1, 2, 3), HS_DIAGCROSS};
-    CBrush indirect;
-    ASSERT_TRUE(indirect.CreateBrushIndirect(&lbIn));
-    LOGBRUSH lb = {};
-    ASSERT_TRUE(indirect.GetLogBrush(&lb));
-    EXPECT_EQ(lb.lbStyle, static_cast<UINT>(BS_HATCHED));
-    EXPECT_EQ(lb.lbHatch, static_cast<ULONG_PTR>(HS_DIAGCROSS));
-    EXPECT_EQ(lb.lbColor, RGB(1, 2, 3));
-}
-
-TEST(CPenAndBrush, SysColorBrushIsTheSharedOne) {
-    CBrush brush;
-    ASSERT_TRUE(brush.CreateSysColorBrush(COLOR_WINDOW));
-    EXPECT_EQ(static_cast<HBRUSH>(brush), ::GetSysColorBrush(COLOR_WINDOW));
-    LOGBRUSH lb = {};
-    ASSERT_TRUE(brush.GetLogBrush(&lb));
-    EXPECT_EQ(lb.lbColor, ::GetSysColor(COLOR_WINDOW));
-}
+// ---- Fonts ----
 
 TEST(CFontPointSize, TwelvePointsAtScreenResolutionIsSixteenPixels) {
     HDC hScreen = ::GetDC(NULL);
@@ -249,42 +213,48 @@ TEST(CFontPointSize, IndirectFormKeepsTheOtherFields) {
     EXPECT_STREQ(lf.lfFaceName, _T("宋体"));
 }
 
-// ---- Bitmaps ----
+// ---- Pens, brushes and bitmaps ----
 
-TEST(CBitmapInfo, DimensionsAndBitsRoundTrip) {
-    CBitmap bitmap;
-    const BYTE rows[4 * 2] = {0xF0, 0, 0x0F, 0, 0xAA, 0, 0x55, 0};  // 8x4, 1 bpp, rows padded to 16 bits
+// These members forward to one call each: the rows show that descriptions, bits and sizes arrive in their
+// places and come back, that a stock object outlives its wrapper and that a missing resource loads nothing.
+TEST(GdiObjectMembers, DescriptionsBitsAndSizesRoundTrip) {
+    CPen pen(PS_DASH, 1, RGB(10, 20, 30));
+    const LOGBRUSH lbIn = {BS_HATCHED, RGB(1, 2, 3), HS_DIAGCROSS};
+    CBrush indirect, sysColour;
+    ASSERT_TRUE(indirect.CreateBrushIndirect(&lbIn));
+    ASSERT_TRUE(sysColour.CreateSysColorBrush(COLOR_WINDOW));
+    CBitmap bitmap, check, missing;
+    const BYTE rows[8] = {0xF0, 0, 0x0F, 0, 0xAA, 0, 0x55, 0};  // 8x4, 1 bpp, rows padded to 16 bits
     ASSERT_TRUE(bitmap.CreateBitmap(8, 4, 1, 1, rows));
-    BITMAP bm = {};
-    ASSERT_TRUE(bitmap.GetBitmap(&bm));
-    EXPECT_EQ(bm.bmWidth, 8);
-    EXPECT_EQ(bm.bmHeight, 4);
-    EXPECT_EQ(bm.bmBitsPixel, 1);
-
-    BYTE out[8] = {};
-    EXPECT_EQ(bitmap.GetBitmapBits(sizeof(out), out), sizeof(out));
-    EXPECT_EQ(out[0], 0xF0);
-    EXPECT_EQ(out[6], 0x55);
     const BYTE changed[8] = {1, 0, 2, 0, 3, 0, 4, 0};
-    EXPECT_EQ(bitmap.SetBitmapBits(sizeof(changed), changed), sizeof(changed));
-    bitmap.GetBitmapBits(sizeof(out), out);
-    EXPECT_EQ(out[4], 3);
-
-    EXPECT_EQ(bitmap.SetBitmapDimension(20, 10), CSize(0, 0));  // answers the previous dimension
-    EXPECT_EQ(bitmap.GetBitmapDimension(), CSize(20, 10));
-}
-
-TEST(CBitmapInfo, LoadsSystemBitmapsAndFailsOnMissingResources) {
-    CBitmap check;
-    ASSERT_TRUE(check.LoadOEMBitmap(OBM_CHECK));
+    BYTE out[8] = {};
+    LOGPEN lp = {};
+    LOGBRUSH lb = {}, lbSys = {};
     BITMAP bm = {};
-    EXPECT_TRUE(check.GetBitmap(&bm));
-    EXPECT_GT(bm.bmWidth, 0);
-
-    CBitmap missing;
-    EXPECT_FALSE(missing.LoadBitmap(4711));
-    EXPECT_FALSE(missing.LoadBitmap(_T("NO_SUCH_BITMAP")));
-    EXPECT_EQ(missing.GetSafeHandle(), nullptr);
+    {
+        CGdiObject stock;
+        ASSERT_TRUE(stock.CreateStockObject(WHITE_BRUSH));
+        EXPECT_EQ(stock.GetObjectType(), static_cast<UINT>(OBJ_BRUSH));
+    }
+    LOGBRUSH lbWhite = {};
+    // The rows run in order: a braced list is evaluated from left to right.
+    // clang-format off
+    riztest::ExpectRows<INT_PTR>({
+        ROW(pen.GetLogPen(&lp) && lp.lopnStyle == PS_DASH && lp.lopnColor == RGB(10, 20, 30), TRUE),
+        ROW(indirect.GetLogBrush(&lb) && lb.lbStyle == BS_HATCHED && lb.lbColor == RGB(1, 2, 3), TRUE),
+        ROW(lb.lbHatch, HS_DIAGCROSS), ROW(static_cast<HBRUSH>(sysColour) == ::GetSysColorBrush(COLOR_WINDOW), TRUE),
+        ROW(sysColour.GetLogBrush(&lbSys) && lbSys.lbColor == ::GetSysColor(COLOR_WINDOW), TRUE),
+        ROW(::GetObject(::GetStockObject(WHITE_BRUSH), sizeof(lbWhite), &lbWhite) && lbWhite.lbColor == RGB(255, 255, 255), TRUE),
+        ROW(bitmap.GetBitmap(&bm) && bm.bmWidth == 8 && bm.bmHeight == 4 && bm.bmBitsPixel == 1, TRUE),
+        ROW(bitmap.GetBitmapBits(sizeof(out), out), sizeof(out)), ROW(out[0] == 0xF0 && out[6] == 0x55, TRUE),
+        ROW(bitmap.SetBitmapBits(sizeof(changed), changed), sizeof(changed)),
+        ROW((bitmap.GetBitmapBits(sizeof(out), out), out[4]), 3),
+        ROW(bitmap.SetBitmapDimension(20, 10) == CSize(0, 0), TRUE),  // answers the previous dimension
+        ROW(bitmap.GetBitmapDimension() == CSize(20, 10), TRUE),
+        ROW(check.LoadOEMBitmap(OBM_CHECK) && check.GetBitmap(&bm) && bm.bmWidth > 0, TRUE),
+        ROW(missing.LoadBitmap(4711) || missing.LoadBitmap(_T("NO_SUCH_BITMAP")), FALSE),
+        ROW(missing.GetSafeHandle() == nullptr, TRUE)});
+    // clang-format on
 }
 
 // ---- Regions ----

@@ -126,64 +126,42 @@ TEST(CImageListContents, StripsSplitIntoImagesThatCanBeReplacedAndRemoved) {
 
 // ---- Drawing ----
 
-TEST(CImageListDraw, MaskColourDrawsTransparent) {
-    CBitmap strip;
+// Each drawing member forwards to one call: the pixels show that the mask colour, the background colour,
+// the two images of a merge and the part and place of an indirect draw arrive where they belong.
+TEST(CImageListDraw, MaskBackgroundMergeAndPartDrawWhereTheirArgumentsSay) {
+    CBitmap strip, redStrip;
     MakeStrip(strip, 16, 16, kMagenta, kBlue);
-    CImageList list;
+    MakeStrip(redStrip, 16, 16, kRed, kRed);
+    CImageList list, under, merged, part;
     ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
+    ASSERT_TRUE(under.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
+    ASSERT_TRUE(part.Create(16, 16, ILC_COLOR32, 1, 1));
     ASSERT_EQ(list.Add(&strip, kMagenta), 0);
+    ASSERT_EQ(under.Add(&redStrip, kMagenta), 0);
+    ASSERT_EQ(part.Add(&strip, static_cast<CBitmap*>(nullptr)), 0);
+    ASSERT_TRUE(merged.Create(under, 0, list, 0, 0, 0));
+    EXPECT_EQ(merged.GetImageCount(), 1);
 
-    riztest::Surface s(40, 20, kYellow);
+    riztest::Surface s(80, 20, kYellow);
     CDC* pDC = CDC::FromHandle(s.Dc());
     EXPECT_TRUE(list.Draw(pDC, 0, CPoint(2, 2), ILD_TRANSPARENT));
     EXPECT_EQ(s.Pixel(3, 3), kYellow);  // the magenta background is transparent
-    EXPECT_EQ(s.Pixel(17, 17), kYellow);
     EXPECT_EQ(s.Pixel(10, 10), kBlue);
-    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 20), kBlue, 0), 64);
-    EXPECT_EQ(s.CountNear(CRect(0, 0, 40, 20), kMagenta, 0), 0);
-
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 20, 20), kBlue, 0), 64);
+    EXPECT_EQ(s.CountNear(CRect(0, 0, 80, 20), kMagenta, 0), 0);
     // With a background colour, the masked area is filled with it in ILD_NORMAL.
     EXPECT_EQ(list.SetBkColor(kGreen), CLR_NONE);
     EXPECT_EQ(list.GetBkColor(), kGreen);
     EXPECT_TRUE(list.Draw(pDC, 0, CPoint(20, 2), ILD_NORMAL));
     EXPECT_EQ(s.Pixel(21, 3), kGreen);
     EXPECT_EQ(s.Pixel(30, 10), kBlue);
-    FreeTemporaries();
-}
-
-TEST(CImageListDraw, MergedListOverlaysTheSecondImage) {
-    CBitmap redStrip, blueSquare;
-    MakeStrip(redStrip, 16, 16, kRed, kRed);
-    MakeStrip(blueSquare, 16, 16, kMagenta, kBlue);
-    CImageList under, over;
-    ASSERT_TRUE(under.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
-    ASSERT_TRUE(over.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
-    under.Add(&redStrip, kMagenta);
-    over.Add(&blueSquare, kMagenta);
-
-    CImageList merged;
-    ASSERT_TRUE(merged.Create(under, 0, over, 0, 0, 0));
-    EXPECT_EQ(merged.GetImageCount(), 1);
-    riztest::Surface s(16, 16, kWhite);
-    merged.Draw(CDC::FromHandle(s.Dc()), 0, CPoint(0, 0), ILD_TRANSPARENT);
-    EXPECT_EQ(s.Pixel(1, 1), kRed);
-    EXPECT_EQ(s.Pixel(8, 8), kBlue);
-    FreeTemporaries();
-}
-
-TEST(CImageListDraw, DrawIndirectDrawsPartOfAnImage) {
-    CBitmap strip;
-    MakeStrip(strip, 16, 16, kRed, kBlue);
-    CImageList list;
-    ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32, 1, 1));
-    list.Add(&strip, static_cast<CBitmap*>(nullptr));
-
-    riztest::Surface s(20, 20, kWhite);
-    // The 8x8 part from (4, 4) of the image: the blue square alone.
-    EXPECT_TRUE(list.DrawIndirect(CDC::FromHandle(s.Dc()), 0, CPoint(1, 1), CSize(8, 8), CPoint(4, 4)));
-    EXPECT_EQ(s.CountNear(CRect(0, 0, 20, 20), kBlue, 0), 64);
-    EXPECT_EQ(s.CountNear(CRect(0, 0, 20, 20), kRed, 0), 0);
-    EXPECT_EQ(s.Pixel(1, 1), kBlue);
-    EXPECT_EQ(s.Pixel(9, 9), kWhite);
+    EXPECT_TRUE(merged.Draw(pDC, 0, CPoint(40, 2), ILD_TRANSPARENT));
+    EXPECT_EQ(s.Pixel(41, 3), kRed);
+    EXPECT_EQ(s.Pixel(48, 10), kBlue);
+    // The 8x8 part from (4, 4) of the image at (61, 1): the blue square alone.
+    EXPECT_TRUE(part.DrawIndirect(pDC, 0, CPoint(61, 1), CSize(8, 8), CPoint(4, 4)));
+    EXPECT_EQ(s.CountNear(CRect(60, 0, 80, 20), kBlue, 0), 64);
+    EXPECT_EQ(s.Pixel(61, 1), kBlue);
+    EXPECT_EQ(s.Pixel(69, 9), kYellow);
     FreeTemporaries();
 }

@@ -7,18 +7,35 @@
 #include <vector>
 
 #include "FrameworkHost.h"
+#include "FrameworkKit.h"
 #include "ext/TestExtDll.h"
 
 namespace {
 
 using riztest::FreeTemporaries;
 
-UINT ItemType(const CMenu& menu, UINT nPos) {
-    MENUITEMINFO mii = {};
-    mii.cbSize = sizeof(mii);
-    mii.fMask = MIIM_FTYPE;
-    EXPECT_TRUE(menu.GetMenuItemInfo(nPos, &mii, TRUE));
-    return mii.fType;
+// The items of a menu, "id:text" each ("-" a separator), with [C] checked, [G] grayed, [R] a radio mark,
+// [B] a bitmap and [D] the default item.
+CString Describe(const CMenu& menu) {
+    CString strAll;
+    for (UINT i = 0; i < menu.GetMenuItemCount(); ++i) {
+        auto mii = riztest::SizedInfo<MENUITEMINFO>(MIIM_FTYPE | MIIM_STATE);
+        EXPECT_TRUE(menu.GetMenuItemInfo(i, &mii, TRUE));
+        CString strText, strItem;
+        if (mii.fType & MFT_SEPARATOR) {
+            strAll += i ? _T(" -") : _T("-");
+            continue;
+        }
+        menu.GetMenuString(i, strText, MF_BYPOSITION);
+        strItem.Format(_T("%s%d:%s"), i ? _T(" ") : _T(""), static_cast<int>(menu.GetMenuItemID(i)),
+                       strText.GetString());
+        strAll += strItem + ((mii.fState & MFS_CHECKED) ? _T("[C]") : _T("")) +
+                  ((mii.fState & MFS_GRAYED) ? _T("[G]") : _T("")) +
+                  ((mii.fType & MFT_RADIOCHECK) ? _T("[R]") : _T("")) +
+                  ((mii.fType & MFT_BITMAP) ? _T("[B]") : _T("")) +
+                  ((mii.fState & MFS_DEFAULT) ? _T("[D]") : _T(""));
+    }
+    return strAll;
 }
 
 // A menu that records the owner-draw calls it receives and answers a fixed item size.
@@ -89,260 +106,135 @@ MEASUREITEMSTRUCT MeasureOf(UINT nID, ULONG_PTR data = 0) {
 
 }  // namespace
 
-// ---- the object (its handle map is in HandleMapTest) ----
+// ---- the object (its handle map is in HandleMapTest) and loading ----
 
-TEST(CMenuObject, CreatedByRuntimeClass) {
+TEST(CMenuLoad, TemplateIsFoundByIdOrNameInBothCharacterSetsAndAMissingOneLeavesNoMenu) {
     CObject* pObject = RUNTIME_CLASS(CMenu)->CreateObject();
-    ASSERT_NE(nullptr, pObject);
-    EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CMenu)));
+    EXPECT_TRUE(pObject && pObject->IsKindOf(RUNTIME_CLASS(CMenu)));
     delete pObject;
-}
 
-TEST(CMenuObject, EqualityComparesHandles) {
-    CMenu a, b;
-    ASSERT_TRUE(a.CreatePopupMenu());
-    EXPECT_FALSE(a == b);
-    EXPECT_TRUE(a != b);
-    EXPECT_TRUE(a == *CMenu::FromHandle(a.m_hMenu));
-}
-
-// ---- loading ----
-
-TEST(CMenuLoad, LoadsTemplateFromProgramResources) {
-    CMenu menu;
+    CMenu menu, byName, missing;
     ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MENU));
-    ASSERT_EQ(3u, menu.GetMenuItemCount());
-    CString strText;
-    EXPECT_EQ(5, menu.GetMenuString(0, strText, MF_BYPOSITION));
-    EXPECT_EQ(0, lstrcmp(_T("&File"), strText));
-    EXPECT_EQ(static_cast<UINT>(-1), menu.GetMenuItemID(0)) << "a popup item has no command id";
-
+    ASSERT_TRUE(byName.LoadMenu(MAKEINTRESOURCE(IDR_TEST_MENU)));
+    EXPECT_FALSE(menu == byName);
+    EXPECT_TRUE(menu == *CMenu::FromHandle(menu.m_hMenu));
+    EXPECT_STREQ(_T("-1:&File -1:&Align -1:文件"), Describe(menu));
+    EXPECT_STREQ(Describe(byName), Describe(menu));
     CMenu* pFile = menu.GetSubMenu(0);
     ASSERT_NE(nullptr, pFile);
-    EXPECT_EQ(5u, pFile->GetMenuItemCount());
-    EXPECT_EQ(static_cast<UINT>(ID_TEST_NEW), pFile->GetMenuItemID(0));
-    EXPECT_EQ(0u, pFile->GetMenuItemID(2)) << "separator";
+    EXPECT_STREQ(_T("20851:&New 20852:&Open...\tCtrl+O - 20853:&Save -1:Recent"), Describe(*pFile));
     EXPECT_EQ(nullptr, pFile->GetSubMenu(0)) << "a command item opens no popup";
     ASSERT_NE(nullptr, pFile->GetSubMenu(4));
     EXPECT_EQ(static_cast<UINT>(ID_TEST_RECENT2), pFile->GetSubMenu(4)->GetMenuItemID(1));
-}
-
-TEST(CMenuLoad, ByNameAndByIdAreTheSame) {
-    CMenu byId, byName;
-    ASSERT_TRUE(byId.LoadMenu(IDR_TEST_MENU));
-    ASSERT_TRUE(byName.LoadMenu(MAKEINTRESOURCE(IDR_TEST_MENU)));
-    EXPECT_EQ(byId.GetMenuItemCount(), byName.GetMenuItemCount());
-}
-
-TEST(CMenuLoad, MissingTemplateLeavesObjectEmpty) {
-    CMenu menu;
-    EXPECT_FALSE(menu.LoadMenu(20899));
-    EXPECT_EQ(nullptr, menu.m_hMenu);
-}
-
-TEST(CMenuLoad, ChineseItemTextInBothCharacterSets) {
-    CMenu menu;
-    ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MENU));
-    CString strPopup, strItem;
-    menu.GetMenuString(2, strPopup, MF_BYPOSITION);
-    EXPECT_EQ(0, lstrcmp(_T("文件"), strPopup));
+    CString strItem;
     EXPECT_GT(menu.GetMenuString(ID_TEST_GBK, strItem, MF_BYCOMMAND), 0) << "found by command in a popup";
-    EXPECT_EQ(0, lstrcmp(_T("打开文件"), strItem));
-}
+    EXPECT_EQ(strItem, _T("打开文件"));
 
-TEST(CMenuLoad, LoadMenuIndirectFromTemplateInMemory) {
-    // A standard menu template: header, then one popup with one final item.
-    std::vector<WORD> tmpl = {0, 0};
-    tmpl.push_back(MF_POPUP | MF_END);
-    for (const wchar_t* p = L"Edit"; *p; ++p)
-        tmpl.push_back(*p);
-    tmpl.push_back(0);
-    tmpl.push_back(MF_END);
-    tmpl.push_back(42);
-    for (const wchar_t* p = L"Undo"; *p; ++p)
-        tmpl.push_back(*p);
-    tmpl.push_back(0);
-    CMenu menu;
-    ASSERT_TRUE(menu.LoadMenuIndirect(tmpl.data()));
-    ASSERT_EQ(1u, menu.GetMenuItemCount());
-    EXPECT_EQ(42u, menu.GetSubMenu(0)->GetMenuItemID(0));
+    EXPECT_FALSE(missing.LoadMenu(20899));
+    EXPECT_EQ(nullptr, missing.m_hMenu);
 }
 
 // ---- items ----
 
-TEST(CMenuItems, AppendInsertModifyKeepOrderAndIds) {
-    CMenu menu;
+// Each item member forwards to one call: the rows show that its arguments arrive in their places
+// (position or command, flags, id, text or bitmap) and that the call's answer comes back.
+TEST(CMenuItems, MembersPassTheirArgumentsInPlace) {
+    CBitmap bmp;
+    ASSERT_TRUE(bmp.CreateBitmap(8, 8, 1, 32, nullptr));
+    CMenu menu, bar, indirect;
     ASSERT_TRUE(menu.CreatePopupMenu());
-    EXPECT_TRUE(menu.AppendMenu(MF_STRING, 10, _T("Ten")));
-    EXPECT_TRUE(menu.AppendMenu(MF_SEPARATOR));
-    EXPECT_TRUE(menu.AppendMenu(MF_STRING, 30, _T("Thirty")));
-    EXPECT_TRUE(menu.InsertMenu(30, MF_BYCOMMAND | MF_STRING, 20, _T("Twenty")));
-    EXPECT_TRUE(menu.InsertMenu(0, MF_BYPOSITION | MF_STRING, 5, _T("Five")));
-    ASSERT_EQ(5u, menu.GetMenuItemCount());
-    const UINT expected[] = {5, 10, 0, 20, 30};
-    for (UINT i = 0; i < 5; ++i)
-        EXPECT_EQ(expected[i], menu.GetMenuItemID(static_cast<int>(i))) << i;
+    ASSERT_TRUE(bar.CreateMenu());
+    // clang-format off
+    riztest::ExpectRows<UINT>({
+        ROW(menu.AppendMenu(MF_STRING, 10, _T("Ten")), TRUE), ROW(menu.AppendMenu(MF_SEPARATOR), TRUE),
+        ROW(menu.AppendMenu(MF_STRING, 30, _T("Thirty")), TRUE),
+        ROW(menu.InsertMenu(30, MF_BYCOMMAND | MF_STRING, 20, _T("Twenty")), TRUE),
+        ROW(menu.InsertMenu(0, MF_BYPOSITION | MF_STRING, 5, _T("Five")), TRUE),
+        ROW(menu.ModifyMenu(20, MF_BYCOMMAND | MF_STRING, 21, _T("Twenty-one")), TRUE)});
+    EXPECT_STREQ(_T("5:Five 10:Ten - 21:Twenty-one 30:Thirty"), Describe(menu));
+    riztest::ExpectRows<UINT>({
+        ROW(menu.CheckMenuItem(10, MF_BYCOMMAND | MF_CHECKED), MF_UNCHECKED),
+        ROW(menu.CheckMenuItem(10, MF_BYCOMMAND | MF_CHECKED), MF_CHECKED),
+        ROW(menu.EnableMenuItem(0, MF_BYPOSITION | MF_GRAYED), MF_ENABLED),
+        ROW(menu.EnableMenuItem(5, MF_BYCOMMAND | MF_GRAYED), MF_GRAYED),
+        ROW(menu.EnableMenuItem(99, MF_BYCOMMAND | MF_GRAYED), -1), ROW(menu.GetMenuState(99, MF_BYCOMMAND), -1),
+        ROW(menu.GetMenuState(1, MF_BYPOSITION) & MF_CHECKED, MF_CHECKED),
+        ROW(menu.CheckMenuRadioItem(0, 1, 1, MF_BYPOSITION), TRUE), ROW(menu.GetDefaultItem(0), -1),
+        ROW(menu.SetDefaultItem(21), TRUE), ROW(menu.GetDefaultItem(0), 21), ROW(menu.GetDefaultItem(0, TRUE), 3),
+        ROW(menu.SetMenuContextHelpId(4242), TRUE), ROW(menu.GetMenuContextHelpId(), 4242),
+        ROW(menu.AppendMenu(MF_STRING, 40, &bmp), TRUE), ROW(menu.InsertMenu(0, MF_BYPOSITION, 4, &bmp), TRUE),
+        ROW(menu.ModifyMenu(30, MF_BYCOMMAND, 31, &bmp), TRUE)});
+    EXPECT_STREQ(_T("4:[B] 5:Five[G] 10:Ten[C][R] - 21:Twenty-one[D] 31:[B] 40:[B]"), Describe(menu));
+    // clang-format on
 
-    EXPECT_TRUE(menu.ModifyMenu(20, MF_BYCOMMAND | MF_STRING, 21, _T("Twenty-one")));
-    CString strText;
-    menu.GetMenuString(3, strText, MF_BYPOSITION);
-    EXPECT_EQ(0, lstrcmp(_T("Twenty-one"), strText));
-    EXPECT_EQ(21u, menu.GetMenuItemID(3));
-}
+    // Item and menu information, by command unless asked by position.
+    auto mii = riztest::SizedInfo<MENUITEMINFO>(MIIM_ID | MIIM_STRING | MIIM_DATA | MIIM_STATE);
+    mii.fState = MFS_CHECKED;
+    mii.wID = 77;
+    mii.dwTypeData = const_cast<LPTSTR>(_T("Info"));
+    mii.dwItemData = 0xBEEF;
+    EXPECT_TRUE(menu.InsertMenuItem(1, &mii, TRUE));
+    auto read = riztest::SizedInfo<MENUITEMINFO>(MIIM_ID | MIIM_DATA | MIIM_STATE);
+    ASSERT_TRUE(menu.GetMenuItemInfo(77, &read));
+    EXPECT_EQ(77u, read.wID);
+    EXPECT_EQ(static_cast<ULONG_PTR>(0xBEEF), read.dwItemData);
+    read.fMask = MIIM_DATA;
+    read.dwItemData = 0xCAFE;
+    EXPECT_TRUE(menu.SetMenuItemInfo(1, &read, TRUE));
+    read.dwItemData = 0;
+    ASSERT_TRUE(menu.GetMenuItemInfo(77, &read));
+    EXPECT_EQ(static_cast<ULONG_PTR>(0xCAFE), read.dwItemData);
+    EXPECT_STREQ(_T("4:[B] 77:Info[C] 5:Five[G] 10:Ten[C][R] - 21:Twenty-one[D] 31:[B] 40:[B]"),
+                 Describe(menu));
+    auto mi = riztest::SizedInfo<MENUINFO>(MIM_MAXHEIGHT | MIM_MENUDATA);
+    mi.cyMax = 300;
+    mi.dwMenuData = 0x1234;
+    EXPECT_TRUE(menu.SetMenuInfo(&mi));
+    auto miRead = riztest::SizedInfo<MENUINFO>(MIM_MAXHEIGHT | MIM_MENUDATA);
+    ASSERT_TRUE(menu.GetMenuInfo(&miRead));
+    EXPECT_EQ(300u, miRead.cyMax);
+    EXPECT_EQ(static_cast<ULONG_PTR>(0x1234), miRead.dwMenuData);
 
-TEST(CMenuItems, RemoveMenuKeepsSubmenuDeleteMenuDestroysIt) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreateMenu());
-    HMENU hKept = ::CreatePopupMenu();
-    HMENU hGone = ::CreatePopupMenu();
-    menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hKept), _T("Kept"));
-    menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hGone), _T("Gone"));
-
-    EXPECT_TRUE(menu.RemoveMenu(0, MF_BYPOSITION));
+    // Removing keeps a submenu, deleting destroys it; a template in memory loads.
+    HMENU hKept = ::CreatePopupMenu(), hGone = ::CreatePopupMenu();
+    bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hKept), _T("Kept"));
+    bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hGone), _T("Gone"));
+    EXPECT_TRUE(bar.RemoveMenu(0, MF_BYPOSITION));
     EXPECT_TRUE(::IsMenu(hKept));
-    EXPECT_TRUE(menu.DeleteMenu(0, MF_BYPOSITION));
+    EXPECT_TRUE(bar.DeleteMenu(0, MF_BYPOSITION));
     EXPECT_FALSE(::IsMenu(hGone));
-    EXPECT_EQ(0u, menu.GetMenuItemCount());
+    EXPECT_EQ(0u, bar.GetMenuItemCount());
     ::DestroyMenu(hKept);
+    const WORD tmpl[] = {0, 0, MF_END, 42, L'U', L'n', L'd', L'o', 0};
+    ASSERT_TRUE(indirect.LoadMenuIndirect(tmpl));
+    EXPECT_STREQ(_T("42:Undo"), Describe(indirect));
 }
 
-TEST(CMenuItems, CheckAndEnableAnswerPreviousState) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    menu.AppendMenu(MF_STRING, 1, _T("One"));
-    EXPECT_EQ(static_cast<UINT>(MF_UNCHECKED), menu.CheckMenuItem(1, MF_BYCOMMAND | MF_CHECKED));
-    EXPECT_EQ(static_cast<UINT>(MF_CHECKED), menu.CheckMenuItem(1, MF_BYCOMMAND | MF_UNCHECKED));
-    EXPECT_EQ(static_cast<UINT>(MF_ENABLED), menu.EnableMenuItem(1, MF_BYCOMMAND | MF_GRAYED));
-    EXPECT_EQ(static_cast<UINT>(MF_GRAYED), menu.EnableMenuItem(1, MF_BYCOMMAND | MF_ENABLED));
-    EXPECT_EQ(static_cast<UINT>(-1), menu.EnableMenuItem(99, MF_BYCOMMAND | MF_GRAYED)) << "no such item";
-
-    menu.CheckMenuItem(0, MF_BYPOSITION | MF_CHECKED);
-    menu.EnableMenuItem(0, MF_BYPOSITION | MF_DISABLED | MF_GRAYED);
-    const UINT nState = menu.GetMenuState(1, MF_BYCOMMAND);
-    EXPECT_TRUE(nState & MF_CHECKED);
-    EXPECT_TRUE(nState & MF_GRAYED);
-    EXPECT_EQ(static_cast<UINT>(-1), menu.GetMenuState(99, MF_BYCOMMAND));
-}
-
-TEST(CMenuItems, CheckMenuRadioItemMarksOneOfTheRangeWithBullet) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    for (UINT nID = 1; nID <= 3; ++nID)
-        menu.AppendMenu(MF_STRING, nID, _T("Choice"));
-    menu.CheckMenuItem(1, MF_BYCOMMAND | MF_CHECKED);
-    EXPECT_TRUE(menu.CheckMenuRadioItem(1, 3, 2, MF_BYCOMMAND));
-    EXPECT_FALSE(menu.GetMenuState(1, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(menu.GetMenuState(2, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(ItemType(menu, 1) & MFT_RADIOCHECK);
-}
-
-TEST(CMenuItems, GetMenuStringCopiesIntoBufferAndTruncates) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    menu.AppendMenu(MF_STRING, 7, _T("Seven"));
-    TCHAR sz[4];
-    EXPECT_EQ(3, menu.GetMenuString(7, sz, _countof(sz), MF_BYCOMMAND));
-    EXPECT_EQ(0, lstrcmp(_T("Sev"), sz));
-    CString strMissing = _T("old");
-    EXPECT_EQ(0, menu.GetMenuString(99, strMissing, MF_BYCOMMAND));
-    EXPECT_TRUE(strMissing.IsEmpty());
-}
-
-TEST(CMenuItems, GetMenuStringNeverCutsADoubleByteCharacter) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    menu.AppendMenu(MF_STRING, 7, _T("打开文件"));
-    TCHAR sz[4];
-    const int nLen = menu.GetMenuString(7, sz, _countof(sz), MF_BYCOMMAND);
-    EXPECT_EQ(lstrlen(sz), nLen);
-#ifdef _UNICODE
-    EXPECT_EQ(0, lstrcmp(_T("打开文"), sz));
-#else
-    EXPECT_EQ(0, lstrcmp(_T("打"), sz)) << "three bytes hold one whole character";
-#endif
-}
-
-TEST(CMenuItems, GetMenuStringReadsTextLongerThanAnyFixedBuffer) {
+TEST(CMenuItems, GetMenuStringTruncatesToTheBufferWithoutCuttingACharacterAndReadsAnyLength) {
     CString strLong;
     for (int i = 0; i < 120; ++i)
         strLong += _T("abcdefghij");
     CMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
-    menu.AppendMenu(MF_STRING, 1, strLong);
+    menu.AppendMenu(MF_STRING, 7, _T("Seven"));
+    menu.AppendMenu(MF_STRING, 8, _T("打开文件"));
+    menu.AppendMenu(MF_STRING, 9, strLong);
+    TCHAR sz[4];
+    EXPECT_EQ(3, menu.GetMenuString(7, sz, _countof(sz), MF_BYCOMMAND));
+    EXPECT_STREQ(_T("Sev"), sz);
+    const int nLen = menu.GetMenuString(8, sz, _countof(sz), MF_BYCOMMAND);
+    EXPECT_EQ(lstrlen(sz), nLen);
+#ifdef _UNICODE
+    EXPECT_STREQ(_T("打开文"), sz);
+#else
+    EXPECT_STREQ(_T("打"), sz) << "three bytes hold one whole character";
+#endif
     CString strRead;
-    EXPECT_EQ(1200, menu.GetMenuString(0, strRead, MF_BYPOSITION));
+    EXPECT_EQ(1200, menu.GetMenuString(2, strRead, MF_BYPOSITION));
     EXPECT_TRUE(strRead == strLong);
-}
-
-TEST(CMenuItems, MenuItemInfoRoundTrip) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    MENUITEMINFO mii = {};
-    mii.cbSize = sizeof(mii);
-    mii.fMask = MIIM_ID | MIIM_STRING | MIIM_DATA | MIIM_STATE;
-    mii.wID = 77;
-    mii.dwTypeData = const_cast<LPTSTR>(_T("Info"));
-    mii.dwItemData = 0xBEEF;
-    mii.fState = MFS_CHECKED;
-    EXPECT_TRUE(menu.InsertMenuItem(0, &mii, TRUE));
-
-    MENUITEMINFO read = {};
-    read.cbSize = sizeof(read);
-    read.fMask = MIIM_ID | MIIM_DATA | MIIM_STATE;
-    ASSERT_TRUE(menu.GetMenuItemInfo(77, &read));
-    EXPECT_EQ(77u, read.wID);
-    EXPECT_EQ(static_cast<ULONG_PTR>(0xBEEF), read.dwItemData);
-    EXPECT_TRUE(read.fState & MFS_CHECKED);
-
-    read.fMask = MIIM_DATA;
-    read.dwItemData = 0xCAFE;
-    EXPECT_TRUE(menu.SetMenuItemInfo(0, &read, TRUE));
-    read.dwItemData = 0;
-    menu.GetMenuItemInfo(0, &read, TRUE);
-    EXPECT_EQ(static_cast<ULONG_PTR>(0xCAFE), read.dwItemData);
-}
-
-TEST(CMenuItems, BitmapItemsCarryTheBitmap) {
-    CBitmap bmp;
-    ASSERT_TRUE(bmp.CreateBitmap(8, 8, 1, 32, nullptr));
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    EXPECT_TRUE(menu.AppendMenu(MF_STRING, 1, &bmp));
-    EXPECT_TRUE(menu.InsertMenu(0, MF_BYPOSITION, 2, &bmp));
-    menu.AppendMenu(MF_STRING, 3, _T("Text"));
-    EXPECT_TRUE(menu.ModifyMenu(3, MF_BYCOMMAND, 3, &bmp));
-    for (UINT i = 0; i < 3; ++i)
-        EXPECT_TRUE(ItemType(menu, i) & MFT_BITMAP) << i;
-}
-
-TEST(CMenuItems, DefaultItemAndContextHelpId) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    menu.AppendMenu(MF_STRING, 11, _T("A"));
-    menu.AppendMenu(MF_STRING, 12, _T("B"));
-    EXPECT_EQ(static_cast<UINT>(-1), menu.GetDefaultItem(0));
-    EXPECT_TRUE(menu.SetDefaultItem(12));
-    EXPECT_EQ(12u, menu.GetDefaultItem(0));
-    EXPECT_EQ(1u, menu.GetDefaultItem(0, TRUE));
-    EXPECT_TRUE(menu.SetMenuContextHelpId(4242));
-    EXPECT_EQ(4242u, menu.GetMenuContextHelpId());
-}
-
-TEST(CMenuItems, MenuInfoRoundTrip) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    MENUINFO mi = {};
-    mi.cbSize = sizeof(mi);
-    mi.fMask = MIM_MAXHEIGHT | MIM_MENUDATA;
-    mi.cyMax = 300;
-    mi.dwMenuData = 0x1234;
-    EXPECT_TRUE(menu.SetMenuInfo(&mi));
-    MENUINFO read = {};
-    read.cbSize = sizeof(read);
-    read.fMask = MIM_MAXHEIGHT | MIM_MENUDATA;
-    ASSERT_TRUE(menu.GetMenuInfo(&read));
-    EXPECT_EQ(300u, read.cyMax);
-    EXPECT_EQ(static_cast<ULONG_PTR>(0x1234), read.dwMenuData);
+    strRead = _T("old");
+    EXPECT_EQ(0, menu.GetMenuString(99, strRead, MF_BYCOMMAND));
+    EXPECT_TRUE(strRead.IsEmpty());
 }
 
 // ---- owner-draw lookup ----
@@ -448,31 +340,20 @@ TEST(CMenuOwnerDraw, WindowObjectsDefaultHandlersReachTheMenuObject) {
     owner.DestroyWindow();
 }
 
-TEST(CMenuTrack, ReturnsChosenCommandWithReturnCmd) {
+// Keys posted before the loop starts are read by the popup's loop; both forms answer the chosen command.
+TEST(CMenuTrack, TrackPopupMenuAndItsExFormReturnTheChosenCommand) {
     COwnerWindow owner;
     ::ShowWindow(owner.m_hWnd, SW_SHOWNOACTIVATE);
+    CWnd* pOwner = CWnd::FromHandle(owner.m_hWnd);
     CMenu popup;
     ASSERT_TRUE(popup.CreatePopupMenu());
     popup.AppendMenu(MF_STRING, 801, _T("First"));
     popup.AppendMenu(MF_STRING, 802, _T("Second"));
-    // Keys posted before the loop starts are read by the popup's loop.
-    ::PostMessage(owner.m_hWnd, WM_KEYDOWN, VK_DOWN, 0);
-    ::PostMessage(owner.m_hWnd, WM_KEYDOWN, VK_DOWN, 0);
-    ::PostMessage(owner.m_hWnd, WM_KEYDOWN, VK_RETURN, 0);
-    const BOOL nCmd = popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD | TPM_NONOTIFY, 100, 100,
-                                           CWnd::FromHandle(owner.m_hWnd));
-    EXPECT_EQ(802, nCmd);
-}
-
-TEST(CMenuTrack, TrackPopupMenuExWithExclusionRectangle) {
-    COwnerWindow owner;
-    ::ShowWindow(owner.m_hWnd, SW_SHOWNOACTIVATE);
-    CMenu popup;
-    ASSERT_TRUE(popup.CreatePopupMenu());
-    popup.AppendMenu(MF_STRING, 901, _T("Only"));
-    ::PostMessage(owner.m_hWnd, WM_KEYDOWN, VK_DOWN, 0);
-    ::PostMessage(owner.m_hWnd, WM_KEYDOWN, VK_RETURN, 0);
+    for (UINT vk : {VK_DOWN, VK_DOWN, VK_RETURN})
+        ::PostMessage(owner.m_hWnd, WM_KEYDOWN, vk, 0);
+    EXPECT_EQ(802, popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD | TPM_NONOTIFY, 100, 100, pOwner));
+    for (UINT vk : {VK_DOWN, VK_RETURN})
+        ::PostMessage(owner.m_hWnd, WM_KEYDOWN, vk, 0);
     TPMPARAMS tpm = {sizeof(tpm), {0, 0, 50, 50}};
-    EXPECT_EQ(901, popup.TrackPopupMenuEx(TPM_RETURNCMD | TPM_NONOTIFY, 10, 10,
-                                          CWnd::FromHandle(owner.m_hWnd), &tpm));
+    EXPECT_EQ(801, popup.TrackPopupMenuEx(TPM_RETURNCMD | TPM_NONOTIFY, 10, 10, pOwner, &tpm));
 }

@@ -8,13 +8,37 @@
 #include <math.h>
 #include <time.h>
 
+#include <vector>
+
 #include "FrameworkKit.h"
+
+using riztest::ExpectRows;
 
 namespace {
 
 // "YYYY-MM-DD HH:MM:SS" of a date, for readable failures.
 CString Iso(const COleDateTime& dt) {
     return dt.Format(_T("%Y-%m-%d %H:%M:%S"));
+}
+
+// Year, month, day, hour, minute, second, day of week and day of year.
+std::vector<int> Parts(const COleDateTime& dt) {
+    return {dt.GetYear(),   dt.GetMonth(),  dt.GetDay(),       dt.GetHour(),
+            dt.GetMinute(), dt.GetSecond(), dt.GetDayOfWeek(), dt.GetDayOfYear()};
+}
+
+// The totals in days, hours, minutes and seconds, then the days, hours, minutes and seconds parts.
+std::vector<double> SpanParts(const COleDateTimeSpan& span) {
+    const double days = span.GetDays(), hours = span.GetHours(), minutes = span.GetMinutes();
+    const double seconds = span.GetSeconds();
+    return {span.GetTotalDays(),
+            span.GetTotalHours(),
+            span.GetTotalMinutes(),
+            span.GetTotalSeconds(),
+            days,
+            hours,
+            minutes,
+            seconds};
 }
 
 const LCID kEnglishUS = MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT);
@@ -49,21 +73,16 @@ TEST(COleDateTimeValidity, OutOfRangePartsMakeTheDateInvalidAndEveryPartAnError)
     EXPECT_EQ(dt.GetStatus(), COleDateTime::invalid);
 
     dt = COleDateTime(2023, 2, 29, 10, 0, 0);
-    EXPECT_EQ(dt.GetYear(), AFX_OLE_DATETIME_ERROR);
-    EXPECT_EQ(dt.GetMonth(), AFX_OLE_DATETIME_ERROR);
-    EXPECT_EQ(dt.GetDay(), AFX_OLE_DATETIME_ERROR);
-    EXPECT_EQ(dt.GetHour(), AFX_OLE_DATETIME_ERROR);
-    EXPECT_EQ(dt.GetDayOfWeek(), AFX_OLE_DATETIME_ERROR);
-    EXPECT_EQ(dt.GetDayOfYear(), AFX_OLE_DATETIME_ERROR);
+    EXPECT_EQ(Parts(dt), std::vector<int>(8, AFX_OLE_DATETIME_ERROR));
     SYSTEMTIME st;
     EXPECT_FALSE(dt.GetAsSystemTime(st));
 }
 
 TEST(COleDateTimeValidity, DateValuesOutsideYears100To9999AreInvalid) {
-    EXPECT_EQ(COleDateTime(2958465.5).GetStatus(), COleDateTime::valid);    // 9999-12-31 12:00
-    EXPECT_EQ(COleDateTime(2958466.0).GetStatus(), COleDateTime::invalid);  // 10000-01-01
-    EXPECT_EQ(COleDateTime(-657434.5).GetStatus(), COleDateTime::valid);    // 0100-01-01 12:00
-    EXPECT_EQ(COleDateTime(-657435.0).GetStatus(), COleDateTime::invalid);
+    ExpectRows<int>({ROW(COleDateTime(2958465.5).GetStatus(), COleDateTime::valid),  // 9999-12-31 12:00
+                     ROW(COleDateTime(2958466.0).GetStatus(), COleDateTime::invalid),
+                     ROW(COleDateTime(-657434.5).GetStatus(), COleDateTime::valid),  // 0100-01-01 12:00
+                     ROW(COleDateTime(-657435.0).GetStatus(), COleDateTime::invalid)});
     COleDateTime dt(9999, 12, 31, 0, 0, 0);
     dt += COleDateTimeSpan(1, 0, 0, 0);
     EXPECT_EQ(dt.GetStatus(), COleDateTime::invalid);
@@ -72,22 +91,18 @@ TEST(COleDateTimeValidity, DateValuesOutsideYears100To9999AreInvalid) {
 // ---- The DATE encoding ----
 
 TEST(COleDateTimeEncoding, KnownDatesHaveTheirDayNumbersAndBeforeDayZeroTimeCountsForward) {
-    EXPECT_EQ(COleDateTime(1899, 12, 30, 0, 0, 0).m_dt, 0.0);
-    EXPECT_EQ(COleDateTime(1900, 1, 1, 0, 0, 0).m_dt, 2.0);
-    EXPECT_EQ(COleDateTime(1970, 1, 1, 0, 0, 0).m_dt, 25569.0);
-    EXPECT_EQ(COleDateTime(2000, 1, 1, 0, 0, 0).m_dt, 36526.0);
-    EXPECT_EQ(COleDateTime(2024, 3, 15, 12, 0, 0).m_dt, 45366.5);
-    EXPECT_EQ(COleDateTime(1899, 12, 30, 18, 0, 0).m_dt, 0.75);
-    EXPECT_EQ(COleDateTime().m_dt, 0.0);
+    // clang-format off
+    ExpectRows<double>({ROW(COleDateTime(1899, 12, 30, 0, 0, 0).m_dt, 0.0), ROW(COleDateTime(1900, 1, 1, 0, 0, 0).m_dt, 2.0),
+                        ROW(COleDateTime(1970, 1, 1, 0, 0, 0).m_dt, 25569.0), ROW(COleDateTime(2000, 1, 1, 0, 0, 0).m_dt, 36526.0),
+                        ROW(COleDateTime(2024, 3, 15, 12, 0, 0).m_dt, 45366.5), ROW(COleDateTime(1899, 12, 30, 18, 0, 0).m_dt, 0.75),
+                        ROW(COleDateTime().m_dt, 0.0),
+                        // -1.25 is 29 December 1899 at 06:00, not 18:00.
+                        ROW(COleDateTime(1899, 12, 29, 6, 0, 0).m_dt, -1.25), ROW(COleDateTime(1899, 12, 29, 18, 0, 0).m_dt, -1.75)});
+    ExpectRows<CString>({ROW(Iso(COleDateTime(-1.25)), _T("1899-12-29 06:00:00")), ROW(Iso(COleDateTime(-2.5)), _T("1899-12-28 12:00:00")),
+                         // Between -1 and 0 the day part is day zero: -0.5 and 0.5 are the same moment.
+                         ROW(Iso(COleDateTime(-0.5)), _T("1899-12-30 12:00:00"))});
+    // clang-format on
     EXPECT_EQ(COleDateTime().GetStatus(), COleDateTime::valid);
-    // -1.25 is 29 December 1899 at 06:00, not 18:00.
-    EXPECT_EQ(COleDateTime(1899, 12, 29, 6, 0, 0).m_dt, -1.25);
-    EXPECT_EQ(COleDateTime(1899, 12, 29, 18, 0, 0).m_dt, -1.75);
-    const COleDateTime dt(-1.25);
-    EXPECT_EQ(Iso(dt), _T("1899-12-29 06:00:00"));
-    EXPECT_EQ(Iso(COleDateTime(-2.5)), _T("1899-12-28 12:00:00"));
-    // Between -1 and 0 the day part is day zero: -0.5 and 0.5 are the same moment.
-    EXPECT_EQ(Iso(COleDateTime(-0.5)), _T("1899-12-30 12:00:00"));
     EXPECT_EQ(COleDateTime(-0.5), COleDateTime(0.5));
 }
 
@@ -96,13 +111,7 @@ TEST(COleDateTimeEncoding, OldDatesRoundTripThroughTheirParts) {
     EXPECT_EQ(dt.GetStatus(), COleDateTime::valid);
     EXPECT_LT(dt.m_dt, -36522.0);
     EXPECT_GT(dt.m_dt, -36523.0);
-    EXPECT_EQ(dt.GetYear(), 1800);
-    EXPECT_EQ(dt.GetMonth(), 1);
-    EXPECT_EQ(dt.GetDay(), 1);
-    EXPECT_EQ(dt.GetHour(), 23);
-    EXPECT_EQ(dt.GetMinute(), 59);
-    EXPECT_EQ(dt.GetSecond(), 59);
-    EXPECT_EQ(dt.GetDayOfWeek(), 4);  // a Wednesday
+    EXPECT_EQ(Parts(dt), (std::vector<int>{1800, 1, 1, 23, 59, 59, 4, 1}));  // a Wednesday
     EXPECT_EQ(Iso(COleDateTime(100, 1, 1, 0, 0, 1)), _T("100-01-01 00:00:01"));
 }
 
@@ -114,25 +123,12 @@ TEST(COleDateTimeEncoding, PartsAreRoundedToTheNearestSecond) {
 }
 
 TEST(COleDateTimeEncoding, SystemTimeRoundTripWithWeekday) {
-    SYSTEMTIME in = {};
-    in.wYear = 2024;
-    in.wMonth = 2;
-    in.wDay = 29;
-    in.wHour = 13;
-    in.wMinute = 14;
-    in.wSecond = 15;
-    in.wMilliseconds = 999;  // dropped
-    const COleDateTime dt(in);
+    const SYSTEMTIME in = {2024, 2, 0, 29, 13, 14, 15, 999};  // the milliseconds are dropped
     SYSTEMTIME out;
-    ASSERT_TRUE(dt.GetAsSystemTime(out));
-    EXPECT_EQ(out.wYear, 2024);
-    EXPECT_EQ(out.wMonth, 2);
-    EXPECT_EQ(out.wDay, 29);
-    EXPECT_EQ(out.wHour, 13);
-    EXPECT_EQ(out.wMinute, 14);
-    EXPECT_EQ(out.wSecond, 15);
-    EXPECT_EQ(out.wMilliseconds, 0);
-    EXPECT_EQ(out.wDayOfWeek, 4);  // Thursday
+    ASSERT_TRUE(COleDateTime(in).GetAsSystemTime(out));
+    EXPECT_EQ((std::vector<int>{out.wYear, out.wMonth, out.wDayOfWeek, out.wDay, out.wHour, out.wMinute,
+                                out.wSecond, out.wMilliseconds}),
+              (std::vector<int>{2024, 2, 4, 29, 13, 14, 15, 0}));  // a Thursday
 }
 
 TEST(COleDateTimeEncoding, TimeTAndFileTimeAreShownInLocalTime) {
@@ -169,33 +165,26 @@ TEST(COleDateTimeEncoding, CurrentTimeIsNowAndVariantDatesOrNulls) {
 // ---- Calendar queries ----
 
 TEST(COleDateTimeCalendar, DayOfWeekStartsOnSundayAndDayOfYearOnFirstJanuary) {
-    EXPECT_EQ(COleDateTime(1899, 12, 30, 0, 0, 0).GetDayOfWeek(), 7);  // Saturday
-    EXPECT_EQ(COleDateTime(1899, 12, 29, 6, 0, 0).GetDayOfWeek(), 6);  // Friday
-    EXPECT_EQ(COleDateTime(1970, 1, 1, 0, 0, 0).GetDayOfWeek(), 5);    // Thursday
-    EXPECT_EQ(COleDateTime(2000, 2, 29, 0, 0, 0).GetDayOfWeek(), 3);   // Tuesday
-    EXPECT_EQ(COleDateTime(2024, 1, 1, 23, 0, 0).GetDayOfWeek(), 2);   // Monday
-    EXPECT_EQ(COleDateTime(2024, 3, 17, 0, 0, 0).GetDayOfWeek(), 1);   // Sunday
-    EXPECT_EQ(COleDateTime(2024, 1, 1, 0, 0, 0).GetDayOfYear(), 1);
-    EXPECT_EQ(COleDateTime(2024, 3, 1, 0, 0, 0).GetDayOfYear(), 61);
-    EXPECT_EQ(COleDateTime(2023, 3, 1, 0, 0, 0).GetDayOfYear(), 60);
-    EXPECT_EQ(COleDateTime(2024, 12, 31, 0, 0, 0).GetDayOfYear(), 366);
-    EXPECT_EQ(COleDateTime(2023, 12, 31, 0, 0, 0).GetDayOfYear(), 365);
-    EXPECT_EQ(COleDateTime(1899, 12, 29, 0, 0, 0).GetDayOfYear(), 363);
+    // clang-format off
+    ExpectRows<int>({ROW(COleDateTime(1899, 12, 30, 0, 0, 0).GetDayOfWeek(), 7), ROW(COleDateTime(1899, 12, 29, 6, 0, 0).GetDayOfWeek(), 6),
+                     ROW(COleDateTime(1970, 1, 1, 0, 0, 0).GetDayOfWeek(), 5), ROW(COleDateTime(2000, 2, 29, 0, 0, 0).GetDayOfWeek(), 3),
+                     ROW(COleDateTime(2024, 1, 1, 23, 0, 0).GetDayOfWeek(), 2), ROW(COleDateTime(2024, 3, 17, 0, 0, 0).GetDayOfWeek(), 1),
+                     ROW(COleDateTime(2024, 1, 1, 0, 0, 0).GetDayOfYear(), 1), ROW(COleDateTime(2024, 3, 1, 0, 0, 0).GetDayOfYear(), 61),
+                     ROW(COleDateTime(2023, 3, 1, 0, 0, 0).GetDayOfYear(), 60), ROW(COleDateTime(2024, 12, 31, 0, 0, 0).GetDayOfYear(), 366),
+                     ROW(COleDateTime(2023, 12, 31, 0, 0, 0).GetDayOfYear(), 365), ROW(COleDateTime(1899, 12, 29, 0, 0, 0).GetDayOfYear(), 363)});
+    // clang-format on
 }
 
 // ---- Arithmetic ----
 
 TEST(COleDateTimeArithmetic, SpansCrossMonthAndYearEnds) {
-    EXPECT_EQ(Iso(COleDateTime(2023, 12, 31, 23, 0, 0) + COleDateTimeSpan(0, 2, 0, 0)),
-              _T("2024-01-01 01:00:00"));
-    EXPECT_EQ(Iso(COleDateTime(2024, 1, 31, 12, 0, 0) + COleDateTimeSpan(1, 0, 0, 0)),
-              _T("2024-02-01 12:00:00"));
-    EXPECT_EQ(Iso(COleDateTime(2024, 2, 28, 0, 0, 0) + COleDateTimeSpan(1, 0, 0, 0)),
-              _T("2024-02-29 00:00:00"));
-    EXPECT_EQ(Iso(COleDateTime(2023, 2, 28, 0, 0, 0) + COleDateTimeSpan(1, 0, 0, 0)),
-              _T("2023-03-01 00:00:00"));
-    EXPECT_EQ(Iso(COleDateTime(2024, 3, 1, 0, 0, 0) - COleDateTimeSpan(0, 0, 0, 1)),
-              _T("2024-02-29 23:59:59"));
+    // clang-format off
+    ExpectRows<CString>({ROW(Iso(COleDateTime(2023, 12, 31, 23, 0, 0) + COleDateTimeSpan(0, 2, 0, 0)), _T("2024-01-01 01:00:00")),
+                         ROW(Iso(COleDateTime(2024, 1, 31, 12, 0, 0) + COleDateTimeSpan(1, 0, 0, 0)), _T("2024-02-01 12:00:00")),
+                         ROW(Iso(COleDateTime(2024, 2, 28, 0, 0, 0) + COleDateTimeSpan(1, 0, 0, 0)), _T("2024-02-29 00:00:00")),
+                         ROW(Iso(COleDateTime(2023, 2, 28, 0, 0, 0) + COleDateTimeSpan(1, 0, 0, 0)), _T("2023-03-01 00:00:00")),
+                         ROW(Iso(COleDateTime(2024, 3, 1, 0, 0, 0) - COleDateTimeSpan(0, 0, 0, 1)), _T("2024-02-29 23:59:59"))});
+    // clang-format on
     COleDateTime dt(2024, 12, 31, 23, 59, 59);
     dt += COleDateTimeSpan(0, 0, 0, 1);
     EXPECT_EQ(dt, COleDateTime(2025, 1, 1, 0, 0, 0));
@@ -263,65 +252,56 @@ TEST(COleDateTimeCompare, InvalidDatesEqualOnlyEachOtherAndAreUnordered) {
     const COleDateTime bad1(2023, 2, 29, 0, 0, 0);
     const COleDateTime bad2(2024, 13, 1, 0, 0, 0);
     const COleDateTime good(2024, 1, 1, 0, 0, 0);
-    EXPECT_TRUE(bad1 == bad2);
-    EXPECT_FALSE(bad1 == good);
-    EXPECT_TRUE(bad1 != good);
-    EXPECT_FALSE(bad1 < good);
-    EXPECT_FALSE(good < bad1);
-    EXPECT_FALSE(bad1 > good);
-    EXPECT_FALSE(good > bad1);
-    EXPECT_FALSE(bad1 <= good);
-    EXPECT_FALSE(good >= bad1);
     COleDateTime nullDate;
     nullDate.SetStatus(COleDateTime::null);
-    EXPECT_FALSE(nullDate == bad1);
+    ExpectRows<bool>({ROW(bad1 == bad2, true), ROW(bad1 == good, false), ROW(bad1 != good, true),
+                      ROW(bad1 < good, false), ROW(good < bad1, false), ROW(bad1 > good, false),
+                      ROW(good > bad1, false), ROW(bad1 <= good, false), ROW(good >= bad1, false),
+                      ROW(nullDate == bad1, false)});
 }
 
 // ---- Formatting and parsing ----
 
 TEST(COleDateTimeFormat, StrftimeCodesAndInvalidDates) {
     const COleDateTime dt(2024, 3, 5, 7, 8, 9);
-    EXPECT_EQ(dt.Format(_T("%Y-%m-%d %H:%M:%S")), _T("2024-03-05 07:08:09"));
-    EXPECT_EQ(dt.Format(_T("%A %a %B %b")), _T("Tuesday Tue March Mar"));
-    EXPECT_EQ(dt.Format(_T("%y %j %p %I %%")), _T("24 065 AM 07 %"));
-    EXPECT_EQ(dt.Format(_T("%#m/%#d/%Y")), _T("3/5/2024"));
-    EXPECT_EQ(dt.Format(_T("%x %X")), _T("03/05/24 07:08:09"));
-    EXPECT_EQ(COleDateTime(2024, 3, 5, 0, 30, 0).Format(_T("%I:%M %p")), _T("12:30 AM"));
-    EXPECT_EQ(COleDateTime(2024, 3, 5, 12, 30, 0).Format(_T("%I:%M %p")), _T("12:30 PM"));
-    EXPECT_EQ(dt.Format(_T("%Y年%#m月%#d日 %A")), _T("2024年3月5日 Tuesday"));
-    EXPECT_EQ(COleDateTime(1850, 6, 1, 0, 0, 0).Format(_T("%d %B %Y, %A")), _T("01 June 1850, Saturday"));
     const COleDateTime bad(2023, 2, 29, 0, 0, 0);
-    EXPECT_EQ(bad.Format(_T("%Y")), _T("Invalid DateTime"));
-    EXPECT_EQ(bad.Format(), _T("Invalid DateTime"));
+    // clang-format off
+    ExpectRows<CString>({ROW(dt.Format(_T("%Y-%m-%d %H:%M:%S")), _T("2024-03-05 07:08:09")),
+                         ROW(dt.Format(_T("%A %a %B %b")), _T("Tuesday Tue March Mar")),
+                         ROW(dt.Format(_T("%y %j %p %I %%")), _T("24 065 AM 07 %")), ROW(dt.Format(_T("%#m/%#d/%Y")), _T("3/5/2024")),
+                         ROW(dt.Format(_T("%x %X")), _T("03/05/24 07:08:09")),
+                         ROW(COleDateTime(2024, 3, 5, 0, 30, 0).Format(_T("%I:%M %p")), _T("12:30 AM")),
+                         ROW(COleDateTime(2024, 3, 5, 12, 30, 0).Format(_T("%I:%M %p")), _T("12:30 PM")),
+                         ROW(dt.Format(_T("%Y年%#m月%#d日 %A")), _T("2024年3月5日 Tuesday")),
+                         ROW(COleDateTime(1850, 6, 1, 0, 0, 0).Format(_T("%d %B %Y, %A")), _T("01 June 1850, Saturday")),
+                         ROW(bad.Format(_T("%Y")), _T("Invalid DateTime")), ROW(bad.Format(), _T("Invalid DateTime"))});
+    // clang-format on
 }
 
 TEST(COleDateTimeFormat, LocaleFormLeavesOutMidnightAndDayZero) {
     const COleDateTime dt(2024, 3, 5, 14, 8, 9);
-    EXPECT_EQ(dt.Format(0, kEnglishUS), _T("3/5/2024 2:08:09 PM"));
-    EXPECT_EQ(dt.Format(VAR_DATEVALUEONLY, kEnglishUS), _T("3/5/2024"));
-    EXPECT_EQ(dt.Format(VAR_TIMEVALUEONLY, kEnglishUS), _T("2:08:09 PM"));
-    EXPECT_EQ(COleDateTime(2024, 3, 5, 0, 0, 0).Format(0, kEnglishUS), _T("3/5/2024"));
-    EXPECT_EQ(COleDateTime(1899, 12, 30, 9, 30, 0).Format(0, kEnglishUS), _T("9:30:00 AM"));
+    // clang-format off
+    ExpectRows<CString>({ROW(dt.Format(0, kEnglishUS), _T("3/5/2024 2:08:09 PM")), ROW(dt.Format(VAR_DATEVALUEONLY, kEnglishUS), _T("3/5/2024")),
+                         ROW(dt.Format(VAR_TIMEVALUEONLY, kEnglishUS), _T("2:08:09 PM")),
+                         ROW(COleDateTime(2024, 3, 5, 0, 0, 0).Format(0, kEnglishUS), _T("3/5/2024")),
+                         ROW(COleDateTime(1899, 12, 30, 9, 30, 0).Format(0, kEnglishUS), _T("9:30:00 AM"))});
+    // clang-format on
     EXPECT_NE(dt.Format().Find(_T("2024")), -1);  // the user's locale
 }
 
 TEST(COleDateTimeParse, IsoFormsTimeAloneFlagsAndLocaleForms) {
-    COleDateTime dt;
-    ASSERT_TRUE(dt.ParseDateTime(_T("2024-03-05 07:08:09")));
-    EXPECT_EQ(dt, COleDateTime(2024, 3, 5, 7, 8, 9));
-    ASSERT_TRUE(dt.ParseDateTime(_T("2024/12/31")));
-    EXPECT_EQ(dt, COleDateTime(2024, 12, 31, 0, 0, 0));
-    ASSERT_TRUE(dt.ParseDateTime(_T(" 1850-06-01T23:15 ")));
-    EXPECT_EQ(dt, COleDateTime(1850, 6, 1, 23, 15, 0));
-    ASSERT_TRUE(dt.ParseDateTime(_T("07:30")));
-    EXPECT_EQ(dt, COleDateTime(1899, 12, 30, 7, 30, 0));
-    // Flags keep only the date or the time; locale forms go to the system parser.
-    ASSERT_TRUE(dt.ParseDateTime(_T("2024-03-05 07:08:09"), VAR_DATEVALUEONLY));
-    EXPECT_EQ(dt, COleDateTime(2024, 3, 5, 0, 0, 0));
-    ASSERT_TRUE(dt.ParseDateTime(_T("1850-06-01 18:00:00"), VAR_TIMEVALUEONLY));
-    EXPECT_EQ(dt, COleDateTime(1899, 12, 30, 18, 0, 0));
-    ASSERT_TRUE(dt.ParseDateTime(_T("3/5/2024 2:08:09 PM"), 0, kEnglishUS));
-    EXPECT_EQ(dt, COleDateTime(2024, 3, 5, 14, 8, 9));
+    auto Parsed = [](LPCTSTR lpszText, DWORD dwFlags = 0, LCID lcid = LANG_USER_DEFAULT) {
+        COleDateTime dt;
+        return dt.ParseDateTime(lpszText, dwFlags, lcid) ? Iso(dt) : CString(_T("<fails>"));
+    };
+    // clang-format off
+    ExpectRows<CString>({ROW(Parsed(_T("2024-03-05 07:08:09")), _T("2024-03-05 07:08:09")), ROW(Parsed(_T("2024/12/31")), _T("2024-12-31 00:00:00")),
+                         ROW(Parsed(_T(" 1850-06-01T23:15 ")), _T("1850-06-01 23:15:00")), ROW(Parsed(_T("07:30")), _T("1899-12-30 07:30:00")),
+                         // Flags keep only the date or the time; locale forms go to the system parser.
+                         ROW(Parsed(_T("2024-03-05 07:08:09"), VAR_DATEVALUEONLY), _T("2024-03-05 00:00:00")),
+                         ROW(Parsed(_T("1850-06-01 18:00:00"), VAR_TIMEVALUEONLY), _T("1899-12-30 18:00:00")),
+                         ROW(Parsed(_T("3/5/2024 2:08:09 PM"), 0, kEnglishUS), _T("2024-03-05 14:08:09"))});
+    // clang-format on
 }
 
 TEST(COleDateTimeParse, NonDatesFailAndInvalidate) {
@@ -337,25 +317,11 @@ TEST(COleDateTimeParse, NonDatesFailAndInvalidate) {
 
 TEST(COleDateTimeSpanParts, TotalsAreWholeUnitsPartsSplitTheSpanAndCarry) {
     const COleDateTimeSpan span(3, 1, 5, 12);
-    EXPECT_EQ(span.GetTotalDays(), 3.0);
-    EXPECT_EQ(span.GetTotalHours(), 73.0);
-    EXPECT_EQ(span.GetTotalMinutes(), 4385.0);
-    EXPECT_EQ(span.GetTotalSeconds(), 263112.0);
-    EXPECT_EQ(span.GetDays(), 3);
-    EXPECT_EQ(span.GetHours(), 1);
-    EXPECT_EQ(span.GetMinutes(), 5);
-    EXPECT_EQ(span.GetSeconds(), 12);
-    const COleDateTimeSpan negative = -span;
-    EXPECT_EQ(negative.GetDays(), -3);
-    EXPECT_EQ(negative.GetHours(), -1);
-    EXPECT_EQ(negative.GetSeconds(), -12);
-    EXPECT_EQ(negative.GetTotalHours(), -73.0);
+    EXPECT_EQ(SpanParts(span), (std::vector<double>{3, 73, 4385, 263112, 3, 1, 5, 12}));
+    EXPECT_EQ(SpanParts(-span), (std::vector<double>{-3, -73, -4385, -263112, -3, -1, -5, -12}));
     // Overflowing parts carry.
     const COleDateTimeSpan carried(0, 25, 61, 3661);
-    EXPECT_EQ(carried.GetDays(), 1);
-    EXPECT_EQ(carried.GetHours(), 3);
-    EXPECT_EQ(carried.GetMinutes(), 2);
-    EXPECT_EQ(carried.GetSeconds(), 1);
+    EXPECT_EQ(SpanParts(carried), (std::vector<double>{1, 27, 1622, 97321, 1, 3, 2, 1}));
     EXPECT_EQ(carried, COleDateTimeSpan(1, 3, 2, 1));
 }
 

@@ -113,12 +113,9 @@ protected:
 
 }  // namespace
 
-TEST(ResourceHandles, InstanceAndResourceHandlesDefaultToTheProgram) {
+TEST(ResourceHandles, HandlesDefaultToTheProgramAndAMissingStringLoadsAsEmpty) {
     EXPECT_EQ(AfxGetInstanceHandle(), ::GetModuleHandle(nullptr));
     EXPECT_EQ(AfxGetResourceHandle(), ::GetModuleHandle(nullptr));
-}
-
-TEST(ResourceHandles, MissingStringLoadsAsEmpty) {
     TCHAR sz[16] = _T("junk");
     EXPECT_EQ(AfxLoadString(0xFFF0, sz, _countof(sz)), 0);
     EXPECT_STREQ(sz, _T(""));
@@ -147,27 +144,20 @@ TEST_F(ResourceChain, StringInAChainedModuleIsFoundAndLoaded) {
     EXPECT_EQ(AfxFindStringResourceHandle(nID), AfxGetResourceHandle());
 }
 
-TEST_F(ResourceChain, DialogInAChainedModuleIsFound) {
-    const CString strDialog = DonorDialog(m_hUser32);
-    ASSERT_FALSE(strDialog.IsEmpty()) << "user32 has no dialog the program lacks";
-    EXPECT_EQ(AfxFindResourceHandle(strDialog, RT_DIALOG), AfxGetResourceHandle());
-    Add(m_hUser32);
-    EXPECT_EQ(AfxFindResourceHandle(strDialog, RT_DIALOG), m_hUser32);
-}
-
-TEST_F(ResourceChain, EarlierJoinedModulesWin) {
+TEST_F(ResourceChain, DialogInAChainedModuleIsFoundAndEarlierJoinedModulesWin) {
     HMODULE hCopy = LoadCopy(_T("user32.dll"));
     ASSERT_TRUE(hCopy);
     ASSERT_NE(hCopy, m_hUser32);
     const CString strDialog = DonorDialog(m_hUser32);
-    ASSERT_FALSE(strDialog.IsEmpty());
+    ASSERT_FALSE(strDialog.IsEmpty()) << "user32 has no dialog the program lacks";
+    EXPECT_EQ(AfxFindResourceHandle(strDialog, RT_DIALOG), AfxGetResourceHandle());
     Add(hCopy);
     Add(m_hUser32);
     EXPECT_EQ(AfxFindResourceHandle(strDialog, RT_DIALOG), hCopy);
     AfxAddResourceModule(hCopy);  // joining again keeps the first place
     EXPECT_EQ(AfxFindResourceHandle(strDialog, RT_DIALOG), hCopy);
     AfxRemoveResourceModule(hCopy);
-    EXPECT_EQ(AfxFindResourceHandle(strDialog, RT_DIALOG), m_hUser32);
+    EXPECT_EQ(AfxFindResourceHandle(strDialog, RT_DIALOG), m_hUser32);  // the chained module's dialog
 }
 
 TEST_F(ResourceChain, ResourceHandleIsSearchedBeforeTheChain) {

@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "FrameworkKit.h"
+#include "ext/TestExtDll.h"
+
+using riztest::ExpectRows;
 
 namespace {
 
@@ -25,6 +28,14 @@ std::string Bytes(LPCSTR psz) {
 const char kUtf8Chinese[] = "\xE4\xB8\xAD\xE6\x96\x87";  // U+4E2D U+6587
 const wchar_t kWideChinese[] = L"\x4E2D\x6587";
 
+// The text Format makes of a format and its arguments, in the format's character set.
+template <class XCHAR, class... ARGS>
+CStringT<XCHAR> Formatted(const XCHAR* pszFormat, ARGS... args) {
+    CStringT<XCHAR> s;
+    s.Format(pszFormat, args...);
+    return s;
+}
+
 CString FormatThroughV(LPCTSTR pszFormat, ...) {
     va_list args;
     va_start(args, pszFormat);
@@ -38,39 +49,29 @@ CString FormatThroughV(LPCTSTR pszFormat, ...) {
 
 // ---- Formatting ----
 
-TEST(CStringFormat, IntegersWidthsAndFlags) {
-    CString s;
-    s.Format(_T("%d|%5d|%-5d|%05d|%+d"), 42, 42, 42, 42, 7);
-    EXPECT_EQ(s, _T("42|   42|42   |00042|+7"));
-    s.Format(_T("%x %X %#x %u %o"), 255, 255, 255, 4000000000u, 8);
-    EXPECT_EQ(s, _T("ff FF 0xff 4000000000 10"));
-    s.Format(_T("%I64d %I64u %I64X"), -1234567890123LL, 18446744073709551615ULL, 0x1234567890ABLL);
-    EXPECT_EQ(s, _T("-1234567890123 18446744073709551615 1234567890AB"));
-    s.Format(_T("%ld %lu %hd"), -5L, 5UL, 70000);
-    EXPECT_EQ(s, _T("-5 5 4464"));
-}
-
-TEST(CStringFormat, FloatsCharactersStringsAndPercent) {
-    CString s;
-    s.Format(_T("%.2f|%f|%8.3f|%.0f"), 3.14159, 1.5, 2.0, 2.4);
-    EXPECT_EQ(s, _T("3.14|1.500000|   2.000|2"));
-    s.Format(_T("%c%c|%-10s|%10s|%.2s|%%"), _T('o'), _T('k'), _T("left"), _T("right"), _T("cut"));
-    EXPECT_EQ(s, _T("ok|left      |     right|cu|%"));
-    s.Format(_T("100%%"));
-    EXPECT_EQ(s, _T("100%"));
+TEST(CStringFormat, IntegersWidthsFlagsFloatsCharactersAndPercent) {
+    // clang-format off
+    ExpectRows<CString>(
+        {ROW(Formatted(_T("%d|%5d|%-5d|%05d|%+d"), 42, 42, 42, 42, 7), _T("42|   42|42   |00042|+7")),
+         ROW(Formatted(_T("%x %X %#x %u %o"), 255, 255, 255, 4000000000u, 8), _T("ff FF 0xff 4000000000 10")),
+         ROW(Formatted(_T("%I64d %I64u %I64X"), -1234567890123LL, 18446744073709551615ULL, 0x1234567890ABLL),
+             _T("-1234567890123 18446744073709551615 1234567890AB")),
+         ROW(Formatted(_T("%ld %lu %hd"), -5L, 5UL, 70000), _T("-5 5 4464")),
+         // Floats, characters, strings and percent signs.
+         ROW(Formatted(_T("%.2f|%f|%8.3f|%.0f"), 3.14159, 1.5, 2.0, 2.4), _T("3.14|1.500000|   2.000|2")),
+         ROW(Formatted(_T("%c%c|%-10s|%10s|%.2s|%%"), _T('o'), _T('k'), _T("left"), _T("right"), _T("cut")),
+             _T("ok|left      |     right|cu|%")),
+         ROW(Formatted(_T("100%%")), _T("100%"))});
+    // clang-format on
 }
 
 TEST(CStringFormat, PercentSIsTheStringsOwnCharacterSetAndCapitalSTheOther) {
-    CStringW w;
-    w.Format(L"%s+%S+%ls+%hs", L"wide", "narrow", L"lw", "hn");
-    EXPECT_EQ(w, L"wide+narrow+lw+hn");
-    w.Format(L"%c%C", L'w', 'n');
-    EXPECT_EQ(w, L"wn");
-    CStringA a;
-    a.Format("%s+%S+%ls+%hs", "narrow", L"wide", L"lw", "hn");
-    EXPECT_EQ(a, "narrow+wide+lw+hn");
-    a.Format("%c%C", 'n', L'w');
-    EXPECT_EQ(a, "nw");
+    ExpectRows<CStringW>(
+        {ROW(Formatted(L"%s+%S+%ls+%hs", L"wide", "narrow", L"lw", "hn"), L"wide+narrow+lw+hn"),
+         ROW(Formatted(L"%c%C", L'w', 'n'), L"wn")});
+    ExpectRows<CStringA>(
+        {ROW(Formatted("%s+%S+%ls+%hs", "narrow", L"wide", L"lw", "hn"), "narrow+wide+lw+hn"),
+         ROW(Formatted("%c%C", 'n', L'w'), "nw")});
 }
 
 TEST(CStringFormat, StringObjectsPassAsTheirText) {
@@ -146,34 +147,19 @@ TEST(CStringFormat, FormatVTakesAnArgumentListAndFormatMessageNumberedArguments)
 // ---- Conversion between the character sets ----
 
 TEST(CStringConvert, ConstructionAndAssignmentConvertAsciiText) {
-    CStringW w = "narrow";
-    EXPECT_EQ(w, L"narrow");
-    CStringA a = L"wide";
-    EXPECT_EQ(a, "wide");
-    CString fromNarrow = "n";
-    CString fromWide = L"w";
-    EXPECT_EQ(fromNarrow, _T("n"));
-    EXPECT_EQ(fromWide, _T("w"));
-
-    CStringW w2(a);
-    EXPECT_EQ(w2, L"wide");
-    CStringA a2 = w;
-    EXPECT_EQ(a2, "narrow");
-    w2 = a2;
-    EXPECT_EQ(w2, L"narrow");
-    a2 = L"back";
-    EXPECT_EQ(a2, "back");
-
-    EXPECT_EQ(CStringW("abcdef", 3), L"abc");
-    EXPECT_EQ(CStringA(L"abcdef", 4), "abcd");
-    EXPECT_EQ(CStringW('c', 3), L"ccc");
-    EXPECT_EQ(CStringA(L'c', 2), "cc");
-    w2 = 'q';
-    EXPECT_EQ(w2, L"q");
-
-    EXPECT_TRUE(CStringW(static_cast<LPCSTR>(NULL)).IsEmpty());
-    EXPECT_TRUE(CStringA(static_cast<LPCWSTR>(NULL)).IsEmpty());
-    EXPECT_TRUE(CStringA(L"").IsEmpty());
+    const CStringW w = "narrow";
+    const CStringA a = L"wide";
+    CStringW w2 = L"x";
+    CStringA a2 = "x";
+    // clang-format off
+    ExpectRows<CStringW>({ROW(w, L"narrow"), ROW(CStringW(a), L"wide"), ROW(w2 = a, L"wide"), ROW(w2 = 'q', L"q"),
+                          ROW(CStringW("abcdef", 3), L"abc"), ROW(CStringW('c', 3), L"ccc"),
+                          ROW(CStringW(static_cast<LPCSTR>(NULL)), L"")});
+    ExpectRows<CStringA>({ROW(a, "wide"), ROW(CStringA(w), "narrow"), ROW(a2 = L"back", "back"), ROW(a2 = w, "narrow"),
+                          ROW(CStringA(L"abcdef", 4), "abcd"), ROW(CStringA(L'c', 2), "cc"),
+                          ROW(CStringA(static_cast<LPCWSTR>(NULL)), ""), ROW(CStringA(L""), "")});
+    ExpectRows<CString>({ROW(CString("n"), _T("n")), ROW(CString(L"w"), _T("w"))});
+    // clang-format on
 }
 
 TEST(CStringConvert, MixedAppendConcatenationAndComparison) {
@@ -200,14 +186,9 @@ TEST(CStringConvert, MixedAppendConcatenationAndComparison) {
 TEST(CStringConvert, ChineseNarrowTextBecomesTheRightCodePoints) {
     ASSERT_GBK_CODE_PAGE();
     CStringA a = "中文";
-    ASSERT_EQ(a.GetLength(), 4);
     EXPECT_EQ(Bytes(a), "\xD6\xD0\xCE\xC4");
-
     CStringW w = a;
-    ASSERT_EQ(w.GetLength(), 2);
-    EXPECT_EQ(w[0], 0x4E2D);
-    EXPECT_EQ(w[1], 0x6587);
-    EXPECT_EQ(w, kWideChinese);
+    EXPECT_EQ(w, kWideChinese);  // U+4E2D U+6587
 
     CStringA back = w;
     EXPECT_EQ(back, a);
@@ -231,12 +212,9 @@ protected:
 
 TEST_F(CStringDoubleByte, SearchesSkipTrailBytes) {
     ASSERT_EQ(Bytes(m_strTrailBackslash), "\x81\x5C");
-    CStringA path = "C:\\" + m_strTrailBackslash + ".txt";
-    EXPECT_EQ(path.ReverseFind('\\'), 2);
-    EXPECT_EQ(path.Find('\\', 3), -1);
-    EXPECT_EQ(path.Find("\\", 3), -1);
-    EXPECT_EQ(path.FindOneOf("\\/"), 2);
-    EXPECT_EQ(path.Find(m_strTrailBackslash), 3);
+    const CStringA path = "C:\\" + m_strTrailBackslash + ".txt";
+    ExpectRows<int>({ROW(path.ReverseFind('\\'), 2), ROW(path.Find('\\', 3), -1), ROW(path.Find("\\", 3), -1),
+                     ROW(path.FindOneOf("\\/"), 2), ROW(path.Find(m_strTrailBackslash), 3)});
     EXPECT_EQ(path.SpanExcluding("\\."), "C:");
 }
 
@@ -383,82 +361,44 @@ TEST(CStringConvertMacros, PointersLiveForTheScope) {
 
 namespace {
 
-const UINT kIdsHello = 40001;    // "Hello %s"
-const UINT kIdsEmpty = 40003;    // present but empty
-const UINT kIdsChinese = 40004;  // 中文
-const UINT kIdsMessage = 40005;  // "%2 and %1"
-const UINT kIdsMissing = 40100;  // in a block the module does not have
-
-// A copy of the framework DLL with a string table block added, loaded as a data file.
-class CStringResourceModule {
-public:
-    CStringResourceModule() {
-        WCHAR szSource[MAX_PATH], szTemp[MAX_PATH];
-        ::GetModuleFileNameW(::GetModuleHandleW(L"RIZAfx.dll"), szSource, MAX_PATH);
-        ::GetTempPathW(MAX_PATH, szTemp);
-        m_strPath.Format(L"%sriz_strings_%lu.dll", szTemp, ::GetCurrentProcessId());
-        if (!::CopyFileW(szSource, m_strPath, FALSE)) return;
-
-        // Block 2501 holds ids 40000 to 40015, each a length and UTF-16 characters.
-        std::vector<WORD> block;
-        for (UINT nID = 40000; nID < 40016; ++nID) {
-            LPCWSTR psz = L"";
-            if (nID == kIdsHello) psz = L"Hello %s";
-            if (nID == kIdsChinese) psz = kWideChinese;
-            if (nID == kIdsMessage) psz = L"%2 and %1";
-            block.push_back(static_cast<WORD>(wcslen(psz)));
-            for (LPCWSTR p = psz; *p; ++p)
-                block.push_back(*p);
-        }
-        HANDLE hUpdate = ::BeginUpdateResourceW(m_strPath, FALSE);
-        if (hUpdate == NULL) return;
-        BOOL bOk = ::UpdateResourceW(hUpdate, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(40000 / 16 + 1),
-                                     MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), block.data(),
-                                     static_cast<DWORD>(block.size() * sizeof(WORD)));
-        if (!::EndUpdateResourceW(hUpdate, !bOk) || !bOk) return;
-        m_hModule = ::LoadLibraryExW(m_strPath, NULL, LOAD_LIBRARY_AS_DATAFILE);
-    }
-    ~CStringResourceModule() {
-        if (m_hModule != NULL) ::FreeLibrary(m_hModule);
-        ::DeleteFileW(m_strPath);
-    }
-    HINSTANCE Handle() const { return m_hModule; }
-
-private:
-    CStringW m_strPath;
-    HINSTANCE m_hModule = NULL;
-};
+const UINT kIdsHello = IDS_EXT_HELLO;         // "Hello %s"
+const UINT kIdsEmpty = IDS_EXT_HELLO + 1;     // in the block, but empty
+const UINT kIdsChinese = IDS_EXT_CHINESE;     // 中文
+const UINT kIdsMessage = IDS_EXT_MESSAGE;     // "%2 and %1"
+const UINT kIdsMissing = IDS_EXT_HELLO + 20;  // in a block the module does not have
 
 }  // namespace
 
+// The test extension DLL mapped as data: its strings without its start-up code joining the chain.
 class CStringResource : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_module.Handle() != NULL) << "could not build the resource module"; }
-    CStringResourceModule m_module;
+    void SetUp() override { ASSERT_TRUE(m_hModule != NULL); }
+    void TearDown() override { ::FreeLibrary(m_hModule); }
+    const HINSTANCE m_hModule = ::LoadLibraryEx(_T("TestExtDll.dll"), NULL, LOAD_LIBRARY_AS_DATAFILE);
 };
 
 TEST_F(CStringResource, LoadStringFromAModuleFailsOnMissingOrEmptyEntries) {
     CString s = _T("unchanged");
-    EXPECT_TRUE(s.LoadString(m_module.Handle(), kIdsHello));
+    EXPECT_TRUE(s.LoadString(m_hModule, kIdsHello));
     EXPECT_EQ(s, _T("Hello %s"));
 
     CStringW w;
-    EXPECT_TRUE(w.LoadString(m_module.Handle(), kIdsChinese));
+    EXPECT_TRUE(w.LoadString(m_hModule, kIdsChinese));
     EXPECT_EQ(w, kWideChinese);
     CStringA a;
-    EXPECT_TRUE(a.LoadString(m_module.Handle(), kIdsHello, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)));
+    EXPECT_TRUE(a.LoadString(m_hModule, kIdsHello, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)));
     EXPECT_EQ(a, "Hello %s");
     // Missing or empty entries fail and keep the string.
-    EXPECT_FALSE(s.LoadString(m_module.Handle(), kIdsEmpty));
-    EXPECT_FALSE(s.LoadString(m_module.Handle(), kIdsMissing));
-    EXPECT_FALSE(s.LoadString(m_module.Handle(), 40002));
+    EXPECT_FALSE(s.LoadString(m_hModule, kIdsEmpty));
+    EXPECT_FALSE(s.LoadString(m_hModule, kIdsMissing));
+    EXPECT_FALSE(s.LoadString(m_hModule, kIdsHello + 2));
     EXPECT_EQ(s, _T("Hello %s"));
 }
 
 TEST_F(CStringResource, ChainedModulesServeLoadFormatAndConstruction) {
     CString s;
     EXPECT_FALSE(s.LoadString(kIdsHello));
-    AfxAddResourceModule(m_module.Handle());
+    AfxAddResourceModule(m_hModule);
     EXPECT_TRUE(s.LoadString(kIdsHello));
     EXPECT_EQ(s, _T("Hello %s"));
 
@@ -479,7 +419,7 @@ TEST_F(CStringResource, ChainedModulesServeLoadFormatAndConstruction) {
     CString chinese(MAKEINTRESOURCE(kIdsChinese));
     EXPECT_EQ(chinese, "中文");
 #endif
-    AfxRemoveResourceModule(m_module.Handle());
+    AfxRemoveResourceModule(m_hModule);
     EXPECT_FALSE(s.LoadString(kIdsHello));
 }
 

@@ -45,15 +45,14 @@ void ExpectEdits(const std::vector<EditRow>& rows) {
 
 TEST(CStringConstruct, NullPointersAndNonPositiveCountsGiveEmptyStrings) {
     CString a;
-    EXPECT_TRUE(a.IsEmpty());
     EXPECT_EQ(a.GetLength(), 0);
     EXPECT_STREQ(a.GetString(), _T(""));
-    EXPECT_TRUE(CString(static_cast<LPCTSTR>(NULL)).IsEmpty());
-    EXPECT_TRUE(CString(static_cast<LPCTSTR>(NULL), 5).IsEmpty());
-    EXPECT_TRUE(CString(_T('x'), 0).IsEmpty());
-    EXPECT_TRUE(CString(_T('x'), -4).IsEmpty());
-    EXPECT_TRUE(CString(_T("abcdef"), 0).IsEmpty());
-    EXPECT_TRUE(CString(_T("abcdef"), -1).IsEmpty());
+    // clang-format off
+    ExpectRows<bool>({ROW(a.IsEmpty(), true), ROW(CString(static_cast<LPCTSTR>(NULL)).IsEmpty(), true),
+                      ROW(CString(static_cast<LPCTSTR>(NULL), 5).IsEmpty(), true), ROW(CString(_T('x'), 0).IsEmpty(), true),
+                      ROW(CString(_T('x'), -4).IsEmpty(), true), ROW(CString(_T("abcdef"), 0).IsEmpty(), true),
+                      ROW(CString(_T("abcdef"), -1).IsEmpty(), true)});
+    // clang-format on
 
     CString d(_T("x"));
     d = static_cast<LPCTSTR>(NULL);
@@ -249,32 +248,16 @@ TEST(CStringCompare, CompareGivesTheSignOfTheOrder) {
 TEST(CStringCompare, OperatorsWorkWithStringsPointersAndCharacters) {
     const CString a = _T("abc"), b = _T("abd"), x = _T("x");
     LPCTSTR pa = _T("abc");
-    ExpectRows<bool>({ROW(a == pa, true),
-                      ROW(pa == a, true),
-                      ROW(a == CString(pa), true),
-                      ROW(a != b, true),
-                      ROW(a != _T("abd"), true),
-                      ROW(_T("abd") != a, true),
-                      ROW(a < b, true),
-                      ROW(a < _T("abd"), true),
-                      ROW(_T("abb") < a, true),
-                      ROW(b > a, true),
-                      ROW(b > _T("abc"), true),
-                      ROW(_T("abe") > b, true),
-                      ROW(a <= pa, true),
-                      ROW(pa <= a, true),
-                      ROW(a <= b, true),
-                      ROW(b >= a, true),
-                      ROW(b >= _T("abd"), true),
-                      ROW(_T("abd") >= b, true),
-                      ROW(a > b, false),
-                      ROW(a >= b, false),
-                      ROW(x == _T('x'), true),
-                      ROW(_T('x') == x, true),
-                      ROW(x != _T('y'), true),
-                      ROW(CString(_T("xx")) != _T('x'), true),
-                      ROW(CString() != _T('x'), true),
+    // clang-format off
+    ExpectRows<bool>({ROW(a == pa, true), ROW(pa == a, true), ROW(a == CString(pa), true), ROW(a != b, true),
+                      ROW(a != _T("abd"), true), ROW(_T("abd") != a, true), ROW(a < b, true), ROW(a < _T("abd"), true),
+                      ROW(_T("abb") < a, true), ROW(b > a, true), ROW(b > _T("abc"), true), ROW(_T("abe") > b, true),
+                      ROW(a <= pa, true), ROW(pa <= a, true), ROW(a <= b, true), ROW(b >= a, true),
+                      ROW(b >= _T("abd"), true), ROW(_T("abd") >= b, true), ROW(a > b, false), ROW(a >= b, false),
+                      ROW(x == _T('x'), true), ROW(_T('x') == x, true), ROW(x != _T('y'), true),
+                      ROW(CString(_T("xx")) != _T('x'), true), ROW(CString() != _T('x'), true),
                       ROW(CString() == _T(""), true)});
+    // clang-format on
 }
 
 TEST(CStringConcat, PlusJoinsStringsPointersAndCharacters) {

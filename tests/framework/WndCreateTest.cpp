@@ -94,7 +94,6 @@ TEST(WndCreate, DefWindowProcClassGetsNcCreateNcCalcSizeAndCreateInOrder) {
     EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
     EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtr(wnd.m_hWnd, GWLP_WNDPROC)), AfxGetAfxWndProc());
     EXPECT_EQ(wnd.m_nPreSubclass, 1);  // PreSubclassWindow runs during creation, attached already
-    EXPECT_NE(wnd.m_hWndAtPreSubclass, nullptr);
     EXPECT_EQ(wnd.m_hWndAtPreSubclass, wnd.m_hWnd);
     EXPECT_TRUE(wnd.DestroyWindow());
     EXPECT_EQ(wnd.m_hWnd, nullptr);
@@ -145,49 +144,41 @@ TEST(WndCreate, PreCreateWindowChangesTheWindowBeforeItExists) {
     EXPECT_EQ(strText, _T("renamed"));
 }
 
-TEST(WndCreate, PreCreateWindowFailureFailsTheCreateWithoutAWindow) {
-    riztest::ResourceSnapshot before;
-    const int nPermanent = PermanentWindows();
-    CCreationWnd wnd;
-    wnd.m_bPreCreateResult = FALSE;
-    EXPECT_FALSE(
-        wnd.CreateEx(0, AfxRegisterWndClass(0), _T("refused"), WS_POPUP, 0, 0, 40, 40, nullptr, nullptr));
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    EXPECT_TRUE(wnd.m_messages.empty());
-    EXPECT_EQ(wnd.m_nPostNcDestroy, 1);  // the object learns it will have no window
-    EXPECT_EQ(before.WindowDelta(), 0);
-    EXPECT_EQ(PermanentWindows(), nPermanent);
-}
+TEST(WndCreate, RefusalInPreCreateNcCreateOrCreateLeavesNoWindowAndTheObjectCanCreateAgain) {
+    const struct {
+        const char* name;
+        BOOL bPreCreateResult, bNcCreateResult;
+        int nCreateResult;
+        size_t nMessages;  // how many creation messages the map saw
+    } cases[] = {
+        {"PreCreateWindow", FALSE, TRUE, 0, 0},
+        {"OnNcCreate", TRUE, FALSE, 0, 1},
+        {"OnCreate", TRUE, TRUE, -1, 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        riztest::ResourceSnapshot before;
+        const int nPermanent = PermanentWindows();
+        CCreationWnd wnd;
+        wnd.m_bPreCreateResult = c.bPreCreateResult;
+        wnd.m_bNcCreateResult = c.bNcCreateResult;
+        wnd.m_nCreateResult = c.nCreateResult;
+        EXPECT_FALSE(
+            wnd.CreateEx(0, AfxRegisterWndClass(0), _T("fails"), WS_POPUP, 0, 0, 40, 40, nullptr, nullptr));
+        EXPECT_EQ(wnd.m_hWnd, nullptr);
+        EXPECT_EQ(wnd.m_messages.size(), c.nMessages);
+        EXPECT_EQ(wnd.m_nPostNcDestroy, 1);  // the object learns it has no window
+        EXPECT_EQ(before.WindowDelta(), 0);
+        EXPECT_EQ(PermanentWindows(), nPermanent);
 
-TEST(WndCreate, OnCreateFailureDetachesAndTheObjectCanCreateAgain) {
-    riztest::ResourceSnapshot before;
-    const int nPermanent = PermanentWindows();
-    CCreationWnd wnd;
-    wnd.m_nCreateResult = -1;
-    EXPECT_FALSE(
-        wnd.CreateEx(0, AfxRegisterWndClass(0), _T("fails"), WS_POPUP, 0, 0, 40, 40, nullptr, nullptr));
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    EXPECT_EQ(before.WindowDelta(), 0);
-    EXPECT_EQ(PermanentWindows(), nPermanent);
-
-    wnd.m_nCreateResult = 0;
-    wnd.m_messages.clear();
-    ASSERT_TRUE(
-        wnd.CreateEx(0, AfxRegisterWndClass(0), _T("works"), WS_POPUP, 0, 0, 40, 40, nullptr, nullptr));
-    EXPECT_EQ(wnd.m_messages.front(), static_cast<UINT>(WM_NCCREATE));
-    EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
-}
-
-TEST(WndCreate, OnNcCreateFailureDetachesToo) {
-    riztest::ResourceSnapshot before;
-    const int nPermanent = PermanentWindows();
-    CCreationWnd wnd;
-    wnd.m_bNcCreateResult = FALSE;
-    EXPECT_FALSE(
-        wnd.CreateEx(0, AfxRegisterWndClass(0), _T("fails"), WS_POPUP, 0, 0, 40, 40, nullptr, nullptr));
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    EXPECT_EQ(before.WindowDelta(), 0);
-    EXPECT_EQ(PermanentWindows(), nPermanent);
+        wnd.m_bPreCreateResult = wnd.m_bNcCreateResult = TRUE;
+        wnd.m_nCreateResult = 0;
+        wnd.m_messages.clear();
+        ASSERT_TRUE(
+            wnd.CreateEx(0, AfxRegisterWndClass(0), _T("works"), WS_POPUP, 0, 0, 40, 40, nullptr, nullptr));
+        EXPECT_EQ(wnd.m_messages.front(), static_cast<UINT>(WM_NCCREATE));
+        EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
+    }
 }
 
 TEST(WndCreate, CreateOnAnAttachedObjectFails) {

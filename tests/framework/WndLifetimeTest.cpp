@@ -56,26 +56,23 @@ CSelfDeleting* NewSelfDeleting(HWND hWndParent = nullptr) {
     return pWnd;
 }
 
-TEST(WndLifetime, DestroyWindowInsideLButtonUpWithDeleteInPostNcDestroy) {
-    g_nDeleted = 0;
-    CSelfDeleting* pWnd = NewSelfDeleting();
-    ASSERT_NE(pWnd, nullptr);
-    HWND hWnd = pWnd->m_hWnd;
-    riztest::PostClick(hWnd, 10, 10);
-    riztest::PumpUntilIdle();
-    EXPECT_FALSE(::IsWindow(hWnd));
-    EXPECT_EQ(g_nDeleted, 1);
-    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
-}
-
-TEST(WndLifetime, DestroyWindowInsideASentMessageReturnsTheHandlersResult) {
-    g_nDeleted = 0;
-    CSelfDeleting* pWnd = NewSelfDeleting();
-    ASSERT_NE(pWnd, nullptr);
-    HWND hWnd = pWnd->m_hWnd;
-    EXPECT_EQ(::SendMessage(hWnd, WM_APP, 0, 0), 5);
-    EXPECT_EQ(g_nDeleted, 1);
-    EXPECT_FALSE(::IsWindow(hWnd));
+TEST(WndLifetime, DestroyWindowInsideAPostedOrSentMessageWithDeleteInPostNcDestroy) {
+    for (const bool bSent : {false, true}) {
+        SCOPED_TRACE(bSent ? "sent" : "posted");
+        g_nDeleted = 0;
+        CSelfDeleting* pWnd = NewSelfDeleting();
+        ASSERT_NE(pWnd, nullptr);
+        HWND hWnd = pWnd->m_hWnd;
+        if (bSent) {
+            EXPECT_EQ(::SendMessage(hWnd, WM_APP, 0, 0), 5);  // the handler's result still comes back
+        } else {
+            riztest::PostClick(hWnd, 10, 10);
+            riztest::PumpUntilIdle();
+        }
+        EXPECT_FALSE(::IsWindow(hWnd));
+        EXPECT_EQ(g_nDeleted, 1);
+        EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
+    }
 }
 
 TEST(WndLifetime, ChildrenThatDeleteThemselvesGoWithTheirParent) {

@@ -144,7 +144,7 @@ TEST(WndSubclass, SubclassedEditFiltersCharactersAndPassesTheRest) {
 
 // ---- Handle map ----
 
-TEST(WndHandleMap, DestroyWindowThroughATemporaryObject) {
+TEST(WndHandleMap, DestroyWindowWorksThroughATemporaryObjectAndTheDestructorOnlyOnAttachedWindows) {
     HWND hWnd = CreateCountingWindow();
     CWnd* pTemp = CWnd::FromHandle(hWnd);
     EXPECT_TRUE(pTemp->DestroyWindow());
@@ -152,9 +152,8 @@ TEST(WndHandleMap, DestroyWindowThroughATemporaryObject) {
     EXPECT_EQ(pTemp->m_hWnd, nullptr);
     FreeTemporaries();
     EXPECT_EQ(afxMapHWND(TRUE)->GetTemporaryCount(), 0);
-}
 
-TEST(WndHandleMap, DestructorLeavesAWindowThatWasNotAttached) {
+    // The destructor leaves a window that was not attached.
     HWND hBorrowed = CreateCountingWindow();
     {
         CWnd borrowed;

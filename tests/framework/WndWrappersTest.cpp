@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "FrameworkKit.h"
 #include "MessagePump.h"
 
 namespace {
@@ -27,60 +28,60 @@ protected:
 
 using WndWrappers = CWrapperHost;
 
-TEST_F(WndWrappers, WindowTextRoundTripsNonAsciiText) {
-    // Chinese text: UTF-16 in the Unicode build, GBK double-byte characters in the ANSI build.
-    const CString strText(_T("课程 Lesson 价格"));
-    m_top.SetWindowText(strText);
-    CString strRead;
-    m_top.GetWindowText(strRead);
-    EXPECT_EQ(strRead, strText);
-    EXPECT_EQ(strRead.GetLength(), strText.GetLength());
-    EXPECT_GE(m_top.GetWindowTextLength(), strText.GetLength());
-
-    TCHAR szBuffer[5] = {};
-    const int nCopied = m_top.GetWindowText(szBuffer, 5);
-    EXPECT_LE(nCopied, 4);  // truncated to the buffer
-    m_top.SetWindowText(_T(""));
-    m_top.GetWindowText(strRead);
-    EXPECT_TRUE(strRead.IsEmpty());
-}
-
-TEST_F(WndWrappers, DlgItemTextAndIntegers) {
-    CWnd edit;
+// Members that forward to one call: each row shows that the arguments arrive in their places and the answer
+// comes back (texts in both character sets, signed numbers, button ranges, scroll values, places, messages).
+TEST_F(WndWrappers, ForwardingMembersPassTheirArgumentsInPlace) {
+    CWnd edit, radio1, radio2, radio3, check, scrolled, child;
+    const CString strText(_T("课程 Lesson 价格"));  // UTF-16, or GBK double-byte characters
     ASSERT_TRUE(edit.Create(_T("EDIT"), _T(""), WS_VISIBLE, CRect(0, 0, 100, 20), &m_top, 10));
-    m_top.SetDlgItemText(10, _T("一二三"));
+    // clang-format off
+    ASSERT_TRUE(radio1.Create(_T("BUTTON"), _T("1"), BS_RADIOBUTTON | WS_GROUP, CRect(0, 0, 50, 20), &m_top, 21));
+    ASSERT_TRUE(radio2.Create(_T("BUTTON"), _T("2"), BS_RADIOBUTTON, CRect(0, 20, 50, 40), &m_top, 22));
+    ASSERT_TRUE(radio3.Create(_T("BUTTON"), _T("3"), BS_RADIOBUTTON, CRect(0, 40, 50, 60), &m_top, 23));
+    ASSERT_TRUE(check.Create(_T("BUTTON"), _T("c"), BS_CHECKBOX, CRect(0, 60, 50, 80), &m_top, 24));
+    ASSERT_TRUE(scrolled.Create(nullptr, _T(""), WS_VSCROLL | WS_VISIBLE, CRect(0, 0, 100, 100), &m_top, 1));
+    ASSERT_TRUE(child.Create(nullptr, _T(""), WS_VISIBLE, CRect(0, 0, 10, 10), &m_top, 2));
+    // clang-format on
     CString str;
-    const int nLength = m_top.GetDlgItemText(10, str);
-    EXPECT_EQ(str, _T("一二三"));
-    EXPECT_EQ(nLength, str.GetLength());
-    EXPECT_EQ(m_top.GetDlgItemText(99, str), 0);  // no such item
-    EXPECT_TRUE(str.IsEmpty());
-
-    m_top.SetDlgItemInt(10, static_cast<UINT>(-42), TRUE);
+    TCHAR sz[5] = {};
     BOOL bTrans = FALSE;
-    EXPECT_EQ(static_cast<int>(m_top.GetDlgItemInt(10, &bTrans, TRUE)), -42);
-    EXPECT_TRUE(bTrans);
-    EXPECT_EQ(m_top.SendDlgItemMessage(10, WM_GETTEXTLENGTH), 3);
-}
-
-TEST_F(WndWrappers, RadioAndCheckButtons) {
-    CWnd radio1, radio2, radio3, check;
-    ASSERT_TRUE(radio1.Create(_T("BUTTON"), _T("1"), WS_VISIBLE | BS_RADIOBUTTON | WS_GROUP,
-                              CRect(0, 0, 50, 20), &m_top, 21));
-    ASSERT_TRUE(
-        radio2.Create(_T("BUTTON"), _T("2"), WS_VISIBLE | BS_RADIOBUTTON, CRect(0, 20, 50, 40), &m_top, 22));
-    ASSERT_TRUE(
-        radio3.Create(_T("BUTTON"), _T("3"), WS_VISIBLE | BS_RADIOBUTTON, CRect(0, 40, 50, 60), &m_top, 23));
-    ASSERT_TRUE(
-        check.Create(_T("BUTTON"), _T("c"), WS_VISIBLE | BS_CHECKBOX, CRect(0, 60, 50, 80), &m_top, 24));
-    EXPECT_EQ(m_top.GetCheckedRadioButton(21, 23), 0);
-    m_top.CheckRadioButton(21, 23, 22);
-    EXPECT_EQ(m_top.GetCheckedRadioButton(21, 23), 22);
-    m_top.CheckRadioButton(21, 23, 23);
-    EXPECT_EQ(m_top.GetCheckedRadioButton(21, 23), 23);
-    EXPECT_EQ(m_top.IsDlgButtonChecked(22), static_cast<UINT>(BST_UNCHECKED));
-    m_top.CheckDlgButton(24, BST_CHECKED);
-    EXPECT_EQ(m_top.IsDlgButtonChecked(24), static_cast<UINT>(BST_CHECKED));
+    auto si = riztest::SizedInfo<SCROLLINFO>(SIF_RANGE | SIF_PAGE | SIF_POS);
+    si.nMax = 99;
+    si.nPage = 10;
+    auto read = riztest::SizedInfo<SCROLLINFO>(SIF_ALL);
+    int nMin = -1, nMax = -1;
+    CPoint pt(0, 0);
+    CRect rc, rcMapped(0, 0, 5, 5);
+    const HANDLE hProp = reinterpret_cast<HANDLE>(0x1234);
+    const UINT nNoMove = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    // The rows run in order: a braced list is evaluated from left to right.
+    // clang-format off
+    riztest::ExpectRows<INT_PTR>({
+        ROW((m_top.SetWindowText(strText), m_top.GetWindowText(str), str == strText), TRUE),
+        ROW(m_top.GetWindowTextLength() >= strText.GetLength(), TRUE),
+        ROW(m_top.GetWindowText(sz, 5) <= 4 && lstrlen(sz) <= 4, TRUE),
+        ROW((m_top.SetWindowText(_T("")), m_top.GetWindowText(str), str.IsEmpty()), TRUE),
+        ROW((m_top.SetDlgItemText(10, _T("一二三")), m_top.GetDlgItemText(10, str)), CString(_T("一二三")).GetLength()),
+        ROW(str == _T("一二三"), TRUE), ROW(m_top.GetDlgItemText(99, str) == 0 && str.IsEmpty(), TRUE),
+        ROW((m_top.SetDlgItemInt(10, static_cast<UINT>(-42), TRUE), static_cast<int>(m_top.GetDlgItemInt(10, &bTrans, TRUE))), -42),
+        ROW(bTrans, TRUE), ROW(m_top.SendDlgItemMessage(10, WM_GETTEXTLENGTH), 3),
+        ROW(m_top.GetCheckedRadioButton(21, 23), 0),
+        ROW((m_top.CheckRadioButton(21, 23, 22), m_top.GetCheckedRadioButton(21, 23)), 22),
+        ROW((m_top.CheckRadioButton(21, 23, 23), m_top.GetCheckedRadioButton(21, 23)), 23),
+        ROW(m_top.IsDlgButtonChecked(22), BST_UNCHECKED),
+        ROW((m_top.CheckDlgButton(24, BST_CHECKED), m_top.IsDlgButtonChecked(24)), BST_CHECKED),
+        ROW((scrolled.SetScrollInfo(SB_VERT, &si), scrolled.GetScrollLimit(SB_VERT)), 90),
+        ROW(scrolled.SetScrollPos(SB_VERT, 95), 0), ROW(scrolled.GetScrollPos(SB_VERT), 90),
+        ROW(scrolled.GetScrollInfo(SB_VERT, &read, SIF_ALL) && read.nMax == 99 && read.nPage == 10u, TRUE),
+        ROW((scrolled.GetScrollRange(SB_VERT, &nMin, &nMax), nMin * 1000 + nMax), 99),
+        ROW(m_top.SetProp(_T("RIZTestProp"), hProp) && m_top.GetProp(_T("RIZTestProp")) == hProp, TRUE),
+        ROW(m_top.RemoveProp(_T("RIZTestProp")) == hProp && !m_top.GetProp(_T("RIZTestProp")), TRUE),
+        ROW(m_top.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, nNoMove) && (m_top.GetExStyle() & WS_EX_TOPMOST), TRUE),
+        ROW(m_top.SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, nNoMove) && !(m_top.GetExStyle() & WS_EX_TOPMOST), TRUE),
+        ROW((child.MoveWindow(CRect(20, 30, 70, 90)), child.GetWindowRect(&rc), m_top.ScreenToClient(&rc), rc == CRect(20, 30, 70, 90)), TRUE),
+        ROW((child.ClientToScreen(&pt), m_top.ScreenToClient(&pt), pt == CPoint(20, 30)), TRUE),
+        ROW((child.MapWindowPoints(&m_top, &rcMapped), rcMapped == CRect(20, 30, 25, 35)), TRUE)});
+    // clang-format on
 }
 
 // Records WM_NCCALCSIZE, so that a frame change is visible.
@@ -210,17 +211,20 @@ TEST_F(WndWrappers, SendMessageToDescendantsDeepShallowAndPermanentOnly) {
     HWND hRaw = ::CreateWindow(wc.lpszClassName, _T(""), WS_CHILD, 0, 0, 5, 5, child.m_hWnd, nullptr,
                                ::GetModuleHandle(nullptr), nullptr);
 
+    EXPECT_TRUE(child.PostMessage(WM_APP + 7));  // posted: arrives at the pump
+    EXPECT_EQ(child.m_nReceived, 0);
+    riztest::PumpUntilIdle();
     m_top.SendMessageToDescendants(WM_APP + 7, 0, 0, FALSE);
-    EXPECT_EQ(child.m_nReceived, 1);
+    EXPECT_EQ(child.m_nReceived, 2);
     EXPECT_EQ(grandChild.m_nReceived, 0);
 
     m_top.SendMessageToDescendants(WM_APP + 7, 0, 0, TRUE);
-    EXPECT_EQ(child.m_nReceived, 2);
+    EXPECT_EQ(child.m_nReceived, 3);
     EXPECT_EQ(grandChild.m_nReceived, 1);
     EXPECT_EQ(::GetWindowLongPtr(hRaw, GWLP_USERDATA), 1);
 
     m_top.SendMessageToDescendants(WM_APP + 7, 0, 0, TRUE, TRUE);
-    EXPECT_EQ(child.m_nReceived, 3);
+    EXPECT_EQ(child.m_nReceived, 4);
     EXPECT_EQ(grandChild.m_nReceived, 2);
     EXPECT_EQ(::GetWindowLongPtr(hRaw, GWLP_USERDATA), 1);  // no permanent object: skipped
 }
@@ -251,28 +255,6 @@ TEST_F(WndWrappers, CenterWindowKeepsAPopupOnItsWorkArea) {
     EXPECT_EQ(rc.Width(), 120);
 }
 
-TEST_F(WndWrappers, ScrollLimitIsTheRangeEndLessThePage) {
-    CWnd wnd;
-    ASSERT_TRUE(wnd.Create(nullptr, _T(""), WS_VSCROLL | WS_VISIBLE, CRect(0, 0, 100, 100), &m_top, 1));
-    SCROLLINFO si = {};
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    si.nMin = 0;
-    si.nMax = 99;
-    si.nPage = 10;
-    wnd.SetScrollInfo(SB_VERT, &si);
-    EXPECT_EQ(wnd.GetScrollLimit(SB_VERT), 90);
-    EXPECT_EQ(wnd.SetScrollPos(SB_VERT, 95), 0);
-    EXPECT_EQ(wnd.GetScrollPos(SB_VERT), 90);  // clamped to the limit by the system
-    SCROLLINFO read = {};
-    EXPECT_TRUE(wnd.GetScrollInfo(SB_VERT, &read, SIF_ALL));
-    EXPECT_EQ(read.nMax, 99);
-    EXPECT_EQ(read.nPage, 10u);
-    int nMin = -1, nMax = -1;
-    wnd.GetScrollRange(SB_VERT, &nMin, &nMax);
-    EXPECT_EQ(nMin, 0);
-    EXPECT_EQ(nMax, 99);
-}
-
 TEST_F(WndWrappers, ToolHitTestNamesTheChildUnderThePoint) {
     CWnd button;
     ASSERT_TRUE(button.Create(_T("BUTTON"), _T("b"), WS_VISIBLE, CRect(10, 10, 60, 40), &m_top, 31));
@@ -283,36 +265,6 @@ TEST_F(WndWrappers, ToolHitTestNamesTheChildUnderThePoint) {
     EXPECT_EQ(ti.uId, reinterpret_cast<UINT_PTR>(button.m_hWnd));
     EXPECT_TRUE(ti.uFlags & TTF_IDISHWND);
     EXPECT_EQ(m_top.OnToolHitTest(CPoint(200, 150), nullptr), -1);  // over the window itself
-}
-
-TEST_F(WndWrappers, PropertiesAndTopMostPlacement) {
-    EXPECT_TRUE(m_top.SetProp(_T("RIZTestProp"), reinterpret_cast<HANDLE>(0x1234)));
-    EXPECT_EQ(m_top.GetProp(_T("RIZTestProp")), reinterpret_cast<HANDLE>(0x1234));
-    EXPECT_EQ(m_top.RemoveProp(_T("RIZTestProp")), reinterpret_cast<HANDLE>(0x1234));
-    EXPECT_EQ(m_top.GetProp(_T("RIZTestProp")), nullptr);
-
-    EXPECT_TRUE(m_top.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
-    EXPECT_TRUE(m_top.GetExStyle() & WS_EX_TOPMOST);
-    EXPECT_TRUE(
-        m_top.SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
-    EXPECT_FALSE(m_top.GetExStyle() & WS_EX_TOPMOST);
-}
-
-TEST_F(WndWrappers, MoveWindowAndCoordinateMapping) {
-    CWnd child;
-    ASSERT_TRUE(child.Create(nullptr, _T(""), WS_VISIBLE, CRect(0, 0, 10, 10), &m_top, 1));
-    child.MoveWindow(CRect(20, 30, 70, 90));
-    CRect rc;
-    child.GetWindowRect(&rc);
-    m_top.ScreenToClient(&rc);
-    EXPECT_EQ(rc, CRect(20, 30, 70, 90));
-    CPoint pt(0, 0);
-    child.ClientToScreen(&pt);
-    m_top.ScreenToClient(&pt);
-    EXPECT_EQ(pt, CPoint(20, 30));
-    CRect rcMapped(0, 0, 5, 5);
-    child.MapWindowPoints(&m_top, &rcMapped);
-    EXPECT_EQ(rcMapped, CRect(20, 30, 25, 35));
 }
 
 // Update handlers for the controls of a dialog-like window.
@@ -395,17 +347,6 @@ TEST_F(WndWrappers, RunModalLoopRunsUntilEndModalLoop) {
         EXPECT_EQ(message, static_cast<UINT>(WM_APP + 9));  // GetCurrentMessage named the message handled
     riztest::PumpUntilIdle();
     EXPECT_EQ(wnd.m_seen.size(), 5u);
-}
-
-TEST_F(WndWrappers, MessageWrappersSendAndPost) {
-    CCounter wnd;
-    ASSERT_TRUE(wnd.Create(nullptr, _T(""), 0, CRect(0, 0, 10, 10), &m_top, 1));
-    wnd.SendMessage(WM_APP + 7);
-    EXPECT_EQ(wnd.m_nReceived, 1);
-    EXPECT_TRUE(wnd.PostMessage(WM_APP + 7));
-    EXPECT_EQ(wnd.m_nReceived, 1);
-    riztest::PumpUntilIdle();
-    EXPECT_EQ(wnd.m_nReceived, 2);
 }
 
 }  // namespace

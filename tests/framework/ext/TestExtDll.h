@@ -6,6 +6,12 @@
 #define IDS_EXT_ONLY 20801
 #define IDS_EXE_ONLY 20802
 
+// Strings of the string-loading tests, which map the DLL as data: a format, a Chinese text and a
+// numbered message in a block of their own (IDS_EXT_HELLO + 1 is in the block but empty).
+#define IDS_EXT_HELLO 20880
+#define IDS_EXT_CHINESE 20883
+#define IDS_EXT_MESSAGE 20884
+
 // Menus: both modules have IDR_SHARED_MENU (different first items); only the DLL has IDR_EXT_MENU.
 #define IDR_SHARED_MENU 20810
 #define IDR_EXT_MENU 20811
