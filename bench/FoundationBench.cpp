@@ -6,7 +6,6 @@
 #include <gdiplus.h>
 
 #include <QVImageEncoder.h>
-#include <QVWndClass.h>
 #include <RIZuruzezu.h>
 
 #include <cstdio>
