@@ -459,7 +459,7 @@ TEST_F(OutBarTest, SmallIconRenameGrowsAsOneLineWithinTheBar) {
     ASSERT_NE(hEdit, nullptr);
     EXPECT_FALSE(::GetWindowLong(hEdit, GWL_STYLE) & ES_MULTILINE);
     riztest::PostChars(hEdit, _T("a rather long name for a word book that will not fit"));
-    PumpMessages(300);
+    PumpMessages(5000);  // until every posted character is typed
     CRect rc;
     ::GetWindowRect(hEdit, &rc);
     bar.ScreenToClient(rc);
