@@ -20,6 +20,12 @@ double NowNs() {
     return static_cast<double>(t.QuadPart) * 1e9 / static_cast<double>(freq.QuadPart);
 }
 
+// Only suites whose name contains this text run (all when empty): `bench "skin change"`.
+std::string& Filter() {
+    static std::string filter;
+    return filter;
+}
+
 }  // namespace
 
 Timing Measure(const std::function<void(int)>& body, int iterations, int repetitions) {
@@ -54,12 +60,15 @@ void DoNotOptimize(const void* p) {
 
 Suite::Suite(std::string name, std::string baselineName, std::function<void(int)> baseline, int iterations)
     : m_name(std::move(name)), m_iterations(iterations) {
+    m_skipped = !Filter().empty() && m_name.find(Filter()) == std::string::npos;
+    if (m_skipped) return;
     std::printf("== %s\n", m_name.c_str());
     m_baseline = Measure(baseline, iterations);
     Report(baselineName + " (baseline)", m_baseline, m_baseline);
 }
 
 void Suite::Add(const std::string& name, const std::function<void(int)>& body) {
+    if (m_skipped) return;
     Report(name, Measure(body, m_iterations), m_baseline);
 }
 
@@ -70,7 +79,8 @@ std::vector<SuiteFunction>& Suites() {
 
 }  // namespace rizbench
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc >= 2) rizbench::Filter() = argv[1];
     for (rizbench::SuiteFunction f : rizbench::Suites())
         f();
     return 0;

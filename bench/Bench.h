@@ -25,7 +25,8 @@ void PumpPending();
 // Keeps the optimiser from removing work whose result is otherwise unused.
 void DoNotOptimize(const void* p);
 
-// A group of figures sharing one baseline, printed in the order they are added.
+// A group of figures sharing one baseline, printed in the order they are added. A suite left out by
+// the command-line filter measures nothing.
 class Suite {
 public:
     Suite(std::string name, std::string baselineName, std::function<void(int)> baseline, int iterations);
@@ -35,6 +36,7 @@ private:
     std::string m_name;
     Timing m_baseline;
     int m_iterations;
+    bool m_skipped = false;
 };
 
 // Every bench file registers its suites here; main runs them in registration order.
