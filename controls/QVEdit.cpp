@@ -33,6 +33,7 @@ ON_WM_ENABLE()
 ON_WM_SETFOCUS()
 ON_WM_KILLFOCUS()
 ON_MESSAGE(WM_SETTEXT, &CQVEdit::OnSetText)
+ON_MESSAGE(WM_SETFONT, &CQVEdit::OnSetFont)
 ON_WM_SIZE()
 ON_WM_MOVE()
 ON_WM_DESTROY()
@@ -339,6 +340,13 @@ LRESULT CQVEdit::OnSetText(WPARAM, LPARAM) {
         m_bShowingEmptyText = FALSE;
     }
     return Default();
+}
+
+LRESULT CQVEdit::OnSetFont(WPARAM wParam, LPARAM lParam) {
+    // The cue overlay writes in the edit's font.
+    const LRESULT lResult = Default();
+    if (OverlayHwnd()) m_pOverlay->SendMessage(WM_SETFONT, wParam, lParam);
+    return lResult;
 }
 
 void CQVEdit::OnSize(UINT nType, int cx, int cy) {
