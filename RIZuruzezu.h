@@ -14,6 +14,8 @@
 #include "QVMouseLoop.h"
 #include "QVWndClass.h"
 #include "QVButton.h"
+#include "QVEdit.h"
+#include "QVEditEx.h"
 #include "DrawMenuHelper.h"
 #include "QVMenuWndHook.h"
 #include "SkinMenuBar.h"

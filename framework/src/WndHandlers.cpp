@@ -19,9 +19,10 @@ END_MESSAGE_MAP()
 // ---- Control notifications: the control's reflection handlers first ----
 
 HBRUSH CWnd::OnCtlColor(CDC* /*pDC*/, CWnd* pWnd, UINT /*nCtlColor*/) {
+    // A control that asks itself (its own handle in lParam, as an edit measuring its text does) reaches
+    // its reflected CtlColor as well.
     LRESULT lResult = 0;
-    if (pWnd && pWnd != this && pWnd->SendChildNotifyLastMsg(&lResult))
-        return reinterpret_cast<HBRUSH>(lResult);
+    if (pWnd && pWnd->SendChildNotifyLastMsg(&lResult)) return reinterpret_cast<HBRUSH>(lResult);
     return reinterpret_cast<HBRUSH>(Default());
 }
 

@@ -452,6 +452,24 @@ TEST_F(MessageMapReflection, ReflectedBrushWinsAndNullBrushFallsBackToTheParent)
     EXPECT_NE(reinterpret_cast<HBRUSH>(lResult), hbrChild);
 }
 
+TEST_F(MessageMapReflection, ControlAskingItselfForColoursReachesItsReflectedHandler) {
+    const HBRUSH hbrChild = reinterpret_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+    m_child.m_hbrReflect = hbrChild;
+    LRESULT lResult = m_child.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(m_hDC),
+                                          reinterpret_cast<LPARAM>(m_child.m_hWnd));
+    EXPECT_EQ(reinterpret_cast<HBRUSH>(lResult), hbrChild);
+    EXPECT_EQ(m_child.m_calls, Calls{_T("reflect:ctlcolor")});
+    EXPECT_TRUE(m_parent.m_calls.empty());
+
+    // Without a brush of its own the control's class procedure answers, once.
+    m_child.m_calls.clear();
+    m_child.m_hbrReflect = nullptr;
+    lResult = m_child.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(m_hDC),
+                                  reinterpret_cast<LPARAM>(m_child.m_hWnd));
+    EXPECT_NE(reinterpret_cast<HBRUSH>(lResult), hbrChild);
+    EXPECT_EQ(m_child.m_calls, Calls{_T("reflect:ctlcolor")});
+}
+
 // ---- Owner draw: reflection through the control's virtual, during and after creation ----
 
 class COwnerDrawButton : public CWnd {

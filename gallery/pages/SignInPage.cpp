@@ -1,0 +1,164 @@
+// The sign-in page: a skinned dialog over a background picture with the skinned edits of a sign-in
+// form: the user name, a password with its cue, a contact search with its cue, a read-only transparent
+// note and a file name that refuses the characters a file name may not hold.
+#include "../GalleryPage.h"
+
+#include <RIZuruzezu.h>
+#include <QVLanResManager.h>
+
+#include <vector>
+
+namespace {
+
+constexpr int kMargin = 12;
+
+enum : UINT {
+    IDC_SIGNIN_USER = 1001,
+    IDC_SIGNIN_PASSWORD,
+    IDC_SIGNIN_SEARCH,
+    IDC_SIGNIN_NOTE,
+    IDC_SIGNIN_FILE,
+    IDC_SIGNIN_DISABLED,
+};
+
+// The page's own texts come in both languages; the language file tells which one shows.
+bool IsChinese() {
+    CString strFile = CQVLanResManager::GetSingletonPtr()->GetCurrentLanFile();
+    strFile.MakeLower();
+    return strFile.Find(_T("zh")) >= 0;
+}
+
+// One of the page's texts: Chinese or English, in this build's characters.
+CString Pick(bool bZh, LPCWSTR lpszZh, LPCWSTR lpszEn) {
+    return CString(bZh ? lpszZh : lpszEn);
+}
+
+// A dialog template with no controls: the page makes them by code.
+std::vector<WORD> EmptyTemplate(int cxDlu, int cyDlu) {
+    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
+    auto* pTemplate = reinterpret_cast<DLGTEMPLATE*>(words.data());
+    pTemplate->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+    pTemplate->cx = static_cast<short>(cxDlu);
+    pTemplate->cy = static_cast<short>(cyDlu);
+    return words;  // no menu, the default class, no title
+}
+
+// The sign-in dialog: a picture for its background, the edits on it.
+class CSignInDlg : public CSkinDialog {
+public:
+    BOOL CreateOver(CWnd* pOwner) {
+        m_template = EmptyTemplate(230, 170);
+        if (!CreateIndirect(reinterpret_cast<LPCDLGTEMPLATE>(m_template.data()), pOwner)) return FALSE;
+        SetWindowText(Pick(IsChinese(), L"\x767b\x5f55", L"Sign in"));
+        return TRUE;
+    }
+
+protected:
+    BOOL OnInitDialog() override {
+        CSkinDialog::OnInitDialog();
+        SetWindowPos(NULL, 0, 0, 360, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const BOOL bZh = IsChinese();
+        const DWORD dwEdit = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+        const HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+        int y = 24;
+        auto make = [&](CQVEdit& edit, DWORD dwStyle, UINT nID, LPCTSTR lpszText) {
+            edit.CreateEx(WS_EX_CLIENTEDGE, _T("EDIT"), lpszText, dwEdit | dwStyle,
+                          CRect(110, y, 320, y + 22), this, nID);
+            edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+            y += 34;
+        };
+        make(m_user, 0, IDC_SIGNIN_USER, Pick(bZh, L"\x674e\x96f7", L"Li Lei"));
+        m_password.SetTextForEmpty(Pick(bZh, L"\x5bc6\x7801", L"Password"));
+        make(m_password, ES_PASSWORD, IDC_SIGNIN_PASSWORD, _T(""));
+        m_search.SetTextForEmpty(Pick(bZh, L"\x641c\x7d22\x8054\x7cfb\x4eba", L"Search contacts"));
+        make(m_search, 0, IDC_SIGNIN_SEARCH, _T(""));
+        m_note.SetTransparent(TRUE);
+        make(m_note, ES_READONLY, IDC_SIGNIN_NOTE,
+             Pick(bZh, L"\x4eca\x5929\x6709\x0033\x8282\x65b0\x8bfe", L"3 new lessons today"));
+        make(m_file, 0, IDC_SIGNIN_FILE, Pick(bZh, L"\x7b2c\x4e09\x8bfe.mp3", L"Lesson 3.mp3"));
+        make(m_disabled, 0, IDC_SIGNIN_DISABLED, Pick(bZh, L"\x79bb\x7ebf", L"Offline"));
+        m_disabled.EnableWindow(FALSE);
+        return TRUE;
+    }
+    void OnOK() override {}
+    void OnCancel() override {}
+
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC) {
+        // The picture: a sky fading into a green hill, with a sun.
+        CRect rc;
+        GetClientRect(&rc);
+        for (int y = 0; y < rc.Height(); ++y) {
+            const int t = rc.Height() ? y * 255 / rc.Height() : 0;
+            pDC->FillSolidRect(0, y, rc.Width(), 1, RGB(150 + t / 4, 190 + t / 8, 240 - t / 3));
+        }
+        CBrush brSun(RGB(255, 214, 90)), brHill(RGB(110, 170, 90));
+        CQVSelectScope scope(pDC, ::GetStockObject(NULL_PEN), brSun.GetSafeHandle());
+        pDC->Ellipse(rc.right - 80, 10, rc.right - 20, 70);
+        scope.Select(brHill.GetSafeHandle());
+        pDC->Ellipse(-60, rc.bottom - 90, rc.right + 60, rc.bottom + 200);
+        return TRUE;
+    }
+    afx_msg void OnPaint() {
+        CPaintDC dc(this);
+        dc.SetBkMode(TRANSPARENT);
+        dc.SelectStockObject(DEFAULT_GUI_FONT);
+        const BOOL bZh = IsChinese();
+        const CString labels[] = {
+            Pick(bZh, L"\x7528\x6237\x540d", L"User name"), Pick(bZh, L"\x5bc6\x7801", L"Password"),
+            Pick(bZh, L"\x8054\x7cfb\x4eba", L"Contacts"),  Pick(bZh, L"\x901a\x77e5", L"Note"),
+            Pick(bZh, L"\x6587\x4ef6\x540d", L"File name"), Pick(bZh, L"\x72b6\x6001", L"Status"),
+        };
+        for (int i = 0; i < 6; ++i)
+            dc.TextOut(kMargin, 28 + 34 * i, labels[i]);
+    }
+    DECLARE_MESSAGE_MAP()
+
+    std::vector<WORD> m_template;
+    CQVEdit m_user, m_password, m_search, m_note, m_disabled;
+    CQVEditEx m_file;
+};
+
+BEGIN_MESSAGE_MAP(CSignInDlg, CSkinDialog)
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+class CSignInPage : public CGalleryPaintPage {
+public:
+    ~CSignInPage() override {
+        if (m_dialog.GetSafeHwnd()) m_dialog.DestroyWindow();
+    }
+    LPCTSTR GetName() const override { return _T("sign-in"); }
+    LPCTSTR GetTitle() const override { return _T("Sign-in"); }
+
+    BOOL Create(HWND hParent, const RECT& rc) override {
+        if (!CGalleryPaintPage::Create(hParent, rc)) return FALSE;
+        if (!m_dialog.CreateOver(CWnd::FromHandle(hParent))) return FALSE;
+        OnShow();
+        return TRUE;
+    }
+    void OnShow() override {
+        CPoint pt(kMargin, kMargin + 24);
+        ::ClientToScreen(GetSafeHwnd(), &pt);
+        m_dialog.SetWindowPos(&CWnd::wndTop, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    }
+    void OnHide() override {
+        if (m_dialog.GetSafeHwnd()) m_dialog.ShowWindow(SW_HIDE);
+    }
+
+protected:
+    void Paint(CDC* pDC, const CRect&) override {
+        pDC->SetBkMode(TRANSPARENT);
+        pDC->SelectStockObject(DEFAULT_GUI_FONT);
+        pDC->TextOut(kMargin, kMargin,
+                     Pick(IsChinese(), L"\x767b\x5f55\x5bf9\x8bdd\x6846\xff1a\x76ae\x80a4\x7f16\x8f91\x6846",
+                          L"A skinned dialog with the skinned edits of a sign-in form"));
+    }
+
+private:
+    CSignInDlg m_dialog;
+};
+
+}  // namespace
+
+REGISTER_GALLERY_PAGE(CSignInPage);
