@@ -1,6 +1,6 @@
 // The object kinds in a probe host: button states, clicks, the disabled caption and sparkling; labels
 // and links (shrinking, colours, launches); hot images (frames, clicks, the hover report); animated
-// images; shapes; and clients that delete objects from their notifications.
+// images; and clients that delete objects from their notifications.
 #include <gtest/gtest.h>
 
 #include "MessagePump.h"
@@ -8,7 +8,6 @@
 #include "QVUIButton.h"
 #include "QVUIGif.h"
 #include "QVUIHotImage.h"
-#include "QVUIShape.h"
 #include "QVUIShell.h"
 #include "QVUITextLink.h"
 #include "QVUITimerMgr.h"
@@ -17,33 +16,15 @@
 #include "TestWindow.h"
 #include "UIProbe.h"
 
+#include <vector>
+
 using riztest::PostMouse;
 using riztest::PumpUntilIdle;
 using namespace uitest;
 
 namespace {
 
-struct KindHost : ::testing::Test {
-    riztest::TestWindow window{300, 200};
-    CProbeHost host;
-
-    void SetUp() override { ASSERT_TRUE(host.CreateIn(window.Host(), 300, 200)); }
-    template <class Kind>
-    Kind* Add(UINT nID, int x, int y, int cx, int cy) {
-        Kind* p = new Kind;
-        p->SetObjectID(nID);
-        p->SetObjectPos(x, y, cx, cy);
-        host.AddChild(p);
-        return p;
-    }
-    void Post(UINT message, int x, int y) { PostMouse(host.m_hWnd, message, x, y); }
-    int Clicks(UINT nID) const {
-        int n = 0;
-        for (const auto& m : host.m_messages)
-            n += (m.nID == nID && m.nCode == QVUIM_CLICKED) ? 1 : 0;
-        return n;
-    }
-};
+struct KindHost : HostTest {};
 
 // The id the next object timer will take (the manager hands them out in order).
 UINT NextTimerID() {
@@ -54,37 +35,103 @@ UINT NextTimerID() {
 
 // ---- Button ----
 
-TEST_F(KindHost, AButtonFollowsMoveDownUpLeaveAndClicksOnAnyReleaseItReceives) {
-    CQVUIButton* button = Add<CQVUIButton>(5, 10, 10, 80, 24);
-    Post(WM_MOUSEMOVE, 20, 20);
-    PumpUntilIdle();
-    EXPECT_EQ(QVUIBS_HOVER, button->GetState());
-    Post(WM_LBUTTONDOWN, 20, 20);
-    PumpUntilIdle();
-    EXPECT_EQ(QVUIBS_PRESSED, button->GetState());
-    EXPECT_EQ(0, Clicks(5));
-    Post(WM_MOUSEMOVE, 21, 21);
-    Post(WM_LBUTTONUP, 250, 150);  // outside, but the button is still the hover child
-    PumpUntilIdle();
-    EXPECT_EQ(QVUIBS_HOVER, button->GetState());
-    EXPECT_EQ(1, Clicks(5));
-    Post(WM_LBUTTONUP, 20, 20);  // a release with no press before still clicks
-    PumpUntilIdle();
-    EXPECT_EQ(2, Clicks(5));
-    host.SendMessage(WM_MOUSELEAVE);
-    EXPECT_EQ(QVUIBS_NORMAL, button->GetState());
+TEST_F(KindHost, PressMovesAndReleasesGiveEachKindItsStatesAndClicks) {
+    ShellRecorder shell;
+    enum Kind { kButton, kPressButton, kLink, kHotImage };  // kPressButton clicks on the press
+    // Input posted, then pumped: m a move to (5, 5), M a move to (6, 6), d a press and u a release at the
+    // last move, o a release outside, l a leave. Then the kind's state (-1: not checked), and the clicks
+    // and launches since the kind was made.
+    const struct {
+        Kind nKind;
+        const char* pszInput;
+        int nState, nClicks, nLaunches;
+    } rows[] = {
+        // clang-format off
+        {kButton, "m", QVUIBS_HOVER, 0, 0},
+        {kButton, "d", QVUIBS_PRESSED, 0, 0},
+        {kButton, "Mo", QVUIBS_HOVER, 1, 0},  // outside, but the button is still the hover child
+        {kButton, "u", QVUIBS_HOVER, 2, 0},   // a release with no press before still clicks
+        {kButton, "l", QVUIBS_NORMAL, 2, 0},
+        {kPressButton, "md", -1, 1, 0},
+        {kPressButton, "u", -1, 1, 0},
+        {kLink, "mdMu", -1, 0, 0},  // a move between press and release: no launch, no click
+        {kLink, "du", QVUILS_HOVER, 1, 1},
+        {kHotImage, "mdMu", -1, 0, 0},
+        {kHotImage, "du", QVUIHS_HOVER, 1, 0},
+        // clang-format on
+    };
+    CQVUIObject* pKind = nullptr;
+    int nKind = -1;
+    CPoint pt;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "kind " << row.nKind << ", input " << row.pszInput);
+        if (row.nKind != nKind) {
+            host.SendMessage(WM_MOUSELEAVE);
+            host.DeleteAllChildren();
+            host.m_messages.clear();
+            ShellRecorder::Launches().clear();
+            nKind = row.nKind;
+            if (nKind == kLink) {
+                CQVUITextLink* pLink = Add<CQVUITextLink>(1, 0, 0, 200, 20);
+                pLink->SetUrl(_T("http://study.example/shop"));
+                pKind = pLink;
+            } else if (nKind == kHotImage) {
+                pKind = Add<CQVUIHotImage>(1, 0, 0, 50, 50);
+            } else {
+                CQVUIButton* pButton = Add<CQVUIButton>(1, 0, 0, 80, 24);
+                pButton->ButtonDownEvent(nKind == kPressButton);
+                pKind = pButton;
+            }
+        }
+        for (const char* p = row.pszInput; *p; ++p) {
+            if (*p == 'm' || *p == 'M') pt = *p == 'm' ? CPoint(5, 5) : CPoint(6, 6);
+            const UINT message = *p == 'd'                ? WM_LBUTTONDOWN
+                                 : *p == 'u' || *p == 'o' ? WM_LBUTTONUP
+                                 : *p == 'l'              ? WM_MOUSELEAVE
+                                                          : WM_MOUSEMOVE;
+            Post(message, *p == 'o' ? 250 : pt.x, *p == 'o' ? 150 : pt.y);
+        }
+        PumpUntilIdle();
+        const int nState = nKind == kLink       ? static_cast<CQVUITextLink*>(pKind)->GetLinkState()
+                           : nKind == kHotImage ? static_cast<CQVUIHotImage*>(pKind)->GetState()
+                                                : static_cast<CQVUIButton*>(pKind)->GetState();
+        if (row.nState >= 0) {
+            EXPECT_EQ(row.nState, nState);
+        }
+        EXPECT_EQ(row.nClicks, Clicks(1));
+        EXPECT_EQ(size_t(row.nLaunches), ShellRecorder::Launches().size());
+    }
 }
 
-TEST_F(KindHost, AButtonSetToClickOnPressClicksOnceOnThePress) {
-    CQVUIButton* button = Add<CQVUIButton>(6, 0, 0, 50, 20);
-    button->ButtonDownEvent(TRUE);
-    Post(WM_MOUSEMOVE, 5, 5);
-    Post(WM_LBUTTONDOWN, 5, 5);
-    PumpUntilIdle();
-    EXPECT_EQ(1, Clicks(6));
-    Post(WM_LBUTTONUP, 5, 5);
-    PumpUntilIdle();
-    EXPECT_EQ(1, Clicks(6));
+TEST_F(KindHost, ALinkOpensHttpAndWwwAddressesInTheBrowserAndTheRestThroughTheShell) {
+    ShellRecorder shell;
+    CQVUITextLink* link = Add<CQVUITextLink>(2, 0, 0, 200, 20);
+    const struct {
+        LPCTSTR lpszUrl, lpszVerb, lpszFile, lpszParams;  // verb NULL: nothing is launched
+    } rows[] = {
+        // clang-format off
+        {_T("http://study.example/shop"), _T("Open"), _T("IEXPLORE.EXE"), _T("http://study.example/shop")},
+        {_T("www.study.example"), _T("Open"), _T("IEXPLORE.EXE"), _T("http://www.study.example")},
+        {_T("HTTP://STUDY.EXAMPLE"), _T("open"), _T("HTTP://STUDY.EXAMPLE"), _T("")},  // capitals are not the browser prefix
+        {_T("C:\\books\\lesson1.txt"), _T("open"), _T("C:\\books\\lesson1.txt"), _T("")},
+        {_T(""), nullptr, nullptr, nullptr},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(CStringA(row.lpszUrl).GetString());
+        ShellRecorder::Launches().clear();
+        host.m_messages.clear();
+        link->SetUrl(row.lpszUrl);
+        Post(WM_MOUSEMOVE, 5, 5);
+        riztest::PostClick(host.m_hWnd, 5, 5);
+        PumpUntilIdle();
+        EXPECT_EQ(1, Clicks(2));  // an empty address still clicks
+        ASSERT_EQ(row.lpszVerb ? 1u : 0u, ShellRecorder::Launches().size());
+        if (!row.lpszVerb) continue;
+        EXPECT_EQ(CString(row.lpszVerb), ShellRecorder::Launches()[0].verb);
+        EXPECT_EQ(CString(row.lpszFile), ShellRecorder::Launches()[0].file);
+        EXPECT_EQ(CString(row.lpszParams), ShellRecorder::Launches()[0].params);
+    }
 }
 
 TEST_F(KindHost, ADisabledButtonSendsNoClickAndReturnsToItsSavedStateWhenEnabled) {
@@ -102,37 +149,84 @@ TEST_F(KindHost, ADisabledButtonSendsNoClickAndReturnsToItsSavedStateWhenEnabled
     EXPECT_EQ(QVUIBS_HOVER, button->GetState());
 }
 
-TEST(UIButtonPaint, StatesDrawTheirGradientBordersAndTheDisabledCaptionIsGrey) {
+TEST(UIKindPaint, EachStateDrawsItsColours) {
+    enum Kind { kButton, kLink, kHotImage };
+    enum Action { kNone, kHover, kDisable, kEnableSimple };  // applied before the row's checks
+    enum Test { kAt, kNear, kHas, kLacks };                  // the pixel is, is near; some pixel is, none is
+    struct Check {
+        Test test;
+        int x, y;
+        COLORREF clr;
+    };
+    const COLORREF kWhite = RGB(255, 255, 255), kCaption = RGB(0, 0x80, 0), kGrey = RGB(0xC0, 0xC0, 0xC0);
+    const struct {
+        const char* pszWhat;
+        Kind nKind;
+        Action nAction;
+        std::vector<Check> checks;
+    } rows[] = {
+        // clang-format off
+        {"button: no background in state 0, the caption", kButton, kNone, {{kAt, 0, 12, kWhite}, {kHas, 0, 0, kCaption}}},
+        {"button: the hover border", kButton, kHover, {{kNear, 40, 0, 0x90BAF1}}},
+        {"button: the disabled caption is grey", kButton, kDisable, {{kLacks, 0, 0, kCaption}, {kHas, 0, 0, kGrey}}},
+        {"button: simple mode draws no caption", kButton, kEnableSimple, {{kLacks, 0, 0, kCaption}}},
+        {"link: blue", kLink, kNone, {{kHas, 0, 0, RGB(0, 0, 255)}, {kLacks, 0, 0, RGB(255, 0, 0)}}},
+        {"link: red when hovered", kLink, kHover, {{kHas, 0, 0, RGB(255, 0, 0)}, {kLacks, 0, 0, RGB(0, 0, 255)}}},
+        {"hot image: a grey frame", kHotImage, kNone, {{kAt, 20, 0, kGrey}, {kAt, 20, 20, kWhite}}},
+        {"hot image: the hover frame", kHotImage, kHover, {{kAt, 20, 0, 0x00C0FF}}},
+        {"hot image: the disabled frame", kHotImage, kDisable, {{kAt, 20, 0, RGB(0x80, 0x80, 0x80)}}},
+        // clang-format on
+    };
     CQVUIObject root;
     root.SetTransparent(TRUE);
-    CQVUIButton* button = new CQVUIButton;
-    button->SetObjectPos(0, 0, 80, 24);
-    button->SetTransparent(TRUE);
-    button->SetText(_T("WWWWWWWW"));
-    button->SetTextColor(RGB(0, 0x80, 0));
-    root.AddChild(button);
-
-    riztest::Surface normal(80, 24);
-    RenderInto(root, normal);
-    EXPECT_EQ(RGB(255, 255, 255), normal.Pixel(0, 12));  // state 0: no background drawn
-    EXPECT_GT(normal.CountNear(CRect(0, 0, 80, 24), RGB(0, 0x80, 0), 0), 0);
-
-    button->OnMouseMove(CPoint(5, 5));
-    riztest::Surface hover(80, 24);
-    RenderInto(root, hover);
-    EXPECT_TRUE(riztest::ColorNear(0x90BAF1, hover.Pixel(40, 0), 24));  // the hover border
-
-    button->SetEnable(FALSE);
-    riztest::Surface disabled(80, 24);
-    RenderInto(root, disabled);
-    EXPECT_EQ(0, disabled.CountNear(CRect(0, 0, 80, 24), RGB(0, 0x80, 0), 0));
-    EXPECT_GT(disabled.CountNear(CRect(0, 0, 80, 24), RGB(0xC0, 0xC0, 0xC0), 0), 0);
-
-    button->SetEnable(TRUE);
-    button->SetSimpleMode(TRUE);
-    riztest::Surface simple(80, 24);
-    RenderInto(root, simple);
-    EXPECT_EQ(0, simple.CountNear(CRect(0, 0, 80, 24), RGB(0, 0x80, 0), 0));  // no caption
+    CQVUIObject* pKind = nullptr;
+    int nKind = -1;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszWhat);
+        if (row.nKind != nKind) {
+            root.DeleteAllChildren();
+            nKind = row.nKind;
+            if (nKind == kButton) {
+                CQVUIButton* pButton = new CQVUIButton;
+                pButton->SetText(_T("WWWWWWWW"));
+                pButton->SetTextColor(kCaption);
+                pButton->SetObjectPos(0, 0, 80, 24);
+                pKind = pButton;
+            } else if (nKind == kLink) {
+                CQVUITextLink* pLink = new CQVUITextLink;
+                pLink->SetText(_T("WWWW"));
+                pLink->SetObjectPos(0, 0, 100, 20);
+                pKind = pLink;
+            } else {
+                pKind = new CQVUIHotImage;
+                pKind->SetObjectPos(0, 0, 40, 40);
+            }
+            pKind->SetTransparent(nKind != kHotImage);
+            root.AddChild(pKind);
+        }
+        if (row.nAction == kHover) root.OnMouseMove(CPoint(5, 5));
+        // The kinds' own SetEnable hides the base's.
+        if (row.nAction == kDisable && nKind == kHotImage)
+            static_cast<CQVUIHotImage*>(pKind)->SetEnable(FALSE);
+        if (row.nAction == kDisable && nKind == kButton) static_cast<CQVUIButton*>(pKind)->SetEnable(FALSE);
+        if (row.nAction == kEnableSimple) {
+            static_cast<CQVUIButton*>(pKind)->SetEnable(TRUE);
+            static_cast<CQVUIButton*>(pKind)->SetSimpleMode(TRUE);
+        }
+        riztest::Surface surface(100, 40);
+        RenderInto(root, surface);
+        const CRect rcAll(0, 0, 100, 40);
+        for (const Check& c : row.checks) {
+            const COLORREF clr = surface.Pixel(c.x, c.y);
+            const int nNear = surface.CountNear(rcAll, c.clr, 0);
+            const bool bPass = c.test == kAt     ? clr == c.clr
+                               : c.test == kNear ? riztest::ColorNear(c.clr, clr, 24)
+                               : c.test == kHas  ? nNear > 0
+                                                 : nNear == 0;
+            EXPECT_TRUE(bPass) << "check " << c.test << " of " << std::hex << c.clr << ": pixel " << clr
+                               << std::dec << ", " << nNear << " near";
+        }
+    }
 }
 
 TEST_F(KindHost, SparklingAlternatesARedBorderEveryTickUntilAClickStopsIt) {
@@ -235,104 +329,6 @@ TEST(UITextLink, ShrinksToItsTextAndNeverGrows) {
     EXPECT_EQ(CRect(10, 0, 10 + nText / 2, 20), link.GetObjectRect());
 }
 
-TEST_F(KindHost, ALinkOpensOnlyWhenNoMoveCameBetweenPressAndRelease) {
-    ShellRecorder shell;
-    CQVUITextLink* link = Add<CQVUITextLink>(2, 0, 0, 200, 20);
-    link->SetUrl(_T("http://study.example/shop"));
-    Post(WM_MOUSEMOVE, 5, 5);
-    Post(WM_LBUTTONDOWN, 5, 5);
-    Post(WM_MOUSEMOVE, 6, 5);
-    Post(WM_LBUTTONUP, 6, 5);
-    PumpUntilIdle();
-    EXPECT_TRUE(ShellRecorder::Launches().empty());
-    EXPECT_EQ(0, Clicks(2));
-    riztest::PostClick(host.m_hWnd, 6, 5);
-    PumpUntilIdle();
-    ASSERT_EQ(1u, ShellRecorder::Launches().size());
-    EXPECT_EQ(CString(_T("Open")), ShellRecorder::Launches()[0].verb);
-    EXPECT_EQ(CString(_T("IEXPLORE.EXE")), ShellRecorder::Launches()[0].file);
-    EXPECT_EQ(CString(_T("http://study.example/shop")), ShellRecorder::Launches()[0].params);
-    EXPECT_EQ(1, Clicks(2));
-    EXPECT_EQ(QVUILS_HOVER, link->GetLinkState());
-}
-
-TEST_F(KindHost, LaunchRulesForWwwCapitalsPlainAndEmptyAddresses) {
-    ShellRecorder shell;
-    CQVUITextLink* link = Add<CQVUITextLink>(2, 0, 0, 200, 20);
-    const LPCTSTR urls[] = {_T("www.study.example"), _T("HTTP://STUDY.EXAMPLE"), _T("C:\\books\\lesson1.txt"),
-                            _T("")};
-    for (LPCTSTR url : urls) {
-        link->SetUrl(url);
-        Post(WM_MOUSEMOVE, 5, 5);
-        riztest::PostClick(host.m_hWnd, 5, 5);
-        PumpUntilIdle();
-    }
-    ASSERT_EQ(3u, ShellRecorder::Launches().size());
-    EXPECT_EQ(CString(_T("IEXPLORE.EXE")), ShellRecorder::Launches()[0].file);
-    EXPECT_EQ(CString(_T("http://www.study.example")), ShellRecorder::Launches()[0].params);
-    EXPECT_EQ(CString(_T("open")), ShellRecorder::Launches()[1].verb);  // capitals are not the browser prefix
-    EXPECT_EQ(CString(_T("HTTP://STUDY.EXAMPLE")), ShellRecorder::Launches()[1].file);
-    EXPECT_EQ(CString(_T("open")), ShellRecorder::Launches()[2].verb);
-    EXPECT_EQ(CString(_T("C:\\books\\lesson1.txt")), ShellRecorder::Launches()[2].file);
-    EXPECT_EQ(CString(), ShellRecorder::Launches()[2].params);
-    EXPECT_EQ(4, Clicks(2));  // the empty address still clicks
-}
-
-TEST(UITextLinkPaint, NormalLinksAreBlueAndHoveredOnesRed) {
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
-    CQVUITextLink* link = new CQVUITextLink;
-    link->SetTransparent(TRUE);
-    link->SetText(_T("WWWW"));
-    link->SetObjectPos(0, 0, 100, 20);
-    root.AddChild(link);
-    riztest::Surface normal(100, 20);
-    RenderInto(root, normal);
-    EXPECT_GT(normal.CountNear(CRect(0, 0, 100, 20), RGB(0, 0, 255), 0), 0);
-    EXPECT_EQ(0, normal.CountNear(CRect(0, 0, 100, 20), RGB(255, 0, 0), 0));
-    root.OnMouseMove(CPoint(2, 2));
-    riztest::Surface hover(100, 20);
-    RenderInto(root, hover);
-    EXPECT_GT(hover.CountNear(CRect(0, 0, 100, 20), RGB(255, 0, 0), 0), 0);
-    EXPECT_EQ(0, hover.CountNear(CRect(0, 0, 100, 20), RGB(0, 0, 255), 0));
-}
-
-// ---- Hot image ----
-
-TEST_F(KindHost, AHotImageClicksOnlyWithoutAMoveBetweenPressAndRelease) {
-    CQVUIHotImage* image = Add<CQVUIHotImage>(4, 0, 0, 50, 50);
-    Post(WM_MOUSEMOVE, 5, 5);
-    Post(WM_LBUTTONDOWN, 5, 5);
-    Post(WM_MOUSEMOVE, 6, 6);
-    Post(WM_LBUTTONUP, 6, 6);
-    PumpUntilIdle();
-    EXPECT_EQ(0, Clicks(4));
-    riztest::PostClick(host.m_hWnd, 6, 6);
-    PumpUntilIdle();
-    EXPECT_EQ(1, Clicks(4));
-    EXPECT_EQ(QVUIHS_HOVER, image->GetState());
-}
-
-TEST(UIHotImagePaint, TheFrameTakesTheColourOfTheState) {
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
-    CQVUIHotImage* image = new CQVUIHotImage;
-    image->SetObjectPos(0, 0, 40, 40);
-    root.AddChild(image);
-    riztest::Surface normal(40, 40);
-    RenderInto(root, normal);
-    EXPECT_EQ(RGB(0xC0, 0xC0, 0xC0), normal.Pixel(20, 0));
-    EXPECT_EQ(RGB(255, 255, 255), normal.Pixel(20, 20));
-    image->OnMouseMove(CPoint(5, 5));
-    riztest::Surface hover(40, 40);
-    RenderInto(root, hover);
-    EXPECT_EQ(static_cast<COLORREF>(0x00C0FF), hover.Pixel(20, 0));
-    image->SetEnable(FALSE);
-    riztest::Surface disabled(40, 40);
-    RenderInto(root, disabled);
-    EXPECT_EQ(RGB(0x80, 0x80, 0x80), disabled.Pixel(20, 0));
-}
-
 TEST_F(KindHost, TheHoverReportChecksTheRealPointerAndTheLeaveFollowsOnce) {
     ::ShowWindow(window.Frame(), SW_SHOWNOACTIVATE);
     CQVUIHotImage* image = Add<CQVUIHotImage>(4, 20, 20, 60, 60);
@@ -419,50 +415,4 @@ TEST_F(KindHost, AnAnimatedImagePlaysOnItsOwnTimerAndStops) {
     CQVUIGif still;
     EXPECT_FALSE(still.SetImage(riztest::TestDataPath(_T("images\\garbage.png"))));
     EXPECT_FALSE(still.Play());
-}
-
-// ---- Shapes ----
-
-TEST(UIShapePaint, LinesLieOnTheBottomAndRightCoordinates) {
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
-    CQVUIShape* horizontal = new CQVUIShape;
-    horizontal->SetTransparent(TRUE);
-    horizontal->SetObjectPos(0, 0, 20, 10);
-    CQVUIShape* vertical = new CQVUIShape;
-    vertical->SetTransparent(TRUE);
-    vertical->SetShapeType(CQVUIShape::VerticalLine);
-    vertical->SetLineColor(RGB(0, 200, 0));
-    vertical->SetObjectPos(30, 0, 10, 20);
-    root.AddChild(horizontal);
-    root.AddChild(vertical);
-    riztest::Surface surface(60, 30);
-    RenderInto(root, surface);
-    EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(5, 10));  // y = bottom, outside the rect
-    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(5, 9));
-    EXPECT_EQ(RGB(0, 200, 0), surface.Pixel(40, 5));  // x = right
-    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(39, 5));
-}
-
-TEST(UIShapePaint, FilledShapesAndTheRoundCornerOfTheFirstValue) {
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
-    CQVUIShape* round = new CQVUIShape;
-    round->SetShapeType(CQVUIShape::RoundRect);
-    round->SetRoundRect(8, 2, 2, 2);
-    round->SetBackgroundColor(RGB(255, 255, 0));
-    round->SetObjectPos(0, 0, 40, 40);
-    CQVUIShape* ellipse = new CQVUIShape;
-    ellipse->SetShapeType(CQVUIShape::Ellipse);
-    ellipse->SetTransparent(TRUE);
-    ellipse->SetObjectPos(50, 0, 40, 40);
-    root.AddChild(round);
-    root.AddChild(ellipse);
-    riztest::Surface surface(100, 40);
-    RenderInto(root, surface);
-    EXPECT_EQ(RGB(255, 255, 0), surface.Pixel(20, 20));
-    EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(20, 0));
-    EXPECT_NE(RGB(0, 0, 255), surface.Pixel(0, 0));        // the corner is cut
-    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(70, 20));  // transparent ellipse: not filled
-    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(51, 1));
 }
