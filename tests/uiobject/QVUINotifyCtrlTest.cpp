@@ -194,6 +194,7 @@ TEST_F(StripTest, StripAndPlayerCreateDestroySoak) {
             player.AddGoods(goods);
         player.StartScroll();
         player.SendMessage(WM_TIMER, QVIAP_TIMER_PAUSE);
+        player.SendMessage(WM_TIMER, QVIAP_TIMER_SCROLL);  // destroyed mid-scroll
         player.RedrawWindow();
     };
     cycle();  // the system's own lazily made objects (fonts, image decoders) come with the first

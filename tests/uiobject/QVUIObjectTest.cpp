@@ -16,20 +16,25 @@ using namespace uitest;
 
 namespace {
 
-// A hidden frame with a probe host filling its client area.
-struct HostFixture : ::testing::Test {
-    riztest::TestWindow window{300, 200};
-    Log log;  // before the host: the probes write into it when the host deletes them
-    CProbeHost host;
+struct HostFixture : HostTest {};
 
-    void SetUp() override { ASSERT_TRUE(host.CreateIn(window.Host(), 300, 200)); }
-    CProbe* Add(const char* pszName, int x, int y, int cx, int cy, COLORREF clr = RGB(0, 0, 255)) {
+// A tree without a host, painted into a 100 x 100 surface; probes log into log.
+struct TreeTest : ::testing::Test {
+    Log log;
+    CQVUIObject root;
+    riztest::Surface surface{100, 100};
+
+    void SetUp() override { root.SetTransparent(TRUE); }
+    CProbe* Add(const char* pszName, int x, int y, int cx, int cy, COLORREF clr = RGB(0, 0, 255),
+                CQVUIObject* pParent = nullptr) {
         CProbe* p = new CProbe(pszName, &log, x, y, cx, cy, clr);
-        host.AddChild(p);
+        (pParent ? pParent : &root)->AddChild(p);
         return p;
     }
-    void Post(UINT message, int x, int y) { PostMouse(host.m_hWnd, message, x, y); }
+    void Render() { RenderInto(root, surface); }
 };
+struct UIObjectTree : TreeTest {};
+struct UIObjectPaint : TreeTest {};
 
 }  // namespace
 
@@ -37,7 +42,6 @@ struct HostFixture : ::testing::Test {
 
 TEST(UITimerMgr, IdsStartAtElevenInAFreshProcessAndSkipTheHostsRange) {
     CQVUITimerMgr& mgr = CQVUITimerMgr::GetInstance();
-    EXPECT_EQ(&mgr, &CQVUITimerMgr::GetInstance());
     EXPECT_EQ(11u, mgr.GetTimerID());
     EXPECT_EQ(12u, mgr.GetTimerID());
     UINT nLast = 12;
@@ -52,9 +56,7 @@ TEST(UITimerMgr, IdsStartAtElevenInAFreshProcessAndSkipTheHostsRange) {
 
 // ---- The tree ----
 
-TEST(UIObjectTree, FindAndDeleteWorkOnDirectChildrenInInsertionOrder) {
-    Log log;
-    CQVUIObject root;
+TEST_F(UIObjectTree, FindAndDeleteWorkOnDirectChildrenInInsertionOrder) {
     EXPECT_EQ(nullptr, root.FindChild(1));
     EXPECT_FALSE(root.DeleteChild(1));
     EXPECT_FALSE(root.DeleteChild(&root));
@@ -80,8 +82,7 @@ TEST(UIObjectTree, FindAndDeleteWorkOnDirectChildrenInInsertionOrder) {
     EXPECT_EQ(1, root.GetChildCount());
 }
 
-TEST(UIObjectTree, NullAndRepeatedAdditionsAreRefusedAndAMoveLeavesTheOldParent) {
-    Log log;
+TEST_F(UIObjectTree, NullAndRepeatedAdditionsAreRefusedAndAMoveLeavesTheOldParent) {
     CQVUIObject first, second;
     EXPECT_FALSE(first.AddChild(nullptr));
     EXPECT_FALSE(first.AddChild(&first));
@@ -98,24 +99,22 @@ TEST(UIObjectTree, NullAndRepeatedAdditionsAreRefusedAndAMoveLeavesTheOldParent)
     EXPECT_TRUE(second.AddChild(new CProbe("q", &log, 0, 0, 1, 1)));  // a new sequence after the free
 }
 
-TEST(UIObjectTree, ChildrenDieWithTheirParentAndADirectDeleteLeavesTheSequence) {
-    Log log;
+TEST_F(UIObjectTree, ChildrenDieWithTheirParentAndADirectDeleteLeavesTheSequence) {
     {
-        CQVUIObject root;
+        CQVUIObject parent;
         CProbe* a = new CProbe("a", &log, 0, 0, 10, 10);
-        root.AddChild(a);
-        root.AddChild(new CProbe("b", &log, 0, 0, 10, 10));
-        root.OnMouseMove(CPoint(5, 5));  // b, added last, is hovered
-        delete root.GetHoverChild();
-        EXPECT_EQ(nullptr, root.GetHoverChild());
-        EXPECT_EQ(1, root.GetChildCount());
-        EXPECT_EQ(a, root.GetChild(0));
+        parent.AddChild(a);
+        parent.AddChild(new CProbe("b", &log, 0, 0, 10, 10));
+        parent.OnMouseMove(CPoint(5, 5));  // b, added last, is hovered
+        delete parent.GetHoverChild();
+        EXPECT_EQ(nullptr, parent.GetHoverChild());
+        EXPECT_EQ(1, parent.GetChildCount());
+        EXPECT_EQ(a, parent.GetChild(0));
     }
     EXPECT_EQ((Log{"b:move(5,5)", "b:deleted", "a:deleted"}), log);
 }
 
-TEST(UIObjectTree, CopiesTakeTheAttributesButNeverTheChildren) {
-    Log log;
+TEST_F(UIObjectTree, CopiesTakeTheAttributesButNeverTheChildren) {
     CQVUIObject original;
     original.SetObjectID(4);
     original.SetObjectPos(1, 2, 30, 40);
@@ -143,7 +142,7 @@ TEST(UIObjectTree, CopiesTakeTheAttributesButNeverTheChildren) {
     EXPECT_TRUE(log.empty());
 }
 
-TEST(UIObjectTree, SetObjectPosRunsLayoutAndSettersRepaintOnlyOnChange) {
+TEST_F(UIObjectTree, SetObjectPosRunsLayoutAndSettersRepaintOnlyOnChange) {
     struct CCounting : CQVUIObject {
         int nLayouts = 0;
         void Layout() override { ++nLayouts; }
@@ -344,34 +343,22 @@ TEST_F(HostFixture, ATimerMessageReachesTheObjectThatTookTheIdAndNoOther) {
     EXPECT_FALSE(::KillTimer(host.m_hWnd, 5));
 }
 
-TEST(UIObjectTimer, AnObjectWithoutAHostStartsNoTimer) {
-    Log log;
-    CQVUIObject root;
-    CProbe* p = new CProbe("p", &log, 0, 0, 5, 5);
-    root.AddChild(p);
-    EXPECT_EQ(0u, p->StartTimer(10));
+TEST_F(UIObjectTree, AnObjectWithoutAHostStartsNoTimer) {
+    EXPECT_EQ(0u, Add("p", 0, 0, 5, 5)->StartTimer(10));
     MSG msg;
     EXPECT_FALSE(::PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE));
 }
 
 // ---- Painting ----
 
-TEST(UIObjectPaint, ChildrenPaintBottomFirstAndHiddenOnesNot) {
-    Log log;
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
+TEST_F(UIObjectPaint, ChildrenPaintBottomFirstAndHiddenOnesNot) {
     root.SetObjectPos(0, 0, 100, 100);
-    root.AddChild(new CProbe("a", &log, 10, 10, 40, 40, RGB(255, 0, 0)));
-    root.AddChild(new CProbe("b", &log, 30, 30, 40, 40, RGB(0, 255, 0)));
-    CProbe* hidden = new CProbe("h", &log, 0, 0, 100, 100, RGB(0, 0, 0));
+    Add("a", 10, 10, 40, 40, RGB(255, 0, 0));
+    Add("b", 30, 30, 40, 40, RGB(0, 255, 0));
+    CProbe* hidden = Add("h", 0, 0, 100, 100, RGB(0, 0, 0));
     hidden->SetVisible(FALSE);
-    root.AddChild(hidden);
-    CProbe* disabled = new CProbe("d", &log, 80, 80, 10, 10, RGB(0, 0, 255));
-    disabled->SetEnable(FALSE);
-    root.AddChild(disabled);
-
-    riztest::Surface surface(100, 100);
-    RenderInto(root, surface);
+    Add("d", 80, 80, 10, 10, RGB(0, 0, 255))->SetEnable(FALSE);
+    Render();
     EXPECT_EQ(RGB(255, 0, 0), surface.Pixel(15, 15));
     EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(35, 35));  // b was added later: above a
     EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(69, 69));
@@ -380,54 +367,34 @@ TEST(UIObjectPaint, ChildrenPaintBottomFirstAndHiddenOnesNot) {
     EXPECT_EQ(0, hidden->m_nRenders);
 }
 
-TEST(UIObjectPaint, NestedChildrenPaintRelativeToTheirParent) {
-    Log log;
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
-    CProbe* tile = new CProbe("tile", &log, 20, 20, 50, 50, RGB(0, 0, 0));
-    tile->AddChild(new CProbe("price", &log, 0, 40, 50, 10, RGB(255, 0, 0)));
-    root.AddChild(tile);
-    riztest::Surface surface(100, 100);
-    RenderInto(root, surface);
+TEST_F(UIObjectPaint, NestedChildrenPaintRelativeToTheirParent) {
+    Add("price", 0, 40, 50, 10, RGB(255, 0, 0), Add("tile", 20, 20, 50, 50, RGB(0, 0, 0)));
+    Render();
     EXPECT_EQ(RGB(0, 0, 0), surface.Pixel(25, 25));
     EXPECT_EQ(RGB(255, 0, 0), surface.Pixel(25, 65));
     EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(5, 45));  // not at the price's own rect
 }
 
-TEST(UIObjectPaint, ObjectsOutsideTheSurfaceAreSkippedWithTheSamePixels) {
-    Log log;
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
-    CProbe* inside = new CProbe("in", &log, 0, 0, 10, 10);
-    CProbe* below = new CProbe("below", &log, 0, 500, 10, 10);
-    CProbe* holder = new CProbe("holder", &log, 0, 300, 10, 10);  // far off, but its child reaches in
-    holder->AddChild(new CProbe("reach", &log, 20, -295, 10, 10, RGB(0, 255, 0)));
-    root.AddChild(inside);
-    root.AddChild(below);
-    root.AddChild(holder);
-    riztest::Surface surface(100, 100);
-    RenderInto(root, surface);
+TEST_F(UIObjectPaint, ObjectsOutsideTheSurfaceAreSkippedWithTheSamePixels) {
+    CProbe* inside = Add("in", 0, 0, 10, 10);
+    CProbe* below = Add("below", 0, 500, 10, 10);
+    CProbe* holder = Add("holder", 0, 300, 10, 10);  // far off, but its child reaches in
+    Add("reach", 20, -295, 10, 10, RGB(0, 255, 0), holder);
+    Render();
     EXPECT_EQ(1, inside->m_nRenders);
     EXPECT_EQ(0, below->m_nRenders);
     EXPECT_EQ(1, holder->m_nRenders);
     EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(25, 10));
 }
 
-TEST(UIObjectPaint, AmongManyChildrenOnlyThoseInViewPaintInInsertionOrder) {
-    Log log;
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
+TEST_F(UIObjectPaint, AmongManyChildrenOnlyThoseInViewPaintInInsertionOrder) {
     std::vector<CProbe*> column;
-    for (int i = 0; i < 1000; ++i) {
-        // Rows of 10 pixels; every child overlaps the next by half, with alternating colours.
-        column.push_back(new CProbe("c", &log, 0, i * 10, 20, 15, (i % 2) ? RGB(255, 0, 0) : RGB(0, 0, 255)));
-        root.AddChild(column.back());
-    }
-    CProbe* late = new CProbe("late", &log, 0, 5000, 10, 10, RGB(0, 255, 0));  // far away, added last
-    late->AddChild(new CProbe("reach", &log, 30, -4990, 5, 5, RGB(0, 255, 0)));
-    root.AddChild(late);
-    riztest::Surface surface(100, 100);
-    RenderInto(root, surface);
+    // Rows of 10 pixels; every child overlaps the next by half, with alternating colours.
+    for (int i = 0; i < 1000; ++i)
+        column.push_back(Add("c", 0, i * 10, 20, 15, (i % 2) ? RGB(255, 0, 0) : RGB(0, 0, 255)));
+    // Far away and added last, with a child that reaches into view.
+    Add("reach", 30, -4990, 5, 5, RGB(0, 255, 0), Add("late", 0, 5000, 10, 10, RGB(0, 255, 0)));
+    Render();
     int nPainted = 0;
     for (CProbe* p : column)
         nPainted += p->m_nRenders;
@@ -440,7 +407,7 @@ TEST(UIObjectPaint, AmongManyChildrenOnlyThoseInViewPaintInInsertionOrder) {
     EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(32, 12));  // reached in from far away
     // Moved children are found at their new place.
     column[500]->SetObjectPos(40, 40, 20, 20);
-    RenderInto(root, surface);
+    Render();
     EXPECT_EQ(1, column[500]->m_nRenders);
     EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(45, 45));
 }
@@ -455,10 +422,7 @@ TEST_F(HostFixture, TheHostPaintsItsTreeThroughAMemorySurface) {
 
 // ---- A scrolled host ----
 
-struct ScrolledHost : ::testing::Test {
-    riztest::TestWindow window{300, 200};
-    Log log;  // before the host: the probes write into it when the host deletes them
-    CProbeHost host;
+struct ScrolledHost : HostTest {
     void SetUp() override {
         ASSERT_TRUE(host.CreateIn(window.Host(), 200, 150, TRUE));
         host.SetScrollPos(SB_HORZ, 30);
@@ -468,17 +432,15 @@ struct ScrolledHost : ::testing::Test {
 
 TEST_F(ScrolledHost, ScrollingObjectsAreInvalidatedAtTheirRectLessTheOffset) {
     ::ShowWindow(window.Frame(), SW_SHOWNOACTIVATE);  // hidden windows keep no update region
-    CProbe* scrolling = new CProbe("s", &log, 50, 120, 40, 20);
-    host.AddChild(scrolling);
+    CProbe* scrolling = Add("s", 50, 120, 40, 20);
     host.ValidateRect(nullptr);
     scrolling->UIInvalidate(FALSE);
     CRect rcUpdate;
     ASSERT_TRUE(host.GetUpdateRect(&rcUpdate));
     EXPECT_EQ(CRect(20, 20, 60, 40), rcUpdate);
 
-    CProbe* fixed = new CProbe("f", &log, 5, 5, 10, 10);
+    CProbe* fixed = Add("f", 5, 5, 10, 10);
     fixed->SetAllowScroll(FALSE);
-    host.AddChild(fixed);
     host.ValidateRect(nullptr);
     fixed->UIInvalidateRect(CRect(1, 2, 3, 4), FALSE);
     ASSERT_TRUE(host.GetUpdateRect(&rcUpdate));
@@ -492,14 +454,12 @@ TEST_F(ScrolledHost, ScrollingObjectsAreInvalidatedAtTheirRectLessTheOffset) {
 }
 
 TEST_F(ScrolledHost, ScrollingObjectsAreHitAndCalledInViewCoordinates) {
-    host.AddChild(new CProbe("s", &log, 50, 120, 40, 20));
-    CProbe* fixed = new CProbe("f", &log, 0, 0, 10, 10);
-    fixed->SetAllowScroll(FALSE);
-    host.AddChild(fixed);
-    PostMouse(host.m_hWnd, WM_MOUSEMOVE, 25, 25);  // view (55, 125)
-    PostMouse(host.m_hWnd, WM_LBUTTONDOWN, 26, 25);
-    PostMouse(host.m_hWnd, WM_MOUSEMOVE, 5, 5);  // the fixed object, at its own client point
-    PostMouse(host.m_hWnd, WM_LBUTTONUP, 6, 6);
+    Add("s", 50, 120, 40, 20);
+    Add("f", 0, 0, 10, 10)->SetAllowScroll(FALSE);
+    Post(WM_MOUSEMOVE, 25, 25);  // view (55, 125)
+    Post(WM_LBUTTONDOWN, 26, 25);
+    Post(WM_MOUSEMOVE, 5, 5);  // the fixed object, at its own client point
+    Post(WM_LBUTTONUP, 6, 6);
     PumpUntilIdle();
     EXPECT_EQ((Log{"s:move(55,125)", "s:down(56,125)", "s:leave", "f:move(5,5)", "f:up(6,6)"}), log);
 }
@@ -507,11 +467,9 @@ TEST_F(ScrolledHost, ScrollingObjectsAreHitAndCalledInViewCoordinates) {
 // ---- The host's one tool ----
 
 TEST_F(HostFixture, OneToolCarriesTheTextOfTheObjectHoveredLast) {
-    CProbe* book = Add("book", 0, 0, 50, 50);
-    book->SetToolTip(_T("Course book"));
-    CProbe* plain = Add("plain", 60, 0, 50, 50);
-    CProbe* cards = Add("cards", 120, 0, 50, 50);
-    cards->SetToolTip(_T("Word cards"));
+    Add("book", 0, 0, 50, 50)->SetToolTip(_T("Course book"));
+    Add("plain", 60, 0, 50, 50);
+    Add("cards", 120, 0, 50, 50)->SetToolTip(_T("Word cards"));
     CToolTipCtrl& tip = host.ToolTip();
     ASSERT_TRUE(tip.GetSafeHwnd());
     EXPECT_EQ(0, tip.GetToolCount());
@@ -526,7 +484,6 @@ TEST_F(HostFixture, OneToolCarriesTheTextOfTheObjectHoveredLast) {
     Post(WM_MOUSEMOVE, 70, 10);  // no text of its own: the leave of the book took the tool away
     PumpUntilIdle();
     EXPECT_EQ(0, tip.GetToolCount());
-    (void)plain;
 
     Post(WM_MOUSEMOVE, 130, 10);
     PumpUntilIdle();
