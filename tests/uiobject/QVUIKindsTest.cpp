@@ -26,6 +26,12 @@ namespace {
 
 struct KindHost : HostTest {};
 
+// Kinds painted without a host; Near counts the pixels of exactly a colour.
+struct KindTree : TreeTest {
+    const COLORREF kCaption = RGB(0, 0x80, 0);
+    int Near(COLORREF clr) const { return surface.CountNear(CRect(0, 0, 100, 100), clr, 0); }
+};
+
 // The id the next object timer will take (the manager hands them out in order).
 UINT NextTimerID() {
     return CQVUITimerMgr::GetInstance().GetTimerID() + 1;
@@ -149,92 +155,61 @@ TEST_F(KindHost, ADisabledButtonSendsNoClickAndReturnsToItsSavedStateWhenEnabled
     EXPECT_EQ(QVUIBS_HOVER, button->GetState());
 }
 
-TEST(UIKindPaint, EachStateDrawsItsColours) {
-    enum Kind { kButton, kLink, kHotImage };
-    enum Action { kNone, kHover, kDisable, kEnableSimple };  // applied before the row's checks
-    enum Test { kAt, kNear, kHas, kLacks };                  // the pixel is, is near; some pixel is, none is
-    struct Check {
-        Test test;
-        int x, y;
-        COLORREF clr;
-    };
-    const COLORREF kWhite = RGB(255, 255, 255), kCaption = RGB(0, 0x80, 0), kGrey = RGB(0xC0, 0xC0, 0xC0);
-    const struct {
-        const char* pszWhat;
-        Kind nKind;
-        Action nAction;
-        std::vector<Check> checks;
-    } rows[] = {
-        // clang-format off
-        {"button: no background in state 0, the caption", kButton, kNone, {{kAt, 0, 12, kWhite}, {kHas, 0, 0, kCaption}}},
-        {"button: the hover border", kButton, kHover, {{kNear, 40, 0, 0x90BAF1}}},
-        {"button: the disabled caption is grey", kButton, kDisable, {{kLacks, 0, 0, kCaption}, {kHas, 0, 0, kGrey}}},
-        {"button: simple mode draws no caption", kButton, kEnableSimple, {{kLacks, 0, 0, kCaption}}},
-        {"link: blue", kLink, kNone, {{kHas, 0, 0, RGB(0, 0, 255)}, {kLacks, 0, 0, RGB(255, 0, 0)}}},
-        {"link: red when hovered", kLink, kHover, {{kHas, 0, 0, RGB(255, 0, 0)}, {kLacks, 0, 0, RGB(0, 0, 255)}}},
-        {"hot image: a grey frame", kHotImage, kNone, {{kAt, 20, 0, kGrey}, {kAt, 20, 20, kWhite}}},
-        {"hot image: the hover frame", kHotImage, kHover, {{kAt, 20, 0, 0x00C0FF}}},
-        {"hot image: the disabled frame", kHotImage, kDisable, {{kAt, 20, 0, RGB(0x80, 0x80, 0x80)}}},
-        // clang-format on
-    };
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
-    CQVUIObject* pKind = nullptr;
-    int nKind = -1;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.pszWhat);
-        if (row.nKind != nKind) {
-            root.DeleteAllChildren();
-            nKind = row.nKind;
-            if (nKind == kButton) {
-                CQVUIButton* pButton = new CQVUIButton;
-                pButton->SetText(_T("WWWWWWWW"));
-                pButton->SetTextColor(kCaption);
-                pButton->SetObjectPos(0, 0, 80, 24);
-                pKind = pButton;
-            } else if (nKind == kLink) {
-                CQVUITextLink* pLink = new CQVUITextLink;
-                pLink->SetText(_T("WWWW"));
-                pLink->SetObjectPos(0, 0, 100, 20);
-                pKind = pLink;
-            } else {
-                pKind = new CQVUIHotImage;
-                pKind->SetObjectPos(0, 0, 40, 40);
-            }
-            pKind->SetTransparent(nKind != kHotImage);
-            root.AddChild(pKind);
-        }
-        if (row.nAction == kHover) root.OnMouseMove(CPoint(5, 5));
-        // The kinds' own SetEnable hides the base's.
-        if (row.nAction == kDisable && nKind == kHotImage)
-            static_cast<CQVUIHotImage*>(pKind)->SetEnable(FALSE);
-        if (row.nAction == kDisable && nKind == kButton) static_cast<CQVUIButton*>(pKind)->SetEnable(FALSE);
-        if (row.nAction == kEnableSimple) {
-            static_cast<CQVUIButton*>(pKind)->SetEnable(TRUE);
-            static_cast<CQVUIButton*>(pKind)->SetSimpleMode(TRUE);
-        }
-        riztest::Surface surface(100, 40);
-        RenderInto(root, surface);
-        const CRect rcAll(0, 0, 100, 40);
-        for (const Check& c : row.checks) {
-            const COLORREF clr = surface.Pixel(c.x, c.y);
-            const int nNear = surface.CountNear(rcAll, c.clr, 0);
-            const bool bPass = c.test == kAt     ? clr == c.clr
-                               : c.test == kNear ? riztest::ColorNear(c.clr, clr, 24)
-                               : c.test == kHas  ? nNear > 0
-                                                 : nNear == 0;
-            EXPECT_TRUE(bPass) << "check " << c.test << " of " << std::hex << c.clr << ": pixel " << clr
-                               << std::dec << ", " << nNear << " near";
-        }
-    }
+TEST_F(KindTree, ButtonStatesDrawTheirBordersTheDisabledCaptionIsGreyAndSimpleModeHasNone) {
+    CQVUIButton* button = Add<CQVUIButton>(0, 0, 80, 24);
+    button->SetTransparent(TRUE);
+    button->SetText(_T("WWWWWWWW"));
+    button->SetTextColor(kCaption);
+    Render();
+    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(0, 12));  // state 0: no background drawn
+    EXPECT_GT(Near(kCaption), 0);
+    root.OnMouseMove(CPoint(5, 5));
+    Render();
+    EXPECT_TRUE(riztest::ColorNear(0x90BAF1, surface.Pixel(40, 0), 24));  // the hover border
+    button->SetEnable(FALSE);
+    Render();
+    EXPECT_EQ(0, Near(kCaption));
+    EXPECT_GT(Near(RGB(0xC0, 0xC0, 0xC0)), 0);
+    button->SetEnable(TRUE);
+    button->SetSimpleMode(TRUE);
+    Render();
+    EXPECT_EQ(0, Near(kCaption));
 }
 
-TEST_F(KindHost, SparklingAlternatesARedBorderEveryTickUntilAClickStopsIt) {
+TEST_F(KindTree, NormalLinksAreBlueAndHoveredOnesRed) {
+    CQVUITextLink* link = Add<CQVUITextLink>(0, 0, 100, 20);
+    link->SetTransparent(TRUE);
+    link->SetText(_T("WWWW"));
+    Render();
+    EXPECT_GT(Near(RGB(0, 0, 255)), 0);
+    EXPECT_EQ(0, Near(RGB(255, 0, 0)));
+    root.OnMouseMove(CPoint(2, 2));
+    Render();
+    EXPECT_GT(Near(RGB(255, 0, 0)), 0);
+    EXPECT_EQ(0, Near(RGB(0, 0, 255)));
+}
+
+TEST_F(KindTree, AHotImageFrameTakesTheColourOfTheState) {
+    CQVUIHotImage* image = Add<CQVUIHotImage>(0, 0, 40, 40);
+    Render();
+    EXPECT_EQ(RGB(0xC0, 0xC0, 0xC0), surface.Pixel(20, 0));
+    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(20, 20));
+    root.OnMouseMove(CPoint(5, 5));
+    Render();
+    EXPECT_EQ(static_cast<COLORREF>(0x00C0FF), surface.Pixel(20, 0));
+    image->SetEnable(FALSE);
+    Render();
+    EXPECT_EQ(RGB(0x80, 0x80, 0x80), surface.Pixel(20, 0));
+}
+
+TEST_F(KindHost, SparklingAlternatesARedBorderEveryTickUntilAClickHidingOrSparkleFalse) {
     CQVUIButton* button = Add<CQVUIButton>(8, 0, 0, 60, 24);
     button->SetTransparent(TRUE);
     const UINT nID = NextTimerID();
     button->Sparkle(TRUE);
+    button->Sparkle(TRUE);
     ASSERT_TRUE(button->IsSparkling());
+    EXPECT_EQ(nID + 2, NextTimerID());           // the second call took no id
     EXPECT_TRUE(::KillTimer(host.m_hWnd, nID));  // a timer of the host (found only when set)
     host.SendMessage(WM_TIMER, nID);
     riztest::Surface odd(60, 24);
@@ -253,14 +228,7 @@ TEST_F(KindHost, SparklingAlternatesARedBorderEveryTickUntilAClickStopsIt) {
     EXPECT_FALSE(button->IsSparkling());
     EXPECT_EQ(1, Clicks(8));
     EXPECT_EQ(QVUIBS_NORMAL, button->GetState());  // the state saved when sparkling began
-}
-
-TEST_F(KindHost, HidingOrSparkleFalseStopsSparklingAndAnotherSparkleTrueIsIgnored) {
-    CQVUIButton* button = Add<CQVUIButton>(9, 0, 0, 60, 24);
-    const UINT nID = NextTimerID();
     button->Sparkle(TRUE);
-    button->Sparkle(TRUE);
-    EXPECT_EQ(nID + 2, NextTimerID());  // the second call took no id
     button->SetVisible(FALSE);
     EXPECT_FALSE(button->IsSparkling());
     button->SetVisible(TRUE);

@@ -199,6 +199,33 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// A tree without a host, painted into a 100 x 100 surface; probes log into log.
+struct TreeTest : ::testing::Test {
+    Log log;
+    CQVUIObject root;
+    riztest::Surface surface{100, 100};
+
+    void SetUp() override { root.SetTransparent(TRUE); }
+    CProbe* Add(const char* pszName, int x, int y, int cx, int cy, COLORREF clr = RGB(0, 0, 255),
+                CQVUIObject* pParent = nullptr) {
+        CProbe* p = new CProbe(pszName, &log, x, y, cx, cy, clr);
+        (pParent ? pParent : &root)->AddChild(p);
+        return p;
+    }
+    template <class Kind>
+    Kind* Add(int x, int y, int cx, int cy) {
+        Kind* p = new Kind;
+        p->SetObjectPos(x, y, cx, cy);
+        root.AddChild(p);
+        return p;
+    }
+    // Paints the tree on white.
+    void Render() {
+        ::PatBlt(surface.Dc(), 0, 0, surface.Width(), surface.Height(), WHITENESS);
+        RenderInto(root, surface);
+    }
+};
+
 // A hidden frame with a probe host filling its client area; probes log into log, kinds are found by id.
 struct HostTest : ::testing::Test {
     riztest::TestWindow window{300, 200};
