@@ -24,7 +24,15 @@ using namespace uitest;
 
 namespace {
 
-struct KindHost : HostTest {};
+struct KindHost : HostTest {
+    // Puts the real pointer over a client point of the shown host (the hover report reads it).
+    void PointerAt(int x, int y) {
+        ::ShowWindow(window.Frame(), SW_SHOWNOACTIVATE);
+        CPoint pt(x, y);
+        host.ClientToScreen(&pt);
+        ::SetCursorPos(pt.x, pt.y);
+    }
+};
 
 // Kinds painted without a host; Near counts the pixels of exactly a colour.
 struct KindTree : TreeTest {
@@ -298,20 +306,16 @@ TEST(UITextLink, ShrinksToItsTextAndNeverGrows) {
 }
 
 TEST_F(KindHost, TheHoverReportChecksTheRealPointerAndTheLeaveFollowsOnce) {
-    ::ShowWindow(window.Frame(), SW_SHOWNOACTIVATE);
     CQVUIHotImage* image = Add<CQVUIHotImage>(4, 20, 20, 60, 60);
-    CPoint ptScreen(40, 40);
-    host.ClientToScreen(&ptScreen);
-
     // Entered, but the pointer is elsewhere when the timer fires: no report.
-    ::SetCursorPos(ptScreen.x + 150, ptScreen.y + 100);
+    PointerAt(190, 140);
     UINT nID = NextTimerID();
     image->OnMouseMove(CPoint(40, 40));
     host.SendMessage(WM_TIMER, nID);
     image->OnMouseLeave();
     EXPECT_TRUE(host.m_messages.empty());
 
-    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    PointerAt(40, 40);
     nID = NextTimerID();
     image->OnMouseMove(CPoint(40, 40));
     host.SendMessage(WM_TIMER, nID);
@@ -327,12 +331,9 @@ TEST_F(KindHost, TheHoverReportChecksTheRealPointerAndTheLeaveFollowsOnce) {
 }
 
 TEST_F(KindHost, AClientMayDeleteEverythingFromTheHoverReportAndFromTheLeave) {
-    ::ShowWindow(window.Frame(), SW_SHOWNOACTIVATE);
     CQVUIHotImage* first = Add<CQVUIHotImage>(4, 0, 0, 60, 60);
     Add<CQVUIHotImage>(5, 100, 0, 60, 60);
-    CPoint ptScreen(10, 10);
-    host.ClientToScreen(&ptScreen);
-    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    PointerAt(10, 10);
     const UINT nID = NextTimerID();
     first->OnMouseMove(CPoint(10, 10));
     host.m_onMessage = [&](UINT, UINT, UINT, LONG) { host.DeleteAllChildren(); };

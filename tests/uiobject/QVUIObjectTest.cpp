@@ -440,26 +440,23 @@ TEST_F(HostFixture, OneToolCarriesTheTextOfTheObjectHoveredLast) {
     CToolTipCtrl& tip = host.ToolTip();
     ASSERT_TRUE(tip.GetSafeHwnd());
     EXPECT_EQ(0, tip.GetToolCount());
-
-    Post(WM_MOUSEMOVE, 10, 10);
-    PumpUntilIdle();
-    EXPECT_EQ(1, tip.GetToolCount());
-    CString strText;
-    tip.GetText(strText, &host, 0);
-    EXPECT_EQ(CString(_T("Course book")), strText);
-
-    Post(WM_MOUSEMOVE, 70, 10);  // no text of its own: the leave of the book took the tool away
-    PumpUntilIdle();
-    EXPECT_EQ(0, tip.GetToolCount());
-
-    Post(WM_MOUSEMOVE, 130, 10);
-    PumpUntilIdle();
-    EXPECT_EQ(1, tip.GetToolCount());
-    tip.GetText(strText, &host, 0);
-    EXPECT_EQ(CString(_T("Word cards")), strText);
-
-    host.SendMessage(WM_MOUSELEAVE);
-    EXPECT_EQ(0, tip.GetToolCount());
+    // A move to x (a leave for -1), then the tool's text, or no tool.
+    const struct {
+        int x;
+        LPCTSTR lpszText;
+    } steps[] = {{10, _T("Course book")}, {70, nullptr}, {130, _T("Word cards")}, {-1, nullptr}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.x);  // at 70 no text of its own: the leave of the book took the tool away
+        if (step.x < 0)
+            host.SendMessage(WM_MOUSELEAVE);
+        else
+            Post(WM_MOUSEMOVE, step.x, 10);
+        PumpUntilIdle();
+        ASSERT_EQ(step.lpszText ? 1 : 0, tip.GetToolCount());
+        CString strText;
+        if (step.lpszText) tip.GetText(strText, &host, 0);
+        EXPECT_EQ(CString(step.lpszText ? step.lpszText : _T("")), strText);
+    }
 }
 
 // ---- Lifetime ----
