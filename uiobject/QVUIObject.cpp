@@ -19,27 +19,8 @@ unsigned long long g_nGeometryEpoch = 1;
 
 }  // namespace
 
-// The guard links itself into the object's list for as long as it lives on the caller's stack; the
-// object's destructor clears every linked guard.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdangling-pointer"
-CQVUIObjectGuard::CQVUIObjectGuard(CQVUIObject* pObject) : m_pObject(pObject) {
-    if (m_pObject) {
-        m_pNext = m_pObject->m_pGuards;
-        m_pObject->m_pGuards = this;
-    }
-}
-#pragma GCC diagnostic pop
-
-CQVUIObjectGuard::~CQVUIObjectGuard() {
-    if (!m_pObject) return;
-    for (CQVUIObjectGuard** pp = &m_pObject->m_pGuards; *pp; pp = &(*pp)->m_pNext) {
-        if (*pp == this) {
-            *pp = m_pNext;
-            break;
-        }
-    }
-}
+CQVUIObjectGuard::CQVUIObjectGuard(CQVUIObject* pObject)
+    : m_token(pObject ? pObject->m_alive.Token() : CQVAliveToken()) {}
 
 struct CQVUIObject::CPaintIndex {
     struct Item {
@@ -82,6 +63,7 @@ CQVUIObject& CQVUIObject::operator=(const CQVUIObject& other) {
 }
 
 CQVUIObject::~CQVUIObject() {
+    m_alive.Kill();
     DeleteAllChildren();
     delete m_pPaintIndex;
     GeometryChanged();
@@ -94,9 +76,6 @@ CQVUIObject::~CQVUIObject() {
             if (it != pSiblings->end()) pSiblings->erase(it);
         }
     }
-    for (CQVUIObjectGuard* pGuard = m_pGuards; pGuard; pGuard = pGuard->m_pNext)
-        pGuard->m_pObject = nullptr;
-    m_pGuards = nullptr;
 }
 
 void CQVUIObject::Layout() {}

@@ -2,6 +2,7 @@
 // timer and paint messages through.
 #pragma once
 
+#include "QVAliveToken.h"
 #include "RIZuruzezuDef.h"
 
 #include <vector>
@@ -18,23 +19,18 @@ enum QVUIHoverReport {
     QVUIH_LEFT = 2,
 };
 
-// A stack guard that tells whether an object was deleted while a call it made was running. A client may
-// delete any object, its siblings or its parent from a notification; the object that notified checks
-// the guard before it touches its own fields again.
+// Tells whether an object was deleted while a call it made was running. A client may delete any object,
+// its siblings or its parent from a notification; the object that notified checks the guard before it
+// touches its own fields again.
 class RIZ_API CQVUIObjectGuard {
 public:
     explicit CQVUIObjectGuard(CQVUIObject* pObject);
-    ~CQVUIObjectGuard();
-    CQVUIObjectGuard(const CQVUIObjectGuard&) = delete;
-    CQVUIObjectGuard& operator=(const CQVUIObjectGuard&) = delete;
 
-    BOOL IsAlive() const { return m_pObject != nullptr; }
-    explicit operator bool() const { return IsAlive(); }
+    BOOL IsAlive() const { return m_token.IsAlive(); }
+    explicit operator bool() const { return IsAlive() != FALSE; }
 
 private:
-    friend class CQVUIObject;
-    CQVUIObject* m_pObject;
-    CQVUIObjectGuard* m_pNext = nullptr;
+    CQVAliveToken m_token;
 };
 
 // The base of every windowless object. A parent owns its children (deleted with it or by DeleteChild),
@@ -165,6 +161,6 @@ private:
     struct CPaintIndex;
     int m_nPaintOutset = 1;
     CPaintIndex* m_pPaintIndex = nullptr;
-    CQVUIObjectGuard* m_pGuards = nullptr;
+    CQVAliveFlag m_alive;  // ends the guards' tokens when the object goes
     bool m_bHeld = false;  // in its parent's sequence (so AddChild and the destructor search only then)
 };

@@ -1,6 +1,5 @@
 #include "QVUIShape.h"
 
-#include "QVSelectScope.h"
 #include "QVUIDrawUtil.h"
 
 CQVUIShape::CQVUIShape(CQVUIObject* pParent) : CQVUIObject(pParent) {}
@@ -19,30 +18,9 @@ void CQVUIShape::SetRoundRect(int a, int b, int c, int d) {
 }
 
 void CQVUIShape::OnRender(CDC& dc, const CRect& /*rcClip*/) {
-    const CRect& rc = m_rcObject;
-    CPen pen;
-    pen.CreatePen(PS_SOLID, m_nLineWidth, m_clrLine);
-    CBrush brush;
-    HGDIOBJ hBrush = ::GetStockObject(NULL_BRUSH);
-    if (!m_bTransparent && brush.CreateSolidBrush(m_clrBackground)) hBrush = brush.GetSafeHandle();
-    CQVSelectScope tools(dc, pen.GetSafeHandle(), hBrush);
-    switch (m_nShapeType) {
-    case HorizontalLine:
-        dc.MoveTo(rc.left, rc.bottom);
-        dc.LineTo(rc.right, rc.bottom);
-        break;
-    case VerticalLine:
-        dc.MoveTo(rc.right, rc.top);
-        dc.LineTo(rc.right, rc.bottom);
-        break;
-    case Rectangle:
-        dc.Rectangle(&rc);
-        break;
-    case RoundRect:
-        dc.RoundRect(&rc, CPoint(m_nCorner[0], m_nCorner[0]));
-        break;
-    case Ellipse:
-        dc.Ellipse(&rc);
-        break;
-    }
+    static const QVUIShapeKind kKinds[] = {QVUISK_HLINE, QVUISK_VLINE, QVUISK_RECTANGLE, QVUISK_ROUNDRECT,
+                                           QVUISK_ELLIPSE};
+    if (m_nShapeType < HorizontalLine || m_nShapeType > Ellipse) return;
+    QVUIDrawShape(dc, kKinds[m_nShapeType], m_rcObject, m_nLineWidth, m_clrLine, !m_bTransparent,
+                  m_clrBackground, m_nCorner[0]);
 }

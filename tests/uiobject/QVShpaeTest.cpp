@@ -1,10 +1,15 @@
-// The window-owned shapes: what each setter stores and repaints, the drawn shapes, and the fill of an
-// opaque rectangle kept out of the caller's region.
+// The shapes: the windowless shape and the window-owned shape drawn by type (lines on the bottom and
+// right coordinates, fills, round corners of the first value), what the window-owned shape's setters
+// store and repaint, and its fill kept out of the caller's region.
 #include <gtest/gtest.h>
 
 #include "PixelProbe.h"
 #include "QVShpae.h"
+#include "QVUIShape.h"
 #include "TestWindow.h"
+#include "UIProbe.h"
+
+#include <vector>
 
 namespace {
 
@@ -16,6 +21,70 @@ void DrawInto(CQVNoneWndBase& shape, riztest::Surface& surface, CRgn* pRgn = nul
 }
 
 }  // namespace
+
+TEST(ShapePaint, BothShapeClassesDrawEachTypeWhereItBelongs) {
+    const COLORREF kWhite = RGB(255, 255, 255), kBlue = RGB(0, 0, 255), kRed = RGB(255, 0, 0),
+                   kGreen = RGB(0, 200, 0), kYellow = RGB(255, 255, 0), kCyan = RGB(0, 255, 255);
+    struct Probe {
+        int x, y;
+        COLORREF clr;
+        bool bEqual;  // or only different
+    };
+    // clrLine CLR_INVALID keeps the windowless shape's default line colour.
+    const struct {
+        const char* pszWhat;
+        bool bWindowless;
+        int nType;
+        CRect rc;
+        BOOL bTransparent, bVisible;
+        COLORREF clrLine, clrFill;
+        int nCorner;
+        std::vector<Probe> probes;
+    } rows[] = {
+        // clang-format off
+        {"windowless line on the bottom, default colour", true, CQVUIShape::HorizontalLine, {0, 0, 20, 10}, TRUE, TRUE, CLR_INVALID, 0, 0, {{5, 10, kBlue, true}, {5, 9, kWhite, true}}},
+        {"windowless line on the right", true, CQVUIShape::VerticalLine, {30, 0, 40, 20}, TRUE, TRUE, kGreen, 0, 0, {{40, 5, kGreen, true}, {39, 5, kWhite, true}}},
+        {"windowless round corners of the first value", true, CQVUIShape::RoundRect, {0, 0, 40, 40}, FALSE, TRUE, CLR_INVALID, kYellow, 8, {{20, 20, kYellow, true}, {20, 0, kBlue, true}, {0, 0, kBlue, false}}},
+        {"windowless transparent ellipse: not filled", true, CQVUIShape::Ellipse, {50, 0, 90, 40}, TRUE, TRUE, CLR_INVALID, 0, 0, {{70, 20, kWhite, true}, {51, 1, kWhite, true}}},
+        {"window-owned line on the bottom", false, QVST_HLINE, {0, 0, 20, 10}, TRUE, TRUE, kRed, kWhite, 0, {{5, 10, kRed, true}, {5, 9, kWhite, true}}},
+        {"window-owned line on the right", false, QVST_VLINE, {0, 0, 20, 30}, TRUE, TRUE, kGreen, 0, 0, {{20, 15, kGreen, true}}},
+        {"a hidden window-owned shape draws nothing", false, QVST_VLINE, {0, 0, 20, 30}, TRUE, FALSE, kGreen, 0, 0, {{20, 15, kWhite, true}}},
+        {"window-owned rectangle rounded by a radius", false, QVST_RECTANGLE, {0, 0, 40, 40}, FALSE, TRUE, 0, kYellow, 12, {{0, 0, kWhite, true}, {20, 20, kYellow, true}}},
+        {"window-owned ellipse", false, QVST_ELLIPSE, {50, 0, 90, 40}, FALSE, TRUE, 0, kCyan, 0, {{70, 20, kCyan, true}, {52, 2, kWhite, true}}},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.pszWhat);
+        riztest::Surface surface(100, 40);
+        if (row.bWindowless) {
+            CQVUIObject root;
+            root.SetTransparent(TRUE);
+            CQVUIShape* pShape = new CQVUIShape;
+            pShape->SetShapeType(static_cast<CQVUIShape::ShapeType>(row.nType));
+            pShape->SetTransparent(row.bTransparent);
+            if (row.clrLine != CLR_INVALID) pShape->SetLineColor(row.clrLine);
+            pShape->SetBackgroundColor(row.clrFill);
+            pShape->SetRoundRect(row.nCorner, 2, 2, 2);
+            pShape->SetObjectPos(row.rc.left, row.rc.top, row.rc.Width(), row.rc.Height());
+            root.AddChild(pShape);
+            uitest::RenderInto(root, surface);
+        } else {
+            CQVShpae shape;
+            shape.Create(nullptr, row.rc, row.clrFill, row.clrLine, row.bTransparent, row.nType, 1,
+                         row.nCorner, 0, 0, 0);
+            EXPECT_EQ(row.nCorner >= 1, shape.IsRounded() != FALSE);
+            shape.SetVisible(row.bVisible);
+            DrawInto(shape, surface);
+        }
+        for (const Probe& probe : row.probes) {
+            SCOPED_TRACE(testing::Message() << "at " << probe.x << "," << probe.y);
+            if (probe.bEqual)
+                EXPECT_EQ(probe.clr, surface.Pixel(probe.x, probe.y));
+            else
+                EXPECT_NE(probe.clr, surface.Pixel(probe.x, probe.y));
+        }
+    }
+}
 
 TEST(Shpae, SettersStoreAndInvalidateTheParentWhileRedrawIsOn) {
     riztest::TestWindow window(200, 100);
@@ -45,24 +114,6 @@ TEST(Shpae, SettersStoreAndInvalidateTheParentWhileRedrawIsOn) {
     EXPECT_FALSE(orphan.IsVisible());
 }
 
-TEST(Shpae, LinesLieOnTheBottomAndRightAndHiddenShapesDrawNothing) {
-    CQVShpae line;
-    line.Create(nullptr, CRect(0, 0, 20, 10), RGB(255, 255, 255), RGB(255, 0, 0), TRUE, QVST_HLINE, 1, 0, 0,
-                0, 0);
-    riztest::Surface surface(40, 40);
-    DrawInto(line, surface);
-    EXPECT_EQ(RGB(255, 0, 0), surface.Pixel(5, 10));
-    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(5, 9));
-    CQVShpae vertical;
-    vertical.Create(nullptr, CRect(0, 0, 20, 30), 0, RGB(0, 255, 0), TRUE, QVST_VLINE, 1, 0, 0, 0, 0);
-    vertical.SetVisible(FALSE);
-    DrawInto(vertical, surface);
-    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(20, 15));
-    vertical.SetVisible(TRUE);
-    DrawInto(vertical, surface);
-    EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(20, 15));
-}
-
 TEST(Shpae, AnOpaqueRectangleIsNotFilledInsideTheCallersRegion) {
     CQVShpae frame;
     frame.Create(nullptr, CRect(0, 0, 40, 40), RGB(0, 0, 255), RGB(0, 0, 0), FALSE, QVST_RECTANGLE, 1, 0, 0,
@@ -80,21 +131,4 @@ TEST(Shpae, AnOpaqueRectangleIsNotFilledInsideTheCallersRegion) {
     dc.FillSolidRect(15, 15, 2, 2, RGB(0, 255, 0));
     dc.Detach();
     EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(15, 15));
-}
-
-TEST(Shpae, RoundedRectanglesCutTheirCornersAndEllipsesTheirs) {
-    CQVShpae round;
-    round.Create(nullptr, CRect(0, 0, 40, 40), RGB(255, 255, 0), RGB(0, 0, 0), FALSE, QVST_RECTANGLE, 1, 12,
-                 0, 0, 0);
-    EXPECT_TRUE(round.IsRounded());
-    riztest::Surface surface(90, 40);
-    DrawInto(round, surface);
-    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(0, 0));
-    EXPECT_EQ(RGB(255, 255, 0), surface.Pixel(20, 20));
-    CQVShpae ellipse;
-    ellipse.Create(nullptr, CRect(50, 0, 90, 40), RGB(0, 255, 255), RGB(0, 0, 0), FALSE, QVST_ELLIPSE, 1, 0,
-                   0, 0, 0);
-    DrawInto(ellipse, surface);
-    EXPECT_EQ(RGB(0, 255, 255), surface.Pixel(70, 20));
-    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(52, 2));
 }

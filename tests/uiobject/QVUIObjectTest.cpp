@@ -16,20 +16,10 @@ using namespace uitest;
 
 namespace {
 
-// A hidden frame with a probe host filling its client area.
-struct HostFixture : ::testing::Test {
-    riztest::TestWindow window{300, 200};
-    Log log;  // before the host: the probes write into it when the host deletes them
-    CProbeHost host;
+struct HostFixture : HostTest {};
 
-    void SetUp() override { ASSERT_TRUE(host.CreateIn(window.Host(), 300, 200)); }
-    CProbe* Add(const char* pszName, int x, int y, int cx, int cy, COLORREF clr = RGB(0, 0, 255)) {
-        CProbe* p = new CProbe(pszName, &log, x, y, cx, cy, clr);
-        host.AddChild(p);
-        return p;
-    }
-    void Post(UINT message, int x, int y) { PostMouse(host.m_hWnd, message, x, y); }
-};
+struct UIObjectTree : TreeTest {};
+struct UIObjectPaint : TreeTest {};
 
 }  // namespace
 
@@ -37,7 +27,6 @@ struct HostFixture : ::testing::Test {
 
 TEST(UITimerMgr, IdsStartAtElevenInAFreshProcessAndSkipTheHostsRange) {
     CQVUITimerMgr& mgr = CQVUITimerMgr::GetInstance();
-    EXPECT_EQ(&mgr, &CQVUITimerMgr::GetInstance());
     EXPECT_EQ(11u, mgr.GetTimerID());
     EXPECT_EQ(12u, mgr.GetTimerID());
     UINT nLast = 12;
@@ -52,9 +41,7 @@ TEST(UITimerMgr, IdsStartAtElevenInAFreshProcessAndSkipTheHostsRange) {
 
 // ---- The tree ----
 
-TEST(UIObjectTree, FindAndDeleteWorkOnDirectChildrenInInsertionOrder) {
-    Log log;
-    CQVUIObject root;
+TEST_F(UIObjectTree, FindAndDeleteWorkOnDirectChildrenInInsertionOrder) {
     EXPECT_EQ(nullptr, root.FindChild(1));
     EXPECT_FALSE(root.DeleteChild(1));
     EXPECT_FALSE(root.DeleteChild(&root));
@@ -80,8 +67,7 @@ TEST(UIObjectTree, FindAndDeleteWorkOnDirectChildrenInInsertionOrder) {
     EXPECT_EQ(1, root.GetChildCount());
 }
 
-TEST(UIObjectTree, NullAndRepeatedAdditionsAreRefusedAndAMoveLeavesTheOldParent) {
-    Log log;
+TEST_F(UIObjectTree, NullAndRepeatedAdditionsAreRefusedAndAMoveLeavesTheOldParent) {
     CQVUIObject first, second;
     EXPECT_FALSE(first.AddChild(nullptr));
     EXPECT_FALSE(first.AddChild(&first));
@@ -98,24 +84,22 @@ TEST(UIObjectTree, NullAndRepeatedAdditionsAreRefusedAndAMoveLeavesTheOldParent)
     EXPECT_TRUE(second.AddChild(new CProbe("q", &log, 0, 0, 1, 1)));  // a new sequence after the free
 }
 
-TEST(UIObjectTree, ChildrenDieWithTheirParentAndADirectDeleteLeavesTheSequence) {
-    Log log;
+TEST_F(UIObjectTree, ChildrenDieWithTheirParentAndADirectDeleteLeavesTheSequence) {
     {
-        CQVUIObject root;
+        CQVUIObject parent;
         CProbe* a = new CProbe("a", &log, 0, 0, 10, 10);
-        root.AddChild(a);
-        root.AddChild(new CProbe("b", &log, 0, 0, 10, 10));
-        root.OnMouseMove(CPoint(5, 5));  // b, added last, is hovered
-        delete root.GetHoverChild();
-        EXPECT_EQ(nullptr, root.GetHoverChild());
-        EXPECT_EQ(1, root.GetChildCount());
-        EXPECT_EQ(a, root.GetChild(0));
+        parent.AddChild(a);
+        parent.AddChild(new CProbe("b", &log, 0, 0, 10, 10));
+        parent.OnMouseMove(CPoint(5, 5));  // b, added last, is hovered
+        delete parent.GetHoverChild();
+        EXPECT_EQ(nullptr, parent.GetHoverChild());
+        EXPECT_EQ(1, parent.GetChildCount());
+        EXPECT_EQ(a, parent.GetChild(0));
     }
     EXPECT_EQ((Log{"b:move(5,5)", "b:deleted", "a:deleted"}), log);
 }
 
-TEST(UIObjectTree, CopiesTakeTheAttributesButNeverTheChildren) {
-    Log log;
+TEST_F(UIObjectTree, CopiesTakeTheAttributesButNeverTheChildren) {
     CQVUIObject original;
     original.SetObjectID(4);
     original.SetObjectPos(1, 2, 30, 40);
@@ -143,7 +127,7 @@ TEST(UIObjectTree, CopiesTakeTheAttributesButNeverTheChildren) {
     EXPECT_TRUE(log.empty());
 }
 
-TEST(UIObjectTree, SetObjectPosRunsLayoutAndSettersRepaintOnlyOnChange) {
+TEST_F(UIObjectTree, SetObjectPosRunsLayoutAndSettersRepaintOnlyOnChange) {
     struct CCounting : CQVUIObject {
         int nLayouts = 0;
         void Layout() override { ++nLayouts; }
@@ -183,47 +167,39 @@ TEST(UIObjectRouting, PostedMouseMessagesReachTheRightObjectWithOneLeavePerChang
         UINT message;
         int x, y;
     };
+    const UINT M = WM_MOUSEMOVE, D = WM_LBUTTONDOWN, U = WM_LBUTTONUP, L = WM_MOUSELEAVE;
     const struct {
         const char* pszWhat;
         std::vector<Child> children;
         std::vector<Input> input;
         Log expected;
     } rows[] = {
+        // clang-format off
         {"overlapping children: the one added last is hit",
          {{"a", 10, 10, 100, 100, -1, TRUE, TRUE}, {"b", 50, 50, 100, 100, -1, TRUE, TRUE}},
-         {{WM_MOUSEMOVE, 60, 60}, {WM_MOUSEMOVE, 20, 20}, {WM_MOUSEMOVE, 120, 120}, {WM_MOUSEMOVE, 250, 180}},
+         {{M, 60, 60}, {M, 20, 20}, {M, 120, 120}, {M, 250, 180}},
          {"b:move(60,60)", "b:leave", "a:move(20,20)", "a:leave", "b:move(120,120)", "b:leave"}},
         {"moves within one child: no leave; the host's leave reaches the hover child once",
          {{"a", 0, 0, 100, 100, -1, TRUE, TRUE}},
-         {{WM_MOUSEMOVE, 10, 10}, {WM_MOUSEMOVE, 11, 12}, {WM_MOUSELEAVE, 0, 0}, {WM_MOUSELEAVE, 0, 0}},
+         {{M, 10, 10}, {M, 11, 12}, {L, 0, 0}, {L, 0, 0}},
          {"a:move(10,10)", "a:move(11,12)", "a:leave"}},
         {"buttons go to the hover child without a new hit test, and to nobody without one",
          {{"a", 0, 0, 50, 50, -1, TRUE, TRUE}, {"b", 100, 0, 50, 50, -1, TRUE, TRUE}},
-         {{WM_MOUSEMOVE, 10, 10},
-          {WM_LBUTTONDOWN, 10, 10},
-          {WM_LBUTTONUP, 120, 10},
-          {WM_MOUSEMOVE, 200, 150},
-          {WM_LBUTTONDOWN, 200, 150},
-          {WM_LBUTTONUP, 20, 20}},
+         {{M, 10, 10}, {D, 10, 10}, {U, 120, 10}, {M, 200, 150}, {D, 200, 150}, {U, 20, 20}},
          {"a:move(10,10)", "a:down(10,10)", "a:up(120,10)", "a:leave"}},
         {"a hidden child is not hit",
-         {{"top", 0, 0, 100, 100, -1, TRUE, TRUE},
-          {"bottom", 0, 0, 100, 100, -1, TRUE, TRUE},
-          {"hidden", 0, 0, 100, 100, -1, FALSE, TRUE}},
-         {{WM_MOUSEMOVE, 5, 5}},
-         {"bottom:move(5,5)"}},
+         {{"top", 0, 0, 100, 100, -1, TRUE, TRUE}, {"bottom", 0, 0, 100, 100, -1, TRUE, TRUE}, {"hidden", 0, 0, 100, 100, -1, FALSE, TRUE}},
+         {{M, 5, 5}}, {"bottom:move(5,5)"}},
         {"a disabled child is hit",
          {{"bottom", 0, 0, 100, 100, -1, TRUE, TRUE}, {"disabled", 0, 0, 100, 100, -1, TRUE, FALSE}},
-         {{WM_MOUSEMOVE, 6, 6}},
-         {"disabled:move(6,6)"}},
+         {{M, 6, 6}}, {"disabled:move(6,6)"}},
         {"the right and bottom edges are outside",
          {{"a", 10, 10, 20, 20, -1, TRUE, TRUE}},
-         {{WM_MOUSEMOVE, 30, 15}, {WM_MOUSEMOVE, 15, 30}, {WM_MOUSEMOVE, 29, 29}},
-         {"a:move(29,29)"}},
+         {{M, 30, 15}, {M, 15, 30}, {M, 29, 29}}, {"a:move(29,29)"}},
         {"nested children are hit with their own rects at every level",
          {{"tile", 0, 0, 100, 100, -1, TRUE, TRUE}, {"price", 10, 80, 80, 20, 0, TRUE, TRUE}},
-         {{WM_MOUSEMOVE, 50, 90}, {WM_MOUSEMOVE, 50, 10}},
-         {"tile:move(50,90)", "price:move(50,90)", "tile:move(50,10)", "price:leave"}},
+         {{M, 50, 90}, {M, 50, 10}}, {"tile:move(50,90)", "price:move(50,90)", "tile:move(50,10)", "price:leave"}},
+        // clang-format on
     };
     riztest::TestWindow window(300, 200);
     for (const auto& row : rows) {
@@ -251,8 +227,10 @@ TEST(UIObjectRouting, PostedMouseMessagesReachTheRightObjectWithOneLeavePerChang
 
 // ---- Deletion while routing ----
 
-TEST_F(HostFixture, AHoverChildDeletedBeforeTheButtonUpIsForgotten) {
+TEST_F(HostFixture, DeletedHoverAndPreviousHoverChildrenAreForgottenAndSentNothing) {
     CProbe* a = Add("a", 0, 0, 50, 50);
+    CProbe* b = Add("b", 100, 0, 50, 50);
+    Add("c", 200, 0, 50, 50);
     Post(WM_MOUSEMOVE, 10, 10);
     Post(WM_LBUTTONDOWN, 10, 10);
     PumpUntilIdle();
@@ -262,19 +240,15 @@ TEST_F(HostFixture, AHoverChildDeletedBeforeTheButtonUpIsForgotten) {
     Post(WM_MOUSEMOVE, 12, 12);
     PumpUntilIdle();
     EXPECT_EQ((Log{"a:move(10,10)", "a:down(10,10)", "a:deleted"}), log);
-}
 
-TEST_F(HostFixture, APreviousHoverChildDeletedIsSentNoLeave) {
-    CProbe* a = Add("a", 0, 0, 50, 50);
-    Add("b", 100, 0, 50, 50);
-    Post(WM_MOUSEMOVE, 10, 10);
     Post(WM_MOUSEMOVE, 110, 10);
+    Post(WM_MOUSEMOVE, 210, 10);
     PumpUntilIdle();
-    host.DeleteChild(a);  // a is now the previous hover child
+    host.DeleteChild(b);  // b is now the previous hover child
     log.clear();
-    Post(WM_MOUSEMOVE, 200, 10);
+    Post(WM_MOUSEMOVE, 290, 190);
     PumpUntilIdle();
-    EXPECT_EQ((Log{"b:leave"}), log);
+    EXPECT_EQ((Log{"c:leave"}), log);
 }
 
 TEST_F(HostFixture, AClientMayDeleteTheClickedChildASiblingOrEverythingFromAClick) {
@@ -344,34 +318,22 @@ TEST_F(HostFixture, ATimerMessageReachesTheObjectThatTookTheIdAndNoOther) {
     EXPECT_FALSE(::KillTimer(host.m_hWnd, 5));
 }
 
-TEST(UIObjectTimer, AnObjectWithoutAHostStartsNoTimer) {
-    Log log;
-    CQVUIObject root;
-    CProbe* p = new CProbe("p", &log, 0, 0, 5, 5);
-    root.AddChild(p);
-    EXPECT_EQ(0u, p->StartTimer(10));
+TEST_F(UIObjectTree, AnObjectWithoutAHostStartsNoTimer) {
+    EXPECT_EQ(0u, Add("p", 0, 0, 5, 5)->StartTimer(10));
     MSG msg;
     EXPECT_FALSE(::PeekMessage(&msg, nullptr, WM_TIMER, WM_TIMER, PM_NOREMOVE));
 }
 
 // ---- Painting ----
 
-TEST(UIObjectPaint, ChildrenPaintBottomFirstAndHiddenOnesNot) {
-    Log log;
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
+TEST_F(UIObjectPaint, ChildrenPaintBottomFirstAndHiddenOnesNot) {
     root.SetObjectPos(0, 0, 100, 100);
-    root.AddChild(new CProbe("a", &log, 10, 10, 40, 40, RGB(255, 0, 0)));
-    root.AddChild(new CProbe("b", &log, 30, 30, 40, 40, RGB(0, 255, 0)));
-    CProbe* hidden = new CProbe("h", &log, 0, 0, 100, 100, RGB(0, 0, 0));
+    Add("a", 10, 10, 40, 40, RGB(255, 0, 0));
+    Add("b", 30, 30, 40, 40, RGB(0, 255, 0));
+    CProbe* hidden = Add("h", 0, 0, 100, 100, RGB(0, 0, 0));
     hidden->SetVisible(FALSE);
-    root.AddChild(hidden);
-    CProbe* disabled = new CProbe("d", &log, 80, 80, 10, 10, RGB(0, 0, 255));
-    disabled->SetEnable(FALSE);
-    root.AddChild(disabled);
-
-    riztest::Surface surface(100, 100);
-    RenderInto(root, surface);
+    Add("d", 80, 80, 10, 10, RGB(0, 0, 255))->SetEnable(FALSE);
+    Render();
     EXPECT_EQ(RGB(255, 0, 0), surface.Pixel(15, 15));
     EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(35, 35));  // b was added later: above a
     EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(69, 69));
@@ -380,54 +342,34 @@ TEST(UIObjectPaint, ChildrenPaintBottomFirstAndHiddenOnesNot) {
     EXPECT_EQ(0, hidden->m_nRenders);
 }
 
-TEST(UIObjectPaint, NestedChildrenPaintRelativeToTheirParent) {
-    Log log;
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
-    CProbe* tile = new CProbe("tile", &log, 20, 20, 50, 50, RGB(0, 0, 0));
-    tile->AddChild(new CProbe("price", &log, 0, 40, 50, 10, RGB(255, 0, 0)));
-    root.AddChild(tile);
-    riztest::Surface surface(100, 100);
-    RenderInto(root, surface);
+TEST_F(UIObjectPaint, NestedChildrenPaintRelativeToTheirParent) {
+    Add("price", 0, 40, 50, 10, RGB(255, 0, 0), Add("tile", 20, 20, 50, 50, RGB(0, 0, 0)));
+    Render();
     EXPECT_EQ(RGB(0, 0, 0), surface.Pixel(25, 25));
     EXPECT_EQ(RGB(255, 0, 0), surface.Pixel(25, 65));
     EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(5, 45));  // not at the price's own rect
 }
 
-TEST(UIObjectPaint, ObjectsOutsideTheSurfaceAreSkippedWithTheSamePixels) {
-    Log log;
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
-    CProbe* inside = new CProbe("in", &log, 0, 0, 10, 10);
-    CProbe* below = new CProbe("below", &log, 0, 500, 10, 10);
-    CProbe* holder = new CProbe("holder", &log, 0, 300, 10, 10);  // far off, but its child reaches in
-    holder->AddChild(new CProbe("reach", &log, 20, -295, 10, 10, RGB(0, 255, 0)));
-    root.AddChild(inside);
-    root.AddChild(below);
-    root.AddChild(holder);
-    riztest::Surface surface(100, 100);
-    RenderInto(root, surface);
+TEST_F(UIObjectPaint, ObjectsOutsideTheSurfaceAreSkippedWithTheSamePixels) {
+    CProbe* inside = Add("in", 0, 0, 10, 10);
+    CProbe* below = Add("below", 0, 500, 10, 10);
+    CProbe* holder = Add("holder", 0, 300, 10, 10);  // far off, but its child reaches in
+    Add("reach", 20, -295, 10, 10, RGB(0, 255, 0), holder);
+    Render();
     EXPECT_EQ(1, inside->m_nRenders);
     EXPECT_EQ(0, below->m_nRenders);
     EXPECT_EQ(1, holder->m_nRenders);
     EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(25, 10));
 }
 
-TEST(UIObjectPaint, AmongManyChildrenOnlyThoseInViewPaintInInsertionOrder) {
-    Log log;
-    CQVUIObject root;
-    root.SetTransparent(TRUE);
+TEST_F(UIObjectPaint, AmongManyChildrenOnlyThoseInViewPaintInInsertionOrder) {
     std::vector<CProbe*> column;
-    for (int i = 0; i < 1000; ++i) {
-        // Rows of 10 pixels; every child overlaps the next by half, with alternating colours.
-        column.push_back(new CProbe("c", &log, 0, i * 10, 20, 15, (i % 2) ? RGB(255, 0, 0) : RGB(0, 0, 255)));
-        root.AddChild(column.back());
-    }
-    CProbe* late = new CProbe("late", &log, 0, 5000, 10, 10, RGB(0, 255, 0));  // far away, added last
-    late->AddChild(new CProbe("reach", &log, 30, -4990, 5, 5, RGB(0, 255, 0)));
-    root.AddChild(late);
-    riztest::Surface surface(100, 100);
-    RenderInto(root, surface);
+    // Rows of 10 pixels; every child overlaps the next by half, with alternating colours.
+    for (int i = 0; i < 1000; ++i)
+        column.push_back(Add("c", 0, i * 10, 20, 15, (i % 2) ? RGB(255, 0, 0) : RGB(0, 0, 255)));
+    // Far away and added last, with a child that reaches into view.
+    Add("reach", 30, -4990, 5, 5, RGB(0, 255, 0), Add("late", 0, 5000, 10, 10, RGB(0, 255, 0)));
+    Render();
     int nPainted = 0;
     for (CProbe* p : column)
         nPainted += p->m_nRenders;
@@ -440,25 +382,14 @@ TEST(UIObjectPaint, AmongManyChildrenOnlyThoseInViewPaintInInsertionOrder) {
     EXPECT_EQ(RGB(0, 255, 0), surface.Pixel(32, 12));  // reached in from far away
     // Moved children are found at their new place.
     column[500]->SetObjectPos(40, 40, 20, 20);
-    RenderInto(root, surface);
+    Render();
     EXPECT_EQ(1, column[500]->m_nRenders);
     EXPECT_EQ(RGB(0, 0, 255), surface.Pixel(45, 45));
 }
 
-TEST_F(HostFixture, TheHostPaintsItsTreeThroughAMemorySurface) {
-    Add("a", 10, 10, 30, 30, RGB(200, 0, 0));
-    ::ShowWindow(window.Frame(), SW_SHOWNOACTIVATE);
-    riztest::WindowCapture shot(host.m_hWnd);
-    EXPECT_EQ(RGB(200, 0, 0), shot.Pixel(20, 20));
-    EXPECT_EQ(RGB(255, 255, 255), shot.Pixel(60, 60));
-}
-
 // ---- A scrolled host ----
 
-struct ScrolledHost : ::testing::Test {
-    riztest::TestWindow window{300, 200};
-    Log log;  // before the host: the probes write into it when the host deletes them
-    CProbeHost host;
+struct ScrolledHost : HostTest {
     void SetUp() override {
         ASSERT_TRUE(host.CreateIn(window.Host(), 200, 150, TRUE));
         host.SetScrollPos(SB_HORZ, 30);
@@ -468,17 +399,15 @@ struct ScrolledHost : ::testing::Test {
 
 TEST_F(ScrolledHost, ScrollingObjectsAreInvalidatedAtTheirRectLessTheOffset) {
     ::ShowWindow(window.Frame(), SW_SHOWNOACTIVATE);  // hidden windows keep no update region
-    CProbe* scrolling = new CProbe("s", &log, 50, 120, 40, 20);
-    host.AddChild(scrolling);
+    CProbe* scrolling = Add("s", 50, 120, 40, 20);
     host.ValidateRect(nullptr);
     scrolling->UIInvalidate(FALSE);
     CRect rcUpdate;
     ASSERT_TRUE(host.GetUpdateRect(&rcUpdate));
     EXPECT_EQ(CRect(20, 20, 60, 40), rcUpdate);
 
-    CProbe* fixed = new CProbe("f", &log, 5, 5, 10, 10);
+    CProbe* fixed = Add("f", 5, 5, 10, 10);
     fixed->SetAllowScroll(FALSE);
-    host.AddChild(fixed);
     host.ValidateRect(nullptr);
     fixed->UIInvalidateRect(CRect(1, 2, 3, 4), FALSE);
     ASSERT_TRUE(host.GetUpdateRect(&rcUpdate));
@@ -492,14 +421,12 @@ TEST_F(ScrolledHost, ScrollingObjectsAreInvalidatedAtTheirRectLessTheOffset) {
 }
 
 TEST_F(ScrolledHost, ScrollingObjectsAreHitAndCalledInViewCoordinates) {
-    host.AddChild(new CProbe("s", &log, 50, 120, 40, 20));
-    CProbe* fixed = new CProbe("f", &log, 0, 0, 10, 10);
-    fixed->SetAllowScroll(FALSE);
-    host.AddChild(fixed);
-    PostMouse(host.m_hWnd, WM_MOUSEMOVE, 25, 25);  // view (55, 125)
-    PostMouse(host.m_hWnd, WM_LBUTTONDOWN, 26, 25);
-    PostMouse(host.m_hWnd, WM_MOUSEMOVE, 5, 5);  // the fixed object, at its own client point
-    PostMouse(host.m_hWnd, WM_LBUTTONUP, 6, 6);
+    Add("s", 50, 120, 40, 20);
+    Add("f", 0, 0, 10, 10)->SetAllowScroll(FALSE);
+    Post(WM_MOUSEMOVE, 25, 25);  // view (55, 125)
+    Post(WM_LBUTTONDOWN, 26, 25);
+    Post(WM_MOUSEMOVE, 5, 5);  // the fixed object, at its own client point
+    Post(WM_LBUTTONUP, 6, 6);
     PumpUntilIdle();
     EXPECT_EQ((Log{"s:move(55,125)", "s:down(56,125)", "s:leave", "f:move(5,5)", "f:up(6,6)"}), log);
 }
@@ -507,35 +434,29 @@ TEST_F(ScrolledHost, ScrollingObjectsAreHitAndCalledInViewCoordinates) {
 // ---- The host's one tool ----
 
 TEST_F(HostFixture, OneToolCarriesTheTextOfTheObjectHoveredLast) {
-    CProbe* book = Add("book", 0, 0, 50, 50);
-    book->SetToolTip(_T("Course book"));
-    CProbe* plain = Add("plain", 60, 0, 50, 50);
-    CProbe* cards = Add("cards", 120, 0, 50, 50);
-    cards->SetToolTip(_T("Word cards"));
+    Add("book", 0, 0, 50, 50)->SetToolTip(_T("Course book"));
+    Add("plain", 60, 0, 50, 50);
+    Add("cards", 120, 0, 50, 50)->SetToolTip(_T("Word cards"));
     CToolTipCtrl& tip = host.ToolTip();
     ASSERT_TRUE(tip.GetSafeHwnd());
     EXPECT_EQ(0, tip.GetToolCount());
-
-    Post(WM_MOUSEMOVE, 10, 10);
-    PumpUntilIdle();
-    EXPECT_EQ(1, tip.GetToolCount());
-    CString strText;
-    tip.GetText(strText, &host, 0);
-    EXPECT_EQ(CString(_T("Course book")), strText);
-
-    Post(WM_MOUSEMOVE, 70, 10);  // no text of its own: the leave of the book took the tool away
-    PumpUntilIdle();
-    EXPECT_EQ(0, tip.GetToolCount());
-    (void)plain;
-
-    Post(WM_MOUSEMOVE, 130, 10);
-    PumpUntilIdle();
-    EXPECT_EQ(1, tip.GetToolCount());
-    tip.GetText(strText, &host, 0);
-    EXPECT_EQ(CString(_T("Word cards")), strText);
-
-    host.SendMessage(WM_MOUSELEAVE);
-    EXPECT_EQ(0, tip.GetToolCount());
+    // A move to x (a leave for -1), then the tool's text, or no tool.
+    const struct {
+        int x;
+        LPCTSTR lpszText;
+    } steps[] = {{10, _T("Course book")}, {70, nullptr}, {130, _T("Word cards")}, {-1, nullptr}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.x);  // at 70 no text of its own: the leave of the book took the tool away
+        if (step.x < 0)
+            host.SendMessage(WM_MOUSELEAVE);
+        else
+            Post(WM_MOUSEMOVE, step.x, 10);
+        PumpUntilIdle();
+        ASSERT_EQ(step.lpszText ? 1 : 0, tip.GetToolCount());
+        CString strText;
+        if (step.lpszText) tip.GetText(strText, &host, 0);
+        EXPECT_EQ(CString(step.lpszText ? step.lpszText : _T("")), strText);
+    }
 }
 
 // ---- Lifetime ----

@@ -3,15 +3,18 @@
 #pragma once
 
 #include <afxwin.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "MessagePump.h"
 #include "PixelProbe.h"
 #include "QVPaintMemoryDC.h"
 #include "QVUIShell.h"
 #include "QVUIWindow.h"
+#include "TestWindow.h"
 
 namespace uitest {
 
@@ -194,6 +197,62 @@ protected:
     afx_msg void OnLButtonUp(UINT, CPoint point) { CQVUIWindow<CProbeHost>::OnLButtonUp(point); }
     afx_msg void OnTimer(UINT_PTR nIDEvent) { __OnTimer(static_cast<UINT>(nIDEvent)); }
     DECLARE_MESSAGE_MAP()
+};
+
+// A tree without a host, painted into a 100 x 100 surface; probes log into log.
+struct TreeTest : ::testing::Test {
+    Log log;
+    CQVUIObject root;
+    riztest::Surface surface{100, 100};
+
+    void SetUp() override { root.SetTransparent(TRUE); }
+    CProbe* Add(const char* pszName, int x, int y, int cx, int cy, COLORREF clr = RGB(0, 0, 255),
+                CQVUIObject* pParent = nullptr) {
+        CProbe* p = new CProbe(pszName, &log, x, y, cx, cy, clr);
+        (pParent ? pParent : &root)->AddChild(p);
+        return p;
+    }
+    template <class Kind>
+    Kind* Add(int x, int y, int cx, int cy) {
+        Kind* p = new Kind;
+        p->SetObjectPos(x, y, cx, cy);
+        root.AddChild(p);
+        return p;
+    }
+    // Paints the tree on white.
+    void Render() {
+        ::PatBlt(surface.Dc(), 0, 0, surface.Width(), surface.Height(), WHITENESS);
+        RenderInto(root, surface);
+    }
+};
+
+// A hidden frame with a probe host filling its client area; probes log into log, kinds are found by id.
+struct HostTest : ::testing::Test {
+    riztest::TestWindow window{300, 200};
+    Log log;  // before the host: the probes write into it when the host deletes them
+    CProbeHost host;
+
+    void SetUp() override { ASSERT_TRUE(host.CreateIn(window.Host(), 300, 200)); }
+    CProbe* Add(const char* pszName, int x, int y, int cx, int cy, COLORREF clr = RGB(0, 0, 255)) {
+        CProbe* p = new CProbe(pszName, &log, x, y, cx, cy, clr);
+        host.AddChild(p);
+        return p;
+    }
+    template <class Kind>
+    Kind* Add(UINT nID, int x, int y, int cx, int cy) {
+        Kind* p = new Kind;
+        p->SetObjectID(nID);
+        p->SetObjectPos(x, y, cx, cy);
+        host.AddChild(p);
+        return p;
+    }
+    void Post(UINT message, int x, int y) { riztest::PostMouse(host.m_hWnd, message, x, y); }
+    int Clicks(UINT nID) const {
+        int n = 0;
+        for (const auto& m : host.m_messages)
+            n += (m.nID == nID && m.nCode == QVUIM_CLICKED) ? 1 : 0;
+        return n;
+    }
 };
 
 }  // namespace uitest
