@@ -22,6 +22,18 @@ CIMListItem* CloneItem(const CIMListItem* pItem) {
     }
 }
 
+// The copy of pUser among copies, the children copied from original (a child itself or a team's user).
+CIMListUserItem* CopyOfUser(const std::vector<CIMListItem*>& original,
+                            const std::vector<CIMListItem*>& copies, const CIMListUserItem* pUser) {
+    for (size_t i = 0; i < original.size(); ++i) {
+        if (original[i] == pUser) return static_cast<CIMListUserItem*>(copies[i]);
+        if (original[i]->GetClassID() != 1) continue;
+        const int nUser = static_cast<const CIMListTeamItem*>(original[i])->IndexOfChild(pUser);
+        if (nUser >= 0) return static_cast<CIMListTeamItem*>(copies[i])->GetChild(nUser);
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 CIMGroupButton::CIMGroupButton() : m_pSkinRes(CQVSkinResManager::GetSingletonPtr()->GetIMLRes()) {}
@@ -70,22 +82,9 @@ void CIMGroupButton::CopyFrom(const CIMGroupButton& other) {
         }
         m_children.push_back(pCopy);
     }
-    for (CIMListUserItem* pUser : other.m_sparkling) {
-        for (size_t i = 0; i < other.m_children.size(); ++i) {
-            CIMListUserItem* pCopy = nullptr;
-            if (other.m_children[i] == pUser) {
-                pCopy = static_cast<CIMListUserItem*>(m_children[i]);
-            } else if (other.m_children[i]->GetClassID() == 1) {
-                const int nUser =
-                    static_cast<const CIMListTeamItem*>(other.m_children[i])->IndexOfChild(pUser);
-                if (nUser >= 0) pCopy = static_cast<CIMListTeamItem*>(m_children[i])->GetChild(nUser);
-            }
-            if (pCopy) {
-                m_sparkling.push_back(pCopy);
-                break;
-            }
-        }
-    }
+    for (CIMListUserItem* pUser : other.m_sparkling)
+        if (CIMListUserItem* pCopy = CopyOfUser(other.m_children, m_children, pUser))
+            m_sparkling.push_back(pCopy);
 }
 
 void CIMGroupButton::SetBigImage(int bBig) {

@@ -32,18 +32,6 @@ CIMListTeamItem* AddTeam(CIMGroupButton& group, LPCTSTR lpszTitle, int nUsers, i
 
 }  // namespace
 
-TEST(IMGroupButtonGeometry, ButtonTextAndFlashIconRects) {
-    CIMGroupButton group;
-    group.SetRect(CRect(0, 24, 200, 48));
-    EXPECT_EQ(CRect(0, 24, 200, 48), group.GetRect());
-    EXPECT_EQ(CRect(20, 25, 195, 47), group.GetTextRect());
-    EXPECT_EQ(CRect(180, 24, 198, 48), group.GetSparkleIconRect());
-    EXPECT_TRUE(group.MouseInSparkleItem(CPoint(180, 24)));
-    EXPECT_FALSE(group.MouseInSparkleItem(CPoint(198, 30)));
-    EXPECT_TRUE(group.MouseInButton(CPoint(0, 47)));
-    EXPECT_FALSE(group.MouseInButton(CPoint(0, 48)));
-}
-
 TEST(IMGroupButtonSlide, DirectionStepsAndSnapWithinOneStep) {
     CIMGroupButton group;
     group.SetRect(CRect(0, 276, 200, 300));

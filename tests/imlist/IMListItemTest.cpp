@@ -123,27 +123,6 @@ TEST(IMListItemKind, TeamsAndUsersAreItemsOfTheirOwnKindOnly) {
     }
 }
 
-TEST(IMListItemGeometry, TeamRowSplitsIntoIconAndText) {
-    CIMListTeamItem team;
-    team.SetRect(CRect(10, 30, 190, 50));
-    EXPECT_EQ(CRect(10, 30, 190, 50), team.GetRect());
-    EXPECT_EQ(CRect(12, 32, 30, 48), team.GetImageRect());
-    EXPECT_EQ(CRect(30, 32, 185, 48), team.GetTextRect());
-    team.Offset(0, -7);
-    EXPECT_EQ(CRect(12, 25, 30, 41), team.GetImageRect());
-}
-
-TEST(IMListItemGeometry, UserPictureIsSquareAndTextFollowsIt) {
-    CIMListUserItem user;
-    user.SetRect(CRect(20, 100, 180, 124));
-    EXPECT_EQ(CRect(22, 102, 42, 122), user.GetImageRect());
-    EXPECT_EQ(CRect(45, 102, 175, 122), user.GetTextRect());
-    EXPECT_EQ(user.GetImageRect(), user.GetIconAnchor());
-    user.SetRect(CRect(20, 100, 180, 144));
-    EXPECT_EQ(CRect(22, 102, 62, 142), user.GetImageRect());
-    EXPECT_EQ(65, user.GetTextRect().left);
-}
-
 TEST(IMListItemGeometry, CollapsedOrEmptyTeamHasNoExpandRectAndHidesItsUsers) {
     CIMListTeamItem team;
     team.SetRect(CRect(10, 0, 190, 20));
@@ -170,6 +149,7 @@ TEST(IMListItemGeometry, ExpandedTeamStacksUsersInSmallAndBigRows) {
     EXPECT_EQ(CRect(20, 22, 180, 46), team.GetChild(0)->GetRect());
     EXPECT_EQ(CRect(20, 70, 180, 94), team.GetChild(2)->GetRect());
     EXPECT_EQ(CRect(20, 22, 180, 94), team.GetExpandRect());
+    EXPECT_EQ(team.GetChild(0)->GetImageRect(), team.GetChild(0)->GetIconAnchor());
     CRect rcVirtual;
     EXPECT_EQ(1, team.CalcVirtualChilds(rcVirtual));
     EXPECT_EQ(team.GetExpandRect(), rcVirtual);

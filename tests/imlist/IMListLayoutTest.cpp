@@ -1,0 +1,366 @@
+// Contact list geometry without a window or a DC: rows, group buttons, the window's button stack, the
+// cleared band of a slide, hit tests and the scroll bar's parts, thumb and drag.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include "IMGroupButton.h"
+#include "IMListLayout.h"
+
+#include <memory>
+
+namespace {
+
+// A rectangle written as one table cell.
+struct R {
+    int l, t, r, b;
+    CRect Get() const { return CRect(l, t, r, b); }
+};
+
+CString Trace(int nRow) {
+    CString str;
+    str.Format(_T("row %d"), nRow);
+    return str;
+}
+
+}  // namespace
+
+TEST(IMListLayout, TeamAndUserRowsSplitIntoPictureAndText) {
+    struct Row {
+        int bUser;
+        R rc, image, text;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {0, {10, 30, 190, 50},  {12, 32, 30, 48},   {30, 32, 185, 48}},
+        {1, {20, 100, 180, 124}, {22, 102, 42, 122}, {45, 102, 175, 122}},
+        {1, {20, 100, 180, 144}, {22, 102, 62, 142}, {65, 102, 175, 142}},
+    };
+    // clang-format on
+    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
+        SCOPED_TRACE(Trace(i));
+        const CIMListRowRects got =
+            rows[i].bUser ? IMListUserRowRects(rows[i].rc.Get()) : IMListTeamRowRects(rows[i].rc.Get());
+        EXPECT_EQ(rows[i].image.Get(), got.m_rcImage);
+        EXPECT_EQ(rows[i].text.Get(), got.m_rcText);
+    }
+}
+
+TEST(IMListLayout, TeamUsersAreaAndRowHits) {
+    EXPECT_EQ(24, IMListUserRowHeight(0));
+    EXPECT_EQ(44, IMListUserRowHeight(1));
+    EXPECT_EQ(CRect(20, 22, 180, 94), IMListTeamUsersRect(CRect(10, 0, 190, 20), 3, 24));
+    EXPECT_EQ(CRect(20, 22, 180, 154), IMListTeamUsersRect(CRect(10, 0, 190, 20), 3, 44));
+    // Three rows of 24 from height 22: each row owns its top edge.
+    struct Row {
+        int y, nRow;
+    };
+    // clang-format off
+    const Row rows[] = {{22, 0}, {45, 0}, {46, 1}, {75, 2}, {93, 2}, {94, -1}, {21, -1}, {-100000, -1}};
+    // clang-format on
+    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
+        SCOPED_TRACE(Trace(i));
+        EXPECT_EQ(rows[i].nRow, IMListRowAt(22, 24, 3, rows[i].y));
+    }
+}
+
+TEST(IMListLayout, VisibleRowsAreThoseMeetingTheBand) {
+    struct Row {
+        int nTop, nCount, nFrom, nTo;
+        BOOL bAny;
+        int nFirst, nLast;
+    };
+    // Rows of 24 starting at nTop.
+    // clang-format off
+    const Row rows[] = {
+        {0,    10, 0,    240, TRUE,  0, 9},
+        {0,    10, 30,   50,  TRUE,  1, 2},
+        {0,    10, 47,   48,  TRUE,  1, 1},
+        {0,    10, 48,   49,  TRUE,  2, 2},
+        {-100, 10, 0,    30,  TRUE,  4, 5},
+        {0,    10, 240,  300, FALSE, 0, 0},
+        {100,  10, 0,    100, FALSE, 0, 0},
+        {0,    0,  0,    100, FALSE, 0, 0},
+        {0,    3,  -500, 5000, TRUE, 0, 2},
+    };
+    // clang-format on
+    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
+        SCOPED_TRACE(Trace(i));
+        int nFirst = 0, nLast = 0;
+        EXPECT_EQ(rows[i].bAny, IMListVisibleRows(rows[i].nTop, 24, rows[i].nCount, rows[i].nFrom,
+                                                  rows[i].nTo, nFirst, nLast));
+        if (!rows[i].bAny) continue;
+        EXPECT_EQ(rows[i].nFirst, nFirst);
+        EXPECT_EQ(rows[i].nLast, nLast);
+    }
+}
+
+TEST(IMListLayout, GroupButtonTextFlashIconAndScrollColumn) {
+    const CIMGroupButtonRects rects = IMGroupButtonRects(CRect(0, 24, 200, 48));
+    EXPECT_EQ(CRect(20, 25, 195, 47), rects.m_rcText);
+    EXPECT_EQ(CRect(180, 24, 198, 48), rects.m_rcFlashIcon);
+    EXPECT_EQ(CRect(185, 24, 200, 174), IMGroupScrollBarRect(CRect(0, 24, 200, 174)));
+    EXPECT_EQ(CRect(10, 24, 200, 44), IMGroupFirstRowRect(CRect(0, 24, 200, 174), 0));
+    EXPECT_EQ(CRect(10, -6, 200, 14), IMGroupFirstRowRect(CRect(0, 24, 200, 224), 30));
+    // Ten collapsed teams; then three teams, the middle one open with three small users.
+    EXPECT_EQ(CRect(10, 24, 180, 244), IMGroupContentRect(CRect(0, 24, 200, 174), 10, 0));
+    EXPECT_EQ(3 * 22 + 72, IMGroupContentRect(CRect(0, 0, 200, 1000), 3, 72).Height());
+}
+
+TEST(IMListLayout, GroupScrollRangeIsTheOverflowWithAProportionalPage) {
+    struct Row {
+        int nExpand, nContent;
+        int bVisible, nMax, nPage;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {150, 220,  1, 70,  47},
+        {150, 150,  0, 0,   0},
+        {400, 220,  0, 0,   0},
+        {150, 151,  1, 1,   0},
+        {0,   0,    1, 1,   0},
+        {200, 2000, 1, 1800, 180},
+    };
+    // clang-format on
+    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
+        SCOPED_TRACE(Trace(i));
+        const CIMGroupScrollRange range = IMGroupScrollRange(rows[i].nExpand, rows[i].nContent);
+        EXPECT_EQ(rows[i].bVisible, range.m_bVisible);
+        EXPECT_EQ(rows[i].nMax, range.m_nMax);
+        EXPECT_EQ(rows[i].nPage, range.m_nPage);
+        EXPECT_EQ(22, range.m_nLine);
+    }
+}
+
+TEST(IMListLayout, SlideStepsAndSnapsWithinOneStep) {
+    EXPECT_EQ(0, IMGroupSlideDirection(276, 276));
+    EXPECT_EQ(1, IMGroupSlideDirection(276, 48));
+    EXPECT_EQ(2, IMGroupSlideDirection(48, 98));
+    struct Row {
+        int nDirection, nTop, nDest;
+        BOOL bMoves;
+        int dy;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {1, 276, 48, TRUE,  -50},
+        {1, 76,  48, FALSE, 0},
+        {1, 98,  48, FALSE, 0},
+        {2, 48,  98, FALSE, 0},
+        {2, 48,  99, TRUE,  50},
+        {0, 48,  48, FALSE, 0},
+    };
+    // clang-format on
+    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
+        SCOPED_TRACE(Trace(i));
+        int dy = 7;
+        EXPECT_EQ(rows[i].bMoves, IMGroupSlideStep(rows[i].nDirection, rows[i].nTop, rows[i].nDest, 50, dy));
+        EXPECT_EQ(rows[i].dy, dy);
+    }
+}
+
+TEST(IMListLayout, CurrentGroupSplitsTheButtonsAroundItsArea) {
+    struct Row {
+        R client;
+        int nCount, nCurrent;
+        R b0, b1, b2, expand;
+    };
+    // Buttons 24 high.
+    // clang-format off
+    const Row rows[] = {
+        {{0, 0, 200, 300}, 3, 1,  {0, 0, 200, 24},   {0, 24, 200, 48},   {0, 276, 200, 300}, {0, 48, 200, 276}},
+        {{0, 0, 240, 200}, 3, 1,  {0, 0, 240, 24},   {0, 24, 240, 48},   {0, 176, 240, 200}, {0, 48, 240, 176}},
+        {{0, 0, 200, 300}, 3, 0,  {0, 0, 200, 24},   {0, 252, 200, 276}, {0, 276, 200, 300}, {0, 24, 200, 252}},
+        {{0, 0, 200, 300}, 3, 2,  {0, 0, 200, 24},   {0, 24, 200, 48},   {0, 48, 200, 72},   {0, 72, 200, 300}},
+        {{0, 0, 200, 300}, 3, -1, {0, 228, 200, 252}, {0, 252, 200, 276}, {0, 276, 200, 300}, {0, 0, 200, 228}},
+        {{0, 0, 0, 0},     3, 1,  {0, 0, 0, 24},     {0, 24, 0, 48},     {0, -24, 0, 0},     {0, 48, 0, 48}},
+    };
+    // clang-format on
+    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
+        SCOPED_TRACE(Trace(i));
+        const Row& row = rows[i];
+        EXPECT_EQ(row.b0.Get(), IMListButtonRect(row.client.Get(), 24, row.nCount, row.nCurrent, 0));
+        EXPECT_EQ(row.b1.Get(), IMListButtonRect(row.client.Get(), 24, row.nCount, row.nCurrent, 1));
+        EXPECT_EQ(row.b2.Get(), IMListButtonRect(row.client.Get(), 24, row.nCount, row.nCurrent, 2));
+        EXPECT_EQ(row.expand.Get(), IMListExpandRect(row.client.Get(), 24, row.nCount, row.nCurrent));
+    }
+    EXPECT_EQ(CRect(0, 48, 185, 276), IMListRowsRect(CRect(0, 48, 200, 276)));
+}
+
+TEST(IMListLayout, SlideClearsFromTheButtonAboveToTheButtonBelow) {
+    const CRect rcClient(0, 0, 200, 300);
+    const CRect rcAbove(0, 0, 200, 24), rcFirst(0, 24, 200, 48), rcLast(0, 48, 200, 72),
+        rcBelow(0, 276, 200, 300);
+    const int nBarBottom = 320;
+    EXPECT_EQ(CRect(0, 24, 200, 276),
+              IMListSlideClearRect(rcClient, rcFirst, rcLast, &rcAbove, &rcBelow, nullptr));
+    EXPECT_EQ(CRect(0, 24, 200, 72),
+              IMListSlideClearRect(rcClient, rcFirst, rcLast, nullptr, nullptr, nullptr));
+    // An open last button clears down to its scroll bar's bottom, never less than its own.
+    EXPECT_EQ(CRect(0, 24, 200, 320),
+              IMListSlideClearRect(rcClient, rcFirst, rcLast, nullptr, nullptr, &nBarBottom));
+    const int nShort = 10;
+    EXPECT_EQ(CRect(0, 24, 200, 72),
+              IMListSlideClearRect(rcClient, rcFirst, rcLast, nullptr, nullptr, &nShort));
+    // Buttons still on their way may stand in reverse order: the band is normalised.
+    EXPECT_EQ(CRect(0, 48, 200, 276),
+              IMListSlideClearRect(rcClient, rcBelow, rcFirst, nullptr, nullptr, nullptr));
+}
+
+// Three groups in a 200 x 300 client, group 1 open with two teams: "A" open with three users, "B" closed.
+TEST(IMListLayout, HitTestFindsButtonsBarPartsRowsAndPictures) {
+    std::unique_ptr<CIMGroupButton> owned[3];
+    std::vector<CIMGroupButton*> groups;
+    for (int i = 0; i < 3; ++i) {
+        owned[i].reset(new CIMGroupButton);
+        owned[i]->SetRect(IMListButtonRect(CRect(0, 0, 200, 300), 24, 3, 1, i));
+        groups.push_back(owned[i].get());
+    }
+    for (LPCTSTR lpszTitle : {_T("A"), _T("B")}) {
+        CIMListTeamItem* pTeam = new CIMListTeamItem;
+        pTeam->SetTitle(lpszTitle);
+        groups[1]->AddChild(pTeam);
+    }
+    CIMListTeamItem* pOpen = static_cast<CIMListTeamItem*>(groups[1]->GetChild(0));
+    for (DWORD id = 1; id <= 3; ++id) {
+        CIMListUserItem* pUser = new CIMListUserItem;
+        pUser->SetUserID(id);
+        pOpen->AddChild(pUser);
+    }
+    pOpen->Expand(1);
+    groups[1]->Expand(1);
+    groups[1]->SetExpandRect(IMListExpandRect(CRect(0, 0, 200, 300), 24, 3, 1));
+    groups[2]->AddSparkleItem(pOpen->GetChild(0));
+    struct Row {
+        int nCurrent, x, y;
+        int nGroup, bSparkle, nArea, nTeam, nUser, bInImage;
+    };
+    // Team A at 48..68, its users at 70, 94, 118 (pictures 22..42 across), team B at 144..164.
+    // clang-format off
+    const Row rows[] = {
+        {1,  100, 10,  0,  0, 0, -1, -1, 0},
+        {1,  100, 47,  1,  0, 0, -1, -1, 0},
+        {1,  190, 280, 2,  1, 0, -1, -1, 0},
+        {1,  100, 280, 2,  0, 0, -1, -1, 0},
+        {1,  180, 276, 2,  1, 0, -1, -1, 0},
+        {1,  198, 299, 2,  0, 0, -1, -1, 0},
+        {1,  100, 50,  -1, 0, 0, 0,  -1, 0},
+        {1,  100, 75,  -1, 0, 0, 0,  0,  0},
+        {1,  25,  100, -1, 0, 0, 0,  1,  1},
+        {1,  100, 141, -1, 0, 0, 0,  2,  0},
+        {1,  100, 150, -1, 0, 0, 1,  -1, 0},
+        {1,  100, 200, -1, 0, 0, -1, -1, 0},
+        {1,  5,   75,  -1, 0, 0, -1, -1, 0},
+        {-1, 100, 75,  -1, 0, 0, -1, -1, 0},
+        {0,  100, 75,  -1, 0, 0, -1, -1, 0},
+    };
+    // clang-format on
+    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
+        SCOPED_TRACE(Trace(i));
+        const Row& row = rows[i];
+        const CIMListHit hit = IMListHitTest(groups, row.nCurrent, CPoint(row.x, row.y));
+        EXPECT_EQ(row.nGroup, hit.m_nGroup);
+        EXPECT_EQ(row.bSparkle, hit.m_bSparkleIcon);
+        EXPECT_EQ(row.nArea, hit.m_nArea);
+        EXPECT_EQ(row.nTeam, hit.m_item.nTeam);
+        EXPECT_EQ(row.nUser, hit.m_item.nUser);
+        EXPECT_EQ(row.bInImage, hit.m_item.bInImage);
+        EXPECT_EQ(row.nTeam >= 0 ? 1 : -1, hit.m_item.nGroup);
+    }
+}
+
+TEST(IMListLayout, ScrollBarPartsByHeight) {
+    struct Row {
+        R rc, track, minDelta, maxDelta, thumb;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {{0, 0, 15, 30},      {0, 0, 0, 0},        {0, 0, 15, 15},    {0, 15, 15, 30},     {0, 0, 0, 0}},
+        {{0, 0, 15, 21},      {0, 0, 0, 0},        {0, 0, 15, 10},    {0, 11, 15, 21},     {0, 0, 0, 0}},
+        {{100, 10, 115, 140}, {100, 25, 115, 125}, {100, 10, 115, 25}, {100, 125, 115, 140}, {100, 25, 115, 55}},
+        {{0, 0, 15, 45},      {0, 15, 15, 30},     {0, 0, 15, 15},    {0, 30, 15, 45},     {0, 0, 0, 0}},
+    };
+    // clang-format on
+    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
+        SCOPED_TRACE(Trace(i));
+        const CIMScrollBarRects parts = IMScrollBarLayout(rows[i].rc.Get());
+        EXPECT_EQ(rows[i].track.Get(), parts.m_rcTrack);
+        EXPECT_EQ(rows[i].minDelta.Get(), parts.m_rcMinDelta);
+        EXPECT_EQ(rows[i].maxDelta.Get(), parts.m_rcMaxDelta);
+        EXPECT_EQ(rows[i].thumb.Get(), parts.m_rcThumb);
+    }
+}
+
+TEST(IMListLayout, ThumbSizeFollowsThePageAndItsPlaceThePosition) {
+    struct Row {
+        int nTrack, nMin, nMax, nPage, nPos;
+        int nHeight, nTop;
+    };
+    // Track from 25 down.
+    // clang-format off
+    const Row rows[] = {
+        {100, 0, 200,  100, 0,   50,  25},
+        {100, 0, 200,  100, 100, 50,  50},
+        {100, 0, 200,  100, 200, 50,  75},
+        {100, 0, 1000, 1,   200, 15,  25 + 85 * 200 / 1000},
+        {100, 0, 10,   50,  5,   100, 25},
+        {10,  0, 100,  10,  50,  10,  25},
+        {100, 5, 5,    10,  5,   100, 25},
+    };
+    // clang-format on
+    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
+        SCOPED_TRACE(Trace(i));
+        const Row& row = rows[i];
+        const int nHeight = IMScrollBarThumbHeight(row.nTrack, row.nMin, row.nMax, row.nPage);
+        EXPECT_EQ(row.nHeight, nHeight);
+        EXPECT_EQ(row.nTop, IMScrollBarThumbTop(CRect(100, 25, 115, 25 + row.nTrack), nHeight, row.nMin,
+                                                row.nMax, row.nPos));
+    }
+    EXPECT_EQ(10, IMScrollBarClampPos(10, 3, 40));
+    EXPECT_EQ(0, IMScrollBarClampPos(0, 100, -5));
+    EXPECT_EQ(100, IMScrollBarClampPos(0, 100, 500));
+}
+
+TEST(IMListLayout, ScrollBarPartsInHitOrder) {
+    const CRect rcBar(100, 10, 115, 140);
+    CIMScrollBarRects parts = IMScrollBarLayout(rcBar);
+    parts.m_rcThumb = CRect(100, 50, 115, 100);
+    struct Row {
+        int x, y, nArea;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {100, 10, 1}, {114, 24, 1}, {107, 25, 4}, {107, 49, 4}, {107, 50, 3}, {107, 99, 3},
+        {107, 100, 4}, {107, 125, 2}, {107, 139, 2}, {107, 140, 0}, {115, 60, 0}, {99, 60, 0},
+    };
+    // clang-format on
+    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
+        SCOPED_TRACE(Trace(i));
+        EXPECT_EQ(rows[i].nArea, IMScrollBarHitTest(rcBar, parts, CPoint(rows[i].x, rows[i].y)));
+    }
+}
+
+TEST(IMListLayout, ThumbDragStaysInTheTrackAndItsEndIsTheRangeEnd) {
+    const CRect rcTrack(100, 25, 115, 125);
+    struct Row {
+        int nWanted, nTop, nPos;
+    };
+    // Range 0 ... 300, thumb 33: 67 pixels free.
+    // clang-format off
+    const Row rows[] = {
+        {45,   45, static_cast<int>(20 / (67.0f / 300.0f))},
+        {500,  92, 300},
+        {92,   92, 300},
+        {-100, 25, 0},
+    };
+    // clang-format on
+    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
+        SCOPED_TRACE(Trace(i));
+        const int nTop = IMScrollBarDragTop(rcTrack, 33, rows[i].nWanted);
+        EXPECT_EQ(rows[i].nTop, nTop);
+        EXPECT_EQ(rows[i].nPos, IMScrollBarDragPos(rcTrack, 33, 0, 300, nTop, 17));
+    }
+    // A thumb that fills the track, or an empty range, keeps the position.
+    EXPECT_EQ(17, IMScrollBarDragPos(rcTrack, 100, 0, 300, 25, 17));
+    EXPECT_EQ(17, IMScrollBarDragPos(rcTrack, 33, 10, 10, 60, 17));
+}
