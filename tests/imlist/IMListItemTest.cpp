@@ -163,32 +163,6 @@ TEST(IMListItemGeometry, ExpandedTeamStacksUsersInSmallAndBigRows) {
     EXPECT_EQ(1, pLate->IsBigImage());
 }
 
-TEST(IMListItemHitTest, RowsOwnTheirTopEdgeAndPictureFlagFollowsTheImageRect) {
-    CIMListTeamItem team;
-    team.SetRect(CRect(10, 0, 190, 20));
-    for (DWORD i = 0; i < 3; ++i)
-        team.AddChild(NewUser(i, IMUS_ONLINE));
-    team.Expand(1);
-    team.AdjustChilds();
-    int bInImage = 7;
-    EXPECT_EQ(0, team.MouseInChild(CPoint(100, 22), bInImage));
-    EXPECT_EQ(0, bInImage);
-    EXPECT_EQ(0, team.MouseInChild(CPoint(100, 45), bInImage));
-    EXPECT_EQ(1, team.MouseInChild(CPoint(100, 46), bInImage));
-    EXPECT_EQ(2, team.MouseInChild(CPoint(25, 75), bInImage));
-    EXPECT_EQ(1, bInImage);
-    EXPECT_EQ(-1, team.MouseInChild(CPoint(100, 94), bInImage));
-    EXPECT_EQ(-1, team.MouseInChild(CPoint(100, 21), bInImage));
-    EXPECT_EQ(-1, team.MouseInChild(CPoint(19, 30), bInImage));
-    EXPECT_EQ(-1, team.MouseInChild(CPoint(180, 30), bInImage));
-    EXPECT_TRUE(team.MouseInExpandRect(CPoint(20, 22)));
-    EXPECT_FALSE(team.MouseInExpandRect(CPoint(20, 94)));
-    // After a scroll the rows move together and stay hit.
-    team.Offset(0, -30);
-    EXPECT_EQ(0, team.MouseInChild(CPoint(100, 15), bInImage));
-    EXPECT_EQ(2, team.MouseInChild(CPoint(100, 63), bInImage));
-}
-
 TEST(IMListItemCopy, TeamCopyOwnsCopiesOfItsUsers) {
     CIMListTeamItem* pTeam = new CIMListTeamItem;
     pTeam->SetTitle(_T("Original"));

@@ -8,6 +8,7 @@
 #include "IMListLayout.h"
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -17,10 +18,9 @@ struct R {
     CRect Get() const { return CRect(l, t, r, b); }
 };
 
-CString Trace(int nRow) {
-    CString str;
-    str.Format(_T("row %d"), nRow);
-    return str;
+template <class T, size_t N>
+constexpr int kCount(const T (&)[N]) {
+    return static_cast<int>(N);
 }
 
 }  // namespace
@@ -37,8 +37,8 @@ TEST(IMListLayout, TeamAndUserRowsSplitIntoPictureAndText) {
         {1, {20, 100, 180, 144}, {22, 102, 62, 142}, {65, 102, 175, 142}},
     };
     // clang-format on
-    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
-        SCOPED_TRACE(Trace(i));
+    for (int i = 0; i < kCount(rows); ++i) {
+        SCOPED_TRACE(i);
         const CIMListRowRects got =
             rows[i].bUser ? IMListUserRowRects(rows[i].rc.Get()) : IMListTeamRowRects(rows[i].rc.Get());
         EXPECT_EQ(rows[i].image.Get(), got.m_rcImage);
@@ -58,40 +58,28 @@ TEST(IMListLayout, TeamUsersAreaAndRowHits) {
     // clang-format off
     const Row rows[] = {{22, 0}, {45, 0}, {46, 1}, {75, 2}, {93, 2}, {94, -1}, {21, -1}, {-100000, -1}};
     // clang-format on
-    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
-        SCOPED_TRACE(Trace(i));
+    for (int i = 0; i < kCount(rows); ++i) {
+        SCOPED_TRACE(i);
         EXPECT_EQ(rows[i].nRow, IMListRowAt(22, 24, 3, rows[i].y));
     }
 }
 
 TEST(IMListLayout, VisibleRowsAreThoseMeetingTheBand) {
-    struct Row {
-        int nTop, nCount, nFrom, nTo;
-        BOOL bAny;
-        int nFirst, nLast;
-    };
-    // Rows of 24 starting at nTop.
+    // Rows of 24: top, count, band from, band to; any visible, first, last.
     // clang-format off
-    const Row rows[] = {
-        {0,    10, 0,    240, TRUE,  0, 9},
-        {0,    10, 30,   50,  TRUE,  1, 2},
-        {0,    10, 47,   48,  TRUE,  1, 1},
-        {0,    10, 48,   49,  TRUE,  2, 2},
-        {-100, 10, 0,    30,  TRUE,  4, 5},
-        {0,    10, 240,  300, FALSE, 0, 0},
-        {100,  10, 0,    100, FALSE, 0, 0},
-        {0,    0,  0,    100, FALSE, 0, 0},
-        {0,    3,  -500, 5000, TRUE, 0, 2},
+    const int rows[][7] = {
+        {0, 10, 0, 240, TRUE, 0, 9}, {0, 10, 30, 50, TRUE, 1, 2}, {0, 10, 47, 48, TRUE, 1, 1},
+        {0, 10, 48, 49, TRUE, 2, 2}, {-100, 10, 0, 30, TRUE, 4, 5}, {0, 3, -500, 5000, TRUE, 0, 2},
+        {0, 10, 240, 300, FALSE, 0, 0}, {100, 10, 0, 100, FALSE, 0, 0}, {0, 0, 0, 100, FALSE, 0, 0},
     };
     // clang-format on
-    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
-        SCOPED_TRACE(Trace(i));
+    for (int i = 0; i < kCount(rows); ++i) {
+        SCOPED_TRACE(i);
+        const int* row = rows[i];
         int nFirst = 0, nLast = 0;
-        EXPECT_EQ(rows[i].bAny, IMListVisibleRows(rows[i].nTop, 24, rows[i].nCount, rows[i].nFrom,
-                                                  rows[i].nTo, nFirst, nLast));
-        if (!rows[i].bAny) continue;
-        EXPECT_EQ(rows[i].nFirst, nFirst);
-        EXPECT_EQ(rows[i].nLast, nLast);
+        EXPECT_EQ(row[4], IMListVisibleRows(row[0], 24, row[1], row[2], row[3], nFirst, nLast));
+        EXPECT_EQ(row[4] ? row[5] : 0, nFirst);
+        EXPECT_EQ(row[4] ? row[6] : 0, nLast);
     }
 }
 
@@ -108,26 +96,19 @@ TEST(IMListLayout, GroupButtonTextFlashIconAndScrollColumn) {
 }
 
 TEST(IMListLayout, GroupScrollRangeIsTheOverflowWithAProportionalPage) {
-    struct Row {
-        int nExpand, nContent;
-        int bVisible, nMax, nPage;
-    };
+    // Open area height, content height; visible, max, page.
     // clang-format off
-    const Row rows[] = {
-        {150, 220,  1, 70,  47},
-        {150, 150,  0, 0,   0},
-        {400, 220,  0, 0,   0},
-        {150, 151,  1, 1,   0},
-        {0,   0,    1, 1,   0},
+    const int rows[][5] = {
+        {150, 220, 1, 70, 47}, {150, 150, 0, 0, 0}, {400, 220, 0, 0, 0}, {150, 151, 1, 1, 0}, {0, 0, 1, 1, 0},
         {200, 2000, 1, 1800, 180},
     };
     // clang-format on
-    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
-        SCOPED_TRACE(Trace(i));
-        const CIMGroupScrollRange range = IMGroupScrollRange(rows[i].nExpand, rows[i].nContent);
-        EXPECT_EQ(rows[i].bVisible, range.m_bVisible);
-        EXPECT_EQ(rows[i].nMax, range.m_nMax);
-        EXPECT_EQ(rows[i].nPage, range.m_nPage);
+    for (int i = 0; i < kCount(rows); ++i) {
+        SCOPED_TRACE(i);
+        const CIMGroupScrollRange range = IMGroupScrollRange(rows[i][0], rows[i][1]);
+        EXPECT_EQ(rows[i][2], range.m_bVisible);
+        EXPECT_EQ(rows[i][3], range.m_nMax);
+        EXPECT_EQ(rows[i][4], range.m_nPage);
         EXPECT_EQ(22, range.m_nLine);
     }
 }
@@ -136,26 +117,18 @@ TEST(IMListLayout, SlideStepsAndSnapsWithinOneStep) {
     EXPECT_EQ(0, IMGroupSlideDirection(276, 276));
     EXPECT_EQ(1, IMGroupSlideDirection(276, 48));
     EXPECT_EQ(2, IMGroupSlideDirection(48, 98));
-    struct Row {
-        int nDirection, nTop, nDest;
-        BOOL bMoves;
-        int dy;
-    };
+    // Direction, top, destination top; moves, distance (steps of 50).
     // clang-format off
-    const Row rows[] = {
-        {1, 276, 48, TRUE,  -50},
-        {1, 76,  48, FALSE, 0},
-        {1, 98,  48, FALSE, 0},
-        {2, 48,  98, FALSE, 0},
-        {2, 48,  99, TRUE,  50},
-        {0, 48,  48, FALSE, 0},
+    const int rows[][5] = {
+        {1, 276, 48, TRUE, -50}, {1, 76, 48, FALSE, 0}, {1, 98, 48, FALSE, 0}, {2, 48, 98, FALSE, 0},
+        {2, 48, 99, TRUE, 50}, {0, 48, 48, FALSE, 0},
     };
     // clang-format on
-    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
-        SCOPED_TRACE(Trace(i));
+    for (int i = 0; i < kCount(rows); ++i) {
+        SCOPED_TRACE(i);
         int dy = 7;
-        EXPECT_EQ(rows[i].bMoves, IMGroupSlideStep(rows[i].nDirection, rows[i].nTop, rows[i].nDest, 50, dy));
-        EXPECT_EQ(rows[i].dy, dy);
+        EXPECT_EQ(rows[i][3], IMGroupSlideStep(rows[i][0], rows[i][1], rows[i][2], 50, dy));
+        EXPECT_EQ(rows[i][4], dy);
     }
 }
 
@@ -176,8 +149,8 @@ TEST(IMListLayout, CurrentGroupSplitsTheButtonsAroundItsArea) {
         {{0, 0, 0, 0},     3, 1,  {0, 0, 0, 24},     {0, 24, 0, 48},     {0, -24, 0, 0},     {0, 48, 0, 48}},
     };
     // clang-format on
-    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
-        SCOPED_TRACE(Trace(i));
+    for (int i = 0; i < kCount(rows); ++i) {
+        SCOPED_TRACE(i);
         const Row& row = rows[i];
         EXPECT_EQ(row.b0.Get(), IMListButtonRect(row.client.Get(), 24, row.nCount, row.nCurrent, 0));
         EXPECT_EQ(row.b1.Get(), IMListButtonRect(row.client.Get(), 24, row.nCount, row.nCurrent, 1));
@@ -231,41 +204,25 @@ TEST(IMListLayout, HitTestFindsButtonsBarPartsRowsAndPictures) {
     groups[1]->Expand(1);
     groups[1]->SetExpandRect(IMListExpandRect(CRect(0, 0, 200, 300), 24, 3, 1));
     groups[2]->AddSparkleItem(pOpen->GetChild(0));
-    struct Row {
-        int nCurrent, x, y;
-        int nGroup, bSparkle, nArea, nTeam, nUser, bInImage;
-    };
-    // Team A at 48..68, its users at 70, 94, 118 (pictures 22..42 across), team B at 144..164.
+    // Current group, x, y; button, on its flashing picture, bar part, team, user, on the picture. Team A
+    // at 48..68, its users at 70, 94, 118 (pictures 22..42 across), team B at 144..164.
     // clang-format off
-    const Row rows[] = {
-        {1,  100, 10,  0,  0, 0, -1, -1, 0},
-        {1,  100, 47,  1,  0, 0, -1, -1, 0},
-        {1,  190, 280, 2,  1, 0, -1, -1, 0},
-        {1,  100, 280, 2,  0, 0, -1, -1, 0},
-        {1,  180, 276, 2,  1, 0, -1, -1, 0},
-        {1,  198, 299, 2,  0, 0, -1, -1, 0},
-        {1,  100, 50,  -1, 0, 0, 0,  -1, 0},
-        {1,  100, 75,  -1, 0, 0, 0,  0,  0},
-        {1,  25,  100, -1, 0, 0, 0,  1,  1},
-        {1,  100, 141, -1, 0, 0, 0,  2,  0},
-        {1,  100, 150, -1, 0, 0, 1,  -1, 0},
-        {1,  100, 200, -1, 0, 0, -1, -1, 0},
-        {1,  5,   75,  -1, 0, 0, -1, -1, 0},
-        {-1, 100, 75,  -1, 0, 0, -1, -1, 0},
-        {0,  100, 75,  -1, 0, 0, -1, -1, 0},
+    const int rows[][9] = {
+        {1, 100, 10, 0, 0, 0, -1, -1, 0},   {1, 100, 47, 1, 0, 0, -1, -1, 0},   {1, 190, 280, 2, 1, 0, -1, -1, 0},
+        {1, 100, 280, 2, 0, 0, -1, -1, 0},  {1, 180, 276, 2, 1, 0, -1, -1, 0},  {1, 198, 299, 2, 0, 0, -1, -1, 0},
+        {1, 100, 50, -1, 0, 0, 0, -1, 0},   {1, 100, 75, -1, 0, 0, 0, 0, 0},    {1, 25, 100, -1, 0, 0, 0, 1, 1},
+        {1, 100, 141, -1, 0, 0, 0, 2, 0},   {1, 100, 150, -1, 0, 0, 1, -1, 0},  {1, 100, 200, -1, 0, 0, -1, -1, 0},
+        {1, 5, 75, -1, 0, 0, -1, -1, 0},    {-1, 100, 75, -1, 0, 0, -1, -1, 0}, {0, 100, 75, -1, 0, 0, -1, -1, 0},
     };
     // clang-format on
-    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
-        SCOPED_TRACE(Trace(i));
-        const Row& row = rows[i];
-        const CIMListHit hit = IMListHitTest(groups, row.nCurrent, CPoint(row.x, row.y));
-        EXPECT_EQ(row.nGroup, hit.m_nGroup);
-        EXPECT_EQ(row.bSparkle, hit.m_bSparkleIcon);
-        EXPECT_EQ(row.nArea, hit.m_nArea);
-        EXPECT_EQ(row.nTeam, hit.m_item.nTeam);
-        EXPECT_EQ(row.nUser, hit.m_item.nUser);
-        EXPECT_EQ(row.bInImage, hit.m_item.bInImage);
-        EXPECT_EQ(row.nTeam >= 0 ? 1 : -1, hit.m_item.nGroup);
+    for (int i = 0; i < kCount(rows); ++i) {
+        SCOPED_TRACE(i);
+        const int* row = rows[i];
+        const CIMListHit hit = IMListHitTest(groups, row[0], CPoint(row[1], row[2]));
+        const std::vector<int> got = {hit.m_nGroup,     hit.m_bSparkleIcon, hit.m_nArea,
+                                      hit.m_item.nTeam, hit.m_item.nUser,   hit.m_item.bInImage};
+        EXPECT_EQ(std::vector<int>(row + 3, row + 9), got);
+        EXPECT_EQ(row[6] >= 0 ? 1 : -1, hit.m_item.nGroup);
     }
 }
 
@@ -281,8 +238,8 @@ TEST(IMListLayout, ScrollBarPartsByHeight) {
         {{0, 0, 15, 45},      {0, 15, 15, 30},     {0, 0, 15, 15},    {0, 30, 15, 45},     {0, 0, 0, 0}},
     };
     // clang-format on
-    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
-        SCOPED_TRACE(Trace(i));
+    for (int i = 0; i < kCount(rows); ++i) {
+        SCOPED_TRACE(i);
         const CIMScrollBarRects parts = IMScrollBarLayout(rows[i].rc.Get());
         EXPECT_EQ(rows[i].track.Get(), parts.m_rcTrack);
         EXPECT_EQ(rows[i].minDelta.Get(), parts.m_rcMinDelta);
@@ -292,29 +249,21 @@ TEST(IMListLayout, ScrollBarPartsByHeight) {
 }
 
 TEST(IMListLayout, ThumbSizeFollowsThePageAndItsPlaceThePosition) {
-    struct Row {
-        int nTrack, nMin, nMax, nPage, nPos;
-        int nHeight, nTop;
-    };
-    // Track from 25 down.
+    // Track height (from 25 down), min, max, page, position; thumb height, thumb top.
     // clang-format off
-    const Row rows[] = {
-        {100, 0, 200,  100, 0,   50,  25},
-        {100, 0, 200,  100, 100, 50,  50},
-        {100, 0, 200,  100, 200, 50,  75},
-        {100, 0, 1000, 1,   200, 15,  25 + 85 * 200 / 1000},
-        {100, 0, 10,   50,  5,   100, 25},
-        {10,  0, 100,  10,  50,  10,  25},
-        {100, 5, 5,    10,  5,   100, 25},
+    const int rows[][7] = {
+        {100, 0, 200, 100, 0, 50, 25}, {100, 0, 200, 100, 100, 50, 50}, {100, 0, 200, 100, 200, 50, 75},
+        {100, 0, 1000, 1, 200, 15, 25 + 85 * 200 / 1000}, {100, 0, 10, 50, 5, 100, 25}, {10, 0, 100, 10, 50, 10, 25},
+        {100, 5, 5, 10, 5, 100, 25},
     };
     // clang-format on
-    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
-        SCOPED_TRACE(Trace(i));
-        const Row& row = rows[i];
-        const int nHeight = IMScrollBarThumbHeight(row.nTrack, row.nMin, row.nMax, row.nPage);
-        EXPECT_EQ(row.nHeight, nHeight);
-        EXPECT_EQ(row.nTop, IMScrollBarThumbTop(CRect(100, 25, 115, 25 + row.nTrack), nHeight, row.nMin,
-                                                row.nMax, row.nPos));
+    for (int i = 0; i < kCount(rows); ++i) {
+        SCOPED_TRACE(i);
+        const int* row = rows[i];
+        const int nHeight = IMScrollBarThumbHeight(row[0], row[1], row[2], row[3]);
+        EXPECT_EQ(row[5], nHeight);
+        EXPECT_EQ(row[6],
+                  IMScrollBarThumbTop(CRect(100, 25, 115, 25 + row[0]), nHeight, row[1], row[2], row[4]));
     }
     EXPECT_EQ(10, IMScrollBarClampPos(10, 3, 40));
     EXPECT_EQ(0, IMScrollBarClampPos(0, 100, -5));
@@ -325,42 +274,48 @@ TEST(IMListLayout, ScrollBarPartsInHitOrder) {
     const CRect rcBar(100, 10, 115, 140);
     CIMScrollBarRects parts = IMScrollBarLayout(rcBar);
     parts.m_rcThumb = CRect(100, 50, 115, 100);
-    struct Row {
-        int x, y, nArea;
-    };
+    // x, y; part.
     // clang-format off
-    const Row rows[] = {
+    const int rows[][3] = {
         {100, 10, 1}, {114, 24, 1}, {107, 25, 4}, {107, 49, 4}, {107, 50, 3}, {107, 99, 3},
         {107, 100, 4}, {107, 125, 2}, {107, 139, 2}, {107, 140, 0}, {115, 60, 0}, {99, 60, 0},
     };
     // clang-format on
-    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
-        SCOPED_TRACE(Trace(i));
-        EXPECT_EQ(rows[i].nArea, IMScrollBarHitTest(rcBar, parts, CPoint(rows[i].x, rows[i].y)));
+    for (int i = 0; i < kCount(rows); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(rows[i][2], IMScrollBarHitTest(rcBar, parts, CPoint(rows[i][0], rows[i][1])));
     }
 }
 
 TEST(IMListLayout, ThumbDragStaysInTheTrackAndItsEndIsTheRangeEnd) {
     const CRect rcTrack(100, 25, 115, 125);
-    struct Row {
-        int nWanted, nTop, nPos;
-    };
-    // Range 0 ... 300, thumb 33: 67 pixels free.
+    // Range 0 ... 300, thumb 33 (67 pixels free): wanted top; top, position.
     // clang-format off
-    const Row rows[] = {
-        {45,   45, static_cast<int>(20 / (67.0f / 300.0f))},
-        {500,  92, 300},
-        {92,   92, 300},
-        {-100, 25, 0},
-    };
+    const int rows[][3] = {{45, 45, static_cast<int>(20 / (67.0f / 300.0f))}, {500, 92, 300}, {92, 92, 300}, {-100, 25, 0}};
     // clang-format on
-    for (int i = 0; i < static_cast<int>(_countof(rows)); ++i) {
-        SCOPED_TRACE(Trace(i));
-        const int nTop = IMScrollBarDragTop(rcTrack, 33, rows[i].nWanted);
-        EXPECT_EQ(rows[i].nTop, nTop);
-        EXPECT_EQ(rows[i].nPos, IMScrollBarDragPos(rcTrack, 33, 0, 300, nTop, 17));
+    for (int i = 0; i < kCount(rows); ++i) {
+        SCOPED_TRACE(i);
+        const int nTop = IMScrollBarDragTop(rcTrack, 33, rows[i][0]);
+        EXPECT_EQ(rows[i][1], nTop);
+        EXPECT_EQ(rows[i][2], IMScrollBarDragPos(rcTrack, 33, 0, 300, nTop, 17));
     }
     // A thumb that fills the track, or an empty range, keeps the position.
     EXPECT_EQ(17, IMScrollBarDragPos(rcTrack, 100, 0, 300, 25, 17));
     EXPECT_EQ(17, IMScrollBarDragPos(rcTrack, 33, 10, 10, 60, 17));
+}
+
+TEST(IMListLayout, EndOfTheTrackIsAlwaysTheEndOfTheRange) {
+    // The single-precision step lands one short for some track and range pairs; the end must not.
+    int nShort = 0;
+    for (int nTrack = 30; nTrack < 370; nTrack += 7)
+        for (int nMax = 3; nMax < 500; nMax += 13) {
+            const CRect rcTrack(100, 25, 115, 25 + nTrack);
+            const int nThumb = IMScrollBarThumbHeight(nTrack, 0, nMax, 1);
+            const int nFree = nTrack - nThumb;
+            ASSERT_EQ(nMax, IMScrollBarDragPos(rcTrack, nThumb, 0, nMax, rcTrack.bottom - nThumb, 0))
+                << nTrack;
+            if (static_cast<int>(static_cast<float>(nFree) / (static_cast<float>(nFree) / nMax)) < nMax)
+                ++nShort;
+        }
+    EXPECT_GT(nShort, 0);
 }
