@@ -26,41 +26,26 @@ constexpr int kCount(const T (&)[N]) {
 }  // namespace
 
 TEST(IMListLayout, TeamAndUserRowsSplitIntoPictureAndText) {
-    struct Row {
-        int bUser;
-        R rc, image, text;
-    };
-    // clang-format off
-    const Row rows[] = {
-        {0, {10, 30, 190, 50},  {12, 32, 30, 48},   {30, 32, 185, 48}},
-        {1, {20, 100, 180, 124}, {22, 102, 42, 122}, {45, 102, 175, 122}},
-        {1, {20, 100, 180, 144}, {22, 102, 62, 142}, {65, 102, 175, 142}},
-    };
-    // clang-format on
-    for (int i = 0; i < kCount(rows); ++i) {
-        SCOPED_TRACE(i);
-        const CIMListRowRects got =
-            rows[i].bUser ? IMListUserRowRects(rows[i].rc.Get()) : IMListTeamRowRects(rows[i].rc.Get());
-        EXPECT_EQ(rows[i].image.Get(), got.m_rcImage);
-        EXPECT_EQ(rows[i].text.Get(), got.m_rcText);
-    }
-}
-
-TEST(IMListLayout, TeamUsersAreaAndRowHits) {
+    EXPECT_EQ(CRect(12, 32, 30, 48), IMListTeamRowRects(CRect(10, 30, 190, 50)).m_rcImage);
+    EXPECT_EQ(CRect(30, 32, 185, 48), IMListTeamRowRects(CRect(10, 30, 190, 50)).m_rcText);
+    EXPECT_EQ(CRect(22, 102, 42, 122), IMListUserRowRects(CRect(20, 100, 180, 124)).m_rcImage);
+    EXPECT_EQ(CRect(45, 102, 175, 122), IMListUserRowRects(CRect(20, 100, 180, 124)).m_rcText);
+    EXPECT_EQ(CRect(22, 102, 62, 142), IMListUserRowRects(CRect(20, 100, 180, 144)).m_rcImage);
+    EXPECT_EQ(CRect(65, 102, 175, 142), IMListUserRowRects(CRect(20, 100, 180, 144)).m_rcText);
     EXPECT_EQ(24, IMListUserRowHeight(0));
     EXPECT_EQ(44, IMListUserRowHeight(1));
     EXPECT_EQ(CRect(20, 22, 180, 94), IMListTeamUsersRect(CRect(10, 0, 190, 20), 3, 24));
     EXPECT_EQ(CRect(20, 22, 180, 154), IMListTeamUsersRect(CRect(10, 0, 190, 20), 3, 44));
-    // Three rows of 24 from height 22: each row owns its top edge.
-    struct Row {
-        int y, nRow;
-    };
+}
+
+TEST(IMListLayout, EvenlySpacedRowsOwnTheirTopEdge) {
+    // Three rows of 24 from height 22: y; row.
     // clang-format off
-    const Row rows[] = {{22, 0}, {45, 0}, {46, 1}, {75, 2}, {93, 2}, {94, -1}, {21, -1}, {-100000, -1}};
+    const int rows[][2] = {{22, 0}, {45, 0}, {46, 1}, {75, 2}, {93, 2}, {94, -1}, {21, -1}, {-100000, -1}};
     // clang-format on
     for (int i = 0; i < kCount(rows); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(rows[i].nRow, IMListRowAt(22, 24, 3, rows[i].y));
+        EXPECT_EQ(rows[i][1], IMListRowAt(22, 24, 3, rows[i][0]));
     }
 }
 
@@ -135,27 +120,26 @@ TEST(IMListLayout, SlideStepsAndSnapsWithinOneStep) {
 TEST(IMListLayout, CurrentGroupSplitsTheButtonsAroundItsArea) {
     struct Row {
         R client;
-        int nCount, nCurrent;
-        R b0, b1, b2, expand;
+        int nCurrent;
+        R buttons[3], expand;
     };
-    // Buttons 24 high.
+    // Three buttons 24 high.
     // clang-format off
     const Row rows[] = {
-        {{0, 0, 200, 300}, 3, 1,  {0, 0, 200, 24},   {0, 24, 200, 48},   {0, 276, 200, 300}, {0, 48, 200, 276}},
-        {{0, 0, 240, 200}, 3, 1,  {0, 0, 240, 24},   {0, 24, 240, 48},   {0, 176, 240, 200}, {0, 48, 240, 176}},
-        {{0, 0, 200, 300}, 3, 0,  {0, 0, 200, 24},   {0, 252, 200, 276}, {0, 276, 200, 300}, {0, 24, 200, 252}},
-        {{0, 0, 200, 300}, 3, 2,  {0, 0, 200, 24},   {0, 24, 200, 48},   {0, 48, 200, 72},   {0, 72, 200, 300}},
-        {{0, 0, 200, 300}, 3, -1, {0, 228, 200, 252}, {0, 252, 200, 276}, {0, 276, 200, 300}, {0, 0, 200, 228}},
-        {{0, 0, 0, 0},     3, 1,  {0, 0, 0, 24},     {0, 24, 0, 48},     {0, -24, 0, 0},     {0, 48, 0, 48}},
+        {{0, 0, 200, 300}, 1,  {{0, 0, 200, 24},    {0, 24, 200, 48},   {0, 276, 200, 300}}, {0, 48, 200, 276}},
+        {{0, 0, 240, 200}, 1,  {{0, 0, 240, 24},    {0, 24, 240, 48},   {0, 176, 240, 200}}, {0, 48, 240, 176}},
+        {{0, 0, 200, 300}, 0,  {{0, 0, 200, 24},    {0, 252, 200, 276}, {0, 276, 200, 300}}, {0, 24, 200, 252}},
+        {{0, 0, 200, 300}, 2,  {{0, 0, 200, 24},    {0, 24, 200, 48},   {0, 48, 200, 72}},   {0, 72, 200, 300}},
+        {{0, 0, 200, 300}, -1, {{0, 228, 200, 252}, {0, 252, 200, 276}, {0, 276, 200, 300}}, {0, 0, 200, 228}},
+        {{0, 0, 0, 0},     1,  {{0, 0, 0, 24},      {0, 24, 0, 48},     {0, -24, 0, 0}},     {0, 48, 0, 48}},
     };
     // clang-format on
     for (int i = 0; i < kCount(rows); ++i) {
         SCOPED_TRACE(i);
-        const Row& row = rows[i];
-        EXPECT_EQ(row.b0.Get(), IMListButtonRect(row.client.Get(), 24, row.nCount, row.nCurrent, 0));
-        EXPECT_EQ(row.b1.Get(), IMListButtonRect(row.client.Get(), 24, row.nCount, row.nCurrent, 1));
-        EXPECT_EQ(row.b2.Get(), IMListButtonRect(row.client.Get(), 24, row.nCount, row.nCurrent, 2));
-        EXPECT_EQ(row.expand.Get(), IMListExpandRect(row.client.Get(), 24, row.nCount, row.nCurrent));
+        for (int n = 0; n < 3; ++n)
+            EXPECT_EQ(rows[i].buttons[n].Get(),
+                      IMListButtonRect(rows[i].client.Get(), 24, 3, rows[i].nCurrent, n));
+        EXPECT_EQ(rows[i].expand.Get(), IMListExpandRect(rows[i].client.Get(), 24, 3, rows[i].nCurrent));
     }
     EXPECT_EQ(CRect(0, 48, 185, 276), IMListRowsRect(CRect(0, 48, 200, 276)));
 }
