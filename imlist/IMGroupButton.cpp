@@ -2,6 +2,7 @@
 // and the blinking of flashing users.
 #include "IMGroupButton.h"
 
+#include "QVSelectScope.h"
 #include "QVSkinResManager.h"
 
 #include <algorithm>
@@ -19,6 +20,18 @@ CIMListItem* CloneItem(const CIMListItem* pItem) {
     default:
         return new CIMListItem(*pItem);
     }
+}
+
+// The copy of pUser among copies, the children copied from original (a child itself or a team's user).
+CIMListUserItem* CopyOfUser(const std::vector<CIMListItem*>& original,
+                            const std::vector<CIMListItem*>& copies, const CIMListUserItem* pUser) {
+    for (size_t i = 0; i < original.size(); ++i) {
+        if (original[i] == pUser) return static_cast<CIMListUserItem*>(copies[i]);
+        if (original[i]->GetClassID() != 1) continue;
+        const int nUser = static_cast<const CIMListTeamItem*>(original[i])->IndexOfChild(pUser);
+        if (nUser >= 0) return static_cast<CIMListTeamItem*>(copies[i])->GetChild(nUser);
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -69,22 +82,9 @@ void CIMGroupButton::CopyFrom(const CIMGroupButton& other) {
         }
         m_children.push_back(pCopy);
     }
-    for (CIMListUserItem* pUser : other.m_sparkling) {
-        for (size_t i = 0; i < other.m_children.size(); ++i) {
-            CIMListUserItem* pCopy = nullptr;
-            if (other.m_children[i] == pUser) {
-                pCopy = static_cast<CIMListUserItem*>(m_children[i]);
-            } else if (other.m_children[i]->GetClassID() == 1) {
-                const int nUser =
-                    static_cast<const CIMListTeamItem*>(other.m_children[i])->IndexOfChild(pUser);
-                if (nUser >= 0) pCopy = static_cast<CIMListTeamItem*>(m_children[i])->GetChild(nUser);
-            }
-            if (pCopy) {
-                m_sparkling.push_back(pCopy);
-                break;
-            }
-        }
-    }
+    for (CIMListUserItem* pUser : other.m_sparkling)
+        if (CIMListUserItem* pCopy = CopyOfUser(other.m_children, m_children, pUser))
+            m_sparkling.push_back(pCopy);
 }
 
 void CIMGroupButton::SetBigImage(int bBig) {
@@ -104,9 +104,10 @@ void CIMGroupButton::SetImages(HICON hCollapsed, HICON hExpanded) {
 // Geometry.
 
 void CIMGroupButton::PlaceButton(const CRect& rc) {
+    const CIMGroupButtonRects rects = IMGroupButtonRects(rc);
     m_rcButton = rc;
-    m_rcText = CRect(rc.left + 20, rc.top + 1, rc.right - 5, rc.bottom - 1);
-    m_rcFlashIcon = CRect(rc.right - 20, rc.top, rc.right - 2, rc.bottom);
+    m_rcText = rects.m_rcText;
+    m_rcFlashIcon = rects.m_rcFlashIcon;
 }
 
 void CIMGroupButton::SetRect(const CRect& rc) {
@@ -115,12 +116,7 @@ void CIMGroupButton::SetRect(const CRect& rc) {
 
 void CIMGroupButton::SetDestRect(const CRect& rc) {
     m_rcDest = rc;
-    if (rc.top > m_rcButton.top)
-        m_nMoveDirection = MOVE_DOWN;
-    else if (rc.top < m_rcButton.top)
-        m_nMoveDirection = MOVE_UP;
-    else
-        m_nMoveDirection = MOVE_NONE;
+    m_nMoveDirection = IMGroupSlideDirection(m_rcButton.top, rc.top);
 }
 
 void CIMGroupButton::StopAnimation() {
@@ -131,35 +127,32 @@ void CIMGroupButton::StopAnimation() {
 
 void CIMGroupButton::SetExpandRect(const CRect& rc) {
     m_rcExpand = rc;
-    m_scrollBar.SetRect(CRect(rc.right - CIMScrollBar::CELL, rc.top, rc.right, rc.bottom));
+    m_scrollBar.SetRect(IMGroupScrollBarRect(rc));
     AdjustChilds();
 }
 
 void CIMGroupButton::CalcVirtualExpandRect(CRect& rcOut) const {
-    rcOut = CRect(m_rcExpand.left + 10, m_rcExpand.top, m_rcExpand.right - 20, m_rcExpand.top);
+    int nUsersHeight = 0;
     for (const CIMListItem* pItem : m_children) {
-        rcOut.bottom += ROW_STEP;
         CRect rcTeam;
         if (pItem->GetClassID() == 1 && static_cast<const CIMListTeamItem*>(pItem)->CalcVirtualChilds(rcTeam))
-            rcOut.bottom += rcTeam.Height();
+            nUsersHeight += rcTeam.Height();
     }
+    rcOut = IMGroupContentRect(m_rcExpand, GetChildCount(), nUsersHeight);
 }
 
 void CIMGroupButton::AdjustChilds() {
     CRect rcVirtual;
     CalcVirtualExpandRect(rcVirtual);
-    const long long nTotal = std::max(rcVirtual.Height(), 1);
-    const long long nOverflow = nTotal - m_rcExpand.Height();
-    if (nOverflow < 1) {
+    const CIMGroupScrollRange range = IMGroupScrollRange(m_rcExpand.Height(), rcVirtual.Height());
+    if (!range.m_bVisible) {
         m_scrollBar.SetPos(0);
         m_scrollBar.SetVisible(0);
     } else {
-        const int nPage = static_cast<int>(m_rcExpand.Height() * nOverflow / nTotal);
-        m_scrollBar.SetRange(0, static_cast<int>(nOverflow), nPage, ROW_STEP);
+        m_scrollBar.SetRange(0, range.m_nMax, range.m_nPage, range.m_nLine);
         m_scrollBar.SetVisible(1);
     }
-    CRect rc(m_rcExpand.left + 10, m_rcExpand.top, m_rcExpand.right, m_rcExpand.top + TEAM_ROW);
-    rc.OffsetRect(0, -m_scrollBar.GetPos());
+    CRect rc = IMGroupFirstRowRect(m_rcExpand, m_scrollBar.GetPos());
     for (CIMListItem* pItem : m_children) {
         pItem->SetRect(rc);
         rc.OffsetRect(0, ROW_STEP);
@@ -265,20 +258,16 @@ void CIMGroupButton::Draw(CDC* pDC, int bHot) {
             ::DrawIconEx(pDC->GetSafeHdc(), m_rcButton.left + 3, m_rcButton.top + 2, hIcon, 16, 16, 0, NULL,
                          DI_NORMAL);
     } else {
-        CPen pen(PS_SOLID, 1, bHot ? RGB(255, 255, 200) : RGB(128, 128, 255));
-        CBrush brush(bHot ? RGB(220, 220, 255) : RGB(200, 200, 255));
-        CPen* pOldPen = pDC->SelectObject(&pen);
-        CBrush* pOldBrush = pDC->SelectObject(&brush);
+        const CQVSelectScope scope =
+            CQVSelectScope::SolidPenBrush(*pDC, bHot ? RGB(255, 255, 200) : RGB(128, 128, 255),
+                                          bHot ? RGB(220, 220, 255) : RGB(200, 200, 255));
         pDC->RoundRect(m_rcButton, CPoint(5, 5));
-        pDC->SelectObject(pOldPen);
-        pDC->SelectObject(pOldBrush);
     }
-    CFont* pOldFont = pDC->SelectObject(IMListGetFont(100));
+    CQVSelectScope font(pDC, IMListGetFont(100)->GetSafeHandle());
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(RGB(40, 73, 151));
     CRect rcText = m_rcText;
     pDC->DrawText(m_strTitle, rcText, DT_SINGLELINE | DT_VCENTER);
-    pDC->SelectObject(pOldFont);
 }
 
 void CIMGroupButton::DrawChilds(CDC* pDC) {
@@ -303,24 +292,16 @@ void CIMGroupButton::DrawScrollBarPart(CDC* pDC, CIMScrollBar::ScrollBarArea nPa
 }
 
 int CIMGroupButton::Animation(CDC* pDC, int nStep) {
+    int dy = 0;
     int nResult = 0;
-    if (m_nMoveDirection == MOVE_UP) {
-        if (m_rcDest.top >= m_rcButton.top - nStep) {
-            StopAnimation();
-        } else {
-            m_rcButton.OffsetRect(0, -nStep);
-            m_rcText.OffsetRect(0, -nStep);
-            m_rcFlashIcon.OffsetRect(0, -nStep);
+    if (m_nMoveDirection != MOVE_NONE) {
+        if (IMGroupSlideStep(m_nMoveDirection, m_rcButton.top, m_rcDest.top, nStep, dy)) {
+            m_rcButton.OffsetRect(0, dy);
+            m_rcText.OffsetRect(0, dy);
+            m_rcFlashIcon.OffsetRect(0, dy);
             nResult = 1;
-        }
-    } else if (m_nMoveDirection == MOVE_DOWN) {
-        if (m_rcDest.top <= m_rcButton.top + nStep) {
-            StopAnimation();
         } else {
-            m_rcButton.OffsetRect(0, nStep);
-            m_rcText.OffsetRect(0, nStep);
-            m_rcFlashIcon.OffsetRect(0, nStep);
-            nResult = 1;
+            StopAnimation();
         }
     }
     if (pDC) {

@@ -10,7 +10,7 @@
 // straight in the group); a copy owns copies of them.
 class RIZ_API CIMGroupButton {
 public:
-    enum { TEAM_ROW = 20, ROW_STEP = 22 };
+    enum { TEAM_ROW = IMLIST_TEAM_ROW, ROW_STEP = IMLIST_ROW_STEP };
     static constexpr COLORREF FLASH_KEY = RGB(199, 228, 255);  // key colour of the blinking picture
     enum { MOVE_NONE = 0, MOVE_UP = 1, MOVE_DOWN = 2 };
 

@@ -8,21 +8,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// First and last index of evenly spaced rows (first row at nTop, nRowHeight each) that meet [nFrom, nTo).
-bool VisibleRows(int nTop, int nRowHeight, int nCount, int nFrom, int nTo, int& nFirst, int& nLast) {
-    if (nCount <= 0 || nRowHeight <= 0 || nTo <= nTop ||
-        nFrom >= nTop + static_cast<long long>(nCount) * nRowHeight)
-        return false;
-    nFirst = nFrom <= nTop ? 0 : (nFrom - nTop) / nRowHeight;
-    const long long nEnd = (static_cast<long long>(nTo) - nTop + nRowHeight - 1) / nRowHeight;
-    nLast = static_cast<int>(std::min<long long>(nEnd, nCount)) - 1;
-    return nFirst <= nLast;
-}
-
-}  // namespace
-
 // ---------------------------------------------------------------------------------------------------
 // Fonts.
 
@@ -80,10 +65,10 @@ void CIMListItem::Offset(int dx, int dy) {
 CIMListUserItem::~CIMListUserItem() = default;
 
 void CIMListUserItem::SetRect(const CRect& rc) {
+    const CIMListRowRects rects = IMListUserRowRects(rc);
     m_rcItem = rc;
-    m_rcImage = CRect(rc.left + 2, rc.top + 2, rc.right, rc.bottom - 2);
-    m_rcImage.right = m_rcImage.left + m_rcImage.Height();
-    m_rcText = CRect(rc.left + m_rcImage.Width() + 5, rc.top + 2, rc.right - 5, rc.bottom - 2);
+    m_rcImage = rects.m_rcImage;
+    m_rcText = rects.m_rcText;
     m_rcIconAnchor = m_rcImage;
 }
 
@@ -115,7 +100,7 @@ void CIMListUserItem::Draw(CDC* pDC, int bHot) {
     }
     if (CQVBitmap* pIcon = GetCurrentIcon()) pIcon->Draw(pDC, m_rcImage.left, m_rcImage.top, 0);
 
-    CFont* pOldFont = pDC->SelectObject(IMListGetFont(90));
+    CQVSelectScope font(pDC, IMListGetFont(90)->GetSafeHandle());
     pDC->SetBkMode(TRANSPARENT);
     CRect rcText = m_rcText;
     pDC->DrawText(m_strTitle, rcText, DT_SINGLELINE | DT_VCENTER);
@@ -127,7 +112,6 @@ void CIMListUserItem::Draw(CDC* pDC, int bHot) {
         pDC->DrawText(_T("(") + m_strIdiograph + _T(")"), rcSign,
                       DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     }
-    pDC->SelectObject(pOldFont);
 }
 
 CPoint CIMListUserItem::SparkleOffset(int nPhase) {
@@ -204,9 +188,10 @@ void CIMListTeamItem::SetImages(HICON hCollapsed, HICON hExpanded) {
 }
 
 void CIMListTeamItem::SetRect(const CRect& rc) {
+    const CIMListRowRects rects = IMListTeamRowRects(rc);
     m_rcItem = rc;
-    m_rcText = CRect(rc.left + 20, rc.top + 2, rc.right - 5, rc.bottom - 2);
-    m_rcImage = CRect(rc.left + 2, rc.top + 2, rc.left + 20, rc.bottom - 2);
+    m_rcText = rects.m_rcText;
+    m_rcImage = rects.m_rcImage;
 }
 
 void CIMListTeamItem::Offset(int dx, int dy) {
@@ -299,13 +284,12 @@ int CIMListTeamItem::AdjustChilds() {
     const int h = GetChildHeight();
     const int n = GetChildCount();
     if (n > 0 && m_bExpanded) {
-        CRect rc(m_rcItem.left + 10, m_rcItem.bottom + 2, m_rcItem.right - 10, m_rcItem.bottom + 2 + h);
+        CRect rc = IMListTeamUsersRect(m_rcItem, 1, h);
         for (CIMListUserItem* pUser : m_children) {
             pUser->SetRect(rc);
             rc.OffsetRect(0, h);
         }
-        m_rcExpand =
-            CRect(m_rcItem.left + 10, m_rcItem.bottom + 2, m_rcItem.right - 10, m_rcItem.bottom + 2 + n * h);
+        m_rcExpand = IMListTeamUsersRect(m_rcItem, n, h);
         return 1;
     }
     m_rcExpand.SetRectEmpty();
@@ -317,8 +301,7 @@ int CIMListTeamItem::AdjustChilds() {
 int CIMListTeamItem::CalcVirtualChilds(CRect& rcOut) const {
     const int n = GetChildCount();
     if (n <= 0 || !m_bExpanded) return 0;
-    rcOut = CRect(m_rcItem.left + 10, m_rcItem.bottom + 2, m_rcItem.right - 10,
-                  m_rcItem.bottom + 2 + n * GetChildHeight());
+    rcOut = IMListTeamUsersRect(m_rcItem, n, GetChildHeight());
     return 1;
 }
 
@@ -331,11 +314,8 @@ int CIMListTeamItem::MouseInChild(const CPoint& pt, int& bInImage) const {
     int nIndex = -1;
     // Laid out: rows are evenly spaced from the first one, so the row is found by arithmetic.
     if (!rcFirst.IsRectEmpty() && m_children.back()->GetRect().top == rcFirst.top + (n - 1) * h) {
-        if (pt.y >= rcFirst.top) {
-            const long long nRow = (static_cast<long long>(pt.y) - rcFirst.top) / h;
-            if (nRow < n && m_children[static_cast<size_t>(nRow)]->MouseInItem(pt))
-                nIndex = static_cast<int>(nRow);
-        }
+        const int nRow = IMListRowAt(rcFirst.top, h, n, pt.y);
+        if (nRow >= 0 && m_children[nRow]->MouseInItem(pt)) nIndex = nRow;
     } else {
         for (int i = 0; i < n; ++i)
             if (m_children[i]->MouseInItem(pt)) {
@@ -373,12 +353,11 @@ void CIMListTeamItem::Draw(CDC* pDC, int bHot) {
         const CQVSelectScope scope = CQVSelectScope::SolidPenBrush(*pDC, clrPen, clrBrush);
         pDC->Rectangle(m_rcItem);
     }
-    CFont* pOldFont = pDC->SelectObject(IMListGetFont(100));
+    CQVSelectScope font(pDC, IMListGetFont(100)->GetSafeHandle());
     pDC->SetBkMode(TRANSPARENT);
     pDC->SetTextColor(bHot ? RGB(0, 0, 0) : RGB(40, 73, 151));
     CRect rcText = m_rcText;
     pDC->DrawText(GetDisplayText(), rcText, DT_SINGLELINE | DT_VCENTER);
-    pDC->SelectObject(pOldFont);
 }
 
 void CIMListTeamItem::DrawChilds(CDC* pDC, const CRect& rcClip) {
@@ -389,7 +368,7 @@ void CIMListTeamItem::DrawChilds(CDC* pDC, const CRect& rcClip) {
     int nFirst = 0, nLast = n - 1;
     // Laid out rows: only those that meet the clip rows are visited.
     if (!rcFirst.IsRectEmpty() && m_children.back()->GetRect().top == rcFirst.top + (n - 1) * h) {
-        if (!VisibleRows(rcFirst.top, h, n, rcClip.top, rcClip.bottom, nFirst, nLast)) return;
+        if (!IMListVisibleRows(rcFirst.top, h, n, rcClip.top, rcClip.bottom, nFirst, nLast)) return;
     }
     CRect rcMeet;
     for (int i = nFirst; i <= nLast; ++i) {

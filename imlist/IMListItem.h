@@ -1,6 +1,7 @@
 // Rows of the contact list: the abstract item, a team (collapsible sub-group) and a user.
 #pragma once
 
+#include "IMListLayout.h"
 #include "RIZuruzezuDef.h"
 
 #include <map>
@@ -21,12 +22,6 @@ enum IMUserStatus : int {
     IMUS_BUSY = 4,
     IMUS_IDLE = 5,
     IMUS_ONLINE = 6,
-};
-
-// Row heights and insets shared by the items, the group and the window.
-enum {
-    IMLIST_SMALL_ROW = 24,  // user row with small pictures
-    IMLIST_BIG_ROW = 44,    // user row with big pictures
 };
 
 // The base of both row kinds: three rectangles in the list window's client coordinates, a title and the
@@ -170,7 +165,7 @@ public:
     void IncreaseActiveCount() { ++m_nActiveCount; }
     void DecreaseActiveCount() { --m_nActiveCount; }
     // User row height: 44 with big pictures, else 24.
-    int GetChildHeight() const { return m_bBigImage ? IMLIST_BIG_ROW : IMLIST_SMALL_ROW; }
+    int GetChildHeight() const { return IMListUserRowHeight(m_bBigImage); }
 
     int AdjustChilds();
     int CalcVirtualChilds(CRect& rcOut) const;

@@ -335,32 +335,13 @@ void CIMListWnd::ResetHover() {
 // Group layout and changes.
 
 void CIMListWnd::AdjustGroupBtnsRect(const CRect& rcClient, int bAnimate) {
-    const int h = m_nButtonHeight;
     const int n = GetGroupCount();
-    auto place = [bAnimate](CIMGroupButton* pGroup, const CRect& rc) {
-        if (bAnimate) {
-            pGroup->SetDestRect(rc);
-        } else {
-            pGroup->SetRect(rc);
-            pGroup->SetDestRect(rc);  // a stale destination would pull the button back
-        }
-    };
-    CRect rc(rcClient.left, rcClient.top, rcClient.right, rcClient.top + h);
-    for (int i = 0; i <= m_nCurrentGroup && i < n; ++i) {
-        place(m_groups[i], rc);
-        rc.OffsetRect(0, h);
+    for (int i = 0; i < n; ++i) {
+        const CRect rc = IMListButtonRect(rcClient, m_nButtonHeight, n, m_nCurrentGroup, i);
+        if (!bAnimate) m_groups[i]->SetRect(rc);
+        m_groups[i]->SetDestRect(rc);  // without a slide: a stale destination would pull the button back
     }
-    m_rcExpand = CRect(rc.left, rc.top, rc.right, rcClient.bottom);
-    if (m_nCurrentGroup < n - 1) {
-        rc = CRect(rcClient.left, rcClient.bottom - h, rcClient.right, rcClient.bottom);
-        for (int i = n - 1; i > m_nCurrentGroup; --i) {
-            place(m_groups[i], rc);
-            rc.OffsetRect(0, -h);
-        }
-        m_rcExpand.bottom = rc.bottom;
-    }
-    // A window smaller than its buttons leaves the open group no room rather than a negative one.
-    if (m_rcExpand.bottom < m_rcExpand.top) m_rcExpand.bottom = m_rcExpand.top;
+    m_rcExpand = IMListExpandRect(rcClient, m_nButtonHeight, n, m_nCurrentGroup);
     if (bAnimate) {
         if (!m_nAnimTimer && m_hWnd) m_nAnimTimer = static_cast<UINT>(SetTimer(TIMER_ANIMATION, 20, NULL));
     } else {
@@ -374,17 +355,15 @@ void CIMListWnd::CalcGroupBtnsRect(int nFirst, int nLast, int, CRect& rc) const 
     if (nFirst < 0 || nLast >= n || nFirst > nLast) return;
     CRect rcClient;
     GetClientRect(rcClient);
-    rc = CRect(rcClient.left, m_groups[nFirst]->GetRect().top, rcClient.right,
-               m_groups[nLast]->GetRect().bottom);
-    if (nFirst > 0) rc.top = m_groups[nFirst - 1]->GetRect().bottom;
-    if (nLast + 1 < n)
-        rc.bottom = m_groups[nLast + 1]->GetRect().top;
-    else if (m_groups[nLast]->IsExpanded())
-        rc.bottom = std::max(rc.bottom, m_groups[nLast]->GetScrollBar().GetRect().bottom);
-    rc.NormalizeRect();
+    const CIMGroupButton* pLast = m_groups[nLast];
+    const int nBarBottom = pLast->GetScrollBar().GetRect().bottom;
+    rc = IMListSlideClearRect(rcClient, m_groups[nFirst]->GetRect(), pLast->GetRect(),
+                              nFirst > 0 ? &m_groups[nFirst - 1]->GetRect() : nullptr,
+                              nLast + 1 < n ? &m_groups[nLast + 1]->GetRect() : nullptr,
+                              pLast->IsExpanded() ? &nBarBottom : nullptr);
 }
 
-void CIMListWnd::ChangeCurrentGroup(int nIndex, int bAnimate, int bByClick) {
+void CIMListWnd::BeginGroupChange(int nIndex) {
     m_nPrevGroup = m_nCurrentGroup;
     m_nCurrentGroup = nIndex;
     if (m_nPrevGroup < 0) m_nPrevGroup = 0;
@@ -401,23 +380,17 @@ void CIMListWnd::ChangeCurrentGroup(int nIndex, int bAnimate, int bByClick) {
     m_bThumbDrag = 0;
     KillTimerIf(m_nRepeatTimer);
     ++m_nContentVersion;
+}
 
-    CIMGroupButton* pPrev = GetGroup(m_nPrevGroup);
-    CIMGroupButton* pCurrent = GetGroup(m_nCurrentGroup);
-    if (!m_hWnd) {
-        if (pPrev) pPrev->Expand(0);
-        if (pCurrent) pCurrent->Expand(1);
-        return;
-    }
+// Lays the buttons out, clears the band they leave, and gives the new group the open area.
+void CIMListWnd::OpenCurrentGroup(CIMGroupButton* pPrev, CIMGroupButton* pCurrent, int bAnimate) {
     CRect rcClient;
     GetClientRect(rcClient);
     AdjustGroupBtnsRect(rcClient, bAnimate);
     CRect rcClear;
     CalcGroupBtnsRect(m_nAnimFirst, m_nAnimLast, 1, rcClear);
-    {
-        CClientDC dc(this);
-        if (!rcClear.IsRectEmpty()) dc.FillSolidRect(rcClear, m_clrBack);
-    }
+    CClientDC dc(this);
+    if (!rcClear.IsRectEmpty()) dc.FillSolidRect(rcClear, m_clrBack);
     if (pPrev) pPrev->Expand(0);
     if (pCurrent) {
         pCurrent->Expand(1);
@@ -425,17 +398,22 @@ void CIMListWnd::ChangeCurrentGroup(int nIndex, int bAnimate, int bByClick) {
         pCurrent->SetExpandRect(m_rcExpand);
         --m_nLayoutDepth;
     }
-    if (pPrev && pPrev != pCurrent) {
-        CClientDC dc(this);
-        pPrev->Draw(&dc, 0);
+    if (pPrev && pPrev != pCurrent) pPrev->Draw(&dc, 0);
+}
+
+void CIMListWnd::ChangeCurrentGroup(int nIndex, int bAnimate, int bByClick) {
+    BeginGroupChange(nIndex);
+    CIMGroupButton* pPrev = GetGroup(m_nPrevGroup);
+    CIMGroupButton* pCurrent = GetGroup(m_nCurrentGroup);
+    if (!m_hWnd) {
+        if (pPrev) pPrev->Expand(0);
+        if (pCurrent) pCurrent->Expand(1);
+        return;
     }
+    OpenCurrentGroup(pPrev, pCurrent, bAnimate);
     // Without a slide nothing else draws the new group: paint it all.
     if (!bAnimate) Invalidate();
-    if (bByClick && pCurrent) {
-        const CQVAliveToken alive = m_alive.Token();
-        OnGroupButtonClick(pCurrent);
-        if (!alive) return;
-    }
+    if (bByClick && pCurrent) OnGroupButtonClick(pCurrent);
 }
 
 void CIMListWnd::GroupButtonClick(int nIndex) {
@@ -541,74 +519,87 @@ LRESULT CIMListWnd::OnSkinChanged(WPARAM, LPARAM) {
 
 void CIMListWnd::OnTimer(UINT_PTR nIDEvent) {
     switch (nIDEvent) {
-    case TIMER_ANIMATION: {
-        if (!m_nAnimTimer) break;
-        CClientDC dc(this);
-        for (CIMGroupButton* pGroup : m_groups)
-            if (pGroup->HasAnimation()) dc.FillSolidRect(pGroup->GetRect(), m_clrBack);
-        // The open group's rows are drawn again below: clear them first (their text is transparent).
-        if (CIMGroupButton* pCurrent = GetGroup(m_nCurrentGroup))
-            if (pCurrent->IsExpanded()) dc.FillSolidRect(m_rcExpand, m_clrBack);
-        BOOL bMoving = FALSE;
-        const int n = GetGroupCount();
-        auto step = [&](CIMGroupButton* pGroup) {
-            if (pGroup->HasAnimation() || pGroup->IsExpanded())
-                bMoving = pGroup->Animation(&dc, ANIMATION_STEP) || bMoving;
-        };
-        if (m_nCurrentGroup < m_nAnimLast) {
-            for (int i = 0; i < n; ++i)
-                step(m_groups[i]);
-        } else {
-            for (int i = n - 1; i >= 0; --i)
-                step(m_groups[i]);
-            if (CIMGroupButton* pNext = GetGroup(m_nCurrentGroup + 1)) pNext->Draw(&dc, 0);
-        }
-        // Rows reaching past the open area go under the resting buttons again.
-        RedrawInvalidGroupBtns(&dc, m_rcExpand);
-        if (!bMoving) KillTimerIf(m_nAnimTimer);
+    case TIMER_ANIMATION:
+        if (m_nAnimTimer) SlideStep();
         break;
-    }
-    case TIMER_REPEAT: {
-        CIMGroupButton* pGroup = GetGroup(m_nCurrentGroup);
-        // The button may have gone up outside the window, where this window never hears of it.
-        if (!m_nRepeatTimer || !pGroup || ::GetKeyState(VK_LBUTTON) >= 0) {
-            KillTimerIf(m_nRepeatTimer);
-            break;
-        }
-        CPoint pt;
-        ::GetCursorPos(&pt);
-        ScreenToClient(&pt);
-        CIMScrollBar& bar = pGroup->GetScrollBar();
-        const int nOld = bar.GetPos();
-        bar.OnClick(pt);
-        if (bar.GetPos() == nOld) {
-            KillTimerIf(m_nRepeatTimer);
-        } else {
-            CClientDC dc(this);
-            pGroup->DrawScrollBarPart(&dc, CIMScrollBar::SBA_BAR, m_nArea == CIMScrollBar::SBA_BAR);
-        }
+    case TIMER_REPEAT:
+        RepeatScroll();
         break;
-    }
-    case TIMER_SPARKLE: {
-        if (!m_nSparkleTimer) break;
-        CClientDC dc(this);
-        std::vector<CRect> rects;
-        BOOL bAny = FALSE;
-        for (int i = 0; i < GetGroupCount(); ++i) {
-            CIMGroupButton* pGroup = m_groups[i];
-            if (pGroup->GetSparkleItemCount() == 0) continue;
-            bAny = TRUE;
-            pGroup->SparkleItem(&dc, rects, i == m_nHoverGroup);
-        }
-        for (const CRect& rc : rects)
-            RedrawInvalidGroupBtns(&dc, rc);
-        if (!bAny) KillTimerIf(m_nSparkleTimer);
+    case TIMER_SPARKLE:
+        if (m_nSparkleTimer) SparkleStep();
         break;
-    }
     default:
         CWnd::OnTimer(nIDEvent);
         break;
     }
+}
+
+// One tick of the buttons' slide: clear where the moving buttons and the open rows are, move and draw.
+void CIMListWnd::SlideStep() {
+    CClientDC dc(this);
+    for (CIMGroupButton* pGroup : m_groups)
+        if (pGroup->HasAnimation()) dc.FillSolidRect(pGroup->GetRect(), m_clrBack);
+    // The open group's rows are drawn again below: clear them first (their text is transparent).
+    if (CIMGroupButton* pCurrent = GetGroup(m_nCurrentGroup))
+        if (pCurrent->IsExpanded()) dc.FillSolidRect(m_rcExpand, m_clrBack);
+    BOOL bMoving = FALSE;
+    const int n = GetGroupCount();
+    auto step = [&](CIMGroupButton* pGroup) {
+        if (pGroup->HasAnimation() || pGroup->IsExpanded())
+            bMoving = pGroup->Animation(&dc, ANIMATION_STEP) || bMoving;
+    };
+    if (m_nCurrentGroup < m_nAnimLast) {
+        for (int i = 0; i < n; ++i)
+            step(m_groups[i]);
+    } else {
+        for (int i = n - 1; i >= 0; --i)
+            step(m_groups[i]);
+        if (CIMGroupButton* pNext = GetGroup(m_nCurrentGroup + 1)) pNext->Draw(&dc, 0);
+    }
+    // Rows reaching past the open area go under the resting buttons again.
+    RedrawInvalidGroupBtns(&dc, m_rcExpand);
+    if (!bMoving) KillTimerIf(m_nAnimTimer);
+}
+
+// The held arrow or track clicks again at the cursor until the position stops changing.
+void CIMListWnd::RepeatScroll() {
+    CIMGroupButton* pGroup = GetGroup(m_nCurrentGroup);
+    // The button may have gone up outside the window, where this window never hears of it.
+    if (!m_nRepeatTimer || !pGroup || ::GetKeyState(VK_LBUTTON) >= 0) {
+        KillTimerIf(m_nRepeatTimer);
+        return;
+    }
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    ScreenToClient(&pt);
+    CIMScrollBar& bar = pGroup->GetScrollBar();
+    const int nOld = bar.GetPos();
+    bar.OnClick(pt);
+    if (bar.GetPos() == nOld)
+        KillTimerIf(m_nRepeatTimer);
+    else
+        DrawThumbOf(pGroup);
+}
+
+// One frame of every flashing group; buttons the shaken rows drew over are drawn again.
+void CIMListWnd::SparkleStep() {
+    CClientDC dc(this);
+    std::vector<CRect> rects;
+    BOOL bAny = FALSE;
+    for (int i = 0; i < GetGroupCount(); ++i) {
+        CIMGroupButton* pGroup = m_groups[i];
+        if (pGroup->GetSparkleItemCount() == 0) continue;
+        bAny = TRUE;
+        pGroup->SparkleItem(&dc, rects, i == m_nHoverGroup);
+    }
+    for (const CRect& rc : rects)
+        RedrawInvalidGroupBtns(&dc, rc);
+    if (!bAny) KillTimerIf(m_nSparkleTimer);
+}
+
+void CIMListWnd::DrawThumbOf(CIMGroupButton* pGroup) {
+    CClientDC dc(this);
+    pGroup->DrawScrollBarPart(&dc, CIMScrollBar::SBA_BAR, m_nArea == CIMScrollBar::SBA_BAR);
 }
 
 LRESULT CIMListWnd::OnScrollNotify(WPARAM wParam, LPARAM lParam) {
@@ -619,8 +610,7 @@ LRESULT CIMListWnd::OnScrollNotify(WPARAM wParam, LPARAM lParam) {
     const int dy = -(static_cast<int>(lParam) - static_cast<int>(wParam));
     if (dy == 0) return 0;
     pGroup->OffsetChildsRect(0, dy);
-    CRect rc = m_rcExpand;
-    rc.right -= CIMScrollBar::CELL;
+    const CRect rc = IMListRowsRect(m_rcExpand);
     if (m_hWnd && !rc.IsRectEmpty()) ScrollWindow(0, dy, rc, rc);
     return 0;
 }
@@ -633,10 +623,7 @@ BOOL CIMListWnd::OnMouseWheel(UINT, short zDelta, CPoint) {
     if (nSteps == 0) nSteps = zDelta > 0 ? 1 : -1;
     const int nOld = bar.GetPos();
     bar.SetPos(nOld - nSteps * bar.GetLine());
-    if (bar.GetPos() != nOld) {
-        CClientDC dc(this);
-        pGroup->DrawScrollBarPart(&dc, CIMScrollBar::SBA_BAR, m_nArea == CIMScrollBar::SBA_BAR);
-    }
+    if (bar.GetPos() != nOld) DrawThumbOf(pGroup);
     return TRUE;
 }
 

@@ -2,26 +2,11 @@
 #pragma once
 
 #include "IMGroupButton.h"
+#include "IMListLayout.h"
 #include "QVAliveToken.h"
 
 #include <map>
 #include <vector>
-
-// Where the mouse is in the list: group, team (position among the group's children) and user
-// (position among the team's users, -1 for the team row itself).
-struct tagIMListItemPos {
-    int nGroup = -1;
-    int nTeam = -1;
-    int nUser = -1;
-    int bInImage = 0;
-
-    void Reset() { *this = tagIMListItemPos(); }
-    BOOL IsValid() const { return nGroup >= 0 && nTeam >= 0; }
-    // Same group, team and user; the picture flag does not count.
-    BOOL IsSameItem(const tagIMListItemPos& other) const {
-        return nGroup == other.nGroup && nTeam == other.nTeam && nUser == other.nUser;
-    }
-};
 
 // The four pictures of one picture number, shared by every user that shows it.
 struct tagQVIMListIconData {
@@ -153,6 +138,23 @@ protected:
     // the open group changed (stale positions are then dropped).
     BOOL StillValid(const CQVAliveToken& alive, int nVersion);
 
+private:
+    // Steps of the handlers above.
+    void BeginGroupChange(int nIndex);
+    void OpenCurrentGroup(CIMGroupButton* pPrev, CIMGroupButton* pCurrent, int bAnimate);
+    void SlideStep();
+    void RepeatScroll();
+    void SparkleStep();
+    void DrawThumbOf(CIMGroupButton* pGroup);
+    void DrawHoverGroupChange();
+    // The callbacks of a move onto another row or picture; FALSE when the caller must stop (StillValid).
+    BOOL ReportHoverItem(const CQVAliveToken& alive, int nVersion);
+    BOOL ReportItemEntered(const CQVAliveToken& alive, int nVersion);
+    // FALSE when the window went away while the bar reported its new position.
+    BOOL DragThumb(CIMGroupButton* pCurrent, const CPoint& point, const CQVAliveToken& alive);
+    void TrackLeave();
+
+protected:
     std::vector<CIMGroupButton*> m_groups;
     int m_nCurrentGroup = -1;
     int m_nPrevGroup = -1;

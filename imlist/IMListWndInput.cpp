@@ -60,65 +60,14 @@ void CIMListWnd::OnMouseMove(UINT nFlags, CPoint point) {
     const CQVAliveToken alive = m_alive.Token();
     const int nVersion = m_nContentVersion;
 
-    m_nHoverGroup = -1;
-    m_hover.Reset();
-    m_nArea = CIMScrollBar::SBA_NONE;
-    m_bSparkleIconHover = 0;
-    for (int i = 0; i < GetGroupCount(); ++i) {
-        if (!m_groups[i]->MouseInButton(point)) continue;
-        m_nHoverGroup = i;
-        if (m_groups[i]->GetSparkleItemCount() > 0)
-            m_bSparkleIconHover = m_groups[i]->MouseInSparkleItem(point);
-        break;
-    }
-    if (m_nHoverGroup < 0 && pCurrent->MouseInExpandRect(point)) {
-        m_nArea = pCurrent->MouseInScrollBar(point);
-        int nTeam, nUser, bInImage;
-        if (m_nArea == CIMScrollBar::SBA_NONE && pCurrent->MouseInChild(point, nTeam, nUser, bInImage)) {
-            m_hover.nGroup = m_nCurrentGroup;
-            m_hover.nTeam = nTeam;
-            m_hover.nUser = nUser;
-            m_hover.bInImage = bInImage;
-        }
-    }
+    const CIMListHit hit = IMListHitTest(m_groups, m_nCurrentGroup, point);
+    m_nHoverGroup = hit.m_nGroup;
+    m_hover = hit.m_item;
+    m_nArea = static_cast<CIMScrollBar::ScrollBarArea>(hit.m_nArea);
+    m_bSparkleIconHover = hit.m_bSparkleIcon;
 
-    if (m_nHoverGroup != m_nPrevHoverGroup) {
-        CClientDC dc(this);
-        if (CIMGroupButton* pOld = GetGroup(m_nPrevHoverGroup)) pOld->Draw(&dc, 0);
-        if (CIMGroupButton* pNew = GetGroup(m_nHoverGroup)) pNew->Draw(&dc, 1);
-    }
-
-    if (m_hover.IsSameItem(m_prevHover)) {
-        if (m_hover.IsValid() && m_hover.nUser >= 0 && m_hover.bInImage && !m_prevHover.bInImage) {
-            if (CIMListItem* pItem = GetItemAt(m_hover)) {
-                OnUserItemImageMouseMove(static_cast<CIMListUserItem*>(pItem));
-                if (!StillValid(alive, nVersion)) return;
-            }
-        }
-    } else {
-        if (m_prevHover.IsValid()) {
-            CClientDC dc(this);
-            DrawItemAt(&dc, m_prevHover, 0);
-        }
-        if (m_hover.IsValid()) {
-            CIMListItem* pItem = GetItemAt(m_hover);
-            if (pItem && m_hover.nUser < 0 && pItem->GetClassID() == 1) {
-                OnTeamItemMouseMove(static_cast<CIMListTeamItem*>(pItem));
-                if (!StillValid(alive, nVersion)) return;
-            } else if (pItem && m_hover.nUser >= 0) {
-                CIMListUserItem* pUser = static_cast<CIMListUserItem*>(pItem);
-                OnUserItemMouseMove(pUser);
-                if (!StillValid(alive, nVersion)) return;
-                if (m_hover.bInImage) {
-                    OnUserItemImageMouseMove(pUser);
-                    if (!StillValid(alive, nVersion)) return;
-                }
-            }
-            CClientDC dc(this);
-            DrawItemAt(&dc, m_hover, 1);
-        }
-    }
-
+    if (m_nHoverGroup != m_nPrevHoverGroup) DrawHoverGroupChange();
+    if (!ReportHoverItem(alive, nVersion)) return;
     if (m_nArea != m_nPrevArea) {
         CClientDC dc(this);
         pCurrent->DrawScrollBarPart(&dc, m_nPrevArea, 0);
@@ -133,23 +82,68 @@ void CIMListWnd::OnMouseMove(UINT nFlags, CPoint point) {
         OnUserItemImageMouseLeave();
         if (!StillValid(alive, nVersion)) return;
     }
+    if (m_bThumbDrag && ::GetKeyState(VK_LBUTTON) < 0 && !DragThumb(pCurrent, point, alive)) return;
+    TrackLeave();
+}
 
-    if (m_bThumbDrag && ::GetKeyState(VK_LBUTTON) < 0) {
-        CIMScrollBar& bar = pCurrent->GetScrollBar();
-        const int nOld = bar.GetPos();
-        const CRect rcOld = bar.GetBarRect();
-        bar.OnMouseMove(point);
-        if (!alive || !m_hWnd) return;
-        if (bar.GetPos() != nOld || bar.GetBarRect() != rcOld) {
-            CClientDC dc(this);
-            pCurrent->DrawScrollBarPart(&dc, CIMScrollBar::SBA_BAR, m_nArea == CIMScrollBar::SBA_BAR);
-        }
-    }
+void CIMListWnd::DrawHoverGroupChange() {
+    CClientDC dc(this);
+    if (CIMGroupButton* pOld = GetGroup(m_nPrevHoverGroup)) pOld->Draw(&dc, 0);
+    if (CIMGroupButton* pNew = GetGroup(m_nHoverGroup)) pNew->Draw(&dc, 1);
+}
 
-    if ((m_nHoverGroup >= 0 || m_hover.IsValid() || m_nArea != CIMScrollBar::SBA_NONE) && !m_bTracking) {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-        m_bTracking = ::TrackMouseEvent(&tme) ? 1 : 0;
+// The same row: only a move onto its picture is news. Another row: the old one is drawn normal, the
+// new one reported and drawn hot.
+BOOL CIMListWnd::ReportHoverItem(const CQVAliveToken& alive, int nVersion) {
+    if (m_hover.IsSameItem(m_prevHover)) {
+        if (!m_hover.IsValid() || m_hover.nUser < 0 || !m_hover.bInImage || m_prevHover.bInImage) return TRUE;
+        CIMListItem* pItem = GetItemAt(m_hover);
+        if (!pItem) return TRUE;
+        OnUserItemImageMouseMove(static_cast<CIMListUserItem*>(pItem));
+        return StillValid(alive, nVersion);
     }
+    if (m_prevHover.IsValid()) {
+        CClientDC dc(this);
+        DrawItemAt(&dc, m_prevHover, 0);
+    }
+    if (!m_hover.IsValid()) return TRUE;
+    if (!ReportItemEntered(alive, nVersion)) return FALSE;
+    CClientDC dc(this);
+    DrawItemAt(&dc, m_hover, 1);
+    return TRUE;
+}
+
+BOOL CIMListWnd::ReportItemEntered(const CQVAliveToken& alive, int nVersion) {
+    CIMListItem* pItem = GetItemAt(m_hover);
+    if (pItem && m_hover.nUser < 0 && pItem->GetClassID() == 1) {
+        OnTeamItemMouseMove(static_cast<CIMListTeamItem*>(pItem));
+        return StillValid(alive, nVersion);
+    }
+    if (!pItem || m_hover.nUser < 0) return TRUE;
+    CIMListUserItem* pUser = static_cast<CIMListUserItem*>(pItem);
+    OnUserItemMouseMove(pUser);
+    if (!StillValid(alive, nVersion)) return FALSE;
+    if (!m_hover.bInImage) return TRUE;
+    OnUserItemImageMouseMove(pUser);
+    return StillValid(alive, nVersion);
+}
+
+BOOL CIMListWnd::DragThumb(CIMGroupButton* pCurrent, const CPoint& point, const CQVAliveToken& alive) {
+    CIMScrollBar& bar = pCurrent->GetScrollBar();
+    const int nOld = bar.GetPos();
+    const CRect rcOld = bar.GetBarRect();
+    bar.OnMouseMove(point);
+    if (!alive || !m_hWnd) return FALSE;
+    if (bar.GetPos() != nOld || bar.GetBarRect() != rcOld) DrawThumbOf(pCurrent);
+    return TRUE;
+}
+
+// Leave tracking is asked for once something is hovered.
+void CIMListWnd::TrackLeave() {
+    if (m_bTracking) return;
+    if (m_nHoverGroup < 0 && !m_hover.IsValid() && m_nArea == CIMScrollBar::SBA_NONE) return;
+    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
+    m_bTracking = ::TrackMouseEvent(&tme) ? 1 : 0;
 }
 
 void CIMListWnd::OnMouseLeave() {
@@ -188,8 +182,7 @@ void CIMListWnd::OnLButtonDown(UINT nFlags, CPoint point) {
         bar.OnClick(point);
         if (!m_hWnd) return;
         if (bar.GetPos() != nOld) {
-            CClientDC dc(this);
-            pCurrent->DrawScrollBarPart(&dc, CIMScrollBar::SBA_BAR, m_nArea == CIMScrollBar::SBA_BAR);
+            DrawThumbOf(pCurrent);
             if (!m_nRepeatTimer) m_nRepeatTimer = static_cast<UINT>(SetTimer(TIMER_REPEAT, 100, NULL));
         }
         if (m_nArea == CIMScrollBar::SBA_BAR) m_bThumbDrag = 1;
@@ -232,10 +225,7 @@ void CIMListWnd::OnLButtonDblClk(UINT nFlags, CPoint point) {
         const int nOld = bar.GetPos();
         bar.OnClick(point);
         if (!m_hWnd) return;
-        if (bar.GetPos() != nOld) {
-            CClientDC dc(this);
-            pCurrent->DrawScrollBarPart(&dc, CIMScrollBar::SBA_BAR, m_nArea == CIMScrollBar::SBA_BAR);
-        }
+        if (bar.GetPos() != nOld) DrawThumbOf(pCurrent);
     }
     if (m_hover.IsValid() && m_hover.nUser >= 0) {
         CIMGroupButton* pGroup = GetGroup(m_hover.nGroup);
@@ -260,9 +250,7 @@ void CIMListWnd::TeamItemClick(CIMListTeamItem* pTeam) {
     CIMScrollBar& bar = pGroup->GetScrollBar();
     const int bWasVisible = bar.IsVisible();
     LayoutCurrentGroup();
-    CRect rcRows = m_rcExpand;
-    rcRows.right -= CIMScrollBar::CELL;
-    InvalidateRect(rcRows, TRUE);
+    InvalidateRect(IMListRowsRect(m_rcExpand), TRUE);
     {
         CClientDC dc(this);
         if (!bar.IsVisible() && bWasVisible) {

@@ -1,6 +1,7 @@
 // The contact list's scroll bar: layout, range, hit tests, clicks, drags and drawing from its image.
 #include "IMScrollBar.h"
 
+#include "QVSelectScope.h"
 #include "QVSkinResManager.h"
 
 #include <algorithm>
@@ -24,20 +25,18 @@ const int kGripMinThumb = 25;
 // The image selected into a memory DC for the length of one drawing.
 class CImageDC {
 public:
-    CImageDC(CDC* pDC, const CQVBitmap& image) {
-        if (image.IsNull() || !m_dc.CreateCompatibleDC(pDC)) return;
-        m_hOld = ::SelectObject(m_dc.GetSafeHdc(), image.GetSafeHandle());
-        m_bOk = m_hOld != NULL;
-    }
-    ~CImageDC() {
-        if (m_bOk) ::SelectObject(m_dc.GetSafeHdc(), m_hOld);
+    CImageDC(CDC* pDC, const CQVBitmap& image)
+        : m_bOk(!image.IsNull() && m_dc.CreateCompatibleDC(pDC)),
+          m_scope(m_bOk ? m_dc.GetSafeHdc() : NULL, m_bOk ? image.GetSafeHandle() : NULL) {
+        m_bOk = m_bOk && ::GetCurrentObject(m_dc.GetSafeHdc(), OBJ_BITMAP) ==
+                             static_cast<HGDIOBJ>(image.GetSafeHandle());
     }
     CDC* Get() { return m_bOk ? &m_dc : nullptr; }
 
 private:
     CDC m_dc;
-    HGDIOBJ m_hOld = NULL;
-    BOOL m_bOk = FALSE;
+    BOOL m_bOk;
+    CQVSelectScope m_scope;
 };
 
 }  // namespace
@@ -49,30 +48,17 @@ CIMScrollBar::CIMScrollBar() {
 
 void CIMScrollBar::SetRect(const CRect& rc) {
     if (!m_bVert) return;
-    const int w = rc.Width();
-    const int h = rc.Height();
+    const CIMScrollBarRects parts = IMScrollBarLayout(rc);
     m_rcBar = rc;
-    m_rcTrack = rc;
-    if (h <= 2 * w) {
-        // No room for a thumb: the two arrows share the height.
-        m_rcTrack.SetRectEmpty();
-        m_rcThumb.SetRectEmpty();
-        m_rcMinDelta = CRect(rc.left, rc.top, rc.right, rc.top + h / 2);
-        m_rcMaxDelta = CRect(rc.left, rc.bottom - h / 2, rc.right, rc.bottom);
-    } else {
-        m_rcTrack.DeflateRect(0, w);
-        m_rcMinDelta = CRect(rc.left, rc.top, rc.right, rc.top + w);
-        m_rcMaxDelta = CRect(rc.left, rc.bottom - w, rc.right, rc.bottom);
-        if (m_rcTrack.Height() > w)
-            m_rcThumb = CRect(m_rcTrack.left, m_rcTrack.top, m_rcTrack.right, m_rcTrack.top + 2 * w);
-        else
-            m_rcThumb.SetRectEmpty();
-    }
+    m_rcTrack = parts.m_rcTrack;
+    m_rcMinDelta = parts.m_rcMinDelta;
+    m_rcMaxDelta = parts.m_rcMaxDelta;
+    m_rcThumb = parts.m_rcThumb;
     SetPos(0);
 }
 
 int CIMScrollBar::ClampPos(int nPos) const {
-    return std::max(m_nMin, std::min(nPos, std::max(m_nMin, m_nMax)));
+    return IMScrollBarClampPos(m_nMin, m_nMax, nPos);
 }
 
 BOOL CIMScrollBar::StorePos(int nPos) {
@@ -92,15 +78,8 @@ void CIMScrollBar::SetRange(int nMin, int nMax, int nPage, int nLine) {
     m_nLine = nLine;
     m_rcLastThumb = m_rcThumb;
     if (!m_rcTrack.IsRectEmpty()) {
-        const long long nRange = static_cast<long long>(m_nMax) - m_nMin;
-        long long nHeight = nRange > 0
-                                ? static_cast<long long>(m_rcTrack.Height()) * std::max(nPage, 0) / nRange
-                                : m_rcTrack.Height();
-        // The thumb never shrinks below its image so that it stays grabbable, nor outgrows the track.
-        nHeight = std::max<long long>(nHeight, CELL);
-        nHeight = std::min<long long>(nHeight, m_rcTrack.Height());
-        m_rcThumb =
-            CRect(m_rcTrack.left, m_rcThumb.top, m_rcTrack.right, m_rcThumb.top + static_cast<int>(nHeight));
+        const int nHeight = IMScrollBarThumbHeight(m_rcTrack.Height(), m_nMin, m_nMax, nPage);
+        m_rcThumb = CRect(m_rcTrack.left, m_rcThumb.top, m_rcTrack.right, m_rcThumb.top + nHeight);
     }
     StorePos(m_nPos);
     PlaceThumb();
@@ -115,21 +94,22 @@ void CIMScrollBar::SetPos(int nPos) {
 void CIMScrollBar::PlaceThumb() {
     if (m_rcTrack.IsRectEmpty() || m_rcThumb.IsRectEmpty()) return;
     const int nThumb = std::min(m_rcThumb.Height(), m_rcTrack.Height());
-    const long long nRange = static_cast<long long>(m_nMax) - m_nMin;
-    int nTop = m_rcTrack.top;
-    if (nRange > 0)
-        nTop += static_cast<int>(static_cast<long long>(m_rcTrack.Height() - nThumb) * (m_nPos - m_nMin) /
-                                 nRange);
+    const int nTop = IMScrollBarThumbTop(m_rcTrack, nThumb, m_nMin, m_nMax, m_nPos);
     m_rcThumb = CRect(m_rcTrack.left, nTop, m_rcTrack.right, nTop + nThumb);
 }
 
 CIMScrollBar::ScrollBarArea CIMScrollBar::MouseInWhere(const CPoint& pt) const {
-    if (!m_bVisible || !m_rcBar.PtInRect(pt)) return SBA_NONE;
-    if (m_rcMinDelta.PtInRect(pt)) return SBA_MINDELTA;
-    if (m_rcMaxDelta.PtInRect(pt)) return SBA_MAXDELTA;
-    if (m_rcThumb.PtInRect(pt)) return SBA_BAR;
-    if (m_rcTrack.PtInRect(pt)) return SBA_TRACK;
-    return SBA_NONE;
+    if (!m_bVisible) return SBA_NONE;
+    return static_cast<ScrollBarArea>(IMScrollBarHitTest(m_rcBar, Parts(), pt));
+}
+
+CIMScrollBarRects CIMScrollBar::Parts() const {
+    CIMScrollBarRects parts;
+    parts.m_rcTrack = m_rcTrack;
+    parts.m_rcMinDelta = m_rcMinDelta;
+    parts.m_rcMaxDelta = m_rcMaxDelta;
+    parts.m_rcThumb = m_rcThumb;
+    return parts;
 }
 
 void CIMScrollBar::OnClick(const CPoint& pt) {
@@ -154,21 +134,9 @@ void CIMScrollBar::OnClick(const CPoint& pt) {
 void CIMScrollBar::OnMouseMove(const CPoint& pt) {
     if (m_rcTrack.IsRectEmpty() || m_rcThumb.IsRectEmpty()) return;
     const int nThumb = m_rcThumb.Height();
-    const int nLowest = m_rcTrack.bottom - nThumb;
-    const int y = std::max(static_cast<int>(m_rcTrack.top), std::min<int>(pt.y - m_ptDragOffset.y, nLowest));
+    const int y = IMScrollBarDragTop(m_rcTrack, nThumb, pt.y - m_ptDragOffset.y);
     m_rcThumb = CRect(m_rcThumb.left, y, m_rcThumb.right, y + nThumb);
-    const int nFree = m_rcTrack.Height() - nThumb;
-    const int nRange = m_nMax - m_nMin;
-    if (nFree <= 0 || nRange <= 0) return;
-    int nPos;
-    if (y >= nLowest) {
-        // The formula below can land one short of the end; the end of the track is the end of the range.
-        nPos = m_nMax;
-    } else {
-        const float fPixelsPerStep = static_cast<float>(nFree) / static_cast<float>(nRange);
-        nPos = static_cast<int>(static_cast<float>(y - m_rcTrack.top) / fPixelsPerStep);
-    }
-    StorePos(nPos);
+    StorePos(IMScrollBarDragPos(m_rcTrack, nThumb, m_nMin, m_nMax, y, m_nPos));
 }
 
 void CIMScrollBar::DrawCell(CDC* pDC, CDC* pImageDC, const CRect& rcPlace, const CRect& rcSource) const {

@@ -3,6 +3,7 @@
 
 #include "RIZuruzezuDef.h"
 
+#include "IMListLayout.h"
 #include "QVBitmap.h"
 
 // Sent to the notify window when the position changes: wParam old position, lParam new position.
@@ -19,7 +20,7 @@ public:
         SBA_BAR = 3,       // thumb
         SBA_TRACK = 4,
     };
-    enum { CELL = 15 };  // size of every part of the image
+    enum { CELL = IMLIST_BAR_WIDTH };  // size of every part of the image
 
     // Loads "Common\IMList\scrollbar.bmp" of the current skin.
     CIMScrollBar();
@@ -67,6 +68,7 @@ protected:
     // Stores a clamped position and reports it when it changed; TRUE when it changed.
     BOOL StorePos(int nPos);
     void PlaceThumb();
+    CIMScrollBarRects Parts() const;
     int ClampPos(int nPos) const;
     void DrawTrack(CDC* pDC, CDC* pImageDC, const CRect& rc) const;
     void DrawThumb(CDC* pDC, CDC* pImageDC, int bHot) const;

@@ -2,6 +2,7 @@
 #include "TMBUserIcon.h"
 
 #include "QVBitmap.h"
+#include "QVSelectScope.h"
 
 IMPLEMENT_DYNAMIC(CTMBUserIcon, CButton)
 
@@ -34,23 +35,19 @@ int CTMBUserIcon::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 void CTMBUserIcon::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
     CDC* pDC = CDC::FromHandle(lpDrawItemStruct->hDC);
     CRect rc(lpDrawItemStruct->rcItem);
-    CPen pen(PS_SOLID, 1, RGB(110, 180, 220));
-    CBrush brush(RGB(255, 255, 255));
-    CPen* pOldPen = pDC->SelectObject(&pen);
-    CBrush* pOldBrush = pDC->SelectObject(&brush);
-    pDC->RoundRect(rc, CPoint(2, 2));
+    {
+        const CQVSelectScope scope =
+            CQVSelectScope::SolidPenBrush(*pDC, RGB(110, 180, 220), RGB(255, 255, 255));
+        pDC->RoundRect(rc, CPoint(2, 2));
+    }
     if (m_pImage) m_pImage->Draw(pDC, rc.left + 2, rc.top + 2, 0);
     const UINT nState = lpDrawItemStruct->itemState;
     if (!(nState & ODS_DISABLED) && !(nState & ODS_SELECTED) && m_bHover) {
         rc.DeflateRect(1, 1);
         CPen penHover(PS_SOLID, 1, RGB(0, 0, 255));
-        pDC->SelectObject(&penHover);
-        pDC->SelectStockObject(NULL_BRUSH);
+        CQVSelectScope scope(pDC, penHover.GetSafeHandle(), ::GetStockObject(NULL_BRUSH));
         pDC->RoundRect(rc, CPoint(2, 2));
-        pDC->SelectObject(&pen);
     }
-    pDC->SelectObject(pOldPen);
-    pDC->SelectObject(pOldBrush);
 }
 
 void CTMBUserIcon::OnMouseMove(UINT nFlags, CPoint point) {

@@ -32,40 +32,6 @@ CIMListTeamItem* AddTeam(CIMGroupButton& group, LPCTSTR lpszTitle, int nUsers, i
 
 }  // namespace
 
-TEST(IMGroupButtonGeometry, ButtonTextAndFlashIconRects) {
-    CIMGroupButton group;
-    group.SetRect(CRect(0, 24, 200, 48));
-    EXPECT_EQ(CRect(0, 24, 200, 48), group.GetRect());
-    EXPECT_EQ(CRect(20, 25, 195, 47), group.GetTextRect());
-    EXPECT_EQ(CRect(180, 24, 198, 48), group.GetSparkleIconRect());
-    EXPECT_TRUE(group.MouseInSparkleItem(CPoint(180, 24)));
-    EXPECT_FALSE(group.MouseInSparkleItem(CPoint(198, 30)));
-    EXPECT_TRUE(group.MouseInButton(CPoint(0, 47)));
-    EXPECT_FALSE(group.MouseInButton(CPoint(0, 48)));
-}
-
-TEST(IMGroupButtonSlide, DirectionStepsAndSnapWithinOneStep) {
-    CIMGroupButton group;
-    group.SetRect(CRect(0, 276, 200, 300));
-    group.SetDestRect(CRect(0, 276, 200, 300));
-    EXPECT_EQ(CIMGroupButton::MOVE_NONE, group.GetMoveDirection());
-    EXPECT_EQ(0, group.Animation(nullptr, 50));
-    group.SetDestRect(CRect(0, 48, 200, 72));
-    EXPECT_EQ(CIMGroupButton::MOVE_UP, group.GetMoveDirection());
-    std::vector<int> tops;
-    while (group.Animation(nullptr, 50))
-        tops.push_back(group.GetRect().top);
-    EXPECT_EQ((std::vector<int>{226, 176, 126, 76}), tops);
-    EXPECT_EQ(CRect(0, 48, 200, 72), group.GetRect());  // 76 - 50 < 48: snapped
-    EXPECT_EQ(CRect(180, 48, 198, 72), group.GetSparkleIconRect());
-    EXPECT_EQ(CRect(20, 49, 195, 71), group.GetTextRect());
-    EXPECT_FALSE(group.HasAnimation());
-    group.SetDestRect(CRect(0, 98, 200, 122));
-    EXPECT_EQ(CIMGroupButton::MOVE_DOWN, group.GetMoveDirection());
-    EXPECT_EQ(0, group.Animation(nullptr, 50));  // exactly one step: snaps at once
-    EXPECT_EQ(98, group.GetRect().top);
-}
-
 TEST(IMGroupButtonSlide, AnimationDrawsTheButtonInEveryCase) {
     CIMGroupButton group;
     group.SetTitle(_T("好友"));
@@ -74,27 +40,6 @@ TEST(IMGroupButtonSlide, AnimationDrawsTheButtonInEveryCase) {
     riztest::Surface surface(200, 60, kPage);
     group.Animation(Dc(surface), 50);
     EXPECT_EQ(RGB(200, 200, 255), surface.Pixel(100, 20));
-}
-
-TEST(IMGroupButtonLayout, TenCollapsedTeamsInAHundredAndFiftyPixels) {
-    CIMGroupButton group;
-    for (int i = 0; i < 10; ++i)
-        AddTeam(group, _T("T"), 3);
-    group.SetExpandRect(CRect(0, 24, 200, 174));
-    CRect rcVirtual;
-    group.CalcVirtualExpandRect(rcVirtual);
-    EXPECT_EQ(CRect(10, 24, 180, 244), rcVirtual);
-    const CIMScrollBar& bar = group.GetScrollBar();
-    EXPECT_TRUE(bar.IsVisible());
-    int nMin, nMax;
-    bar.GetRange(nMin, nMax);
-    EXPECT_EQ(0, nMin);
-    EXPECT_EQ(70, nMax);
-    EXPECT_EQ(47, bar.GetPage());
-    EXPECT_EQ(22, bar.GetLine());
-    EXPECT_EQ(CRect(185, 24, 200, 174), bar.GetRect());
-    EXPECT_EQ(CRect(10, 24, 200, 44), group.GetChild(0)->GetRect());
-    EXPECT_EQ(CRect(10, 222, 200, 242), group.GetChild(9)->GetRect());
 }
 
 TEST(IMGroupButtonLayout, ChildrenThatFitHideTheBarAndResetItsPosition) {
@@ -139,29 +84,6 @@ TEST(IMGroupButtonLayout, ScrollPositionMovesRowsUpAndOffsetMovesEverything) {
     EXPECT_EQ(24 - 35, pTeam->GetRect().top);
     EXPECT_EQ(24 - 35 + 22, pTeam->GetChild(0)->GetRect().top);
     EXPECT_EQ(24 - 35 + 22, pTeam->GetExpandRect().top);
-}
-
-TEST(IMGroupButtonHitTest, TeamsUsersPicturesAndGaps) {
-    CIMGroupButton group;
-    AddTeam(group, _T("A"), 2, 1);
-    AddTeam(group, _T("B"), 2, 0);
-    group.SetExpandRect(CRect(0, 0, 200, 300));
-    int nTeam, nUser, bInImage;
-    EXPECT_EQ(1, group.MouseInChild(CPoint(50, 5), nTeam, nUser, bInImage));
-    EXPECT_EQ(0, nTeam);
-    EXPECT_EQ(-1, nUser);
-    EXPECT_EQ(1, group.MouseInChild(CPoint(25, 50), nTeam, nUser, bInImage));  // second user's picture
-    EXPECT_EQ(0, nTeam);
-    EXPECT_EQ(1, nUser);
-    EXPECT_EQ(1, bInImage);
-    EXPECT_EQ(0, group.MouseInChild(CPoint(50, 21), nTeam, nUser, bInImage));  // gap under the team row
-    EXPECT_EQ(-1, nTeam);
-    EXPECT_EQ(-1, nUser);
-    const int nSecondTop = group.GetChild(1)->GetRect().top;
-    EXPECT_EQ(72, nSecondTop);
-    EXPECT_EQ(1, group.MouseInChild(CPoint(50, nSecondTop), nTeam, nUser, bInImage));
-    EXPECT_EQ(1, nTeam);
-    EXPECT_EQ(0, group.MouseInChild(CPoint(5, 5), nTeam, nUser, bInImage));  // left of the rows
 }
 
 TEST(IMGroupButtonChildren, FindRemoveAndBadIndexes) {

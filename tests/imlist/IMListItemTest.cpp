@@ -123,27 +123,6 @@ TEST(IMListItemKind, TeamsAndUsersAreItemsOfTheirOwnKindOnly) {
     }
 }
 
-TEST(IMListItemGeometry, TeamRowSplitsIntoIconAndText) {
-    CIMListTeamItem team;
-    team.SetRect(CRect(10, 30, 190, 50));
-    EXPECT_EQ(CRect(10, 30, 190, 50), team.GetRect());
-    EXPECT_EQ(CRect(12, 32, 30, 48), team.GetImageRect());
-    EXPECT_EQ(CRect(30, 32, 185, 48), team.GetTextRect());
-    team.Offset(0, -7);
-    EXPECT_EQ(CRect(12, 25, 30, 41), team.GetImageRect());
-}
-
-TEST(IMListItemGeometry, UserPictureIsSquareAndTextFollowsIt) {
-    CIMListUserItem user;
-    user.SetRect(CRect(20, 100, 180, 124));
-    EXPECT_EQ(CRect(22, 102, 42, 122), user.GetImageRect());
-    EXPECT_EQ(CRect(45, 102, 175, 122), user.GetTextRect());
-    EXPECT_EQ(user.GetImageRect(), user.GetIconAnchor());
-    user.SetRect(CRect(20, 100, 180, 144));
-    EXPECT_EQ(CRect(22, 102, 62, 142), user.GetImageRect());
-    EXPECT_EQ(65, user.GetTextRect().left);
-}
-
 TEST(IMListItemGeometry, CollapsedOrEmptyTeamHasNoExpandRectAndHidesItsUsers) {
     CIMListTeamItem team;
     team.SetRect(CRect(10, 0, 190, 20));
@@ -170,6 +149,7 @@ TEST(IMListItemGeometry, ExpandedTeamStacksUsersInSmallAndBigRows) {
     EXPECT_EQ(CRect(20, 22, 180, 46), team.GetChild(0)->GetRect());
     EXPECT_EQ(CRect(20, 70, 180, 94), team.GetChild(2)->GetRect());
     EXPECT_EQ(CRect(20, 22, 180, 94), team.GetExpandRect());
+    EXPECT_EQ(team.GetChild(0)->GetImageRect(), team.GetChild(0)->GetIconAnchor());
     CRect rcVirtual;
     EXPECT_EQ(1, team.CalcVirtualChilds(rcVirtual));
     EXPECT_EQ(team.GetExpandRect(), rcVirtual);
@@ -181,32 +161,6 @@ TEST(IMListItemGeometry, ExpandedTeamStacksUsersInSmallAndBigRows) {
     CIMListUserItem* pLate = NewUser(9, IMUS_OFFLINE);
     team.AddChild(pLate);
     EXPECT_EQ(1, pLate->IsBigImage());
-}
-
-TEST(IMListItemHitTest, RowsOwnTheirTopEdgeAndPictureFlagFollowsTheImageRect) {
-    CIMListTeamItem team;
-    team.SetRect(CRect(10, 0, 190, 20));
-    for (DWORD i = 0; i < 3; ++i)
-        team.AddChild(NewUser(i, IMUS_ONLINE));
-    team.Expand(1);
-    team.AdjustChilds();
-    int bInImage = 7;
-    EXPECT_EQ(0, team.MouseInChild(CPoint(100, 22), bInImage));
-    EXPECT_EQ(0, bInImage);
-    EXPECT_EQ(0, team.MouseInChild(CPoint(100, 45), bInImage));
-    EXPECT_EQ(1, team.MouseInChild(CPoint(100, 46), bInImage));
-    EXPECT_EQ(2, team.MouseInChild(CPoint(25, 75), bInImage));
-    EXPECT_EQ(1, bInImage);
-    EXPECT_EQ(-1, team.MouseInChild(CPoint(100, 94), bInImage));
-    EXPECT_EQ(-1, team.MouseInChild(CPoint(100, 21), bInImage));
-    EXPECT_EQ(-1, team.MouseInChild(CPoint(19, 30), bInImage));
-    EXPECT_EQ(-1, team.MouseInChild(CPoint(180, 30), bInImage));
-    EXPECT_TRUE(team.MouseInExpandRect(CPoint(20, 22)));
-    EXPECT_FALSE(team.MouseInExpandRect(CPoint(20, 94)));
-    // After a scroll the rows move together and stay hit.
-    team.Offset(0, -30);
-    EXPECT_EQ(0, team.MouseInChild(CPoint(100, 15), bInImage));
-    EXPECT_EQ(2, team.MouseInChild(CPoint(100, 63), bInImage));
 }
 
 TEST(IMListItemCopy, TeamCopyOwnsCopiesOfItsUsers) {
