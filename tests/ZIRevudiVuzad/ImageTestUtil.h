@@ -4,11 +4,8 @@
 #include <afxwin.h>
 
 #include <functional>
-#include <initializer_list>
-#include <string>
 #include <vector>
 
-#include "PixelProbe.h"
 #include "TestData.h"
 
 namespace imgtest {
@@ -46,20 +43,6 @@ inline COLORREF BitsPixel(const BYTE* pBits, int cx, int x, int y) {
 
 inline BYTE BitsAlpha(const BYTE* pBits, int cx, int x, int y) {
     return pBits[(size_t(y) * cx + x) * 4 + 3];
-}
-
-// One expected pixel of a surface.
-struct PixelAt {
-    int x, y;
-    COLORREF clr;
-};
-
-// The pixels of the list that the surface does not show, as "x,y" entries; empty when all match.
-inline std::string WrongPixels(const riztest::Surface& s, std::initializer_list<PixelAt> pixels) {
-    std::string strWrong;
-    for (const PixelAt& p : pixels)
-        if (s.Pixel(p.x, p.y) != p.clr) strWrong += " " + std::to_string(p.x) + "," + std::to_string(p.y);
-    return strWrong;
 }
 
 }  // namespace imgtest

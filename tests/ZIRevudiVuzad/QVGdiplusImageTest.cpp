@@ -115,10 +115,7 @@ TEST(CQVGdiplusImageRender, FixRenderKeepsSmallImagesAtTheirSizeAndShrinksLargeO
     riztest::Surface s(40, 20, kWhite);
     CAttachedDC dc(s.Dc());
     ASSERT_TRUE(image.FixRender(&dc, CRect(0, 0, 40, 20)));
-    EXPECT_EQ(kRed, s.Pixel(12, 8));
-    EXPECT_EQ(kMagenta, s.Pixel(27, 11));
-    EXPECT_EQ(kWhite, s.Pixel(11, 8));
-    EXPECT_EQ(kWhite, s.Pixel(12, 12));
+    EXPECT_EQ("", s.WrongPixels({{12, 8, kRed}, {27, 11, kMagenta}, {11, 8, kWhite}, {12, 12, kWhite}}));
 }
 
 TEST(CQVGdiplusImageRender, NothingToDrawAnswersFalse) {
@@ -142,8 +139,7 @@ TEST(CQVGdiplusImageRender, RendersThroughACallersGraphics) {
         Gdiplus::Graphics graphics(s.Dc());
         ASSERT_TRUE(image.Render(&graphics, CRect(2, 2, 18, 18)));
     }
-    EXPECT_EQ(kBlue, s.Pixel(10, 10));
-    EXPECT_EQ(kWhite, s.Pixel(1, 1));
+    EXPECT_EQ("", s.WrongPixels({{10, 10, kBlue}, {1, 1, kWhite}}));
 }
 
 TEST(CQVGdiplusImageShare, CopiesShareTheImageAndUnloadOnlyDropsOne) {

@@ -26,11 +26,8 @@ TEST(QVPaintMemoryDC, WindowSurfaceHasTheClientSizeAndIsFilled) {
         // Nothing reaches the target before the surface is destroyed.
         EXPECT_EQ(kWhite, target.Pixel(5, 6));
     }
-    EXPECT_EQ(kBlue, target.Pixel(5, 6));
-    EXPECT_EQ(kRed, target.Pixel(0, 0));
-    EXPECT_EQ(kRed, target.Pixel(119, 89));
-    EXPECT_EQ(kWhite, target.Pixel(120, 89));
-    EXPECT_EQ(kWhite, target.Pixel(119, 90));
+    EXPECT_EQ("", target.WrongPixels(
+                      {{5, 6, kBlue}, {0, 0, kRed}, {119, 89, kRed}, {120, 89, kWhite}, {119, 90, kWhite}}));
 }
 
 TEST(QVPaintMemoryDC, FillColourZeroLeavesTheSurfaceUncleared) {
@@ -57,13 +54,13 @@ TEST(QVPaintMemoryDC, RectangleSurfaceLandsAtTheRectangle) {
         dc.SetPixel(0, 0, kBlue);
         dc.SetPixel(99, 49, kBlue);
     }
-    EXPECT_EQ(kBlue, target.Pixel(30, 40));
-    EXPECT_EQ(kRed, target.Pixel(31, 41));
-    EXPECT_EQ(kBlue, target.Pixel(129, 89));
-    EXPECT_EQ(kWhite, target.Pixel(29, 40));
-    EXPECT_EQ(kWhite, target.Pixel(30, 39));
-    EXPECT_EQ(kWhite, target.Pixel(130, 89));
-    EXPECT_EQ(kWhite, target.Pixel(129, 90));
+    EXPECT_EQ("", target.WrongPixels({{30, 40, kBlue},
+                                      {31, 41, kRed},
+                                      {129, 89, kBlue},
+                                      {29, 40, kWhite},
+                                      {30, 39, kWhite},
+                                      {130, 89, kWhite},
+                                      {129, 90, kWhite}}));
 }
 
 TEST(QVPaintMemoryDC, CopiesTheWholeSurfaceEvenWithAMovedViewport) {

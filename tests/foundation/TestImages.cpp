@@ -36,6 +36,13 @@ Gdiplus::ARGB ArgbCanvas::Pixel(int x, int y) {
     return c.GetValue();
 }
 
+std::string ArgbCanvas::WrongPixels(std::initializer_list<Expected> pixels) {
+    std::string strWrong;
+    for (const Expected& p : pixels)
+        if (Pixel(p.x, p.y) != p.argb) strWrong += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+    return strWrong;
+}
+
 int ArgbCanvas::CountOpaque(int x0, int y0, int x1, int y1) {
     int n = 0;
     for (int y = y0; y < y1; ++y)

@@ -7,7 +7,9 @@
 #include <gdiplus.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <string>
 
 namespace foundationtest {
 
@@ -35,6 +37,12 @@ public:
     Gdiplus::Graphics* Graphics() { return m_graphics.get(); }
     // The pixel at (x, y) as 0xAARRGGBB; the graphics is flushed first.
     Gdiplus::ARGB Pixel(int x, int y);
+    // The pixels of a table (x, y, 0xAARRGGBB) the canvas does not hold, as " x,y"; empty when all match.
+    struct Expected {
+        int x, y;
+        Gdiplus::ARGB argb;
+    };
+    std::string WrongPixels(std::initializer_list<Expected> pixels);
     // Number of pixels in [x0, x1) x [y0, y1) whose alpha is not 0.
     int CountOpaque(int x0, int y0, int x1, int y1);
     int Width() const { return m_cx; }
