@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "SkinTestKit.h"
 #include "TestData.h"
 
 namespace {
@@ -34,10 +35,7 @@ protected:
 };
 
 CString LanguagesFolder() {
-    TCHAR szExe[MAX_PATH] = {};
-    ::GetModuleFileName(NULL, szExe, MAX_PATH);
-    CString str(szExe);
-    return str.Left(str.ReverseFind(_T('\\')) + 1) + _T("Languages\\");
+    return skintest::BinFolder() + _T("Languages\\");
 }
 
 }  // namespace

@@ -84,9 +84,7 @@ TEST(QVSelectScope, SolidPenBrushDrawsAndIsDeletedAfterwards) {
         ::Rectangle(hDC, 5, 5, 25, 25);
         EXPECT_EQ(2, before.GdiDelta());
     }
-    EXPECT_EQ(kBlue, surface.Pixel(5, 10));
-    EXPECT_EQ(kRed, surface.Pixel(15, 15));
-    EXPECT_EQ(kWhite, surface.Pixel(26, 26));
+    EXPECT_EQ("", surface.WrongPixels({{5, 10, kBlue}, {15, 15, kRed}, {26, 26, kWhite}}));
     EXPECT_EQ(hOldPen, Current(hDC, OBJ_PEN));
     EXPECT_EQ(hOldBrush, Current(hDC, OBJ_BRUSH));
     EXPECT_EQ(0, before.GdiDelta());

@@ -9,15 +9,14 @@ bool StartGdiplus() {
     return CQVGdiplusImage::EnsureGdiplus() != FALSE;
 }
 
-bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::ARGB(int x, int y)>& color,
-               bool png) {
+bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::ARGB(int x, int y)>& color) {
     if (!StartGdiplus()) return false;
-    Gdiplus::Bitmap bitmap(cx, cy, png ? PixelFormat32bppARGB : PixelFormat24bppRGB);
+    Gdiplus::Bitmap bitmap(cx, cy, PixelFormat32bppARGB);
     for (int y = 0; y < cy; ++y)
         for (int x = 0; x < cx; ++x)
             bitmap.SetPixel(x, y, Gdiplus::Color(color(x, y)));
     CLSID clsid;
-    if (!QVGetEncoderClsid(png ? L"image/png" : L"image/bmp", &clsid)) return false;
+    if (!QVGetEncoderClsid(L"image/png", &clsid)) return false;
     CStringW strPath(lpszPath);
     return bitmap.Save(strPath, &clsid, nullptr) == Gdiplus::Ok;
 }

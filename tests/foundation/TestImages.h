@@ -16,10 +16,9 @@ namespace foundationtest {
 // Starts GDI+ for the test process (once).
 bool StartGdiplus();
 
-// A 32-bit ARGB image of cx x cy whose pixels are given by color(x, y) (0xAARRGGBB), saved as PNG or
-// BMP (24-bit: alpha dropped). True when the file was written.
-bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::ARGB(int x, int y)>& color,
-               bool png = true);
+// A 32-bit ARGB PNG image of cx x cy whose pixels are given by color(x, y) (0xAARRGGBB). True when the
+// file was written.
+bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::ARGB(int x, int y)>& color);
 
 // ARGB of one pixel.
 inline Gdiplus::ARGB Argb(BYTE a, BYTE r, BYTE g, BYTE b) {
