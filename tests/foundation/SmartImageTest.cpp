@@ -67,6 +67,13 @@ protected:
         ASSERT_TRUE(image.SetImage(m_folder.Path(_T("strip.png"))));
         image.SetStateCount(kStates);
     }
+    // The strip with its middle stretched between a head and a tail of the given widths.
+    void LoadStretchedStrip(CQVSmartImage& image, int cxHead = kHead, int cxTail = kTail) {
+        LoadStrip(image);
+        image.Set3CellTileMode(TRUE);
+        image.Set3CellHeadWidth(cxHead);
+        image.Set3CellTailWidth(cxTail);
+    }
     void LoadNine(CQVSmartImage& image) {
         ASSERT_TRUE(image.SetImage(m_folder.Path(_T("nine.png"))));
         image.SetDrawType(SIDT_9CELL);
@@ -170,10 +177,7 @@ TEST_F(SmartImage, TileModeZeroDrawsTheStateAtItsOwnSizeWhateverTheDestination) 
 
 TEST_F(SmartImage, HorizontalThreeCellsStretchOnlyTheMiddle) {
     CQVSmartImage image;
-    LoadStrip(image);
-    image.Set3CellTileMode(TRUE);
-    image.Set3CellHeadWidth(kHead);
-    image.Set3CellTailWidth(kTail);
+    LoadStretchedStrip(image);
     ArgbCanvas canvas(130, 70);
     image.DrawImage(canvas.Graphics(), CRect(10, 10, 110, 60), 2);
     EXPECT_EQ("", canvas.WrongPixels({{10, 10, StripColour(HEAD, 2)},
@@ -193,10 +197,7 @@ TEST_F(SmartImage, HorizontalThreeCellsStretchOnlyTheMiddle) {
 
 TEST_F(SmartImage, DestinationNarrowerThanHeadAndTailDrawsOnlyThem) {
     CQVSmartImage image;
-    LoadStrip(image);
-    image.Set3CellTileMode(TRUE);
-    image.Set3CellHeadWidth(kHead);
-    image.Set3CellTailWidth(kTail);
+    LoadStretchedStrip(image);
     ArgbCanvas canvas(40, 40);
     image.DrawImage(canvas.Graphics(), CRect(10, 10, 16, 30), 0);
     // Head at 10..14, tail at 11..15 over it; nothing mirrored or stretched outside.
@@ -209,10 +210,7 @@ TEST_F(SmartImage, DestinationNarrowerThanHeadAndTailDrawsOnlyThem) {
 
 TEST_F(SmartImage, ImageNarrowerThanHeadAndTailSkipsTheMiddle) {
     CQVSmartImage image;
-    LoadStrip(image);
-    image.Set3CellTileMode(TRUE);
-    image.Set3CellHeadWidth(20);
-    image.Set3CellTailWidth(15);
+    LoadStretchedStrip(image, 20, 15);
     ArgbCanvas canvas(130, 40);
     image.DrawImage(canvas.Graphics(), CRect(10, 10, 110, 30), 0);
     // Head: state columns 0..19 at 10..29, 1:1; tail: state columns 15..29 at 95..109.
@@ -246,10 +244,7 @@ TEST_F(SmartImage, StretchedCellsCoverTheirWholeDestination) {
     // Positions and scales where a stretched cell's first row or column maps back to the very edge of
     // its source: every destination pixel is still drawn, in the middle's own colour.
     CQVSmartImage image;
-    LoadStrip(image);
-    image.Set3CellTileMode(TRUE);
-    image.Set3CellHeadWidth(kHead);
-    image.Set3CellTailWidth(kTail);
+    LoadStretchedStrip(image);
     for (int x : {0, 1, 3, 7, 13})
         for (int cx : {11, 31, 88, 100, 100 + x}) {
             ArgbCanvas canvas(160, 30);
@@ -289,10 +284,7 @@ TEST_F(SmartImage, PaveAndUnknownDrawTypesDrawNothing) {
 
 TEST_F(SmartImage, HalfOpacityHalvesEveryPixelsAlpha) {
     CQVSmartImage image;
-    LoadStrip(image);
-    image.Set3CellTileMode(TRUE);
-    image.Set3CellHeadWidth(kHead);
-    image.Set3CellTailWidth(kTail);
+    LoadStretchedStrip(image);
     ArgbCanvas canvas(130, 30);
     image.DrawImage(canvas.Graphics(), CRect(0, 0, 120, 20), 0, 0.5f);
     int nWrong = 0;
