@@ -79,9 +79,7 @@ TEST(CQVGdiplusImageRender, StretchesIntoTheRectangle) {
     riztest::Surface s(50, 20, kWhite);
     CAttachedDC dc(s.Dc());
     ASSERT_TRUE(image.Render(&dc, CRect(5, 2, 37, 10)));  // twice the size
-    EXPECT_TRUE(riztest::ColorNear(kRed, s.Pixel(6, 5), 20));
-    EXPECT_TRUE(riztest::ColorNear(kGreen, s.Pixel(16, 5), 20));
-    EXPECT_TRUE(riztest::ColorNear(kMagenta, s.Pixel(35, 9), 20));
+    EXPECT_EQ("", s.WrongPixels({{6, 5, kRed}, {16, 5, kGreen}, {35, 9, kMagenta}}, 20));
     EXPECT_FALSE(s.HasOtherThan(CRect(0, 0, 5, 20), kWhite, 0));
     EXPECT_FALSE(s.HasOtherThan(CRect(37, 0, 50, 20), kWhite, 0));
     EXPECT_FALSE(s.HasOtherThan(CRect(0, 10, 50, 20), kWhite, 0));

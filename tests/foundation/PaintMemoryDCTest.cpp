@@ -168,12 +168,12 @@ TEST(QVPaintMemoryDC, ControlShowsItsParentsBackgroundOnScreen) {
     ASSERT_TRUE(hChild);
     riztest::WindowCapture capture(hChild);
     // Child x 0..4 is parent x 15..19 (green stripe), child x 5..14 parent x 20..29 (red).
-    EXPECT_TRUE(riztest::ColorNear(RGB(0, 160, 0), capture.Pixel(0, 10), 0));
-    EXPECT_TRUE(riztest::ColorNear(RGB(0, 160, 0), capture.Pixel(4, 29), 0));
-    EXPECT_TRUE(riztest::ColorNear(kRed, capture.Pixel(5, 10), 0));
-    EXPECT_TRUE(riztest::ColorNear(kRed, capture.Pixel(14, 29), 0));
-    EXPECT_TRUE(riztest::ColorNear(RGB(0, 160, 0), capture.Pixel(15, 0), 0));
-    EXPECT_TRUE(riztest::ColorNear(kBlue, capture.Pixel(3, 3), 0));
+    EXPECT_EQ("", capture.WrongPixels({{0, 10, RGB(0, 160, 0)},
+                                       {4, 29, RGB(0, 160, 0)},
+                                       {5, 10, kRed},
+                                       {14, 29, kRed},
+                                       {15, 0, RGB(0, 160, 0)},
+                                       {3, 3, kBlue}}));
 }
 
 }  // namespace

@@ -374,10 +374,10 @@ TEST_F(SmartImage, DrawsThroughADeviceContext) {
     LoadNine(image);
     riztest::Surface surface(80, 60, RGB(255, 255, 255));
     image.DrawImage(CDC::FromHandle(surface.Dc()), CRect(10, 10, 70, 50), 0);
-    EXPECT_TRUE(riztest::ColorNear(RGB(250, 0, 0), surface.Pixel(10, 10), 0));
-    EXPECT_TRUE(riztest::ColorNear(RGB(100, 0, 0), surface.Pixel(40, 12), 0));
-    EXPECT_TRUE(riztest::ColorNear(RGB(255, 255, 255), surface.Pixel(40, 30), 0));
-    EXPECT_TRUE(riztest::ColorNear(RGB(255, 255, 255), surface.Pixel(9, 9), 0));
+    EXPECT_EQ("", surface.WrongPixels({{10, 10, RGB(250, 0, 0)},
+                                       {40, 12, RGB(100, 0, 0)},
+                                       {40, 30, RGB(255, 255, 255)},
+                                       {9, 9, RGB(255, 255, 255)}}));
     image.DrawImage(static_cast<CDC*>(nullptr), CRect(10, 10, 70, 50), 0);
 }
 

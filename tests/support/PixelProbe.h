@@ -31,12 +31,12 @@ public:
     bool HasOtherThan(const RECT& rc, COLORREF color, int tolerance = 8) const;
 
     // One expected pixel; WrongPixels lists as " x,y" those of a table that the surface does not show
-    // exactly, so that EXPECT_EQ("", s.WrongPixels({...})) checks a whole table of probes.
+    // (within tolerance), so that EXPECT_EQ("", s.WrongPixels({...})) checks a whole table of probes.
     struct Expected {
         int x, y;
         COLORREF color;
     };
-    std::string WrongPixels(std::initializer_list<Expected> pixels) const;
+    std::string WrongPixels(std::initializer_list<Expected> pixels, int tolerance = 0) const;
 
 private:
     HDC m_hDC = nullptr;
