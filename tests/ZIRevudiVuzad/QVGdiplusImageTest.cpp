@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "ImageTestUtil.h"
 #include "PixelProbe.h"
 #include "QVGdiplusImage.h"
@@ -33,16 +35,16 @@ TEST(CQVGdiplusImageLoad, ReadsPngBmpGifAndIcon) {
     CQVGdiplusImage image;
     EXPECT_FALSE(image.IsLoaded());
     EXPECT_EQ(CSize(0, 0), image.GetImageSize());
-    ASSERT_TRUE(image.Load(ImagePath(_T("alpha.png"))));
-    EXPECT_TRUE(image);
-    EXPECT_EQ(CSize(4, 2), image.GetImageSize());
-    ASSERT_TRUE(image.Load(ImagePath(_T("frames4.bmp"))));
-    EXPECT_EQ(CSize(16, 4), image.GetImageSize());
-    ASSERT_TRUE(image.Load(ImagePath(_T("anim3.gif"))));
-    EXPECT_EQ(CSize(8, 8), image.GetImageSize());
-    ASSERT_TRUE(image.Load(ImagePath(_T("icon.ico"))));
-    EXPECT_EQ(CSize(16, 16), image.GetImageSize());
-    ASSERT_NE(nullptr, image.GetImage());
+    const std::pair<LPCTSTR, CSize> files[] = {{_T("alpha.png"), CSize(4, 2)},
+                                               {_T("frames4.bmp"), CSize(16, 4)},
+                                               {_T("anim3.gif"), CSize(8, 8)},
+                                               {_T("icon.ico"), CSize(16, 16)}};
+    for (const auto& file : files) {
+        ASSERT_TRUE(image.Load(ImagePath(file.first))) << file.first;
+        EXPECT_TRUE(image);
+        EXPECT_EQ(file.second, image.GetImageSize()) << file.first;
+        EXPECT_NE(nullptr, image.GetImage());
+    }
 }
 
 TEST(CQVGdiplusImageLoad, ReadsJpegWrittenByTheEncoder) {
