@@ -178,10 +178,8 @@ TEST_F(SkinManagerTest, EdgesKeysKeepTheEndsOfStretchedImagesWhateverTheKeyOrder
     for (const CQVBitmap* pImage : images) {
         riztest::Surface surface(30, 4);
         pImage->DrawFill(CDC::FromHandle(surface.Dc()), CRect(0, 0, 30, 4));
-        EXPECT_EQ("", surface.WrongPixels({{2, 1, RGB(255, 0, 0)},
-                                           {5, 1, RGB(0, 255, 0)},
-                                           {24, 1, RGB(0, 255, 0)},
-                                           {27, 1, RGB(0, 0, 255)}}));
+        EXPECT_EQ("", surface.WrongPixels({{2, 1, RGB(255, 0, 0)}, {5, 1, RGB(0, 255, 0)}}));
+        EXPECT_EQ("", surface.WrongPixels({{24, 1, RGB(0, 255, 0)}, {27, 1, RGB(0, 0, 255)}}));
     }
     // Without the key the whole frame stretches: the red columns grow.
     riztest::Surface surface(30, 4);
