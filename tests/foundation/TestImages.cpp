@@ -5,12 +5,8 @@
 
 namespace foundationtest {
 
-bool StartGdiplus() {
-    return CQVGdiplusImage::EnsureGdiplus() != FALSE;
-}
-
 bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::ARGB(int x, int y)>& color) {
-    if (!StartGdiplus()) return false;
+    if (!CQVGdiplusImage::EnsureGdiplus()) return false;
     Gdiplus::Bitmap bitmap(cx, cy, PixelFormat32bppARGB);
     for (int y = 0; y < cy; ++y)
         for (int x = 0; x < cx; ++x)
@@ -22,7 +18,7 @@ bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::AR
 }
 
 ArgbCanvas::ArgbCanvas(int cx, int cy) : m_cx(cx), m_cy(cy) {
-    StartGdiplus();
+    CQVGdiplusImage::EnsureGdiplus();
     m_bitmap = std::make_unique<Gdiplus::Bitmap>(cx, cy, PixelFormat32bppARGB);
     m_graphics = std::make_unique<Gdiplus::Graphics>(m_bitmap.get());
     m_graphics->Clear(Gdiplus::Color(0, 0, 0, 0));

@@ -13,9 +13,6 @@
 
 namespace foundationtest {
 
-// Starts GDI+ for the test process (once).
-bool StartGdiplus();
-
 // A 32-bit ARGB PNG image of cx x cy whose pixels are given by color(x, y) (0xAARRGGBB). True when the
 // file was written.
 bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::ARGB(int x, int y)>& color);
