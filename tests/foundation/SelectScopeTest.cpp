@@ -100,24 +100,4 @@ TEST(QVSelectScope, OwnedObjectsAreDeletedEvenWithoutADC) {
     EXPECT_EQ(0, before.GdiDelta());
 }
 
-TEST(QVSelectScope, ABitmapLeavesItsMemoryDCWithTheScope) {
-    const HDC hScreen = ::GetDC(nullptr);
-    const HDC hFirst = ::CreateCompatibleDC(hScreen), hSecond = ::CreateCompatibleDC(hScreen);
-    CBitmap bitmap;
-    bitmap.Attach(::CreateCompatibleBitmap(hScreen, 8, 8));
-    {
-        CQVSelectScope scope(hFirst, bitmap.GetSafeHandle());
-        ::SetPixel(hFirst, 3, 3, kRed);
-    }
-    // A bitmap can be in one DC only: the second DC takes it once the first let it go.
-    {
-        CQVSelectScope scope(hSecond, bitmap.GetSafeHandle());
-        EXPECT_EQ(bitmap.GetSafeHandle(), Current(hSecond, OBJ_BITMAP));
-        EXPECT_EQ(kRed, ::GetPixel(hSecond, 3, 3));
-    }
-    ::DeleteDC(hFirst);
-    ::DeleteDC(hSecond);
-    ::ReleaseDC(nullptr, hScreen);
-}
-
 }  // namespace
