@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "SkinTestKit.h"
 #include "TestData.h"
 
 namespace {
@@ -34,21 +35,25 @@ protected:
 };
 
 CString LanguagesFolder() {
-    TCHAR szExe[MAX_PATH] = {};
-    ::GetModuleFileName(NULL, szExe, MAX_PATH);
-    CString str(szExe);
-    return str.Left(str.ReverseFind(_T('\\')) + 1) + _T("Languages\\");
+    return skintest::BinFolder() + _T("Languages\\");
 }
 
 }  // namespace
 
-TEST_F(LanguageTest, FirstUseLoadsEnUs) {
+TEST_F(LanguageTest, FirstUseLoadsEnUsOfTheShippedLanguagesListedAlphabetically) {
     EXPECT_EQ(LanguagesFolder() + _T("en-US.lng"), m_strSaved);
     EXPECT_EQ(CString(_T("OK")), Lan()->GetString(_T("IDS_OK")));
     EXPECT_EQ(CString(_T("Tahoma")), Lan()->GetString(_T("IDS_DEF_FONT")));
     EXPECT_EQ(CString(_T("Retry")), Lan()->GetString(_T("IDS_TRY")));
     EXPECT_EQ(CString(_T("Previous month")), Lan()->GetString(_T("DPCtrl.PrevMonth")));
     EXPECT_EQ(0, Lan()->GetCurrentLanIndex());
+    ASSERT_EQ(2, Lan()->GetLanguagesTotal());
+    EXPECT_EQ(LanguagesFolder() + _T("en-US.lng"), Lan()->GetLanguageFile(0));
+    EXPECT_EQ(LanguagesFolder() + _T("zh-CN.lng"), Lan()->GetLanguageFile(1));
+    EXPECT_TRUE(Lan()->GetLanguageFile(2).IsEmpty());
+    EXPECT_TRUE(Lan()->GetLanguageFile(-1).IsEmpty());
+    ASSERT_TRUE(Lan()->LoadLanguage(Write(_T("fr-FR.lng"), "IDS_OK=D'accord\n")));
+    EXPECT_EQ(-1, Lan()->GetCurrentLanIndex());
 }
 
 TEST_F(LanguageTest, ChineseTableGivesChineseTextsInTheBuildsCharacterSet) {
@@ -62,16 +67,6 @@ TEST_F(LanguageTest, ChineseTableGivesChineseTextsInTheBuildsCharacterSet) {
     EXPECT_EQ(LanguagesFolder() + _T("zh-CN.lng"), Lan()->GetCurrentLanFile());
 }
 
-TEST_F(LanguageTest, ShippedLanguagesAreListedAlphabetically) {
-    ASSERT_EQ(2, Lan()->GetLanguagesTotal());
-    EXPECT_EQ(LanguagesFolder() + _T("en-US.lng"), Lan()->GetLanguageFile(0));
-    EXPECT_EQ(LanguagesFolder() + _T("zh-CN.lng"), Lan()->GetLanguageFile(1));
-    EXPECT_TRUE(Lan()->GetLanguageFile(2).IsEmpty());
-    EXPECT_TRUE(Lan()->GetLanguageFile(-1).IsEmpty());
-    ASSERT_TRUE(Lan()->LoadLanguage(Write(_T("fr-FR.lng"), "IDS_OK=D'accord\n")));
-    EXPECT_EQ(-1, Lan()->GetCurrentLanIndex());
-}
-
 TEST_F(LanguageTest, LinesAreKeyEqualsTextAndMissingKeysFallBackToEnUsThenToTheKey) {
     auto data = [](LPCTSTR lpszName) { return riztest::TestDataPath(CString(_T("languages\\")) + lpszName); };
     const struct {
@@ -82,7 +77,10 @@ TEST_F(LanguageTest, LinesAreKeyEqualsTextAndMissingKeysFallBackToEnUsThenToTheK
         {"keys are case-sensitive",
          m_strSaved,
          {{_T("ids_ok"), _T("ids_ok")}, {_T("dpctrl.sun"), _T("dpctrl.sun")}}},
-        {"a missing key falls back to en-US, then to the key itself",
+        {"zh-CN, loaded before the next row",
+         LanguagesFolder() + _T("zh-CN.lng"),
+         {{_T("IDS_NO"), _T("否")}}},
+        {"a missing key falls back to en-US (not to the language before), then to the key itself",
          Write(_T("partial.lng"), "IDS_OK=Okay\n"),
          {{_T("IDS_OK"), _T("Okay")},
           {_T("IDS_CANCEL"), _T("Cancel")},
@@ -102,6 +100,7 @@ TEST_F(LanguageTest, LinesAreKeyEqualsTextAndMissingKeysFallBackToEnUsThenToTheK
         {"of duplicate keys the last wins",
          data(_T("duplicate-keys.lng")),
          {{_T("IDS_OK"), _T("Third")}, {_T("IDS_CANCEL"), _T("Stop")}}},
+        {"an empty file is a language without texts", Write(_T("empty.lng"), ""), {{_T("IDS_OK"), _T("OK")}}},
         {"lines without an equals sign are skipped",
          data(_T("no-equals.lng")),
          {{_T("IDS_OK"), _T("Okay")}, {_T("IDS_CANCEL"), _T("Stop")}, {_T("IDS_YES"), _T("Yes")}}},
@@ -170,17 +169,4 @@ TEST_F(LanguageTest, TextsOutsideTheCodePageStillLoad) {
     EXPECT_FALSE(Lan()->GetString(_T("IDS_OK")).IsEmpty());
 #endif
     EXPECT_EQ(CString(_T("否")), Lan()->GetString(_T("IDS_NO")));
-}
-
-TEST_F(LanguageTest, AnEmptyFileIsALanguageWithoutTexts) {
-    ASSERT_TRUE(Lan()->LoadLanguage(Write(_T("empty.lng"), "")));
-    EXPECT_EQ(CString(_T("OK")), Lan()->GetString(_T("IDS_OK")));
-}
-
-TEST_F(LanguageTest, EnUsStaysTheFallbackAfterAnotherLanguage) {
-    ASSERT_TRUE(Lan()->LoadLanguage(LanguagesFolder() + _T("zh-CN.lng")));
-    ASSERT_TRUE(Lan()->LoadLanguage(Write(_T("partial.lng"), "IDS_YES=Oui\n")));
-    // zh-CN is gone entirely; the fallback is en-US, not the language before.
-    EXPECT_EQ(CString(_T("Oui")), Lan()->GetString(_T("IDS_YES")));
-    EXPECT_EQ(CString(_T("No")), Lan()->GetString(_T("IDS_NO")));
 }

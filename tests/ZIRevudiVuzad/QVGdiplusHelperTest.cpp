@@ -25,10 +25,8 @@ bool UntouchedAround(const riztest::Surface& s, const CRect& rc, COLORREF clrBac
 TEST(CQVGdiplusHelper, GradientRectRunsDownOrAcrossWithExactEnds) {
     riztest::Surface s(80, 60, kWhite);
     CQVGdiplusHelper::DrawGradientRect(s.Dc(), kArea, RGB(0, 0, 0), RGB(240, 120, 0), TRUE);
-    EXPECT_EQ(RGB(0, 0, 0), s.Pixel(10, 10));
-    EXPECT_EQ(RGB(0, 0, 0), s.Pixel(69, 10));
-    EXPECT_TRUE(riztest::ColorNear(RGB(240, 120, 0), s.Pixel(40, 49), 8));
-    EXPECT_TRUE(riztest::ColorNear(RGB(120, 60, 0), s.Pixel(40, 30), 8));
+    EXPECT_EQ("", s.WrongPixels({{10, 10, RGB(0, 0, 0)}, {69, 10, RGB(0, 0, 0)}}));
+    EXPECT_EQ("", s.WrongPixels({{40, 49, RGB(240, 120, 0)}, {40, 30, RGB(120, 60, 0)}}, 8));
     EXPECT_EQ(s.Pixel(10, 30), s.Pixel(69, 30));  // rows are uniform
     EXPECT_TRUE(UntouchedAround(s, kArea, kWhite));
 
@@ -74,22 +72,19 @@ TEST(CQVGdiplusHelper, RoundRectWithoutRadiusOrBorder) {
 TEST(CQVGdiplusHelper, LinearGradientModes) {
     riztest::Surface v(80, 60, kWhite);
     CQVGdiplusHelper::DrawLinearGradientRect(v.Dc(), kArea, kWhite, kBlue, 1);
-    EXPECT_TRUE(riztest::ColorNear(kWhite, v.Pixel(40, 10), 10));
-    EXPECT_TRUE(riztest::ColorNear(kBlue, v.Pixel(40, 49), 10));
+    EXPECT_EQ("", v.WrongPixels({{40, 10, kWhite}, {40, 49, kBlue}}, 10));
     EXPECT_GT(GetRValue(v.Pixel(40, 20)), GetRValue(v.Pixel(40, 40)));
     EXPECT_TRUE(UntouchedAround(v, kArea, kWhite));
 
     riztest::Surface h(80, 60, kBlack);
     CQVGdiplusHelper::DrawLinearGradientRect(h.Dc(), kArea, kRed, kGreen, 0);
-    EXPECT_TRUE(riztest::ColorNear(kRed, h.Pixel(10, 30), 10));
-    EXPECT_TRUE(riztest::ColorNear(kGreen, h.Pixel(69, 30), 10));
+    EXPECT_EQ("", h.WrongPixels({{10, 30, kRed}, {69, 30, kGreen}}, 10));
     EXPECT_TRUE(riztest::ColorNear(h.Pixel(40, 12), h.Pixel(40, 48), 2));
     EXPECT_TRUE(UntouchedAround(h, kArea, kBlack));
 
     riztest::Surface d(80, 60, kBlack);
     CQVGdiplusHelper::DrawLinearGradientRect(d.Dc(), kArea, kRed, kBlue, 2);
-    EXPECT_TRUE(riztest::ColorNear(kRed, d.Pixel(10, 10), 12));
-    EXPECT_TRUE(riztest::ColorNear(kBlue, d.Pixel(69, 49), 12));
+    EXPECT_EQ("", d.WrongPixels({{10, 10, kRed}, {69, 49, kBlue}}, 12));
     EXPECT_TRUE(UntouchedAround(d, kArea, kBlack));
 }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "ImageTestUtil.h"
 #include "PixelProbe.h"
 #include "QVGdiplusImage.h"
@@ -33,16 +35,16 @@ TEST(CQVGdiplusImageLoad, ReadsPngBmpGifAndIcon) {
     CQVGdiplusImage image;
     EXPECT_FALSE(image.IsLoaded());
     EXPECT_EQ(CSize(0, 0), image.GetImageSize());
-    ASSERT_TRUE(image.Load(ImagePath(_T("alpha.png"))));
-    EXPECT_TRUE(image);
-    EXPECT_EQ(CSize(4, 2), image.GetImageSize());
-    ASSERT_TRUE(image.Load(ImagePath(_T("frames4.bmp"))));
-    EXPECT_EQ(CSize(16, 4), image.GetImageSize());
-    ASSERT_TRUE(image.Load(ImagePath(_T("anim3.gif"))));
-    EXPECT_EQ(CSize(8, 8), image.GetImageSize());
-    ASSERT_TRUE(image.Load(ImagePath(_T("icon.ico"))));
-    EXPECT_EQ(CSize(16, 16), image.GetImageSize());
-    ASSERT_NE(nullptr, image.GetImage());
+    const std::pair<LPCTSTR, CSize> files[] = {{_T("alpha.png"), CSize(4, 2)},
+                                               {_T("frames4.bmp"), CSize(16, 4)},
+                                               {_T("anim3.gif"), CSize(8, 8)},
+                                               {_T("icon.ico"), CSize(16, 16)}};
+    for (const auto& file : files) {
+        ASSERT_TRUE(image.Load(ImagePath(file.first))) << file.first;
+        EXPECT_TRUE(image);
+        EXPECT_EQ(file.second, image.GetImageSize()) << file.first;
+        EXPECT_NE(nullptr, image.GetImage());
+    }
 }
 
 TEST(CQVGdiplusImageLoad, ReadsJpegWrittenByTheEncoder) {
@@ -79,9 +81,7 @@ TEST(CQVGdiplusImageRender, StretchesIntoTheRectangle) {
     riztest::Surface s(50, 20, kWhite);
     CAttachedDC dc(s.Dc());
     ASSERT_TRUE(image.Render(&dc, CRect(5, 2, 37, 10)));  // twice the size
-    EXPECT_TRUE(riztest::ColorNear(kRed, s.Pixel(6, 5), 20));
-    EXPECT_TRUE(riztest::ColorNear(kGreen, s.Pixel(16, 5), 20));
-    EXPECT_TRUE(riztest::ColorNear(kMagenta, s.Pixel(35, 9), 20));
+    EXPECT_EQ("", s.WrongPixels({{6, 5, kRed}, {16, 5, kGreen}, {35, 9, kMagenta}}, 20));
     EXPECT_FALSE(s.HasOtherThan(CRect(0, 0, 5, 20), kWhite, 0));
     EXPECT_FALSE(s.HasOtherThan(CRect(37, 0, 50, 20), kWhite, 0));
     EXPECT_FALSE(s.HasOtherThan(CRect(0, 10, 50, 20), kWhite, 0));
@@ -115,10 +115,7 @@ TEST(CQVGdiplusImageRender, FixRenderKeepsSmallImagesAtTheirSizeAndShrinksLargeO
     riztest::Surface s(40, 20, kWhite);
     CAttachedDC dc(s.Dc());
     ASSERT_TRUE(image.FixRender(&dc, CRect(0, 0, 40, 20)));
-    EXPECT_EQ(kRed, s.Pixel(12, 8));
-    EXPECT_EQ(kMagenta, s.Pixel(27, 11));
-    EXPECT_EQ(kWhite, s.Pixel(11, 8));
-    EXPECT_EQ(kWhite, s.Pixel(12, 12));
+    EXPECT_EQ("", s.WrongPixels({{12, 8, kRed}, {27, 11, kMagenta}, {11, 8, kWhite}, {12, 12, kWhite}}));
 }
 
 TEST(CQVGdiplusImageRender, NothingToDrawAnswersFalse) {
@@ -142,8 +139,7 @@ TEST(CQVGdiplusImageRender, RendersThroughACallersGraphics) {
         Gdiplus::Graphics graphics(s.Dc());
         ASSERT_TRUE(image.Render(&graphics, CRect(2, 2, 18, 18)));
     }
-    EXPECT_EQ(kBlue, s.Pixel(10, 10));
-    EXPECT_EQ(kWhite, s.Pixel(1, 1));
+    EXPECT_EQ("", s.WrongPixels({{10, 10, kBlue}, {1, 1, kWhite}}));
 }
 
 TEST(CQVGdiplusImageShare, CopiesShareTheImageAndUnloadOnlyDropsOne) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "ImageTestUtil.h"
 #include "PixelProbe.h"
 #include "QVGifRender.h"
@@ -35,6 +37,14 @@ protected:
         return s.Pixel(4, 4);
     }
 
+    // Sets the clock to each time in turn and checks the colour drawn then.
+    void ExpectShown(std::initializer_list<std::pair<DWORD, COLORREF>> steps) {
+        for (const auto& step : steps) {
+            g_dwNow = step.first;
+            EXPECT_EQ(step.second, Shown()) << "at " << step.first;
+        }
+    }
+
     CQVGifRender m_gif;
 };
 
@@ -58,15 +68,15 @@ TEST_F(GifRenderTest, FramesFollowTheFileDelaysAndLoop) {
     EXPECT_EQ(kRed, Shown());  // before playing: the first frame
     ASSERT_TRUE(m_gif.Play());
     EXPECT_TRUE(m_gif.IsPlaying());
-    const struct {
-        DWORD dwAt;
-        COLORREF clr;
-    } steps[] = {{1000, kRed},  {1099, kRed}, {1100, kGreen}, {1299, kGreen}, {1300, kBlue},
-                 {1399, kBlue}, {1400, kRed}, {1500, kGreen}, {1800, kRed}};
-    for (const auto& step : steps) {
-        g_dwNow = step.dwAt;
-        EXPECT_EQ(step.clr, Shown()) << step.dwAt;
-    }
+    ExpectShown({{1000, kRed},
+                 {1099, kRed},
+                 {1100, kGreen},
+                 {1299, kGreen},
+                 {1300, kBlue},
+                 {1399, kBlue},
+                 {1400, kRed},
+                 {1500, kGreen},
+                 {1800, kRed}});
 }
 
 TEST_F(GifRenderTest, PlayingReportsWhenTheFrameDueIsNotTheOneDrawn) {
@@ -84,10 +94,8 @@ TEST_F(GifRenderTest, PlayingReportsWhenTheFrameDueIsNotTheOneDrawn) {
 
 TEST_F(GifRenderTest, ALateClockSkipsFramesInsteadOfSlowingDown) {
     ASSERT_TRUE(m_gif.Play());
-    g_dwNow = 1000 + 10 * 60 * 1000 + 150;  // ten minutes later, 150 ms into a 400 ms round
-    EXPECT_EQ(kGreen, Shown());
-    g_dwNow += 150;
-    EXPECT_EQ(kBlue, Shown());
+    const DWORD dwLate = 1000 + 10 * 60 * 1000 + 150;  // ten minutes later, 150 ms into a 400 ms round
+    ExpectShown({{dwLate, kGreen}, {dwLate + 150, kBlue}});
 }
 
 TEST_F(GifRenderTest, PauseHoldsTheFrameAndKeepsTheRestOfItsDelay) {
@@ -100,27 +108,19 @@ TEST_F(GifRenderTest, PauseHoldsTheFrameAndKeepsTheRestOfItsDelay) {
     EXPECT_EQ(kGreen, Shown());
     EXPECT_FALSE(m_gif.Playing(9000));
     ASSERT_TRUE(m_gif.Play());
-    g_dwNow = 5149;
-    EXPECT_EQ(kGreen, Shown());
-    g_dwNow = 5150;
-    EXPECT_EQ(kBlue, Shown());
+    ExpectShown({{5149, kGreen}, {5150, kBlue}});
 }
 
 TEST_F(GifRenderTest, StopGoesBackToTheFirstFrame) {
     ASSERT_TRUE(m_gif.Play());
-    g_dwNow = 1350;
-    EXPECT_EQ(kBlue, Shown());
+    ExpectShown({{1350, kBlue}});
     EXPECT_TRUE(m_gif.Stop());
     EXPECT_FALSE(m_gif.IsPlaying());
     EXPECT_EQ(0, m_gif.GetCurrentFrame());
     EXPECT_TRUE(m_gif.Playing(1400));  // the blue frame is still on screen
-    g_dwNow = 9999;
-    EXPECT_EQ(kRed, Shown());
+    ExpectShown({{9999, kRed}});
     ASSERT_TRUE(m_gif.Play());  // from the start again
-    g_dwNow = 10098;
-    EXPECT_EQ(kRed, Shown());
-    g_dwNow = 10099;
-    EXPECT_EQ(kGreen, Shown());
+    ExpectShown({{10098, kRed}, {10099, kGreen}});
 }
 
 TEST_F(GifRenderTest, LoadingAnotherFileStopsTheAnimation) {
@@ -142,14 +142,11 @@ TEST_F(GifRenderTest, LoopCountFromTheFileEndsOnTheLastFrame) {
     ASSERT_TRUE(m_gif.Load(ImagePath(_T("anim-twice.gif"))));  // red 50 ms, blue 50 ms, two loops
     EXPECT_EQ(2u, m_gif.GetLoopCount());
     ASSERT_TRUE(m_gif.Play());
-    g_dwNow = 1120;  // the second loop
-    EXPECT_EQ(kRed, Shown());
+    ExpectShown({{1120, kRed}});  // the second loop
     EXPECT_TRUE(m_gif.IsPlaying());
-    g_dwNow = 1250;
-    EXPECT_EQ(kBlue, Shown());
+    ExpectShown({{1250, kBlue}});
     EXPECT_FALSE(m_gif.IsPlaying());
-    g_dwNow = 1300;
-    EXPECT_EQ(kBlue, Shown());
+    ExpectShown({{1300, kBlue}});
 }
 
 TEST(CQVGifRender, SingleFrameImageShowsButDoesNotPlay) {
@@ -162,8 +159,7 @@ TEST(CQVGifRender, SingleFrameImageShowsButDoesNotPlay) {
     riztest::Surface s(10, 10, kWhite);
     CAttachedDC dc(s.Dc());
     gif.Render(&dc, 0, 0);
-    EXPECT_EQ(kGreen, s.Pixel(7, 7));
-    EXPECT_EQ(kWhite, s.Pixel(8, 8));
+    EXPECT_EQ("", s.WrongPixels({{7, 7, kGreen}, {8, 8, kWhite}}));
     ASSERT_TRUE(gif.Load(ImagePath(_T("alpha.png"))));  // any image shows
     EXPECT_FALSE(gif.CanPlay());
 }

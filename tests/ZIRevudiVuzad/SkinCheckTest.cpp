@@ -223,7 +223,7 @@ TEST(SkinCheckSkin, ListsEdgesWiderThanTheirFrames) {
                  {"PushBtnEdges"});
 }
 
-TEST(SkinCheckSkin, ShippedSkinsPass) {
+TEST(SkinCheckSkin, ShippedSkinsAndLanguagesPass) {
     CString strSkins = BinFolder() + _T("Skins\\");
     // The shipped skins are a build dependency of every test program: missing ones are a broken build.
     ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(strSkins + _T("Default")));
@@ -233,9 +233,6 @@ TEST(SkinCheckSkin, ShippedSkinsPass) {
         EXPECT_EQ(0u, result.dwExitCode) << result.output;
         EXPECT_FALSE(result.Says("message-box icon")) << result.output;
     }
-}
-
-TEST(SkinCheckLanguage, ShippedLanguagesPass) {
     for (LPCTSTR lpszFile : {_T("en-US.lng"), _T("zh-CN.lng")}) {
         SCOPED_TRACE(lpszFile);
         CheckResult result = RunSkinCheck(BinFolder() + _T("Languages\\") + lpszFile);

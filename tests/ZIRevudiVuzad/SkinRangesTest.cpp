@@ -125,6 +125,10 @@ long long AtMin(const RangedKey& key) {
 long long AtMax(const RangedKey& key) {
     return key.nMax;
 }
+// A value inside the range that no other key of the table gets: a key read into another key's field shows.
+long long Distinct(const RangedKey& key) {
+    return key.nMin + 1 + (&key - kRangedKeys);
+}
 
 // What skincheck says about one value outside its range.
 std::string OutsideText(const RangedKey& key, long long nValue) {
@@ -152,45 +156,31 @@ protected:
 
 }  // namespace
 
-TEST_F(SkinRangesTest, ValuesJustOutsideTheirRangeReadBackAsTheDefault) {
-    long long (*const kOutside[])(const RangedKey&) = {BelowRange, AboveRange};
-    for (auto pfnValue : kOutside) {
-        ASSERT_TRUE(Skin()->LoadSkin(
-            Write(pfnValue == BelowRange ? _T("Below") : _T("Above"), SkinText(kRangedKeys, pfnValue))));
+TEST_F(SkinRangesTest, ValuesOutsideTheirRangeReadBackAsTheDefaultAndValuesInsideAreKeptInTheirOwnField) {
+    long long (*const kIntMin)(const RangedKey&) = [](const RangedKey&) { return (long long)INT_MIN; };
+    long long (*const kIntMax)(const RangedKey&) = [](const RangedKey&) { return (long long)INT_MAX; };
+    // clang-format off
+    const struct {
+        LPCTSTR lpszName;
+        long long (*pfnValue)(const RangedKey&);
+        bool bKept;
+    } rows[] = {{_T("Below"), BelowRange, false}, {_T("Above"), AboveRange, false}, {_T("IntMin"), kIntMin, false},
+                {_T("IntMax"), kIntMax, false}, {_T("Min"), AtMin, true}, {_T("Max"), AtMax, true},
+                {_T("Distinct"), Distinct, true}};
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lpszName);
+        ASSERT_TRUE(Skin()->LoadSkin(Write(row.lpszName, SkinText(kRangedKeys, row.pfnValue))));
         for (const RangedKey& key : kRangedKeys)
-            EXPECT_EQ(key.pfnDefault(), key.pfnLoaded()) << key.pszKey << " = " << pfnValue(key);
+            EXPECT_EQ(row.bKept ? row.pfnValue(key) : key.pfnDefault(), key.pfnLoaded()) << key.pszKey;
     }
-}
-
-TEST_F(SkinRangesTest, ValuesAtEitherEndOfTheirRangeAreKept) {
-    long long (*const kEnds[])(const RangedKey&) = {AtMin, AtMax};
-    for (auto pfnValue : kEnds) {
+    // A flag only tells zero from non-zero: any int is its value.
+    for (auto pfnValue : {AtMin, AtMax}) {
         ASSERT_TRUE(Skin()->LoadSkin(
-            Write(pfnValue == AtMin ? _T("Min") : _T("Max"), SkinText(kRangedKeys, pfnValue))));
-        for (const RangedKey& key : kRangedKeys)
+            Write(pfnValue == AtMin ? _T("Flags") : _T("FlagsMax"), SkinText(kAnyKeys, pfnValue))));
+        for (const RangedKey& key : kAnyKeys)
             EXPECT_EQ(pfnValue(key), key.pfnLoaded()) << key.pszKey;
     }
-}
-
-TEST_F(SkinRangesTest, ExtremeValuesReadBackAsTheDefaultAndFlagsKeepThem) {
-    ASSERT_TRUE(Skin()->LoadSkin(Write(_T("IntMin"), SkinText(kRangedKeys, [](const RangedKey&) {
-                                           return static_cast<long long>(INT_MIN);
-                                       }))));
-    for (const RangedKey& key : kRangedKeys)
-        EXPECT_EQ(key.pfnDefault(), key.pfnLoaded()) << key.pszKey;
-    ASSERT_TRUE(Skin()->LoadSkin(Write(_T("IntMax"), SkinText(kRangedKeys, [](const RangedKey&) {
-                                           return static_cast<long long>(INT_MAX);
-                                       }))));
-    for (const RangedKey& key : kRangedKeys)
-        EXPECT_EQ(key.pfnDefault(), key.pfnLoaded()) << key.pszKey;
-
-    // A flag only tells zero from non-zero: any int is its value.
-    ASSERT_TRUE(Skin()->LoadSkin(Write(_T("Flags"), SkinText(kAnyKeys, AtMin))));
-    for (const RangedKey& key : kAnyKeys)
-        EXPECT_EQ(INT_MIN, key.pfnLoaded()) << key.pszKey;
-    ASSERT_TRUE(Skin()->LoadSkin(Write(_T("FlagsMax"), SkinText(kAnyKeys, AtMax))));
-    for (const RangedKey& key : kAnyKeys)
-        EXPECT_EQ(INT_MAX, key.pfnLoaded()) << key.pszKey;
 }
 
 TEST_F(SkinRangesTest, CornerPointsOutsideTheirRangeGiveTheDefaultOutline) {

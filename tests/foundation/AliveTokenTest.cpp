@@ -29,30 +29,22 @@ public:
     CQVAliveFlag m_alive;
 };
 
-TEST(QVAliveToken, StaysAliveWhileTheObjectLives) {
+TEST(QVAliveToken, StaysAliveWhileTheObjectLivesAndEveryTokenEndsWhenACallbackDeletesIt) {
     CCaller caller;
     caller.callback = [](CCaller*) {};
     EXPECT_TRUE(caller.Run());
     EXPECT_EQ(1, caller.nAfter);
-}
-
-TEST(QVAliveToken, EndsWhenACallbackDeletesTheCaller) {
+    CQVAliveToken other;
     CCaller* pCaller = new CCaller;
-    pCaller->callback = [](CCaller* p) { delete p; };
+    pCaller->callback = [&](CCaller* p) {
+        other = p->m_alive.Token();
+        delete p;
+    };
     EXPECT_FALSE(pCaller->Run());
-}
-
-TEST(QVAliveToken, EveryTokenEndsAndOutlivesItsObject) {
-    CQVAliveToken first, second;
-    {
-        CQVAliveFlag flag;
-        first = flag.Token();
-        second = flag.Token();
-        EXPECT_TRUE(first.IsAlive());
-        EXPECT_TRUE(second);
-    }
-    EXPECT_FALSE(first.IsAlive());
-    EXPECT_FALSE(second);
+    EXPECT_FALSE(other.IsAlive());
+    // A default token never lived.
+    EXPECT_FALSE(CQVAliveToken());
+    EXPECT_FALSE(CQVAliveToken(static_cast<const CWnd*>(nullptr)));
 }
 
 TEST(QVAliveToken, KillEndsTokensBeforeTheFlagGoes) {
@@ -62,11 +54,6 @@ TEST(QVAliveToken, KillEndsTokensBeforeTheFlagGoes) {
     EXPECT_FALSE(before);
     // A destructor that calls out after Kill hands out tokens that are already dead.
     EXPECT_FALSE(flag.Token());
-}
-
-TEST(QVAliveToken, DefaultTokenIsNeverAlive) {
-    EXPECT_FALSE(CQVAliveToken());
-    EXPECT_FALSE(CQVAliveToken(static_cast<const CWnd*>(nullptr)));
 }
 
 TEST(QVAliveToken, ACopyHasTokensOfItsOwn) {
@@ -85,32 +72,27 @@ TEST(QVAliveToken, ACopyHasTokensOfItsOwn) {
     EXPECT_TRUE(tokenOfOriginal);
 }
 
-TEST(QVAliveToken, WindowTokenEndsWhenTheWindowIsDestroyed) {
+TEST(QVAliveToken, WindowTokenEndsWhenTheWindowIsDestroyedOrTheObjectDetached) {
     riztest::TestWindow window;
-    CWnd* pWnd = new CWnd;
-    ASSERT_TRUE(pWnd->Create(AfxRegisterWndClass(0), _T(""), WS_CHILD, CRect(0, 0, 20, 20),
-                             CWnd::FromHandle(window.Host()), 1));
-    const CQVAliveToken token(pWnd);
-    EXPECT_TRUE(token);
-    pWnd->DestroyWindow();
-    EXPECT_FALSE(token);
-    delete pWnd;
-    EXPECT_FALSE(token);
-}
-
-TEST(QVAliveToken, WindowTokenEndsWhenTheObjectIsDeletedOrDetached) {
-    riztest::TestWindow window;
-    CWnd* pWnd = new CWnd;
-    ASSERT_TRUE(pWnd->Create(AfxRegisterWndClass(0), _T(""), WS_CHILD, CRect(0, 0, 20, 20),
-                             CWnd::FromHandle(window.Host()), 1));
-    const HWND hWnd = pWnd->m_hWnd;
-    const CQVAliveToken token(pWnd);
-    // The window goes on without its object: the object is gone all the same.
-    pWnd->Detach();
-    EXPECT_TRUE(::IsWindow(hWnd));
-    EXPECT_FALSE(token);
-    delete pWnd;
-    ::DestroyWindow(hWnd);
+    for (bool bDetach : {false, true}) {
+        SCOPED_TRACE(bDetach ? "detached" : "destroyed");
+        CWnd* pWnd = new CWnd;
+        ASSERT_TRUE(pWnd->Create(AfxRegisterWndClass(0), _T(""), WS_CHILD, CRect(0, 0, 20, 20),
+                                 CWnd::FromHandle(window.Host()), 1));
+        const HWND hWnd = pWnd->m_hWnd;
+        const CQVAliveToken token(pWnd);
+        EXPECT_TRUE(token);
+        // Detached, the window goes on without its object: the object is gone all the same.
+        if (bDetach)
+            pWnd->Detach();
+        else
+            pWnd->DestroyWindow();
+        EXPECT_EQ(bDetach, bool(::IsWindow(hWnd)));
+        EXPECT_FALSE(token);
+        delete pWnd;
+        EXPECT_FALSE(token);
+        ::DestroyWindow(hWnd);
+    }
 }
 
 }  // namespace

@@ -7,11 +7,8 @@
 #include "QVBitmapList.h"
 #include "ResourceCounter.h"
 #include "TestData.h"
-#include "TestImages.h"
 
 namespace {
-
-using foundationtest::Argb;
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kKey = RGB(255, 0, 255);
@@ -34,15 +31,16 @@ protected:
     }
 
     bool WriteStrip(LPCTSTR lpszName, COLORREF (*colour)(int)) {
-        return foundationtest::SaveImage(
-            m_folder.Path(lpszName), kFrame * 4, kFrame,
-            [colour](int x, int y) {
-                const COLORREF c = (x % kFrame == 0 && y == 0) ? kKey : colour(x / kFrame);
-                return Argb(255, GetRValue(c), GetGValue(c), GetBValue(c));
-            },
-            false);
+        return m_folder.WriteFile(lpszName, riztest::Bmp24(kFrame * 4, kFrame, [colour](int x, int y) {
+                                      return (x % kFrame == 0 && y == 0) ? kKey : colour(x / kFrame);
+                                  }));
     }
 
+    // The four frames under ids 100, 200, 300 and 400.
+    void Load(CQVBitmapList& list) {
+        static const UINT ids[] = {100, 200, 300, 400};
+        Load(list, ids, 4);
+    }
     void Load(CQVBitmapList& list, const UINT* pIDs, int nCount) {
         ASSERT_TRUE(list.LoadBitmaps(m_folder.Path(_T("normal.bmp")), m_folder.Path(_T("second.bmp")), pIDs,
                                      nCount, kKey));
@@ -54,19 +52,17 @@ protected:
 TEST_F(BitmapList, ImageSizeIsOneFrameOfTheNormalStrip) {
     CQVBitmapList list;
     EXPECT_EQ(CSize(0, 0), list.GetImageSize());
-    const UINT ids[] = {100, 200, 300, 400};
-    Load(list, ids, 4);
+    Load(list);
     EXPECT_EQ(CSize(kFrame, kFrame), list.GetImageSize());
 }
 
 TEST_F(BitmapList, DrawImageExDrawsTheFrameOfTheCommandId) {
     CQVBitmapList list;
-    const UINT ids[] = {100, 200, 300, 400};
-    Load(list, ids, 4);
+    Load(list);
     riztest::Surface surface(100, 40, kWhite);
     list.DrawImageEx(CDC::FromHandle(surface.Dc()), 10, 5, 300);
-    EXPECT_EQ(NormalColour(2), surface.Pixel(15, 10));
-    EXPECT_EQ(NormalColour(2), surface.Pixel(10 + kFrame - 1, 5 + kFrame - 1));
+    EXPECT_EQ("", surface.WrongPixels(
+                      {{15, 10, NormalColour(2)}, {10 + kFrame - 1, 5 + kFrame - 1, NormalColour(2)}}));
     // The key colour never reaches the target.
     EXPECT_EQ(kWhite, surface.Pixel(10, 5));
     EXPECT_EQ(0, surface.CountNear(CRect(0, 0, 100, 40), kKey, 0));
@@ -87,8 +83,7 @@ TEST_F(BitmapList, DuplicateIdKeepsItsFirstIndex) {
 
 TEST_F(BitmapList, AbsentIdDrawsNothing) {
     CQVBitmapList list;
-    const UINT ids[] = {100, 200, 300, 400};
-    Load(list, ids, 4);
+    Load(list);
     EXPECT_EQ(-1, list.GetImageIndex(999));
     riztest::Surface surface(40, 40, kWhite);
     list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 999);
@@ -98,32 +93,26 @@ TEST_F(BitmapList, AbsentIdDrawsNothing) {
 
 TEST_F(BitmapList, ImageTypeTwoDrawsTheSecondStripAndAnyOtherTheNormal) {
     CQVBitmapList list;
-    const UINT ids[] = {100, 200, 300, 400};
-    Load(list, ids, 4);
+    Load(list);
     riztest::Surface surface(120, 40, kWhite);
     CDC* pDC = CDC::FromHandle(surface.Dc());
     list.DrawImageEx(pDC, 0, 0, 200, 2);
     list.DrawImageEx(pDC, 20, 0, 200, 1);
     list.DrawImageEx(pDC, 40, 0, 200, 0);
     list.DrawImageEx(pDC, 60, 0, 200, 3);
-    EXPECT_EQ(SecondColour(1), surface.Pixel(5, 5));
-    EXPECT_EQ(NormalColour(1), surface.Pixel(25, 5));
-    EXPECT_EQ(NormalColour(1), surface.Pixel(45, 5));
-    EXPECT_EQ(NormalColour(1), surface.Pixel(65, 5));
+    EXPECT_EQ("", surface.WrongPixels({{5, 5, SecondColour(1)}, {25, 5, NormalColour(1)}}));
+    EXPECT_EQ("", surface.WrongPixels({{45, 5, NormalColour(1)}, {65, 5, NormalColour(1)}}));
 }
 
 TEST_F(BitmapList, DrawImageByIndexAndStretched) {
     CQVBitmapList list;
-    const UINT ids[] = {100, 200, 300, 400};
-    Load(list, ids, 4);
+    Load(list);
     riztest::Surface surface(100, 60, kWhite);
     CDC* pDC = CDC::FromHandle(surface.Dc());
     list.DrawImage(pDC, 0, 0, 3);
     list.DrawImage(pDC, 30, 0, 48, 32, 1, 2);
-    EXPECT_EQ(NormalColour(3), surface.Pixel(8, 8));
-    EXPECT_EQ(SecondColour(1), surface.Pixel(30 + 47, 31));
-    EXPECT_EQ(kWhite, surface.Pixel(30 + 48, 31));
-    EXPECT_EQ(kWhite, surface.Pixel(30 + 47, 32));
+    EXPECT_EQ("", surface.WrongPixels({{8, 8, NormalColour(3)}, {30 + 47, 31, SecondColour(1)}}));
+    EXPECT_EQ("", surface.WrongPixels({{30 + 48, 31, kWhite}, {30 + 47, 32, kWhite}}));
     // Frame indexes outside the strip draw nothing.
     riztest::Surface empty(40, 40, kWhite);
     list.DrawImage(CDC::FromHandle(empty.Dc()), 0, 0, 4);
@@ -133,8 +122,7 @@ TEST_F(BitmapList, DrawImageByIndexAndStretched) {
 
 TEST_F(BitmapList, InsertCommandIdAddsButNeverMovesAnId) {
     CQVBitmapList list;
-    const UINT ids[] = {100, 200, 300, 400};
-    Load(list, ids, 4);
+    Load(list);
     list.InsertCommandID(500, 2);
     list.InsertCommandID(200, 0);
     EXPECT_EQ(2, list.GetImageIndex(500));
@@ -157,17 +145,16 @@ TEST_F(BitmapList, MissingFilesDrawNothing) {
 }
 
 TEST_F(BitmapList, LoadAndDrawLeaveNoGdiObjects) {
-    const UINT ids[] = {100, 200, 300, 400};
     riztest::Surface surface(40, 40, kWhite);
     {
         CQVBitmapList warm;
-        Load(warm, ids, 4);
+        Load(warm);
         warm.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 100);
     }
     riztest::ResourceSnapshot before;
     for (int i = 0; i < 50; ++i) {
         CQVBitmapList list;
-        Load(list, ids, 4);
+        Load(list);
         list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 100 * (i % 4 + 1), i % 3);
         list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 20, 20, 200);
     }

@@ -83,24 +83,29 @@ TEST_F(QVMouseLoop, HandlersGetMovesAndTheReleaseInClientPoints) {
     EXPECT_TRUE(::PeekMessage(&msg, m_hChild, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE));
 }
 
-TEST_F(QVMouseLoop, ReleaseEndsTheLoopByDefault) {
+TEST_F(QVMouseLoop, ReleaseEndsTheLoopByDefaultAndTheScopeReleasesTheCapture) {
+    {
+        CQVMouseLoop loop(&m_wnd);
+        EXPECT_EQ(m_hChild, ::GetCapture());
+    }
+    EXPECT_EQ(nullptr, ::GetCapture());
     riztest::PostMouse(m_hChild, WM_LBUTTONUP, 1, 1);
     CQVMouseLoop loop(&m_wnd);
     EXPECT_EQ(QVML_ENDED, loop.Run());
 }
 
-TEST_F(QVMouseLoop, EscapeCancelsAndOtherKeysAreDroppedByDefault) {
+TEST_F(QVMouseLoop, EscapeCancelsAndOtherKeysAreDroppedUnlessAKeyHandlerDispatchesThem) {
     ::SetFocus(m_hChild);
     riztest::PostKey(m_hChild, 'A');
     riztest::PostKey(m_hChild, VK_ESCAPE);
     riztest::PostMouse(m_hChild, WM_LBUTTONUP, 1, 1);
-    CQVMouseLoop loop(&m_wnd);
-    EXPECT_EQ(QVML_CANCELLED, loop.Run());
-    EXPECT_EQ(0, g_nKeysSeen);
-    EXPECT_EQ(nullptr, ::GetCapture());
-}
-
-TEST_F(QVMouseLoop, AKeyHandlerMayDispatchKeys) {
+    {
+        CQVMouseLoop loop(&m_wnd);
+        EXPECT_EQ(QVML_CANCELLED, loop.Run());
+        EXPECT_EQ(0, g_nKeysSeen);
+        EXPECT_EQ(nullptr, ::GetCapture());
+    }
+    riztest::PumpUntilIdle();
     riztest::PostKey(m_hChild, VK_ESCAPE);
     riztest::PostKey(m_hChild, 'B');
     riztest::PostMouse(m_hChild, WM_LBUTTONUP, 1, 1);
@@ -198,14 +203,6 @@ TEST_F(QVMouseLoop, TheObjectsTokenEndsTheLoop) {
     EXPECT_EQ(QVML_DESTROYED, loop.Run());
     EXPECT_TRUE(::IsWindow(m_hChild));
     riztest::PumpUntilIdle();
-}
-
-TEST_F(QVMouseLoop, GoingOutOfScopeReleasesTheCapture) {
-    {
-        CQVMouseLoop loop(&m_wnd);
-        EXPECT_EQ(m_hChild, ::GetCapture());
-    }
-    EXPECT_EQ(nullptr, ::GetCapture());
 }
 
 }  // namespace

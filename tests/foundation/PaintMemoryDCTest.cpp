@@ -26,11 +26,8 @@ TEST(QVPaintMemoryDC, WindowSurfaceHasTheClientSizeAndIsFilled) {
         // Nothing reaches the target before the surface is destroyed.
         EXPECT_EQ(kWhite, target.Pixel(5, 6));
     }
-    EXPECT_EQ(kBlue, target.Pixel(5, 6));
-    EXPECT_EQ(kRed, target.Pixel(0, 0));
-    EXPECT_EQ(kRed, target.Pixel(119, 89));
-    EXPECT_EQ(kWhite, target.Pixel(120, 89));
-    EXPECT_EQ(kWhite, target.Pixel(119, 90));
+    EXPECT_EQ("", target.WrongPixels(
+                      {{5, 6, kBlue}, {0, 0, kRed}, {119, 89, kRed}, {120, 89, kWhite}, {119, 90, kWhite}}));
 }
 
 TEST(QVPaintMemoryDC, FillColourZeroLeavesTheSurfaceUncleared) {
@@ -57,13 +54,8 @@ TEST(QVPaintMemoryDC, RectangleSurfaceLandsAtTheRectangle) {
         dc.SetPixel(0, 0, kBlue);
         dc.SetPixel(99, 49, kBlue);
     }
-    EXPECT_EQ(kBlue, target.Pixel(30, 40));
-    EXPECT_EQ(kRed, target.Pixel(31, 41));
-    EXPECT_EQ(kBlue, target.Pixel(129, 89));
-    EXPECT_EQ(kWhite, target.Pixel(29, 40));
-    EXPECT_EQ(kWhite, target.Pixel(30, 39));
-    EXPECT_EQ(kWhite, target.Pixel(130, 89));
-    EXPECT_EQ(kWhite, target.Pixel(129, 90));
+    EXPECT_EQ("", target.WrongPixels({{30, 40, kBlue}, {31, 41, kRed}, {129, 89, kBlue}, {29, 40, kWhite}}));
+    EXPECT_EQ("", target.WrongPixels({{30, 39, kWhite}, {130, 89, kWhite}, {129, 90, kWhite}}));
 }
 
 TEST(QVPaintMemoryDC, CopiesTheWholeSurfaceEvenWithAMovedViewport) {
@@ -171,12 +163,8 @@ TEST(QVPaintMemoryDC, ControlShowsItsParentsBackgroundOnScreen) {
     ASSERT_TRUE(hChild);
     riztest::WindowCapture capture(hChild);
     // Child x 0..4 is parent x 15..19 (green stripe), child x 5..14 parent x 20..29 (red).
-    EXPECT_TRUE(riztest::ColorNear(RGB(0, 160, 0), capture.Pixel(0, 10), 0));
-    EXPECT_TRUE(riztest::ColorNear(RGB(0, 160, 0), capture.Pixel(4, 29), 0));
-    EXPECT_TRUE(riztest::ColorNear(kRed, capture.Pixel(5, 10), 0));
-    EXPECT_TRUE(riztest::ColorNear(kRed, capture.Pixel(14, 29), 0));
-    EXPECT_TRUE(riztest::ColorNear(RGB(0, 160, 0), capture.Pixel(15, 0), 0));
-    EXPECT_TRUE(riztest::ColorNear(kBlue, capture.Pixel(3, 3), 0));
+    EXPECT_EQ("", capture.WrongPixels({{0, 10, RGB(0, 160, 0)}, {4, 29, RGB(0, 160, 0)}, {5, 10, kRed}}));
+    EXPECT_EQ("", capture.WrongPixels({{14, 29, kRed}, {15, 0, RGB(0, 160, 0)}, {3, 3, kBlue}}));
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include "TestData.h"
 #include "TestImages.h"
 
+#include <vector>
+
 namespace {
 
 using foundationtest::AlphaOf;
@@ -65,6 +67,13 @@ protected:
         ASSERT_TRUE(image.SetImage(m_folder.Path(_T("strip.png"))));
         image.SetStateCount(kStates);
     }
+    // The strip with its middle stretched between a head and a tail of the given widths.
+    void LoadStretchedStrip(CQVSmartImage& image, int cxHead = kHead, int cxTail = kTail) {
+        LoadStrip(image);
+        image.Set3CellTileMode(TRUE);
+        image.Set3CellHeadWidth(cxHead);
+        image.Set3CellTailWidth(cxTail);
+    }
     void LoadNine(CQVSmartImage& image) {
         ASSERT_TRUE(image.SetImage(m_folder.Path(_T("nine.png"))));
         image.SetDrawType(SIDT_9CELL);
@@ -113,23 +122,20 @@ TEST_F(SmartImage, StateSizesFollowTheArrangement) {
 
 TEST_F(SmartImage, NineCellParamsAreParsedInTableOrder) {
     CQVSmartImage image;
+    auto params = [&] {
+        return std::vector<int>{image.Get9CellTopHeight(),       image.Get9CellTopLeftWidth(),
+                                image.Get9CellTopRightWidth(),   image.Get9CellBottomHeight(),
+                                image.Get9CellBottomLeftWidth(), image.Get9CellBottomRightWidth(),
+                                image.Get9CellLeftWidth(),       image.Get9CellRightWidth()};
+    };
     image.Parse9CellParams(_T("1,2,3,4,5,6,7,8"));
-    EXPECT_EQ(1, image.Get9CellTopHeight());
-    EXPECT_EQ(2, image.Get9CellTopLeftWidth());
-    EXPECT_EQ(3, image.Get9CellTopRightWidth());
-    EXPECT_EQ(4, image.Get9CellBottomHeight());
-    EXPECT_EQ(5, image.Get9CellBottomLeftWidth());
-    EXPECT_EQ(6, image.Get9CellBottomRightWidth());
-    EXPECT_EQ(7, image.Get9CellLeftWidth());
-    EXPECT_EQ(8, image.Get9CellRightWidth());
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}), params());
+    // An empty text changes nothing; a short one only its first values.
     image.Parse9CellParams(_T(""));
     image.Parse9CellParams(nullptr);
-    EXPECT_EQ(1, image.Get9CellTopHeight());
-    EXPECT_EQ(8, image.Get9CellRightWidth());
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8}), params());
     image.Parse9CellParams(_T("10,11"));
-    EXPECT_EQ(10, image.Get9CellTopHeight());
-    EXPECT_EQ(11, image.Get9CellTopLeftWidth());
-    EXPECT_EQ(3, image.Get9CellTopRightWidth());
+    EXPECT_EQ((std::vector<int>{10, 11, 3, 4, 5, 6, 7, 8}), params());
 }
 
 TEST_F(SmartImage, CopySharesTheImageAndCopiesEveryField) {
@@ -161,8 +167,7 @@ TEST_F(SmartImage, TileModeZeroDrawsTheStateAtItsOwnSizeWhateverTheDestination) 
     LoadStrip(image);
     ArgbCanvas canvas(200, 120);
     image.DrawImage(canvas.Graphics(), CRect(10, 10, 190, 110), 1);
-    EXPECT_EQ(StripColour(HEAD, 1), canvas.Pixel(10, 10));
-    EXPECT_EQ(StripColour(TAIL, 1), canvas.Pixel(39, 29));
+    EXPECT_EQ("", canvas.WrongPixels({{10, 10, StripColour(HEAD, 1)}, {39, 29, StripColour(TAIL, 1)}}));
     EXPECT_EQ(kStateWidth * kStateHeight, canvas.CountOpaque(0, 0, 200, 120));
     // A smaller destination is overdrawn.
     ArgbCanvas small(60, 40);
@@ -172,16 +177,11 @@ TEST_F(SmartImage, TileModeZeroDrawsTheStateAtItsOwnSizeWhateverTheDestination) 
 
 TEST_F(SmartImage, HorizontalThreeCellsStretchOnlyTheMiddle) {
     CQVSmartImage image;
-    LoadStrip(image);
-    image.Set3CellTileMode(TRUE);
-    image.Set3CellHeadWidth(kHead);
-    image.Set3CellTailWidth(kTail);
+    LoadStretchedStrip(image);
     ArgbCanvas canvas(130, 70);
     image.DrawImage(canvas.Graphics(), CRect(10, 10, 110, 60), 2);
-    EXPECT_EQ(StripColour(HEAD, 2), canvas.Pixel(10, 10));
-    EXPECT_EQ(StripColour(HEAD, 2), canvas.Pixel(14, 29));
-    EXPECT_EQ(StripColour(TAIL, 2), canvas.Pixel(105, 10));
-    EXPECT_EQ(StripColour(TAIL, 2), canvas.Pixel(109, 29));
+    EXPECT_EQ("", canvas.WrongPixels({{10, 10, StripColour(HEAD, 2)}, {14, 29, StripColour(HEAD, 2)}}));
+    EXPECT_EQ("", canvas.WrongPixels({{105, 10, StripColour(TAIL, 2)}, {109, 29, StripColour(TAIL, 2)}}));
     // The stretched middle keeps its colour to its very edges: no blending with the neighbouring cells
     // or with the transparent outside.
     int nBlended = 0;
@@ -195,33 +195,24 @@ TEST_F(SmartImage, HorizontalThreeCellsStretchOnlyTheMiddle) {
 
 TEST_F(SmartImage, DestinationNarrowerThanHeadAndTailDrawsOnlyThem) {
     CQVSmartImage image;
-    LoadStrip(image);
-    image.Set3CellTileMode(TRUE);
-    image.Set3CellHeadWidth(kHead);
-    image.Set3CellTailWidth(kTail);
+    LoadStretchedStrip(image);
     ArgbCanvas canvas(40, 40);
     image.DrawImage(canvas.Graphics(), CRect(10, 10, 16, 30), 0);
     // Head at 10..14, tail at 11..15 over it; nothing mirrored or stretched outside.
-    EXPECT_EQ(StripColour(HEAD, 0), canvas.Pixel(10, 15));
-    EXPECT_EQ(StripColour(TAIL, 0), canvas.Pixel(11, 15));
-    EXPECT_EQ(StripColour(TAIL, 0), canvas.Pixel(15, 15));
+    EXPECT_EQ("", canvas.WrongPixels({{10, 15, StripColour(HEAD, 0)}, {11, 15, StripColour(TAIL, 0)}}));
+    EXPECT_EQ("", canvas.WrongPixels({{15, 15, StripColour(TAIL, 0)}}));
     EXPECT_EQ(6 * kStateHeight, canvas.CountOpaque(0, 0, 40, 40));
     EXPECT_EQ(6 * kStateHeight, canvas.CountOpaque(10, 10, 16, 30));
 }
 
 TEST_F(SmartImage, ImageNarrowerThanHeadAndTailSkipsTheMiddle) {
     CQVSmartImage image;
-    LoadStrip(image);
-    image.Set3CellTileMode(TRUE);
-    image.Set3CellHeadWidth(20);
-    image.Set3CellTailWidth(15);
+    LoadStretchedStrip(image, 20, 15);
     ArgbCanvas canvas(130, 40);
     image.DrawImage(canvas.Graphics(), CRect(10, 10, 110, 30), 0);
     // Head: state columns 0..19 at 10..29, 1:1; tail: state columns 15..29 at 95..109.
-    EXPECT_EQ(StripColour(HEAD, 0), canvas.Pixel(14, 12));
-    EXPECT_EQ(StripColour(MIDDLE, 0), canvas.Pixel(29, 12));
-    EXPECT_EQ(StripColour(MIDDLE, 0), canvas.Pixel(95, 12));
-    EXPECT_EQ(StripColour(TAIL, 0), canvas.Pixel(109, 12));
+    EXPECT_EQ("", canvas.WrongPixels({{14, 12, StripColour(HEAD, 0)}, {29, 12, StripColour(MIDDLE, 0)}}));
+    EXPECT_EQ("", canvas.WrongPixels({{95, 12, StripColour(MIDDLE, 0)}, {109, 12, StripColour(TAIL, 0)}}));
     EXPECT_EQ(0, canvas.CountOpaque(30, 0, 95, 40));
 }
 
@@ -234,12 +225,9 @@ TEST_F(SmartImage, VerticalThreeCellsStretchDownwards) {
     image.Set3CellTailWidth(kTail);
     ArgbCanvas canvas(60, 120);
     image.DrawImage(canvas.Graphics(), CRect(0, 0, 50, 100), 0);
-    EXPECT_EQ(StripColour(HEAD, 0), canvas.Pixel(0, 0));
-    EXPECT_EQ(StripColour(HEAD, 0), canvas.Pixel(19, 4));
-    EXPECT_EQ(StripColour(MIDDLE, 0), canvas.Pixel(0, 5));
-    EXPECT_EQ(StripColour(MIDDLE, 0), canvas.Pixel(19, 94));
-    EXPECT_EQ(StripColour(TAIL, 0), canvas.Pixel(19, 95));
-    EXPECT_EQ(StripColour(TAIL, 0), canvas.Pixel(0, 99));
+    EXPECT_EQ("", canvas.WrongPixels({{0, 0, StripColour(HEAD, 0)}, {19, 4, StripColour(HEAD, 0)}}));
+    EXPECT_EQ("", canvas.WrongPixels({{0, 5, StripColour(MIDDLE, 0)}, {19, 94, StripColour(MIDDLE, 0)}}));
+    EXPECT_EQ("", canvas.WrongPixels({{19, 95, StripColour(TAIL, 0)}, {0, 99, StripColour(TAIL, 0)}}));
     // The cells keep the image's width.
     EXPECT_EQ(kStateHeight * 100, canvas.CountOpaque(0, 0, 60, 120));
 }
@@ -248,10 +236,7 @@ TEST_F(SmartImage, StretchedCellsCoverTheirWholeDestination) {
     // Positions and scales where a stretched cell's first row or column maps back to the very edge of
     // its source: every destination pixel is still drawn, in the middle's own colour.
     CQVSmartImage image;
-    LoadStrip(image);
-    image.Set3CellTileMode(TRUE);
-    image.Set3CellHeadWidth(kHead);
-    image.Set3CellTailWidth(kTail);
+    LoadStretchedStrip(image);
     for (int x : {0, 1, 3, 7, 13})
         for (int cx : {11, 31, 88, 100, 100 + x}) {
             ArgbCanvas canvas(160, 30);
@@ -273,9 +258,8 @@ TEST_F(SmartImage, StateIndexOutOfRangeDrawsStateZero) {
     image.DrawImage(canvas.Graphics(), CRect(0, 0, 30, 20), kStates);
     image.DrawImage(canvas.Graphics(), CRect(30, 0, 60, 20), -1);
     image.DrawImage(canvas.Graphics(), CRect(60, 0, 90, 20), kStates - 1);
-    EXPECT_EQ(StripColour(MIDDLE, 0), canvas.Pixel(10, 10));
-    EXPECT_EQ(StripColour(MIDDLE, 0), canvas.Pixel(40, 10));
-    EXPECT_EQ(StripColour(MIDDLE, kStates - 1), canvas.Pixel(70, 10));
+    EXPECT_EQ("", canvas.WrongPixels({{10, 10, StripColour(MIDDLE, 0)}, {40, 10, StripColour(MIDDLE, 0)}}));
+    EXPECT_EQ("", canvas.WrongPixels({{70, 10, StripColour(MIDDLE, kStates - 1)}}));
 }
 
 TEST_F(SmartImage, PaveAndUnknownDrawTypesDrawNothing) {
@@ -291,10 +275,7 @@ TEST_F(SmartImage, PaveAndUnknownDrawTypesDrawNothing) {
 
 TEST_F(SmartImage, HalfOpacityHalvesEveryPixelsAlpha) {
     CQVSmartImage image;
-    LoadStrip(image);
-    image.Set3CellTileMode(TRUE);
-    image.Set3CellHeadWidth(kHead);
-    image.Set3CellTailWidth(kTail);
+    LoadStretchedStrip(image);
     ArgbCanvas canvas(130, 30);
     image.DrawImage(canvas.Graphics(), CRect(0, 0, 120, 20), 0, 0.5f);
     int nWrong = 0;
@@ -306,32 +287,25 @@ TEST_F(SmartImage, HalfOpacityHalvesEveryPixelsAlpha) {
     const ARGB middle = canvas.Pixel(60, 10);
     EXPECT_NEAR(static_cast<int>((StripColour(MIDDLE, 0) >> 8) & 0xFF),
                 static_cast<int>((middle >> 8) & 0xFF), 2);
-}
-
-TEST_F(SmartImage, FullOpacityDrawsOpaqueAndZeroOpacityNothing) {
-    CQVSmartImage image;
-    LoadStrip(image);
-    ArgbCanvas canvas(30, 20);
-    image.DrawImage(canvas.Graphics(), CRect(0, 0, 30, 20), 0, 0.0f);
-    EXPECT_EQ(0, canvas.CountOpaque(0, 0, 30, 20));
-    image.DrawImage(canvas.Graphics(), CRect(0, 0, 30, 20), 0, 1.0f);
-    EXPECT_EQ(255, AlphaOf(canvas.Pixel(15, 10)));
+    // Zero opacity draws nothing, full opacity draws opaque.
+    ArgbCanvas other(30, 20);
+    image.DrawImage(other.Graphics(), CRect(0, 0, 30, 20), 0, 0.0f);
+    EXPECT_EQ(0, other.CountOpaque(0, 0, 30, 20));
+    image.DrawImage(other.Graphics(), CRect(0, 0, 30, 20), 0, 1.0f);
+    EXPECT_EQ(255, AlphaOf(other.Pixel(15, 10)));
 }
 
 // ---- Nine cells ----
 
-TEST_F(SmartImage, NineCellsKeepCornersAndStretchEdges) {
+TEST_F(SmartImage, NineCellsKeepCornersStretchEdgesAndDrawTheCentreWhenAsked) {
     CQVSmartImage image;
     LoadNine(image);
     ArgbCanvas canvas(120, 100);
     const CRect rc(5, 5, 105, 85);
     image.DrawImage(canvas.Graphics(), rc, 0);
-    EXPECT_EQ(NineColour(TL), canvas.Pixel(5, 5));
-    EXPECT_EQ(NineColour(TL), canvas.Pixel(10, 10));
-    EXPECT_EQ(NineColour(TR), canvas.Pixel(99, 5));
-    EXPECT_EQ(NineColour(TR), canvas.Pixel(104, 10));
-    EXPECT_EQ(NineColour(BL), canvas.Pixel(5, 79));
-    EXPECT_EQ(NineColour(BR), canvas.Pixel(104, 84));
+    EXPECT_EQ("", canvas.WrongPixels({{5, 5, NineColour(TL)}, {10, 10, NineColour(TL)}}));
+    EXPECT_EQ("", canvas.WrongPixels({{99, 5, NineColour(TR)}, {104, 10, NineColour(TR)}}));
+    EXPECT_EQ("", canvas.WrongPixels({{5, 79, NineColour(BL)}, {104, 84, NineColour(BR)}}));
     // Edges: stretched, their own colour up to the corners.
     for (int x = 11; x < 99; ++x) {
         ASSERT_EQ(NineColour(TOP), canvas.Pixel(x, 5)) << x;
@@ -348,18 +322,13 @@ TEST_F(SmartImage, NineCellsKeepCornersAndStretchEdges) {
     // The centre stays empty unless asked for, and nothing lands outside the rectangle.
     EXPECT_EQ(0, canvas.CountOpaque(11, 11, 99, 79));
     EXPECT_EQ(100 * 80 - 88 * 68, canvas.CountOpaque(0, 0, 120, 100));
-}
-
-TEST_F(SmartImage, NineCellCentreIsDrawnWhenAsked) {
-    CQVSmartImage image;
-    LoadNine(image);
     image.SetDraw9CellCenter(TRUE);
-    ArgbCanvas canvas(120, 100);
-    image.DrawImage(canvas.Graphics(), CRect(5, 5, 105, 85), 0);
-    EXPECT_EQ(NineColour(CENTRE), canvas.Pixel(11, 11));
-    EXPECT_EQ(NineColour(CENTRE), canvas.Pixel(55, 45));
-    EXPECT_EQ(NineColour(CENTRE), canvas.Pixel(98, 78));
-    EXPECT_EQ(100 * 80, canvas.CountOpaque(0, 0, 120, 100));
+    ArgbCanvas centred(120, 100);
+    image.DrawImage(centred.Graphics(), rc, 0);
+    EXPECT_EQ(
+        "", centred.WrongPixels(
+                {{11, 11, NineColour(CENTRE)}, {55, 45, NineColour(CENTRE)}, {98, 78, NineColour(CENTRE)}}));
+    EXPECT_EQ(100 * 80, centred.CountOpaque(0, 0, 120, 100));
 }
 
 TEST_F(SmartImage, NineCellsInADestinationSmallerThanTheCorners) {
@@ -369,10 +338,8 @@ TEST_F(SmartImage, NineCellsInADestinationSmallerThanTheCorners) {
     ArgbCanvas canvas(50, 50);
     image.DrawImage(canvas.Graphics(), CRect(20, 20, 28, 28), 0);
     // The corners overlap 1:1; no stretched piece has a size left, none is mirrored outside.
-    EXPECT_EQ(NineColour(TL), canvas.Pixel(20, 20));
-    EXPECT_EQ(NineColour(TR), canvas.Pixel(27, 20));
-    EXPECT_EQ(NineColour(BL), canvas.Pixel(20, 27));
-    EXPECT_EQ(NineColour(BR), canvas.Pixel(27, 27));
+    EXPECT_EQ("", canvas.WrongPixels({{20, 20, NineColour(TL)}, {27, 20, NineColour(TR)}}));
+    EXPECT_EQ("", canvas.WrongPixels({{20, 27, NineColour(BL)}, {27, 27, NineColour(BR)}}));
     EXPECT_EQ(64, canvas.CountOpaque(0, 0, 50, 50));
 }
 
@@ -393,10 +360,8 @@ TEST_F(SmartImage, DrawsThroughADeviceContext) {
     LoadNine(image);
     riztest::Surface surface(80, 60, RGB(255, 255, 255));
     image.DrawImage(CDC::FromHandle(surface.Dc()), CRect(10, 10, 70, 50), 0);
-    EXPECT_TRUE(riztest::ColorNear(RGB(250, 0, 0), surface.Pixel(10, 10), 0));
-    EXPECT_TRUE(riztest::ColorNear(RGB(100, 0, 0), surface.Pixel(40, 12), 0));
-    EXPECT_TRUE(riztest::ColorNear(RGB(255, 255, 255), surface.Pixel(40, 30), 0));
-    EXPECT_TRUE(riztest::ColorNear(RGB(255, 255, 255), surface.Pixel(9, 9), 0));
+    EXPECT_EQ("", surface.WrongPixels({{10, 10, RGB(250, 0, 0)}, {40, 12, RGB(100, 0, 0)}}));
+    EXPECT_EQ("", surface.WrongPixels({{40, 30, RGB(255, 255, 255)}, {9, 9, RGB(255, 255, 255)}}));
     image.DrawImage(static_cast<CDC*>(nullptr), CRect(10, 10, 70, 50), 0);
 }
 

@@ -5,25 +5,20 @@
 
 namespace foundationtest {
 
-bool StartGdiplus() {
-    return CQVGdiplusImage::EnsureGdiplus() != FALSE;
-}
-
-bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::ARGB(int x, int y)>& color,
-               bool png) {
-    if (!StartGdiplus()) return false;
-    Gdiplus::Bitmap bitmap(cx, cy, png ? PixelFormat32bppARGB : PixelFormat24bppRGB);
+bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::ARGB(int x, int y)>& color) {
+    if (!CQVGdiplusImage::EnsureGdiplus()) return false;
+    Gdiplus::Bitmap bitmap(cx, cy, PixelFormat32bppARGB);
     for (int y = 0; y < cy; ++y)
         for (int x = 0; x < cx; ++x)
             bitmap.SetPixel(x, y, Gdiplus::Color(color(x, y)));
     CLSID clsid;
-    if (!QVGetEncoderClsid(png ? L"image/png" : L"image/bmp", &clsid)) return false;
+    if (!QVGetEncoderClsid(L"image/png", &clsid)) return false;
     CStringW strPath(lpszPath);
     return bitmap.Save(strPath, &clsid, nullptr) == Gdiplus::Ok;
 }
 
 ArgbCanvas::ArgbCanvas(int cx, int cy) : m_cx(cx), m_cy(cy) {
-    StartGdiplus();
+    CQVGdiplusImage::EnsureGdiplus();
     m_bitmap = std::make_unique<Gdiplus::Bitmap>(cx, cy, PixelFormat32bppARGB);
     m_graphics = std::make_unique<Gdiplus::Graphics>(m_bitmap.get());
     m_graphics->Clear(Gdiplus::Color(0, 0, 0, 0));
@@ -34,6 +29,13 @@ Gdiplus::ARGB ArgbCanvas::Pixel(int x, int y) {
     Gdiplus::Color c;
     m_bitmap->GetPixel(x, y, &c);
     return c.GetValue();
+}
+
+std::string ArgbCanvas::WrongPixels(std::initializer_list<Expected> pixels) {
+    std::string strWrong;
+    for (const Expected& p : pixels)
+        if (Pixel(p.x, p.y) != p.argb) strWrong += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+    return strWrong;
 }
 
 int ArgbCanvas::CountOpaque(int x0, int y0, int x1, int y1) {

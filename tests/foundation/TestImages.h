@@ -7,17 +7,15 @@
 #include <gdiplus.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <string>
 
 namespace foundationtest {
 
-// Starts GDI+ for the test process (once).
-bool StartGdiplus();
-
-// A 32-bit ARGB image of cx x cy whose pixels are given by color(x, y) (0xAARRGGBB), saved as PNG or
-// BMP (24-bit: alpha dropped). True when the file was written.
-bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::ARGB(int x, int y)>& color,
-               bool png = true);
+// A 32-bit ARGB PNG image of cx x cy whose pixels are given by color(x, y) (0xAARRGGBB). True when the
+// file was written.
+bool SaveImage(LPCTSTR lpszPath, int cx, int cy, const std::function<Gdiplus::ARGB(int x, int y)>& color);
 
 // ARGB of one pixel.
 inline Gdiplus::ARGB Argb(BYTE a, BYTE r, BYTE g, BYTE b) {
@@ -35,6 +33,12 @@ public:
     Gdiplus::Graphics* Graphics() { return m_graphics.get(); }
     // The pixel at (x, y) as 0xAARRGGBB; the graphics is flushed first.
     Gdiplus::ARGB Pixel(int x, int y);
+    // The pixels of a table (x, y, 0xAARRGGBB) the canvas does not hold, as " x,y"; empty when all match.
+    struct Expected {
+        int x, y;
+        Gdiplus::ARGB argb;
+    };
+    std::string WrongPixels(std::initializer_list<Expected> pixels);
     // Number of pixels in [x0, x1) x [y0, y1) whose alpha is not 0.
     int CountOpaque(int x0, int y0, int x1, int y1);
     int Width() const { return m_cx; }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include <QVLanResManager.h>
 
 #include "TestData.h"
@@ -106,39 +108,39 @@ TEST_F(TranslateStrings, NullWindowAndNullMenuDoNothing) {
     EXPECT_EQ(CString(_T("~IDS_T_TITLE")), Text(hLabel));
 }
 
-TEST_F(TranslateStrings, MenuItemsStartingWithTildeAreTranslatedAndKeepTheirIds) {
+TEST_F(TranslateStrings, MenuItemsStartingWithTildeAreTranslatedAndKeepTheirIdsAndStates) {
+    // clang-format off
+    const struct {
+        UINT nFlags;
+        UINT nID;
+        LPCTSTR lpszText;
+        LPCTSTR lpszExpected;
+    } rows[] = {
+        {MF_STRING, 101, _T("~IDS_T_OPEN"), _T("&Open\tCtrl+O")},
+        {MF_SEPARATOR, 0, nullptr, _T("")},                       // the separator stays one
+        {MF_STRING, 102, _T("Plain"), _T("Plain")},
+        {MF_STRING, 103, _T("~IDS_T_SAVE"), _T("保存")},
+        {MF_STRING, 104, _T(" ~IDS_T_OPEN"), _T(" ~IDS_T_OPEN")},  // a blank before the tilde: not a key
+        {MF_STRING, 105, _T("~"), _T("")},
+        {MF_STRING | MF_CHECKED, 106, _T("~IDS_T_OPEN"), _T("&Open\tCtrl+O")},
+        {MF_STRING | MF_GRAYED, 107, _T("~IDS_T_SAVE"), _T("保存")},
+    };
+    // clang-format on
     CMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
-    menu.AppendMenu(MF_STRING, 101, _T("~IDS_T_OPEN"));
-    menu.AppendMenu(MF_SEPARATOR);
-    menu.AppendMenu(MF_STRING, 102, _T("Plain"));
-    menu.AppendMenu(MF_STRING, 103, _T("~IDS_T_SAVE"));
-
+    for (const auto& r : rows)
+        menu.AppendMenu(r.nFlags, r.nID, r.lpszText);
     TranslateMenuStrings(&menu);
-
-    ASSERT_EQ(4u, menu.GetMenuItemCount());
-    EXPECT_EQ(CString(_T("&Open\tCtrl+O")), ItemText(menu, 0));
-    EXPECT_EQ(101u, menu.GetMenuItemID(0));
-    EXPECT_EQ(0u, menu.GetMenuItemID(1));  // the separator stays one
-    EXPECT_EQ(CString(_T("Plain")), ItemText(menu, 2));
-    EXPECT_EQ(CString(_T("保存")), ItemText(menu, 3));
-    EXPECT_EQ(103u, menu.GetMenuItemID(3));
-}
-
-TEST_F(TranslateStrings, MenuItemsWithABlankBeforeTheTildeStayAndStatesAreKept) {
-    CMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    menu.AppendMenu(MF_STRING, 101, _T(" ~IDS_T_OPEN"));
-    menu.AppendMenu(MF_STRING, 102, _T("~"));
-    menu.AppendMenu(MF_STRING | MF_CHECKED, 103, _T("~IDS_T_OPEN"));
-    menu.AppendMenu(MF_STRING | MF_GRAYED, 104, _T("~IDS_T_SAVE"));
-    TranslateMenuStrings(&menu);
-    EXPECT_EQ(CString(_T(" ~IDS_T_OPEN")), ItemText(menu, 0));
-    EXPECT_EQ(CString(), ItemText(menu, 1));
-    EXPECT_EQ(102u, menu.GetMenuItemID(1));
-    EXPECT_TRUE(menu.GetMenuState(2, MF_BYPOSITION) & MF_CHECKED);
-    EXPECT_TRUE(menu.GetMenuState(3, MF_BYPOSITION) & MF_GRAYED);
-    EXPECT_FALSE(menu.GetMenuState(3, MF_BYPOSITION) & MF_CHECKED);
+    ASSERT_EQ(static_cast<UINT>(std::size(rows)), menu.GetMenuItemCount());
+    for (int i = 0; i < static_cast<int>(std::size(rows)); ++i) {
+        SCOPED_TRACE(testing::Message() << "item " << i);
+        EXPECT_EQ(CString(rows[i].lpszExpected), ItemText(menu, i));
+        EXPECT_EQ(rows[i].nID, menu.GetMenuItemID(i));
+        if (!(rows[i].nFlags & MF_SEPARATOR)) {  // a separator answers as disabled
+            EXPECT_EQ(rows[i].nFlags & (MF_CHECKED | MF_GRAYED),
+                      menu.GetMenuState(i, MF_BYPOSITION) & (MF_CHECKED | MF_GRAYED));
+        }
+    }
 }
 
 TEST_F(TranslateStrings, SubmenusAreTranslatedAndStayAttached) {

@@ -52,6 +52,14 @@ bool Surface::HasOtherThan(const RECT& rc, COLORREF color, int tolerance) const 
     return false;
 }
 
+std::string Surface::WrongPixels(std::initializer_list<Expected> pixels, int tolerance) const {
+    std::string strWrong;
+    for (const Expected& p : pixels)
+        if (!ColorNear(Pixel(p.x, p.y), p.color, tolerance))
+            strWrong += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+    return strWrong;
+}
+
 namespace {
 
 SIZE CaptureSize(HWND hWnd, bool clientOnly) {

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+#include <string>
+
 namespace riztest {
 
 // True when every channel of a and b differs by at most tolerance.
@@ -26,6 +29,14 @@ public:
     int CountNear(const RECT& rc, COLORREF color, int tolerance = 8) const;
     // True when some pixel in the rectangle differs from the colour by more than tolerance.
     bool HasOtherThan(const RECT& rc, COLORREF color, int tolerance = 8) const;
+
+    // One expected pixel; WrongPixels lists as " x,y" those of a table that the surface does not show
+    // (within tolerance), so that EXPECT_EQ("", s.WrongPixels({...})) checks a whole table of probes.
+    struct Expected {
+        int x, y;
+        COLORREF color;
+    };
+    std::string WrongPixels(std::initializer_list<Expected> pixels, int tolerance = 0) const;
 
 private:
     HDC m_hDC = nullptr;

@@ -85,8 +85,4 @@ LPARAM TestWindow::LastLParam(UINT message) const {
     return rec ? rec->lParam : 0;
 }
 
-void TestWindow::ResetReceived() {
-    m_nRecords = 0;
-}
-
 }  // namespace riztest

@@ -16,12 +16,11 @@ public:
     HWND Frame() const { return m_hFrame; }
     HWND Host() const { return m_hHost; }
 
-    // Messages the host received of one kind since construction (or the last Reset).
+    // Messages the host received of one kind since construction.
     int CountReceived(UINT message) const;
     // The last WPARAM/LPARAM the host received with a message of this kind.
     WPARAM LastWParam(UINT message) const;
     LPARAM LastLParam(UINT message) const;
-    void ResetReceived();
 
 private:
     static LRESULT CALLBACK HostProc(HWND, UINT, WPARAM, LPARAM);
