@@ -1,6 +1,7 @@
 // The outlook bar's folder and item model and the geometry that needs a window: labels measured in the
 // bar's font, and a derived bar's geometry virtuals reaching hit testing and the visible range.
 #include "OutBarTestKit.h"
+#include "QVSelectScope.h"
 
 #include <climits>
 
@@ -20,10 +21,9 @@ void ThreeFoldersOpenAtOne(CQVOutBarCtrl& bar, COwnerWnd&, int nItems) {
 
 int LineHeight(CQVOutBarCtrl& bar) {
     CClientDC dc(&bar);
-    CFont* pOld = dc.SelectObject(bar.GetFontX());
+    const CQVSelectScope font(&dc, bar.GetFontX()->GetSafeHandle());
     TEXTMETRIC tm = {};
     dc.GetTextMetrics(&tm);
-    dc.SelectObject(pOld);
     return tm.tmHeight;
 }
 
