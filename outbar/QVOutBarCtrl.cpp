@@ -455,7 +455,7 @@ CRect CQVOutBarCtrl::MarkerBand(int nFolder, int nIndex) {
     if (rcItem.IsRectNull()) return CRect(0, 0, 0, 0);
     CRect rcInside;
     GetInsideRect(rcInside);
-    return CRect(rcInside.left, rcItem.top - 2, rcInside.right, rcItem.bottom + 2);
+    return OutBarMarkerBand(rcInside, rcItem);
 }
 
 void CQVOutBarCtrl::SetCurSelected(int nFolder, int nIndex) {
@@ -536,28 +536,22 @@ void CQVOutBarCtrl::OnUpdateRenameItem(CCmdUI*) {}
 
 // ---- Geometry --------------------------------------------------------------------------------------
 
+CQVOutBarMetrics CQVOutBarCtrl::Metrics() const {
+    CQVOutBarMetrics m;
+    m.nFolderHeight = m_nFolderHeight;
+    m.nLargeItemGap = m_nLargeItemGap;
+    m.nSmallItemGap = m_nSmallItemGap;
+    m.szIconLabelGap = m_szIconLabelGap;
+    m.szItemMargin = m_szItemMargin;
+    return m;
+}
+
 BOOL CQVOutBarCtrl::GetFolderRect(int nIndex, CRect& rect) {
-    const int nCount = GetFolderCount();
-    if (nIndex < 0 || nIndex >= nCount) return FALSE;
-    const CRect rcClient = ClientRect();
-    const int h = m_nFolderHeight;
-    if (nIndex <= m_nSelFolder)
-        rect.SetRect(rcClient.left, rcClient.top + nIndex * h, rcClient.right,
-                     rcClient.top + (nIndex + 1) * h);
-    else
-        rect.SetRect(rcClient.left, rcClient.bottom - (nCount - nIndex) * h, rcClient.right,
-                     rcClient.bottom - (nCount - nIndex - 1) * h);
-    return TRUE;
+    return OutBarFolderRect(ClientRect(), GetFolderCount(), m_nSelFolder, m_nFolderHeight, nIndex, rect);
 }
 
 void CQVOutBarCtrl::GetInsideRect(CRect& rect) {
-    rect = ClientRect();
-    const int nCount = GetFolderCount();
-    if (nCount == 0) return;
-    // The inside overlaps the last top header by one pixel.
-    const CRect rcClient = rect;
-    rect.top = rcClient.top + (m_nSelFolder + 1) * m_nFolderHeight - 1;
-    rect.bottom = rcClient.bottom - (nCount - m_nSelFolder - 1) * m_nFolderHeight;
+    rect = OutBarInsideRect(ClientRect(), GetFolderCount(), m_nSelFolder, m_nFolderHeight);
 }
 
 CSize CQVOutBarCtrl::ImageSize(CImageList* pList, int nImage) const {
@@ -568,6 +562,17 @@ CSize CQVOutBarCtrl::ImageSize(CImageList* pList, int nImage) const {
     return CSize(info.rcImage.right - info.rcImage.left, info.rcImage.bottom - info.rcImage.top);
 }
 
+CSize CQVOutBarCtrl::MeasureLabel(const CString& strText, BOOL bSmall) {
+    CMeasureScope measure(this);
+    CDC* pDC = m_pMeasureDC;
+    if (bSmall) return pDC->GetTextExtent(strText);
+    CRect rcInside;
+    GetInsideRect(rcInside);
+    CRect rcText(0, 0, rcInside.Width(), 0);
+    pDC->DrawText(strText, rcText, kLabelMeasureFormat);
+    return rcText.Size();
+}
+
 CSize CQVOutBarCtrl::GetItemSize(int nFolder, int nIndex, int nType) {
     CXTBarItem* pItem = GetBarFolderItem(nFolder, nIndex);
     if (pItem == NULL) return CSize(0, 0);
@@ -576,56 +581,22 @@ CSize CQVOutBarCtrl::GetItemSize(int nFolder, int nIndex, int nType) {
     CSize szLabel(0, 0);
     if (pItem->m_nImageIndex >= 0 && nType != 2)
         szIcon = ImageSize(GetFolderImageList(nFolder, bSmall), pItem->m_nImageIndex);
-    if (!pItem->m_strName.IsEmpty() && nType != 1) {
-        CClientDC* pOwnDC = NULL;
-        CDC* pDC = m_pMeasureDC;
-        CFont* pOldFont = NULL;
-        if (pDC == NULL) {
-            pOwnDC = new CClientDC(::IsWindow(m_hWnd) ? this : NULL);
-            pDC = pOwnDC;
-            pOldFont = pDC->SelectObject(&m_font);
-        }
-        if (bSmall) {
-            szLabel = pDC->GetTextExtent(pItem->m_strName);
-        } else {
-            CRect rcInside;
-            GetInsideRect(rcInside);
-            CRect rcText(0, 0, rcInside.Width(), 0);
-            pDC->DrawText(pItem->m_strName, rcText, kLabelMeasureFormat);
-            szLabel = rcText.Size();
-        }
-        if (pOwnDC) {
-            pDC->SelectObject(pOldFont);
-            delete pOwnDC;
-        }
-    }
+    if (!pItem->m_strName.IsEmpty() && nType != 1) szLabel = MeasureLabel(pItem->m_strName, bSmall);
     switch (nType) {
     case 1:
         return szIcon;
     case 2:
         return szLabel;
     case 3:
-        if (bSmall)
-            return CSize(szIcon.cx + szLabel.cx + m_szIconLabelGap.cx, std::max(szIcon.cy, szLabel.cy));
-        return CSize(std::max(szIcon.cx, szLabel.cx),
-                     szIcon.cy + szLabel.cy + m_szIconLabelGap.cy + m_nLargeItemGap);
+        return OutBarWholeItemSize(szIcon, szLabel, bSmall, Metrics());
     default:
         return CSize(0, 0);
     }
 }
 
 int CQVOutBarCtrl::WalkItemTop(int nFolder, int nIndex, int nInsideTop) {
-    // The walk from item 0 adds the heights before m_nFirstItem and takes them off again as the scroll
-    // offset, so for the items from m_nFirstItem on it starts there. Items above it are placed as if
-    // nothing were scrolled (the scroll offset is taken only once the walk passes m_nFirstItem - 1).
-    const int nGap = ItemGap(nFolder);
-    const int nFrom = nIndex >= m_nFirstItem ? m_nFirstItem : 0;
-    long long y = nInsideTop;
-    for (int j = nFrom; j < nIndex; ++j) {
-        y += GetItemSize(nFolder, j, 3).cy + nGap;
-        if (y > INT_MAX / 2) return INT_MAX / 2;
-    }
-    return static_cast<int>(y);
+    return OutBarItemTop(nInsideTop, m_nFirstItem, nIndex, ItemGap(nFolder),
+                         [this, nFolder](int j) { return GetItemSize(nFolder, j, 3).cy; });
 }
 
 void CQVOutBarCtrl::GetItemRect(int nFolder, int nIndex, CRect& rect) {
@@ -636,15 +607,7 @@ void CQVOutBarCtrl::GetItemRect(int nFolder, int nIndex, CRect& rect) {
     CRect rcInside;
     GetInsideRect(rcInside);
     const int y = WalkItemTop(nFolder, nIndex, rcInside.top);
-    const CSize size = GetItemSize(nFolder, nIndex, 3);
-    rect.SetRect(rcInside.left, y, rcInside.left + size.cx, y + size.cy);
-    rect.left += m_szItemMargin.cx;
-    rect.top += m_szItemMargin.cy;
-    rect.bottom += m_szItemMargin.cy;
-    if (!IsSmallIconView(nFolder)) {
-        rect.left = rcInside.left;
-        rect.right = rcInside.right;
-    }
+    rect = OutBarItemRect(rcInside, y, GetItemSize(nFolder, nIndex, 3), IsSmallIconView(nFolder), Metrics());
 }
 
 void CQVOutBarCtrl::GetIconRect(int nFolder, int nIndex, CRect& rect) {
@@ -654,20 +617,8 @@ void CQVOutBarCtrl::GetIconRect(int nFolder, int nIndex, CRect& rect) {
     }
     CRect rcInside;
     GetInsideRect(rcInside);
-    const int y = WalkItemTop(nFolder, nIndex, rcInside.top) + ItemGap(nFolder);
-    const CSize szIcon = GetItemSize(nFolder, nIndex, 1);
-    if (!IsSmallIconView(nFolder)) {
-        const int x = rcInside.left + (rcInside.Width() - szIcon.cx) / 2;
-        rect.SetRect(x, y, x + szIcon.cx, y + szIcon.cy);
-        rect.top -= 3;
-        rect.bottom -= 2;
-    } else {
-        rect.SetRect(rcInside.left, y, rcInside.left + szIcon.cx, y + szIcon.cy);
-        rect.left += m_szItemMargin.cx + 2;
-        rect.right += m_szItemMargin.cx + 2;
-        rect.top -= m_szItemMargin.cy;
-        rect.bottom -= m_szItemMargin.cy;
-    }
+    const int y = WalkItemTop(nFolder, nIndex, rcInside.top);
+    rect = OutBarIconRect(rcInside, y, GetItemSize(nFolder, nIndex, 1), IsSmallIconView(nFolder), Metrics());
 }
 
 void CQVOutBarCtrl::GetLabelRect(int nFolder, int nIndex, CRect& rect) {
@@ -677,22 +628,11 @@ void CQVOutBarCtrl::GetLabelRect(int nFolder, int nIndex, CRect& rect) {
     }
     CRect rcInside;
     GetInsideRect(rcInside);
-    const int y = WalkItemTop(nFolder, nIndex, rcInside.top) + ItemGap(nFolder);
+    const int y = WalkItemTop(nFolder, nIndex, rcInside.top);
+    const BOOL bSmall = IsSmallIconView(nFolder);
     const CSize size = GetItemSize(nFolder, nIndex, 3);
-    if (!IsSmallIconView(nFolder)) {
-        const CSize szLabel = GetItemSize(nFolder, nIndex, 2);
-        const int x = rcInside.left + (rcInside.Width() - size.cx) / 2;
-        rect.SetRect(x, y, x + size.cx, y + size.cy);
-        rect.top -= 3;
-        rect.bottom -= 2 + m_nLargeItemGap;
-        rect.top = rect.bottom - szLabel.cy;
-    } else {
-        rect.SetRect(rcInside.left, y, rcInside.left + size.cx, y + size.cy);
-        rect.left += m_szItemMargin.cx + 2;
-        rect.right += m_szItemMargin.cx + 2;
-        rect.top += m_szItemMargin.cy - 5;
-        rect.bottom += m_szItemMargin.cy - 5;
-    }
+    const CSize szLabel = bSmall ? CSize(0, 0) : GetItemSize(nFolder, nIndex, 2);
+    rect = OutBarLabelRect(rcInside, y, size, szLabel, bSmall, Metrics());
 }
 
 void CQVOutBarCtrl::GetVisibleRange(int nFolder, int& nFirst, int& nLast) {
@@ -703,20 +643,17 @@ void CQVOutBarCtrl::GetVisibleRange(int nFolder, int& nFirst, int& nLast) {
     if (pFolder == NULL) return;
     CRect rcInside;
     GetInsideRect(rcInside);
-    for (int j = nFirst; j < pFolder->GetItemCount(); ++j) {
+    nLast = OutBarLastVisible(nFirst, pFolder->GetItemCount(), rcInside.bottom, [this, nFolder](int j) {
         CRect rcItem;
         GetItemRect(nFolder, j, rcItem);
-        if (rcItem.bottom > rcInside.bottom) break;  // cut off at the bottom: not visible
-        nLast = j;
-    }
+        return rcItem.bottom;
+    });
 }
 
 BOOL CQVOutBarCtrl::LastItemBelowInside(const CRect& rcInside) {
-    const int nCount = GetItemCount();
-    for (int j = std::max(m_nFirstItem, 0); j < nCount; ++j) {
+    return OutBarAnyBelow(m_nFirstItem, GetItemCount(), rcInside.bottom, [this](int j) {
         CRect rcItem;
         GetItemRect(m_nSelFolder, j, rcItem);
-        if (rcItem.bottom > rcInside.bottom) return TRUE;
-    }
-    return FALSE;
+        return rcItem.bottom;
+    });
 }

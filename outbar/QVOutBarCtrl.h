@@ -4,6 +4,7 @@
 
 #include "QVAliveToken.h"
 #include "QVBarFolder.h"
+#include "QVOutBarLayout.h"
 
 class CQVSkinOtherRes;
 
@@ -44,12 +45,7 @@ struct OUTBAR_NOTIFY_INFO {
 #define ID_QVOB_REMOVE_ITEM 0xCE2C  // removes the context target: the last right-clicked item or folder
 #define ID_QVOB_RENAME_ITEM 0xCE2D  // renames the context target in place
 
-// HitTestEx answers.
-#define QVOB_HIT_NOTHING (-1)
-#define QVOB_HIT_FOLDER 0
-#define QVOB_HIT_ITEM 1
-#define QVOB_HIT_UP_ARROW 2
-#define QVOB_HIT_DOWN_ARROW 3
+// HitTestEx answers (QVOB_HIT_*) are in QVOutBarLayout.h.
 
 // The state DrawFolder draws a header in. The header image's frames are 0 normal, 1 hot, 2 pressed.
 enum FOLDER_HILIGHT { FOLDER_NORMAL = 0, FOLDER_PRESSED = 1, FOLDER_HOT = 2 };
@@ -162,22 +158,12 @@ protected:
     BOOL StillAlive(const CQVAliveToken& token) const { return token && m_hWnd != NULL; }
 
     // Keeps one measuring DC, with the bar's font, for the labels measured during a paint or a hit test
-    // (GetItemSize otherwise gets a client DC for every label).
-    class CMeasureScope {
-    public:
-        explicit CMeasureScope(CQVOutBarCtrl* pBar);
-        ~CMeasureScope();
-        CMeasureScope(const CMeasureScope&) = delete;
-        CMeasureScope& operator=(const CMeasureScope&) = delete;
-
-    private:
-        CQVOutBarCtrl* m_pBar;
-        CDC* m_pPrevDC;
-        CClientDC* m_pDC;
-        CFont* m_pOldFont;
-    };
+    // (GetItemSize otherwise gets a client DC for every label). Defined in QVOutBarShared.h.
+    class CMeasureScope;
 
     CRect ClientRect() const;
+    // The spacing members as the layout takes them.
+    CQVOutBarMetrics Metrics() const;
     int ItemGap(int nFolder) { return IsSmallIconView(nFolder) ? m_nSmallItemGap : m_nLargeItemGap; }
     // Top of item nIndex in the layout walk: the inside top plus the heights and gaps of the items from
     // the first visible one (from item 0, unscrolled, for items above it).
@@ -191,6 +177,8 @@ protected:
     }
     // The image list a folder draws with and the size of one of its images; (0, 0) when there is none.
     CSize ImageSize(CImageList* pList, int nImage) const;
+    // A label's size in the bar's font: one line in small view, wrapped to the inside width in large.
+    CSize MeasureLabel(const CString& strText, BOOL bSmall);
     // The marker band of an item: its rectangle widened to the inside rectangle, 2 pixels taller each way.
     CRect MarkerBand(int nFolder, int nIndex);
     // Closes an open rename without a notification.
@@ -198,9 +186,23 @@ protected:
     void MoveFolderChildren();
     void RefreshDefaultColors();
     void DrawArrowButton(CDC* pDC, const CRect& rc, BOOL bUp, BOOL bPushed);
+    // Steps of the paint: clip out the open folder's visible child window (TRUE when it has one), and
+    // the scroll arrows with the items of the open folder.
+    BOOL ExcludeFolderChild(CDC* pDC);
+    void PaintScrollAndItems(CDC* pDC, const CRect& rcInside);
+    void DrawItemImageAndLabel(CDC* pDC, int nFolder, const CRect& rcItem, CXTBarItem* pItem, int bNoText);
+    // The drop arrow's line and heads at rc.top for an arrow kind of GetDragItemRect.
+    void DrawArrowLines(CDC* pDC, const CRect& rc, int nKind);
     // Draws one folder's content (items or child window) into pDC with the inside rectangle's top-left
     // at (0, nTop).
     void DrawFolderContent(CDC* pDC, int nFolder, int nTop, const CRect& rcInside, int cx, int cy);
+    // The two images of the folder slide, szImage each, for headers h high: A shows the old folder, B
+    // the new one.
+    void RenderSlideImages(CDC* pA, CDC* pB, int nFrom, int nTo, const CRect& rcInside, const CRect& rcFrom,
+                           CSize szImage, int h);
+    // The frames of the slide copied from the two images to pDC: bDown when the new folder is below.
+    void SlideFrames(CDC* pDC, CDC* pA, CDC* pB, BOOL bDown, const CRect& rcInside, const CRect& rcFrom,
+                     const CRect& rcTo);
     void ScrollOneStep(BOOL bUp, BOOL& bEnd);
     // Whether a point lies between the bottom of the open folder's last item and the inside bottom.
     BOOL IsBelowLastItem(const CPoint& point, const CRect& rcInside);
@@ -208,7 +210,18 @@ protected:
     // The mouse loops of a left press; each ends on release, lost capture, WM_QUIT or destruction.
     void TrackFolderPress(int nFolder);
     void TrackItemPress(int nItem, const CRect& rcInside);
+    // The steps of the item loop: a move (press feedback, the drag start, the drop arrow), the release
+    // (click or drop) and the drop itself, before item nTo or, with bEnd, after the last item.
+    void ItemPressMove(int nItem, const CPoint& pt, const CRect& rcInside, BOOL& bPressed, BOOL& bDragging);
+    void ItemPressRelease(int nItem, const CPoint& pt, const CRect& rcInside, BOOL bPressed, BOOL bDragging);
+    void DropItem(int nItem, int nTo, BOOL bEnd);
+    // The drop position under a point during a drag: the item hit, the end, or -1.
+    int DropTargetAt(const CPoint& pt, const CRect& rcInside, int nHit, int nIndex);
     void TrackArrowPress(int nHit, const CRect& rcInside);
+    // The arrow loop; FALSE once the bar is gone. A held arrow's timer tick scrolls one step while the
+    // cursor (where it was at the tick) is on the arrow; TRUE when there is nothing more to scroll.
+    BOOL RunArrowLoop(BOOL bUp);
+    BOOL ArrowTick(BOOL bUp, const CRect& rcArrow, CPoint ptScreen);
     void EndItemClick(int nItem);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -23,41 +23,32 @@ QVMouseLoopStep EscapeOnly(const MSG& msg) {
 
 int CQVOutBarCtrl::HitTestEx(const CPoint& point, int& nIndex) {
     if (GetFolderCount() == 0) return QVOB_HIT_NOTHING;
-    if (m_bUpArrow && m_rcUpArrow.PtInRect(point)) return QVOB_HIT_UP_ARROW;
-    if (m_bDownArrow && m_rcDownArrow.PtInRect(point)) return QVOB_HIT_DOWN_ARROW;
-    for (int i = 0; i < GetFolderCount(); ++i) {
-        CRect rc;
-        if (GetFolderRect(i, rc) && rc.PtInRect(point)) {
-            nIndex = i;
-            return QVOB_HIT_FOLDER;
-        }
+    const int nArrow = OutBarArrowHit(point, m_bUpArrow, m_rcUpArrow, m_bDownArrow, m_rcDownArrow);
+    if (nArrow != QVOB_HIT_NOTHING) return nArrow;
+    const int nFolder =
+        OutBarFolderHit(point, GetFolderCount(), [this](int i, CRect& rc) { return GetFolderRect(i, rc); });
+    if (nFolder >= 0) {
+        nIndex = nFolder;
+        return QVOB_HIT_FOLDER;
     }
     CRect rcInside;
     GetInsideRect(rcInside);
     CMeasureScope measure(this);
-    const BOOL bSmall = IsSmallIconView(m_nSelFolder);
-    const int nCount = GetItemCount();
-    for (int j = std::max(m_nFirstItem, 0); j < nCount; ++j) {
-        CRect rc;
-        if (!bSmall) {
-            GetIconRect(m_nSelFolder, j, rc);
-            if (rc.PtInRect(point)) {
-                nIndex = j;
-                return QVOB_HIT_ITEM;
-            }
-            if (rc.top > rcInside.bottom) return QVOB_HIT_NOTHING;
-            GetLabelRect(m_nSelFolder, j, rc);
-            rc.top -= m_szIconLabelGap.cy;
-        } else {
-            GetItemRect(m_nSelFolder, j, rc);
-        }
-        if (rc.PtInRect(point)) {
-            nIndex = j;
-            return QVOB_HIT_ITEM;
-        }
-        if (rc.top > rcInside.bottom) return QVOB_HIT_NOTHING;
-    }
-    return QVOB_HIT_NOTHING;
+    const int nSel = m_nSelFolder;
+    auto rectOf = [this, nSel](void (CQVOutBarCtrl::*pfnRect)(int, int, CRect&)) {
+        return [this, nSel, pfnRect](int j) {
+            CRect rc;
+            (this->*pfnRect)(nSel, j, rc);
+            return rc;
+        };
+    };
+    const int nItem =
+        OutBarItemHit(point, m_nFirstItem, GetItemCount(), rcInside.bottom, IsSmallIconView(nSel), Metrics(),
+                      rectOf(&CQVOutBarCtrl::GetIconRect), rectOf(&CQVOutBarCtrl::GetLabelRect),
+                      rectOf(&CQVOutBarCtrl::GetItemRect));
+    if (nItem < 0) return QVOB_HIT_NOTHING;
+    nIndex = nItem;
+    return QVOB_HIT_ITEM;
 }
 
 void CQVOutBarCtrl::OnMouseMove(UINT nFlags, CPoint point) {
@@ -203,10 +194,11 @@ void CQVOutBarCtrl::TrackFolderPress(int nFolder) {
 
 BOOL CQVOutBarCtrl::IsBelowLastItem(const CPoint& point, const CRect& rcInside) {
     const int nCount = GetItemCount();
+    // The last item's rectangle is asked for only when the cheap tests leave the answer open.
     if (nCount == 0 || point.y >= rcInside.bottom || LastItemBelowInside(rcInside)) return FALSE;
     CRect rcLast;
     GetItemRect(m_nSelFolder, nCount - 1, rcLast);
-    return point.y > rcLast.bottom;
+    return OutBarBelowLastItem(point, nCount, rcInside.bottom, FALSE, rcLast);
 }
 
 void CQVOutBarCtrl::TrackItemPress(int nItem, const CRect& rcInside) {
@@ -225,70 +217,11 @@ void CQVOutBarCtrl::TrackItemPress(int nItem, const CRect& rcInside) {
     });
     loop.SetKeyHandler([](const MSG&) { return QVML_DISPATCH; });
     loop.SetMoveHandler([&](const CPoint& pt) {
-        int nIndex = -1;
-        const int nHit = HitTestEx(pt, nIndex);
-        if (bDragging) {
-            CClientDC dc(this);
-            if (nHit == QVOB_HIT_ITEM)
-                DrawDragArrow(&dc, nItem, nIndex);
-            else if (IsBelowLastItem(pt, rcInside))
-                DrawDragArrow(&dc, nItem, GetItemCount());
-            else
-                DrawDragArrow(&dc, nItem, -1);
-        } else if (nHit == QVOB_HIT_ITEM && nIndex == nItem) {
-            if (!bPressed) {
-                HighlightItem(nItem, TRUE);
-                m_bItemPressed = TRUE;
-                bPressed = TRUE;
-            }
-        } else if (nHit == QVOB_HIT_ITEM) {
-            if (bPressed) {
-                HighlightItem(nItem, FALSE);
-                m_bItemPressed = FALSE;
-                bPressed = FALSE;
-            }
-        } else if (m_dwFlags & QVOB_DRAG_ITEMS) {
-            // The drag starts only once the pointer has left every item.
-            HighlightItem(nItem, TRUE);
-            if (!StillAlive(token)) return QVML_CONTINUE;
-            const CString strText = GetItemText(nItem);
-            Notify(OUTBAR_ITEM_DRAG_STARTED, nItem, strText, false);
-            m_bItemPressed = TRUE;
-            bPressed = TRUE;
-            bDragging = TRUE;
-        }
+        ItemPressMove(nItem, pt, rcInside, bPressed, bDragging);
         return QVML_CONTINUE;
     });
     loop.SetButtonUpHandler([&](const CPoint& pt) {
-        ::ReleaseCapture();
-        if (bPressed) {
-            HighlightItem(-1, FALSE);
-            if (!StillAlive(token)) return QVML_END;
-        }
-        int nIndex = -1;
-        const int nHit = HitTestEx(pt, nIndex);
-        if (!bDragging && nHit == QVOB_HIT_ITEM && nIndex == nItem) {
-            EndItemClick(nItem);
-        } else if (bDragging && nHit == QVOB_HIT_ITEM && nIndex != nItem) {
-            const CString strText = GetItemText(nItem);
-            if (Notify(OUTBAR_ITEM_MOVED, nItem, strText, false, nItem, nIndex) == 1 && StillAlive(token) &&
-                IsValidItem(nItem) && IsValidItem(nIndex)) {
-                // Before item nIndex as counted before the removal: moving down lands one higher.
-                CancelEdit();
-                CQVBarFolder* pFolder = FolderAt(m_nSelFolder);
-                CXTBarItem* pMoved = pFolder->RemoveItemAt(nItem);
-                pFolder->InsertItemAt(nIndex > nItem ? nIndex - 1 : nIndex, pMoved);
-            }
-        } else if (bDragging && nHit != QVOB_HIT_ITEM && IsBelowLastItem(pt, rcInside)) {
-            const int nCount = GetItemCount();
-            const CString strText = GetItemText(nItem);
-            if (Notify(OUTBAR_ITEM_MOVED, nCount, strText, false, nItem, nCount) == 1 && StillAlive(token) &&
-                IsValidItem(nItem)) {
-                CancelEdit();
-                CQVBarFolder* pFolder = FolderAt(m_nSelFolder);
-                pFolder->InsertItemAt(-1, pFolder->RemoveItemAt(nItem));
-            }
-        }
+        ItemPressRelease(nItem, pt, rcInside, bPressed, bDragging);
         return QVML_END;
     });
     if (loop.Run() == QVML_DESTROYED || !StillAlive(token)) return;
@@ -302,6 +235,71 @@ void CQVOutBarCtrl::TrackItemPress(int nItem, const CRect& rcInside) {
         GetItemRect(m_nSelFolder, nItem, rc);
         InvalidateRect(rc, FALSE);
     }
+}
+
+int CQVOutBarCtrl::DropTargetAt(const CPoint& pt, const CRect& rcInside, int nHit, int nIndex) {
+    if (nHit == QVOB_HIT_ITEM) return nIndex;
+    return IsBelowLastItem(pt, rcInside) ? GetItemCount() : -1;
+}
+
+void CQVOutBarCtrl::ItemPressMove(int nItem, const CPoint& pt, const CRect& rcInside, BOOL& bPressed,
+                                  BOOL& bDragging) {
+    int nIndex = -1;
+    const int nHit = HitTestEx(pt, nIndex);
+    if (bDragging) {
+        CClientDC dc(this);
+        DrawDragArrow(&dc, nItem, DropTargetAt(pt, rcInside, nHit, nIndex));
+    } else if (nHit == QVOB_HIT_ITEM) {
+        // Over the pressed item it shows pressed, over another item released.
+        const BOOL bOver = nIndex == nItem;
+        if (bOver != bPressed) {
+            HighlightItem(nItem, bOver);
+            m_bItemPressed = bOver;
+            bPressed = bOver;
+        }
+    } else if (m_dwFlags & QVOB_DRAG_ITEMS) {
+        // The drag starts only once the pointer has left every item.
+        const CQVAliveToken token = AliveToken();
+        HighlightItem(nItem, TRUE);
+        if (!StillAlive(token)) return;
+        const CString strText = GetItemText(nItem);
+        Notify(OUTBAR_ITEM_DRAG_STARTED, nItem, strText, false);
+        m_bItemPressed = TRUE;
+        bPressed = TRUE;
+        bDragging = TRUE;
+    }
+}
+
+void CQVOutBarCtrl::ItemPressRelease(int nItem, const CPoint& pt, const CRect& rcInside, BOOL bPressed,
+                                     BOOL bDragging) {
+    ::ReleaseCapture();
+    if (bPressed) {
+        const CQVAliveToken token = AliveToken();
+        HighlightItem(-1, FALSE);
+        if (!StillAlive(token)) return;
+    }
+    int nIndex = -1;
+    const int nHit = HitTestEx(pt, nIndex);
+    if (!bDragging) {
+        if (nHit == QVOB_HIT_ITEM && nIndex == nItem) EndItemClick(nItem);
+    } else if (nHit == QVOB_HIT_ITEM) {
+        if (nIndex != nItem) DropItem(nItem, nIndex, FALSE);
+    } else if (IsBelowLastItem(pt, rcInside)) {
+        DropItem(nItem, GetItemCount(), TRUE);
+    }
+}
+
+void CQVOutBarCtrl::DropItem(int nItem, int nTo, BOOL bEnd) {
+    const CQVAliveToken token = AliveToken();
+    const CString strText = GetItemText(nItem);
+    if (Notify(OUTBAR_ITEM_MOVED, bEnd ? nTo : nItem, strText, false, nItem, nTo) != 1 || !StillAlive(token))
+        return;
+    if (!IsValidItem(nItem) || (!bEnd && !IsValidItem(nTo))) return;
+    CancelEdit();
+    CQVBarFolder* pFolder = FolderAt(m_nSelFolder);
+    CXTBarItem* pMoved = pFolder->RemoveItemAt(nItem);
+    // Before item nTo as counted before the removal: moving down lands one higher.
+    pFolder->InsertItemAt(bEnd ? -1 : nTo > nItem ? nTo - 1 : nTo, pMoved);
 }
 
 void CQVOutBarCtrl::EndItemClick(int nItem) {
@@ -348,60 +346,65 @@ void CQVOutBarCtrl::ScrollOneStep(BOOL bUp, BOOL& bEnd) {
 
 void CQVOutBarCtrl::TrackArrowPress(int nHit, const CRect& rcInside) {
     const BOOL bUp = nHit == QVOB_HIT_UP_ARROW;
+    m_bScrolling = TRUE;
+    if (::GetCapture() == NULL) {
+        if (!RunArrowLoop(bUp)) return;
+        KillTimer(kTimerScroll);
+    }
+    m_bScrolling = FALSE;
+    (bUp ? m_bUpPressed : m_bDownPressed) = FALSE;
+    (bUp ? m_bUpArrow : m_bDownArrow) = FALSE;
+    InvalidateRect(rcInside, TRUE);
+}
+
+BOOL CQVOutBarCtrl::RunArrowLoop(BOOL bUp) {
     BOOL& bShown = bUp ? m_bUpArrow : m_bDownArrow;
     BOOL& bArrowPressed = bUp ? m_bUpPressed : m_bDownPressed;
     const CRect rcArrow = bUp ? m_rcUpArrow : m_rcDownArrow;
     const CQVAliveToken token = AliveToken();
-    m_bScrolling = TRUE;
-    if (::GetCapture() == NULL) {
-        CQVMouseLoop loop(this, token);
-        auto drawArrow = [this, &rcArrow, bUp](BOOL bPushed) {
-            CClientDC dc(this);
-            DrawArrowButton(&dc, rcArrow, bUp, bPushed);
-        };
-        bArrowPressed = TRUE;
-        BOOL bPushed = TRUE;
-        drawArrow(TRUE);
-        SetTimer(kTimerScroll, 300, NULL);
-        loop.SetKeyHandler(&EscapeOnly);
-        loop.SetMoveHandler([&](const CPoint& pt) {
-            const BOOL bOver = rcArrow.PtInRect(pt);
-            if (bOver != bPushed) {
-                bPushed = bOver;
-                bShown = bOver;
-                bArrowPressed = bOver;
-                drawArrow(bOver);
-            }
-            return QVML_CONTINUE;
-        });
-        loop.SetMessageHandler([&](const MSG& msg) {
-            if (msg.message != WM_TIMER || msg.hwnd != m_hWnd || msg.wParam != kTimerScroll)
-                return QVML_DISPATCH;
-            BOOL bEnd = FALSE;
-            if (bPushed) {
-                // Where the cursor was when the tick was taken from the queue.
-                CPoint pt = msg.pt;
-                ScreenToClient(&pt);
-                bArrowPressed = rcArrow.PtInRect(pt);
-                if (bArrowPressed) ScrollOneStep(bUp, bEnd);
-            }
-            return bEnd ? QVML_END : QVML_CONTINUE;
-        });
-        loop.SetButtonUpHandler([&](const CPoint& pt) {
-            ::ReleaseCapture();
-            drawArrow(FALSE);
-            bShown = FALSE;
-            BOOL bEnd = FALSE;
-            if (rcArrow.PtInRect(pt)) ScrollOneStep(bUp, bEnd);
-            return QVML_END;
-        });
-        if (loop.Run() == QVML_DESTROYED || !StillAlive(token)) return;
-        KillTimer(kTimerScroll);
-    }
-    m_bScrolling = FALSE;
-    bArrowPressed = FALSE;
-    bShown = FALSE;
-    InvalidateRect(rcInside, TRUE);
+    CQVMouseLoop loop(this, token);
+    auto drawArrow = [this, &rcArrow, bUp](BOOL bPushed) {
+        CClientDC dc(this);
+        DrawArrowButton(&dc, rcArrow, bUp, bPushed);
+    };
+    bArrowPressed = TRUE;
+    BOOL bPushed = TRUE;
+    drawArrow(TRUE);
+    SetTimer(kTimerScroll, 300, NULL);
+    loop.SetKeyHandler(&EscapeOnly);
+    loop.SetMoveHandler([&](const CPoint& pt) {
+        const BOOL bOver = rcArrow.PtInRect(pt);
+        if (bOver != bPushed) {
+            bPushed = bOver;
+            bShown = bOver;
+            bArrowPressed = bOver;
+            drawArrow(bOver);
+        }
+        return QVML_CONTINUE;
+    });
+    loop.SetMessageHandler([&](const MSG& msg) {
+        if (msg.message != WM_TIMER || msg.hwnd != m_hWnd || msg.wParam != kTimerScroll) return QVML_DISPATCH;
+        return bPushed && ArrowTick(bUp, rcArrow, msg.pt) ? QVML_END : QVML_CONTINUE;
+    });
+    loop.SetButtonUpHandler([&](const CPoint& pt) {
+        ::ReleaseCapture();
+        drawArrow(FALSE);
+        bShown = FALSE;
+        BOOL bEnd = FALSE;
+        if (rcArrow.PtInRect(pt)) ScrollOneStep(bUp, bEnd);
+        return QVML_END;
+    });
+    return loop.Run() != QVML_DESTROYED && StillAlive(token);
+}
+
+BOOL CQVOutBarCtrl::ArrowTick(BOOL bUp, const CRect& rcArrow, CPoint ptScreen) {
+    // Where the cursor was when the tick was taken from the queue.
+    ScreenToClient(&ptScreen);
+    BOOL& bArrowPressed = bUp ? m_bUpPressed : m_bDownPressed;
+    bArrowPressed = rcArrow.PtInRect(ptScreen);
+    BOOL bEnd = FALSE;
+    if (bArrowPressed) ScrollOneStep(bUp, bEnd);
+    return bEnd;
 }
 
 // ---- Right click -----------------------------------------------------------------------------------

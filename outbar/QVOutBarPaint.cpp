@@ -39,21 +39,6 @@ void SlideDelay(CQVOutBarCtrl* pBar, CDC* pDC, int nMilliseconds) {
 
 }  // namespace outbar
 
-CQVOutBarCtrl::CMeasureScope::CMeasureScope(CQVOutBarCtrl* pBar)
-    : m_pBar(pBar), m_pPrevDC(pBar->m_pMeasureDC), m_pDC(NULL), m_pOldFont(NULL) {
-    if (m_pPrevDC) return;
-    m_pDC = new CClientDC(::IsWindow(pBar->m_hWnd) ? pBar : NULL);
-    m_pOldFont = m_pDC->SelectObject(&pBar->m_font);
-    pBar->m_pMeasureDC = m_pDC;
-}
-
-CQVOutBarCtrl::CMeasureScope::~CMeasureScope() {
-    if (m_pDC == NULL) return;
-    m_pBar->m_pMeasureDC = m_pPrevDC;
-    m_pDC->SelectObject(m_pOldFont);
-    delete m_pDC;
-}
-
 // ---- Full paint ------------------------------------------------------------------------------------
 
 BOOL CQVOutBarCtrl::OnEraseBkgnd(CDC*) {
@@ -65,15 +50,7 @@ void CQVOutBarCtrl::OnPaint() {
         CPaintDC dc(this);
         RefreshDefaultColors();
         const CRect rcClient = ClientRect();
-        CWnd* pChild = GetFolderChild(m_nSelFolder);
-        const BOOL bChild = ::IsWindow(pChild->GetSafeHwnd());
-        // A visible child window of the open folder paints itself: the copy leaves it alone.
-        if (bChild && pChild->IsWindowVisible() && ::IsChild(m_hWnd, pChild->GetSafeHwnd())) {
-            CRect rcChild;
-            pChild->GetWindowRect(rcChild);
-            ScreenToClient(rcChild);
-            dc.ExcludeClipRect(rcChild);
-        }
+        const BOOL bChild = ExcludeFolderChild(&dc);
         CMeasureScope measure(this);
         CQVMemDC memDC(&dc, rcClient, m_crBack);
         const int nSaved = memDC.SaveDC();
@@ -87,27 +64,7 @@ void CQVOutBarCtrl::OnPaint() {
             if (!rcVisible.IntersectRect(rcFolder, rcClient)) continue;  // stacked out of the window
             DrawFolder(&memDC, i, rcFolder, FOLDER_NORMAL);
         }
-        if (!bChild) {
-            int nFirst = 0;
-            int nLast = -1;
-            GetVisibleRange(m_nSelFolder, nFirst, nLast);
-            const int s = ::GetSystemMetrics(SM_CXVSCROLL);
-            m_rcUpArrow.SetRect(rcInside.right - 5 - s, rcInside.top + 5, rcInside.right - 5,
-                                rcInside.top + 5 + s);
-            m_rcDownArrow.SetRect(rcInside.right - 5 - s, rcInside.bottom - 5 - s, rcInside.right - 5,
-                                  rcInside.bottom - 5);
-            m_bUpArrow = nFirst >= 1;
-            if (m_bUpArrow) {
-                DrawArrowButton(&memDC, m_rcUpArrow, TRUE, m_bUpPressed);
-                memDC.ExcludeClipRect(m_rcUpArrow);
-            }
-            m_bDownArrow = nLast < GetItemCount() - 1;
-            if (m_bDownArrow) {
-                DrawArrowButton(&memDC, m_rcDownArrow, FALSE, m_bDownPressed);
-                memDC.ExcludeClipRect(m_rcDownArrow);
-            }
-            PaintItems(&memDC, m_nSelFolder, rcInside);
-        }
+        if (!bChild) PaintScrollAndItems(&memDC, rcInside);
         memDC.RestoreDC(nSaved);
     }
     // The hot header and the hover item are drawn again over the fresh image; the item's redraw goes
@@ -122,6 +79,39 @@ void CQVOutBarCtrl::OnPaint() {
         m_nHoverItem = -1;
         HighlightItem(nItem, m_bItemPressed);
     }
+}
+
+BOOL CQVOutBarCtrl::ExcludeFolderChild(CDC* pDC) {
+    CWnd* pChild = GetFolderChild(m_nSelFolder);
+    const BOOL bChild = ::IsWindow(pChild->GetSafeHwnd());
+    // A visible child window of the open folder paints itself: the copy leaves it alone.
+    if (bChild && pChild->IsWindowVisible() && ::IsChild(m_hWnd, pChild->GetSafeHwnd())) {
+        CRect rcChild;
+        pChild->GetWindowRect(rcChild);
+        ScreenToClient(rcChild);
+        pDC->ExcludeClipRect(rcChild);
+    }
+    return bChild;
+}
+
+void CQVOutBarCtrl::PaintScrollAndItems(CDC* pDC, const CRect& rcInside) {
+    int nFirst = 0;
+    int nLast = -1;
+    GetVisibleRange(m_nSelFolder, nFirst, nLast);
+    const int s = ::GetSystemMetrics(SM_CXVSCROLL);
+    m_rcUpArrow = OutBarArrowRect(rcInside, s, TRUE);
+    m_rcDownArrow = OutBarArrowRect(rcInside, s, FALSE);
+    m_bUpArrow = OutBarCanScrollUp(nFirst);
+    if (m_bUpArrow) {
+        DrawArrowButton(pDC, m_rcUpArrow, TRUE, m_bUpPressed);
+        pDC->ExcludeClipRect(m_rcUpArrow);
+    }
+    m_bDownArrow = OutBarCanScrollDown(nLast, GetItemCount());
+    if (m_bDownArrow) {
+        DrawArrowButton(pDC, m_rcDownArrow, FALSE, m_bDownPressed);
+        pDC->ExcludeClipRect(m_rcDownArrow);
+    }
+    PaintItems(pDC, m_nSelFolder, rcInside);
 }
 
 void CQVOutBarCtrl::DrawArrowButton(CDC* pDC, const CRect& rc, BOOL bUp, BOOL bPushed) {
@@ -167,7 +157,7 @@ void CQVOutBarCtrl::DrawItem(CDC* pDC, int nFolder, CRect rcItem, int nIndex, in
     if (GetFolderCount() == 0) return;
     CXTBarItem* pItem = GetBarFolderItem(nFolder, nIndex);
     if (pItem == NULL) return;
-    CFont* pOldFont = pDC->SelectObject(&m_font);
+    const CQVSelectScope font(pDC, m_font.GetSafeHandle());
     const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
     CRect rcInside;
     GetInsideRect(rcInside);
@@ -180,37 +170,7 @@ void CQVOutBarCtrl::DrawItem(CDC* pDC, int nFolder, CRect rcItem, int nIndex, in
     if (m_bUpArrow) pDC->ExcludeClipRect(m_rcUpArrow);
     if (m_bDownArrow) pDC->ExcludeClipRect(m_rcDownArrow);
     const COLORREF clrOldText = pDC->SetTextColor(m_crItemText);
-
-    // Without an image list a folder shows neither icons nor labels.
-    const BOOL bSmall = IsSmallIconView(nFolder);
-    CImageList* pList = GetFolderImageList(nFolder, bSmall);
-    if (pList->GetSafeHandle()) {
-        const CSize szImage = ImageSize(pList, pItem->m_nImageIndex);
-        const int w = szImage.cx;
-        const int h = szImage.cy;
-        CString strName = pItem->m_strName;
-        if (bSmall) {
-            if (w > 0)
-                pList->Draw(pDC, pItem->m_nImageIndex,
-                            CPoint(rcItem.left + 2, rcItem.top + (rcItem.Height() - h) / 2), ILD_NORMAL);
-            if (!bNoText) {
-                CRect rcText = rcItem;
-                rcText.left += w + m_szIconLabelGap.cx;
-                pDC->DrawText(strName, rcText, kSmallLabelFormat);
-            }
-        } else {
-            if (w > 0)
-                pList->Draw(pDC, pItem->m_nImageIndex,
-                            CPoint(rcItem.left + (rcItem.Width() - w) / 2, rcItem.top), ILD_NORMAL);
-            if (!bNoText) {
-                CRect rcText = rcItem;
-                rcText.top += h + m_szIconLabelGap.cy;
-                rcText.bottom += 4;
-                pDC->DrawText(strName, rcText, kLargeLabelFormat);
-            }
-        }
-    }
-
+    DrawItemImageAndLabel(pDC, nFolder, rcItem, pItem, bNoText);
     if (!bMarker && (m_dwFlags & QVOB_KEEP_CLICKED) && m_nSelItem >= 0 && nIndex == m_nSelItem) {
         CRect rcIcon;
         GetIconRect(m_nSelFolder, m_nSelItem, rcIcon);
@@ -219,7 +179,36 @@ void CQVOutBarCtrl::DrawItem(CDC* pDC, int nFolder, CRect rcItem, int nIndex, in
     }
     pDC->SetTextColor(clrOldText);
     pDC->SetBkMode(nOldBkMode);
-    pDC->SelectObject(pOldFont);
+}
+
+void CQVOutBarCtrl::DrawItemImageAndLabel(CDC* pDC, int nFolder, const CRect& rcItem, CXTBarItem* pItem,
+                                          int bNoText) {
+    // Without an image list a folder shows neither icons nor labels.
+    const BOOL bSmall = IsSmallIconView(nFolder);
+    CImageList* pList = GetFolderImageList(nFolder, bSmall);
+    if (pList->GetSafeHandle() == NULL) return;
+    const CSize szImage = ImageSize(pList, pItem->m_nImageIndex);
+    const int w = szImage.cx;
+    const int h = szImage.cy;
+    CString strName = pItem->m_strName;
+    if (bSmall) {
+        if (w > 0)
+            pList->Draw(pDC, pItem->m_nImageIndex,
+                        CPoint(rcItem.left + 2, rcItem.top + (rcItem.Height() - h) / 2), ILD_NORMAL);
+        if (bNoText) return;
+        CRect rcText = rcItem;
+        rcText.left += w + m_szIconLabelGap.cx;
+        pDC->DrawText(strName, rcText, kSmallLabelFormat);
+    } else {
+        if (w > 0)
+            pList->Draw(pDC, pItem->m_nImageIndex, CPoint(rcItem.left + (rcItem.Width() - w) / 2, rcItem.top),
+                        ILD_NORMAL);
+        if (bNoText) return;
+        CRect rcText = rcItem;
+        rcText.top += h + m_szIconLabelGap.cy;
+        rcText.bottom += 4;
+        pDC->DrawText(strName, rcText, kLargeLabelFormat);
+    }
 }
 
 // ---- Direct feedback: hover, headers, wiggle, drop arrow -----------------------------------------------
@@ -338,22 +327,10 @@ void CQVOutBarCtrl::DrawAnimItem(int nOffsetX, int nOffsetY, int nIndex) {
 int CQVOutBarCtrl::GetDragItemRect(int nIndex, CRect& rect) {
     CRect rcInside;
     GetInsideRect(rcInside);
-    rcInside.DeflateRect(2, 0);
     const int nCount = GetItemCount();
     CRect rcItem;
     GetItemRect(m_nSelFolder, nIndex < nCount ? nIndex : nIndex - 1, rcItem);
-    const int y = nIndex < nCount ? rcItem.top - 4 : rcItem.bottom + 6;
-    if (nIndex == 0) {
-        rect.SetRect(rcInside.left, y + 2, rcInside.right, y + 7);
-        return 0;
-    }
-    if (nIndex < nCount) {
-        rect.SetRect(rcInside.left, y - 9, rcInside.right, y);
-        if (IsSmallIconView(m_nSelFolder)) rect.OffsetRect(0, 8);
-        return 1;
-    }
-    rect.SetRect(rcInside.left, y, rcInside.right, y + 5);
-    return 2;
+    return OutBarDragRect(rcInside, rcItem, nIndex, nCount, IsSmallIconView(m_nSelFolder), rect);
 }
 
 void CQVOutBarCtrl::DrawDragArrow(CDC* pDC, int /*nFrom*/, int nTo) {
@@ -361,22 +338,7 @@ void CQVOutBarCtrl::DrawDragArrow(CDC* pDC, int /*nFrom*/, int nTo) {
     if (m_nDragTarget >= 0 && ::IsWindow(m_hWnd)) {
         CRect rcOld;
         GetDragItemRect(m_nDragTarget, rcOld);
-        switch (m_nDragArrowKind) {
-        case 0:
-            rcOld.bottom = rcOld.top + 5;
-            break;
-        case 1:
-            rcOld.bottom = rcOld.top + 5;
-            rcOld.top -= 4;
-            break;
-        case 2:
-            rcOld.bottom = rcOld.top + 1;
-            rcOld.top -= 4;
-            break;
-        default:
-            break;
-        }
-        InvalidateRect(rcOld, TRUE);
+        InvalidateRect(OutBarDragEraseRect(rcOld, m_nDragArrowKind), TRUE);
         const CQVAliveToken token = AliveToken();
         UpdateWindow();  // the repaint tells the owner of the hover item again
         if (!StillAlive(token)) return;
@@ -385,13 +347,17 @@ void CQVOutBarCtrl::DrawDragArrow(CDC* pDC, int /*nFrom*/, int nTo) {
     if (nTo < 0 || pDC == NULL) return;
     CRect rc;
     m_nDragArrowKind = GetDragItemRect(nTo, rc);
-    CPen* pOldPen = pDC->SelectObject(&m_pen);
+    const CQVSelectScope pen(pDC, m_pen.GetSafeHandle());
+    DrawArrowLines(pDC, rc, m_nDragArrowKind);
+}
+
+void CQVOutBarCtrl::DrawArrowLines(CDC* pDC, const CRect& rc, int nKind) {
     const int y = rc.top;
     pDC->MoveTo(rc.left, y);
     pDC->LineTo(rc.right, y);
     // Arrowheads at both ends: below the line unless after the last item, above it unless before the
     // first, so the arrow points down at the first position, up after the last, both ways between.
-    if (m_nDragArrowKind != 2) {
+    if (nKind != 2) {
         for (int k = 1; k <= 4; ++k) {
             pDC->MoveTo(rc.left, y + k);
             pDC->LineTo(rc.left + 9 - 2 * k, y + k);
@@ -401,7 +367,7 @@ void CQVOutBarCtrl::DrawDragArrow(CDC* pDC, int /*nFrom*/, int nTo) {
             pDC->LineTo(rc.right - 9 + 2 * k, y + k);
         }
     }
-    if (m_nDragArrowKind != 0) {
+    if (nKind != 0) {
         for (int k = 1; k <= 4; ++k) {
             pDC->MoveTo(rc.left, y - k);
             pDC->LineTo(rc.left + 9 - 2 * k, y - k);
@@ -409,7 +375,6 @@ void CQVOutBarCtrl::DrawDragArrow(CDC* pDC, int /*nFrom*/, int nTo) {
             pDC->LineTo(rc.right - 9 + 2 * k, y - k);
         }
     }
-    pDC->SelectObject(pOldPen);
 }
 
 // ---- Folder slide ----------------------------------------------------------------------------------
@@ -465,51 +430,60 @@ void CQVOutBarCtrl::AnimateFolderScroll(int nFrom, int nTo) {
     if (!dcA.CreateCompatibleDC(&dc) || !dcB.CreateCompatibleDC(&dc) ||
         !bmpA.CreateCompatibleBitmap(&dc, cx, cy) || !bmpB.CreateCompatibleBitmap(&dc, cx, cy))
         return;
-    CBitmap* pOldA = dcA.SelectObject(&bmpA);
-    CBitmap* pOldB = dcB.SelectObject(&bmpB);
-    {
-        CMeasureScope measure(this);
-        const CRect rcImage(0, 0, cx, cy);
-        dcA.FillSolidRect(rcImage, m_crBack);
-        dcB.FillSolidRect(rcImage, m_crBack);
-        // Each folder's content is placed in its image where the frames show it at the screen
-        // position it has before (the old folder) or after (the new one) the change: a header is
-        // followed by its inside rectangle one pixel above its bottom.
-        if (nFrom < nTo) {
-            // A: the old content, copied from row h to just below the old header.
-            dcA.Draw3dRect(rcImage, ::GetSysColor(COLOR_WINDOWFRAME), ::GetSysColor(COLOR_BTNSHADOW));
-            DrawFolderContent(&dcA, nFrom, rcInside.top + h - rcFrom.bottom - 1, rcInside, cx, cy);
-            // B: the new header on top of its content.
-            DrawFolder(&dcB, nTo, CRect(0, 0, cx, h), FOLDER_NORMAL);
-            DrawFolderContent(&dcB, nTo, h - 1, rcInside, cx, cy);
-        } else {
-            // A: the old header on top of its content.
-            DrawFolder(&dcA, nFrom, CRect(0, 0, cx, h), FOLDER_NORMAL);
-            DrawFolderContent(&dcA, nFrom, h - 1, rcInside, cx, cy);
-            // B: the new content, copied from row 2h to just below the old header's top; once open,
-            // its inside rectangle starts one pixel above the bottom of header nTo.
-            DrawFolderContent(&dcB, nTo, (nTo + 1) * h - 1 - (rcFrom.top + 1) + 2 * h, rcInside, cx, cy);
+    const CQVSelectScope imageA(&dcA, bmpA.GetSafeHandle());
+    const CQVSelectScope imageB(&dcB, bmpB.GetSafeHandle());
+    RenderSlideImages(&dcA, &dcB, nFrom, nTo, rcInside, rcFrom, CSize(cx, cy), h);
+    if (StillAlive(token)) SlideFrames(&dc, &dcA, &dcB, nFrom < nTo, rcInside, rcFrom, rcTo);
+}
+
+void CQVOutBarCtrl::SlideFrames(CDC* pDC, CDC* pA, CDC* pB, BOOL bDown, const CRect& rcInside,
+                                const CRect& rcFrom, const CRect& rcTo) {
+    const CQVAliveToken token = AliveToken();
+    const int cx = rcInside.Width();
+    const int h = rcTo.Height();
+    if (bDown) {
+        // The new header rises from its place at the bottom, pulling its folder up over the old one.
+        for (int y = rcTo.top - h; y > rcFrom.bottom; y -= h) {
+            pDC->BitBlt(rcInside.left, rcFrom.bottom + 1, cx, y - rcFrom.bottom - 1, pA, 0, h, SRCCOPY);
+            pDC->BitBlt(rcInside.left, y, cx, rcInside.bottom - y + h, pB, 0, 0, SRCCOPY);
+            SlideDelay(this, pDC, m_nAnimationTickCount);
+            if (!StillAlive(token)) return;
+        }
+    } else {
+        // The old header sinks, uncovering the new folder above it.
+        for (int y = rcFrom.top + 1; y < rcInside.bottom - h; y += h) {
+            pDC->BitBlt(rcInside.left, rcFrom.top + 1, cx, y - rcFrom.top - 1, pB, 0, 2 * h, SRCCOPY);
+            pDC->BitBlt(rcInside.left, y, cx, rcInside.bottom - y, pA, 0, 0, SRCCOPY);
+            SlideDelay(this, pDC, m_nAnimationTickCount);
+            if (!StillAlive(token)) return;
         }
     }
-    if (StillAlive(token)) {
-        if (nFrom < nTo) {
-            // The new header rises from its place at the bottom, pulling its folder up over the old one.
-            for (int y = rcTo.top - h; y > rcFrom.bottom; y -= h) {
-                dc.BitBlt(rcInside.left, rcFrom.bottom + 1, cx, y - rcFrom.bottom - 1, &dcA, 0, h, SRCCOPY);
-                dc.BitBlt(rcInside.left, y, cx, rcInside.bottom - y + h, &dcB, 0, 0, SRCCOPY);
-                SlideDelay(this, &dc, m_nAnimationTickCount);
-                if (!StillAlive(token)) break;
-            }
-        } else {
-            // The old header sinks, uncovering the new folder above it.
-            for (int y = rcFrom.top + 1; y < rcInside.bottom - h; y += h) {
-                dc.BitBlt(rcInside.left, rcFrom.top + 1, cx, y - rcFrom.top - 1, &dcB, 0, 2 * h, SRCCOPY);
-                dc.BitBlt(rcInside.left, y, cx, rcInside.bottom - y, &dcA, 0, 0, SRCCOPY);
-                SlideDelay(this, &dc, m_nAnimationTickCount);
-                if (!StillAlive(token)) break;
-            }
-        }
+}
+
+void CQVOutBarCtrl::RenderSlideImages(CDC* pA, CDC* pB, int nFrom, int nTo, const CRect& rcInside,
+                                      const CRect& rcFrom, CSize szImage, int h) {
+    CMeasureScope measure(this);
+    const int cx = szImage.cx;
+    const int cy = szImage.cy;
+    const CRect rcImage(0, 0, cx, cy);
+    pA->FillSolidRect(rcImage, m_crBack);
+    pB->FillSolidRect(rcImage, m_crBack);
+    // Each folder's content is placed in its image where the frames show it at the screen position it
+    // has before (the old folder) or after (the new one) the change: a header is followed by its inside
+    // rectangle one pixel above its bottom.
+    if (nFrom < nTo) {
+        // A: the old content, copied from row h to just below the old header.
+        pA->Draw3dRect(rcImage, ::GetSysColor(COLOR_WINDOWFRAME), ::GetSysColor(COLOR_BTNSHADOW));
+        DrawFolderContent(pA, nFrom, rcInside.top + h - rcFrom.bottom - 1, rcInside, cx, cy);
+        // B: the new header on top of its content.
+        DrawFolder(pB, nTo, CRect(0, 0, cx, h), FOLDER_NORMAL);
+        DrawFolderContent(pB, nTo, h - 1, rcInside, cx, cy);
+    } else {
+        // A: the old header on top of its content.
+        DrawFolder(pA, nFrom, CRect(0, 0, cx, h), FOLDER_NORMAL);
+        DrawFolderContent(pA, nFrom, h - 1, rcInside, cx, cy);
+        // B: the new content, copied from row 2h to just below the old header's top; once open, its
+        // inside rectangle starts one pixel above the bottom of header nTo.
+        DrawFolderContent(pB, nTo, (nTo + 1) * h - 1 - (rcFrom.top + 1) + 2 * h, rcInside, cx, cy);
     }
-    dcA.SelectObject(pOldA);
-    dcB.SelectObject(pOldB);
 }

@@ -3,6 +3,9 @@
 #pragma once
 
 #include "QVOutBarCtrl.h"
+#include "QVSelectScope.h"
+
+#include <optional>
 
 namespace outbar {
 
@@ -28,3 +31,26 @@ void SetSlideDelay(QVOUTBARSLIDEPROC pfnDelay);
 void SlideDelay(CQVOutBarCtrl* pBar, CDC* pDC, int nMilliseconds);
 
 }  // namespace outbar
+
+// The bar's measuring DC: made (with the bar's font selected) by the outermost scope and shared by the
+// scopes nested in it through m_pMeasureDC.
+class CQVOutBarCtrl::CMeasureScope {
+public:
+    explicit CMeasureScope(CQVOutBarCtrl* pBar) : m_pBar(pBar), m_pPrevDC(pBar->m_pMeasureDC) {
+        if (m_pPrevDC) return;
+        m_dc.emplace(::IsWindow(pBar->m_hWnd) ? pBar : NULL);
+        m_font.emplace(&*m_dc, pBar->m_font.GetSafeHandle());
+        pBar->m_pMeasureDC = &*m_dc;
+    }
+    ~CMeasureScope() {
+        if (m_dc) m_pBar->m_pMeasureDC = m_pPrevDC;
+    }
+    CMeasureScope(const CMeasureScope&) = delete;
+    CMeasureScope& operator=(const CMeasureScope&) = delete;
+
+private:
+    CQVOutBarCtrl* m_pBar;
+    CDC* m_pPrevDC;
+    std::optional<CClientDC> m_dc;  // destroyed after the font is put back
+    std::optional<CQVSelectScope> m_font;
+};

@@ -1,6 +1,7 @@
 #include "XTEditItem.h"
 
 #include "QVOutBarCtrl.h"
+#include "QVSelectScope.h"
 
 #include <algorithm>
 
@@ -80,7 +81,8 @@ void CXTEditItem::FitText() {
     GetClientRect(rcClient);
     const int cxFrame = rc.Width() - rcClient.Width();
     CClientDC dc(this);
-    CFont* pOldFont = pBar ? dc.SelectObject(pBar->GetFontX()) : NULL;
+    CFont* pFont = pBar ? pBar->GetFontX() : NULL;
+    const CQVSelectScope font(&dc, pFont ? pFont->GetSafeHandle() : NULL);
     if (m_bSingleLine) {
         const CSize size = dc.GetTextExtent(strText);
         rc.right = std::min<LONG>(rc.left + size.cx + cxFrame + 2, rcParent.right - 1);
@@ -93,7 +95,6 @@ void CXTEditItem::FitText() {
             rc.bottom =
                 std::min<LONG>(rc.top + rcText.Height() + (rc.Height() - rcClient.Height()), rcParent.bottom);
     }
-    if (pOldFont) dc.SelectObject(pOldFont);
     MoveWindow(rc, TRUE);
 }
 

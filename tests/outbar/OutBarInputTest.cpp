@@ -229,10 +229,8 @@ TEST_F(OutBarTest, ArrowTimerStepsStopAtTheLastAndTheFirstItem) {
     bar.UpdateWindow();
     CRect rcInside;
     bar.GetInsideRect(rcInside);
-    const int s = ::GetSystemMetrics(SM_CXVSCROLL);
-    const CRect rcDown(rcInside.right - 5 - s, rcInside.bottom - 5 - s, rcInside.right - 5,
-                       rcInside.bottom - 5);
-    const CRect rcUp(rcInside.right - 5 - s, rcInside.top + 5, rcInside.right - 5, rcInside.top + 5 + s);
+    const CRect rcDown = OutBarArrowRect(rcInside, ::GetSystemMetrics(SM_CXVSCROLL), FALSE);
+    const CRect rcUp = OutBarArrowRect(rcInside, ::GetSystemMetrics(SM_CXVSCROLL), TRUE);
     int nIndex = -1;
     ASSERT_EQ(QVOB_HIT_DOWN_ARROW, bar.HitTestEx(rcDown.CenterPoint(), nIndex));
     ASSERT_EQ(QVOB_HIT_NOTHING, bar.HitTestEx(rcUp.CenterPoint(), nIndex));

@@ -1,390 +1,163 @@
-// Geometry of the outlook bar: headers around the open folder, the inside rectangle, items, icons and
-// labels in both views, scrolling, visible range and hit testing; and the folder and item model.
-#include "OutBarTestKit.h"
+// The outlook bar's geometry without a window, for a bar of 200 x 300 with three folders, folder 1 open,
+// headers 24 high: the inside is (0, 47, 200, 276).
+#include <afxwin.h>
 
-#include <climits>
+#include <gtest/gtest.h>
 
-using namespace obtest;
+#include "QVOutBarLayout.h"
 
 namespace {
 
-// Three folders, folder 1 open, n items of empty labels in folder 1 (so that sizes are the icons').
-void ThreeFoldersOpenAtOne(CQVOutBarCtrl& bar, COwnerWnd&, int nItems) {
-    bar.AddFolder(_T("Courses"), 7);
-    bar.AddFolder(_T("Word books"), 8);
-    bar.AddFolder(_T("Friends"), 9);
-    for (int j = 0; j < nItems; ++j)
-        bar.InsertItem(1, -1, _T(""), j % 6, j);
-    bar.SetSelFolder(1);
-}
+const CRect kClient(0, 0, 200, 300);
+const CRect kInside(0, 47, 200, 276);
+const CQVOutBarMetrics kMetrics;
 
-int LineHeight(CQVOutBarCtrl& bar) {
-    CClientDC dc(&bar);
-    CFont* pOld = dc.SelectObject(bar.GetFontX());
-    TEXTMETRIC tm = {};
-    dc.GetTextMetrics(&tm);
-    dc.SelectObject(pOld);
-    return tm.tmHeight;
-}
+// The open folder's items: icons of 32 (large) or 16 (small), empty labels but item 0's (szLabel0).
+struct Items {
+    BOOL bSmall;
+    CSize szLabel0;
+    int nFirst;
+    CSize IconSize() const { return bSmall ? CSize(16, 16) : CSize(32, 32); }
+    CSize LabelSize(int j) const { return j == 0 ? szLabel0 : CSize(0, 0); }
+    CSize Whole(int j) const { return OutBarWholeItemSize(IconSize(), LabelSize(j), bSmall, kMetrics); }
+    int Top(int j) const {
+        return OutBarItemTop(kInside.top, nFirst, j, kMetrics.ItemGap(bSmall),
+                             [this](int k) { return Whole(k).cy; });
+    }
+    CRect Item(int j) const { return OutBarItemRect(kInside, Top(j), Whole(j), bSmall, kMetrics); }
+    CRect Icon(int j) const { return OutBarIconRect(kInside, Top(j), IconSize(), bSmall, kMetrics); }
+    CRect Label(int j) const {
+        return OutBarLabelRect(kInside, Top(j), Whole(j), LabelSize(j), bSmall, kMetrics);
+    }
+};
 
 }  // namespace
 
-TEST_F(OutBarTest, HeadersStackAroundTheOpenFolderAndTheInsideOverlapsByOnePixel) {
-    CQVOutBarCtrl& bar = MakeBar(0, 0);
-    ThreeFoldersOpenAtOne(bar, m_owner, 0);
-    ASSERT_EQ(1, bar.GetSelFolder());
-    CRect rc;
-    ASSERT_TRUE(bar.GetFolderRect(0, rc));
-    EXPECT_EQ(CRect(0, 0, 200, 24), rc);
-    ASSERT_TRUE(bar.GetFolderRect(1, rc));
-    EXPECT_EQ(CRect(0, 24, 200, 48), rc);
-    ASSERT_TRUE(bar.GetFolderRect(2, rc));
-    EXPECT_EQ(CRect(0, 276, 200, 300), rc);
-    bar.GetInsideRect(rc);
-    EXPECT_EQ(CRect(0, 47, 200, 276), rc);
-    EXPECT_FALSE(bar.GetFolderRect(3, rc));
-    EXPECT_FALSE(bar.GetFolderRect(-1, rc));
-}
-
-TEST_F(OutBarTest, WithoutFoldersTheInsideIsTheClientAreaAndItemsCannotBeAdded) {
-    CQVOutBarCtrl& bar = MakeBar(0, 0);
-    CRect rc;
-    bar.GetInsideRect(rc);
-    EXPECT_EQ(CRect(0, 0, 200, 300), rc);
-    EXPECT_EQ(0, bar.GetItemCount());
-    EXPECT_EQ(-1, bar.InsertItem(0, 0, _T("Lesson 1")));
-    EXPECT_FALSE(bar.GetFolderRect(0, rc));
-    EXPECT_FALSE(bar.IsSmallIconView(0));
-    bar.ModifyFlag(0, QVOB_SMALL_ICONS);
-    EXPECT_TRUE(bar.IsSmallIconView(0));
-    EXPECT_TRUE(bar.IsSmallIconView(-1));
-    EXPECT_EQ(bar.GetFolderChild(-1), nullptr);
-}
-
-TEST_F(OutBarTest, LargeIconsAreCentredAndItemsSpanTheInsideWidth) {
-    CQVOutBarCtrl& bar = MakeBar(0, 0);
-    ThreeFoldersOpenAtOne(bar, m_owner, 6);
-    CRect rc;
-    // Whole item: icon height + label 0 + icon-label gap 3 + item gap 8 = 43, then 8 more between items.
-    bar.GetItemRect(1, 0, rc);
-    EXPECT_EQ(CRect(0, 52, 200, 95), rc);
-    bar.GetItemRect(1, 1, rc);
-    EXPECT_EQ(CRect(0, 103, 200, 146), rc);
-    bar.GetIconRect(1, 0, rc);
-    EXPECT_EQ(CRect(84, 52, 116, 85), rc);  // 3 up at the top, 2 at the bottom
-    bar.GetIconRect(1, 1, rc);
-    EXPECT_EQ(CRect(84, 103, 116, 136), rc);
-    bar.GetLabelRect(1, 0, rc);
-    EXPECT_EQ(CRect(84, 88, 116, 88), rc);
-}
-
-TEST_F(OutBarTest, SmallIconItemsStartAtTheMarginAndKeepTheirOwnWidth) {
-    CQVOutBarCtrl& bar = MakeBar(0, 0);
-    ThreeFoldersOpenAtOne(bar, m_owner, 6);
-    bar.SetSmallIconView(TRUE, 1);
-    EXPECT_TRUE(bar.IsSmallIconView(1));
-    EXPECT_FALSE(bar.IsSmallIconView(0));
-    CRect rc;
-    bar.GetItemRect(1, 0, rc);
-    EXPECT_EQ(CRect(5, 52, 20, 68), rc);  // icon 16 + label 0 + gap 4 wide, right edge not moved
-    bar.GetItemRect(1, 1, rc);
-    EXPECT_EQ(CRect(5, 78, 20, 94), rc);  // item gap 10
-    bar.GetIconRect(1, 0, rc);
-    EXPECT_EQ(CRect(7, 52, 23, 68), rc);
-    bar.GetLabelRect(1, 0, rc);
-    EXPECT_EQ(CRect(7, 57, 27, 73), rc);
-}
-
-TEST_F(OutBarTest, IconCentringTruncatesTowardZero) {
-    CQVOutBarCtrl& bar = MakeBar(0, 0, 201, 300);
-    ThreeFoldersOpenAtOne(bar, m_owner, 1);
-    CRect rc;
-    bar.GetIconRect(1, 0, rc);
-    EXPECT_EQ(84, rc.left);  // (201 - 32) / 2
-    bar.MoveWindow(0, 0, 21, 300);
-    bar.GetIconRect(1, 0, rc);
-    EXPECT_EQ(-5, rc.left);  // (21 - 32) / 2 is -5, not -6
-}
-
-TEST_F(OutBarTest, AWrappedLabelMakesItsItemTallerByWholeLines) {
-    CQVOutBarCtrl& bar = MakeBar(0, 0, 120, 300);
-    bar.AddFolder(_T("Courses"));
-    bar.InsertItem(0, -1, _T("Lesson 1"), 0);
-    bar.InsertItem(0, -1, _T("Lesson 2: the present perfect tense in everyday talk"), 1);
-    const int nLine = LineHeight(bar);
-    CRect rcShort, rcLong, rcLabel;
-    bar.GetItemRect(0, 0, rcShort);
-    bar.GetItemRect(0, 1, rcLong);
-    bar.GetLabelRect(0, 1, rcLabel);
-    EXPECT_EQ(nLine, bar.GetItemSize(0, 0, 2).cy);
-    const int nExtra = rcLong.Height() - rcShort.Height();
-    EXPECT_GE(nExtra, nLine);
-    EXPECT_EQ(0, nExtra % nLine);
-    EXPECT_EQ(rcLong.Height() - 32 - 3 - 8, rcLabel.Height());
-    EXPECT_LE(rcLabel.Width(), 120);
-    EXPECT_EQ(CRect(0, rcShort.top, 120, rcShort.bottom),
-              CRect(rcLong.left, rcShort.top, rcLong.right, rcShort.bottom));
-    // In small view labels stay on one line.
-    bar.SetSmallIconView(TRUE, 0);
-    bar.GetItemRect(0, 1, rcLong);
-    EXPECT_EQ(std::max(nLine, 16), rcLong.Height());
-}
-
-TEST_F(OutBarTest, VisibleRangeLeavesOutAnItemCutOffAtTheBottom) {
-    CQVOutBarCtrl& bar = MakeBar(0, 0);
-    ThreeFoldersOpenAtOne(bar, m_owner, 10);
-    int nFirst = -5, nLast = -5;
-    bar.GetVisibleRange(1, nFirst, nLast);
-    EXPECT_EQ(0, nFirst);
-    EXPECT_EQ(3, nLast);  // item 4 runs from 256 to 299, past the inside bottom 276
-}
-
-TEST_F(OutBarTest, HitTestFindsHeadersIconsLabelsAndGaps) {
-    CQVOutBarCtrl& bar = MakeBar(0, 0);
-    ThreeFoldersOpenAtOne(bar, m_owner, 6);
-    bar.SetItemText(0, _T("Grammar"));
-    CRect rcLabel;
-    bar.GetLabelRect(1, 0, rcLabel);
-    int nIndex = -7;
-    EXPECT_EQ(QVOB_HIT_FOLDER, bar.HitTestEx(CPoint(100, 30), nIndex));
-    EXPECT_EQ(1, nIndex);
-    EXPECT_EQ(QVOB_HIT_FOLDER, bar.HitTestEx(CPoint(100, 290), nIndex));
-    EXPECT_EQ(2, nIndex);
-    EXPECT_EQ(QVOB_HIT_ITEM, bar.HitTestEx(CPoint(100, 60), nIndex));
-    EXPECT_EQ(0, nIndex);
-    // The label counts from 3 pixels above its top (the icon-label gap).
-    EXPECT_EQ(QVOB_HIT_ITEM, bar.HitTestEx(CPoint(rcLabel.CenterPoint().x, rcLabel.top - 2), nIndex));
-    EXPECT_EQ(QVOB_HIT_ITEM, bar.HitTestEx(CPoint(rcLabel.CenterPoint().x, rcLabel.bottom - 1), nIndex));
-    nIndex = -7;
-    EXPECT_EQ(QVOB_HIT_NOTHING, bar.HitTestEx(CPoint(5, 60), nIndex));                    // beside the icon
-    EXPECT_EQ(QVOB_HIT_NOTHING, bar.HitTestEx(CPoint(100, rcLabel.bottom + 3), nIndex));  // the gap
-    EXPECT_EQ(-7, nIndex);
-}
-
-TEST_F(OutBarTest, ADerivedItemSizeMovesHitTestingAndGeometry) {
-    class CTallBar : public CQVOutBarCtrl {
-    public:
-        CSize GetItemSize(int nFolder, int nIndex, int nType) override {
-            CSize size = CQVOutBarCtrl::GetItemSize(nFolder, nIndex, nType);
-            if (nType == 3) size.cy += 100;
-            return size;
-        }
-        BOOL GetFolderRect(int nIndex, CRect& rect) override {
-            // Headers on this bar are reported 4 pixels narrower on the right.
-            if (!CQVOutBarCtrl::GetFolderRect(nIndex, rect)) return FALSE;
-            rect.right -= 4;
-            return TRUE;
-        }
-    } bar;
-    CreateBar(bar, 200, 300);
-    ThreeFoldersOpenAtOne(bar, m_owner, 6);
-    CRect rc;
-    bar.GetItemRect(1, 1, rc);
-    EXPECT_EQ(52 + 143 + 8, rc.top);
-    int nIndex = -1;
-    bar.GetIconRect(1, 1, rc);
-    EXPECT_EQ(QVOB_HIT_ITEM, bar.HitTestEx(rc.CenterPoint(), nIndex));
-    EXPECT_EQ(1, nIndex);
-    int nFirst = 0, nLast = 0;
-    bar.GetVisibleRange(1, nFirst, nLast);
-    EXPECT_EQ(0, nLast);
-    EXPECT_EQ(QVOB_HIT_NOTHING, bar.HitTestEx(CPoint(198, 30), nIndex));  // outside the narrowed header
-}
-
-// ---- Model ----
-
-TEST_F(OutBarTest, InsertItemPutsItemsAtTheirPlaceOrAppends) {
-    CQVOutBarCtrl& bar = MakeBar(0, 0);
-    bar.AddFolder(_T("Word books"));
-    bar.InsertItem(0, -1, _T("apple"));
-    bar.InsertItem(0, -1, _T("banana"));
-    EXPECT_EQ(0, bar.InsertItem(0, 0, _T("cherry")));
-    EXPECT_EQ(3, bar.InsertItem(0, 7, _T("date")));
-    EXPECT_EQ(4, bar.InsertItem(0, -1, _T("elder")));
-    EXPECT_EQ(2, bar.InsertItem(0, 2, _T("fig")));
-    const LPCTSTR order[] = {_T("cherry"), _T("apple"), _T("fig"), _T("banana"), _T("date"), _T("elder")};
-    ASSERT_EQ(6, bar.GetItemCount());
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(CString(order[i]), bar.GetItemText(i)) << i;
-    EXPECT_EQ(-1, bar.InsertItem(1, 0, _T("no folder")));
-    EXPECT_EQ(-1, bar.InsertItem(-1, 0, _T("no folder")));
-}
-
-TEST(OutBarFolder, WalksItemsInAnyOrderLikeAnArray) {
-    CQVBarFolder folder(_T("Friends"), 3);
-    std::vector<int> model;
-    unsigned seed = 12345;
-    auto next = [&seed](int n) {
-        seed = seed * 1103515245u + 12345u;
-        return static_cast<int>((seed >> 8) % static_cast<unsigned>(n));
+TEST(OutBarLayout, HeadersStackAroundTheOpenFolderAndTheInsideOverlapsByOnePixel) {
+    // clang-format off
+    struct Row { int nCount, nSel, nIndex; BOOL bValid; CRect rc; } const rows[] = {
+        {3, 1, 0, TRUE, CRect(0, 0, 200, 24)}, {3, 1, 1, TRUE, CRect(0, 24, 200, 48)},
+        {3, 1, 2, TRUE, CRect(0, 276, 200, 300)}, {3, 1, 3, FALSE, CRect(9, 9, 9, 9)},
+        {3, 1, -1, FALSE, CRect(9, 9, 9, 9)}, {0, 0, 0, FALSE, CRect(9, 9, 9, 9)},
     };
-    for (int step = 0; step < 2000; ++step) {
-        const int nCount = static_cast<int>(model.size());
-        const int nOp = next(10);
-        if (nOp < 5 || nCount == 0) {
-            const int nAt = next(nCount + 2) - 1;  // -1 .. count
-            const int nPos = folder.InsertItem(nAt, _T("x"), 0, static_cast<DWORD>(step));
-            const int nExpected = nAt < 0 || nAt > nCount ? nCount : nAt;
-            ASSERT_EQ(nExpected, nPos);
-            model.insert(model.begin() + nExpected, step);
-        } else if (nOp < 7) {
-            const int nAt = next(nCount);
-            CXTBarItem* pItem = folder.RemoveItemAt(nAt);
-            ASSERT_NE(pItem, nullptr);
-            ASSERT_EQ(static_cast<DWORD>(model[nAt]), pItem->m_dwData);
-            delete pItem;
-            model.erase(model.begin() + nAt);
-        } else {
-            const int nAt = next(nCount);
-            ASSERT_EQ(static_cast<DWORD>(model[nAt]), folder.GetItemAt(nAt)->m_dwData) << step;
-        }
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.nCount << " folders, header " << row.nIndex);
+        CRect rc(9, 9, 9, 9);
+        EXPECT_EQ(row.bValid, OutBarFolderRect(kClient, row.nCount, row.nSel, 24, row.nIndex, rc));
+        EXPECT_EQ(row.rc, rc);
     }
-    ASSERT_EQ(static_cast<int>(model.size()), folder.GetItemCount());
-    for (int i = 0; i < folder.GetItemCount(); ++i)
-        ASSERT_EQ(static_cast<DWORD>(model[i]), folder.GetItemAt(i)->m_dwData);
-    for (int i = folder.GetItemCount() - 1; i >= 0; --i)
-        ASSERT_EQ(static_cast<DWORD>(model[i]), folder.GetItemAt(i)->m_dwData);
-    EXPECT_EQ(folder.GetItemAt(-1), nullptr);
-    EXPECT_EQ(folder.GetItemAt(folder.GetItemCount()), nullptr);
-    EXPECT_EQ(folder.RemoveItemAt(INT_MAX), nullptr);
-    EXPECT_EQ(-1, folder.InsertItemAt(0, nullptr));
+    EXPECT_EQ(kInside, OutBarInsideRect(kClient, 3, 1, 24));
+    EXPECT_EQ(kClient, OutBarInsideRect(kClient, 0, 0, 24));  // without folders: the client area
 }
 
-TEST_F(OutBarTest, OnlyAnAnswerOfExactlyOneLetsAStepHappen) {
-    CQVOutBarCtrl& bar = MakeBar(3, 2);
-    for (LRESULT lAnswer : {LRESULT(0), LRESULT(2), LRESULT(-1)}) {
-        SCOPED_TRACE(lAnswer);
-        m_owner.m_answer = [lAnswer](const Note&) { return lAnswer; };
-        bar.SetSelFolder(2);
-        EXPECT_EQ(0, bar.GetSelFolder());
-        bar.RemoveItem(0);
-        EXPECT_EQ(2, bar.GetItemCount());
-        bar.RemoveFolder(1);
-        EXPECT_EQ(3, bar.GetFolderCount());
+TEST(OutBarLayout, ItemIconAndLabelRectanglesInBothViews) {
+    // clang-format off
+    struct Row { BOOL bSmall; int nFirst, nItem; CRect rcItem, rcIcon, rcLabel; } const rows[] = {
+        // Large: icon + label + icon-label gap 3 + item gap 8 high, spanning the inside, icon centred.
+        {FALSE, 0, 0, CRect(0, 52, 200, 95),   CRect(84, 52, 116, 85),   CRect(84, 88, 116, 88)},
+        {FALSE, 0, 1, CRect(0, 103, 200, 146), CRect(84, 103, 116, 136), CRect(84, 139, 116, 139)},
+        // Scrolled by two: item 2 takes item 0's place, items above it are placed as if unscrolled.
+        {FALSE, 2, 2, CRect(0, 52, 200, 95),   CRect(84, 52, 116, 85),   CRect(84, 88, 116, 88)},
+        {FALSE, 2, 1, CRect(0, 103, 200, 146), CRect(84, 103, 116, 136), CRect(84, 139, 116, 139)},
+        // Small: from the margin, icon + label + gap 4 wide, 10 between items.
+        {TRUE, 0, 0, CRect(5, 52, 20, 68), CRect(7, 52, 23, 68), CRect(7, 57, 27, 73)},
+        {TRUE, 0, 1, CRect(5, 78, 20, 94), CRect(7, 78, 23, 94), CRect(7, 83, 27, 99)},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << "small " << row.bSmall << ", first " << row.nFirst << ", item " << row.nItem);
+        const Items items = {row.bSmall, CSize(0, 0), row.nFirst};
+        EXPECT_EQ(row.rcItem, items.Item(row.nItem));
+        EXPECT_EQ(row.rcIcon, items.Icon(row.nItem));
+        EXPECT_EQ(row.rcLabel, items.Label(row.nItem));
     }
-    m_owner.m_answer = nullptr;
-    bar.SetSelFolder(2);
-    EXPECT_EQ(2, bar.GetSelFolder());
+    EXPECT_EQ(CSize(40, 56), OutBarWholeItemSize(CSize(32, 32), CSize(40, 13), FALSE, kMetrics));
+    EXPECT_EQ(CSize(70, 20), OutBarWholeItemSize(CSize(16, 16), CSize(50, 20), TRUE, kMetrics));
+    // Icon centring truncates toward zero: (201 - 32) / 2 is 84, (21 - 32) / 2 is -5, not -6.
+    EXPECT_EQ(84, OutBarIconRect(CRect(0, 47, 201, 276), 47, CSize(32, 32), FALSE, kMetrics).left);
+    EXPECT_EQ(-5, OutBarIconRect(CRect(0, 47, 21, 276), 47, CSize(32, 32), FALSE, kMetrics).left);
+    EXPECT_EQ(INT_MAX / 2, OutBarItemTop(0, 0, 100, 8, [](int) { return INT_MAX / 4; }));  // saturates
 }
 
-TEST_F(OutBarTest, FolderAndItemNotificationsCarryIndexTextAndKind) {
-    CQVOutBarCtrl& bar = MakeBar(3, 3);
-    bar.SetSelFolder(2);
-    const Note* pNote = m_owner.Last(OUTBAR_FOLDER_SELECTING);
-    ASSERT_NE(pNote, nullptr);
-    EXPECT_EQ(2, pNote->nIndex);
-    EXPECT_EQ(CString(_T("F2")), pNote->strText);
-    EXPECT_TRUE(pNote->bFolder);
-    EXPECT_EQ(-1, pNote->nDragFrom);
-    EXPECT_EQ(-1, pNote->nDragTo);
-    bar.RemoveItem(1);
-    pNote = m_owner.Last(OUTBAR_ITEM_DELETING);
-    ASSERT_NE(pNote, nullptr);
-    EXPECT_EQ(1, pNote->nIndex);
-    EXPECT_EQ(CString(_T("Item 2.1")), pNote->strText);
-    EXPECT_FALSE(pNote->bFolder);
-    EXPECT_EQ(CString(_T("Item 2.2")), bar.GetItemText(1));
-    bar.RemoveFolder(0);
-    pNote = m_owner.Last(OUTBAR_FOLDER_DELETING);
-    ASSERT_NE(pNote, nullptr);
-    EXPECT_EQ(0, pNote->nIndex);
-    EXPECT_EQ(CString(_T("F0")), pNote->strText);
-    EXPECT_TRUE(pNote->bFolder);
-}
-
-TEST_F(OutBarTest, RemovingAFolderKeepsTheOneBeforeItOpen) {
-    CQVOutBarCtrl& bar = MakeBar(5, 0);
-    bar.RemoveFolder(0);  // the open folder 0: folder 0 (the next one) is open
-    EXPECT_EQ(0, bar.GetSelFolder());
-    EXPECT_EQ(4, bar.GetFolderCount());
-    bar.SetSelFolder(3);
-    bar.RemoveFolder(1);
-    EXPECT_EQ(0, bar.GetSelFolder());
-    bar.SetSelFolder(2);
-    bar.RemoveFolder(2);  // the open one: the folder before it opens
-    EXPECT_EQ(1, bar.GetSelFolder());
-    bar.SetSelFolder(0);
-    bar.RemoveFolder(1);  // after the open one: nothing changes
-    EXPECT_EQ(0, bar.GetSelFolder());
-    bar.RemoveFolder(0);
-    EXPECT_EQ(0, bar.GetSelFolder());
-    EXPECT_EQ(0, bar.GetFolderCount());
-}
-
-TEST_F(OutBarTest, IndexAndDataOverloadsReadTheirArgumentsDifferently) {
-    CQVOutBarCtrl& bar = MakeBar(0, 0);
-    // Folder i has data (i + 1) % 3, item j has data (j + 2) % 3: index and data never agree.
-    for (int i = 0; i < 3; ++i) {
-        bar.AddFolder(_T("F"), static_cast<DWORD>((i + 1) % 3));
-        for (int j = 0; j < 3; ++j)
-            bar.InsertItem(i, -1, _T("I"), 0, static_cast<DWORD>((j + 2) % 3));
+TEST(OutBarLayout, VisibleRangeLeavesOutAnItemCutOffAtTheBottomAndSetsTheScrollLimits) {
+    // clang-format off
+    struct Row { int nFirst, nCount, nLast; BOOL bUp, bDown; } const rows[] = {
+        {0, 10, 3, FALSE, TRUE},  // item 4 runs from 256 to 299, past the inside bottom 276
+        {0, 4, 3, FALSE, FALSE}, {0, 0, -1, FALSE, FALSE}, {6, 10, 9, TRUE, FALSE}, {5, 10, 8, TRUE, TRUE},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "first " << row.nFirst << " of " << row.nCount);
+        const Items items = {FALSE, CSize(0, 0), row.nFirst};
+        auto bottomOf = [&items](int j) { return items.Item(j).bottom; };
+        const int nLast = OutBarLastVisible(row.nFirst, row.nCount, kInside.bottom, bottomOf);
+        EXPECT_EQ(row.nLast, nLast);
+        EXPECT_EQ(row.bUp, OutBarCanScrollUp(row.nFirst));
+        EXPECT_EQ(row.bDown, OutBarCanScrollDown(nLast, row.nCount));
+        EXPECT_EQ(row.bDown, OutBarAnyBelow(row.nFirst, row.nCount, kInside.bottom, bottomOf));
     }
-    bar.SetSelFolder(static_cast<DWORD>(0));  // data 0: folder 2
-    EXPECT_EQ(2, bar.GetSelFolder());
-    bar.SetSelFolder(0);  // index 0
-    EXPECT_EQ(0, bar.GetSelFolder());
-    bar.SetSelFolder(static_cast<DWORD>(7));  // no such data: nothing
-    EXPECT_EQ(0, bar.GetSelFolder());
-
-    DWORD dwFolder = 99, dwItem = 99;
-    bar.SetCurSelected(1, 0);  // index: folder 1 (data 2), item 0 (data 2)
-    bar.GetCurSelected(dwFolder, dwItem);
-    EXPECT_EQ(2u, dwFolder);
-    EXPECT_EQ(2u, dwItem);
-    bar.SetCurSelected(static_cast<DWORD>(1), static_cast<DWORD>(0));  // data: folder 0, item 1
-    bar.GetCurSelected(dwFolder, dwItem);
-    EXPECT_EQ(1u, dwFolder);
-    EXPECT_EQ(0u, dwItem);
-    bar.SetCurSelected(static_cast<DWORD>(1), static_cast<DWORD>(9));  // item data absent: unchanged
-    bar.GetCurSelected(dwFolder, dwItem);
-    EXPECT_EQ(1u, dwFolder);
-    EXPECT_EQ(0u, dwItem);
 }
 
-TEST_F(OutBarTest, ImageListsAreChosenBySizeBitAndFolder) {
-    CQVOutBarCtrl& bar = MakeBar(2, 1);
-    CImageList other;
-    MakeImageList(other, 24, 1);
-    EXPECT_EQ(&m_large, bar.GetImageList(0x2));
-    EXPECT_EQ(&m_small, bar.GetImageList(0x3));  // 0x1 wins
-    EXPECT_EQ(bar.GetImageList(0x4), nullptr);
-    EXPECT_EQ(bar.SetImageList(&other, 0x4), nullptr);
-    EXPECT_EQ(bar.SetFolderImageList(1, &other, 0x2), nullptr);
-    EXPECT_EQ(&other, bar.GetFolderImageList(1, FALSE));
-    EXPECT_EQ(&m_small, bar.GetFolderImageList(1, TRUE));
-    EXPECT_EQ(&m_large, bar.GetFolderImageList(0, FALSE));
-    EXPECT_EQ(&other, bar.SetFolderImageList(1, NULL, 0x2));
-    bar.SetSelFolder(1);
-    EXPECT_EQ(CSize(kLarge, kLarge), bar.GetItemSize(1, 0, 1));
+TEST(OutBarLayout, HitTestFindsArrowsHeadersIconsLabelsAndGaps) {
+    const CRect rcUp = OutBarArrowRect(kInside, 16, TRUE);
+    const CRect rcDown = OutBarArrowRect(kInside, 16, FALSE);
+    EXPECT_EQ(CRect(179, 52, 195, 68), rcUp);  // 5 pixels in from the inside corners
+    EXPECT_EQ(CRect(179, 255, 195, 271), rcDown);
+    EXPECT_EQ(QVOB_HIT_UP_ARROW, OutBarArrowHit(CPoint(185, 60), TRUE, rcUp, TRUE, rcDown));
+    EXPECT_EQ(QVOB_HIT_DOWN_ARROW, OutBarArrowHit(CPoint(185, 260), TRUE, rcUp, TRUE, rcDown));
+    EXPECT_EQ(QVOB_HIT_NOTHING, OutBarArrowHit(CPoint(185, 260), TRUE, rcUp, FALSE, rcDown));  // hidden
+    auto folderOf = [](int i, CRect& rc) { return OutBarFolderRect(kClient, 3, 1, 24, i, rc); };
+    EXPECT_EQ(1, OutBarFolderHit(CPoint(100, 30), 3, folderOf));
+    EXPECT_EQ(2, OutBarFolderHit(CPoint(100, 290), 3, folderOf));
+    EXPECT_EQ(-1, OutBarFolderHit(CPoint(100, 60), 3, folderOf));
+    // Item 0 has a 40 x 13 label (80, 88, 120, 101); item 1's icon is (84, 116, 116, 149).
+    // clang-format off
+    struct Row { BOOL bSmall; CPoint pt; int nItem; } const rows[] = {
+        {FALSE, CPoint(100, 60), 0}, {FALSE, CPoint(100, 120), 1}, {FALSE, CPoint(100, 100), 0},
+        {FALSE, CPoint(100, 86), 0},    // the label counts from the icon-label gap above it
+        {FALSE, CPoint(5, 60), -1},     // beside the icon
+        {FALSE, CPoint(100, 104), -1},  // the gap below the label
+        {TRUE, CPoint(59, 60), 0},      // small view: the whole item, 55 wide with its label
+        {TRUE, CPoint(10, 80), 1}, {TRUE, CPoint(30, 80), -1},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "small " << row.bSmall << " at " << row.pt.x << "," << row.pt.y);
+        const Items items = {row.bSmall, CSize(40, 13), 0};
+        EXPECT_EQ(row.nItem, OutBarItemHit(
+                                 row.pt, 0, 6, kInside.bottom, row.bSmall, kMetrics,
+                                 [&](int j) { return items.Icon(j); }, [&](int j) { return items.Label(j); },
+                                 [&](int j) { return items.Item(j); }));
+    }
 }
 
-TEST_F(OutBarTest, DestructionTellsTheOwnerOfEveryItemThenItsFolder) {
-    CQVOutBarCtrl& bar = MakeBar(2, 2);
-    bar.SetSelFolder(1);
-    m_owner.m_notes.clear();
-    bar.DestroyWindow();
-    std::vector<std::pair<int, CString>> seen;
-    for (const Note& note : m_owner.m_notes)
-        seen.push_back({note.nCode, note.strText});
-    const std::vector<std::pair<int, CString>> expected = {
-        {OUTBAR_ITEM_DELETING, _T("Item 0.0")}, {OUTBAR_ITEM_DELETING, _T("Item 0.1")},
-        {OUTBAR_FOLDER_DELETING, _T("F0")},     {OUTBAR_ITEM_DELETING, _T("Item 1.0")},
-        {OUTBAR_ITEM_DELETING, _T("Item 1.1")}, {OUTBAR_FOLDER_DELETING, _T("F1")}};
-    EXPECT_EQ(expected, seen);
-    // Nothing was removed: the answers are ignored.
-    EXPECT_EQ(2, bar.GetFolderCount());
-    EXPECT_EQ(2, bar.GetBarFolder(0)->GetItemCount());
-}
-
-TEST_F(OutBarTest, ChineseNamesKeepTheirTextInBothCharacterSets) {
-    CQVOutBarCtrl& bar = MakeBar(0, 0);
-    const CString strFolder(_T("\u8bfe\u7a0b"));                   // courses
-    const CString strItem(_T("\u7b2c\u4e00\u8bfe \u95ee\u5019"));  // lesson one, greetings
-    bar.AddFolder(strFolder, 1);
-    bar.InsertItem(0, -1, strItem, 0, 1);
-    EXPECT_EQ(strItem, bar.GetItemText(0));
-    bar.SetSelFolder(0);
-    ASSERT_NE(m_owner.Last(OUTBAR_FOLDER_SELECTING), nullptr);
-    EXPECT_EQ(strFolder, m_owner.Last(OUTBAR_FOLDER_SELECTING)->strText);
-    EXPECT_GT(bar.GetItemSize(0, 0, 2).cx, 0);
+TEST(OutBarLayout, TheDropArrowItsEraseRectangleAndTheDropZoneAfterTheLastItem) {
+    // clang-format off
+    struct Row { BOOL bSmall; int nTo, nKind; CRect rcArrow, rcErase; } const rows[] = {
+        {FALSE, 0, 0, CRect(2, 50, 198, 55),   CRect(2, 50, 198, 55)},    // before the first item
+        {FALSE, 1, 1, CRect(2, 90, 198, 99),   CRect(2, 86, 198, 95)},    // between two
+        {TRUE,  1, 1, CRect(2, 73, 198, 82),   CRect(2, 69, 198, 78)},    // small view: 8 lower
+        {FALSE, 6, 2, CRect(2, 356, 198, 361), CRect(2, 352, 198, 357)},  // after the last
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "small " << row.bSmall << ", to " << row.nTo);
+        const Items items = {row.bSmall, CSize(0, 0), 0};
+        CRect rc;
+        EXPECT_EQ(row.nKind,
+                  OutBarDragRect(kInside, items.Item(std::min(row.nTo, 5)), row.nTo, 6, row.bSmall, rc));
+        EXPECT_EQ(row.rcArrow, rc);
+        EXPECT_EQ(row.rcErase, OutBarDragEraseRect(rc, row.nKind));
+    }
+    // The drop zone after the last item (bottom 200): below it, above the inside bottom, not cut off.
+    const CRect rcLast(0, 150, 200, 200);
+    EXPECT_TRUE(OutBarBelowLastItem(CPoint(100, 201), 6, kInside.bottom, FALSE, rcLast));
+    EXPECT_FALSE(OutBarBelowLastItem(CPoint(100, 200), 6, kInside.bottom, FALSE, rcLast));
+    EXPECT_FALSE(OutBarBelowLastItem(CPoint(100, 276), 6, kInside.bottom, FALSE, rcLast));
+    EXPECT_FALSE(OutBarBelowLastItem(CPoint(100, 250), 6, kInside.bottom, TRUE, rcLast));
+    EXPECT_FALSE(OutBarBelowLastItem(CPoint(100, 250), 0, kInside.bottom, FALSE, rcLast));
+    EXPECT_EQ(CRect(0, 50, 200, 97), OutBarMarkerBand(kInside, CRect(5, 52, 20, 95)));
+    EXPECT_EQ(CRect(0, 0, 0, 0), OutBarMarkerBand(kInside, CRect(0, 0, 0, 0)));
 }

@@ -158,14 +158,6 @@ TEST_F(OutBarTest, TheDropArrowPointsDownAtTheFirstPlaceUpAfterTheLastAndBothWay
         EXPECT_EQ(0, BlackRun(surface, y + 5, 0, 200));
         EXPECT_EQ(0, BlackRun(surface, y - 5, 0, 200));
     }
-    // In small view the arrow between items sits 8 pixels lower.
-    CRect rcLarge, rcSmall;
-    bar.GetDragItemRect(1, rcLarge);
-    bar.SetSmallIconView(TRUE, 0);
-    bar.GetDragItemRect(1, rcSmall);
-    CRect rcItem;
-    bar.GetItemRect(0, 1, rcItem);
-    EXPECT_EQ(rcItem.top - 4 - 9 + 8, rcSmall.top);
 }
 
 TEST_F(OutBarTest, ScrollArrowsLookLikeFrameControlsAndThePressedOneIsPushed) {
@@ -174,8 +166,7 @@ TEST_F(OutBarTest, ScrollArrowsLookLikeFrameControlsAndThePressedOneIsPushed) {
     CRect rcInside;
     bar.GetInsideRect(rcInside);
     const int s = ::GetSystemMetrics(SM_CXVSCROLL);
-    const CRect rcDown(rcInside.right - 5 - s, rcInside.bottom - 5 - s, rcInside.right - 5,
-                       rcInside.bottom - 5);
+    const CRect rcDown = OutBarArrowRect(rcInside, s, FALSE);
     auto reference = [s](UINT nState) {
         auto* pSurface = new Surface(s, s);
         RECT rc = {0, 0, s, s};
