@@ -264,6 +264,7 @@ void CQVOutBarCtrl::ItemPressMove(int nItem, const CPoint& pt, const CRect& rcIn
         if (!StillAlive(token)) return;
         const CString strText = GetItemText(nItem);
         Notify(OUTBAR_ITEM_DRAG_STARTED, nItem, strText, false);
+        if (!StillAlive(token)) return;  // the host may destroy the bar when the drag starts
         m_bItemPressed = TRUE;
         bPressed = TRUE;
         bDragging = TRUE;
