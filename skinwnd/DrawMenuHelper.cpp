@@ -3,6 +3,7 @@
 #include <QVSkinResManager.h>
 
 #include "QVBitmapList.h"
+#include "QVSelectScope.h"
 
 namespace {
 
@@ -103,10 +104,11 @@ int CDrawMenuHelper::GetMenuTextWidth(CDC* pDC, const CString& strText) {
         dcScreen.Attach(hScreen);
         pDC = &dcScreen;
     }
-    CGdiObject* pOldFont = pDC->SelectStockObject(DEFAULT_GUI_FONT);
     CRect rc(0, 0, 500, 30);
-    pDC->DrawText(strText, &rc, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
-    if (pOldFont) pDC->SelectObject(pOldFont);
+    {
+        const CQVSelectScope font(pDC, ::GetStockObject(DEFAULT_GUI_FONT));
+        pDC->DrawText(strText, &rc, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+    }
     if (hScreen != NULL) {
         dcScreen.Detach();
         ::ReleaseDC(NULL, hScreen);
@@ -141,11 +143,12 @@ void CDrawMenuHelper::DrawItem(LPDRAWITEMSTRUCT lpDIS, CQVBitmapList* pBitmapLis
 
     if (lpDIS->itemID == 0) {
         CPen pen(PS_SOLID, 1, kSeparatorColor);
-        CPen* pOldPen = dc.SelectObject(&pen);
-        const int y = rcText.top + rcText.Height() / 2;
-        dc.MoveTo(rcText.left, y);
-        dc.LineTo(rcText.right, y);
-        dc.SelectObject(pOldPen);
+        {
+            const CQVSelectScope scope(&dc, pen.GetSafeHandle());
+            const int y = rcText.top + rcText.Height() / 2;
+            dc.MoveTo(rcText.left, y);
+            dc.LineTo(rcText.right, y);
+        }
         dc.Detach();
         return;
     }
@@ -155,16 +158,13 @@ void CDrawMenuHelper::DrawItem(LPDRAWITEMSTRUCT lpDIS, CQVBitmapList* pBitmapLis
     const COLORREF clrOldText = dc.SetTextColor(bDisabled ? kDisabledTextColor : RGB(0, 0, 0));
     const int nImageType = bDisabled ? 2 : (bSelected ? 1 : 0);
     const int nOldBkMode = dc.SetBkMode(TRANSPARENT);
-    CGdiObject* pOldFont = dc.SelectStockObject(DEFAULT_GUI_FONT);
+    CQVSelectScope font(&dc, ::GetStockObject(DEFAULT_GUI_FONT));
 
     if (bSelected) {
         dc.FillSolidRect(&rcSelect, MenuColor(CLR_MENU_SEL_FILL));
         CPen pen(PS_SOLID, 1, MenuColor(CLR_MENU_SEL_OUTLINE));
-        CPen* pOldPen = dc.SelectObject(&pen);
-        CGdiObject* pOldBrush = dc.SelectStockObject(NULL_BRUSH);
+        const CQVSelectScope outline(&dc, pen.GetSafeHandle(), ::GetStockObject(NULL_BRUSH));
         dc.Rectangle(&rcSelect);
-        if (pOldBrush) dc.SelectObject(pOldBrush);
-        dc.SelectObject(pOldPen);
     }
 
     if (lpDIS->itemState & ODS_CHECKED) {
@@ -182,7 +182,6 @@ void CDrawMenuHelper::DrawItem(LPDRAWITEMSTRUCT lpDIS, CQVBitmapList* pBitmapLis
     if (!strAccel.IsEmpty()) dc.DrawText(strAccel, &rcText, DT_VCENTER | DT_SINGLELINE | DT_RIGHT);
 
     dc.SetTextColor(clrOldText);
-    if (pOldFont) dc.SelectObject(pOldFont);
     dc.SetBkMode(nOldBkMode);
     dc.Detach();
 }

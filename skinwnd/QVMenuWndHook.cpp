@@ -3,6 +3,7 @@
 #include <QVSkinResManager.h>
 
 #include "SkinMenuBar.h"
+#include "QVSelectScope.h"
 
 #ifndef MN_SIZEWINDOW
 #define MN_SIZEWINDOW 0x01E2
@@ -302,9 +303,8 @@ void CQVMenuWndHook::DrawFrame(CDC* pDC) {
     const int nJoined = GetJoinedItemWidth();
     if (nJoined > 2) {
         CPen pen(PS_SOLID, 1, ::GetSysColor(COLOR_MENU));
-        CPen* pOldPen = pDC->SelectObject(&pen);
+        const CQVSelectScope scope(pDC, pen.GetSafeHandle());
         pDC->MoveTo(1, 0);
         pDC->LineTo(nJoined - 1, 0);
-        pDC->SelectObject(pOldPen);
     }
 }

@@ -9,6 +9,7 @@
 #include <QVSkinResManager.h>
 
 #include <algorithm>
+#include "QVSelectScope.h"
 
 namespace {
 
@@ -159,9 +160,8 @@ void CQVMsgBox::LayoutText() {
     CRect rcCalc = m_rcText;
     {
         CClientDC dc(this);
-        CGdiObject* pOldFont = dc.SelectStockObject(DEFAULT_GUI_FONT);
+        const CQVSelectScope font(&dc, ::GetStockObject(DEFAULT_GUI_FONT));
         dc.DrawText(m_strText, &rcCalc, DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK);
-        if (pOldFont) dc.SelectObject(pOldFont);
     }
     const int cxText = std::max(rcCalc.Width(), GetButtonRowWidth());
     m_rcText.right = m_rcText.left + cxText;
@@ -221,12 +221,11 @@ void CQVMsgBox::PlaceButtons() {
 void CQVMsgBox::OnPaint() {
     CPaintDC dc(this);
     if (m_Icon.IsLoaded()) m_Icon.Render(&dc, m_rcIcon);
-    CGdiObject* pOldFont = dc.SelectStockObject(DEFAULT_GUI_FONT);
+    const CQVSelectScope font(&dc, ::GetStockObject(DEFAULT_GUI_FONT));
     dc.SetTextColor(RGB(0, 0, 0));
     dc.SetBkMode(TRANSPARENT);
     CRect rcText = m_rcText;
     dc.DrawText(m_strText, &rcText, DT_NOPREFIX | DT_WORDBREAK);
-    if (pOldFont) dc.SelectObject(pOldFont);
 }
 
 void CQVMsgBox::OnButton1() {

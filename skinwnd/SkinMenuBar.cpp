@@ -5,6 +5,7 @@
 #include <QVLanResManager.h>
 
 #include <vector>
+#include "QVSelectScope.h"
 
 namespace {
 
@@ -154,7 +155,7 @@ tagQVMenuItemData* CSkinMenuBar::GetMenuItemData(int nItem) const {
 void CSkinMenuBar::CalcMenuItemRect(CDC* pDC, const CRect& rcBar) {
     if (pDC == nullptr) return;
     if (m_bCalculated && rcBar == m_rcLaidOut) return;
-    CFont* pOldFont = pDC->SelectObject(&m_Font);
+    const CQVSelectScope font(pDC, m_Font.GetSafeHandle());
     int x = rcBar.left + kBarLeftMargin;
     for (tagQVMenuItemData* pItem : m_vecItems) {
         CRect rcText(rcBar);
@@ -165,7 +166,6 @@ void CSkinMenuBar::CalcMenuItemRect(CDC* pDC, const CRect& rcBar) {
         pItem->rcHit.bottom -= kShadowSize;
         x = pItem->rcItem.right;
     }
-    if (pOldFont) pDC->SelectObject(pOldFont);
     m_rcLaidOut = rcBar;
     m_bCalculated = TRUE;
 }
@@ -184,9 +184,8 @@ void CSkinMenuBar::DrawMenuItem(CDC* pDC, tagQVMenuItemData* pItem, QVMenuItemSt
     if (pDC == nullptr || pItem == nullptr) return;
     const COLORREF clrOldText = pDC->SetTextColor(RGB(0, 0, 0));
     const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
-    CFont* pOldFont = pDC->SelectObject(&m_Font);
-    CPen* pOldPen = pDC->SelectObject(&m_penBorder);
-    CGdiObject* pOldBrush = pDC->SelectStockObject(HOLLOW_BRUSH);
+    const CQVSelectScope tools(pDC, m_Font.GetSafeHandle(), m_penBorder.GetSafeHandle(),
+                               ::GetStockObject(HOLLOW_BRUSH));
 
     pDC->FillRect(&pItem->rcItem, &m_brushBk);
     if (nState == QVMIS_HOT) pDC->FillRect(&pItem->rcHit, &m_brushHot);
@@ -195,9 +194,6 @@ void CSkinMenuBar::DrawMenuItem(CDC* pDC, tagQVMenuItemData* pItem, QVMenuItemSt
     CRect rcText(pItem->rcHit);
     pDC->DrawText(pItem->strText, &rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 
-    if (pOldBrush) pDC->SelectObject(pOldBrush);
-    if (pOldPen) pDC->SelectObject(pOldPen);
-    if (pOldFont) pDC->SelectObject(pOldFont);
     pDC->SetBkMode(nOldBkMode);
     pDC->SetTextColor(clrOldText);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "QVPaintMemoryDC.h"
+#include "QVSelectScope.h"
 
 namespace {
 
@@ -258,14 +259,13 @@ void CSkinWnd::DrawTitle(CDC* pDC) {
     }
     if (strTitle.IsEmpty() || m_rcTitle.IsRectEmpty()) return;
 
-    CFont* pOldFont = pDC->SelectObject(&m_fontTitle);
+    const CQVSelectScope font(pDC, m_fontTitle.GetSafeHandle());
     const COLORREF clrOld = pDC->SetTextColor(kTitleColor);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     CRect rcTitle(m_rcTitle);
     pDC->DrawText(strTitle, &rcTitle, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER);
     pDC->SetBkMode(nOldMode);
     pDC->SetTextColor(clrOld);
-    if (pOldFont != nullptr) pDC->SelectObject(pOldFont);
 }
 
 void CSkinWnd::DrawMenuBar(CDC* pDC) {
