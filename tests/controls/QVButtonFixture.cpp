@@ -75,10 +75,6 @@ CString WritePrivateImage(const riztest::TempFolder& folder) {
     return folder.Path(_T("PrivateBtn.bmp"));
 }
 
-HICON MakeSolidIcon(int cx, COLORREF clr) {
-    return riztest::SolidIcon(cx, clr);
-}
-
 // ---- The dialog ----
 
 BEGIN_MESSAGE_MAP(CButtonDialog, CDialog)

@@ -1,6 +1,6 @@
 // What the button tests share: a small skin of solid-colour frames written at run time, the study-options
-// dialog that paints a known background and counts BN_CLICKED, icons of one colour, and the fixture that
-// loads the skin and shows the dialog.
+// dialog that paints a known background and counts BN_CLICKED, and the fixture that loads the skin and
+// shows the dialog.
 #pragma once
 
 #include <afxwin.h>
@@ -45,9 +45,6 @@ bool WriteFramesBmp(const riztest::TempFolder& folder, LPCTSTR lpszName, int cxF
 bool WriteTestSkin(const riztest::TempFolder& folder, const CString& strPrefix, const TestSkin& skin);
 // The private three-frame image, 40 x 20 a frame, as PrivateBtn.bmp in the folder.
 CString WritePrivateImage(const riztest::TempFolder& folder);
-
-// A square icon of one colour, fully opaque.
-HICON MakeSolidIcon(int cx, COLORREF clr);
 
 // The study-options dialog of the resources.
 class CButtonDialog : public CDialog {

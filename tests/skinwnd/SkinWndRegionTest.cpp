@@ -275,17 +275,9 @@ TEST_F(SkinRegionTest, DamagedCacheIsRebuiltFromTheMask) {
         const char* pszName;
         std::vector<BYTE> data;
     } damaged[] = {
-        {"empty", {}},
+        // Which files are refused is the reader's (SkinWndRgnFile); the window rebuilds after any.
         {"truncated", std::vector<BYTE>(good.begin(), good.begin() + 10)},
-        {"header only", std::vector<BYTE>(good.begin(), good.begin() + sizeof(RGNDATAHEADER))},
         {"count beyond the file", header(good, [](RGNDATAHEADER& h) { h.nCount += 100; })},
-        {"claims gigabytes", header(good,
-                                    [](RGNDATAHEADER& h) {
-                                        h.nCount = 0x10000000;
-                                        h.nRgnSize = 0x7FFFFFF0;
-                                    })},
-        {"wrong header size", header(good, [](RGNDATAHEADER& h) { h.dwSize = 7; })},
-        {"garbage", std::vector<BYTE>(good.size(), 0xA5)},
     };
     for (const auto& bad : damaged) {
         ASSERT_TRUE(WriteBytes(_T("TestTL.bmp.rgn"), bad.data)) << bad.pszName;
