@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "QVButton.h"
@@ -38,9 +39,9 @@ struct TestSkin {
     int nVariant = 0;  // 1 gives the push button other frame colours
 };
 
-// Writes a 24-bit BMP of frames side by side, each a solid colour with a key-coloured top-left corner.
+// Writes a 24-bit BMP of frames side by side, frame n solid colour(n) with a key-coloured top-left corner.
 bool WriteFramesBmp(const riztest::TempFolder& folder, LPCTSTR lpszName, int cxFrame, int cyFrame,
-                    const COLORREF* pColours, int nFrames);
+                    const std::function<COLORREF(int)>& colour, int nFrames);
 // Writes skin.ini and the button images of a skin into the subfolder strPrefix ("skin0\\") of the folder.
 bool WriteTestSkin(const riztest::TempFolder& folder, const CString& strPrefix, const TestSkin& skin);
 // The private three-frame image, 40 x 20 a frame, as PrivateBtn.bmp in the folder.

@@ -171,19 +171,14 @@ TEST_F(MenuBarTest, HitTestMatchesTheHitRectangleOnlyNotTheShadowRoom) {
 
 TEST_F(MenuBarTest, SelectionKeepsThePreviousItemAndIgnoresIndexesPastTheLast) {
     EXPECT_EQ(-1, m_bar.GetCurrSelItem());
-    m_bar.SetSelectMenuItem(1);
-    EXPECT_EQ(1, m_bar.GetCurrSelItem());
-    EXPECT_EQ(-1, m_bar.GetPrevSelItem());
-    m_bar.SetSelectMenuItem(2);
-    EXPECT_EQ(2, m_bar.GetCurrSelItem());
-    EXPECT_EQ(1, m_bar.GetPrevSelItem());
-    m_bar.SetSelectMenuItem(4);
-    m_bar.SetSelectMenuItem(100);
-    EXPECT_EQ(2, m_bar.GetCurrSelItem());
-    EXPECT_EQ(1, m_bar.GetPrevSelItem());
-    m_bar.SetSelectMenuItem(-1);
-    EXPECT_EQ(-1, m_bar.GetCurrSelItem());
-    EXPECT_EQ(2, m_bar.GetPrevSelItem());
+    // The item selected in turn, then the current and the previous selection.
+    const int rows[][3] = {{1, 1, -1}, {2, 2, 1}, {4, 2, 1}, {100, 2, 1}, {-1, -1, 2}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r[0]);
+        m_bar.SetSelectMenuItem(r[0]);
+        EXPECT_EQ(r[1], m_bar.GetCurrSelItem());
+        EXPECT_EQ(r[2], m_bar.GetPrevSelItem());
+    }
 }
 
 TEST_F(MenuBarTest, SelectionRedrawsTheOldItemNormalAndTheNewOneHotOnTheWindow) {

@@ -243,26 +243,6 @@ TEST(SkinWndClientRect, InsetByBordersAndCaptionAnd24MoreWithMenu) {
     EXPECT_EQ(CRect(104, 104, 394, 245), SkinWndClientRect(res, rcWindow, TRUE));
 }
 
-TEST(SkinWndAddSize, GrownWindowKeepsItsDesignedClientSize) {
-    // A window laid out for the platform frame gets, once grown, the skinned client of the same size.
-    const CQVSkinWndRes res = RowRecord();
-    for (BOOL bSizable : {TRUE, FALSE}) {
-        const DWORD dwStyle = WS_CAPTION | WS_SYSMENU | (bSizable ? WS_THICKFRAME : DS_MODALFRAME);
-        const DWORD dwExStyle = bSizable ? 0 : WS_EX_DLGMODALFRAME;
-        HWND hWnd = ::CreateWindowEx(dwExStyle, _T("STATIC"), _T(""), dwStyle, 0, 0, 300, 200, NULL, NULL,
-                                     NULL, NULL);
-        ASSERT_NE(HWND(NULL), hWnd);
-        CRect rcWindow, rcClient;
-        ::GetWindowRect(hWnd, &rcWindow);
-        ::GetClientRect(hWnd, &rcClient);
-        ::DestroyWindow(hWnd);
-        CSize add;
-        GetWindowAddSize(res, bSizable, add);
-        CRect rcGrown(0, 0, rcWindow.Width() + add.cx, rcWindow.Height() + add.cy);
-        EXPECT_EQ(rcClient.Size(), SkinWndClientRect(res, rcGrown, FALSE).Size()) << bSizable;
-    }
-}
-
 namespace {
 
 // Each corner cut by two segments: (0, 5), (2, 2), (5, 0) in top-left terms.
