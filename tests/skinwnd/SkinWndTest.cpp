@@ -239,7 +239,7 @@ void DrawFrameInto(CTestPopup& wnd, riztest::Surface& surface, BOOL bActive) {
     dc.Detach();
 }
 
-TEST_F(SkinFrameTest, FramePaintLeavesTheClientAreaAlone) {
+TEST_F(SkinFrameTest, FramePaintLeavesTheClientAreaAloneAndMissingImagesDrawNothing) {
     auto wnd = MakePopup(WS_OVERLAPPEDWINDOW);
     ASSERT_TRUE(wnd);
     const COLORREF kSentinel = RGB(1, 2, 3);
@@ -247,24 +247,19 @@ TEST_F(SkinFrameTest, FramePaintLeavesTheClientAreaAlone) {
     DrawFrameInto(*wnd, surface, TRUE);
     EXPECT_TRUE(riztest::ColorNear(kCaptionActive, surface.Pixel(150, 15)));
     EXPECT_TRUE(riztest::ColorNear(kBorderActive, surface.Pixel(kLeft - 1, 100)));
+    EXPECT_TRUE(riztest::ColorNear(kBorderActive, surface.Pixel(kWidth - kRight, 100)));
     EXPECT_EQ(kSentinel, surface.Pixel(kLeft, 100));
     EXPECT_EQ(kSentinel, surface.Pixel(150, kCaption));
     EXPECT_EQ(
         0, surface.CountNear(CRect(kLeft, kCaption, kWidth - kRight, kHeight - kBottom), kCaptionActive, 0));
-    EXPECT_TRUE(riztest::ColorNear(kBorderActive, surface.Pixel(kWidth - kRight, 100)));
-}
 
-TEST_F(SkinFrameTest, MissingImagesDrawNothing) {
     m_skin.Res().m_bmpCaption.DeleteObject();
     m_skin.Res().m_bmpCloseBtn.DeleteObject();
-    auto wnd = MakePopup(WS_OVERLAPPEDWINDOW);
-    ASSERT_TRUE(wnd);
-    const COLORREF kSentinel = RGB(1, 2, 3);
-    riztest::Surface surface(kWidth, kHeight, kSentinel);
-    DrawFrameInto(*wnd, surface, FALSE);
-    EXPECT_EQ(kSentinel, surface.Pixel(150, 15));
-    EXPECT_EQ(kSentinel, surface.Pixel(285, 15));
-    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MAX, 4), surface.Pixel(262, 15)));
+    riztest::Surface missing(kWidth, kHeight, kSentinel);
+    DrawFrameInto(*wnd, missing, FALSE);
+    EXPECT_EQ(kSentinel, missing.Pixel(150, 15));
+    EXPECT_EQ(kSentinel, missing.Pixel(285, 15));
+    EXPECT_TRUE(riztest::ColorNear(ButtonColor(BTN_MAX, 4), missing.Pixel(262, 15)));
 }
 
 TEST_F(SkinFrameTest, TitleIsDrawnInWhiteInItsRectangle) {
