@@ -360,18 +360,7 @@ TEST_F(QVMsgBoxTest, HugeTextKeepsTheBoxOnTheScreenAndItsButtonsReachable) {
 
 // ---- Layout ----
 
-TEST_F(QVMsgBoxTest, WithoutIconTheTextStartsAtTheLeftMargin) {
-    BoxView view = LookAt(_T("Lesson saved."), MB_OK);
-    EXPECT_FALSE(view.bHasIcon);
-    EXPECT_TRUE(view.rcIcon.IsRectEmpty());
-    EXPECT_EQ(20, view.rcText.left);
-    EXPECT_EQ(20, view.rcText.top);
-    // The client is the text plus the margins and the button row.
-    EXPECT_EQ(view.rcText.right + 20, view.rcClient.right);
-    EXPECT_EQ(view.rcText.bottom + 50 + 20, view.rcClient.bottom);
-}
-
-TEST_F(QVMsgBoxTest, EachIconKindLoadsItsSkinImageBesideTheText) {
+TEST_F(QVMsgBoxTest, EachIconKindLoadsItsSkinImageBesideTheTextAndNoIconLeavesTheMargin) {
     for (int nSkin = 0; nSkin < 2; ++nSkin) {
         CQVSkinResManager* pSkin = CQVSkinResManager::GetSingletonPtr();
         ASSERT_TRUE(pSkin->LoadSkin(pSkin->GetSkinFolder(nSkin)));
@@ -384,8 +373,17 @@ TEST_F(QVMsgBoxTest, EachIconKindLoadsItsSkinImageBesideTheText) {
             EXPECT_EQ(30, view.rcText.top);
         }
     }
-    // Icon bits the box does not know give no icon.
-    EXPECT_FALSE(LookAt(_T("Lesson saved."), MB_OK | 0x50).bHasIcon);
+    // Without an icon, or with icon bits the box does not know, the text starts at the left margin; the
+    // client is the text plus the margins and the button row.
+    for (UINT nIcon : {0u, 0x50u}) {
+        SCOPED_TRACE(nIcon);
+        const BoxView view = LookAt(_T("Lesson saved."), MB_OK | nIcon);
+        EXPECT_FALSE(view.bHasIcon);
+        EXPECT_TRUE(view.rcIcon.IsRectEmpty());
+        EXPECT_EQ(CPoint(20, 20), view.rcText.TopLeft());
+        EXPECT_EQ(view.rcText.right + 20, view.rcClient.right);
+        EXPECT_EQ(view.rcText.bottom + 50 + 20, view.rcClient.bottom);
+    }
 }
 
 TEST_F(QVMsgBoxTest, LongTextGrowsTheBoxInHeightOnly) {
