@@ -346,7 +346,7 @@ TEST_F(ButtonDrawTest, OpaquePrivateImageDrawsItsKeyColour) {
 TEST_F(ButtonDrawTest, IconOnTheLeftWithItsStates) {
     CQVButton send;
     Subclass(send, IDC_QVBTN_SEND);
-    send.SetIcon(MakeSolidIcon(16, kIconColour), CSize(16, 16), QVBIA_LEFT);
+    send.SetIcon(riztest::SolidIcon(16, kIconColour), CSize(16, 16), QVBIA_LEFT);
     send.SetButtonType(QVBT_ICON_TEXT);
     send.AdjustControlRect();
     {
@@ -385,7 +385,7 @@ TEST_F(ButtonDrawTest, IconOnTheRightAndOnTop) {
     CQVButton send, start;
     Subclass(send, IDC_QVBTN_SEND);
     Subclass(start, IDC_QVBTN_START);
-    send.SetIcon(MakeSolidIcon(16, kIconColour), CSize(16, 16), QVBIA_RIGHT);
+    send.SetIcon(riztest::SolidIcon(16, kIconColour), CSize(16, 16), QVBIA_RIGHT);
     send.SetButtonType(QVBT_ICON_TEXT);
     send.AdjustControlRect();
     {
@@ -397,7 +397,7 @@ TEST_F(ButtonDrawTest, IconOnTheRightAndOnTop) {
         EXPECT_GE(TextPixels(shot, CRect(0, 0, w - 23, shot.Height()), RGB(0, 0, 0)), 5);
         EXPECT_EQ(0, TextPixels(shot, CRect(w - 23, 0, w - 18, shot.Height()), RGB(0, 0, 0)));
     }
-    start.SetIcon(MakeSolidIcon(16, kIconColour), CSize(16, 16), QVBIA_TOP);
+    start.SetIcon(riztest::SolidIcon(16, kIconColour), CSize(16, 16), QVBIA_TOP);
     start.SetButtonType(QVBT_ICON_TEXT);
     start.SetWindowPos(NULL, 0, 0, 80, 44, SWP_NOMOVE | SWP_NOZORDER);
     {
@@ -414,7 +414,7 @@ TEST_F(ButtonDrawTest, IconOnTheRightAndOnTop) {
 TEST_F(ButtonDrawTest, IconOnlyKindDrawsNoText) {
     CQVButton send;
     Subclass(send, IDC_QVBTN_SEND);
-    send.SetIcon(MakeSolidIcon(16, kIconColour), CSize(16, 16), QVBIA_LEFT);
+    send.SetIcon(riztest::SolidIcon(16, kIconColour), CSize(16, 16), QVBIA_LEFT);
     send.SetWindowPos(NULL, 0, 0, 100, 20, SWP_NOMOVE | SWP_NOZORDER);
     WindowCapture shot(send);
     EXPECT_FALSE(shot.HasOtherThan(CRect(19, 0, 100, 20), kParentColour, 2));

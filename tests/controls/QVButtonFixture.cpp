@@ -30,30 +30,22 @@ COLORREF PrivateFrameColour(int nFrame) {
 }
 
 bool WriteFramesBmp(const riztest::TempFolder& folder, LPCTSTR lpszName, int cxFrame, int cyFrame,
-                    const COLORREF* pColours, int nFrames) {
-    const std::vector<BYTE> data = riztest::Bmp24(cxFrame * nFrames, cyFrame, [=](int x, int y) {
+                    const std::function<COLORREF(int)>& colour, int nFrames) {
+    const std::vector<BYTE> data = riztest::Bmp24(cxFrame * nFrames, cyFrame, [&](int x, int y) {
         const bool bCorner = x % cxFrame < 2 && y < 2;
-        return bCorner ? kKey : pColours[x / cxFrame];
+        return bCorner ? kKey : colour(x / cxFrame);
     });
     return folder.WriteFile(lpszName, data.data(), data.size());
 }
 
 bool WriteTestSkin(const riztest::TempFolder& folder, const CString& strPrefix, const TestSkin& skin) {
-    COLORREF push[4];
-    for (int i = 0; i < 4; ++i)
-        push[i] = PushFrameColour(i, skin.nVariant);
-    COLORREF check[11];
-    for (int i = 0; i < 11; ++i)
-        check[i] = CheckFrameColour(i);
-    COLORREF radio[8];
-    for (int i = 0; i < 8; ++i)
-        radio[i] = RadioFrameColour(i);
+    const auto push = [&skin](int n) { return PushFrameColour(n, skin.nVariant); };
     if (!WriteFramesBmp(folder, strPrefix + _T("Common\\Button\\PushBtn.bmp"), 12, skin.nPushHeight, push,
                         4) ||
         !WriteFramesBmp(folder, strPrefix + _T("Common\\Button\\CheckBox.bmp"), skin.nCheckSize,
-                        skin.nCheckSize, check, 11) ||
+                        skin.nCheckSize, CheckFrameColour, 11) ||
         !WriteFramesBmp(folder, strPrefix + _T("Common\\Button\\Radio.bmp"), skin.nRadioSize, skin.nRadioSize,
-                        radio, 8))
+                        RadioFrameColour, 8))
         return false;
     const int nCheckMetric = skin.nCheckMetric ? skin.nCheckMetric : skin.nCheckSize;
     CStringA strIni;
@@ -70,13 +62,8 @@ bool WriteTestSkin(const riztest::TempFolder& folder, const CString& strPrefix, 
 }
 
 CString WritePrivateImage(const riztest::TempFolder& folder) {
-    const COLORREF colours[3] = {PrivateFrameColour(0), PrivateFrameColour(1), PrivateFrameColour(2)};
-    WriteFramesBmp(folder, _T("PrivateBtn.bmp"), 40, 20, colours, 3);
+    WriteFramesBmp(folder, _T("PrivateBtn.bmp"), 40, 20, PrivateFrameColour, 3);
     return folder.Path(_T("PrivateBtn.bmp"));
-}
-
-HICON MakeSolidIcon(int cx, COLORREF clr) {
-    return riztest::SolidIcon(cx, clr);
 }
 
 // ---- The dialog ----

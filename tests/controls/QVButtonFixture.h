@@ -1,12 +1,13 @@
 // What the button tests share: a small skin of solid-colour frames written at run time, the study-options
-// dialog that paints a known background and counts BN_CLICKED, icons of one colour, and the fixture that
-// loads the skin and shows the dialog.
+// dialog that paints a known background and counts BN_CLICKED, and the fixture that loads the skin and
+// shows the dialog.
 #pragma once
 
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "QVButton.h"
@@ -38,16 +39,13 @@ struct TestSkin {
     int nVariant = 0;  // 1 gives the push button other frame colours
 };
 
-// Writes a 24-bit BMP of frames side by side, each a solid colour with a key-coloured top-left corner.
+// Writes a 24-bit BMP of frames side by side, frame n solid colour(n) with a key-coloured top-left corner.
 bool WriteFramesBmp(const riztest::TempFolder& folder, LPCTSTR lpszName, int cxFrame, int cyFrame,
-                    const COLORREF* pColours, int nFrames);
+                    const std::function<COLORREF(int)>& colour, int nFrames);
 // Writes skin.ini and the button images of a skin into the subfolder strPrefix ("skin0\\") of the folder.
 bool WriteTestSkin(const riztest::TempFolder& folder, const CString& strPrefix, const TestSkin& skin);
 // The private three-frame image, 40 x 20 a frame, as PrivateBtn.bmp in the folder.
 CString WritePrivateImage(const riztest::TempFolder& folder);
-
-// A square icon of one colour, fully opaque.
-HICON MakeSolidIcon(int cx, COLORREF clr);
 
 // The study-options dialog of the resources.
 class CButtonDialog : public CDialog {

@@ -314,7 +314,7 @@ TEST_F(ButtonTest, HoverStartsOnEntryAndEndsWithTheMouseLeaveMessage) {
 
 TEST_F(ButtonTest, SetIconBeforeTheWindowExistsSizesTheButtonAtCreate) {
     CQVButton button;
-    HICON hIcon = MakeSolidIcon(24, RGB(30, 90, 200));
+    HICON hIcon = riztest::SolidIcon(24, RGB(30, 90, 200));
     button.SetIcon(hIcon, CSize(24, 24), QVBIA_TOP);
     EXPECT_EQ(QVBT_ICON, button.GetButtonType());
     ASSERT_TRUE(button.Create(_T("Open"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 200, 110, 250),
@@ -328,7 +328,7 @@ TEST_F(ButtonTest, AnIconAndTextButtonGrowsByTheTextWidth) {
     CQVButton send;
     Subclass(send, IDC_QVBTN_SEND);
     const CRect rcBefore = RectInDialog(send);
-    send.SetIcon(MakeSolidIcon(16, RGB(30, 90, 200)), CSize(16, 16));
+    send.SetIcon(riztest::SolidIcon(16, RGB(30, 90, 200)), CSize(16, 16));
     EXPECT_EQ(CRect(rcBefore.TopLeft(), CSize(20, 20)), RectInDialog(send));
     send.SetButtonType(QVBT_ICON_TEXT);
     send.AdjustControlRect();
@@ -367,8 +367,8 @@ TEST_F(ButtonTest, SizesFollowTheKind) {
 }
 
 TEST_F(ButtonTest, TheButtonOwnsItsIcon) {
-    HICON hFirst = MakeSolidIcon(16, RGB(200, 0, 0));
-    HICON hSecond = MakeSolidIcon(16, RGB(0, 200, 0));
+    HICON hFirst = riztest::SolidIcon(16, RGB(200, 0, 0));
+    HICON hSecond = riztest::SolidIcon(16, RGB(0, 200, 0));
     ICONINFO ii = {};
     {
         CQVButton button;
@@ -480,11 +480,7 @@ TEST_F(ButtonTest, TranslatedTextsFollowTheLanguage) {
     ok.GetWindowText(strText);
     EXPECT_STREQ(_T("OK"), strText);
     CQVLanResManager* pLanguages = CQVLanResManager::GetSingletonPtr();
-    TCHAR szExe[MAX_PATH] = {};
-    ::GetModuleFileName(NULL, szExe, MAX_PATH);
-    CString strFile(szExe);
-    strFile = strFile.Left(strFile.ReverseFind(_T('\\')) + 1) + _T("Languages\\zh-CN.lng");
-    ASSERT_TRUE(pLanguages->LoadLanguage(strFile));
+    ASSERT_TRUE(pLanguages->LoadLanguage(pLanguages->GetLanguageFile(1)));  // Chinese
     ok.SetWindowText(_T("~IDS_OK"));
     TranslateWndStrings(&m_dlg);
     ok.GetWindowText(strText);
@@ -501,7 +497,7 @@ TEST_F(ButtonTest, CreatingAndDestroyingButtonsLeaksNothing) {
         const DWORD styles[6] = {BS_PUSHBUTTON, BS_AUTOCHECKBOX, BS_AUTORADIOBUTTON,
                                  BS_PUSHBUTTON, BS_PUSHBUTTON,   BS_CHECKBOX};
         for (int i = 0; i < 6; ++i) {
-            if (i == 3) buttons[i].SetIcon(MakeSolidIcon(16, RGB(10, 20, 30)), CSize(16, 16));
+            if (i == 3) buttons[i].SetIcon(riztest::SolidIcon(16, RGB(10, 20, 30)), CSize(16, 16));
             buttons[i].Create(_T("Send file"), WS_CHILD | WS_VISIBLE | styles[i], CRect(10, 200, 120, 224),
                               &m_dlg, kCreatedId + i);
         }

@@ -9,7 +9,6 @@
 #include <QVSkinResManager.h>
 
 #include <climits>
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -205,7 +204,6 @@ protected:
     void RunCase(const char* pszCase, const std::function<void()>& during = nullptr) {
         // A case takes well under the default on an idle machine; a loaded one shares its cores.
         riztest::AllowTestSeconds(60);
-        const DWORD dwStart = ::GetTickCount();
         ASSERT_TRUE(Skin()->LoadSkin(m_strGood));
         ASSERT_TRUE(m_windows.Create());
         PaintAll();
@@ -237,8 +235,6 @@ protected:
         }
         EXPECT_EQ(0, before.GdiDelta()) << pszCase;
         EXPECT_EQ(0, before.WindowDelta()) << pszCase;
-        std::printf("[   TIME   ] %s: %lu ms\n", pszCase,
-                    static_cast<unsigned long>(::GetTickCount() - dwStart));
     }
 
     void RunNoisyMask(int n) {
@@ -339,13 +335,9 @@ TEST_F(DamagedSkinTest, ClientBandsOfHugeNegativeHeights) {
         // Band heights put into the record by a host are clamped where they are drawn.
         CQVSkinWndRes* pWnd = Skin()->GetWndRes();
         pWnd->m_nClientTopHeight = pWnd->m_nClientBottomHeight = -1000000000;
-        const DWORD dwStart = ::GetTickCount();
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < 10; ++i)
             ::RedrawWindow(m_windows.dialog->GetSafeHwnd(), nullptr, nullptr,
                            RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_UPDATENOW);
-        }
-        std::printf("[   TIME   ] ten paints of the bands: %lu ms\n",
-                    static_cast<unsigned long>(::GetTickCount() - dwStart));
         pWnd->m_nClientTopHeight = pWnd->m_nClientBottomHeight = 0;
     });
 }

@@ -7,7 +7,6 @@
 #include <QVSkinResManager.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <vector>
 
@@ -41,13 +40,6 @@ enum : UINT {
     ID_NO_IMAGE = 399,
     ID_RECENT = 501
 };
-
-// A 24-bit BMP of cx x cy whose pixels come from a function.
-bool WriteBmp(const riztest::TempFolder& folder, LPCTSTR lpszName, int cx, int cy,
-              const std::function<COLORREF(int, int)>& pixel) {
-    const std::vector<BYTE> data = riztest::Bmp24(cx, cy, pixel);
-    return folder.WriteFile(lpszName, data.data(), data.size());
-}
 
 // The check image of the tests: 16 x 16 white (its key) with an 8 x 8 block of ink in the middle.
 HBITMAP MakeCheckImage() {
@@ -321,11 +313,13 @@ protected:
     void SetUp() override {
         DrawMenuTest::SetUp();
         // Two 12 x 12 frames a strip; the top-left 2 x 2 of each frame is the key colour.
-        auto strip = [](COLORREF a, COLORREF b) {
-            return [a, b](int x, int y) { return x % 12 < 2 && y < 2 ? kMagenta : (x < 12 ? a : b); };
+        auto strip = [this](LPCTSTR lpszName, COLORREF a, COLORREF b) {
+            const std::vector<BYTE> data = riztest::Bmp24(
+                24, 12, [a, b](int x, int y) { return x % 12 < 2 && y < 2 ? kMagenta : (x < 12 ? a : b); });
+            return m_temp.WriteFile(lpszName, data.data(), data.size());
         };
-        ASSERT_TRUE(WriteBmp(m_temp, _T("normal.bmp"), 24, 12, strip(kNormalA, kNormalB)));
-        ASSERT_TRUE(WriteBmp(m_temp, _T("second.bmp"), 24, 12, strip(kSecondA, kSecondB)));
+        ASSERT_TRUE(strip(_T("normal.bmp"), kNormalA, kNormalB));
+        ASSERT_TRUE(strip(_T("second.bmp"), kSecondA, kSecondB));
         const UINT ids[2] = {ID_IMAGE_A, ID_IMAGE_B};
         m_list.LoadBitmaps(m_temp.Path(_T("normal.bmp")), m_temp.Path(_T("second.bmp")), ids, 2, kMagenta);
         ASSERT_EQ(CSize(12, 12), m_list.GetImageSize());

@@ -108,9 +108,4 @@ private:
     static inline DWORD s_dwNow = 5000;
 };
 
-// Posts a mouse move at a screen point (menu loops read mouse points in screen coordinates).
-inline void PostMouseMoveScreen(HWND hWnd, POINT pt) {
-    ::PostMessage(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-}
-
 }  // namespace menutest

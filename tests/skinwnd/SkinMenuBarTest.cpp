@@ -171,19 +171,14 @@ TEST_F(MenuBarTest, HitTestMatchesTheHitRectangleOnlyNotTheShadowRoom) {
 
 TEST_F(MenuBarTest, SelectionKeepsThePreviousItemAndIgnoresIndexesPastTheLast) {
     EXPECT_EQ(-1, m_bar.GetCurrSelItem());
-    m_bar.SetSelectMenuItem(1);
-    EXPECT_EQ(1, m_bar.GetCurrSelItem());
-    EXPECT_EQ(-1, m_bar.GetPrevSelItem());
-    m_bar.SetSelectMenuItem(2);
-    EXPECT_EQ(2, m_bar.GetCurrSelItem());
-    EXPECT_EQ(1, m_bar.GetPrevSelItem());
-    m_bar.SetSelectMenuItem(4);
-    m_bar.SetSelectMenuItem(100);
-    EXPECT_EQ(2, m_bar.GetCurrSelItem());
-    EXPECT_EQ(1, m_bar.GetPrevSelItem());
-    m_bar.SetSelectMenuItem(-1);
-    EXPECT_EQ(-1, m_bar.GetCurrSelItem());
-    EXPECT_EQ(2, m_bar.GetPrevSelItem());
+    // The item selected in turn, then the current and the previous selection.
+    const int rows[][3] = {{1, 1, -1}, {2, 2, 1}, {4, 2, 1}, {100, 2, 1}, {-1, -1, 2}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r[0]);
+        m_bar.SetSelectMenuItem(r[0]);
+        EXPECT_EQ(r[1], m_bar.GetCurrSelItem());
+        EXPECT_EQ(r[2], m_bar.GetPrevSelItem());
+    }
 }
 
 TEST_F(MenuBarTest, SelectionRedrawsTheOldItemNormalAndTheNewOneHotOnTheWindow) {
@@ -236,11 +231,7 @@ TEST_F(MenuBarTest, NormalHotAndPressedItemsDrawTheirFillOutlineShadowAndBlackTe
         const COLORREF below = surface.Pixel(r.left + 8, r.bottom - 4);
         EXPECT_EQ(nState == QVMIS_PRESSED ? Darken(kBarBk, 140) : kBarBk, below);
         // Black text in the middle of the hit rectangle.
-        int nBlack = 0;
-        for (int y = h.top; y < h.bottom; ++y)
-            for (int x = h.left + 1; x < h.right - 1; ++x)
-                if (surface.Pixel(x, y) == RGB(0, 0, 0)) ++nBlack;
-        EXPECT_GT(nBlack, 5);
+        EXPECT_GT(surface.CountNear(CRect(h.left + 1, h.top, h.right - 1, h.bottom), RGB(0, 0, 0), 0), 5);
     }
 }
 
@@ -274,10 +265,7 @@ TEST(MenuBarShadow, DarkensBandsByRowAndCornersByDistanceFromTheInnerCorner) {
     EXPECT_EQ(base, surface.Pixel(r.left + 6, r.bottom - 5));
     EXPECT_EQ(base, surface.Pixel(r.right, r.bottom));
     EXPECT_EQ(base, surface.Pixel(r.right - 1, r.bottom));
-    int nChanged = 0;
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 60; ++x)
-            if (surface.Pixel(x, y) != base) ++nChanged;
+    const int nChanged = 60 * 40 - surface.CountNear(CRect(0, 0, 60, 40), base, 0);
     // Two bands of 4 x 30 and 4 x 15 pixels and three corners of 16, less the corner pixels whose
     // factor 255 leaves them as they were.
     EXPECT_EQ(4 * 30 + 4 * 15 + 3 * 15, nChanged);
@@ -471,11 +459,12 @@ TEST_F(MenuBarTest, InputPostedToTheLoopOpensThePopupsAndChoosesTheCommandOfItsR
         m_host.popups.clear();
         m_host.commands.clear();
         for (UINT nInput : r.input) {
-            if (nInput >= kMouseOnItem)
-                menutest::PostMouseMoveScreen(m_host.Hwnd(),
-                                              ItemOnScreen(static_cast<int>(nInput - kMouseOnItem)));
-            else
+            if (nInput < kMouseOnItem) {
                 PostKey(m_host.Hwnd(), nInput);
+            } else {  // menu loops read mouse points in screen coordinates
+                const POINT pt = ItemOnScreen(static_cast<int>(nInput - kMouseOnItem));
+                ::PostMessage(m_host.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+            }
         }
         if (r.nItem >= 0) {
             ClickItem(r.nItem);

@@ -73,15 +73,7 @@ CSkinWndLayout Layout(const CQVSkinWndRes& res, BOOL bHasMenu, const CRect& rc =
 
 }  // namespace
 
-TEST(SkinWndLayout, InitSizesIconFromCaptionAndButtonsFromRecord) {
-    CSkinWndLayout layout;
-    InitHitTestRects(layout, RowRecord());
-    EXPECT_EQ(CRect(0, 0, 26, 26), layout.m_rcIcon);
-    EXPECT_EQ(CRect(0, 0, 17, 15), layout.m_rcMinBtn);
-    EXPECT_EQ(CRect(0, 0, 19, 16), layout.m_rcMaxBtn);
-    EXPECT_EQ(CRect(0, 0, 20, 18), layout.m_rcCloseBtn);
-}
-
+// The sizes are the record's (set at init; adjusting only moves the rectangles).
 TEST(SkinWndLayout, RowLayoutPlacesButtonsFromRightBorderCentredInCaption) {
     const CSkinWndLayout layout = Layout(RowRecord(), FALSE);
     EXPECT_EQ(CRect(4, 2, 30, 28), layout.m_rcIcon);
@@ -249,26 +241,6 @@ TEST(SkinWndClientRect, InsetByBordersAndCaptionAnd24MoreWithMenu) {
     const CRect rcWindow(100, 50, 400, 250);
     EXPECT_EQ(CRect(104, 80, 394, 245), SkinWndClientRect(res, rcWindow, FALSE));
     EXPECT_EQ(CRect(104, 104, 394, 245), SkinWndClientRect(res, rcWindow, TRUE));
-}
-
-TEST(SkinWndAddSize, GrownWindowKeepsItsDesignedClientSize) {
-    // A window laid out for the platform frame gets, once grown, the skinned client of the same size.
-    const CQVSkinWndRes res = RowRecord();
-    for (BOOL bSizable : {TRUE, FALSE}) {
-        const DWORD dwStyle = WS_CAPTION | WS_SYSMENU | (bSizable ? WS_THICKFRAME : DS_MODALFRAME);
-        const DWORD dwExStyle = bSizable ? 0 : WS_EX_DLGMODALFRAME;
-        HWND hWnd = ::CreateWindowEx(dwExStyle, _T("STATIC"), _T(""), dwStyle, 0, 0, 300, 200, NULL, NULL,
-                                     NULL, NULL);
-        ASSERT_NE(HWND(NULL), hWnd);
-        CRect rcWindow, rcClient;
-        ::GetWindowRect(hWnd, &rcWindow);
-        ::GetClientRect(hWnd, &rcClient);
-        ::DestroyWindow(hWnd);
-        CSize add;
-        GetWindowAddSize(res, bSizable, add);
-        CRect rcGrown(0, 0, rcWindow.Width() + add.cx, rcWindow.Height() + add.cy);
-        EXPECT_EQ(rcClient.Size(), SkinWndClientRect(res, rcGrown, FALSE).Size()) << bSizable;
-    }
 }
 
 namespace {

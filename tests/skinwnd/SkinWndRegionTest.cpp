@@ -117,22 +117,16 @@ TEST_F(SkinRegionTest, EachMaskCutsItsOwnCorner) {
     ASSERT_NE(nullptr, hWnd);
     // Top-left at the origin, top-right against the right edge, bottom-left against the bottom edge,
     // bottom-right one pixel.
-    ExpectRegion(hWnd, {{kWidth / 2, kHeight / 2, true},
-                        {0, 0, false},
-                        {2, 7, false},
-                        {3, 7, true},
-                        {2, 8, true},
-                        {kWidth - 1, 0, false},
-                        {kWidth - 1, 4, false},
-                        {kWidth - 1, 5, true},
-                        {kWidth - 2, 0, true},
-                        {0, kHeight - 1, false},
-                        {4, kHeight - 1, false},
-                        {5, kHeight - 1, true},
-                        {0, kHeight - 2, true},
-                        {kWidth - 1, kHeight - 1, false},
-                        {kWidth - 2, kHeight - 1, true},
-                        {kWidth - 1, kHeight - 2, true}});
+    const int w = kWidth, h = kHeight;
+    // clang-format off
+    ExpectRegion(hWnd, {
+        {w / 2, h / 2, true},
+        {0, 0, false},         {2, 7, false},         {3, 7, true},          {2, 8, true},
+        {w - 1, 0, false},     {w - 1, 4, false},     {w - 1, 5, true},      {w - 2, 0, true},
+        {0, h - 1, false},     {4, h - 1, false},     {5, h - 1, true},      {0, h - 2, true},
+        {w - 1, h - 1, false}, {w - 2, h - 1, true},  {w - 1, h - 2, true},
+    });
+    // clang-format on
 }
 
 TEST_F(SkinRegionTest, MissingMaskImageLeavesTheCornerSquare) {
@@ -155,18 +149,16 @@ TEST_F(SkinRegionTest, CornerOutlinesShapeTheRegion) {
     res.m_ptsCornerBottomLeft = {CPoint(3, 0), CPoint(0, 3)};
     const HWND hWnd = CreateWindowNow();
     ASSERT_NE(nullptr, hWnd);
-    ExpectRegion(hWnd, {{0, 0, false},
-                        {2, 2, false},
-                        {4, 4, true},
-                        {kWidth - 1, 0, false},
-                        {kWidth - 3, 2, false},
-                        {kWidth - 5, 4, true},
-                        {kWidth - 1, kHeight - 1, false},
-                        {kWidth - 4, kHeight - 4, true},
-                        {0, kHeight - 1, false},
-                        {3, kHeight - 4, true},
-                        {kWidth / 2, 0, true},
-                        {0, kHeight / 2, true}});
+    const int w = kWidth, h = kHeight;
+    // clang-format off
+    ExpectRegion(hWnd, {
+        {0, 0, false},         {2, 2, false},         {4, 4, true},
+        {w - 1, 0, false},     {w - 3, 2, false},     {w - 5, 4, true},
+        {w - 1, h - 1, false}, {w - 4, h - 4, true},
+        {0, h - 1, false},     {3, h - 4, true},
+        {w / 2, 0, true},      {0, h / 2, true},
+    });
+    // clang-format on
 }
 
 TEST_F(SkinRegionTest, ShippedSkinsGiveRoundedOutlines) {
@@ -275,17 +267,9 @@ TEST_F(SkinRegionTest, DamagedCacheIsRebuiltFromTheMask) {
         const char* pszName;
         std::vector<BYTE> data;
     } damaged[] = {
-        {"empty", {}},
+        // Which files are refused is the reader's (SkinWndRgnFile); the window rebuilds after any.
         {"truncated", std::vector<BYTE>(good.begin(), good.begin() + 10)},
-        {"header only", std::vector<BYTE>(good.begin(), good.begin() + sizeof(RGNDATAHEADER))},
         {"count beyond the file", header(good, [](RGNDATAHEADER& h) { h.nCount += 100; })},
-        {"claims gigabytes", header(good,
-                                    [](RGNDATAHEADER& h) {
-                                        h.nCount = 0x10000000;
-                                        h.nRgnSize = 0x7FFFFFF0;
-                                    })},
-        {"wrong header size", header(good, [](RGNDATAHEADER& h) { h.dwSize = 7; })},
-        {"garbage", std::vector<BYTE>(good.size(), 0xA5)},
     };
     for (const auto& bad : damaged) {
         ASSERT_TRUE(WriteBytes(_T("TestTL.bmp.rgn"), bad.data)) << bad.pszName;

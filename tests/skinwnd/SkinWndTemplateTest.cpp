@@ -1,5 +1,6 @@
 // The frame, popup and dialog windows share one message map of the skinned frame: a host class that maps
-// one of its messages again gets it first and reaches the shared handler through its base class.
+// one of its messages again gets it first and reaches the shared handler through its base class; the
+// shared window procedure keeps the system from drawing its caption.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -93,6 +94,8 @@ TEST(SkinWndTemplate, HostHandlerRunsFirstAndItsBaseAnswersWithTheSkinFrame) {
         EXPECT_EQ(static_cast<UINT>(HTCAPTION), HitTest(wnd.hWnd, rcWindow.Width() / 2, kCaption - 2));
         EXPECT_EQ(static_cast<UINT>(HTCLIENT), HitTest(wnd.hWnd, rcWindow.Width() / 2, kCaption + 2));
         EXPECT_EQ(nBefore + 2, *wnd.pnHitTests);
+        // The system never draws its caption over the skin's.
+        EXPECT_EQ(1, ::SendMessage(wnd.hWnd, 0x00AE, 0, 0));
         ::DestroyWindow(wnd.hWnd);
         riztest::PumpMessages(1000);
     }
