@@ -107,7 +107,8 @@ void WriteWindowSection(CIniWriter& ini, const SkinParams& p) {
     ini.Text("RestoreBtn", "Common\\Window\\RestoreBtn.bmp");
     ini.Text("CloseBtn", "Common\\Window\\CloseBtn.bmp");
     ini.Comment("Edges kept unstretched when a band is spread over a window: the borders and corners.");
-    ini.Edges("CaptionEdges", p.nLeftBorder + p.topCorners.nSize + 2, p.nRightBorder + p.topCorners.nSize + 2);
+    ini.Edges("CaptionEdges", p.nLeftBorder + p.topCorners.nSize + 2,
+              p.nRightBorder + p.topCorners.nSize + 2);
     ini.Edges("BottomBorderEdges", p.nLeftBorder + p.bottomCorners.nSize + 2,
               p.nRightBorder + p.bottomCorners.nSize + 2);
 

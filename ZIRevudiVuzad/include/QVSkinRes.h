@@ -70,8 +70,8 @@ public:
     CQVBitmap m_bmpMaxBtn;
     CQVBitmap m_bmpRestoreBtn;
     CQVBitmap m_bmpCloseBtn;
-    CQVBitmap m_bmpClientBk;      // tiled background (mode 2)
-    CQVBitmap m_bmpClientTop;     // three bands (mode 3)
+    CQVBitmap m_bmpClientBk;   // tiled background (mode 2)
+    CQVBitmap m_bmpClientTop;  // three bands (mode 3)
     CQVBitmap m_bmpClientMid;
     CQVBitmap m_bmpClientBottom;
     int m_nClientTopHeight = 0;
@@ -97,9 +97,9 @@ public:
     CQVBitmap m_bmpSpin;       // 8 frames: up normal, hot, pressed, -, down normal, hot, pressed, -
     CQVBitmap m_bmpComboDrop;  // 3 frames: normal, hover, pressed
     CQVBitmap m_bmpReserved;
-    CQVBitmap m_bmpTab;        // 4 frames: normal, hover, pressed, selected
-    CQVBitmap m_bmpTabWnd;     // 4 frames
-    CQVBitmap m_bmpHeader;     // 4 frames: normal, hot, pressed, disabled
+    CQVBitmap m_bmpTab;     // 4 frames: normal, hover, pressed, selected
+    CQVBitmap m_bmpTabWnd;  // 4 frames
+    CQVBitmap m_bmpHeader;  // 4 frames: normal, hot, pressed, disabled
     CString m_strTabWndMask;
     int m_nTabWndReserved = 0;
     // Metrics 1 to 18.
