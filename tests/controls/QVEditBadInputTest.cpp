@@ -13,14 +13,6 @@ namespace {
 
 constexpr UINT kCreatedId = 730;
 
-CString TextOf(HWND hWnd) {
-    CString str;
-    const int n = ::GetWindowTextLength(hWnd);
-    ::GetWindowText(hWnd, str.GetBuffer(n + 1), n + 1);
-    str.ReleaseBuffer();
-    return str;
-}
-
 }  // namespace
 
 TEST_F(EditTest, NullAndHugeTexts) {

@@ -9,14 +9,6 @@ using namespace qvetest;
 
 namespace {
 
-CString TextOf(HWND hWnd) {
-    CString str;
-    const int n = ::GetWindowTextLength(hWnd);
-    ::GetWindowText(hWnd, str.GetBuffer(n + 1), n + 1);
-    str.ReleaseBuffer();
-    return str;
-}
-
 bool PutOnClipboard(HWND hOwner, const CString& str) {
     if (!::OpenClipboard(hOwner)) return false;
     ::EmptyClipboard();

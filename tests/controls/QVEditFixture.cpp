@@ -7,6 +7,14 @@
 
 namespace qvetest {
 
+CString TextOf(HWND hWnd) {
+    CString str;
+    const int n = ::GetWindowTextLength(hWnd);
+    ::GetWindowText(hWnd, str.GetBuffer(n + 1), n + 1);
+    str.ReleaseBuffer();
+    return str;
+}
+
 COLORREF BackgroundAt(int x, int y, int nVariant) {
     if (nVariant) return RGB((x * 11 + 40) & 255, (y * 13 + 7) & 255, ((x ^ y) * 3) & 255);
     return RGB((x * 37) & 255, (y * 23) & 255, ((x + 2 * y) * 5) & 255);

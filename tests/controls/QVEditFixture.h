@@ -23,6 +23,9 @@ constexpr COLORREF kCue = RGB(128, 128, 128);
 // shown one pixel off does not match. nVariant gives a second background.
 COLORREF BackgroundAt(int x, int y, int nVariant = 0);
 
+// The window text of any window, read through the handle.
+CString TextOf(HWND hWnd);
+
 // Writes skin.ini of a skin whose control border colour is clrBorder into the subfolder strPrefix.
 bool WriteEditSkin(const riztest::TempFolder& folder, const CString& strPrefix, COLORREF clrBorder);
 

@@ -42,14 +42,6 @@ int RingPixelsOtherThan(const riztest::Surface& shot, COLORREF clr) {
     return nOther;
 }
 
-CString TextOf(HWND hWnd) {
-    CString str;
-    const int n = ::GetWindowTextLength(hWnd);
-    ::GetWindowText(hWnd, str.GetBuffer(n + 1), n + 1);
-    str.ReleaseBuffer();
-    return str;
-}
-
 }  // namespace
 
 // ---- Frame ----
