@@ -227,6 +227,12 @@ void CQVEdit::EnsureBrush() {
         MakeSolidBrush();
 }
 
+void CQVEdit::DropTransparentBrush() {
+    if (!m_bTransparent || !m_brBkgnd.GetSafeHandle()) return;
+    DeleteBrush();
+    Invalidate(TRUE);
+}
+
 void CQVEdit::AutoSize() {
     if (!m_bAutoSize || !GetSafeHwnd()) return;
     CString strText;
@@ -351,10 +357,7 @@ LRESULT CQVEdit::OnSetFont(WPARAM wParam, LPARAM lParam) {
 
 void CQVEdit::OnSize(UINT nType, int cx, int cy) {
     CEdit::OnSize(nType, cx, cy);
-    if (m_bTransparent && m_brBkgnd.GetSafeHandle()) {
-        DeleteBrush();
-        Invalidate(TRUE);
-    }
+    DropTransparentBrush();
     if (OverlayHwnd()) {
         CRect rc;
         GetClientRect(&rc);
@@ -364,10 +367,7 @@ void CQVEdit::OnSize(UINT nType, int cx, int cy) {
 
 void CQVEdit::OnMove(int x, int y) {
     CEdit::OnMove(x, y);
-    if (m_bTransparent && m_brBkgnd.GetSafeHandle()) {
-        DeleteBrush();
-        Invalidate(TRUE);
-    }
+    DropTransparentBrush();
 }
 
 void CQVEdit::OnDestroy() {

@@ -107,6 +107,9 @@ protected:
     void MakeSolidBrush();
     void DeleteBrush();
     void EnsureBrush();
+    // A transparent brush shows what was behind the edit where it was: after a move or resize it is
+    // dropped and made again at the next paint.
+    void DropTransparentBrush();
     void AutoSize();
     BOOL HasFocus() const { return ::GetFocus() == m_hWnd; }
     HWND OverlayHwnd() const { return m_pOverlay ? m_pOverlay->m_hWnd : NULL; }

@@ -6,6 +6,13 @@ namespace {
 
 const char kRefused[] = "\\/:*?\"<>|";
 
+// The clipboard format holding text of the build's character set.
+#ifdef _UNICODE
+const UINT kClipboardText = CF_UNICODETEXT;
+#else
+const UINT kClipboardText = CF_TEXT;
+#endif
+
 // Whether the byte leads a double-byte character of the thread's code page.
 BOOL IsLeadByte(UINT nByte) {
 #ifdef _UNICODE
@@ -68,19 +75,8 @@ void CQVEditEx::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
 
 LRESULT CQVEditEx::OnPaste(WPARAM, LPARAM) {
     CString strText;
-    if (::IsClipboardFormatAvailable(
-#ifdef _UNICODE
-            CF_UNICODETEXT
-#else
-            CF_TEXT
-#endif
-            ) &&
-        ::OpenClipboard(m_hWnd)) {
-#ifdef _UNICODE
-        HANDLE hData = ::GetClipboardData(CF_UNICODETEXT);
-#else
-        HANDLE hData = ::GetClipboardData(CF_TEXT);
-#endif
+    if (::IsClipboardFormatAvailable(kClipboardText) && ::OpenClipboard(m_hWnd)) {
+        HANDLE hData = ::GetClipboardData(kClipboardText);
         if (LPCTSTR pData = hData ? static_cast<LPCTSTR>(::GlobalLock(hData)) : nullptr) {
             strText = pData;
             ::GlobalUnlock(hData);
