@@ -1,6 +1,7 @@
-// The sign-in page: a skinned dialog over a background picture with the skinned edits of a sign-in
-// form: the user name, a password with its cue, a contact search with its cue, a read-only transparent
-// note and a file name that refuses the characters a file name may not hold.
+// The sign-in and settings page: a skinned dialog over a background picture with the skinned
+// controls of a sign-in form. Its areas, top to bottom: the title (y 8-32), the tab strip
+// (y 40-64), the edits with their captions on the left (x 12-320, from y 76), the combo boxes on the
+// right (x 340-560, from y 76), and the messages line at the bottom (from y 300).
 #include "../GalleryPage.h"
 
 #include <RIZuruzezu.h>
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr int kMargin = 12;
+constexpr int kEditTop = 76;  // the first edit's top
 
 enum : UINT {
     IDC_SIGNIN_USER = 1001,
@@ -47,7 +49,7 @@ std::vector<WORD> EmptyTemplate(int cxDlu, int cyDlu) {
 class CSignInDlg : public CSkinDialog {
 public:
     BOOL CreateOver(CWnd* pOwner) {
-        m_template = EmptyTemplate(230, 170);
+        m_template = EmptyTemplate(380, 230);
         if (!CreateIndirect(reinterpret_cast<LPCDLGTEMPLATE>(m_template.data()), pOwner)) return FALSE;
         SetWindowText(Pick(IsChinese(), L"\x767b\x5f55", L"Sign in"));
         return TRUE;
@@ -56,11 +58,11 @@ public:
 protected:
     BOOL OnInitDialog() override {
         CSkinDialog::OnInitDialog();
-        SetWindowPos(NULL, 0, 0, 360, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(NULL, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         const BOOL bZh = IsChinese();
         const DWORD dwEdit = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
         const HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-        int y = 24;
+        int y = kEditTop;
         auto make = [&](CQVEdit& edit, DWORD dwStyle, UINT nID, LPCTSTR lpszText) {
             edit.CreateEx(WS_EX_CLIENTEDGE, _T("EDIT"), lpszText, dwEdit | dwStyle,
                           CRect(110, y, 320, y + 22), this, nID);
@@ -109,7 +111,7 @@ protected:
             Pick(bZh, L"\x6587\x4ef6\x540d", L"File name"), Pick(bZh, L"\x72b6\x6001", L"Status"),
         };
         for (int i = 0; i < 6; ++i)
-            dc.TextOut(kMargin, 28 + 34 * i, labels[i]);
+            dc.TextOut(kMargin, kEditTop + 4 + 34 * i, labels[i]);
     }
     DECLARE_MESSAGE_MAP()
 
@@ -151,8 +153,8 @@ protected:
         pDC->SetBkMode(TRANSPARENT);
         pDC->SelectStockObject(DEFAULT_GUI_FONT);
         pDC->TextOut(kMargin, kMargin,
-                     Pick(IsChinese(), L"\x767b\x5f55\x5bf9\x8bdd\x6846\xff1a\x76ae\x80a4\x7f16\x8f91\x6846",
-                          L"A skinned dialog with the skinned edits of a sign-in form"));
+                     Pick(IsChinese(), L"\x767b\x5f55\x5bf9\x8bdd\x6846\xff1a\x76ae\x80a4\x63a7\x4ef6",
+                          L"A skinned dialog with the skinned controls of a sign-in form"));
     }
 
 private:
