@@ -21,7 +21,13 @@ enum : UINT {
     IDC_SIGNIN_NOTE,
     IDC_SIGNIN_FILE,
     IDC_SIGNIN_DISABLED,
+    IDC_SIGNIN_TABS = 1101,
 };
+
+// The tab strip: narrow enough that its last tab is cut at the right edge, the note beside it.
+constexpr int kTabsTop = 40;
+constexpr int kTabsWidth = 320;
+constexpr DWORD kSettingsTab = 4;  // the id of the tab refused until sign-in
 
 // The page's own texts come in both languages; the language file tells which one shows.
 bool IsChinese() {
@@ -80,6 +86,19 @@ protected:
         make(m_file, 0, IDC_SIGNIN_FILE, Pick(bZh, L"\x7b2c\x4e09\x8bfe.mp3", L"Lesson 3.mp3"));
         make(m_disabled, 0, IDC_SIGNIN_DISABLED, Pick(bZh, L"\x79bb\x7ebf", L"Offline"));
         m_disabled.EnableWindow(FALSE);
+
+        // Tabs: "Settings" is refused by OnTabSelChanging, the last tab is cut at the strip's edge.
+        CRect rcTabs(kMargin, kTabsTop, kMargin + kTabsWidth, kTabsTop + 24);
+        m_tabs.SetTransparent(TRUE);
+        m_tabs.Create(WS_CHILD | WS_VISIBLE, rcTabs, this, IDC_SIGNIN_TABS);
+        m_tabs.AddItem(Pick(bZh, L"\x8bfe\x7a0b", L"Courses"), 0, 1);
+        m_tabs.AddItem(Pick(bZh, L"\x5355\x8bcd\x672c", L"Word books"), 1, 2);
+        m_tabs.AddItem(Pick(bZh, L"\x597d\x53cb", L"Friends"), 2, 3);
+        m_tabs.AddItem(Pick(bZh, L"\x8bbe\x7f6e", L"Settings"), 3, kSettingsTab);
+        m_tabs.AddItem(Pick(bZh, L"\x53d1\x97f3\x7ec3\x4e60\xff1a\x8ddf\x8bfb\x4e0e\x5f55\x97f3",
+                            L"Pronunciation practice"),
+                       4, 5);
+        m_tabs.SetCurSel(0);
         return TRUE;
     }
     void OnOK() override {}
@@ -112,17 +131,33 @@ protected:
         };
         for (int i = 0; i < 6; ++i)
             dc.TextOut(kMargin, kEditTop + 4 + 34 * i, labels[i]);
+        dc.TextOut(kMargin + kTabsWidth + 12, kTabsTop + 5,
+                   m_bSettingsRefused ? Pick(bZh, L"\x8bf7\x5148\x767b\x5f55\x518d\x6253\x5f00\x8bbe\x7f6e",
+                                             L"Sign in first to open Settings")
+                                      : Pick(bZh, L"\x767b\x5f55\x540e\x53ef\x6253\x5f00\x8bbe\x7f6e",
+                                             L"Settings open after sign-in"));
+    }
+    // The tab strip asks before a click changes the tab: "Settings" waits for a sign-in this page
+    // never has.
+    afx_msg LRESULT OnTabSelChanging(WPARAM wParam, LPARAM) {
+        if (m_tabs.GetItemData(static_cast<int>(wParam)) != kSettingsTab) return 0;
+        m_bSettingsRefused = TRUE;
+        InvalidateRect(CRect(kMargin + kTabsWidth, kTabsTop, 600, kTabsTop + 24));
+        return 1;
     }
     DECLARE_MESSAGE_MAP()
 
     std::vector<WORD> m_template;
     CQVEdit m_user, m_password, m_search, m_note, m_disabled;
     CQVEditEx m_file;
+    CQVTabCtrl m_tabs;
+    BOOL m_bSettingsRefused = FALSE;
 };
 
 BEGIN_MESSAGE_MAP(CSignInDlg, CSkinDialog)
 ON_WM_ERASEBKGND()
 ON_WM_PAINT()
+ON_MESSAGE(WM_QV_TABSELCHANGING, &CSignInDlg::OnTabSelChanging)
 END_MESSAGE_MAP()
 
 class CSignInPage : public CGalleryPaintPage {
