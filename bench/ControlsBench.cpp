@@ -115,3 +115,88 @@ void ButtonSuite() {
 const rizbench::Register s_register(&ButtonSuite);
 
 }  // namespace
+
+// ---- Tab strip ----
+
+namespace {
+
+constexpr int kTabStripWidth = 560;
+
+// A window of the strip's size whose paint is one BitBlt of its area from a memory surface: what any
+// paint through the framework costs before the control draws anything.
+class CBlitWnd : public CWnd {
+public:
+    CQVMemoryDC m_surface;
+
+protected:
+    afx_msg void OnPaint() {
+        CPaintDC dc(this);
+        const CSize size = m_surface.GetSize();
+        dc.BitBlt(0, 0, size.cx, size.cy, &m_surface, 0, 0, SRCCOPY);
+    }
+    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBlitWnd, CWnd)
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+auto Repaint(CWnd& wnd) {
+    return [&wnd](int n) {
+        for (int i = 0; i < n; ++i) {
+            wnd.Invalidate(FALSE);
+            wnd.UpdateWindow();
+        }
+    };
+}
+
+// Repaints of a tab strip with 10 and with 1,000 tabs against the repaint of a window of its size
+// that copies one surface: only the tabs laid out draw, so the two strips should cost the same.
+void TabSuite() {
+    CBenchParent parent;
+    if (!parent.CreateParent()) return;
+    parent.SetWindowPos(NULL, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    CQVTabCtrl few, many;
+    CRect rcFew(0, 0, kTabStripWidth, 24), rcMany(0, 40, kTabStripWidth, 64);
+    if (!few.Create(WS_CHILD | WS_VISIBLE, rcFew, &parent, 1) ||
+        !many.Create(WS_CHILD | WS_VISIBLE, rcMany, &parent, 2))
+        return;
+    CString strText;
+    for (int i = 0; i < 1000; ++i) {
+        strText.Format(_T("Lesson %d"), i + 1);
+        if (i < 10) few.AddItem(strText, 0, i + 1);
+        many.AddItem(strText, 0, i + 1);
+    }
+    few.SetCurSel(0);
+    many.SetCurSel(0);
+    CBlitWnd blit;
+    const int cy = rcFew.Height();
+    blit.m_surface.Create(kTabStripWidth, cy);
+    blit.m_surface.FillSolidRect(0, 0, kTabStripWidth, cy, RGB(240, 244, 250));
+    if (!blit.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD | WS_VISIBLE,
+                       CRect(0, 80, kTabStripWidth, 80 + cy), &parent, 3))
+        return;
+    parent.UpdateWindow();
+    rizbench::PumpPending();
+
+    rizbench::Suite suite("Tab strip paint, 560 pixels wide", "a window of its size painting one BitBlt",
+                          Repaint(blit), 200);
+    suite.Add("10 tabs: Invalidate + UpdateWindow", Repaint(few));
+    suite.Add("1,000 tabs: Invalidate + UpdateWindow", Repaint(many));
+    CClientDC dc(&few);
+    suite.Add("for scale: the BitBlt alone", [&](int n) {
+        for (int i = 0; i < n; ++i)
+            ::BitBlt(dc.GetSafeHdc(), 0, 0, kTabStripWidth, cy, blit.m_surface.GetHDC(), 0, 0, SRCCOPY);
+        ::GdiFlush();
+    });
+    blit.DestroyWindow();
+    parent.DestroyWindow();
+    rizbench::PumpPending();
+}
+
+const rizbench::Register s_registerTabs(&TabSuite);
+
+}  // namespace
