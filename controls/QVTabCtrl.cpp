@@ -184,6 +184,8 @@ void CQVTabCtrl::AdjustControlRect() {
     CRect rc;
     GetWindowRect(&rc);
     const int cy = m_nItemHeight > 0 ? m_nItemHeight : 0;
+    // Resizing a child costs the system some milliseconds: only when the height changes.
+    if (rc.Height() == cy) return;
     SetWindowPos(NULL, 0, 0, rc.Width(), cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

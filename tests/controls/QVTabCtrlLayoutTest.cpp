@@ -1,5 +1,5 @@
-// The tab strip's arithmetic without a window: widths, the cut at the right edge, tabs past the cut,
-// the base line and the hit test.
+// The tab strip's arithmetic without a window: widths, the cut at the right edge, tabs past the cut
+// and the hit test.
 #include "QVTabCtrlLayout.h"
 
 #include <gtest/gtest.h>
@@ -78,30 +78,9 @@ TEST(QVTabLayout, TabsPastTheCutKeepTheirEarlierRectanglesAndOnlyNonEmptyOnesAre
         CPoint pt;
         int nHit;
     } hits[] = {
-        {{10, 5}, 0},    {{167, 24}, 0}, {{168, 5}, 1}, {{199, 10}, 1},
-        {{200, 10}, -1}, {{50, 25}, -1}, {{0, 0}, -1},  // below the tabs; where the never-laid-out tab's
-                                                        // empty rectangle lies
-    };
+        {{167, 24}, 0}, {{168, 5}, 1}, {{200, 10}, -1}, {{50, 25}, -1}, {{0, 0}, -1}};  // 0,0: an empty one
     for (const auto& hit : hits) {
         SCOPED_TRACE(testing::Message() << hit.pt.x << "," << hit.pt.y);
         EXPECT_EQ(hit.nHit, QVTabHitTest(4, rectOf, hit.pt));
-    }
-}
-
-TEST(QVTabLayout, BaseLineRunsOnTheLastTabsBottomRowToTheRightEdge) {
-    const CRect rcClient(0, 0, 200, 24);
-    const struct {
-        int nLaidOut;
-        CRect rcLast, expected;
-    } rows[] = {
-        {3, CRect(100, 0, 150, 24), CRect(150, 23, 200, 24)},
-        {1, CRect(0, 0, 199, 24), CRect(199, 23, 200, 24)},
-        {2, CRect(150, 0, 200, 24), CRect()},  // the tabs reach the edge
-        {0, CRect(), CRect()},                 // no tabs
-        {1, CRect(0, 0, 40, 0), CRect()},      // tabs of no height
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.nLaidOut << " to " << row.rcLast.right);
-        EXPECT_EQ(row.expected, QVTabBaseLine(row.nLaidOut, row.rcLast, rcClient));
     }
 }
