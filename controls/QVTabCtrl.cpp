@@ -53,7 +53,7 @@ BOOL CQVTabCtrl::Create(DWORD dwStyle, RECT& rect, CWnd* pParentWnd, UINT nID) {
     if (!QVRegisterWndClass(kClassName, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, ::LoadCursor(NULL, IDC_ARROW),
                             QVSysColorClassBrush(COLOR_BTNFACE)))
         return FALSE;
-    rect.bottom = rect.top + m_nItemHeight;
+    rect.bottom = rect.top + (m_nItemHeight > 0 ? m_nItemHeight : 0);
     m_bCreating = TRUE;
     const BOOL bCreated = CWnd::Create(kClassName, _T(""), dwStyle, rect, pParentWnd, nID);
     m_bCreating = FALSE;
