@@ -32,6 +32,7 @@ ON_WM_CTLCOLOR_REFLECT()
 ON_WM_ENABLE()
 ON_WM_SETFOCUS()
 ON_WM_KILLFOCUS()
+ON_WM_CHAR()
 ON_MESSAGE(WM_SETTEXT, &CQVEdit::OnSetText)
 ON_MESSAGE(WM_SETFONT, &CQVEdit::OnSetFont)
 ON_WM_SIZE()
@@ -331,7 +332,36 @@ void CQVEdit::OnSetFocus(CWnd* pOldWnd) {
     ApplyTextForEmpty(FALSE);
 }
 
+BOOL CQVEdit::IsLeadByte(UINT nChar) {
+#ifdef _UNICODE
+    (void)nChar;
+    return FALSE;
+#else
+    return nChar < 0x100 && ::IsDBCSLeadByte(static_cast<BYTE>(nChar));
+#endif
+}
+
+void CQVEdit::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
+#ifndef _UNICODE
+    // A double-byte character typed as two WM_CHAR bytes goes to the system's edit as one string:
+    // the system's edit takes each byte it is sent as a character of its own.
+    if (m_nLeadByte) {
+        const char pair[3] = {static_cast<char>(m_nLeadByte), static_cast<char>(nChar), 0};
+        m_nLeadByte = 0;
+        ReplaceSel(pair, TRUE);
+        return;
+    }
+    if (IsLeadByte(nChar)) {
+        m_nLeadByte = nChar;
+        return;
+    }
+#endif
+    CEdit::OnChar(nChar, nRepCnt, nFlags);
+}
+
 void CQVEdit::OnKillFocus(CWnd* pNewWnd) {
+    // A lead byte whose trail never came does not pair with the next focus's first character.
+    m_nLeadByte = 0;
     const CQVAliveToken alive(this);
     CEdit::OnKillFocus(pNewWnd);
     if (alive) ApplyTextForEmpty(TRUE);

@@ -36,7 +36,8 @@ inline CRect QVEditClientInsideWindow(const CRect& rcClient, const CRect& rcWind
 }
 
 // Replaces a system edit: subclass an existing one (SubclassDlgItem) or Create one. The border is drawn
-// only for an edit with WS_EX_CLIENTEDGE; an edit without it keeps the system's frame.
+// only for an edit with WS_EX_CLIENTEDGE; an edit without it keeps the system's frame. In a multi-byte
+// build a double-byte character typed as two WM_CHAR bytes enters as one character.
 //
 // Outside password edits the cue is the window text while it shows: GetWindowText, DDX_Text and
 // EN_CHANGE see it (TextForEmpty tells it apart). A password edit shows its cue in a child edit laid
@@ -94,6 +95,10 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // Whether the byte leads a double-byte character of the thread's code page (never in a Unicode
+    // build).
+    static BOOL IsLeadByte(UINT nChar);
+
 protected:
     void PreSubclassWindow() override;
 
@@ -123,6 +128,7 @@ protected:
     afx_msg void OnEnable(BOOL bEnable);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -148,6 +154,7 @@ protected:
     CBitmap m_bmpBkgnd;        // the pattern of a transparent brush
     BOOL m_bCreating = FALSE;  // inside CreateEx: WM_CREATE does what subclassing does
     int m_nSettingCue = 0;     // the edit sets its own text: the cue stays
+    UINT m_nLeadByte = 0;      // the first byte of a double-byte character typed, until its second
 };
 
 // Rebuilds the transparent background of every CQVEdit among pParent's direct children (a CQVEditEx or

@@ -13,16 +13,6 @@ const UINT kClipboardText = CF_UNICODETEXT;
 const UINT kClipboardText = CF_TEXT;
 #endif
 
-// Whether the byte leads a double-byte character of the thread's code page.
-BOOL IsLeadByte(UINT nByte) {
-#ifdef _UNICODE
-    (void)nByte;
-    return FALSE;
-#else
-    return nByte < 0x100 && ::IsDBCSLeadByte(static_cast<BYTE>(nByte));
-#endif
-}
-
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CQVEditEx, CQVEdit)
@@ -30,7 +20,6 @@ IMPLEMENT_DYNAMIC(CQVEditEx, CQVEdit)
 BEGIN_MESSAGE_MAP(CQVEditEx, CQVEdit)
 ON_WM_CHAR()
 ON_MESSAGE(WM_PASTE, &CQVEditEx::OnPaste)
-ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
 BOOL CQVEditEx::IsRefusedChar(UINT nChar) {
@@ -42,7 +31,7 @@ CString CQVEditEx::FilterText(LPCTSTR lpszText) {
     if (!lpszText) return strResult;
     for (LPCTSTR p = lpszText; *p; ++p) {
         const UINT nChar = static_cast<UINT>(static_cast<TBYTE>(*p));
-        if (IsLeadByte(nChar) && p[1]) {
+        if (CQVEdit::IsLeadByte(nChar) && p[1]) {
             strResult += p[0];
             strResult += p[1];
             ++p;
@@ -54,22 +43,8 @@ CString CQVEditEx::FilterText(LPCTSTR lpszText) {
 }
 
 void CQVEditEx::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
-#ifndef _UNICODE
-    // A double-byte character typed as two bytes goes to the system's edit as one character: its
-    // trail byte may look like a refused character, and a lead byte passed alone would not pair.
-    if (m_nLeadByte) {
-        // Both bytes as one string: a message carries one byte to the system's edit, which would
-        // take each byte as a character of its own.
-        const char pair[3] = {static_cast<char>(m_nLeadByte), static_cast<char>(nChar), 0};
-        m_nLeadByte = 0;
-        ReplaceSel(pair, TRUE);
-        return;
-    } else if (IsLeadByte(nChar)) {
-        m_nLeadByte = nChar;
-        return;
-    }
-#endif
-    if (IsRefusedChar(nChar)) return;
+    // The trail byte of a double-byte character may look like a refused character: it passes.
+    if (!m_nLeadByte && IsRefusedChar(nChar)) return;
     CQVEdit::OnChar(nChar, nRepCnt, nFlags);
 }
 
@@ -87,10 +62,4 @@ LRESULT CQVEditEx::OnPaste(WPARAM, LPARAM) {
     if (strFiltered == strText) return Default();
     ReplaceSel(strFiltered, TRUE);
     return 0;
-}
-
-void CQVEditEx::OnKillFocus(CWnd* pNewWnd) {
-    // A lead byte whose trail never came does not pair with the next focus's first character.
-    m_nLeadByte = 0;
-    CQVEdit::OnKillFocus(pNewWnd);
 }

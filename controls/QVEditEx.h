@@ -20,8 +20,5 @@ public:
 protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg LRESULT OnPaste(WPARAM wParam, LPARAM lParam);
-    afx_msg void OnKillFocus(CWnd* pNewWnd);
     DECLARE_MESSAGE_MAP()
-
-    UINT m_nLeadByte = 0;  // the first byte of a double-byte character typed, until its second
 };

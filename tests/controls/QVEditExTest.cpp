@@ -98,3 +98,17 @@ TEST_F(EditTest, FileNameEditPassesDoubleByteCharactersWithBackslashOrBarTrailBy
     EXPECT_EQ(CString("\xDF\x5C\x96\x7C"), CQVEditEx::FilterText("\xDF\x5C\\\x96\x7C|"));
 }
 #endif
+#ifndef _UNICODE
+TEST_F(EditTest, PlainEditEntersDoubleByteCharactersTypedAsTwoBytes) {
+    // The system's edit under this platform takes each byte as a character; the skinned edit pairs.
+    CQVEdit edit;
+    Subclass(edit, IDC_QVEDIT_FILE);
+    const BYTE bytes[] = {0xDF, 0x5C, 'a', 0x96, 0x7C};
+    for (BYTE b : bytes)
+        edit.PostMessage(WM_CHAR, b, 0);
+    Pump();
+    EXPECT_EQ(CString("\xDF\x5C"
+                      "a\x96\x7C"),
+              TextOf(edit.m_hWnd));
+}
+#endif
