@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Bench.h"
+#include "BenchWindows.h"
 
 namespace {
 
@@ -122,36 +123,6 @@ namespace {
 
 constexpr int kTabStripWidth = 560;
 
-// A window of the strip's size whose paint is one BitBlt of its area from a memory surface: what any
-// paint through the framework costs before the control draws anything.
-class CBlitWnd : public CWnd {
-public:
-    CQVMemoryDC m_surface;
-
-protected:
-    afx_msg void OnPaint() {
-        CPaintDC dc(this);
-        const CSize size = m_surface.GetSize();
-        dc.BitBlt(0, 0, size.cx, size.cy, &m_surface, 0, 0, SRCCOPY);
-    }
-    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CBlitWnd, CWnd)
-ON_WM_PAINT()
-ON_WM_ERASEBKGND()
-END_MESSAGE_MAP()
-
-auto Repaint(CWnd& wnd) {
-    return [&wnd](int n) {
-        for (int i = 0; i < n; ++i) {
-            wnd.Invalidate(FALSE);
-            wnd.UpdateWindow();
-        }
-    };
-}
-
 // Repaints of a tab strip with 10 and with 1,000 tabs against the repaint of a window of its size
 // that copies one surface: only the tabs laid out draw, so the two strips should cost the same.
 void TabSuite() {
@@ -172,20 +143,16 @@ void TabSuite() {
     }
     few.SetCurSel(0);
     many.SetCurSel(0);
-    CBlitWnd blit;
+    rizbench::CBlitWnd blit;
     const int cy = rcFew.Height();
-    blit.m_surface.Create(kTabStripWidth, cy);
-    blit.m_surface.FillSolidRect(0, 0, kTabStripWidth, cy, RGB(240, 244, 250));
-    if (!blit.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD | WS_VISIBLE,
-                       CRect(0, 80, kTabStripWidth, 80 + cy), &parent, 3))
-        return;
+    if (!blit.CreateBlit(&parent, CRect(0, 80, kTabStripWidth, 80 + cy), RGB(240, 244, 250))) return;
     parent.UpdateWindow();
     rizbench::PumpPending();
 
     rizbench::Suite suite("Tab strip paint, 560 pixels wide", "a window of its size painting one BitBlt",
-                          Repaint(blit), 200);
-    suite.Add("10 tabs: Invalidate + UpdateWindow", Repaint(few));
-    suite.Add("1,000 tabs: Invalidate + UpdateWindow", Repaint(many));
+                          rizbench::Repaint(blit), 200);
+    suite.Add("10 tabs: Invalidate + UpdateWindow", rizbench::Repaint(few));
+    suite.Add("1,000 tabs: Invalidate + UpdateWindow", rizbench::Repaint(many));
     CClientDC dc(&few);
     suite.Add("for scale: the BitBlt alone", [&](int n) {
         for (int i = 0; i < n; ++i)

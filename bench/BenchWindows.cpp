@@ -1,0 +1,38 @@
+#include "BenchWindows.h"
+
+namespace rizbench {
+
+BEGIN_MESSAGE_MAP(CBlitWnd, CWnd)
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+BOOL CBlitWnd::CreateBlit(CWnd* pParent, const CRect& rc, COLORREF clrFill) {
+    if (!m_surface.Create(rc.Width(), rc.Height())) return FALSE;
+    m_surface.FillSolidRect(0, 0, rc.Width(), rc.Height(), clrFill);
+    return CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD | WS_VISIBLE, rc, pParent, 0);
+}
+
+void CBlitWnd::OnPaint() {
+    CPaintDC dc(this);
+    const CSize size = m_surface.GetSize();
+    dc.BitBlt(0, 0, size.cx, size.cy, &m_surface, 0, 0, SRCCOPY);
+}
+
+std::function<void(int)> Repaint(CWnd& wnd) {
+    return [&wnd](int n) {
+        for (int i = 0; i < n; ++i) {
+            wnd.Invalidate(FALSE);
+            wnd.UpdateWindow();
+        }
+    };
+}
+
+std::function<void(int)> RepaintWithFrame(HWND hWnd) {
+    return [hWnd](int n) {
+        for (int i = 0; i < n; ++i)
+            ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+    };
+}
+
+}  // namespace rizbench

@@ -1,0 +1,31 @@
+// Windows the control figures share: a window whose paint is one BitBlt of its area, the baseline
+// of a control's paint, and repaint loops.
+#pragma once
+
+#include <RIZuruzezu.h>
+#include <QVMemoryDC.h>
+
+#include <functional>
+
+namespace rizbench {
+
+// A child window whose paint copies one surface of its size: what any paint through the framework
+// costs before a control draws anything.
+class CBlitWnd : public CWnd {
+public:
+    // A child of pParent at rc, its surface filled with clrFill.
+    BOOL CreateBlit(CWnd* pParent, const CRect& rc, COLORREF clrFill);
+    CQVMemoryDC m_surface;
+
+protected:
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    DECLARE_MESSAGE_MAP()
+};
+
+// n times: invalidate the client area and update the window.
+std::function<void(int)> Repaint(CWnd& wnd);
+// n times: invalidate client area and frame, erase, and update at once.
+std::function<void(int)> RepaintWithFrame(HWND hWnd);
+
+}  // namespace rizbench
