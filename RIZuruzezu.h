@@ -16,6 +16,7 @@
 #include "QVButton.h"
 #include "QVEdit.h"
 #include "QVEditEx.h"
+#include "QVLabel.h"
 #include "DrawMenuHelper.h"
 #include "QVMenuWndHook.h"
 #include "SkinMenuBar.h"
