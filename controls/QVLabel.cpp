@@ -50,6 +50,7 @@ ON_WM_LBUTTONDOWN()
 ON_WM_SETCURSOR()
 ON_WM_ERASEBKGND()
 ON_WM_PAINT()
+ON_MESSAGE(WM_PRINTCLIENT, &CQVLabel::OnPrintClient)
 ON_WM_CTLCOLOR_REFLECT()
 ON_CONTROL_REFLECT(STN_ENABLE, &CQVLabel::OnEnableChanged)
 ON_CONTROL_REFLECT(STN_DISABLE, &CQVLabel::OnEnableChanged)
@@ -222,7 +223,7 @@ HBRUSH CQVLabel::CtlColor(CDC* pDC, UINT /*nCtlColor*/) {
 }
 
 void CQVLabel::PaintLabel(CDC* pDC, const CRect& rcClient) {
-    const int nSaved = pDC->SaveDC();
+    // pDC is the label's own surface: what the colour setup selects goes with it.
     const HBRUSH hBrush = reinterpret_cast<HBRUSH>(SendMessage(
         WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(pDC->GetSafeHdc()), reinterpret_cast<LPARAM>(m_hWnd)));
     // The brush goes under the parent's background too: a parent that paints nothing leaves no
@@ -243,7 +244,14 @@ void CQVLabel::PaintLabel(CDC* pDC, const CRect& rcClient) {
     GetWindowText(strText);
     CRect rcText = rcClient;
     pDC->DrawText(strText, &rcText, m_nDrawFlags);
-    pDC->RestoreDC(nSaved);
+}
+
+void CQVLabel::PaintTo(CDC* pDC) {
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (rcClient.IsRectEmpty()) return;
+    CQVPaintMemoryDC dcMem(pDC, rcClient);
+    PaintLabel(&dcMem, rcClient);
 }
 
 void CQVLabel::RemakeFont() {
@@ -347,11 +355,13 @@ BOOL CQVLabel::OnEraseBkgnd(CDC* /*pDC*/) {
 
 void CQVLabel::OnPaint() {
     CPaintDC dc(this);
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    if (rcClient.IsRectEmpty()) return;
-    CQVPaintMemoryDC dcMem(&dc, rcClient);
-    PaintLabel(&dcMem, rcClient);
+    PaintTo(&dc);
+}
+
+LRESULT CQVLabel::OnPrintClient(WPARAM wParam, LPARAM) {
+    // The label as it paints itself, into a DC of the caller's.
+    if (CDC* pDC = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) PaintTo(pDC);
+    return 0;
 }
 
 LRESULT CQVLabel::OnSetText(WPARAM, LPARAM) {

@@ -50,7 +50,8 @@ inline QVLabelLaunch QVLabelLaunchFor(const CString& strLink) {
 
 // Replaces a system static text: subclass an existing one (SubclassDlgItem) or Create one. The label
 // paints off-screen in its own font (never the window's WM_SETFONT font) and adds SS_NOTIFY so that it
-// gets the mouse; after UnsubclassWindow the window is a working system static again.
+// gets the mouse; after UnsubclassWindow the window is a working system static again. WM_PRINTCLIENT
+// gets the same drawing as the screen.
 //
 // The parent must be a window object of the framework for STN_ENABLE / STN_DISABLE to reach the label
 // (it redraws grey or normal then). Text set through the handle (::SetWindowText, WM_SETTEXT, as a
@@ -128,6 +129,8 @@ protected:
     // Sets the label's font colours on pDC and answers the background brush (the reflected
     // WM_CTLCOLORSTATIC, also the label's own at paint).
     afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
+    // The client area through an off-screen surface into pDC (WM_PAINT, WM_PRINTCLIENT).
+    void PaintTo(CDC* pDC);
     void PaintLabel(CDC* pDC, const CRect& rcClient);
     void RemakeFont();
     // After a font change: size, then draw at once.
@@ -147,6 +150,7 @@ protected:
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnPaint();
+    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg void OnEnableChanged();
     afx_msg void OnDestroy();

@@ -200,6 +200,8 @@ TEST_F(LabelTest, DisabledLabelDrawsGreyTextWhateverItsColour) {
     const ScreenNow shown(label.m_hWnd);  // redrawn by the label after STN_DISABLE
     EXPECT_GT(shown.Near(kGrey), 10);
     EXPECT_EQ(0, shown.Near(kBlue, 100));
+    const WindowCapture printed(label.m_hWnd, WindowCapture::Print);  // the same drawing
+    EXPECT_GT(printed.CountNear(CRect(0, 0, 100, 16), kGrey, 0), 10);
 }
 
 TEST_F(LabelTest, TransparentLabelShowsTheParentPixelForPixelAlsoMidBackgroundFlash) {
