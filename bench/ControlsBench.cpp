@@ -115,3 +115,90 @@ void ButtonSuite() {
 const rizbench::Register s_register(&ButtonSuite);
 
 }  // namespace
+
+// Label figures: one label painted (opaque, transparent over a picture; WM_PRINTCLIENT into a surface,
+// the label's whole paint with its off-screen copy) against one BitBlt of its area, and, for scale, the
+// text drawn alone and the same label and a system static repainted through the window system
+// (Invalidate + UpdateWindow).
+namespace {
+
+// A parent whose background is a picture, as a transparent label shows it.
+class CLabelBenchParent : public CWnd {
+public:
+    BOOL CreateParent() {
+        return CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), NULL), _T("label bench"),
+                        WS_POPUP | WS_CLIPCHILDREN, 0, 0, 400, 100, NULL, NULL);
+    }
+
+protected:
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC) {
+        for (int y = 0; y < 100; y += 4)
+            pDC->FillSolidRect(0, y, 400, 4, RGB(150 + y / 2, 190, 240 - y));
+        return TRUE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CLabelBenchParent, CWnd)
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+void LabelSuite() {
+    CLabelBenchParent parent;
+    if (!parent.CreateParent()) return;
+    parent.SetWindowPos(NULL, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    const CRect rc(10, 10, 210, 30);
+    const LPCTSTR lpszText = _T("Forgot your password?");
+    CQVLabel opaque, transparent;
+    opaque.Create(lpszText, WS_CHILD | WS_VISIBLE, rc, &parent, 1);
+    transparent.SetTransparent(TRUE);
+    transparent.Create(lpszText, WS_CHILD | WS_VISIBLE, rc + CPoint(0, 30), &parent, 2);
+    const HWND hSystem = ::CreateWindow(_T("STATIC"), lpszText, WS_CHILD | WS_VISIBLE, rc.left, rc.top + 60,
+                                        rc.Width(), rc.Height(), parent.m_hWnd, NULL, NULL, NULL);
+    parent.UpdateWindow();
+    rizbench::PumpPending();
+
+    CQVMemoryDC dcSource, dcTarget;
+    dcSource.Create(rc.Width(), rc.Height());
+    dcTarget.Create(rc.Width(), rc.Height());
+    rizbench::Suite suite(
+        "a 200 x 20 label painted", "one BitBlt of its area",
+        [&](int n) {
+            for (int i = 0; i < n; ++i)
+                dcTarget.BitBlt(0, 0, rc.Width(), rc.Height(), &dcSource, 0, 0, SRCCOPY);
+        },
+        2000);
+    auto print = [&](HWND hWnd) {
+        return [&dcTarget, hWnd](int n) {
+            for (int i = 0; i < n; ++i)
+                ::SendMessage(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dcTarget.GetSafeHdc()),
+                              PRF_CLIENT);
+        };
+    };
+    suite.Add("for scale: DrawText of its text alone", [&](int n) {
+        CQVSelectScope scope(&dcTarget, ::GetStockObject(DEFAULT_GUI_FONT));
+        for (int i = 0; i < n; ++i) {
+            CRect rcText(0, 0, rc.Width(), rc.Height());
+            dcTarget.DrawText(lpszText, -1, &rcText, DT_WORDBREAK);
+        }
+    });
+    suite.Add("opaque label: WM_PRINTCLIENT", print(opaque.m_hWnd));
+    suite.Add("transparent label over the parent's picture: WM_PRINTCLIENT", print(transparent.m_hWnd));
+    auto repaint = [](HWND hWnd) {
+        return [hWnd](int n) {
+            for (int i = 0; i < n; ++i) {
+                ::InvalidateRect(hWnd, NULL, FALSE);
+                ::UpdateWindow(hWnd);
+            }
+        };
+    };
+    suite.Add("opaque label: Invalidate + UpdateWindow", repaint(opaque.m_hWnd));
+    suite.Add("system static: Invalidate + UpdateWindow", repaint(hSystem));
+    parent.DestroyWindow();
+    rizbench::PumpPending();
+}
+
+const rizbench::Register s_registerLabel(&LabelSuite);
+
+}  // namespace
