@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Writes QVHand.cur, the hand cursor of link labels (resource 4000 of RIZuruzezu.dll, QVLabel.rc).
+"""Writes controls/QVHand.cur, the hand cursor of link labels (resource 4000 of RIZuruzezu.dll, in
+controls/QVLabel.rc).
 
 A 32 x 32 monochrome cursor drawn from the picture below: '#' black, '.' white, anything else
 transparent; the hot spot is the tip of the index finger. Run it from any folder:
-    python3 controls/res/QVHandCursor.py
-and commit the file it writes beside itself.
+    python3 scripts/make-hand-cursor.py
+and commit the file it writes.
 """
 import os
 import struct
@@ -62,7 +63,8 @@ def main():
     image = header + palette + xor_mask + and_mask
     directory = struct.pack("<HHH", 0, 2, 1)
     entry = struct.pack("<BBBBHHII", SIZE, SIZE, 2, 0, HOT_SPOT[0], HOT_SPOT[1], len(image), 6 + 16)
-    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "QVHand.cur")
+    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    path = os.path.join(root, "controls", "QVHand.cur")
     with open(path, "wb") as f:
         f.write(directory + entry + image)
 
