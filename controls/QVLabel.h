@@ -50,8 +50,9 @@ inline QVLabelLaunch QVLabelLaunchFor(const CString& strLink) {
 
 // Replaces a system static text: subclass an existing one (SubclassDlgItem) or Create one. The label
 // paints off-screen in its own font (never the window's WM_SETFONT font) and adds SS_NOTIFY so that it
-// gets the mouse; after UnsubclassWindow the window is a working system static again. WM_PRINTCLIENT
-// gets the same drawing as the screen.
+// gets the mouse; after UnsubclassWindow the window is a working system static again (stop a flash
+// first: its timer would go on ticking, unheard, on the static). WM_PRINTCLIENT gets the same drawing
+// as the screen.
 //
 // The parent must be a window object of the framework for STN_ENABLE / STN_DISABLE to reach the label
 // (it redraws grey or normal then). Text set through the handle (::SetWindowText, WM_SETTEXT, as a
