@@ -167,3 +167,64 @@ void TabSuite() {
 const rizbench::Register s_registerTabs(&TabSuite);
 
 }  // namespace
+
+// ---- Label ----
+
+// A label repainted (opaque, and transparent over a picture) against a window of its size painting
+// one BitBlt, and a system static repainted the same way for scale.
+namespace {
+
+// A parent whose background is a picture, as a transparent label shows it.
+class CLabelBenchParent : public CWnd {
+public:
+    BOOL CreateParent() {
+        return CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), NULL), _T("label bench"),
+                        WS_POPUP | WS_CLIPCHILDREN, 0, 0, 400, 100, NULL, NULL);
+    }
+
+protected:
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC) {
+        for (int y = 0; y < 100; y += 4)
+            pDC->FillSolidRect(0, y, 400, 4, RGB(150 + y / 2, 190, 240 - y));
+        return TRUE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CLabelBenchParent, CWnd)
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+void LabelSuite() {
+    CLabelBenchParent parent;
+    if (!parent.CreateParent()) return;
+    parent.SetWindowPos(NULL, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    const CRect rc(10, 10, 210, 30);
+    const LPCTSTR lpszText = _T("Forgot your password?");
+    CQVLabel opaque, transparent;
+    opaque.Create(lpszText, WS_CHILD | WS_VISIBLE, rc, &parent, 1);
+    transparent.SetTransparent(TRUE);
+    transparent.Create(lpszText, WS_CHILD | WS_VISIBLE, rc + CPoint(0, 30), &parent, 2);
+    const HWND hSystem = ::CreateWindow(_T("STATIC"), lpszText, WS_CHILD | WS_VISIBLE, rc.left, rc.top + 60,
+                                        rc.Width(), rc.Height(), parent.m_hWnd, NULL, NULL, NULL);
+    parent.UpdateWindow();
+    rizbench::PumpPending();
+
+    rizbench::CBlitWnd blit;
+    if (!blit.CreateBlit(&parent, rc + CPoint(0, 90), RGB(240, 240, 240))) return;
+    parent.UpdateWindow();
+    rizbench::PumpPending();
+
+    rizbench::Suite suite("a 200 x 20 label repainted (Invalidate + UpdateWindow)",
+                          "a window of its size painting one BitBlt", rizbench::Repaint(blit), 300);
+    suite.Add("opaque label", rizbench::Repaint(opaque));
+    suite.Add("transparent label over the parent's picture", rizbench::Repaint(transparent));
+    suite.Add("system static", rizbench::Repaint(*CWnd::FromHandle(hSystem)));
+    parent.DestroyWindow();
+    rizbench::PumpPending();
+}
+
+const rizbench::Register s_registerLabel(&LabelSuite);
+
+}  // namespace

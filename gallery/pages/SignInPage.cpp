@@ -99,6 +99,29 @@ protected:
                             L"Pronunciation practice"),
                        4, 5);
         m_tabs.SetCurSel(0);
+        // The labels: a bold title, a link beside the password (shown hovered) and a flashing line.
+        enum : UINT { IDC_SIGNIN_TITLE = 1050, IDC_SIGNIN_FORGOT, IDC_SIGNIN_MESSAGES };
+        const DWORD dwLabel = WS_CHILD | WS_VISIBLE | SS_LEFT;
+        auto label = [&](CQVLabel& lbl, LPCTSTR lpszText, int x, int y, UINT nID) {
+            lbl.SetTransparent(TRUE);
+            lbl.Create(lpszText, dwLabel, CRect(x, y, x + 200, y + 16), this, nID);
+            lbl.SetAutoSize(TRUE, 240);
+        };
+        label(m_title, Pick(bZh, L"\x767b\x5f55", L"Sign in"), kMargin, 8, IDC_SIGNIN_TITLE);
+        m_title.SetTextColor(RGB(20, 60, 120));
+        m_title.SetFontBold(TRUE);
+        m_title.SetFontSize(18);
+        label(m_forgot, Pick(bZh, L"\x5fd8\x8bb0\x5bc6\x7801\xff1f", L"Forgot your password?"), 330,
+              kEditTop + 34 + 4, IDC_SIGNIN_FORGOT);
+        m_forgot.SetTextColor(RGB(0, 0, 238));
+        m_forgot.SetLink(TRUE, _T("www.study.cn/password"));
+        m_forgot.SetFingerCursor();
+        m_forgot.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+        label(m_messages, Pick(bZh, L"\x0033\x6761\x65b0\x6d88\x606f", L"3 new messages"), kMargin, 300,
+              IDC_SIGNIN_MESSAGES);
+        m_messages.SetFontBold(TRUE);
+        m_messages.StartFlash(QVLFT_TEXT);
+        m_messages.SendMessage(WM_TIMER, QV_LABEL_FLASH_TIMER);  // the picture shows the flash colour
         return TRUE;
     }
     void OnOK() override {}
@@ -152,6 +175,7 @@ protected:
     CQVEditEx m_file;
     CQVTabCtrl m_tabs;
     BOOL m_bSettingsRefused = FALSE;
+    CQVLabel m_title, m_forgot, m_messages;
 };
 
 BEGIN_MESSAGE_MAP(CSignInDlg, CSkinDialog)
