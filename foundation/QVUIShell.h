@@ -1,5 +1,5 @@
-// The one road by which windowless objects and their hosts open addresses: the shell, or a handler a
-// test puts in its place so that no browser starts.
+// The one road by which the library opens addresses (links of labels, windowless objects and their
+// hosts): the shell, or a handler a test puts in its place so that no browser starts.
 #pragma once
 
 #include "RIZuruzezuDef.h"
