@@ -365,6 +365,82 @@ bool ContactListCallbacksReachTheClient() {
 
 }  // namespace
 
+// A sign-in dialog from an in-memory template with one edit: the edit subclassed by a skinned edit, a
+// tab strip made beside it, and the input posted before the modal loop runs. Enter typed into the edit
+// is answered 1 by the dialog, so the edit consumes it and the dialog stays; a click posted on the
+// second tab is refused through 0x9DE; then Cancel ends the dialog.
+class CSignInHostDialog : public CDialog {
+public:
+    enum { IDC_USER = 100, IDC_TABS };
+    CQVEdit m_edit;
+    CQVTabCtrl m_tabs;
+    BOOL m_bSubclassed = FALSE;
+    int m_nEnterCommands = 0;
+    int m_nTabQuestions = 0;
+
+protected:
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        m_bSubclassed = m_edit.SubclassDlgItem(IDC_USER, this);
+        CRect rcTabs(4, 4, 220, 0);
+        if (!m_bSubclassed || !m_tabs.Create(WS_CHILD | WS_VISIBLE, rcTabs, this, IDC_TABS)) return TRUE;
+        m_tabs.AddItem(_T("Courses"), 0, 1);
+        m_tabs.AddItem(_T("Settings"), 0, 2);
+        m_tabs.SetCurSel(0);
+        m_edit.SetFocus();
+        m_edit.PostMessage(WM_KEYDOWN, VK_RETURN, 1);
+        const CPoint pt = m_tabs.GetItemRect(1).CenterPoint();
+        m_tabs.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        m_tabs.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        PostMessage(WM_COMMAND, IDCANCEL);
+        return FALSE;  // the focus is set
+    }
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        if (LOWORD(wParam) == IDC_USER && HIWORD(wParam) == 0 && lParam == 0) {
+            ++m_nEnterCommands;
+            return TRUE;  // answers 1: the edit consumes the key
+        }
+        return CDialog::OnCommand(wParam, lParam);
+    }
+    afx_msg LRESULT OnTabSelChanging(WPARAM, LPARAM) {
+        ++m_nTabQuestions;
+        return 1;  // refused
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSignInHostDialog, CDialog)
+ON_MESSAGE(WM_QV_TABSELCHANGING, &CSignInHostDialog::OnTabSelChanging)
+END_MESSAGE_MAP()
+
+// The template: the OK button of MakeTemplate made an edit with a client edge.
+std::vector<WORD> MakeEditTemplate() {
+    std::vector<WORD> t = MakeTemplate();
+    size_t i = sizeof(DLGTEMPLATE) / sizeof(WORD) + 3;  // after the menu, class and title words
+    if (i % 2) ++i;
+    auto* item = reinterpret_cast<DLGITEMTEMPLATE*>(t.data() + i);
+    item->style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+    item->dwExtendedStyle = WS_EX_CLIENTEDGE;
+    item->y = 20;
+    item->id = CSignInHostDialog::IDC_USER;
+    WORD* pClass = reinterpret_cast<WORD*>(item + 1);
+    pClass[1] = 0x0081;  // edit class
+    pClass[2] = 0;       // no text
+    pClass[3] = 0;       // no creation data
+    return t;
+}
+
+bool SignInDialogControls() {
+    std::vector<WORD> dlgTemplate = MakeEditTemplate();
+    CSignInHostDialog dlg;
+    dlg.InitModalIndirect(reinterpret_cast<LPCDLGTEMPLATE>(dlgTemplate.data()));
+    const INT_PTR result = dlg.DoModal();
+    printf("host: sign-in dialog ended with %d; the edit offered Enter %d time(s), the tab strip asked %d "
+           "time(s)\n",
+           static_cast<int>(result), dlg.m_nEnterCommands, dlg.m_nTabQuestions);
+    return result == IDCANCEL && dlg.m_bSubclassed && dlg.m_nEnterCommands == 1 && dlg.m_nTabQuestions == 1;
+}
+
 int main() {
     if (!AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), 0)) {
         printf("host: AfxWinInit failed\n");
@@ -409,15 +485,16 @@ int main() {
     const bool windowless = WindowlessHosts();
     const bool outbar = OutBarClickReachesOwner();
     const bool contacts = ContactListCallbacksReachTheClient();
+    const bool signIn = SignInDialogControls();
 
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
-                    skinned && windowless && outbar && contacts;
+                    skinned && windowless && outbar && contacts && signIn;
     if (ok)
         printf("host: ok\n");
     else
         printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned windows %d, skinned "
-               "button %d, windowless hosts %d, outlook bar %d, contact list %d)\n",
+               "button %d, windowless hosts %d, outlook bar %d, contact list %d, sign-in dialog %d)\n",
                strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinnedWindows, skinned,
-               windowless, outbar, contacts);
+               windowless, outbar, contacts, signIn);
     return ok ? 0 : 1;
 }
