@@ -139,16 +139,5 @@ TEST_F(EditTest, CreateDestroyAndSubclassReleaseSoak) {
         pEdit->UnsubclassWindow();
         delete pEdit;
     };
-    for (int k = 0; k < 20; ++k)
-        cycle(k);  // warm up caches of GDI and USER
-    Pump();
-    const riztest::ResourceSnapshot before;
-    const int nCycles = riztest::SoakCycles();
-    for (int k = 0; k < nCycles; ++k) {
-        cycle(k);
-        if (k % 100 == 0) Pump();
-    }
-    Pump();
-    EXPECT_EQ(0, before.GdiDelta());
-    EXPECT_EQ(0, before.WindowDelta());
+    riztest::ExpectCyclesLeakNothing(cycle);
 }

@@ -325,14 +325,5 @@ TEST_F(TabTest, CreateDestroyAndSubclassReleaseSoak) {
         pTab->UnsubclassWindow();
         delete pTab;
     };
-    for (int k = 0; k < 10; ++k)
-        cycle(k);
-    Pump();
-    const riztest::ResourceSnapshot before;
-    const int nCycles = riztest::SoakCycles();
-    for (int k = 0; k < nCycles; ++k)
-        cycle(k);
-    Pump();
-    EXPECT_EQ(0, before.GdiDelta());
-    EXPECT_EQ(0, before.WindowDelta());
+    riztest::ExpectCyclesLeakNothing(cycle);
 }

@@ -4,6 +4,11 @@
 
 #include <cstdint>
 
+#include <gtest/gtest.h>
+
+#include "MessagePump.h"
+#include "Watchdog.h"
+
 namespace riztest {
 
 namespace {
@@ -65,6 +70,21 @@ int CountThreadWindows() {
     int n = 0;
     ::EnumThreadWindows(::GetCurrentThreadId(), &CountTopLevel, reinterpret_cast<LPARAM>(&n));
     return n;
+}
+
+void ExpectCyclesLeakNothing(const std::function<void(int)>& cycle) {
+    for (int k = 0; k < 20; ++k)
+        cycle(k);
+    PumpUntilIdle();
+    const ResourceSnapshot before;
+    const int nCycles = SoakCycles();
+    for (int k = 0; k < nCycles; ++k) {
+        cycle(k);
+        if (k % 100 == 0) PumpUntilIdle();
+    }
+    PumpUntilIdle();
+    EXPECT_EQ(0, before.GdiDelta());
+    EXPECT_EQ(0, before.WindowDelta());
 }
 
 }  // namespace riztest

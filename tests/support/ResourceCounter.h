@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 namespace riztest {
 
 // Live GDI objects (DCs, bitmaps, brushes, pens, fonts, regions...) owned by this process, stock objects
@@ -20,5 +22,10 @@ struct ResourceSnapshot {
     int GdiDelta() const { return CountGdiObjects() - gdi; }
     int WindowDelta() const { return CountThreadWindows() - windows; }
 };
+
+// The body of a create/destroy soak: cycle(k) 20 times to warm up the caches of GDI and USER, then
+// for SoakCycles() cycles with the queue pumped every 100, and expects both counts where they were
+// after the warm-up.
+void ExpectCyclesLeakNothing(const std::function<void(int)>& cycle);
 
 }  // namespace riztest
