@@ -16,6 +16,7 @@
 #include "QVButton.h"
 #include "QVEdit.h"
 #include "QVEditEx.h"
+#include "QVComboBox.h"
 #include "DrawMenuHelper.h"
 #include "QVMenuWndHook.h"
 #include "SkinMenuBar.h"
