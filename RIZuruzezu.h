@@ -17,6 +17,7 @@
 #include "QVEdit.h"
 #include "QVEditEx.h"
 #include "QVComboBox.h"
+#include "QVColorComboBox.h"
 #include "DrawMenuHelper.h"
 #include "QVMenuWndHook.h"
 #include "SkinMenuBar.h"

@@ -4,6 +4,7 @@
 
 #include "MessagePump.h"
 #include "PixelProbe.h"
+#include "QVColorComboBox.h"
 
 namespace qvctest {
 
@@ -13,6 +14,11 @@ COLORREF DropPixel(int f, int x, int y) {
 }
 
 LRESULT CComboDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_QV_COLORCOMBO_SELCHANGED) {
+        ++m_nColorMessages;
+        m_nSelAtMessage = static_cast<int>(::SendMessage(reinterpret_cast<HWND>(lParam), CB_GETCURSEL, 0, 0));
+        EXPECT_EQ(static_cast<WPARAM>(::GetDlgCtrlID(reinterpret_cast<HWND>(lParam))), wParam);
+    }
     if (message == WM_COMMAND && HIWORD(wParam) == CBN_CLOSEUP) ++m_nCloseUps;
     return CDialog::WindowProc(message, wParam, lParam);
 }

@@ -1,5 +1,5 @@
 // What the combo box tests share: a skin with a patterned drop-button image and a frame colour, the
-// settings dialog that counts the lists closing, and the fixture that loads the skin and
+// settings dialog that counts the colour combo's messages, and the fixture that loads the skin and
 // shows the dialog.
 #pragma once
 
@@ -32,6 +32,9 @@ COLORREF DropPixel(int f, int x, int y);
 class CComboDialog : public CDialog {
 public:
     CComboDialog() : CDialog(IDD_QVCOMBO) {}
+    // Messages 0x9E5 received, and the colour combo's selection when the last arrived.
+    int m_nColorMessages = 0;
+    int m_nSelAtMessage = -1;
     int m_nCloseUps = 0;
 
 protected:
