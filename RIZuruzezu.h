@@ -18,6 +18,7 @@
 #include "QVEditEx.h"
 #include "QVComboBox.h"
 #include "QVColorComboBox.h"
+#include "QVBitmapComboBox.h"
 #include "DrawMenuHelper.h"
 #include "QVMenuWndHook.h"
 #include "SkinMenuBar.h"
