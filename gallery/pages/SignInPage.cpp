@@ -21,6 +21,9 @@ enum : UINT {
     IDC_SIGNIN_NOTE,
     IDC_SIGNIN_FILE,
     IDC_SIGNIN_DISABLED,
+    IDC_SIGNIN_LEVEL,
+    IDC_SIGNIN_COLOR,
+    IDC_SIGNIN_FACES,
 };
 
 // The page's own texts come in both languages; the language file tells which one shows.
@@ -43,6 +46,47 @@ std::vector<WORD> EmptyTemplate(int cxDlu, int cyDlu) {
     pTemplate->cx = static_cast<short>(cxDlu);
     pTemplate->cy = static_cast<short>(cyDlu);
     return words;  // no menu, the default class, no title
+}
+
+// Writes face n (0-3) as a 24 x 24 bitmap file: a round face with eyes and a smile on white.
+bool WriteFaceBitmap(const CString& strPath, int n) {
+    const int cx = 24;
+    static const COLORREF s_faces[] = {RGB(255, 210, 80), RGB(250, 170, 140), RGB(150, 210, 120),
+                                       RGB(140, 190, 250)};
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = cx;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hDib = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    if (!hDib) return false;
+    {
+        CDC dc;
+        dc.CreateCompatibleDC(NULL);
+        CQVSelectScope bitmap(&dc, hDib);
+        dc.FillSolidRect(0, 0, cx, cx, RGB(255, 255, 255));
+        CQVSelectScope face = CQVSelectScope::SolidPenBrush(dc, RGB(90, 70, 40), s_faces[n & 3]);
+        dc.Ellipse(1, 1, cx - 1, cx - 1);
+        CQVSelectScope eyes = CQVSelectScope::SolidPenBrush(dc, RGB(30, 30, 30), RGB(30, 30, 30));
+        dc.Ellipse(7, 8, 10, 11);
+        dc.Ellipse(14, 8, 17, 11);
+        dc.Arc(6, 8 + (n & 1), 18, 19, 6, 14, 18, 14);
+    }
+    const DWORD nBits = cx * cx * 4;
+    BITMAPFILEHEADER file = {0x4D42, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + nBits, 0, 0,
+                             sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    CFile out;
+    const bool bOpen = out.Open(strPath, CFile::modeCreate | CFile::modeWrite) != FALSE;
+    if (bOpen) {
+        out.Write(&file, sizeof(file));
+        out.Write(&bmi.bmiHeader, sizeof(BITMAPINFOHEADER));
+        out.Write(pBits, nBits);
+        out.Close();
+    }
+    ::DeleteObject(hDib);
+    return bOpen;
 }
 
 // The sign-in dialog: a picture for its background, the edits on it.
@@ -80,7 +124,40 @@ protected:
         make(m_file, 0, IDC_SIGNIN_FILE, Pick(bZh, L"\x7b2c\x4e09\x8bfe.mp3", L"Lesson 3.mp3"));
         make(m_disabled, 0, IDC_SIGNIN_DISABLED, Pick(bZh, L"\x79bb\x7ebf", L"Offline"));
         m_disabled.EnableWindow(FALSE);
+
+        // The combo boxes: a level, the chat colour, a face.
+        const DWORD dwCombo = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+        m_level.Create(dwCombo, CRect(340, kEditTop, 560, kEditTop + 200), this, IDC_SIGNIN_LEVEL);
+        m_level.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+        m_level.AddString(Pick(bZh, L"\x521d\x7ea7", L"Beginner"));
+        m_level.AddString(Pick(bZh, L"\x4e2d\x7ea7", L"Intermediate"));
+        m_level.AddString(Pick(bZh, L"\x9ad8\x7ea7", L"Advanced"));
+        m_level.SetCurSel(1);
+        // A drop list of colours is made as a template's would be, then subclassed.
+        const HWND hColor =
+            ::CreateWindowEx(0, _T("COMBOBOX"), NULL, dwCombo | CBS_OWNERDRAWFIXED, 340, kEditTop + 34, 220,
+                             300, m_hWnd, reinterpret_cast<HMENU>(IDC_SIGNIN_COLOR), NULL, NULL);
+        m_chatColor.SubclassWindow(hColor);
+        m_chatColor.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+        m_chatColor.InitMainColors();
+        m_chatColor.SetCurColor(RGB(0, 128, 0));
+        m_faces.SetImageSize(24, 24);
+        m_faces.Create(dwCombo, CRect(340, kEditTop + 80, 560, kEditTop + 280), this, IDC_SIGNIN_FACES);
+        TCHAR szTemp[MAX_PATH] = {};
+        ::GetTempPath(MAX_PATH, szTemp);
+        for (int n = 0; n < 4; ++n) {
+            CString strPath;
+            strPath.Format(_T("%sRIZGalleryFace%d.bmp"), szTemp, n);
+            if (WriteFaceBitmap(strPath, n)) m_faces.AddBitmap(strPath);
+            m_faceFiles.push_back(strPath);
+        }
+        m_faces.SetCurSel(0);
         return TRUE;
+    }
+    afx_msg void OnDestroy() {
+        CSkinDialog::OnDestroy();
+        for (const CString& strPath : m_faceFiles)
+            ::DeleteFile(strPath);
     }
     void OnOK() override {}
     void OnCancel() override {}
@@ -118,11 +195,16 @@ protected:
     std::vector<WORD> m_template;
     CQVEdit m_user, m_password, m_search, m_note, m_disabled;
     CQVEditEx m_file;
+    CQVComboBox m_level;
+    CQVColorComboBox m_chatColor;
+    CQVBitmapComboBox m_faces;
+    std::vector<CString> m_faceFiles;  // the generated faces, removed with the dialog
 };
 
 BEGIN_MESSAGE_MAP(CSignInDlg, CSkinDialog)
 ON_WM_ERASEBKGND()
 ON_WM_PAINT()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 class CSignInPage : public CGalleryPaintPage {
