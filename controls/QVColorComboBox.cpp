@@ -32,6 +32,7 @@ IMPLEMENT_DYNAMIC(CQVColorComboBox, CQVComboBox)
 BEGIN_MESSAGE_MAP(CQVColorComboBox, CQVComboBox)
 ON_CONTROL_REFLECT(CBN_DROPDOWN, &CQVColorComboBox::OnDropDown)
 ON_CONTROL_REFLECT(CBN_SELCHANGE, &CQVColorComboBox::OnSelChange)
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CQVColorComboBox::CQVColorComboBox()
@@ -168,4 +169,10 @@ void CQVColorComboBox::OnSelChange() {
     }
     if (CWnd* pParent = GetParent())
         pParent->SendMessage(WM_QV_COLORCOMBO_SELCHANGED, GetDlgCtrlID(), reinterpret_cast<LPARAM>(m_hWnd));
+}
+
+void CQVColorComboBox::OnDestroy() {
+    // A window destroyed while its dialog is open leaves the object free to choose again once remade.
+    m_bChoosing = FALSE;
+    CQVComboBox::OnDestroy();
 }

@@ -16,8 +16,9 @@ typedef BOOL (*QVChooseColorFunc)(CWnd* pOwner, COLORREF clrInit, COLORREF* pclr
 // added by the first AddColor. Choosing it (with the mouse, or the arrow keys on a closed list) closes
 // the list and opens the colour dialog; OK selects the chosen colour (added before "other" when it is
 // new), cancel selects again the colour that was current before the list opened. The parent hears
-// every selection change as WM_QV_COLORCOMBO_SELCHANGED; CBN_SELCHANGE and CBN_DROPDOWN are the
-// control's own (reflected, so the parent must be a window object of the framework).
+// every selection change as WM_QV_COLORCOMBO_SELCHANGED (unless it destroyed the combo while the
+// dialog was open); CBN_SELCHANGE and CBN_DROPDOWN are the control's own (reflected, so the parent
+// must be a window object of the framework).
 //
 // Create makes the combo CBS_OWNERDRAWFIXED and takes away CBS_DROPDOWN and CBS_OWNERDRAWVARIABLE
 // (a CBS_DROPDOWNLIST style so becomes CBS_SIMPLE). A combo of a dialog template is made before this
@@ -60,6 +61,7 @@ protected:
 
     afx_msg void OnDropDown();
     afx_msg void OnSelChange();
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
     COLORREF m_clrRemembered = 0xFF0000;  // current when the list opened; cancel selects it again

@@ -181,6 +181,18 @@ TEST_F(ColorComboTest, DeletedOtherItemAndComboDestroyedWhileTheDialogIsOpenDoNo
     Pump();
     EXPECT_EQ(nullptr, pCombo);
     EXPECT_EQ(0, m_dlg.m_nColorMessages);
+    // Only the window destroyed: the object made again opens the dialog again.
+    CQVColorComboBox kept;
+    FakeDialog::onRun = [&kept] { kept.DestroyWindow(); };
+    for (int nRun = 3; nRun <= 4; ++nRun) {
+        ASSERT_TRUE(kept.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 120, 170, 300), &m_dlg,
+                                kCreatedId));
+        kept.SetCurColor(0xFFFFFF);
+        kept.SetFocus();
+        riztest::PostKey(kept.m_hWnd, VK_DOWN);
+        Pump();
+        EXPECT_EQ(nRun, FakeDialog::nRuns);
+    }
 }
 
 namespace {
