@@ -47,6 +47,13 @@ void CQVComboBox::PaintCombo(CDC* pDC) {
     if (!GetComboBoxInfo(&info)) return;
     CRect rcClient;
     GetClientRect(&rcClient);
+    // The edit field of a combo with one paints itself (after the combo): drawing under it only flickers.
+    if (info.hwndItem && info.hwndItem != m_hWnd) {
+        CRect rcEdit;
+        ::GetWindowRect(info.hwndItem, &rcEdit);
+        ScreenToClient(&rcEdit);
+        pDC->ExcludeClipRect(&rcEdit);
+    }
     {
         CQVSelectScope scope(pDC);
         scope.SelectOwned(::CreatePen(PS_SOLID, 1, m_clrFrame));
