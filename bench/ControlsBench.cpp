@@ -228,3 +228,52 @@ void LabelSuite() {
 const rizbench::Register s_registerLabel(&LabelSuite);
 
 }  // namespace
+
+// ---- Combo boxes ----
+
+namespace {
+
+// A drop list and a colour combo repainted against a window of their size painting one BitBlt, and
+// the system's drop list repainted the same way for scale.
+void ComboSuite() {
+    CBenchParent parent;
+    if (!parent.CreateParent()) return;
+    parent.SetWindowPos(NULL, 0, 0, 0, 0,
+                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    const DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST;
+    const HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    CQVComboBox level;
+    level.Create(dwStyle, CRect(10, 10, 230, 200), &parent, 100);
+    level.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
+    level.AddString(_T("Intermediate"));
+    level.SetCurSel(0);
+    CQVColorComboBox colors;
+    colors.SubclassWindow(::CreateWindow(_T("COMBOBOX"), NULL, dwStyle | CBS_OWNERDRAWFIXED, 10, 60, 220, 200,
+                                         parent.m_hWnd, reinterpret_cast<HMENU>(101), NULL, NULL));
+    colors.InitMainColors();
+    colors.SetCurColor(RGB(0, 128, 0));
+    CComboBox system;
+    system.Create(dwStyle, CRect(10, 110, 230, 300), &parent, 102);
+    system.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
+    system.AddString(_T("Intermediate"));
+    system.SetCurSel(0);
+    CRect rc;
+    level.GetWindowRect(&rc);
+    parent.ScreenToClient(&rc);
+    rizbench::CBlitWnd blit;
+    if (!blit.CreateBlit(&parent, CRect(CPoint(240, 10), rc.Size()), RGB(255, 255, 255))) return;
+    parent.UpdateWindow();
+    rizbench::PumpPending();
+
+    rizbench::Suite suite("a 220-pixel combo box repainted (Invalidate + UpdateWindow)",
+                          "a window of its size painting one BitBlt", rizbench::Repaint(blit), 300);
+    suite.Add("drop list with text", rizbench::Repaint(level));
+    suite.Add("colour combo, owner-drawn current item", rizbench::Repaint(colors));
+    suite.Add("system drop list, for scale", rizbench::Repaint(system));
+    parent.DestroyWindow();
+    rizbench::PumpPending();
+}
+
+const rizbench::Register s_registerCombo(&ComboSuite);
+
+}  // namespace

@@ -22,6 +22,9 @@ enum : UINT {
     IDC_SIGNIN_FILE,
     IDC_SIGNIN_DISABLED,
     IDC_SIGNIN_TABS = 1101,
+    IDC_SIGNIN_LEVEL,
+    IDC_SIGNIN_COLOR,
+    IDC_SIGNIN_FACES,
 };
 
 // The tab strip: narrow enough that its last tab is cut at the right edge, the note beside it.
@@ -49,6 +52,47 @@ std::vector<WORD> EmptyTemplate(int cxDlu, int cyDlu) {
     pTemplate->cx = static_cast<short>(cxDlu);
     pTemplate->cy = static_cast<short>(cyDlu);
     return words;  // no menu, the default class, no title
+}
+
+// Writes face n (0-3) as a 24 x 24 bitmap file: a round face with eyes and a smile on white.
+bool WriteFaceBitmap(const CString& strPath, int n) {
+    const int cx = 24;
+    static const COLORREF s_faces[] = {RGB(255, 210, 80), RGB(250, 170, 140), RGB(150, 210, 120),
+                                       RGB(140, 190, 250)};
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = cx;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hDib = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    if (!hDib) return false;
+    {
+        CDC dc;
+        dc.CreateCompatibleDC(NULL);
+        CQVSelectScope bitmap(&dc, hDib);
+        dc.FillSolidRect(0, 0, cx, cx, RGB(255, 255, 255));
+        CQVSelectScope face = CQVSelectScope::SolidPenBrush(dc, RGB(90, 70, 40), s_faces[n & 3]);
+        dc.Ellipse(1, 1, cx - 1, cx - 1);
+        CQVSelectScope eyes = CQVSelectScope::SolidPenBrush(dc, RGB(30, 30, 30), RGB(30, 30, 30));
+        dc.Ellipse(7, 8, 10, 11);
+        dc.Ellipse(14, 8, 17, 11);
+        dc.Arc(6, 8 + (n & 1), 18, 19, 6, 14, 18, 14);
+    }
+    const DWORD nBits = cx * cx * 4;
+    BITMAPFILEHEADER file = {0x4D42, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + nBits, 0, 0,
+                             sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    CFile out;
+    const bool bOpen = out.Open(strPath, CFile::modeCreate | CFile::modeWrite) != FALSE;
+    if (bOpen) {
+        out.Write(&file, sizeof(file));
+        out.Write(&bmi.bmiHeader, sizeof(BITMAPINFOHEADER));
+        out.Write(pBits, nBits);
+        out.Close();
+    }
+    ::DeleteObject(hDib);
+    return bOpen;
 }
 
 // The sign-in dialog: a picture for its background, the edits on it.
@@ -99,7 +143,7 @@ protected:
                             L"Pronunciation practice"),
                        4, 5);
         m_tabs.SetCurSel(0);
-        // The labels: a bold title, a link beside the password (shown hovered) and a flashing line.
+        // The labels: a bold title, a link under the combo boxes (shown hovered) and a flashing line.
         enum : UINT { IDC_SIGNIN_TITLE = 1050, IDC_SIGNIN_FORGOT, IDC_SIGNIN_MESSAGES };
         const DWORD dwLabel = WS_CHILD | WS_VISIBLE | SS_LEFT;
         auto label = [&](CQVLabel& lbl, LPCTSTR lpszText, int x, int y, UINT nID) {
@@ -111,8 +155,8 @@ protected:
         m_title.SetTextColor(RGB(20, 60, 120));
         m_title.SetFontBold(TRUE);
         m_title.SetFontSize(18);
-        label(m_forgot, Pick(bZh, L"\x5fd8\x8bb0\x5bc6\x7801\xff1f", L"Forgot your password?"), 330,
-              kEditTop + 34 + 4, IDC_SIGNIN_FORGOT);
+        label(m_forgot, Pick(bZh, L"\x5fd8\x8bb0\x5bc6\x7801\xff1f", L"Forgot your password?"), 340,
+              kEditTop + 124, IDC_SIGNIN_FORGOT);
         m_forgot.SetTextColor(RGB(0, 0, 238));
         m_forgot.SetLink(TRUE, _T("www.study.cn/password"));
         m_forgot.SetFingerCursor();
@@ -122,7 +166,39 @@ protected:
         m_messages.SetFontBold(TRUE);
         m_messages.StartFlash(QVLFT_TEXT);
         m_messages.SendMessage(WM_TIMER, QV_LABEL_FLASH_TIMER);  // the picture shows the flash colour
+        // The combo boxes: a level, the chat colour, a face.
+        const DWORD dwCombo = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+        m_level.Create(dwCombo, CRect(340, kEditTop, 560, kEditTop + 200), this, IDC_SIGNIN_LEVEL);
+        m_level.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+        m_level.AddString(Pick(bZh, L"\x521d\x7ea7", L"Beginner"));
+        m_level.AddString(Pick(bZh, L"\x4e2d\x7ea7", L"Intermediate"));
+        m_level.AddString(Pick(bZh, L"\x9ad8\x7ea7", L"Advanced"));
+        m_level.SetCurSel(1);
+        // A drop list of colours is made as a template's would be, then subclassed.
+        const HWND hColor =
+            ::CreateWindowEx(0, _T("COMBOBOX"), NULL, dwCombo | CBS_OWNERDRAWFIXED, 340, kEditTop + 34, 220,
+                             300, m_hWnd, reinterpret_cast<HMENU>(IDC_SIGNIN_COLOR), NULL, NULL);
+        m_chatColor.SubclassWindow(hColor);
+        m_chatColor.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+        m_chatColor.InitMainColors();
+        m_chatColor.SetCurColor(RGB(0, 128, 0));
+        m_faces.SetImageSize(24, 24);
+        m_faces.Create(dwCombo, CRect(340, kEditTop + 80, 560, kEditTop + 280), this, IDC_SIGNIN_FACES);
+        TCHAR szTemp[MAX_PATH] = {};
+        ::GetTempPath(MAX_PATH, szTemp);
+        for (int n = 0; n < 4; ++n) {
+            CString strPath;
+            strPath.Format(_T("%sRIZGalleryFace%d.bmp"), szTemp, n);
+            if (WriteFaceBitmap(strPath, n)) m_faces.AddBitmap(strPath);
+            m_faceFiles.push_back(strPath);
+        }
+        m_faces.SetCurSel(0);
         return TRUE;
+    }
+    afx_msg void OnDestroy() {
+        CSkinDialog::OnDestroy();
+        for (const CString& strPath : m_faceFiles)
+            ::DeleteFile(strPath);
     }
     void OnOK() override {}
     void OnCancel() override {}
@@ -176,12 +252,17 @@ protected:
     CQVTabCtrl m_tabs;
     BOOL m_bSettingsRefused = FALSE;
     CQVLabel m_title, m_forgot, m_messages;
+    CQVComboBox m_level;
+    CQVColorComboBox m_chatColor;
+    CQVBitmapComboBox m_faces;
+    std::vector<CString> m_faceFiles;  // the generated faces, removed with the dialog
 };
 
 BEGIN_MESSAGE_MAP(CSignInDlg, CSkinDialog)
 ON_WM_ERASEBKGND()
 ON_WM_PAINT()
 ON_MESSAGE(WM_QV_TABSELCHANGING, &CSignInDlg::OnTabSelChanging)
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 class CSignInPage : public CGalleryPaintPage {

@@ -144,6 +144,8 @@ def main():
     write("truncated.bmp", good[:len(good) // 2])
     write("header-only.bmp", good[:14])
     write("garbage.bmp", b"BM" + bytes(rng.randrange(256) for _ in range(300)))
+    huge_info = struct.pack("<IiiHHIIiiII", 40, 100000, 100000, 1, 24, 0, 0, 2835, 2835, 0, 0)
+    write("huge.bmp", struct.pack("<2sIHHI", b"BM", 14 + 40 + 12, 0, 0, 14 + 40) + huge_info + b"\0" * 12)
     write("garbage.png", bytes(rng.randrange(256) for _ in range(300)))
     write("huge.png", png(1, 1, [[(0, 0, 0, 255)]], claimed=(100000, 100000)))
     small = png(8, 8, [[(1, 2, 3, 255)] * 8] * 8)
