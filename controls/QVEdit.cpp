@@ -11,8 +11,6 @@ namespace {
 
 const COLORREF kClrCueText = RGB(128, 128, 128);
 const UINT kOverlayId = 0xFFFF;
-// No move, size, z-order or activation change; the frame is recalculated.
-const UINT kRecalcFrameFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 
 COLORREF SkinBorderColour() {
     return CQVSkinResManager::GetSingletonPtr()->GetClrDef()->GetColor(4);
@@ -264,31 +262,18 @@ int CQVEdit::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 }
 
 LRESULT CQVEdit::OnRecalcFrame(WPARAM, LPARAM) {
-    SetWindowPos(NULL, 0, 0, 0, 0, kRecalcFrameFlags);
+    QVRecalcFrame(this);
     return 0;
 }
 
 void CQVEdit::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) {
-    // Both forms start with the proposed window rectangle.
-    RECT* pRect = &lpncsp->rgrc[0];
-    const CRect rcWindow = *pRect;
-    const DWORD dwExStyle = GetExStyle();
-    *pRect = QVEditWidenedClientRect(rcWindow, dwExStyle, ::GetSystemMetrics(SM_CXEDGE),
-                                     ::GetSystemMetrics(SM_CYEDGE));
-    CEdit::OnNcCalcSize(bCalcValidRects, lpncsp);
-    if (dwExStyle & WS_EX_CLIENTEDGE) *pRect = QVEditClientInsideWindow(*pRect, rcWindow);
+    QVOnePixelNcCalcSize(lpncsp, (GetExStyle() & WS_EX_CLIENTEDGE) != 0,
+                         [&] { CEdit::OnNcCalcSize(bCalcValidRects, lpncsp); });
 }
 
 void CQVEdit::OnNcPaint() {
     Default();
-    if (!(GetExStyle() & WS_EX_CLIENTEDGE)) return;
-    CWindowDC dc(this);
-    CRect rc;
-    GetWindowRect(&rc);
-    rc.OffsetRect(-rc.left, -rc.top);
-    CQVSelectScope scope(&dc, ::GetStockObject(NULL_BRUSH));
-    scope.SelectOwned(::CreatePen(PS_SOLID, 1, m_clrBorder));
-    dc.Rectangle(&rc);
+    if (GetExStyle() & WS_EX_CLIENTEDGE) QVDrawOnePixelFrame(this, m_clrBorder);
 }
 
 BOOL CQVEdit::OnEraseBkgnd(CDC* pDC) {

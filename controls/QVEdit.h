@@ -3,37 +3,10 @@
 // parent first.
 #pragma once
 
+#include "QVOnePixelFrame.h"
 #include "RIZuruzezuDef.h"
 
 #include <afxcmn.h>
-
-// Posted by an edit to itself after creation and subclassing: recalculate the frame.
-#define WM_QV_RECALCFRAME (WM_USER + 1501)  // 0x9DD
-
-// How far WM_NCCALCSIZE widens the proposed client rectangle of an edit: with WS_EX_CLIENTEDGE by the
-// system's edge size less one pixel on every side, so that after the system takes its client edge off
-// the client starts one pixel inside the window (the skin border); without it, not at all.
-inline CRect QVEditWidenedClientRect(const CRect& rcProposed, DWORD dwExStyle, int cxEdge, int cyEdge) {
-    CRect rc = rcProposed;
-    if (dwExStyle & WS_EX_CLIENTEDGE) rc.InflateRect(cxEdge - 1, cyEdge - 1);
-    return rc;
-}
-
-// The client rectangle the system computed from a widened one, kept inside the window rectangle: a
-// window too small for its frame gets an empty client area, not one reaching outside the window.
-inline CRect QVEditClientInsideWindow(const CRect& rcClient, const CRect& rcWindow) {
-    CRect rc;
-    rc.left = rcClient.left < rcWindow.left
-                  ? rcWindow.left
-                  : (rcClient.left > rcWindow.right ? rcWindow.right : rcClient.left);
-    rc.top = rcClient.top < rcWindow.top ? rcWindow.top
-                                         : (rcClient.top > rcWindow.bottom ? rcWindow.bottom : rcClient.top);
-    rc.right = rcClient.right > rcWindow.right ? rcWindow.right
-                                               : (rcClient.right < rc.left ? rc.left : rcClient.right);
-    rc.bottom = rcClient.bottom > rcWindow.bottom ? rcWindow.bottom
-                                                  : (rcClient.bottom < rc.top ? rc.top : rcClient.bottom);
-    return rc;
-}
 
 // Replaces a system edit: subclass an existing one (SubclassDlgItem) or Create one. The border is drawn
 // only for an edit with WS_EX_CLIENTEDGE; an edit without it keeps the system's frame. In a multi-byte

@@ -12,6 +12,7 @@
 
 using namespace qvetest;
 using riztest::ColorNear;
+using riztest::RingPixelsOtherThan;
 using riztest::WindowCapture;
 
 namespace {
@@ -20,67 +21,12 @@ constexpr UINT kCreatedId = 720;
 
 // The client rectangle in window coordinates: how far the frame reaches in on each side.
 CRect ClientInWindow(HWND hWnd) {
-    CRect rcWindow, rcClient;
-    ::GetWindowRect(hWnd, &rcWindow);
-    ::GetClientRect(hWnd, &rcClient);
-    ::MapWindowPoints(hWnd, nullptr, reinterpret_cast<POINT*>(&rcClient), 2);
-    return CRect(rcClient.left - rcWindow.left, rcClient.top - rcWindow.top, rcWindow.right - rcClient.right,
-                 rcWindow.bottom - rcClient.bottom);
-}
-
-// Pixels on the outermost ring of a window capture that are not the colour.
-int RingPixelsOtherThan(const riztest::Surface& shot, COLORREF clr) {
-    int nOther = 0;
-    for (int x = 0; x < shot.Width(); ++x) {
-        nOther += !ColorNear(shot.Pixel(x, 0), clr, 0);
-        nOther += !ColorNear(shot.Pixel(x, shot.Height() - 1), clr, 0);
-    }
-    for (int y = 1; y < shot.Height() - 1; ++y) {
-        nOther += !ColorNear(shot.Pixel(0, y), clr, 0);
-        nOther += !ColorNear(shot.Pixel(shot.Width() - 1, y), clr, 0);
-    }
-    return nOther;
+    return CRect(riztest::ClientInsetInWindow(hWnd));
 }
 
 }  // namespace
 
 // ---- Frame ----
-
-TEST(QVEditFrame, ClientEdgeLeavesOnePixelWhateverTheSystemEdge) {
-    const CRect rcProposed(10, 20, 110, 45);
-    const struct {
-        DWORD dwExStyle;
-        int cxEdge, cyEdge;
-        CRect expected;
-    } rows[] = {
-        {WS_EX_CLIENTEDGE, 2, 2, CRect(9, 19, 111, 46)},  // the system then takes 2: one pixel remains
-        {WS_EX_CLIENTEDGE, 1, 1, CRect(10, 20, 110, 45)},
-        {WS_EX_CLIENTEDGE, 3, 2, CRect(8, 19, 112, 46)},
-        {WS_EX_CLIENTEDGE | WS_EX_NOPARENTNOTIFY, 2, 2, CRect(9, 19, 111, 46)},
-        {0, 2, 2, CRect(10, 20, 110, 45)},  // the system's frame
-        {WS_EX_STATICEDGE, 2, 2, CRect(10, 20, 110, 45)},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << "ex style " << row.dwExStyle << " edge " << row.cxEdge);
-        EXPECT_EQ(row.expected, QVEditWidenedClientRect(rcProposed, row.dwExStyle, row.cxEdge, row.cyEdge));
-    }
-}
-
-TEST(QVEditFrame, ClientAreaStaysInsideAWindowTooSmallForItsFrame) {
-    const CRect rcWindow(5, 5, 9, 8);
-    const struct {
-        CRect rcClient, expected;
-    } rows[] = {
-        {CRect(6, 6, 8, 7), CRect(6, 6, 8, 7)},      // fits
-        {CRect(6, 6, 4, 4), CRect(6, 6, 6, 6)},      // turned inside out: empty
-        {CRect(4, 4, 10, 9), CRect(5, 5, 9, 8)},     // reaching out: cut
-        {CRect(12, 12, 14, 14), CRect(9, 8, 9, 8)},  // beyond the window: empty at its corner
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.rcClient.left << "," << row.rcClient.top);
-        EXPECT_EQ(row.expected, QVEditClientInsideWindow(row.rcClient, rcWindow));
-    }
-}
 
 TEST_F(EditTest, FrameInsetPerStyleAfterThePostedRecalculation) {
     const int cxScroll = ::GetSystemMetrics(SM_CXVSCROLL);

@@ -95,4 +95,26 @@ WindowCapture::WindowCapture(HWND hWnd, Mode mode, bool clientOnly)
     ::SendMessage(hWnd, clientOnly ? WM_PRINTCLIENT : WM_PRINT, reinterpret_cast<WPARAM>(Dc()), flags);
 }
 
+RECT ClientInsetInWindow(HWND hWnd) {
+    RECT rcWindow = {}, rcClient = {};
+    ::GetWindowRect(hWnd, &rcWindow);
+    ::GetClientRect(hWnd, &rcClient);
+    ::MapWindowPoints(hWnd, nullptr, reinterpret_cast<POINT*>(&rcClient), 2);
+    return {rcClient.left - rcWindow.left, rcClient.top - rcWindow.top, rcWindow.right - rcClient.right,
+            rcWindow.bottom - rcClient.bottom};
+}
+
+int RingPixelsOtherThan(const Surface& shot, COLORREF clr) {
+    int nOther = 0;
+    for (int x = 0; x < shot.Width(); ++x) {
+        nOther += !ColorNear(shot.Pixel(x, 0), clr, 0);
+        nOther += !ColorNear(shot.Pixel(x, shot.Height() - 1), clr, 0);
+    }
+    for (int y = 1; y < shot.Height() - 1; ++y) {
+        nOther += !ColorNear(shot.Pixel(0, y), clr, 0);
+        nOther += !ColorNear(shot.Pixel(shot.Width() - 1, y), clr, 0);
+    }
+    return nOther;
+}
+
 }  // namespace riztest

@@ -57,4 +57,11 @@ public:
     explicit WindowCapture(HWND hWnd, Mode mode = Screen, bool clientOnly = true);
 };
 
+// How far a window's frame reaches in on each side: its client rectangle in window coordinates, as
+// (left, top, right, bottom) insets.
+RECT ClientInsetInWindow(HWND hWnd);
+
+// Pixels on the outermost ring of a surface (a window captured with its frame) that are not exactly clr.
+int RingPixelsOtherThan(const Surface& shot, COLORREF clr);
+
 }  // namespace riztest
