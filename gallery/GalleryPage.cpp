@@ -1,5 +1,7 @@
 #include "GalleryPage.h"
 
+#include <QVLanResManager.h>
+
 #include "QVWndClass.h"
 
 namespace {
@@ -7,6 +9,25 @@ namespace {
 const TCHAR kPaintPageClass[] = _T("RIZGalleryPaintPage");
 
 }  // namespace
+
+bool GalleryIsChinese() {
+    CString strFile = CQVLanResManager::GetSingletonPtr()->GetCurrentLanFile();
+    strFile.MakeLower();
+    return strFile.Find(_T("zh")) >= 0;
+}
+
+CString GalleryText(LPCWSTR lpszZh, LPCWSTR lpszEn) {
+    return CString(GalleryIsChinese() ? lpszZh : lpszEn);
+}
+
+std::vector<WORD> GalleryEmptyDialogTemplate(int cxDlu, int cyDlu) {
+    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
+    auto* pTemplate = reinterpret_cast<DLGTEMPLATE*>(words.data());
+    pTemplate->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+    pTemplate->cx = static_cast<short>(cxDlu);
+    pTemplate->cy = static_cast<short>(cyDlu);
+    return words;  // no menu, the default class, no title
+}
 
 std::vector<GalleryPageFactory>& GalleryPageFactories() {
     static std::vector<GalleryPageFactory> factories;

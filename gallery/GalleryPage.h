@@ -48,6 +48,15 @@ private:
 void GallerySwitchSkin(int nIndex);
 void GallerySwitchLanguage(LPCTSTR lpszLanguage);
 
+// Pages' own texts come in both languages; the language file tells which one shows.
+bool GalleryIsChinese();
+// One of a page's texts, Chinese or English by the current language, in this build's characters.
+CString GalleryText(LPCWSTR lpszZh, LPCWSTR lpszEn);
+// A dialog template with no controls (a popup with a caption, the default class, no title): pages
+// make their skinned dialogs from it and create the controls by code. Keep the words while the
+// dialog is created.
+std::vector<WORD> GalleryEmptyDialogTemplate(int cxDlu, int cyDlu);
+
 // The pages, in the order the gallery lists them; pages add themselves with REGISTER_GALLERY_PAGE.
 using GalleryPageFactory = std::function<std::unique_ptr<CGalleryPage>()>;
 std::vector<GalleryPageFactory>& GalleryPageFactories();

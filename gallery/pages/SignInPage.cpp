@@ -5,7 +5,6 @@
 #include "../GalleryPage.h"
 
 #include <RIZuruzezu.h>
-#include <QVLanResManager.h>
 
 #include <vector>
 
@@ -31,28 +30,6 @@ enum : UINT {
 constexpr int kTabsTop = 40;
 constexpr int kTabsWidth = 320;
 constexpr DWORD kSettingsTab = 4;  // the id of the tab refused until sign-in
-
-// The page's own texts come in both languages; the language file tells which one shows.
-bool IsChinese() {
-    CString strFile = CQVLanResManager::GetSingletonPtr()->GetCurrentLanFile();
-    strFile.MakeLower();
-    return strFile.Find(_T("zh")) >= 0;
-}
-
-// One of the page's texts: Chinese or English, in this build's characters.
-CString Pick(bool bZh, LPCWSTR lpszZh, LPCWSTR lpszEn) {
-    return CString(bZh ? lpszZh : lpszEn);
-}
-
-// A dialog template with no controls: the page makes them by code.
-std::vector<WORD> EmptyTemplate(int cxDlu, int cyDlu) {
-    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
-    auto* pTemplate = reinterpret_cast<DLGTEMPLATE*>(words.data());
-    pTemplate->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-    pTemplate->cx = static_cast<short>(cxDlu);
-    pTemplate->cy = static_cast<short>(cyDlu);
-    return words;  // no menu, the default class, no title
-}
 
 // Writes face n (0-3) as a 24 x 24 bitmap file: a round face with eyes and a smile on white.
 bool WriteFaceBitmap(const CString& strPath, int n) {
@@ -99,9 +76,9 @@ bool WriteFaceBitmap(const CString& strPath, int n) {
 class CSignInDlg : public CSkinDialog {
 public:
     BOOL CreateOver(CWnd* pOwner) {
-        m_template = EmptyTemplate(380, 230);
+        m_template = GalleryEmptyDialogTemplate(380, 230);
         if (!CreateIndirect(reinterpret_cast<LPCDLGTEMPLATE>(m_template.data()), pOwner)) return FALSE;
-        SetWindowText(Pick(IsChinese(), L"\x767b\x5f55", L"Sign in"));
+        SetWindowText(GalleryText(L"\x767b\x5f55", L"Sign in"));
         return TRUE;
     }
 
@@ -109,7 +86,6 @@ protected:
     BOOL OnInitDialog() override {
         CSkinDialog::OnInitDialog();
         SetWindowPos(NULL, 0, 0, 600, 400, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        const BOOL bZh = IsChinese();
         const DWORD dwEdit = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
         const HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
         int y = kEditTop;
@@ -119,28 +95,28 @@ protected:
             edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
             y += 34;
         };
-        make(m_user, 0, IDC_SIGNIN_USER, Pick(bZh, L"\x674e\x96f7", L"Li Lei"));
-        m_password.SetTextForEmpty(Pick(bZh, L"\x5bc6\x7801", L"Password"));
+        make(m_user, 0, IDC_SIGNIN_USER, GalleryText(L"\x674e\x96f7", L"Li Lei"));
+        m_password.SetTextForEmpty(GalleryText(L"\x5bc6\x7801", L"Password"));
         make(m_password, ES_PASSWORD, IDC_SIGNIN_PASSWORD, _T(""));
-        m_search.SetTextForEmpty(Pick(bZh, L"\x641c\x7d22\x8054\x7cfb\x4eba", L"Search contacts"));
+        m_search.SetTextForEmpty(GalleryText(L"\x641c\x7d22\x8054\x7cfb\x4eba", L"Search contacts"));
         make(m_search, 0, IDC_SIGNIN_SEARCH, _T(""));
         m_note.SetTransparent(TRUE);
         make(m_note, ES_READONLY, IDC_SIGNIN_NOTE,
-             Pick(bZh, L"\x4eca\x5929\x6709\x0033\x8282\x65b0\x8bfe", L"3 new lessons today"));
-        make(m_file, 0, IDC_SIGNIN_FILE, Pick(bZh, L"\x7b2c\x4e09\x8bfe.mp3", L"Lesson 3.mp3"));
-        make(m_disabled, 0, IDC_SIGNIN_DISABLED, Pick(bZh, L"\x79bb\x7ebf", L"Offline"));
+             GalleryText(L"\x4eca\x5929\x6709\x0033\x8282\x65b0\x8bfe", L"3 new lessons today"));
+        make(m_file, 0, IDC_SIGNIN_FILE, GalleryText(L"\x7b2c\x4e09\x8bfe.mp3", L"Lesson 3.mp3"));
+        make(m_disabled, 0, IDC_SIGNIN_DISABLED, GalleryText(L"\x79bb\x7ebf", L"Offline"));
         m_disabled.EnableWindow(FALSE);
 
         // Tabs: "Settings" is refused by OnTabSelChanging, the last tab is cut at the strip's edge.
         CRect rcTabs(kMargin, kTabsTop, kMargin + kTabsWidth, kTabsTop + 24);
         m_tabs.SetTransparent(TRUE);
         m_tabs.Create(WS_CHILD | WS_VISIBLE, rcTabs, this, IDC_SIGNIN_TABS);
-        m_tabs.AddItem(Pick(bZh, L"\x8bfe\x7a0b", L"Courses"), 0, 1);
-        m_tabs.AddItem(Pick(bZh, L"\x5355\x8bcd\x672c", L"Word books"), 1, 2);
-        m_tabs.AddItem(Pick(bZh, L"\x597d\x53cb", L"Friends"), 2, 3);
-        m_tabs.AddItem(Pick(bZh, L"\x8bbe\x7f6e", L"Settings"), 3, kSettingsTab);
-        m_tabs.AddItem(Pick(bZh, L"\x53d1\x97f3\x7ec3\x4e60\xff1a\x8ddf\x8bfb\x4e0e\x5f55\x97f3",
-                            L"Pronunciation practice"),
+        m_tabs.AddItem(GalleryText(L"\x8bfe\x7a0b", L"Courses"), 0, 1);
+        m_tabs.AddItem(GalleryText(L"\x5355\x8bcd\x672c", L"Word books"), 1, 2);
+        m_tabs.AddItem(GalleryText(L"\x597d\x53cb", L"Friends"), 2, 3);
+        m_tabs.AddItem(GalleryText(L"\x8bbe\x7f6e", L"Settings"), 3, kSettingsTab);
+        m_tabs.AddItem(GalleryText(L"\x53d1\x97f3\x7ec3\x4e60\xff1a\x8ddf\x8bfb\x4e0e\x5f55\x97f3",
+                                   L"Pronunciation practice"),
                        4, 5);
         m_tabs.SetCurSel(0);
         // The labels: a bold title, a link under the combo boxes (shown hovered) and a flashing line.
@@ -151,17 +127,17 @@ protected:
             lbl.Create(lpszText, dwLabel, CRect(x, y, x + 200, y + 16), this, nID);
             lbl.SetAutoSize(TRUE, 240);
         };
-        label(m_title, Pick(bZh, L"\x767b\x5f55", L"Sign in"), kMargin, 8, IDC_SIGNIN_TITLE);
+        label(m_title, GalleryText(L"\x767b\x5f55", L"Sign in"), kMargin, 8, IDC_SIGNIN_TITLE);
         m_title.SetTextColor(RGB(20, 60, 120));
         m_title.SetFontBold(TRUE);
         m_title.SetFontSize(18);
-        label(m_forgot, Pick(bZh, L"\x5fd8\x8bb0\x5bc6\x7801\xff1f", L"Forgot your password?"), 340,
+        label(m_forgot, GalleryText(L"\x5fd8\x8bb0\x5bc6\x7801\xff1f", L"Forgot your password?"), 340,
               kEditTop + 124, IDC_SIGNIN_FORGOT);
         m_forgot.SetTextColor(RGB(0, 0, 238));
         m_forgot.SetLink(TRUE, _T("www.study.cn/password"));
         m_forgot.SetFingerCursor();
         m_forgot.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
-        label(m_messages, Pick(bZh, L"\x0033\x6761\x65b0\x6d88\x606f", L"3 new messages"), kMargin, 300,
+        label(m_messages, GalleryText(L"\x0033\x6761\x65b0\x6d88\x606f", L"3 new messages"), kMargin, 300,
               IDC_SIGNIN_MESSAGES);
         m_messages.SetFontBold(TRUE);
         m_messages.StartFlash(QVLFT_TEXT);
@@ -170,9 +146,9 @@ protected:
         const DWORD dwCombo = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
         m_level.Create(dwCombo, CRect(340, kEditTop, 560, kEditTop + 200), this, IDC_SIGNIN_LEVEL);
         m_level.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
-        m_level.AddString(Pick(bZh, L"\x521d\x7ea7", L"Beginner"));
-        m_level.AddString(Pick(bZh, L"\x4e2d\x7ea7", L"Intermediate"));
-        m_level.AddString(Pick(bZh, L"\x9ad8\x7ea7", L"Advanced"));
+        m_level.AddString(GalleryText(L"\x521d\x7ea7", L"Beginner"));
+        m_level.AddString(GalleryText(L"\x4e2d\x7ea7", L"Intermediate"));
+        m_level.AddString(GalleryText(L"\x9ad8\x7ea7", L"Advanced"));
         m_level.SetCurSel(1);
         // A drop list of colours is made as a template's would be, then subclassed.
         const HWND hColor =
@@ -222,19 +198,18 @@ protected:
         CPaintDC dc(this);
         dc.SetBkMode(TRANSPARENT);
         dc.SelectStockObject(DEFAULT_GUI_FONT);
-        const BOOL bZh = IsChinese();
         const CString labels[] = {
-            Pick(bZh, L"\x7528\x6237\x540d", L"User name"), Pick(bZh, L"\x5bc6\x7801", L"Password"),
-            Pick(bZh, L"\x8054\x7cfb\x4eba", L"Contacts"),  Pick(bZh, L"\x901a\x77e5", L"Note"),
-            Pick(bZh, L"\x6587\x4ef6\x540d", L"File name"), Pick(bZh, L"\x72b6\x6001", L"Status"),
+            GalleryText(L"\x7528\x6237\x540d", L"User name"), GalleryText(L"\x5bc6\x7801", L"Password"),
+            GalleryText(L"\x8054\x7cfb\x4eba", L"Contacts"),  GalleryText(L"\x901a\x77e5", L"Note"),
+            GalleryText(L"\x6587\x4ef6\x540d", L"File name"), GalleryText(L"\x72b6\x6001", L"Status"),
         };
         for (int i = 0; i < 6; ++i)
             dc.TextOut(kMargin, kEditTop + 4 + 34 * i, labels[i]);
         dc.TextOut(kMargin + kTabsWidth + 12, kTabsTop + 5,
-                   m_bSettingsRefused ? Pick(bZh, L"\x8bf7\x5148\x767b\x5f55\x518d\x6253\x5f00\x8bbe\x7f6e",
-                                             L"Sign in first to open Settings")
-                                      : Pick(bZh, L"\x767b\x5f55\x540e\x53ef\x6253\x5f00\x8bbe\x7f6e",
-                                             L"Settings open after sign-in"));
+                   m_bSettingsRefused ? GalleryText(L"\x8bf7\x5148\x767b\x5f55\x518d\x6253\x5f00\x8bbe\x7f6e",
+                                                    L"Sign in first to open Settings")
+                                      : GalleryText(L"\x767b\x5f55\x540e\x53ef\x6253\x5f00\x8bbe\x7f6e",
+                                                    L"Settings open after sign-in"));
     }
     // The tab strip asks before a click changes the tab: "Settings" waits for a sign-in this page
     // never has.
@@ -293,8 +268,8 @@ protected:
         pDC->SetBkMode(TRANSPARENT);
         pDC->SelectStockObject(DEFAULT_GUI_FONT);
         pDC->TextOut(kMargin, kMargin,
-                     Pick(IsChinese(), L"\x767b\x5f55\x5bf9\x8bdd\x6846\xff1a\x76ae\x80a4\x63a7\x4ef6",
-                          L"A skinned dialog with the skinned controls of a sign-in form"));
+                     GalleryText(L"\x767b\x5f55\x5bf9\x8bdd\x6846\xff1a\x76ae\x80a4\x63a7\x4ef6",
+                                 L"A skinned dialog with the skinned controls of a sign-in form"));
     }
 
 private:
