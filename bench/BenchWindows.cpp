@@ -19,6 +19,16 @@ void CBlitWnd::OnPaint() {
     dc.BitBlt(0, 0, size.cx, size.cy, &m_surface, 0, 0, SRCCOPY);
 }
 
+BOOL CParentWnd::CreateParent(int cx, int cy) {
+    if (!CreateEx(0,
+                  AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW),
+                                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
+                  _T("bench"), WS_POPUP | WS_CLIPCHILDREN, 0, 0, cx, cy, NULL, NULL))
+        return FALSE;
+    SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    return TRUE;
+}
+
 std::function<void(int)> Repaint(CWnd& wnd) {
     return [&wnd](int n) {
         for (int i = 0; i < n; ++i) {

@@ -23,6 +23,13 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// A framework popup (so that reflected, colour and owner-draw messages reach the controls on it) with
+// the button face as its background, shown at the top left without activation.
+class CParentWnd : public CWnd {
+public:
+    BOOL CreateParent(int cx, int cy);
+};
+
 // n times: invalidate the client area and update the window.
 std::function<void(int)> Repaint(CWnd& wnd);
 // n times: invalidate client area and frame, erase, and update at once.
