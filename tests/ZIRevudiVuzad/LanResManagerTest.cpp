@@ -74,36 +74,25 @@ TEST_F(LanguageTest, LinesAreKeyEqualsTextAndMissingKeysFallBackToEnUsThenToTheK
         CString strFile;
         std::vector<std::pair<LPCTSTR, LPCTSTR>> texts;  // key, text
     } rows[] = {
-        {"keys are case-sensitive",
-         m_strSaved,
-         {{_T("ids_ok"), _T("ids_ok")}, {_T("dpctrl.sun"), _T("dpctrl.sun")}}},
-        {"zh-CN, loaded before the next row",
-         LanguagesFolder() + _T("zh-CN.lng"),
-         {{_T("IDS_NO"), _T("否")}}},
+        // clang-format off
+        {"keys are case-sensitive", m_strSaved, {{_T("ids_ok"), _T("ids_ok")}, {_T("dpctrl.sun"), _T("dpctrl.sun")}}},
+        {"zh-CN, loaded before the next row", LanguagesFolder() + _T("zh-CN.lng"), {{_T("IDS_NO"), _T("否")}}},
         {"a missing key falls back to en-US (not to the language before), then to the key itself",
          Write(_T("partial.lng"), "IDS_OK=Okay\n"),
-         {{_T("IDS_OK"), _T("Okay")},
-          {_T("IDS_CANCEL"), _T("Cancel")},
-          {_T("IDS_NO_SUCH_KEY"), _T("IDS_NO_SUCH_KEY")},
+         {{_T("IDS_OK"), _T("Okay")}, {_T("IDS_CANCEL"), _T("Cancel")}, {_T("IDS_NO_SUCH_KEY"), _T("IDS_NO_SUCH_KEY")},
           {_T(""), _T("")}}},
-        {"the text is everything after the first '='; an empty text hides the en-US one",
-         data(_T("escapes.lng")),
-         {{_T("IDS_ESC"), _T("one\ntwo\tthree\\four\\x\\")},
-          {_T("IDS_EQ"), _T("a=b=c")},
-          {_T("IDS_EMPTY"), _T("")}}},
+        {"the text is everything after the first '='; an empty text hides the en-US one", data(_T("escapes.lng")),
+         {{_T("IDS_ESC"), _T("one\ntwo\tthree\\four\\x\\")}, {_T("IDS_EQ"), _T("a=b=c")}, {_T("IDS_EMPTY"), _T("")}}},
         {"byte order mark, comments, blank lines and carriage returns go; the key is trimmed, the text not",
          data(_T("bom-crlf.lng")),
-         {{_T("IDS_OK"), _T("Okay")},
-          {_T("IDS_CANCEL"), _T("Stop ")},
-          {_T("IDS_YES"), _T("是")},
+         {{_T("IDS_OK"), _T("Okay")}, {_T("IDS_CANCEL"), _T("Stop ")}, {_T("IDS_YES"), _T("是")},
           {_T("; comment"), _T("; comment")}}},
-        {"of duplicate keys the last wins",
-         data(_T("duplicate-keys.lng")),
+        {"of duplicate keys the last wins", data(_T("duplicate-keys.lng")),
          {{_T("IDS_OK"), _T("Third")}, {_T("IDS_CANCEL"), _T("Stop")}}},
         {"an empty file is a language without texts", Write(_T("empty.lng"), ""), {{_T("IDS_OK"), _T("OK")}}},
-        {"lines without an equals sign are skipped",
-         data(_T("no-equals.lng")),
+        {"lines without an equals sign are skipped", data(_T("no-equals.lng")),
          {{_T("IDS_OK"), _T("Okay")}, {_T("IDS_CANCEL"), _T("Stop")}, {_T("IDS_YES"), _T("Yes")}}},
+        // clang-format on
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.pszWhat);

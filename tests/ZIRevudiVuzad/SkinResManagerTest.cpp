@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "ExpectRows.h"
 #include "PixelProbe.h"
 #include "ResourceCounter.h"
 #include "SkinTestKit.h"
@@ -29,6 +30,7 @@ protected:
     CString m_strSaved;
 };
 
+using riztest::ExpectRows;
 using skintest::BinFolder;
 
 struct CallbackLog {
@@ -62,30 +64,23 @@ TEST_F(SkinManagerTest, LoadsEveryWindowFieldOfAGoodSkin) {
     ASSERT_TRUE(Skin()->LoadSkin(strFolder));
     EXPECT_EQ(strFolder, Skin()->GetCurrentSkinPath());
     EXPECT_EQ(CString(_T("Blue")), Skin()->GetCurrentSkinName());
-    // The numbers are read each into its own field as SkinRangesTest shows; here the rest.
+    // The numbers are read each into its own field as SkinRangesTest shows; here the rest. Images carry
+    // the frame count of their field.
     const CQVSkinWndRes* pWnd = Skin()->GetWndRes();
-    std::vector<CPoint> corner = {CPoint(0, 5), CPoint(1, 3), CPoint(3, 1), CPoint(5, 0)};
-    EXPECT_EQ(corner, pWnd->m_ptsCornerTopLeft);
-    EXPECT_EQ(2u, pWnd->m_ptsCornerTopRight.size());
-    EXPECT_TRUE(pWnd->m_ptsCornerBottomRight.empty());
-    EXPECT_EQ(std::vector<CPoint>{CPoint(0, 2)}, pWnd->m_ptsCornerBottomLeft);
-    EXPECT_EQ(CString(_T("MaskTopLeft.bmp")), pWnd->m_strMaskTopLeft);
-    EXPECT_TRUE(pWnd->m_strMaskBottomLeft.IsEmpty());
-    EXPECT_EQ(1, pWnd->m_nBorderLayout);
-    EXPECT_EQ(1, pWnd->m_nShowDisabledBtns);
-    EXPECT_EQ(RGB(255, 0, 255), pWnd->m_clrBtnKey);
-    EXPECT_EQ(RGB(240, 244, 250), pWnd->m_clrClientBk);
-
-    // Images carry the frame count of their field.
-    EXPECT_EQ(2, pWnd->m_bmpCaption.GetMultiState());
-    EXPECT_EQ(80, pWnd->m_bmpCaption.GetWidth());
-    EXPECT_EQ(30, pWnd->m_bmpCaption.GetHeight());
-    EXPECT_EQ(2, pWnd->m_bmpLeftBorder.GetMultiState());
-    EXPECT_EQ(8, pWnd->m_bmpCloseBtn.GetMultiState());
-    EXPECT_EQ(CRect(0, 0, 27, 20), pWnd->m_bmpCloseBtn.GetSrcImageRect());
-    EXPECT_EQ(8, pWnd->m_bmpRestoreBtn.GetMultiState());
-    EXPECT_FALSE(pWnd->m_bmpClientMid.IsNull());
-    EXPECT_TRUE(pWnd->m_bmpScrollBar.IsNull());
+    const std::vector<CPoint> corner = {CPoint(0, 5), CPoint(1, 3), CPoint(3, 1), CPoint(5, 0)};
+    // clang-format off
+    ExpectRows<int>({ROW(pWnd->m_ptsCornerTopLeft == corner, true), ROW(pWnd->m_ptsCornerTopRight.size(), 2),
+                     ROW(pWnd->m_ptsCornerBottomRight.empty(), true),
+                     ROW(pWnd->m_ptsCornerBottomLeft == std::vector<CPoint>{CPoint(0, 2)}, true),
+                     ROW(pWnd->m_strMaskTopLeft == _T("MaskTopLeft.bmp"), true), ROW(pWnd->m_strMaskBottomLeft.IsEmpty(), true),
+                     ROW(pWnd->m_nBorderLayout, 1), ROW(pWnd->m_nShowDisabledBtns, 1), ROW(pWnd->m_clrBtnKey, RGB(255, 0, 255)),
+                     ROW(pWnd->m_clrClientBk, RGB(240, 244, 250)), ROW(pWnd->m_bmpCaption.GetMultiState(), 2),
+                     ROW(pWnd->m_bmpCaption.GetWidth(), 80), ROW(pWnd->m_bmpCaption.GetHeight(), 30),
+                     ROW(pWnd->m_bmpLeftBorder.GetMultiState(), 2), ROW(pWnd->m_bmpCloseBtn.GetMultiState(), 8),
+                     ROW(pWnd->m_bmpCloseBtn.GetSrcImageRect() == CRect(0, 0, 27, 20), true),
+                     ROW(pWnd->m_bmpRestoreBtn.GetMultiState(), 8), ROW(pWnd->m_bmpClientMid.IsNull(), false),
+                     ROW(pWnd->m_bmpScrollBar.IsNull(), true)});
+    // clang-format on
     // Each frame holds its own pixels (top-down BGRA): frame 5 of the close button starts at x = 5 * 27.
     ASSERT_NE(nullptr, pWnd->m_bmpCloseBtn.GetBits());
     const BYTE* pPixel = pWnd->m_bmpCloseBtn.GetBits() + (5 * 27) * 4;
@@ -96,25 +91,18 @@ TEST_F(SkinManagerTest, LoadsEveryButtonFieldAndColour) {
     ASSERT_TRUE(Skin()->LoadSkin(skintest::WriteSkin(m_temp, _T("Blue"), Blue())));
 
     const CQVSkinBtnRes* pBtn = Skin()->GetBtnRes();
-    EXPECT_EQ(1, pBtn->m_nSkinPushBtn);
-    EXPECT_EQ(1, pBtn->m_nSkinSpin);
-    EXPECT_EQ(4, pBtn->m_bmpPushBtn.GetMultiState());
-    EXPECT_EQ(11, pBtn->m_bmpCheckBox.GetMultiState());
-    EXPECT_EQ(CRect(0, 0, 15, 15), pBtn->m_bmpCheckBox.GetSrcImageRect());
-    EXPECT_EQ(8, pBtn->m_bmpRadio.GetMultiState());
-    EXPECT_EQ(8, pBtn->m_bmpSpin.GetMultiState());
-    EXPECT_EQ(3, pBtn->m_bmpComboDrop.GetMultiState());
-    EXPECT_EQ(4, pBtn->m_bmpTab.GetMultiState());
-    EXPECT_EQ(4, pBtn->m_bmpHeader.GetMultiState());
-    EXPECT_TRUE(pBtn->m_bmpReserved.IsNull());
-    EXPECT_EQ(CString(_T("TabWndMask.bmp")), pBtn->m_strTabWndMask);
-    EXPECT_EQ(1, pBtn->m_nTransparentImage);
-    EXPECT_EQ(RGB(255, 0, 255), pBtn->m_clrTransparent);
-
     const CQVSkinColorDef* pColors = Skin()->GetClrDef();
-    EXPECT_EQ(RGB(0, 100, 200), pColors->GetColor(0));
-    EXPECT_EQ(RGB(90, 120, 170), pColors->GetColor(4));
-    EXPECT_EQ(RGB(160, 116, 120), pColors->GetColor(16));
+    // clang-format off
+    ExpectRows<int>({ROW(pBtn->m_nSkinPushBtn, 1), ROW(pBtn->m_nSkinSpin, 1), ROW(pBtn->m_bmpPushBtn.GetMultiState(), 4),
+                     ROW(pBtn->m_bmpCheckBox.GetMultiState(), 11),
+                     ROW(pBtn->m_bmpCheckBox.GetSrcImageRect() == CRect(0, 0, 15, 15), true),
+                     ROW(pBtn->m_bmpRadio.GetMultiState(), 8), ROW(pBtn->m_bmpSpin.GetMultiState(), 8),
+                     ROW(pBtn->m_bmpComboDrop.GetMultiState(), 3), ROW(pBtn->m_bmpTab.GetMultiState(), 4),
+                     ROW(pBtn->m_bmpHeader.GetMultiState(), 4), ROW(pBtn->m_bmpReserved.IsNull(), true),
+                     ROW(pBtn->m_strTabWndMask == _T("TabWndMask.bmp"), true), ROW(pBtn->m_nTransparentImage, 1),
+                     ROW(pBtn->m_clrTransparent, RGB(255, 0, 255)), ROW(pColors->GetColor(0), RGB(0, 100, 200)),
+                     ROW(pColors->GetColor(4), RGB(90, 120, 170)), ROW(pColors->GetColor(16), RGB(160, 116, 120))});
+    // clang-format on
 }
 
 TEST_F(SkinManagerTest, MissingKeysKeepTheRecordDefaults) {
@@ -125,19 +113,16 @@ TEST_F(SkinManagerTest, MissingKeysKeepTheRecordDefaults) {
     CQVSkinWndRes wndDefault;
     CQVSkinBtnRes btnDefault;
     const CQVSkinWndRes* pWnd = Skin()->GetWndRes();
-    EXPECT_EQ(wndDefault.m_nCaptionHeight, pWnd->m_nCaptionHeight);
-    EXPECT_EQ(1, pWnd->m_nCaptionBtnLayout);
-    EXPECT_EQ(1, pWnd->m_nClientBkMode);
-    EXPECT_EQ(RGB(255, 255, 255), pWnd->m_clrClientBk);
-    EXPECT_EQ(RGB(255, 0, 255), pWnd->m_clrBtnKey);
-    EXPECT_TRUE(pWnd->m_ptsCornerTopLeft.empty());
-    EXPECT_TRUE(pWnd->m_strMaskTopLeft.IsEmpty());
-    EXPECT_TRUE(pWnd->m_bmpCaption.IsNull());
-    EXPECT_TRUE(pWnd->m_bmpCloseBtn.IsNull());
-    EXPECT_TRUE(Skin()->GetBtnRes()->m_bmpPushBtn.IsNull());
-    EXPECT_EQ(btnDefault.m_nPushBtnHeight, Skin()->GetBtnRes()->m_nPushBtnHeight);
-    EXPECT_EQ(RGB(255, 0, 255), Skin()->GetBtnRes()->m_clrTransparent);
-    EXPECT_EQ(0u, Skin()->GetClrDef()->GetColor(4));
+    const CQVSkinBtnRes* pBtn = Skin()->GetBtnRes();
+    // clang-format off
+    ExpectRows<int>({ROW(pWnd->m_nCaptionHeight, wndDefault.m_nCaptionHeight), ROW(pWnd->m_nCaptionBtnLayout, 1),
+                     ROW(pWnd->m_nClientBkMode, 1), ROW(pWnd->m_clrClientBk, RGB(255, 255, 255)),
+                     ROW(pWnd->m_clrBtnKey, RGB(255, 0, 255)), ROW(pWnd->m_ptsCornerTopLeft.empty(), true),
+                     ROW(pWnd->m_strMaskTopLeft.IsEmpty(), true), ROW(pWnd->m_bmpCaption.IsNull(), true),
+                     ROW(pWnd->m_bmpCloseBtn.IsNull(), true), ROW(pBtn->m_bmpPushBtn.IsNull(), true),
+                     ROW(pBtn->m_nPushBtnHeight, btnDefault.m_nPushBtnHeight), ROW(pBtn->m_clrTransparent, RGB(255, 0, 255)),
+                     ROW(Skin()->GetClrDef()->GetColor(4), 0)});
+    // clang-format on
     // No [Skin] Name: the folder's name.
     EXPECT_EQ(CString(_T("Bare")), Skin()->GetCurrentSkinName());
 }
@@ -282,20 +267,19 @@ TEST_F(SkinManagerTest, ADescriptionCutAfterItsWindowSectionLoads) {
 TEST_F(SkinManagerTest, ValuesThatDoNotParseKeepTheirDefaults) {
     ASSERT_TRUE(Skin()->LoadSkin(riztest::TestDataPath(_T("skins\\bad-values"))));
     const CQVSkinWndRes* pWnd = Skin()->GetWndRes();
+    const CQVSkinColorDef* pColors = Skin()->GetClrDef();
     CQVSkinWndRes wndDefault;
-    EXPECT_EQ(wndDefault.m_nCaptionHeight, pWnd->m_nCaptionHeight);  // "tall"
-    EXPECT_EQ(wndDefault.m_nLeftBorder, pWnd->m_nLeftBorder);        // beyond int
-    EXPECT_EQ(7, pWnd->m_nRightBorder);
-    EXPECT_EQ(wndDefault.m_nBorderLayout, pWnd->m_nBorderLayout);  // 0x1G
-    EXPECT_EQ(-12, pWnd->m_nTitleLeft);
-    EXPECT_EQ(16, pWnd->m_nIconLeft);
-    EXPECT_EQ(RGB(255, 0, 255), pWnd->m_clrBtnKey);      // two parts
-    EXPECT_EQ(RGB(255, 255, 255), pWnd->m_clrClientBk);  // 256
-    EXPECT_TRUE(pWnd->m_ptsCornerTopLeft.empty());       // "0,0 1": the whole list is refused
-    EXPECT_EQ(3u, pWnd->m_ptsCornerTopRight.size());
-    EXPECT_EQ(0u, Skin()->GetClrDef()->GetColor(3));  // four parts
-    EXPECT_EQ(RGB(10, 20, 30), Skin()->GetClrDef()->GetColor(4));
-    EXPECT_EQ(0u, Skin()->GetClrDef()->GetColor(5));  // Color05 is not a key
+    // clang-format off
+    ExpectRows<int>({ROW(pWnd->m_nCaptionHeight, wndDefault.m_nCaptionHeight),  // "tall"
+                     ROW(pWnd->m_nLeftBorder, wndDefault.m_nLeftBorder),        // beyond int
+                     ROW(pWnd->m_nRightBorder, 7), ROW(pWnd->m_nBorderLayout, wndDefault.m_nBorderLayout),  // 0x1G
+                     ROW(pWnd->m_nTitleLeft, -12), ROW(pWnd->m_nIconLeft, 16),
+                     ROW(pWnd->m_clrBtnKey, RGB(255, 0, 255)),    // two parts
+                     ROW(pWnd->m_clrClientBk, RGB(255, 255, 255)), // 256
+                     ROW(pWnd->m_ptsCornerTopLeft.empty(), true),  // "0,0 1": the whole list is refused
+                     ROW(pWnd->m_ptsCornerTopRight.size(), 3), ROW(pColors->GetColor(3), 0),  // four parts
+                     ROW(pColors->GetColor(4), RGB(10, 20, 30)), ROW(pColors->GetColor(5), 0)});  // Color05 is no key
+    // clang-format on
 }
 
 TEST_F(SkinManagerTest, DamagedImagesLoadAsEmptyImagesInAGoodSkin) {
@@ -303,20 +287,21 @@ TEST_F(SkinManagerTest, DamagedImagesLoadAsEmptyImagesInAGoodSkin) {
     ASSERT_TRUE(Skin()->LoadSkin(strBad));
     const CQVSkinWndRes* pWnd = Skin()->GetWndRes();
     const CQVSkinBtnRes* pBtn = Skin()->GetBtnRes();
-    EXPECT_EQ(26, pWnd->m_nCaptionHeight);
-    EXPECT_TRUE(pWnd->m_bmpCaption.IsNull());     // zero bytes
-    EXPECT_TRUE(pWnd->m_bmpCloseBtn.IsNull());    // rows cut off
-    EXPECT_TRUE(pWnd->m_bmpMinBtn.IsNull());      // absurd PNG size
-    EXPECT_TRUE(pWnd->m_bmpMaxBtn.IsNull());      // header only
-    EXPECT_TRUE(pWnd->m_bmpRestoreBtn.IsNull());  // missing
-    EXPECT_TRUE(pBtn->m_bmpCheckBox.IsNull());    // narrower than its 11 frames
-    EXPECT_TRUE(pBtn->m_bmpSpin.IsNull());        // random bytes
-    EXPECT_TRUE(pBtn->m_bmpHeader.IsNull());      // PNG without its end
-    // The good ones load, a width that does not divide evenly too.
-    EXPECT_EQ(CRect(0, 0, 4, 6), pBtn->m_bmpPushBtn.GetSrcImageRect());
-    EXPECT_EQ(3, pBtn->m_bmpComboDrop.GetMultiState());
-    EXPECT_EQ(10, pBtn->m_bmpComboDrop.GetWidth());
-    EXPECT_EQ(CRect(0, 0, 3, 5), pBtn->m_bmpTab.GetSrcImageRect());  // PNG, named with a forward slash
+    // clang-format off
+    ExpectRows<int>({ROW(pWnd->m_nCaptionHeight, 26), ROW(pWnd->m_bmpCaption.IsNull(), true),  // zero bytes
+                     ROW(pWnd->m_bmpCloseBtn.IsNull(), true),    // rows cut off
+                     ROW(pWnd->m_bmpMinBtn.IsNull(), true),      // absurd PNG size
+                     ROW(pWnd->m_bmpMaxBtn.IsNull(), true),      // header only
+                     ROW(pWnd->m_bmpRestoreBtn.IsNull(), true),  // missing
+                     ROW(pBtn->m_bmpCheckBox.IsNull(), true),    // narrower than its 11 frames
+                     ROW(pBtn->m_bmpSpin.IsNull(), true),        // random bytes
+                     ROW(pBtn->m_bmpHeader.IsNull(), true),      // PNG without its end
+                     // The good ones load, a width that does not divide evenly too, and a PNG named with a
+                     // forward slash.
+                     ROW(pBtn->m_bmpPushBtn.GetSrcImageRect() == CRect(0, 0, 4, 6), true),
+                     ROW(pBtn->m_bmpComboDrop.GetMultiState(), 3), ROW(pBtn->m_bmpComboDrop.GetWidth(), 10),
+                     ROW(pBtn->m_bmpTab.GetSrcImageRect() == CRect(0, 0, 3, 5), true)});
+    // clang-format on
 
     // Drawing the empty images draws nothing.
     riztest::Surface surface(8, 8);

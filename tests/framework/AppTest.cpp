@@ -447,65 +447,48 @@ TEST(AppResources, CursorsAndIconsMissingAlongTheResourceChainAreNull) {
     EXPECT_EQ(nullptr, app.LoadIcon(_T("NoSuchIcon")));
 }
 
-namespace {
-
-CString TempIniPath() {
+// The same round trip in an INI file beside the temporary files and under the application's registry key:
+// defaults when absent, numbers (negative too), texts of any length, deleted entries and sections.
+TEST(AppProfile, IniFileAndRegistryRoundTrip) {
     TCHAR szDir[MAX_PATH];
     ::GetTempPath(MAX_PATH, szDir);
-    CString strPath;
-    strPath.Format(_T("%sriz_app_test_%lu.ini"), szDir, ::GetCurrentProcessId());
-    return strPath;
-}
-
-}  // namespace
-
-TEST(AppProfile, IniFileRoundTrip) {
-    CWinApp app(_T("Profile Test"));
-    const CString strIni = TempIniPath();
-    app.m_pszProfileName = _tcsdup(strIni);
-
-    EXPECT_EQ(7u, app.GetProfileInt(_T("Window"), _T("Left"), 7)) << "default when absent";
-    EXPECT_TRUE(app.WriteProfileInt(_T("Window"), _T("Left"), -40));
-    EXPECT_EQ(static_cast<UINT>(-40), app.GetProfileInt(_T("Window"), _T("Left"), 7));
-
-    EXPECT_EQ(0, lstrcmp(_T("none"), app.GetProfileString(_T("Skin"), _T("Name"), _T("none"))));
-    EXPECT_TRUE(app.WriteProfileString(_T("Skin"), _T("Name"), _T("Blue Sky")));
-    EXPECT_EQ(0, lstrcmp(_T("Blue Sky"), app.GetProfileString(_T("Skin"), _T("Name"))));
-
+    CString strIni, strCompany;
+    strIni.Format(_T("%sriz_app_test_%lu.ini"), szDir, ::GetCurrentProcessId());
+    strCompany.Format(_T("RIZTest%lu"), ::GetCurrentProcessId());
     CString strLong;
     for (int i = 0; i < 60; ++i)
         strLong += _T("0123456789");
-    EXPECT_TRUE(app.WriteProfileString(_T("Skin"), _T("Long"), strLong));
-    EXPECT_TRUE(strLong == app.GetProfileString(_T("Skin"), _T("Long")));
-
-    EXPECT_TRUE(app.WriteProfileString(_T("Skin"), _T("Name"), nullptr));
-    EXPECT_TRUE(app.GetProfileString(_T("Skin"), _T("Name")).IsEmpty()) << "entry deleted";
+    for (const bool bRegistry : {false, true}) {
+        SCOPED_TRACE(bRegistry ? "registry" : "INI file");
+        CWinApp app(_T("Profile Test"));
+        if (bRegistry) {
+            app.SetRegistryKey(strCompany);
+            EXPECT_EQ(0, lstrcmp(_T("Profile Test"), app.m_pszProfileName));
+        } else {
+            app.m_pszProfileName = _tcsdup(strIni);
+        }
+        EXPECT_EQ(7u, app.GetProfileInt(_T("Window"), _T("Left"), 7)) << "default when absent";
+        EXPECT_TRUE(app.WriteProfileInt(_T("Window"), _T("Left"), -40));
+        EXPECT_EQ(static_cast<UINT>(-40), app.GetProfileInt(_T("Window"), _T("Left"), 7));
+        EXPECT_EQ(0, lstrcmp(_T("none"), app.GetProfileString(_T("Skin"), _T("Name"), _T("none"))));
+        const LPCTSTR lpszName = bRegistry ? _T("蓝天") : _T("Blue Sky");  // an INI file is in the code page
+        EXPECT_TRUE(app.WriteProfileString(_T("Skin"), _T("Name"), lpszName));
+        EXPECT_EQ(0, lstrcmp(lpszName, app.GetProfileString(_T("Skin"), _T("Name"))));
+        EXPECT_TRUE(app.WriteProfileString(_T("Skin"), _T("Long"), strLong));
+        EXPECT_TRUE(strLong == app.GetProfileString(_T("Skin"), _T("Long")));
+        EXPECT_TRUE(app.WriteProfileString(_T("Skin"), _T("Name"), nullptr));
+        EXPECT_EQ(0, lstrcmp(_T("x"), app.GetProfileString(_T("Skin"), _T("Name"), _T("x"))))
+            << "entry deleted";
+        if (bRegistry) {
+            HKEY hKey = nullptr;
+            const CString strPath = _T("Software\\") + strCompany + _T("\\Profile Test\\Window");
+            ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyEx(HKEY_CURRENT_USER, strPath, 0, KEY_READ, &hKey));
+            ::RegCloseKey(hKey);
+        }
+        EXPECT_TRUE(app.WriteProfileString(_T("Window"), nullptr, nullptr));
+        EXPECT_EQ(3u, app.GetProfileInt(_T("Window"), _T("Left"), 3)) << "section deleted";
+    }
     ::DeleteFile(strIni);
-}
-
-TEST(AppProfile, RegistryRoundTripUnderTheApplicationKey) {
-    CWinApp app(_T("Profile Test"));
-    CString strCompany;
-    strCompany.Format(_T("RIZTest%lu"), ::GetCurrentProcessId());
-    app.SetRegistryKey(strCompany);
-    EXPECT_EQ(0, lstrcmp(_T("Profile Test"), app.m_pszProfileName));
-
-    EXPECT_EQ(3u, app.GetProfileInt(_T("Window"), _T("Top"), 3));
-    EXPECT_TRUE(app.WriteProfileInt(_T("Window"), _T("Top"), 120));
-    EXPECT_EQ(120u, app.GetProfileInt(_T("Window"), _T("Top"), 3));
-    EXPECT_TRUE(app.WriteProfileString(_T("Skin"), _T("Name"), _T("蓝天")));
-    EXPECT_EQ(0, lstrcmp(_T("蓝天"), app.GetProfileString(_T("Skin"), _T("Name"), _T("x"))));
-
-    HKEY hKey = nullptr;
-    CString strPath = _T("Software\\") + strCompany + _T("\\Profile Test\\Window");
-    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyEx(HKEY_CURRENT_USER, strPath, 0, KEY_READ, &hKey));
-    ::RegCloseKey(hKey);
-
-    EXPECT_TRUE(app.WriteProfileString(_T("Skin"), _T("Name"), nullptr));
-    EXPECT_EQ(0, lstrcmp(_T("x"), app.GetProfileString(_T("Skin"), _T("Name"), _T("x"))));
-    EXPECT_TRUE(app.WriteProfileString(_T("Window"), nullptr, nullptr));
-    EXPECT_EQ(3u, app.GetProfileInt(_T("Window"), _T("Top"), 3)) << "section deleted";
-
     ::RegDeleteTree(HKEY_CURRENT_USER, _T("Software\\") + strCompany);
 }
 

@@ -419,6 +419,13 @@ TEST(CMapStringKeys, TextIsHashedNotThePointerAndLookupKeyReturnsTheStoredText) 
     EXPECT_EQ(value, _T("value"));
     EXPECT_FALSE(map.Lookup(_T("Key"), value));
     EXPECT_EQ(HashKey<LPCTSTR>(_T("key")), HashKey<const CString&>(CString(_T("key"))));
+
+    // Keys passed as string objects match text keys.
+    CMap<CString, const CString&, int, int> objects;
+    objects[CString(_T("a"))] = 1;
+    EXPECT_EQ(ValueOf(objects, CString(_T("a"))), 1);
+    EXPECT_TRUE(objects.RemoveKey(_T("a")));
+    EXPECT_TRUE(objects.IsEmpty());
 }
 
 TEST(CMapStringKeys, NonAsciiKeysInTheBuildCharacterSet) {
@@ -444,14 +451,6 @@ TEST(CMapStringKeys, NonAsciiKeysInTheBuildCharacterSet) {
     EXPECT_NE(pszKey, strProbe.GetString());
     EXPECT_STREQ(pszKey, _T("name"));
     EXPECT_FALSE(obs.LookupKey(_T("other"), pszKey));
-}
-
-TEST(CMapStringKeys, CStringArgumentKeysMatchTextKeys) {
-    CMap<CString, const CString&, int, int> map;
-    map[CString(_T("a"))] = 1;
-    EXPECT_EQ(ValueOf(map, CString(_T("a"))), 1);
-    EXPECT_TRUE(map.RemoveKey(_T("a")));
-    EXPECT_TRUE(map.IsEmpty());
 }
 
 TEST(CMapIteration, VisitsEveryAssociationOnceAndAnEmptyMapNone) {

@@ -204,16 +204,12 @@ TEST(CDCDraw, Draw3dRectGivesRightAndBottomEdgesTheSecondColour) {
     CDC* pDC = CDC::FromHandle(s.Dc());
     pDC->Draw3dRect(CRect(5, 5, 15, 15), kRed, kBlue);
 
-    EXPECT_EQ(s.Pixel(5, 5), kRed);
-    EXPECT_EQ(s.Pixel(13, 5), kRed);   // top edge
-    EXPECT_EQ(s.Pixel(5, 13), kRed);   // left edge
-    EXPECT_EQ(s.Pixel(14, 5), kBlue);  // the top-right corner belongs to the right edge
-    EXPECT_EQ(s.Pixel(14, 10), kBlue);
-    EXPECT_EQ(s.Pixel(14, 14), kBlue);
-    EXPECT_EQ(s.Pixel(5, 14), kBlue);  // the bottom-left corner belongs to the bottom edge
-    EXPECT_EQ(s.Pixel(10, 14), kBlue);
-    EXPECT_EQ(s.Pixel(10, 10), kWhite);
-    EXPECT_EQ(s.Pixel(15, 10), kWhite);
+    // The top and left edges in the first colour; the top-right corner belongs to the right edge, the
+    // bottom-left one to the bottom edge.
+    // clang-format off
+    EXPECT_EQ("", s.WrongPixels({{5, 5, kRed}, {13, 5, kRed}, {5, 13, kRed}, {14, 5, kBlue}, {14, 10, kBlue},
+                                 {14, 14, kBlue}, {5, 14, kBlue}, {10, 14, kBlue}, {10, 10, kWhite}, {15, 10, kWhite}}));
+    // clang-format on
     EXPECT_EQ(s.CountNear(CRect(0, 0, 30, 30), kRed, 0) + s.CountNear(CRect(0, 0, 30, 30), kBlue, 0), 36);
 
     pDC->Draw3dRect(20, 20, 5, 3, kGreen, kGreen);

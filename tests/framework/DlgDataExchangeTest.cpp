@@ -102,49 +102,43 @@ TEST_F(DataExchange, NumbersAreWrittenInTheirPlainForm) {
     EXPECT_EQ(CString(_T("0.333333333333333")), Write(1.0 / 3.0));
 }
 
-TEST_F(DataExchange, NumbersAreReadBackWithBlanksAroundThem) {
-    int n = 0;
-    EXPECT_TRUE(Read(_T("  42\t"), n));
-    EXPECT_EQ(42, n);
-    UINT u = 0;
-    EXPECT_TRUE(Read(_T("4294967295"), u));
-    EXPECT_EQ(0xFFFFFFFFu, u);
-    double d = 0;
-    EXPECT_TRUE(Read(_T("-2.5e3"), d));
-    EXPECT_DOUBLE_EQ(-2500.0, d);
-    float f = 0;
-    EXPECT_TRUE(Read(_T("29.5"), f));
-    EXPECT_FLOAT_EQ(29.5f, f);
-    EXPECT_TRUE(g_prompts.empty());
-}
-
-TEST_F(DataExchange, TextThatIsNotAWholeNumberFailsWithTheTypesPrompt) {
-    int n = 5;
-    EXPECT_FALSE(Read(_T("12 apples"), n));
-    EXPECT_FALSE(Read(_T(""), n));
-    EXPECT_FALSE(Read(_T("1.5"), n));
-    EXPECT_EQ(5, n);
-    UINT u = 5;
-    EXPECT_FALSE(Read(_T("-1"), u));
-    double d = 1;
-    EXPECT_FALSE(Read(_T("three"), d));
-    const std::vector<UINT> expected = {AFX_IDP_PARSE_INT, AFX_IDP_PARSE_INT, AFX_IDP_PARSE_INT,
-                                        AFX_IDP_PARSE_UINT, AFX_IDP_PARSE_REAL};
-    EXPECT_EQ(expected, g_prompts);
-}
-
-TEST_F(DataExchange, NumbersOutsideTheirTypeFail) {
-    int n = 0;
-    EXPECT_FALSE(Read(_T("2147483648"), n));
-    EXPECT_TRUE(Read(_T("-2147483648"), n));
-    EXPECT_EQ(INT_MIN, n);
-    short s = 0;
-    EXPECT_FALSE(Read(_T("40000"), s));
-    BYTE b = 0;
-    EXPECT_FALSE(Read(_T("256"), b));
-    EXPECT_EQ(static_cast<UINT>(AFX_IDP_PARSE_BYTE), g_prompts.back());
-    float f = 0;
-    EXPECT_FALSE(Read(_T("1e300"), f));
+// Each row puts a text in the edit and reads it into a number of one type: whether it parses, the number
+// then (a failed read keeps the one before) and the prompt a failure shows.
+TEST_F(DataExchange, NumbersParseWithBlanksAroundThemAndOtherTextFailsWithTheTypesPrompt) {
+    auto as = [this](auto value) {
+        return [this, value](LPCTSTR lpszText, double& dValue) mutable {
+            const BOOL bRead = Read(lpszText, value);
+            dValue = static_cast<double>(value);
+            return bRead;
+        };
+    };
+    const struct {
+        LPCTSTR text;
+        std::function<BOOL(LPCTSTR, double&)> read;
+        BOOL bRead;
+        double value;
+        UINT nPrompt;  // 0: none
+    } rows[] = {
+        // clang-format off
+        {_T("  42\t"), as(0), TRUE, 42, 0}, {_T("4294967295"), as(0u), TRUE, 4294967295.0, 0},
+        {_T("-2.5e3"), as(0.0), TRUE, -2500, 0}, {_T("29.5"), as(0.0f), TRUE, 29.5, 0},
+        {_T("-2147483648"), as(0), TRUE, INT_MIN, 0},
+        {_T("12 apples"), as(5), FALSE, 5, AFX_IDP_PARSE_INT}, {_T(""), as(5), FALSE, 5, AFX_IDP_PARSE_INT},
+        {_T("1.5"), as(5), FALSE, 5, AFX_IDP_PARSE_INT}, {_T("2147483648"), as(5), FALSE, 5, AFX_IDP_PARSE_INT},
+        {_T("-1"), as(5u), FALSE, 5, AFX_IDP_PARSE_UINT}, {_T("three"), as(1.0), FALSE, 1, AFX_IDP_PARSE_REAL},
+        {_T("40000"), as(static_cast<short>(5)), FALSE, 5, AFX_IDP_PARSE_INT},
+        {_T("256"), as(static_cast<BYTE>(5)), FALSE, 5, AFX_IDP_PARSE_BYTE},
+        {_T("1e300"), as(5.0f), FALSE, 5, AFX_IDP_PARSE_REAL_RANGE},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(static_cast<LPCSTR>(CT2A(r.text)));
+        g_prompts.clear();
+        double dValue = -1;
+        EXPECT_EQ(r.bRead, r.read(r.text, dValue));
+        EXPECT_EQ(r.value, dValue);
+        EXPECT_EQ(r.nPrompt ? std::vector<UINT>{r.nPrompt} : std::vector<UINT>{}, g_prompts);
+    }
 }
 
 TEST_F(DataExchange, FailedNumberSelectsTheTextOfItsEdit) {

@@ -414,21 +414,16 @@ TEST(CFileExceptionCauses, OsErrorsMapToPortableCauses) {
         LONG lOsError;
         int cause;
     } cases[] = {
-        {NO_ERROR, CFileException::none},
-        {ERROR_FILE_NOT_FOUND, CFileException::fileNotFound},
-        {ERROR_PATH_NOT_FOUND, CFileException::badPath},
-        {ERROR_INVALID_NAME, CFileException::badPath},
-        {ERROR_TOO_MANY_OPEN_FILES, CFileException::tooManyOpenFiles},
-        {ERROR_ACCESS_DENIED, CFileException::accessDenied},
-        {ERROR_INVALID_HANDLE, CFileException::invalidFile},
-        {ERROR_CURRENT_DIRECTORY, CFileException::removeCurrentDir},
-        {ERROR_NEGATIVE_SEEK, CFileException::badSeek},
-        {ERROR_CRC, CFileException::hardIO},
-        {ERROR_SHARING_VIOLATION, CFileException::sharingViolation},
-        {ERROR_LOCK_VIOLATION, CFileException::lockViolation},
-        {ERROR_DISK_FULL, CFileException::diskFull},
-        {ERROR_HANDLE_EOF, CFileException::endOfFile},
+        // clang-format off
+        {NO_ERROR, CFileException::none}, {ERROR_FILE_NOT_FOUND, CFileException::fileNotFound},
+        {ERROR_PATH_NOT_FOUND, CFileException::badPath}, {ERROR_INVALID_NAME, CFileException::badPath},
+        {ERROR_TOO_MANY_OPEN_FILES, CFileException::tooManyOpenFiles}, {ERROR_ACCESS_DENIED, CFileException::accessDenied},
+        {ERROR_INVALID_HANDLE, CFileException::invalidFile}, {ERROR_CURRENT_DIRECTORY, CFileException::removeCurrentDir},
+        {ERROR_NEGATIVE_SEEK, CFileException::badSeek}, {ERROR_CRC, CFileException::hardIO},
+        {ERROR_SHARING_VIOLATION, CFileException::sharingViolation}, {ERROR_LOCK_VIOLATION, CFileException::lockViolation},
+        {ERROR_DISK_FULL, CFileException::diskFull}, {ERROR_HANDLE_EOF, CFileException::endOfFile},
         {ERROR_NOT_ENOUGH_MEMORY, CFileException::genericException},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lOsError);

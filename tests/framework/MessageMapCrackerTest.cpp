@@ -49,153 +49,130 @@ R Answer(LRESULT r) {
 }
 #define UNPAREN(...) __VA_ARGS__
 
+// clang-format off
 // Flags and a signed client point; extra buttons and wheels answer TRUE once handled.
-#define MOUSE_CRACKERS(X)                                                                                    \
-    X(MOUSEMOVE, void, OnMouseMove, (UINT f, CPoint p), (f, p.x, p.y), kKeys, Pt(-5, 7), (kKeys, -5, 7), 0)  \
-    X(LBUTTONDOWN, void, OnLButtonDown, (UINT f, CPoint p), (f, p.x, p.y), kKeys, Pt(10, -20),               \
-      (kKeys, 10, -20), 0)                                                                                   \
-    X(LBUTTONUP, void, OnLButtonUp, (UINT f, CPoint p), (f, p.x, p.y), 0, Pt(1, 2), (0, 1, 2), 0)            \
-    X(LBUTTONDBLCLK, void, OnLButtonDblClk, (UINT f, CPoint p), (f, p.x, p.y), MK_LBUTTON, Pt(3, 4),         \
-      (MK_LBUTTON, 3, 4), 0)                                                                                 \
-    X(RBUTTONDOWN, void, OnRButtonDown, (UINT f, CPoint p), (f, p.x, p.y), MK_RBUTTON, Pt(30, 40),           \
-      (MK_RBUTTON, 30, 40), 0)                                                                               \
-    X(RBUTTONUP, void, OnRButtonUp, (UINT f, CPoint p), (f, p.x, p.y), MK_CONTROL, Pt(31, 41),               \
-      (MK_CONTROL, 31, 41), 0)                                                                               \
-    X(RBUTTONDBLCLK, void, OnRButtonDblClk, (UINT f, CPoint p), (f, p.x, p.y), 0, Pt(32, 42), (0, 32, 42),   \
-      0)                                                                                                     \
-    X(MBUTTONDOWN, void, OnMButtonDown, (UINT f, CPoint p), (f, p.x, p.y), MK_MBUTTON, Pt(5, 6),             \
-      (MK_MBUTTON, 5, 6), 0)                                                                                 \
-    X(MBUTTONUP, void, OnMButtonUp, (UINT f, CPoint p), (f, p.x, p.y), 0, Pt(7, 8), (0, 7, 8), 0)            \
-    X(MBUTTONDBLCLK, void, OnMButtonDblClk, (UINT f, CPoint p), (f, p.x, p.y), 0, Pt(9, 10), (0, 9, 10), 0)  \
-    X(MOUSEHOVER, void, OnMouseHover, (UINT f, CPoint p), (f, p.x, p.y), MK_SHIFT, Pt(11, 12),               \
-      (MK_SHIFT, 11, 12), 0)                                                                                 \
-    X(MOUSELEAVE, void, OnMouseLeave, (), (), 0, 0, (), 0)                                                   \
-    X(XBUTTONDOWN, void, OnXButtonDown, (UINT f, UINT b, CPoint p), (f, b, p.x, p.y),                        \
-      MAKEWPARAM(MK_XBUTTON2, XBUTTON2), Pt(-1, -2), (MK_XBUTTON2, XBUTTON2, -1, -2), TRUE)                  \
-    X(MOUSEWHEEL, BOOL, OnMouseWheel, (UINT f, short z, CPoint p), (f, z, p.x, p.y),                         \
-      MAKEWPARAM(MK_CONTROL, static_cast<WORD>(-240)), Pt(-100, 300), (MK_CONTROL, -240, -100, 300), TRUE)   \
-    X(MOUSEHWHEEL, void, OnMouseHWheel, (UINT f, short z, CPoint p), (f, z, p.x, p.y), MAKEWPARAM(0, 120),   \
-      Pt(5, 5), (0, 120, 5, 5), 0)
+#define MOUSE_CRACKERS(X) \
+    X(MOUSEMOVE, void, OnMouseMove, (UINT f, CPoint p), (f, p.x, p.y), kKeys, Pt(-5, 7), (kKeys, -5, 7), 0) \
+    X(LBUTTONDOWN, void, OnLButtonDown, (UINT f, CPoint p), (f, p.x, p.y), kKeys, Pt(10, -20), (kKeys, 10, -20), 0) \
+    X(LBUTTONUP, void, OnLButtonUp, (UINT f, CPoint p), (f, p.x, p.y), 0, Pt(1, 2), (0, 1, 2), 0) \
+    X(LBUTTONDBLCLK, void, OnLButtonDblClk, (UINT f, CPoint p), (f, p.x, p.y), MK_LBUTTON, Pt(3, 4), (MK_LBUTTON, 3, 4), 0) \
+    X(RBUTTONDOWN, void, OnRButtonDown, (UINT f, CPoint p), (f, p.x, p.y), MK_RBUTTON, Pt(30, 40), (MK_RBUTTON, 30, 40), 0) \
+    X(RBUTTONUP, void, OnRButtonUp, (UINT f, CPoint p), (f, p.x, p.y), MK_CONTROL, Pt(31, 41), (MK_CONTROL, 31, 41), 0) \
+    X(RBUTTONDBLCLK, void, OnRButtonDblClk, (UINT f, CPoint p), (f, p.x, p.y), 0, Pt(32, 42), (0, 32, 42), 0) \
+    X(MBUTTONDOWN, void, OnMButtonDown, (UINT f, CPoint p), (f, p.x, p.y), MK_MBUTTON, Pt(5, 6), (MK_MBUTTON, 5, 6), 0) \
+    X(MBUTTONUP, void, OnMButtonUp, (UINT f, CPoint p), (f, p.x, p.y), 0, Pt(7, 8), (0, 7, 8), 0) \
+    X(MBUTTONDBLCLK, void, OnMButtonDblClk, (UINT f, CPoint p), (f, p.x, p.y), 0, Pt(9, 10), (0, 9, 10), 0) \
+    X(MOUSEHOVER, void, OnMouseHover, (UINT f, CPoint p), (f, p.x, p.y), MK_SHIFT, Pt(11, 12), (MK_SHIFT, 11, 12), 0) \
+    X(MOUSELEAVE, void, OnMouseLeave, (), (), 0, 0, (), 0) \
+    X(XBUTTONDOWN, void, OnXButtonDown, (UINT f, UINT b, CPoint p), (f, b, p.x, p.y), \
+      MAKEWPARAM(MK_XBUTTON2, XBUTTON2), Pt(-1, -2), (MK_XBUTTON2, XBUTTON2, -1, -2), TRUE) \
+    X(MOUSEWHEEL, BOOL, OnMouseWheel, (UINT f, short z, CPoint p), (f, z, p.x, p.y), \
+      MAKEWPARAM(MK_CONTROL, static_cast<WORD>(-240)), Pt(-100, 300), (MK_CONTROL, -240, -100, 300), TRUE) \
+    X(MOUSEHWHEEL, void, OnMouseHWheel, (UINT f, short z, CPoint p), (f, z, p.x, p.y), MAKEWPARAM(0, 120), Pt(5, 5), \
+      (0, 120, 5, 5), 0)
 
 // The hit-test code and a screen point; the code OnNcHitTest answers is what the system gets.
-#define NC_MOUSE_CRACKERS(X)                                                                                 \
-    X(NCMOUSEMOVE, void, OnNcMouseMove, (UINT h, CPoint p), (h, p.x, p.y), HTCAPTION, Pt(100, 200),          \
-      (HTCAPTION, 100, 200), 0)                                                                              \
-    X(NCLBUTTONDOWN, void, OnNcLButtonDown, (UINT h, CPoint p), (h, p.x, p.y), HTLEFT, Pt(-50, 20),          \
-      (HTLEFT, -50, 20), 0)                                                                                  \
-    X(NCLBUTTONUP, void, OnNcLButtonUp, (UINT h, CPoint p), (h, p.x, p.y), HTRIGHT, Pt(1, 1),                \
-      (HTRIGHT, 1, 1), 0)                                                                                    \
-    X(NCLBUTTONDBLCLK, void, OnNcLButtonDblClk, (UINT h, CPoint p), (h, p.x, p.y), HTCAPTION, Pt(2, 2),      \
-      (HTCAPTION, 2, 2), 0)                                                                                  \
-    X(NCRBUTTONDOWN, void, OnNcRButtonDown, (UINT h, CPoint p), (h, p.x, p.y), HTSYSMENU, Pt(3, 3),          \
-      (HTSYSMENU, 3, 3), 0)                                                                                  \
-    X(NCRBUTTONUP, void, OnNcRButtonUp, (UINT h, CPoint p), (h, p.x, p.y), HTCAPTION, Pt(4, 4),              \
-      (HTCAPTION, 4, 4), 0)                                                                                  \
-    X(NCMOUSELEAVE, void, OnNcMouseLeave, (), (), 0, 0, (), 0)                                               \
+#define NC_MOUSE_CRACKERS(X) \
+    X(NCMOUSEMOVE, void, OnNcMouseMove, (UINT h, CPoint p), (h, p.x, p.y), HTCAPTION, Pt(100, 200), (HTCAPTION, 100, 200), 0) \
+    X(NCLBUTTONDOWN, void, OnNcLButtonDown, (UINT h, CPoint p), (h, p.x, p.y), HTLEFT, Pt(-50, 20), (HTLEFT, -50, 20), 0) \
+    X(NCLBUTTONUP, void, OnNcLButtonUp, (UINT h, CPoint p), (h, p.x, p.y), HTRIGHT, Pt(1, 1), (HTRIGHT, 1, 1), 0) \
+    X(NCLBUTTONDBLCLK, void, OnNcLButtonDblClk, (UINT h, CPoint p), (h, p.x, p.y), HTCAPTION, Pt(2, 2), (HTCAPTION, 2, 2), 0) \
+    X(NCRBUTTONDOWN, void, OnNcRButtonDown, (UINT h, CPoint p), (h, p.x, p.y), HTSYSMENU, Pt(3, 3), (HTSYSMENU, 3, 3), 0) \
+    X(NCRBUTTONUP, void, OnNcRButtonUp, (UINT h, CPoint p), (h, p.x, p.y), HTCAPTION, Pt(4, 4), (HTCAPTION, 4, 4), 0) \
+    X(NCMOUSELEAVE, void, OnNcMouseLeave, (), (), 0, 0, (), 0) \
     X(NCHITTEST, LRESULT, OnNcHitTest, (CPoint p), (p.x, p.y), 0, Pt(-3, 50), (-3, 50), HTCAPTION)
 
 // The other window of cursor, activation and focus messages (o stands for it in the rows).
-#define FOCUS_CRACKERS(X)                                                                                    \
-    X(SETCURSOR, BOOL, OnSetCursor, (CWnd * w, UINT h, UINT m), (HW(w), h, m), W(m_hOther),                  \
-      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), (o, HTCLIENT, WM_MOUSEMOVE), TRUE)                                 \
-    X(MOUSEACTIVATE, int, OnMouseActivate, (CWnd * w, UINT h, UINT m), (HW(w), h, m), W(m_hOther),           \
-      MAKELPARAM(HTCAPTION, WM_LBUTTONDOWN), (o, HTCAPTION, WM_LBUTTONDOWN), MA_NOACTIVATEANDEAT)            \
-    X(ACTIVATE, void, OnActivate, (UINT s, CWnd * w, BOOL m), (s, HW(w), m), MAKEWPARAM(WA_CLICKACTIVE, 1),  \
-      L(m_hOther), (WA_CLICKACTIVE, o, 1), 0)                                                                \
-    X(ACTIVATEAPP, void, OnActivateApp, (BOOL b, DWORD t), (b, t), TRUE, 4321, (TRUE, 4321), 0)              \
-    X(NCACTIVATE, BOOL, OnNcActivate, (BOOL b), (b), TRUE, 0, (TRUE), TRUE)                                  \
-    X(SETFOCUS, void, OnSetFocus, (CWnd * w), (HW(w)), W(m_hOther), 0, (o), 0)                               \
-    X(KILLFOCUS, void, OnKillFocus, (CWnd * w), (HW(w)), W(m_hOther), 0, (o), 0)                             \
-    X(CAPTURECHANGED, void, OnCaptureChanged, (CWnd * w), (HW(w)), 0, L(m_hOther), (o), 0)                   \
-    X(CONTEXTMENU, void, OnContextMenu, (CWnd * w, CPoint p), (HW(w), p.x, p.y), W(m_hOther), Pt(-7, 9),     \
-      (o, -7, 9), 0)                                                                                         \
-    X(ENABLE, void, OnEnable, (BOOL b), (b), FALSE, 0, (FALSE), 0)                                           \
-    X(SHOWWINDOW, void, OnShowWindow, (BOOL b, UINT s), (b, s), TRUE, SW_PARENTOPENING,                      \
-      (TRUE, SW_PARENTOPENING), 0)                                                                           \
+#define FOCUS_CRACKERS(X) \
+    X(SETCURSOR, BOOL, OnSetCursor, (CWnd * w, UINT h, UINT m), (HW(w), h, m), W(m_hOther), \
+      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), (o, HTCLIENT, WM_MOUSEMOVE), TRUE) \
+    X(MOUSEACTIVATE, int, OnMouseActivate, (CWnd * w, UINT h, UINT m), (HW(w), h, m), W(m_hOther), \
+      MAKELPARAM(HTCAPTION, WM_LBUTTONDOWN), (o, HTCAPTION, WM_LBUTTONDOWN), MA_NOACTIVATEANDEAT) \
+    X(ACTIVATE, void, OnActivate, (UINT s, CWnd * w, BOOL m), (s, HW(w), m), MAKEWPARAM(WA_CLICKACTIVE, 1), \
+      L(m_hOther), (WA_CLICKACTIVE, o, 1), 0) \
+    X(ACTIVATEAPP, void, OnActivateApp, (BOOL b, DWORD t), (b, t), TRUE, 4321, (TRUE, 4321), 0) \
+    X(NCACTIVATE, BOOL, OnNcActivate, (BOOL b), (b), TRUE, 0, (TRUE), TRUE) \
+    X(SETFOCUS, void, OnSetFocus, (CWnd * w), (HW(w)), W(m_hOther), 0, (o), 0) \
+    X(KILLFOCUS, void, OnKillFocus, (CWnd * w), (HW(w)), W(m_hOther), 0, (o), 0) \
+    X(CAPTURECHANGED, void, OnCaptureChanged, (CWnd * w), (HW(w)), 0, L(m_hOther), (o), 0) \
+    X(CONTEXTMENU, void, OnContextMenu, (CWnd * w, CPoint p), (HW(w), p.x, p.y), W(m_hOther), Pt(-7, 9), (o, -7, 9), 0) \
+    X(ENABLE, void, OnEnable, (BOOL b), (b), FALSE, 0, (FALSE), 0) \
+    X(SHOWWINDOW, void, OnShowWindow, (BOOL b, UINT s), (b, s), TRUE, SW_PARENTOPENING, (TRUE, SW_PARENTOPENING), 0) \
     X(CANCELMODE, void, OnCancelMode, (), (), 0, 0, (), 0)
 
 // Key codes, repeat counts and flags; commands and timers.
-#define KEYBOARD_CRACKERS(X)                                                                                 \
-    X(KEYDOWN, void, OnKeyDown, (UINT c, UINT r, UINT f), (c, r, f), 'A', kKeyData, ('A', 3, 0x401E), 0)     \
-    X(KEYUP, void, OnKeyUp, (UINT c, UINT r, UINT f), (c, r, f), VK_RETURN, MAKELPARAM(1, 0xC01C),           \
-      (VK_RETURN, 1, 0xC01C), 0)                                                                             \
-    X(CHAR, void, OnChar, (UINT c, UINT r, UINT f), (c, r, f), 'z', kKeyData, ('z', 3, 0x401E), 0)           \
-    X(SYSKEYDOWN, void, OnSysKeyDown, (UINT c, UINT r, UINT f), (c, r, f), VK_F10, MAKELPARAM(1, 0x2044),    \
-      (VK_F10, 1, 0x2044), 0)                                                                                \
-    X(SYSKEYUP, void, OnSysKeyUp, (UINT c, UINT r, UINT f), (c, r, f), VK_MENU, MAKELPARAM(1, 0xE038),       \
-      (VK_MENU, 1, 0xE038), 0)                                                                               \
-    X(SYSCHAR, void, OnSysChar, (UINT c, UINT r, UINT f), (c, r, f), 'f', MAKELPARAM(1, 0x2021),             \
-      ('f', 1, 0x2021), 0)                                                                                   \
-    X(GETDLGCODE, UINT, OnGetDlgCode, (), (), 0, 0, (), DLGC_WANTALLKEYS | DLGC_WANTCHARS)                   \
-    X(SYSCOMMAND, void, OnSysCommand, (UINT id, LPARAM l), (id, l), SC_KEYMENU, 'f', (SC_KEYMENU, 'f'), 0)   \
-    X(CHANGEUISTATE, void, OnChangeUIState, (UINT a, UINT e), (a, e), MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS),   \
-      0, (UIS_SET, UISF_HIDEFOCUS), 0)                                                                       \
-    X(TIMER, void, OnTimer, (UINT_PTR id), (static_cast<INT_PTR>(id)), kTimerId, 0,                          \
-      (static_cast<INT_PTR>(kTimerId)), 0)
+#define KEYBOARD_CRACKERS(X) \
+    X(KEYDOWN, void, OnKeyDown, (UINT c, UINT r, UINT f), (c, r, f), 'A', kKeyData, ('A', 3, 0x401E), 0) \
+    X(KEYUP, void, OnKeyUp, (UINT c, UINT r, UINT f), (c, r, f), VK_RETURN, MAKELPARAM(1, 0xC01C), (VK_RETURN, 1, 0xC01C), 0) \
+    X(CHAR, void, OnChar, (UINT c, UINT r, UINT f), (c, r, f), 'z', kKeyData, ('z', 3, 0x401E), 0) \
+    X(SYSKEYDOWN, void, OnSysKeyDown, (UINT c, UINT r, UINT f), (c, r, f), VK_F10, MAKELPARAM(1, 0x2044), \
+      (VK_F10, 1, 0x2044), 0) \
+    X(SYSKEYUP, void, OnSysKeyUp, (UINT c, UINT r, UINT f), (c, r, f), VK_MENU, MAKELPARAM(1, 0xE038), \
+      (VK_MENU, 1, 0xE038), 0) \
+    X(SYSCHAR, void, OnSysChar, (UINT c, UINT r, UINT f), (c, r, f), 'f', MAKELPARAM(1, 0x2021), ('f', 1, 0x2021), 0) \
+    X(GETDLGCODE, UINT, OnGetDlgCode, (), (), 0, 0, (), DLGC_WANTALLKEYS | DLGC_WANTCHARS) \
+    X(SYSCOMMAND, void, OnSysCommand, (UINT id, LPARAM l), (id, l), SC_KEYMENU, 'f', (SC_KEYMENU, 'f'), 0) \
+    X(CHANGEUISTATE, void, OnChangeUIState, (UINT a, UINT e), (a, e), MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0, \
+      (UIS_SET, UISF_HIDEFOCUS), 0) \
+    X(TIMER, void, OnTimer, (UINT_PTR id), (static_cast<INT_PTR>(id)), kTimerId, 0, (static_cast<INT_PTR>(kTimerId)), 0)
 
 // Sizes are unsigned 16-bit values, positions signed; structures arrive as the sender's pointers.
-#define SIZE_CRACKERS(X)                                                                                     \
-    X(SIZE, void, OnSize, (UINT t, int cx, int cy), (t, cx, cy), SIZE_MAXIMIZED, Pt(640, 40000),             \
-      (SIZE_MAXIMIZED, 640, 40000), 0)                                                                       \
-    X(MOVE, void, OnMove, (int x, int y), (x, y), 0, Pt(-10, -20), (-10, -20), 0)                            \
-    X(SIZING, void, OnSizing, (UINT s, LPRECT r), (s, H(r)), WMSZ_BOTTOMRIGHT, L(&m_rc),                     \
-      (WMSZ_BOTTOMRIGHT, H(&m_rc)), TRUE)                                                                    \
-    X(MOVING, void, OnMoving, (UINT s, LPRECT r), (s, H(r)), 0, L(&m_rc), (0, H(&m_rc)), TRUE)               \
-    X(WINDOWPOSCHANGING, void, OnWindowPosChanging, (WINDOWPOS * p), (H(p)), 0, L(&m_wp), (H(&m_wp)), 0)     \
-    X(WINDOWPOSCHANGED, void, OnWindowPosChanged, (WINDOWPOS * p), (H(p)), 0, L(&m_wp), (H(&m_wp)), 0)       \
-    X(GETMINMAXINFO, void, OnGetMinMaxInfo, (MINMAXINFO * p), (H(p)), 0, L(&m_mmi), (H(&m_mmi)), 0)          \
-    X(NCCALCSIZE, void, OnNcCalcSize, (BOOL b, NCCALCSIZE_PARAMS * p), (b, H(p)), TRUE, L(&m_ncp),           \
-      (TRUE, H(&m_ncp)), 0)                                                                                  \
-    X(STYLECHANGING, void, OnStyleChanging, (int t, LPSTYLESTRUCT s), (t, H(s)),                             \
-      static_cast<WPARAM>(GWL_STYLE), L(&m_ss), (GWL_STYLE, H(&m_ss)), 0)                                    \
-    X(STYLECHANGED, void, OnStyleChanged, (int t, LPSTYLESTRUCT s), (t, H(s)),                               \
-      static_cast<WPARAM>(GWL_EXSTYLE), L(&m_ss), (GWL_EXSTYLE, H(&m_ss)), 0)
+#define SIZE_CRACKERS(X) \
+    X(SIZE, void, OnSize, (UINT t, int cx, int cy), (t, cx, cy), SIZE_MAXIMIZED, Pt(640, 40000), \
+      (SIZE_MAXIMIZED, 640, 40000), 0) \
+    X(MOVE, void, OnMove, (int x, int y), (x, y), 0, Pt(-10, -20), (-10, -20), 0) \
+    X(SIZING, void, OnSizing, (UINT s, LPRECT r), (s, H(r)), WMSZ_BOTTOMRIGHT, L(&m_rc), (WMSZ_BOTTOMRIGHT, H(&m_rc)), TRUE) \
+    X(MOVING, void, OnMoving, (UINT s, LPRECT r), (s, H(r)), 0, L(&m_rc), (0, H(&m_rc)), TRUE) \
+    X(WINDOWPOSCHANGING, void, OnWindowPosChanging, (WINDOWPOS * p), (H(p)), 0, L(&m_wp), (H(&m_wp)), 0) \
+    X(WINDOWPOSCHANGED, void, OnWindowPosChanged, (WINDOWPOS * p), (H(p)), 0, L(&m_wp), (H(&m_wp)), 0) \
+    X(GETMINMAXINFO, void, OnGetMinMaxInfo, (MINMAXINFO * p), (H(p)), 0, L(&m_mmi), (H(&m_mmi)), 0) \
+    X(NCCALCSIZE, void, OnNcCalcSize, (BOOL b, NCCALCSIZE_PARAMS * p), (b, H(p)), TRUE, L(&m_ncp), (TRUE, H(&m_ncp)), 0) \
+    X(STYLECHANGING, void, OnStyleChanging, (int t, LPSTYLESTRUCT s), (t, H(s)), static_cast<WPARAM>(GWL_STYLE), \
+      L(&m_ss), (GWL_STYLE, H(&m_ss)), 0) \
+    X(STYLECHANGED, void, OnStyleChanged, (int t, LPSTYLESTRUCT s), (t, H(s)), static_cast<WPARAM>(GWL_EXSTYLE), \
+      L(&m_ss), (GWL_EXSTYLE, H(&m_ss)), 0)
 
 // Painting gets its device context; system messages their strings and structures.
-#define SYSTEM_CRACKERS(X)                                                                                   \
-    X(ERASEBKGND, BOOL, OnEraseBkgnd, (CDC * pDC), (H(pDC->GetSafeHdc())), W(m_hDC), 0, (H(m_hDC)), TRUE)    \
-    X(PAINT, void, OnPaint, (), (), 0, 0, (), 0)                                                             \
-    X(NCPAINT, void, OnNcPaint, (), (), 1, 0, (), 0)                                                         \
-    X(SYSCOLORCHANGE, void, OnSysColorChange, (), (), 0, 0, (), 0)                                           \
-    X(QUERYDRAGICON, HCURSOR, OnQueryDragIcon, (), (), 0, 0, (), L(kDragIcon))                               \
-    X(SETTINGCHANGE, void, OnSettingChange, (UINT f, LPCTSTR s), (f, H(s)), SPI_SETNONCLIENTMETRICS,         \
-      L(kSection), (SPI_SETNONCLIENTMETRICS, H(kSection)), 0)                                                \
-    X(HELPINFO, BOOL, OnHelpInfo, (HELPINFO * p), (H(p)), 0, L(&m_hi), (H(&m_hi)), TRUE)                     \
-    X(DROPFILES, void, OnDropFiles, (HDROP h), (H(h)), 0x1234, 0, (0x1234), 0)                               \
+#define SYSTEM_CRACKERS(X) \
+    X(ERASEBKGND, BOOL, OnEraseBkgnd, (CDC * pDC), (H(pDC->GetSafeHdc())), W(m_hDC), 0, (H(m_hDC)), TRUE) \
+    X(PAINT, void, OnPaint, (), (), 0, 0, (), 0) \
+    X(NCPAINT, void, OnNcPaint, (), (), 1, 0, (), 0) \
+    X(SYSCOLORCHANGE, void, OnSysColorChange, (), (), 0, 0, (), 0) \
+    X(QUERYDRAGICON, HCURSOR, OnQueryDragIcon, (), (), 0, 0, (), L(kDragIcon)) \
+    X(SETTINGCHANGE, void, OnSettingChange, (UINT f, LPCTSTR s), (f, H(s)), SPI_SETNONCLIENTMETRICS, L(kSection), \
+      (SPI_SETNONCLIENTMETRICS, H(kSection)), 0) \
+    X(HELPINFO, BOOL, OnHelpInfo, (HELPINFO * p), (H(p)), 0, L(&m_hi), (H(&m_hi)), TRUE) \
+    X(DROPFILES, void, OnDropFiles, (HDROP h), (H(h)), 0x1234, 0, (0x1234), 0) \
     X(CLOSE, void, OnClose, (), (), 0, 0, (), 0)
 
 // Owner-draw messages answer TRUE once handled; scroll bars and list boxes come as controls.
-#define CONTROL_CRACKERS(X)                                                                                  \
-    X(DRAWITEM, void, OnDrawItem, (int id, LPDRAWITEMSTRUCT p), (id, H(p)), 7, L(&m_dis), (7, H(&m_dis)),    \
-      TRUE)                                                                                                  \
-    X(MEASUREITEM, void, OnMeasureItem, (int id, LPMEASUREITEMSTRUCT p), (id, H(p)), 8, L(&m_mis),           \
-      (8, H(&m_mis)), TRUE)                                                                                  \
-    X(DELETEITEM, void, OnDeleteItem, (int id, LPDELETEITEMSTRUCT p), (id, H(p)), 9, L(&m_del),              \
-      (9, H(&m_del)), TRUE)                                                                                  \
-    X(COMPAREITEM, int, OnCompareItem, (int id, LPCOMPAREITEMSTRUCT p), (id, H(p)), 10, L(&m_cis),           \
-      (10, H(&m_cis)), -1)                                                                                   \
-    X(CHARTOITEM, int, OnCharToItem, (UINT c, CListBox * pList, UINT i), (c, HW(pList), i),                  \
-      MAKEWPARAM('k', 4), L(m_hOther), ('k', o, 4), -2)                                                      \
-    X(HSCROLL, void, OnHScroll, (UINT code, UINT pos, CScrollBar * pBar), (code, pos, HW(pBar)),             \
-      MAKEWPARAM(SB_THUMBTRACK, 300), L(m_hOther), (SB_THUMBTRACK, 300, o), 0)                               \
-    X(VSCROLL, void, OnVScroll, (UINT code, UINT pos, CScrollBar * pBar), (code, pos, HW(pBar)),             \
-      SB_LINEDOWN, 0, (SB_LINEDOWN, 0, 0), 0)                                                                \
-    X(PARENTNOTIFY, void, OnParentNotify, (UINT m, LPARAM l), (m, l), MAKEWPARAM(WM_LBUTTONDOWN, 0),         \
-      Pt(5, 6), (WM_LBUTTONDOWN, Pt(5, 6)), 0)
+#define CONTROL_CRACKERS(X) \
+    X(DRAWITEM, void, OnDrawItem, (int id, LPDRAWITEMSTRUCT p), (id, H(p)), 7, L(&m_dis), (7, H(&m_dis)), TRUE) \
+    X(MEASUREITEM, void, OnMeasureItem, (int id, LPMEASUREITEMSTRUCT p), (id, H(p)), 8, L(&m_mis), (8, H(&m_mis)), TRUE) \
+    X(DELETEITEM, void, OnDeleteItem, (int id, LPDELETEITEMSTRUCT p), (id, H(p)), 9, L(&m_del), (9, H(&m_del)), TRUE) \
+    X(COMPAREITEM, int, OnCompareItem, (int id, LPCOMPAREITEMSTRUCT p), (id, H(p)), 10, L(&m_cis), (10, H(&m_cis)), -1) \
+    X(CHARTOITEM, int, OnCharToItem, (UINT c, CListBox * pList, UINT i), (c, HW(pList), i), MAKEWPARAM('k', 4), \
+      L(m_hOther), ('k', o, 4), -2) \
+    X(HSCROLL, void, OnHScroll, (UINT code, UINT pos, CScrollBar * pBar), (code, pos, HW(pBar)), \
+      MAKEWPARAM(SB_THUMBTRACK, 300), L(m_hOther), (SB_THUMBTRACK, 300, o), 0) \
+    X(VSCROLL, void, OnVScroll, (UINT code, UINT pos, CScrollBar * pBar), (code, pos, HW(pBar)), SB_LINEDOWN, 0, \
+      (SB_LINEDOWN, 0, 0), 0) \
+    X(PARENTNOTIFY, void, OnParentNotify, (UINT m, LPARAM l), (m, l), MAKEWPARAM(WM_LBUTTONDOWN, 0), Pt(5, 6), \
+      (WM_LBUTTONDOWN, Pt(5, 6)), 0)
 
 // The menu (m stands for it in the rows) and its state.
-#define MENU_CRACKERS(X)                                                                                     \
-    X(INITMENU, void, OnInitMenu, (CMenu * p), (H(p->GetSafeHmenu())), W(m_hMenu), 0, (m), 0)                \
-    X(INITMENUPOPUP, void, OnInitMenuPopup, (CMenu * p, UINT i, BOOL s), (H(p->GetSafeHmenu()), i, s),       \
-      W(m_hMenu), MAKELPARAM(2, TRUE), (m, 2, TRUE), 0)                                                      \
-    X(MENUSELECT, void, OnMenuSelect, (UINT id, UINT f, HMENU h), (id, f, H(h)),                             \
-      MAKEWPARAM(101, MF_HILITE | MF_POPUP), L(m_hMenu), (101, MF_HILITE | MF_POPUP, m), 0)                  \
-    X(MENUCHAR, LRESULT, OnMenuChar, (UINT c, UINT f, CMenu * p), (c, f, H(p->GetSafeHmenu())),              \
-      MAKEWPARAM('x', MF_POPUP), L(m_hMenu), ('x', MF_POPUP, m), MAKELRESULT(3, MNC_EXECUTE))                \
-    X(ENTERIDLE, void, OnEnterIdle, (UINT why, CWnd * w), (why, HW(w)), MSGF_MENU, L(m_hOther),              \
-      (MSGF_MENU, o), 0)                                                                                     \
+#define MENU_CRACKERS(X) \
+    X(INITMENU, void, OnInitMenu, (CMenu * p), (H(p->GetSafeHmenu())), W(m_hMenu), 0, (m), 0) \
+    X(INITMENUPOPUP, void, OnInitMenuPopup, (CMenu * p, UINT i, BOOL s), (H(p->GetSafeHmenu()), i, s), W(m_hMenu), \
+      MAKELPARAM(2, TRUE), (m, 2, TRUE), 0) \
+    X(MENUSELECT, void, OnMenuSelect, (UINT id, UINT f, HMENU h), (id, f, H(h)), \
+      MAKEWPARAM(101, MF_HILITE | MF_POPUP), L(m_hMenu), (101, MF_HILITE | MF_POPUP, m), 0) \
+    X(MENUCHAR, LRESULT, OnMenuChar, (UINT c, UINT f, CMenu * p), (c, f, H(p->GetSafeHmenu())), \
+      MAKEWPARAM('x', MF_POPUP), L(m_hMenu), ('x', MF_POPUP, m), MAKELRESULT(3, MNC_EXECUTE)) \
+    X(ENTERIDLE, void, OnEnterIdle, (UINT why, CWnd * w), (why, HW(w)), MSGF_MENU, L(m_hOther), (MSGF_MENU, o), 0) \
     X(ENTERMENULOOP, void, OnEnterMenuLoop, (BOOL b), (b), TRUE, 0, (TRUE), 0)
 
+// clang-format on
 #define ALL_CRACKERS(X)                                                                                      \
     MOUSE_CRACKERS(X)                                                                                        \
     NC_MOUSE_CRACKERS(X)                                                                                     \

@@ -287,16 +287,11 @@ TEST_F(DamagedSkinTest, NoisyCornerMask1024LeavesTheCornerSquare) {
     RunNoisyMask(1024);
 }
 
-// 2. Every number -1000000000: every one falls back to its default; switching back restores the sizes.
+// 2. Every number -1000000000 (each falls back to its default, SkinRangesTest): switching back restores the
+// sizes.
 TEST_F(DamagedSkinTest, EveryNumberFarBelowZero) {
     UseDescription(_T("skins\\damaged-numbers"));
-    RunCase("numbers -1000000000", [this]() {
-        const CQVSkinWndRes* pWnd = Skin()->GetWndRes();
-        const CQVSkinWndRes defaults;
-        EXPECT_EQ(defaults.m_nLeftBorder, pWnd->m_nLeftBorder);
-        EXPECT_EQ(defaults.m_nCaptionHeight, pWnd->m_nCaptionHeight);
-        EXPECT_EQ(defaults.m_nClientTopHeight, pWnd->m_nClientTopHeight);
-    });
+    RunCase("numbers -1000000000");
 }
 
 // 3. Extreme numbers, and a record a host filled with them itself: nothing overflows or divides by zero.
@@ -331,7 +326,6 @@ TEST_F(DamagedSkinTest, ExtremeNumbersInTheSkinAndInTheRecord) {
 TEST_F(DamagedSkinTest, ClientBandsOfHugeNegativeHeights) {
     UseDescription(_T("skins\\damaged-client-bands"));
     RunCase("client bands -1000000000", [this]() {
-        EXPECT_EQ(3, Skin()->GetWndRes()->m_nClientBkMode);
         // Band heights put into the record by a host are clamped where they are drawn.
         CQVSkinWndRes* pWnd = Skin()->GetWndRes();
         pWnd->m_nClientTopHeight = pWnd->m_nClientBottomHeight = -1000000000;

@@ -211,36 +211,23 @@ struct InputRow {
 
 TEST_F(QVMsgBoxTest, ClicksAndKeysAnswerTheResultCodes) {
     const InputRow rows[] = {
-        {MB_OK, 0, {}, IDOK},
-        {MB_OKCANCEL, 0, {}, IDOK},
-        {MB_OKCANCEL, 1, {}, IDCANCEL},
-        {MB_ABORTRETRYIGNORE, 0, {}, IDABORT},
-        {MB_ABORTRETRYIGNORE, 1, {}, IDRETRY},
-        {MB_ABORTRETRYIGNORE, 2, {}, IDIGNORE},
-        {MB_YESNOCANCEL, 0, {}, IDYES},
-        {MB_YESNOCANCEL, 1, {}, IDNO},
-        {MB_YESNOCANCEL, 2, {}, IDCANCEL},
-        {MB_YESNO, 0, {}, IDYES},
-        {MB_YESNO, 1, {}, IDNO},
-        {MB_RETRYCANCEL, 0, {}, IDRETRY},
-        {MB_RETRYCANCEL, 1, {}, IDCANCEL},
+        // clang-format off
+        {MB_OK, 0, {}, IDOK}, {MB_OKCANCEL, 0, {}, IDOK}, {MB_OKCANCEL, 1, {}, IDCANCEL},
+        {MB_ABORTRETRYIGNORE, 0, {}, IDABORT}, {MB_ABORTRETRYIGNORE, 1, {}, IDRETRY}, {MB_ABORTRETRYIGNORE, 2, {}, IDIGNORE},
+        {MB_YESNOCANCEL, 0, {}, IDYES}, {MB_YESNOCANCEL, 1, {}, IDNO}, {MB_YESNOCANCEL, 2, {}, IDCANCEL},
+        {MB_YESNO, 0, {}, IDYES}, {MB_YESNO, 1, {}, IDNO}, {MB_RETRYCANCEL, 0, {}, IDRETRY}, {MB_RETRYCANCEL, 1, {}, IDCANCEL},
         // Icon and default-button bits do not change the results.
-        {MB_YESNO | MB_ICONQUESTION, 1, {}, IDNO},
-        {MB_ABORTRETRYIGNORE | MB_ICONERROR, 2, {}, IDIGNORE},
+        {MB_YESNO | MB_ICONQUESTION, 1, {}, IDNO}, {MB_ABORTRETRYIGNORE | MB_ICONERROR, 2, {}, IDIGNORE},
         {MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2, 1, {}, IDCANCEL},
         // Enter and Escape keep the dialog defaults whatever the buttons.
-        {MB_OK, -1, {VK_RETURN}, IDOK},
-        {MB_OK, -1, {VK_ESCAPE}, IDCANCEL},
-        {MB_YESNO, -1, {VK_ESCAPE}, IDCANCEL},
-        {MB_YESNO, -1, {VK_RETURN}, IDOK},
-        {MB_ABORTRETRYIGNORE | MB_ICONWARNING, -1, {VK_ESCAPE}, IDCANCEL},
+        {MB_OK, -1, {VK_RETURN}, IDOK}, {MB_OK, -1, {VK_ESCAPE}, IDCANCEL}, {MB_YESNO, -1, {VK_ESCAPE}, IDCANCEL},
+        {MB_YESNO, -1, {VK_RETURN}, IDOK}, {MB_ABORTRETRYIGNORE | MB_ICONWARNING, -1, {VK_ESCAPE}, IDCANCEL},
         // Space presses the focused button; Tab moves the focus along the row.
-        {MB_YESNOCANCEL, -1, {VK_SPACE}, IDYES},
-        {MB_YESNOCANCEL, -1, {VK_TAB, VK_SPACE}, IDNO},
+        {MB_YESNOCANCEL, -1, {VK_SPACE}, IDYES}, {MB_YESNOCANCEL, -1, {VK_TAB, VK_SPACE}, IDNO},
         {MB_YESNOCANCEL, -1, {VK_TAB, VK_TAB, VK_SPACE}, IDCANCEL},
         // Types beyond the known sets show one Cancel button.
-        {6u, 0, {}, IDCANCEL},
-        {15u, 0, {}, IDCANCEL},
+        {6u, 0, {}, IDCANCEL}, {15u, 0, {}, IDCANCEL},
+        // clang-format on
     };
     for (const InputRow& r : rows) {
         SCOPED_TRACE(testing::Message() << "row " << (&r - rows));

@@ -426,33 +426,24 @@ TEST_F(MenuBarTest, InputPostedToTheLoopOpensThePopupsAndChoosesTheCommandOfItsR
         std::vector<HMENU> popups;
         std::vector<UINT> commands;
     } rows[] = {
+        // clang-format off
         // The mouse on another item opens its popup; on the open item it keeps the popup.
         {0, 0, {kMouseOnItem + 2, VK_DOWN, VK_RETURN}, {m_hFile, m_hView}, {ID_ZOOM}},
         {0, 0, {kMouseOnItem + 0, VK_ESCAPE}, {m_hFile}, {}},
         // Right from File to Edit, Left back to File, Left again wraps to the last menu; Right on the
         // last wraps to the first.
-        {0,
-         0,
-         {VK_RIGHT, VK_LEFT, VK_LEFT, VK_DOWN, VK_RETURN},
-         {m_hFile, m_hEdit, m_hFile, m_hHelp},
-         {ID_ABOUT}},
+        {0, 0, {VK_RIGHT, VK_LEFT, VK_LEFT, VK_DOWN, VK_RETURN}, {m_hFile, m_hEdit, m_hFile, m_hHelp}, {ID_ABOUT}},
         {3, 0, {VK_RIGHT, VK_ESCAPE}, {m_hHelp, m_hFile}, {}},
         // On the submenu item "More" Right opens the submenu and Left closes it instead of moving; on a
         // command item Right moves to the next menu.
-        {1,
-         0,
-         {VK_DOWN, VK_DOWN, VK_RIGHT, VK_LEFT, VK_RIGHT, VK_RETURN},
-         {m_hEdit, m_hDeep, m_hDeep},
-         {ID_DEEP}},
+        {1, 0, {VK_DOWN, VK_DOWN, VK_RIGHT, VK_LEFT, VK_RIGHT, VK_RETURN}, {m_hEdit, m_hDeep, m_hDeep}, {ID_DEEP}},
         {1, 0, {VK_DOWN, VK_RIGHT, VK_ESCAPE}, {m_hEdit, m_hView}, {}},
         // The mnemonic in either case; "A&&B &Help": the doubled ampersand is text, H is the mnemonic.
-        {-1, _T('e'), {VK_ESCAPE}, {m_hEdit}, {}},
-        {-1, _T('V'), {VK_ESCAPE}, {m_hView}, {}},
-        {-1, _T('h'), {VK_ESCAPE}, {m_hHelp}, {}},
-        {-1, _T('b'), {}, {}, {}},
-        {-1, _T('x'), {}, {}, {}},
+        {-1, _T('e'), {VK_ESCAPE}, {m_hEdit}, {}}, {-1, _T('V'), {VK_ESCAPE}, {m_hView}, {}},
+        {-1, _T('h'), {VK_ESCAPE}, {m_hHelp}, {}}, {-1, _T('b'), {}, {}, {}}, {-1, _T('x'), {}, {}, {}},
         // No key opens the first menu.
         {-1, 0, {VK_DOWN, VK_RETURN}, {m_hFile}, {ID_OPEN}},
+        // clang-format on
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << "row " << (&r - rows));

@@ -15,21 +15,16 @@
 
 namespace {
 
+// clang-format off
 // Caption buttons in a row from the right border: L 4, R 6, T 30, B 5; close 20x18, maximize
 // 19x16, minimize 17x15, gap 2.
 CQVSkinWndRes RowRecord() {
     CQVSkinWndRes res;
     res.m_nCaptionBtnLayout = 1;
-    res.m_nLeftBorder = 4;
-    res.m_nRightBorder = 6;
-    res.m_nCaptionHeight = 30;
-    res.m_nBottomBorder = 5;
-    res.m_nCloseBtnWidth = 20;
-    res.m_nCloseBtnHeight = 18;
-    res.m_nMaxBtnWidth = 19;
-    res.m_nMaxBtnHeight = 16;
-    res.m_nMinBtnWidth = 17;
-    res.m_nMinBtnHeight = 15;
+    res.m_nLeftBorder = 4; res.m_nRightBorder = 6; res.m_nCaptionHeight = 30; res.m_nBottomBorder = 5;
+    res.m_nCloseBtnWidth = 20; res.m_nCloseBtnHeight = 18;
+    res.m_nMaxBtnWidth = 19; res.m_nMaxBtnHeight = 16;
+    res.m_nMinBtnWidth = 17; res.m_nMinBtnHeight = 15;
     res.m_nBtnGap = 2;
     return res;
 }
@@ -39,28 +34,15 @@ CQVSkinWndRes RowRecord() {
 CQVSkinWndRes PlacedRecord() {
     CQVSkinWndRes res;
     res.m_nCaptionBtnLayout = 0;
-    res.m_nLeftBorder = 3;
-    res.m_nRightBorder = 3;
-    res.m_nCaptionHeight = 24;
-    res.m_nBottomBorder = 4;
-    res.m_nIconLeft = 5;
-    res.m_nIconTop = 4;
-    res.m_nMinBtnWidth = 20;
-    res.m_nMinBtnHeight = 16;
-    res.m_nMinBtnRight = 70;
-    res.m_nMinBtnTop = 2;
-    res.m_nMaxBtnWidth = 20;
-    res.m_nMaxBtnHeight = 16;
-    res.m_nMaxBtnRight = 48;
-    res.m_nMaxBtnTop = 2;
-    res.m_nCloseBtnWidth = 22;
-    res.m_nCloseBtnHeight = 18;
-    res.m_nCloseBtnRight = 26;
-    res.m_nCloseBtnTop = 1;
-    res.m_nTitleLeft = 30;
-    res.m_nTitleTop = 5;
+    res.m_nLeftBorder = 3; res.m_nRightBorder = 3; res.m_nCaptionHeight = 24; res.m_nBottomBorder = 4;
+    res.m_nIconLeft = 5; res.m_nIconTop = 4;
+    res.m_nMinBtnWidth = 20; res.m_nMinBtnHeight = 16; res.m_nMinBtnRight = 70; res.m_nMinBtnTop = 2;
+    res.m_nMaxBtnWidth = 20; res.m_nMaxBtnHeight = 16; res.m_nMaxBtnRight = 48; res.m_nMaxBtnTop = 2;
+    res.m_nCloseBtnWidth = 22; res.m_nCloseBtnHeight = 18; res.m_nCloseBtnRight = 26; res.m_nCloseBtnTop = 1;
+    res.m_nTitleLeft = 30; res.m_nTitleTop = 5;
     return res;
 }
+// clang-format on
 
 const CRect kWindow(0, 0, 300, 200);
 
@@ -73,81 +55,60 @@ CSkinWndLayout Layout(const CQVSkinWndRes& res, BOOL bHasMenu, const CRect& rc =
 
 }  // namespace
 
-// The sizes are the record's (set at init; adjusting only moves the rectangles).
-TEST(SkinWndLayout, RowLayoutPlacesButtonsFromRightBorderCentredInCaption) {
-    const CSkinWndLayout layout = Layout(RowRecord(), FALSE);
-    EXPECT_EQ(CRect(4, 2, 30, 28), layout.m_rcIcon);
-    EXPECT_EQ(CRect(274, 6, 294, 24), layout.m_rcCloseBtn);
-    EXPECT_EQ(CRect(253, 7, 272, 23), layout.m_rcMaxBtn);
-    // (30 - 15) / 2 truncates to 7.
-    EXPECT_EQ(CRect(234, 7, 251, 22), layout.m_rcMinBtn);
-    EXPECT_EQ(CRect(34, 3, 230, 30), layout.m_rcTitle);
-}
-
-TEST(SkinWndLayout, RowLayoutCentringTruncatesTowardZeroForTallButtons) {
-    CQVSkinWndRes res = RowRecord();
-    res.m_nCloseBtnHeight = 35;  // (30 - 35) / 2 = -2, not -3
-    const CSkinWndLayout layout = Layout(res, FALSE);
-    EXPECT_EQ(CRect(274, -2, 294, 33), layout.m_rcCloseBtn);
-}
-
-TEST(SkinWndLayout, BorderRectanglesFollowWindowEdges) {
-    const CSkinWndLayout layout = Layout(RowRecord(), FALSE);
-    EXPECT_EQ(CRect(4, 3, 294, 30), layout.m_rcCaption);
-    EXPECT_EQ(CRect(0, 30, 5, 195), layout.m_rcLeft);
-    EXPECT_EQ(CRect(295, 30, 300, 195), layout.m_rcRight);
-    EXPECT_EQ(CRect(5, 0, 295, 3), layout.m_rcTop);
-    EXPECT_EQ(CRect(5, 195, 295, 200), layout.m_rcBottom);
-    EXPECT_EQ(CRect(0, 0, 5, 30), layout.m_rcTopLeft);
-    EXPECT_EQ(CRect(295, 0, 300, 30), layout.m_rcTopRight);
-    EXPECT_EQ(CRect(0, 195, 5, 200), layout.m_rcBottomLeft);
-    EXPECT_EQ(CRect(295, 195, 300, 200), layout.m_rcBottomRight);
-    EXPECT_TRUE(layout.m_rcMenuBar.IsRectEmpty());
-}
-
-TEST(SkinWndLayout, MenuBarRunsUnderCaptionWhenWindowHasMenu) {
-    EXPECT_EQ(CRect(4, 30, 294, 54), Layout(RowRecord(), TRUE).m_rcMenuBar);
-    EXPECT_EQ(CRect(3, 24, 297, 48), Layout(PlacedRecord(), TRUE).m_rcMenuBar);
-}
-
-TEST(SkinWndLayout, PlacedLayoutPutsButtonsAtTheirOffsetsFromRightEdge) {
-    const CSkinWndLayout layout = Layout(PlacedRecord(), FALSE);
-    EXPECT_EQ(CRect(230, 2, 250, 18), layout.m_rcMinBtn);
-    EXPECT_EQ(CRect(252, 2, 272, 18), layout.m_rcMaxBtn);
-    EXPECT_EQ(CRect(274, 1, 296, 19), layout.m_rcCloseBtn);
-    EXPECT_EQ(CRect(30, 5, 226, 19), layout.m_rcTitle);
-    EXPECT_EQ(CRect(3, 3, 297, 24), layout.m_rcCaption);
-}
-
-TEST(SkinWndLayout, PlacedLayoutCutsIconAtCaptionAndKeepsItSquare) {
-    // The 20-pixel icon at y 6 would end at 26, past 24 - 2: cut to 16 high and 16 wide.
-    EXPECT_EQ(CRect(7, 6, 23, 22), Layout(PlacedRecord(), FALSE).m_rcIcon);
-
-    // Ending exactly at 22 is not cut.
-    CQVSkinWndRes res = PlacedRecord();
-    res.m_nIconTop = 0;
-    EXPECT_EQ(CRect(7, 2, 27, 22), Layout(res, FALSE).m_rcIcon);
-}
-
-TEST(SkinWndLayout, RepeatedAdjustForNewSizeOnlyMovesRectangles) {
-    const CQVSkinWndRes res = PlacedRecord();
-    CSkinWndLayout layout = Layout(res, FALSE);
-    AdjustHitTestRects(layout, res, CRect(0, 0, 400, 300), TRUE);
-    EXPECT_EQ(CRect(7, 6, 23, 22), layout.m_rcIcon);
-    EXPECT_EQ(CRect(330, 2, 350, 18), layout.m_rcMinBtn);
-    EXPECT_EQ(CRect(374, 1, 396, 19), layout.m_rcCloseBtn);
-    EXPECT_EQ(CRect(0, 295, 5, 300), layout.m_rcBottomLeft);
-    EXPECT_EQ(CRect(3, 24, 397, 48), layout.m_rcMenuBar);
+// Each row lays a record out for a window and checks one rectangle. The sizes are the record's (set at
+// init); adjusting again for another size only moves the rectangles.
+TEST(SkinWndLayout, RectanglesOfBothButtonLayoutsFollowTheRecordAndTheWindowEdges) {
+    CQVSkinWndRes tall = RowRecord(), iconAtTop = PlacedRecord();
+    tall.m_nCloseBtnHeight = 35;  // (30 - 35) / 2 = -2, not -3
+    iconAtTop.m_nIconTop = 0;
+    CSkinWndLayout resized = Layout(PlacedRecord(), FALSE);
+    AdjustHitTestRects(resized, PlacedRecord(), CRect(0, 0, 400, 300), TRUE);
+    const CSkinWndLayout row = Layout(RowRecord(), FALSE), rowMenu = Layout(RowRecord(), TRUE);
+    const CSkinWndLayout placed = Layout(PlacedRecord(), FALSE), placedMenu = Layout(PlacedRecord(), TRUE);
+    const CSkinWndLayout tallRow = Layout(tall, FALSE), topIcon = Layout(iconAtTop, FALSE);
+    using L = CSkinWndLayout;
+    // clang-format off
+    const struct {
+        const char* what;
+        const CSkinWndLayout& layout;
+        CRect L::*pRect;
+        CRect rc;
+    } rows[] = {
+        {"row: icon", row, &L::m_rcIcon, {4, 2, 30, 28}},
+        {"row: close from the right border, centred", row, &L::m_rcCloseBtn, {274, 6, 294, 24}},
+        {"row: maximize", row, &L::m_rcMaxBtn, {253, 7, 272, 23}},
+        {"row: minimize, (30 - 15) / 2 truncates to 7", row, &L::m_rcMinBtn, {234, 7, 251, 22}},
+        {"row: title", row, &L::m_rcTitle, {34, 3, 230, 30}},
+        {"row: a tall button's centring truncates toward zero", tallRow, &L::m_rcCloseBtn, {274, -2, 294, 33}},
+        {"row: caption", row, &L::m_rcCaption, {4, 3, 294, 30}},
+        {"row: left", row, &L::m_rcLeft, {0, 30, 5, 195}}, {"row: right", row, &L::m_rcRight, {295, 30, 300, 195}},
+        {"row: top", row, &L::m_rcTop, {5, 0, 295, 3}}, {"row: bottom", row, &L::m_rcBottom, {5, 195, 295, 200}},
+        {"row: top left", row, &L::m_rcTopLeft, {0, 0, 5, 30}}, {"row: top right", row, &L::m_rcTopRight, {295, 0, 300, 30}},
+        {"row: bottom left", row, &L::m_rcBottomLeft, {0, 195, 5, 200}},
+        {"row: bottom right", row, &L::m_rcBottomRight, {295, 195, 300, 200}},
+        {"row: no menu bar without a menu", row, &L::m_rcMenuBar, {0, 0, 0, 0}},
+        {"row: the menu bar under the caption", rowMenu, &L::m_rcMenuBar, {4, 30, 294, 54}},
+        {"placed: the menu bar under the caption", placedMenu, &L::m_rcMenuBar, {3, 24, 297, 48}},
+        {"placed: minimize at its offset from the right edge", placed, &L::m_rcMinBtn, {230, 2, 250, 18}},
+        {"placed: maximize", placed, &L::m_rcMaxBtn, {252, 2, 272, 18}},
+        {"placed: close", placed, &L::m_rcCloseBtn, {274, 1, 296, 19}},
+        {"placed: title", placed, &L::m_rcTitle, {30, 5, 226, 19}}, {"placed: caption", placed, &L::m_rcCaption, {3, 3, 297, 24}},
+        // The 20-pixel icon at y 6 would end at 26, past 24 - 2: cut to 16 high and 16 wide.
+        {"placed: the icon cut at the caption, square", placed, &L::m_rcIcon, {7, 6, 23, 22}},
+        {"placed: an icon ending exactly at 22 is not cut", topIcon, &L::m_rcIcon, {7, 2, 27, 22}},
+        {"resized: icon", resized, &L::m_rcIcon, {7, 6, 23, 22}}, {"resized: minimize", resized, &L::m_rcMinBtn, {330, 2, 350, 18}},
+        {"resized: close", resized, &L::m_rcCloseBtn, {374, 1, 396, 19}},
+        {"resized: bottom left", resized, &L::m_rcBottomLeft, {0, 295, 5, 300}},
+        {"resized: menu bar", resized, &L::m_rcMenuBar, {3, 24, 397, 48}},
+    };
+    // clang-format on
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        EXPECT_EQ(r.rc, r.layout.*r.pRect);
+    }
 }
 
 namespace {
-
-struct HitCase {
-    int x;
-    int y;
-    UINT nSizable;  // expected with WS_THICKFRAME
-    UINT nFixed;    // expected without
-};
 
 UINT HitTest(const CQVSkinWndRes& res, BOOL bHasMenu, BOOL bSizable, CPoint pt, BOOL bSysMenu = TRUE,
              BOOL bMinBox = TRUE, BOOL bMaxBox = TRUE) {
@@ -159,81 +120,63 @@ UINT HitTest(const CQVSkinWndRes& res, BOOL bHasMenu, BOOL bSizable, CPoint pt, 
 }  // namespace
 
 TEST(SkinWndHitTest, EdgesOfEveryRectangleForSizableAndFixedWindows) {
-    const HitCase cases[] = {
-        {274, 6, HTCLOSE, HTCLOSE},
-        {293, 23, HTCLOSE, HTCLOSE},
-        {253, 7, HTMAXBUTTON, HTMAXBUTTON},
-        {271, 22, HTMAXBUTTON, HTMAXBUTTON},
-        {234, 7, HTMINBUTTON, HTMINBUTTON},
-        {250, 21, HTMINBUTTON, HTMINBUTTON},
-        {4, 2, HTSYSMENU, HTSYSMENU},
-        {29, 27, HTSYSMENU, HTSYSMENU},
-        {30, 3, HTCAPTION, HTCAPTION},
-        {293, 29, HTCAPTION, HTCAPTION},
-        {252, 7, HTCAPTION, HTCAPTION},
-        {100, 3, HTCAPTION, HTCAPTION},
-        {100, 2, HTTOP, 0},
-        {5, 0, HTTOP, 0},
-        {294, 0, HTTOP, 0},
-        {0, 30, HTLEFT, 0},
-        {4, 194, HTLEFT, HTCLIENT},
-        {295, 30, HTRIGHT, 0},
-        {299, 194, HTRIGHT, 0},
-        {5, 199, HTBOTTOM, 0},
-        {150, 195, HTBOTTOM, 0},
-        {0, 0, HTTOPLEFT, 0},
-        {4, 1, HTTOPLEFT, 0},
-        {299, 29, HTTOPRIGHT, 0},
-        {0, 195, HTBOTTOMLEFT, 0},
-        {299, 199, HTBOTTOMRIGHT, 0},
-        {4, 30, HTLEFT, HTCLIENT},
-        {150, 100, HTCLIENT, HTCLIENT},
-        {293, 194, HTCLIENT, HTCLIENT},
-        {294, 100, 0, 0},
-        {294, 10, 0, 0},
-        {300, 100, 0, 0},
-        {-1, -1, 0, 0},
+    const struct {
+        int x, y;
+        UINT nSizable;  // expected with WS_THICKFRAME
+        UINT nFixed;    // expected without
+    } cases[] = {
+        // clang-format off
+        {274, 6, HTCLOSE, HTCLOSE}, {293, 23, HTCLOSE, HTCLOSE}, {253, 7, HTMAXBUTTON, HTMAXBUTTON},
+        {271, 22, HTMAXBUTTON, HTMAXBUTTON}, {234, 7, HTMINBUTTON, HTMINBUTTON}, {250, 21, HTMINBUTTON, HTMINBUTTON},
+        {4, 2, HTSYSMENU, HTSYSMENU}, {29, 27, HTSYSMENU, HTSYSMENU}, {30, 3, HTCAPTION, HTCAPTION},
+        {293, 29, HTCAPTION, HTCAPTION}, {252, 7, HTCAPTION, HTCAPTION}, {100, 3, HTCAPTION, HTCAPTION},
+        {100, 2, HTTOP, 0}, {5, 0, HTTOP, 0}, {294, 0, HTTOP, 0}, {0, 30, HTLEFT, 0}, {4, 194, HTLEFT, HTCLIENT},
+        {295, 30, HTRIGHT, 0}, {299, 194, HTRIGHT, 0}, {5, 199, HTBOTTOM, 0}, {150, 195, HTBOTTOM, 0},
+        {0, 0, HTTOPLEFT, 0}, {4, 1, HTTOPLEFT, 0}, {299, 29, HTTOPRIGHT, 0}, {0, 195, HTBOTTOMLEFT, 0},
+        {299, 199, HTBOTTOMRIGHT, 0}, {4, 30, HTLEFT, HTCLIENT}, {150, 100, HTCLIENT, HTCLIENT},
+        {293, 194, HTCLIENT, HTCLIENT}, {294, 100, 0, 0}, {294, 10, 0, 0}, {300, 100, 0, 0}, {-1, -1, 0, 0},
         // The three top rows, the side and the bottom borders of a fixed window match nothing.
-        {150, 0, HTTOP, 0},
-        {150, 1, HTTOP, 0},
-        {2, 100, HTLEFT, 0},
-        {297, 100, HTRIGHT, 0},
-        {150, 197, HTBOTTOM, 0},
+        {150, 0, HTTOP, 0}, {150, 1, HTTOP, 0}, {2, 100, HTLEFT, 0}, {297, 100, HTRIGHT, 0}, {150, 197, HTBOTTOM, 0},
+        // clang-format on
     };
     const CQVSkinWndRes res = RowRecord();
-    for (const HitCase& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(c.nSizable, HitTest(res, FALSE, TRUE, CPoint(c.x, c.y))) << c.x << "," << c.y;
         EXPECT_EQ(c.nFixed, HitTest(res, FALSE, FALSE, CPoint(c.x, c.y))) << c.x << "," << c.y;
     }
 }
 
-TEST(SkinWndHitTest, ButtonsWithoutTheirStyleFallToCaption) {
-    const CQVSkinWndRes res = RowRecord();
-    EXPECT_EQ(UINT(HTCAPTION), HitTest(res, FALSE, TRUE, CPoint(260, 10), TRUE, TRUE, FALSE));
-    EXPECT_EQ(UINT(HTCAPTION), HitTest(res, FALSE, TRUE, CPoint(240, 10), TRUE, FALSE, TRUE));
-    EXPECT_EQ(UINT(HTCAPTION), HitTest(res, FALSE, TRUE, CPoint(10, 10), FALSE, TRUE, TRUE));
-    // Close needs no style.
-    EXPECT_EQ(UINT(HTCLOSE), HitTest(res, FALSE, FALSE, CPoint(280, 10), FALSE, FALSE, FALSE));
-}
-
-TEST(SkinWndHitTest, OverlappingButtonsResolveInCloseMaxMinOrder) {
-    CQVSkinWndRes res = PlacedRecord();
-    res.m_nMaxBtnRight = res.m_nCloseBtnRight;
-    res.m_nMinBtnRight = res.m_nCloseBtnRight;
-    EXPECT_EQ(UINT(HTCLOSE), HitTest(res, FALSE, TRUE, CPoint(280, 5)));
-    res.m_nCloseBtnRight = 100;
-    EXPECT_EQ(UINT(HTMAXBUTTON), HitTest(res, FALSE, TRUE, CPoint(280, 5)));
-    EXPECT_EQ(UINT(HTMINBUTTON), HitTest(res, FALSE, TRUE, CPoint(280, 5), TRUE, TRUE, FALSE));
-}
-
-TEST(SkinWndHitTest, MenuBarLiesBetweenCaptionAndLoweredClient) {
-    const CQVSkinWndRes res = RowRecord();
-    EXPECT_EQ(UINT(HTSKINMENUBAR), HitTest(res, TRUE, TRUE, CPoint(5, 30)));
-    EXPECT_EQ(UINT(HTSKINMENUBAR), HitTest(res, TRUE, FALSE, CPoint(293, 53)));
-    EXPECT_EQ(UINT(HTCLIENT), HitTest(res, TRUE, TRUE, CPoint(100, 54)));
-    // A sizing border wins over the menu bar.
-    EXPECT_EQ(UINT(HTLEFT), HitTest(res, TRUE, TRUE, CPoint(4, 40)));
-    EXPECT_EQ(UINT(HTCLIENT), HitTest(res, FALSE, TRUE, CPoint(100, 40)));
+// Buttons without their style fall to the caption (close needs none); overlapping buttons resolve in
+// close, maximize, minimize order; the menu bar lies between the caption and the lowered client, under a
+// sizing border.
+TEST(SkinWndHitTest, StylesOverlapsAndTheMenuBar) {
+    CQVSkinWndRes stacked = PlacedRecord(), stackedNoClose = PlacedRecord();
+    stacked.m_nMaxBtnRight = stacked.m_nMinBtnRight = stacked.m_nCloseBtnRight;
+    stackedNoClose.m_nMaxBtnRight = stackedNoClose.m_nMinBtnRight = stacked.m_nCloseBtnRight;
+    stackedNoClose.m_nCloseBtnRight = 100;
+    const CQVSkinWndRes row = RowRecord();
+    // clang-format off
+    const struct {
+        const CQVSkinWndRes& res;
+        BOOL bHasMenu, bSizable;
+        CPoint pt;
+        BOOL bSysMenu, bMinBox, bMaxBox;
+        UINT nHit;
+    } rows[] = {
+        {row, FALSE, TRUE, {260, 10}, TRUE, TRUE, FALSE, HTCAPTION}, {row, FALSE, TRUE, {240, 10}, TRUE, FALSE, TRUE, HTCAPTION},
+        {row, FALSE, TRUE, {10, 10}, FALSE, TRUE, TRUE, HTCAPTION}, {row, FALSE, FALSE, {280, 10}, FALSE, FALSE, FALSE, HTCLOSE},
+        {stacked, FALSE, TRUE, {280, 5}, TRUE, TRUE, TRUE, HTCLOSE},
+        {stackedNoClose, FALSE, TRUE, {280, 5}, TRUE, TRUE, TRUE, HTMAXBUTTON},
+        {stackedNoClose, FALSE, TRUE, {280, 5}, TRUE, TRUE, FALSE, HTMINBUTTON},
+        {row, TRUE, TRUE, {5, 30}, TRUE, TRUE, TRUE, HTSKINMENUBAR}, {row, TRUE, FALSE, {293, 53}, TRUE, TRUE, TRUE, HTSKINMENUBAR},
+        {row, TRUE, TRUE, {100, 54}, TRUE, TRUE, TRUE, HTCLIENT}, {row, TRUE, TRUE, {4, 40}, TRUE, TRUE, TRUE, HTLEFT},
+        {row, FALSE, TRUE, {100, 40}, TRUE, TRUE, TRUE, HTCLIENT},
+    };
+    // clang-format on
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "row " << (&r - rows));
+        EXPECT_EQ(r.nHit, HitTest(r.res, r.bHasMenu, r.bSizable, r.pt, r.bSysMenu, r.bMinBox, r.bMaxBox));
+    }
 }
 
 TEST(SkinWndClientRect, InsetByBordersAndCaptionAnd24MoreWithMenu) {
@@ -403,42 +346,39 @@ TEST_F(SkinWndRgnFile, HoldsRegionDataThenLittleEndianWidthAndHeight) {
     EXPECT_EQ(0, memcmp(size, m_good.data() + nData, 8));
 }
 
-TEST_F(SkinWndRgnFile, RoundTripGivesSameRegionAndSize) {
+// A read gives the region and size written, replacing the region held, also while another handle has the
+// file open for writing; a shorter region written over a longer file reads back alone; a null region
+// leaves no file.
+TEST_F(SkinWndRgnFile, RoundTripsReplaceAndANullRegionLeavesNoFile) {
     riztest::ResourceSnapshot snapshot;
     {
+        const CString strGood = m_folder.Path(_T("good.rgn"));
+        HANDLE hFile = ::CreateFile(strGood, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    NULL, OPEN_EXISTING, 0, NULL);
+        ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
         CRgn rgn;
-        rgn.CreateRectRgn(0, 0, 1, 1);  // a region held already is replaced
+        rgn.CreateRectRgn(0, 0, 1, 1);
         int nWidth = 0, nHeight = 0;
-        ASSERT_TRUE(ReadRgnFromFile(m_folder.Path(_T("good.rgn")), rgn, nWidth, nHeight));
+        const BOOL bRead = ReadRgnFromFile(strGood, rgn, nWidth, nHeight);
+        ::CloseHandle(hFile);
+        ASSERT_TRUE(bRead);
         EXPECT_TRUE(rgn.EqualRgn(&m_rgn));
         EXPECT_EQ(21, nWidth);
         EXPECT_EQ(9, nHeight);
         EXPECT_TRUE(rgn.PtInRegion(15, 2));
         EXPECT_FALSE(rgn.PtInRegion(11, 2));
+
+        CRgn small;
+        small.CreateRectRgn(2, 3, 5, 7);
+        ASSERT_TRUE(WriteRgnToFile(strGood, small, 6, 8));
+        ASSERT_TRUE(ReadRgnFromFile(strGood, rgn, nWidth, nHeight));
+        EXPECT_TRUE(rgn.EqualRgn(&small));
+        EXPECT_EQ(6, nWidth);
+        EXPECT_EQ(8, nHeight);
     }
     EXPECT_EQ(0, snapshot.GdiDelta());
-}
-
-TEST_F(SkinWndRgnFile, WritingReplacesLongerFile) {
-    CRgn small;
-    small.CreateRectRgn(2, 3, 5, 7);
-    WriteRgnToFile(m_folder.Path(_T("good.rgn")), small, 6, 8);
-    CRgn rgn;
-    int nWidth = 0, nHeight = 0;
-    ASSERT_TRUE(ReadRgnFromFile(m_folder.Path(_T("good.rgn")), rgn, nWidth, nHeight));
-    EXPECT_TRUE(rgn.EqualRgn(&small));
-    EXPECT_EQ(6, nWidth);
-    EXPECT_EQ(8, nHeight);
-}
-
-TEST_F(SkinWndRgnFile, ReadsWhileAnotherHandleHasFileOpenForWriting) {
-    HANDLE hFile = ::CreateFile(m_folder.Path(_T("good.rgn")), GENERIC_READ | GENERIC_WRITE,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hFile);
-    CRgn rgn;
-    int nWidth = 0, nHeight = 0;
-    EXPECT_TRUE(ReadRgnFromFile(m_folder.Path(_T("good.rgn")), rgn, nWidth, nHeight));
-    ::CloseHandle(hFile);
+    EXPECT_TRUE(WriteRgnToFile(m_folder.Path(_T("none.rgn")), NULL, 1, 1));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path(_T("none.rgn"))));
 }
 
 TEST_F(SkinWndRgnFile, MissingShortPaddedAndDamagedFilesAreFailedReads) {
@@ -488,9 +428,4 @@ TEST_F(SkinWndRgnFile, HugeFileIsRefusedByItsLength) {
     ::CloseHandle(hFile);
     ASSERT_TRUE(bGrown);
     ExpectFailedRead(_T("huge.rgn"));
-}
-
-TEST_F(SkinWndRgnFile, WritingNullRegionLeavesNoFile) {
-    EXPECT_TRUE(WriteRgnToFile(m_folder.Path(_T("none.rgn")), NULL, 1, 1));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(m_folder.Path(_T("none.rgn"))));
 }

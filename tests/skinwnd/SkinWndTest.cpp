@@ -188,26 +188,21 @@ TEST_F(SkinFrameTest, FrameAndCaptionButtonsShowTheImagesOfTheirState) {
     ASSERT_TRUE(wnd);
     // Close at 285, maximize at 262, minimize at 240 (y 15); every message is sent before its row.
     const PixelRow rows[] = {
-        {WM_NCACTIVATE, TRUE, 150, 15, kCaptionActive},
-        {0, 0, 1, 100, kBorderActive},
-        {0, 0, kWidth - 1, 100, kBorderActive},
-        {0, 0, 150, kHeight - 1, kBorderActive},
+        // clang-format off
+        {WM_NCACTIVATE, TRUE, 150, 15, kCaptionActive}, {0, 0, 1, 100, kBorderActive},
+        {0, 0, kWidth - 1, 100, kBorderActive}, {0, 0, 150, kHeight - 1, kBorderActive},
         {0, 0, 285, 15, ButtonColor(BTN_CLOSE, 0)},
         // Hot, then pressed; the others normal.
-        {WM_NCMOUSEMOVE, HTCLOSE, 285, 15, ButtonColor(BTN_CLOSE, 1)},
-        {0, 0, 262, 15, ButtonColor(BTN_MAX, 0)},
-        {WM_NCMOUSEMOVE, HTMAXBUTTON, 285, 15, ButtonColor(BTN_CLOSE, 0)},
-        {0, 0, 262, 15, ButtonColor(BTN_MAX, 1)},
-        {WM_NCLBUTTONDOWN, HTMINBUTTON, 240, 15, ButtonColor(BTN_MIN, 2)},
-        {0, 0, 262, 15, ButtonColor(BTN_MAX, 0)},
+        {WM_NCMOUSEMOVE, HTCLOSE, 285, 15, ButtonColor(BTN_CLOSE, 1)}, {0, 0, 262, 15, ButtonColor(BTN_MAX, 0)},
+        {WM_NCMOUSEMOVE, HTMAXBUTTON, 285, 15, ButtonColor(BTN_CLOSE, 0)}, {0, 0, 262, 15, ButtonColor(BTN_MAX, 1)},
+        {WM_NCLBUTTONDOWN, HTMINBUTTON, 240, 15, ButtonColor(BTN_MIN, 2)}, {0, 0, 262, 15, ButtonColor(BTN_MAX, 0)},
         // Leaving the frame puts every button back to normal.
         {WM_NCMOUSELEAVE, 0, 240, 15, ButtonColor(BTN_MIN, 0)},
         // Inactive: the second images and frames 4-7.
-        {WM_NCACTIVATE, FALSE, 150, 15, kCaptionInactive},
-        {0, 0, 1, 100, kBorderInactive},
-        {0, 0, 150, kHeight - 1, kBorderInactive},
-        {0, 0, 285, 15, ButtonColor(BTN_CLOSE, 4)},
+        {WM_NCACTIVATE, FALSE, 150, 15, kCaptionInactive}, {0, 0, 1, 100, kBorderInactive},
+        {0, 0, 150, kHeight - 1, kBorderInactive}, {0, 0, 285, 15, ButtonColor(BTN_CLOSE, 4)},
         {0, 0, 240, 15, ButtonColor(BTN_MIN, 4)},
+        // clang-format on
     };
     const CRect rcWindow = WindowRect(wnd->m_hWnd);
     for (const PixelRow& r : rows) {
