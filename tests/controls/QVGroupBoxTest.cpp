@@ -48,8 +48,12 @@ TEST_F(GroupBoxTest, DrawsTheFrameAroundTheCaptionAndNeverFillsItsInside) {
     const CRect rcCaption(xText, rc.top, xText + szText.cx, rc.top + szText.cy);
     EXPECT_EQ(0, shot.CountNear(CRect(xText, yLine, xText + szText.cx, yLine + 1), kBorder, 0));
     EXPECT_LT(0, shot.CountNear(rcCaption, RGB(0x40, 0x40, 0x40), 24));
-    EXPECT_EQ(
-        0, shot.CountNear(CRect(rc.left + 1, rc.top, xText, rc.top + szText.cy), RGB(0x40, 0x40, 0x40), 24));
+    // Above the line and left of the caption only the parent shows (a glyph may overhang by a pixel).
+    int nForeign = 0;
+    for (int x = rc.left + 1; x < xText - 1; ++x)
+        for (int y = rc.top; y < yLine; ++y)
+            nForeign += shot.Pixel(x, y) != BackgroundAt(x, y);
+    EXPECT_EQ(0, nForeign);
 
     // Without a caption the frame starts at the top; a caption of 100 KB or none at all paints too.
     CQVGroupBox empty;

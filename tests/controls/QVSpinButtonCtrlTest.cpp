@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "QVGroupBoxFixture.h"
 #include "QVSpinButtonCtrl.h"
-#include "QVSpinButtonLayout.h"
 
 namespace {
 
@@ -21,16 +22,12 @@ protected:
         m_rcSpinBefore = RectInDialog(Item(IDC_QVSMALL_SPIN));
         ASSERT_TRUE(m_spin.SubclassDlgItem(IDC_QVSMALL_SPIN, &m_dlg));
     }
-    // The colours at the middle of the up and down halves, and at the up half's bottom-left corner.
-    struct Look {
-        COLORREF clrUp, clrDown, clrUpEdge, clrDownEdge;
-    };
-    Look LookNow() {
+    // The colours at the middle of the up and down halves and at their bottom-left corners.
+    std::array<COLORREF, 4> LookNow() {
         riztest::WindowCapture shot(m_spin.m_hWnd);
-        const CRect rcUp = m_spin.GetUpRect(), rcDown = m_spin.GetDownRect();
-        return {shot.Pixel(rcUp.CenterPoint().x, rcUp.CenterPoint().y),
-                shot.Pixel(rcDown.CenterPoint().x, rcDown.CenterPoint().y), shot.Pixel(0, rcUp.bottom - 1),
-                shot.Pixel(0, rcDown.bottom - 1)};
+        const CPoint ptUp = m_spin.GetUpRect().CenterPoint(), ptDown = m_spin.GetDownRect().CenterPoint();
+        return {shot.Pixel(ptUp.x, ptUp.y), shot.Pixel(ptDown.x, ptDown.y),
+                shot.Pixel(0, m_spin.GetUpRect().bottom - 1), shot.Pixel(0, m_spin.GetDownRect().bottom - 1)};
     }
     void Post(UINT nMessage, WPARAM wParam, CPoint pt) {
         m_spin.PostMessage(nMessage, wParam, MAKELPARAM(pt.x, pt.y));
@@ -106,14 +103,13 @@ TEST_F(SpinTest, ShowsFiveStatesInBothDrawingsAndAPressDraggedOffStaysPressed) {
         for (const Step& step : steps) {
             SCOPED_TRACE(testing::Message() << (nSkinned ? "skinned " : "plain ") << step.pszWhat);
             Post(step.nMessage, step.wParam, step.pt);
-            const Look look = LookNow();
-            if (nSkinned) {
-                EXPECT_EQ(kSpinFrames[step.nUpFrame], look.clrUp);
-                EXPECT_EQ(kSpinFrames[step.nDownFrame], look.clrDown);
-            } else {
-                EXPECT_EQ(step.clrUpPen, look.clrUpEdge);
-                EXPECT_EQ(step.clrDownPen, look.clrDownEdge);
-            }
+            const std::array<COLORREF, 4> look = LookNow();
+            if (nSkinned)
+                EXPECT_EQ((std::array<COLORREF, 2>{kSpinFrames[step.nUpFrame], kSpinFrames[step.nDownFrame]}),
+                          (std::array<COLORREF, 2>{look[0], look[1]}));
+            else
+                EXPECT_EQ((std::array<COLORREF, 2>{step.clrUpPen, step.clrDownPen}),
+                          (std::array<COLORREF, 2>{look[2], look[3]}));
         }
     }
     // The system's behaviour behind the drawing: a click on the up arrow is one step of the buddy.
