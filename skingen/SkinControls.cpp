@@ -360,6 +360,55 @@ bool WriteOutBarFolder(const SkinParams& p, const std::wstring& strSkin) {
     return strip.SaveBmp(strSkin + L"Common\\others\\OutBarFolder.bmp");
 }
 
+// The slider's channel in Common\others: a sunken strip, drawn stretched between kept ends.
+bool WriteSliderChannel(const SkinParams& p, const std::wstring& strSkin) {
+    const int cx = 24;
+    const int cy = p.nSliderChannelHeight;
+    CImageStrip strip(cx, cy);
+    CFrameCanvas canvas(cx, cy);
+    Graphics& g = canvas.Graphics();
+    FillSolid(g, Whole(cx, cy), p.clientBk);
+    GraphicsPath body;
+    AddRoundRect(body, Whole(cx, cy), cy / 2.0f);
+    FillVertical(g, body, Whole(cx, cy), Darker(p.faceBottom, 0.25f), Lighter(p.faceTop, 0.3f));
+    Pen rim(ToColor(Darker(p.border, 0.1f)), 1.0f);
+    GraphicsPath edge;
+    AddRoundRect(edge, RectF(0.5f, 0.5f, cx - 1.0f, cy - 1.0f), std::max(cy / 2.0f - 0.5f, 0.0f));
+    g.DrawPath(&rim, &edge);
+    canvas.Commit(strip, 0);
+    return strip.SaveBmp(strSkin + L"Common\\others\\SliderChannel.bmp");
+}
+
+// The slider's thumb in Common\others: a rounded capsule or a block pointing down, in the accent
+// colour. Cut out with the key colour when the skin draws it transparent, else on the client
+// background.
+bool WriteSliderThumb(const SkinParams& p, const std::wstring& strSkin) {
+    const int cx = p.nSliderThumbWidth;
+    const int cy = p.nSliderThumbHeight;
+    const float fx = static_cast<float>(cx);
+    const float fy = static_cast<float>(cy);
+    CImageStrip strip(cx, cy);
+    CFrameCanvas canvas(cx, cy);
+    Graphics& g = canvas.Graphics();
+    FillSolid(g, Whole(cx, cy), p.clientBk);
+    GraphicsPath shape;
+    if (p.nSliderThumbPointed) {
+        const PointF points[5] = {PointF(0, 0), PointF(fx, 0), PointF(fx, fy * 0.68f), PointF(fx / 2, fy),
+                                  PointF(0, fy * 0.68f)};
+        shape.AddPolygon(points, 5);
+    } else {
+        AddRoundRect(shape, Whole(cx, cy), fx / 2);
+    }
+    FillVertical(g, shape, Whole(cx, cy), Lighter(p.accent, 0.35f), p.accent);
+    Pen rim(ToColor(Darker(p.accent, 0.3f)), 1.0f);
+    g.DrawPath(&rim, &shape);
+    if (p.nSliderTransparent)
+        canvas.Commit(strip, 0, shape);
+    else
+        canvas.Commit(strip, 0);
+    return strip.SaveBmp(strSkin + L"Common\\others\\SliderThumb.bmp");
+}
+
 }  // namespace
 
 bool WriteButtonImages(const SkinParams& p, const std::wstring& strSkin) {
@@ -374,6 +423,8 @@ bool WriteButtonImages(const SkinParams& p, const std::wstring& strSkin) {
     ok = WriteHeader(p, strSkin) && ok;
     ok = WriteMenuCheck(p, strSkin) && ok;
     ok = WriteOutBarFolder(p, strSkin) && ok;
+    ok = WriteSliderChannel(p, strSkin) && ok;
+    ok = WriteSliderThumb(p, strSkin) && ok;
     return ok;
 }
 

@@ -233,6 +233,13 @@ bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin) {
     ini.Int("OutBarFolderHeight", p.nOutBarFolderHeight);
     ini.Int("OutBarTransparent", p.nOutBarTransparent);
     ini.Color("OutBarKey", kKey);
+    ini.Comment("Slider: channel and thumb, frame 0 only; drawn with SliderKey when SliderTransparent is 1.");
+    ini.Text("SliderChannel", "Common\\others\\SliderChannel.bmp");
+    const int nChannelEdge = p.nSliderChannelHeight / 2 + 1;
+    ini.Edges("SliderChannelEdges", nChannelEdge, nChannelEdge);
+    ini.Text("SliderThumb", "Common\\others\\SliderThumb.bmp");
+    ini.Int("SliderTransparent", p.nSliderTransparent);
+    ini.Color("SliderKey", kKey);
     WriteColorSection(ini, p);
     return ini.Save(strSkin + L"skin.ini");
 }

@@ -81,6 +81,11 @@ SkinParams MakeDefault() {
     p.nOutBarFolderHeight = 24;
     p.nOutBarTransparent = 0;
     p.fOutBarRadius = 0.0f;
+    p.nSliderChannelHeight = 4;
+    p.nSliderThumbWidth = 11;
+    p.nSliderThumbHeight = 19;
+    p.nSliderThumbPointed = 0;
+    p.nSliderTransparent = 1;
     p.nIMGroupBtnHeight = 24;
     p.fIMGroupBtnRadius = 3.0f;
     p.iconQuestion = {38, 110, 206};
@@ -192,6 +197,11 @@ SkinParams MakeJade() {
     p.nOutBarFolderHeight = 28;
     p.nOutBarTransparent = 1;
     p.fOutBarRadius = 6.0f;
+    p.nSliderChannelHeight = 6;
+    p.nSliderThumbWidth = 12;
+    p.nSliderThumbHeight = 20;
+    p.nSliderThumbPointed = 1;
+    p.nSliderTransparent = 0;
     p.nIMGroupBtnHeight = 28;
     p.fIMGroupBtnRadius = 7.0f;
     p.iconQuestion = {28, 136, 92};

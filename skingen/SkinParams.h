@@ -86,6 +86,14 @@ struct SkinParams {
     int nOutBarTransparent;  // 1: rounded ends with the key colour outside, drawn with the key
     float fOutBarRadius;
 
+    // Slider: the channel strip's height and the thumb's size, shape and whether it is cut out with
+    // the key colour (drawn with SliderKey).
+    int nSliderChannelHeight;
+    int nSliderThumbWidth;
+    int nSliderThumbHeight;
+    int nSliderThumbPointed;  // 0: a rounded capsule; 1: a block pointing down
+    int nSliderTransparent;
+
     // Contact list: group button height (the buttons stack by it) and the corner radius of its face.
     int nIMGroupBtnHeight;
     float fIMGroupBtnRadius;

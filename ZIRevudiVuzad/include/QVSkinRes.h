@@ -140,6 +140,14 @@ public:
 // Outlook bar, slider, menus, file transfer list; fields are added as those controls are built.
 class CQVSkinOtherRes {
 public:
+    // Slider: the channel, filled over the track bar's channel rectangle, and the thumb, filled over
+    // its thumb rectangle; only frame 0 of each is drawn, whatever the slider's state. Both are drawn
+    // with m_clrSliderKey when m_nSliderTransparent is non-zero. The slider has its own flag and key
+    // so that a skin may cut its thumb's shape out while the outlook bar's headers stay opaque.
+    CQVBitmap m_bmpSliderChannel;
+    CQVBitmap m_bmpSliderThumb;
+    int m_nSliderTransparent = 0;
+    COLORREF m_clrSliderKey = RGB(255, 0, 255);
     // Check mark of owner-drawn menu items, one frame, drawn with white as its key colour.
     CQVBitmap m_bmpMenuCheck;
     // Outlook bar folder headers: three frames (normal, hot, pressed) stretched over a header.

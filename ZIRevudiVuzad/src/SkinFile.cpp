@@ -202,6 +202,12 @@ const CField<IML> s_imlFields[] = {
 const size_t s_nImlFields = sizeof(s_imlFields) / sizeof(s_imlFields[0]);
 using O = CQVSkinOtherRes;
 const CField<O> s_othFields[] = {
+    // The slider's channel and thumb (frame 0 of each); without them the slider draws only the
+    // parent's background and its tick marks.
+    Image(L"SliderChannel", &O::m_bmpSliderChannel, 1, true),
+    Image(L"SliderThumb", &O::m_bmpSliderThumb, 1, true),
+    Int(L"SliderTransparent", &O::m_nSliderTransparent),
+    Color(L"SliderKey", &O::m_clrSliderKey),
     // Menus draw it with white as the key colour; without it a checked item shows no mark.
     Image(L"MenuCheck", &O::m_bmpMenuCheck, 1, true),
     // Outlook bar headers; without the image a header shows only its text on the bar's background.
@@ -931,6 +937,9 @@ void CSkinFile::Apply(CSkinRecords& records, std::vector<CIssue>* pIssues) const
     CheckFrameSize(btn.m_bmpSpin, btn.m_nSpinWidth, btn.m_nSpinHeight, L"Spin", SECTION_BUTTON, context);
     CheckFrameSize(btn.m_bmpComboDrop, btn.m_nComboDropWidth, btn.m_nComboDropHeight, L"ComboDrop",
                    SECTION_BUTTON, context);
+    // Skinned spin buttons size themselves and their buddy to the arrow image's metrics.
+    if (btn.m_nSkinSpin && (btn.m_bmpSpin.IsNull() || btn.m_nSpinWidth <= 0 || btn.m_nSpinHeight <= 0))
+        context.Add(TRUE, 0, _T("[Button] SkinSpin is set, but Spin is empty or SpinWidth/SpinHeight is 0"));
     // The background images the client mode draws.
     if (wnd.m_nClientBkMode == 2 && wnd.m_bmpClientBk.IsNull())
         context.Add(FALSE, 0, _T("[Window] ClientBkMode 2 tiles ClientBk, which is empty"));

@@ -241,6 +241,15 @@ TEST(SkinCheckSkin, ShippedSkinsAndLanguagesPass) {
     }
 }
 
+TEST(SkinCheckSkin, SkinnedSpinWithoutArrowsAndMissingSliderImagesAreErrors) {
+    CheckResult result = RunSkinCheck(riztest::TestDataPath(_T("skins\\bad-spin")));
+    EXPECT_EQ(1u, result.dwExitCode) << result.output;
+    ExpectOutput(result,
+                 {"SkinSpin is set, but Spin is empty or SpinWidth/SpinHeight is 0",
+                  "NoSuchChannel.bmp: file missing", "NoSuchThumb.bmp: file missing", "3 error(s)"},
+                 {"SliderTransparent"});
+}
+
 TEST(SkinCheckLanguage, ListsMissingKeys) {
     riztest::TempFolder temp;
     temp.WriteFile(_T("partial.lng"), "IDS_OK=Okay\nIDS_CANCEL=Stop\n");

@@ -1,0 +1,14 @@
+// Resource identifiers of the small controls' practice dialog.
+#pragma once
+
+#define IDD_QVSMALL 1200
+
+#define IDC_QVSMALL_GROUP 1201
+#define IDC_QVSMALL_SLIDER 1202
+#define IDC_QVSMALL_HOTKEY_EDGE 1203
+#define IDC_QVSMALL_HOTKEY_PLAIN 1204
+#define IDC_QVSMALL_FIRST 1205
+#define IDC_QVSMALL_BUDDY 1206
+#define IDC_QVSMALL_SPIN 1207
+#define IDC_QVSMALL_LAST 1208
+#define IDC_QVSMALL_EMPTY_GROUP 1209
