@@ -27,18 +27,37 @@ CRect InsetOf(HWND hWnd) {
     return CRect(riztest::ClientInsetInWindow(hWnd));
 }
 
-// One of the three framed classes: its system class name and a new skinned object.
+// One of the three framed classes: its system class name, a new skinned object, its control in the
+// dialog, and the item count after one item is added through the system's window (a temporary
+// wrapper, as a host's code sees a released control).
 struct FramedClass {
     const char* name;
     LPCTSTR lpszClass;
     std::function<CWnd*()> make;
     UINT nTemplateId;
+    std::function<int(HWND)> addItem;
 };
 
 const FramedClass kClasses[] = {
-    {"list box", _T("LISTBOX"), [] { return new CQVListBox; }, IDC_QVLIST_UNITS},
-    {"list view", WC_LISTVIEW, [] { return new CQVListCtrl; }, IDC_QVLIST_WORDS},
-    {"tree", WC_TREEVIEW, [] { return new CQVTreeCtrl; }, IDC_QVLIST_COURSE},
+    {"list box", _T("LISTBOX"), [] { return new CQVListBox; }, IDC_QVLIST_UNITS,
+     [](HWND h) {
+         auto* p = static_cast<CListBox*>(CWnd::FromHandle(h));
+         p->AddString(_T("Unit 1"));
+         return p->GetCount();
+     }},
+    {"list view", WC_LISTVIEW, [] { return new CQVListCtrl; }, IDC_QVLIST_WORDS,
+     [](HWND h) {
+         auto* p = static_cast<CListCtrl*>(CWnd::FromHandle(h));
+         p->InsertColumn(0, _T("Word"), LVCFMT_LEFT, 60);
+         p->InsertItem(0, _T("apple"));
+         return p->GetItemCount();
+     }},
+    {"tree", WC_TREEVIEW, [] { return new CQVTreeCtrl; }, IDC_QVLIST_COURSE,
+     [](HWND h) {
+         auto* p = static_cast<CTreeCtrl*>(CWnd::FromHandle(h));
+         p->InsertItem(_T("Book 1"));
+         return static_cast<int>(p->GetCount());
+     }},
 };
 
 HWND CreateSystem(const FramedClass& cls, DWORD dwExStyle, CWnd* pParent, int x) {
@@ -177,45 +196,21 @@ TEST_F(ListTest, ReleasedControlsWorkAsTheSystemsAgain) {
     for (const FramedClass& cls : kClasses) {
         SCOPED_TRACE(cls.name);
         const HWND hWnd = ::GetDlgItem(m_dlg.m_hWnd, cls.nTemplateId);
-        const LONG_PTR procBefore = ::GetWindowLongPtr(hWnd, GWLP_WNDPROC);
-        const HWND hHeader = reinterpret_cast<HWND>(::SendMessage(hWnd, LVM_GETHEADER, 0, 0));
-        const LONG_PTR headerProcBefore =
-            cls.nTemplateId == IDC_QVLIST_WORDS ? ::GetWindowLongPtr(hHeader, GWLP_WNDPROC) : 0;
+        // The list view's header, or the window itself for the others.
+        HWND hHeader = reinterpret_cast<HWND>(::SendMessage(hWnd, LVM_GETHEADER, 0, 0));
+        if (cls.nTemplateId != IDC_QVLIST_WORDS) hHeader = hWnd;
+        const LONG_PTR procs[2] = {::GetWindowLongPtr(hWnd, GWLP_WNDPROC),
+                                   ::GetWindowLongPtr(hHeader, GWLP_WNDPROC)};
         CWnd* pWnd = cls.make();
         ASSERT_TRUE(pWnd->SubclassWindow(hWnd));
         Pump();
-        if (hHeader && cls.nTemplateId == IDC_QVLIST_WORDS) {
-            EXPECT_NE(headerProcBefore, ::GetWindowLongPtr(hHeader, GWLP_WNDPROC));
-        }
+        EXPECT_NE(procs[1], ::GetWindowLongPtr(hHeader, GWLP_WNDPROC));
         Release(pWnd);
-        EXPECT_EQ(procBefore, ::GetWindowLongPtr(hWnd, GWLP_WNDPROC));
-        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hWnd));
+        EXPECT_EQ(procs[0], ::GetWindowLongPtr(hWnd, GWLP_WNDPROC));
+        EXPECT_EQ(procs[1], ::GetWindowLongPtr(hHeader, GWLP_WNDPROC));
+        EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hHeader));
         EXPECT_EQ(0, ::SendMessage(hWnd, WM_QV_SKINCHANGED, 0, 0));
-        if (cls.nTemplateId == IDC_QVLIST_WORDS) {
-            EXPECT_EQ(headerProcBefore, ::GetWindowLongPtr(hHeader, GWLP_WNDPROC));
-            EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hHeader));
-            LVCOLUMN col = {};
-            col.mask = LVCF_TEXT | LVCF_WIDTH;
-            col.cx = 60;
-            col.pszText = const_cast<LPTSTR>(_T("Word"));
-            EXPECT_EQ(0, ::SendMessage(hWnd, LVM_INSERTCOLUMN, 0, reinterpret_cast<LPARAM>(&col)));
-            LVITEM item = {};
-            item.mask = LVIF_TEXT;
-            item.pszText = const_cast<LPTSTR>(_T("apple"));
-            EXPECT_EQ(0, ::SendMessage(hWnd, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item)));
-            EXPECT_EQ(1, ::SendMessage(hWnd, LVM_GETITEMCOUNT, 0, 0));
-        } else if (cls.nTemplateId == IDC_QVLIST_UNITS) {
-            EXPECT_EQ(0, ::SendMessage(hWnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(_T("Unit 1"))));
-            EXPECT_EQ(1, ::SendMessage(hWnd, LB_GETCOUNT, 0, 0));
-        } else {
-            TVINSERTSTRUCT tvi = {};
-            tvi.hParent = TVI_ROOT;
-            tvi.hInsertAfter = TVI_LAST;
-            tvi.item.mask = TVIF_TEXT;
-            tvi.item.pszText = const_cast<LPTSTR>(_T("Book 1"));
-            EXPECT_NE(0, ::SendMessage(hWnd, TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&tvi)));
-            EXPECT_EQ(1, ::SendMessage(hWnd, TVM_GETCOUNT, 0, 0));
-        }
+        EXPECT_EQ(1, cls.addItem(hWnd));
         ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
         Pump();
     }
