@@ -88,13 +88,22 @@ void CQVHeaderCtrl::InvalidateItem(int nItem) {
 
 // ---- Messages ----
 
+void CQVHeaderCtrl::ResetMouseState() {
+    m_nHotItem = -1;
+    m_bPressed = FALSE;
+    m_bTracking = FALSE;
+}
+
 void CQVHeaderCtrl::PreSubclassWindow() {
+    // An object released from one header and given another starts without the old one's mouse.
+    ResetMouseState();
     AdjustHeight();
     CHeaderCtrl::PreSubclassWindow();
 }
 
 int CQVHeaderCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CHeaderCtrl::OnCreate(lpCreateStruct) == -1) return -1;
+    ResetMouseState();
     AdjustHeight();
     return 0;
 }

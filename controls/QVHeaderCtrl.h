@@ -41,6 +41,7 @@ public:
 protected:
     void PreSubclassWindow() override;
     void InvalidateItem(int nItem);
+    void ResetMouseState();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
