@@ -37,7 +37,91 @@ protected:
     void OnCancel() override {}
 
     // ---- Left column: word lists and the course tree ----
-    void CreateWordLists() {}
+    void CreateWordLists() {
+        // The word book: English words with their Chinese meanings, the header's "Meaning" held down.
+        m_words.CreateEx(WS_EX_CLIENTEDGE,
+                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS,
+                         CRect(12, 12, 330, 150), this, kIdWords);
+        m_words.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+        m_words.InsertColumn(0, GalleryText(L"\x5355\x8bcd", L"Word"), LVCFMT_LEFT, 90);
+        m_words.InsertColumn(1, GalleryText(L"\x91ca\x4e49", L"Meaning"), LVCFMT_LEFT, 120);
+        m_words.InsertColumn(2, GalleryText(L"\x6dfb\x52a0\x65e5\x671f", L"Added"), LVCFMT_LEFT, 86);
+        const struct {
+            LPCWSTR lpszWord, lpszMeaning, lpszAdded;
+        } words[] = {
+            {L"abandon", L"\x653e\x5f03", L"2026-11-02"},
+            {L"benefit", L"\x597d\x5904", L"2026-11-02"},
+            {L"campus", L"\x6821\x56ed", L"2026-11-03"},
+            {L"deliver", L"\x9012\x9001", L"2026-11-05"},
+            {L"eager", L"\x6e34\x671b\x7684", L"2026-11-05"},
+            {L"festival", L"\x8282\x65e5", L"2026-11-08"},
+            {L"generous", L"\x6177\x6168\x7684", L"2026-11-09"},
+            {L"harvest", L"\x6536\x83b7", L"2026-11-12"},
+            {L"island", L"\x5c9b\x5c7f", L"2026-11-12"},
+            {L"journey", L"\x65c5\x884c", L"2026-11-15"},
+            {L"knowledge", L"\x77e5\x8bc6", L"2026-11-18"},
+            {L"library", L"\x56fe\x4e66\x9986", L"2026-11-20"},
+        };
+        for (int i = 0; i < static_cast<int>(sizeof(words) / sizeof(words[0])); ++i) {
+            m_words.InsertItem(i, CString(words[i].lpszWord));
+            m_words.SetItemText(i, 1, CString(words[i].lpszMeaning));
+            m_words.SetItemText(i, 2, CString(words[i].lpszAdded));
+        }
+        m_words.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);
+        CQVHeaderCtrl& header = m_words.GetSkinHeader();
+        CRect rcItem;
+        header.GetItemRect(1, &rcItem);
+        const LPARAM lPoint = MAKELPARAM(rcItem.CenterPoint().x, rcItem.CenterPoint().y);
+        header.SendMessage(WM_MOUSEMOVE, 0, lPoint);
+        header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+        // The system's header keeps the mouse while its button is down: the page's other controls get it
+        // back.
+        ::ReleaseCapture();
+
+        // Words due for review: LVS_EX_BORDERSELECT when the list is skinned gives its header the
+        // disabled look.
+        const HWND hReview = ::CreateWindowEx(
+            WS_EX_CLIENTEDGE, WC_LISTVIEW, _T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT, 12, 160,
+            318, 80, m_hWnd, reinterpret_cast<HMENU>(kIdReview), AfxGetInstanceHandle(), NULL);
+        ::SendMessage(hReview, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_BORDERSELECT | LVS_EX_FULLROWSELECT);
+        m_review.SubclassWindow(hReview);
+        m_review.InsertColumn(0, GalleryText(L"\x5f85\x590d\x4e60", L"To review"), LVCFMT_LEFT, 140);
+        m_review.InsertColumn(1, GalleryText(L"\x4e0a\x6b21\x590d\x4e60", L"Last review"), LVCFMT_LEFT, 150);
+        m_review.InsertItem(0, _T("campus"));
+        m_review.SetItemText(0, 1, _T("2026-12-01"));
+        m_review.InsertItem(1, _T("harvest"));
+        m_review.SetItemText(1, 1, _T("2026-12-03"));
+
+        // The course tree, open at Book 1 / Unit 3 / Lesson 2.
+        m_course.CreateEx(WS_EX_CLIENTEDGE,
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS |
+                              TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                          CRect(12, 250, 330, 400), this, kIdCourse);
+        const HTREEITEM hBook = m_course.InsertItem(GalleryText(L"\x7b2c\x4e00\x518c", L"Book 1"));
+        HTREEITEM hLesson = NULL;
+        for (int nUnit = 1; nUnit <= 4; ++nUnit) {
+            CString strUnit;
+            strUnit.Format(GalleryText(L"\x7b2c %d \x5355\x5143", L"Unit %d"), nUnit);
+            const HTREEITEM hUnit = m_course.InsertItem(strUnit, hBook);
+            if (nUnit != 3) continue;
+            for (int nLesson = 1; nLesson <= 3; ++nLesson) {
+                CString strLesson;
+                strLesson.Format(GalleryText(L"\x7b2c %d \x8bfe", L"Lesson %d"), nLesson);
+                const HTREEITEM hItem = m_course.InsertItem(strLesson, hUnit);
+                if (nLesson == 2) hLesson = hItem;
+            }
+            m_course.Expand(hUnit, TVE_EXPAND);
+        }
+        m_course.InsertItem(GalleryText(L"\x7b2c\x4e8c\x518c", L"Book 2"));
+        m_course.Expand(hBook, TVE_EXPAND);
+        m_course.SelectItem(hLesson);
+    }
+    static constexpr UINT kIdWords = 1201;
+    static constexpr UINT kIdReview = 1202;
+    static constexpr UINT kIdCourse = 1203;
+    CQVListCtrl m_words;
+    CQVListCtrl m_review;
+    CQVTreeCtrl m_course;
 
     // ---- Right column: the group boxes, sliders, spin and hot key ----
     void CreateSoundAndPractice() {
