@@ -21,6 +21,7 @@
 #include "QVComboBox.h"
 #include "QVColorComboBox.h"
 #include "QVBitmapComboBox.h"
+#include "QVDateTimeCtrl.h"
 #include "DrawMenuHelper.h"
 #include "QVMenuWndHook.h"
 #include "SkinMenuBar.h"
