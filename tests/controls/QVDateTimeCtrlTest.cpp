@@ -96,6 +96,21 @@ TEST_F(DateTimeTest, SystemTextLandsInTheSurfaceAndTheButtonIsCentredInEachCaptu
                                      {frame.Width() - 2, frame.Height() - 2, RGB(255, 255, 255)}}));
 }
 
+TEST_F(DateTimeTest, ChineseFormatDrawsInBothCharacterSets) {
+    CQVDateTimeCtrl picker;
+    Subclass(picker, IDC_QVDATE_EXAM);
+    Pump();
+    ASSERT_TRUE(picker.SetFormat(CString(L"yyyy'\x5e74'M'\x6708'd'\x65e5'")));  // 2027年6月7日
+    Pump();
+    WindowCapture chinese(picker.m_hWnd);
+    ASSERT_TRUE(picker.SetFormat(_T("yyyy'?'M'?'d'?'")));  // what a lost conversion would show
+    Pump();
+    WindowCapture lost(picker.m_hWnd);
+    const CRect rcDrop = picker.GetDropRect();
+    EXPECT_GT(TextPixels(chinese, rcDrop), TextPixels(lost, rcDrop) + 20);
+    EXPECT_EQ(0, DropButtonMismatches(picker, 0));
+}
+
 TEST_F(DateTimeTest, TransparentImageShowsTheWhiteFillUnderItsKey) {
     SkinSpec spec;
     spec.nTransparent = 1;
