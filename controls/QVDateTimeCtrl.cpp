@@ -46,8 +46,9 @@ END_MESSAGE_MAP()
 CQVDateTimeCtrl::CQVDateTimeCtrl() : m_pBtnRes(SkinButtonRecord()), m_clrBorder(SkinBorderColour()) {}
 
 CQVDateTimeCtrl::~CQVDateTimeCtrl() {
-    // Released while the window lives: the system control gets no ticks of a press it never saw begin.
-    if (m_hWnd) StopPressTimer();
+    // Released (unsubclassed) mid-press, the window lives on: the system control gets no ticks of a
+    // press it never saw begin.
+    StopPressTimer();
 }
 
 // ---- Painting ----
@@ -94,7 +95,7 @@ void CQVDateTimeCtrl::UpdateDropRect() {
 
 void CQVDateTimeCtrl::StopPressTimer() {
     if (!m_nTimer) return;
-    KillTimer(m_nTimer);
+    ::KillTimer(m_hTimerWnd, m_nTimer);
     m_nTimer = 0;
 }
 
@@ -159,7 +160,10 @@ void CQVDateTimeCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
         m_bClicked = TRUE;
         InvalidateRect(&m_rcDrop, FALSE);
         UpdateWindow();
-        if (!m_nTimer) m_nTimer = SetTimer(QVDT_PRESS_TIMER, kPressPeriod, nullptr);
+        if (!m_nTimer) {
+            m_nTimer = SetTimer(QVDT_PRESS_TIMER, kPressPeriod, nullptr);
+            m_hTimerWnd = m_hWnd;
+        }
     }
     // The default processing opens the calendar; the parent hears DTN_DROPDOWN there and may destroy
     // the control.
@@ -205,7 +209,7 @@ void CQVDateTimeCtrl::OnTimer(UINT_PTR nIDEvent) {
         if (::GetKeyState(VK_LBUTTON) >= 0) {
             m_bClicked = FALSE;
             m_bPressed = FALSE;
-            KillTimer(QVDT_PRESS_TIMER);
+            KillTimer(QVDT_PRESS_TIMER);  // also a stray tick's
             m_nTimer = 0;
             Invalidate(FALSE);
         } else {

@@ -78,5 +78,6 @@ protected:
     BOOL m_bPressed = FALSE;         // the left button is held down over the drop rectangle
     UINT_PTR m_nTimer = 0;           // the running press timer, 0 when none
 
-    int m_nPrinting = 0;  // inside the system's own drawing into the surface
+    HWND m_hTimerWnd = NULL;  // the window the press timer runs on, kept past a release
+    int m_nPrinting = 0;      // inside the system's own drawing into the surface
 };

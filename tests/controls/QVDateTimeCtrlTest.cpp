@@ -380,8 +380,8 @@ TEST_F(DateTimeTest, DestroyedMidPressStrayTicksAndAWindowOfNoSize) {
     riztest::PostMouse(hExam, WM_LBUTTONDOWN, DropCentre(hExam).x, DropCentre(hExam).y, MK_LBUTTON);
     PumpMessages(50, true);
     EXPECT_FALSE(::IsWindow(hExam));
-    // Held with the calendar open, then destroyed, or deleted with its window.
-    for (bool bDeleteObject : {false, true}) {
+    // Held with the calendar open, then destroyed (0), deleted with its window (1) or released (2).
+    for (int nEnd = 0; nEnd < 3; ++nEnd) {
         SetLeftButton(true);
         CQVDateTimeCtrl* pPicker = new CQVDateTimeCtrl;
         ASSERT_TRUE(pPicker->Create(WS_CHILD | WS_VISIBLE, CRect(10, 100, 130, 124), &m_dlg, kCreatedId));
@@ -393,12 +393,18 @@ TEST_F(DateTimeTest, DestroyedMidPressStrayTicksAndAWindowOfNoSize) {
         ASSERT_NE(0u, pPicker->GetPressTimer());
         const HWND hCalendar = reinterpret_cast<HWND>(pPicker->SendMessage(DTM_GETMONTHCAL));
         EXPECT_TRUE(::IsWindowVisible(hCalendar));
-        if (!bDeleteObject) {
-            pPicker->DestroyWindow();
-            EXPECT_EQ(0u, pPicker->GetPressTimer());
-        }
+        if (nEnd == 0) pPicker->DestroyWindow();
+        if (nEnd == 2) pPicker->UnsubclassWindow();
+        EXPECT_EQ(0u, nEnd == 0 ? pPicker->GetPressTimer() : 0u);
         delete pPicker;
         PumpMessages(30, true);
+        ::Sleep(30);
+        MSG msg;
+        EXPECT_FALSE(::PeekMessage(&msg, hPicker, WM_TIMER, WM_TIMER, PM_NOREMOVE));  // no ticks left
+        if (nEnd == 2) {
+            CloseCalendar(hPicker);
+            ::DestroyWindow(hPicker);
+        }
         EXPECT_FALSE(::IsWindow(hPicker) || (::IsWindow(hCalendar) && ::IsWindowVisible(hCalendar)));
     }
     // Stray ticks with the button up and down (the pointer away), and a picker of no size.
