@@ -205,12 +205,12 @@ void CQVDateTimeCtrl::OnMouseLeave() {
 }
 
 void CQVDateTimeCtrl::OnTimer(UINT_PTR nIDEvent) {
-    if (nIDEvent == QVDT_PRESS_TIMER) {
+    // A tick while no press runs (sent by someone else) changes nothing.
+    if (nIDEvent == QVDT_PRESS_TIMER && m_nTimer) {
         if (::GetKeyState(VK_LBUTTON) >= 0) {
             m_bClicked = FALSE;
             m_bPressed = FALSE;
-            KillTimer(QVDT_PRESS_TIMER);  // also a stray tick's
-            m_nTimer = 0;
+            StopPressTimer();
             Invalidate(FALSE);
         } else {
             CPoint pt;

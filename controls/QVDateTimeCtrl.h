@@ -13,6 +13,7 @@ class CQVSkinBtnRes;
 
 // The id of the press timer: it runs every millisecond while the left button held on the drop button
 // is down, wherever the pointer goes (the open calendar takes the button-up away from the control).
+// A WM_TIMER of this id while no press runs is passed on and changes nothing.
 #define QVDT_PRESS_TIMER 100
 
 // Replaces a system date-time picker: subclass an existing one (SubclassDlgItem) or Create one. Its

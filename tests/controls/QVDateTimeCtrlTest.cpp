@@ -407,11 +407,12 @@ TEST_F(DateTimeTest, DestroyedMidPressStrayTicksAndAWindowOfNoSize) {
         }
         EXPECT_FALSE(::IsWindow(hPicker) || (::IsWindow(hCalendar) && ::IsWindowVisible(hCalendar)));
     }
-    // Stray ticks with the button up and down (the pointer away), and a picker of no size.
+    // Stray ticks with the button up and down (the pointer on the button), and a picker of no size.
     CQVDateTimeCtrl picker, empty;
     ASSERT_TRUE(picker.SubclassDlgItem(IDC_QVDATE_PLAIN, &m_dlg));
     ASSERT_TRUE(empty.Create(WS_CHILD | WS_VISIBLE, CRect(5, 5, 5, 5), &m_dlg, kCreatedId));
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    Pump();
+    PointerAt(picker.m_hWnd, picker.GetDropRect().CenterPoint());
     for (bool bDown : {true, false}) {
         SetLeftButton(bDown);
         for (CQVDateTimeCtrl* p : {&picker, &empty})
