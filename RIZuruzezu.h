@@ -29,6 +29,7 @@
 #include "QVHeaderCtrl.h"
 #include "QVListCtrl.h"
 #include "QVTreeCtrl.h"
+#include "QVDateTimeCtrl.h"
 #include "DrawMenuHelper.h"
 #include "QVMenuWndHook.h"
 #include "SkinMenuBar.h"

@@ -185,7 +185,27 @@ protected:
     CQVHotKeyCtrl m_hotKey;
 
     // ---- Right column, in "Practice": the exam date ----
-    void CreateExamDate() {}
+    // The label and the picker with a fixed date, its drop button held down: a move with the left
+    // button down over the button presses it without opening the calendar.
+    void CreateExamDate() {
+        enum : UINT { IDC_STUDY_EXAM_LABEL = 1400, IDC_STUDY_EXAM_DATE };
+        const HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+        m_examLabel.SetTransparent(TRUE);
+        m_examLabel.Create(GalleryText(L"\x8003\x8bd5\x65e5\x671f", L"Exam date"),
+                           WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(360, 342, 446, 358), this,
+                           IDC_STUDY_EXAM_LABEL);
+        m_examLabel.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+        m_examDate.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(450, 338, 600, 362), this,
+                          IDC_STUDY_EXAM_DATE);
+        m_examDate.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
+        m_examDate.SetFormat(GalleryText(L"yyyy'\x5e74'M'\x6708'd'\x65e5'", L"yyyy'-'MM'-'dd"));
+        SYSTEMTIME st = {2027, 6, 1, 7, 9, 0, 0, 0};
+        m_examDate.SetTime(&st);
+        const CPoint ptDrop = m_examDate.GetDropRect().CenterPoint();
+        m_examDate.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptDrop.x, ptDrop.y));
+    }
+    CQVLabel m_examLabel;
+    CQVDateTimeCtrl m_examDate;
 
 private:
     std::vector<WORD> m_template;
