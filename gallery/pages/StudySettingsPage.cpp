@@ -162,12 +162,12 @@ protected:
                           CRect(345, 180, 628, 400), this, IDC_STUDY_PRACTICE);
         label(m_wordsLabel, L"\x6bcf\x5929\x65b0\x8bcd\x6570", L"New words per day", 360, 212,
               IDC_STUDY_WORDS_LABEL);
-        m_words.CreateEx(WS_EX_CLIENTEDGE, _T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER,
+        m_wordsPerDay.CreateEx(WS_EX_CLIENTEDGE, _T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER,
                          500, 208, 60, 22, m_hWnd, reinterpret_cast<HMENU>(IDC_STUDY_WORDS));
-        m_words.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)));
+        m_wordsPerDay.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)));
         m_wordsSpin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
                            CRect(561, 208, 577, 230), this, IDC_STUDY_WORDS_SPIN);
-        m_wordsSpin.SetBuddy(&m_words);
+        m_wordsSpin.SetBuddy(&m_wordsPerDay);
         m_wordsSpin.SetRange(5, 100);
         m_wordsSpin.SetPos(20);
         label(m_hotKeyLabel, L"\x663e\x793a\x4e3b\x7a97\x53e3", L"Show main window", 360, 262,
@@ -180,7 +180,7 @@ protected:
     CQVGroupBox m_sound, m_practice;
     CQVLabel m_volumeLabel, m_speedLabel, m_wordsLabel, m_hotKeyLabel;
     CQVSliderCtrl m_volume, m_speed;
-    CQVEdit m_words;
+    CQVEdit m_wordsPerDay;
     CQVSpinButtonCtrl m_wordsSpin;
     CQVHotKeyCtrl m_hotKey;
 
