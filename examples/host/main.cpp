@@ -441,6 +441,140 @@ bool SignInDialogControls() {
     return result == IDCANCEL && dlg.m_bSubclassed && dlg.m_nEnterCommands == 1 && dlg.m_nTabQuestions == 1;
 }
 
+// A dialog template written item by item, each control given by its class name and without text.
+class CDialogTemplateWriter {
+public:
+    CDialogTemplateWriter(short cx, short cy) {
+        m_words.resize(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);  // no menu, default class, no title
+        auto* dlg = reinterpret_cast<DLGTEMPLATE*>(m_words.data());
+        dlg->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+        dlg->cx = cx;
+        dlg->cy = cy;
+    }
+    void AddItem(LPCWSTR lpszClass, WORD nID, DWORD dwStyle, DWORD dwExStyle, short x, short y, short cx,
+                 short cy) {
+        if (m_words.size() % 2) m_words.push_back(0);  // items start on a DWORD boundary
+        DLGITEMTEMPLATE item = {};
+        item.style = WS_CHILD | WS_VISIBLE | dwStyle;
+        item.dwExtendedStyle = dwExStyle;
+        item.x = x;
+        item.y = y;
+        item.cx = cx;
+        item.cy = cy;
+        item.id = nID;
+        const WORD* pItem = reinterpret_cast<const WORD*>(&item);
+        m_words.insert(m_words.end(), pItem, pItem + sizeof(item) / sizeof(WORD));
+        for (; *lpszClass; ++lpszClass)
+            m_words.push_back(static_cast<WORD>(*lpszClass));
+        m_words.push_back(0);
+        m_words.push_back(0);  // no text
+        m_words.push_back(0);  // no creation data
+        ++reinterpret_cast<DLGTEMPLATE*>(m_words.data())->cdit;
+    }
+    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_words.data()); }
+
+private:
+    std::vector<WORD> m_words;
+};
+
+// A word-book dialog whose template has a report list view and a "words per day" edit with an
+// up-down as its buddy. Both are subclassed by the skinned classes, measured once their posted frame
+// recalculation has run, clicked, released again, and then used as the system's controls.
+class CWordBookHostDialog : public CDialog {
+public:
+    enum { IDC_WORDS = 200, IDC_COUNT, IDC_SPIN, WM_MEASURE = WM_APP + 1 };
+    BOOL m_bSubclassed = FALSE;
+    CRect m_rcListInset;      // the list's client rectangle in window coordinates
+    int m_nHeaderHeight = 0;  // the list's header window
+    CSize m_sizeSpin;         // the up-down's window
+    int m_nValueAfterClick = 0;
+    BOOL m_bWorkAfterRelease = FALSE;
+
+protected:
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        CListCtrl* pList = static_cast<CListCtrl*>(GetDlgItem(IDC_WORDS));
+        pList->InsertColumn(0, _T("Word"), LVCFMT_LEFT, 80);
+        pList->InsertColumn(1, _T("Meaning"), LVCFMT_LEFT, 80);
+        pList->InsertItem(0, _T("apple"));
+        CSpinButtonCtrl* pSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_SPIN));
+        pSpin->SetRange(1, 100);
+        pSpin->SetPos(5);
+        m_pList = new CQVListCtrl;
+        m_pSpin = new CQVSpinButtonCtrl;
+        m_bSubclassed = m_pList->SubclassDlgItem(IDC_WORDS, this) && m_pSpin->SubclassDlgItem(IDC_SPIN, this);
+        PostMessage(WM_MEASURE);  // after the frame recalculation the controls posted themselves
+        return TRUE;
+    }
+    afx_msg LRESULT OnMeasure(WPARAM, LPARAM) {
+        if (m_bSubclassed) {
+            CRect rcWindow;
+            m_pList->GetWindowRect(&rcWindow);
+            m_pList->GetClientRect(&m_rcListInset);
+            m_pList->ClientToScreen(&m_rcListInset);
+            m_rcListInset.OffsetRect(-rcWindow.left, -rcWindow.top);
+            CRect rcHeader;
+            m_pList->GetHeaderCtrl()->GetWindowRect(&rcHeader);
+            m_nHeaderHeight = rcHeader.Height();
+            CRect rcSpin;
+            m_pSpin->GetWindowRect(&rcSpin);
+            m_sizeSpin = rcSpin.Size();
+            // A click on the upper arrow: the system's up-down raises the buddy's value.
+            m_pSpin->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            m_pSpin->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+            m_nValueAfterClick = GetDlgItemInt(IDC_COUNT);
+        }
+        // Released while the windows live: they go on as the system's controls.
+        const HWND hList = m_pList->UnsubclassWindow();
+        const HWND hSpin = m_pSpin->UnsubclassWindow();
+        delete m_pList;
+        delete m_pSpin;
+        m_pList = nullptr;
+        m_pSpin = nullptr;
+        LVITEM item = {LVIF_TEXT, 1, 0};
+        item.pszText = const_cast<LPTSTR>(_T("book"));
+        ::SendMessage(hList, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item));
+        ::SendMessage(hSpin, UDM_SETPOS32, 0, 42);
+        m_bWorkAfterRelease =
+            ::SendMessage(hList, LVM_GETITEMCOUNT, 0, 0) == 2 && GetDlgItemInt(IDC_COUNT) == 42;
+        PostMessage(WM_COMMAND, IDCANCEL);
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CQVListCtrl* m_pList = nullptr;
+    CQVSpinButtonCtrl* m_pSpin = nullptr;
+};
+
+BEGIN_MESSAGE_MAP(CWordBookHostDialog, CDialog)
+ON_MESSAGE(CWordBookHostDialog::WM_MEASURE, &CWordBookHostDialog::OnMeasure)
+END_MESSAGE_MAP()
+
+bool WordBookDialogControls() {
+    CDialogTemplateWriter writer(220, 120);
+    writer.AddItem(L"SysListView32", CWordBookHostDialog::IDC_WORDS, LVS_REPORT | WS_TABSTOP,
+                   WS_EX_CLIENTEDGE, 5, 5, 200, 70);
+    writer.AddItem(L"Edit", CWordBookHostDialog::IDC_COUNT, ES_NUMBER | WS_TABSTOP, WS_EX_CLIENTEDGE, 5, 85,
+                   40, 12);
+    writer.AddItem(L"msctls_updown32", CWordBookHostDialog::IDC_SPIN,
+                   UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 45, 85, 10, 12);
+    CWordBookHostDialog dlg;
+    dlg.InitModalIndirect(writer.Get());
+    const INT_PTR result = dlg.DoModal();
+    const CQVSkinBtnRes* pBtn = CQVSkinResManager::GetSingletonPtr()->GetBtnRes();
+    const CSize sizeArrows(pBtn->m_nSpinWidth, 2 * pBtn->m_nSpinHeight);
+    printf("host: word-book dialog ended with %d; list inset %d,%d, header %d (skin %d), spin %dx%d (skin "
+           "%dx%d), "
+           "value after a click %d, working after release %d\n",
+           static_cast<int>(result), dlg.m_rcListInset.left, dlg.m_rcListInset.top, dlg.m_nHeaderHeight,
+           pBtn->m_nHeaderHeight, dlg.m_sizeSpin.cx, dlg.m_sizeSpin.cy, sizeArrows.cx, sizeArrows.cy,
+           dlg.m_nValueAfterClick, dlg.m_bWorkAfterRelease);
+    return result == IDCANCEL && dlg.m_bSubclassed && dlg.m_rcListInset.TopLeft() == CPoint(1, 1) &&
+           dlg.m_nHeaderHeight == pBtn->m_nHeaderHeight && dlg.m_sizeSpin == sizeArrows &&
+           dlg.m_nValueAfterClick == 6 && dlg.m_bWorkAfterRelease;
+}
+
 int main() {
     if (!AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), 0)) {
         printf("host: AfxWinInit failed\n");
@@ -486,9 +620,10 @@ int main() {
     const bool outbar = OutBarClickReachesOwner();
     const bool contacts = ContactListCallbacksReachTheClient();
     const bool signIn = SignInDialogControls();
+    const bool wordBook = WordBookDialogControls();
 
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
-                    skinned && windowless && outbar && contacts && signIn;
+                    skinned && windowless && outbar && contacts && signIn && wordBook;
     if (ok)
         printf("host: ok\n");
     else

@@ -162,8 +162,9 @@ protected:
                           CRect(345, 180, 628, 400), this, IDC_STUDY_PRACTICE);
         label(m_wordsLabel, L"\x6bcf\x5929\x65b0\x8bcd\x6570", L"New words per day", 360, 212,
               IDC_STUDY_WORDS_LABEL);
-        m_wordsPerDay.CreateEx(WS_EX_CLIENTEDGE, _T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER,
-                         500, 208, 60, 22, m_hWnd, reinterpret_cast<HMENU>(IDC_STUDY_WORDS));
+        m_wordsPerDay.CreateEx(WS_EX_CLIENTEDGE, _T("EDIT"), _T(""),
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_NUMBER, 500, 208, 60, 22, m_hWnd,
+                               reinterpret_cast<HMENU>(IDC_STUDY_WORDS));
         m_wordsPerDay.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)));
         m_wordsSpin.Create(WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
                            CRect(561, 208, 577, 230), this, IDC_STUDY_WORDS_SPIN);
