@@ -27,7 +27,7 @@ public:
 protected:
     BOOL OnInitDialog() override {
         CSkinDialog::OnInitDialog();
-        SetWindowPos(NULL, 0, 0, 640, 440, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(NULL, 0, 0, 640, 470, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         CreateWordLists();
         CreateSoundAndPractice();
         CreateExamDate();
