@@ -23,21 +23,28 @@ inline CRect QVOnePixelWidenedRect(const CRect& rcProposed, BOOL bWiden, int cxE
     return rc;
 }
 
-// The client rectangle the system computed from a widened one, kept inside the window rectangle: a
-// window too small for its frame gets an empty client area, not one reaching outside the window.
-inline CRect QVClientInsideWindow(const CRect& rcClient, const CRect& rcWindow) {
+// The client rectangle the system computed from a widened one, kept one pixel inside the window
+// rectangle, where the frame is drawn: a window without a system edge to widen into (a list box
+// without WS_EX_CLIENTEDGE) still shows its frame, and a window too small for its frame gets an empty
+// client area, not one reaching over the frame or outside the window.
+inline CRect QVClientInsideFrame(const CRect& rcClient, const CRect& rcWindow) {
     auto clamp = [](LONG v, LONG lo, LONG hi) { return v < lo ? lo : (v > hi ? hi : v); };
+    CRect rcInner;
+    rcInner.left = rcWindow.left + 1 < rcWindow.right ? rcWindow.left + 1 : rcWindow.right;
+    rcInner.top = rcWindow.top + 1 < rcWindow.bottom ? rcWindow.top + 1 : rcWindow.bottom;
+    rcInner.right = rcWindow.right - 1 > rcInner.left ? rcWindow.right - 1 : rcInner.left;
+    rcInner.bottom = rcWindow.bottom - 1 > rcInner.top ? rcWindow.bottom - 1 : rcInner.top;
     CRect rc;
-    rc.left = clamp(rcClient.left, rcWindow.left, rcWindow.right);
-    rc.top = clamp(rcClient.top, rcWindow.top, rcWindow.bottom);
-    rc.right = clamp(rcClient.right, rc.left, rcWindow.right);
-    rc.bottom = clamp(rcClient.bottom, rc.top, rcWindow.bottom);
+    rc.left = clamp(rcClient.left, rcInner.left, rcInner.right);
+    rc.top = clamp(rcClient.top, rcInner.top, rcInner.bottom);
+    rc.right = clamp(rcClient.right, rc.left, rcInner.right);
+    rc.bottom = clamp(rcClient.bottom, rc.top, rcInner.bottom);
     return rc;
 }
 
 // WM_NCCALCSIZE of a framed control. With bWiden: the proposed rectangle widened, callDefault run (the
 // control's default processing, which takes the system's edges off), the result kept inside the
-// window. Without: only callDefault.
+// frame. Without: only callDefault.
 template <class Default>
 void QVOnePixelNcCalcSize(NCCALCSIZE_PARAMS* lpncsp, BOOL bWiden, Default callDefault) {
     RECT* pRect = &lpncsp->rgrc[0];  // both forms of the message start with the proposed window rect
@@ -47,7 +54,7 @@ void QVOnePixelNcCalcSize(NCCALCSIZE_PARAMS* lpncsp, BOOL bWiden, Default callDe
                                        ::GetSystemMetrics(SM_CYEDGE));
     }
     callDefault();
-    if (bWiden) *pRect = QVClientInsideWindow(*pRect, rcWindow);
+    if (bWiden) *pRect = QVClientInsideFrame(*pRect, rcWindow);
 }
 
 // WM_NCPAINT's frame: a one-pixel rectangle in clrBorder around the whole window, null brush, on the

@@ -97,11 +97,9 @@ TEST_F(ListTest, FrameInsetPerClassAndStyleAfterThePostedRecalculation) {
         const HWND hSystem = CreateSystem(cls, row.dwExStyle, &m_dlg, 150);
         ASSERT_NE(nullptr, hSystem);
         Pump();
-        // A list box without the client edge has no frame of the system's to widen into: the client
-        // stays inside the window.
-        const CRect rcExpected = !row.bSkinned   ? InsetOf(hSystem)
-                                 : row.dwExStyle ? CRect(1, 1, 1, 1)
-                                                 : CRect(0, 0, 0, 0);
+        // A list box without the client edge has no system edge to widen into: the client still leaves
+        // the frame's ring.
+        const CRect rcExpected = row.bSkinned ? CRect(1, 1, 1, 1) : InsetOf(hSystem);
         const CRect rcInset = InsetOf(pSkinned->m_hWnd);
         EXPECT_EQ(rcExpected, rcInset)
             << rcInset.left << "," << rcInset.top << "," << rcInset.right << "," << rcInset.bottom;
@@ -158,7 +156,13 @@ TEST_F(ListTest, FramePixelsOnTheScreenAreTheBorderColourOfEachSkin) {
             EXPECT_EQ(0, RingPixelsOtherThan(shot, clrBorder));
         }
     }
-    // Without the client edge a list view keeps the system's frame.
+    // Without the client edge a list box still shows the frame, a list view keeps the system's.
+    CQVListBox bare;
+    ASSERT_TRUE(bare.CreateEx(0, _T("LISTBOX"), _T(""), WS_CHILD | WS_VISIBLE | LBS_NOINTEGRALHEIGHT,
+                              CRect(140, 200, 260, 280), &m_dlg, kCreatedId + 1));
+    Pump();
+    WindowCapture bareShot(bare.m_hWnd, WindowCapture::Screen, false);
+    EXPECT_EQ(0, RingPixelsOtherThan(bareShot, pManager->GetClrDef()->GetColor(4)));
     CQVListCtrl plain;
     ASSERT_TRUE(plain.CreateEx(0, WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT, CRect(10, 200, 130, 280),
                                &m_dlg, kCreatedId));

@@ -1,5 +1,5 @@
 // The one-pixel frame's arithmetic: how far the client rectangle is widened, and the client kept inside
-// a window too small for its frame. The frames on screen are tested with each framed control.
+// the frame ring. The frames on screen are tested with each framed control.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -24,19 +24,21 @@ TEST(QVOnePixelFrame, WideningLeavesOnePixelWhateverTheSystemEdge) {
     }
 }
 
-TEST(QVOnePixelFrame, ClientAreaStaysInsideAWindowTooSmallForItsFrame) {
-    const CRect rcWindow(5, 5, 9, 8);
+TEST(QVOnePixelFrame, ClientAreaStaysInsideTheFrameRing) {
+    const CRect rcWindow(5, 5, 12, 10);  // the ring leaves (6, 6, 11, 9)
     const struct {
-        CRect rcClient, expected;
+        CRect rcWindow, rcClient, expected;
     } rows[] = {
-        {CRect(6, 6, 8, 7), CRect(6, 6, 8, 7)},      // fits
-        {CRect(6, 6, 4, 4), CRect(6, 6, 6, 6)},      // turned inside out: empty
-        {CRect(4, 4, 10, 9), CRect(5, 5, 9, 8)},     // reaching out: cut
-        {CRect(12, 12, 14, 14), CRect(9, 8, 9, 8)},  // beyond the window: empty at its corner
+        {rcWindow, CRect(7, 7, 10, 8), CRect(7, 7, 10, 8)},         // a system edge inside: kept
+        {rcWindow, CRect(6, 6, 11, 9), CRect(6, 6, 11, 9)},         // the widened client edge: one pixel left
+        {rcWindow, CRect(4, 4, 13, 11), CRect(6, 6, 11, 9)},        // no system edge: the ring kept free
+        {rcWindow, CRect(8, 8, 7, 7), CRect(8, 8, 8, 8)},           // turned inside out: empty
+        {rcWindow, CRect(20, 20, 22, 22), CRect(11, 9, 11, 9)},     // beyond the window: empty at its corner
+        {CRect(5, 5, 7, 6), CRect(4, 4, 8, 7), CRect(6, 6, 6, 6)},  // too small for a ring: empty
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.rcClient.left << "," << row.rcClient.top);
-        EXPECT_EQ(row.expected, QVClientInsideWindow(row.rcClient, rcWindow));
+        EXPECT_EQ(row.expected, QVClientInsideFrame(row.rcClient, row.rcWindow));
     }
 }
 
