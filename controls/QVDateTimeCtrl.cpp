@@ -99,6 +99,12 @@ void CQVDateTimeCtrl::StopPressTimer() {
     m_nTimer = 0;
 }
 
+HWND CQVDateTimeCtrl::UnsubclassWindow() {
+    StopPressTimer();
+    m_bPressed = m_bClicked = FALSE;
+    return CDateTimeCtrl::UnsubclassWindow();
+}
+
 // ---- Creation and frame ----
 
 void CQVDateTimeCtrl::PreSubclassWindow() {

@@ -41,6 +41,9 @@ public:
     // The frame of the drop-button image drawn now.
     int GetDrawnButtonFrame() const { return m_bPressed ? 2 : m_nButtonFrame; }
     COLORREF GetBorderColor() const { return m_clrBorder; }
+    // Releases the window, ending a press first: the system control gets no ticks of a press it never
+    // saw begin, also when the object is kept.
+    HWND UnsubclassWindow();
 
 protected:
     void PreSubclassWindow() override;
