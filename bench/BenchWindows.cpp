@@ -29,6 +29,18 @@ BOOL CParentWnd::CreateParent(int cx, int cy) {
     return TRUE;
 }
 
+BEGIN_MESSAGE_MAP(CStripedParentWnd, CParentWnd)
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+BOOL CStripedParentWnd::OnEraseBkgnd(CDC* pDC) {
+    CRect rc;
+    GetClientRect(&rc);
+    for (int y = 0; y < rc.Height(); y += 2)
+        pDC->FillSolidRect(0, y, rc.Width(), 2, RGB(200, 220 - y / 3, 240));
+    return TRUE;
+}
+
 std::function<void(int)> Repaint(CWnd& wnd) {
     return [&wnd](int n) {
         for (int i = 0; i < n; ++i) {

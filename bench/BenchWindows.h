@@ -30,6 +30,13 @@ public:
     BOOL CreateParent(int cx, int cy);
 };
 
+// A parent as above with a striped background of its own, for the transparent controls that show it.
+class CStripedParentWnd : public CParentWnd {
+protected:
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    DECLARE_MESSAGE_MAP()
+};
+
 // n times: invalidate the client area and update the window.
 std::function<void(int)> Repaint(CWnd& wnd);
 // n times: invalidate client area and frame, erase, and update at once.

@@ -12,33 +12,6 @@ constexpr int kWidth = 200;
 constexpr int kHeight = 22;
 constexpr int kCharsPerLine = 40;  // the text is emptied after so many characters
 
-// The parent: a framework window, so that the colour requests reach the edits, with a pattern of its
-// own behind the transparent one.
-class CBenchEditParent : public CWnd {
-public:
-    BOOL CreateParent() {
-        return CreateEx(0,
-                        AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW),
-                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
-                        _T("bench"), WS_POPUP | WS_VISIBLE, 0, 0, kWidth + 20, 5 * (kHeight + 10), NULL,
-                        NULL);
-    }
-
-protected:
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC) {
-        CRect rc;
-        GetClientRect(&rc);
-        for (int y = 0; y < rc.Height(); y += 2)
-            pDC->FillSolidRect(0, y, rc.Width(), 2, RGB(200, 220 - y / 2, 240));
-        return TRUE;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CBenchEditParent, CWnd)
-ON_WM_ERASEBKGND()
-END_MESSAGE_MAP()
-
 CRect Row(int i) {
     return CRect(10, 10 + i * (kHeight + 10), 10 + kWidth, 10 + i * (kHeight + 10) + kHeight);
 }
@@ -53,8 +26,8 @@ void Type(HWND hWnd, int n) {
 }
 
 void EditSuite() {
-    CBenchEditParent parent;
-    if (!parent.CreateParent()) return;
+    rizbench::CStripedParentWnd parent;
+    if (!parent.CreateParent(kWidth + 20, 5 * (kHeight + 10))) return;
     const DWORD dwStyle = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL;
     const HWND hSystem = ::CreateWindowEx(WS_EX_CLIENTEDGE, _T("EDIT"), _T("Lesson 3"), dwStyle, Row(0).left,
                                           Row(0).top, kWidth, kHeight, parent.m_hWnd, NULL, NULL, NULL);

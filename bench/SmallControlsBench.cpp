@@ -7,30 +7,6 @@
 
 namespace {
 
-// The parent: a framework window, so that the slider's custom drawing is reflected to it, with a
-// striped background for the controls that show it.
-class CBenchSmallParent : public CWnd {
-public:
-    BOOL CreateParent() {
-        return CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), NULL), _T("bench"),
-                        WS_POPUP | WS_VISIBLE, 0, 0, 480, 300, NULL, NULL);
-    }
-
-protected:
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC) {
-        CRect rc;
-        GetClientRect(&rc);
-        for (int y = 0; y < rc.Height(); y += 2)
-            pDC->FillSolidRect(0, y, rc.Width(), 2, RGB(200, 220 - y / 3, 240));
-        return TRUE;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CBenchSmallParent, CWnd)
-ON_WM_ERASEBKGND()
-END_MESSAGE_MAP()
-
 // One suite: the control's repaint against a blit window of the same rectangle.
 void Figure(CWnd& parent, const char* pszName, CWnd& control, bool bFrame) {
     CRect rc;
@@ -50,8 +26,8 @@ void Figure(CWnd& parent, const char* pszName, CWnd& control, bool bFrame) {
 }
 
 void SmallControlsSuite() {
-    CBenchSmallParent parent;
-    if (!parent.CreateParent()) return;
+    rizbench::CStripedParentWnd parent;
+    if (!parent.CreateParent(480, 300)) return;
     CQVGroupBox group;
     group.Create(_T("Sound"), WS_CHILD | WS_VISIBLE, CRect(10, 10, 230, 130), &parent, 101);
     CQVSliderCtrl slider;

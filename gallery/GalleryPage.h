@@ -57,6 +57,50 @@ CString GalleryText(LPCWSTR lpszZh, LPCWSTR lpszEn);
 // dialog is created.
 std::vector<WORD> GalleryEmptyDialogTemplate(int cxDlu, int cyDlu);
 
+// A page showing one skinned dialog of its own under a line of text: the dialog is a top-level window
+// placed over the page, shown and hidden with it. TDialog makes itself with BOOL CreateOver(CWnd*).
+template <class TDialog>
+class CGalleryDialogPage : public CGalleryPaintPage {
+public:
+    // The line above the dialog in Chinese and English.
+    CGalleryDialogPage(LPCTSTR lpszName, LPCTSTR lpszTitle, LPCWSTR lpszLineZh, LPCWSTR lpszLineEn)
+        : m_lpszName(lpszName), m_lpszTitle(lpszTitle), m_lpszLineZh(lpszLineZh), m_lpszLineEn(lpszLineEn) {}
+    ~CGalleryDialogPage() override {
+        if (m_dialog.GetSafeHwnd()) m_dialog.DestroyWindow();
+    }
+    LPCTSTR GetName() const override { return m_lpszName; }
+    LPCTSTR GetTitle() const override { return m_lpszTitle; }
+
+    BOOL Create(HWND hParent, const RECT& rc) override {
+        if (!CGalleryPaintPage::Create(hParent, rc)) return FALSE;
+        if (!m_dialog.CreateOver(CWnd::FromHandle(hParent))) return FALSE;
+        OnShow();
+        return TRUE;
+    }
+    void OnShow() override {
+        CPoint pt(kDialogLeft, kDialogTop);
+        ::ClientToScreen(GetSafeHwnd(), &pt);
+        m_dialog.SetWindowPos(&CWnd::wndTop, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    }
+    void OnHide() override {
+        if (m_dialog.GetSafeHwnd()) m_dialog.ShowWindow(SW_HIDE);
+    }
+
+protected:
+    void Paint(CDC* pDC, const CRect&) override {
+        pDC->SetBkMode(TRANSPARENT);
+        pDC->SelectStockObject(DEFAULT_GUI_FONT);
+        pDC->TextOut(kDialogLeft, kDialogLeft, GalleryText(m_lpszLineZh, m_lpszLineEn));
+    }
+
+    enum { kDialogLeft = 12, kDialogTop = 36 };
+    TDialog m_dialog;
+
+private:
+    LPCTSTR m_lpszName, m_lpszTitle;
+    LPCWSTR m_lpszLineZh, m_lpszLineEn;
+};
+
 // The pages, in the order the gallery lists them; pages add themselves with REGISTER_GALLERY_PAGE.
 using GalleryPageFactory = std::function<std::unique_ptr<CGalleryPage>()>;
 std::vector<GalleryPageFactory>& GalleryPageFactories();

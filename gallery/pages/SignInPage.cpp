@@ -240,40 +240,12 @@ ON_MESSAGE(WM_QV_TABSELCHANGING, &CSignInDlg::OnTabSelChanging)
 ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-class CSignInPage : public CGalleryPaintPage {
+class CSignInPage : public CGalleryDialogPage<CSignInDlg> {
 public:
-    ~CSignInPage() override {
-        if (m_dialog.GetSafeHwnd()) m_dialog.DestroyWindow();
-    }
-    LPCTSTR GetName() const override { return _T("sign-in"); }
-    LPCTSTR GetTitle() const override { return _T("Sign-in"); }
-
-    BOOL Create(HWND hParent, const RECT& rc) override {
-        if (!CGalleryPaintPage::Create(hParent, rc)) return FALSE;
-        if (!m_dialog.CreateOver(CWnd::FromHandle(hParent))) return FALSE;
-        OnShow();
-        return TRUE;
-    }
-    void OnShow() override {
-        CPoint pt(kMargin, kMargin + 24);
-        ::ClientToScreen(GetSafeHwnd(), &pt);
-        m_dialog.SetWindowPos(&CWnd::wndTop, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    }
-    void OnHide() override {
-        if (m_dialog.GetSafeHwnd()) m_dialog.ShowWindow(SW_HIDE);
-    }
-
-protected:
-    void Paint(CDC* pDC, const CRect&) override {
-        pDC->SetBkMode(TRANSPARENT);
-        pDC->SelectStockObject(DEFAULT_GUI_FONT);
-        pDC->TextOut(kMargin, kMargin,
-                     GalleryText(L"\x767b\x5f55\x5bf9\x8bdd\x6846\xff1a\x76ae\x80a4\x63a7\x4ef6",
-                                 L"A skinned dialog with the skinned controls of a sign-in form"));
-    }
-
-private:
-    CSignInDlg m_dialog;
+    CSignInPage()
+        : CGalleryDialogPage(_T("sign-in"), _T("Sign-in"),
+                             L"\x767b\x5f55\x5bf9\x8bdd\x6846\xff1a\x76ae\x80a4\x63a7\x4ef6",
+                             L"A skinned dialog with the skinned controls of a sign-in form") {}
 };
 
 }  // namespace

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int kMargin = 12;
 
 class CStudySettingsDlg : public CSkinDialog {
 public:
@@ -212,41 +211,13 @@ private:
     std::vector<WORD> m_template;
 };
 
-class CStudySettingsPage : public CGalleryPaintPage {
+class CStudySettingsPage : public CGalleryDialogPage<CStudySettingsDlg> {
 public:
-    ~CStudySettingsPage() override {
-        if (m_dialog.GetSafeHwnd()) m_dialog.DestroyWindow();
-    }
-    LPCTSTR GetName() const override { return _T("study-settings"); }
-    LPCTSTR GetTitle() const override { return _T("Study settings"); }
-
-    BOOL Create(HWND hParent, const RECT& rc) override {
-        if (!CGalleryPaintPage::Create(hParent, rc)) return FALSE;
-        if (!m_dialog.CreateOver(CWnd::FromHandle(hParent))) return FALSE;
-        OnShow();
-        return TRUE;
-    }
-    void OnShow() override {
-        CPoint pt(kMargin, kMargin + 24);
-        ::ClientToScreen(GetSafeHwnd(), &pt);
-        m_dialog.SetWindowPos(&CWnd::wndTop, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    }
-    void OnHide() override {
-        if (m_dialog.GetSafeHwnd()) m_dialog.ShowWindow(SW_HIDE);
-    }
-
-protected:
-    void Paint(CDC* pDC, const CRect&) override {
-        pDC->SetBkMode(TRANSPARENT);
-        pDC->SelectStockObject(DEFAULT_GUI_FONT);
-        pDC->TextOut(kMargin, kMargin,
-                     GalleryText(L"\x5b66\x4e60\x8bbe\x7f6e\x5bf9\x8bdd\x6846\xff1a\x5217\x8868\x3001\x6811"
-                                 L"\x548c\x5c0f\x63a7\x4ef6",
-                                 L"A skinned dialog of study settings: lists, a tree and small controls"));
-    }
-
-private:
-    CStudySettingsDlg m_dialog;
+    CStudySettingsPage()
+        : CGalleryDialogPage(_T("study-settings"), _T("Study settings"),
+                             L"\x5b66\x4e60\x8bbe\x7f6e\x5bf9\x8bdd\x6846\xff1a\x5217\x8868\x3001\x6811\x548c"
+                             L"\x5c0f\x63a7\x4ef6",
+                             L"A skinned dialog of study settings: lists, a tree and small controls") {}
 };
 
 }  // namespace
