@@ -13,7 +13,6 @@
 
 namespace {
 
-
 class CStudySettingsDlg : public CSkinDialog {
 public:
     BOOL CreateOver(CWnd* pOwner) {
