@@ -55,7 +55,7 @@ void CSmallDialog::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
 // ---- The fixture ----
 
 void SmallTest::SetUp() {
-    ASSERT_TRUE(LoadSkin(SkinSpec()));
+    ASSERT_TRUE(LoadSkin(TestSkin()));
     ASSERT_TRUE(m_dlg.Create(IDD_QVSMALL));
     m_dlg.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
     ::SetFocus(Item(IDCANCEL));
@@ -67,10 +67,10 @@ void SmallTest::TearDown() {
     Pump();
 }
 
-bool SmallTest::LoadSkin(const SkinSpec& spec) {
+bool SmallTest::LoadSkin(const TestSkin& skin) {
     CString strPrefix;
     strPrefix.Format(_T("skin%d\\"), m_nSkins++);
-    if (spec.bImages) {
+    if (skin.bImages) {
         std::vector<COLORREF> spin(kSpinFrames, kSpinFrames + 8);
         // The thumb's left half is the key colour: it shows what lies under it when drawn with the key.
         if (!m_folder.WriteFile(
@@ -88,8 +88,8 @@ bool SmallTest::LoadSkin(const SkinSpec& spec) {
                   "SpinHeight = %d\r\n\r\n[Other]\r\nSliderChannel = Common\\others\\Channel.bmp\r\n"
                   "SliderThumb = Common\\others\\Thumb.bmp\r\nSliderTransparent = %d\r\n\r\n"
                   "[Colors]\r\nColor4 = %d,%d,%d\r\n",
-                  spec.nSkinSpin, kSpinWidth, kSpinHeight, spec.nSliderTransparent, GetRValue(spec.clrBorder),
-                  GetGValue(spec.clrBorder), GetBValue(spec.clrBorder));
+                  skin.nSkinSpin, kSpinWidth, kSpinHeight, skin.nSliderTransparent, GetRValue(skin.clrBorder),
+                  GetGValue(skin.clrBorder), GetBValue(skin.clrBorder));
     return m_folder.WriteFile(strPrefix + _T("skin.ini"), strIni.GetString()) &&
            CQVSkinResManager::GetSingletonPtr()->LoadSkin(m_folder.Path(strPrefix));
 }

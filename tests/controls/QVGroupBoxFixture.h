@@ -30,7 +30,8 @@ CString TextOf(HWND hWnd);
 // The dialog's background at a client point: no two neighbouring pixels alike.
 COLORREF BackgroundAt(int x, int y);
 
-struct SkinSpec {
+// What LoadSkin writes into a test skin: the border colour, the spin flag, the slider key flag, images.
+struct TestSkin {
     COLORREF clrBorder = kBorder;
     int nSkinSpin = 1;
     int nSliderTransparent = 0;
@@ -60,7 +61,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    bool LoadSkin(const SkinSpec& spec);
+    bool LoadSkin(const TestSkin& skin);
     HWND Item(UINT nID) const { return ::GetDlgItem(m_dlg.m_hWnd, nID); }
     // A window's rectangle in the dialog's client coordinates.
     CRect RectInDialog(HWND hWnd) const;

@@ -109,7 +109,7 @@ TEST_F(GroupBoxTest, CreatedByCodeFollowsASkinChangeAndIsReleasedToTheSystem) {
     riztest::Surface shot(300, 300);
     FreshPaint(shot);
     EXPECT_EQ("", shot.WrongPixels({{10, 240, kBorder}}));
-    qvsmall::SkinSpec other;
+    qvsmall::TestSkin other;
     other.clrBorder = qvsmall::kOtherBorder;
     ASSERT_TRUE(LoadSkin(other));
     EXPECT_NE(0, pGroup->SendMessage(WM_QV_SKINCHANGED));

@@ -54,7 +54,7 @@ TEST_F(HotKeyTest, FollowsASkinChangeSurvivesItsPostedRecalculationAndIsReleased
     CQVHotKeyCtrl edge;
     ASSERT_TRUE(edge.SubclassDlgItem(IDC_QVSMALL_HOTKEY_EDGE, &m_dlg));
     Pump();
-    qvsmall::SkinSpec other;
+    qvsmall::TestSkin other;
     other.clrBorder = qvsmall::kOtherBorder;
     ASSERT_TRUE(LoadSkin(other));
     EXPECT_NE(0, edge.SendMessage(WM_QV_SKINCHANGED));

@@ -87,9 +87,9 @@ TEST_F(SliderTest, DrawsFrameZeroOverTheParentInEveryStateAndKeepsTicksAndFocus)
 }
 
 TEST_F(SliderTest, FollowsTheSkinsKeyAndMissingImagesDrawOnlyTheParent) {
-    qvsmall::SkinSpec spec;
-    spec.nSliderTransparent = 1;
-    ASSERT_TRUE(LoadSkin(spec));
+    qvsmall::TestSkin skin;
+    skin.nSliderTransparent = 1;
+    ASSERT_TRUE(LoadSkin(skin));
     EXPECT_NE(0, m_slider.SendMessage(WM_QV_SKINCHANGED));
     const CRect rcSlider = RectInDialog(m_slider.m_hWnd);
     riztest::Surface shot(rcSlider.right + 4, rcSlider.bottom + 4);
@@ -98,8 +98,8 @@ TEST_F(SliderTest, FollowsTheSkinsKeyAndMissingImagesDrawOnlyTheParent) {
     EXPECT_NE(kKey, shot.Pixel(rcThumb.left + 1, rcThumb.CenterPoint().y));
     EXPECT_EQ(kThumb, shot.Pixel(rcThumb.right - 2, rcThumb.CenterPoint().y));
 
-    spec.bImages = false;
-    ASSERT_TRUE(LoadSkin(spec));
+    skin.bImages = false;
+    ASSERT_TRUE(LoadSkin(skin));
     m_slider.SendMessage(WM_QV_SKINCHANGED);
     FreshPaint(shot);
     const CRect rcChannel = Part(TBM_GETCHANNELRECT);

@@ -95,7 +95,7 @@ TEST_F(SpinTest, ShowsFiveStatesInBothDrawingsAndAPressDraggedOffStaysPressed) {
     };
     for (int nSkinned : {1, 0}) {
         if (!nSkinned) {
-            qvsmall::SkinSpec plain;
+            qvsmall::TestSkin plain;
             plain.nSkinSpin = 0;
             ASSERT_TRUE(LoadSkin(plain));
             EXPECT_EQ(0, m_spin.SendMessage(WM_QV_SKINCHANGED));
@@ -147,7 +147,7 @@ TEST_F(SpinTest, BadBuddiesMissingImagesAndHorizontalSpinsAreHarmless) {
     Click(later.m_hWnd, CPoint(2, 2));
 
     // No arrow images: the frame only; a 0 x 0 and a horizontal spin: the system's size.
-    qvsmall::SkinSpec bare;
+    qvsmall::TestSkin bare;
     bare.bImages = false;
     ASSERT_TRUE(LoadSkin(bare));
     later.SendMessage(WM_QV_SKINCHANGED);
