@@ -18,19 +18,10 @@ constexpr int kColumns = 40;
 constexpr int kCellWidth = 30;
 constexpr int kCellHeight = 26;
 
-// The parent: a framework window, so that WM_DRAWITEM reaches the buttons, with a background of its
-// own for the transparent ones.
-class CBenchParent : public CWnd {
-public:
-    BOOL CreateParent() {
-        const int cx = kColumns * kCellWidth;
-        const int cy = (kButtons / kColumns) * kCellHeight;
-        return CreateEx(0,
-                        AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW),
-                                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)),
-                        _T("bench"), WS_POPUP | WS_CLIPCHILDREN, 0, 0, cx, cy, NULL, NULL);
-    }
-};
+// The parent of every figure here: big enough for the button grid.
+BOOL CreateBenchParent(rizbench::CParentWnd& parent) {
+    return parent.CreateParent(kColumns * kCellWidth, (kButtons / kColumns) * kCellHeight);
+}
 
 CRect Cell(int i) {
     const int x = (i % kColumns) * kCellWidth;
@@ -39,10 +30,8 @@ CRect Cell(int i) {
 }
 
 void ButtonSuite() {
-    CBenchParent parent;
-    if (!parent.CreateParent()) return;
-    parent.SetWindowPos(NULL, 0, 0, 0, 0,
-                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    rizbench::CParentWnd parent;
+    if (!CreateBenchParent(parent)) return;
     std::vector<std::unique_ptr<CQVButton>> buttons;
     for (int i = 0; i < kButtons; ++i) {
         buttons.emplace_back(new CQVButton);
@@ -126,10 +115,8 @@ constexpr int kTabStripWidth = 560;
 // Repaints of a tab strip with 10 and with 1,000 tabs against the repaint of a window of its size
 // that copies one surface: only the tabs laid out draw, so the two strips should cost the same.
 void TabSuite() {
-    CBenchParent parent;
-    if (!parent.CreateParent()) return;
-    parent.SetWindowPos(NULL, 0, 0, 0, 0,
-                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    rizbench::CParentWnd parent;
+    if (!CreateBenchParent(parent)) return;
     CQVTabCtrl few, many;
     CRect rcFew(0, 0, kTabStripWidth, 24), rcMany(0, 40, kTabStripWidth, 64);
     if (!few.Create(WS_CHILD | WS_VISIBLE, rcFew, &parent, 1) ||
@@ -236,17 +223,18 @@ namespace {
 // A drop list and a colour combo repainted against a window of their size painting one BitBlt, and
 // the system's drop list repainted the same way for scale.
 void ComboSuite() {
-    CBenchParent parent;
-    if (!parent.CreateParent()) return;
-    parent.SetWindowPos(NULL, 0, 0, 0, 0,
-                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    rizbench::CParentWnd parent;
+    if (!CreateBenchParent(parent)) return;
     const DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST;
     const HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    auto fill = [hFont](CComboBox& combo) {
+        combo.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
+        combo.AddString(_T("Intermediate"));
+        combo.SetCurSel(0);
+    };
     CQVComboBox level;
     level.Create(dwStyle, CRect(10, 10, 230, 200), &parent, 100);
-    level.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
-    level.AddString(_T("Intermediate"));
-    level.SetCurSel(0);
+    fill(level);
     CQVColorComboBox colors;
     colors.SubclassWindow(::CreateWindow(_T("COMBOBOX"), NULL, dwStyle | CBS_OWNERDRAWFIXED, 10, 60, 220, 200,
                                          parent.m_hWnd, reinterpret_cast<HMENU>(101), NULL, NULL));
@@ -254,9 +242,7 @@ void ComboSuite() {
     colors.SetCurColor(RGB(0, 128, 0));
     CComboBox system;
     system.Create(dwStyle, CRect(10, 110, 230, 300), &parent, 102);
-    system.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont));
-    system.AddString(_T("Intermediate"));
-    system.SetCurSel(0);
+    fill(system);
     CRect rc;
     level.GetWindowRect(&rc);
     parent.ScreenToClient(&rc);
