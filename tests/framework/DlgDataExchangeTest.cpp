@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DialogResources.h"
+#include "MessagePump.h"
 #include "TestWindow.h"
 #include "FrameworkKit.h"
 
@@ -334,14 +335,14 @@ TEST_F(DataExchange, ModelessDialogIsOwnedWithoutDisablingTheOwnerAndTakesEnterA
     // Enter and Escape work through the framework's pump.
     m_dlg.ShowWindow(SW_SHOW);
     ::PostMessage(m_dlg.GetDlgItem(IDC_DLGT_NAME)->m_hWnd, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-    riztest::PumpThroughFramework();
+    riztest::PumpMessages(2000);
     EXPECT_EQ(1, m_dlg.m_nOK);
     // EndDialog hides a modeless dialog; the window stays until DestroyWindow.
     EXPECT_FALSE(m_dlg.IsWindowVisible());
     EXPECT_TRUE(::IsWindow(m_dlg.m_hWnd));
 
     ::PostMessage(m_dlg.GetDlgItem(IDC_DLGT_NAME)->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    riztest::PumpThroughFramework();
+    riztest::PumpMessages(2000);
     EXPECT_EQ(1, m_dlg.m_nCancel);
 }
 
@@ -357,7 +358,7 @@ TEST_F(DataExchange, NavigationAndTabMoveTheFocusThroughTabStops) {
     EXPECT_EQ(pName->m_hWnd, ::GetFocus());
     // Tab through the framework's pump moves to the next tab stop too.
     ::PostMessage(pName->m_hWnd, WM_KEYDOWN, VK_TAB, 0x000F0001);
-    riztest::PumpThroughFramework();
+    riztest::PumpMessages(2000);
     EXPECT_EQ(m_dlg.GetDlgItem(IDC_DLGT_AGE)->m_hWnd, ::GetFocus());
 }
 

@@ -409,28 +409,6 @@ TEST(CExceptionHandling, MemoryExceptionsAreStaticAndStackOnesSurviveDelete) {
     EXPECT_TRUE(onStack.IsKindOf(RUNTIME_CLASS(CMemoryException)));
 }
 
-TEST(CFileExceptionCauses, OsErrorsMapToPortableCauses) {
-    const struct {
-        LONG lOsError;
-        int cause;
-    } cases[] = {
-        // clang-format off
-        {NO_ERROR, CFileException::none}, {ERROR_FILE_NOT_FOUND, CFileException::fileNotFound},
-        {ERROR_PATH_NOT_FOUND, CFileException::badPath}, {ERROR_INVALID_NAME, CFileException::badPath},
-        {ERROR_TOO_MANY_OPEN_FILES, CFileException::tooManyOpenFiles}, {ERROR_ACCESS_DENIED, CFileException::accessDenied},
-        {ERROR_INVALID_HANDLE, CFileException::invalidFile}, {ERROR_CURRENT_DIRECTORY, CFileException::removeCurrentDir},
-        {ERROR_NEGATIVE_SEEK, CFileException::badSeek}, {ERROR_CRC, CFileException::hardIO},
-        {ERROR_SHARING_VIOLATION, CFileException::sharingViolation}, {ERROR_LOCK_VIOLATION, CFileException::lockViolation},
-        {ERROR_DISK_FULL, CFileException::diskFull}, {ERROR_HANDLE_EOF, CFileException::endOfFile},
-        {ERROR_NOT_ENOUGH_MEMORY, CFileException::genericException},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.lOsError);
-        EXPECT_EQ(CFileException::OsErrorToException(c.lOsError), c.cause);
-    }
-}
-
 TEST(CFileExceptionCauses, ErrorMessageNamesTheFileAndFitsTheBuffer) {
     CFileException e(CFileException::fileNotFound, ERROR_FILE_NOT_FOUND, _T("报告.doc"));
     TCHAR sz[256];

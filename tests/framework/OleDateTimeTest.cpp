@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <math.h>
 #include <time.h>
 
 #include <vector>
@@ -145,12 +144,7 @@ TEST(COleDateTimeEncoding, TimeTAndFileTimeAreShownInLocalTime) {
     EXPECT_EQ(Iso(COleDateTime(ft)), Iso(expected));
 }
 
-TEST(COleDateTimeEncoding, CurrentTimeIsNowAndVariantDatesOrNulls) {
-    const COleDateTime now = COleDateTime::GetCurrentTime();
-    const COleDateTime fromClock(_time64(nullptr));
-    EXPECT_EQ(now.GetStatus(), COleDateTime::valid);
-    EXPECT_LT(fabs((now - fromClock).GetTotalSeconds()), 5.0);
-
+TEST(COleDateTimeEncoding, VariantDatesOrNulls) {
     VARIANT v;
     ::VariantInit(&v);
     v.vt = VT_DATE;
