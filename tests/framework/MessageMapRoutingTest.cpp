@@ -122,27 +122,27 @@ protected:
     CDerivedRouting m_wnd;
 };
 
-TEST_F(MessageMapRouting, HandlerMissingInDerivedMapIsFoundInBaseMap) {
+TEST_F(MessageMapRouting, HandlerMissingInDerivedMapIsFoundInBaseMapAndOneInNoMapGoesToTheOriginalProcedure) {
     ::SendMessage(m_hRaw, WM_LBUTTONDOWN, 0, 0);
     EXPECT_EQ(::SendMessage(m_hRaw, WM_TEST_BASE, 21, 0), 42);
     EXPECT_EQ(m_wnd.m_calls, (Calls{_T("base:lbuttondown"), _T("base:testbase")}));
     EXPECT_TRUE(g_rawCalls.empty());  // handled: the original procedure never saw them
-}
 
-TEST_F(MessageMapRouting, MessageInNoMapGoesToTheOriginalProcedure) {
+    // A message in no map goes to the original procedure.
+    m_wnd.m_calls.clear();
     EXPECT_EQ(::SendMessage(m_hRaw, WM_TEST_UNHANDLED, 5, 6), 1003);
     EXPECT_EQ(g_rawCalls, (RawCalls{{WM_TEST_UNHANDLED, 5, 6}}));
     EXPECT_TRUE(m_wnd.m_calls.empty());
 }
 
-TEST_F(MessageMapRouting, DefaultPassesTheCurrentMessageAndItsResult) {
+TEST_F(MessageMapRouting, DefaultPassesTheCurrentMessageAndItsResultAlsoAfterANestedMessage) {
     ::SendMessage(m_hRaw, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
     EXPECT_EQ(g_rawCalls, (RawCalls{{WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4)}}));
     g_rawCalls.clear();
     EXPECT_EQ(::SendMessage(m_hRaw, WM_TEST_DEFAULT, 8, 9), 1005 + 1);
-}
 
-TEST_F(MessageMapRouting, DefaultAfterANestedMessageStillPassesTheOuterMessage) {
+    // A nested message does not change the message Default passes.
+    g_rawCalls.clear();
     EXPECT_EQ(::SendMessage(m_hRaw, WM_TEST_NESTED, 11, 12), 1004);
     EXPECT_EQ(g_rawCalls, (RawCalls{{WM_TEST_NESTED, 11, 12}}));
     EXPECT_EQ(m_wnd.m_msgSeen.message, WM_TEST_NESTED);
@@ -293,15 +293,14 @@ TEST_F(MessageMapCommands, CommandExReturningFalseAndAHandlerInfoQueryAreNotHand
     EXPECT_EQ(m_parent.m_nLastID, ID_EX_DECLINES);
 }
 
-TEST_F(MessageMapCommands, ControlNotificationsAndRealClicksReachControlEntries) {
+TEST_F(MessageMapCommands, ControlNotificationsClicksAndNotifyEntriesReachTheirHandlersWithTheirResult) {
     Command(ID_CHILD, BN_CLICKED, m_hChild);
     Command(ID_CHILD, EN_CHANGE, m_hChild);
     EXPECT_EQ(m_parent.m_nLastID, ID_CHILD);
     ::SendMessage(m_hChild, BM_CLICK, 0, 0);  // a real click arrives as BN_CLICKED
     EXPECT_EQ(m_parent.m_calls, (Calls{_T("child:clicked"), _T("child:change"), _T("child:clicked")}));
-}
 
-TEST_F(MessageMapCommands, NotificationsReachNotifyEntriesWithTheirResult) {
+    m_parent.m_calls.clear();
     EXPECT_EQ(Notify(ID_CHILD, NM_CLICK, m_hChild), 42);
     EXPECT_EQ(m_parent.m_nLastID, ID_CHILD);
     EXPECT_EQ(Notify(ID_NOTIFY_FIRST + 3, NM_DBLCLK, m_hChild), 43);
@@ -434,7 +433,7 @@ TEST_F(MessageMapReflection, NotifyReflectionSetsTheResultAndExDeclineReachesThe
     EXPECT_EQ(m_parent.m_calls, Calls{_T("parent:nmrclick")});
 }
 
-TEST_F(MessageMapReflection, ReflectedBrushWinsAndNullBrushFallsBackToTheParent) {
+TEST_F(MessageMapReflection, ReflectedBrushWinsNullBrushFallsBackAndAControlAskingItselfIsAnswered) {
     const HBRUSH hbrChild = reinterpret_cast<HBRUSH>(::GetStockObject(DKGRAY_BRUSH));
     m_child.m_hbrReflect = hbrChild;
     LRESULT lResult = m_parent.SendMessage(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(m_hDC),
@@ -450,13 +449,12 @@ TEST_F(MessageMapReflection, ReflectedBrushWinsAndNullBrushFallsBackToTheParent)
                                              reinterpret_cast<LPARAM>(m_child.m_hWnd));
     EXPECT_EQ(lResult, lDefault);
     EXPECT_NE(reinterpret_cast<HBRUSH>(lResult), hbrChild);
-}
 
-TEST_F(MessageMapReflection, ControlAskingItselfForColoursReachesItsReflectedHandler) {
-    const HBRUSH hbrChild = reinterpret_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+    // A control asking itself for colours reaches its reflected handler.
+    m_child.m_calls.clear();
     m_child.m_hbrReflect = hbrChild;
-    LRESULT lResult = m_child.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(m_hDC),
-                                          reinterpret_cast<LPARAM>(m_child.m_hWnd));
+    lResult = m_child.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(m_hDC),
+                                  reinterpret_cast<LPARAM>(m_child.m_hWnd));
     EXPECT_EQ(reinterpret_cast<HBRUSH>(lResult), hbrChild);
     EXPECT_EQ(m_child.m_calls, Calls{_T("reflect:ctlcolor")});
     EXPECT_TRUE(m_parent.m_calls.empty());
