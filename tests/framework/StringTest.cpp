@@ -233,7 +233,7 @@ TEST(CStringTrim, WhiteSpaceOneCharacterOrASetFromEitherOrBothEnds) {
          ROW(CString().MakeReverse(), _T("")), ROW(CString(_T("a")).MakeReverse(), _T("a"))});
 }
 
-TEST(CStringCompare, CompareGivesTheSignOfTheOrder) {
+TEST(CStringCompare, CompareGivesTheSignOfTheOrderAndOperatorsWorkWithStringsPointersAndCharacters) {
     const CString s = _T("apple");
     auto Sign = [](int n) { return n < 0 ? -1 : n > 0; };
     ExpectRows<int>({ROW(Sign(s.Compare(_T("apple"))), 0), ROW(Sign(s.Compare(_T("banana"))), -1),
@@ -243,9 +243,7 @@ TEST(CStringCompare, CompareGivesTheSignOfTheOrder) {
                      ROW(Sign(s.CompareNoCase(_T("APP"))), 1), ROW(Sign(s.Collate(_T("apple"))), 0),
                      ROW(Sign(s.Collate(_T("banana"))), -1), ROW(Sign(s.CollateNoCase(_T("APPLE"))), 0),
                      ROW(Sign(s.CollateNoCase(_T("APP"))), 1)});
-}
 
-TEST(CStringCompare, OperatorsWorkWithStringsPointersAndCharacters) {
     const CString a = _T("abc"), b = _T("abd"), x = _T("x");
     LPCTSTR pa = _T("abc");
     // clang-format off
