@@ -468,33 +468,7 @@ TEST_F(MessageMapReflection, ReflectedBrushWinsNullBrushFallsBackAndAControlAski
     EXPECT_EQ(m_child.m_calls, Calls{_T("reflect:ctlcolor")});
 }
 
-// ---- Owner draw: reflection through the control's virtual, during and after creation ----
-
-class COwnerDrawButton : public CWnd {
-public:
-    int m_nDraws = 0;
-    UINT m_nLastAction = 0;
-    BOOL m_bPreSubclassed = FALSE;
-
-    virtual void DrawItem(LPDRAWITEMSTRUCT lpDIS) {
-        ++m_nDraws;
-        m_nLastAction = lpDIS->itemAction;
-        ::FillRect(lpDIS->hDC, &lpDIS->rcItem, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-    }
-
-protected:
-    // The control asks for owner drawing itself, before the window exists for its creator.
-    void PreSubclassWindow() override {
-        m_bPreSubclassed = TRUE;
-        ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
-    }
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
-        if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        if (pResult) *pResult = TRUE;
-        return TRUE;
-    }
-};
+// ---- Owner draw: the reflection entries, during creation (the wrappers' virtuals are in CtrlStdTest) ----
 
 class COwnerDrawList : public CWnd {
 public:
@@ -513,24 +487,6 @@ BEGIN_MESSAGE_MAP(COwnerDrawList, CWnd)
 ON_WM_MEASUREITEM_REFLECT()
 ON_WM_DRAWITEM_REFLECT()
 END_MESSAGE_MAP()
-
-TEST(MessageMapOwnerDraw, DrawItemReachesTheControlsVirtualAndPreSubclassRanAtCreate) {
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), _T("owner"), WS_POPUP | WS_VISIBLE, 0, 0, 120, 80,
-                                nullptr, nullptr));
-    COwnerDrawButton button;
-    ASSERT_TRUE(button.Create(_T("BUTTON"), _T("draw"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                              CRect(5, 5, 65, 35), &parent, 12));
-    EXPECT_TRUE(button.m_bPreSubclassed);
-    EXPECT_EQ(button.GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
-    button.m_nDraws = 0;
-    button.Invalidate();
-    button.UpdateWindow();
-    EXPECT_GE(button.m_nDraws, 1);
-    EXPECT_TRUE(button.m_nLastAction & ODA_DRAWENTIRE);
-    parent.DestroyWindow();
-    EXPECT_EQ(button.m_hWnd, nullptr);  // children were detached as they went
-}
 
 TEST(MessageMapOwnerDraw, MeasureItemDuringCreationReachesTheNewControl) {
     CWnd parent;
