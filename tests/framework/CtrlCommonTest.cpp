@@ -125,7 +125,6 @@ TEST(CMonthCalCtrlControl, SizedAtAPointAndTheSelectionIsADay) {
     ASSERT_TRUE(calendar.GetCurSel(date));
     EXPECT_TRUE(SameDay(date, 2023, 5, 17));
     EXPECT_EQ(date.GetHour(), 0);  // a day carries no time
-
 }
 
 // ---- Lifetime ----

@@ -89,7 +89,8 @@ TEST(OwnerDrawnControls, EveryWrapperFamilyDrawsItsItemsThroughItsObject) {
     {
         SCOPED_TRACE("CButton");
         CFilled<CButton> button;
-        ASSERT_TRUE(button.Create(_T("Paint"), dwChild | BS_OWNERDRAW, CRect(20, 20, 100, 60), host.Parent(), 103));
+        ASSERT_TRUE(
+            button.Create(_T("Paint"), dwChild | BS_OWNERDRAW, CRect(20, 20, 100, 60), host.Parent(), 103));
         ExpectDrawnByTheObject(button, ODT_BUTTON, 103, 0, CRect(0, 0, 80, 40));
     }
     {
@@ -163,12 +164,14 @@ TEST(CListBoxOwnerDraw, VariableItemsAreMeasuredOneByOneAndSortedItemsUseCompare
                                 CRect(0, 0, 120, 100), host.Parent(), 304));
     for (LPCTSTR psz : {_T("a"), _T("b"), _T("c")})
         variable.AddString(psz);
-    EXPECT_EQ((std::vector<int>{variable.GetItemHeight(0), variable.GetItemHeight(1), variable.GetItemHeight(2)}),
-              (std::vector<int>{10, 14, 18}));
+    EXPECT_EQ(
+        (std::vector<int>{variable.GetItemHeight(0), variable.GetItemHeight(1), variable.GetItemHeight(2)}),
+        (std::vector<int>{10, 14, 18}));
 
     CColourListBox list;
     list.m_nFixedHeight = 12;
-    ASSERT_TRUE(list.Create(WS_CHILD | LBS_OWNERDRAWFIXED | LBS_SORT, CRect(0, 0, 120, 100), host.Parent(), 305));
+    ASSERT_TRUE(
+        list.Create(WS_CHILD | LBS_OWNERDRAWFIXED | LBS_SORT, CRect(0, 0, 120, 100), host.Parent(), 305));
     // Without LBS_HASSTRINGS the "string" is the item data.
     for (DWORD_PTR data : {5, 9, 7})
         list.AddString(reinterpret_cast<LPCTSTR>(data));
@@ -195,7 +198,8 @@ TEST(StandardControls, ButtonStyleComboInfoStaticIdScrollLimitAndSelectionWalk) 
                              CRect(10, 10, 110, 30), host.Parent(), 101));
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN | WS_VSCROLL, CRect(0, 0, 150, 200),
                              host.Parent(), 401));
-    ASSERT_TRUE(label.Create(_T("Name:"), WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 80, 20), host.Parent()));
+    ASSERT_TRUE(
+        label.Create(_T("Name:"), WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(0, 0, 80, 20), host.Parent()));
     EXPECT_EQ(CWnd::FromHandlePermanent(check.m_hWnd), &check);
     EXPECT_EQ(check.GetButtonStyle(), static_cast<UINT>(BS_AUTO3STATE));
     check.SetButtonStyle(BS_AUTOCHECKBOX, FALSE);

@@ -130,7 +130,9 @@ TEST(HarnessWatchdog, ReportsATestThatRunsTooLongAndStaysQuietWhenItEndsInTime) 
         }
         // Null when quiet; the test's name when it ran too long.
         EXPECT_STREQ(g_expiredTest.load(),
-                     bEndsInTime ? nullptr : "HarnessWatchdog.ReportsATestThatRunsTooLongAndStaysQuietWhenItEndsInTime");
+                     bEndsInTime
+                         ? nullptr
+                         : "HarnessWatchdog.ReportsATestThatRunsTooLongAndStaysQuietWhenItEndsInTime");
     }
     riztest::Watchdog::SetExpiredHandler(nullptr);
 }

@@ -29,7 +29,8 @@ protected:
 using WndWrappers = CWrapperHost;
 
 // Members that forward to one call: each row shows that the arguments arrive in their places and the answer
-// comes back (texts in both character sets, signed numbers, button ranges, scroll values, the topmost places).
+// comes back (texts in both character sets, signed numbers, button ranges, scroll values, the topmost
+// places).
 TEST_F(WndWrappers, ForwardingMembersPassTheirArgumentsInPlace) {
     CWnd edit, radio1, radio2, radio3, check, scrolled;
     const CString strText(_T("课程 Lesson 价格"));  // UTF-16, or GBK double-byte characters
