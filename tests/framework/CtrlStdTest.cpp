@@ -121,10 +121,9 @@ TEST(OwnerDrawnControls, EveryWrapperFamilyDrawsItsItemsThroughItsObject) {
 
         // A combo box may also send WM_DRAWITEM to itself so that its own DrawItem paints.
         combo.m_drawn.clear();
-        DRAWITEMSTRUCT dis = {ODT_COMBOBOX, 403, 0, ODA_DRAWENTIRE, 0, combo.m_hWnd};
         riztest::Surface surface(20, 20);
-        dis.hDC = surface.Dc();
-        dis.rcItem = CRect(0, 0, 20, 20);
+        DRAWITEMSTRUCT dis = {ODT_COMBOBOX,   403, 0, ODA_DRAWENTIRE, 0, combo.m_hWnd, surface.Dc(),
+                              {0, 0, 20, 20}, 0};
         combo.SendMessage(WM_DRAWITEM, 403, reinterpret_cast<LPARAM>(&dis));
         EXPECT_EQ(combo.m_drawn, std::vector<UINT>{0});
         EXPECT_TRUE(riztest::ColorNear(surface.Pixel(10, 10), kGreen));
@@ -220,7 +219,7 @@ TEST(StandardControls, ButtonStyleComboInfoStaticIdScrollLimitAndSelectionWalk) 
     EXPECT_EQ(bar.GetScrollLimit(), 110);
     EXPECT_EQ(bar.SetScrollPos(500), 10);
     EXPECT_EQ(bar.GetScrollPos(), 110);
-    SCROLLINFO si = {sizeof(si), SIF_PAGE, 0, 0, 21};
+    SCROLLINFO si = {sizeof(si), SIF_PAGE, 0, 0, 21, 0, 0};
     EXPECT_TRUE(bar.SetScrollInfo(&si));
     EXPECT_EQ(bar.GetScrollLimit(), 90);  // 110 - (21 - 1)
     SCROLLINFO read = {};
