@@ -108,7 +108,7 @@ TEST(CDateTimeCtrlControl, TimeNoneAndRange) {
 
 // ---- CMonthCalCtrl ----
 
-TEST(CMonthCalCtrlControl, SizedAtAPointAndTheSelectionIsADay) {
+TEST(CMonthCalCtrlControl, SizedAtAPointSelectionsAreDaysAndRangesConvertBothEnds) {
     CtrlHost host(600, 400);
     CMonthCalCtrl calendar;
     ASSERT_TRUE(calendar.Create(WS_CHILD | WS_VISIBLE, CPoint(5, 6), host.Parent(), 110));
@@ -125,6 +125,30 @@ TEST(CMonthCalCtrlControl, SizedAtAPointAndTheSelectionIsADay) {
     ASSERT_TRUE(calendar.GetCurSel(date));
     EXPECT_TRUE(SameDay(date, 2023, 5, 17));
     EXPECT_EQ(date.GetHour(), 0);  // a day carries no time
+
+    // Ranges, today and the visible months convert both ends; the old first day comes back through the
+    // pointer.
+    const COleDateTime first(2023, 1, 1, 0, 0, 0), last(2023, 12, 31, 0, 0, 0);
+    EXPECT_TRUE(calendar.SetRange(&first, &last));
+    COleDateTime readFirst, readLast;
+    EXPECT_EQ(calendar.GetRange(&readFirst, &readLast), static_cast<DWORD>(GDTR_MIN | GDTR_MAX));
+    EXPECT_TRUE(SameDay(readFirst, 2023, 1, 1) && SameDay(readLast, 2023, 12, 31));
+    calendar.SetToday(COleDateTime(2023, 3, 8, 0, 0, 0));
+    ASSERT_TRUE(calendar.GetToday(date));
+    EXPECT_TRUE(SameDay(date, 2023, 3, 8));
+    int nOld = -1;
+    calendar.SetFirstDayOfWeek(3, &nOld);
+    EXPECT_TRUE(nOld >= 0 && nOld <= 6);
+    EXPECT_EQ(calendar.GetFirstDayOfWeek(), 3);
+    EXPECT_GE(calendar.GetMonthRange(readFirst, readLast, GMR_VISIBLE), 1);
+    EXPECT_TRUE(readFirst <= COleDateTime(2023, 5, 17, 0, 0, 0) &&
+                readLast >= COleDateTime(2023, 5, 17, 0, 0, 0));
+
+    CMonthCalCtrl multiple;
+    ASSERT_TRUE(multiple.Create(WS_CHILD | MCS_MULTISELECT, CRect(0, 0, 300, 200), host.Parent(), 111));
+    EXPECT_TRUE(multiple.SetSelRange(COleDateTime(2022, 8, 3, 0, 0, 0), COleDateTime(2022, 8, 6, 0, 0, 0)));
+    ASSERT_TRUE(multiple.GetSelRange(readFirst, readLast));
+    EXPECT_TRUE(SameDay(readFirst, 2022, 8, 3) && SameDay(readLast, 2022, 8, 6));
 }
 
 // ---- Lifetime ----
