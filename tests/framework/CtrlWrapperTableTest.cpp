@@ -467,64 +467,54 @@ TEST(CtrlWrapperTable, HandleAnswersBecomeObjects) {
     HWND hRawWnd =
         ::CreateWindow(_T("STATIC"), _T(""), WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
 
+    // An image list call (its answers the list's handle, another one's or none) or a window call.
     struct Case {
         const char* call;
         UINT message;
         WPARAM wParam;
-        std::function<CImageList*(HWND, CImageList*)> list;  // an image list call, or
-        std::function<CWnd*(HWND, CWnd*)> wnd;               // a window call
+        bool bList;
+        std::function<CObject*(HWND)> run;
     };
     // clang-format off
-#define LIST(T, ...) [](HWND hWnd, CImageList* p) -> CImageList* { \
-        T c; c.m_hWnd = hWnd; CImageList* r = (__VA_ARGS__); c.m_hWnd = nullptr; (void)p; return r; }
-#define WND(T, ...) [](HWND hWnd, CWnd* p) -> CWnd* { \
-        T c; c.m_hWnd = hWnd; CWnd* r = (__VA_ARGS__); c.m_hWnd = nullptr; (void)p; return r; }
+#define OBJ(T, ...) [&](HWND hWnd) -> CObject* { \
+        T c; c.m_hWnd = hWnd; CObject* r = (__VA_ARGS__); c.m_hWnd = nullptr; return r; }
     const Case cases[] = {
-        {"CListCtrl::SetImageList", LVM_SETIMAGELIST, LVSIL_SMALL, LIST(CListCtrl, c.SetImageList(p, LVSIL_SMALL)), nullptr},
-        {"CListCtrl::GetImageList", LVM_GETIMAGELIST, LVSIL_STATE, LIST(CListCtrl, c.GetImageList(LVSIL_STATE)), nullptr},
-        {"CTreeCtrl::SetImageList", TVM_SETIMAGELIST, TVSIL_NORMAL, LIST(CTreeCtrl, c.SetImageList(p, TVSIL_NORMAL)), nullptr},
-        {"CTreeCtrl::GetImageList", TVM_GETIMAGELIST, TVSIL_STATE, LIST(CTreeCtrl, c.GetImageList(TVSIL_STATE)), nullptr},
-        {"CSpinButtonCtrl::SetBuddy", UDM_SETBUDDY, kPtr, nullptr, WND(CSpinButtonCtrl, c.SetBuddy(p))},
-        {"CSpinButtonCtrl::GetBuddy", UDM_GETBUDDY, 0, nullptr, WND(CSpinButtonCtrl, c.GetBuddy())},
-        {"CSliderCtrl::GetBuddy", TBM_GETBUDDY, TRUE, nullptr, WND(CSliderCtrl, c.GetBuddy())},
-        {"CListCtrl::EditLabel", LVM_EDITLABEL, 3, nullptr, WND(CListCtrl, c.EditLabel(3))},
-        {"CTreeCtrl::EditLabel", TVM_EDITLABEL, 0, nullptr, WND(CTreeCtrl, c.EditLabel(kItem1))},
-        {"CDateTimeCtrl::GetMonthCalCtrl", DTM_GETMONTHCAL, 0, nullptr, WND(CDateTimeCtrl, c.GetMonthCalCtrl())},
+        {"CListCtrl::SetImageList", LVM_SETIMAGELIST, LVSIL_SMALL, true, OBJ(CListCtrl, c.SetImageList(&images, LVSIL_SMALL))},
+        {"CListCtrl::GetImageList", LVM_GETIMAGELIST, LVSIL_STATE, true, OBJ(CListCtrl, c.GetImageList(LVSIL_STATE))},
+        {"CTreeCtrl::SetImageList", TVM_SETIMAGELIST, TVSIL_NORMAL, true, OBJ(CTreeCtrl, c.SetImageList(&images, TVSIL_NORMAL))},
+        {"CTreeCtrl::GetImageList", TVM_GETIMAGELIST, TVSIL_STATE, true, OBJ(CTreeCtrl, c.GetImageList(TVSIL_STATE))},
+        {"CSpinButtonCtrl::SetBuddy", UDM_SETBUDDY, kPtr, false, OBJ(CSpinButtonCtrl, c.SetBuddy(&buddy))},
+        {"CSpinButtonCtrl::GetBuddy", UDM_GETBUDDY, 0, false, OBJ(CSpinButtonCtrl, c.GetBuddy())},
+        {"CSliderCtrl::GetBuddy", TBM_GETBUDDY, TRUE, false, OBJ(CSliderCtrl, c.GetBuddy())},
+        {"CListCtrl::EditLabel", LVM_EDITLABEL, 3, false, OBJ(CListCtrl, c.EditLabel(3))},
+        {"CTreeCtrl::EditLabel", TVM_EDITLABEL, 0, false, OBJ(CTreeCtrl, c.EditLabel(kItem1))},
+        {"CDateTimeCtrl::GetMonthCalCtrl", DTM_GETMONTHCAL, 0, false, OBJ(CDateTimeCtrl, c.GetMonthCalCtrl())},
     };
     // clang-format on
-#undef LIST
-#undef WND
+#undef OBJ
     Recorder recorder;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.call);
-        if (c.list) {
-            recorder.Expect(reinterpret_cast<LRESULT>(images.m_hImageList));
-            EXPECT_EQ(c.list(recorder.m_hWnd, &images), &images);
-            ASSERT_EQ(recorder.m_sent.size(), 1u);
-            EXPECT_EQ(recorder.m_sent[0].message, c.message);
+        CObject* const pPermanent = c.bList ? static_cast<CObject*>(&images) : &buddy;
+        const LRESULT hPermanent = c.bList ? H(images.m_hImageList) : H(buddy.m_hWnd);
+        const LRESULT hOther = c.bList ? H(hRaw) : H(hRawWnd);
+        recorder.Expect(hPermanent);
+        EXPECT_EQ(c.run(recorder.m_hWnd), pPermanent);
+        ASSERT_EQ(recorder.m_sent.size(), 1u);
+        EXPECT_EQ(recorder.m_sent[0].message, c.message);
+        if (c.wParam != static_cast<WPARAM>(kPtr)) {
             EXPECT_EQ(recorder.m_sent[0].wParam, c.wParam);
-            recorder.Expect(reinterpret_cast<LRESULT>(hRaw));
-            CImageList* pTemp = c.list(recorder.m_hWnd, nullptr);
-            ASSERT_NE(pTemp, nullptr);
-            EXPECT_EQ(pTemp->m_hImageList, hRaw);
-            EXPECT_EQ(CImageList::FromHandlePermanent(hRaw), nullptr);
-            recorder.Expect(0);
-            EXPECT_EQ(c.list(recorder.m_hWnd, nullptr), nullptr);
-        } else {
-            recorder.Expect(reinterpret_cast<LRESULT>(buddy.m_hWnd));
-            EXPECT_EQ(c.wnd(recorder.m_hWnd, &buddy), &buddy);
-            ASSERT_EQ(recorder.m_sent.size(), 1u);
-            EXPECT_EQ(recorder.m_sent[0].message, c.message);
-            if (c.wParam != static_cast<WPARAM>(kPtr)) {
-                EXPECT_EQ(recorder.m_sent[0].wParam, c.wParam);
-            }
-            recorder.Expect(reinterpret_cast<LRESULT>(hRawWnd));
-            CWnd* pTemp = c.wnd(recorder.m_hWnd, &buddy);
-            ASSERT_NE(pTemp, nullptr);
-            EXPECT_EQ(pTemp->m_hWnd, hRawWnd);
-            recorder.Expect(0);
-            EXPECT_EQ(c.wnd(recorder.m_hWnd, &buddy), nullptr);
         }
+        recorder.Expect(hOther);
+        CObject* pTemp = c.run(recorder.m_hWnd);
+        ASSERT_NE(pTemp, nullptr);
+        EXPECT_EQ(c.bList ? H(static_cast<CImageList*>(pTemp)->m_hImageList)
+                          : H(static_cast<CWnd*>(pTemp)->m_hWnd),
+                  hOther);
+        EXPECT_EQ(CImageList::FromHandlePermanent(hRaw), nullptr);
+        EXPECT_EQ(CWnd::FromHandlePermanent(hRawWnd), nullptr);
+        recorder.Expect(0);
+        EXPECT_EQ(c.run(recorder.m_hWnd), nullptr);
     }
     // The handle passed in is the object's.
     recorder.Expect(0);
