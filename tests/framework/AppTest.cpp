@@ -89,14 +89,12 @@ CString Joined(const std::vector<CString>& log) {
 
 // ---- accessors ----
 
-TEST(AppAccessors, NoApplicationMeansNullAnswers) {
+TEST(AppAccessors, WithoutAnApplicationTheAnswersAreNullAndWithOneItIsFound) {
     EXPECT_EQ(nullptr, AfxGetApp());
     EXPECT_EQ(nullptr, AfxGetThread());
     EXPECT_EQ(nullptr, AfxGetMainWnd());
     EXPECT_EQ(0, lstrcmpi(_T("framework_tests"), AfxGetAppName())) << "the program's name stands in";
-}
 
-TEST(AppAccessors, ApplicationObjectIsFoundWhileItLives) {
     {
         CWinApp app(_T("Lesson Player"));
         EXPECT_EQ(&app, AfxGetApp());
