@@ -331,7 +331,7 @@ int CCountingException::s_nDestroyed = 0;
 
 }  // namespace
 
-TEST(CExceptionHandling, CatchBlockDeletesTheExceptionWhenItEndsAndThrowLastPassesItOn) {
+TEST(CExceptionHandling, CatchBlocksDeleteTheExceptionPassItOnAndPickTheHandlerOfItsClass) {
     CCountingException::s_nDestroyed = 0;
     int nCode = 0;
     TRY {
@@ -363,25 +363,24 @@ CATCH_ALL(e) {
 END_CATCH_ALL
 EXPECT_EQ(pInner, pOuter);
 EXPECT_EQ(CCountingException::s_nDestroyed, 1);
-}
 
-TEST(CExceptionHandling, AndCatchPicksTheHandlerOfTheThrownClass) {
-    int nHandler = 0;
-    TRY {
-        AfxThrowFileException(CFileException::diskFull, ERROR_DISK_FULL, _T("f.bin"));
-    }
-    CATCH(CMemoryException, e) {
-        nHandler = 1;
-    }
-    AND_CATCH(CFileException, e) {
-        nHandler = 2;
-        EXPECT_EQ(e->m_cause, CFileException::diskFull);
-    }
-    AND_CATCH_ALL(e) {
-        nHandler = 3;
-    }
-    END_CATCH_ALL
-    EXPECT_EQ(nHandler, 2);
+// AND_CATCH picks the handler of the thrown class.
+int nHandler = 0;
+TRY {
+    AfxThrowFileException(CFileException::diskFull, ERROR_DISK_FULL, _T("f.bin"));
+}
+CATCH(CMemoryException, e) {
+    nHandler = 1;
+}
+AND_CATCH(CFileException, e) {
+    nHandler = 2;
+    EXPECT_EQ(e->m_cause, CFileException::diskFull);
+}
+AND_CATCH_ALL(e) {
+    nHandler = 3;
+}
+END_CATCH_ALL
+EXPECT_EQ(nHandler, 2);
 }
 
 TEST(CExceptionHandling, MemoryExceptionsAreStaticAndStackOnesSurviveDelete) {

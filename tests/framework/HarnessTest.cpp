@@ -54,7 +54,7 @@ TEST(HarnessResources, WindowCountFollowsCreateAndDestroy) {
     EXPECT_EQ(before.WindowDelta(), 0);
 }
 
-TEST(HarnessPixels, SurfaceReadsBackWhatWasDrawn) {
+TEST(HarnessPixels, SurfaceAndScreenCaptureReadBackWhatWasDrawn) {
     riztest::Surface s(40, 30, RGB(255, 255, 255));
     HBRUSH red = ::CreateSolidBrush(RGB(200, 10, 10));
     RECT rc = {10, 10, 20, 20};
@@ -64,9 +64,8 @@ TEST(HarnessPixels, SurfaceReadsBackWhatWasDrawn) {
     EXPECT_TRUE(riztest::ColorNear(s.Pixel(5, 5), RGB(255, 255, 255), 0));
     EXPECT_EQ(s.Pixel(-1, 0), CLR_INVALID);
     EXPECT_EQ(s.CountNear(rc, RGB(200, 10, 10), 0), 100);
-}
 
-TEST(HarnessPixels, ScreenCaptureSeesChildControls) {
+    // A screen capture sees child controls.
     riztest::TestWindow w(120, 60);
     HWND hStatic = ::CreateWindow(TEXT("STATIC"), TEXT(""), WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 10, 10, 30,
                                   20, w.Host(), nullptr, nullptr, nullptr);

@@ -164,7 +164,7 @@ TEST(CMenuItems, GetMenuStringTruncatesToTheBufferWithoutCuttingACharacterAndRea
 
 // ---- owner-draw lookup ----
 
-TEST(CMenuOwnerDraw, DrawItemFindsThePermanentMenuOfTheItem) {
+TEST(CMenuOwnerDraw, DrawItemFindsThePermanentMenuAndMeasureItemSearchesTheMenuBarAndPopups) {
     CRecordingMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     DRAWITEMSTRUCT dis = {};
@@ -178,9 +178,8 @@ TEST(CMenuOwnerDraw, DrawItemFindsThePermanentMenuOfTheItem) {
     dis.hwndItem = reinterpret_cast<HWND>(hRaw);
     EXPECT_EQ(nullptr, AfxFindMenuForDrawItem(&dis)) << "a menu without a permanent object";
     ::DestroyMenu(hRaw);
-}
 
-TEST(CMenuOwnerDraw, MeasureItemSearchesTheWindowsMenuBarAndPopups) {
+    // MeasureItem searches the window's menu bar and its popups.
     riztest::TestWindow window;
     const HWND hOwner = window.Frame();
     CMenu bar;

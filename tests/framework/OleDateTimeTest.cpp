@@ -122,7 +122,7 @@ TEST(COleDateTimeEncoding, OldDatesAndSystemTimesRoundTripAndPartsRoundToTheNear
               (std::vector<int>{2024, 2, 4, 29, 13, 14, 15, 0}));  // a Thursday
 }
 
-TEST(COleDateTimeEncoding, TimeTAndFileTimeAreShownInLocalTime) {
+TEST(COleDateTimeEncoding, TimeTAndFileTimeAreShownInLocalTimeAndVariantsAreDatesOrNulls) {
     const __time64_t t = 1700000000;  // 2023-11-14 22:13:20 UTC
     struct tm* pLocal = _localtime64(&t);
     ASSERT_TRUE(pLocal);
@@ -134,9 +134,7 @@ TEST(COleDateTimeEncoding, TimeTAndFileTimeAreShownInLocalTime) {
     ticks.QuadPart = 116444736000000000ULL + static_cast<ULONGLONG>(t) * 10000000ULL;
     FILETIME ft = {ticks.LowPart, ticks.HighPart};
     EXPECT_EQ(Iso(COleDateTime(ft)), Iso(expected));
-}
 
-TEST(COleDateTimeEncoding, VariantDatesOrNulls) {
     VARIANT v;
     ::VariantInit(&v);
     v.vt = VT_DATE;

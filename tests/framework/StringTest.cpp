@@ -43,7 +43,7 @@ void ExpectEdits(const std::vector<EditRow>& rows) {
 
 }  // namespace
 
-TEST(CStringConstruct, NullPointersAndNonPositiveCountsGiveEmptyStrings) {
+TEST(CStringConstruct, NullPointersAndNonPositiveCountsGiveEmptyStringsAndOthersKeepEveryCharacter) {
     CString a;
     EXPECT_EQ(a.GetLength(), 0);
     EXPECT_STREQ(a.GetString(), _T(""));
@@ -63,9 +63,7 @@ TEST(CStringConstruct, NullPointersAndNonPositiveCountsGiveEmptyStrings) {
     EXPECT_EQ(d.Compare(NULL), 0);
     EXPECT_EQ(d.Find(static_cast<LPCTSTR>(NULL)), 0);
     EXPECT_EQ(d.Insert(0, static_cast<LPCTSTR>(NULL)), 0);
-}
 
-TEST(CStringConstruct, RepeatedCountedAndLongTextKeepEveryCharacter) {
     ExpectRows<CString>({ROW(CString(_T('x'), 3), _T("xxx")), ROW(CString(_T('x')), _T("x")),
                          ROW(CString(_T("abcdef"), 3), _T("abc"))});
     // A counted string keeps embedded terminators.
@@ -80,7 +78,7 @@ TEST(CStringConstruct, RepeatedCountedAndLongTextKeepEveryCharacter) {
     EXPECT_EQ(lstrlen(big), 1000);
 }
 
-TEST(CStringCopy, CopiesAreIndependentAndMovedFromStringsAreEmpty) {
+TEST(CStringCopy, CopiesAreIndependentMovedFromStringsEmptyAndSelfReferencesKeepTheText) {
     for (int nLength : {5, 200}) {
         SCOPED_TRACE(nLength);
         const CString original = LongText(nLength);
@@ -106,9 +104,7 @@ TEST(CStringCopy, CopiesAreIndependentAndMovedFromStringsAreEmpty) {
         other = std::move(target);
         EXPECT_EQ(other, original);
     }
-}
 
-TEST(CStringCopy, SelfAssignmentAppendAndInsertKeepTheText) {
     CString s = _T("abc");
     CString& alias = s;
     s = alias;
