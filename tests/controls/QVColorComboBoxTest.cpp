@@ -121,7 +121,8 @@ TEST_F(ColorComboTest, OtherByClickOrClosedListArrowOpensTheDialogOnceAndSelects
         combo.ResetContent();
         combo.AddColor(0x0000FF);
         combo.SetCurColor(0x00FF00);  // cancel comes back to it
-        m_dlg.m_nColorMessages = FakeDialog::nRuns = 0;
+        FakeDialog::nRuns = 0;
+        m_nColorMessagesBefore = m_dlg.Received(WM_QV_COLORCOMBO_SELCHANGED);
         FakeDialog::bOK = row.bOK;
         FakeDialog::clrAnswer = row.clrSelected;
         if (row.bClick) {
@@ -134,7 +135,7 @@ TEST_F(ColorComboTest, OtherByClickOrClosedListArrowOpensTheDialogOnceAndSelects
         EXPECT_EQ(1, FakeDialog::nRuns);
         EXPECT_TRUE(FakeDialog::bStartedRedClosedAndFree);
         EXPECT_EQ(row.clrSelected, combo.GetCurColor());
-        EXPECT_EQ(1, m_dlg.m_nColorMessages);
+        EXPECT_EQ(1, ColorMessages());
         EXPECT_FALSE(combo.GetDroppedState());
         EXPECT_EQ(NULL, ::GetCapture());
         EXPECT_NE(QVCBS_PRESSED, combo.GetButtonState());
@@ -144,11 +145,11 @@ TEST_F(ColorComboTest, OtherByClickOrClosedListArrowOpensTheDialogOnceAndSelects
     CQVColorComboBox combo;
     Subclass(combo);
     combo.SetCurColor(0x0000FF);
-    m_dlg.m_nColorMessages = 0;
+    m_nColorMessagesBefore = m_dlg.Received(WM_QV_COLORCOMBO_SELCHANGED);
     riztest::PostKey(combo.m_hWnd, VK_DOWN);
     Pump();
     EXPECT_EQ(1, FakeDialog::nRuns);
-    EXPECT_EQ(1, m_dlg.m_nColorMessages);
+    EXPECT_EQ(1, ColorMessages());
     EXPECT_EQ(0x00FF00u, combo.GetCurColor());
 }
 
@@ -176,11 +177,11 @@ TEST_F(ColorComboTest, DeletedOtherItemAndComboDestroyedWhileTheDialogIsOpenDoNo
         delete pCombo;
         pCombo = nullptr;
     };
-    m_dlg.m_nColorMessages = 0;
+    m_nColorMessagesBefore = m_dlg.Received(WM_QV_COLORCOMBO_SELCHANGED);
     riztest::PostKey(pCombo->m_hWnd, VK_DOWN);
     Pump();
     EXPECT_EQ(nullptr, pCombo);
-    EXPECT_EQ(0, m_dlg.m_nColorMessages);
+    EXPECT_EQ(0, ColorMessages());
     // Only the window destroyed: the object made again opens the dialog again.
     CQVColorComboBox kept;
     FakeDialog::onRun = [&kept] { kept.DestroyWindow(); };
@@ -221,6 +222,6 @@ TEST_F(ColorComboTest, TheSystemDialogRunsModallyAndItsOkSelectsItsStartColour) 
     ::UnhookWindowsHookEx(g_hCbtHook);
     EXPECT_GE(g_nActivations, 1);
     EXPECT_EQ(8, combo.GetCurSel());  // red, where the dialog starts
-    EXPECT_EQ(1, m_dlg.m_nColorMessages);
+    EXPECT_EQ(1, ColorMessages());
     EXPECT_EQ(NULL, ::GetCapture());
 }

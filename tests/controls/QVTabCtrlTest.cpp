@@ -17,7 +17,6 @@
 #include "QVTabCtrlTestRes.h"
 #include "ResourceCounter.h"
 #include "TestData.h"
-#include "Watchdog.h"
 
 namespace {
 
