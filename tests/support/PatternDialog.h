@@ -73,17 +73,17 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Writes skin.ini of these lines and the files into a fresh subfolder and loads it.
+    // Writes skin.ini of these lines (after a [Window] section of its own when they have none) and the
+    // files into a fresh subfolder and loads it.
     bool LoadSkinFiles(const CStringA& strIni,
                        std::vector<std::pair<CString, std::vector<BYTE>>> files = {}) {
         CString strPrefix;
         strPrefix.Format(_T("skin%d\\"), m_nSkins++);
         for (const auto& file : files)
             if (!m_folder.WriteFile(strPrefix + file.first, file.second)) return false;
-        return m_folder.WriteFile(
-                   strPrefix + _T("skin.ini"),
-                   ("[Skin]\r\nName = Test\r\n\r\n[Window]\r\nCaptionHeight = 24\r\n\r\n" + strIni)
-                       .GetString()) &&
+        const CStringA strWindow = strIni.Find("[Window]") < 0 ? "[Window]\r\nCaptionHeight = 24\r\n" : "";
+        return m_folder.WriteFile(strPrefix + _T("skin.ini"),
+                                  ("[Skin]\r\nName = Test\r\n" + strWindow + strIni).GetString()) &&
                CQVSkinResManager::GetSingletonPtr()->LoadSkin(m_folder.Path(strPrefix));
     }
     HWND Item(UINT nID) const { return ::GetDlgItem(m_dlg.m_hWnd, nID); }
