@@ -131,7 +131,14 @@ void CQVWordListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
             order[i] = i;
     for (int i = 0; i < nColumns; ++i)
         widths[i] = GetColumnWidth(i);
-    const std::vector<CRect> cells = QVWordListCellRects(order, widths, rcItem.left, rcItem);
+    // The cells line up with the header, which the list view moves by its horizontal scroll.
+    int xStart = rcItem.left;
+    CRect rcFirst;
+    if (order[0] >= 0 && order[0] < nColumns && pHeader->GetItemRect(order[0], &rcFirst)) {
+        pHeader->MapWindowPoints(this, &rcFirst);
+        xStart = rcFirst.left;
+    }
+    const std::vector<CRect> cells = QVWordListCellRects(order, widths, xStart, rcItem);
 
     const int nSaved = pDC->SaveDC();
     pDC->SetBkMode(TRANSPARENT);

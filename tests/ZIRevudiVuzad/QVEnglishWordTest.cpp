@@ -96,7 +96,7 @@ TEST(QVEnglishWord, ShownLettersBlanksAndHints) {
 TEST(QVEnglishWord, TypedLettersRightAndWrong) {
     WordSurface s;
     s.Word(_T("cat"), _T("***"));
-    s.Input(_T(""), _T("cu"), _T("cat"));
+    s.Input(_T(""), _T("cw"), _T("cat"));
     EXPECT_GT(s.CountNear(s.CellRect(0), kTyped, 0), 5);
     EXPECT_EQ(0, s.CountNear(s.CellRect(0), RGB(200, 0, 0), 0));
     EXPECT_GT(s.CountNear(s.CellRect(1), RGB(255, 220, 220), 0), 40);  // the wrong letter's box
@@ -105,7 +105,7 @@ TEST(QVEnglishWord, TypedLettersRightAndWrong) {
 
     WordSurface unchecked;  // without an answer nothing is wrong
     unchecked.Word(_T("cat"), _T("***"));
-    unchecked.Input(_T(""), _T("cu"), NULL);
+    unchecked.Input(_T(""), _T("cw"), NULL);
     EXPECT_EQ(0, unchecked.CountNear(unchecked.CellRect(1), RGB(200, 0, 0), 0));
     EXPECT_GT(unchecked.CountNear(unchecked.CellRect(1), kTyped, 0), 5);
 }
