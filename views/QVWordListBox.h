@@ -5,6 +5,7 @@
 #include "RIZuruzezuDef.h"
 
 #include <QVBitmap.h>
+#include <QVEnglishWordLayout.h>
 
 #include <vector>
 
