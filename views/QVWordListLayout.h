@@ -38,8 +38,7 @@ inline CPoint QVCentredIn(const CRect& rc, int cx, int cy) {
 // The mask SetAllMasked gives a word: the word itself, or with bMask one "*" for every character.
 inline CString QVAllMaskedWord(const CString& strWord, bool bMask) {
     if (!bMask) return strWord;
-    const size_t n = QVSplitWordChars(strWord).size();
-    return CString(_T('*'), static_cast<int>(n));
+    return CString(_T('*'), QVCountWordChars(strWord));
 }
 
 // The cells of a report row, by column index: the columns in header order (order[k] is the column

@@ -35,21 +35,29 @@ struct QVWordChar {
     int nLength;
 };
 
+// How many TCHARs the character at psz takes (psz not at the end).
+inline int QVWordCharLength(LPCTSTR psz) {
+#ifdef _UNICODE
+    return psz[0] >= 0xD800 && psz[0] <= 0xDBFF && psz[1] >= 0xDC00 && psz[1] <= 0xDFFF ? 2 : 1;
+#else
+    return ::IsDBCSLeadByte(static_cast<BYTE>(psz[0])) && psz[1] ? 2 : 1;
+#endif
+}
+
 // The characters of a text in order; NULL and "" have none.
 inline std::vector<QVWordChar> QVSplitWordChars(LPCTSTR psz) {
     std::vector<QVWordChar> chars;
-    if (!psz) return chars;
-    for (int i = 0; psz[i];) {
-        int n = 1;
-#ifdef _UNICODE
-        if (psz[i] >= 0xD800 && psz[i] <= 0xDBFF && psz[i + 1] >= 0xDC00 && psz[i + 1] <= 0xDFFF) n = 2;
-#else
-        if (::IsDBCSLeadByte(static_cast<BYTE>(psz[i])) && psz[i + 1]) n = 2;
-#endif
-        chars.push_back({i, n});
-        i += n;
-    }
+    for (int i = 0; psz && psz[i]; i += chars.back().nLength)
+        chars.push_back({i, QVWordCharLength(psz + i)});
     return chars;
+}
+
+// The number of characters of a text, without making the list.
+inline int QVCountWordChars(LPCTSTR psz) {
+    int n = 0;
+    for (int i = 0; psz && psz[i]; i += QVWordCharLength(psz + i))
+        ++n;
+    return n;
 }
 
 // True when character nCell of text a equals character nCell of text b; a character missing in one of

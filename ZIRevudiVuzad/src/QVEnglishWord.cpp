@@ -5,7 +5,6 @@ namespace {
 
 constexpr COLORREF kWrongText = RGB(200, 0, 0);
 constexpr COLORREF kWrongBox = RGB(255, 220, 220);
-constexpr UINT kCellFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX;
 
 // The font selected into a DC, with transparent text, for the drawing of one call; the DC leaves as it
 // came.
@@ -42,9 +41,13 @@ CRect CellIn(const CRect& rcText, int cxCell, int nCell) {
     return rc;
 }
 
-void DrawChar(HDC hDC, LPCTSTR psz, const QVWordChar& ch, CRect rc, COLORREF clr) {
+// Centred in its cell both ways, clipped to it.
+void DrawChar(HDC hDC, LPCTSTR psz, const QVWordChar& ch, const CRect& rc, int cyLine, COLORREF clr) {
+    SIZE size = {};
+    ::GetTextExtentPoint32(hDC, psz + ch.nStart, ch.nLength, &size);
     ::SetTextColor(hDC, clr);
-    ::DrawText(hDC, psz + ch.nStart, ch.nLength, &rc, kCellFormat);
+    ::ExtTextOut(hDC, rc.left + (rc.Width() - size.cx) / 2, rc.top + (rc.Height() - cyLine) / 2, ETO_CLIPPED,
+                 &rc, psz + ch.nStart, ch.nLength, NULL);
 }
 
 // The blank of a hidden letter: a bar two pixels high under the middle of the line.
@@ -88,11 +91,11 @@ void CQVEnglishWord::DrawTestWord(CDC* pDC, LPCTSTR lpszWord, LPCTSTR lpszMask, 
         const CRect rc = CellIn(rcText, cxCell, i);
         switch (QVWordCellLookOf(lpszWord, word, lpszMask, mask, i, nLetterTable)) {
         case QVWC_SHOWN:
-            DrawChar(hDC, lpszMask, mask[i], rc, clrWord);
+            DrawChar(hDC, lpszMask, mask[i], rc, tm.tmHeight, clrWord);
             break;
         case QVWC_HINT:
             DrawBlank(hDC, rc, rcText, tm.tmHeight, clrSecond);
-            DrawChar(hDC, lpszWord, word[i], rc, clrSecond);
+            DrawChar(hDC, lpszWord, word[i], rc, tm.tmHeight, clrSecond);
             break;
         case QVWC_BLANK:
             DrawBlank(hDC, rc, rcText, tm.tmHeight, clrSecond);
@@ -109,6 +112,8 @@ void CQVEnglishWord::RedrawWordInvalidPart(CDC* pTarget, CDC* pSource, LPCTSTR l
     const HDC hDC = pTarget->GetSafeHdc(), hSource = pSource->GetSafeHdc();
     const COLORREF clrTyped = ::GetTextColor(hDC);
     CWordDrawScope scope(hDC, static_cast<HFONT>(pFont->GetSafeHandle()));
+    TEXTMETRIC tm = {};
+    ::GetTextMetrics(hDC, &tm);
     const std::vector<QVWordChar> old = QVSplitWordChars(lpszOldInput), now = QVSplitWordChars(lpszNewInput);
     const std::vector<QVWordChar> answer = QVSplitWordChars(lpszAnswer);
     const int nCells = static_cast<int>(std::max(old.size(), now.size()));
@@ -125,9 +130,9 @@ void CQVEnglishWord::RedrawWordInvalidPart(CDC* pTarget, CDC* pSource, LPCTSTR l
             const COLORREF clrOld = ::SetBkColor(hDC, kWrongBox);
             ::ExtTextOut(hDC, 0, 0, ETO_OPAQUE, &rcBox, NULL, 0, NULL);
             ::SetBkColor(hDC, clrOld);
-            DrawChar(hDC, lpszNewInput, now[i], rc, kWrongText);
+            DrawChar(hDC, lpszNewInput, now[i], rc, tm.tmHeight, kWrongText);
         } else {
-            DrawChar(hDC, lpszNewInput, now[i], rc, clrTyped);
+            DrawChar(hDC, lpszNewInput, now[i], rc, tm.tmHeight, clrTyped);
         }
     }
 }
