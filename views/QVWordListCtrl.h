@@ -18,7 +18,8 @@
 // Texts are read from the list view as UTF-16 in both builds: phonetic symbols that code page 936
 // lacks (most of IPA) show in the ANSI build too when the host sets them through the list view's
 // wide messages (LVM_SETITEMTEXTW); texts set through the ANSI calls are converted by the list view from
-// code page 936 as they are stored, so symbols outside it are stored as the conversion gave them.
+// code page 936 as they are stored, so symbols outside it are stored as the conversion gave them. A
+// symbol shows as the phonetic font draws it: pick a face that has the IPA letters.
 class RIZ_API CQVWordListCtrl : public CQVListCtrl {
     DECLARE_DYNAMIC(CQVWordListCtrl)
 public:

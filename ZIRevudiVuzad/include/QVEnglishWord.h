@@ -5,7 +5,8 @@
 
 // A word is laid out in cells of one width, one cell per character, the first at the left edge of
 // rcText, each character centred in its cell and vertically in rcText (see QVEnglishWordLayout.h).
-// The cell width is that of the font's widest capital "W" plus 2 pixels, so a cell's place depends
+// The cell width is that of the font's capital "W" or of a full-width (Chinese) character, whichever is
+// wider, plus 2 pixels, so a cell's place depends
 // only on its index: an input change repaints the cells whose typed character changed and nothing
 // else. Nothing is drawn outside rcText, the DC's clip region or beyond a cell, and only the cells
 // that can be seen cost anything, however long the word. NULL texts count as empty; a NULL DC or font

@@ -72,9 +72,10 @@ inline bool QVSameWordChar(LPCTSTR a, const std::vector<QVWordChar>& ca, LPCTSTR
 }
 
 // Every cell has the same width, so a cell's place follows from its index alone and a changed
-// character repaints exactly its own cell. cxWidest is the width of the font's widest letter.
-inline int QVWordCellWidth(int cxWidest) {
-    return std::max(cxWidest, 1) + 2;
+// character repaints exactly its own cell. The cell holds the font's widest letter ("W", cxWidest)
+// and a full-width character (twice the average character width cxAverage, as a Chinese font has it).
+inline int QVWordCellWidth(int cxWidest, int cxAverage) {
+    return std::max({cxWidest, 2 * cxAverage, 1}) + 2;
 }
 
 // Cell nCell of a word whose first cell starts at rcText's left edge; as high as rcText.

@@ -28,10 +28,12 @@ private:
     COLORREF m_clrOld;
 };
 
-int WidestLetter(HDC hDC) {
+int CellWidth(HDC hDC) {
     SIZE size = {};
     ::GetTextExtentPoint32(hDC, _T("W"), 1, &size);
-    return size.cx;
+    TEXTMETRIC tm = {};
+    ::GetTextMetrics(hDC, &tm);
+    return QVWordCellWidth(size.cx, tm.tmAveCharWidth);
 }
 
 // The cell clipped to the text rectangle: no character reaches beyond either.
@@ -73,7 +75,7 @@ int CQVEnglishWord::GetCellWidth(CDC* pDC, CFont* pFont) {
     if (!pDC || !pDC->GetSafeHdc() || !pFont || !pFont->GetSafeHandle()) return 0;
     const HDC hDC = pDC->GetSafeHdc();
     CWordDrawScope scope(hDC, static_cast<HFONT>(pFont->GetSafeHandle()));
-    return QVWordCellWidth(WidestLetter(hDC));
+    return CellWidth(hDC);
 }
 
 void CQVEnglishWord::DrawTestWord(CDC* pDC, LPCTSTR lpszWord, LPCTSTR lpszMask, const CRect& rcText,

@@ -91,8 +91,11 @@ TEST_F(WordListTest, PhoneticColumnInItsOwnFaceTheOthersInTheDefault) {
     const std::vector<Cell> cells = {
         {0, DefaultFace(), L"apple"}, {1, kPhoneticFace, kApplePhonetic}, {2, DefaultFace(), kAppleMeaning}};
     EXPECT_EQ(0, RowDiffers(list, 0, cells));
-    // The check can fail: the phonetic text in the default face looks otherwise.
+#ifdef _UNICODE
+    // The check can fail: the phonetic text in the default face looks otherwise. (The ANSI build's
+    // tests run in code page 936, where the system draws both faces with the same Chinese font.)
     EXPECT_GT(RowDiffers(list, 0, {cells[0], {1, DefaultFace(), kApplePhonetic}, cells[2]}), 20);
+#endif
 
     // Bad columns draw every cell in the default face.
     for (int nColumn : {-1, 3, INT_MAX}) {
