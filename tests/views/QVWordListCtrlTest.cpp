@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "MessagePump.h"
+#include "TestData.h"
 #include "QVWordListCtrl.h"
 
 using namespace wltest;
@@ -135,4 +136,29 @@ TEST_F(WordListTest, ColumnsFollowTheHeaderOrderAndTheHorizontalScroll) {
     list.SetItemText(0, 1, CString(kApplePhonetic));
     const std::wstring stored = std::wstring(CStringW(list.GetItemText(0, 1)));
     EXPECT_EQ(0, RowDiffers(list, 0, {cells[0], {1, DefaultFace(), stored}, cells[2]}));
+}
+
+TEST_F(WordListTest, DefaultFaceFollowsALanguageChange) {
+    CQVLanResManager* pLanguages = CQVLanResManager::GetSingletonPtr();
+    const CString strEnglish = pLanguages->GetCurrentLanFile();
+    CQVWordListCtrl list;
+    MakeReport(list);
+    AddWord(list, 0, L"apple", kApplePhonetic, kAppleMeaning);
+    const std::vector<Cell> english = {
+        {0, DefaultFace(), L"apple"}, {1, DefaultFace(), kApplePhonetic}, {2, DefaultFace(), kAppleMeaning}};
+    EXPECT_EQ(0, RowDiffers(list, 0, english));  // the font is made and kept
+    riztest::TempFolder folder;                  // a language whose default face is another
+    ASSERT_TRUE(folder.WriteFile(_T("xx.lng"), "IDS_DEF_FONT=Courier\n"));
+    ASSERT_TRUE(pLanguages->LoadLanguage(folder.Path(_T("xx.lng"))));
+    const int nDiffers = RowDiffers(list, 0,
+                                    {{0, kPhoneticFace, L"apple"},
+                                     {1, kPhoneticFace, kApplePhonetic},
+                                     {2, kPhoneticFace, kAppleMeaning}});
+    const int nOldFace = RowDiffers(list, 0, english);
+    pLanguages->LoadLanguage(strEnglish);
+    EXPECT_EQ(0, nDiffers);
+#ifdef _UNICODE
+    EXPECT_GT(nOldFace, 20);  // the kept font was not used (code page 936 draws both faces alike)
+#endif
+    EXPECT_EQ(0, RowDiffers(list, 0, english));
 }
