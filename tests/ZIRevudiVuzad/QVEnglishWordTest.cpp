@@ -18,15 +18,6 @@ const COLORREF kGrey = RGB(192, 192, 192);
 const COLORREF kTyped = RGB(0, 120, 0);
 const CRect kText(4, 0, 196, 24);
 
-// Pixels of rc that differ between two surfaces.
-int Differing(const riztest::Surface& a, const riztest::Surface& b, const CRect& rc) {
-    int n = 0;
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x)
-            n += a.Pixel(x, y) != b.Pixel(x, y);
-    return n;
-}
-
 struct WordSurface : riztest::Surface {
     WordSurface() : riztest::Surface(200, 24, kWhite), dc(Dc()) {
         font.CreatePointFont(120, _T("Arial"));
@@ -127,7 +118,7 @@ TEST(QVEnglishWord, InputChangeRepaintsItsCellsAndEqualsAFullDrawing) {
         screen.Input(change.lpszOld, change.lpszNew, _T("apple"), &source.dc);
         full.Word(_T("apple"), _T("a**l*"));
         full.Input(_T(""), change.lpszNew, _T("apple"));
-        EXPECT_EQ(0, Differing(screen, full, CRect(0, 0, 200, 24)));
+        EXPECT_EQ(0, screen.CountDiffering(full, CRect(0, 0, 200, 24)));
     }
 }
 

@@ -204,10 +204,10 @@ TEST_F(WordListTest, PartialInputLeavesTheRowAsAFullRedrawDoes) {
     for (const auto& in : kInputs) {
         SCOPED_TRACE(std::string(CStringA(in.lpszInput)) + " in row " + std::to_string(in.nRow));
         box.SetUserInput(in.nRow, in.lpszInput, FALSE);
-        const ClientNow partial(box.m_hWnd);
+        const riztest::WindowCapture partial(box.m_hWnd, riztest::WindowCapture::Current);
         box.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        const ClientNow full(box.m_hWnd);
-        EXPECT_EQ(0, Differing(partial, full, CRect(0, 0, full.Width(), full.Height())));
+        const riztest::WindowCapture full(box.m_hWnd, riztest::WindowCapture::Current);
+        EXPECT_EQ(0, partial.CountDiffering(full, CRect(0, 0, full.Width(), full.Height())));
         EXPECT_EQ(CString(in.lpszInput), box.GetUserInput(in.nRow));
     }
 }

@@ -67,7 +67,7 @@ int RowDiffers(CQVWordListCtrl& list, int nItem, const std::vector<Cell>& cells)
     list.GetItemRect(nItem, &rcRow, LVIR_BOUNDS);
     list.GetClientRect(&rcClient);
     rcRow.IntersectRect(rcRow, rcClient);
-    return Differing(shot, expected, rcRow);
+    return shot.CountDiffering(expected, rcRow);
 }
 
 void AddWord(CQVWordListCtrl& list, int nItem, LPCWSTR lpszWord, LPCWSTR lpszPhonetic, LPCWSTR lpszMeaning) {

@@ -1,5 +1,5 @@
 // The word lists' arithmetic by tables: a row's score, word and text areas, the report's cells in
-// header order from the scrolled left edge, and the masks of SetAllMasked.
+// header order from the scrolled left edge.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -43,14 +43,5 @@ TEST(QVWordListLayout, CellsInHeaderOrderFromTheScrolledEdge) {
         ROW(reordered[1], CRect(140, 24, 200, 48)),
         ROW(partial[1], CRect(0, 24, 60, 48)),
         ROW(partial[0], CRect(0, 0, 0, 0)),
-    });
-}
-
-TEST(QVWordListLayout, AllMaskedWords) {
-    riztest::ExpectRows<CString>({
-        ROW(QVAllMaskedWord(_T("apple"), true), CString(_T("*****"))),
-        ROW(QVAllMaskedWord(_T("apple"), false), CString(_T("apple"))),
-        ROW(QVAllMaskedWord(CString(L"\x82f9\x679c"), true), CString(_T("**"))),
-        ROW(QVAllMaskedWord(_T(""), true), CString()),
     });
 }

@@ -6,31 +6,6 @@
 
 namespace wltest {
 
-ClientNow::ClientNow(HWND hWnd)
-    : riztest::Surface(
-          [hWnd] {
-              CRect rc;
-              ::GetClientRect(hWnd, &rc);
-              return rc.Width();
-          }(),
-          [hWnd] {
-              CRect rc;
-              ::GetClientRect(hWnd, &rc);
-              return rc.Height();
-          }()) {
-    HDC hdc = ::GetDC(hWnd);
-    ::BitBlt(Dc(), 0, 0, Width(), Height(), hdc, 0, 0, SRCCOPY);
-    ::ReleaseDC(hWnd, hdc);
-}
-
-int Differing(const riztest::Surface& a, const riztest::Surface& b, const RECT& rc) {
-    int n = 0;
-    for (int y = rc.top; y < rc.bottom; ++y)
-        for (int x = rc.left; x < rc.right; ++x)
-            n += a.Pixel(x, y) != b.Pixel(x, y);
-    return n;
-}
-
 void WordListTest::SetUp() {
     ASSERT_TRUE(m_dlg.Create(IDD_WORDLIST));
     m_dlg.SetWindowPos(NULL, 0, 0, 620, 420, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);

@@ -1,5 +1,5 @@
 // What the word list tests share: the spelling dialog shown at the screen's corner, word lists made
-// in it, and reads of what a window shows.
+// in it.
 #pragma once
 
 #include <afxwin.h>
@@ -15,15 +15,6 @@ class CQVWordListCtrl;
 namespace wltest {
 
 constexpr UINT kCreatedId = 1280;
-
-// The window's client area as it is on the screen now, without asking it to paint.
-class ClientNow : public riztest::Surface {
-public:
-    explicit ClientNow(HWND hWnd);
-};
-
-// Pixels of rc that differ between two surfaces.
-int Differing(const riztest::Surface& a, const riztest::Surface& b, const RECT& rc);
 
 class WordListTest : public ::testing::Test {
 protected:
