@@ -38,6 +38,7 @@ ON_MESSAGE(LB_INSERTSTRING, &CQVWordListBox::OnInsertString)
 ON_MESSAGE(LB_DELETESTRING, &CQVWordListBox::OnDeleteString)
 ON_MESSAGE(LB_RESETCONTENT, &CQVWordListBox::OnResetContent)
 ON_WM_DESTROY()
+ON_MESSAGE(WM_QV_LANCHANGED, &CQVWordListBox::OnLanChanged)
 END_MESSAGE_MAP()
 
 CQVWordListBox::CQVWordListBox() {
@@ -363,4 +364,10 @@ void CQVWordListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
         pDC->DrawText(pRow->strWord, &rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
     pDC->RestoreDC(nSaved);
+}
+
+// The default face is the language's: the next paint makes the font again when it changed.
+LRESULT CQVWordListBox::OnLanChanged(WPARAM, LPARAM) {
+    Invalidate(FALSE);
+    return 1;
 }

@@ -23,7 +23,8 @@
 // selected, a gradient from blue to white, with the word in Arial 12 points: blue (white when
 // selected). With EnableWordMask and a non-empty mask the row is a test: the word as its mask shows it,
 // hidden letters as blanks in grey (red when selected), the typed input over them, wrong letters on a
-// red box (CQVEnglishWord). Indexes outside the rows are ignored by every call that takes one.
+// red box (CQVEnglishWord). Indexes outside the rows are ignored by every call that takes one. The
+// default face is read at every paint, so a language change shows at the next one; 0x7EA repaints.
 class RIZ_API CQVWordListBox : public CListBox {
     DECLARE_DYNAMIC(CQVWordListBox)
 public:
@@ -112,6 +113,7 @@ protected:
     afx_msg LRESULT OnDeleteString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnResetContent(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();
+    afx_msg LRESULT OnLanChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     std::vector<CRow> m_rows;

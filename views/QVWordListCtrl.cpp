@@ -44,6 +44,7 @@ IMPLEMENT_DYNAMIC(CQVWordListCtrl, CQVListCtrl)
 BEGIN_MESSAGE_MAP(CQVWordListCtrl, CQVListCtrl)
 ON_WM_CREATE()
 ON_WM_MEASUREITEM_REFLECT()
+ON_MESSAGE(WM_QV_LANCHANGED, &CQVWordListCtrl::OnLanChanged)
 END_MESSAGE_MAP()
 
 CQVWordListCtrl::CQVWordListCtrl() = default;
@@ -156,4 +157,10 @@ void CQVWordListCtrl::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
         ::DrawTextW(pDC->GetSafeHdc(), str.c_str(), static_cast<int>(str.size()), &rcCell, kCellFormat);
     }
     pDC->RestoreDC(nSaved);
+}
+
+// The default face is the language's: the next paint makes the font again when it changed.
+LRESULT CQVWordListCtrl::OnLanChanged(WPARAM, LPARAM) {
+    Invalidate(FALSE);
+    return 1;
 }

@@ -12,8 +12,8 @@
 // Each row: white with black text, or, selected, a gradient from white at the top to blue with text in
 // magenta. The columns follow the header's order and the horizontal scroll, each cell as wide as its
 // column, its text 4 pixels in from the left edge and 2 from the right; texts in the default face
-// ("IDS_DEF_FONT", followed when the language changes) at 11 points, the phonetic column in the phonetic face
-// at 11 points.
+// ("IDS_DEF_FONT", read at every paint; 0x7EA repaints) at 11 points, the phonetic column in the phonetic
+// face at 11 points.
 //
 // Texts are read from the list view as UTF-16 in both builds: phonetic symbols that code page 936
 // lacks (most of IPA) show in the ANSI build too when the host sets them through the list view's
@@ -46,6 +46,7 @@ protected:
     CFont* PhoneticFont();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg LRESULT OnLanChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     int m_nPhoneticColumn = -1;
