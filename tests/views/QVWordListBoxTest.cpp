@@ -99,7 +99,12 @@ TEST_F(WordListTest, BadIndexesAndWordsLeaveTheRowsAsTheyWere) {
         box.SetTotalRightCount(nIndex, 3, TRUE);
         box.SetUserInput(nIndex, _T("x"), FALSE);
         box.SetUserInput(nIndex, _T("x"), TRUE);
+        box.SetCurSel(nIndex);  // -1 selects nothing, the others nothing at all
+        box.Set_LetterTable(nIndex);
+        box.UpdateWindow();
         riztest::ExpectRows<int>({
+            ROW(box.GetCurSel(), -1),
+            ROW(box.Get_LetterTable(), nIndex),
             ROW(box.DeleteString(static_cast<UINT>(nIndex)), LB_ERR),
             ROW(box.GetWord(nIndex).GetLength(), 0),
             ROW(box.GetTotalRightCount(nIndex), 0),
