@@ -67,3 +67,6 @@
 #include "IMGroupButton.h"
 #include "IMListWnd.h"
 #include "TMBUserIcon.h"
+// Learning views
+#include "QVWordListBox.h"
+#include "QVWordListCtrl.h"

@@ -1,11 +1,13 @@
 // skingen: draws the shipped skins.
 //   skingen OUT   writes OUT\Default\ and OUT\Jade\ (skin.ini and every image), replacing what is there
 //               and the gallery's icons into OUT\..\GalleryIcons (see GalleryIcons.h)
+//   skingen --tick FILE   writes the word list's tick (a resource of the library) as FILE
 // The images come out the same on every run: nothing depends on time, chance or the machine's fonts.
 #include "GalleryIcons.h"
 #include "SkinDraw.h"
 
 #include <stdio.h>
+#include <string.h>
 
 #include <string>
 
@@ -73,8 +75,9 @@ bool WriteSkin(const SkinParams& p, const std::wstring& strOut) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        fprintf(stderr, "usage: skingen OUT-FOLDER\n");
+    const bool bTick = argc == 3 && strcmp(argv[1], "--tick") == 0;
+    if (argc != 2 && !bTick) {
+        fprintf(stderr, "usage: skingen OUT-FOLDER | skingen --tick FILE\n");
         return 2;
     }
     Gdiplus::GdiplusStartupInput input;
@@ -82,6 +85,15 @@ int main(int argc, char** argv) {
     if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) {
         fprintf(stderr, "skingen: GDI+ did not start\n");
         return 1;
+    }
+    if (bTick) {
+        std::wstring strFile = Widen(argv[2]);
+        for (wchar_t& ch : strFile)
+            if (ch == L'/') ch = L'\\';
+        const bool ok = WriteWordTick(strFile);
+        if (!ok) fprintf(stderr, "skingen: %s could not be written\n", argv[2]);
+        Gdiplus::GdiplusShutdown(token);
+        return ok ? 0 : 1;
     }
     const std::wstring strOut = WithBackslash(Widen(argv[1]));
     bool ok = true;
