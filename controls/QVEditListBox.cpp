@@ -110,7 +110,7 @@ void CQVEditListBox::EndEdit(BOOL bKeep) {
 // ---- Owner drawing ----
 
 void CQVEditListBox::MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) {
-    lpMeasureItemStruct->itemHeight = kQVEditListRowHeight;
+    lpMeasureItemStruct->itemHeight = kRowHeight;
 }
 
 void CQVEditListBox::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) {
@@ -171,7 +171,7 @@ LRESULT CQVEditListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CQVEditListBox::InitEditList() {
     // A template's list box measured its rows before it was subclassed; a created one was asked
     // through the reflected WM_MEASUREITEM, unless its parent does not reflect.
-    SendMessage(LB_SETITEMHEIGHT, 0, kQVEditListRowHeight);
+    SendMessage(LB_SETITEMHEIGHT, 0, kRowHeight);
     ModifyStyle(0, LBS_HASSTRINGS);
     if (!m_editor.GetSafeHwnd())
         m_editor.CreateEx(WS_EX_CLIENTEDGE, _T("Edit"), _T(""), WS_CHILD | ES_AUTOHSCROLL, CRect(1, 1, 1, 1),

@@ -9,7 +9,7 @@
 // these styles once, when it is created. Create adds them itself (PreCreateWindow); a list box of a
 // dialog template that is subclassed must carry them in the template:
 //     LISTBOX IDC_WORDS, 7, 7, 120, 80, LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | WS_VSCROLL
-// Every row is kQVEditListRowHeight pixels high, created or subclassed.
+// Every row is kRowHeight pixels high, created or subclassed.
 //
 // The edit ends when the editor loses the focus or on Enter (the text is kept) and on Escape (an
 // existing item stays as it was, a new one goes); neither key reaches the dialog's default or cancel
@@ -20,9 +20,11 @@
 class RIZ_API CQVEditListBox : public CQVListBox {
     DECLARE_DYNAMIC(CQVEditListBox)
 public:
-    static constexpr DWORD kRequiredStyles = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY;
-    static constexpr UINT kEditorId = 100;
-    static constexpr int kQVEditListRowHeight = 20;
+    enum : DWORD {
+        kRequiredStyles = LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY,
+        kEditorId = 100,
+        kRowHeight = 20,
+    };
 
     CQVEditListBox();
     ~CQVEditListBox() override;
