@@ -172,7 +172,8 @@ void CQVEditListBox::InitEditList() {
     // A template's list box measured its rows before it was subclassed; a created one was asked
     // through the reflected WM_MEASUREITEM, unless its parent does not reflect.
     SendMessage(LB_SETITEMHEIGHT, 0, kRowHeight);
-    ModifyStyle(0, LBS_HASSTRINGS);
+    // The list's own painting must not cover the editor laid over its item.
+    ModifyStyle(0, LBS_HASSTRINGS | WS_CLIPCHILDREN);
     if (!m_editor.GetSafeHwnd())
         m_editor.CreateEx(WS_EX_CLIENTEDGE, _T("Edit"), _T(""), WS_CHILD | ES_AUTOHSCROLL, CRect(1, 1, 1, 1),
                           this, kEditorId);

@@ -28,7 +28,7 @@ std::vector<std::uint32_t> CubePalette() {
     return palette;
 }
 
-// The cube index nearest to c, the threshold moved by nDither (-25..25) for dithering.
+// The cube index nearest to c, the threshold moved by nDither (-13..13) for dithering.
 std::uint8_t CubeIndex(Rgb c, int nDither) {
     auto level = [&](int v) { return std::clamp((std::clamp(v + nDither, 0, 255) * 5 + 127) / 255, 0, 5); };
     return static_cast<std::uint8_t>(level(c.r) * 36 + level(c.g) * 6 + level(c.b));
@@ -48,7 +48,8 @@ GifFrame FrameFromStrip(const CImageStrip& strip, int nFrame, unsigned nDelay, b
                 bKeyed = true;
                 continue;
             }
-            const int nDither = bDither ? (kBayer[y & 3][x & 3] * 51) / 16 - 25 : 0;
+            const int nDither =
+                bDither ? (kBayer[y & 3][x & 3] * 26) / 16 - 13 : 0;  // half a step: less grain
             frame.indices.push_back(CubeIndex(c, nDither));
         }
     if (bKeyed) {
@@ -74,6 +75,7 @@ bool WriteAnimation(const std::wstring& strPath, int cx, int cy, const std::vect
     image.cx = cx;
     image.cy = cy;
     image.palette = CubePalette();
+    image.nBackground = kTransparent;
     for (int f = 0; f < nFrames; ++f) {
         CFrameCanvas canvas(cx, cy);
         GraphicsPath shape;

@@ -101,7 +101,7 @@ std::vector<std::uint8_t> EncodeGif(const GifImage& image) {
     PutWord(out, static_cast<unsigned>(image.cx));
     PutWord(out, static_cast<unsigned>(image.cy));
     out.push_back(static_cast<std::uint8_t>(0x80 | ((nBits - 1) << 4) | (nBits - 1)));
-    out.push_back(0);  // background colour index
+    out.push_back(static_cast<std::uint8_t>(image.nBackground));
     out.push_back(0);  // no aspect ratio
     for (size_t i = 0; i < (size_t(1) << nBits); ++i) {
         const std::uint32_t rgb = i < image.palette.size() ? image.palette[i] : 0;
@@ -156,5 +156,6 @@ GifImage FlatFramesGif(int cx, int cy, const std::vector<std::uint32_t>& colours
         frame.nDisposal = nTransparent >= 0 ? 2 : 1;
         image.frames.push_back(std::move(frame));
     }
+    if (nTransparent >= 0) image.nBackground = nTransparent;
     return image;
 }

@@ -21,6 +21,8 @@ struct GifImage {
     std::vector<std::uint32_t> palette;  // 0xRRGGBB, at most 256 colours
     std::vector<GifFrame> frames;
     int nLoops = 0;  // written for more than one frame; 0 loops for ever
+    // What a frame disposed to the background leaves: a transparent index keeps the picture clear.
+    int nBackground = 0;
 };
 
 // The file's bytes. The palette is padded to a power of two; an index above it reads as colour 0.

@@ -200,6 +200,20 @@ TEST_F(EditListTest, DoubleClickOpensTheClickedItemAndNothingWithoutASelection) 
     List().ScreenToClient(&rcEditor);
     EXPECT_EQ(rcItem, rcEditor);
     EXPECT_EQ(Editor(), ::GetFocus());
+    Pump();
+    riztest::WindowCapture shot(Editor());
+    EXPECT_TRUE(shot.HasOtherThan({0, 0, shot.Width(), shot.Height()}, RGB(255, 255, 255)));  // "cherry"
+    // The list repainting itself alone leaves the editor's text alone.
+    List().RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    riztest::Surface after(shot.Width(), shot.Height());
+    HDC hdc = ::GetDC(Editor());
+    ::BitBlt(after.Dc(), 0, 0, shot.Width(), shot.Height(), hdc, 0, 0, SRCCOPY);
+    ::ReleaseDC(Editor(), hdc);
+    int nChanged = 0;
+    for (int y = 0; y < shot.Height(); ++y)
+        for (int x = 0; x < shot.Width(); ++x)
+            nChanged += after.Pixel(x, y) != shot.Pixel(x, y);
+    EXPECT_EQ(0, nChanged);
 }
 
 TEST(QVEditListBoxModal, EnterAndEscapeEndTheEditAndTheDialogStaysOpen) {
