@@ -182,6 +182,10 @@ public:
     HWND GetSafeHwnd() const override { return m_wnd ? m_wnd->GetSafeHwnd() : NULL; }
     HBITMAP Shoot(const std::function<HBITMAP()>& capture) override {
         m_wnd->PrepareShot();
+        // The editor shows its text once its paint has reached the screen: give the display a moment.
+        m_wnd->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        ::GdiFlush();
+        ::Sleep(150);
         return capture();
     }
 
