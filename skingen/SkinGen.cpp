@@ -1,8 +1,10 @@
 // skingen: draws the shipped skins.
 //   skingen OUT   writes OUT\Default\ and OUT\Jade\ (skin.ini and every image), replacing what is there
-//               and the gallery's icons into OUT\..\GalleryIcons (see GalleryIcons.h)
+//               and the gallery's icons and animations into OUT\..\GalleryIcons (GalleryIcons.h,
+//               GalleryGifs.h)
 //   skingen --tick FILE   writes the word list's tick (a resource of the library) as FILE
 // The images come out the same on every run: nothing depends on time, chance or the machine's fonts.
+#include "GalleryGifs.h"
 #include "GalleryIcons.h"
 #include "SkinDraw.h"
 
@@ -102,7 +104,8 @@ int main(int argc, char** argv) {
     // The gallery's own icons go next to the skins' folder: OUT\..\GalleryIcons.
     const size_t nParent = strOut.find_last_of(L'\\', strOut.size() - 2);
     if (nParent != std::wstring::npos)
-        ok = WriteGalleryIcons(strOut.substr(0, nParent + 1) + L"GalleryIcons\\") && ok;
+        ok = WriteGalleryIcons(strOut.substr(0, nParent + 1) + L"GalleryIcons\\") &&
+             WriteGalleryGifs(strOut.substr(0, nParent + 1) + L"GalleryIcons\\") && ok;
     Gdiplus::GdiplusShutdown(token);
     return ok ? 0 : 1;
 }
