@@ -30,6 +30,8 @@
 #include "QVListCtrl.h"
 #include "QVTreeCtrl.h"
 #include "QVDateTimeCtrl.h"
+#include "QVDropdownButton.h"
+#include "QVAnimationButton.h"
 #include "DrawMenuHelper.h"
 #include "QVMenuWndHook.h"
 #include "SkinMenuBar.h"
