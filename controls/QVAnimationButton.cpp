@@ -1,5 +1,7 @@
 #include "QVAnimationButton.h"
 
+#include <QVDibSection.h>
+
 #include <gdiplus.h>
 
 #include "QVAliveToken.h"
@@ -30,7 +32,9 @@ END_MESSAGE_MAP()
 
 CQVAnimationButton::CQVAnimationButton() = default;
 
-CQVAnimationButton::~CQVAnimationButton() = default;
+CQVAnimationButton::~CQVAnimationButton() {
+    FreeImages();
+}
 
 BOOL CQVAnimationButton::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
                                 UINT nID) {
@@ -42,6 +46,7 @@ BOOL CQVAnimationButton::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rec
 BOOL CQVAnimationButton::LoadImages(LPCTSTR lpszBackgroundImage, LPCTSTR lpszHotImage) {
     const BOOL bBackground = m_imgBackground.Load(lpszBackgroundImage);
     const BOOL bHot = m_imgHot.Load(lpszHotImage);
+    FreeImages();
     if (GetSafeHwnd()) Invalidate(FALSE);
     return bBackground && bHot;
 }
@@ -56,23 +61,87 @@ void CQVAnimationButton::StopFade() {
     m_nTimer = 0;
 }
 
-void CQVAnimationButton::Draw(CDC* pDC, const CRect& rcClient) const {
-    Gdiplus::Graphics graphics(pDC->GetSafeHdc());
-    if (m_imgBackground.IsLoaded()) m_imgBackground.Render(&graphics, rcClient);
-    Gdiplus::Image* pHot = m_imgHot.GetImage();
-    if (!pHot || m_fOpacity <= 0.0f) return;
-    Gdiplus::ColorMatrix matrix = {};
-    for (int i = 0; i < 5; ++i)
-        matrix.m[i][i] = 1.0f;
-    matrix.m[3][3] = m_fOpacity;
-    Gdiplus::ImageAttributes attributes;
-    attributes.SetColorMatrix(&matrix, Gdiplus::ColorMatrixFlagsDefault, Gdiplus::ColorAdjustTypeBitmap);
-    // The part from the image's top-left corner, unscaled: never more than the image has.
-    const CSize size = m_imgHot.GetImageSize();
-    const int cx = size.cx < rcClient.Width() ? size.cx : rcClient.Width();
-    const int cy = size.cy < rcClient.Height() ? size.cy : rcClient.Height();
-    graphics.DrawImage(pHot, Gdiplus::Rect(rcClient.left, rcClient.top, cx, cy), 0, 0, cx, cy,
-                       Gdiplus::UnitPixel, &attributes);
+namespace {
+
+// imgSource drawn with GDI+ into a new premultiplied 32-bit picture of size: stretched over it, or
+// (bCrop) its top-left part unscaled. NULL without an image. *pbOpaque (when given) tells whether every
+// pixel is opaque.
+HBITMAP ScaledPicture(const CQVGdiplusImage& imgSource, const CSize& size, BOOL bCrop, BOOL* pbOpaque) {
+    Gdiplus::Image* pImage = imgSource.GetImage();
+    if (!pImage || size.cx <= 0 || size.cy <= 0) return NULL;
+    void* pBits = NULL;
+    HBITMAP hBitmap = QVCreateDib32(size.cx, size.cy, &pBits);
+    if (!hBitmap) return NULL;
+    ::memset(pBits, 0, static_cast<size_t>(size.cx) * size.cy * 4);
+    Gdiplus::Bitmap target(size.cx, size.cy, size.cx * 4, PixelFormat32bppPARGB, static_cast<BYTE*>(pBits));
+    Gdiplus::Graphics graphics(&target);
+    const CSize sizeImage = imgSource.GetImageSize();
+    if (bCrop) {
+        const int cx = sizeImage.cx < size.cx ? sizeImage.cx : size.cx;
+        const int cy = sizeImage.cy < size.cy ? sizeImage.cy : size.cy;
+        graphics.DrawImage(pImage, Gdiplus::Rect(0, 0, cx, cy), 0, 0, cx, cy, Gdiplus::UnitPixel);
+    } else {
+        // Mirrored beyond its edges, so that the stretched border pixels do not fade out.
+        Gdiplus::ImageAttributes attributes;
+        attributes.SetWrapMode(Gdiplus::WrapModeTileFlipXY);
+        graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
+        graphics.DrawImage(pImage, Gdiplus::Rect(0, 0, size.cx, size.cy), 0, 0, sizeImage.cx, sizeImage.cy,
+                           Gdiplus::UnitPixel, &attributes);
+    }
+    if (pbOpaque) {
+        const DWORD* pPixel = static_cast<const DWORD*>(pBits);
+        const DWORD* pEnd = pPixel + static_cast<size_t>(size.cx) * size.cy;
+        while (pPixel != pEnd && (*pPixel >> 24) == 0xFF)
+            ++pPixel;
+        *pbOpaque = pPixel == pEnd;
+    }
+    return hBitmap;
+}
+
+// Blends a premultiplied picture over hDC at the origin with a constant opacity of 0..255; an opaque
+// picture at full opacity is copied.
+void BlendPicture(HDC hDC, HDC hdcPicture, HBITMAP hPicture, const CSize& size, BYTE nOpacity, BOOL bOpaque) {
+    if (!hPicture || nOpacity == 0) return;
+    const HGDIOBJ hOld = ::SelectObject(hdcPicture, hPicture);
+    if (bOpaque && nOpacity == 255) {
+        ::BitBlt(hDC, 0, 0, size.cx, size.cy, hdcPicture, 0, 0, SRCCOPY);
+    } else {
+        const BLENDFUNCTION blend = {AC_SRC_OVER, 0, nOpacity, AC_SRC_ALPHA};
+        ::AlphaBlend(hDC, 0, 0, size.cx, size.cy, hdcPicture, 0, 0, size.cx, size.cy, blend);
+    }
+    ::SelectObject(hdcPicture, hOld);
+}
+
+}  // namespace
+
+void CQVAnimationButton::PrepareImages(const CSize& size) {
+    if (size == m_sizeImages && (m_hbmBackground || !m_imgBackground.IsLoaded()) &&
+        (m_hbmHot || !m_imgHot.IsLoaded()))
+        return;
+    FreeImages();
+    m_hbmBackground = ScaledPicture(m_imgBackground, size, FALSE, &m_bOpaqueBackground);
+    m_hbmHot = ScaledPicture(m_imgHot, size, TRUE, NULL);
+    m_sizeImages = size;
+}
+
+void CQVAnimationButton::FreeImages() {
+    if (m_hbmBackground) ::DeleteObject(m_hbmBackground);
+    if (m_hbmHot) ::DeleteObject(m_hbmHot);
+    m_hbmBackground = m_hbmHot = NULL;
+    m_bOpaqueBackground = FALSE;
+    m_sizeImages = CSize(0, 0);
+}
+
+void CQVAnimationButton::Draw(CDC* pDC, const CRect& rcClient) {
+    PrepareImages(rcClient.Size());
+    // An opaque background hides the parent's entirely: its painting is saved.
+    if (!m_bOpaqueBackground) DrawTransparentBkg(this, GetParent(), pDC);
+    const HDC hdcPicture = ::CreateCompatibleDC(pDC->GetSafeHdc());
+    BlendPicture(pDC->GetSafeHdc(), hdcPicture, m_hbmBackground, m_sizeImages, 255, m_bOpaqueBackground);
+    const float fAlpha = m_fOpacity * 255.0f + 0.5f;
+    BlendPicture(pDC->GetSafeHdc(), hdcPicture, m_hbmHot, m_sizeImages,
+                 static_cast<BYTE>(fAlpha > 255.0f ? 255.0f : fAlpha), FALSE);
+    ::DeleteDC(hdcPicture);
 }
 
 // ---- Messages ----
@@ -87,7 +156,6 @@ void CQVAnimationButton::OnPaint() {
     GetClientRect(&rcClient);
     if (rcClient.IsRectEmpty()) return;
     CQVPaintMemoryDC dcMem(this, &dc);
-    DrawTransparentBkg(this, GetParent(), &dcMem);
     Draw(&dcMem, rcClient);
 }
 
@@ -138,6 +206,7 @@ void CQVAnimationButton::OnTimer(UINT_PTR nIDEvent) {
 
 void CQVAnimationButton::OnDestroy() {
     StopFade();
+    FreeImages();
     m_input = qvfade::Input();
     CWnd::OnDestroy();
 }

@@ -18,8 +18,11 @@
 //
 // The background image is stretched into the client rectangle; the hot image is drawn over it at its
 // own scale, cut from its top-left corner to the client's size (a smaller hot image covers only its own
-// size at the top left), with the current opacity. The parent's background is painted first, so it
-// shows where the images are transparent or missing. Painting goes through an off-screen surface.
+// size at the top left), with the current opacity. The parent's background is painted first (unless
+// the background image is opaque and so covers it), so it shows where the images are transparent or
+// missing. Painting goes through an off-screen surface. Both
+// images are scaled once into pictures of the client's size (again after LoadImages or a resize), so a
+// paint in the middle of a fade only blends them.
 //
 // Each tick of the fade timer moves the opacity by the step (hundredths; 10 by default: ten ticks, half
 // a second); leaving before a fade-in ends reverses the same timer from the opacity reached. With
@@ -58,7 +61,10 @@ protected:
     // Starts the fade timer unless it runs, and sets the direction.
     void StartFade(BOOL bFadeIn);
     void StopFade();
-    void Draw(CDC* pDC, const CRect& rcClient) const;
+    void Draw(CDC* pDC, const CRect& rcClient);
+    // The scaled pictures of both images for a client of this size, made when missing.
+    void PrepareImages(const CSize& size);
+    void FreeImages();
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnPaint();
@@ -79,4 +85,9 @@ protected:
     BOOL m_bFadingIn = TRUE;
     UINT_PTR m_nTimer = 0;
     qvfade::Input m_input;  // leave tracking and the press flag
+    // The images scaled to the client, premultiplied 32-bit; NULL when not made (or no image).
+    HBITMAP m_hbmBackground = NULL;
+    HBITMAP m_hbmHot = NULL;
+    BOOL m_bOpaqueBackground = FALSE;  // the scaled background covers every pixel
+    CSize m_sizeImages;                // the client size they were made for
 };
