@@ -33,6 +33,8 @@
 #include "QVGifCtrl.h"
 #include "QVGifCtrlLayout.h"
 #include "QVEditListBox.h"
+#include "QVDropdownButton.h"
+#include "QVAnimationButton.h"
 #include "DrawMenuHelper.h"
 #include "QVMenuWndHook.h"
 #include "SkinMenuBar.h"
