@@ -314,18 +314,9 @@ LRESULT CLessonToolbarWnd::OnSkinChanged(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-class CLessonToolbarPage : public CGalleryPage {
+class CLessonToolbarPage : public CGalleryWndPage<CLessonToolbarWnd> {
 public:
-    LPCTSTR GetName() const override { return _T("lesson-toolbar"); }
-    LPCTSTR GetTitle() const override { return _T("Lesson toolbar"); }
-    BOOL Create(HWND hParent, const RECT& rc) override {
-        m_wnd.reset(new CLessonToolbarWnd);
-        return m_wnd->CreatePage(hParent, rc);
-    }
-    HWND GetSafeHwnd() const override { return m_wnd ? m_wnd->GetSafeHwnd() : NULL; }
-
-private:
-    std::unique_ptr<CLessonToolbarWnd> m_wnd;
+    CLessonToolbarPage() : CGalleryWndPage(_T("lesson-toolbar"), _T("Lesson toolbar")) {}
 };
 
 REGISTER_GALLERY_PAGE(CLessonToolbarPage);

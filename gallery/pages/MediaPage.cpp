@@ -168,18 +168,12 @@ LRESULT CMediaWnd::OnSkinChanged(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-class CMediaPage : public CGalleryPage {
+class CMediaPage : public CGalleryWndPage<CMediaWnd> {
 public:
+    CMediaPage() : CGalleryWndPage(_T("media"), _T("Pictures and word book")) {}
     ~CMediaPage() override {
         if (m_wnd && m_wnd->GetSafeHwnd()) m_wnd->DestroyWindow();
     }
-    LPCTSTR GetName() const override { return _T("media"); }
-    LPCTSTR GetTitle() const override { return _T("Pictures and word book"); }
-    BOOL Create(HWND hParent, const RECT& rc) override {
-        m_wnd.reset(new CMediaWnd);
-        return m_wnd->CreatePage(hParent, rc);
-    }
-    HWND GetSafeHwnd() const override { return m_wnd ? m_wnd->GetSafeHwnd() : NULL; }
     HBITMAP Shoot(const std::function<HBITMAP()>& capture) override {
         m_wnd->PrepareShot();
         // The editor shows its text once its paint has reached the screen: give the display a moment.
@@ -188,9 +182,6 @@ public:
         ::Sleep(150);
         return capture();
     }
-
-private:
-    std::unique_ptr<CMediaWnd> m_wnd;
 };
 
 REGISTER_GALLERY_PAGE(CMediaPage);
