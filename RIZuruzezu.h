@@ -67,3 +67,5 @@
 #include "IMGroupButton.h"
 #include "IMListWnd.h"
 #include "TMBUserIcon.h"
+// Scroll bar skinning
+#include "SkinScrollBarLayout.h"
