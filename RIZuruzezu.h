@@ -68,4 +68,4 @@
 #include "IMListWnd.h"
 #include "TMBUserIcon.h"
 // Scroll bar skinning
-#include "SkinScrollBarLayout.h"
+#include "SkinScrollBar.h"

@@ -28,7 +28,7 @@ Instruction Decode(const BYTE* p) {
     if (p[0] == 0xff && p[1] == 0x25) return {6, MOVE_JMP_INDIRECT};  // jmp [rip+d32]
     if (p[0] == 0xe9) return {5, MOVE_JMP_REL};                       // jmp rel32
     if (p[0] == 0x8b && p[1] == 0xff) return {2, MOVE_COPY};          // mov edi,edi
-    if (p[0] >= 0xb8 && p[0] <= 0xbf) return {5, MOVE_COPY};                                  // mov r32,imm32
+    if (p[0] >= 0xb8 && p[0] <= 0xbf) return {5, MOVE_COPY};          // mov r32,imm32
     if (p[0] >= 0x50 && p[0] <= 0x57) return {1, MOVE_COPY};          // push r
     if ((p[0] == 0x40 || p[0] == 0x41) && p[1] >= 0x50 && p[1] <= 0x57) return {2, MOVE_COPY};
     if (bRexW && p[1] == 0x83 && p[2] == 0xec) return {4, MOVE_COPY};  // sub rsp,imm8
