@@ -25,6 +25,7 @@ struct Entry {
     const char* lpszModule;
     const char* lpszName;
 };
+// clang-format off
 const Entry kEntries[] = {
     {"user32.dll", "SetScrollInfo"},         {"user32.dll", "GetScrollInfo"},
     {"user32.dll", "SetScrollPos"},          {"user32.dll", "GetScrollPos"},
@@ -33,6 +34,7 @@ const Entry kEntries[] = {
     {"win32u.dll", "NtUserSetScrollInfo"},   {"win32u.dll", "NtUserShowScrollBar"},
     {"win32u.dll", "NtUserEnableScrollBar"}, {"win32u.dll", "NtUserGetScrollBarInfo"},
 };
+// clang-format on
 const int kEntryCount = sizeof(kEntries) / sizeof(kEntries[0]);
 
 CSkinSBEntryPatch g_patches[kEntryCount];
@@ -134,6 +136,7 @@ void PatchAll() {
     }
 }
 
+// clang-format off
 const Scenario kScenarios[] = {
     {"list box", L"ListBox", LBS_NOTIFY | WS_BORDER, LB_ADDSTRING},
     {"edit", L"Edit", ES_MULTILINE | ES_AUTOVSCROLL, 0},
@@ -142,6 +145,7 @@ const Scenario kScenarios[] = {
     {"tree view", WC_TREEVIEWW, TVS_HASLINES, TVM_INSERTITEMW},
     {"rich edit", L"RichEdit20W", ES_MULTILINE, 0},
 };
+// clang-format on
 
 }  // namespace
 
@@ -170,6 +174,7 @@ TEST(SkinSBPlatformPaths, UserControlsGoBelowTheExportsCommonControlsAndRichEdit
         const char* lpszControl;
         const char* lpszCall;
         bool bSeen;
+        // clang-format off
     } rows[] = {
         {"list box", "NtUserSetScrollInfo <- user32.dll", true},
         {"list box", "SetScrollInfo <- user32.dll", false},
@@ -186,6 +191,7 @@ TEST(SkinSBPlatformPaths, UserControlsGoBelowTheExportsCommonControlsAndRichEdit
         {"rich edit", "SetScrollInfo <- riched20.dll", true},
         {"rich edit", "EnableScrollBar <- riched20.dll", true},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.lpszControl) + ": " + row.lpszCall);
         EXPECT_EQ(row.bSeen, CallsFrom(measured[row.lpszControl], row.lpszCall) > 0);
@@ -230,6 +236,7 @@ TEST(SkinSBEntryPatch, MovesOnlyWholeKnownInstructionsAndFillerAfterAJump) {
         const char* name;
         BYTE code[8];
         int nLength;
+        // clang-format off
     } rows[] = {
         {"hot-patch filler", {0x48, 0x8d, 0xa4, 0x24, 0, 0, 0, 0}, 8},
         {"system-call stub", {0x4c, 0x8b, 0xd1, 0xb8, 0xec, 0x10, 0, 0}, 8},
@@ -239,6 +246,7 @@ TEST(SkinSBEntryPatch, MovesOnlyWholeKnownInstructionsAndFillerAfterAJump) {
         {"a jump, then code", {0xe9, 1, 0, 0, 0, 0x55, 0, 0}, 5},
         {"unknown instruction", {0x53, 0x0f, 0x0b, 0, 0, 0, 0, 0}, 0},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(row.nLength, CSkinSBEntryPatch::MovableLength(row.code, 5));

@@ -29,142 +29,24 @@ TEST(SkinSBLayout, BarsSitBesideTheClientAreaWithArrowsTrackAndAThumbInRange) {
         SCROLLINFO si;
         CRect rcBar;
         int nTrackStart, nTrackEnd, nThumbStart, nThumbEnd;
+        // clang-format off
     } rows[] = {
-        {"top",
-         {0, 0, 100, 100},
-         kBoth,
-         FALSE,
-         SB_VERT,
-         Info(0, 99, 10, 0),
-         {100, 0, 116, 100},
-         16,
-         84,
-         16,
-         26},
-        {"bottom",
-         {0, 0, 100, 100},
-         kBoth,
-         FALSE,
-         SB_VERT,
-         Info(0, 99, 10, 90),
-         {100, 0, 116, 100},
-         16,
-         84,
-         74,
-         84},
-        {"middle",
-         {0, 0, 100, 100},
-         kBoth,
-         FALSE,
-         SB_VERT,
-         Info(0, 99, 10, 45),
-         {100, 0, 116, 100},
-         16,
-         84,
-         45,
-         55},
-        {"left",
-         {20, 0, 100, 100},
-         kBoth,
-         TRUE,
-         SB_VERT,
-         Info(0, 99, 50, 0),
-         {4, 0, 20, 100},
-         16,
-         84,
-         16,
-         50},
-        {"horizontal",
-         {10, 5, 210, 50},
-         kBoth,
-         FALSE,
-         SB_HORZ,
-         Info(0, 9, 5, 5),
-         {10, 50, 210, 66},
-         26,
-         194,
-         110,
-         194},
-        {"no style: no width",
-         {0, 0, 100, 100},
-         0,
-         FALSE,
-         SB_VERT,
-         Info(0, 99, 10, 0),
-         {100, 0, 100, 100},
-         16,
-         84,
-         16,
-         26},
-        {"no page: no thumb",
-         {0, 0, 100, 100},
-         kBoth,
-         FALSE,
-         SB_VERT,
-         Info(0, 99, 0, 5),
-         {100, 0, 116, 100},
-         16,
-         84,
-         0,
-         0},
-        {"shorter than two arrows",
-         {0, 0, 100, 20},
-         kBoth,
-         FALSE,
-         SB_VERT,
-         Info(0, 99, 10, 5),
-         {100, 0, 116, 20},
-         10,
-         10,
-         0,
-         0},
-        {"no room for a thumb",
-         {0, 0, 100, 41},
-         kBoth,
-         FALSE,
-         SB_VERT,
-         Info(0, 99, 10, 5),
-         {100, 0, 116, 41},
-         16,
-         25,
-         0,
-         0},
+        {"top", {0, 0, 100, 100}, kBoth, FALSE, SB_VERT, Info(0, 99, 10, 0), {100, 0, 116, 100}, 16, 84, 16, 26},
+        {"bottom", {0, 0, 100, 100}, kBoth, FALSE, SB_VERT, Info(0, 99, 10, 90), {100, 0, 116, 100}, 16, 84, 74, 84},
+        {"middle", {0, 0, 100, 100}, kBoth, FALSE, SB_VERT, Info(0, 99, 10, 45), {100, 0, 116, 100}, 16, 84, 45, 55},
+        {"left", {20, 0, 100, 100}, kBoth, TRUE, SB_VERT, Info(0, 99, 50, 0), {4, 0, 20, 100}, 16, 84, 16, 50},
+        {"horizontal", {10, 5, 210, 50}, kBoth, FALSE, SB_HORZ, Info(0, 9, 5, 5), {10, 50, 210, 66}, 26, 194, 110, 194},
+        {"no style: no width", {0, 0, 100, 100}, 0, FALSE, SB_VERT, Info(0, 99, 10, 0), {100, 0, 100, 100}, 16, 84, 16, 26},
+        {"no page: no thumb", {0, 0, 100, 100}, kBoth, FALSE, SB_VERT, Info(0, 99, 0, 5), {100, 0, 116, 100}, 16, 84, 0, 0},
+        {"shorter than two arrows", {0, 0, 100, 20}, kBoth, FALSE, SB_VERT, Info(0, 99, 10, 5), {100, 0, 116, 20}, 10, 10, 0, 0},
+        {"no room for a thumb", {0, 0, 100, 41}, kBoth, FALSE, SB_VERT, Info(0, 99, 10, 5), {100, 0, 116, 41}, 16, 25, 0, 0},
         {"0 x 0", {0, 0, 0, 0}, kBoth, FALSE, SB_HORZ, Info(0, 99, 10, 5), {0, 0, 0, 16}, 0, 0, 0, 0},
-        {"full int range",
-         {0, 0, 100, 100},
-         kBoth,
-         FALSE,
-         SB_VERT,
-         Info(INT_MIN, INT_MAX, 1u << 31, 0),
-         {100, 0, 116, 100},
-         16,
-         84,
-         50,
-         84},
-        {"page above the range",
-         {0, 0, 100, 100},
-         kBoth,
-         FALSE,
-         SB_VERT,
-         Info(0, 99, 500, 50),
-         {100, 0, 116, 100},
-         16,
-         84,
-         16,
-         84},
-        {"position outside the range",
-         {0, 0, 100, 100},
-         kBoth,
-         FALSE,
-         SB_VERT,
-         Info(0, 99, 10, -70),
-         {100, 0, 116, 100},
-         16,
-         84,
-         16,
-         26},
+        {"full int range", {0, 0, 100, 100}, kBoth, FALSE, SB_VERT, Info(INT_MIN, INT_MAX, 1u << 31, 0), {100, 0, 116, 100}, 16, 84, 50, 84},
+        {"page above the range", {0, 0, 100, 100}, kBoth, FALSE, SB_VERT, Info(0, 99, 500, 50), {100, 0, 116, 100}, 16, 84, 16, 84},
+        {"position outside the range", {0, 0, 100, 100}, kBoth, FALSE, SB_VERT, Info(0, 99, 10, -70), {100, 0, 116, 100}, 16, 84, 16, 26},
         {"control bar", {0, 0, 100, 100}, kBoth, FALSE, SB_CTL, Info(0, 99, 10, 0), {0, 0, 0, 0}, 0, 0, 0, 0},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const SkinSBBarLayout l = SkinSBLayoutBar(row.rcClient, row.dwStyle, row.bLeft, row.nBar, row.si);
@@ -182,6 +64,7 @@ TEST(SkinSBLayout, HitTestNamesEveryPixelsPartAndDisabledArrowsLeaveOnlyTheThumb
     const SkinSBBarLayout none =
         SkinSBLayoutBar(CRect(0, 0, 100, 100), kBoth, FALSE, SB_VERT, Info(0, 0, 0, 0));
     using riztest::ExpectRows;
+    // clang-format off
     ExpectRows<UINT>({
         ROW(SkinSBHitTest(l, 0, CPoint(105, 0)), SKINSB_LINEUP),
         ROW(SkinSBHitTest(l, 0, CPoint(105, 15)), SKINSB_LINEUP),
@@ -201,6 +84,7 @@ TEST(SkinSBLayout, HitTestNamesEveryPixelsPartAndDisabledArrowsLeaveOnlyTheThumb
         ROW(SkinSBHitTest(none, 0, CPoint(105, 5)), SKINSB_LINEUP),
         ROW(SkinSBHitTest(none, 0, CPoint(105, 50)), SKINSB_NONE),
     });
+    // clang-format on
 }
 
 TEST(SkinSBLayout, ArrowFlagsPartStatesAndBarsOutsideHorizontalAndVertical) {
@@ -212,6 +96,7 @@ TEST(SkinSBLayout, ArrowFlagsPartStatesAndBarsOutsideHorizontalAndVertical) {
     t.hotPart = SKINSB_LINEDOWN;
     t.tracking = TRUE;
     using riztest::ExpectRows;
+    // clang-format off
     ExpectRows<DWORD>({
         ROW(s.arrowFlags, 8),
         ROW(SkinSBEnableArrows(8, SB_HORZ, ESB_DISABLE_LTUP), 9),
@@ -233,6 +118,7 @@ TEST(SkinSBLayout, ArrowFlagsPartStatesAndBarsOutsideHorizontalAndVertical) {
         ROW(SkinSBInfo(s, SB_CTL) == nullptr && SkinSBInfo(s, SB_BOTH) == nullptr, true),
         ROW(SkinSBInfo(s, -1) == nullptr && SkinSBInfo(s, 99) == nullptr, true),
     });
+    // clang-format on
     t.tracking = FALSE;
     EXPECT_EQ(SKINSB_HOT, SkinSBPartState(t, SKINSB_LINEDOWN));
 }
@@ -247,31 +133,22 @@ TEST(SkinSBLayout, SetInfoClampsPageAndPositionInSixtyFourBitsAndSaysWhatChanged
         int nPos, nTrackPos;
         bool bChanged, bShow;
         int nResult;
+        // clang-format off
     } rows[] = {
-        {"a first range", Info(0, 0, 0, 0), Info(0, 99, 0, 0, SIF_RANGE), false, 0, 99, 0, 0, 0, true, true,
-         0},
-        {"the same range", Info(0, 99, 10, 3), Info(0, 99, 0, 0, SIF_RANGE), true, 0, 99, 10, 3, 0, false,
-         true, 3},
-        {"page above the range", Info(0, 99, 0, 0), Info(0, 0, 500, 0, SIF_PAGE), true, 0, 99, 100, 0, 0,
-         true, false, 0},
-        {"position past the top", Info(0, 99, 10, 3), Info(0, 0, 0, 200, SIF_POS), true, 0, 99, 10, 90, 0,
-         false, true, 3},
-        {"position below the minimum", Info(0, 99, 10, 3), Info(0, 0, 0, -5, SIF_POS), false, 0, 99, 10, 0, 0,
-         false, false, 3},
-        {"a new range re-applies page and position", Info(0, 99, 10, 90), Info(0, 49, 0, 0, SIF_RANGE), true,
-         0, 49, 10, 40, 0, true, true, 40},
-        {"a new page re-applies the position", Info(0, 99, 10, 90), Info(0, 0, 60, 0, SIF_PAGE), true, 0, 99,
-         60, 40, 0, true, true, 40},
-        {"minimum above maximum", Info(0, 99, 10, 5), Info(50, 10, 0, 0, SIF_RANGE), true, 50, 50, 1, 50, 0,
-         true, false, 50},
-        {"full int range", Info(0, 0, 0, 0), Info(INT_MIN, INT_MAX, 0xFFFFFFFF, INT_MAX), false, INT_MIN,
-         INT_MAX, 0xFFFFFFFF, INT_MIN + 1, 0, true, true, 0},
-        {"int extremes, no page", Info(0, 0, 0, 0), Info(INT_MIN, INT_MAX, 0, INT_MIN), false, INT_MIN,
-         INT_MAX, 0, INT_MIN, 0, true, true, 0},
-        {"track position", Info(0, 99, 10, 5), Info(0, 0, 0, 0, SIF_TRACKPOS), true, 0, 99, 10, 5, 0, false,
-         true, 5},
+        {"a first range", Info(0, 0, 0, 0), Info(0, 99, 0, 0, SIF_RANGE), false, 0, 99, 0, 0, 0, true, true, 0},
+        {"the same range", Info(0, 99, 10, 3), Info(0, 99, 0, 0, SIF_RANGE), true, 0, 99, 10, 3, 0, false, true, 3},
+        {"page above the range", Info(0, 99, 0, 0), Info(0, 0, 500, 0, SIF_PAGE), true, 0, 99, 100, 0, 0, true, false, 0},
+        {"position past the top", Info(0, 99, 10, 3), Info(0, 0, 0, 200, SIF_POS), true, 0, 99, 10, 90, 0, false, true, 3},
+        {"position below the minimum", Info(0, 99, 10, 3), Info(0, 0, 0, -5, SIF_POS), false, 0, 99, 10, 0, 0, false, false, 3},
+        {"a new range re-applies page and position", Info(0, 99, 10, 90), Info(0, 49, 0, 0, SIF_RANGE), true, 0, 49, 10, 40, 0, true, true, 40},
+        {"a new page re-applies the position", Info(0, 99, 10, 90), Info(0, 0, 60, 0, SIF_PAGE), true, 0, 99, 60, 40, 0, true, true, 40},
+        {"minimum above maximum", Info(0, 99, 10, 5), Info(50, 10, 0, 0, SIF_RANGE), true, 50, 50, 1, 50, 0, true, false, 50},
+        {"full int range", Info(0, 0, 0, 0), Info(INT_MIN, INT_MAX, 0xFFFFFFFF, INT_MAX), false, INT_MIN, INT_MAX, 0xFFFFFFFF, INT_MIN + 1, 0, true, true, 0},
+        {"int extremes, no page", Info(0, 0, 0, 0), Info(INT_MIN, INT_MAX, 0, INT_MIN), false, INT_MIN, INT_MAX, 0, INT_MIN, 0, true, true, 0},
+        {"track position", Info(0, 99, 10, 5), Info(0, 0, 0, 0, SIF_TRACKPOS), true, 0, 99, 10, 5, 0, false, true, 5},
         {"nothing asked", Info(0, 99, 10, 5), Info(7, 8, 9, 10, 0), false, 0, 99, 10, 5, 0, false, false, 5},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         SCROLLINFO stored = row.stored;
@@ -302,6 +179,7 @@ TEST(SkinSBLayout, GetInfoCopiesWhatIsAskedOnlyFromARecordOfTheRightSize) {
     wrongSize.cbSize = sizeof(SCROLLINFO) + 4;
     SCROLLINFO nothing = Info(1, 2, 3, 4, 0);
     using riztest::ExpectRows;
+    // clang-format off
     ExpectRows<int>({
         ROW(SkinSBCopyInfo(stored, &asked), TRUE),
         ROW(asked.nTrackPos, 20),
@@ -315,6 +193,7 @@ TEST(SkinSBLayout, GetInfoCopiesWhatIsAskedOnlyFromARecordOfTheRightSize) {
         ROW(nothing.nPos, 4),
         ROW(SkinSBCopyInfo(stored, nullptr), FALSE),
     });
+    // clang-format on
 }
 
 TEST(SkinSBLayout, DraggingTheThumbGivesPositionsInsideTheRangeOnlyAndPagingStopsAtTheCursor) {
@@ -327,6 +206,7 @@ TEST(SkinSBLayout, DraggingTheThumbGivesPositionsInsideTheRangeOnlyAndPagingStop
     const SCROLLINFO wide = Info(0, 99, 500, 0);
     const SkinSBBarLayout lWide = SkinSBLayoutBar(rc, kBoth, FALSE, SB_VERT, wide);
     using riztest::ExpectRows;
+    // clang-format off
     ExpectRows<int>({
         ROW(SkinSBDragPosition(l, si, 50, 5), 45),
         ROW(SkinSBDragPosition(l, si, 21, 5), 0),
@@ -344,6 +224,7 @@ TEST(SkinSBLayout, DraggingTheThumbGivesPositionsInsideTheRangeOnlyAndPagingStop
         ROW(SkinSBPagingReachedCursor(l, SB_PAGEDOWN, 56), false),
         ROW(SkinSBPagingReachedCursor(l, SB_LINEUP, 0), false),
     });
+    // clang-format on
 }
 
 TEST(SkinSBLayout, BarsTakeTheirStripsFromTheClientAreaAndTheSizeBoxNeedsBoth) {
@@ -354,6 +235,7 @@ TEST(SkinSBLayout, BarsTakeTheirStripsFromTheClientAreaAndTheSizeBoxNeedsBoth) {
         DWORD dwStyle;
         BOOL bLeft;
         CRect rcClient, rcSizeBox;
+        // clang-format off
     } rows[] = {
         {"both", rc, kBoth, FALSE, {0, 0, 84, 34}, {100, 50, 116, 66}},
         {"both, left", rc, kBoth, TRUE, {16, 0, 100, 34}, {-16, 50, 0, 66}},
@@ -361,13 +243,9 @@ TEST(SkinSBLayout, BarsTakeTheirStripsFromTheClientAreaAndTheSizeBoxNeedsBoth) {
         {"horizontal only", rc, WS_HSCROLL, FALSE, {0, 0, 100, 34}, {}},
         {"too small for either", {0, 0, 16, 16}, kBoth, FALSE, {0, 0, 16, 16}, {16, 16, 32, 32}},
         {"just big enough", {0, 0, 17, 17}, kBoth, FALSE, {0, 0, 1, 1}, {17, 17, 33, 33}},
-        {"int extremes",
-         {INT_MIN, INT_MIN, INT_MAX, INT_MAX},
-         kBoth,
-         FALSE,
-         {INT_MIN, INT_MIN, INT_MAX - 16, INT_MAX - 16},
-         {INT_MAX, INT_MAX, INT_MAX, INT_MAX}},
+        {"int extremes", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, kBoth, FALSE, {INT_MIN, INT_MIN, INT_MAX - 16, INT_MAX - 16}, {INT_MAX, INT_MAX, INT_MAX, INT_MAX}},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(row.rcClient, SkinSBShrinkClient(row.rc, row.dwStyle, row.bLeft));
