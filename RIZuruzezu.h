@@ -75,3 +75,5 @@
 // Learning views
 #include "QVWordListBox.h"
 #include "QVWordListCtrl.h"
+// Scroll bar skinning
+#include "SkinScrollBar.h"
