@@ -132,13 +132,13 @@ const ButtonSpec kButtons[] = {
      _T("IDS_GALLERY_LTB_PLAY_BACK"), qvdropdown::STATE_PRESSED, qvdropdown::STATE_NORMAL},
 };
 
-struct TileSpec {
+struct TileLook {
     LPCTSTR lpszName, lpszState;
     uigallery::PictureKind nPicture;
     COLORREF clr;
     int nTicks;  // of the fade in, shown at once
 };
-const TileSpec kTiles[] = {
+const TileLook kTiles[] = {
     {_T("IDS_GALLERY_LTB_LESSONS"), _T("IDS_GALLERY_NORMAL"), uigallery::PIC_BOOK, RGB(52, 120, 200), 0},
     {_T("IDS_GALLERY_LTB_LISTENING"), _T("IDS_GALLERY_LTB_LIT"), uigallery::PIC_HEADSET, RGB(40, 150, 110),
      10},
@@ -201,13 +201,13 @@ BOOL CLessonToolbarWnd::CreatePage(HWND hParent, const RECT& rc) {
     }
     TranslateWndStrings(this);  // the buttons' "~" texts
     for (int i = 0; i < kTileCount; ++i) {
-        const TileSpec& spec = kTiles[i];
+        const TileLook& look = kTiles[i];
         CQVGdiplusImage picture;
-        picture.Load(uigallery::WritePicture(files, _T("ltb-picture.png"), 48, spec.nPicture,
-                                             Mix(spec.clr, RGB(255, 255, 255), 40), _T("")));
-        const CString strName = Text(spec.lpszName);
+        picture.Load(uigallery::WritePicture(files, _T("ltb-picture.png"), 48, look.nPicture,
+                                             Mix(look.clr, RGB(255, 255, 255), 40), _T("")));
+        const CString strName = Text(look.lpszName);
         auto draw = [&](BOOL bHot) {
-            return [&, bHot](CDC& dc) { DrawTile(dc, picture, strName, spec.clr, bHot); };
+            return [&, bHot](CDC& dc) { DrawTile(dc, picture, strName, look.clr, bHot); };
         };
         const CString strBack =
             uigallery::WriteDrawing(files, _T("ltb-tile.png"), kTileWidth, kTileHeight, draw(FALSE), FALSE);
@@ -218,7 +218,7 @@ BOOL CLessonToolbarWnd::CreatePage(HWND hParent, const RECT& rc) {
                     CRect(TileLeft(i), kTilesTop, TileLeft(i) + kTileWidth, kTilesTop + kTileHeight), this,
                     kFirstTileId + i);
         tile.LoadImages(strBack, strHot);  // read whole: the files may go
-        tile.ShowFadedIn(spec.nTicks);
+        tile.ShowFadedIn(look.nTicks);
     }
     return TRUE;
 }
