@@ -100,6 +100,22 @@ protected:
         return shot.Pixel(pt.x, pt.y);
     }
 
+    // Clicks the button at (10, 10) while the parent deletes it from inside the click's notification:
+    // the button must come back from its own handler without touching itself.
+    template <class TButton>
+    void ClickWhileTheParentDeletes(TButton* pDoomed) {
+        const HWND hDoomed = pDoomed->m_hWnd;
+        m_parent.m_onEvent = [&] {
+            delete pDoomed;
+            pDoomed = nullptr;
+        };
+        Send(*pDoomed, WM_MOUSEMOVE, CPoint(10, 10));
+        Send(*pDoomed, WM_LBUTTONDOWN, CPoint(10, 10), MK_LBUTTON);
+        ::SendMessage(hDoomed, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+        EXPECT_EQ(nullptr, pDoomed);
+        EXPECT_FALSE(::IsWindow(hDoomed));
+    }
+
     riztest::TempFolder m_folder;
     CRecordingParent m_parent;
 };
@@ -215,16 +231,7 @@ TEST_F(DropdownButton, HeightMissingImagesNarrowButtonsAndDeletingParentsAreSafe
     SetImages(*pDoomed);
     ASSERT_TRUE(
         pDoomed->Create(_T("Send file"), WS_CHILD | WS_VISIBLE, CRect(0, 60, 100, 84), &m_parent, 80));
-    const HWND hDoomed = pDoomed->m_hWnd;
-    m_parent.m_onEvent = [&] {
-        delete pDoomed;
-        pDoomed = nullptr;
-    };
-    Send(*pDoomed, WM_MOUSEMOVE, CPoint(10, 10));
-    Send(*pDoomed, WM_LBUTTONDOWN, CPoint(10, 10), MK_LBUTTON);
-    ::SendMessage(hDoomed, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    EXPECT_EQ(nullptr, pDoomed);
-    EXPECT_FALSE(::IsWindow(hDoomed));
+    ClickWhileTheParentDeletes(pDoomed);
     EXPECT_EQ(2u, m_parent.m_notes.size());
 }
 
@@ -322,16 +329,7 @@ TEST_F(AnimationButton, OneClickPerPressNoneFromStalePressesAndDeletingParentsAr
     // The parent deletes the button while it answers the click, during a fade.
     auto* pDoomed = new CQVAnimationButton;
     ASSERT_TRUE(pDoomed->Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(0, 60, 60, 100), &m_parent, 94));
-    const HWND hDoomed = pDoomed->m_hWnd;
-    m_parent.m_onEvent = [&] {
-        delete pDoomed;
-        pDoomed = nullptr;
-    };
-    Send(*pDoomed, WM_MOUSEMOVE, CPoint(10, 10));
-    Send(*pDoomed, WM_LBUTTONDOWN, CPoint(10, 10), MK_LBUTTON);
-    ::SendMessage(hDoomed, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    EXPECT_EQ(nullptr, pDoomed);
-    EXPECT_FALSE(::IsWindow(hDoomed));
+    ClickWhileTheParentDeletes(pDoomed);
 }
 
 TEST_F(AnimationButton, MissingImagesShowTheParentAndDestroyedMidFadeLeavesNoTimer) {
