@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
-#include <utility>
+#include <vector>
 
 #include "SkinTestKit.h"
 #include "TestData.h"
@@ -23,15 +24,6 @@ bool AppendToFile(const CString& strPath, const std::string& strText) {
     const BOOL bOk = ::WriteFile(hFile, strText.data(), static_cast<DWORD>(strText.size()), &dwWritten, NULL);
     ::CloseHandle(hFile);
     return bOk && dwWritten == strText.size();
-}
-
-// Every text of says is in skincheck's output and none of silent.
-void ExpectOutput(const CheckResult& result, std::initializer_list<const char*> says,
-                  std::initializer_list<const char*> silent = {}) {
-    for (const char* pszText : says)
-        EXPECT_TRUE(result.Says(pszText)) << pszText << " in:\n" << result.output;
-    for (const char* pszText : silent)
-        EXPECT_FALSE(result.Says(pszText)) << pszText << " in:\n" << result.output;
 }
 
 const LPCTSTR kMessageBoxIcons[] = {_T("Question.png"), _T("Error.png"), _T("Information.png"),
@@ -71,225 +63,168 @@ CString WriteFullSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
     return strFolder;
 }
 
+// What a row hands to skincheck: a file or folder it makes in the scratch folder, or one of the test data
+// or of the build.
+using Make = std::function<CString(riztest::TempFolder&)>;
+Make Data(LPCTSTR lpszPath) {
+    return [lpszPath](riztest::TempFolder&) { return riztest::TestDataPath(lpszPath); };
+}
+Make Shipped(LPCTSTR lpszPath) {
+    return [lpszPath](riztest::TempFolder&) { return BinFolder() + lpszPath; };
+}
+
+// A skin written by WriteSkin with the text appended to its skin.ini.
+Make SkinWith(const std::string& strIni) {
+    return [strIni](riztest::TempFolder& temp) {
+        const CString strFolder = skintest::WriteSkin(temp, _T("Blue"));
+        EXPECT_TRUE(AppendToFile(strFolder + _T("skin.ini"), strIni));
+        return strFolder;
+    };
+}
+
+// A skin whose top-left mask has a cache of one 6 x 6 rectangle stored for an image of cx x cx (the mask
+// is 6 x 6), and, with bDamaged, a top-right cache of bytes that are no region.
+Make SkinWithCaches(int cx, bool bDamaged) {
+    return [cx, bDamaged](riztest::TempFolder& temp) {
+        const CString strFolder = skintest::WriteSkin(temp, _T("Blue"));
+        std::string rgn(sizeof(RGNDATAHEADER) + sizeof(RECT) + 8, '\0');
+        const RGNDATAHEADER header = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, 1, sizeof(RECT), {0, 0, 6, 6}};
+        const RECT rect = {0, 0, 6, 6};
+        const int size[2] = {cx, cx};
+        memcpy(&rgn[0], &header, sizeof(header));
+        memcpy(&rgn[sizeof(header)], &rect, sizeof(rect));
+        memcpy(&rgn[sizeof(header) + sizeof(rect)], size, sizeof(size));
+        temp.WriteFile(_T("Blue\\Common\\Window\\MaskTopLeft.bmp.rgn"), rgn.data(), rgn.size());
+        if (bDamaged) temp.WriteFile(_T("Blue\\Common\\Window\\MaskTopRight.bmp.rgn"), "not a region");
+        return strFolder;
+    };
+}
+
 }  // namespace
 
-TEST(SkinCheckSkin, ACompleteSkinPasses) {
-    riztest::TempFolder temp;
-    CheckResult result = RunSkinCheck(WriteFullSkin(temp, _T("Blue")));
-    EXPECT_EQ(0u, result.dwExitCode) << result.output;
-    EXPECT_TRUE(result.Says("0 error(s), 0 warning(s)")) << result.output;
-    // The skin's description file named directly checks its folder.
-    riztest::TempFolder temp2;
-    CheckResult direct = RunSkinCheck(WriteFullSkin(temp2, _T("Blue")) + _T("skin.ini"));
-    EXPECT_EQ(0u, direct.dwExitCode) << direct.output;
-}
-
-TEST(SkinCheckSkin, MissingOrUnreadableMessageBoxIconsAreOnlyWarnings) {
-    riztest::TempFolder temp;
-    CString strFolder = WriteFullSkin(temp, _T("Blue"));
-    ASSERT_TRUE(::DeleteFile(strFolder + _T("Common\\Error.png")));
-    temp.WriteFile(_T("Blue\\Common\\Warning.png"), "no image in here");
-    temp.WriteFile(_T("Blue\\Common\\Question.png"), "");
-
-    CheckResult result = RunSkinCheck(strFolder);
-    EXPECT_EQ(0u, result.dwExitCode) << result.output;
-    ExpectOutput(result,
-                 {"warning: message-box icon Common\\Error.png: file missing",
-                  "warning: message-box icon Common\\Warning.png: cannot be read as an image",
-                  "warning: message-box icon Common\\Question.png: cannot be read as an image",
-                  "0 error(s), 3 warning(s)"},
-                 {"Information.png"});
-}
-
-TEST(SkinCheckSkin, UnknownSectionsAndKeysAreOnlyWarnings) {
-    riztest::TempFolder temp;
-    CString strFolder = skintest::WriteSkin(temp, _T("Blue"));
-    std::string extra = "\n[Window]\nFutureKey=1\n[FutureSection]\nWhatever=2\n";
-    ASSERT_TRUE(AppendToFile(strFolder + _T("skin.ini"), extra));
-
-    CheckResult result = RunSkinCheck(strFolder);
-    EXPECT_EQ(0u, result.dwExitCode) << result.output;
-    ExpectOutput(result,
-                 {"warning: skin.ini line", "FutureKey: unknown key", "unknown section [FutureSection]"});
-}
-
-TEST(SkinCheckSkin, ListsEveryDamagedImage) {
-    CheckResult result = RunSkinCheck(riztest::TestDataPath(_T("skins\\bad-images")));
-    EXPECT_EQ(1u, result.dwExitCode) << result.output;
-    ExpectOutput(result,
-                 {"Caption.bmp: empty file", "CloseBtn.bmp: truncated file",
-                  "MinBtn.png: image header announces an absurd size", "MaxBtn.bmp: truncated file",
-                  "NoSuchFile.bmp: file missing", "NoSuchMask.bmp: file missing",
-                  "CheckBox.bmp: 8 pixels wide, narrower than its 11 frames",
-                  "ComboDrop.bmp: 10 pixels wide, not a multiple of its 3 frames",
-                  "Spin.bmp: cannot be read as an image", "Header.png: truncated file"},
-                 {"PushBtn.bmp:", "Tab.png:"});
-    // Images the skin does not name at all are warnings.
-    ExpectOutput(result, {"warning: [Window] LeftBorder: not set", "10 error(s)"});
-}
-
-TEST(SkinCheckSkin, ListsValuesThatDoNotParseAndMalformedLines) {
-    CheckResult result = RunSkinCheck(riztest::TestDataPath(_T("skins\\bad-values")));
-    EXPECT_EQ(1u, result.dwExitCode) << result.output;
-    ExpectOutput(result,
-                 {"line 6: [Window] CaptionHeight: value does not parse",
-                  "[Window] LeftBorderSize: value does not parse",
-                  "[Window] BorderLayout: value does not parse", "[Window] BtnKey: value does not parse",
-                  "[Window] ClientBkColor: value does not parse",
-                  "[Window] CornerTopLeft: value does not parse", "[Colors] Color3: value does not parse",
-                  "error: skin.ini line 16: no '='", "error: skin.ini line 17: empty key",
-                  "error: skin.ini line 18: malformed section header",
-                  "warning: skin.ini line 24: [Colors] Color17: unknown key",
-                  "warning: skin.ini line 25: [Colors] Color05: unknown key", "unknown section [Mystery]"},
-                 {"RightBorderSize", "Ignored"});
-}
-
-TEST(SkinCheckSkin, FailsOnSkinsTheManagerRefuses) {
-    riztest::TempFolder temp;
-    ::CreateDirectory(temp.Path(_T("Empty")), NULL);
-    // Each with a text the output must hold.
-    const std::pair<CString, const char*> bad[] = {
-        {temp.Path(_T("NoSuchSkin")), "folder not found"},
-        {temp.Path(_T("Empty")), "skin.ini not found"},
-        {riztest::TestDataPath(_T("skins\\missing-description")), "skin.ini not found"},
-        {riztest::TestDataPath(_T("skins\\garbage-description")), "not a text file"},
-        {riztest::TestDataPath(_T("skins\\truncated-description")), "line 6: not UTF-8"},
-        {riztest::TestDataPath(_T("skins\\no-window-section")), "no [Window] section"},
-        {riztest::TestDataPath(_T("skins\\nul-description")), "line 3: NUL byte"},
+// Each row hands skincheck one skin folder, skin.ini or language file (or nothing) and checks its exit
+// code (0 passed, 1 errors, 2 usage), the texts its output holds and those it must not hold.
+TEST(SkinCheck, ExitCodesAndTheErrorsAndWarningsListedForSkinsAndLanguages) {
+    const struct {
+        const char* what;
+        Make make;
+        DWORD dwExitCode;
+        std::vector<const char*> says, silent;
+    } rows[] = {
+        // clang-format off
+        {"a complete skin passes", [](riztest::TempFolder& t) { return WriteFullSkin(t, _T("Blue")); }, 0,
+         {"0 error(s), 0 warning(s)"}, {}},
+        {"its skin.ini named directly checks its folder",
+         [](riztest::TempFolder& t) { return WriteFullSkin(t, _T("Blue")) + _T("skin.ini"); }, 0,
+         {"0 error(s), 0 warning(s)"}, {}},
+        {"missing or unreadable message-box icons are only warnings", [](riztest::TempFolder& t) {
+             const CString strFolder = WriteFullSkin(t, _T("Blue"));
+             EXPECT_TRUE(::DeleteFile(strFolder + _T("Common\\Error.png")));
+             t.WriteFile(_T("Blue\\Common\\Warning.png"), "no image in here");
+             t.WriteFile(_T("Blue\\Common\\Question.png"), "");
+             return strFolder; }, 0,
+         {"warning: message-box icon Common\\Error.png: file missing",
+          "warning: message-box icon Common\\Warning.png: cannot be read as an image",
+          "warning: message-box icon Common\\Question.png: cannot be read as an image",
+          "0 error(s), 3 warning(s)"},
+         {"Information.png"}},
+        {"unknown sections and keys are only warnings",
+         SkinWith("\n[Window]\nFutureKey=1\n[FutureSection]\nWhatever=2\n"),
+         0, {"warning: skin.ini line", "FutureKey: unknown key", "unknown section [FutureSection]"}, {}},
+        {"every damaged image is listed; images not named at all are warnings",
+         Data(_T("skins\\bad-images")), 1,
+         {"Caption.bmp: empty file", "CloseBtn.bmp: truncated file",
+          "MinBtn.png: image header announces an absurd size",
+          "MaxBtn.bmp: truncated file", "NoSuchFile.bmp: file missing", "NoSuchMask.bmp: file missing",
+          "CheckBox.bmp: 8 pixels wide, narrower than its 11 frames",
+          "ComboDrop.bmp: 10 pixels wide, not a multiple of its 3 frames",
+          "Spin.bmp: cannot be read as an image",
+          "Header.png: truncated file", "warning: [Window] LeftBorder: not set", "10 error(s)"},
+         {"PushBtn.bmp:", "Tab.png:"}},
+        {"values that do not parse and malformed lines", Data(_T("skins\\bad-values")), 1,
+         {"line 6: [Window] CaptionHeight: value does not parse",
+          "[Window] LeftBorderSize: value does not parse",
+          "[Window] BorderLayout: value does not parse", "[Window] BtnKey: value does not parse",
+          "[Window] ClientBkColor: value does not parse", "[Window] CornerTopLeft: value does not parse",
+          "[Colors] Color3: value does not parse", "error: skin.ini line 16: no '='",
+          "error: skin.ini line 17: empty key",
+          "error: skin.ini line 18: malformed section header",
+          "warning: skin.ini line 24: [Colors] Color17: unknown key",
+          "warning: skin.ini line 25: [Colors] Color05: unknown key", "unknown section [Mystery]"},
+         {"RightBorderSize", "Ignored"}},
+        {"a missing folder", [](riztest::TempFolder& t) { return t.Path(_T("NoSuchSkin")); }, 1,
+         {"error: ", "folder not found"}, {}},
+        {"an empty folder", [](riztest::TempFolder& t) {
+             ::CreateDirectory(t.Path(_T("Empty")), NULL);
+             return t.Path(_T("Empty")); }, 1, {"error: ", "skin.ini not found"}, {}},
+        {"no description", Data(_T("skins\\missing-description")), 1, {"error: ", "skin.ini not found"}, {}},
+        {"a description of garbage", Data(_T("skins\\garbage-description")), 1, {"error: ",
+          "not a text file"}, {}},
+        {"a cut description", Data(_T("skins\\truncated-description")), 1, {"error: ", "line 6: not UTF-8"},
+          {}},
+        {"no [Window] section", Data(_T("skins\\no-window-section")), 1, {"error: ", "no [Window] section"},
+          {}},
+        {"a NUL byte", Data(_T("skins\\nul-description")), 1, {"error: ", "line 3: NUL byte"}, {}},
+        {"stale and damaged mask caches are warnings", SkinWithCaches(7, true), 0,
+         {"MaskTopLeft.bmp.rgn: region cache made from a 7x7 image, the mask is 6x6",
+          "MaskTopRight.bmp.rgn: damaged region cache"}, {}},
+        {"a cache of the mask's size is not listed", SkinWithCaches(6, false), 0, {},
+          {"MaskTopLeft.bmp.rgn"}},
+        {"frames that disagree with the metrics warn; user pictures are checked", [](riztest::TempFolder& t) {
+             const CString strFolder = skintest::WriteSkin(t, _T("Blue"));
+             t.WriteFile(_T("Blue\\Common\\Button\\CheckBox.bmp"), skintest::Strip(17, 15,
+             11));  // metrics: 15
+             t.WriteFile(_T("Blue\\UserIcon\\1.bmp"), skintest::Strip(32, 32, 1));
+             t.WriteFile(_T("Blue\\UserIcon\\2.bmp"), "");
+             return strFolder; }, 1,
+         {"warning: [Button] CheckBox: frames are 17x15, the metrics say 15x15",
+          "UserIcon\\2.bmp: empty file"},
+         {"UserIcon\\1.bmp"}},
+        {"edges wider than their frames",
+         SkinWith("\n[Button]\nPushBtnEdges=4,4\nCheckBoxEdges=8,8\nTabEdges=4\nNoSuchImageEdges=1,1\n"), 1,
+         {"[Button] CheckBoxEdges: 8 and 8 pixels of edges, the frames are 15 wide",
+          "[Button] TabEdges: value does not parse", "warning: skin.ini line",
+          "NoSuchImageEdges: unknown key",
+          "2 error(s)"}, {"PushBtnEdges"}},
+        {"a skinned spin without arrows and missing slider images", Data(_T("skins\\bad-spin")), 1,
+         {"SkinSpin is set, but Spin is empty or SpinWidth/SpinHeight is 0",
+          "NoSuchChannel.bmp: file missing",
+          "NoSuchThumb.bmp: file missing", "3 error(s)"}, {"SliderTransparent"}},
+        // The shipped skins and languages are a build dependency of every test program: a missing one fails.
+        {"the shipped Default skin", Shipped(_T("Skins\\Default")), 0, {}, {"message-box icon"}},
+        {"the shipped Jade skin", Shipped(_T("Skins\\Jade")), 0, {}, {"message-box icon"}},
+        {"the shipped en-US table", Shipped(_T("Languages\\en-US.lng")), 0, {"0 error(s), 0 warning(s)"}, {}},
+        {"the shipped zh-CN table", Shipped(_T("Languages\\zh-CN.lng")), 0, {"0 error(s), 0 warning(s)"}, {}},
+        {"a language missing keys", [](riztest::TempFolder& t) {
+             t.WriteFile(_T("partial.lng"), "IDS_OK=Okay\nIDS_CANCEL=Stop\n");
+             return t.Path(_T("partial.lng")); }, 1,
+         {"error: missing key: IDS_DEF_FONT", "error: missing key: DPCtrl.Sunday"},
+           {"missing key: IDS_OK\n"}},
+        {"malformed language lines", Data(_T("languages\\no-equals.lng")), 1,
+         {"error: line 2: no '=' in the line", "error: line 4: empty key"}, {}},
+        {"a complete table with a key given twice passes with a warning", [](riztest::TempFolder& t) {
+             const CString strCopy = t.Path(_T("copy.lng"));
+             EXPECT_TRUE(::CopyFile(BinFolder() + _T("Languages\\en-US.lng"), strCopy, FALSE));
+             EXPECT_TRUE(AppendToFile(strCopy, "IDS_OK=Okay\n"));
+             return strCopy; }, 0, {"warning: line ", "key given again: IDS_OK"}, {}},
+        {"invalid UTF-8", Data(_T("languages\\invalid-utf8.lng")), 1, {"line 2: not UTF-8"}, {}},
+        {"overlong UTF-8", Data(_T("languages\\overlong-utf8.lng")), 1, {"line 1: not UTF-8"}, {}},
+        {"a UTF-8 surrogate", Data(_T("languages\\surrogate-utf8.lng")), 1, {"line 1: not UTF-8"}, {}},
+        {"cut UTF-8", Data(_T("languages\\truncated-utf8.lng")), 1, {"line 1: not UTF-8"}, {}},
+        {"NUL bytes", Data(_T("languages\\nul-bytes.lng")), 1, {"line 1: NUL byte"}, {}},
+        {"a missing language", Data(_T("languages\\no-such-file.lng")), 1, {"file not found"}, {}},
+        {"no argument prints the usage", nullptr, 2, {"usage: skincheck"}, {}},
+        // clang-format on
     };
-    for (const auto& item : bad) {
-        SCOPED_TRACE(static_cast<LPCTSTR>(item.first));
-        CheckResult result = RunSkinCheck(item.first);
-        EXPECT_EQ(1u, result.dwExitCode) << result.output;
-        EXPECT_TRUE(result.Says("error: ")) << result.output;
-        EXPECT_TRUE(result.Says(item.second)) << result.output;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        riztest::TempFolder temp;
+        const CString strArg = r.make ? r.make(temp) : CString();
+        const CheckResult result = RunSkinCheck(r.make ? static_cast<LPCTSTR>(strArg) : NULL);
+        EXPECT_EQ(r.dwExitCode, result.dwExitCode) << result.output;
+        for (const char* pszText : r.says)
+            EXPECT_TRUE(result.Says(pszText)) << pszText << " in:\n" << result.output;
+        for (const char* pszText : r.silent)
+            EXPECT_FALSE(result.Says(pszText)) << pszText << " in:\n" << result.output;
     }
-}
-
-TEST(SkinCheckSkin, ReportsStaleAndDamagedMaskCaches) {
-    riztest::TempFolder temp;
-    CString strFolder = skintest::WriteSkin(temp, _T("Blue"));
-    // A region of one 6x6 rectangle, stored for an image of another size; and bytes that are no region.
-    std::string rgn(sizeof(RGNDATAHEADER) + sizeof(RECT) + 8, '\0');
-    RGNDATAHEADER header = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, 1, sizeof(RECT), {0, 0, 6, 6}};
-    RECT rect = {0, 0, 6, 6};
-    int size[2] = {7, 7};
-    memcpy(&rgn[0], &header, sizeof(header));
-    memcpy(&rgn[sizeof(header)], &rect, sizeof(rect));
-    memcpy(&rgn[sizeof(header) + sizeof(rect)], size, sizeof(size));
-    temp.WriteFile(_T("Blue\\Common\\Window\\MaskTopLeft.bmp.rgn"), rgn.data(), rgn.size());
-    temp.WriteFile(_T("Blue\\Common\\Window\\MaskTopRight.bmp.rgn"), "not a region");
-
-    CheckResult result = RunSkinCheck(strFolder);
-    EXPECT_EQ(0u, result.dwExitCode) << result.output;
-    ExpectOutput(result, {"MaskTopLeft.bmp.rgn: region cache made from a 7x7 image, the mask is 6x6",
-                          "MaskTopRight.bmp.rgn: damaged region cache"});
-
-    size[0] = size[1] = 6;
-    memcpy(&rgn[sizeof(header) + sizeof(rect)], size, sizeof(size));
-    temp.WriteFile(_T("Blue\\Common\\Window\\MaskTopLeft.bmp.rgn"), rgn.data(), rgn.size());
-    EXPECT_FALSE(RunSkinCheck(strFolder).Says("MaskTopLeft.bmp.rgn"));
-}
-
-TEST(SkinCheckSkin, WarnsWhenFramesAndMetricsDisagreeAndChecksUserPictures) {
-    riztest::TempFolder temp;
-    skintest::SkinRecipe recipe;
-    CString strFolder = skintest::WriteSkin(temp, _T("Blue"), recipe);
-    // 17 wide frames, the metrics say 15.
-    temp.WriteFile(_T("Blue\\Common\\Button\\CheckBox.bmp"), skintest::Strip(17, 15, 11));
-    temp.WriteFile(_T("Blue\\UserIcon\\1.bmp"), skintest::Strip(32, 32, 1));
-    temp.WriteFile(_T("Blue\\UserIcon\\2.bmp"), "");
-
-    CheckResult result = RunSkinCheck(strFolder);
-    EXPECT_EQ(1u, result.dwExitCode) << result.output;
-    ExpectOutput(result,
-                 {"warning: [Button] CheckBox: frames are 17x15, the metrics say 15x15",
-                  "UserIcon\\2.bmp: empty file"},
-                 {"UserIcon\\1.bmp"});
-}
-
-TEST(SkinCheckSkin, ListsEdgesWiderThanTheirFrames) {
-    riztest::TempFolder temp;
-    CString strFolder = skintest::WriteSkin(temp, _T("Blue"));
-    std::string extra = "\n[Button]\nPushBtnEdges=4,4\nCheckBoxEdges=8,8\nTabEdges=4\nNoSuchImageEdges=1,1\n";
-    ASSERT_TRUE(AppendToFile(strFolder + _T("skin.ini"), extra));
-
-    CheckResult result = RunSkinCheck(strFolder);
-    EXPECT_EQ(1u, result.dwExitCode) << result.output;
-    ExpectOutput(result,
-                 {"[Button] CheckBoxEdges: 8 and 8 pixels of edges, the frames are 15 wide",
-                  "[Button] TabEdges: value does not parse", "warning: skin.ini line",
-                  "NoSuchImageEdges: unknown key", "2 error(s)"},
-                 {"PushBtnEdges"});
-}
-
-TEST(SkinCheckSkin, ShippedSkinsAndLanguagesPass) {
-    CString strSkins = BinFolder() + _T("Skins\\");
-    // The shipped skins are a build dependency of every test program: missing ones are a broken build.
-    ASSERT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributes(strSkins + _T("Default")));
-    for (LPCTSTR lpszSkin : {_T("Default"), _T("Jade")}) {
-        SCOPED_TRACE(lpszSkin);
-        CheckResult result = RunSkinCheck(strSkins + lpszSkin);
-        EXPECT_EQ(0u, result.dwExitCode) << result.output;
-        EXPECT_FALSE(result.Says("message-box icon")) << result.output;
-    }
-    for (LPCTSTR lpszFile : {_T("en-US.lng"), _T("zh-CN.lng")}) {
-        SCOPED_TRACE(lpszFile);
-        CheckResult result = RunSkinCheck(BinFolder() + _T("Languages\\") + lpszFile);
-        EXPECT_EQ(0u, result.dwExitCode) << result.output;
-        EXPECT_TRUE(result.Says("0 error(s), 0 warning(s)")) << result.output;
-    }
-}
-
-TEST(SkinCheckSkin, SkinnedSpinWithoutArrowsAndMissingSliderImagesAreErrors) {
-    CheckResult result = RunSkinCheck(riztest::TestDataPath(_T("skins\\bad-spin")));
-    EXPECT_EQ(1u, result.dwExitCode) << result.output;
-    ExpectOutput(result,
-                 {"SkinSpin is set, but Spin is empty or SpinWidth/SpinHeight is 0",
-                  "NoSuchChannel.bmp: file missing", "NoSuchThumb.bmp: file missing", "3 error(s)"},
-                 {"SliderTransparent"});
-}
-
-TEST(SkinCheckLanguage, ListsMissingKeys) {
-    riztest::TempFolder temp;
-    temp.WriteFile(_T("partial.lng"), "IDS_OK=Okay\nIDS_CANCEL=Stop\n");
-    CheckResult result = RunSkinCheck(temp.Path(_T("partial.lng")));
-    EXPECT_EQ(1u, result.dwExitCode) << result.output;
-    ExpectOutput(result, {"error: missing key: IDS_DEF_FONT", "error: missing key: DPCtrl.Sunday"},
-                 {"missing key: IDS_OK\n"});
-}
-
-TEST(SkinCheckLanguage, ListsMalformedLinesAndWarnsOfDuplicates) {
-    CheckResult result = RunSkinCheck(riztest::TestDataPath(_T("languages\\no-equals.lng")));
-    EXPECT_EQ(1u, result.dwExitCode) << result.output;
-    ExpectOutput(result, {"error: line 2: no '=' in the line", "error: line 4: empty key"});
-
-    // A complete table with a key given twice passes with a warning.
-    riztest::TempFolder temp;
-    CString strCopy = temp.Path(_T("copy.lng"));
-    ASSERT_TRUE(::CopyFile(BinFolder() + _T("Languages\\en-US.lng"), strCopy, FALSE));
-    ASSERT_TRUE(AppendToFile(strCopy, "IDS_OK=Okay\n"));
-    CheckResult copy = RunSkinCheck(strCopy);
-    EXPECT_EQ(0u, copy.dwExitCode) << copy.output;
-    ExpectOutput(copy, {"warning: line ", "key given again: IDS_OK"});
-}
-
-TEST(SkinCheckLanguage, FailsOnFilesTheManagerRefuses) {
-    const std::pair<LPCTSTR, const char*> bad[] = {
-        {_T("invalid-utf8.lng"), "line 2: not UTF-8"},   {_T("overlong-utf8.lng"), "line 1: not UTF-8"},
-        {_T("surrogate-utf8.lng"), "line 1: not UTF-8"}, {_T("truncated-utf8.lng"), "line 1: not UTF-8"},
-        {_T("nul-bytes.lng"), "line 1: NUL byte"},       {_T("no-such-file.lng"), "file not found"},
-    };
-    for (const auto& item : bad) {
-        SCOPED_TRACE(item.first);
-        CheckResult result = RunSkinCheck(riztest::TestDataPath(CString(_T("languages\\")) + item.first));
-        EXPECT_EQ(1u, result.dwExitCode) << result.output;
-        EXPECT_TRUE(result.Says(item.second)) << result.output;
-    }
-}
-
-TEST(SkinCheckUsage, WithoutAnArgumentPrintsUsage) {
-    CheckResult result = RunSkinCheck(NULL);
-    EXPECT_EQ(2u, result.dwExitCode);
-    EXPECT_TRUE(result.Says("usage: skincheck")) << result.output;
 }
