@@ -77,44 +77,52 @@ TEST(CQVBitmapLoad, BmpFileBecomesTopDown32BitPixelsWithOpaqueAlpha) {
     EXPECT_EQ(32, bm.bmBitsPixel);
 }
 
-TEST(CQVBitmapLoad, BmpVariantsDecodeToTheSamePixels) {
-    // Each file holds red, green, blue, white over black, magenta, yellow, cyan.
-    const COLORREF expected[2][4] = {{kRed, kGreen, kBlue, kWhite},
-                                     {kBlack, kMagenta, kYellow, RGB(0, 255, 255)}};
-    for (LPCTSTR name : {_T("pal8.bmp"), _T("rle8.bmp"), _T("top32.bmp"), _T("bf565.bmp")}) {
+// Each file decodes to top-down 32-bit pixels: probes of (x, y, colour or CLR_INVALID, alpha or -1).
+TEST(CQVBitmapLoad, EveryFormatDecodesToTheColoursAndAlphaOfItsPixels) {
+    struct Probe {
+        int x, y;
+        COLORREF clr;
+        int nAlpha;
+    };
+    // The BMP variants hold red, green, blue, white over black, magenta, yellow, cyan.
+    const COLORREF kCyan = RGB(0, 255, 255);
+    const std::vector<Probe> variant = {{0, 0, kRed, 255},    {1, 0, kGreen, 255}, {2, 0, kBlue, 255},
+                                        {3, 0, kWhite, 255},  {0, 1, kBlack, 255}, {1, 1, kMagenta, 255},
+                                        {2, 1, kYellow, 255}, {3, 1, kCyan, 255}};
+    riztest::TempFolder temp;
+    ASSERT_TRUE(temp.WriteFile(_T("图片.bmp"), Bmp24(2, 2, [](int, int) { return kGreen; })));
+    const struct {
+        CString strPath;
+        int cx, cy, nTolerance;
+        std::vector<Probe> probes;
+    } rows[] = {
+        // clang-format off
+        {ImagePath(_T("pal8.bmp")), 4, 2, 8, variant},
+        {ImagePath(_T("rle8.bmp")), 4, 2, 8, variant},
+        {ImagePath(_T("top32.bmp")), 4, 2, 8, variant},
+        {ImagePath(_T("bf565.bmp")), 4, 2, 8, variant},
+        {ImagePath(_T("alpha.png")), 4, 2, 0,
+         {{0, 0, kRed, 255}, {1, 1, kGreen, -1}, {1, 0, CLR_INVALID, 128}, {2, 0, CLR_INVALID, 0}, {3, 1, kWhite, -1}}},
+        {ImagePath(_T("anim3.gif")), 8, 8, 0, {{7, 7, kRed, -1}}},    // the first frame
+        {temp.Path(_T("图片.bmp")), 2, 2, 0, {{1, 1, kGreen, 255}}},  // a name beyond ASCII
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(static_cast<LPCTSTR>(r.strPath));
         CQVBitmap bmp;
-        ASSERT_TRUE(bmp.LoadBitmap(ImagePath(name))) << name;
-        ASSERT_EQ(4, bmp.GetWidth()) << name;
-        ASSERT_EQ(2, bmp.GetHeight()) << name;
-        for (int y = 0; y < 2; ++y) {
-            for (int x = 0; x < 4; ++x) {
-                EXPECT_TRUE(riztest::ColorNear(expected[y][x], BitsPixel(bmp.GetBits(), 4, x, y), 8))
-                    << name << " " << x << "," << y;
-                EXPECT_EQ(255, BitsAlpha(bmp.GetBits(), 4, x, y)) << name;
+        ASSERT_TRUE(bmp.LoadBitmap(r.strPath));
+        ASSERT_EQ(CSize(r.cx, r.cy), CSize(bmp.GetWidth(), bmp.GetHeight()));
+        for (const Probe& p : r.probes) {
+            SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
+            if (p.clr != CLR_INVALID) {
+                EXPECT_TRUE(
+                    riztest::ColorNear(p.clr, BitsPixel(bmp.GetBits(), r.cx, p.x, p.y), r.nTolerance));
+            }
+            if (p.nAlpha >= 0) {
+                EXPECT_EQ(p.nAlpha, BitsAlpha(bmp.GetBits(), r.cx, p.x, p.y));
             }
         }
     }
-}
-
-TEST(CQVBitmapLoad, PngKeepsItsAlphaAndColours) {
-    CQVBitmap bmp;
-    ASSERT_TRUE(bmp.LoadBitmap(ImagePath(_T("alpha.png"))));
-    ASSERT_EQ(4, bmp.GetWidth());
-    ASSERT_EQ(2, bmp.GetHeight());
-    const BYTE* pBits = bmp.GetBits();
-    EXPECT_EQ(kRed, BitsPixel(pBits, 4, 0, 0));
-    EXPECT_EQ(255, BitsAlpha(pBits, 4, 0, 0));
-    EXPECT_EQ(kGreen, BitsPixel(pBits, 4, 1, 1));
-    EXPECT_EQ(128, BitsAlpha(pBits, 4, 1, 0));
-    EXPECT_EQ(0, BitsAlpha(pBits, 4, 2, 0));
-    EXPECT_EQ(kWhite, BitsPixel(pBits, 4, 3, 1));
-}
-
-TEST(CQVBitmapLoad, GifGivesItsFirstFrame) {
-    CQVBitmap bmp;
-    ASSERT_TRUE(bmp.LoadBitmap(ImagePath(_T("anim3.gif"))));
-    EXPECT_EQ(8, bmp.GetWidth());
-    EXPECT_EQ(kRed, BitsPixel(bmp.GetBits(), 8, 7, 7));
 }
 
 TEST(CQVBitmapLoad, FrameStripFromResourceThroughTheResourceChain) {
@@ -128,14 +136,6 @@ TEST(CQVBitmapLoad, FrameStripFromResourceThroughTheResourceChain) {
     EXPECT_EQ("", s.WrongPixels({{2, 2, kBlue}, {5, 5, kBlue}, {6, 6, kWhite}}));
     EXPECT_FALSE(bmp.LoadBitmap(UINT(6199)));
     EXPECT_TRUE(bmp.IsNull());
-}
-
-TEST(CQVBitmapLoad, NonAsciiFileNameLoads) {
-    riztest::TempFolder temp;
-    ASSERT_TRUE(temp.WriteFile(_T("图片.bmp"), Bmp24(2, 2, [](int, int) { return kGreen; })));
-    CQVBitmap bmp;
-    EXPECT_TRUE(bmp.LoadBitmap(temp.Path(_T("图片.bmp"))));
-    EXPECT_EQ(2, bmp.GetWidth());
 }
 
 TEST(CQVBitmapLoad, BadFilesFailAndLeaveTheImageEmpty) {
