@@ -4,19 +4,79 @@
 #include <gtest/gtest.h>
 
 #include "PixelProbe.h"
+#include "QVGdiplusImage.h"
 #include "QVSmartImage.h"
 #include "ResourceCounter.h"
 #include "TestData.h"
-#include "TestImages.h"
 
+#include <gdiplus.h>
+
+#include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace {
 
-using foundationtest::AlphaOf;
-using foundationtest::Argb;
-using foundationtest::ArgbCanvas;
 using Gdiplus::ARGB;
+
+ARGB Argb(BYTE a, BYTE r, BYTE g, BYTE b) {
+    return (static_cast<ARGB>(a) << 24) | (static_cast<ARGB>(r) << 16) | (static_cast<ARGB>(g) << 8) | b;
+}
+BYTE AlphaOf(ARGB v) {
+    return static_cast<BYTE>(v >> 24);
+}
+
+// A transparent 32-bit ARGB target with a graphics drawing into it; pixels are read as 0xAARRGGBB after
+// a flush.
+class ArgbCanvas {
+public:
+    ArgbCanvas(int cx, int cy)
+        : m_bitmap((CQVGdiplusImage::EnsureGdiplus(),
+                    std::make_unique<Gdiplus::Bitmap>(cx, cy, PixelFormat32bppARGB))),
+          m_graphics(std::make_unique<Gdiplus::Graphics>(m_bitmap.get())) {
+        m_graphics->Clear(Gdiplus::Color(0, 0, 0, 0));
+    }
+    Gdiplus::Graphics* Graphics() { return m_graphics.get(); }
+    ARGB Pixel(int x, int y) {
+        m_graphics->Flush(Gdiplus::FlushIntentionSync);
+        Gdiplus::Color c;
+        m_bitmap->GetPixel(x, y, &c);
+        return c.GetValue();
+    }
+    // The pixels of a table (x, y, 0xAARRGGBB) the canvas does not hold, as " x,y"; empty when all match.
+    struct Expected {
+        int x, y;
+        ARGB argb;
+    };
+    std::string WrongPixels(const std::vector<Expected>& pixels) {
+        std::string strWrong;
+        for (const Expected& p : pixels)
+            if (Pixel(p.x, p.y) != p.argb) strWrong += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+        return strWrong;
+    }
+    // Number of pixels in [x0, x1) x [y0, y1) whose alpha is not 0.
+    int CountOpaque(int x0, int y0, int x1, int y1) {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                n += AlphaOf(Pixel(x, y)) != 0;
+        return n;
+    }
+
+private:
+    std::unique_ptr<Gdiplus::Bitmap> m_bitmap;
+    std::unique_ptr<Gdiplus::Graphics> m_graphics;
+};
+
+// An opaque image file of cx x cy whose pixels are given by colour(x, y) (0xFFRRGGBB).
+bool SaveImage(const riztest::TempFolder& folder, LPCTSTR lpszName, int cx, int cy,
+               const std::function<ARGB(int x, int y)>& colour) {
+    return folder.WriteFile(lpszName, riztest::Bmp24(cx, cy, [&](int x, int y) {
+                                const ARGB v = colour(x, y);
+                                return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+                            }));
+}
 
 const ARGB kClear = 0;
 
@@ -46,25 +106,21 @@ Cell NineCellAt(int x, int y) {
 class SmartImage : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(foundationtest::SaveImage(
-            m_folder.Path(_T("strip.png")), kStateWidth * kStates, kStateHeight, [](int x, int y) {
-                (void)y;
-                const int s = x / kStateWidth, lx = x % kStateWidth;
-                const Part part = lx < kHead ? HEAD : lx >= kStateWidth - kTail ? TAIL : MIDDLE;
-                return StripColour(part, s);
-            }));
-        ASSERT_TRUE(foundationtest::SaveImage(
-            m_folder.Path(_T("column.png")), kStateHeight, kStateWidth, [](int x, int y) {
-                (void)x;
-                const Part part = y < kHead ? HEAD : y >= kStateWidth - kTail ? TAIL : MIDDLE;
-                return StripColour(part, 0);
-            }));
-        ASSERT_TRUE(foundationtest::SaveImage(m_folder.Path(_T("nine.png")), kNine, kNine,
-                                              [](int x, int y) { return NineColour(NineCellAt(x, y)); }));
+        ASSERT_TRUE(SaveImage(m_folder, _T("strip.bmp"), kStateWidth * kStates, kStateHeight, [](int x, int) {
+            const int s = x / kStateWidth, lx = x % kStateWidth;
+            const Part part = lx < kHead ? HEAD : lx >= kStateWidth - kTail ? TAIL : MIDDLE;
+            return StripColour(part, s);
+        }));
+        ASSERT_TRUE(SaveImage(m_folder, _T("column.bmp"), kStateHeight, kStateWidth, [](int, int y) {
+            const Part part = y < kHead ? HEAD : y >= kStateWidth - kTail ? TAIL : MIDDLE;
+            return StripColour(part, 0);
+        }));
+        ASSERT_TRUE(SaveImage(m_folder, _T("nine.bmp"), kNine, kNine,
+                              [](int x, int y) { return NineColour(NineCellAt(x, y)); }));
     }
 
     void LoadStrip(CQVSmartImage& image) {
-        ASSERT_TRUE(image.SetImage(m_folder.Path(_T("strip.png"))));
+        ASSERT_TRUE(image.SetImage(m_folder.Path(_T("strip.bmp"))));
         image.SetStateCount(kStates);
     }
     // The strip with its middle stretched between a head and a tail of the given widths.
@@ -75,7 +131,7 @@ protected:
         image.Set3CellTailWidth(cxTail);
     }
     void LoadNine(CQVSmartImage& image) {
-        ASSERT_TRUE(image.SetImage(m_folder.Path(_T("nine.png"))));
+        ASSERT_TRUE(image.SetImage(m_folder.Path(_T("nine.bmp"))));
         image.SetDrawType(SIDT_9CELL);
         image.Parse9CellParams(_T("6,6,6,6,6,6,6,6"));
     }
@@ -90,7 +146,7 @@ TEST_F(SmartImage, WithoutAnImageSizesAreZeroNothingIsDrawnAndTheDefaultsAreASin
     EXPECT_EQ(CSize(0, 0), image.GetTotalImageSize());
     EXPECT_EQ(CSize(0, 0), image.GetSingleImageSize());
     EXPECT_EQ(nullptr, image.GetImage());
-    EXPECT_FALSE(image.SetImage(m_folder.Path(_T("missing.png"))));
+    EXPECT_FALSE(image.SetImage(m_folder.Path(_T("missing.bmp"))));
     ArgbCanvas canvas(50, 50);
     image.DrawImage(canvas.Graphics(), CRect(0, 0, 50, 50), 0);
     EXPECT_EQ(0, canvas.CountOpaque(0, 0, 50, 50));
@@ -162,74 +218,73 @@ TEST_F(SmartImage, CopySharesTheImageAndCopiesEveryField) {
 
 // ---- Three cells ----
 
-TEST_F(SmartImage, TileModeZeroDrawsTheStateAtItsOwnSizeWhateverTheDestination) {
-    CQVSmartImage image;
-    LoadStrip(image);
-    ArgbCanvas canvas(200, 120);
-    image.DrawImage(canvas.Graphics(), CRect(10, 10, 190, 110), 1);
-    EXPECT_EQ("", canvas.WrongPixels({{10, 10, StripColour(HEAD, 1)}, {39, 29, StripColour(TAIL, 1)}}));
-    EXPECT_EQ(kStateWidth * kStateHeight, canvas.CountOpaque(0, 0, 200, 120));
-    // A smaller destination is overdrawn.
-    ArgbCanvas small(60, 40);
-    image.DrawImage(small.Graphics(), CRect(10, 10, 20, 15), 0);
-    EXPECT_EQ(StripColour(TAIL, 0), small.Pixel(39, 29));
-}
-
-TEST_F(SmartImage, HorizontalThreeCellsStretchOnlyTheMiddle) {
-    CQVSmartImage image;
-    LoadStretchedStrip(image);
-    ArgbCanvas canvas(130, 70);
-    image.DrawImage(canvas.Graphics(), CRect(10, 10, 110, 60), 2);
-    EXPECT_EQ("", canvas.WrongPixels({{10, 10, StripColour(HEAD, 2)}, {14, 29, StripColour(HEAD, 2)}}));
-    EXPECT_EQ("", canvas.WrongPixels({{105, 10, StripColour(TAIL, 2)}, {109, 29, StripColour(TAIL, 2)}}));
-    // The stretched middle keeps its colour to its very edges: no blending with the neighbouring cells
-    // or with the transparent outside.
-    int nBlended = 0;
-    for (int y = 10; y < 30; ++y)
-        for (int x = 15; x < 105; ++x)
-            if (canvas.Pixel(x, y) != StripColour(MIDDLE, 2)) ++nBlended;
-    EXPECT_EQ(0, nBlended);
-    // The cells keep the image's height; the destination's height is not filled.
-    EXPECT_EQ(100 * kStateHeight, canvas.CountOpaque(0, 0, 130, 70));
-}
-
-TEST_F(SmartImage, DestinationNarrowerThanHeadAndTailDrawsOnlyThem) {
-    CQVSmartImage image;
-    LoadStretchedStrip(image);
-    ArgbCanvas canvas(40, 40);
-    image.DrawImage(canvas.Graphics(), CRect(10, 10, 16, 30), 0);
-    // Head at 10..14, tail at 11..15 over it; nothing mirrored or stretched outside.
-    EXPECT_EQ("", canvas.WrongPixels({{10, 15, StripColour(HEAD, 0)}, {11, 15, StripColour(TAIL, 0)}}));
-    EXPECT_EQ("", canvas.WrongPixels({{15, 15, StripColour(TAIL, 0)}}));
-    EXPECT_EQ(6 * kStateHeight, canvas.CountOpaque(0, 0, 40, 40));
-    EXPECT_EQ(6 * kStateHeight, canvas.CountOpaque(10, 10, 16, 30));
-}
-
-TEST_F(SmartImage, ImageNarrowerThanHeadAndTailSkipsTheMiddle) {
-    CQVSmartImage image;
-    LoadStretchedStrip(image, 20, 15);
-    ArgbCanvas canvas(130, 40);
-    image.DrawImage(canvas.Graphics(), CRect(10, 10, 110, 30), 0);
-    // Head: state columns 0..19 at 10..29, 1:1; tail: state columns 15..29 at 95..109.
-    EXPECT_EQ("", canvas.WrongPixels({{14, 12, StripColour(HEAD, 0)}, {29, 12, StripColour(MIDDLE, 0)}}));
-    EXPECT_EQ("", canvas.WrongPixels({{95, 12, StripColour(MIDDLE, 0)}, {109, 12, StripColour(TAIL, 0)}}));
-    EXPECT_EQ(0, canvas.CountOpaque(30, 0, 95, 40));
-}
-
-TEST_F(SmartImage, VerticalThreeCellsStretchDownwards) {
-    CQVSmartImage image;
-    ASSERT_TRUE(image.SetImage(m_folder.Path(_T("column.png"))));
-    image.Set3CellTileMode(TRUE);
-    image.Set3CellHorizontal(FALSE);
-    image.Set3CellHeadWidth(kHead);
-    image.Set3CellTailWidth(kTail);
-    ArgbCanvas canvas(60, 120);
-    image.DrawImage(canvas.Graphics(), CRect(0, 0, 50, 100), 0);
-    EXPECT_EQ("", canvas.WrongPixels({{0, 0, StripColour(HEAD, 0)}, {19, 4, StripColour(HEAD, 0)}}));
-    EXPECT_EQ("", canvas.WrongPixels({{0, 5, StripColour(MIDDLE, 0)}, {19, 94, StripColour(MIDDLE, 0)}}));
-    EXPECT_EQ("", canvas.WrongPixels({{19, 95, StripColour(TAIL, 0)}, {0, 99, StripColour(TAIL, 0)}}));
-    // The cells keep the image's width.
-    EXPECT_EQ(kStateHeight * 100, canvas.CountOpaque(0, 0, 60, 120));
+// Each row draws one state of the strip into a rectangle of a transparent canvas and checks probes, a
+// rectangle of one colour (no blending at the cells' edges), and the opaque pixels of an area.
+TEST_F(SmartImage, ThreeCellsKeepHeadAndTailAndStretchTheMiddleInTheirDirection) {
+    const ARGB H0 = StripColour(HEAD, 0), M0 = StripColour(MIDDLE, 0), T0 = StripColour(TAIL, 0);
+    const ARGB H2 = StripColour(HEAD, 2), T2 = StripColour(TAIL, 2);
+    auto plain = [this](CQVSmartImage& image) { LoadStrip(image); };
+    auto stretched = [this](CQVSmartImage& image) { LoadStretchedStrip(image); };
+    const struct {
+        const char* what;
+        std::function<void(CQVSmartImage&)> load;
+        CSize canvas;
+        CRect rc;
+        int nState;
+        std::vector<ArgbCanvas::Expected> probes;
+        CRect rcSolid;  // holds only the middle of the row's state
+        CRect rcCount;  // of nOpaque opaque pixels
+        int nOpaque;
+    } rows[] = {
+        // clang-format off
+        {"tile mode 0: the state at its own size", plain, {200, 120}, {10, 10, 190, 110}, 1,
+         {{10, 10, StripColour(HEAD, 1)}, {39, 29, StripColour(TAIL, 1)}}, {}, {0, 0, 200, 120}, 30 * 20},
+        {"tile mode 0 overdraws a smaller destination", plain, {60, 40}, {10, 10, 20, 15}, 0, {{39, 29, T0}},
+          {},
+         {}, 0},
+        {"a state past the last draws state 0", plain, {100, 30}, {0, 0, 30, 20}, kStates, {{10, 10, M0}},
+          {}, {}, 0},
+        {"a state before the first draws state 0", plain, {100, 30}, {0, 0, 30, 20}, -1, {{10, 10, M0}}, {},
+          {}, 0},
+        {"the last state", plain, {100, 30}, {0, 0, 30, 20}, kStates - 1, {{10, 10, StripColour(MIDDLE,
+          kStates - 1)}},
+         {}, {}, 0},
+        {"horizontal cells keep the image's height", stretched, {130, 70}, {10, 10, 110, 60}, 2,
+         {{10, 10, H2}, {14, 29, H2}, {105, 10, T2}, {109, 29, T2}}, {15, 10, 105, 30}, {0, 0, 130, 70},
+           100 * 20},
+        {"a destination narrower than head and tail: the tail over the head", stretched, {40, 40}, {10, 10,
+          16, 30},
+         0, {{10, 15, H0}, {11, 15, T0}, {15, 15, T0}}, {}, {0, 0, 40, 40}, 6 * 20},
+        {"an image narrower than head and tail skips the middle",
+         [this](CQVSmartImage& image) { LoadStretchedStrip(image, 20, 15); }, {130, 40}, {10, 10, 110, 30}, 0,
+         {{14, 12, H0}, {29, 12, M0}, {95, 12, M0}, {109, 12, T0}}, {}, {30, 0, 95, 40}, 0},
+        {"vertical cells stretch downwards and keep the image's width", [this](CQVSmartImage& image) {
+             ASSERT_TRUE(image.SetImage(m_folder.Path(_T("column.bmp"))));
+             image.Set3CellTileMode(TRUE);
+             image.Set3CellHorizontal(FALSE);
+             image.Set3CellHeadWidth(kHead);
+             image.Set3CellTailWidth(kTail); }, {60, 120}, {0, 0, 50, 100}, 0,
+         {{0, 0, H0}, {19, 4, H0}, {0, 5, M0}, {19, 94, M0}, {19, 95, T0}, {0, 99, T0}}, {}, {0, 0, 60, 120},
+           20 * 100},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        CQVSmartImage image;
+        r.load(image);
+        ArgbCanvas canvas(r.canvas.cx, r.canvas.cy);
+        image.DrawImage(canvas.Graphics(), r.rc, r.nState);
+        EXPECT_EQ("", canvas.WrongPixels(r.probes));
+        int nBlended = 0;
+        for (int y = r.rcSolid.top; y < r.rcSolid.bottom; ++y)
+            for (int x = r.rcSolid.left; x < r.rcSolid.right; ++x)
+                nBlended += canvas.Pixel(x, y) != StripColour(MIDDLE, r.nState);
+        EXPECT_EQ(0, nBlended);
+        if (!r.rcCount.IsRectEmpty()) {
+            EXPECT_EQ(r.nOpaque,
+                      canvas.CountOpaque(r.rcCount.left, r.rcCount.top, r.rcCount.right, r.rcCount.bottom));
+        }
+    }
 }
 
 TEST_F(SmartImage, StretchedCellsCoverTheirWholeDestination) {
@@ -250,17 +305,6 @@ TEST_F(SmartImage, StretchedCellsCoverTheirWholeDestination) {
 }
 
 // ---- States, draw types, opacity ----
-
-TEST_F(SmartImage, StateIndexOutOfRangeDrawsStateZero) {
-    CQVSmartImage image;
-    LoadStrip(image);
-    ArgbCanvas canvas(100, 30);
-    image.DrawImage(canvas.Graphics(), CRect(0, 0, 30, 20), kStates);
-    image.DrawImage(canvas.Graphics(), CRect(30, 0, 60, 20), -1);
-    image.DrawImage(canvas.Graphics(), CRect(60, 0, 90, 20), kStates - 1);
-    EXPECT_EQ("", canvas.WrongPixels({{10, 10, StripColour(MIDDLE, 0)}, {40, 10, StripColour(MIDDLE, 0)}}));
-    EXPECT_EQ("", canvas.WrongPixels({{70, 10, StripColour(MIDDLE, kStates - 1)}}));
-}
 
 TEST_F(SmartImage, PaveAndUnknownDrawTypesDrawNothing) {
     CQVSmartImage image;
