@@ -9,6 +9,7 @@
 
 #include "SkinTestKit.h"
 #include "TestData.h"
+#include "Watchdog.h"
 
 namespace {
 
@@ -216,6 +217,8 @@ TEST(SkinCheck, ExitCodesAndTheErrorsAndWarningsListedForSkinsAndLanguages) {
         {"no argument prints the usage", nullptr, 2, {"usage: skincheck"}, {}},
         // clang-format on
     };
+    // Thirty-odd runs of a program under Wine: more than one test's default on a loaded machine.
+    riztest::AllowTestSeconds(180);
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         riztest::TempFolder temp;
