@@ -7,6 +7,8 @@
 
 #include <windowsx.h>
 
+#include <unordered_map>
+
 namespace {
 
 const UINT_PTR kDelayTimer = 60000;   // from a press to the first repeat
@@ -175,8 +177,43 @@ bool OnNcMouseMove(SkinScrollBarState* pState, const CPoint& pt) {
 
 }  // namespace
 
+namespace {
+
+// The records by window, in step with the windows' properties: a property is a round trip to the
+// window server, and every redirected scroll-bar call of the process and every message of a skinned
+// window asks. The redirected calls may come from any thread, hence the lock.
+struct StateMap {
+    SRWLOCK lock = SRWLOCK_INIT;
+    std::unordered_map<HWND, SkinScrollBarState*> states;
+};
+StateMap& States() {
+    static StateMap s_map;
+    return s_map;
+}
+
+}  // namespace
+
 SkinScrollBarState* SkinSBStateOf(HWND hWnd) {
-    return hWnd ? static_cast<SkinScrollBarState*>(GetProp(hWnd, kSkinSBProp)) : nullptr;
+    if (!hWnd) return nullptr;
+    StateMap& map = States();
+    AcquireSRWLockShared(&map.lock);
+    const auto it = map.states.find(hWnd);
+    SkinScrollBarState* pState = it == map.states.end() ? nullptr : it->second;
+    ReleaseSRWLockShared(&map.lock);
+    return pState;
+}
+
+BOOL SkinSBSetState(HWND hWnd, SkinScrollBarState* pState) {
+    if (pState && !SetProp(hWnd, kSkinSBProp, pState)) return FALSE;
+    if (!pState) RemoveProp(hWnd, kSkinSBProp);
+    StateMap& map = States();
+    AcquireSRWLockExclusive(&map.lock);
+    if (pState)
+        map.states[hWnd] = pState;
+    else
+        map.states.erase(hWnd);
+    ReleaseSRWLockExclusive(&map.lock);
+    return TRUE;
 }
 
 LRESULT CALLBACK SkinSBWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {

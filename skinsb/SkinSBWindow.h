@@ -9,6 +9,8 @@ inline constexpr TCHAR kSkinSBProp[] = _T("PROP_SkinSB");
 
 // The record of a window with skinned bars, or null.
 SkinScrollBarState* SkinSBStateOf(HWND hWnd);
+// Sets the window's record (its property and the module's map of records), or with null removes it.
+BOOL SkinSBSetState(HWND hWnd, SkinScrollBarState* pState);
 
 // Replaces the procedure of every window with skinned bars.
 LRESULT CALLBACK SkinSBWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);

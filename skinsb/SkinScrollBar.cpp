@@ -63,7 +63,7 @@ BOOL SkinSBDetach(HWND hWnd, bool bDestroying) {
         SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
     else
         SetProp(hWnd, kPassProp, reinterpret_cast<HANDLE>(oldProc));
-    RemoveProp(hWnd, kSkinSBProp);
+    SkinSBSetState(hWnd, nullptr);
     std::free(pState);
     if (bDestroying) return TRUE;
     KillTimer(hWnd, 60000);
@@ -115,7 +115,7 @@ BOOL AttachSkinScrollBar(HWND hWnd, HBITMAP hBitmap) {
     GetClassName(hWnd, szClass, 32);
     pState->isRichEdit =
         lstrcmpi(szClass, _T("RichEdit20A")) == 0 || lstrcmpi(szClass, _T("RichEdit20W")) == 0;
-    if (!SetProp(hWnd, kSkinSBProp, pState)) {
+    if (!SkinSBSetState(hWnd, pState)) {
         std::free(pState);
         return FALSE;
     }
