@@ -293,3 +293,14 @@ TEST(SkinCheckUsage, WithoutAnArgumentPrintsUsage) {
     EXPECT_EQ(2u, result.dwExitCode);
     EXPECT_TRUE(result.Says("usage: skincheck")) << result.output;
 }
+
+TEST(SkinCheckSkin, AScrollBarImageSmallerThanItsCellsIsAnError) {
+    riztest::TempFolder temp;
+    const CString strFolder = WriteFullSkin(temp, _T("Blue"));
+    temp.WriteFile(_T("Blue\\Common\\Window\\ScrollBar.bmp"), skintest::Strip(200, 48, 1));
+    ASSERT_TRUE(AppendToFile(strFolder + _T("skin.ini"),
+                             "\r\n[Window]\r\nScrollBar=Common\\Window\\ScrollBar.bmp\r\n"));
+    CheckResult result = RunSkinCheck(strFolder);
+    EXPECT_EQ(1u, result.dwExitCode) << result.output;
+    ExpectOutput(result, {"[Window] ScrollBar is 200 x 48, smaller than its 240 x 48 cells", "1 error(s)"});
+}
