@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -135,37 +136,18 @@ TEST_F(SkinSBWindow, PressesDragsAndRepeatsSendTheSystemsScrollSequences) {
         int nTicks;  // the delay timer, then nTicks - 1 repeats; negative: the same after the release
         std::vector<WPARAM> expected;
         int nFinalPos;  // of the pressed bar
+        // clang-format off
     } rows[] = {
         {"down arrow", kRecorder, kDefault, {192, 125}, kNoMove, 3, {V(1), V(1), V(1), V(8)}, 3},
         {"left arrow at the start", kRecorder, kDefault, {8, 142}, kNoMove, 2, {H(0), H(0), H(8)}, 0},
-        {"page down stops at the cursor",
-         kRecorder,
-         kDefault,
-         {192, 100},
-         kNoMove,
-         4,
-         {V(3), V(3), V(8)},
-         60},
+        {"page down stops at the cursor", kRecorder, kDefault, {192, 100}, kNoMove, 4, {V(3), V(3), V(8)}, 60},
         {"released before the delay", kRecorder, kDefault, {192, 125}, kNoMove, -2, {V(1), V(8)}, 1},
         {"thumb drag", kRecorder, kDefault, {192, 30}, {192, 60}, 0, {V(5, 30), V(4, 30), V(8)}, 30},
         {"rich edit drag", kRichEdit, kDefault, {192, 30}, {192, 60}, 0, {V(4, 30), V(4, 30), V(8)}, 30},
-        {"thumb click reports its own place",
-         kRecorder,
-         Info(99, 40, 30),
-         {192, 55},
-         kNoMove,
-         0,
-         {V(4, 30), V(8)},
-         30},
-        {"32-bit drag to the end",
-         kRecorder,
-         Info(199999, 40000, 0),
-         {192, 20},
-         {192, 149},
-         0,
-         {V(5, 160000), V(4, 160000), V(8)},
-         160000},
+        {"thumb click reports its own place", kRecorder, Info(99, 40, 30), {192, 55}, kNoMove, 0, {V(4, 30), V(8)}, 30},
+        {"32-bit drag to the end", kRecorder, Info(199999, 40000, 0), {192, 20}, {192, 149}, 0, {V(5, 160000), V(4, 160000), V(8)}, 160000},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         m_rec.scrolls.clear();
@@ -188,40 +170,27 @@ TEST_F(SkinSBWindow, PressesDragsAndRepeatsSendTheSystemsScrollSequences) {
 
 TEST_F(SkinSBWindow, EveryPartIsDrawnFromItsCellInItsState) {
     Make();
-    // Thumbs: vertical 16-57 with its grip at 28, horizontal 16-77 with its grip at 38.
-    auto shot = [this] { return riztest::WindowCapture(m_hWnd, riztest::WindowCapture::Current, false); };
-    using E = riztest::Surface::Expected;
-    auto cells = [](std::initializer_list<std::pair<CPoint, CPoint>> probes) {
-        std::vector<E> out;
-        for (const auto& p : probes)
-            out.push_back({p.first.x, p.first.y, CellColour(p.second.x, p.second.y)});
-        return out;
-    };
-    const auto normal = cells({{{192, 8}, {0, 0}},
-                               {{192, 125}, {4, 0}},
-                               {{192, 18}, {8, 0}},
-                               {{192, 36}, {11, 0}},
-                               {{192, 90}, {14, 0}},
-                               {{8, 142}, {0, 1}},
-                               {{176, 142}, {4, 1}},
-                               {{20, 142}, {8, 1}},
-                               {{46, 142}, {11, 1}},
-                               {{150, 142}, {14, 1}},
-                               {{192, 142}, {0, 2}}});
-    auto wrong = [&](const riztest::Surface& s, const std::vector<E>& probes) {
+    // Thumbs: vertical 16-57 with its grip at 28, horizontal 16-77 with its grip at 38. Each probe is
+    // x, y and the cell (column, row) whose colour it must show.
+    auto wrongCells = [this](std::initializer_list<std::array<int, 4>> probes) {
+        const riztest::WindowCapture shot(m_hWnd, riztest::WindowCapture::Current, false);
         std::string str;
-        for (const E& e : probes)
-            str += s.WrongPixels({e}, 2);
+        for (const auto& p : probes)
+            str += shot.WrongPixels({{p[0], p[1], CellColour(p[2], p[3])}}, 2);
         return str;
     };
-    EXPECT_EQ("", wrong(shot(), normal));
+    // clang-format off
+    EXPECT_EQ("", wrongCells({{192, 8, 0, 0}, {192, 125, 4, 0}, {192, 18, 8, 0}, {192, 36, 11, 0}, {192, 90, 14, 0},
+                              {8, 142, 0, 1}, {176, 142, 4, 1}, {20, 142, 8, 1}, {46, 142, 11, 1}, {150, 142, 14, 1},
+                              {192, 142, 0, 2}}));
     Post(WM_NCMOUSEMOVE, {192, 125}, HTVSCROLL);
-    EXPECT_EQ("", wrong(shot(), cells({{{192, 125}, {5, 0}}, {{192, 8}, {0, 0}}})));  // hot
+    EXPECT_EQ("", wrongCells({{192, 125, 5, 0}, {192, 8, 0, 0}}));  // hot
     Post(WM_NCLBUTTONDOWN, {192, 30}, HTVSCROLL);
-    EXPECT_EQ("", wrong(shot(), cells({{{192, 18}, {10, 0}}, {{192, 36}, {13, 0}}, {{192, 125}, {4, 0}}})));
+    EXPECT_EQ("", wrongCells({{192, 18, 10, 0}, {192, 36, 13, 0}, {192, 125, 4, 0}}));  // pressed
     Post(WM_LBUTTONUP, {192, 30});
     EnableScrollBar(m_hWnd, SB_VERT, ESB_DISABLE_BOTH);  // arrows disabled, the thumb not drawn
-    EXPECT_EQ("", wrong(shot(), cells({{{192, 8}, {3, 0}}, {{192, 125}, {7, 0}}, {{192, 30}, {14, 0}}})));
+    EXPECT_EQ("", wrongCells({{192, 8, 3, 0}, {192, 125, 7, 0}, {192, 30, 14, 0}}));
+    // clang-format on
     // The platform's client area is the same as with its own 16-pixel bars; the hit test names them.
     CRect rcClient;
     GetClientRect(m_hWnd, &rcClient);
@@ -236,7 +205,7 @@ TEST_F(SkinSBWindow, EveryPartIsDrawnFromItsCellInItsState) {
     GetClientRect(m_hWnd, &rcClient);
     MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&rcClient), 2);
     EXPECT_EQ(Screen({16, 0}), rcClient.TopLeft());
-    EXPECT_EQ("", wrong(shot(), cells({{{8, 8}, {3, 0}}, {{8, 142}, {1, 2}}, {{30, 142}, {0, 1}}})));
+    EXPECT_EQ("", wrongCells({{8, 8, 3, 0}, {8, 142, 1, 2}, {30, 142, 0, 1}}));
 }
 
 TEST_F(SkinSBWindow, HandlersThatDestroyDetachOrTakeTheCaptureEndThePressCleanly) {
@@ -247,34 +216,16 @@ TEST_F(SkinSBWindow, HandlersThatDestroyDetachOrTakeTheCaptureEndThePressCleanly
         bool bDrag;
         std::function<void(HWND, WPARAM)> onScroll;
         std::vector<WPARAM> expected;
+        // clang-format off
     } rows[] = {
         {"destroyed mid-drag", {192, 30}, true, [](HWND h, WPARAM) { DestroyWindow(h); }, {V(5, 30)}},
-        {"destroyed mid-repeat",
-         {192, 125},
-         false,
-         [](HWND h, WPARAM) {
-             if (GetScrollPos(h, SB_VERT) == 2) DestroyWindow(h);
-         },
-         {V(1), V(1)}},
+        {"destroyed mid-repeat", {192, 125}, false, [](HWND h, WPARAM) { if (GetScrollPos(h, SB_VERT) == 2) DestroyWindow(h); }, {V(1), V(1)}},
         {"detached mid-drag", {192, 30}, true, [](HWND h, WPARAM) { DetachSkinScrollBar(h); }, {V(5, 30)}},
-        {"bar hidden mid-drag",
-         {192, 30},
-         true,
-         [](HWND h, WPARAM) { ShowScrollBar(h, SB_VERT, FALSE); },
-         {V(5, 30), V(4, 30), V(8)}},
-        {"hook removed mid-drag",
-         {192, 30},
-         true,
-         [](HWND, WPARAM) { UnInstallScrollBarHook(); },
-         {V(5, 30), V(5, 59), V(4, 59), V(8)}},
-        {"capture taken mid-repeat",
-         {192, 125},
-         false,
-         [this](HWND h, WPARAM) {
-             if (GetScrollPos(h, SB_VERT) == 2) SetCapture(m_host.Host());
-         },
-         {V(1), V(1), V(8)}},
+        {"bar hidden mid-drag", {192, 30}, true, [](HWND h, WPARAM) { ShowScrollBar(h, SB_VERT, FALSE); }, {V(5, 30), V(4, 30), V(8)}},
+        {"hook removed mid-drag", {192, 30}, true, [](HWND, WPARAM) { UnInstallScrollBarHook(); }, {V(5, 30), V(5, 59), V(4, 59), V(8)}},
+        {"capture taken mid-repeat", {192, 125}, false, [this](HWND h, WPARAM) { if (GetScrollPos(h, SB_VERT) == 2) SetCapture(m_host.Host()); }, {V(1), V(1), V(8)}},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         m_rec.scrolls.clear();
