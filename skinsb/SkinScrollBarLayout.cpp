@@ -233,7 +233,7 @@ int SkinSBNcHitTest(const SkinSBBars& bars, const CPoint& pt) {
 UINT SkinSBPartAt(const SkinScrollBarState& state, const SkinSBBars& bars, const CPoint& pt) {
     if (bars.vert.rcBar.PtInRect(pt)) {
         const UINT nPart = SkinSBHitTest(bars.vert, SkinSBBarFlags(state.arrowFlags, SB_VERT), pt);
-        return nPart ? (nPart | SKINSB_VERT) : SKINSB_NONE;
+        return nPart ? (nPart | SKINSB_VERT) : UINT(SKINSB_NONE);
     }
     return SkinSBHitTest(bars.horz, SkinSBBarFlags(state.arrowFlags, SB_HORZ), pt);
 }
