@@ -37,7 +37,8 @@ const LPCTSTR kPageOrder[] = {_T("skin"),           _T("helpers"),         _T("s
                               _T("buttons"),        _T("skinned-windows"), _T("message-boxes"),
                               _T("ui-objects"),     _T("study-shop"),      _T("framework-windows"),
                               _T("framework"),      _T("outlook-bar"),     _T("contact-list"),
-                              _T("lesson-toolbar"), _T("media"),           _T("word-lists")};
+                              _T("lesson-toolbar"), _T("media"),           _T("word-lists"),
+                              _T("scroll-bars")};
 
 int PageRank(LPCTSTR lpszName) {
     for (int i = 0; i < static_cast<int>(_countof(kPageOrder)); ++i)
@@ -312,6 +313,8 @@ void GallerySwitchLanguage(LPCTSTR lpszLanguage) {
 }
 
 int main(int argc, char** argv) {
+    // Skinned scroll bars answer the platform's scroll-bar calls only with the redirection in place.
+    InstallScrollBarHook();
     if (!CreateGalleryWindow()) {
         fprintf(stderr, "gallery: cannot create the window\n");
         return 2;

@@ -681,6 +681,106 @@ bool WriteIMScrollBar(const SkinParams& p, const std::wstring& strSkin) {
     return SaveIMListStrip(strip, strSkin, L"scrollbar.bmp");
 }
 
+// A solid triangle pointing left or right, centred in the rectangle.
+void FillSideArrow(Graphics& g, const RectF& rc, bool bLeft, float fBase, const Color& c) {
+    const float w = std::round(fBase / 2);
+    const float x = std::round(rc.X + (rc.Width - w) / 2);
+    const float y = std::round(rc.Y + (rc.Height - fBase) / 2);
+    const PointF left[3] = {PointF(x + w, y), PointF(x, y + fBase / 2), PointF(x + w, y + fBase)};
+    const PointF right[3] = {PointF(x, y), PointF(x + w, y + fBase / 2), PointF(x, y + fBase)};
+    SolidBrush brush(c);
+    g.FillPolygon(&brush, bLeft ? left : right, 3);
+}
+
+// The window scroll bars' cells, 16 x 16 each: row 0 the vertical bar, row 16 the horizontal one:
+// arrows 1 and 2 in four states (normal, hot, pressed, disabled), the thumb and its grip in three,
+// the track; row 32 the size box, for the bar on the right and on the left. The thumb's ends are its
+// first and last 4 pixels along the bar and its middle repeats, so it is shaded only across the bar.
+bool WriteWindowScrollBar(const SkinParams& p, const std::wstring& strSkin) {
+    const int n = 16, cx = 15 * n, cy = 3 * n;
+    CImageStrip strip(cx, cy, 1);
+    CFrameCanvas canvas(cx, cy);
+    Graphics& g = canvas.Graphics();
+    const Rgb track = Mix(p.clientBk, p.faceBottom, 0.6f);
+    FillSolid(g, Whole(cx, cy), track);
+    const float fRound = std::min(p.fPushBtnRadius, 5.0f);
+    for (int nRow = 0; nRow < 2; ++nRow) {
+        const bool bVert = nRow == 0;
+        const float y = static_cast<float>(nRow * n);
+        const auto across = bVert ? LinearGradientModeHorizontal : LinearGradientModeVertical;
+        // Track: a line along each edge of the bar.
+        const Rgb edge = Mix(track, p.border, 0.45f);
+        if (bVert) {
+            VertLine(g, 14 * n, y, y + n - 1, edge);
+            VertLine(g, 15 * n - 1, y, y + n - 1, edge);
+        } else {
+            HorzLine(g, 14.0f * n, 15.0f * n - 1, nRow * n, edge);
+            HorzLine(g, 14.0f * n, 15.0f * n - 1, nRow * n + n - 1, edge);
+        }
+        for (int nState = 0; nState < 4; ++nState) {
+            const FaceColors face = FaceOf(p, static_cast<State>(nState));
+            for (int nArrow = 0; nArrow < 2; ++nArrow) {
+                const RectF rc(static_cast<float>((nArrow * 4 + nState) * n), y, static_cast<float>(n),
+                               static_cast<float>(n));
+                GraphicsPath body;
+                AddRoundRect(body, RectF(rc.X + 0.5f, rc.Y + 0.5f, n - 1.0f, n - 1.0f), fRound);
+                LinearGradientBrush brush(rc, ToColor(face.top), ToColor(face.bottom), across);
+                g.FillPath(&brush, &body);
+                Pen pen(ToColor(face.border), 1.0f);
+                g.DrawPath(&pen, &body);
+                const RectF rcGlyph(rc.X + (nState == STATE_PRESSED), rc.Y + (nState == STATE_PRESSED),
+                                    rc.Width, rc.Height);
+                if (bVert)
+                    FillArrow(g, rcGlyph, nArrow == 0, 8.0f, ToColor(face.ink));
+                else
+                    FillSideArrow(g, rcGlyph, nArrow == 0, 8.0f, ToColor(face.ink));
+            }
+            if (nState == STATE_DISABLED) continue;
+            // The thumb: rounded at both ends of its cell, straight across its middle.
+            const RectF rcThumb(static_cast<float>((8 + nState) * n), y, static_cast<float>(n),
+                                static_cast<float>(n));
+            const RectF rcBody = bVert ? RectF(rcThumb.X + 1.5f, y + 0.5f, n - 3.0f, n - 1.0f)
+                                       : RectF(rcThumb.X + 0.5f, y + 1.5f, n - 1.0f, n - 3.0f);
+            GraphicsPath body;
+            AddRoundRect(body, rcBody, 3.0f);
+            LinearGradientBrush brush(rcThumb, ToColor(face.top), ToColor(face.bottom), across);
+            g.FillPath(&brush, &body);
+            Pen pen(ToColor(face.border), 1.0f);
+            g.DrawPath(&pen, &body);
+            // The grip: the thumb's straight middle with three ridges across it.
+            const float xGrip = static_cast<float>((11 + nState) * n);
+            const RectF rcMiddle = bVert ? RectF(xGrip + 1.5f, y - 8.0f, n - 3.0f, n + 16.0f)
+                                         : RectF(xGrip - 8.0f, y + 1.5f, n + 16.0f, n - 3.0f);
+            g.SetClip(RectF(xGrip, y, static_cast<float>(n), static_cast<float>(n)));
+            GraphicsPath middle;
+            AddRoundRect(middle, rcMiddle, 3.0f);
+            LinearGradientBrush gripBrush(RectF(xGrip, y, static_cast<float>(n), static_cast<float>(n)),
+                                          ToColor(face.top), ToColor(face.bottom), across);
+            g.FillPath(&gripBrush, &middle);
+            g.DrawPath(&pen, &middle);
+            g.ResetClip();
+            for (int i = 0; i < 3; ++i) {
+                if (bVert)
+                    HorzLine(g, xGrip + 5, xGrip + 10, nRow * n + 5 + 2 * i, face.ink, 190);
+                else
+                    VertLine(g, static_cast<int>(xGrip) + 5 + 2 * i, y + 5, y + 10, face.ink, 190);
+            }
+        }
+    }
+    // Size box: the bars' face with a grip of dots towards the window's corner.
+    for (int nLeft = 0; nLeft < 2; ++nLeft) {
+        const float x = static_cast<float>(nLeft * n), y = 2.0f * n;
+        FillSolid(g, RectF(x, y, static_cast<float>(n), static_cast<float>(n)), Mix(track, p.faceTop, 0.5f));
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j <= i; ++j) {
+                const float dx = 11.0f - 3 * (i - j), dy = 11.0f - 3 * j;
+                FillSolid(g, RectF(nLeft ? x + n - 1 - dx - 2 : x + dx, y + dy, 2, 2), p.border);
+            }
+    }
+    canvas.Commit(strip, 0);
+    return strip.SaveBmp(strSkin + L"Common\\Window\\ScrollBar.bmp");
+}
+
 // A 32-bit icon with alpha (and the matching AND mask) from a picture drawn 8 times larger.
 class CIconCanvas {
 public:
@@ -832,6 +932,10 @@ bool WriteUserPicture(const std::wstring& strFolder, int nIndex, int n, bool bGr
 }
 
 }  // namespace
+
+bool WriteScrollBarImage(const SkinParams& p, const std::wstring& strSkin) {
+    return WriteWindowScrollBar(p, strSkin);
+}
 
 bool WriteIMListImages(const SkinParams& p, const std::wstring& strSkin) {
     bool ok = WriteTeamItem(p, strSkin);

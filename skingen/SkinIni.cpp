@@ -121,6 +121,8 @@ void WriteWindowSection(CIniWriter& ini, const SkinParams& p) {
     ini.Int("ClientBottomHeight", p.nClientBottomHeight);
     ini.Int("ClientBkMode", p.nClientBkMode);
     ini.Color("ClientBkColor", p.clientBk);
+    ini.Comment("Window scroll bars: 16 x 16 cells by part and state (see the skin format).");
+    ini.Text("ScrollBar", "Common\\Window\\ScrollBar.bmp");
 }
 
 void WriteButtonSection(CIniWriter& ini, const SkinParams& p) {

@@ -2,17 +2,19 @@
 // platform's functions to them.
 #include "SkinScrollBar.h"
 
-#include "SkinSBEntryPatch.h"
+#include "SkinSBWindow.h"
+
+#include "QVSkinResManager.h"
 
 #include <cstdlib>
 
 namespace {
 
-const TCHAR kProp[] = _T("PROP_SkinSB");
+const TCHAR kPassProp[] = _T("PROP_SkinSBPass");  // the old procedure of a window detached under a subclass
 const UINT kFrameChanged = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 
 SkinScrollBarState* StateOf(HWND hWnd) {
-    return hWnd ? static_cast<SkinScrollBarState*>(GetProp(hWnd, kProp)) : nullptr;
+    return SkinSBStateOf(hWnd);
 }
 
 DWORD StyleBit(int nBar) {
@@ -23,9 +25,9 @@ void FrameChanged(HWND hWnd) {
     SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, kFrameChanged);
 }
 
-// Repaints one bar's non-client strip.
-void RedrawBar(HWND hWnd) {
-    RedrawWindow(hWnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+// Draws bar nBar (SB_HORZ, SB_VERT or SB_BOTH) again, at once.
+void RedrawBar(HWND hWnd, int nBar) {
+    if (SkinScrollBarState* pState = StateOf(hWnd)) SkinSBDrawNow(*pState, SkinSBDrawBit(nBar));
 }
 
 void SetStyleBits(SkinScrollBarState* pState, HWND hWnd, DWORD dwBits, bool bSet) {
@@ -34,22 +36,60 @@ void SetStyleBits(SkinScrollBarState* pState, HWND hWnd, DWORD dwBits, bool bSet
     if (pState) pState->shownBars = bSet ? (pState->shownBars | dwBits) : (pState->shownBars & ~dwBits);
 }
 
-LRESULT CALLBACK SkinSBWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-    SkinScrollBarState* pState = StateOf(hWnd);
-    if (!pState) return DefWindowProc(hWnd, nMsg, wParam, lParam);
-    const WNDPROC oldProc = pState->oldWndProc;
-    if (nMsg == WM_NCDESTROY) {
-        const LRESULT lResult = CallWindowProc(oldProc, hWnd, nMsg, wParam, lParam);
-        DetachSkinScrollBar(hWnd);
-        return lResult;
-    }
+}  // namespace
+
+LRESULT SkinSBPassThrough(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+    const auto oldProc = reinterpret_cast<WNDPROC>(GetProp(hWnd, kPassProp));
+    if (!oldProc) return DefWindowProc(hWnd, nMsg, wParam, lParam);
+    if (nMsg == WM_NCDESTROY) RemoveProp(hWnd, kPassProp);
     return CallWindowProc(oldProc, hWnd, nMsg, wParam, lParam);
 }
 
-}  // namespace
+BOOL SkinSBDetach(HWND hWnd, bool bDestroying) {
+    SkinScrollBarState* pState = StateOf(hWnd);
+    if (!pState) return FALSE;
+    SCROLLINFO horz = pState->horz, vert = pState->vert;
+    horz.fMask = vert.fMask = SIF_ALL;
+    const DWORD dwFlags = pState->arrowFlags;
+    const WNDPROC oldProc = pState->oldWndProc;
+    if (pState->tracking) {
+        pState->tracking = FALSE;  // a detach ends a press without scroll messages
+        if (GetCapture() == hWnd) ReleaseCapture();
+    }
+    // Another subclass above this module's procedure would be cut out by putting the old one back:
+    // the procedure stays, passing everything on, until the window is destroyed.
+    const bool bOnTop = GetWindowLongPtr(hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&SkinSBWndProc);
+    if (bOnTop || bDestroying)
+        SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc));
+    else
+        SetProp(hWnd, kPassProp, reinterpret_cast<HANDLE>(oldProc));
+    SkinSBSetState(hWnd, nullptr);
+    std::free(pState);
+    if (bDestroying) return TRUE;
+    KillTimer(hWnd, 60000);
+    KillTimer(hWnd, 60001);
+    SetScrollInfo(hWnd, SB_VERT, &vert, TRUE);
+    EnableScrollBar(hWnd, SB_VERT, SkinSBBarFlags(dwFlags, SB_VERT));
+    SetScrollInfo(hWnd, SB_HORZ, &horz, TRUE);
+    EnableScrollBar(hWnd, SB_HORZ, SkinSBBarFlags(dwFlags, SB_HORZ));
+    FrameChanged(hWnd);  // the platform takes its strips back
+    return TRUE;
+}
 
 BOOL IsSkinScrollBar(HWND hWnd) {
     return StateOf(hWnd) != nullptr;
+}
+
+BOOL SubclassScrollBar(HWND hWnd) {
+    // A skin without a usable bitmap leaves the window its system bars.
+    const CQVBitmap& bitmap = CQVSkinResManager::GetSingletonPtr()->GetWndRes()->m_bmpScrollBar;
+    if (bitmap.GetWidth() < SKINSB_BITMAP_CX || bitmap.GetHeight() < SKINSB_BITMAP_CY) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    if (!AttachSkinScrollBar(hWnd, bitmap.GetSafeHandle())) return FALSE;
+    StateOf(hWnd)->fromSkin = TRUE;
+    return TRUE;
 }
 
 BOOL AttachSkinScrollBar(HWND hWnd, HBITMAP hBitmap) {
@@ -75,30 +115,24 @@ BOOL AttachSkinScrollBar(HWND hWnd, HBITMAP hBitmap) {
     GetClassName(hWnd, szClass, 32);
     pState->isRichEdit =
         lstrcmpi(szClass, _T("RichEdit20A")) == 0 || lstrcmpi(szClass, _T("RichEdit20W")) == 0;
-    if (!SetProp(hWnd, kProp, pState)) {
+    if (!SkinSBSetState(hWnd, pState)) {
         std::free(pState);
         return FALSE;
     }
-    pState->oldWndProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinSBWndProc)));
+    if (const auto passOld = reinterpret_cast<WNDPROC>(GetProp(hWnd, kPassProp))) {
+        // Detached under another subclass: the module's procedure is still in the chain, below it.
+        pState->oldWndProc = passOld;
+        RemoveProp(hWnd, kPassProp);
+    } else {
+        pState->oldWndProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SkinSBWndProc)));
+    }
     FrameChanged(hWnd);
     return TRUE;
 }
 
 BOOL DetachSkinScrollBar(HWND hWnd) {
-    SkinScrollBarState* pState = StateOf(hWnd);
-    if (!pState) return FALSE;
-    SCROLLINFO horz = pState->horz, vert = pState->vert;
-    horz.fMask = vert.fMask = SIF_ALL;
-    const DWORD dwFlags = pState->arrowFlags;
-    SetWindowLongPtr(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pState->oldWndProc));
-    RemoveProp(hWnd, kProp);
-    std::free(pState);
-    SetScrollInfo(hWnd, SB_VERT, &vert, TRUE);
-    EnableScrollBar(hWnd, SB_VERT, SkinSBBarFlags(dwFlags, SB_VERT));
-    SetScrollInfo(hWnd, SB_HORZ, &horz, TRUE);
-    EnableScrollBar(hWnd, SB_HORZ, SkinSBBarFlags(dwFlags, SB_HORZ));
-    return TRUE;
+    return SkinSBDetach(hWnd, false);
 }
 
 BOOL SkinGetScrollInfo(HWND hWnd, int nBar, LPSCROLLINFO pInfo) {
@@ -136,7 +170,7 @@ int SkinSetScrollInfo(HWND hWnd, int nBar, LPCSCROLLINFO pInfo, BOOL bRedraw) {
         if (!bShow || !bRedrawn) return pStored->nPos;
     }
     if (GetWindowLongPtr(hWnd, GWL_STYLE) & dwBit)
-        RedrawBar(hWnd);
+        RedrawBar(hWnd, nBar);
     else if (pInfo->nPage > 0 && pInfo->nMax > pInfo->nMin)
         FrameChanged(hWnd);
     return pStored->nPos;
@@ -154,7 +188,7 @@ int SkinSetScrollPos(HWND hWnd, int nBar, int nPos, BOOL bRedraw) {
     if (!pStored) return 0;
     const int nOld = pStored->nPos;
     pStored->nPos = nPos;
-    if (bRedraw) RedrawBar(hWnd);
+    if (bRedraw) RedrawBar(hWnd, nBar);
     return nOld;
 }
 
@@ -174,7 +208,7 @@ BOOL SkinSetScrollRange(HWND hWnd, int nBar, int nMin, int nMax, BOOL bRedraw) {
     pStored->nMin = nMin;
     pStored->nMax = nMax;
     if (nMin == 0 && nMax == 0) SkinShowScrollBar(hWnd, nBar, FALSE);
-    if (bRedraw) RedrawBar(hWnd);
+    if (bRedraw) RedrawBar(hWnd, nBar);
     return TRUE;
 }
 
@@ -203,6 +237,6 @@ BOOL SkinEnableScrollBar(HWND hWnd, UINT nBar, UINT wArrows) {
     for (int bar : {SB_HORZ, SB_VERT})
         if (SkinSBBarFlags(dwOld, bar) != SkinSBBarFlags(pState->arrowFlags, bar) &&
             (dwStyle & StyleBit(bar)))
-            RedrawBar(hWnd);
+            RedrawBar(hWnd, bar);
     return TRUE;
 }

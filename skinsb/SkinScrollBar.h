@@ -8,9 +8,14 @@
 // Attaches skinned bars drawn from hBitmap (not owned) to hWnd; fails with ERROR_INVALID_HANDLE for a
 // handle that is not a window or a null bitmap, and fails for a window already attached.
 RIZ_API BOOL AttachSkinScrollBar(HWND hWnd, HBITMAP hBitmap);
-// Detaches them and gives the platform back both bars' state; FALSE when hWnd had none.
+// Detaches them and gives the platform back both bars' state; FALSE when hWnd had none. When another
+// subclass sits above the module's procedure, that procedure stays in the chain and passes every
+// message on until WM_NCDESTROY, so the other subclass is not cut out.
 RIZ_API BOOL DetachSkinScrollBar(HWND hWnd);
 RIZ_API BOOL IsSkinScrollBar(HWND hWnd);
+// Attaches skinned bars drawn from the window skin record's scroll-bar bitmap, which they follow when
+// the skin changes; a skin whose bitmap is missing or smaller than 240 x 48 leaves the system's bars.
+RIZ_API BOOL SubclassScrollBar(HWND hWnd);
 
 // The platform's contracts, answered from the record; every one fails on a window without skinned bars
 // except SkinShowScrollBar, and bar SB_CTL is never handled.

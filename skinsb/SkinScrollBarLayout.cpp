@@ -196,3 +196,65 @@ CRect SkinSBShrinkClient(const CRect& rc, DWORD dwStyle, BOOL bLeft) {
     }
     return r;
 }
+
+CRect SkinSBCell(SkinSBImage nImage, bool bVert, int nState, BOOL bLeft) {
+    static const int kFirstCell[] = {0, 4, 8, 11, 14};
+    const int y = bVert ? 0 : SKINSB_SIZE;
+    if (nImage == SKINSB_IMG_SIZEBOX) {
+        const int x = bLeft ? SKINSB_SIZE : 0;
+        return CRect(x, 2 * SKINSB_SIZE, x + SKINSB_SIZE, 3 * SKINSB_SIZE);
+    }
+    const int nLast = nImage <= SKINSB_IMG_ARROW2 ? SKINSB_DISABLED : SKINSB_PRESSED;
+    const int nColumn = kFirstCell[nImage] + (nImage == SKINSB_IMG_TRACK ? 0 : Clamp64(nState, 0, nLast));
+    return CRect(nColumn * SKINSB_SIZE, y, (nColumn + 1) * SKINSB_SIZE, y + SKINSB_SIZE);
+}
+
+SkinSBBars SkinSBLayoutBars(const SkinScrollBarState& state, const CRect& rcClient, DWORD dwStyle) {
+    SkinSBBars bars;
+    bars.horz = SkinSBLayoutBar(rcClient, dwStyle, state.leftScrollBar, SB_HORZ, state.horz);
+    bars.vert = SkinSBLayoutBar(rcClient, dwStyle, state.leftScrollBar, SB_VERT, state.vert);
+    for (SkinSBBarLayout* pBar : {&bars.horz, &bars.vert}) {
+        if (dwStyle & (pBar->bVert ? WS_VSCROLL : WS_HSCROLL)) continue;
+        SkinSBBarLayout none;
+        none.bVert = pBar->bVert;
+        *pBar = none;
+    }
+    bars.rcSizeBox = SkinSBSizeBox(rcClient, dwStyle, state.leftScrollBar);
+    return bars;
+}
+
+int SkinSBNcHitTest(const SkinSBBars& bars, const CPoint& pt) {
+    if (bars.vert.rcBar.PtInRect(pt)) return HTVSCROLL;
+    if (bars.horz.rcBar.PtInRect(pt)) return HTHSCROLL;
+    if (bars.rcSizeBox.PtInRect(pt)) return HTSIZE;
+    return HTNOWHERE;
+}
+
+UINT SkinSBPartAt(const SkinScrollBarState& state, const SkinSBBars& bars, const CPoint& pt) {
+    if (bars.vert.rcBar.PtInRect(pt)) {
+        const UINT nPart = SkinSBHitTest(bars.vert, SkinSBBarFlags(state.arrowFlags, SB_VERT), pt);
+        return nPart ? (nPart | SKINSB_VERT) : UINT(SKINSB_NONE);
+    }
+    return SkinSBHitTest(bars.horz, SkinSBBarFlags(state.arrowFlags, SB_HORZ), pt);
+}
+
+SkinSBScroll SkinSBPressScroll(UINT nPart) {
+    static const int kCodes[] = {-1, SB_LINEUP, SB_LINEDOWN, -1, SB_PAGEUP, SB_PAGEDOWN};
+    const UINT nLow = nPart & 0xF;
+    return {UINT((nPart & SKINSB_VERT) ? WM_VSCROLL : WM_HSCROLL),
+            nLow <= SKINSB_PAGEDOWN ? kCodes[nLow] : -1};
+}
+
+std::vector<SkinSBPiece> SkinSBThumbPieces(int nLength) {
+    const int nCap = SKINSB_SIZE / 4, nSlice = SKINSB_SIZE / 2;
+    std::vector<SkinSBPiece> pieces;
+    for (int p = nCap; p < nLength - nCap; p += nSlice)
+        pieces.push_back({p, nCap, nLength - nCap - p < nSlice ? nLength - nCap - p : nSlice});
+    pieces.push_back({0, 0, nLength < nCap ? nLength : nCap});
+    if (nLength > nCap) pieces.push_back({nLength - nCap, SKINSB_SIZE - nCap, nCap});
+    return pieces;
+}
+
+int SkinSBGripAt(int nLength) {
+    return nLength > 24 ? (nLength - SKINSB_SIZE) / 2 : -1;
+}

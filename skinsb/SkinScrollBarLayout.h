@@ -7,6 +7,8 @@
 
 #include "RIZuruzezuDef.h"
 
+#include <vector>
+
 // Skin bitmap geometry: 16-pixel cells, the thumb at least 10 pixels long.
 constexpr int SKINSB_SIZE = 16;
 constexpr int SKINSB_MIN_THUMB = 10;
@@ -44,6 +46,7 @@ struct SkinScrollBarState {
     DWORD lastScroll;  // message in the low word, scroll code in the high word
     UINT hotPart;
     HBITMAP skinBitmap;  // not owned
+    BOOL fromSkin;       // skinBitmap is the window skin record's: each paint takes the record's current one
 };
 
 // The info of bar SB_HORZ or SB_VERT; null for any other bar.
@@ -119,3 +122,62 @@ RIZ_API bool SkinSBPagingReachedCursor(const SkinSBBarLayout& layout, int nCode,
 // The client rectangle of WM_NCCALCSIZE after the bars take their strips: 16 pixels at the bottom for
 // WS_HSCROLL when taller than 16, at the right (left when bLeft) for WS_VSCROLL when at least 17 wide.
 RIZ_API CRect SkinSBShrinkClient(const CRect& rc, DWORD dwStyle, BOOL bLeft);
+
+// The skin bitmap: 15 cells of 16 x 16 in three rows (vertical bar, horizontal bar, size box).
+constexpr int SKINSB_BITMAP_CX = 15 * SKINSB_SIZE;
+constexpr int SKINSB_BITMAP_CY = 3 * SKINSB_SIZE;
+
+// The images of the skin bitmap.
+enum SkinSBImage {
+    SKINSB_IMG_ARROW1,  // up / left arrow, 4 states
+    SKINSB_IMG_ARROW2,  // down / right arrow, 4 states
+    SKINSB_IMG_THUMB,   // states 0-2
+    SKINSB_IMG_GRIP,    // states 0-2, centred on a thumb longer than 24 pixels
+    SKINSB_IMG_TRACK,   // one cell, stretched
+    SKINSB_IMG_SIZEBOX  // the left cell when the vertical bar is on the left
+};
+
+// The cell of an image in the skin bitmap for a bar (bVert) and a part state.
+RIZ_API CRect SkinSBCell(SkinSBImage nImage, bool bVert, int nState, BOOL bLeft);
+
+// Both bars and the size box of a window, in the client rectangle's coordinates. A bar whose style bit
+// is clear has an empty rectangle and no parts.
+struct SkinSBBars {
+    SkinSBBarLayout horz;
+    SkinSBBarLayout vert;
+    CRect rcSizeBox;
+    const SkinSBBarLayout& Bar(UINT nPart) const { return (nPart & SKINSB_VERT) ? vert : horz; }
+};
+RIZ_API SkinSBBars SkinSBLayoutBars(const SkinScrollBarState& state, const CRect& rcClient, DWORD dwStyle);
+
+// The non-client hit code of pt: HTVSCROLL, HTHSCROLL, HTSIZE, or HTNOWHERE outside the bars.
+RIZ_API int SkinSBNcHitTest(const SkinSBBars& bars, const CPoint& pt);
+
+// The part (with SKINSB_VERT on the vertical bar) at pt; SKINSB_NONE outside the bars.
+RIZ_API UINT SkinSBPartAt(const SkinScrollBarState& state, const SkinSBBars& bars, const CPoint& pt);
+
+// The coordinate of pt along the bar a part lies on.
+inline int SkinSBAlong(UINT nPart, const CPoint& pt) {
+    return (nPart & SKINSB_VERT) ? pt.y : pt.x;
+}
+
+// The scroll message a press on a part sends: WM_VSCROLL or WM_HSCROLL and SB_LINEUP, SB_LINEDOWN,
+// SB_PAGEUP or SB_PAGEDOWN; the code is -1 for the thumb and for no part.
+struct SkinSBScroll {
+    UINT nMsg;
+    int nCode;
+};
+RIZ_API SkinSBScroll SkinSBPressScroll(UINT nPart);
+
+// One piece of a thumb copied from its cell: nLength pixels from nSrc along the cell to nDest along the
+// thumb.
+struct SkinSBPiece {
+    int nDest;
+    int nSrc;
+    int nLength;
+};
+// A thumb nLength long: 8-pixel slices of the cell's middle tiled between the 4-pixel end caps, then
+// the caps; the grip is drawn over it when the thumb is longer than 24 pixels (SkinSBGripAt).
+RIZ_API std::vector<SkinSBPiece> SkinSBThumbPieces(int nLength);
+// Where the 16-pixel grip starts along a thumb, or -1 for a thumb too short for one.
+RIZ_API int SkinSBGripAt(int nLength);

@@ -940,6 +940,15 @@ void CSkinFile::Apply(CSkinRecords& records, std::vector<CIssue>* pIssues) const
     // Skinned spin buttons size themselves and their buddy to the arrow image's metrics.
     if (btn.m_nSkinSpin && (btn.m_bmpSpin.IsNull() || btn.m_nSpinWidth <= 0 || btn.m_nSpinHeight <= 0))
         context.Add(TRUE, 0, _T("[Button] SkinSpin is set, but Spin is empty or SpinWidth/SpinHeight is 0"));
+    // The window scroll bars cut their images from fixed 16-pixel cells.
+    if (!wnd.m_bmpScrollBar.IsNull() &&
+        (wnd.m_bmpScrollBar.GetWidth() < 240 || wnd.m_bmpScrollBar.GetHeight() < 48)) {
+        CString strText;
+        strText.Format(
+            _T("[Window] ScrollBar is %d x %d, smaller than its 240 x 48 cells: the system's bars are drawn"),
+            wnd.m_bmpScrollBar.GetWidth(), wnd.m_bmpScrollBar.GetHeight());
+        context.Add(TRUE, 0, strText);
+    }
     // The background images the client mode draws.
     if (wnd.m_nClientBkMode == 2 && wnd.m_bmpClientBk.IsNull())
         context.Add(FALSE, 0, _T("[Window] ClientBkMode 2 tiles ClientBk, which is empty"));

@@ -214,6 +214,13 @@ TEST(SkinCheck, ExitCodesAndTheErrorsAndWarningsListedForSkinsAndLanguages) {
         {"cut UTF-8", Data(_T("languages\\truncated-utf8.lng")), 1, {"line 1: not UTF-8"}, {}},
         {"NUL bytes", Data(_T("languages\\nul-bytes.lng")), 1, {"line 1: NUL byte"}, {}},
         {"a missing language", Data(_T("languages\\no-such-file.lng")), 1, {"file not found"}, {}},
+        {"a scroll-bar image smaller than its cells", [](riztest::TempFolder& t) {
+             const CString strFolder = WriteFullSkin(t, _T("Blue"));
+             t.WriteFile(_T("Blue\\Common\\Window\\ScrollBar.bmp"), skintest::Strip(200, 48, 1));
+             EXPECT_TRUE(AppendToFile(strFolder + _T("skin.ini"),
+                                      "\r\n[Window]\r\nScrollBar=Common\\Window\\ScrollBar.bmp\r\n"));
+             return strFolder; }, 1,
+         {"[Window] ScrollBar is 200 x 48, smaller than its 240 x 48 cells", "1 error(s)"}, {}},
         {"no argument prints the usage", nullptr, 2, {"usage: skincheck"}, {}},
         // clang-format on
     };

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -250,5 +251,43 @@ TEST(SkinSBLayout, BarsTakeTheirStripsFromTheClientAreaAndTheSizeBoxNeedsBoth) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(row.rcClient, SkinSBShrinkClient(row.rc, row.dwStyle, row.bLeft));
         EXPECT_EQ(row.rcSizeBox, SkinSBSizeBox(row.rc, row.dwStyle, row.bLeft));
+    }
+}
+
+TEST(SkinSBLayout, CellsPressMessagesAndThumbPiecesCoverTheSkinLayout) {
+    using riztest::ExpectRows;
+    // clang-format off
+    ExpectRows<CRect>({
+        ROW(SkinSBCell(SKINSB_IMG_ARROW1, true, SKINSB_DISABLED, FALSE), CRect(48, 0, 64, 16)),
+        ROW(SkinSBCell(SKINSB_IMG_ARROW2, false, SKINSB_HOT, FALSE), CRect(80, 16, 96, 32)),
+        ROW(SkinSBCell(SKINSB_IMG_THUMB, true, SKINSB_DISABLED, FALSE), CRect(160, 0, 176, 16)),
+        ROW(SkinSBCell(SKINSB_IMG_GRIP, false, SKINSB_PRESSED, FALSE), CRect(208, 16, 224, 32)),
+        ROW(SkinSBCell(SKINSB_IMG_TRACK, true, SKINSB_HOT, FALSE), CRect(224, 0, 240, 16)),
+        ROW(SkinSBCell(SKINSB_IMG_SIZEBOX, true, 0, TRUE), CRect(16, 32, 32, 48)),
+    });
+    ExpectRows<int>({
+        ROW(int(SkinSBPressScroll(SKINSB_PAGEDOWN | SKINSB_VERT).nMsg), WM_VSCROLL),
+        ROW(SkinSBPressScroll(SKINSB_PAGEDOWN | SKINSB_VERT).nCode, SB_PAGEDOWN),
+        ROW(SkinSBPressScroll(SKINSB_LINEUP).nCode, SB_LINEUP),
+        ROW(SkinSBPressScroll(SKINSB_THUMB).nCode, -1),
+        ROW(SkinSBPressScroll(0xF).nCode, -1),
+        ROW(SkinSBGripAt(24), -1),
+        ROW(SkinSBGripAt(41), 12),
+    });
+    // clang-format on
+    // Every pixel of a thumb of any length comes from the cell: the caps from its ends, the rest from
+    // its middle, never past the thumb or the cell.
+    for (int nLength = SKINSB_MIN_THUMB; nLength <= 200; ++nLength) {
+        std::vector<int> from(nLength, -1);
+        for (const SkinSBPiece& p : SkinSBThumbPieces(nLength))
+            for (int i = 0; i < p.nLength; ++i) {
+                ASSERT_LT(p.nDest + i, nLength);
+                ASSERT_LT(p.nSrc + i, SKINSB_SIZE);
+                from[p.nDest + i] = p.nSrc + i;
+            }
+        EXPECT_EQ(0, from[0]) << nLength;
+        EXPECT_EQ(SKINSB_SIZE - 1, from[nLength - 1]) << nLength;
+        for (int i = 4; i < nLength - 4; ++i)
+            ASSERT_TRUE(from[i] >= 4 && from[i] < 12) << nLength << " at " << i;
     }
 }
