@@ -67,3 +67,9 @@
 #include "IMGroupButton.h"
 #include "IMListWnd.h"
 #include "TMBUserIcon.h"
+// Item toolbar
+#include "ToolBarPlusItemLayout.h"
+#include "QVToolBarPlusItem.h"
+#include "ToolBarPlusSplitter.h"
+#include "ToolBarPlusButton.h"
+#include "ToolBarPlusMenuButton.h"
