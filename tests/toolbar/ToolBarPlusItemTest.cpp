@@ -6,8 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "../support/PixelProbe.h"
-#include "../support/TestData.h"
+#include "PixelProbe.h"
+#include "TestData.h"
+#include "TestWindow.h"
 #include "RIZuruzezu.h"
 
 namespace {
@@ -253,4 +254,16 @@ TEST(ToolBarPlusItem, LayoutPlacesTheIconAndAutoWidthMeasuresTheCaption) {
     ::SelectObject(surface.Dc(), hFont);
     ::DrawText(surface.Dc(), _T("A long caption for the toolbar"), -1, &rc, DT_CALCRECT | DT_SINGLELINE);
     EXPECT_EQ(rc.Width() + 24, text.GetSize(FALSE).cx);
+}
+
+TEST(ToolBarPlusItem, ClickSendsTheCommandToTheNotifyWindow) {
+    riztest::TestWindow window;
+    CToolBarPlusCheckMenuButton item;
+    CToolBarPlusSplitter splitter;
+    item.SetID(0x1234);
+    item.OnClick(CWnd::FromHandle(window.Host()));
+    splitter.OnClick(CWnd::FromHandle(window.Host()));
+    EXPECT_EQ(1, window.CountReceived(WM_COMMAND));
+    EXPECT_EQ(0x1234u, window.LastWParam(WM_COMMAND));
+    EXPECT_EQ(0, window.LastLParam(WM_COMMAND));
 }
