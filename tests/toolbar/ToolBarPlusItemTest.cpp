@@ -267,3 +267,18 @@ TEST(ToolBarPlusItem, ClickSendsTheCommandToTheNotifyWindow) {
     EXPECT_EQ(0x1234u, window.LastWParam(WM_COMMAND));
     EXPECT_EQ(0, window.LastLParam(WM_COMMAND));
 }
+
+TEST(ToolBarPlusItem, SimpleModeDrawsNoCaption) {
+    for (BOOL bSimple : {FALSE, TRUE}) {
+        SCOPED_TRACE(bSimple ? "simple" : "normal");
+        riztest::Surface surface(80, 40);
+        CToolBarPlusButton item;
+        item.SetSize(CSize(70, 22), CSize(70, 22));
+        item.SetTextFont(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT)));
+        item.SetTextColor(RGB(0, 0, 160));
+        item.SetText(_T("WWWW"), 0, 0);
+        item.Layout(0, 10, 18, 18, bSimple, nullptr);
+        item.Draw(CDC::FromHandle(surface.Dc()), bSimple);
+        EXPECT_EQ(!bSimple, surface.HasOtherThan({2, 10, 70, 32}, RGB(255, 255, 255)));
+    }
+}
