@@ -8,6 +8,7 @@
 
 #include "QVMenuWndHook.h"
 #include "QVUITimerMgr.h"
+#include "SkinScrollBar.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID) {
         new CDynLinkLibrary(g_extensionDLL);
         CreateStaticObjects();
     } else if (dwReason == DLL_PROCESS_DETACH) {
+        UnInstallScrollBarHook();
         DestroyStaticObjects();
         AfxTermExtensionModule(g_extensionDLL);
         g_hInstance = nullptr;

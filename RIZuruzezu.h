@@ -30,6 +30,11 @@
 #include "QVListCtrl.h"
 #include "QVTreeCtrl.h"
 #include "QVDateTimeCtrl.h"
+#include "QVGifCtrl.h"
+#include "QVGifCtrlLayout.h"
+#include "QVEditListBox.h"
+#include "QVDropdownButton.h"
+#include "QVAnimationButton.h"
 #include "DrawMenuHelper.h"
 #include "QVMenuWndHook.h"
 #include "SkinMenuBar.h"
@@ -67,6 +72,11 @@
 #include "IMGroupButton.h"
 #include "IMListWnd.h"
 #include "TMBUserIcon.h"
+// Learning views
+#include "QVWordListBox.h"
+#include "QVWordListCtrl.h"
+// Scroll bar skinning
+#include "SkinScrollBar.h"
 // Item toolbar
 #include "ToolBarPlusItemLayout.h"
 #include "QVToolBarPlusItem.h"

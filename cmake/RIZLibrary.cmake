@@ -21,6 +21,14 @@ target_include_directories(RIZuruzezu PUBLIC ${RIZ_LIBRARY_INCLUDES}
   $<INSTALL_INTERFACE:include>)
 target_link_libraries(RIZuruzezu PUBLIC ZIRevudiVuzad RIZAfx gdiplus msimg32)
 set_target_properties(RIZuruzezu PROPERTIES PREFIX "")
+# The word list's tick: drawn at build time by skingen into generated/views, where the resource script
+# views/QVWordList.rc finds it.
+if(TARGET word_tick)
+  add_dependencies(RIZuruzezu word_tick)
+  target_include_directories(RIZuruzezu PRIVATE $<BUILD_INTERFACE:${CMAKE_BINARY_DIR}/generated/views>)
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/views/QVWordList.rc PROPERTIES
+    OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/views/QVWordTick.bmp)
+endif()
 
 install(TARGETS RIZuruzezu EXPORT RIZuruzezuTargets
   RUNTIME DESTINATION bin

@@ -26,6 +26,27 @@ public:
     virtual void OnHide() {}
 };
 
+// A page that is one window of its own class, made anew at every Create by its CreatePage(parent, rect).
+template <class TWnd>
+class CGalleryWndPage : public CGalleryPage {
+public:
+    CGalleryWndPage(LPCTSTR lpszName, LPCTSTR lpszTitle) : m_lpszName(lpszName), m_lpszTitle(lpszTitle) {}
+    LPCTSTR GetName() const override { return m_lpszName; }
+    LPCTSTR GetTitle() const override { return m_lpszTitle; }
+    BOOL Create(HWND hParent, const RECT& rc) override {
+        m_wnd.reset(new TWnd);
+        return m_wnd->CreatePage(hParent, rc);
+    }
+    HWND GetSafeHwnd() const override { return m_wnd ? m_wnd->GetSafeHwnd() : NULL; }
+
+protected:
+    std::unique_ptr<TWnd> m_wnd;
+
+private:
+    LPCTSTR m_lpszName;
+    LPCTSTR m_lpszTitle;
+};
+
 // A page that paints itself: derived pages draw their content in Paint.
 class CGalleryPaintPage : public CGalleryPage {
 public:

@@ -28,3 +28,5 @@ bool WriteMessageBoxIcons(const SkinParams& p, const std::wstring& strSkin);
 bool WriteIMListImages(const SkinParams& p, const std::wstring& strSkin);
 // skin.ini: every key of the window and button records and the colour table.
 bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin);
+// The word list's tick, 16 x 14 on white, as a 24-bit BMP file.
+bool WriteWordTick(const std::wstring& strFile);

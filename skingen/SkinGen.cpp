@@ -1,11 +1,15 @@
 // skingen: draws the shipped skins.
 //   skingen OUT   writes OUT\Default\ and OUT\Jade\ (skin.ini and every image), replacing what is there
-//               and the gallery's icons into OUT\..\GalleryIcons (see GalleryIcons.h)
+//               and the gallery's icons and animations into OUT\..\GalleryIcons (GalleryIcons.h,
+//               GalleryGifs.h)
+//   skingen --tick FILE   writes the word list's tick (a resource of the library) as FILE
 // The images come out the same on every run: nothing depends on time, chance or the machine's fonts.
+#include "GalleryGifs.h"
 #include "GalleryIcons.h"
 #include "SkinDraw.h"
 
 #include <stdio.h>
+#include <string.h>
 
 #include <string>
 
@@ -73,8 +77,9 @@ bool WriteSkin(const SkinParams& p, const std::wstring& strOut) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        fprintf(stderr, "usage: skingen OUT-FOLDER\n");
+    const bool bTick = argc == 3 && strcmp(argv[1], "--tick") == 0;
+    if (argc != 2 && !bTick) {
+        fprintf(stderr, "usage: skingen OUT-FOLDER | skingen --tick FILE\n");
         return 2;
     }
     Gdiplus::GdiplusStartupInput input;
@@ -83,6 +88,15 @@ int main(int argc, char** argv) {
         fprintf(stderr, "skingen: GDI+ did not start\n");
         return 1;
     }
+    if (bTick) {
+        std::wstring strFile = Widen(argv[2]);
+        for (wchar_t& ch : strFile)
+            if (ch == L'/') ch = L'\\';
+        const bool ok = WriteWordTick(strFile);
+        if (!ok) fprintf(stderr, "skingen: %s could not be written\n", argv[2]);
+        Gdiplus::GdiplusShutdown(token);
+        return ok ? 0 : 1;
+    }
     const std::wstring strOut = WithBackslash(Widen(argv[1]));
     bool ok = true;
     for (const SkinParams& p : ShippedSkins())
@@ -90,7 +104,8 @@ int main(int argc, char** argv) {
     // The gallery's own icons go next to the skins' folder: OUT\..\GalleryIcons.
     const size_t nParent = strOut.find_last_of(L'\\', strOut.size() - 2);
     if (nParent != std::wstring::npos)
-        ok = WriteGalleryIcons(strOut.substr(0, nParent + 1) + L"GalleryIcons\\") && ok;
+        ok = WriteGalleryIcons(strOut.substr(0, nParent + 1) + L"GalleryIcons\\") &&
+             WriteGalleryGifs(strOut.substr(0, nParent + 1) + L"GalleryIcons\\") && ok;
     Gdiplus::GdiplusShutdown(token);
     return ok ? 0 : 1;
 }

@@ -5,7 +5,8 @@
 // client does, runs the two windowless-object hosts (a notification strip clicked by posted mouse
 // messages, an ad player driven by timer messages), clicks an item of an outlook bar with posted mouse
 // messages, derives a contact list, fills it and clicks and double-clicks a user with posted mouse
-// messages, and checks what came back.
+// messages, clicks a drop-down button's arrow and an animation button with posted mouse messages, and
+// checks what came back.
 #include <afxwin.h>
 
 #include <RIZuruzezu.h>
@@ -363,6 +364,71 @@ bool ContactListCallbacksReachTheClient() {
     return ok && clicked && opened;
 }
 
+// The parent of a lesson toolbar: a drop-down button's record (ON_NOTIFY) and an animation button's
+// command (ON_BN_CLICKED), as a host's message map takes them.
+class CToolbarParent : public CWnd {
+public:
+    enum { IDC_SEND = 10, IDC_TILE };
+    int m_nNotes = 0;
+    QVDROPDOWN_NOTIFY m_note = {};
+    int m_nClicks = 0;
+
+protected:
+    afx_msg void OnSendNotify(NMHDR* pHeader, LRESULT* pResult) {
+        ++m_nNotes;
+        m_note = *reinterpret_cast<const QVDROPDOWN_NOTIFY*>(pHeader);
+        *pResult = 0;
+    }
+    afx_msg void OnTileClicked() { ++m_nClicks; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CToolbarParent, CWnd)
+ON_NOTIFY(QVDBN_CLICKED, CToolbarParent::IDC_SEND, &CToolbarParent::OnSendNotify)
+ON_BN_CLICKED(CToolbarParent::IDC_TILE, &CToolbarParent::OnTileClicked)
+END_MESSAGE_MAP()
+
+// A drop-down button and an animation button made with Create from the skin's button images: a click
+// posted on the drop-down's arrow comes back as one record naming the arrow with its screen rectangle,
+// a click posted on the animation button as one BN_CLICKED.
+bool ImageButtonsReachTheParent() {
+    const CString strButtons =
+        CQVSkinResManager::GetSingletonPtr()->GetCurrentSkinPath() + _T("Common\\Button\\");
+    CToolbarParent parent;
+    bool ok = parent.CreateEx(0, AfxRegisterWndClass(0), _T("toolbar"), WS_POPUP, CRect(0, 0, 300, 160), NULL,
+                              0) != FALSE;
+    CQVDropdownButton send;
+    CQVAnimationButton tile;
+    ok = ok && send.SetImages(strButtons + _T("PushBtn.bmp"), strButtons + _T("ComboDrop.bmp"), 4, 4);
+    ok = ok && send.Create(_T("Send file"), WS_CHILD | WS_VISIBLE, CRect(10, 10, 130, 40), &parent,
+                           CToolbarParent::IDC_SEND);
+    ok = ok && tile.Create(_T(""), WS_CHILD | WS_VISIBLE, CRect(10, 60, 130, 120), &parent,
+                           CToolbarParent::IDC_TILE);
+    CRect rcArrow;
+    if (ok) {
+        tile.LoadImages(strButtons + _T("PushBtn.bmp"), strButtons + _T("Tab.bmp"));
+        rcArrow = send.GetArrowRect();
+        const LPARAM lArrow = MAKELPARAM(rcArrow.CenterPoint().x, rcArrow.CenterPoint().y);
+        send.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, lArrow);
+        send.PostMessage(WM_LBUTTONUP, 0, lArrow);
+        tile.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+        tile.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+        PumpPending();
+        send.ClientToScreen(&rcArrow);
+    }
+    const CRect rcReported(parent.m_note.rcPart);
+    printf(
+        "host: drop-down sent %d record(s), part %d at (%d, %d, %d, %d) on the screen; animation button sent "
+        "%d BN_CLICKED\n",
+        parent.m_nNotes, parent.m_note.nMainPart, rcReported.left, rcReported.top, rcReported.right,
+        rcReported.bottom, parent.m_nClicks);
+    if (tile.GetSafeHwnd()) tile.DestroyWindow();
+    if (send.GetSafeHwnd()) send.DestroyWindow();
+    if (parent.GetSafeHwnd()) parent.DestroyWindow();
+    return ok && parent.m_nNotes == 1 && parent.m_note.nMainPart == QVDBP_ARROW && !rcArrow.IsRectEmpty() &&
+           rcReported == rcArrow && parent.m_nClicks == 1;
+}
+
 }  // namespace
 
 // A sign-in dialog from an in-memory template with one edit: the edit subclassed by a skinned edit, a
@@ -621,15 +687,17 @@ int main() {
     const bool contacts = ContactListCallbacksReachTheClient();
     const bool signIn = SignInDialogControls();
     const bool wordBook = WordBookDialogControls();
+    const bool imageButtons = ImageButtonsReachTheParent();
 
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
-                    skinned && windowless && outbar && contacts && signIn && wordBook;
+                    skinned && windowless && outbar && contacts && signIn && wordBook && imageButtons;
     if (ok)
         printf("host: ok\n");
     else
         printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned windows %d, skinned "
-               "button %d, windowless hosts %d, outlook bar %d, contact list %d, sign-in dialog %d)\n",
+               "button %d, windowless hosts %d, outlook bar %d, contact list %d, sign-in dialog %d, image "
+               "buttons %d)\n",
                strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinnedWindows, skinned,
-               windowless, outbar, contacts, signIn);
+               windowless, outbar, contacts, signIn, imageButtons);
     return ok ? 0 : 1;
 }

@@ -434,18 +434,9 @@ LRESULT CButtonPageWnd::OnLanguageChanged(WPARAM, LPARAM) {
 
 // ---- The page ----
 
-class CButtonPage : public CGalleryPage {
+class CButtonPage : public CGalleryWndPage<CButtonPageWnd> {
 public:
-    LPCTSTR GetName() const override { return _T("buttons"); }
-    LPCTSTR GetTitle() const override { return _T("Buttons"); }
-    BOOL Create(HWND hParent, const RECT& rc) override {
-        m_wnd.reset(new CButtonPageWnd);
-        return m_wnd->CreatePage(hParent, rc);
-    }
-    HWND GetSafeHwnd() const override { return m_wnd ? m_wnd->GetSafeHwnd() : NULL; }
-
-private:
-    std::unique_ptr<CButtonPageWnd> m_wnd;
+    CButtonPage() : CGalleryWndPage(_T("buttons"), _T("Buttons")) {}
 };
 
 REGISTER_GALLERY_PAGE(CButtonPage);

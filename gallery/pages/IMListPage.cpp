@@ -340,15 +340,9 @@ LRESULT CIMListPageWnd::OnSkinChanged(WPARAM, LPARAM) {
 
 // ---- The page ----
 
-class CIMListPage : public CGalleryPage {
+class CIMListPage : public CGalleryWndPage<CIMListPageWnd> {
 public:
-    LPCTSTR GetName() const override { return _T("contact-list"); }
-    LPCTSTR GetTitle() const override { return _T("Contact list"); }
-    BOOL Create(HWND hParent, const RECT& rc) override {
-        m_wnd.reset(new CIMListPageWnd);
-        return m_wnd->CreatePage(hParent, rc);
-    }
-    HWND GetSafeHwnd() const override { return m_wnd ? m_wnd->GetSafeHwnd() : NULL; }
+    CIMListPage() : CGalleryWndPage(_T("contact-list"), _T("Contact list")) {}
     // The lists paint straight into their windows, which a read-back of the screen does not always see
     // in full: after the capture each list, and the card, draws itself again over its place in the picture.
     HBITMAP Shoot(const std::function<HBITMAP()>& capture) override {
@@ -356,9 +350,6 @@ public:
         if (hShot && m_wnd) m_wnd->PrintLists(hShot);
         return hShot;
     }
-
-private:
-    std::unique_ptr<CIMListPageWnd> m_wnd;
 };
 
 REGISTER_GALLERY_PAGE(CIMListPage);

@@ -620,21 +620,12 @@ LRESULT COutBarPageWnd::OnLanguageChanged(WPARAM, LPARAM) {
 
 // ---- The page ----
 
-class COutBarPage : public CGalleryPage {
+class COutBarPage : public CGalleryWndPage<COutBarPageWnd> {
 public:
-    LPCTSTR GetName() const override { return _T("outlook-bar"); }
-    LPCTSTR GetTitle() const override { return _T("Outlook bar"); }
-    BOOL Create(HWND hParent, const RECT& rc) override {
-        m_wnd.reset(new COutBarPageWnd);
-        return m_wnd->CreatePage(hParent, rc);
-    }
-    HWND GetSafeHwnd() const override { return m_wnd ? m_wnd->GetSafeHwnd() : NULL; }
+    COutBarPage() : CGalleryWndPage(_T("outlook-bar"), _T("Outlook bar")) {}
     void OnShow() override {
         if (m_wnd) m_wnd->HoldStates();
     }
-
-private:
-    std::unique_ptr<COutBarPageWnd> m_wnd;
 };
 
 REGISTER_GALLERY_PAGE(COutBarPage);

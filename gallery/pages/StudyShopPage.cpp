@@ -281,21 +281,15 @@ LRESULT CStudyShopWnd::OnOpened(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-class CStudyShopPage : public CGalleryPage {
+class CStudyShopPage : public CGalleryWndPage<CStudyShopWnd> {
 public:
+    CStudyShopPage() : CGalleryWndPage(_T("study-shop"), _T("Study shop")) {}
     ~CStudyShopPage() override {
         if (m_wnd && m_wnd->GetSafeHwnd()) {
             StopShowingLaunches(m_wnd->GetSafeHwnd());
             m_wnd->DestroyWindow();
         }
     }
-    LPCTSTR GetName() const override { return _T("study-shop"); }
-    LPCTSTR GetTitle() const override { return _T("Study shop"); }
-    BOOL Create(HWND hParent, const RECT& rc) override {
-        m_wnd.reset(new CStudyShopWnd);
-        return m_wnd->CreatePage(hParent, rc);
-    }
-    HWND GetSafeHwnd() const override { return m_wnd ? m_wnd->GetSafeHwnd() : NULL; }
     void OnShow() override {
         ShowLaunchesIn(GetSafeHwnd());
         m_wnd->ShowStrips();
@@ -305,9 +299,6 @@ public:
         m_wnd->PrepareShot();
         return capture();
     }
-
-private:
-    std::unique_ptr<CStudyShopWnd> m_wnd;
 };
 
 REGISTER_GALLERY_PAGE(CStudyShopPage);

@@ -118,13 +118,14 @@ public:
 
     CDC& DC() { return m_dc; }
 
-    BOOL SavePng(const CString& strPath) {
+    // With bKeepKey every pixel is opaque and the key pixels keep the key colour.
+    BOOL SavePng(const CString& strPath, BOOL bKeepKey = FALSE) {
         CLSID clsid;
         if (!m_pBits || !CQVGdiplusImage::EnsureGdiplus() || !QVGetPngEncoderClsid(&clsid)) return FALSE;
         ::GdiFlush();
         const DWORD dwKey = 0x00FF00FF;  // the key colour as the surface holds it
         for (int i = 0; i < m_cx * m_cy; ++i)
-            m_pBits[i] = (m_pBits[i] & 0x00FFFFFF) == dwKey ? 0 : (m_pBits[i] | 0xFF000000);
+            m_pBits[i] = (m_pBits[i] & 0x00FFFFFF) == dwKey && !bKeepKey ? 0 : (m_pBits[i] | 0xFF000000);
         Gdiplus::Bitmap image(m_cx, m_cy, m_cx * 4, PixelFormat32bppARGB, reinterpret_cast<BYTE*>(m_pBits));
         const CStringW strWide(strPath);
         return image.Save(strWide, &clsid, nullptr) == Gdiplus::Ok;
@@ -573,6 +574,14 @@ CString WriteLevelMeterGif(CPictureFiles& files) {
     }
     const CString strPath = files.PathFor(_T("meter.gif"));
     return WriteAnimatedGif(strPath, cx, cy, palette, frames, 12) ? strPath : CString();
+}
+
+CString WriteDrawing(CPictureFiles& files, LPCTSTR lpszName, int cx, int cy,
+                     const std::function<void(CDC&)>& draw, BOOL bKeepKey) {
+    CPictureCanvas canvas(cx, cy);
+    draw(canvas.DC());
+    const CString strPath = files.PathFor(lpszName);
+    return canvas.SavePng(strPath, bKeepKey) ? strPath : CString();
 }
 
 }  // namespace uigallery

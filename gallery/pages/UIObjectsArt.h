@@ -5,6 +5,7 @@
 
 #include <afxwin.h>
 
+#include <functional>
 #include <vector>
 
 namespace uigallery {
@@ -62,5 +63,10 @@ CString WriteCloseStrip(CPictureFiles& files);
 CString WriteButtonStrip(CPictureFiles& files);
 // A looping level meter, 56 x 40, eight frames of 120 ms.
 CString WriteLevelMeterGif(CPictureFiles& files);
+
+// Any picture of cx x cy: draw paints on a surface filled with the key colour (magenta). The key pixels
+// come out transparent, or with bKeepKey stay in the key colour, for images drawn with a key.
+CString WriteDrawing(CPictureFiles& files, LPCTSTR lpszName, int cx, int cy,
+                     const std::function<void(CDC&)>& draw, BOOL bKeepKey);
 
 }  // namespace uigallery

@@ -1,4 +1,5 @@
-// CQVGdiplusImage: the formats GDI+ reads, rendering and fitting, and files that must not load.
+// CQVGdiplusImage: the formats GDI+ reads, rendering and fitting, and files that must not load; the
+// encoders the tests write their files through.
 #include <afxwin.h>
 
 #include <gdiplus.h>
@@ -30,6 +31,17 @@ bool SaveSolid(const CString& strPath, const WCHAR* pszMime, COLORREF clr) {
 }
 
 }  // namespace
+
+TEST(QVGetEncoderClsid, EachFormatHasAnEncoderOfItsOwnAndUnknownTypesFindNothing) {
+    ASSERT_TRUE(CQVGdiplusImage::EnsureGdiplus());
+    CLSID png = {}, bmp = {};
+    ASSERT_TRUE(QVGetEncoderClsid(L"image/png", &png));
+    ASSERT_TRUE(QVGetEncoderClsid(L"image/bmp", &bmp));
+    EXPECT_FALSE(::IsEqualCLSID(png, bmp));
+    EXPECT_FALSE(QVGetEncoderClsid(L"image/none", &png));
+    EXPECT_FALSE(QVGetEncoderClsid(nullptr, &png));
+    EXPECT_FALSE(QVGetEncoderClsid(L"image/png", nullptr));
+}
 
 TEST(CQVGdiplusImageLoad, ReadsPngBmpGifAndIcon) {
     CQVGdiplusImage image;

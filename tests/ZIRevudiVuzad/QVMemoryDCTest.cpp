@@ -9,6 +9,7 @@
 
 #include "ImageTestUtil.h"
 #include "PixelProbe.h"
+#include "QVDibSection.h"
 #include "QVMemDC.h"
 #include "QVMemoryDC.h"
 #include "ResourceCounter.h"
@@ -52,6 +53,10 @@ TEST(CQVMemoryDC, NonPositiveSizesMakeAUsableOnePixelSurface) {
         dc.FillSolidRect(CRect(0, 0, 1, 1), kRed);
         EXPECT_EQ(kRed, SurfacePixel(dc, 0, 0));
     }
+    // The section the surfaces are made of refuses such sizes and gives no pixels.
+    void* pBits = reinterpret_cast<void*>(1);
+    EXPECT_EQ(nullptr, QVCreateDib32(0, 10, &pBits));
+    EXPECT_EQ(nullptr, pBits);
 }
 
 TEST(CQVMemoryDC, CreateAgainResizesAndKeepsTheDC) {

@@ -1,32 +1,9 @@
-// The small services of the sibling library: the critical section and the resource-source guard.
+// The resource-source guard of the sibling library.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "QVAutoResHandle.h"
-#include "QVCritSection.h"
-
-TEST(CQVCritSection, HoldsOffOtherThreadsButLetsItsOwnThreadInAgain) {
-    CQVCritSection section;
-    auto otherThreadGetsIt = [&] {
-        BOOL bGot = FALSE;
-        std::thread t([&] {
-            bGot = section.TryLock();
-            if (bGot) section.UnLock();
-        });
-        t.join();
-        return bGot != FALSE;
-    };
-    {
-        CQVAutoLock lock(section);
-        EXPECT_TRUE(section.TryLock());
-        section.UnLock();
-        EXPECT_FALSE(otherThreadGetsIt());
-    }
-    EXPECT_TRUE(otherThreadGetsIt());
-}
 
 TEST(CQVAutoResHandle, MakesTheModuleTheResourceSourceUntilDestroyed) {
     HINSTANCE hOriginal = AfxGetResourceHandle();

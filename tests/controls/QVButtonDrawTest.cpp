@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <string>
 
 #include "MessagePump.h"
 #include "PixelProbe.h"
@@ -349,36 +350,25 @@ TEST_F(ButtonDrawTest, IconOnTheLeftWithItsStates) {
     send.SetIcon(riztest::SolidIcon(16, kIconColour), CSize(16, 16), QVBIA_LEFT);
     send.SetButtonType(QVBT_ICON_TEXT);
     send.AdjustControlRect();
-    {
-        WindowCapture shot(send);
-        EXPECT_TRUE(ColorNear(kIconColour, shot.Pixel(2, 2), 2));
-        EXPECT_TRUE(ColorNear(kIconColour, shot.Pixel(17, 17), 2));
-        EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(18, 18), 2));
-        EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(0, 0), 2));  // no frame
-        EXPECT_GE(TextPixels(shot, CRect(23, 0, shot.Width(), shot.Height()), RGB(0, 0, 0)), 5);
-    }
-    Press(send);
-    {
-        WindowCapture shot(send);
-        EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(2, 2), 2));  // moved by (1, 1)
-        EXPECT_TRUE(ColorNear(kIconColour, shot.Pixel(18, 18), 2));
-        EXPECT_TRUE(ColorNear(kIconFrame, shot.Pixel(0, 0), 2));
-        EXPECT_TRUE(ColorNear(kIconFrame, shot.Pixel(shot.Width() - 1, shot.Height() - 1), 2));
-    }
-    Release(send);
-    Hover(send);
-    {
-        WindowCapture shot(send);
-        EXPECT_TRUE(ColorNear(kIconColour, shot.Pixel(2, 2), 2));
-        EXPECT_TRUE(ColorNear(kIconFrame, shot.Pixel(0, 0), 2));
-        EXPECT_TRUE(ColorNear(kIconFrame, shot.Pixel(shot.Width() / 2, shot.Height() - 1), 2));
-    }
-    send.EnableWindow(FALSE);
-    {
-        WindowCapture shot(send);
-        EXPECT_TRUE(ColorNear(kParentColour, shot.Pixel(0, 0), 2));
-        EXPECT_GE(TextPixels(shot, CRect(23, 0, shot.Width(), shot.Height()), kTextDisabled), 5);
-    }
+    Walk(send,
+         {{KEEP, NORMAL, RGB(0, 0, 0), "normal"},
+          {PRESS, PRESSED, CLR_INVALID, "pressed"},
+          {RELEASE | HOVER, HOT, CLR_INVALID, "hover"},
+          {DISABLE, DISABLED, kTextDisabled, "disabled"}},
+         [](const StateRow& r, const WindowCapture& shot) {
+             const int w = shot.Width(), h = shot.Height();
+             const COLORREF i = kIconColour, p = kParentColour, f = kIconFrame;
+             // Only pressed and hot buttons have a frame; pressed, the icon moves by (1, 1).
+             const std::string wrong[4] = {
+                 shot.WrongPixels({{2, 2, i}, {17, 17, i}, {18, 18, p}, {0, 0, p}}, 2),
+                 shot.WrongPixels({{2, 2, i}, {0, 0, f}, {w / 2, h - 1, f}}, 2),
+                 shot.WrongPixels({{2, 2, p}, {18, 18, i}, {0, 0, f}, {w - 1, h - 1, f}}, 2),
+                 shot.WrongPixels({{0, 0, p}}, 2)};
+             EXPECT_EQ("", wrong[r.nFrame]);
+             if (r.clrText != CLR_INVALID) {
+                 EXPECT_GE(TextPixels(shot, CRect(23, 0, w, h), r.clrText), 5);
+             }
+         });
 }
 
 TEST_F(ButtonDrawTest, IconOnTheRightAndOnTop) {

@@ -4,8 +4,6 @@
 
 #include <vector>
 
-#include "MessagePump.h"
-
 namespace qvbtest {
 
 COLORREF PushFrameColour(int nFrame, int nVariant) {
@@ -66,51 +64,21 @@ CString WritePrivateImage(const riztest::TempFolder& folder) {
     return folder.Path(_T("PrivateBtn.bmp"));
 }
 
-// ---- The dialog ----
-
-BEGIN_MESSAGE_MAP(CButtonDialog, CDialog)
-ON_WM_ERASEBKGND()
-END_MESSAGE_MAP()
-
-int CButtonDialog::Clicks(UINT nID) const {
-    auto it = m_clicks.find(nID);
-    return it == m_clicks.end() ? 0 : it->second;
-}
-
-int CButtonDialog::CheckAtLastClick(UINT nID) const {
-    auto it = m_checkAtClick.find(nID);
-    return it == m_checkAtClick.end() ? -1 : it->second;
-}
-
-BOOL CButtonDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (HIWORD(wParam) == BN_CLICKED && lParam) {
-        ++m_clicks[LOWORD(wParam)];
-        m_checkAtClick[LOWORD(wParam)] =
-            static_cast<int>(::SendMessage(reinterpret_cast<HWND>(lParam), BM_GETCHECK, 0, 0));
-    }
-    return CDialog::OnCommand(wParam, lParam);
-}
-
-BOOL CButtonDialog::OnEraseBkgnd(CDC* pDC) {
-    CRect rc;
-    GetClientRect(&rc);
-    pDC->FillSolidRect(&rc, kParentColour);
-    return TRUE;
-}
-
 // ---- The fixture ----
 
 void ButtonTest::SetUp() {
     ParkCursor();
     ASSERT_TRUE(LoadSkin(TestSkin()));
-    ASSERT_TRUE(m_dlg.Create(IDD_QVBTN));
-    m_dlg.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    Pump();
-}
-
-void ButtonTest::TearDown() {
-    if (m_dlg.GetSafeHwnd()) m_dlg.DestroyWindow();
-    Pump();
+    m_dlg.m_background = [](int, int) { return kParentColour; };
+    m_dlg.m_onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT*) {
+        if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED && lParam) {
+            ++m_clicks[LOWORD(wParam)];
+            m_checkAtClick[LOWORD(wParam)] =
+                static_cast<int>(::SendMessage(reinterpret_cast<HWND>(lParam), BM_GETCHECK, 0, 0));
+        }
+        return false;
+    };
+    PatternDialogTest::SetUp();
 }
 
 bool ButtonTest::LoadSkin(const TestSkin& skin) {
@@ -120,24 +88,14 @@ bool ButtonTest::LoadSkin(const TestSkin& skin) {
            CQVSkinResManager::GetSingletonPtr()->LoadSkin(m_folder.Path(strName));
 }
 
-void ButtonTest::Subclass(CQVButton& button, UINT nID) {
-    ASSERT_TRUE(button.SubclassDlgItem(nID, &m_dlg));
+int ButtonTest::Clicks(UINT nID) const {
+    auto it = m_clicks.find(nID);
+    return it == m_clicks.end() ? 0 : it->second;
 }
 
-CRect ButtonTest::RectInDialog(const CWnd& wnd) const {
-    CRect rc;
-    wnd.GetWindowRect(&rc);
-    m_dlg.ScreenToClient(&rc);
-    return rc;
-}
-
-void ButtonTest::Pump() {
-    riztest::PumpUntilIdle();
-}
-
-void ButtonTest::ParkCursor() {
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-    riztest::PumpUntilIdle(200);
+int ButtonTest::CheckAtLastClick(UINT nID) const {
+    auto it = m_checkAtClick.find(nID);
+    return it == m_checkAtClick.end() ? -1 : it->second;
 }
 
 }  // namespace qvbtest

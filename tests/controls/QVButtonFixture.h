@@ -1,6 +1,5 @@
-// What the button tests share: a small skin of solid-colour frames written at run time, the study-options
-// dialog that paints a known background and counts BN_CLICKED, and the fixture that loads the skin and
-// shows the dialog.
+// What the button tests share: a small skin of solid-colour frames written at run time, and the
+// study-options dialog over a known background, counting BN_CLICKED.
 #pragma once
 
 #include <afxwin.h>
@@ -11,8 +10,9 @@
 #include <map>
 
 #include "QVButton.h"
+#include "MessagePump.h"
+#include "PatternDialog.h"
 #include "QVButtonTestRes.h"
-#include "TestData.h"
 
 namespace qvbtest {
 
@@ -47,44 +47,29 @@ bool WriteTestSkin(const riztest::TempFolder& folder, const CString& strPrefix, 
 // The private three-frame image, 40 x 20 a frame, as PrivateBtn.bmp in the folder.
 CString WritePrivateImage(const riztest::TempFolder& folder);
 
-// The study-options dialog of the resources.
-class CButtonDialog : public CDialog {
-public:
-    CButtonDialog() : CDialog(IDD_QVBTN) {}
-
-    int Clicks(UINT nID) const;
-    // What the control answered to BM_GETCHECK when its last BN_CLICKED arrived; -1 before any.
-    int CheckAtLastClick(UINT nID) const;
-
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-
+// The study-options dialog over a plain background, counting each button's BN_CLICKED.
+class ButtonTest : public riztest::PatternDialogTest {
 protected:
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    DECLARE_MESSAGE_MAP()
-
-    std::map<UINT, int> m_clicks;
-    std::map<UINT, int> m_checkAtClick;
-};
-
-class ButtonTest : public ::testing::Test {
-protected:
+    ButtonTest() : PatternDialogTest(IDD_QVBTN, 0, false) {}
     void SetUp() override;
-    void TearDown() override;
 
     // Loads another skin written into a fresh folder of the fixture.
     bool LoadSkin(const TestSkin& skin);
     // A button of the dialog, subclassed by a CQVButton.
-    void Subclass(CQVButton& button, UINT nID);
-    // Screen rectangle of a window in the dialog's client coordinates.
-    CRect RectInDialog(const CWnd& wnd) const;
-
-    static void Pump();
+    void Subclass(CQVButton& button, UINT nID) { ASSERT_TRUE(button.SubclassDlgItem(nID, &m_dlg)); }
+    using PatternDialogTest::RectInDialog;
+    CRect RectInDialog(const CWnd& wnd) const { return RectInDialog(wnd.m_hWnd); }
+    int Clicks(UINT nID) const;
+    // What the control answered to BM_GETCHECK when its last BN_CLICKED arrived; -1 before any.
+    int CheckAtLastClick(UINT nID) const;
     // Moves the real cursor off every window, so that no hover tracking starts by itself.
-    static void ParkCursor();
+    static void ParkCursor() {
+        PatternDialogTest::ParkCursor();
+        riztest::PumpUntilIdle(200);
+    }
 
-    riztest::TempFolder m_folder;
-    int m_nSkins = 0;
-    CButtonDialog m_dlg;
+    std::map<UINT, int> m_clicks;
+    std::map<UINT, int> m_checkAtClick;
 };
 
 }  // namespace qvbtest

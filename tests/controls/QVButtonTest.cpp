@@ -56,7 +56,7 @@ TEST_F(ButtonTest, SubclassingTakesTheKindFromTheStyleAndTheSkinFlags) {
             TestSkin plain;
             plain.nSkinPush = plain.nSkinCheck = plain.nSkinRadio = 0;
             ASSERT_TRUE(LoadSkin(plain));
-            ASSERT_TRUE(m_dlg.Create(IDD_QVBTN));
+            ASSERT_TRUE(m_dlg.Create());
         }
         for (const auto& r : rows) {
             SCOPED_TRACE(testing::Message() << (bSkinned ? "skinned " : "plain ") << r.nID);
@@ -147,7 +147,7 @@ TEST_F(ButtonTest, ClicksKeysAndSetCheckChangeTheButtonsOwnStateAndNotifyThePare
         std::map<UINT, int> clicks;
         for (auto& entry : buttons) {
             entry.second.SetCheck(BST_UNCHECKED);
-            clicks[entry.first] = m_dlg.Clicks(entry.first);
+            clicks[entry.first] = Clicks(entry.first);
         }
         for (const Step& step : r.steps) {
             CQVButton& button = buttons[step.nID];
@@ -174,9 +174,9 @@ TEST_F(ButtonTest, ClicksKeysAndSetCheckChangeTheButtonsOwnStateAndNotifyThePare
             }
             Pump();
             EXPECT_EQ(step.nCheck, button.GetCheck());
-            EXPECT_EQ(step.nClicks, m_dlg.Clicks(step.nID) - clicks[step.nID]);
+            EXPECT_EQ(step.nClicks, Clicks(step.nID) - clicks[step.nID]);
             if (step.act == ACT_CLICK || step.act == ACT_SPACE) {
-                EXPECT_EQ(step.nCheck, m_dlg.CheckAtLastClick(step.nID));
+                EXPECT_EQ(step.nCheck, CheckAtLastClick(step.nID));
             }
             // The system's own check state is left alone.
             EXPECT_EQ(BST_UNCHECKED, SystemCheck(button));
@@ -236,7 +236,7 @@ TEST_F(RadioGroupTest, ClicksAndSetCheckClearTheRestOfTheGroupBothWaysUpToItsEnd
             Radio(nID).SetCheck(BST_CHECKED);
         std::map<UINT, int> clicks;
         for (UINT nID : kRadioIds)
-            clicks[nID] = m_dlg.Clicks(nID);
+            clicks[nID] = Clicks(nID);
         for (const auto& act : r.acts) {
             CQVButton& radio = Radio(act.second);
             if (act.first == CLICK) {
@@ -253,7 +253,7 @@ TEST_F(RadioGroupTest, ClicksAndSetCheckClearTheRestOfTheGroupBothWaysUpToItsEnd
         for (UINT nID : kRadioIds) {
             const bool bChecked = std::find(r.after.begin(), r.after.end(), nID) != r.after.end();
             EXPECT_EQ(bChecked ? BST_CHECKED : BST_UNCHECKED, Radio(nID).GetCheck()) << nID;
-            EXPECT_EQ(clicks[nID], m_dlg.Clicks(nID)) << nID;
+            EXPECT_EQ(clicks[nID], Clicks(nID)) << nID;
         }
     }
 }

@@ -1,14 +1,11 @@
-// What the combo box tests share: a skin with a patterned drop-button image, the settings dialog that
-// counts the colour combo's messages and the lists closing, and the fixture that shows it.
+// What the combo box tests share: a skin with a patterned drop-button image, and the settings dialog
+// over the patterned background, checking the colour combo's message names its sender.
 #pragma once
 
-#include <afxwin.h>
-
-#include <gtest/gtest.h>
-
+#include "PatternDialog.h"
+#include "QVColorComboBox.h"
 #include "QVComboBox.h"
 #include "QVComboBoxTestRes.h"
-#include "TestData.h"
 
 namespace qvctest {
 
@@ -17,34 +14,24 @@ constexpr int kDropWidth = 15;
 constexpr int kDropHeight = 18;
 constexpr UINT kCreatedId = 760;
 
-class CComboDialog : public CDialog {
-public:
-    CComboDialog() : CDialog(IDD_QVCOMBO) {}
-    int m_nColorMessages = 0;  // 0x9E5, checked to name its sender
-    int m_nCloseUps = 0;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-};
-
-class ComboTest : public ::testing::Test {
+class ComboTest : public riztest::PatternDialogTest {
 public:
     static COMBOBOXINFO InfoOf(HWND hWnd);
 
 protected:
+    ComboTest() : PatternDialogTest(IDD_QVCOMBO, IDOK) {}
     void SetUp() override;
-    void TearDown() override;
 
     // A skin of this frame colour; without bImage it has no drop-button image.
     bool LoadSkin(COLORREF clrFrame = kFrame, int nTransparent = 0, bool bImage = true);
     // Drop-button pixels on the screen that differ from frame nFrame drawn by the skin's image into a
     // second surface at the same place.
     int DropButtonMismatches(CQVComboBox& combo, int nFrame);
-    static void Pump();
+    // WM_QV_COLORCOMBO_SELCHANGED received, and the CBN_CLOSEUP notifications.
+    int ColorMessages() const { return m_dlg.Received(WM_QV_COLORCOMBO_SELCHANGED) - m_nColorMessagesBefore; }
+    int CloseUps() const { return m_dlg.Received(WM_COMMAND, CBN_CLOSEUP); }
 
-    riztest::TempFolder m_folder;
-    int m_nSkins = 0;
-    CComboDialog m_dlg;
+    int m_nColorMessagesBefore = 0;
 };
 
 }  // namespace qvctest

@@ -11,7 +11,6 @@
 #include "QVBitmapComboBox.h"
 #include "QVColorComboBox.h"
 #include "ResourceCounter.h"
-#include "Watchdog.h"
 
 using namespace qvctest;
 using riztest::PostMouse;
@@ -175,7 +174,7 @@ TEST_F(ComboTest, HoverAndPressFramesAndHoweverTheListClosesNoPressRemains) {
         EXPECT_EQ(0, DropButtonMismatches(combo, QVCBS_NORMAL));
         combo.UnsubclassWindow();
     }
-    EXPECT_EQ(5, m_dlg.m_nCloseUps);  // the parent still hears the list close
+    EXPECT_EQ(5, CloseUps());  // the parent still hears the list close
 }
 
 TEST_F(ComboTest, FrameColourReadAgainAtASkinChangeAndAtAMouseLeave) {
@@ -248,16 +247,5 @@ TEST_F(ComboTest, CreateDestroyAndSubclassReleaseSoak) {
         delete pFaces;
         ::SendDlgItemMessage(m_dlg.m_hWnd, IDC_QVCOMBO_FACES, CB_RESETCONTENT, 0, 0);
     };
-    for (int k = 0; k < 20; ++k)
-        cycle(k);  // warm up caches of GDI and USER
-    Pump();
-    const riztest::ResourceSnapshot before;
-    const int nCycles = riztest::SoakCycles();
-    for (int k = 0; k < nCycles; ++k) {
-        cycle(k);
-        if (k % 100 == 0) Pump();
-    }
-    Pump();
-    EXPECT_EQ(0, before.GdiDelta());
-    EXPECT_EQ(0, before.WindowDelta());
+    riztest::ExpectCyclesLeakNothing(cycle);
 }

@@ -5,7 +5,6 @@
 #include "MessagePump.h"
 #include "QVEditEx.h"
 #include "ResourceCounter.h"
-#include "Watchdog.h"
 
 using namespace qvetest;
 
@@ -99,18 +98,20 @@ TEST_F(EditTest, EditDestroyedWhileItsOverlayHasTheFocus) {
     const HWND hEdit = pEdit->m_hWnd;
     const HWND hOverlay = pEdit->GetOverlay()->m_hWnd;
     int nCalls = 0;
-    m_dlg.m_onSetFocus = [&](UINT nID) {
-        if (nID != IDC_QVEDIT_PASSWORD || !pEdit) return;
-        ++nCalls;
-        delete pEdit;
-        pEdit = nullptr;
+    m_dlg.m_onMessage = [&](UINT message, WPARAM wParam, LPARAM, LRESULT*) {
+        if (message == WM_COMMAND && wParam == MAKEWPARAM(IDC_QVEDIT_PASSWORD, EN_SETFOCUS) && pEdit) {
+            ++nCalls;
+            delete pEdit;
+            pEdit = nullptr;
+        }
+        return false;
     };
     ::SetFocus(hOverlay);
     Pump();
     EXPECT_EQ(1, nCalls);
     EXPECT_FALSE(::IsWindow(hEdit));
     EXPECT_FALSE(::IsWindow(hOverlay));
-    m_dlg.m_onSetFocus = nullptr;
+    m_dlg.m_onMessage = nullptr;
 }
 
 TEST_F(EditTest, CreateDestroyAndSubclassReleaseSoak) {

@@ -5,6 +5,7 @@
 
 #include <QVSkinResManager.h>
 
+#include <functional>
 #include <vector>
 
 #include "MessagePump.h"
@@ -131,39 +132,27 @@ TEST_F(EditTest, TransparentEditShowsTheParentPixelForPixelAlsoAfterTyping) {
     edit.SetTransparent(TRUE);
     Subclass(edit, IDC_QVEDIT_SEARCH);
     Pump();
-    auto mismatches = [&](int nVariant) {
-        WindowCapture shot(edit.m_hWnd);
-        CRect rcClient;
-        edit.GetClientRect(&rcClient);
-        edit.ClientToScreen(&rcClient);
-        m_dlg.ScreenToClient(&rcClient);
-        int nOther = 0;
-        for (int y = 0; y < shot.Height(); ++y)
-            for (int x = 0; x < shot.Width(); ++x)
-                nOther += shot.Pixel(x, y) != BackgroundAt(rcClient.left + x, rcClient.top + y, nVariant);
-        return nOther;
-    };
-    EXPECT_EQ(0, mismatches(0));
+    EXPECT_EQ(0, OffBackground(edit.m_hWnd));
 
     riztest::PostChars(edit.m_hWnd, _T("Tom"));
     Pump();
     EXPECT_EQ(_T("Tom"), TextOf(edit.m_hWnd));
-    EXPECT_GT(mismatches(0), 0);  // the text is drawn
+    EXPECT_GT(OffBackground(edit.m_hWnd), 0);  // the text is drawn
     for (int i = 0; i < 3; ++i)
         edit.SendMessage(WM_CHAR, VK_BACK, 0);
     Pump();
     EXPECT_EQ(_T(""), TextOf(edit.m_hWnd));
-    EXPECT_EQ(0, mismatches(0));
+    EXPECT_EQ(0, OffBackground(edit.m_hWnd));
 
     // Disabled, the colours are not used; a new background shows once the parent says so.
     edit.EnableWindow(FALSE);
     Pump();
-    EXPECT_EQ(0, mismatches(0));
+    EXPECT_EQ(0, OffBackground(edit.m_hWnd));
     m_dlg.m_nBackground = 1;
     QVSkin_NotifyEditPrepareTransparentBkgnd(&m_dlg);
     m_dlg.Invalidate();
     Pump();
-    EXPECT_EQ(0, mismatches(1));
+    EXPECT_EQ(0, OffBackground(edit.m_hWnd));
 }
 
 TEST_F(EditTest, SkinChangeRebuildsTheTransparentBackground) {
@@ -327,6 +316,27 @@ TEST_F(EditTest, PasswordCueShowsInTheOverlayUntilTheEditIsClicked) {
 
 // ---- Enter ----
 
+// The sign-in dialog under DoModal: the user edit subclassed and focused, Enter and then Cancel posted,
+// the edit's Enter command (WM_COMMAND, code 0, lParam 0) answered with lAnswer after onEnter.
+static INT_PTR RunEnter(CQVEdit* pEdit, LRESULT lAnswer, int& nEnterCommands,
+                        const std::function<void()>& onEnter) {
+    riztest::CPatternDialog dlg(IDD_QVEDIT);
+    dlg.m_onInit = [&](riztest::CPatternDialog& d) {
+        ASSERT_TRUE(pEdit->SubclassDlgItem(IDC_QVEDIT_USER, &d));
+        pEdit->SetFocus();
+        riztest::PostKey(pEdit->m_hWnd, VK_RETURN);
+        d.PostMessage(WM_COMMAND, IDCANCEL);
+    };
+    dlg.m_onMessage = [&](UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+        if (message != WM_COMMAND || lParam || wParam != IDC_QVEDIT_USER) return false;
+        ++nEnterCommands;
+        if (onEnter) onEnter();
+        *pResult = lAnswer;
+        return true;
+    };
+    return dlg.DoModal();
+}
+
 TEST(QVEditEnter, OnlyAnAnswerOfExactlyOneConsumesEnterUnderDoModal) {
     const struct {
         LRESULT lAnswer;
@@ -334,36 +344,22 @@ TEST(QVEditEnter, OnlyAnAnswerOfExactlyOneConsumesEnterUnderDoModal) {
     } rows[] = {{0, IDOK}, {1, IDCANCEL}, {2, IDOK}, {-1, IDOK}};
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "answer " << row.lAnswer);
-        CEditDialog dlg;
         CQVEdit edit;
-        dlg.m_lEnterAnswer = row.lAnswer;
-        dlg.m_onInit = [&](CEditDialog& d) {
-            ASSERT_TRUE(edit.SubclassDlgItem(IDC_QVEDIT_USER, &d));
-            edit.SetFocus();
-            riztest::PostKey(edit.m_hWnd, VK_RETURN);
-            d.PostMessage(WM_COMMAND, IDCANCEL);
-        };
-        EXPECT_EQ(row.nResult, dlg.DoModal());
-        EXPECT_EQ(1, dlg.m_nEnterCommands);
+        int nEnterCommands = 0;
+        EXPECT_EQ(row.nResult, RunEnter(&edit, row.lAnswer, nEnterCommands, nullptr));
+        EXPECT_EQ(1, nEnterCommands);
     }
 }
 
 TEST(QVEditEnter, ParentDestroyingTheEditInsideTheEnterCommand) {
-    CEditDialog dlg;
     CQVEdit* pEdit = new CQVEdit;
     HWND hEdit = NULL;
-    dlg.m_onInit = [&](CEditDialog& d) {
-        ASSERT_TRUE(pEdit->SubclassDlgItem(IDC_QVEDIT_USER, &d));
-        hEdit = pEdit->m_hWnd;
-        pEdit->SetFocus();
-        riztest::PostKey(hEdit, VK_RETURN);
-        d.PostMessage(WM_COMMAND, IDCANCEL);
-    };
-    dlg.m_onEnter = [&](UINT) {
-        delete pEdit;  // destroys the window too
-        pEdit = nullptr;
-    };
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    int nEnterCommands = 0;
+    EXPECT_EQ(IDCANCEL, RunEnter(pEdit, 0, nEnterCommands, [&] {
+                  hEdit = pEdit->m_hWnd;
+                  delete pEdit;  // destroys the window too
+                  pEdit = nullptr;
+              }));
     EXPECT_EQ(nullptr, pEdit);
     EXPECT_FALSE(::IsWindow(hEdit));
 }

@@ -1,15 +1,13 @@
-// What the group box, slider, hot-key and spin tests share: a skin with one colour per image frame,
-// the practice dialog that paints a background of distinct pixels and counts the up-down's
-// notifications, and the fixture that loads the skin and shows the dialog.
+// What the group box, slider, hot-key and spin tests share: a skin with one colour per image frame, and
+// the practice dialog over the patterned background with the focus on its Cancel button.
 #pragma once
 
-#include <afxwin.h>
+#include <commctrl.h>
 
-#include <gtest/gtest.h>
-
-#include "PixelProbe.h"
+#include "MessagePump.h"
+#include "PatternDialog.h"
 #include "QVGroupBoxTestRes.h"
-#include "TestData.h"
+#include "TestImage.h"
 
 namespace qvsmall {
 
@@ -24,11 +22,11 @@ constexpr int kSpinHeight = 9;
 constexpr COLORREF kSpinFrames[8] = {RGB(10, 10, 120), RGB(20, 20, 160), RGB(30, 30, 200), RGB(1, 2, 3),
                                      RGB(120, 10, 10), RGB(160, 20, 20), RGB(200, 30, 30), RGB(3, 2, 1)};
 
-// The window text of any window, read through the handle.
-CString TextOf(HWND hWnd);
+using riztest::TextOf;
 
-// The dialog's background at a client point: no two neighbouring pixels alike.
-COLORREF BackgroundAt(int x, int y);
+inline COLORREF BackgroundAt(int x, int y) {
+    return riztest::PatternAt(x, y);
+}
 
 // What LoadSkin writes into a test skin: the border colour, the spin flag, the slider key flag, images.
 struct TestSkin {
@@ -38,46 +36,38 @@ struct TestSkin {
     bool bImages = true;  // the spin and slider images exist
 };
 
-// The practice dialog of the resources.
-class CSmallDialog : public CDialog {
-public:
-    CSmallDialog() : CDialog(IDD_QVSMALL) {}
-    ~CSmallDialog() override;
-
-    int m_nDeltaPos = 0;  // UDN_DELTAPOS received
-    int m_nVScroll = 0;   // WM_VSCROLL received
-
+class SmallTest : public riztest::PatternDialogTest {
 protected:
-    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
-    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
-    DECLARE_MESSAGE_MAP()
-
-    HBITMAP m_hBackground = nullptr;
-};
-
-class SmallTest : public ::testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    bool LoadSkin(const TestSkin& skin);
-    HWND Item(UINT nID) const { return ::GetDlgItem(m_dlg.m_hWnd, nID); }
-    // A window's rectangle in the dialog's client coordinates.
-    CRect RectInDialog(HWND hWnd) const;
+    SmallTest() : PatternDialogTest(IDD_QVSMALL, IDCANCEL) {}
+    void SetUp() override {
+        ASSERT_TRUE(LoadSkin(TestSkin()));
+        PatternDialogTest::SetUp();
+    }
+    bool LoadSkin(const TestSkin& skin) {
+        CStringA strIni;
+        strIni.Format("[Button]\r\nSkinSpin = %d\r\nSpin = Common\\Button\\Spin.bmp\r\nSpinWidth = %d\r\n"
+                      "SpinHeight = %d\r\n\r\n[Other]\r\nSliderChannel = Common\\others\\Channel.bmp\r\n"
+                      "SliderThumb = Common\\others\\Thumb.bmp\r\nSliderTransparent = %d\r\n\r\n"
+                      "[Colors]\r\nColor4 = %d,%d,%d\r\n",
+                      skin.nSkinSpin, kSpinWidth, kSpinHeight, skin.nSliderTransparent,
+                      GetRValue(skin.clrBorder), GetGValue(skin.clrBorder), GetBValue(skin.clrBorder));
+        if (!skin.bImages) return LoadSkinFiles(strIni);
+        // The thumb's left half is the key colour: it shows what lies under it when drawn with the key.
+        return LoadSkinFiles(
+            strIni,
+            {{_T("Common\\Button\\Spin.bmp"),
+              riztest::Bmp24(kSpinWidth * 8, kSpinHeight,
+                             riztest::SolidFrames(kSpinWidth, {kSpinFrames, kSpinFrames + 8}))},
+             {_T("Common\\others\\Channel.bmp"), riztest::Bmp24(8, 4, [](int, int) { return kChannel; })},
+             {_T("Common\\others\\Thumb.bmp"),
+              riztest::Bmp24(10, 20, [](int x, int) { return x < 5 ? kKey : kThumb; })}});
+    }
     // Posts a click (down, up) at a client point of hWnd, then pumps.
-    static void Click(HWND hWnd, CPoint pt);
-    static void Pump();
-    // Repaints the whole dialog now, then copies what the dialog shows.
-    void FreshPaint(riztest::Surface& shot);
-    // Copies what the dialog shows, without repainting anything.
-    void CopyNow(riztest::Surface& shot);
-    // The number of pixels of rc (dialog coordinates) where a and b differ.
-    static int Differences(const riztest::Surface& a, const riztest::Surface& b, const CRect& rc);
-
-    riztest::TempFolder m_folder;
-    int m_nSkins = 0;
-    CSmallDialog m_dlg;
+    static void Click(HWND hWnd, CPoint pt) {
+        ::PostMessage(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        ::PostMessage(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        Pump();
+    }
 };
 
 }  // namespace qvsmall

@@ -8,15 +8,13 @@
 #include <vector>
 
 #include "MessagePump.h"
-#include "PixelProbe.h"
+#include "PatternDialog.h"
 #include "QVLabel.h"
 #include "QVLabelTestRes.h"
 #include "QVUIShell.h"
 #include "ResourceCounter.h"
-#include "TestImage.h"
-#include "Watchdog.h"
 
-using riztest::Surface;
+using riztest::ShownNow;
 using riztest::WindowCapture;
 
 namespace {
@@ -24,10 +22,6 @@ namespace {
 constexpr UINT kCreatedId = 1150;
 const COLORREF kWhite = RGB(255, 255, 255), kBlue = RGB(0, 0, 255), kRed = RGB(255, 0, 0);
 const COLORREF kGrey = RGB(128, 128, 128);
-
-COLORREF BackgroundAt(int x, int y) {
-    return RGB((x * 29) & 255, (y * 17) & 255, ((2 * x + y) * 7) & 255);
-}
 
 // The recording launcher: verb and file of every launch, and what runs inside one.
 std::vector<std::pair<CString, CString>> g_launches;
@@ -41,71 +35,21 @@ HINSTANCE RecordLaunch(HWND, LPCTSTR lpszVerb, LPCTSTR lpszFile, LPCTSTR lpszPar
     return reinterpret_cast<HINSTANCE>(33);
 }
 
-// The messages dialog: its background, and STN_CLICKED counted and offered to a test.
-class CLabelDialog : public CDialog {
-public:
-    ~CLabelDialog() override {
-        if (m_hBackground) ::DeleteObject(m_hBackground);
-    }
-    int m_nClicks = 0;
-    std::function<void()> m_onClicked;
-
+class LabelTest : public riztest::PatternDialogTest {
 protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        if (HIWORD(wParam) != STN_CLICKED) return CDialog::OnCommand(wParam, lParam);
-        ++m_nClicks;
-        if (m_onClicked) m_onClicked();
-        return TRUE;
-    }
-    afx_msg BOOL OnEraseBkgnd(CDC* pDC) {
-        CRect rc;
-        GetClientRect(&rc);
-        if (!m_hBackground) m_hBackground = riztest::Dib(rc.Width(), rc.Height(), BackgroundAt);
-        CDC dcImage;
-        dcImage.CreateCompatibleDC(pDC);
-        HGDIOBJ hOld = ::SelectObject(dcImage.m_hDC, m_hBackground);
-        pDC->BitBlt(0, 0, rc.Width(), rc.Height(), &dcImage, 0, 0, SRCCOPY);
-        ::SelectObject(dcImage.m_hDC, hOld);
-        return TRUE;
-    }
-    DECLARE_MESSAGE_MAP()
-    HBITMAP m_hBackground = NULL;
-};
-
-BEGIN_MESSAGE_MAP(CLabelDialog, CDialog)
-ON_WM_ERASEBKGND()
-END_MESSAGE_MAP()
-
-// A window's client area as the screen shows it now, without repainting it first.
-CSize ClientSize(HWND hWnd) {
-    CRect rc;
-    ::GetClientRect(hWnd, &rc);
-    return rc.Size();
-}
-class ScreenNow : public Surface {
-public:
-    explicit ScreenNow(HWND hWnd) : Surface(ClientSize(hWnd).cx, ClientSize(hWnd).cy) {
-        HDC hdc = ::GetDC(hWnd);
-        ::BitBlt(Dc(), 0, 0, Width(), Height(), hdc, 0, 0, SRCCOPY);
-        ::ReleaseDC(hWnd, hdc);
-    }
-    int Near(COLORREF clr, int nTolerance = 0) const {
-        return CountNear(CRect(0, 0, Width(), Height()), clr, nTolerance);
-    }
-};
-
-class LabelTest : public ::testing::Test {
-protected:
+    LabelTest() : PatternDialogTest(IDD_QVLABEL, IDCANCEL) {}
     void SetUp() override {
         m_pfnOldLaunch = QVUISetShellExecute(&RecordLaunch);
         g_launches.clear();
-        ASSERT_TRUE(m_dlg.Create(IDD_QVLABEL));
-        m_dlg.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW | SWP_NOACTIVATE);
-        Pump();
+        PatternDialogTest::SetUp();
+        // STN_CLICKED offered to a test.
+        m_dlg.m_onMessage = [this](UINT message, WPARAM wParam, LPARAM, LRESULT*) {
+            if (message == WM_COMMAND && HIWORD(wParam) == STN_CLICKED && m_onClicked) m_onClicked();
+            return false;
+        };
     }
     void TearDown() override {
-        if (m_dlg.GetSafeHwnd()) m_dlg.DestroyWindow();
-        Pump();
+        PatternDialogTest::TearDown();
         QVUISetShellExecute(m_pfnOldLaunch);
         g_onLaunch = nullptr;
     }
@@ -113,28 +57,10 @@ protected:
         ASSERT_TRUE(label.Create(lpszText, WS_CHILD | WS_VISIBLE | dwStyle, CRect(13, y, 113, y + 16), &m_dlg,
                                  kCreatedId));
     }
-    CRect RectInDialog(HWND hWnd) const {
-        CRect rc;
-        ::GetWindowRect(hWnd, &rc);
-        m_dlg.ScreenToClient(&rc);
-        return rc;
-    }
-    // Pixels of the label's client area, as shown now, that differ from the dialog's background.
-    int OffBackground(HWND hWnd) const {
-        const ScreenNow shot(hWnd);
-        CPoint pt(0, 0);
-        ::ClientToScreen(hWnd, &pt);
-        m_dlg.ScreenToClient(&pt);
-        int nOff = 0;
-        for (int y = 0; y < shot.Height(); ++y)
-            for (int x = 0; x < shot.Width(); ++x)
-                nOff += shot.Pixel(x, y) != BackgroundAt(pt.x + x, pt.y + y);
-        return nOff;
-    }
-    static void Pump() { riztest::PumpUntilIdle(); }
+    int Clicks() const { return m_dlg.Received(WM_COMMAND, STN_CLICKED); }
 
     QVUIShellExecuteFunc m_pfnOldLaunch = nullptr;
-    CLabelDialog m_dlg;
+    std::function<void()> m_onClicked;
 };
 
 // ---- Tables without a window ----
@@ -194,11 +120,11 @@ TEST_F(LabelTest, DisabledLabelDrawsGreyTextWhateverItsColour) {
     label.SetTextColor(kBlue);
     label.SetFontBold(TRUE);
     EXPECT_EQ(0, label.SendMessage(WM_QV_SKINCHANGED));  // nothing of the skin in an opaque label
-    EXPECT_GT(ScreenNow(label.m_hWnd).Near(kBlue), 10);
-    EXPECT_EQ(0, ScreenNow(label.m_hWnd).Near(kGrey));
+    EXPECT_GT(ShownNow(label.m_hWnd).Near(kBlue), 10);
+    EXPECT_EQ(0, ShownNow(label.m_hWnd).Near(kGrey));
     label.EnableWindow(FALSE);
     Pump();
-    const ScreenNow shown(label.m_hWnd);  // redrawn by the label after STN_DISABLE
+    const ShownNow shown(label.m_hWnd);  // redrawn by the label after STN_DISABLE
     EXPECT_GT(shown.Near(kGrey), 10);
     EXPECT_EQ(0, shown.Near(kBlue, 100));
     const WindowCapture printed(label.m_hWnd, WindowCapture::Print);  // the same drawing
@@ -260,7 +186,7 @@ TEST_F(LabelTest, FlashHalvesFollowTheTicks) {
         else
             label.SendMessage(WM_TIMER, QV_LABEL_FLASH_TIMER);
         Pump();
-        const ScreenNow shown(label.m_hWnd);
+        const ShownNow shown(label.m_hWnd);
         EXPECT_GT(shown.Near(step.clrText), 10);
         EXPECT_GT(shown.Near(step.clrBkgnd), 400);
     }
@@ -298,7 +224,7 @@ TEST_F(LabelTest, LinkUnderlinesWhileHoveredAndOpensThroughTheLauncher) {
     riztest::PostMouse(link.m_hWnd, WM_MOUSEMOVE, 5, 5);
     Pump();
     EXPECT_TRUE(link.IsHover());
-    EXPECT_GT(ScreenNow(link.m_hWnd).CountNear(CRect(0, 0, 200, 20), kText), nTextPixels);  // underlined
+    EXPECT_GT(ShownNow(link.m_hWnd).CountNear(CRect(0, 0, 200, 20), kText), nTextPixels);  // underlined
     link.SendMessage(WM_MOUSELEAVE);
     EXPECT_FALSE(link.IsHover());
     EXPECT_FALSE(link.GetLogFont().lfUnderline);
@@ -314,7 +240,7 @@ TEST_F(LabelTest, LinkUnderlinesWhileHoveredAndOpensThroughTheLauncher) {
     EXPECT_EQ(std::make_pair(CString(_T("Open")), CString(_T("http://www.study.cn/password"))),
               g_launches[0]);
     EXPECT_EQ(std::make_pair(CString(_T("open")), CString(_T("mailto:li.lei@study.cn"))), g_launches[1]);
-    EXPECT_EQ(3, m_dlg.m_nClicks);  // STN_CLICKED still reaches the parent
+    EXPECT_EQ(3, Clicks());  // STN_CLICKED still reaches the parent
 }
 
 TEST_F(LabelTest, ParentDestroyingTheLabelInsideALinkClick) {
@@ -329,13 +255,13 @@ TEST_F(LabelTest, ParentDestroyingTheLabelInsideALinkClick) {
             delete pLabel;
             pLabel = nullptr;
         };
-        (bInLauncher ? g_onLaunch : m_dlg.m_onClicked) = destroy;
-        const int nClicks = m_dlg.m_nClicks;
+        (bInLauncher ? g_onLaunch : m_onClicked) = destroy;
+        const int nClicks = Clicks();
         riztest::PostClick(pLabel->m_hWnd, 5, 5);
         Pump();
         EXPECT_EQ(nullptr, pLabel);
-        EXPECT_EQ(bInLauncher ? nClicks : nClicks + 1, m_dlg.m_nClicks);
-        g_onLaunch = m_dlg.m_onClicked = nullptr;
+        EXPECT_EQ(bInLauncher ? nClicks : nClicks + 1, Clicks());
+        g_onLaunch = m_onClicked = nullptr;
     }
     EXPECT_EQ(2u, g_launches.size());
 }
@@ -387,10 +313,10 @@ TEST_F(LabelTest, ReleasedTemplateLabelIsAWorkingStatic) {
     riztest::PostClick(hWnd, 3, 3);
     ::SendMessage(hWnd, WM_TIMER, QV_LABEL_FLASH_TIMER, 0);
     Pump();
-    EXPECT_EQ(1, m_dlg.m_nClicks);  // the system static notifies: SS_NOTIFY stays
+    EXPECT_EQ(1, Clicks());  // the system static notifies: SS_NOTIFY stays
     EXPECT_TRUE(g_launches.empty());
     EXPECT_EQ(16, ::GetWindowTextLength(hWnd));
-    EXPECT_GT(ScreenNow(hWnd).Near(::GetSysColor(COLOR_WINDOWTEXT), 40), 0);  // drawn by the system
+    EXPECT_GT(ShownNow(hWnd).Near(::GetSysColor(COLOR_WINDOWTEXT), 40), 0);  // drawn by the system
 }
 
 TEST_F(LabelTest, BadInputLeavesTheLabelWorking) {

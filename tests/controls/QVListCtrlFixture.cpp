@@ -1,7 +1,5 @@
 #include "QVListCtrlFixture.h"
 
-#include <QVSkinResManager.h>
-
 #include "MessagePump.h"
 #include "PixelProbe.h"
 #include "QVListCtrl.h"
@@ -25,35 +23,15 @@ std::string HeaderFrames(HWND hHeader) {
     return frames;
 }
 
-void ListTest::SetUp() {
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-    ASSERT_TRUE(LoadSkin());
-    ASSERT_TRUE(m_dlg.Create(IDD_QVLIST));
-    m_dlg.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
-    Pump();
-}
-
-void ListTest::TearDown() {
-    if (m_dlg.GetSafeHwnd()) m_dlg.DestroyWindow();
-    Pump();
-    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
-}
-
 bool ListTest::LoadSkin(COLORREF clrBorder, int nHeaderHeight, bool bHeaderImage) {
-    CString strPrefix;
-    strPrefix.Format(_T("skin%d\\"), m_nSkins++);
-    const int cxFrame = 12;
-    const std::vector<BYTE> image = riztest::Bmp24(
-        cxFrame * 4, 20, riztest::SolidFrames(cxFrame, {kFrames[0], kFrames[1], kFrames[2], kFrames[3]}));
-    if (bHeaderImage && !m_folder.WriteFile(strPrefix + _T("Common\\Button\\Header.bmp"), image))
-        return false;
     CStringA strIni;
-    strIni.Format("[Skin]\r\nName = List test\r\n\r\n[Window]\r\nCaptionHeight = 24\r\n\r\n[Button]\r\n"
-                  "Header = Common\\Button\\Header.bmp\r\nHeaderHeight = %d\r\n\r\n[Colors]\r\n"
+    strIni.Format("[Button]\r\nHeader = Common\\Button\\Header.bmp\r\nHeaderHeight = %d\r\n\r\n[Colors]\r\n"
                   "Color4 = %d,%d,%d\r\n",
                   nHeaderHeight, GetRValue(clrBorder), GetGValue(clrBorder), GetBValue(clrBorder));
-    return m_folder.WriteFile(strPrefix + _T("skin.ini"), strIni.GetString()) &&
-           CQVSkinResManager::GetSingletonPtr()->LoadSkin(m_folder.Path(strPrefix));
+    if (!bHeaderImage) return LoadSkinFiles(strIni);
+    return LoadSkinFiles(strIni,
+                         {{_T("Common\\Button\\Header.bmp"),
+                           riztest::Bmp24(12 * 4, 20, riztest::SolidFrames(12, {kFrames, kFrames + 4}))}});
 }
 
 void ListTest::MakeReport(CQVListCtrl& list, int nColumns, DWORD dwExStyle, DWORD dwStyle) {
@@ -76,10 +54,6 @@ void ListTest::MouseAt(CQVHeaderCtrl& header, UINT message, CPoint pt) {
     ::SetCursorPos(ptScreen.x, ptScreen.y);
     header.PostMessage(message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(pt.x, pt.y));
     Pump();
-}
-
-void ListTest::Pump() {
-    riztest::PumpUntilIdle();
 }
 
 }  // namespace qvltest

@@ -8,8 +8,8 @@
 
 #include <string>
 
+#include "PatternDialog.h"
 #include "QVListCtrlTestRes.h"
-#include "TestData.h"
 
 class CQVHeaderCtrl;
 class CQVListCtrl;
@@ -28,10 +28,17 @@ constexpr UINT kCreatedId = 1260;
 // read near each item's top-right corner, away from its text.
 std::string HeaderFrames(HWND hHeader);
 
-class ListTest : public ::testing::Test {
+class ListTest : public riztest::PatternDialogTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    ListTest() : PatternDialogTest(IDD_QVLIST, IDCANCEL) {}
+    void SetUp() override {
+        ASSERT_TRUE(LoadSkin());
+        PatternDialogTest::SetUp();
+    }
+    void TearDown() override {
+        PatternDialogTest::TearDown();
+        ParkCursor();
+    }
 
     // A skin of this border colour and header height, with or without the header image.
     bool LoadSkin(COLORREF clrBorder = kBorder, int nHeaderHeight = kHeaderHeight, bool bHeaderImage = true);
@@ -40,11 +47,6 @@ protected:
     void MakeReport(CQVListCtrl& list, int nColumns = 3, DWORD dwExStyle = 0, DWORD dwStyle = LVS_REPORT);
     // Moves the pointer over the header point and posts the message there; pumps.
     void MouseAt(CQVHeaderCtrl& header, UINT message, CPoint pt);
-    static void Pump();
-
-    riztest::TempFolder m_folder;
-    int m_nSkins = 0;
-    CDialog m_dlg{IDD_QVLIST};
 };
 
 }  // namespace qvltest

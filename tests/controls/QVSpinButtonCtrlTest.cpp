@@ -114,11 +114,11 @@ TEST_F(SpinTest, ShowsFiveStatesInBothDrawingsAndAPressDraggedOffStaysPressed) {
     }
     // The system's behaviour behind the drawing: a click on the up arrow is one step of the buddy.
     m_spin.SetPos(5);
-    const int nDeltaPos = m_dlg.m_nDeltaPos, nVScroll = m_dlg.m_nVScroll;
+    const int nDeltaPos = m_dlg.Received(WM_NOTIFY, UDN_DELTAPOS), nVScroll = m_dlg.Received(WM_VSCROLL);
     Click(m_spin.m_hWnd, ptUp);
     EXPECT_EQ(_T("6"), qvsmall::TextOf(Item(IDC_QVSMALL_BUDDY)));
-    EXPECT_EQ(nDeltaPos + 1, m_dlg.m_nDeltaPos);
-    EXPECT_LT(nVScroll, m_dlg.m_nVScroll);
+    EXPECT_EQ(nDeltaPos + 1, m_dlg.Received(WM_NOTIFY, UDN_DELTAPOS));
+    EXPECT_LT(nVScroll, m_dlg.Received(WM_VSCROLL));
 }
 
 TEST_F(SpinTest, BadBuddiesMissingImagesAndHorizontalSpinsAreHarmless) {

@@ -12,63 +12,41 @@
 #include <string>
 
 #include "MessagePump.h"
-#include "PixelProbe.h"
+#include "PatternDialog.h"
 #include "QVTabCtrl.h"
 #include "QVTabCtrlTestRes.h"
 #include "ResourceCounter.h"
-#include "TestData.h"
-#include "Watchdog.h"
 
 namespace {
 
 constexpr COLORREF kBack = RGB(236, 240, 248);
 constexpr COLORREF kLine = RGB(200, 30, 90);
 
-// The parent: answers WM_QV_TABSELCHANGING with m_lAnswer after running m_onAsk.
-class CTabDialog : public CDialog {
-public:
-    CTabDialog() : CDialog(IDD_QVTAB) {}
-    LRESULT m_lAnswer = 0;
-    int m_nAsked = 0;
-    WPARAM m_wNew = 0;
-    LPARAM m_lOld = 0;
-    std::function<void()> m_onAsk;
-
+// The parent answers WM_QV_TABSELCHANGING with m_lAnswer after running m_onAsk.
+class TabTest : public riztest::PatternDialogTest {
 protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != WM_QV_TABSELCHANGING) return CDialog::WindowProc(message, wParam, lParam);
-        ++m_nAsked;
-        m_wNew = wParam;
-        m_lOld = lParam;
-        if (m_onAsk) m_onAsk();
-        return m_lAnswer;
-    }
-};
-
-class TabTest : public ::testing::Test {
-protected:
+    TabTest() : PatternDialogTest(IDD_QVTAB, 0, false) {}
     void SetUp() override {
-        ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
         ASSERT_TRUE(LoadSkin(20));
-        ASSERT_TRUE(m_dlg.Create(IDD_QVTAB));
-        m_dlg.SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        Pump();
-    }
-    void TearDown() override {
-        if (m_dlg.GetSafeHwnd()) m_dlg.DestroyWindow();
-        Pump();
+        m_dlg.m_onMessage = [this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+            if (message != WM_QV_TABSELCHANGING) return false;
+            ++m_nAsked;
+            m_wNew = wParam;
+            m_lOld = lParam;
+            if (m_onAsk) m_onAsk();
+            *pResult = m_lAnswer;
+            return true;
+        };
+        PatternDialogTest::SetUp();
     }
     // A skin without a tab image: tabs at least 40 wide, nHeight high.
     bool LoadSkin(int nHeight) {
-        CString strName;
-        strName.Format(_T("skin%d\\"), m_nSkins++);
         CStringA strIni;
         strIni.Format(
             "[Window]\r\nClientBkColor = 236,240,248\r\n[Button]\r\nTabMinWidth = 40\r\nTabHeight = "
             "%d\r\n[Colors]\r\nColor3 = 200,30,90\r\n",
             nHeight);
-        return m_folder.WriteFile(strName + _T("skin.ini"), strIni.GetString()) &&
-               CQVSkinResManager::GetSingletonPtr()->LoadSkin(m_folder.Path(strName));
+        return LoadSkinFiles(strIni);
     }
     // A strip 300 pixels wide at (10, 80) with three tabs, the first selected.
     void MakeStrip(CQVTabCtrl& tab) {
@@ -91,11 +69,11 @@ protected:
         riztest::PostMouse(tab.m_hWnd, message, pt.x, pt.y, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0);
         Pump();
     }
-    static void Pump() { riztest::PumpUntilIdle(); }
-
-    riztest::TempFolder m_folder;
-    int m_nSkins = 0;
-    CTabDialog m_dlg;
+    LRESULT m_lAnswer = 0;
+    int m_nAsked = 0;
+    WPARAM m_wNew = 0;
+    LPARAM m_lOld = 0;
+    std::function<void()> m_onAsk;
 };
 
 }  // namespace
@@ -162,7 +140,7 @@ TEST_F(TabTest, DeletingSelectsTheFirstTabAndOnlyItShowsSelected) {
     riztest::PostClick(tab.m_hWnd, 20, 10);
     riztest::PostMouse(tab.m_hWnd, WM_MOUSEMOVE, 20, 10);
     Pump();
-    EXPECT_EQ(0, m_dlg.m_nAsked);
+    EXPECT_EQ(0, m_nAsked);
     EXPECT_EQ(0, tab.AddItem(_T("Courses"), 0, 11));
     EXPECT_EQ("3", States(tab));
     EXPECT_TRUE(tab.DeleteItemID(11));
@@ -178,12 +156,12 @@ TEST_F(TabTest, AnyNonZeroAnswerToThePostedPressRefusesTheTab) {
         SCOPED_TRACE(row.lAnswer);
         CQVTabCtrl tab;
         MakeStrip(tab);
-        m_dlg.m_nAsked = 0;
-        m_dlg.m_lAnswer = row.lAnswer;
+        m_nAsked = 0;
+        m_lAnswer = row.lAnswer;
         Post(tab, WM_LBUTTONDOWN, 1);
-        EXPECT_EQ(1, m_dlg.m_nAsked);
-        EXPECT_EQ(1u, m_dlg.m_wNew);
-        EXPECT_EQ(0, m_dlg.m_lOld);
+        EXPECT_EQ(1, m_nAsked);
+        EXPECT_EQ(1u, m_wNew);
+        EXPECT_EQ(0, m_lOld);
         EXPECT_EQ(row.afterDown, States(tab));
         Post(tab, WM_LBUTTONUP, 1);
         EXPECT_EQ(row.afterUp, States(tab));
@@ -193,14 +171,14 @@ TEST_F(TabTest, AnyNonZeroAnswerToThePostedPressRefusesTheTab) {
         riztest::PostClick(tab.m_hWnd, 295, 10);
         Post(tab, WM_MOUSEMOVE, tab.GetCurSel());
         Pump();
-        EXPECT_EQ(1, m_dlg.m_nAsked);
+        EXPECT_EQ(1, m_nAsked);
         EXPECT_EQ(row.afterUp, States(tab));
         Post(tab, WM_MOUSEMOVE, 2);
         EXPECT_EQ(row.afterUp.substr(0, 2) + "1", States(tab));
         tab.SendMessage(WM_MOUSELEAVE);
         EXPECT_EQ(row.afterUp, States(tab));
     }
-    m_dlg.m_lAnswer = 0;
+    m_lAnswer = 0;
 }
 
 TEST_F(TabTest, AParentThatDestroysOrChangesTheStripWhileAnsweringDecidesTheClick) {
@@ -221,16 +199,16 @@ TEST_F(TabTest, AParentThatDestroysOrChangesTheStripWhileAnsweringDecidesTheClic
         MakeStrip(*pTab);
         const HWND hTab = pTab->m_hWnd;
         const CPoint pt = pTab->GetItemRect(1).CenterPoint();
-        m_dlg.m_onAsk = [&] { row.onAsk(pTab); };
+        m_onAsk = [&] { row.onAsk(pTab); };
         riztest::PostClick(hTab, pt.x, pt.y);
         Pump();
-        m_dlg.m_onAsk = nullptr;
+        m_onAsk = nullptr;
         if (!pTab) continue;
         EXPECT_EQ(row.states, States(*pTab));
         delete pTab;
         EXPECT_FALSE(::IsWindow(hTab));
     }
-    EXPECT_EQ(5, m_dlg.m_nAsked);
+    EXPECT_EQ(5, m_nAsked);
 }
 
 TEST_F(TabTest, ShippedSkinsDrawTheirTabFramesAndBaseLineAtEverySkinChange) {
@@ -293,7 +271,7 @@ TEST_F(TabTest, ASubclassedTemplateChildTakesTheHeightAndIsReleasedToItsOwnClass
     EXPECT_EQ(1, pTab->FindItem(CString(L"\x8bfe\x7a0b")));
     Post(*pTab, WM_LBUTTONDOWN, 0);
     Post(*pTab, WM_LBUTTONUP, 0);
-    EXPECT_EQ(1, m_dlg.m_lOld);
+    EXPECT_EQ(1, m_lOld);
     EXPECT_EQ("30", States(*pTab));
     pTab->UnsubclassWindow();
     delete pTab;
@@ -301,7 +279,7 @@ TEST_F(TabTest, ASubclassedTemplateChildTakesTheHeightAndIsReleasedToItsOwnClass
     ::RedrawWindow(hStatic, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     riztest::PostClick(hStatic, 5, 5);
     Pump();
-    EXPECT_EQ(1, m_dlg.m_nAsked);
+    EXPECT_EQ(1, m_nAsked);
 }
 
 TEST_F(TabTest, CreateDestroyAndSubclassReleaseSoak) {

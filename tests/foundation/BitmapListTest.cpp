@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ExpectRows.h"
 #include "PixelProbe.h"
 #include "QVBitmapList.h"
 #include "ResourceCounter.h"
@@ -49,46 +50,34 @@ protected:
     riztest::TempFolder m_folder;
 };
 
-TEST_F(BitmapList, ImageSizeIsOneFrameOfTheNormalStrip) {
-    CQVBitmapList list;
+TEST_F(BitmapList, EachIdDrawsTheFrameOfItsFirstIndexAndAbsentIdsDrawNothing) {
+    CQVBitmapList list, inserted;
     EXPECT_EQ(CSize(0, 0), list.GetImageSize());
-    Load(list);
-    EXPECT_EQ(CSize(kFrame, kFrame), list.GetImageSize());
-}
-
-TEST_F(BitmapList, DrawImageExDrawsTheFrameOfTheCommandId) {
-    CQVBitmapList list;
-    Load(list);
-    riztest::Surface surface(100, 40, kWhite);
-    list.DrawImageEx(CDC::FromHandle(surface.Dc()), 10, 5, 300);
-    EXPECT_EQ("", surface.WrongPixels(
-                      {{15, 10, NormalColour(2)}, {10 + kFrame - 1, 5 + kFrame - 1, NormalColour(2)}}));
-    // The key colour never reaches the target.
-    EXPECT_EQ(kWhite, surface.Pixel(10, 5));
-    EXPECT_EQ(0, surface.CountNear(CRect(0, 0, 100, 40), kKey, 0));
-    EXPECT_EQ(kWhite, surface.Pixel(10 + kFrame, 10));
-}
-
-TEST_F(BitmapList, DuplicateIdKeepsItsFirstIndex) {
-    CQVBitmapList list;
-    const UINT ids[] = {100, 200, 100, 400};
+    const UINT ids[] = {100, 200, 100, 400};  // a duplicate keeps its first index
     Load(list, ids, 4);
-    EXPECT_EQ(0, list.GetImageIndex(100));
-    EXPECT_EQ(1, list.GetImageIndex(200));
-    EXPECT_EQ(3, list.GetImageIndex(400));
-    riztest::Surface surface(40, 40, kWhite);
-    list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 100);
-    EXPECT_EQ(NormalColour(0), surface.Pixel(5, 5));
-}
-
-TEST_F(BitmapList, AbsentIdDrawsNothing) {
-    CQVBitmapList list;
-    Load(list);
-    EXPECT_EQ(-1, list.GetImageIndex(999));
-    riztest::Surface surface(40, 40, kWhite);
-    list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 999);
-    list.DrawImageEx(CDC::FromHandle(surface.Dc()), 0, 0, 20, 20, 999, 2);
-    EXPECT_FALSE(surface.HasOtherThan(CRect(0, 0, 40, 40), kWhite, 0));
+    EXPECT_EQ(CSize(kFrame, kFrame), list.GetImageSize());  // one frame of the normal strip
+    Load(inserted);
+    inserted.InsertCommandID(500, 2);
+    inserted.InsertCommandID(200, 0);  // adds, but never moves an id
+    riztest::ExpectRows<int>({ROW(list.GetImageIndex(100), 0), ROW(list.GetImageIndex(200), 1),
+                              ROW(list.GetImageIndex(400), 3), ROW(list.GetImageIndex(999), -1),
+                              ROW(inserted.GetImageIndex(500), 2), ROW(inserted.GetImageIndex(200), 1)});
+    riztest::Surface surface(100, 60, kWhite);
+    CDC* pDC = CDC::FromHandle(surface.Dc());
+    list.DrawImageEx(pDC, 10, 5, 400);
+    list.DrawImageEx(pDC, 40, 5, 100);
+    inserted.DrawImageEx(pDC, 70, 5, 500);
+    list.DrawImageEx(pDC, 0, 30, 999);
+    list.DrawImageEx(pDC, 0, 30, 20, 20, 999, 2);
+    EXPECT_EQ("", surface.WrongPixels({{15, 10, NormalColour(3)},
+                                       {10 + kFrame - 1, 5 + kFrame - 1, NormalColour(3)},
+                                       {10 + kFrame, 10, kWhite},
+                                       {45, 10, NormalColour(0)},
+                                       {75, 10, NormalColour(2)}}));
+    // The key colour never reaches the target; the absent id left its place white.
+    EXPECT_EQ(kWhite, surface.Pixel(10, 5));
+    EXPECT_EQ(0, surface.CountNear(CRect(0, 0, 100, 60), kKey, 0));
+    EXPECT_FALSE(surface.HasOtherThan(CRect(0, 30, 40, 60), kWhite, 0));
 }
 
 TEST_F(BitmapList, ImageTypeTwoDrawsTheSecondStripAndAnyOtherTheNormal) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "QVOnePixelFrame.h"
+#include "ResourceCounter.h"
 
 TEST(QVOnePixelFrame, WideningLeavesOnePixelWhateverTheSystemEdge) {
     const CRect rcProposed(10, 20, 110, 45);
@@ -42,10 +43,13 @@ TEST(QVOnePixelFrame, ClientAreaStaysInsideTheFrameRing) {
     }
 }
 
-TEST(QVOnePixelFrame, NoWindowIsHarmless) {
+TEST(QVOnePixelFrame, NoWindowIsHarmlessAndMakesNoPen) {
     CWnd none;
+    const riztest::ResourceSnapshot before;
     QVRecalcFrame(nullptr);
     QVRecalcFrame(&none);
     QVDrawOnePixelFrame(nullptr, RGB(1, 2, 3));
     QVDrawOnePixelFrame(&none, RGB(1, 2, 3));
+    EXPECT_EQ(0, before.GdiDelta());
+    EXPECT_EQ(nullptr, none.m_hWnd);
 }

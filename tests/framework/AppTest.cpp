@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "MessagePump.h"
+
 namespace {
 
 constexpr UINT WM_PROBE = WM_APP + 17;
@@ -59,21 +61,13 @@ ON_MESSAGE(WM_PROBE, &CProbeWnd::OnProbe)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CProbeWnd::OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
-// Removes what the tests leave in the queue (a WM_QUIT would end a later test's loop).
-void DrainQueue() {
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message != WM_QUIT) ::DispatchMessage(&msg);
-    }
-}
-
 // An application object for the length of one test; the main window is let go before windows die.
 class AppFixture : public ::testing::Test {
 protected:
     void TearDown() override {
         m_app.m_pMainWnd = nullptr;
         m_app.m_pActiveWnd = nullptr;
-        DrainQueue();
+        riztest::PumpUntilIdle();  // a WM_QUIT left in the queue would end a later loop
     }
 
     std::vector<CString> m_log;
@@ -95,14 +89,12 @@ CString Joined(const std::vector<CString>& log) {
 
 // ---- accessors ----
 
-TEST(AppAccessors, NoApplicationMeansNullAnswers) {
+TEST(AppAccessors, WithoutAnApplicationTheAnswersAreNullAndWithOneItIsFound) {
     EXPECT_EQ(nullptr, AfxGetApp());
     EXPECT_EQ(nullptr, AfxGetThread());
     EXPECT_EQ(nullptr, AfxGetMainWnd());
     EXPECT_EQ(0, lstrcmpi(_T("framework_tests"), AfxGetAppName())) << "the program's name stands in";
-}
 
-TEST(AppAccessors, ApplicationObjectIsFoundWhileItLives) {
     {
         CWinApp app(_T("Lesson Player"));
         EXPECT_EQ(&app, AfxGetApp());
@@ -150,7 +142,12 @@ TEST(AppAccessors, OtherThreadsHaveNoThreadObjectButSeeTheApplication) {
     app.m_pMainWnd = nullptr;
 }
 
-TEST(AppInit, WinInitFillsHandlesAndNames) {
+TEST(AppInit, WinInitFillsHandlesAndNamesOrKeepsTheGivenOnes) {
+    // Without an application object the framework still starts.
+    EXPECT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), nullptr, nullptr, SW_SHOW));
+    EXPECT_EQ(::GetModuleHandle(nullptr), AfxGetResourceHandle());
+    AfxWinTerm();
+
     CWinApp app;
     ASSERT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), nullptr, nullptr, SW_SHOWMINNOACTIVE));
     EXPECT_EQ(::GetModuleHandle(nullptr), app.m_hInstance);
@@ -167,20 +164,13 @@ TEST(AppInit, WinInitFillsHandlesAndNames) {
     strCmd.MakeLower();
     EXPECT_EQ(-1, strCmd.Find(_T("framework_tests.exe")));
     AfxWinTerm();
-}
 
-TEST(AppInit, WinInitKeepsGivenNameAndCommandLine) {
-    CWinApp app(_T("Vocabulary"));
+    // A given name and command line are kept.
+    CWinApp named(_T("Vocabulary"));
     TCHAR szCmd[] = _T("/lesson 12");
     ASSERT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), nullptr, szCmd, SW_SHOW));
-    EXPECT_EQ(0, lstrcmp(_T("Vocabulary"), app.m_pszAppName));
-    EXPECT_EQ(szCmd, app.m_lpCmdLine);
-    AfxWinTerm();
-}
-
-TEST(AppInit, WinInitWithoutApplicationStillStarts) {
-    EXPECT_TRUE(AfxWinInit(::GetModuleHandle(nullptr), nullptr, nullptr, SW_SHOW));
-    EXPECT_EQ(::GetModuleHandle(nullptr), AfxGetResourceHandle());
+    EXPECT_EQ(0, lstrcmp(_T("Vocabulary"), named.m_pszAppName));
+    EXPECT_EQ(szCmd, named.m_lpCmdLine);
     AfxWinTerm();
 }
 
@@ -369,7 +359,7 @@ TEST(AppRun, IdleRunsUntilDoneAndRestartsAfterAMessage) {
     ASSERT_TRUE(main.CreateTop());
     app.m_pMainWnd = &main;
     app.m_hWndTarget = main.m_hWnd;
-    DrainQueue();
+    riztest::PumpUntilIdle();  // a WM_QUIT left in the queue would end a later loop
 
     EXPECT_EQ(9, app.Run());
     EXPECT_EQ((std::vector<LONG>{0, 1, 0, 1}), app.m_counts);
@@ -378,19 +368,13 @@ TEST(AppRun, IdleRunsUntilDoneAndRestartsAfterAMessage) {
     app.m_pMainWnd = nullptr;
 }
 
-TEST(AppRun, ApplicationWithoutMainWindowEndsAtOnce) {
-    CWinApp app;
-    DrainQueue();
-    EXPECT_EQ(0, app.Run());
-}
-
 TEST(AppRun, ClosingTheMainWindowEndsTheApplicationLoop) {
     std::vector<CString> log;
     CWinApp app;
     CProbeWnd main(log, _T("main"));
     ASSERT_TRUE(main.CreateTop());
     app.m_pMainWnd = &main;
-    DrainQueue();
+    riztest::PumpUntilIdle();  // a WM_QUIT left in the queue would end a later loop
     main.PostMessage(WM_CLOSE);
     EXPECT_EQ(0, app.Run());
     EXPECT_EQ(nullptr, app.m_pMainWnd);
@@ -439,13 +423,7 @@ TEST(AppMessageFilter, MenuLoopMessagesReachProcessMessageFilterAfterWinInit) {
     EXPECT_EQ(0, TrackAndCountFilters(app, owner)) << "the hook is gone after AfxWinTerm";
 }
 
-// ---- resources and settings ----
-
-TEST(AppResources, CursorsAndIconsMissingAlongTheResourceChainAreNull) {
-    CWinApp app;
-    EXPECT_EQ(nullptr, app.LoadCursor(20898)) << "no such cursor along the chain";
-    EXPECT_EQ(nullptr, app.LoadIcon(_T("NoSuchIcon")));
-}
+// ---- settings ----
 
 // The same round trip in an INI file beside the temporary files and under the application's registry key:
 // defaults when absent, numbers (negative too), texts of any length, deleted entries and sections.

@@ -1,6 +1,6 @@
 // CCmdUI: ON_UPDATE_COMMAND_UI handlers enable, check, mark and retitle menu items when a popup opens
-// (WM_INITMENUPOPUP through AfxUpdateMenuCommandUI), items without any handler are disabled when asked,
-// and the same object updates plain windows (buttons, edits) through m_pOther.
+// (WM_INITMENUPOPUP through AfxUpdateMenuCommandUI; the frame's own wiring and automatic disabling are in
+// FrameWndTest), and the same object updates plain windows (buttons, edits) through m_pOther.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr UINT ID_NO_HANDLER = 20870;
 constexpr UINT ID_SELF_DELETING = 20871;
 constexpr UINT ID_AFTER_DELETED = 20872;
 constexpr UINT ID_ROUTED_ON = 20873;
@@ -35,9 +34,7 @@ public:
                         nullptr, nullptr);
     }
 
-    void SendInitMenuPopup(HMENU hPopup, UINT nIndex = 0, BOOL bSysMenu = FALSE) {
-        SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup), MAKELPARAM(nIndex, bSysMenu));
-    }
+    void SendInitMenuPopup(HMENU hPopup) { SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(hPopup)); }
 
 protected:
     void Record(CCmdUI* pCmdUI) {
@@ -46,8 +43,8 @@ protected:
         m_pLastParentMenu = pCmdUI->m_pParentMenu;
     }
 
-    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT /*nIndex*/, BOOL bSysMenu) {
-        if (!bSysMenu) AfxUpdateMenuCommandUI(this, pPopupMenu, m_bAutoMenuEnable);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL) {
+        AfxUpdateMenuCommandUI(this, pPopupMenu, m_bAutoMenuEnable);
     }
     afx_msg void OnNew() {}
     afx_msg void OnOpen() {}
@@ -150,15 +147,11 @@ protected:
 
 }  // namespace
 
-TEST_F(CmdUIMenu, UpdateHandlersRunInItemOrderSkippingSeparatorsButNotForTheSystemMenu) {
+TEST_F(CmdUIMenu, UpdateHandlersRunInItemOrderSkippingSeparators) {
     m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
     EXPECT_EQ((std::vector<UINT>{ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE, ID_TEST_RECENT1}), m_wnd.m_updated);
     EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE, TRUE}), m_wnd.m_subMenuFlags)
         << "the popup item is updated under its first item's id, with m_pSubMenu set";
-
-    m_wnd.m_updated.clear();
-    m_wnd.SendInitMenuPopup(m_pFile->m_hMenu, 0, TRUE);
-    EXPECT_TRUE(m_wnd.m_updated.empty()) << "a system menu popup is left alone";
 }
 
 TEST_F(CmdUIMenu, EnableFollowsTheHandlerAndACommandHandlerEnablesWithoutADecision) {
@@ -169,17 +162,6 @@ TEST_F(CmdUIMenu, EnableFollowsTheHandlerAndACommandHandlerEnablesWithoutADecisi
     m_wnd.m_bCanSave = TRUE;
     m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
     EXPECT_TRUE(IsEnabled(m_pFile, 3)) << "and enabled again";
-}
-
-TEST_F(CmdUIMenu, ItemsWithoutAnyHandlerAreDisabledOnlyWithAutoEnable) {
-    m_pFile->AppendMenu(MF_STRING, ID_NO_HANDLER, _T("Nobody handles me"));
-    const UINT nPos = m_pFile->GetMenuItemCount() - 1;
-    m_wnd.m_bAutoMenuEnable = FALSE;
-    m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
-    EXPECT_TRUE(IsEnabled(m_pFile, nPos));
-    m_wnd.m_bAutoMenuEnable = TRUE;
-    m_wnd.SendInitMenuPopup(m_pFile->m_hMenu);
-    EXPECT_FALSE(IsEnabled(m_pFile, nPos));
 }
 
 TEST_F(CmdUIMenu, PopupItemsAndSystemCommandsAreNeverDisabledAutomatically) {
@@ -322,7 +304,7 @@ protected:
 
 }  // namespace
 
-TEST_F(CmdUIWindow, EnableSetCheckAndSetRadioReachTheWindowChecksOnlyButtons) {
+TEST_F(CmdUIWindow, EnableSetCheckSetRadioAndSetTextReachTheWindowChecksOnlyButtonsAndTextsOnlyWhenChanged) {
     CCmdUI check = For(m_hCheck);
     check.Enable(FALSE);
     EXPECT_FALSE(::IsWindowEnabled(m_hCheck));
@@ -341,12 +323,9 @@ TEST_F(CmdUIWindow, EnableSetCheckAndSetRadioReachTheWindowChecksOnlyButtons) {
     TCHAR sz[16];
     ::GetWindowText(m_hEdit, sz, _countof(sz));
     EXPECT_EQ(0, lstrcmp(_T("Text"), sz));
-}
 
-TEST_F(CmdUIWindow, SetTextChangesTheWindowTextOnlyWhenDifferent) {
-    CCmdUI edit = For(m_hEdit);
+    // SetText changes the window text only when it differs.
     edit.SetText(_T("课程"));
-    TCHAR sz[16];
     ::GetWindowText(m_hEdit, sz, _countof(sz));
     EXPECT_EQ(0, lstrcmp(_T("课程"), sz));
 

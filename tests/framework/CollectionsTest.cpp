@@ -104,22 +104,73 @@ TEST(CArrayLifetime, EveryConstructedElementIsDestroyedAndRemoveAllReleasesStora
     EXPECT_EQ(array.GetUpperBound(), -1);
 }
 
-TEST(CArraySize, GrownElementsStartAtZeroAndSetAtGrowFillsTheGapWithDefaults) {
-    CArray<int, int> array;
-    array.SetSize(4);
-    EXPECT_EQ(Values(array), (std::vector<int>{0, 0, 0, 0}));
-    for (int i = 0; i < 4; ++i)
-        array[i] = 9;
-    array.SetSize(1);
-    array.SetSize(3);  // the storage is reused, the elements are new
-    EXPECT_EQ(Values(array), (std::vector<int>{9, 0, 0}));
+// Each row edits an array of the values before and gives the values it leaves (the ready-made arrays of
+// numbers are this template); its answer is an index for Append, -1 for the others.
+TEST(CArrayEdit, SizingInsertingRemovingAndAppendingShiftTheOtherElementsAlsoFromItself) {
+    const struct {
+        const char* what;
+        std::vector<int> before;
+        INT_PTR (*edit)(CArray<int, int>&);
+        INT_PTR result;
+        std::vector<int> after;
+    } rows[] = {
+        // clang-format off
+        {"grown elements start at zero", {}, [](CArray<int, int>& a) { a.SetSize(4); return INT_PTR(-1); }, -1, {0, 0, 0, 0}},
+        {"the storage is reused, the elements are new", {9, 9, 9, 9},
+            [](CArray<int, int>& a) { a.SetSize(1); a.SetSize(3); return INT_PTR(-1); }, -1, {9, 0, 0}},
+        {"SetAtGrow fills the gap with defaults", {}, [](CArray<int, int>& a) { a.SetAtGrow(3, 4); return INT_PTR(-1); }, -1, {0, 0, 0, 4}},
+        {"SetAtGrow inside", {0, 0, 0, 4}, [](CArray<int, int>& a) { a.SetAtGrow(1, 2); return INT_PTR(-1); }, -1, {0, 2, 0, 4}},
+        {"InsertAt shifts up", {0, 1, 2, 3}, [](CArray<int, int>& a) { a.InsertAt(1, 9, 2); return INT_PTR(-1); }, -1, {0, 9, 9, 1, 2, 3}},
+        {"InsertAt the ends", {0, 1}, [](CArray<int, int>& a) { a.InsertAt(0, 7); a.InsertAt(a.GetSize(), 8); return INT_PTR(-1); },
+            -1, {7, 0, 1, 8}},
+        {"InsertAt past the end grows with defaults", {1}, [](CArray<int, int>& a) { a.InsertAt(3, 5, 2); return INT_PTR(-1); },
+            -1, {1, 0, 0, 5, 5}},
+        {"InsertAt of an array", {0, 1, 2}, [](CArray<int, int>& a) {
+             CArray<int, int> other;
+             other.Add(10);
+             other.Add(11);
+             a.InsertAt(1, &other);
+             return INT_PTR(-1); }, -1, {0, 10, 11, 1, 2}},
+        {"InsertAt of itself in the middle", {0, 10, 11, 1, 2}, [](CArray<int, int>& a) { a.InsertAt(2, &a); return INT_PTR(-1); },
+            -1, {0, 10, 0, 10, 11, 1, 2, 11, 1, 2}},
+        {"RemoveAt shifts down", {1, 2, 3, 4, 5}, [](CArray<int, int>& a) { a.RemoveAt(1, 2); return INT_PTR(-1); }, -1, {1, 4, 5}},
+        {"RemoveAt the ends", {1, 4, 5}, [](CArray<int, int>& a) { a.RemoveAt(2); a.RemoveAt(0); return INT_PTR(-1); }, -1, {4}},
+        {"Append answers the first new index", {1}, [](CArray<int, int>& a) {
+             CArray<int, int> other;
+             other.Add(2);
+             other.Add(3);
+             return a.Append(other); }, 1, {1, 2, 3}},
+        {"Append of itself", {1, 2, 3}, [](CArray<int, int>& a) { return a.Append(a); }, 3, {1, 2, 3, 1, 2, 3}},
+        {"Copy of itself", {1, 2}, [](CArray<int, int>& a) { a.Copy(a); return INT_PTR(-1); }, -1, {1, 2}},
+        // clang-format on
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        CArray<int, int> array;
+        for (int n : r.before)
+            array.Add(n);
+        EXPECT_EQ(r.edit(array), r.result);
+        EXPECT_EQ(Values(array), r.after);
+    }
+}
 
-    // SetAtGrow fills the gap with defaults.
-    CStringArray strings;
-    strings.SetAtGrow(3, _T("d"));
-    EXPECT_EQ(Texts(strings), (std::vector<CString>{_T(""), _T(""), _T(""), _T("d")}));
-    strings.SetAtGrow(1, _T("b"));
-    EXPECT_EQ(Texts(strings), (std::vector<CString>{_T(""), _T("b"), _T(""), _T("d")}));
+// Elements that are objects: defaults in a gap, independent copies, and an own element added while the
+// array reallocates.
+TEST(CArrayEdit, StringElementsAreDefaultedCopiedApartAndReadFromTheArrayWhileItGrows) {
+    CStringArray strings, copy;
+    strings.SetAtGrow(2, _T("中文 text"));
+    EXPECT_EQ(Texts(strings), (std::vector<CString>{_T(""), _T(""), _T("中文 text")}));
+    copy.Copy(strings);
+    copy[2] += _T("!");
+    EXPECT_EQ(strings[2], _T("中文 text"));
+    EXPECT_EQ(copy[2], _T("中文 text!"));
+
+    CStringArray own;
+    own.Add(_T("first"));
+    for (int i = 0; i < 40; ++i)
+        own.Add(own[0]);  // reallocates while reading from itself
+    own.InsertAt(0, own[40], 2);
+    EXPECT_EQ(Texts(own), std::vector<CString>(43, _T("first")));
 }
 
 TEST(CArraySize, GrowByIsHonouredAsAMinimumStep) {
@@ -131,77 +182,6 @@ TEST(CArraySize, GrowByIsHonouredAsAMinimumStep) {
         array.Add(i);
     EXPECT_EQ(array.GetData(), pData);  // 100 slots were allocated at once
     EXPECT_EQ(array.GetCount(), 100);
-}
-
-TEST(CArrayInsert, InsertAtShiftsLaterElementsUpOrGrowsWithDefaults) {
-    CUIntArray array;
-    for (UINT i = 0; i < 4; ++i)
-        array.Add(i);
-    array.InsertAt(1, 9, 2);
-    EXPECT_EQ(Values(array), (std::vector<int>{0, 9, 9, 1, 2, 3}));
-    array.InsertAt(0, 7);
-    array.InsertAt(array.GetSize(), 8);
-    EXPECT_EQ(Values(array), (std::vector<int>{7, 0, 9, 9, 1, 2, 3, 8}));
-
-    // Inserting past the end grows with defaults.
-    CDWordArray dwords;
-    dwords.Add(1);
-    dwords.InsertAt(3, 5, 2);
-    EXPECT_EQ(Values(dwords), (std::vector<int>{1, 0, 0, 5, 5}));
-}
-
-TEST(CArrayInsert, InsertingAnArrayOrAnOwnElementKeepsTheOrder) {
-    CWordArray array, other;
-    for (WORD i = 0; i < 3; ++i)
-        array.Add(i);
-    other.Add(10);
-    other.Add(11);
-    array.InsertAt(1, &other);
-    EXPECT_EQ(Values(array), (std::vector<int>{0, 10, 11, 1, 2}));
-    array.InsertAt(2, &array);  // a copy of itself in the middle
-    EXPECT_EQ(Values(array), (std::vector<int>{0, 10, 0, 10, 11, 1, 2, 11, 1, 2}));
-
-    // An own element can be inserted and added while reallocating.
-    CStringArray strings;
-    strings.Add(_T("first"));
-    for (int i = 0; i < 40; ++i)
-        strings.Add(strings[0]);  // reallocates while reading from itself
-    strings.InsertAt(0, strings[40], 2);
-    EXPECT_EQ(Texts(strings), std::vector<CString>(43, _T("first")));
-}
-
-TEST(CArrayRemove, RemoveAtShiftsLaterElementsDown) {
-    CStringArray array;
-    const LPCTSTR names[] = {_T("a"), _T("b"), _T("c"), _T("d"), _T("e")};
-    for (LPCTSTR name : names)
-        array.Add(name);
-    array.RemoveAt(1, 2);
-    EXPECT_EQ(Texts(array), (std::vector<CString>{_T("a"), _T("d"), _T("e")}));
-    array.RemoveAt(2);
-    array.RemoveAt(0);
-    EXPECT_EQ(Texts(array), std::vector<CString>{_T("d")});
-}
-
-TEST(CArrayCopy, AppendReturnsFirstNewIndexAndMayAppendItselfAndCopiesAreIndependent) {
-    CByteArray array, other;
-    array.Add(1);
-    other.Add(2);
-    other.Add(3);
-    EXPECT_EQ(array.Append(other), 1);
-    EXPECT_EQ(array.Append(array), 3);
-    EXPECT_EQ(Values(array), (std::vector<int>{1, 2, 3, 1, 2, 3}));
-    other.Copy(array);
-    EXPECT_EQ(Values(other), Values(array));
-    other.Copy(other);
-    EXPECT_EQ(other.GetSize(), 6);
-
-    // Copied strings are independent.
-    CStringArray strings, copy;
-    strings.Add(_T("中文 text"));
-    copy.Copy(strings);
-    copy[0] += _T("!");
-    EXPECT_EQ(strings[0], _T("中文 text"));
-    EXPECT_EQ(copy[0], _T("中文 text!"));
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -542,26 +522,20 @@ TEST(CTypedPtrCollections, ArraysListsAndMapsStoreAndReturnTypedPointers) {
     items.InsertAt(0, &b);
     EXPECT_EQ(items[0]->m_nId, 2);
     EXPECT_EQ(items.GetAt(1)->m_nId, 1);
-    items[1] = &b;
-    EXPECT_EQ(items.ElementAt(1), &b);
     CTypedPtrArray<CPtrArray, int*> numbers;
     int n = 5;
     numbers.SetAtGrow(2, &n);
     EXPECT_EQ(numbers[0], nullptr);
     EXPECT_EQ(*numbers[2], 5);
 
-    // Lists walk typed pointers.
-    int nSum = 0;
     CTypedPtrList<CObList, CCollTestItem*> list;
     list.AddTail(&a);
     list.AddHead(&b);
-    for (POSITION pos = list.GetHeadPosition(); pos;)
-        nSum = nSum * 10 + list.GetNext(pos)->m_nId;
-    EXPECT_EQ(nSum, 21);
+    POSITION pos = list.GetHeadPosition();
+    EXPECT_EQ(list.GetNext(pos)->m_nId, 2);
+    EXPECT_EQ(list.GetNext(pos)->m_nId, 1);
     EXPECT_EQ(list.RemoveTail(), &a);
-    EXPECT_EQ(list.GetHead()->m_nId, 2);
 
-    // Maps give typed values back.
     CCollTestItem* pItem = nullptr;
     CTypedPtrMap<CMapStringToPtr, CString, CCollTestItem*> map;
     map.SetAt(_T("a"), &a);
@@ -569,12 +543,9 @@ TEST(CTypedPtrCollections, ArraysListsAndMapsStoreAndReturnTypedPointers) {
     ASSERT_TRUE(map.Lookup(_T("b"), pItem));
     EXPECT_EQ(pItem->m_nId, 2);
     CString key;
-    nSum = 0;
-    for (POSITION pos = map.GetStartPosition(); pos;) {
-        map.GetNextAssoc(pos, key, pItem);
-        nSum += pItem->m_nId;
-    }
-    EXPECT_EQ(nSum, 3);
+    pos = map.GetStartPosition();
+    map.GetNextAssoc(pos, key, pItem);
+    EXPECT_EQ(pItem, key == _T("a") ? &a : &b);
     EXPECT_TRUE(map.RemoveKey(_T("a")));
     EXPECT_FALSE(map.Lookup(_T("a"), pItem));
 }

@@ -173,16 +173,7 @@ int CALLBACK CompareNothing(LPARAM, LPARAM, LPARAM) {
 TEST(CtrlWrapperTable, ButtonsStaticsAndEdits) {
     // clang-format off
     RunTable({
-        G(DO(CButton, c.SetCheck(BST_INDETERMINATE)), BM_SETCHECK, BST_INDETERMINATE, 0, 0),
-        G(CALL(CButton, c.GetCheck()), BM_GETCHECK, 0, 0, BST_INDETERMINATE),
-        G(DO(CButton, c.SetState(TRUE)), BM_SETSTATE, TRUE, 0, 0),
-        G(CALL(CButton, c.GetState()), BM_GETSTATE, 0, 0, BST_PUSHED | BST_CHECKED),
-        G(DO(CButton, c.SetButtonStyle(BS_AUTOCHECKBOX, FALSE)), BM_SETSTYLE, BS_AUTOCHECKBOX, FALSE, 0),
         G(CALL(CButton, H(c.SetIcon(kIcon1))), BM_SETIMAGE, IMAGE_ICON, H(kIcon1), H(kIcon2)),
-        G(CALL(CButton, H(c.GetIcon())), BM_GETIMAGE, IMAGE_ICON, 0, H(kIcon1)),
-        G(CALL(CStatic, H(c.SetIcon(kIcon1))), STM_SETICON, reinterpret_cast<WPARAM>(kIcon1), 0, H(kIcon2)),
-        G(CALL(CStatic, H(c.GetIcon())), STM_GETICON, 0, 0, H(kIcon1)),
-        G(CALL(CEdit, c.GetSel()), EM_GETSEL, 0, 0, MAKELONG(2, 5)),
         R("CEdit::GetSel(int&, int&)", ON(CEdit, int a = -1, b = -1; c.GetSel(a, b); return a == 2 && b == 5;), EM_GETSEL, kPtr,
             kPtr, 0, TRUE, [](UINT, WPARAM w, LPARAM l) { *At<DWORD>(static_cast<LPARAM>(w)) = 2; *At<DWORD>(l) = 5; return 0; }),
         RN("CEdit::SetSel(0, -1) scrolls the caret", ON(CEdit, c.SetSel(0, -1); return 0;),
@@ -190,25 +181,12 @@ TEST(CtrlWrapperTable, ButtonsStaticsAndEdits) {
         G("CEdit::SetSel(2, 5, TRUE) does not scroll", ON(CEdit, c.SetSel(2, 5, TRUE); return 0;), EM_SETSEL, 2, 5, 0),
         RN("CEdit::SetSel(DWORD) takes a signed end", ON(CEdit, c.SetSel(static_cast<DWORD>(MAKELONG(1, -1))); return 0;),
             {{EM_SETSEL, 1, -1}, {EM_SCROLLCARET, 0, 0}}, 0, 0),
-        R(DO(CEdit, c.ReplaceSel(_T("XY"), TRUE)), EM_REPLACESEL, TRUE, kPtr, 0, 0, TextIs(_T("XY"))),
-        G(CALL(CEdit, c.CanUndo()), EM_CANUNDO, 0, 0, TRUE),
         G(DO(CEdit, c.SetMargins(3, 7)), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(3, 7), 0),
-        G(CALL(CEdit, c.GetMargins()), EM_GETMARGINS, 0, 0, MAKELONG(3, 7)),
-        G(DO(CEdit, c.LimitText(5)), EM_LIMITTEXT, 5, 0, 0),
-        G(DO(CEdit, c.SetLimitText(100000)), EM_SETLIMITTEXT, 100000, 0, 0),
-        G(CALL(CEdit, c.GetLimitText()), EM_GETLIMITTEXT, 0, 0, 100000),
         G(CALL(CEdit, c.SetReadOnly()), EM_SETREADONLY, TRUE, 0, TRUE),
-        G(CALL(CEdit, c.SetReadOnly(FALSE)), EM_SETREADONLY, FALSE, 0, TRUE),
-        G(DO(CEdit, c.SetPasswordChar(_T('*'))), EM_SETPASSWORDCHAR, '*', 0, 0),
         G("CEdit::SetPasswordChar of a high character is not sign-extended",
             ON(CEdit, c.SetPasswordChar(static_cast<TCHAR>(0xA1)); return 0;), EM_SETPASSWORDCHAR, 0xA1, 0, 0),
-        G(CALL(CEdit, c.GetPasswordChar()), EM_GETPASSWORDCHAR, 0, 0, '*'),
         R("CEdit::PosFromChar unpacks signed coordinates", ON(CEdit, return c.PosFromChar(4) == CPoint(-3, 7);), EM_POSFROMCHAR,
             4, 0, MAKELONG(-3, 7), TRUE),
-        G(CALL(CEdit, c.GetLineCount()), EM_GETLINECOUNT, 0, 0, 2),
-        G(CALL(CEdit, c.LineIndex(1)), EM_LINEINDEX, 1, 0, 7),
-        G(CALL(CEdit, c.LineLength(7)), EM_LINELENGTH, 7, 0, 11),
-        G(CALL(CEdit, c.LineFromChar(8)), EM_LINEFROMCHAR, 8, 0, 1),
         R("CEdit::GetLine writes the size into the buffer",
             ON(CEdit,
                 TCHAR buf[8]; for (TCHAR& ch : buf) ch = _T('#');
@@ -238,72 +216,34 @@ TEST(CtrlWrapperTable, ListAndComboBoxes) {
     // clang-format off
     RunTable({
         R(CALL(CListBox, c.AddString(_T("中文条目"))), LB_ADDSTRING, 0, kPtr, 0, 0, TextIs(_T("中文条目"), 0)),
-        R(CALL(CListBox, c.InsertString(1, _T("apricot"))), LB_INSERTSTRING, 1, kPtr, 1, 1, TextIs(_T("apricot"), 1)),
         RN("CListBox::GetText(CString) sizes the buffer by the length",
             ON(CListBox, CString s; c.GetText(2, s); return s == _T("banana");), {{LB_GETTEXTLEN, 2, 0}, {LB_GETTEXT, 2, kPtr}},
             0, TRUE, Copies(LB_GETTEXTLEN, _T("banana"))),
         R("CListBox::GetText(CString) of no item empties the string",
             ON(CListBox, CString s = _T("stale"); c.GetText(99, s); return s.IsEmpty();), LB_GETTEXTLEN, 99, 0, LB_ERR, TRUE),
-        G(CALL(CListBox, c.GetTextLen(2)), LB_GETTEXTLEN, 2, 0, 6),
-        R(CALL(CListBox, c.FindString(-1, _T("AP"))), LB_FINDSTRING, kMinus1, kPtr, 0, 0, TextIs(_T("AP"), 0)),
-        G(CALL(CListBox, c.FindStringExact(-1, _T("ap"))), LB_FINDSTRINGEXACT, kMinus1, kPtr, LB_ERR),
-        G(CALL(CListBox, c.SelectString(-1, _T("ban"))), LB_SELECTSTRING, kMinus1, kPtr, 2),
-        G(CALL(CListBox, c.GetCurSel()), LB_GETCURSEL, 0, 0, LB_ERR),
-        G(CALL(CListBox, c.SetCurSel(3)), LB_SETCURSEL, 3, 0, 3),
-        G(CALL(CListBox, c.GetSel(2)), LB_GETSEL, 2, 0, 1),
-        G(CALL(CListBox, c.SetItemData(1, 0x1234)), LB_SETITEMDATA, 1, 0x1234, 0),
-        G(CALL(CListBox, c.GetItemData(1)), LB_GETITEMDATA, 1, 0, 0x1234),
         R(CALL(CListBox, c.SetItemDataPtr(2, s_pMarker)), LB_SETITEMDATA, 2, kPtr, 0, 0,
             AT(int, EXPECT_EQ(&p, s_pMarker); return 0;)),
-        G(CALL(CListBox, c.DeleteString(0)), LB_DELETESTRING, 0, 0, 3),
-        G(DO(CListBox, c.ResetContent()), LB_RESETCONTENT, 0, 0, 0),
         R("CListBox::ItemFromPoint inside", ON(CListBox, BOOL b = TRUE; return c.ItemFromPoint(CPoint(5, 70), b) == 3 && !b;),
             LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 70), MAKELONG(3, 0), TRUE),
         R("CListBox::ItemFromPoint outside", ON(CListBox, BOOL b = FALSE; return c.ItemFromPoint(CPoint(5, 900), b) == 19 && b;),
             LB_ITEMFROMPOINT, 0, MAKELPARAM(5, 900), MAKELONG(19, 1), TRUE),
-        G(CALL(CListBox, c.SetTopIndex(5)), LB_SETTOPINDEX, 5, 0, 0),
-        G(CALL(CListBox, c.GetTopIndex()), LB_GETTOPINDEX, 0, 0, 5),
         G(CALL(CListBox, c.SetSel(1)), LB_SETSEL, TRUE, 1, 0),
         G(CALL(CListBox, c.SetSel(-1, FALSE)), LB_SETSEL, FALSE, -1, 0),
         G(CALL(CListBox, c.SelItemRange(TRUE, 4, 6)), LB_SELITEMRANGEEX, 4, 6, 0),
         G("CListBox::SelItemRange(FALSE) runs the range backwards", ON(CListBox, return c.SelItemRange(FALSE, 4, 5);),
             LB_SELITEMRANGEEX, 5, 4, 0),
-        G(CALL(CListBox, c.GetSelCount()), LB_GETSELCOUNT, 0, 0, 4),
-        G("CListBox::GetSelItems", ON(CListBox, int sel[8]; return c.GetSelItems(8, sel);), LB_GETSELITEMS, 8, kPtr, 4),
-        G("CListBox::GetItemRect", ON(CListBox, CRect rc; return c.GetItemRect(2, &rc);), LB_GETITEMRECT, 2, kPtr, 1),
-        G(CALL(CListBox, c.GetItemHeight(0)), LB_GETITEMHEIGHT, 0, 0, 16),
-        G(CALL(CListBox, c.SetItemHeight(0, 30)), LB_SETITEMHEIGHT, 0, 30, 0),
         R(CALL(CComboBox, c.AddString(_T("蓝色"))), CB_ADDSTRING, 0, kPtr, 2, 2, TextIs(_T("蓝色"), 2)),
-        G(CALL(CComboBox, c.InsertString(0, _T("black"))), CB_INSERTSTRING, 0, kPtr, 0),
         RN("CComboBox::GetLBText(CString)", ON(CComboBox, CString s = _T("stale"); c.GetLBText(3, s); return s == _T("蓝色");),
             {{CB_GETLBTEXTLEN, 3, 0}, {CB_GETLBTEXT, 3, kPtr}}, 0, TRUE, Copies(CB_GETLBTEXTLEN, _T("蓝色"))),
         R("CComboBox::GetLBText(CString) of no item",
             ON(CComboBox, CString s = _T("stale"); c.GetLBText(10, s); return s.IsEmpty();), CB_GETLBTEXTLEN, 10, 0, CB_ERR,
             TRUE),
-        G("CComboBox::GetLBText(buffer)", ON(CComboBox, TCHAR buf[16]; return c.GetLBText(2, buf);), CB_GETLBTEXT, 2, kPtr, 5),
-        G(CALL(CComboBox, c.GetLBTextLen(2)), CB_GETLBTEXTLEN, 2, 0, 5),
-        R(CALL(CComboBox, c.FindString(-1, _T("GR"))), CB_FINDSTRING, kMinus1, kPtr, 2, 2, TextIs(_T("GR"), 2)),
-        G(CALL(CComboBox, c.FindStringExact(-1, _T("re"))), CB_FINDSTRINGEXACT, kMinus1, kPtr, CB_ERR),
-        G(CALL(CComboBox, c.SelectString(-1, _T("bla"))), CB_SELECTSTRING, kMinus1, kPtr, 0),
-        G(CALL(CComboBox, c.GetCurSel()), CB_GETCURSEL, 0, 0, 0),
-        G(CALL(CComboBox, c.SetCurSel(3)), CB_SETCURSEL, 3, 0, 3),
-        G(CALL(CComboBox, c.SetItemData(1, 77)), CB_SETITEMDATA, 1, 77, 0),
-        G(CALL(CComboBox, c.GetItemData(1)), CB_GETITEMDATA, 1, 0, 77),
         G(CALL(CComboBox, c.SetEditSel(1, 3)), CB_SETEDITSEL, 0, MAKELPARAM(1, 3), TRUE),
         G(CALL(CComboBox, c.SetEditSel(0, -1)), CB_SETEDITSEL, 0, MAKELONG(0, -1), TRUE),
-        G(CALL(CComboBox, c.GetEditSel()), CB_GETEDITSEL, 0, 0, MAKELONG(1, 3)),
-        G(CALL(CComboBox, c.SetDroppedWidth(200)), CB_SETDROPPEDWIDTH, 200, 0, 200),
-        G(CALL(CComboBox, c.GetDroppedWidth()), CB_GETDROPPEDWIDTH, 0, 0, 200),
-        R("CComboBox::GetDroppedControlRect", ON(CComboBox, CRect rc; c.GetDroppedControlRect(&rc); return 0;),
-            CB_GETDROPPEDCONTROLRECT, 0, kPtr, 1, 0),
         R(DO(CComboBox, c.ShowDropDown()), CB_SHOWDROPDOWN, TRUE, 0, 1, 0),
-        R(DO(CComboBox, c.ShowDropDown(FALSE)), CB_SHOWDROPDOWN, FALSE, 0, 1, 0),
-        G(CALL(CComboBox, c.GetDroppedState()), CB_GETDROPPEDSTATE, 0, 0, TRUE),
         G("CComboBox::SetItemHeight of the field", ON(CComboBox, return c.SetItemHeight(-1, 22);), CB_SETITEMHEIGHT, kMinus1, 22,
             0),
         G("CComboBox::GetItemHeight of the field", ON(CComboBox, return c.GetItemHeight(-1);), CB_GETITEMHEIGHT, kMinus1, 0, 22),
-        G(CALL(CComboBox, c.DeleteString(0)), CB_DELETESTRING, 0, 0, 3),
-        G(DO(CComboBox, c.ResetContent()), CB_RESETCONTENT, 0, 0, 0),
     });
     // clang-format on
 }
@@ -319,18 +259,12 @@ TEST(CtrlWrapperTable, SmallCommonControls) {
             {{TBM_GETRANGEMIN, 0, 0}, {TBM_GETRANGEMAX, 0, 0}}, 0, TRUE,
             [](UINT m, WPARAM, LPARAM) -> LRESULT { return m == TBM_GETRANGEMIN ? -5 : 100000; }),
         G(DO(CSliderCtrl, c.SetPos(70000)), TBM_SETPOS, TRUE, 70000, 0),
-        G(CALL(CSliderCtrl, c.GetPos()), TBM_GETPOS, 0, 0, 70000),
-        G(DO(CSliderCtrl, c.SetTicFreq(10)), TBM_SETTICFREQ, 10, 0, 0),
-        G(CALL(CSliderCtrl, c.GetNumTics()), TBM_GETNUMTICS, 0, 0, 9),
         G(CALL(CSliderCtrl, c.SetPageSize(25)), TBM_SETPAGESIZE, 0, 25, 20),
         G(CALL(CSliderCtrl, c.SetLineSize(3)), TBM_SETLINESIZE, 0, 3, 1),
         RN(DO(CSliderCtrl, c.SetSelection(20, 40)), {{TBM_SETSELSTART, FALSE, 20}, {TBM_SETSELEND, TRUE, 40}}, 0, 0),
         RN("CSliderCtrl::GetSelection", ON(CSliderCtrl, int a = 0, b = 0; c.GetSelection(a, b); return a == 20 && b == 40;),
             {{TBM_GETSELSTART, 0, 0}, {TBM_GETSELEND, 0, 0}}, 0, TRUE,
             [](UINT m, WPARAM, LPARAM) -> LRESULT { return m == TBM_GETSELSTART ? 20 : 40; }),
-        G("CSliderCtrl::GetChannelRect", ON(CSliderCtrl, CRect rc; c.GetChannelRect(&rc); return 0;), TBM_GETCHANNELRECT, 0, kPtr,
-            0),
-        G("CSliderCtrl::GetThumbRect", ON(CSliderCtrl, CRect rc; c.GetThumbRect(&rc); return 0;), TBM_GETTHUMBRECT, 0, kPtr, 0),
         G("CSpinButtonCtrl::SetRange packs upper low, lower high", ON(CSpinButtonCtrl, c.SetRange(-10, 50); return 0;),
             UDM_SETRANGE, 0, MAKELPARAM(50, -10), 0),
         R(CALL(CSpinButtonCtrl, c.GetRange()), UDM_GETRANGE, 0, 0, MAKELONG(50, -10), static_cast<DWORD>(MAKELONG(50, -10))),
@@ -346,22 +280,12 @@ TEST(CtrlWrapperTable, SmallCommonControls) {
         G(CALL(CSpinButtonCtrl, c.SetPos32(99999)), UDM_SETPOS32, 0, 99999, 5),
         R("CSpinButtonCtrl::GetPos32", ON(CSpinButtonCtrl, BOOL b = TRUE; return c.GetPos32(&b) == 99999 && !b;), UDM_GETPOS32, 0,
             kPtr, 99999, TRUE, AT(BOOL, p = FALSE; return 99999;)),
-        G(CALL(CSpinButtonCtrl, c.SetBase(16)), UDM_SETBASE, 16, 0, 10),
-        G(CALL(CSpinButtonCtrl, c.GetBase()), UDM_GETBASE, 0, 0, 16),
-        G("CSpinButtonCtrl::SetAccel", ON(CSpinButtonCtrl, UDACCEL a[2] = {{0, 1}, {2, 5}}; return c.SetAccel(2, a);),
-            UDM_SETACCEL, 2, kPtr, TRUE),
-        G("CSpinButtonCtrl::GetAccel", ON(CSpinButtonCtrl, UDACCEL a[4]; return c.GetAccel(4, a);), UDM_GETACCEL, 4, kPtr, 2),
         G(DO(CProgressCtrl, c.SetRange(0, 200)), PBM_SETRANGE, 0, MAKELPARAM(0, 200), 0),
         G(DO(CProgressCtrl, c.SetRange32(-100, 100000)), PBM_SETRANGE32, static_cast<WPARAM>(-100), 100000, 0),
         R("CProgressCtrl::GetRange", ON(CProgressCtrl, int a = 0, b = 0; c.GetRange(a, b); return a == -100 && b == 100000;),
             PBM_GETRANGE, TRUE, kPtr, 0, TRUE, AT(PBRANGE, p = {-100, 100000}; return -100;)),
-        G(CALL(CProgressCtrl, c.SetPos(50)), PBM_SETPOS, 50, 0, 0),
-        G(CALL(CProgressCtrl, c.GetPos()), PBM_GETPOS, 0, 0, 99999),
         G(CALL(CProgressCtrl, c.OffsetPos(-25)), PBM_DELTAPOS, static_cast<WPARAM>(-25), 0, 50),
-        G(CALL(CProgressCtrl, c.SetStep(30)), PBM_SETSTEP, 30, 0, 10),
-        G(CALL(CProgressCtrl, c.StepIt()), PBM_STEPIT, 0, 0, 75),
         G(CALL(CProgressCtrl, c.SetBarColor(RGB(0, 128, 0))), PBM_SETBARCOLOR, 0, RGB(0, 128, 0), CLR_DEFAULT),
-        G(CALL(CProgressCtrl, c.SetBkColor(RGB(9, 9, 9))), PBM_SETBKCOLOR, 0, RGB(9, 9, 9), RGB(1, 1, 1)),
         G(DO(CHotKeyCtrl, c.SetHotKey('K', HOTKEYF_CONTROL | HOTKEYF_SHIFT)), HKM_SETHOTKEY,
             MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0, 0),
         R("CHotKeyCtrl::GetHotKey(WORD&, WORD&)",
@@ -375,20 +299,12 @@ TEST(CtrlWrapperTable, SmallCommonControls) {
         R("CHotKeyCtrl::GetHotKeyName of no key", ON(CHotKeyCtrl, return c.GetHotKeyName().IsEmpty();), HKM_GETHOTKEY, 0, 0, 0,
             TRUE),
         G(DO(CHotKeyCtrl, c.SetRules(HKCOMB_NONE, HOTKEYF_ALT)), HKM_SETRULES, HKCOMB_NONE, MAKELPARAM(HOTKEYF_ALT, 0), 0),
-        G(DO(CToolTipCtrl, c.SetDelayTime(TTDT_INITIAL, 321)), TTM_SETDELAYTIME, TTDT_INITIAL, 321, 0),
         G(DO(CToolTipCtrl, c.SetDelayTime(400)), TTM_SETDELAYTIME, TTDT_AUTOMATIC, 400, 0),
-        G(CALL(CToolTipCtrl, c.GetDelayTime(TTDT_AUTOPOP)), TTM_GETDELAYTIME, TTDT_AUTOPOP, 0, 4000),
         G(CALL(CToolTipCtrl, c.SetMaxTipWidth(200)), TTM_SETMAXTIPWIDTH, 0, 200, -1),
         G(DO(CToolTipCtrl, c.SetTipBkColor(RGB(1, 2, 3))), TTM_SETTIPBKCOLOR, RGB(1, 2, 3), 0, 0),
-        G(DO(CToolTipCtrl, c.SetTipTextColor(RGB(4, 5, 6))), TTM_SETTIPTEXTCOLOR, RGB(4, 5, 6), 0, 0),
-        G(CALL(CToolTipCtrl, c.GetTipTextColor()), TTM_GETTIPTEXTCOLOR, 0, 0, RGB(4, 5, 6)),
         R(DO(CToolTipCtrl, CRect rc(1, 2, 3, 4); c.SetMargin(&rc)), TTM_SETMARGIN, 0, kPtr, 0, 0,
             AT(CRect, EXPECT_EQ(p, CRect(1, 2, 3, 4)); return 0;)),
-        G(DO(CToolTipCtrl, c.Activate(FALSE)), TTM_ACTIVATE, FALSE, 0, 0),
         G(DO(CToolTipCtrl, c.TrackPosition(120, 140)), TTM_TRACKPOSITION, 0, MAKELPARAM(120, 140), 0),
-        G("CToolTipCtrl::TrackActivate", ON(CToolTipCtrl, TOOLINFO ti = {}; c.TrackActivate(TRUE, &ti); return 0;),
-            TTM_TRACKACTIVATE, TRUE, kPtr, 0),
-        G(CALL(CToolTipCtrl, c.GetToolCount()), TTM_GETTOOLCOUNT, 0, 0, 2),
     });
     // clang-format on
 }
@@ -404,12 +320,7 @@ TEST(CtrlWrapperTable, ListViewsAndHeaders) {
         R("CListCtrl::InsertColumn with a subitem and no width",
             ON(CListCtrl, return c.InsertColumn(0, _T("n"), LVCFMT_LEFT, -1, 2);), LVM_INSERTCOLUMN, 0, kPtr, 0, 0,
             AT(LVCOLUMN, EXPECT_EQ(p.mask, UINT{LVCF_TEXT | LVCF_FMT | LVCF_SUBITEM}); EXPECT_EQ(p.iSubItem, 2); return 0;)),
-        G(CALL(CListCtrl, c.GetColumnWidth(1)), LVM_GETCOLUMNWIDTH, 1, 0, 60),
         G(CALL(CListCtrl, c.SetColumnWidth(1, 75)), LVM_SETCOLUMNWIDTH, 1, MAKELPARAM(75, 0), TRUE),
-        G(CALL(CListCtrl, c.DeleteColumn(2)), LVM_DELETECOLUMN, 2, 0, TRUE),
-        G(CALL(CListCtrl, c.GetItemCount()), LVM_GETITEMCOUNT, 0, 0, 4),
-        G(CALL(CListCtrl, c.DeleteItem(0)), LVM_DELETEITEM, 0, 0, TRUE),
-        G(CALL(CListCtrl, c.DeleteAllItems()), LVM_DELETEALLITEMS, 0, 0, TRUE),
         R(CALL(CListCtrl, c.SetItemText(1, 1, _T("大小"))), LVM_SETITEMTEXT, 1, kPtr, TRUE, TRUE,
             AT(LVITEM, EXPECT_EQ(p.iSubItem, 1); EXPECT_STREQ(p.pszText, _T("大小")); return TRUE;)),
         R(CALL(CListCtrl, c.InsertItem(0, _T("plain"))), LVM_INSERTITEM, 0, kPtr, 0, 0,
@@ -445,7 +356,6 @@ TEST(CtrlWrapperTable, ListViewsAndHeaders) {
                 return TRUE;)),
         R(CALL(CListCtrl, c.SetCheck(0)), LVM_SETITEMSTATE, 0, kPtr, TRUE, TRUE,
             AT(LVITEM, EXPECT_EQ(p.state, UINT{INDEXTOSTATEIMAGEMASK(2)}); return TRUE;)),
-        G(CALL(CListCtrl, c.GetSelectedCount()), LVM_GETSELECTEDCOUNT, 0, 0, 2),
         G(CALL(CListCtrl, c.GetNextItem(-1, LVNI_FOCUSED)), LVM_GETNEXTITEM, kMinus1, LVNI_FOCUSED, 0),
         R("CListCtrl::GetItemRect passes the area in the rectangle",
             ON(CListCtrl, CRect rc; return c.GetItemRect(2, &rc, LVIR_LABEL);), LVM_GETITEMRECT, 2, kPtr, TRUE, TRUE,
@@ -457,35 +367,17 @@ TEST(CtrlWrapperTable, ListViewsAndHeaders) {
         R("CListCtrl::HitTest(point, flags)",
             ON(CListCtrl, UINT f = 0; return c.HitTest(CPoint(20, 30), &f) == 2 && f == LVHT_ONITEMLABEL;), LVM_HITTEST, 0, kPtr,
             2, TRUE, AT(LVHITTESTINFO, EXPECT_EQ(CPoint(p.pt), CPoint(20, 30)); p.flags = LVHT_ONITEMLABEL; return 2;)),
-        G("CListCtrl::SubItemHitTest", ON(CListCtrl, LVHITTESTINFO i = {}; return c.SubItemHitTest(&i);), LVM_SUBITEMHITTEST, 0,
-            kPtr, 2),
-        G(CALL(CListCtrl, c.GetTopIndex()), LVM_GETTOPINDEX, 0, 0, 1),
-        G(CALL(CListCtrl, c.GetCountPerPage()), LVM_GETCOUNTPERPAGE, 0, 0, 9),
         G(CALL(CListCtrl, c.EnsureVisible(3, FALSE)), LVM_ENSUREVISIBLE, 3, FALSE, TRUE),
         G(CALL(CListCtrl, c.RedrawItems(0, 3)), LVM_REDRAWITEMS, 0, 3, TRUE),
-        G(CALL(CListCtrl, c.Update(1)), LVM_UPDATE, 1, 0, TRUE),
         G(CALL(CListCtrl, c.SetExtendedStyle(LVS_EX_FULLROWSELECT)), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT, 0),
-        G(CALL(CListCtrl, c.GetExtendedStyle()), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0, LVS_EX_GRIDLINES),
-        G(CALL(CListCtrl, c.SetBkColor(RGB(1, 2, 3))), LVM_SETBKCOLOR, 0, RGB(1, 2, 3), TRUE),
-        G(CALL(CListCtrl, c.GetBkColor()), LVM_GETBKCOLOR, 0, 0, RGB(1, 2, 3)),
-        G(CALL(CListCtrl, c.SetTextColor(RGB(4, 5, 6))), LVM_SETTEXTCOLOR, 0, RGB(4, 5, 6), TRUE),
         G(CALL(CListCtrl, c.SetTextBkColor(CLR_NONE)), LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE), TRUE),
         R(CALL(CListCtrl, c.GetTextBkColor()), LVM_GETTEXTBKCOLOR, 0, 0, static_cast<LRESULT>(CLR_NONE), CLR_NONE),
         G(CALL(CListCtrl, c.SortItems(&CompareNothing, 7)), LVM_SORTITEMS, 7, H(&CompareNothing), TRUE),
-        G("CHeaderCtrl::InsertItem", ON(CHeaderCtrl, HDITEM i = {}; return c.InsertItem(1, &i);), HDM_INSERTITEM, 1, kPtr, 1),
-        G(CALL(CHeaderCtrl, c.GetItemCount()), HDM_GETITEMCOUNT, 0, 0, 3),
-        G("CHeaderCtrl::GetItemRect", ON(CHeaderCtrl, CRect rc; return c.GetItemRect(1, &rc);), HDM_GETITEMRECT, 1, kPtr, TRUE),
-        G("CHeaderCtrl::GetItem", ON(CHeaderCtrl, HDITEM i = {}; return c.GetItem(2, &i);), HDM_GETITEM, 2, kPtr, TRUE),
-        G("CHeaderCtrl::SetItem", ON(CHeaderCtrl, HDITEM i = {}; return c.SetItem(0, &i);), HDM_SETITEM, 0, kPtr, TRUE),
-        G("CHeaderCtrl::HitTest", ON(CHeaderCtrl, HDHITTESTINFO i = {}; return c.HitTest(&i);), HDM_HITTEST, 0, kPtr, 1),
         G("CHeaderCtrl::SetOrderArray", ON(CHeaderCtrl, int o[3] = {2, 0, 1}; return c.SetOrderArray(3, o);), HDM_SETORDERARRAY,
             3, kPtr, TRUE),
         RN("CHeaderCtrl::GetOrderArray counts the items first", ON(CHeaderCtrl, int o[3]; return c.GetOrderArray(o);),
             {{HDM_GETITEMCOUNT, 0, 0}, {HDM_GETORDERARRAY, 3, kPtr}}, 0, TRUE,
             [](UINT m, WPARAM, LPARAM) -> LRESULT { return m == HDM_GETITEMCOUNT ? 3 : TRUE; }),
-        G(CALL(CHeaderCtrl, c.OrderToIndex(0)), HDM_ORDERTOINDEX, 0, 0, 2),
-        G("CHeaderCtrl::Layout", ON(CHeaderCtrl, HDLAYOUT l = {}; return c.Layout(&l);), HDM_LAYOUT, 0, kPtr, TRUE),
-        G(CALL(CHeaderCtrl, c.DeleteItem(0)), HDM_DELETEITEM, 0, 0, TRUE),
     });
     // clang-format on
 }
@@ -509,24 +401,11 @@ TEST(CtrlWrapperTable, TreesAndTabs) {
             AT(TVINSERTSTRUCT,
                 EXPECT_EQ(p.hParent, kItem1); EXPECT_EQ(p.hInsertAfter, TVI_SORT); EXPECT_EQ(p.item.state, UINT{TVIS_BOLD});
                 EXPECT_EQ(p.item.stateMask, UINT{TVIS_BOLD}); EXPECT_EQ(p.item.lParam, 0x77); return H(kItem2);)),
-        G(CALL(CTreeCtrl, H(c.GetRootItem())), TVM_GETNEXTITEM, TVGN_ROOT, 0, H(kItem1)),
         G(CALL(CTreeCtrl, H(c.GetChildItem(kItem1))), TVM_GETNEXTITEM, TVGN_CHILD, H(kItem1), H(kItem2)),
-        G(CALL(CTreeCtrl, H(c.GetNextSiblingItem(kItem1))), TVM_GETNEXTITEM, TVGN_NEXT, H(kItem1), 0),
-        G(CALL(CTreeCtrl, H(c.GetPrevSiblingItem(kItem2))), TVM_GETNEXTITEM, TVGN_PREVIOUS, H(kItem2), H(kItem1)),
-        G(CALL(CTreeCtrl, H(c.GetParentItem(kItem2))), TVM_GETNEXTITEM, TVGN_PARENT, H(kItem2), H(kItem1)),
-        G(CALL(CTreeCtrl, H(c.GetFirstVisibleItem())), TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0, H(kItem1)),
-        G(CALL(CTreeCtrl, H(c.GetNextVisibleItem(kItem1))), TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, H(kItem1), H(kItem2)),
-        G(CALL(CTreeCtrl, H(c.GetPrevVisibleItem(kItem2))), TVM_GETNEXTITEM, TVGN_PREVIOUSVISIBLE, H(kItem2), H(kItem1)),
-        G(CALL(CTreeCtrl, H(c.GetSelectedItem())), TVM_GETNEXTITEM, TVGN_CARET, 0, H(kItem2)),
-        G(CALL(CTreeCtrl, H(c.GetDropHilightItem())), TVM_GETNEXTITEM, TVGN_DROPHILITE, 0, H(kItem1)),
-        G(CALL(CTreeCtrl, c.GetCount()), TVM_GETCOUNT, 0, 0, 6),
         R(CALL(CTreeCtrl, c.ItemHasChildren(kItem1)), TVM_GETITEM, 0, kPtr, 0, TRUE,
             AT(TVITEM, EXPECT_EQ(p.hItem, kItem1); EXPECT_NE(p.mask & TVIF_CHILDREN, 0u); p.cChildren = 1; return TRUE;)),
         G(CALL(CTreeCtrl, c.Expand(kItem1, TVE_COLLAPSE)), TVM_EXPAND, TVE_COLLAPSE, H(kItem1), TRUE),
-        G(CALL(CTreeCtrl, c.EnsureVisible(kItem2)), TVM_ENSUREVISIBLE, 0, H(kItem2), FALSE),
         G(CALL(CTreeCtrl, c.SelectItem(kItem2)), TVM_SELECTITEM, TVGN_CARET, H(kItem2), TRUE),
-        G(CALL(CTreeCtrl, c.SelectDropTarget(kItem1)), TVM_SELECTITEM, TVGN_DROPHILITE, H(kItem1), TRUE),
-        G(CALL(CTreeCtrl, c.DeleteItem(kItem1)), TVM_DELETEITEM, 0, H(kItem1), TRUE),
         G(CALL(CTreeCtrl, c.DeleteAllItems()), TVM_DELETEITEM, 0, H(TVI_ROOT), TRUE),
         R("CTreeCtrl::GetItemState masks the answer", ON(CTreeCtrl, return c.GetItemState(kItem1, TVIS_BOLD);), TVM_GETITEM, 0,
             kPtr, 0, TVIS_BOLD,
@@ -555,39 +434,22 @@ TEST(CtrlWrapperTable, TreesAndTabs) {
             ON(CTreeCtrl, UINT f = 0; return c.HitTest(CPoint(7, 9), &f) == kItem1 && f == TVHT_ONITEMLABEL;), TVM_HITTEST, 0,
             kPtr, H(kItem1), TRUE,
             AT(TVHITTESTINFO, EXPECT_EQ(CPoint(p.pt), CPoint(7, 9)); p.flags = TVHT_ONITEMLABEL; return H(kItem1);)),
-        G(DO(CTreeCtrl, c.SetIndent(30)), TVM_SETINDENT, 30, 0, 0),
-        G(CALL(CTreeCtrl, c.GetIndent()), TVM_GETINDENT, 0, 0, 30),
-        G(CALL(CTreeCtrl, c.SetItemHeight(24)), TVM_SETITEMHEIGHT, 24, 0, 16),
         R(CALL(CTreeCtrl, c.SetBkColor(RGB(10, 20, 30))), TVM_SETBKCOLOR, 0, RGB(10, 20, 30), static_cast<LRESULT>(-1),
             static_cast<COLORREF>(-1)),
-        G(CALL(CTreeCtrl, c.SetTextColor(RGB(40, 50, 60))), TVM_SETTEXTCOLOR, 0, RGB(40, 50, 60), 0),
-        G(CALL(CTreeCtrl, c.SortChildren(kItem1)), TVM_SORTCHILDREN, 0, H(kItem1), TRUE),
         R(CALL(CTreeCtrl, c.GetCheck(kItem1)), TVM_GETITEM, 0, kPtr, 0, TRUE,
             AT(TVITEM, EXPECT_EQ(p.stateMask, UINT{TVIS_STATEIMAGEMASK}); p.state = INDEXTOSTATEIMAGEMASK(2); return TRUE;)),
         R(CALL(CTreeCtrl, c.SetCheck(kItem1, FALSE)), TVM_SETITEM, 0, kPtr, TRUE, TRUE,
             AT(TVITEM,
                 EXPECT_EQ(p.state, UINT{INDEXTOSTATEIMAGEMASK(1)}); EXPECT_EQ(p.stateMask, UINT{TVIS_STATEIMAGEMASK});
                 return TRUE;)),
-        G(CALL(CTreeCtrl, c.EndEditLabelNow(TRUE)), TVM_ENDEDITLABELNOW, TRUE, 0, TRUE),
         R(CALL(CTabCtrl, c.InsertItem(0, _T("General"))), TCM_INSERTITEM, 0, kPtr, 0, 0,
             AT(TCITEM, EXPECT_EQ(p.mask, UINT{TCIF_TEXT}); EXPECT_STREQ(p.pszText, _T("General")); return 0;)),
         R(CALL(CTabCtrl, c.InsertItem(1, _T("高级"), 2)), TCM_INSERTITEM, 1, kPtr, 1, 1,
             AT(TCITEM, EXPECT_EQ(p.mask, UINT{TCIF_TEXT | TCIF_IMAGE}); EXPECT_EQ(p.iImage, 2); return 1;)),
         R(CALL(CTabCtrl, c.InsertItem(TCIF_TEXT | TCIF_PARAM, 1, _T("Middle"), 0, 0x42)), TCM_INSERTITEM, 1, kPtr, 1, 1,
             AT(TCITEM, EXPECT_EQ(p.mask, UINT{TCIF_TEXT | TCIF_PARAM}); EXPECT_EQ(p.lParam, 0x42); return 1;)),
-        G(CALL(CTabCtrl, c.GetItemCount()), TCM_GETITEMCOUNT, 0, 0, 3),
-        G("CTabCtrl::GetItem", ON(CTabCtrl, TCITEM i = {}; return c.GetItem(2, &i);), TCM_GETITEM, 2, kPtr, TRUE),
-        G("CTabCtrl::SetItem", ON(CTabCtrl, TCITEM i = {}; return c.SetItem(1, &i);), TCM_SETITEM, 1, kPtr, TRUE),
-        G(CALL(CTabCtrl, c.GetCurSel()), TCM_GETCURSEL, 0, 0, 2),
-        G(CALL(CTabCtrl, c.SetCurSel(2)), TCM_SETCURSEL, 2, 0, 0),
-        G(CALL(CTabCtrl, c.GetRowCount()), TCM_GETROWCOUNT, 0, 0, 1),
-        G(CALL(CTabCtrl, c.DeleteItem(0)), TCM_DELETEITEM, 0, 0, TRUE),
-        G(CALL(CTabCtrl, c.DeleteAllItems()), TCM_DELETEALLITEMS, 0, 0, TRUE),
         R(CALL(CTabCtrl, c.SetItemSize(CSize(60, 20)) == CSize(80, 24)), TCM_SETITEMSIZE, 0, MAKELPARAM(60, 20), MAKELONG(80, 24),
             TRUE),
-        G("CTabCtrl::GetItemRect", ON(CTabCtrl, CRect rc; return c.GetItemRect(1, &rc);), TCM_GETITEMRECT, 1, kPtr, TRUE),
-        G("CTabCtrl::HitTest", ON(CTabCtrl, TCHITTESTINFO i = {}; return c.HitTest(&i);), TCM_HITTEST, 0, kPtr, 1),
-        G("CTabCtrl::AdjustRect", ON(CTabCtrl, CRect rc; c.AdjustRect(FALSE, &rc); return 0;), TCM_ADJUSTRECT, FALSE, kPtr, 0),
         R(CALL(CTabCtrl, c.GetItemState(1, TCIS_HIGHLIGHTED)), TCM_GETITEM, 1, kPtr, 0, TCIS_HIGHLIGHTED,
             AT(TCITEM, EXPECT_EQ(p.mask, UINT{TCIF_STATE}); p.dwState = TCIS_HIGHLIGHTED | TCIS_BUTTONPRESSED; return TRUE;)),
     });
@@ -605,72 +467,54 @@ TEST(CtrlWrapperTable, HandleAnswersBecomeObjects) {
     HWND hRawWnd =
         ::CreateWindow(_T("STATIC"), _T(""), WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
 
+    // An image list call (its answers the list's handle, another one's or none) or a window call.
     struct Case {
         const char* call;
         UINT message;
         WPARAM wParam;
-        std::function<CImageList*(HWND, CImageList*)> list;  // an image list call, or
-        std::function<CWnd*(HWND, CWnd*)> wnd;               // a window call
+        bool bList;
+        std::function<CObject*(HWND)> run;
     };
     // clang-format off
-#define LIST(T, ...) [](HWND hWnd, CImageList* p) -> CImageList* { \
-        T c; c.m_hWnd = hWnd; CImageList* r = (__VA_ARGS__); c.m_hWnd = nullptr; (void)p; return r; }
-#define WND(T, ...) [](HWND hWnd, CWnd* p) -> CWnd* { \
-        T c; c.m_hWnd = hWnd; CWnd* r = (__VA_ARGS__); c.m_hWnd = nullptr; (void)p; return r; }
+#define OBJ(T, ...) [&](HWND hWnd) -> CObject* { \
+        T c; c.m_hWnd = hWnd; CObject* r = (__VA_ARGS__); c.m_hWnd = nullptr; return r; }
     const Case cases[] = {
-        {"CListCtrl::SetImageList", LVM_SETIMAGELIST, LVSIL_SMALL, LIST(CListCtrl, c.SetImageList(p, LVSIL_SMALL)), nullptr},
-        {"CListCtrl::GetImageList", LVM_GETIMAGELIST, LVSIL_STATE, LIST(CListCtrl, c.GetImageList(LVSIL_STATE)), nullptr},
-        {"CHeaderCtrl::SetImageList", HDM_SETIMAGELIST, 0, LIST(CHeaderCtrl, c.SetImageList(p)), nullptr},
-        {"CHeaderCtrl::GetImageList", HDM_GETIMAGELIST, 0, LIST(CHeaderCtrl, c.GetImageList()), nullptr},
-        {"CTreeCtrl::SetImageList", TVM_SETIMAGELIST, TVSIL_NORMAL, LIST(CTreeCtrl, c.SetImageList(p, TVSIL_NORMAL)), nullptr},
-        {"CTreeCtrl::GetImageList", TVM_GETIMAGELIST, TVSIL_STATE, LIST(CTreeCtrl, c.GetImageList(TVSIL_STATE)), nullptr},
-        {"CTabCtrl::SetImageList", TCM_SETIMAGELIST, 0, LIST(CTabCtrl, c.SetImageList(p)), nullptr},
-        {"CTabCtrl::GetImageList", TCM_GETIMAGELIST, 0, LIST(CTabCtrl, c.GetImageList()), nullptr},
-        {"CSpinButtonCtrl::SetBuddy", UDM_SETBUDDY, kPtr, nullptr, WND(CSpinButtonCtrl, c.SetBuddy(p))},
-        {"CSpinButtonCtrl::GetBuddy", UDM_GETBUDDY, 0, nullptr, WND(CSpinButtonCtrl, c.GetBuddy())},
-        {"CSliderCtrl::GetBuddy", TBM_GETBUDDY, TRUE, nullptr, WND(CSliderCtrl, c.GetBuddy())},
-        {"CListCtrl::GetHeaderCtrl", LVM_GETHEADER, 0, nullptr, WND(CListCtrl, c.GetHeaderCtrl())},
-        {"CListCtrl::EditLabel", LVM_EDITLABEL, 3, nullptr, WND(CListCtrl, c.EditLabel(3))},
-        {"CListCtrl::GetEditControl", LVM_GETEDITCONTROL, 0, nullptr, WND(CListCtrl, c.GetEditControl())},
-        {"CTreeCtrl::EditLabel", TVM_EDITLABEL, 0, nullptr, WND(CTreeCtrl, c.EditLabel(kItem1))},
-        {"CTreeCtrl::GetEditControl", TVM_GETEDITCONTROL, 0, nullptr, WND(CTreeCtrl, c.GetEditControl())},
-        {"CTreeCtrl::GetToolTips", TVM_GETTOOLTIPS, 0, nullptr, WND(CTreeCtrl, c.GetToolTips())},
-        {"CDateTimeCtrl::GetMonthCalCtrl", DTM_GETMONTHCAL, 0, nullptr, WND(CDateTimeCtrl, c.GetMonthCalCtrl())},
+        {"CListCtrl::SetImageList", LVM_SETIMAGELIST, LVSIL_SMALL, true, OBJ(CListCtrl, c.SetImageList(&images, LVSIL_SMALL))},
+        {"CListCtrl::GetImageList", LVM_GETIMAGELIST, LVSIL_STATE, true, OBJ(CListCtrl, c.GetImageList(LVSIL_STATE))},
+        {"CTreeCtrl::SetImageList", TVM_SETIMAGELIST, TVSIL_NORMAL, true, OBJ(CTreeCtrl, c.SetImageList(&images, TVSIL_NORMAL))},
+        {"CTreeCtrl::GetImageList", TVM_GETIMAGELIST, TVSIL_STATE, true, OBJ(CTreeCtrl, c.GetImageList(TVSIL_STATE))},
+        {"CSpinButtonCtrl::SetBuddy", UDM_SETBUDDY, kPtr, false, OBJ(CSpinButtonCtrl, c.SetBuddy(&buddy))},
+        {"CSpinButtonCtrl::GetBuddy", UDM_GETBUDDY, 0, false, OBJ(CSpinButtonCtrl, c.GetBuddy())},
+        {"CSliderCtrl::GetBuddy", TBM_GETBUDDY, TRUE, false, OBJ(CSliderCtrl, c.GetBuddy())},
+        {"CListCtrl::EditLabel", LVM_EDITLABEL, 3, false, OBJ(CListCtrl, c.EditLabel(3))},
+        {"CTreeCtrl::EditLabel", TVM_EDITLABEL, 0, false, OBJ(CTreeCtrl, c.EditLabel(kItem1))},
+        {"CDateTimeCtrl::GetMonthCalCtrl", DTM_GETMONTHCAL, 0, false, OBJ(CDateTimeCtrl, c.GetMonthCalCtrl())},
     };
     // clang-format on
-#undef LIST
-#undef WND
+#undef OBJ
     Recorder recorder;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.call);
-        if (c.list) {
-            recorder.Expect(reinterpret_cast<LRESULT>(images.m_hImageList));
-            EXPECT_EQ(c.list(recorder.m_hWnd, &images), &images);
-            ASSERT_EQ(recorder.m_sent.size(), 1u);
-            EXPECT_EQ(recorder.m_sent[0].message, c.message);
+        CObject* const pPermanent = c.bList ? static_cast<CObject*>(&images) : &buddy;
+        const LRESULT hPermanent = c.bList ? H(images.m_hImageList) : H(buddy.m_hWnd);
+        const LRESULT hOther = c.bList ? H(hRaw) : H(hRawWnd);
+        recorder.Expect(hPermanent);
+        EXPECT_EQ(c.run(recorder.m_hWnd), pPermanent);
+        ASSERT_EQ(recorder.m_sent.size(), 1u);
+        EXPECT_EQ(recorder.m_sent[0].message, c.message);
+        if (c.wParam != static_cast<WPARAM>(kPtr)) {
             EXPECT_EQ(recorder.m_sent[0].wParam, c.wParam);
-            recorder.Expect(reinterpret_cast<LRESULT>(hRaw));
-            CImageList* pTemp = c.list(recorder.m_hWnd, nullptr);
-            ASSERT_NE(pTemp, nullptr);
-            EXPECT_EQ(pTemp->m_hImageList, hRaw);
-            EXPECT_EQ(CImageList::FromHandlePermanent(hRaw), nullptr);
-            recorder.Expect(0);
-            EXPECT_EQ(c.list(recorder.m_hWnd, nullptr), nullptr);
-        } else {
-            recorder.Expect(reinterpret_cast<LRESULT>(buddy.m_hWnd));
-            EXPECT_EQ(c.wnd(recorder.m_hWnd, &buddy), &buddy);
-            ASSERT_EQ(recorder.m_sent.size(), 1u);
-            EXPECT_EQ(recorder.m_sent[0].message, c.message);
-            if (c.wParam != static_cast<WPARAM>(kPtr)) {
-                EXPECT_EQ(recorder.m_sent[0].wParam, c.wParam);
-            }
-            recorder.Expect(reinterpret_cast<LRESULT>(hRawWnd));
-            CWnd* pTemp = c.wnd(recorder.m_hWnd, &buddy);
-            ASSERT_NE(pTemp, nullptr);
-            EXPECT_EQ(pTemp->m_hWnd, hRawWnd);
-            recorder.Expect(0);
-            EXPECT_EQ(c.wnd(recorder.m_hWnd, &buddy), nullptr);
         }
+        recorder.Expect(hOther);
+        CObject* pTemp = c.run(recorder.m_hWnd);
+        ASSERT_NE(pTemp, nullptr);
+        EXPECT_EQ(c.bList ? H(static_cast<CImageList*>(pTemp)->m_hImageList)
+                          : H(static_cast<CWnd*>(pTemp)->m_hWnd),
+                  hOther);
+        EXPECT_EQ(CImageList::FromHandlePermanent(hRaw), nullptr);
+        EXPECT_EQ(CWnd::FromHandlePermanent(hRawWnd), nullptr);
+        recorder.Expect(0);
+        EXPECT_EQ(c.run(recorder.m_hWnd), nullptr);
     }
     // The handle passed in is the object's.
     recorder.Expect(0);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DialogResources.h"
+#include "MessagePump.h"
 #include "TestWindow.h"
 #include "FrameworkKit.h"
 
@@ -180,26 +181,22 @@ TEST_F(DataExchange, UnchangedTextIsNotSetAgain) {
 
 // ---- Buttons ----
 
-TEST_F(DataExchange, CheckBoxKeepsAllThreeStates) {
-    int nCheck = 2;
-    m_dlg.m_exchange = [&nCheck](CDataExchange* pDX) { DDX_Check(pDX, IDC_DLGT_AUDIO, nCheck); };
+TEST_F(DataExchange, CheckBoxKeepsThreeStatesAndRadioGroupSkipsOtherControlsAndEndsAtTheNextGroup) {
+    int nCheck = 2, nLevel = 2;
+    m_dlg.m_exchange = [&](CDataExchange* pDX) {
+        DDX_Check(pDX, IDC_DLGT_AUDIO, nCheck);
+        DDX_Radio(pDX, IDC_DLGT_BEGINNER, nLevel);
+    };
     ASSERT_TRUE(m_dlg.UpdateData(FALSE));
     EXPECT_EQ(static_cast<UINT>(BST_INDETERMINATE), m_dlg.IsDlgButtonChecked(IDC_DLGT_AUDIO));
-    m_dlg.CheckDlgButton(IDC_DLGT_AUDIO, BST_CHECKED);
-    ASSERT_TRUE(m_dlg.UpdateData(TRUE));
-    EXPECT_EQ(1, nCheck);
-}
-
-TEST_F(DataExchange, RadioGroupSkipsOtherControlsAndEndsAtTheNextGroup) {
-    int nLevel = 2;
-    m_dlg.m_exchange = [&nLevel](CDataExchange* pDX) { DDX_Radio(pDX, IDC_DLGT_BEGINNER, nLevel); };
-    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
     // The static between the first and second button does not count.
     EXPECT_EQ(static_cast<UINT>(BST_CHECKED), m_dlg.IsDlgButtonChecked(IDC_DLGT_ADVANCED));
     EXPECT_EQ(static_cast<UINT>(BST_UNCHECKED), m_dlg.IsDlgButtonChecked(IDC_DLGT_BEGINNER));
 
+    m_dlg.CheckDlgButton(IDC_DLGT_AUDIO, BST_CHECKED);
     m_dlg.CheckRadioButton(IDC_DLGT_BEGINNER, IDC_DLGT_ADVANCED, IDC_DLGT_MIDDLE);
     ASSERT_TRUE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(1, nCheck);
     EXPECT_EQ(1, nLevel);
 
     m_dlg.CheckRadioButton(IDC_DLGT_BEGINNER, IDC_DLGT_ADVANCED, 0);
@@ -214,62 +211,53 @@ TEST_F(DataExchange, RadioGroupSkipsOtherControlsAndEndsAtTheNextGroup) {
 
 // ---- Combo boxes and list boxes ----
 
-TEST_F(DataExchange, ComboIndexAndString) {
+// Combo and list boxes: a text selects the first item it begins (or the item it equals, for the exact
+// forms; nothing when none matches), and reading gives the selected index and text (-1 and empty when none).
+TEST_F(DataExchange, ComboAndListBoxesSelectByPrefixOrWholeTextAndReadIndexAndText) {
     int nIndex = 2;
-    CString strLesson;
+    CString strText;
+    const struct {
+        const char* what;
+        int nID;
+        void(AFXAPI* exchange)(CDataExchange*, int, CString&);
+        LPCTSTR text;
+        int nSelected;
+    } writes[] = {
+        {"combo prefix", IDC_DLGT_LESSON, &DDX_CBString, _T("Fam"), 3},
+        {"combo exact, not the longer item", IDC_DLGT_LESSON, &DDX_CBStringExact, _T("Numbers"), 1},
+        {"combo exact", IDC_DLGT_LESSON, &DDX_CBStringExact, _T("Numbers and dates"), 2},
+        {"list exact", IDC_DLGT_WORDS, &DDX_LBStringExact, _T("apple"), 0},
+        {"list prefix", IDC_DLGT_WORDS, &DDX_LBString, _T("ban"), 2},
+        {"list without a match", IDC_DLGT_WORDS, &DDX_LBString, _T("grape"), LB_ERR},
+    };
+    for (const auto& w : writes) {
+        SCOPED_TRACE(w.what);
+        strText = w.text;
+        m_dlg.m_exchange = [&](CDataExchange* pDX) { w.exchange(pDX, w.nID, strText); };
+        ASSERT_TRUE(m_dlg.UpdateData(FALSE));
+        const UINT nGetCurSel = w.nID == IDC_DLGT_WORDS ? LB_GETCURSEL : CB_GETCURSEL;
+        EXPECT_EQ(w.nSelected, static_cast<int>(m_dlg.SendDlgItemMessage(w.nID, nGetCurSel)));
+    }
+    m_dlg.SendDlgItemMessage(IDC_DLGT_LESSON, CB_SETCURSEL, 1);
+    m_dlg.SendDlgItemMessage(IDC_DLGT_WORDS, LB_SETCURSEL, 3);
+    int nListIndex = 0;
+    CString strWord;
     m_dlg.m_exchange = [&](CDataExchange* pDX) {
         DDX_CBIndex(pDX, IDC_DLGT_LESSON, nIndex);
-        DDX_CBString(pDX, IDC_DLGT_LESSON, strLesson);
+        DDX_CBString(pDX, IDC_DLGT_LESSON, strText);
+        DDX_LBIndex(pDX, IDC_DLGT_WORDS, nListIndex);
+        DDX_LBString(pDX, IDC_DLGT_WORDS, strWord);
     };
-    strLesson = _T("Fam");  // selects the first item starting with the text
-    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
-    EXPECT_EQ(3, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_LESSON, CB_GETCURSEL)));
-
-    m_dlg.SendDlgItemMessage(IDC_DLGT_LESSON, CB_SETCURSEL, 1);
     ASSERT_TRUE(m_dlg.UpdateData(TRUE));
     EXPECT_EQ(1, nIndex);
-    EXPECT_EQ(CString(_T("Numbers")), strLesson);
+    EXPECT_EQ(CString(_T("Numbers")), strText);
+    EXPECT_EQ(3, nListIndex);
+    EXPECT_EQ(CString(_T("cherry")), strWord);
 
     m_dlg.SendDlgItemMessage(IDC_DLGT_LESSON, CB_SETCURSEL, static_cast<WPARAM>(-1));
     ASSERT_TRUE(m_dlg.UpdateData(TRUE));
     EXPECT_EQ(-1, nIndex);
-    EXPECT_TRUE(strLesson.IsEmpty());
-}
-
-TEST_F(DataExchange, ComboExactStringSkipsPrefixMatches) {
-    CString strLesson = _T("Numbers and dates");
-    m_dlg.m_exchange = [&](CDataExchange* pDX) { DDX_CBStringExact(pDX, IDC_DLGT_LESSON, strLesson); };
-    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
-    EXPECT_EQ(2, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_LESSON, CB_GETCURSEL)));
-    strLesson = _T("Numbers");
-    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
-    EXPECT_EQ(1, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_LESSON, CB_GETCURSEL)));
-}
-
-TEST_F(DataExchange, ListIndexAndStrings) {
-    int nIndex = 0;
-    CString strWord = _T("apple");
-    m_dlg.m_exchange = [&](CDataExchange* pDX) { DDX_LBStringExact(pDX, IDC_DLGT_WORDS, strWord); };
-    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
-    EXPECT_EQ(0, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_WORDS, LB_GETCURSEL)));
-
-    strWord = _T("ban");
-    m_dlg.m_exchange = [&](CDataExchange* pDX) { DDX_LBString(pDX, IDC_DLGT_WORDS, strWord); };
-    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
-    EXPECT_EQ(2, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_WORDS, LB_GETCURSEL)));
-
-    strWord = _T("grape");  // no match: nothing stays selected
-    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
-    EXPECT_EQ(LB_ERR, m_dlg.SendDlgItemMessage(IDC_DLGT_WORDS, LB_GETCURSEL));
-
-    m_dlg.SendDlgItemMessage(IDC_DLGT_WORDS, LB_SETCURSEL, 3);
-    m_dlg.m_exchange = [&](CDataExchange* pDX) {
-        DDX_LBIndex(pDX, IDC_DLGT_WORDS, nIndex);
-        DDX_LBString(pDX, IDC_DLGT_WORDS, strWord);
-    };
-    ASSERT_TRUE(m_dlg.UpdateData(TRUE));
-    EXPECT_EQ(3, nIndex);
-    EXPECT_EQ(CString(_T("cherry")), strWord);
+    EXPECT_TRUE(strText.IsEmpty());
 }
 
 // ---- Controls and validation ----
@@ -287,38 +275,33 @@ TEST_F(DataExchange, ControlIsBoundOnceAndReceivesItsMessages) {
     EXPECT_EQ(nullptr, edit.m_hWnd);
 }
 
-TEST_F(DataExchange, MaxCharsLimitsTheEditAndRefusesLongerText) {
+// DDV_MaxChars limits the edit when writing and refuses longer text when reading; DDV_MinMax checks only when
+// reading; a missing control fails the exchange with a message.
+TEST_F(DataExchange, ValidationLimitsOnWriteChecksOnReadAndAMissingControlFails) {
     CString strName = _T("Li");
+    double dPrice = 120.0;
     m_dlg.m_exchange = [&](CDataExchange* pDX) {
         DDX_Text(pDX, IDC_DLGT_NAME, strName);
         DDV_MaxChars(pDX, strName, 6);
-    };
-    ASSERT_TRUE(m_dlg.UpdateData(FALSE));
-    EXPECT_EQ(6, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_NAME, EM_GETLIMITTEXT)));
-
-    m_dlg.SendDlgItemMessage(IDC_DLGT_NAME, EM_SETLIMITTEXT, 0);
-    m_dlg.SetDlgItemText(IDC_DLGT_NAME, _T("Li Xiaolong"));
-    EXPECT_FALSE(m_dlg.UpdateData(TRUE));
-    EXPECT_EQ(std::vector<UINT>{AFX_IDP_PARSE_STRING_SIZE}, g_prompts);
-}
-
-TEST_F(DataExchange, MinMaxChecksOnlyWhenReading) {
-    double dPrice = 120.0;
-    m_dlg.m_exchange = [&](CDataExchange* pDX) {
         DDX_Text(pDX, IDC_DLGT_PRICE, dPrice);
         DDV_MinMaxDouble(pDX, dPrice, 0.0, 99.99);
     };
-    EXPECT_TRUE(m_dlg.UpdateData(FALSE));  // initial data out of range is shown as it is
+    ASSERT_TRUE(m_dlg.UpdateData(FALSE));  // initial data out of range is shown as it is
+    EXPECT_EQ(6, static_cast<int>(m_dlg.SendDlgItemMessage(IDC_DLGT_NAME, EM_GETLIMITTEXT)));
     EXPECT_FALSE(m_dlg.UpdateData(TRUE));
     EXPECT_EQ(std::vector<UINT>{AFX_IDP_PARSE_REAL_RANGE}, g_prompts);
     m_dlg.SetDlgItemText(IDC_DLGT_PRICE, _T("29.00"));
     EXPECT_TRUE(m_dlg.UpdateData(TRUE));
     EXPECT_DOUBLE_EQ(29.0, dPrice);
-}
 
-TEST_F(DataExchange, MissingControlFailsTheExchangeWithAMessage) {
-    CString str;
-    m_dlg.m_exchange = [&str](CDataExchange* pDX) { DDX_Text(pDX, 2998, str); };
+    g_prompts.clear();
+    m_dlg.SendDlgItemMessage(IDC_DLGT_NAME, EM_SETLIMITTEXT, 0);
+    m_dlg.SetDlgItemText(IDC_DLGT_NAME, _T("Li Xiaolong"));
+    EXPECT_FALSE(m_dlg.UpdateData(TRUE));
+    EXPECT_EQ(std::vector<UINT>{AFX_IDP_PARSE_STRING_SIZE}, g_prompts);
+
+    g_prompts.clear();
+    m_dlg.m_exchange = [&strName](CDataExchange* pDX) { DDX_Text(pDX, 2998, strName); };
     EXPECT_FALSE(m_dlg.UpdateData(FALSE));
     EXPECT_EQ(1u, g_prompts.size());
 }
@@ -334,14 +317,14 @@ TEST_F(DataExchange, ModelessDialogIsOwnedWithoutDisablingTheOwnerAndTakesEnterA
     // Enter and Escape work through the framework's pump.
     m_dlg.ShowWindow(SW_SHOW);
     ::PostMessage(m_dlg.GetDlgItem(IDC_DLGT_NAME)->m_hWnd, WM_KEYDOWN, VK_RETURN, 0x001C0001);
-    riztest::PumpThroughFramework();
+    riztest::PumpMessages(2000);
     EXPECT_EQ(1, m_dlg.m_nOK);
     // EndDialog hides a modeless dialog; the window stays until DestroyWindow.
     EXPECT_FALSE(m_dlg.IsWindowVisible());
     EXPECT_TRUE(::IsWindow(m_dlg.m_hWnd));
 
     ::PostMessage(m_dlg.GetDlgItem(IDC_DLGT_NAME)->m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    riztest::PumpThroughFramework();
+    riztest::PumpMessages(2000);
     EXPECT_EQ(1, m_dlg.m_nCancel);
 }
 
@@ -357,11 +340,11 @@ TEST_F(DataExchange, NavigationAndTabMoveTheFocusThroughTabStops) {
     EXPECT_EQ(pName->m_hWnd, ::GetFocus());
     // Tab through the framework's pump moves to the next tab stop too.
     ::PostMessage(pName->m_hWnd, WM_KEYDOWN, VK_TAB, 0x000F0001);
-    riztest::PumpThroughFramework();
+    riztest::PumpMessages(2000);
     EXPECT_EQ(m_dlg.GetDlgItem(IDC_DLGT_AGE)->m_hWnd, ::GetFocus());
 }
 
-TEST(ModelessDialog, MissingTemplateFailsAndDestroyWindowDetachesForANewCreate) {
+TEST(ModelessDialog, MissingTemplateFailsDestroyWindowDetachesForANewCreateAndTheDestructorCloses) {
     CDialog dlg;
     EXPECT_FALSE(dlg.Create(IDD_DLGT_MISSING));
     EXPECT_EQ(nullptr, dlg.m_hWnd);
@@ -373,14 +356,12 @@ TEST(ModelessDialog, MissingTemplateFailsAndDestroyWindowDetachesForANewCreate) 
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     ASSERT_TRUE(dlg.Create(_T(IDD_DLGT_NAMED_STR)));
     EXPECT_TRUE(::IsWindow(dlg.m_hWnd));
-}
 
-TEST(ModelessDialog, DestructorClosesAnOpenDialog) {
-    HWND hWnd = nullptr;
+    // The destructor closes an open dialog.
     {
-        CDialog dlg;
-        ASSERT_TRUE(dlg.Create(IDD_DLGT_LESSON));
-        hWnd = dlg.m_hWnd;
+        CDialog open;
+        ASSERT_TRUE(open.Create(IDD_DLGT_LESSON));
+        hWnd = open.m_hWnd;
     }
     EXPECT_FALSE(::IsWindow(hWnd));
 }

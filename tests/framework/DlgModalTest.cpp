@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <tuple>
 #include <vector>
 
@@ -113,59 +114,41 @@ ON_MESSAGE(WM_STEP, &CLessonDlg::OnStep)
 ON_BN_CLICKED(IDC_DLGT_REVIEW, &CLessonDlg::OnReview)
 END_MESSAGE_MAP()
 
-// Builds an in-memory DLGTEMPLATE: a caption, then items of the predefined classes.
-class CTemplateBuilder {
-public:
-    CTemplateBuilder(LPCWSTR lpszCaption, short cx, short cy) {
-        const DWORD dwStyle = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-        AddDword(dwStyle);
-        AddDword(0);
-        m_nCountIndex = m_words.size();
-        m_words.push_back(0);
-        m_words.push_back(0);  // x
-        m_words.push_back(0);  // y
-        m_words.push_back(static_cast<WORD>(cx));
-        m_words.push_back(static_cast<WORD>(cy));
-        m_words.push_back(0);  // no menu
-        m_words.push_back(0);  // default class
-        AddString(lpszCaption);
-        m_words.push_back(8);
-        AddString(L"MS Shell Dlg");
-    }
-    // wClass: 0x80 button, 0x81 edit, 0x82 static.
-    void AddItem(WORD wClass, WORD nID, LPCWSTR lpszText, DWORD dwStyle, short x, short y, short cx,
-                 short cy) {
-        if (m_words.size() % 2) m_words.push_back(0);  // items start on a DWORD boundary
-        AddDword(dwStyle | WS_CHILD | WS_VISIBLE);
-        AddDword(0);
-        m_words.push_back(static_cast<WORD>(x));
-        m_words.push_back(static_cast<WORD>(y));
-        m_words.push_back(static_cast<WORD>(cx));
-        m_words.push_back(static_cast<WORD>(cy));
-        m_words.push_back(nID);
-        m_words.push_back(0xFFFF);
-        m_words.push_back(wClass);
-        AddString(lpszText);
-        m_words.push_back(0);
-        ++m_words[m_nCountIndex];
-    }
-    LPCDLGTEMPLATE Get() const { return reinterpret_cast<LPCDLGTEMPLATE>(m_words.data()); }
-    size_t GetSize() const { return m_words.size() * sizeof(WORD); }
-
-private:
-    void AddDword(DWORD dw) {
-        m_words.push_back(LOWORD(dw));
-        m_words.push_back(HIWORD(dw));
-    }
-    void AddString(LPCWSTR lpsz) {
+// An in-memory DLGTEMPLATE "Count" of 120 x 50 units: a number edit (id 100) and the default OK button.
+std::vector<WORD> CountTemplate() {
+    std::vector<WORD> t;
+    auto add = [&t](std::initializer_list<DWORD> values, bool bDword) {
+        for (DWORD v : values) {
+            t.push_back(LOWORD(v));
+            if (bDword) t.push_back(HIWORD(v));
+        }
+    };
+    auto text = [&t](LPCWSTR lpsz) {
         do
-            m_words.push_back(static_cast<WORD>(*lpsz));
+            t.push_back(static_cast<WORD>(*lpsz));
         while (*lpsz++);
+    };
+    add({DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0}, true);
+    add({2, 0, 0, 120, 50, 0, 0}, false);  // items, place and size, no menu, the dialog class
+    text(L"Count");
+    add({8}, false);
+    text(L"MS Shell Dlg");
+    const struct {
+        WORD wClass, nID;  // 0x80 button, 0x81 edit
+        DWORD dwStyle;
+        short y;
+        LPCWSTR lpszText;
+    } items[] = {{0x81, 100, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, L""},
+                 {0x80, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 29, L"OK"}};
+    for (const auto& item : items) {
+        if (t.size() % 2) t.push_back(0);  // items start on a DWORD boundary
+        add({item.dwStyle | WS_CHILD | WS_VISIBLE, 0}, true);
+        add({7, static_cast<WORD>(item.y), 60, 14, item.nID, 0xFFFF, item.wClass}, false);
+        text(item.lpszText);
+        t.push_back(0);  // no creation data
     }
-
-    std::vector<WORD> m_words;
-    size_t m_nCountIndex = 0;
-};
+    return t;
+}
 
 // A dialog on an in-memory template with one number field.
 class CCountDlg : public CDialog {
@@ -180,13 +163,6 @@ public:
     }
     void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, 100, m_nCount); }
 };
-
-CTemplateBuilder CountTemplate() {
-    CTemplateBuilder tmpl(L"Count", 120, 50);
-    tmpl.AddItem(0x81, 100, L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 7, 60, 14);
-    tmpl.AddItem(0x80, IDOK, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 7, 29, 50, 14);
-    return tmpl;
-}
 
 }  // namespace
 
@@ -288,7 +264,7 @@ TEST_F(DialogModal, EndDialogResultComesBackFromAControlHandlerOrFromInit) {
 
 // ---- Owner ----
 
-TEST_F(DialogModal, OwnerIsDisabledWhileTheDialogRunsAndEnabledAfter) {
+TEST_F(DialogModal, OwnerIsDisabledWhileTheDialogRunsAndEnabledAfterAndAMissingTemplateTouchesNoOwner) {
     riztest::TestWindow owner;
     CLessonDlg dlg(CWnd::FromHandle(owner.Host()));  // a child: its top-level window owns the dialog
     BOOL bOwnerEnabledInside = TRUE;
@@ -303,15 +279,12 @@ TEST_F(DialogModal, OwnerIsDisabledWhileTheDialogRunsAndEnabledAfter) {
     EXPECT_FALSE(bOwnerEnabledInside);
     EXPECT_EQ(owner.Frame(), hOwnerInside);
     EXPECT_TRUE(::IsWindowEnabled(owner.Frame()));
-}
 
-TEST_F(DialogModal, MissingTemplateAnswersMinusOneAndTouchesNoOwner) {
-    riztest::TestWindow owner;
-    CDialog dlg(IDD_DLGT_MISSING, CWnd::FromHandle(owner.Frame()));
-
-    EXPECT_EQ(-1, dlg.DoModal());
+    // A missing template answers -1 and leaves the owner enabled.
+    CDialog missing(IDD_DLGT_MISSING, CWnd::FromHandle(owner.Frame()));
+    EXPECT_EQ(-1, missing.DoModal());
     EXPECT_TRUE(::IsWindowEnabled(owner.Frame()));
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_EQ(nullptr, missing.m_hWnd);
 }
 
 // ---- Keyboard through IsDialogMessage ----
@@ -355,9 +328,9 @@ TEST_F(DialogModal, KeysPostedToAControlEndTheDialogThroughIsDialogMessage) {
 // ---- Other templates ----
 
 TEST_F(DialogModal, InMemoryTemplateRunsWithDataExchangeAlsoFromAGlobalHandle) {
-    CTemplateBuilder tmpl = CountTemplate();
+    const std::vector<WORD> tmpl = CountTemplate();
     CCountDlg dlg;
-    ASSERT_TRUE(dlg.InitModalIndirect(tmpl.Get()));
+    ASSERT_TRUE(dlg.InitModalIndirect(reinterpret_cast<LPCDLGTEMPLATE>(tmpl.data())));
     CString strAtInit;
     dlg.m_onInit = [&strAtInit](CCountDlg& d) {
         d.GetDlgItemText(100, strAtInit);
@@ -370,8 +343,8 @@ TEST_F(DialogModal, InMemoryTemplateRunsWithDataExchangeAlsoFromAGlobalHandle) {
     EXPECT_EQ(-41, dlg.m_nCount);
 
     // The same template in a global handle.
-    HGLOBAL hTemplate = ::GlobalAlloc(GMEM_MOVEABLE, tmpl.GetSize());
-    memcpy(::GlobalLock(hTemplate), tmpl.Get(), tmpl.GetSize());
+    HGLOBAL hTemplate = ::GlobalAlloc(GMEM_MOVEABLE, tmpl.size() * sizeof(WORD));
+    memcpy(::GlobalLock(hTemplate), tmpl.data(), tmpl.size() * sizeof(WORD));
     ::GlobalUnlock(hTemplate);
     CCountDlg fromHandle;
     ASSERT_TRUE(fromHandle.InitModalIndirect(hTemplate));

@@ -49,7 +49,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ExtensionDll, DllMainJoinsTheLibraryList) {
+TEST_F(ExtensionDll, DllMainJoinsTheLibraryListAndItsStringsAreFound) {
     auto pfnLibrary = reinterpret_cast<PFN_LIBRARY>(
         reinterpret_cast<void*>(::GetProcAddress(m_hDll, "TestExtDll_Library")));
     ASSERT_NE(nullptr, pfnLibrary);
@@ -60,12 +60,10 @@ TEST_F(ExtensionDll, DllMainJoinsTheLibraryList) {
     EXPECT_FALSE(pLibrary->m_bSystem);
     EXPECT_TRUE(pLibrary->IsKindOf(RUNTIME_CLASS(CCmdTarget)));
     EXPECT_TRUE(InChain(m_hDll));
-}
-
-TEST_F(ExtensionDll, StringsComeFromTheDllWhenTheProgramHasNone) {
-    EXPECT_EQ(0, lstrcmp(_T("From the extension"), LoadedString(IDS_EXT_ONLY)));
+    // Its strings are found when the program has none.
     TCHAR sz[64];
     EXPECT_EQ(18, AfxLoadString(IDS_EXT_ONLY, sz, _countof(sz)));
+    EXPECT_EQ(0, lstrcmp(_T("From the extension"), sz));
     EXPECT_EQ(m_hDll, AfxFindStringResourceHandle(IDS_EXT_ONLY));
 }
 
@@ -173,13 +171,4 @@ TEST(ExtensionModule, SharedResourceModuleStaysWhileOneLibraryUsesIt) {
     EXPECT_EQ(hUser, AfxFindStringResourceHandle(nID)) << "the other library still provides user32";
     delete pB;
     EXPECT_NE(hUser, AfxFindStringResourceHandle(nID));
-}
-
-TEST(ExtensionModule, SystemFlagIsKept) {
-    AFX_EXTENSION_MODULE state = {};
-    ASSERT_TRUE(AfxInitExtensionModule(state, ::GetModuleHandle(_T("gdi32.dll"))));
-    CDynLinkLibrary* pLibrary = new CDynLinkLibrary(state, TRUE);
-    EXPECT_TRUE(pLibrary->m_bSystem);
-    AfxTermExtensionModule(state);
-    EXPECT_FALSE(InChain(state.hModule));
 }

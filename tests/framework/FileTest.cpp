@@ -331,7 +331,7 @@ int CCountingException::s_nDestroyed = 0;
 
 }  // namespace
 
-TEST(CExceptionHandling, CatchBlockDeletesTheExceptionWhenItEndsAndThrowLastPassesItOn) {
+TEST(CExceptionHandling, CatchBlocksDeleteTheExceptionPassItOnAndPickTheHandlerOfItsClass) {
     CCountingException::s_nDestroyed = 0;
     int nCode = 0;
     TRY {
@@ -363,25 +363,24 @@ CATCH_ALL(e) {
 END_CATCH_ALL
 EXPECT_EQ(pInner, pOuter);
 EXPECT_EQ(CCountingException::s_nDestroyed, 1);
-}
 
-TEST(CExceptionHandling, AndCatchPicksTheHandlerOfTheThrownClass) {
-    int nHandler = 0;
-    TRY {
-        AfxThrowFileException(CFileException::diskFull, ERROR_DISK_FULL, _T("f.bin"));
-    }
-    CATCH(CMemoryException, e) {
-        nHandler = 1;
-    }
-    AND_CATCH(CFileException, e) {
-        nHandler = 2;
-        EXPECT_EQ(e->m_cause, CFileException::diskFull);
-    }
-    AND_CATCH_ALL(e) {
-        nHandler = 3;
-    }
-    END_CATCH_ALL
-    EXPECT_EQ(nHandler, 2);
+// AND_CATCH picks the handler of the thrown class.
+int nHandler = 0;
+TRY {
+    AfxThrowFileException(CFileException::diskFull, ERROR_DISK_FULL, _T("f.bin"));
+}
+CATCH(CMemoryException, e) {
+    nHandler = 1;
+}
+AND_CATCH(CFileException, e) {
+    nHandler = 2;
+    EXPECT_EQ(e->m_cause, CFileException::diskFull);
+}
+AND_CATCH_ALL(e) {
+    nHandler = 3;
+}
+END_CATCH_ALL
+EXPECT_EQ(nHandler, 2);
 }
 
 TEST(CExceptionHandling, MemoryExceptionsAreStaticAndStackOnesSurviveDelete) {
@@ -407,28 +406,6 @@ TEST(CExceptionHandling, MemoryExceptionsAreStaticAndStackOnesSurviveDelete) {
     CMemoryException onStack(FALSE);
     onStack.Delete();
     EXPECT_TRUE(onStack.IsKindOf(RUNTIME_CLASS(CMemoryException)));
-}
-
-TEST(CFileExceptionCauses, OsErrorsMapToPortableCauses) {
-    const struct {
-        LONG lOsError;
-        int cause;
-    } cases[] = {
-        // clang-format off
-        {NO_ERROR, CFileException::none}, {ERROR_FILE_NOT_FOUND, CFileException::fileNotFound},
-        {ERROR_PATH_NOT_FOUND, CFileException::badPath}, {ERROR_INVALID_NAME, CFileException::badPath},
-        {ERROR_TOO_MANY_OPEN_FILES, CFileException::tooManyOpenFiles}, {ERROR_ACCESS_DENIED, CFileException::accessDenied},
-        {ERROR_INVALID_HANDLE, CFileException::invalidFile}, {ERROR_CURRENT_DIRECTORY, CFileException::removeCurrentDir},
-        {ERROR_NEGATIVE_SEEK, CFileException::badSeek}, {ERROR_CRC, CFileException::hardIO},
-        {ERROR_SHARING_VIOLATION, CFileException::sharingViolation}, {ERROR_LOCK_VIOLATION, CFileException::lockViolation},
-        {ERROR_DISK_FULL, CFileException::diskFull}, {ERROR_HANDLE_EOF, CFileException::endOfFile},
-        {ERROR_NOT_ENOUGH_MEMORY, CFileException::genericException},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.lOsError);
-        EXPECT_EQ(CFileException::OsErrorToException(c.lOsError), c.cause);
-    }
 }
 
 TEST(CFileExceptionCauses, ErrorMessageNamesTheFileAndFitsTheBuffer) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "DialogResources.h"
+#include "MessagePump.h"
 #include "ResourceCounter.h"
 #include "FrameworkKit.h"
 
@@ -185,7 +186,7 @@ protected:
     void SetUp() override {
         m_pFrame = NewLoadedFrame();
         ASSERT_NE(nullptr, m_pFrame);
-        riztest::PumpThroughFramework();  // the idle prompt posted at creation
+        riztest::PumpMessages(2000);  // the idle prompt posted at creation
         ASSERT_TRUE(m_status.CreateBar(m_pFrame, AFX_IDW_STATUS_BAR, 20, TRUE));
     }
     void TearDown() override {
@@ -367,7 +368,7 @@ TEST(FrameWnd, AcceleratorKeysReachTheCommandHandlers) {
         SCOPED_TRACE(k.vk);
         const int nRefresh = pFrame->m_nRefresh, nOpen = pFrame->m_nOpen;
         ::PostMessage(view.m_hWnd, WM_KEYDOWN, k.vk, k.lParam);
-        riztest::PumpThroughFramework();
+        riztest::PumpMessages(2000);
         EXPECT_EQ(nRefresh + (k.pnCount == &CLessonFrame::m_nRefresh), pFrame->m_nRefresh);
         EXPECT_EQ(nOpen + (k.pnCount == &CLessonFrame::m_nOpen), pFrame->m_nOpen);
     }
@@ -511,11 +512,11 @@ TEST(FrameWnd, RepeatedFramesLeaveNoWindowsOrGdiObjectsBehind) {
         return true;
     };
     ASSERT_TRUE(MakeAndDestroy());
-    riztest::PumpThroughFramework();
+    riztest::PumpMessages(2000);
     riztest::ResourceSnapshot before;
     for (int i = 0; i < 25; ++i)
         ASSERT_TRUE(MakeAndDestroy());
-    riztest::PumpThroughFramework();
+    riztest::PumpMessages(2000);
     EXPECT_EQ(0, g_nFramesAlive);
     EXPECT_EQ(0, before.WindowDelta());
     EXPECT_EQ(0, before.GdiDelta());

@@ -1,6 +1,5 @@
 // Helpers shared by the framework's tests: readable strings in failure messages, tables of expressions and
-// their expected values (ExpectRows.h), and a pump that runs queued input through the framework as an
-// application does.
+// their expected values (ExpectRows.h) and sized system structures.
 #pragma once
 
 #include <afxwin.h>
@@ -29,17 +28,6 @@ T SizedInfo(UINT fMask) {
     info.cbSize = sizeof(T);
     info.fMask = fMask;
     return info;
-}
-
-// Dispatches this thread's queue, PreTranslateMessage first (accelerators, dialog keys).
-inline void PumpThroughFramework() {
-    MSG msg;
-    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (!AfxPreTranslateMessage(&msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessage(&msg);
-        }
-    }
 }
 
 }  // namespace riztest

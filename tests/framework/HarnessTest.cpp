@@ -54,7 +54,7 @@ TEST(HarnessResources, WindowCountFollowsCreateAndDestroy) {
     EXPECT_EQ(before.WindowDelta(), 0);
 }
 
-TEST(HarnessPixels, SurfaceReadsBackWhatWasDrawn) {
+TEST(HarnessPixels, SurfaceAndScreenCaptureReadBackWhatWasDrawn) {
     riztest::Surface s(40, 30, RGB(255, 255, 255));
     HBRUSH red = ::CreateSolidBrush(RGB(200, 10, 10));
     RECT rc = {10, 10, 20, 20};
@@ -64,9 +64,8 @@ TEST(HarnessPixels, SurfaceReadsBackWhatWasDrawn) {
     EXPECT_TRUE(riztest::ColorNear(s.Pixel(5, 5), RGB(255, 255, 255), 0));
     EXPECT_EQ(s.Pixel(-1, 0), CLR_INVALID);
     EXPECT_EQ(s.CountNear(rc, RGB(200, 10, 10), 0), 100);
-}
 
-TEST(HarnessPixels, ScreenCaptureSeesChildControls) {
+    // A screen capture sees child controls.
     riztest::TestWindow w(120, 60);
     HWND hStatic = ::CreateWindow(TEXT("STATIC"), TEXT(""), WS_CHILD | WS_VISIBLE | SS_BLACKRECT, 10, 10, 30,
                                   20, w.Host(), nullptr, nullptr, nullptr);
@@ -114,32 +113,27 @@ int RunPressLoop(HWND hWnd) {
 
 }  // namespace
 
-TEST(HarnessWatchdog, ReportsATestThatRunsTooLong) {
-    g_expiredTest = nullptr;
+TEST(HarnessWatchdog, ReportsATestThatRunsTooLongAndStaysQuietWhenItEndsInTime) {
+    const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
     riztest::Watchdog::SetExpiredHandler(&RecordExpired);
-    {
-        riztest::Watchdog watchdog(1);
-        watchdog.OnTestStart(*::testing::UnitTest::GetInstance()->current_test_info());
-        for (int i = 0; i < 40 && !g_expiredTest; ++i)
-            ::Sleep(50);
-        watchdog.OnTestEnd(*::testing::UnitTest::GetInstance()->current_test_info());
+    for (const bool bEndsInTime : {false, true}) {
+        SCOPED_TRACE(bEndsInTime ? "ends in time" : "runs too long");
+        g_expiredTest = nullptr;
+        {
+            riztest::Watchdog watchdog(1);
+            watchdog.OnTestStart(test);
+            if (bEndsInTime) watchdog.OnTestEnd(test);
+            for (int i = 0; i < 40 && !g_expiredTest; ++i)
+                ::Sleep(50);
+            if (!bEndsInTime) watchdog.OnTestEnd(test);
+        }
+        // Null when quiet; the test's name when it ran too long.
+        EXPECT_STREQ(g_expiredTest.load(),
+                     bEndsInTime
+                         ? nullptr
+                         : "HarnessWatchdog.ReportsATestThatRunsTooLongAndStaysQuietWhenItEndsInTime");
     }
     riztest::Watchdog::SetExpiredHandler(nullptr);
-    ASSERT_NE(g_expiredTest.load(), nullptr);
-    EXPECT_STREQ(g_expiredTest.load(), "HarnessWatchdog.ReportsATestThatRunsTooLong");
-}
-
-TEST(HarnessWatchdog, StaysQuietWhenTheTestEndsInTime) {
-    g_expiredTest = nullptr;
-    riztest::Watchdog::SetExpiredHandler(&RecordExpired);
-    {
-        riztest::Watchdog watchdog(1);
-        watchdog.OnTestStart(*::testing::UnitTest::GetInstance()->current_test_info());
-        watchdog.OnTestEnd(*::testing::UnitTest::GetInstance()->current_test_info());
-        ::Sleep(1300);
-    }
-    riztest::Watchdog::SetExpiredHandler(nullptr);
-    EXPECT_EQ(g_expiredTest.load(), nullptr);
 }
 
 TEST(HarnessInput, ModalLoopConsumesInputPostedBeforeItStarts) {

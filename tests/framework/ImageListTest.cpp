@@ -9,7 +9,6 @@
 
 namespace {
 
-const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kMagenta = RGB(255, 0, 255);
 const COLORREF kBlue = RGB(30, 40, 210);
 const COLORREF kRed = RGB(220, 20, 20);
@@ -78,59 +77,15 @@ TEST(CImageListLifetime, MissingBitmapResourceLeavesNoList) {
     EXPECT_EQ(before.GdiDelta(), 0);
 }
 
-// ---- Contents ----
+// ---- Contents and drawing ----
 
-TEST(CImageListContents, StripsSplitIntoImagesThatCanBeReplacedAndRemoved) {
-    CBitmap strip;
-    MakeStrip(strip, 48, 16, kMagenta, kBlue);
-    CImageList list;
-    ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 4));
-    EXPECT_EQ(list.Add(&strip, kMagenta), 0);
-    EXPECT_EQ(list.GetImageCount(), 3);
-    EXPECT_EQ(list.Add(&strip, static_cast<CBitmap*>(nullptr)), 3);
-    EXPECT_EQ(list.GetImageCount(), 6);
-
-    IMAGEINFO info = {};
-    ASSERT_TRUE(list.GetImageInfo(1, &info));
-    EXPECT_EQ(info.rcImage.right - info.rcImage.left, 16);
-    EXPECT_EQ(info.rcImage.bottom - info.rcImage.top, 16);
-    EXPECT_NE(info.hbmMask, nullptr);
-    int cx = 0, cy = 0;
-    EXPECT_TRUE(list.GetIconSize(&cx, &cy));
-    EXPECT_EQ(cx, 16);
-    EXPECT_EQ(cy, 16);
-
-    EXPECT_TRUE(list.Remove(0));
-    EXPECT_EQ(list.GetImageCount(), 5);
-
-    const int nIcon = list.Add(::LoadIcon(nullptr, IDI_APPLICATION));
-    EXPECT_EQ(nIcon, 5);
-    EXPECT_EQ(list.Replace(nIcon, ::LoadIcon(nullptr, IDI_WARNING)), nIcon);
-    EXPECT_EQ(list.Replace(99, ::LoadIcon(nullptr, IDI_WARNING)), -1);
-
-    CBitmap red, opaque;
-    MakeStrip(red, 16, 16, kRed, kRed);
-    const WORD noMask[16] = {};  // all bits 0: every pixel opaque
-    ASSERT_TRUE(opaque.CreateBitmap(16, 16, 1, 1, noMask));
-    EXPECT_TRUE(list.Replace(0, &red, &opaque));
-    riztest::Surface s(16, 16, kWhite);
-    EXPECT_TRUE(list.Draw(CDC::FromHandle(s.Dc()), 0, CPoint(0, 0), ILD_NORMAL));
-    EXPECT_EQ(s.Pixel(1, 1), kRed);
-
-    EXPECT_TRUE(list.SetImageCount(2));
-    EXPECT_EQ(list.GetImageCount(), 2);
-    EXPECT_TRUE(list.Remove(-1));
-    EXPECT_EQ(list.GetImageCount(), 0);
-    FreeTemporaries();
-}
-
-// ---- Drawing ----
-
-// Each drawing member forwards to one call: the pixels show that the mask colour, the background colour,
-// the two images of a merge and the part and place of an indirect draw arrive where they belong.
-TEST(CImageListDraw, MaskBackgroundMergeAndPartDrawWhereTheirArgumentsSay) {
-    CBitmap strip, redStrip;
+// A strip is split into images of the list's width, with a mask from its key colour; the pixels show that
+// the mask and background colours, the two images of a merge and the part and place of an indirect draw
+// arrive where they belong.
+TEST(CImageListDraw, StripsSplitAndMaskBackgroundMergeAndPartDrawWhereTheirArgumentsSay) {
+    CBitmap strip, redStrip, wide;
     MakeStrip(strip, 16, 16, kMagenta, kBlue);
+    MakeStrip(wide, 48, 16, kMagenta, kBlue);
     MakeStrip(redStrip, 16, 16, kRed, kRed);
     CImageList list, under, merged, part;
     ASSERT_TRUE(list.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1));
@@ -139,6 +94,8 @@ TEST(CImageListDraw, MaskBackgroundMergeAndPartDrawWhereTheirArgumentsSay) {
     ASSERT_EQ(list.Add(&strip, kMagenta), 0);
     ASSERT_EQ(under.Add(&redStrip, kMagenta), 0);
     ASSERT_EQ(part.Add(&strip, static_cast<CBitmap*>(nullptr)), 0);
+    ASSERT_EQ(under.Add(&wide, kMagenta), 1);
+    EXPECT_EQ(under.GetImageCount(), 4);
     ASSERT_TRUE(merged.Create(under, 0, list, 0, 0, 0));
     EXPECT_EQ(merged.GetImageCount(), 1);
 

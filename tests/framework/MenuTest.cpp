@@ -8,6 +8,7 @@
 
 #include "FrameworkHost.h"
 #include "FrameworkKit.h"
+#include "TestWindow.h"
 #include "ext/TestExtDll.h"
 
 namespace {
@@ -50,43 +51,6 @@ public:
 
     std::vector<UINT> m_drawn;
     std::vector<UINT> m_measured;
-};
-
-// A top-level window whose procedure sends owner-drawn menu items to the CMenu the framework finds for
-// them, as a window object's default WM_DRAWITEM / WM_MEASUREITEM handling does.
-LRESULT CALLBACK OwnerDrawProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MEASUREITEM) {
-        auto* lpMIS = reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam);
-        if (CMenu* pMenu = AfxFindMenuForMeasureItem(hWnd, lpMIS)) {
-            pMenu->MeasureItem(lpMIS);
-            return TRUE;
-        }
-    } else if (message == WM_DRAWITEM) {
-        auto* lpDIS = reinterpret_cast<LPDRAWITEMSTRUCT>(lParam);
-        if (CMenu* pMenu = AfxFindMenuForDrawItem(lpDIS)) {
-            pMenu->DrawItem(lpDIS);
-            return TRUE;
-        }
-    }
-    return ::DefWindowProc(hWnd, message, wParam, lParam);
-}
-
-class COwnerWindow {
-public:
-    COwnerWindow() {
-        WNDCLASS wc = {};
-        wc.lpfnWndProc = &OwnerDrawProc;
-        wc.hInstance = ::GetModuleHandle(nullptr);
-        wc.lpszClassName = _T("RIZMenuTestOwner");
-        ::RegisterClass(&wc);  // registering again in the same process fails harmlessly
-        m_hWnd = ::CreateWindowEx(0, wc.lpszClassName, _T("owner"), WS_OVERLAPPEDWINDOW, 100, 100, 300, 200,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
-    }
-    ~COwnerWindow() { ::DestroyWindow(m_hWnd); }
-    COwnerWindow(const COwnerWindow&) = delete;
-    COwnerWindow& operator=(const COwnerWindow&) = delete;
-
-    HWND m_hWnd = nullptr;
 };
 
 // Closes the popup being tracked once the loop has shown (and painted) it: a timer message comes after
@@ -141,9 +105,8 @@ TEST(CMenuLoad, TemplateIsFoundByIdOrNameInBothCharacterSetsAndAMissingOneLeaves
 TEST(CMenuItems, MembersPassTheirArgumentsInPlace) {
     CBitmap bmp;
     ASSERT_TRUE(bmp.CreateBitmap(8, 8, 1, 32, nullptr));
-    CMenu menu, bar, indirect;
+    CMenu menu, indirect;
     ASSERT_TRUE(menu.CreatePopupMenu());
-    ASSERT_TRUE(bar.CreateMenu());
     // clang-format off
     riztest::ExpectRows<UINT>({
         ROW(menu.AppendMenu(MF_STRING, 10, _T("Ten")), TRUE), ROW(menu.AppendMenu(MF_SEPARATOR), TRUE),
@@ -161,50 +124,12 @@ TEST(CMenuItems, MembersPassTheirArgumentsInPlace) {
         ROW(menu.GetMenuState(1, MF_BYPOSITION) & MF_CHECKED, MF_CHECKED),
         ROW(menu.CheckMenuRadioItem(0, 1, 1, MF_BYPOSITION), TRUE), ROW(menu.GetDefaultItem(0), -1),
         ROW(menu.SetDefaultItem(21), TRUE), ROW(menu.GetDefaultItem(0), 21), ROW(menu.GetDefaultItem(0, TRUE), 3),
-        ROW(menu.SetMenuContextHelpId(4242), TRUE), ROW(menu.GetMenuContextHelpId(), 4242),
         ROW(menu.AppendMenu(MF_STRING, 40, &bmp), TRUE), ROW(menu.InsertMenu(0, MF_BYPOSITION, 4, &bmp), TRUE),
         ROW(menu.ModifyMenu(30, MF_BYCOMMAND, 31, &bmp), TRUE)});
     EXPECT_STREQ(_T("4:[B] 5:Five[G] 10:Ten[C][R] - 21:Twenty-one[D] 31:[B] 40:[B]"), Describe(menu));
     // clang-format on
 
-    // Item and menu information, by command unless asked by position.
-    auto mii = riztest::SizedInfo<MENUITEMINFO>(MIIM_ID | MIIM_STRING | MIIM_DATA | MIIM_STATE);
-    mii.fState = MFS_CHECKED;
-    mii.wID = 77;
-    mii.dwTypeData = const_cast<LPTSTR>(_T("Info"));
-    mii.dwItemData = 0xBEEF;
-    EXPECT_TRUE(menu.InsertMenuItem(1, &mii, TRUE));
-    auto read = riztest::SizedInfo<MENUITEMINFO>(MIIM_ID | MIIM_DATA | MIIM_STATE);
-    ASSERT_TRUE(menu.GetMenuItemInfo(77, &read));
-    EXPECT_EQ(77u, read.wID);
-    EXPECT_EQ(static_cast<ULONG_PTR>(0xBEEF), read.dwItemData);
-    read.fMask = MIIM_DATA;
-    read.dwItemData = 0xCAFE;
-    EXPECT_TRUE(menu.SetMenuItemInfo(1, &read, TRUE));
-    read.dwItemData = 0;
-    ASSERT_TRUE(menu.GetMenuItemInfo(77, &read));
-    EXPECT_EQ(static_cast<ULONG_PTR>(0xCAFE), read.dwItemData);
-    EXPECT_STREQ(_T("4:[B] 77:Info[C] 5:Five[G] 10:Ten[C][R] - 21:Twenty-one[D] 31:[B] 40:[B]"),
-                 Describe(menu));
-    auto mi = riztest::SizedInfo<MENUINFO>(MIM_MAXHEIGHT | MIM_MENUDATA);
-    mi.cyMax = 300;
-    mi.dwMenuData = 0x1234;
-    EXPECT_TRUE(menu.SetMenuInfo(&mi));
-    auto miRead = riztest::SizedInfo<MENUINFO>(MIM_MAXHEIGHT | MIM_MENUDATA);
-    ASSERT_TRUE(menu.GetMenuInfo(&miRead));
-    EXPECT_EQ(300u, miRead.cyMax);
-    EXPECT_EQ(static_cast<ULONG_PTR>(0x1234), miRead.dwMenuData);
-
-    // Removing keeps a submenu, deleting destroys it; a template in memory loads.
-    HMENU hKept = ::CreatePopupMenu(), hGone = ::CreatePopupMenu();
-    bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hKept), _T("Kept"));
-    bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hGone), _T("Gone"));
-    EXPECT_TRUE(bar.RemoveMenu(0, MF_BYPOSITION));
-    EXPECT_TRUE(::IsMenu(hKept));
-    EXPECT_TRUE(bar.DeleteMenu(0, MF_BYPOSITION));
-    EXPECT_FALSE(::IsMenu(hGone));
-    EXPECT_EQ(0u, bar.GetMenuItemCount());
-    ::DestroyMenu(hKept);
+    // A template in memory loads.
     const WORD tmpl[] = {0, 0, MF_END, 42, L'U', L'n', L'd', L'o', 0};
     ASSERT_TRUE(indirect.LoadMenuIndirect(tmpl));
     EXPECT_STREQ(_T("42:Undo"), Describe(indirect));
@@ -239,7 +164,7 @@ TEST(CMenuItems, GetMenuStringTruncatesToTheBufferWithoutCuttingACharacterAndRea
 
 // ---- owner-draw lookup ----
 
-TEST(CMenuOwnerDraw, DrawItemFindsThePermanentMenuOfTheItem) {
+TEST(CMenuOwnerDraw, DrawItemFindsThePermanentMenuAndMeasureItemSearchesTheMenuBarAndPopups) {
     CRecordingMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     DRAWITEMSTRUCT dis = {};
@@ -253,11 +178,10 @@ TEST(CMenuOwnerDraw, DrawItemFindsThePermanentMenuOfTheItem) {
     dis.hwndItem = reinterpret_cast<HWND>(hRaw);
     EXPECT_EQ(nullptr, AfxFindMenuForDrawItem(&dis)) << "a menu without a permanent object";
     ::DestroyMenu(hRaw);
-}
 
-TEST(CMenuOwnerDraw, MeasureItemSearchesTheWindowsMenuBarAndPopups) {
-    COwnerWindow owner;
-    ASSERT_NE(nullptr, owner.m_hWnd);
+    // MeasureItem searches the window's menu bar and its popups.
+    riztest::TestWindow window;
+    const HWND hOwner = window.Frame();
     CMenu bar;
     CRecordingMenu popup;
     ASSERT_TRUE(bar.CreateMenu());
@@ -266,48 +190,31 @@ TEST(CMenuOwnerDraw, MeasureItemSearchesTheWindowsMenuBarAndPopups) {
     popup.AppendMenu(MF_OWNERDRAW | MF_SEPARATOR, 0, reinterpret_cast<LPCTSTR>(0x52));
     bar.AppendMenu(MF_STRING, 500, _T("Bar item"));
     bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(popup.m_hMenu), _T("Popup"));
-    ASSERT_TRUE(::SetMenu(owner.m_hWnd, bar.m_hMenu));
+    ASSERT_TRUE(::SetMenu(hOwner, bar.m_hMenu));
 
     MEASUREITEMSTRUCT mis = MeasureOf(501, 0x51);
-    EXPECT_EQ(&popup, AfxFindMenuForMeasureItem(owner.m_hWnd, &mis));
+    EXPECT_EQ(&popup, AfxFindMenuForMeasureItem(hOwner, &mis));
     mis = MeasureOf(500);
-    EXPECT_EQ(&bar, AfxFindMenuForMeasureItem(owner.m_hWnd, &mis));
+    EXPECT_EQ(&bar, AfxFindMenuForMeasureItem(hOwner, &mis));
     mis = MeasureOf(0, 0x52);
-    EXPECT_EQ(&popup, AfxFindMenuForMeasureItem(owner.m_hWnd, &mis)) << "owner-drawn separator, by its data";
+    EXPECT_EQ(&popup, AfxFindMenuForMeasureItem(hOwner, &mis)) << "owner-drawn separator, by its data";
     mis = MeasureOf(999);
-    EXPECT_EQ(nullptr, AfxFindMenuForMeasureItem(owner.m_hWnd, &mis));
-    ::SetMenu(owner.m_hWnd, nullptr);
+    EXPECT_EQ(nullptr, AfxFindMenuForMeasureItem(hOwner, &mis));
+    ::SetMenu(hOwner, nullptr);
 }
 
 TEST(CMenuOwnerDraw, MeasureItemFallsBackToNearestAttachedAncestor) {
-    COwnerWindow owner;
+    riztest::TestWindow window;
+    const HWND hOwner = window.Frame();
     CRecordingMenu bar;
     ASSERT_TRUE(bar.CreateMenu());
     HMENU hPopup = ::CreatePopupMenu();  // no CMenu of its own
     ::AppendMenu(hPopup, MF_OWNERDRAW, 601, nullptr);
     bar.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hPopup), _T("Raw popup"));
-    ::SetMenu(owner.m_hWnd, bar.m_hMenu);
+    ::SetMenu(hOwner, bar.m_hMenu);
     MEASUREITEMSTRUCT mis = MeasureOf(601);
-    EXPECT_EQ(&bar, AfxFindMenuForMeasureItem(owner.m_hWnd, &mis));
-    ::SetMenu(owner.m_hWnd, nullptr);
-}
-
-TEST(CMenuOwnerDraw, TrackedPopupIsMeasuredAndDrawnThroughItsObject) {
-    COwnerWindow owner;
-    ::ShowWindow(owner.m_hWnd, SW_SHOWNOACTIVATE);
-    CRecordingMenu popup;
-    ASSERT_TRUE(popup.CreatePopupMenu());
-    popup.AppendMenu(MF_OWNERDRAW, 701, reinterpret_cast<LPCTSTR>(0x71));
-    popup.AppendMenu(MF_OWNERDRAW, 702, reinterpret_cast<LPCTSTR>(0x72));
-
-    ::SetTimer(owner.m_hWnd, 1, 300, &EndMenuTimer);
-    popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD, 120, 120, CWnd::FromHandle(owner.m_hWnd));
-    EXPECT_EQ((std::vector<UINT>{701, 702}), popup.m_measured);
-    EXPECT_FALSE(popup.m_drawn.empty()) << "the shown popup paints its owner-drawn items";
-
-    // Outside tracking the popup is no longer found for the window.
-    MEASUREITEMSTRUCT mis = MeasureOf(701, 0x71);
-    EXPECT_EQ(nullptr, AfxFindMenuForMeasureItem(owner.m_hWnd, &mis));
+    EXPECT_EQ(&bar, AfxFindMenuForMeasureItem(hOwner, &mis));
+    ::SetMenu(hOwner, nullptr);
 }
 
 TEST(CMenuOwnerDraw, WindowObjectsDefaultHandlersReachTheMenuObject) {
@@ -336,24 +243,28 @@ TEST(CMenuOwnerDraw, WindowObjectsDefaultHandlersReachTheMenuObject) {
     EXPECT_EQ((std::vector<UINT>{1101}), tracked.m_measured);
     ASSERT_FALSE(tracked.m_drawn.empty());
     EXPECT_EQ(1101u, tracked.m_drawn.front());
+    // Outside tracking the popup is no longer found for the window.
+    mis = MeasureOf(1101, 0x11);
+    EXPECT_EQ(nullptr, AfxFindMenuForMeasureItem(owner.m_hWnd, &mis));
     ::SetMenu(owner.m_hWnd, nullptr);
     owner.DestroyWindow();
 }
 
 // Keys posted before the loop starts are read by the popup's loop; both forms answer the chosen command.
 TEST(CMenuTrack, TrackPopupMenuAndItsExFormReturnTheChosenCommand) {
-    COwnerWindow owner;
-    ::ShowWindow(owner.m_hWnd, SW_SHOWNOACTIVATE);
-    CWnd* pOwner = CWnd::FromHandle(owner.m_hWnd);
+    riztest::TestWindow window;
+    const HWND hOwner = window.Frame();
+    ::ShowWindow(hOwner, SW_SHOWNOACTIVATE);
+    CWnd* pOwner = CWnd::FromHandle(hOwner);
     CMenu popup;
     ASSERT_TRUE(popup.CreatePopupMenu());
     popup.AppendMenu(MF_STRING, 801, _T("First"));
     popup.AppendMenu(MF_STRING, 802, _T("Second"));
     for (UINT vk : {VK_DOWN, VK_DOWN, VK_RETURN})
-        ::PostMessage(owner.m_hWnd, WM_KEYDOWN, vk, 0);
+        ::PostMessage(hOwner, WM_KEYDOWN, vk, 0);
     EXPECT_EQ(802, popup.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD | TPM_NONOTIFY, 100, 100, pOwner));
     for (UINT vk : {VK_DOWN, VK_RETURN})
-        ::PostMessage(owner.m_hWnd, WM_KEYDOWN, vk, 0);
+        ::PostMessage(hOwner, WM_KEYDOWN, vk, 0);
     TPMPARAMS tpm = {sizeof(tpm), {0, 0, 50, 50}};
     EXPECT_EQ(801, popup.TrackPopupMenuEx(TPM_RETURNCMD | TPM_NONOTIFY, 10, 10, pOwner, &tpm));
 }

@@ -122,27 +122,27 @@ protected:
     CDerivedRouting m_wnd;
 };
 
-TEST_F(MessageMapRouting, HandlerMissingInDerivedMapIsFoundInBaseMap) {
+TEST_F(MessageMapRouting, HandlerMissingInDerivedMapIsFoundInBaseMapAndOneInNoMapGoesToTheOriginalProcedure) {
     ::SendMessage(m_hRaw, WM_LBUTTONDOWN, 0, 0);
     EXPECT_EQ(::SendMessage(m_hRaw, WM_TEST_BASE, 21, 0), 42);
     EXPECT_EQ(m_wnd.m_calls, (Calls{_T("base:lbuttondown"), _T("base:testbase")}));
     EXPECT_TRUE(g_rawCalls.empty());  // handled: the original procedure never saw them
-}
 
-TEST_F(MessageMapRouting, MessageInNoMapGoesToTheOriginalProcedure) {
+    // A message in no map goes to the original procedure.
+    m_wnd.m_calls.clear();
     EXPECT_EQ(::SendMessage(m_hRaw, WM_TEST_UNHANDLED, 5, 6), 1003);
     EXPECT_EQ(g_rawCalls, (RawCalls{{WM_TEST_UNHANDLED, 5, 6}}));
     EXPECT_TRUE(m_wnd.m_calls.empty());
 }
 
-TEST_F(MessageMapRouting, DefaultPassesTheCurrentMessageAndItsResult) {
+TEST_F(MessageMapRouting, DefaultPassesTheCurrentMessageAndItsResultAlsoAfterANestedMessage) {
     ::SendMessage(m_hRaw, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4));
     EXPECT_EQ(g_rawCalls, (RawCalls{{WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(3, 4)}}));
     g_rawCalls.clear();
     EXPECT_EQ(::SendMessage(m_hRaw, WM_TEST_DEFAULT, 8, 9), 1005 + 1);
-}
 
-TEST_F(MessageMapRouting, DefaultAfterANestedMessageStillPassesTheOuterMessage) {
+    // A nested message does not change the message Default passes.
+    g_rawCalls.clear();
     EXPECT_EQ(::SendMessage(m_hRaw, WM_TEST_NESTED, 11, 12), 1004);
     EXPECT_EQ(g_rawCalls, (RawCalls{{WM_TEST_NESTED, 11, 12}}));
     EXPECT_EQ(m_wnd.m_msgSeen.message, WM_TEST_NESTED);
@@ -293,15 +293,14 @@ TEST_F(MessageMapCommands, CommandExReturningFalseAndAHandlerInfoQueryAreNotHand
     EXPECT_EQ(m_parent.m_nLastID, ID_EX_DECLINES);
 }
 
-TEST_F(MessageMapCommands, ControlNotificationsAndRealClicksReachControlEntries) {
+TEST_F(MessageMapCommands, ControlNotificationsClicksAndNotifyEntriesReachTheirHandlersWithTheirResult) {
     Command(ID_CHILD, BN_CLICKED, m_hChild);
     Command(ID_CHILD, EN_CHANGE, m_hChild);
     EXPECT_EQ(m_parent.m_nLastID, ID_CHILD);
     ::SendMessage(m_hChild, BM_CLICK, 0, 0);  // a real click arrives as BN_CLICKED
     EXPECT_EQ(m_parent.m_calls, (Calls{_T("child:clicked"), _T("child:change"), _T("child:clicked")}));
-}
 
-TEST_F(MessageMapCommands, NotificationsReachNotifyEntriesWithTheirResult) {
+    m_parent.m_calls.clear();
     EXPECT_EQ(Notify(ID_CHILD, NM_CLICK, m_hChild), 42);
     EXPECT_EQ(m_parent.m_nLastID, ID_CHILD);
     EXPECT_EQ(Notify(ID_NOTIFY_FIRST + 3, NM_DBLCLK, m_hChild), 43);
@@ -434,7 +433,7 @@ TEST_F(MessageMapReflection, NotifyReflectionSetsTheResultAndExDeclineReachesThe
     EXPECT_EQ(m_parent.m_calls, Calls{_T("parent:nmrclick")});
 }
 
-TEST_F(MessageMapReflection, ReflectedBrushWinsAndNullBrushFallsBackToTheParent) {
+TEST_F(MessageMapReflection, ReflectedBrushWinsNullBrushFallsBackAndAControlAskingItselfIsAnswered) {
     const HBRUSH hbrChild = reinterpret_cast<HBRUSH>(::GetStockObject(DKGRAY_BRUSH));
     m_child.m_hbrReflect = hbrChild;
     LRESULT lResult = m_parent.SendMessage(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(m_hDC),
@@ -450,13 +449,12 @@ TEST_F(MessageMapReflection, ReflectedBrushWinsAndNullBrushFallsBackToTheParent)
                                              reinterpret_cast<LPARAM>(m_child.m_hWnd));
     EXPECT_EQ(lResult, lDefault);
     EXPECT_NE(reinterpret_cast<HBRUSH>(lResult), hbrChild);
-}
 
-TEST_F(MessageMapReflection, ControlAskingItselfForColoursReachesItsReflectedHandler) {
-    const HBRUSH hbrChild = reinterpret_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+    // A control asking itself for colours reaches its reflected handler.
+    m_child.m_calls.clear();
     m_child.m_hbrReflect = hbrChild;
-    LRESULT lResult = m_child.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(m_hDC),
-                                          reinterpret_cast<LPARAM>(m_child.m_hWnd));
+    lResult = m_child.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(m_hDC),
+                                  reinterpret_cast<LPARAM>(m_child.m_hWnd));
     EXPECT_EQ(reinterpret_cast<HBRUSH>(lResult), hbrChild);
     EXPECT_EQ(m_child.m_calls, Calls{_T("reflect:ctlcolor")});
     EXPECT_TRUE(m_parent.m_calls.empty());
@@ -470,33 +468,7 @@ TEST_F(MessageMapReflection, ControlAskingItselfForColoursReachesItsReflectedHan
     EXPECT_EQ(m_child.m_calls, Calls{_T("reflect:ctlcolor")});
 }
 
-// ---- Owner draw: reflection through the control's virtual, during and after creation ----
-
-class COwnerDrawButton : public CWnd {
-public:
-    int m_nDraws = 0;
-    UINT m_nLastAction = 0;
-    BOOL m_bPreSubclassed = FALSE;
-
-    virtual void DrawItem(LPDRAWITEMSTRUCT lpDIS) {
-        ++m_nDraws;
-        m_nLastAction = lpDIS->itemAction;
-        ::FillRect(lpDIS->hDC, &lpDIS->rcItem, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-    }
-
-protected:
-    // The control asks for owner drawing itself, before the window exists for its creator.
-    void PreSubclassWindow() override {
-        m_bPreSubclassed = TRUE;
-        ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW);
-    }
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
-        if (message != WM_DRAWITEM) return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-        DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-        if (pResult) *pResult = TRUE;
-        return TRUE;
-    }
-};
+// ---- Owner draw: the reflection entries, during creation (the wrappers' virtuals are in CtrlStdTest) ----
 
 class COwnerDrawList : public CWnd {
 public:
@@ -515,24 +487,6 @@ BEGIN_MESSAGE_MAP(COwnerDrawList, CWnd)
 ON_WM_MEASUREITEM_REFLECT()
 ON_WM_DRAWITEM_REFLECT()
 END_MESSAGE_MAP()
-
-TEST(MessageMapOwnerDraw, DrawItemReachesTheControlsVirtualAndPreSubclassRanAtCreate) {
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), _T("owner"), WS_POPUP | WS_VISIBLE, 0, 0, 120, 80,
-                                nullptr, nullptr));
-    COwnerDrawButton button;
-    ASSERT_TRUE(button.Create(_T("BUTTON"), _T("draw"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                              CRect(5, 5, 65, 35), &parent, 12));
-    EXPECT_TRUE(button.m_bPreSubclassed);
-    EXPECT_EQ(button.GetStyle() & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
-    button.m_nDraws = 0;
-    button.Invalidate();
-    button.UpdateWindow();
-    EXPECT_GE(button.m_nDraws, 1);
-    EXPECT_TRUE(button.m_nLastAction & ODA_DRAWENTIRE);
-    parent.DestroyWindow();
-    EXPECT_EQ(button.m_hWnd, nullptr);  // children were detached as they went
-}
 
 TEST(MessageMapOwnerDraw, MeasureItemDuringCreationReachesTheNewControl) {
     CWnd parent;

@@ -124,26 +124,6 @@ TEST(ResourceHandles, HandlesDefaultToTheProgramAndAMissingStringLoadsAsEmpty) {
     EXPECT_EQ(AfxFindResourceHandle(_T("NO_SUCH_DIALOG"), RT_DIALOG), AfxGetResourceHandle());
 }
 
-TEST_F(ResourceChain, StringInAChainedModuleIsFoundAndLoaded) {
-    const UINT nID = DonorStringId(m_hUser32);
-    ASSERT_NE(nID, 0u) << "user32 has no string the program lacks";
-    TCHAR sz[256];
-    EXPECT_EQ(AfxLoadString(nID, sz, _countof(sz)), 0);
-    EXPECT_EQ(AfxFindStringResourceHandle(nID), AfxGetResourceHandle());
-
-    Add(m_hUser32);
-    EXPECT_EQ(AfxFindStringResourceHandle(nID), m_hUser32);
-    TCHAR szDirect[256];
-    const int nDirect = ::LoadString(m_hUser32, nID, szDirect, _countof(szDirect));
-    ASSERT_GT(nDirect, 0);
-    EXPECT_EQ(AfxLoadString(nID, sz, _countof(sz)), nDirect);
-    EXPECT_STREQ(sz, szDirect);
-
-    AfxRemoveResourceModule(m_hUser32);
-    EXPECT_EQ(AfxLoadString(nID, sz, _countof(sz)), 0);
-    EXPECT_EQ(AfxFindStringResourceHandle(nID), AfxGetResourceHandle());
-}
-
 TEST_F(ResourceChain, DialogInAChainedModuleIsFoundAndEarlierJoinedModulesWin) {
     HMODULE hCopy = LoadCopy(_T("user32.dll"));
     ASSERT_TRUE(hCopy);

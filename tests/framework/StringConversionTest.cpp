@@ -49,7 +49,7 @@ CString FormatThroughV(LPCTSTR pszFormat, ...) {
 
 // ---- Formatting ----
 
-TEST(CStringFormat, IntegersWidthsFlagsFloatsCharactersAndPercent) {
+TEST(CStringFormat, IntegersWidthsFlagsFloatsCharactersPercentAndBothCharacterSets) {
     // clang-format off
     ExpectRows<CString>(
         {ROW(Formatted(_T("%d|%5d|%-5d|%05d|%+d"), 42, 42, 42, 42, 7), _T("42|   42|42   |00042|+7")),
@@ -63,9 +63,8 @@ TEST(CStringFormat, IntegersWidthsFlagsFloatsCharactersAndPercent) {
              _T("ok|left      |     right|cu|%")),
          ROW(Formatted(_T("100%%")), _T("100%"))});
     // clang-format on
-}
 
-TEST(CStringFormat, PercentSIsTheStringsOwnCharacterSetAndCapitalSTheOther) {
+    // %s is the string's own character set, %S the other.
     ExpectRows<CStringW>(
         {ROW(Formatted(L"%s+%S+%ls+%hs", L"wide", "narrow", L"lw", "hn"), L"wide+narrow+lw+hn"),
          ROW(Formatted(L"%c%C", L'w', 'n'), L"wn")});
@@ -259,7 +258,7 @@ TEST_F(CStringDoubleByte, TokenizeSplitsOnlyOnWholeDelimiters) {
 
 // ---- Converting objects and macros ----
 
-TEST(CStringConvertObjects, ConvertAsciiNullAndLongText) {
+TEST(CStringConvertObjects, ConvertAsciiNullAndLongTextAndGenericFormsMatchTheBuild) {
     EXPECT_STREQ(CA2W("abc"), L"abc");
     EXPECT_STREQ(CW2A(L"abc"), "abc");
     EXPECT_STREQ(CA2W(""), L"");
@@ -274,9 +273,8 @@ TEST(CStringConvertObjects, ConvertAsciiNullAndLongText) {
     EXPECT_EQ(std::wstring(CA2W(longNarrow.c_str())), longWide);
     EXPECT_EQ(std::string(CW2A(longWide.c_str())), longNarrow);
     EXPECT_EQ(std::wstring(CA2WEX<8>("twelve chars")), L"twelve chars");
-}
 
-TEST(CStringConvertObjects, GenericFormsMatchTheBuild) {
+    // The generic forms match the build.
     LPCTSTR psz = _T("generic");
     EXPECT_STREQ(CT2A(psz), "generic");
     EXPECT_STREQ(CT2W(psz), L"generic");

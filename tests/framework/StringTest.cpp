@@ -43,7 +43,7 @@ void ExpectEdits(const std::vector<EditRow>& rows) {
 
 }  // namespace
 
-TEST(CStringConstruct, NullPointersAndNonPositiveCountsGiveEmptyStrings) {
+TEST(CStringConstruct, NullPointersAndNonPositiveCountsGiveEmptyStringsAndOthersKeepEveryCharacter) {
     CString a;
     EXPECT_EQ(a.GetLength(), 0);
     EXPECT_STREQ(a.GetString(), _T(""));
@@ -63,9 +63,7 @@ TEST(CStringConstruct, NullPointersAndNonPositiveCountsGiveEmptyStrings) {
     EXPECT_EQ(d.Compare(NULL), 0);
     EXPECT_EQ(d.Find(static_cast<LPCTSTR>(NULL)), 0);
     EXPECT_EQ(d.Insert(0, static_cast<LPCTSTR>(NULL)), 0);
-}
 
-TEST(CStringConstruct, RepeatedCountedAndLongTextKeepEveryCharacter) {
     ExpectRows<CString>({ROW(CString(_T('x'), 3), _T("xxx")), ROW(CString(_T('x')), _T("x")),
                          ROW(CString(_T("abcdef"), 3), _T("abc"))});
     // A counted string keeps embedded terminators.
@@ -80,7 +78,7 @@ TEST(CStringConstruct, RepeatedCountedAndLongTextKeepEveryCharacter) {
     EXPECT_EQ(lstrlen(big), 1000);
 }
 
-TEST(CStringCopy, CopiesAreIndependentAndMovedFromStringsAreEmpty) {
+TEST(CStringCopy, CopiesAreIndependentMovedFromStringsEmptyAndSelfReferencesKeepTheText) {
     for (int nLength : {5, 200}) {
         SCOPED_TRACE(nLength);
         const CString original = LongText(nLength);
@@ -106,9 +104,7 @@ TEST(CStringCopy, CopiesAreIndependentAndMovedFromStringsAreEmpty) {
         other = std::move(target);
         EXPECT_EQ(other, original);
     }
-}
 
-TEST(CStringCopy, SelfAssignmentAppendAndInsertKeepTheText) {
     CString s = _T("abc");
     CString& alias = s;
     s = alias;
@@ -233,7 +229,7 @@ TEST(CStringTrim, WhiteSpaceOneCharacterOrASetFromEitherOrBothEnds) {
          ROW(CString().MakeReverse(), _T("")), ROW(CString(_T("a")).MakeReverse(), _T("a"))});
 }
 
-TEST(CStringCompare, CompareGivesTheSignOfTheOrder) {
+TEST(CStringCompare, CompareGivesTheSignOfTheOrderAndOperatorsWorkWithStringsPointersAndCharacters) {
     const CString s = _T("apple");
     auto Sign = [](int n) { return n < 0 ? -1 : n > 0; };
     ExpectRows<int>({ROW(Sign(s.Compare(_T("apple"))), 0), ROW(Sign(s.Compare(_T("banana"))), -1),
@@ -243,9 +239,7 @@ TEST(CStringCompare, CompareGivesTheSignOfTheOrder) {
                      ROW(Sign(s.CompareNoCase(_T("APP"))), 1), ROW(Sign(s.Collate(_T("apple"))), 0),
                      ROW(Sign(s.Collate(_T("banana"))), -1), ROW(Sign(s.CollateNoCase(_T("APPLE"))), 0),
                      ROW(Sign(s.CollateNoCase(_T("APP"))), 1)});
-}
 
-TEST(CStringCompare, OperatorsWorkWithStringsPointersAndCharacters) {
     const CString a = _T("abc"), b = _T("abd"), x = _T("x");
     LPCTSTR pa = _T("abc");
     // clang-format off

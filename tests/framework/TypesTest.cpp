@@ -133,7 +133,7 @@ TEST(CRectInflate, EveryOverloadMovesTheRightEdgesAndOffsetTranslates) {
     EXPECT_TRUE(rc.IsRectEmpty());
 }
 
-TEST(CRectIntersect, CommonPartOrNullRectangleAlsoWithItselfAsOperand) {
+TEST(CRectSetOperations, IntersectionUnionAndSubtractionFollowTheSystemsRules) {
     ExpectOps({
         OP(IntersectRect(CRect(0, 0, 10, 10), CRect(5, 5, 20, 20)), TRUE, 5, 5, 10, 10),
         OP(IntersectRect(CRect(0, 0, 10, 10), CRect(20, 20, 30, 30)), FALSE, 0, 0, 0, 0),
@@ -147,9 +147,8 @@ TEST(CRectIntersect, CommonPartOrNullRectangleAlsoWithItselfAsOperand) {
     CRect rc(5, 0, 8, 5);
     rc &= CRect(6, 1, 7, 2);
     ExpectRect(rc, 6, 1, 7, 2);
-}
 
-TEST(CRectUnion, BoundsBothIgnoringEmptyOperands) {
+    // The union bounds both, ignoring empty operands.
     ExpectOps({
         OP(UnionRect(CRect(0, 0, 10, 10), CRect(20, 5, 30, 40)), TRUE, 0, 0, 30, 40),
         OP(UnionRect(CRect(-50, -50, -50, 80), CRect(20, 5, 30, 40)), TRUE, 20, 5, 30, 40),
@@ -163,9 +162,8 @@ TEST(CRectUnion, BoundsBothIgnoringEmptyOperands) {
     c |= b;
     ExpectRect(c, 0, 0, 20, 20);
     EXPECT_TRUE((a & CRect(50, 50, 60, 60)).IsRectNull());
-}
 
-TEST(CRectSubtract, OnlyCoveringAWholeSideShrinksTheRectangle) {
+    // Subtracting shrinks the rectangle only when a whole side is covered.
     ExpectOps({
         OP(SubtractRect(CRect(0, 0, 100, 50), CRect(60, -10, 200, 60)), TRUE, 0, 0, 60, 50),
         OP(SubtractRect(CRect(0, 0, 100, 50), CRect(-1, -1, 101, 20)), TRUE, 0, 20, 100, 50),
@@ -200,7 +198,7 @@ TEST(CRectOperators, PlusMinusOffsetByPointOrSizeInflateByRectAndMulDivRounds) {
     ExpectRect(CRect(96, 96, 192, 192).MulDiv(144, 96), 144, 144, 288, 288);
 }
 
-TEST(CPointOperators, ArithmeticWithPointsSizesAndSignedMouseLParam) {
+TEST(CPointAndCSizeOperators, ArithmeticWithPointsSizesRectanglesAndSignedPackedValues) {
     CPoint pt(10, 20);
     EXPECT_EQ(pt + CSize(1, 2), CPoint(11, 22));
     EXPECT_EQ(pt - CSize(1, 2), CPoint(9, 18));
@@ -217,9 +215,7 @@ TEST(CPointOperators, ArithmeticWithPointsSizesAndSignedMouseLParam) {
     ExpectRect(CPoint(1, 1) - CRect(0, 0, 2, 2), -1, -1, 1, 1);
     EXPECT_EQ(CPoint(MAKELPARAM(-5, 300)), CPoint(-5, 300));
     EXPECT_EQ(CPoint(MAKELPARAM(0x8000, 0x7FFF)), CPoint(-32768, 32767));
-}
 
-TEST(CSizeOperators, ArithmeticAndPackedConstruction) {
     CSize sz(MAKELONG(0xFFFF, 2));
     EXPECT_EQ(sz, CSize(-1, 2));
     sz += CSize(3, 3);

@@ -25,10 +25,8 @@ public:
         m_hWnd = reinterpret_cast<HWND>(static_cast<INT_PTR>(-1));
         m_nFlags = 0xDEADBEEF;
     }
-    BOOL m_bFailPreCreate = FALSE;
 
 protected:
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override { return !m_bFailPreCreate && CWnd::PreCreateWindow(cs); }
     void PostNcDestroy() override { delete this; }
 
     // Destroys its own window from a handler; nothing after the handler may touch the object.
@@ -87,14 +85,6 @@ TEST(WndLifetime, ChildrenThatDeleteThemselvesGoWithTheirParent) {
     EXPECT_FALSE(::IsWindow(hParent));
     EXPECT_EQ(g_nDeleted, 3);
     EXPECT_EQ(g_nLiveSelfDeleting, nLive);
-}
-
-TEST(WndLifetime, RefusedCreationDeletesTheSelfDeletingObjectOnce) {
-    g_nDeleted = 0;
-    auto* pWnd = new CSelfDeleting;
-    pWnd->m_bFailPreCreate = TRUE;
-    EXPECT_FALSE(pWnd->CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    EXPECT_EQ(g_nDeleted, 1);
 }
 
 TEST(WndLifetime, DestroyWindowOfAStackObjectLeavesItReusable) {

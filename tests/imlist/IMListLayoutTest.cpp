@@ -290,16 +290,11 @@ TEST(IMListLayout, ThumbDragStaysInTheTrackAndItsEndIsTheRangeEnd) {
 
 TEST(IMListLayout, EndOfTheTrackIsAlwaysTheEndOfTheRange) {
     // The single-precision step lands one short for some track and range pairs; the end must not.
-    int nShort = 0;
     for (int nTrack = 30; nTrack < 370; nTrack += 7)
         for (int nMax = 3; nMax < 500; nMax += 13) {
             const CRect rcTrack(100, 25, 115, 25 + nTrack);
             const int nThumb = IMScrollBarThumbHeight(nTrack, 0, nMax, 1);
-            const int nFree = nTrack - nThumb;
             ASSERT_EQ(nMax, IMScrollBarDragPos(rcTrack, nThumb, 0, nMax, rcTrack.bottom - nThumb, 0))
                 << nTrack;
-            if (static_cast<int>(static_cast<float>(nFree) / (static_cast<float>(nFree) / nMax)) < nMax)
-                ++nShort;
         }
-    EXPECT_GT(nShort, 0);
 }

@@ -6,7 +6,6 @@
 
 #include "IMListTestKit.h"
 #include "ResourceCounter.h"
-#include "Watchdog.h"
 
 using namespace imtest;
 
@@ -215,7 +214,7 @@ TEST_F(IMListBadInput, MissingPicturesDrawNothingForThem) {
 }
 
 TEST_F(IMListBadInput, CreateDestroySoak) {
-    auto cycle = [this]() {
+    riztest::ExpectCyclesLeakNothing([this](int) {
         CRecordingList list;
         CIMGroupButton* pGroup = list.AddGroup(_T("G"), 0);
         CIMListTeamItem* pTeam = list.AddTeam(_T("T"), pGroup, 0);
@@ -229,16 +228,7 @@ TEST_F(IMListBadInput, CreateDestroySoak) {
         list.SendMessage(WM_TIMER, CIMListWnd::TIMER_SPARKLE);
         list.UpdateWindow();
         list.DestroyWindow();
-    };
-    for (int i = 0; i < 20; ++i)
-        cycle();  // caches and the font warm up
-    PumpMessages(30, true);
-    riztest::ResourceSnapshot snapshot;
-    for (int i = 0, n = riztest::SoakCycles(); i < n; ++i)
-        cycle();
-    PumpMessages(30, true);
-    EXPECT_EQ(0, snapshot.GdiDelta());
-    EXPECT_EQ(0, snapshot.WindowDelta());
+    });
 }
 
 // A client as it would be written: derived, filled, a group opened, clicks posted as messages.

@@ -17,7 +17,6 @@
 #include "SkinPopupWnd.h"
 #include "SkinWndTestIds.h"
 #include "SkinWndTestKit.h"
-#include "Watchdog.h"
 
 using namespace skintest;
 
@@ -350,11 +349,10 @@ TEST_F(SkinDialogTest, DialogDeletedInsideItsCloseClickDoesNotCrash) {
 }
 
 TEST_F(SkinDialogTest, DialogCreateDestroySoak) {
-    const int nCycles = riztest::SoakCycles();
     CQVSkinResManager* pSkin = CQVSkinResManager::GetSingletonPtr();
     SkinCopy copy(_T("Default"));
     ASSERT_TRUE(pSkin->LoadSkin(copy.Folder()));
-    auto cycle = [] {
+    riztest::ExpectCyclesLeakNothing([](int) {
         auto dlg = MakeDialog(kDialogStyle, 160, 100, {{L"~IDS_OK", ID_STATIC_KEY}});
         ASSERT_TRUE(dlg);
         ::SetMenu(dlg->m_hWnd, MakeMenuBar());
@@ -366,17 +364,7 @@ TEST_F(SkinDialogTest, DialogCreateDestroySoak) {
         riztest::PumpUntilIdle(200);
         dlg->DestroyWindow();
         riztest::PumpUntilIdle(200);
-    };
-    cycle();  // first use: caches, fonts and surfaces made once
-    AfxLockTempMaps();
-    AfxUnlockTempMaps();
-    const riztest::ResourceSnapshot before;
-    for (int i = 0; i < nCycles; ++i)
-        cycle();
-    AfxLockTempMaps();
-    AfxUnlockTempMaps();
-    EXPECT_EQ(0, before.GdiDelta());
-    EXPECT_EQ(0, before.WindowDelta());
+    });
 }
 
 }  // namespace

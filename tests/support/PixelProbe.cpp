@@ -52,6 +52,14 @@ bool Surface::HasOtherThan(const RECT& rc, COLORREF color, int tolerance) const 
     return false;
 }
 
+int Surface::CountDiffering(const Surface& other, const RECT& rc) const {
+    int n = 0;
+    for (int y = rc.top < 0 ? 0 : rc.top; y < rc.bottom && y < m_cy && y < other.m_cy; ++y)
+        for (int x = rc.left < 0 ? 0 : rc.left; x < rc.right && x < m_cx && x < other.m_cx; ++x)
+            n += Pixel(x, y) != other.Pixel(x, y);
+    return n;
+}
+
 std::string Surface::WrongPixels(std::initializer_list<Expected> pixels, int tolerance) const {
     std::string strWrong;
     for (const Expected& p : pixels)
@@ -76,6 +84,12 @@ SIZE CaptureSize(HWND hWnd, bool clientOnly) {
 WindowCapture::WindowCapture(HWND hWnd, Mode mode, bool clientOnly)
     : Surface(CaptureSize(hWnd, clientOnly).cx, CaptureSize(hWnd, clientOnly).cy) {
     if (!::IsWindow(hWnd)) return;
+    if (mode == Current) {
+        HDC hdc = clientOnly ? ::GetDC(hWnd) : ::GetWindowDC(hWnd);
+        ::BitBlt(Dc(), 0, 0, Width(), Height(), hdc, 0, 0, SRCCOPY);
+        ::ReleaseDC(hWnd, hdc);
+        return;
+    }
     if (mode == Screen) {
         // Only a window on screen has a window surface to copy from: its top-level window is shown
         // (not activated) and stays shown, since hiding a window under a display without a window

@@ -29,6 +29,8 @@ public:
     int CountNear(const RECT& rc, COLORREF color, int tolerance = 8) const;
     // True when some pixel in the rectangle differs from the colour by more than tolerance.
     bool HasOtherThan(const RECT& rc, COLORREF color, int tolerance = 8) const;
+    // Number of pixels in the rectangle (clipped to both surfaces) that differ from the other surface's.
+    int CountDiffering(const Surface& other, const RECT& rc) const;
 
     // One expected pixel; WrongPixels lists as " x,y" those of a table that the surface does not show
     // (within tolerance), so that EXPECT_EQ("", s.WrongPixels({...})) checks a whole table of probes.
@@ -51,9 +53,11 @@ private:
 //    user would see it (children included).
 //  - Print: the window paints itself into the surface through WM_PRINT / WM_PRINTCLIENT; it need not be
 //    visible, but only windows that answer WM_PRINTCLIENT draw anything.
+//  - Current: copied from the shown window as it is now, without a repaint: what a drawing outside
+//    WM_PAINT left there.
 class WindowCapture : public Surface {
 public:
-    enum Mode { Screen, Print };
+    enum Mode { Screen, Print, Current };
     explicit WindowCapture(HWND hWnd, Mode mode = Screen, bool clientOnly = true);
 };
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FrameworkHost.h"
 #include "MessagePump.h"
 #include "Watchdog.h"
 
@@ -76,6 +77,7 @@ void ExpectCyclesLeakNothing(const std::function<void(int)>& cycle) {
     for (int k = 0; k < 20; ++k)
         cycle(k);
     PumpUntilIdle();
+    FreeTemporaries();
     const ResourceSnapshot before;
     const int nCycles = SoakCycles();
     for (int k = 0; k < nCycles; ++k) {
@@ -83,6 +85,7 @@ void ExpectCyclesLeakNothing(const std::function<void(int)>& cycle) {
         if (k % 100 == 0) PumpUntilIdle();
     }
     PumpUntilIdle();
+    FreeTemporaries();
     EXPECT_EQ(0, before.GdiDelta());
     EXPECT_EQ(0, before.WindowDelta());
 }

@@ -25,7 +25,7 @@ struct ResourceSnapshot {
 
 // The body of a create/destroy soak: cycle(k) 20 times to warm up the caches of GDI and USER, then
 // for SoakCycles() cycles with the queue pumped every 100, and expects both counts where they were
-// after the warm-up.
+// after the warm-up (the framework's temporary objects freed at both ends, as at idle).
 void ExpectCyclesLeakNothing(const std::function<void(int)>& cycle);
 
 }  // namespace riztest

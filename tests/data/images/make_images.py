@@ -155,6 +155,12 @@ def main():
     jpeg_sof = b"\xFF\xD8\xFF\xC0" + struct.pack(">HBHHB", 11, 8, 60000, 60000, 1) + b"\x01\x11\x00"
     write("huge.jpg", jpeg_sof + b"\xFF\xD9")
     write("text.png", b"this is not an image, only text named like one\n")
+    # Bad GIFs for the GIF control: cut in the second frame's data, a header with nothing after it, and
+    # a GIF signature before noise.
+    anim = animated_gif(8, 8, [(0, 10), (1, 20), (2, 0)])
+    write("truncated-anim.gif", anim[:len(anim) * 2 // 3])
+    write("header-only.gif", anim[:13])
+    write("garbage.gif", b"GIF89a" + bytes(random.Random(7).randrange(256) for _ in range(200)))
 
 
 if __name__ == "__main__":
