@@ -83,3 +83,5 @@
 #include "ToolBarPlusSplitter.h"
 #include "ToolBarPlusButton.h"
 #include "ToolBarPlusMenuButton.h"
+#include "QVToolBarPlus.h"
+#include "QVToolBarPlusLayout.h"
