@@ -52,6 +52,10 @@ CString SkinFile(LPCTSTR lpszPath) {
     return bAbsolute ? str : CQVSkinResManager::GetSingletonPtr()->GetCurrentSkinPath() + str;
 }
 
+CSize NonNegative(const CSize& sz) {
+    return CSize(std::max(0L, sz.cx), std::max(0L, sz.cy));
+}
+
 // The shared frames: a fixed head and tail of 4 pixels, the middle stretched.
 BOOL LoadFrame(CQVSmartImage& image, LPCTSTR lpszPath, int nStates) {
     image = CQVSmartImage();
@@ -198,8 +202,9 @@ void CQVToolBarPlus::GiveSharedImages(CQVToolBarPlusItem* pItem) {
 
 void CQVToolBarPlus::ApplyItemInfo(CQVToolBarPlusItem* pItem, const ToolBarPlus_ItemInfo& info) {
     const DWORD m = info.nMask;
-    pItem->SetSize((m & TBPIF_SIZENORMAL) ? info.szNormal : m_szDefNormal,
-                   (m & TBPIF_SIZESIMPLE) ? info.szSimple : m_szDefSimple);
+    // A negative size would place the next item over this one: it counts as 0.
+    pItem->SetSize(NonNegative((m & TBPIF_SIZENORMAL) ? info.szNormal : m_szDefNormal),
+                   NonNegative((m & TBPIF_SIZESIMPLE) ? info.szSimple : m_szDefSimple));
     pItem->SetID(static_cast<int>(info.nID));
     pItem->SetText(info.strText, info.nTextX, info.nTextY);
     pItem->SetTooltip(info.strTooltip);
@@ -274,8 +279,8 @@ int CQVToolBarPlus::MethodModifyItem(ToolBarPlus_ItemInfo& info) {
         InvalidateItem(0);
         return 1;
     }
-    if (m & TBPIF_SIZENORMAL) pItem->SetSize(info.szNormal, pItem->GetSize(TRUE));
-    if (m & TBPIF_SIZESIMPLE) pItem->SetSize(pItem->GetSize(FALSE), info.szSimple);
+    if (m & TBPIF_SIZENORMAL) pItem->SetSize(NonNegative(info.szNormal), pItem->GetSize(TRUE));
+    if (m & TBPIF_SIZESIMPLE) pItem->SetSize(pItem->GetSize(FALSE), NonNegative(info.szSimple));
     if (m & TBPIF_TEXT) pItem->SetText(info.strText, info.nTextX, info.nTextY);
     if (m & TBPIF_TOOLTIP) pItem->SetTooltip(info.strTooltip);
     if (m & TBPIF_AUTOWIDTH) pItem->SetAutoWidth(info.bAutoWidth, info.nMaxWidth);
