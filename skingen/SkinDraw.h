@@ -26,6 +26,10 @@ bool WriteMessageBoxIcons(const SkinParams& p, const std::wstring& strSkin);
 // The contact list's images: Common\IMList\TeamItem.bmp, GroupBtn.bmp, scrollbar.bmp, the arrow and face
 // icons, and the user pictures UserIcon\%d.bmp, %d_m.bmp, %d_0.bmp, %d_m_0.bmp (makes UserIcon\).
 bool WriteIMListImages(const SkinParams& p, const std::wstring& strSkin);
+// The item toolbar's frames and glyphs, PNGs with alpha in Common\Button: ToolBarPlus_Button.png (5
+// states), ToolBarPlus_MenuButton.png and ToolBarPlus_MenuArrowPart.png (6 states), ToolBarPlus_MenuArrow.png
+// and ToolBarPlus_MoreArrow.png (2 states).
+bool WriteToolBarPlusImages(const SkinParams& p, const std::wstring& strSkin);
 // skin.ini: every key of the window and button records and the colour table.
 bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin);
 // The word list's tick, 16 x 14 on white, as a 24-bit BMP file.

@@ -63,11 +63,24 @@ void WriteContactListFiles(const riztest::TempFolder& folder, const CString& str
         "Transparent=255,0,255\r\nGroupBtnHeight=24\r\n");
 }
 
+// The item toolbar's strips of 12-pixel states, by their fixed names.
+void WriteToolBarPlusFiles(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
+    const std::pair<LPCTSTR, int> strips[] = {{_T("MenuArrow"), 2},
+                                              {_T("MoreArrow"), 2},
+                                              {_T("Button"), 5},
+                                              {_T("MenuButton"), 6},
+                                              {_T("MenuArrowPart"), 6}};
+    for (const auto& strip : strips)
+        folder.WriteFile(CString(lpszSub) + _T("\\Common\\Button\\ToolBarPlus_") + strip.first + _T(".png"),
+                         skintest::Strip(12 * strip.second, 22, strip.second));
+}
+
 // A skin with everything skincheck asks for.
 CString WriteFullSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
     CString strFolder = skintest::WriteSkin(folder, lpszSub);
     WriteMessageBoxIcons(folder, lpszSub);
     WriteContactListFiles(folder, strFolder, lpszSub);
+    WriteToolBarPlusFiles(folder, lpszSub);
     return strFolder;
 }
 
@@ -99,6 +112,22 @@ TEST(SkinCheckSkin, MissingOrUnreadableMessageBoxIconsAreOnlyWarnings) {
                   "warning: message-box icon Common\\Question.png: cannot be read as an image",
                   "0 error(s), 3 warning(s)"},
                  {"Information.png"});
+}
+
+TEST(SkinCheckSkin, MissingOrMiscutItemToolbarStripsAreOnlyWarnings) {
+    riztest::TempFolder temp;
+    CString strFolder = WriteFullSkin(temp, _T("Blue"));
+    ASSERT_TRUE(::DeleteFile(strFolder + _T("Common\\Button\\ToolBarPlus_MoreArrow.png")));
+    temp.WriteFile(_T("Blue\\Common\\Button\\ToolBarPlus_MenuButton.png"), skintest::Strip(50, 22, 1));
+    CheckResult result = RunSkinCheck(strFolder);
+    EXPECT_EQ(0u, result.dwExitCode) << result.output;
+    ExpectOutput(
+        result,
+        {"warning: item toolbar file Common\\Button\\ToolBarPlus_MoreArrow.png: file missing",
+         "warning: item toolbar file Common\\Button\\ToolBarPlus_MenuButton.png: 50 pixels wide, not 6 "
+         "states of at least 9",
+         "0 error(s), 2 warning(s)"},
+        {"ToolBarPlus_Button.png"});
 }
 
 TEST(SkinCheckSkin, UnknownSectionsAndKeysAreOnlyWarnings) {
