@@ -149,7 +149,9 @@ struct ToolBarPlus_MoreItem {
 // 0x9E9 (2, ToolBarPlus_MoreItem*); the entry is appended from the record after the send, so the owner
 // may change its text, flags or id. The menu is drawn by CDrawMenuHelper and opens at the overflow
 // button's bottom-left corner; a chosen entry arrives through OnCommand and goes on to the notify
-// window. A notify window may delete items or the toolbar inside any notification.
+// window. A notify window may delete items or the toolbar inside any notification. WM_INITMENUPOPUP
+// goes on to the notify window, so an owner that enables menu entries by their command handlers (a
+// skinned dialog's automatic menu enabling) greys the entries it has no handler for.
 //
 // The mouse: one leave request per entry; leaving with the button down takes the capture; a press
 // that started outside the toolbar never clicks. A quick second click arrives as WM_LBUTTONDBLCLK,
@@ -157,7 +159,8 @@ struct ToolBarPlus_MoreItem {
 // an item fades or sparkles and kills itself when nothing moved. The overflow button is 15 pixels
 // wide and as high as the items rectangle, following WM_SIZE. On the skin message (0x7E9) the toolbar
 // reloads the two images it loads itself, lays out and answers 1; the host sets the item frames again
-// (SetButtonRes, SetMenuButtonRes), whose paths are taken under the skin folder when relative.
+// (SetButtonRes, SetMenuButtonRes), whose paths are taken under the skin folder when relative. No
+// window region is kept: unplaced items are empty, so the item rectangles already bound every hit.
 class RIZ_API CQVToolBarPlus : public CWnd {
     DECLARE_DYNAMIC(CQVToolBarPlus)
 public:
@@ -260,7 +263,6 @@ protected:
     int m_nHotItem = -1;
     CQVSmartImage m_imgButton;
     CQVSmartImage m_imgMenuButton, m_imgMenuArrowPart;
-    CString m_strItemsDesc;
     CQVSmartImage m_imgMenuArrow;
     BOOL m_bAnimTimer = FALSE, m_bTimer2 = FALSE;
     BOOL m_bFade = TRUE;
