@@ -77,3 +77,11 @@
 #include "QVWordListCtrl.h"
 // Scroll bar skinning
 #include "SkinScrollBar.h"
+// Item toolbar
+#include "ToolBarPlusItemLayout.h"
+#include "QVToolBarPlusItem.h"
+#include "ToolBarPlusSplitter.h"
+#include "ToolBarPlusButton.h"
+#include "ToolBarPlusMenuButton.h"
+#include "QVToolBarPlus.h"
+#include "QVToolBarPlusLayout.h"

@@ -28,6 +28,10 @@ bool WriteMessageBoxIcons(const SkinParams& p, const std::wstring& strSkin);
 bool WriteIMListImages(const SkinParams& p, const std::wstring& strSkin);
 // The window scroll bars' cells, Common\Window\ScrollBar.bmp, 240 x 48.
 bool WriteScrollBarImage(const SkinParams& p, const std::wstring& strSkin);
+// The item toolbar's frames and glyphs, PNGs with alpha in Common\Button: ToolBarPlus_Button.png (5
+// states), ToolBarPlus_MenuButton.png and ToolBarPlus_MenuArrowPart.png (6 states), ToolBarPlus_MenuArrow.png
+// and ToolBarPlus_MoreArrow.png (2 states).
+bool WriteToolBarPlusImages(const SkinParams& p, const std::wstring& strSkin);
 // skin.ini: every key of the window and button records and the colour table.
 bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin);
 // The word list's tick, 16 x 14 on white, as a 24-bit BMP file.

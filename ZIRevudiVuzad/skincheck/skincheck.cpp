@@ -123,6 +123,43 @@ int CheckIMListFiles(const CString& strFolder) {
     return nWarnings;
 }
 
+// The item toolbar loads its arrows by fixed names and the host its frames by the same convention; a
+// toolbar without them still draws captions and icons, so each problem is a warning. The strips hold
+// their states side by side, and the frames are drawn with fixed ends of 4 pixels.
+int CheckToolBarPlusFiles(const CString& strFolder) {
+    struct CStrip {
+        LPCTSTR lpszName;
+        int nStates, cxMin;  // cxMin: the smallest width of one state
+    };
+    static const CStrip kStrips[] = {
+        {_T("Common\\Button\\ToolBarPlus_MenuArrow.png"), 2, 1},
+        {_T("Common\\Button\\ToolBarPlus_MoreArrow.png"), 2, 1},
+        {_T("Common\\Button\\ToolBarPlus_Button.png"), 5, 9},
+        {_T("Common\\Button\\ToolBarPlus_MenuButton.png"), 6, 9},
+        {_T("Common\\Button\\ToolBarPlus_MenuArrowPart.png"), 6, 9},
+    };
+    int nWarnings = 0;
+    for (const CStrip& strip : kStrips) {
+        const CString strPath = strFolder + strip.lpszName;
+        CString strProblem;
+        CQVGdiplusImage image;
+        if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES) {
+            strProblem = _T("file missing");
+        } else if (!image.Load(strPath)) {
+            strProblem = _T("cannot be read as an image");
+        } else {
+            const CSize sz = image.GetImageSize();
+            if (sz.cx % strip.nStates != 0 || sz.cx / strip.nStates < strip.cxMin)
+                strProblem.Format(_T("%d pixels wide, not %d states of at least %d"), sz.cx, strip.nStates,
+                                  strip.cxMin);
+        }
+        if (strProblem.IsEmpty()) continue;
+        Print(_T("warning: item toolbar file ") + CString(strip.lpszName) + _T(": ") + strProblem);
+        ++nWarnings;
+    }
+    return nWarnings;
+}
+
 int CheckSkin(const CString& strFolder) {
     CSkinFile file;
     if (!file.Read(strFolder)) {
@@ -140,6 +177,7 @@ int CheckSkin(const CString& strFolder) {
     }
     nWarnings += CheckMessageBoxIcons(file.GetFolder());
     nWarnings += CheckIMListFiles(file.GetFolder());
+    nWarnings += CheckToolBarPlusFiles(file.GetFolder());
     PrintSummary(file.GetFolder() + _T(" (") + records.strName + _T(")"), nErrors, nWarnings);
     return nErrors > 0 ? 1 : 0;
 }

@@ -309,6 +309,76 @@ bool OutBarClickReachesOwner() {
            parent.m_strClicked == _T("Lesson 2: Ordering food");
 }
 
+// The owner of an item toolbar: counts the commands and the drop-down requests it receives.
+class CToolBarOwner : public CWnd {
+public:
+    std::vector<UINT> m_commands;
+    std::vector<UINT> m_dropped;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM) override {
+        m_commands.push_back(LOWORD(wParam));
+        return TRUE;
+    }
+    afx_msg LRESULT OnToolBarNotify(WPARAM wParam, LPARAM lParam) {
+        if (wParam == TOOLBARPLUS_NOTIFY_DROPDOWN) m_dropped.push_back(static_cast<UINT>(lParam));
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CToolBarOwner, CWnd)
+ON_MESSAGE(WM_QV_TOOLBARPLUS, &CToolBarOwner::OnToolBarNotify)
+END_MESSAGE_MAP()
+
+// An item toolbar with "Lessons" and a "Dictionary" menu item: clicks posted with the pointer parked
+// over them (the toolbar follows the real pointer to know it left) give one WM_COMMAND for Lessons and,
+// on the Dictionary's drop part, one 0x9E9 (1) with its id.
+bool ToolBarPlusClicksReachTheOwner() {
+    CToolBarOwner owner;
+    bool ok = owner.CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), _T("item toolbar"), WS_POPUP | WS_VISIBLE,
+                             CRect(0, 0, 320, 40), NULL, 0) != FALSE;
+    CQVToolBarPlus bar;
+    ok = ok && bar.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 26), &owner, 1);
+    if (ok) {
+        bar.SetMenuButtonRes(_T("Common\\Button\\ToolBarPlus_MenuButton.png"),
+                             _T("Common\\Button\\ToolBarPlus_MenuArrowPart.png"));
+        const struct {
+            int nType;
+            UINT nID;
+            LPCTSTR lpszText;
+        } items[] = {{1, 101, _T("Lessons")}, {2, 102, _T("Dictionary")}};
+        for (const auto& it : items) {
+            ToolBarPlus_ItemInfo info;
+            info.nType = it.nType;
+            info.nID = it.nID;
+            info.strText = it.lpszText;
+            info.nMask = TBPIF_SIZENORMAL | TBPIF_SIZESIMPLE;
+            info.szNormal = info.szSimple = CSize(90, 22);
+            bar.MethodAddItem(info);
+        }
+        bar.RecalcLayout();
+        const CRect rcDict = bar.GetItemRect(102);
+        for (CPoint pt :
+             {bar.GetItemRect(101).CenterPoint(), CPoint(rcDict.right - 3, rcDict.CenterPoint().y)}) {
+            CPoint ptScreen = pt;
+            bar.ClientToScreen(&ptScreen);
+            ::SetCursorPos(ptScreen.x, ptScreen.y);
+            const LPARAM lPoint = MAKELPARAM(pt.x, pt.y);
+            bar.PostMessage(WM_MOUSEMOVE, 0, lPoint);
+            bar.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+            bar.PostMessage(WM_LBUTTONUP, 0, lPoint);
+            PumpPending();
+        }
+    }
+    printf("host: item toolbar sent %d command(s) (first %u) and %d drop-down request(s) (first %u)\n",
+           static_cast<int>(owner.m_commands.size()), owner.m_commands.empty() ? 0u : owner.m_commands[0],
+           static_cast<int>(owner.m_dropped.size()), owner.m_dropped.empty() ? 0u : owner.m_dropped[0]);
+    if (bar.GetSafeHwnd()) bar.DestroyWindow();
+    if (owner.GetSafeHwnd()) owner.DestroyWindow();
+    return ok && owner.m_commands == std::vector<UINT>{101} && owner.m_dropped == std::vector<UINT>{102};
+}
+
 // A contact list as a client writes it: derived, the user callbacks overridden.
 class CHostContactList : public CIMListWnd {
 public:
@@ -688,16 +758,18 @@ int main() {
     const bool signIn = SignInDialogControls();
     const bool wordBook = WordBookDialogControls();
     const bool imageButtons = ImageButtonsReachTheParent();
+    const bool toolBarPlus = ToolBarPlusClicksReachTheOwner();
 
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
-                    skinned && windowless && outbar && contacts && signIn && wordBook && imageButtons;
+                    skinned && windowless && outbar && contacts && signIn && wordBook && imageButtons &&
+                    toolBarPlus;
     if (ok)
         printf("host: ok\n");
     else
         printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned windows %d, skinned "
                "button %d, windowless hosts %d, outlook bar %d, contact list %d, sign-in dialog %d, image "
-               "buttons %d)\n",
+               "buttons %d, item toolbar %d)\n",
                strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinnedWindows, skinned,
-               windowless, outbar, contacts, signIn, imageButtons);
+               windowless, outbar, contacts, signIn, imageButtons, toolBarPlus);
     return ok ? 0 : 1;
 }

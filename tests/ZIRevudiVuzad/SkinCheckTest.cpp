@@ -56,11 +56,24 @@ void WriteContactListFiles(const riztest::TempFolder& folder, const CString& str
         "Transparent=255,0,255\r\nGroupBtnHeight=24\r\n");
 }
 
+// The item toolbar's strips of 12-pixel states, by their fixed names.
+void WriteToolBarPlusFiles(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
+    const std::pair<LPCTSTR, int> strips[] = {{_T("MenuArrow"), 2},
+                                              {_T("MoreArrow"), 2},
+                                              {_T("Button"), 5},
+                                              {_T("MenuButton"), 6},
+                                              {_T("MenuArrowPart"), 6}};
+    for (const auto& strip : strips)
+        folder.WriteFile(CString(lpszSub) + _T("\\Common\\Button\\ToolBarPlus_") + strip.first + _T(".png"),
+                         skintest::Strip(12 * strip.second, 22, strip.second));
+}
+
 // A skin with everything skincheck asks for.
 CString WriteFullSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
     CString strFolder = skintest::WriteSkin(folder, lpszSub);
     WriteMessageBoxIcons(folder, lpszSub);
     WriteContactListFiles(folder, strFolder, lpszSub);
+    WriteToolBarPlusFiles(folder, lpszSub);
     return strFolder;
 }
 
@@ -221,6 +234,15 @@ TEST(SkinCheck, ExitCodesAndTheErrorsAndWarningsListedForSkinsAndLanguages) {
                                       "\r\n[Window]\r\nScrollBar=Common\\Window\\ScrollBar.bmp\r\n"));
              return strFolder; }, 1,
          {"[Window] ScrollBar is 200 x 48, smaller than its 240 x 48 cells", "1 error(s)"}, {}},
+        {"missing or miscut item-toolbar strips are only warnings", [](riztest::TempFolder& t) {
+             const CString strFolder = WriteFullSkin(t, _T("Blue"));
+             EXPECT_TRUE(::DeleteFile(strFolder + _T("Common\\Button\\ToolBarPlus_MoreArrow.png")));
+             t.WriteFile(_T("Blue\\Common\\Button\\ToolBarPlus_MenuButton.png"), skintest::Strip(50, 22, 1));
+             return strFolder; }, 0,
+         {"warning: item toolbar file Common\\Button\\ToolBarPlus_MoreArrow.png: file missing",
+          "warning: item toolbar file Common\\Button\\ToolBarPlus_MenuButton.png: 50 pixels wide, not 6 "
+          "states of at least 9", "0 error(s), 2 warning(s)"},
+         {"ToolBarPlus_Button.png"}},
         {"no argument prints the usage", nullptr, 2, {"usage: skincheck"}, {}},
         // clang-format on
     };
