@@ -77,3 +77,7 @@
 #include "QVWordListCtrl.h"
 // Scroll bar skinning
 #include "SkinScrollBar.h"
+// Composite controls
+#include "QVDatePickerLayout.h"
+#include "QVDatePickerCtrl.h"
+#include "QVDatePickerBtn.h"
