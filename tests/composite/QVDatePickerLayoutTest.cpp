@@ -128,7 +128,8 @@ TEST(QVDatePickerLayout, StripsButtonsAndGridOfThePopup) {
         ROW(GridCellRect(grid, 0), CRect(2, 22, 26, 40)),
         ROW(GridCellRect(grid, 6), CRect(146, 22, 170, 40)),
         ROW(GridCellRect(grid, 7), CRect(2, 40, 26, 58)),
-        ROW(GridCellRect(grid, 49), CRect(2, 130, 26, 148)),
+        ROW(GridCellRect(grid, 48), CRect(146, 130, 170, 148)),
+        ROW(GridCellRect(grid, 49), CRect(2, 148, 26, 166)),  // the 43rd day cell, never used
         // A narrower grid wraps sooner; one narrower than a cell still holds one a row.
         ROW(GridCellRect(CRect(0, 0, 60, 100), 2), CRect(0, 18, 24, 36)),
         ROW(GridCellRect(CRect(0, 0, 10, 100), 1), CRect(0, 18, 24, 36)),
