@@ -50,6 +50,13 @@ CString Lang(LPCTSTR pszKey) {
     return CQVLanResManager::GetSingletonPtr()->GetString(pszKey);
 }
 
+// The tip of a day cell: its weekday name and the date.
+CString DayTip(const CString& strWeekday, int nYear, int nMonth, int nDay) {
+    CString str;
+    str.Format(_T("%s,%04d/%02d/%02d"), static_cast<LPCTSTR>(strWeekday), nYear, nMonth, nDay);
+    return str;
+}
+
 COleDateTime ClockToday() {
     return COleDateTime::GetCurrentTime();
 }
@@ -76,6 +83,8 @@ ON_WM_CAPTURECHANGED()
 ON_WM_KEYDOWN()
 ON_WM_KILLFOCUS()
 ON_WM_DESTROY()
+ON_MESSAGE(WM_QV_SKINCHANGED, &CQVDatePickerCtrl::OnSkinChanged)
+ON_MESSAGE(WM_QV_LANCHANGED, &CQVDatePickerCtrl::OnLanChanged)
 END_MESSAGE_MAP()
 
 CQVDatePickerCtrl::CQVDatePickerCtrl() = default;
@@ -155,13 +164,10 @@ int CQVDatePickerCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 }
 
 void CQVDatePickerCtrl::InitializeItems() {
-    const CString strSkin = CQVSkinResManager::GetSingletonPtr()->GetCurrentSkinPath();
     for (const NavButton& nav : kNavButtons) {
         CDatePickerCtrlItem* pItem = new CDatePickerCtrlItem;
         pItem->m_nID = nav.nID;
         pItem->m_rect = qvdate::NavButtonRect(m_rcHeader, nav.nID);
-        pItem->m_image.Load(strSkin + nav.pszImage);
-        pItem->m_strTip = Lang(nav.pszTipKey);
         m_items.push_back(pItem);
     }
     CRect rcClient;
@@ -171,16 +177,31 @@ void CQVDatePickerCtrl::InitializeItems() {
         CDatePickerCtrlItem* pItem = new CDatePickerCtrlItem;
         pItem->m_rect = qvdate::GridCellRect(rcGrid, i);
         pItem->m_clrText = qvdate::GridTextColour(i);
-        const int nColumn = qvdate::GridColumn(i);
-        if (i < 7) {
-            pItem->m_nID = qvdate::ID_FIRST_WEEKDAY + i;
-            pItem->m_bEnabled = FALSE;
-            pItem->m_strText = Lang(kShortNameKeys[nColumn]);
-        } else {
-            pItem->m_nID = qvdate::ID_FIRST_DAY_CELL + i - 7;
-            pItem->m_strWeekdayName = Lang(kFullNameKeys[nColumn]);
-        }
+        pItem->m_nID = i < 7 ? qvdate::ID_FIRST_WEEKDAY + i : qvdate::ID_FIRST_DAY_CELL + i - 7;
+        pItem->m_bEnabled = i >= 7;
         m_items.push_back(pItem);
+    }
+    LoadPictures();
+    LoadTexts();
+}
+
+void CQVDatePickerCtrl::LoadPictures() {
+    const CString strSkin = CQVSkinResManager::GetSingletonPtr()->GetCurrentSkinPath();
+    for (const NavButton& nav : kNavButtons)
+        if (CDatePickerCtrlItem* pItem = FindItem(nav.nID)) pItem->m_image.Load(strSkin + nav.pszImage);
+}
+
+void CQVDatePickerCtrl::LoadTexts() {
+    for (const NavButton& nav : kNavButtons)
+        if (CDatePickerCtrlItem* pItem = FindItem(nav.nID)) pItem->m_strTip = Lang(nav.pszTipKey);
+    // Weekday headers carry their short names, day cells the full name of their column.
+    for (int i = 0; i < 7 + qvdate::kDayCells && kNavCount + i < static_cast<int>(m_items.size()); ++i) {
+        CDatePickerCtrlItem* pItem = m_items[kNavCount + i];
+        const int nColumn = qvdate::GridColumn(i);
+        if (i < 7)
+            pItem->m_strText = Lang(kShortNameKeys[nColumn]);
+        else
+            pItem->m_strWeekdayName = Lang(kFullNameKeys[nColumn]);
     }
 }
 
@@ -240,8 +261,7 @@ void CQVDatePickerCtrl::SetDays() {
         pItem->m_bEnabled = state.bEnabled;
         pItem->m_nCursorID = 0;
         pItem->m_strText.Format(_T("%d"), nDay);
-        pItem->m_strTip.Format(_T("%s,%04d/%02d/%02d"), static_cast<LPCTSTR>(pItem->m_strWeekdayName),
-                               m_nShownYear, m_nShownMonth, nDay);
+        pItem->m_strTip = DayTip(pItem->m_strWeekdayName, m_nShownYear, m_nShownMonth, nDay);
     }
 }
 
@@ -463,6 +483,24 @@ void CQVDatePickerCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
 void CQVDatePickerCtrl::OnKillFocus(CWnd* pNewWnd) {
     CWnd::OnKillFocus(pNewWnd);
     ClosePicker(0, 0, 0);
+}
+
+LRESULT CQVDatePickerCtrl::OnSkinChanged(WPARAM, LPARAM) {
+    LoadPictures();
+    Invalidate(FALSE);
+    return 1;
+}
+
+LRESULT CQVDatePickerCtrl::OnLanChanged(WPARAM, LPARAM) {
+    // The tips of the shown days and of the hovered item are made again in the new language.
+    LoadTexts();
+    for (int nDay = 1; nDay <= m_nDaysInMonth; ++nDay) {
+        if (CDatePickerCtrlItem* pItem = FindDayCell(nDay))
+            pItem->m_strTip = DayTip(pItem->m_strWeekdayName, m_nShownYear, m_nShownMonth, nDay);
+    }
+    m_strTip = m_pHover ? m_pHover->m_strTip : CString();
+    Invalidate(FALSE);
+    return 0;
 }
 
 void CQVDatePickerCtrl::OnDestroy() {

@@ -96,6 +96,9 @@ public:
 
 protected:
     void FreeItems();
+    // The navigation buttons' pictures from the current skin, the texts from the current language.
+    void LoadPictures();
+    void LoadTexts();
     void Draw(CDC* pDC);
     CDatePickerCtrlItem* HitTest(CPoint pt) const;
     void SetHover(CDatePickerCtrlItem* pItem);
@@ -119,6 +122,8 @@ protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg void OnDestroy();
+    afx_msg LRESULT OnSkinChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnLanChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bTracking = FALSE;  // a leave notification has been requested

@@ -79,7 +79,7 @@ protected:
         const HFONT hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
         auto label = [&](CQVLabel& lbl, LPCTSTR lpszKey, const CRect& rc) {
             lbl.SetTransparent(TRUE);
-            lbl.Create(lpszKey, WS_CHILD | WS_VISIBLE | SS_LEFT, rc, this, IDC_STATIC);
+            lbl.Create(lpszKey, WS_CHILD | WS_VISIBLE | SS_LEFT, rc, this, 0xFFFF);
             lbl.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), TRUE);
         };
         // Upper left: the exam date, its calendar opening below it.

@@ -46,6 +46,14 @@ void WriteMessageBoxIcons(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
         folder.WriteFile(CString(lpszSub) + _T("\\Common\\") + lpszIcon, icon);
 }
 
+// The date picker's five pictures in Common\others (small images read through GDI+).
+void WriteDatePickerPictures(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
+    const std::vector<BYTE> picture = riztest::Bmp24(16, 16, [](int x, int) { return RGB(x * 16, 90, 200); });
+    for (LPCTSTR lpszName :
+         {_T("first.png"), _T("prev.png"), _T("next.png"), _T("last.png"), _T("close.png")})
+        folder.WriteFile(CString(lpszSub) + _T("\\Common\\others\\") + lpszName, picture);
+}
+
 // The contact list's images: its [IMList] keys and the files it reads by fixed names.
 void WriteContactListFiles(const riztest::TempFolder& folder, const CString& strFolder, LPCTSTR lpszSub) {
     const CString strSub(lpszSub);
@@ -68,6 +76,7 @@ CString WriteFullSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
     CString strFolder = skintest::WriteSkin(folder, lpszSub);
     WriteMessageBoxIcons(folder, lpszSub);
     WriteContactListFiles(folder, strFolder, lpszSub);
+    WriteDatePickerPictures(folder, lpszSub);
     return strFolder;
 }
 
@@ -84,12 +93,13 @@ TEST(SkinCheckSkin, ACompleteSkinPasses) {
     EXPECT_EQ(0u, direct.dwExitCode) << direct.output;
 }
 
-TEST(SkinCheckSkin, MissingOrUnreadableMessageBoxIconsAreOnlyWarnings) {
+TEST(SkinCheckSkin, MissingOrUnreadableIconsAndPicturesAreOnlyWarnings) {
     riztest::TempFolder temp;
     CString strFolder = WriteFullSkin(temp, _T("Blue"));
     ASSERT_TRUE(::DeleteFile(strFolder + _T("Common\\Error.png")));
     temp.WriteFile(_T("Blue\\Common\\Warning.png"), "no image in here");
     temp.WriteFile(_T("Blue\\Common\\Question.png"), "");
+    ASSERT_TRUE(::DeleteFile(strFolder + _T("Common\\others\\first.png")));
 
     CheckResult result = RunSkinCheck(strFolder);
     EXPECT_EQ(0u, result.dwExitCode) << result.output;
@@ -97,8 +107,9 @@ TEST(SkinCheckSkin, MissingOrUnreadableMessageBoxIconsAreOnlyWarnings) {
                  {"warning: message-box icon Common\\Error.png: file missing",
                   "warning: message-box icon Common\\Warning.png: cannot be read as an image",
                   "warning: message-box icon Common\\Question.png: cannot be read as an image",
-                  "0 error(s), 3 warning(s)"},
-                 {"Information.png"});
+                  "warning: date picker picture Common\\others\\first.png: file missing",
+                  "0 error(s), 4 warning(s)"},
+                 {"Information.png", "prev.png"});
 }
 
 TEST(SkinCheckSkin, UnknownSectionsAndKeysAreOnlyWarnings) {
@@ -232,6 +243,7 @@ TEST(SkinCheckSkin, ShippedSkinsAndLanguagesPass) {
         CheckResult result = RunSkinCheck(strSkins + lpszSkin);
         EXPECT_EQ(0u, result.dwExitCode) << result.output;
         EXPECT_FALSE(result.Says("message-box icon")) << result.output;
+        EXPECT_FALSE(result.Says("date picker picture")) << result.output;
     }
     for (LPCTSTR lpszFile : {_T("en-US.lng"), _T("zh-CN.lng")}) {
         SCOPED_TRACE(lpszFile);

@@ -1,5 +1,5 @@
 // The date picker's calendar and geometry without a window: month lengths, weekdays and the first cell,
-// the steps of the navigation buttons, day cell states, the strips, the grid and the popup's place.
+// the steps of the navigation buttons, the strips, the grid and the popup's place.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -88,59 +88,23 @@ TEST(QVDatePickerLayout, NavigationStopsAtTheEndsOfTheYearAndTheCalendar) {
     }
 }
 
-TEST(QVDatePickerLayout, CommonModeEnablesEveryDayAndMarksTheSelectedOne) {
-    const int today[3] = {2026, 12, 7}, selected[3] = {2026, 12, 24};
-    struct Case {
-        BOOL bCommon;
-        int date[3];
-        BOOL bToday, bPressed, bEnabled;
-    } const cases[] = {
-        {TRUE, {2026, 12, 7}, TRUE, FALSE, TRUE},   {TRUE, {2026, 12, 24}, FALSE, TRUE, TRUE},
-        {TRUE, {2025, 12, 24}, FALSE, FALSE, TRUE}, {FALSE, {2026, 12, 24}, FALSE, FALSE, FALSE},
-        {FALSE, {2026, 12, 7}, TRUE, FALSE, FALSE},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message()
-                     << c.bCommon << " " << c.date[0] << "-" << c.date[1] << "-" << c.date[2]);
-        const DayCellState state = DayCellFor(c.bCommon, c.date, today, selected);
-        EXPECT_EQ(c.bToday, state.bToday);
-        EXPECT_EQ(c.bPressed, state.bPressed);
-        EXPECT_EQ(c.bEnabled, state.bEnabled);
-    }
-}
-
 TEST(QVDatePickerLayout, StripsButtonsAndGridOfThePopup) {
     const PickerRects rects = LayoutPicker(CRect(0, 0, kPopupWidth, kPopupHeight));
     const CRect& header = rects.rcHeader;
     const CRect& grid = rects.rcGrid;
     ExpectRows<CRect>({
-        ROW(rects.rcHeader, CRect(2, 2, 170, 22)),
-        ROW(rects.rcWeekday, CRect(2, 22, 170, 40)),
-        ROW(rects.rcBottom, CRect(2, 148, 170, 168)),
-        ROW(rects.rcGrid, CRect(2, 22, 170, 148)),
+        ROW(rects.rcHeader, CRect(2, 2, 170, 22)), ROW(rects.rcWeekday, CRect(2, 22, 170, 40)),
+        ROW(rects.rcBottom, CRect(2, 148, 170, 168)), ROW(rects.rcGrid, CRect(2, 22, 170, 148)),
         ROW(NavButtonRect(header, ID_PREV_YEAR), CRect(2, 2, 22, 22)),
         ROW(NavButtonRect(header, ID_PREV_MONTH), CRect(24, 2, 44, 22)),
         ROW(NavButtonRect(header, ID_CLOSE), CRect(150, 2, 170, 22)),
         ROW(NavButtonRect(header, ID_NEXT_YEAR), CRect(128, 2, 148, 22)),
         ROW(NavButtonRect(header, ID_NEXT_MONTH), CRect(106, 2, 126, 22)),
-        ROW(NavButtonRect(header, 5), CRect(0, 0, 0, 0)),
         // Seven cells a row: the headers fill the first, the day cells follow below.
-        ROW(GridCellRect(grid, 0), CRect(2, 22, 26, 40)),
-        ROW(GridCellRect(grid, 6), CRect(146, 22, 170, 40)),
+        ROW(GridCellRect(grid, 0), CRect(2, 22, 26, 40)), ROW(GridCellRect(grid, 6), CRect(146, 22, 170, 40)),
         ROW(GridCellRect(grid, 7), CRect(2, 40, 26, 58)),
         ROW(GridCellRect(grid, 48), CRect(146, 130, 170, 148)),
         ROW(GridCellRect(grid, 49), CRect(2, 148, 26, 166)),  // the 43rd day cell, never used
-        // A narrower grid wraps sooner; one narrower than a cell still holds one a row.
-        ROW(GridCellRect(CRect(0, 0, 60, 100), 2), CRect(0, 18, 24, 36)),
-        ROW(GridCellRect(CRect(0, 0, 10, 100), 1), CRect(0, 18, 24, 36)),
-    });
-    ExpectRows<COLORREF>({
-        ROW(GridTextColour(0), RGB(255, 128, 128)),
-        ROW(GridTextColour(6), RGB(255, 128, 128)),
-        ROW(GridTextColour(7), RGB(255, 128, 128)),
-        ROW(GridTextColour(13), RGB(255, 128, 128)),
-        ROW(GridTextColour(1), RGB(64, 64, 64)),
-        ROW(GridTextColour(12), RGB(64, 64, 64)),
     });
 }
 
