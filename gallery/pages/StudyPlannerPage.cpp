@@ -44,25 +44,27 @@ public:
     }
 
     // Opens one calendar, as a click on its button does; with a studied day under the pointer for the
-    // records calendar. Answers the popup's screen rectangle.
+    // records calendar. Answers the screen rectangle of the popup and its button.
     CRect OpenForShot(BOOL bRecords) {
         CQVDatePickerBtn& button = bRecords ? m_records : m_exam;
         button.OpenPicker();
         PumpPending();
         CQVDatePickerCtrl& picker = button.GetPickerCtrl();
-        if (bRecords) {
-            if (const CDatePickerCtrlItem* pDay = picker.FindDayCell(4)) {
-                const CPoint pt = pDay->m_rect.CenterPoint();
-                CPoint screen = pt;
-                picker.ClientToScreen(&screen);
-                ::SetCursorPos(screen.x, screen.y);
-                picker.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
-            }
+        if (const CDatePickerCtrlItem* pDay = bRecords ? picker.FindDayCell(4) : NULL) {
+            // The real pointer's own moves arrive first; the move sent last leaves the day hot.
+            const CPoint pt = pDay->m_rect.CenterPoint();
+            CPoint screen = pt;
+            picker.ClientToScreen(&screen);
+            ::SetCursorPos(screen.x, screen.y);
+            PumpPending();
+            picker.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
         }
         picker.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
         ::GdiFlush();
-        CRect rc;
+        CRect rc, rcButton;
         picker.GetWindowRect(&rc);
+        button.GetWindowRect(&rcButton);
+        rc.UnionRect(&rc, &rcButton);
         return rc;
     }
     void CloseAfterShot(BOOL bRecords) {
@@ -89,10 +91,10 @@ protected:
         m_exam.SetDate(2027, 1, 15);
         label(m_examHint, _T("~IDS_GALLERY_DP_EXAM_HINT"), CRect(290, 24, 620, 40));
         // Lower right: the days with records, opening above and right-aligned.
-        label(m_recordsHint, _T("~IDS_GALLERY_DP_RECORDS_HINT"), CRect(20, 356, 330, 372));
-        label(m_recordsLabel, _T("~IDS_GALLERY_DP_RECORDS"), CRect(340, 356, 470, 372));
+        label(m_recordsHint, _T("~IDS_GALLERY_DP_RECORDS_HINT"), CRect(20, 336, 330, 352));
+        label(m_recordsLabel, _T("~IDS_GALLERY_DP_RECORDS"), CRect(340, 336, 470, 352));
         m_records.Create(_T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                         CRect(476, 350, 616, 374), this, kIdRecords);
+                         CRect(476, 330, 616, 354), this, kIdRecords);
         m_records.SetCommonMode(0);
         m_records.SetPickerAlign(QVDPA_TOP_RIGHT);
         m_records.SetDate(2026, 12, 4);
@@ -150,7 +152,7 @@ public:
     ~CStudyPlannerPage() override { CQVDatePickerCtrl::SetTodayProc(NULL); }
 
     // Each calendar closes when the other takes the focus: the shot is the exam calendar's capture
-    // with the records calendar's rectangle copied in from a second capture.
+    // with the records calendar's rectangle (and its pressed button) copied in from a second capture.
     HBITMAP Shoot(const std::function<HBITMAP()>& capture) override {
         m_dialog.OpenForShot(FALSE);
         HBITMAP hShot = capture();
