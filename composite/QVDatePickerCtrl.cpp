@@ -9,6 +9,8 @@
 #include "QVSelectScope.h"
 #include "QVWndClass.h"
 
+#include <algorithm>
+
 namespace {
 
 const TCHAR kClassName[] = _T("QVDatePicker");
@@ -111,11 +113,8 @@ int CQVDatePickerCtrl::Create(const CRect& rcButton, CButton* pOwner, int nYear,
     m_pOwner = pOwner;
     m_bCommonMode = nCommonMode ? TRUE : FALSE;
     m_nAlign = nAlign;
-    if (nDay > 0) {
-        m_selected[0] = nYear;
-        m_selected[1] = nMonth;
-        m_selected[2] = nDay;
-    }
+    const int selected[3] = {nDay > 0 ? nYear : 1900, nDay > 0 ? nMonth : 1, nDay > 0 ? nDay : 1};
+    std::copy(selected, selected + 3, m_selected);
     const COleDateTime today = Today();
     if (nYear == 0) nYear = today.GetYear();
     if (nMonth == 0) nMonth = today.GetMonth();
@@ -123,20 +122,25 @@ int CQVDatePickerCtrl::Create(const CRect& rcButton, CButton* pOwner, int nYear,
         nYear = m_nMinYear;
         nMonth = 1;
     }
-    const CRect rc(0, 0, qvdate::kPopupWidth, qvdate::kPopupHeight);
+    // Made in its place, so that it never shows anywhere else first.
+    const CSize size(qvdate::kPopupWidth, qvdate::kPopupHeight);
+    const CRect rc(PickerScreenPosition(rcButton, size), size);
     if (!CreateEx(WS_EX_TOOLWINDOW, kClassName, _T(""), WS_POPUP | WS_VISIBLE, rc, pOwner, 0)) return 0;
     ChangeYearMonth(nYear, nMonth);
     SetPickerWndPos(rcButton);
     return 1;
 }
 
+CPoint CQVDatePickerCtrl::PickerScreenPosition(const CRect& rcButton, CSize size) const {
+    const int cyScreen = ::GetSystemMetrics(SM_CYFULLSCREEN) + ::GetSystemMetrics(SM_CYCAPTION);
+    return qvdate::PickerPosition(rcButton, m_nAlign, size, ::GetSystemMetrics(SM_CXFULLSCREEN), cyScreen);
+}
+
 void CQVDatePickerCtrl::SetPickerWndPos(const CRect& rcButton) {
     if (!GetSafeHwnd()) return;
     CRect rcWindow;
     GetWindowRect(&rcWindow);
-    const int cyScreen = ::GetSystemMetrics(SM_CYFULLSCREEN) + ::GetSystemMetrics(SM_CYCAPTION);
-    const CPoint pt = qvdate::PickerPosition(rcButton, m_nAlign, rcWindow.Size(),
-                                             ::GetSystemMetrics(SM_CXFULLSCREEN), cyScreen);
+    const CPoint pt = PickerScreenPosition(rcButton, rcWindow.Size());
     SetWindowPos(NULL, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

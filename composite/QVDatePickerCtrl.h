@@ -96,6 +96,8 @@ public:
 
 protected:
     void FreeItems();
+    // The popup's top-left corner beside the button, on the screen.
+    CPoint PickerScreenPosition(const CRect& rcButton, CSize size) const;
     // The navigation buttons' pictures from the current skin, the texts from the current language.
     void LoadPictures();
     void LoadTexts();
