@@ -85,3 +85,7 @@
 #include "ToolBarPlusMenuButton.h"
 #include "QVToolBarPlus.h"
 #include "QVToolBarPlusLayout.h"
+// Composite controls
+#include "QVDatePickerLayout.h"
+#include "QVDatePickerCtrl.h"
+#include "QVDatePickerBtn.h"

@@ -32,6 +32,9 @@ bool WriteScrollBarImage(const SkinParams& p, const std::wstring& strSkin);
 // states), ToolBarPlus_MenuButton.png and ToolBarPlus_MenuArrowPart.png (6 states), ToolBarPlus_MenuArrow.png
 // and ToolBarPlus_MoreArrow.png (2 states).
 bool WriteToolBarPlusImages(const SkinParams& p, const std::wstring& strSkin);
+// The date picker's navigation pictures, 16 x 16 PNGs with alpha: Common\others\first.png, prev.png,
+// next.png, last.png and close.png.
+bool WriteDatePickerImages(const SkinParams& p, const std::wstring& strSkin);
 // skin.ini: every key of the window and button records and the colour table.
 bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin);
 // The word list's tick, 16 x 14 on white, as a 24-bit BMP file.

@@ -155,6 +155,23 @@ int CheckToolBarPlusFiles(const CString& strFolder) {
         }
         if (strProblem.IsEmpty()) continue;
         Print(_T("warning: item toolbar file ") + CString(strip.lpszName) + _T(": ") + strProblem);
+// The date picker's navigation buttons read their pictures by fixed names; a missing one leaves its
+// button blank (it still works), so each problem is a warning. Returns the number printed.
+int CheckDatePickerPictures(const CString& strFolder) {
+    static const LPCTSTR kPictures[] = {_T("Common\\others\\first.png"), _T("Common\\others\\prev.png"),
+                                        _T("Common\\others\\next.png"), _T("Common\\others\\last.png"),
+                                        _T("Common\\others\\close.png")};
+    int nWarnings = 0;
+    for (LPCTSTR lpszPicture : kPictures) {
+        const CString strPath = strFolder + lpszPicture;
+        CString strProblem;
+        if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES)
+            strProblem = _T("file missing");
+        else if (!CQVGdiplusImage().Load(strPath))
+            strProblem = _T("cannot be read as an image");
+        if (strProblem.IsEmpty()) continue;
+        Print(_T("warning: date picker picture ") + CString(lpszPicture) + _T(": ") + strProblem +
+              _T(" (its button shows no picture)"));
         ++nWarnings;
     }
     return nWarnings;
@@ -178,6 +195,7 @@ int CheckSkin(const CString& strFolder) {
     nWarnings += CheckMessageBoxIcons(file.GetFolder());
     nWarnings += CheckIMListFiles(file.GetFolder());
     nWarnings += CheckToolBarPlusFiles(file.GetFolder());
+    nWarnings += CheckDatePickerPictures(file.GetFolder());
     PrintSummary(file.GetFolder() + _T(" (") + records.strName + _T(")"), nErrors, nWarnings);
     return nErrors > 0 ? 1 : 0;
 }

@@ -499,6 +499,63 @@ bool ImageButtonsReachTheParent() {
            rcReported == rcArrow && parent.m_nClicks == 1;
 }
 
+// The parent of a date button: its command (ON_BN_CLICKED, notification 0) and the date message, as a
+// host's message map takes them.
+class CPlannerParent : public CWnd {
+public:
+    enum { IDC_EXAM = 20 };
+    int m_nCommands = 0;
+    int m_nDates = 0;
+    WPARAM m_wFirstDate = 0;
+    LPARAM m_lFirstDate = 0;
+
+protected:
+    afx_msg void OnExamClicked() { ++m_nCommands; }
+    afx_msg LRESULT OnDatePicked(WPARAM wParam, LPARAM lParam) {
+        if (m_nDates++ == 0) m_wFirstDate = wParam, m_lFirstDate = lParam;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPlannerParent, CWnd)
+ON_BN_CLICKED(CPlannerParent::IDC_EXAM, &CPlannerParent::OnExamClicked)
+ON_MESSAGE(WM_QV_DATEPICKED, &CPlannerParent::OnDatePicked)
+END_MESSAGE_MAP()
+
+// A date button: a click posted on it opens the calendar, a click posted on the 20th picks it. The
+// parent gets one command and the date first, then the close of the popup.
+bool DatePickerReachesTheParent() {
+    CPlannerParent parent;
+    bool ok = parent.CreateEx(0, AfxRegisterWndClass(0), _T("planner"), WS_POPUP | WS_VISIBLE,
+                              CRect(0, 0, 300, 240), NULL, 0) != FALSE;
+    CQVDatePickerBtn exam;
+    ok = ok && exam.Create(_T("Exam date"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 130, 34),
+                           &parent, CPlannerParent::IDC_EXAM);
+    if (ok) {
+        exam.SetDate(2027, 3, 1);
+        exam.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
+        exam.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+        PumpPending();
+        const CDatePickerCtrlItem* pDay = exam.GetPickerCtrl().FindDayCell(20);
+        ok = pDay != NULL;
+        if (ok) {
+            const CPoint pt = pDay->m_rect.CenterPoint();
+            exam.GetPickerCtrl().PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+            exam.GetPickerCtrl().PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+            PumpPending();
+        }
+    }
+    printf("host: date button sent %d command(s) and %d date message(s), the first (%d, %d/%d)\n",
+           parent.m_nCommands, parent.m_nDates, static_cast<int>(parent.m_wFirstDate),
+           LOWORD(parent.m_lFirstDate), HIWORD(parent.m_lFirstDate));
+    const bool bPicked = exam.GetDate() == COleDateTime(2027, 3, 20, 0, 0, 0);
+    if (exam.GetSafeHwnd()) exam.DestroyWindow();
+    if (parent.GetSafeHwnd()) parent.DestroyWindow();
+    return ok && bPicked && parent.m_nCommands == 1 && parent.m_nDates >= 1 && parent.m_wFirstDate == 2027 &&
+           parent.m_lFirstDate == MAKELPARAM(3, 20);
+}
+
 }  // namespace
 
 // A sign-in dialog from an in-memory template with one edit: the edit subclassed by a skinned edit, a
@@ -759,17 +816,18 @@ int main() {
     const bool wordBook = WordBookDialogControls();
     const bool imageButtons = ImageButtonsReachTheParent();
     const bool toolBarPlus = ToolBarPlusClicksReachTheOwner();
+    const bool datePicker = DatePickerReachesTheParent();
 
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
                     skinned && windowless && outbar && contacts && signIn && wordBook && imageButtons &&
-                    toolBarPlus;
+                    toolBarPlus && datePicker;
     if (ok)
         printf("host: ok\n");
     else
         printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned windows %d, skinned "
                "button %d, windowless hosts %d, outlook bar %d, contact list %d, sign-in dialog %d, image "
-               "buttons %d, item toolbar %d)\n",
+               "buttons %d, item toolbar %d, date button %d)\n",
                strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinnedWindows, skinned,
-               windowless, outbar, contacts, signIn, imageButtons, toolBarPlus);
+               windowless, outbar, contacts, signIn, imageButtons, toolBarPlus, datePicker);
     return ok ? 0 : 1;
 }

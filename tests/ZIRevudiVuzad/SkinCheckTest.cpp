@@ -68,12 +68,21 @@ void WriteToolBarPlusFiles(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
                          skintest::Strip(12 * strip.second, 22, strip.second));
 }
 
+// The date picker's five pictures in Common\others (small images read through GDI+).
+void WriteDatePickerPictures(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
+    const std::vector<BYTE> picture = riztest::Bmp24(16, 16, [](int x, int) { return RGB(x * 16, 90, 200); });
+    for (LPCTSTR lpszName :
+         {_T("first.png"), _T("prev.png"), _T("next.png"), _T("last.png"), _T("close.png")})
+        folder.WriteFile(CString(lpszSub) + _T("\\Common\\others\\") + lpszName, picture);
+}
+
 // A skin with everything skincheck asks for.
 CString WriteFullSkin(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
     CString strFolder = skintest::WriteSkin(folder, lpszSub);
     WriteMessageBoxIcons(folder, lpszSub);
     WriteContactListFiles(folder, strFolder, lpszSub);
     WriteToolBarPlusFiles(folder, lpszSub);
+    WriteDatePickerPictures(folder, lpszSub);
     return strFolder;
 }
 
@@ -136,12 +145,14 @@ TEST(SkinCheck, ExitCodesAndTheErrorsAndWarningsListedForSkinsAndLanguages) {
              EXPECT_TRUE(::DeleteFile(strFolder + _T("Common\\Error.png")));
              t.WriteFile(_T("Blue\\Common\\Warning.png"), "no image in here");
              t.WriteFile(_T("Blue\\Common\\Question.png"), "");
+             EXPECT_TRUE(::DeleteFile(strFolder + _T("Common\\others\\first.png")));
              return strFolder; }, 0,
          {"warning: message-box icon Common\\Error.png: file missing",
           "warning: message-box icon Common\\Warning.png: cannot be read as an image",
           "warning: message-box icon Common\\Question.png: cannot be read as an image",
-          "0 error(s), 3 warning(s)"},
-         {"Information.png"}},
+          "warning: date picker picture Common\\others\\first.png: file missing",
+          "0 error(s), 4 warning(s)"},
+         {"Information.png", "prev.png"}},
         {"unknown sections and keys are only warnings",
          SkinWith("\n[Window]\nFutureKey=1\n[FutureSection]\nWhatever=2\n"),
          0, {"warning: skin.ini line", "FutureKey: unknown key", "unknown section [FutureSection]"}, {}},
@@ -205,8 +216,8 @@ TEST(SkinCheck, ExitCodesAndTheErrorsAndWarningsListedForSkinsAndLanguages) {
           "NoSuchChannel.bmp: file missing",
           "NoSuchThumb.bmp: file missing", "3 error(s)"}, {"SliderTransparent"}},
         // The shipped skins and languages are a build dependency of every test program: a missing one fails.
-        {"the shipped Default skin", Shipped(_T("Skins\\Default")), 0, {}, {"message-box icon"}},
-        {"the shipped Jade skin", Shipped(_T("Skins\\Jade")), 0, {}, {"message-box icon"}},
+        {"the shipped Default skin", Shipped(_T("Skins\\Default")), 0, {}, {"message-box icon", "date picker picture"}},
+        {"the shipped Jade skin", Shipped(_T("Skins\\Jade")), 0, {}, {"message-box icon", "date picker picture"}},
         {"the shipped en-US table", Shipped(_T("Languages\\en-US.lng")), 0, {"0 error(s), 0 warning(s)"}, {}},
         {"the shipped zh-CN table", Shipped(_T("Languages\\zh-CN.lng")), 0, {"0 error(s), 0 warning(s)"}, {}},
         {"a language missing keys", [](riztest::TempFolder& t) {
