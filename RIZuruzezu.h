@@ -77,3 +77,5 @@
 #include "QVWordListCtrl.h"
 // Scroll bar skinning
 #include "SkinScrollBar.h"
+// Composite controls
+#include "QVLayoutCtrl.h"
