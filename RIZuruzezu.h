@@ -89,3 +89,4 @@
 #include "QVDatePickerLayout.h"
 #include "QVDatePickerCtrl.h"
 #include "QVDatePickerBtn.h"
+#include "QVLayoutCtrl.h"

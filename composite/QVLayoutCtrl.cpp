@@ -1,0 +1,55 @@
+#include "QVLayoutCtrl.h"
+
+void CQVLayoutCtrl::Initialize(CWnd* pParent, SizeType horz, SizeType vert) {
+    m_pParent = pParent;
+    m_hParent = pParent->GetSafeHwnd();
+    m_horz = horz;
+    m_vert = vert;
+}
+
+void CQVLayoutCtrl::AddCtrl(UINT nID) {
+    Entry entry;
+    entry.nID = nID;
+    m_entries.push_back(entry);
+}
+
+void CQVLayoutCtrl::AddCtrl(CWnd* pWnd) {
+    if (pWnd == nullptr) return;
+    Entry entry;
+    entry.pWnd = pWnd;
+    entry.hWnd = pWnd->GetSafeHwnd();
+    m_entries.push_back(entry);
+}
+
+// The child is addressed by handle only: the object behind a stored pointer may be gone with its
+// window, so the pointer is never followed after AddCtrl.
+HWND CQVLayoutCtrl::FindChild(const Entry& entry) const {
+    if (m_hParent == nullptr || !::IsWindow(m_hParent)) return nullptr;
+    HWND hChild = entry.pWnd != nullptr ? entry.hWnd : ::GetDlgItem(m_hParent, static_cast<int>(entry.nID));
+    return hChild != nullptr && ::IsWindow(hChild) ? hChild : nullptr;
+}
+
+CRect CQVLayoutCtrl::ChildRect(HWND hChild) const {
+    CRect rc;
+    CWnd::FromHandle(hChild)->GetWindowRect(&rc);
+    CWnd::FromHandle(m_hParent)->ScreenToClient(&rc);
+    return rc;
+}
+
+void CQVLayoutCtrl::InitLayout(const CRect& rcLayout) {
+    for (Entry& entry : m_entries) {
+        if (HWND hChild = FindChild(entry)) entry.record = QVRecordLayoutChild(rcLayout, ChildRect(hChild));
+    }
+}
+
+void CQVLayoutCtrl::LayoutCtrls(const CRect& rcLayout) {
+    for (const Entry& entry : m_entries) {
+        HWND hChild = FindChild(entry);
+        if (hChild == nullptr) continue;
+        const CRect rc = QVLayoutChildRect(m_horz, m_vert, rcLayout, ChildRect(hChild), entry.record);
+        CWnd* pChild = CWnd::FromHandle(hChild);
+        pChild->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+        pChild->Invalidate(TRUE);
+    }
+}
