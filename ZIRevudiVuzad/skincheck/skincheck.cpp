@@ -155,6 +155,11 @@ int CheckToolBarPlusFiles(const CString& strFolder) {
         }
         if (strProblem.IsEmpty()) continue;
         Print(_T("warning: item toolbar file ") + CString(strip.lpszName) + _T(": ") + strProblem);
+        ++nWarnings;
+    }
+    return nWarnings;
+}
+
 // The date picker's navigation buttons read their pictures by fixed names; a missing one leaves its
 // button blank (it still works), so each problem is a warning. Returns the number printed.
 int CheckDatePickerPictures(const CString& strFolder) {
