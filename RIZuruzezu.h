@@ -75,5 +75,6 @@
 // Learning views
 #include "QVWordListBox.h"
 #include "QVWordListCtrl.h"
+#include "QVFileTransferList.h"
 // Scroll bar skinning
 #include "SkinScrollBar.h"

@@ -26,6 +26,9 @@ bool WriteMessageBoxIcons(const SkinParams& p, const std::wstring& strSkin);
 // The contact list's images: Common\IMList\TeamItem.bmp, GroupBtn.bmp, scrollbar.bmp, the arrow and face
 // icons, and the user pictures UserIcon\%d.bmp, %d_m.bmp, %d_0.bmp, %d_m_0.bmp (makes UserIcon\).
 bool WriteIMListImages(const SkinParams& p, const std::wstring& strSkin);
+// The file transfer list's images: Common\others\FileProgress.bmp, FileSendOverlay.png,
+// FileRecvOverlay.png.
+bool WriteTransferImages(const SkinParams& p, const std::wstring& strSkin);
 // skin.ini: every key of the window and button records and the colour table.
 bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin);
 // The word list's tick, 16 x 14 on white, as a 24-bit BMP file.

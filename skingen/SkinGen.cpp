@@ -67,6 +67,7 @@ bool WriteSkin(const SkinParams& p, const std::wstring& strOut) {
     ok = WriteButtonImages(p, strSkin) && ok;
     ok = WriteMessageBoxIcons(p, strSkin) && ok;
     ok = WriteIMListImages(p, strSkin) && ok;
+    ok = WriteTransferImages(p, strSkin) && ok;
     ok = WriteSkinIni(p, strSkin) && ok;
     fwprintf(ok ? stdout : stderr,
              ok ? L"skingen: %ls written\n" : L"skingen: %ls: a file could not be written\n",
