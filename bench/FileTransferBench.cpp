@@ -101,7 +101,9 @@ void FileTransferSuite() {
             int nTurn = 0;
             suite.Add("UpdateTransferProgress + UpdateWindow", [&](int n) {
                 for (int i = 0; i < n; ++i) {
-                    transfers.UpdateTransferProgress(RowId(1), (++nTurn % 100) << 16, nTurn % 100, 99.0f);
+                    const int nPercent = ++nTurn % 100;
+                    transfers.UpdateTransferProgress(RowId(1), static_cast<unsigned>(nPercent) << 16,
+                                                     nPercent, 99.0f);
                     transfers.UpdateWindow();
                 }
             });
