@@ -75,6 +75,7 @@
 // Learning views
 #include "QVWordListBox.h"
 #include "QVWordListCtrl.h"
+#include "QVFileTransferList.h"
 // Scroll bar skinning
 #include "SkinScrollBar.h"
 // Item toolbar

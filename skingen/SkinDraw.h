@@ -35,6 +35,9 @@ bool WriteToolBarPlusImages(const SkinParams& p, const std::wstring& strSkin);
 // The date picker's navigation pictures, 16 x 16 PNGs with alpha: Common\others\first.png, prev.png,
 // next.png, last.png and close.png.
 bool WriteDatePickerImages(const SkinParams& p, const std::wstring& strSkin);
+// The file transfer list's images: Common\others\FileProgress.bmp, FileSendOverlay.png,
+// FileRecvOverlay.png.
+bool WriteTransferImages(const SkinParams& p, const std::wstring& strSkin);
 // skin.ini: every key of the window and button records and the colour table.
 bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin);
 // The word list's tick, 16 x 14 on white, as a 24-bit BMP file.

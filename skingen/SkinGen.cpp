@@ -70,6 +70,7 @@ bool WriteSkin(const SkinParams& p, const std::wstring& strOut) {
     ok = WriteScrollBarImage(p, strSkin) && ok;
     ok = WriteToolBarPlusImages(p, strSkin) && ok;
     ok = WriteDatePickerImages(p, strSkin) && ok;
+    ok = WriteTransferImages(p, strSkin) && ok;
     ok = WriteSkinIni(p, strSkin) && ok;
     fwprintf(ok ? stdout : stderr,
              ok ? L"skingen: %ls written\n" : L"skingen: %ls: a file could not be written\n",

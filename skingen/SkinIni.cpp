@@ -195,8 +195,8 @@ void WriteColorSection(CIniWriter& ini, const SkinParams& p) {
         "menu image column",
         "menu selection fill",
         "menu selection outline",
-        "caption text",
-        "links",
+        "file transfer list: top of the hovered row",
+        "file transfer list: bottom of the hovered row",
     };
     ini.Section("Colors");
     for (int i = 0; i < 17; ++i) {
@@ -242,6 +242,12 @@ bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin) {
     ini.Text("SliderThumb", "Common\\others\\SliderThumb.bmp");
     ini.Int("SliderTransparent", p.nSliderTransparent);
     ini.Color("SliderKey", kKey);
+    ini.Comment("File transfer list: icon overlays, the progress bar (bar, filled part) and its key.");
+    ini.Text("FileSendOverlay", "Common\\others\\FileSendOverlay.png");
+    ini.Text("FileRecvOverlay", "Common\\others\\FileRecvOverlay.png");
+    ini.Text("FileProgress", "Common\\others\\FileProgress.bmp");
+    ini.Int("FileProgressTransparent", p.nOutBarTransparent);
+    ini.Color("FileProgressKey", kKey);
     WriteColorSection(ini, p);
     return ini.Save(strSkin + L"skin.ini");
 }

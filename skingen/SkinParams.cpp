@@ -109,8 +109,8 @@ SkinParams MakeDefault() {
         {226, 234, 246},  // 12 menu image column
         {196, 218, 246},  // 13 menu selection fill
         {51, 122, 204},   // 14 menu selection outline
-        {255, 255, 255},  // 15 caption text
-        {0, 102, 204},    // 16 links
+        {250, 252, 255},  // 15 file transfer list: top of the hovered row
+        {196, 220, 248},  // 16 file transfer list: bottom of the hovered row
     };
     for (int i = 0; i < 17; ++i)
         p.colors[i] = colors[i];
@@ -225,8 +225,8 @@ SkinParams MakeJade() {
         {220, 238, 228},  // 12 menu image column
         {192, 230, 208},  // 13 menu selection fill
         {46, 139, 87},    // 14 menu selection outline
-        {255, 255, 255},  // 15 caption text
-        {0, 128, 96},     // 16 links
+        {252, 255, 253},  // 15 file transfer list: top of the hovered row
+        {190, 232, 206},  // 16 file transfer list: bottom of the hovered row
     };
     for (int i = 0; i < 17; ++i)
         p.colors[i] = colors[i];

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "QVBitmap.h"
+#include "QVGdiplusImage.h"
 
 #include <vector>
 
@@ -155,10 +156,19 @@ public:
     int m_nOutBarFolderHeight = 24;  // height of one folder header
     int m_nOutBarTransparent = 0;    // non-zero: the header image is drawn with m_clrOutBarKey
     COLORREF m_clrOutBarKey = RGB(255, 0, 255);
+    // File transfer list: the overlays rendered over a sent or received file's icon (32 x 32, drawn
+    // with their own transparency), and the progress bar's two frames (0 the bar, 1 its filled part)
+    // stretched over the bar, with m_clrFileProgressKey when m_nFileProgressTransparent is non-zero.
+    CQVGdiplusImage m_imgFileSendOverlay;
+    CQVGdiplusImage m_imgFileRecvOverlay;
+    CQVBitmap m_bmpFileProgress;
+    int m_nFileProgressTransparent = 0;
+    COLORREF m_clrFileProgressKey = RGB(255, 0, 255);
 };
 
 // Seventeen colours, counted from 0. 3: base line of the tab control; 4: control border; 5, 6: control
-// bar gradient; 11-14: menu background, menu image column, menu selection fill, menu selection outline.
+// bar gradient; 11-14: menu background, menu image column, menu selection fill, menu selection outline;
+// 15, 16: top and bottom of the file transfer list's hovered row.
 // Keys Color0 to Color16.
 class CQVSkinColorDef {
 public:

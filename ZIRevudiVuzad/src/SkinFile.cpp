@@ -42,7 +42,7 @@ const wchar_t* SectionLabel(int nSection) {
     return L"";
 }
 
-enum FieldKind { FIELD_INT, FIELD_COLOR, FIELD_TEXT, FIELD_IMAGE, FIELD_POINTS };
+enum FieldKind { FIELD_INT, FIELD_COLOR, FIELD_TEXT, FIELD_IMAGE, FIELD_PICTURE, FIELD_POINTS };
 
 // One record field: its key, its type and where it lives in the record.
 template <class R>
@@ -53,6 +53,7 @@ struct CField {
     COLORREF R::*pColor;
     CString R::*pText;
     CQVBitmap R::*pImage;
+    CQVGdiplusImage R::*pPicture;  // images drawn through GDI+ with their own transparency
     std::vector<CPoint> R::*pPoints;
     int nFrames;               // images: frames side by side
     bool bOptional;            // images: a skin may leave it out without a warning
@@ -64,24 +65,30 @@ struct CField {
 // Flags and the numbers the library does not read take any int; every other number has a range.
 template <class R>
 constexpr CField<R> Int(const wchar_t* pszKey, int R::*p, int nMin = INT_MIN, int nMax = INT_MAX) {
-    return {pszKey, FIELD_INT, p, nullptr, nullptr, nullptr, nullptr, 0, false, nullptr, nMin, nMax};
+    return {pszKey, FIELD_INT, p, nullptr, nullptr, nullptr, nullptr, nullptr, 0, false, nullptr, nMin, nMax};
 }
 template <class R>
 constexpr CField<R> Color(const wchar_t* pszKey, COLORREF R::*p) {
-    return {pszKey, FIELD_COLOR, nullptr, p, nullptr, nullptr, nullptr, 0, false, nullptr, 0, 0};
+    return {pszKey, FIELD_COLOR, nullptr, p, nullptr, nullptr, nullptr, nullptr, 0, false, nullptr, 0, 0};
 }
 template <class R>
 constexpr CField<R> Mask(const wchar_t* pszKey, CString R::*p, const wchar_t* pszFolder) {
-    return {pszKey, FIELD_TEXT, nullptr, nullptr, p, nullptr, nullptr, 0, false, pszFolder, 0, 0};
+    return {pszKey, FIELD_TEXT, nullptr, nullptr, p, nullptr, nullptr, nullptr, 0, false, pszFolder, 0, 0};
 }
 template <class R>
 constexpr CField<R> Image(const wchar_t* pszKey, CQVBitmap R::*p, int nFrames, bool bOptional = false) {
-    return {pszKey, FIELD_IMAGE, nullptr, nullptr, nullptr, p, nullptr, nFrames, bOptional, nullptr, 0, 0};
+    return {pszKey,  FIELD_IMAGE, nullptr,   nullptr, nullptr, p, nullptr,
+            nullptr, nFrames,     bOptional, nullptr, 0,       0};
+}
+// Optional pictures (PNG with alpha and the like), one frame.
+template <class R>
+constexpr CField<R> Picture(const wchar_t* pszKey, CQVGdiplusImage R::*p) {
+    return {pszKey, FIELD_PICTURE, nullptr, nullptr, nullptr, nullptr, p, nullptr, 1, true, nullptr, 0, 0};
 }
 template <class R>
 constexpr CField<R> Points(const wchar_t* pszKey, std::vector<CPoint> R::*p) {
     const int nMax = QVSkinRange::kMaxCornerPoint;
-    return {pszKey, FIELD_POINTS, nullptr, nullptr, nullptr, nullptr, p, 0, false, nullptr, 0, nMax};
+    return {pszKey, FIELD_POINTS, nullptr, nullptr, nullptr, nullptr, nullptr, p, 0, false, nullptr, 0, nMax};
 }
 
 // The ranges of docs/skin-format.md.
@@ -215,6 +222,13 @@ const CField<O> s_othFields[] = {
     Int(L"OutBarFolderHeight", &O::m_nOutBarFolderHeight, 1, kMaxRowHeight),
     Int(L"OutBarTransparent", &O::m_nOutBarTransparent),
     Color(L"OutBarKey", &O::m_clrOutBarKey),
+    // File transfer list: icon overlays and the progress bar; without them the icon stays bare and the
+    // bar is a blue fill in a black frame.
+    Picture(L"FileSendOverlay", &O::m_imgFileSendOverlay),
+    Picture(L"FileRecvOverlay", &O::m_imgFileRecvOverlay),
+    Image(L"FileProgress", &O::m_bmpFileProgress, 2, true),
+    Int(L"FileProgressTransparent", &O::m_nFileProgressTransparent),
+    Color(L"FileProgressKey", &O::m_clrFileProgressKey),
 };
 const size_t s_nOthFields = sizeof(s_othFields) / sizeof(s_othFields[0]);
 
@@ -480,6 +494,24 @@ public:
         m_pIssues->push_back(issue);
     }
 
+    // Loads one picture of a skin; it stays empty, and draws nothing, when it cannot be read.
+    void LoadPicture(CQVGdiplusImage& image, const CString& strRelative, int nLine,
+                     const CString& strLabel) const {
+        image.Unload();
+        if (strRelative.IsEmpty()) return;
+        const CString strWhat = strLabel + _T(": ") + strRelative + _T(": ");
+        if (strRelative.Find(_T(':')) >= 0 || strRelative[0] == _T('\\')) {
+            Add(TRUE, nLine, strWhat + _T("not a path relative to the skin folder"));
+            return;
+        }
+        const CString strFile = m_strFolder + strRelative;
+        if (!zir::IsFile(strFile)) {
+            Add(TRUE, nLine, strWhat + _T("file missing"));
+            return;
+        }
+        if (!image.Load(strFile)) Add(TRUE, nLine, strWhat + _T("cannot be read as an image"));
+    }
+
     // Loads one image of a skin: nothing for a file that is missing, damaged or too small for its
     // frames; the image then stays empty and draws nothing.
     void LoadImage(CQVBitmap& bmp, const CString& strRelative, int nFrames, int nLine,
@@ -639,6 +671,9 @@ bool ApplyField(const CField<R>* pFields, size_t nFields, R& record, int nSectio
             break;
         case FIELD_IMAGE:
             context.LoadImage(record.*field.pImage, PathValue(value), field.nFrames, nLine, strLabel);
+            break;
+        case FIELD_PICTURE:
+            context.LoadPicture(record.*field.pPicture, PathValue(value), nLine, strLabel);
             break;
         }
         if (!bParsed)

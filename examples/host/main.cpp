@@ -379,6 +379,53 @@ bool ToolBarPlusClicksReachTheOwner() {
     return ok && owner.m_commands == std::vector<UINT>{101} && owner.m_dropped == std::vector<UINT>{102};
 }
 
+// The owner of a file transfer list: records the link notifications (WM_QV_TRANSFERLINK).
+class CTransferOwner : public CWnd {
+public:
+    int m_nLinks = 0;
+    WPARAM m_nType = 0;
+    LPARAM m_lItem = 0;
+
+protected:
+    afx_msg LRESULT OnTransferLink(WPARAM wParam, LPARAM lParam) {
+        ++m_nLinks;
+        m_nType = wParam;
+        m_lItem = lParam;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTransferOwner, CWnd)
+ON_MESSAGE(WM_QV_TRANSFERLINK, &CTransferOwner::OnTransferLink)
+END_MESSAGE_MAP()
+
+// A file being received: a move and a release posted over its cancel link come back to the owner as
+// one WM_QV_TRANSFERLINK with the cancel type (3) and the row's record.
+bool TransferCancelReachesOwner() {
+    CTransferOwner parent;
+    bool ok = parent.CreateEx(0, AfxRegisterWndClass(0), _T("transfers"), WS_POPUP, CRect(0, 0, 320, 200),
+                              NULL, 0) != FALSE;
+    CQVFileTransferList list;
+    ok = ok && list.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 180), &parent, 1) != 0;
+    const GUID id = {0x5eed, 0x1, 0x2, {3, 4, 5, 6, 7, 8, 9, 10}};
+    tagTransferFileItem* pItem = nullptr;
+    if (ok) {
+        list.AddItem(id, _T("Unit 5 listening.mp3"), 12 << 20, FALSE, FALSE, FALSE);
+        pItem = list.FindItem(id);
+        const CPoint pt = pItem->links[2].rect.CenterPoint();
+        list.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        list.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        PumpPending();
+    }
+    printf("host: transfer list sent %d link notification(s), type %d\n", parent.m_nLinks,
+           static_cast<int>(parent.m_nType));
+    const bool bRecord = parent.m_lItem == reinterpret_cast<LPARAM>(pItem);
+    if (list.GetSafeHwnd()) list.DestroyWindow();
+    if (parent.GetSafeHwnd()) parent.DestroyWindow();
+    return ok && parent.m_nLinks == 1 && parent.m_nType == 3 && bRecord;
+}
+
 // A contact list as a client writes it: derived, the user callbacks overridden.
 class CHostContactList : public CIMListWnd {
 public:
@@ -817,17 +864,18 @@ int main() {
     const bool imageButtons = ImageButtonsReachTheParent();
     const bool toolBarPlus = ToolBarPlusClicksReachTheOwner();
     const bool datePicker = DatePickerReachesTheParent();
+    const bool transfers = TransferCancelReachesOwner();
 
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
                     skinned && windowless && outbar && contacts && signIn && wordBook && imageButtons &&
-                    toolBarPlus && datePicker;
+                    toolBarPlus && datePicker && transfers;
     if (ok)
         printf("host: ok\n");
     else
         printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned windows %d, skinned "
                "button %d, windowless hosts %d, outlook bar %d, contact list %d, sign-in dialog %d, image "
-               "buttons %d, item toolbar %d, date button %d)\n",
+               "buttons %d, item toolbar %d, date button %d, transfer list %d)\n",
                strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinnedWindows, skinned,
-               windowless, outbar, contacts, signIn, imageButtons, toolBarPlus, datePicker);
+               windowless, outbar, contacts, signIn, imageButtons, toolBarPlus, datePicker, transfers);
     return ok ? 0 : 1;
 }
