@@ -38,7 +38,7 @@ const LPCTSTR kPageOrder[] = {_T("skin"),           _T("helpers"),         _T("s
                               _T("ui-objects"),     _T("study-shop"),      _T("framework-windows"),
                               _T("framework"),      _T("outlook-bar"),     _T("contact-list"),
                               _T("lesson-toolbar"), _T("media"),           _T("word-lists"),
-                              _T("scroll-bars"), _T("study-toolbar"), _T("study-planner"),
+                              _T("scroll-bars"),    _T("study-toolbar"),   _T("study-planner"),
                               _T("file-transfers")};
 
 int PageRank(LPCTSTR lpszName) {
