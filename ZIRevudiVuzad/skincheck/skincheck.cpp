@@ -15,6 +15,7 @@
 
 #include <shellapi.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -61,22 +62,22 @@ void PrintSummary(const CString& strWhat, int nErrors, int nWarnings) {
     Print(str);
 }
 
-// The message box reads its icons by fixed names, not through skin.ini; a box without its icon still
-// works, so a missing or unreadable icon is a warning. Returns the number of warnings printed.
-int CheckMessageBoxIcons(const CString& strFolder) {
-    static const LPCTSTR kIcons[] = {_T("Common\\Question.png"), _T("Common\\Error.png"),
-                                     _T("Common\\Information.png"), _T("Common\\Warning.png")};
+// Pictures a control reads by fixed names, not through skin.ini: the control still works without them,
+// so each one missing or unreadable is a warning, printed as "warning: <what> <name>: <problem>
+// (<consequence>)". Returns the number of warnings printed.
+int CheckFixedPictures(const CString& strFolder, std::initializer_list<LPCTSTR> names, LPCTSTR lpszWhat,
+                       LPCTSTR lpszConsequence) {
     int nWarnings = 0;
-    for (LPCTSTR lpszIcon : kIcons) {
-        CString strPath = strFolder + lpszIcon;
+    for (LPCTSTR lpszName : names) {
+        const CString strPath = strFolder + lpszName;
         CString strProblem;
         if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES)
             strProblem = _T("file missing");
         else if (!CQVGdiplusImage().Load(strPath))
             strProblem = _T("cannot be read as an image");
         if (strProblem.IsEmpty()) continue;
-        Print(_T("warning: message-box icon ") + CString(lpszIcon) + _T(": ") + strProblem +
-              _T(" (boxes of this kind show no icon)"));
+        Print(_T("warning: ") + CString(lpszWhat) + _T(" ") + lpszName + _T(": ") + strProblem + _T(" (") +
+              lpszConsequence + _T(")"));
         ++nWarnings;
     }
     return nWarnings;
@@ -160,28 +161,6 @@ int CheckToolBarPlusFiles(const CString& strFolder) {
     return nWarnings;
 }
 
-// The date picker's navigation buttons read their pictures by fixed names; a missing one leaves its
-// button blank (it still works), so each problem is a warning. Returns the number printed.
-int CheckDatePickerPictures(const CString& strFolder) {
-    static const LPCTSTR kPictures[] = {_T("Common\\others\\first.png"), _T("Common\\others\\prev.png"),
-                                        _T("Common\\others\\next.png"), _T("Common\\others\\last.png"),
-                                        _T("Common\\others\\close.png")};
-    int nWarnings = 0;
-    for (LPCTSTR lpszPicture : kPictures) {
-        const CString strPath = strFolder + lpszPicture;
-        CString strProblem;
-        if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES)
-            strProblem = _T("file missing");
-        else if (!CQVGdiplusImage().Load(strPath))
-            strProblem = _T("cannot be read as an image");
-        if (strProblem.IsEmpty()) continue;
-        Print(_T("warning: date picker picture ") + CString(lpszPicture) + _T(": ") + strProblem +
-              _T(" (its button shows no picture)"));
-        ++nWarnings;
-    }
-    return nWarnings;
-}
-
 int CheckSkin(const CString& strFolder) {
     CSkinFile file;
     if (!file.Read(strFolder)) {
@@ -197,10 +176,17 @@ int CheckSkin(const CString& strFolder) {
         Print(LinePrefix(issue.bError, issue.nLine, _T("skin.ini")) + issue.strText);
         (issue.bError ? nErrors : nWarnings)++;
     }
-    nWarnings += CheckMessageBoxIcons(file.GetFolder());
+    nWarnings += CheckFixedPictures(file.GetFolder(),
+                                    {_T("Common\\Question.png"), _T("Common\\Error.png"),
+                                     _T("Common\\Information.png"), _T("Common\\Warning.png")},
+                                    _T("message-box icon"), _T("boxes of this kind show no icon"));
     nWarnings += CheckIMListFiles(file.GetFolder());
     nWarnings += CheckToolBarPlusFiles(file.GetFolder());
-    nWarnings += CheckDatePickerPictures(file.GetFolder());
+    nWarnings += CheckFixedPictures(file.GetFolder(),
+                                    {_T("Common\\others\\first.png"), _T("Common\\others\\prev.png"),
+                                     _T("Common\\others\\next.png"), _T("Common\\others\\last.png"),
+                                     _T("Common\\others\\close.png")},
+                                    _T("date picker picture"), _T("its button shows no picture"));
     PrintSummary(file.GetFolder() + _T(" (") + records.strName + _T(")"), nErrors, nWarnings);
     return nErrors > 0 ? 1 : 0;
 }

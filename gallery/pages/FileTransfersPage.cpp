@@ -5,50 +5,27 @@
 //  - right (x 345-628): earlier transfers (y 30-200), more rows than fit, scrolled to the last one added,
 //    and below them (y 220-380) a received file finished with its open and open-folder links.
 // Every text comes from the language table.
-#include "../GalleryPage.h"
-
-#include <QVLanResManager.h>
-#include <RIZuruzezu.h>
+#include "../GalleryCanvasDialog.h"
 
 namespace {
-
-CString Text(LPCTSTR lpszKey) {
-    return CQVLanResManager::GetSingletonPtr()->GetString(lpszKey);
-}
 
 GUID TransferId(unsigned long n) {
     GUID id = {0x7a3c0000UL + n, 0x51d2, 0x4e8b, {0x9f, 0x10, 0x2c, 0x44, 0x00, 0x00, 0x00, 0x01}};
     return id;
 }
 
-class CFileTransfersDlg : public CSkinDialog {
+class CFileTransfersDlg : public CGalleryCanvasDialog {
 public:
-    BOOL CreateOver(CWnd* pOwner) {
-        m_template = GalleryEmptyDialogTemplate(430, 275);
-        if (!CreateIndirect(reinterpret_cast<LPCDLGTEMPLATE>(m_template.data()), pOwner)) return FALSE;
-        SetWindowText(Text(_T("IDS_GALLERY_XFER_DIALOG")));
-        return TRUE;
-    }
+    CFileTransfersDlg() : CGalleryCanvasDialog(_T("IDS_GALLERY_XFER_DIALOG")) {}
 
 protected:
-    BOOL OnInitDialog() override {
-        CSkinDialog::OnInitDialog();
-        SetWindowPos(NULL, 0, 0, 640, 450, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    void CreateContent() override {
         Caption(m_todayCaption, _T("IDS_GALLERY_XFER_TODAY"), CRect(12, 10, 330, 26), kIdTodayCaption);
         Caption(m_earlierCaption, _T("IDS_GALLERY_XFER_EARLIER"), CRect(345, 10, 628, 26), kIdEarlierCaption);
         Caption(m_doneCaption, _T("IDS_GALLERY_XFER_DONE"), CRect(345, 200, 628, 216), kIdDoneCaption);
         CreateToday();
         CreateEarlier();
         CreateDone();
-        return TRUE;
-    }
-    void OnOK() override {}
-    void OnCancel() override {}
-
-    void Caption(CQVLabel& label, LPCTSTR lpszKey, const CRect& rc, UINT nID) {
-        label.SetTransparent(TRUE);
-        label.Create(Text(lpszKey), WS_CHILD | WS_VISIBLE | SS_LEFT, rc, this, nID);
-        label.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), TRUE);
     }
 
     void MakeList(CQVFileTransferList& list, const CRect& rc, UINT nID) {
@@ -59,22 +36,25 @@ protected:
     void CreateToday() {
         MakeList(m_today, CRect(12, 30, 330, 380), kIdToday);
         const unsigned __int64 kMB = 1024 * 1024;
-        m_today.AddItem(TransferId(1), Text(_T("IDS_GALLERY_XFER_F_LISTENING")), 12 * kMB, FALSE, FALSE,
-                        FALSE);
+        m_today.AddItem(TransferId(1), GalleryKeyText(_T("IDS_GALLERY_XFER_F_LISTENING")), 12 * kMB, FALSE,
+                        FALSE, FALSE);
         m_today.SetItemTransferType(TransferId(1), QVTT_RELAY);
         m_today.SetItemStatus(TransferId(1), QVTFS_TRANSFERRING, _T(""));
         m_today.UpdateTransferProgress(TransferId(1), 12 * kMB * 47 / 100, 47, 286.4f);
-        m_today.AddItem(TransferId(2), Text(_T("IDS_GALLERY_XFER_F_VOCABULARY")), 84 * 1024, TRUE, FALSE,
-                        FALSE);
+        m_today.AddItem(TransferId(2), GalleryKeyText(_T("IDS_GALLERY_XFER_F_VOCABULARY")), 84 * 1024, TRUE,
+                        FALSE, FALSE);
         m_today.SetItemTransferType(TransferId(2), QVTT_DIRECT);
         m_today.SetItemStatus(TransferId(2), QVTFS_FINISHED, _T(""));
-        m_today.AddItem(TransferId(3), Text(_T("IDS_GALLERY_XFER_F_ESSAY")), 310 * 1024, TRUE, FALSE, FALSE);
-        m_today.SetItemStatus(TransferId(3), QVTFS_FAILED, Text(_T("IDS_GALLERY_XFER_DETAIL")));
-        m_today.AddItem(TransferId(4), Text(_T("IDS_GALLERY_XFER_F_PHOTOS")), 46 * kMB, FALSE, TRUE, TRUE);
-        m_today.AddItem(TransferId(5), Text(_T("IDS_GALLERY_XFER_F_SLIDES")), 5 * kMB, TRUE, FALSE, FALSE);
-        m_today.SetItemStatus(TransferId(5), QVTFS_REFUSED, _T(""));
-        m_today.AddItem(TransferId(6), Text(_T("IDS_GALLERY_XFER_F_RECORDING")), 2 * kMB, FALSE, FALSE,
+        m_today.AddItem(TransferId(3), GalleryKeyText(_T("IDS_GALLERY_XFER_F_ESSAY")), 310 * 1024, TRUE,
+                        FALSE, FALSE);
+        m_today.SetItemStatus(TransferId(3), QVTFS_FAILED, GalleryKeyText(_T("IDS_GALLERY_XFER_DETAIL")));
+        m_today.AddItem(TransferId(4), GalleryKeyText(_T("IDS_GALLERY_XFER_F_PHOTOS")), 46 * kMB, FALSE, TRUE,
+                        TRUE);
+        m_today.AddItem(TransferId(5), GalleryKeyText(_T("IDS_GALLERY_XFER_F_SLIDES")), 5 * kMB, TRUE, FALSE,
                         FALSE);
+        m_today.SetItemStatus(TransferId(5), QVTFS_REFUSED, _T(""));
+        m_today.AddItem(TransferId(6), GalleryKeyText(_T("IDS_GALLERY_XFER_F_RECORDING")), 2 * kMB, FALSE,
+                        FALSE, FALSE);
         m_today.SetItemStatus(TransferId(6), QVTFS_CANCELLED, _T(""));
         // The listening file is hovered, the mouse over its cancel link.
         const tagTransferFileItem* pItem = m_today.FindItem(TransferId(1));
@@ -88,7 +68,7 @@ protected:
                                   _T("IDS_GALLERY_XFER_F_TIMETABLE"), _T("IDS_GALLERY_XFER_F_WORDCARDS")};
         for (unsigned long n = 0; n < 4; ++n) {
             const GUID id = TransferId(20 + n);
-            m_earlier.AddItem(id, Text(kNames[n]), (n + 1) * 700 * 1024, n % 2, FALSE, FALSE);
+            m_earlier.AddItem(id, GalleryKeyText(kNames[n]), (n + 1) * 700 * 1024, n % 2, FALSE, FALSE);
             m_earlier.SetItemTransferType(id, n % 2 ? QVTT_DIRECT : QVTT_RELAY);
             m_earlier.SetItemStatus(id, n == 3 ? QVTFS_CONNECTING : QVTFS_FINISHED, _T(""));
         }
@@ -96,12 +76,12 @@ protected:
 
     void CreateDone() {
         MakeList(m_done, CRect(345, 220, 628, 380), kIdDone);
-        m_done.AddItem(TransferId(30), Text(_T("IDS_GALLERY_XFER_F_LESSON")), 3 * 1024 * 1024, FALSE, FALSE,
-                       TRUE);
+        m_done.AddItem(TransferId(30), GalleryKeyText(_T("IDS_GALLERY_XFER_F_LESSON")), 3 * 1024 * 1024,
+                       FALSE, FALSE, TRUE);
         m_done.SetItemDestFile(TransferId(30), _T("C:\\Lessons\\Unit 3, Lesson 2.pdf"));
         m_done.SetItemStatus(TransferId(30), QVTFS_FINISHED, _T(""));
-        m_done.AddItem(TransferId(31), Text(_T("IDS_GALLERY_XFER_F_HOMEWORK")), 96 * 1024, FALSE, FALSE,
-                       FALSE);
+        m_done.AddItem(TransferId(31), GalleryKeyText(_T("IDS_GALLERY_XFER_F_HOMEWORK")), 96 * 1024, FALSE,
+                       FALSE, FALSE);
         m_done.SetItemStatus(TransferId(31), QVTFS_CONNECTING, _T(""));
     }
 
@@ -111,7 +91,6 @@ protected:
     CQVFileTransferList m_today, m_earlier, m_done;
 
 private:
-    std::vector<WORD> m_template;
 };
 
 class CFileTransfersPage : public CGalleryDialogPage<CFileTransfersDlg> {
@@ -122,7 +101,7 @@ protected:
     void Paint(CDC* pDC, const CRect&) override {
         pDC->SetBkMode(TRANSPARENT);
         pDC->SelectStockObject(DEFAULT_GUI_FONT);
-        pDC->TextOut(kDialogLeft, kDialogLeft, Text(_T("IDS_GALLERY_XFER_LINE")));
+        pDC->TextOut(kDialogLeft, kDialogLeft, GalleryKeyText(_T("IDS_GALLERY_XFER_LINE")));
     }
 };
 

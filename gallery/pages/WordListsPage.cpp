@@ -5,47 +5,24 @@
 //  - right (x 315-628): the word book (y 30-370), a word list control with the columns Word, Phonetic
 //    (in a face of its own) and Meaning.
 // Every text comes from the language table.
-#include "../GalleryPage.h"
-
-#include <QVLanResManager.h>
-#include <RIZuruzezu.h>
+#include "../GalleryCanvasDialog.h"
 
 #include <vector>
 
 namespace {
 
-CString Text(LPCTSTR lpszKey) {
-    return CQVLanResManager::GetSingletonPtr()->GetString(lpszKey);
-}
-
-class CWordListsDlg : public CSkinDialog {
+class CWordListsDlg : public CGalleryCanvasDialog {
 public:
-    BOOL CreateOver(CWnd* pOwner) {
-        m_template = GalleryEmptyDialogTemplate(430, 275);
-        if (!CreateIndirect(reinterpret_cast<LPCDLGTEMPLATE>(m_template.data()), pOwner)) return FALSE;
-        SetWindowText(Text(_T("IDS_GALLERY_WORDS_DIALOG")));
-        return TRUE;
-    }
+    CWordListsDlg() : CGalleryCanvasDialog(_T("IDS_GALLERY_WORDS_DIALOG")) {}
 
 protected:
-    BOOL OnInitDialog() override {
-        CSkinDialog::OnInitDialog();
-        SetWindowPos(NULL, 0, 0, 640, 450, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    void CreateContent() override {
         Caption(m_testCaption, _T("IDS_GALLERY_WORDS_TEST"), CRect(12, 10, 300, 26), kIdTestCaption);
         Caption(m_hintCaption, _T("IDS_GALLERY_WORDS_HINTS"), CRect(12, 260, 300, 276), kIdHintCaption);
         Caption(m_bookCaption, _T("IDS_GALLERY_WORDS_BOOK"), CRect(315, 10, 628, 26), kIdBookCaption);
         CreateSpellingTest();
         CreateHints();
         CreateWordBook();
-        return TRUE;
-    }
-    void OnOK() override {}
-    void OnCancel() override {}
-
-    void Caption(CQVLabel& label, LPCTSTR lpszKey, const CRect& rc, UINT nID) {
-        label.SetTransparent(TRUE);
-        label.Create(Text(lpszKey), WS_CHILD | WS_VISIBLE | SS_LEFT, rc, this, nID);
-        label.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), TRUE);
     }
 
     // The spelling test of Unit 3, half done: words spelt right three times show a tick, the others
@@ -98,9 +75,9 @@ protected:
         m_book.CreateEx(WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS,
                         CRect(315, 30, 628, 370), this, kIdBook);
         m_book.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-        m_book.InsertColumn(0, Text(_T("IDS_GALLERY_WORDS_COL_WORD")), LVCFMT_LEFT, 86);
-        m_book.InsertColumn(1, Text(_T("IDS_GALLERY_WORDS_COL_PHONETIC")), LVCFMT_LEFT, 96);
-        m_book.InsertColumn(2, Text(_T("IDS_GALLERY_WORDS_COL_MEANING")), LVCFMT_LEFT, 124);
+        m_book.InsertColumn(0, GalleryKeyText(_T("IDS_GALLERY_WORDS_COL_WORD")), LVCFMT_LEFT, 86);
+        m_book.InsertColumn(1, GalleryKeyText(_T("IDS_GALLERY_WORDS_COL_PHONETIC")), LVCFMT_LEFT, 96);
+        m_book.InsertColumn(2, GalleryKeyText(_T("IDS_GALLERY_WORDS_COL_MEANING")), LVCFMT_LEFT, 124);
         m_book.SetPhoneticColumn(1, _T("Arial"));
         const struct {
             LPCTSTR lpszWord;
@@ -126,7 +103,7 @@ protected:
             lvi.iSubItem = 1;
             lvi.pszText = const_cast<LPWSTR>(words[i].lpszPhonetic);
             ::SendMessageW(m_book.m_hWnd, LVM_SETITEMTEXTW, i, reinterpret_cast<LPARAM>(&lvi));
-            m_book.SetItemText(i, 2, Text(words[i].lpszMeaningKey));
+            m_book.SetItemText(i, 2, GalleryKeyText(words[i].lpszMeaningKey));
         }
         m_book.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
     }
@@ -138,7 +115,6 @@ protected:
     CQVWordListCtrl m_book;
 
 private:
-    std::vector<WORD> m_template;
 };
 
 class CWordListsPage : public CGalleryDialogPage<CWordListsDlg> {
@@ -149,7 +125,7 @@ protected:
     void Paint(CDC* pDC, const CRect&) override {
         pDC->SetBkMode(TRANSPARENT);
         pDC->SelectStockObject(DEFAULT_GUI_FONT);
-        pDC->TextOut(kDialogLeft, kDialogLeft, Text(_T("IDS_GALLERY_WORDS_LINE")));
+        pDC->TextOut(kDialogLeft, kDialogLeft, GalleryKeyText(_T("IDS_GALLERY_WORDS_LINE")));
     }
 };
 
