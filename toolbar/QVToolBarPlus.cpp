@@ -200,6 +200,23 @@ void CQVToolBarPlus::GiveSharedImages(CQVToolBarPlusItem* pItem) {
     pItem->SetArrowImage(&m_imgMenuArrow);
 }
 
+// The fields an add and a modify both take only when the mask names them.
+void CQVToolBarPlus::ApplyMaskedFields(CQVToolBarPlusItem* pItem, const ToolBarPlus_ItemInfo& info) {
+    const DWORD m = info.nMask;
+    if (m & TBPIF_ENABLE) pItem->Enable(info.bEnable);
+    if (m & TBPIF_VISIBLE) pItem->SetVisible(info.bVisible);
+    if (m & TBPIF_SPARKLE) {
+        pItem->SetSparkle(info.bSparkle, m_nSparkleCount);
+        if (info.bSparkle) m_bMaybeHiddenSparkle = TRUE;
+    }
+    if (m & TBPIF_MENU) pItem->SetMenu(info.strMenu);
+    if (m & TBPIF_EXTRA) pItem->SetExtra(info.strExtra);
+    if (m & TBPIF_SORTKEY) pItem->SetSortKey(info.nSortKey);
+    if (m & TBPIF_VALUE) pItem->SetValue(info.nValue);
+    if (m & TBPIF_STRVALUE) pItem->SetStringValue(info.strValue);
+    if (m & TBPIF_RIGHTALIGN) pItem->SetRightAlign(info.bRightAlign);
+}
+
 void CQVToolBarPlus::ApplyItemInfo(CQVToolBarPlusItem* pItem, const ToolBarPlus_ItemInfo& info) {
     const DWORD m = info.nMask;
     // A negative size would place the next item over this one: it counts as 0.
@@ -212,19 +229,8 @@ void CQVToolBarPlus::ApplyItemInfo(CQVToolBarPlusItem* pItem, const ToolBarPlus_
     if (!info.strIcon.IsEmpty())
         pItem->SetIcon(info.strIcon, info.nIconStates, info.nIconAlign, info.nIconX, info.nIconY,
                        info.nIconFlags);
-    if (m & TBPIF_ENABLE) pItem->Enable(info.bEnable);
-    if (m & TBPIF_VISIBLE) pItem->SetVisible(info.bVisible);
-    if (m & TBPIF_SPARKLE) {
-        pItem->SetSparkle(info.bSparkle, m_nSparkleCount);
-        if (info.bSparkle) m_bMaybeHiddenSparkle = TRUE;
-    }
-    if (m & TBPIF_MENU) pItem->SetMenu(info.strMenu);
-    if (m & TBPIF_EXTRA) pItem->SetExtra(info.strExtra);
-    if (m & TBPIF_SORTKEY) pItem->SetSortKey(info.nSortKey);
     pItem->SetTextColor((m & TBPIF_TEXTCOLOR) ? info.crText : m_crItemText);
-    if (m & TBPIF_VALUE) pItem->SetValue(info.nValue);
-    if (m & TBPIF_STRVALUE) pItem->SetStringValue(info.strValue);
-    if (m & TBPIF_RIGHTALIGN) pItem->SetRightAlign(info.bRightAlign);
+    ApplyMaskedFields(pItem, info);
     GiveSharedImages(pItem);
 }
 
@@ -288,19 +294,8 @@ int CQVToolBarPlus::MethodModifyItem(ToolBarPlus_ItemInfo& info) {
         pItem->SetIcon(info.strIcon, info.nIconStates, info.nIconAlign, info.nIconX, info.nIconY,
                        info.nIconFlags);
     if (m & TBPIF_BKIMAGE) pItem->SetBackImage(info.strIcon, info.nIconStates);
-    if (m & TBPIF_ENABLE) pItem->Enable(info.bEnable);
-    if (m & TBPIF_VISIBLE) pItem->SetVisible(info.bVisible);
-    if (m & TBPIF_SPARKLE) {
-        pItem->SetSparkle(info.bSparkle, m_nSparkleCount);
-        if (info.bSparkle) m_bMaybeHiddenSparkle = TRUE;
-    }
-    if (m & TBPIF_MENU) pItem->SetMenu(info.strMenu);
-    if (m & TBPIF_EXTRA) pItem->SetExtra(info.strExtra);
-    if (m & TBPIF_SORTKEY) pItem->SetSortKey(info.nSortKey);
     if (m & TBPIF_TEXTCOLOR) pItem->SetTextColor(info.crText);
-    if (m & TBPIF_VALUE) pItem->SetValue(info.nValue);
-    if (m & TBPIF_STRVALUE) pItem->SetStringValue(info.strValue);
-    if (m & TBPIF_RIGHTALIGN) pItem->SetRightAlign(info.bRightAlign);
+    ApplyMaskedFields(pItem, info);
     if (m & TBPIF_CHECKED) SetItemChecked(nIndex, info.bChecked);
     if (m & TBPIF_TOOLTIP) RebuildTooltips();
     if (m & TBPIF_SPARKLE) {

@@ -243,6 +243,7 @@ protected:
     int ItemFromPoint(const CPoint& pt, BOOL& bLeftHalf) const;
     BOOL SetItemChecked(int nIndex, BOOL bChecked);
     void ApplyItemInfo(CQVToolBarPlusItem* pItem, const ToolBarPlus_ItemInfo& info);
+    void ApplyMaskedFields(CQVToolBarPlusItem* pItem, const ToolBarPlus_ItemInfo& info);
     void GiveSharedImages(CQVToolBarPlusItem* pItem);
     void InvalidateItem(int nIndex);
     void SetItemNormal(int nIndex);  // state normal, fade out, invalidate

@@ -10,9 +10,9 @@
 namespace {
 
 // Items as "L30" (left, 30 wide), "R20" (right-aligned), "-" (invisible).
-std::vector<ToolBarPlusLayoutItem> Items(std::initializer_list<const char*> specs) {
+std::vector<ToolBarPlusLayoutItem> Items(std::initializer_list<const char*> codes) {
     std::vector<ToolBarPlusLayoutItem> items(1);  // slot 0, the overflow button, is never asked
-    for (const char* s : specs) {
+    for (const char* s : codes) {
         ToolBarPlusLayoutItem it;
         it.bVisible = s[0] != '-';
         it.bRightAlign = s[0] == 'R';
