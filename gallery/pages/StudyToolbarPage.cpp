@@ -12,6 +12,7 @@
 
 #include <RIZuruzezu.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -127,6 +128,9 @@ class CStudyToolbarDlg : public CSkinDialog {
 public:
     BOOL CreateOver(CWnd* pOwner) {
         m_template = GalleryEmptyDialogTemplate(520, 330);
+        // A sizing frame: narrowing the dialog narrows the full toolbar, whose rest goes to its overflow
+        // menu.
+        reinterpret_cast<DLGTEMPLATE*>(m_template.data())->style |= WS_THICKFRAME;
         if (!CreateIndirect(reinterpret_cast<LPCDLGTEMPLATE>(m_template.data()), pOwner)) return FALSE;
         SetWindowText(GalleryText(L"\x5b66\x4e60\x5de5\x5177\x680f", L"Study toolbar"));
         return TRUE;
@@ -173,6 +177,14 @@ protected:
     }
     void OnOK() override {}
     void OnCancel() override {}
+
+    afx_msg void OnSize(UINT nType, int cx, int cy) {
+        CSkinDialog::OnSize(nType, cx, cy);
+        if (!m_full.GetSafeHwnd()) return;
+        CRect rc(12, 30, std::max(12 + 60, cx - 12), 58);
+        m_full.MoveWindow(&rc);
+        m_full.RecalcLayout();
+    }
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         const UINT nID = LOWORD(wParam);
@@ -275,6 +287,7 @@ private:
 BEGIN_MESSAGE_MAP(CStudyToolbarDlg, CSkinDialog)
 ON_MESSAGE(WM_QV_TOOLBARPLUS, &CStudyToolbarDlg::OnToolBarNotify)
 ON_MESSAGE(WM_QV_SKINCHANGED, &CStudyToolbarDlg::OnSkinChanged)
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 class CStudyToolbarPage : public CGalleryDialogPage<CStudyToolbarDlg> {
