@@ -20,6 +20,11 @@ HBITMAP CaptureWindowBitmap(HWND hWnd) {
     ::GetWindowRect(hWnd, &rc);
     ::RedrawWindow(hWnd, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // The platform copies what windows drew to the screen when the thread waits, and not more often
+    // than every 50 ms: wait twice that long, dispatching nothing, so the last paints are on screen.
+    const DWORD dwStart = ::GetTickCount();
+    while (::GetTickCount() - dwStart < 120)
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 60, QS_ALLINPUT);
     // From the screen, not the window's own surface: the popups, dialogs and menus a page opens over
     // the window are part of the picture.
     HDC hdcScreen = ::GetDC(nullptr);
