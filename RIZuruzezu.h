@@ -86,6 +86,11 @@
 #include "ToolBarPlusMenuButton.h"
 #include "QVToolBarPlus.h"
 #include "QVToolBarPlusLayout.h"
+// Classic toolbar
+#include "QVToolBarBaseLayout.h"
+#include "QVToolBarBasePaint.h"
+#include "QVToolBarBase.h"
+#include "QVToolBar.h"
 // Composite controls
 #include "QVDatePickerLayout.h"
 #include "QVDatePickerCtrl.h"

@@ -33,13 +33,26 @@ const LPCTSTR kLanguages[] = {_T("en-US"), _T("zh-CN")};
 
 // The page list from the skin up through the controls, the framework's own pages last; a page not
 // named here goes after them.
-const LPCTSTR kPageOrder[] = {_T("skin"),           _T("helpers"),         _T("smart-image"),
-                              _T("buttons"),        _T("skinned-windows"), _T("message-boxes"),
-                              _T("ui-objects"),     _T("study-shop"),      _T("framework-windows"),
-                              _T("framework"),      _T("outlook-bar"),     _T("contact-list"),
-                              _T("lesson-toolbar"), _T("media"),           _T("word-lists"),
-                              _T("scroll-bars"),    _T("study-toolbar"),   _T("study-planner"),
-                              _T("file-transfers")};
+const LPCTSTR kPageOrder[] = {_T("skin"),
+                              _T("helpers"),
+                              _T("smart-image"),
+                              _T("buttons"),
+                              _T("skinned-windows"),
+                              _T("message-boxes"),
+                              _T("ui-objects"),
+                              _T("study-shop"),
+                              _T("framework-windows"),
+                              _T("framework"),
+                              _T("outlook-bar"),
+                              _T("contact-list"),
+                              _T("lesson-toolbar"),
+                              _T("media"),
+                              _T("word-lists"),
+                              _T("scroll-bars"),
+                              _T("study-toolbar"),
+                              _T("study-planner"),
+                              _T("file-transfers"),
+                              _T("study-toolbar-classic")};
 
 int PageRank(LPCTSTR lpszName) {
     for (int i = 0; i < static_cast<int>(_countof(kPageOrder)); ++i)

@@ -866,6 +866,38 @@ int main() {
     const bool datePicker = DatePickerReachesTheParent();
     const bool transfers = TransferCancelReachesOwner();
 
+    // A classic toolbar: a click posted on its "Play" button, the pointer parked over it, reaches the
+    // owner as one WM_COMMAND with the button's id.
+    {
+        CToolBarOwner owner;
+        CQVToolBar bar;
+        bool classic = owner.CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), _T("classic toolbar"),
+                                      WS_POPUP | WS_VISIBLE, CRect(0, 0, 200, 40), NULL, 0) &&
+                       bar.CreateEx(&owner, CRect(0, 0, 10, 10), 1);
+        if (classic) {
+            bar.AddItem(TBIT_BUTTON, _T("Play"), _T("Play the lesson"), CSize(16, 16), 0, 201);
+            bar.ReCalcToolBar();
+            const CPoint pt = bar.GetItemRect(201).CenterPoint();
+            CPoint ptScreen = pt;
+            bar.ClientToScreen(&ptScreen);
+            ::SetCursorPos(ptScreen.x, ptScreen.y);
+            const LPARAM lPoint = MAKELPARAM(pt.x, pt.y);
+            bar.PostMessage(WM_MOUSEMOVE, 0, lPoint);
+            bar.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, lPoint);
+            bar.PostMessage(WM_LBUTTONUP, 0, lPoint);
+            PumpPending();
+        }
+        printf("host: classic toolbar sent %d command(s) (first %u)\n",
+               static_cast<int>(owner.m_commands.size()),
+               owner.m_commands.empty() ? 0u : owner.m_commands[0]);
+        if (bar.GetSafeHwnd()) bar.DestroyWindow();
+        if (owner.GetSafeHwnd()) owner.DestroyWindow();
+        if (!classic || owner.m_commands != std::vector<UINT>{201}) {
+            printf("host: wrong results (classic toolbar)\n");
+            return 1;
+        }
+    }
+
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
                     skinned && windowless && outbar && contacts && signIn && wordBook && imageButtons &&
                     toolBarPlus && datePicker && transfers;
