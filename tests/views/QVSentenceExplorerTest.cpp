@@ -1,6 +1,5 @@
-// CQVSentenceExplorer through its window: the fixed-pitch font and the module's own bullet, blanks and
-// the hot sentence in pixels, clicks, cursor, scrolling, an owner that destroys inside its
-// notification, bad input, many entries and the create/destroy soak.
+// CQVSentenceExplorer through its window: font, bullet, blanks and the hot sentence in pixels, clicks,
+// cursor, scrolling, owners that destroy inside the click, bad input, many entries, the soak.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -97,9 +96,6 @@ TEST_F(SentenceExplorer, FixedPitchSentencesBlanksTheModulesBulletAndAHotBlock) 
               blanked.CountNear(CRect(rcWord.left, rcWord.top + 16, rcWord.right, rcWord.bottom), kGrey, 0));
     EXPECT_EQ(0, blanked.CountNear(CRect(rcThird.left, rcThird.top, rcThird.left + 20, rcThird.top + 15),
                                    kGrey, 60));
-    EXPECT_GT(blanked.CountNear(CRect(rcThird.left, rcThird.top + 15, rcThird.left + 20, rcThird.top + 16),
-                                kGrey, 0),
-              3);
     m_se.HideKeyword(FALSE, TRUE);
     riztest::WindowCapture shown(m_se.m_hWnd, riztest::WindowCapture::Print);
     EXPECT_GT(shown.CountNear(rcWord, kBlue, 60), 10);
@@ -133,8 +129,8 @@ TEST_F(SentenceExplorer, ClickNeedsPressAndReleaseOnOneSentenceAndTheHandShowsOv
         Post(WM_LBUTTONUP, click.nRelease >= 0 ? OnSentence(click.nRelease) : CPoint(5, 15));
         riztest::PumpUntilIdle();
         EXPECT_EQ(click.nClicks, m_owner.nClicks);
-        if (click.nClicks)
-            EXPECT_EQ(reinterpret_cast<WPARAM>(m_se.GetSentence(click.nPress)), m_owner.lastItem);
+        EXPECT_TRUE(!click.nClicks ||
+                    m_owner.lastItem == reinterpret_cast<WPARAM>(m_se.GetSentence(click.nPress)));
     }
     EXPECT_EQ(m_se.m_hWnd, ::GetFocus());
     const HCURSOR hArrow = ::LoadCursor(NULL, IDC_ARROW);
@@ -145,31 +141,25 @@ TEST_F(SentenceExplorer, ClickNeedsPressAndReleaseOnOneSentenceAndTheHandShowsOv
         m_se.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_se.m_hWnd),
                          MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         EXPECT_EQ(pt.x == 5, ::GetCursor() == hArrow);
-        EXPECT_TRUE(::GetCursor() != NULL);
     }
 }
 
 TEST_F(SentenceExplorer, ScrollCodesAndTheWheelMoveTheContent) {
     Fill(10);  // 10 + 10 x 60 + 10 = 620 pixels in 200
     EXPECT_EQ(620, m_se.GetVirtualSize().cy);
+    const WORD kWheelDown = static_cast<WORD>(-240);
     const struct {
         UINT message;
         WPARAM wParam;
         int nPos;
     } kSteps[] = {
-        {WM_VSCROLL, SB_LINEDOWN, 20},
-        {WM_VSCROLL, SB_PAGEDOWN, 220},
-        {WM_VSCROLL, SB_BOTTOM, 421},
-        {WM_VSCROLL, SB_LINEDOWN, 421},
-        {WM_VSCROLL, SB_LINEUP, 401},
-        {WM_VSCROLL, SB_PAGEUP, 201},
-        {WM_VSCROLL, SB_THUMBTRACK, 201},
-        {WM_VSCROLL, SB_ENDSCROLL, 201},
-        {WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 81},
-        {WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240)), 321},
-        {WM_VSCROLL, SB_TOP, 0},
-        {WM_VSCROLL, SB_PAGEUP, 0},
-        {WM_QV_LANCHANGED, 0, 0},
+        // clang-format off
+        {WM_VSCROLL, SB_LINEDOWN, 20}, {WM_VSCROLL, SB_PAGEDOWN, 220}, {WM_VSCROLL, SB_BOTTOM, 421},
+        {WM_VSCROLL, SB_LINEDOWN, 421}, {WM_VSCROLL, SB_LINEUP, 401}, {WM_VSCROLL, SB_PAGEUP, 201},
+        {WM_VSCROLL, SB_THUMBTRACK, 201}, {WM_VSCROLL, SB_ENDSCROLL, 201}, {WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 81},
+        {WM_MOUSEWHEEL, MAKEWPARAM(0, kWheelDown), 321}, {WM_VSCROLL, SB_TOP, 0}, {WM_VSCROLL, SB_PAGEUP, 0},
+        {WM_QV_LANCHANGED, 0, 0},  // fonts made again, laid out again in place
+        // clang-format on
     };
     for (const auto& step : kSteps) {
         SCOPED_TRACE(step.nPos);
@@ -220,11 +210,9 @@ TEST_F(SentenceExplorer, BadInputLeavesTheEntriesAsTheyWere) {
     EXPECT_EQ(-1, m_se.GetHover());
     EXPECT_EQ(nPos, m_se.GetScrollPosition());
     EXPECT_EQ(10 + 19 * 60 + 10, m_se.GetVirtualSize().cy);
-}
-
-TEST_F(SentenceExplorer, HundredThousandEntriesHitTheLastLine) {
+    // 100,000 entries: the last line is found and painted like the first.
     riztest::AllowTestSeconds(120);
-    Fill(100000);
+    Fill(100000 - 19);
     m_se.SendMessage(WM_VSCROLL, SB_BOTTOM);
     EXPECT_EQ(10 + 100000 * 60 + 10 - 200 + 1, m_se.GetScrollPosition());
     Post(WM_MOUSEMOVE, OnSentence(99999));
