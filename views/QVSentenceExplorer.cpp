@@ -123,6 +123,13 @@ tagQVSEItem* CQVSentenceExplorer::GetSentence(int nIndex) const {
 void CQVSentenceExplorer::InitializeData() {
     CalcVirtualClientSize();
     AdjustScrollBar();
+    // A scroll bar that appears (or goes) changes the client width: the lines wrap to the final one.
+    CRect rcClient(0, 0, 0, 0);
+    if (GetSafeHwnd()) GetClientRect(&rcClient);
+    if (rcClient.Width() != m_szVirtual.cx) {
+        CalcVirtualClientSize();
+        AdjustScrollBar();
+    }
 }
 
 void CQVSentenceExplorer::CalcVirtualClientSize() {

@@ -34,7 +34,8 @@ public:
 
     // Appends an entry and returns its index; nothing is laid out.
     int AddSentence(const CString& strFirst, const CString& strSecond, const CString& strThird, DWORD dwData);
-    // Lays out every entry over the client area and updates the scroll bar.
+    // Lays out every entry over the client area and updates the scroll bar; when the scroll bar's
+    // coming or going changed the client width, once more to the final width.
     void InitializeData();
     // 0 for an index outside the list; else removes the entry, forgets the hover and press at or after
     // it, lays out again (scroll bar and screen untouched) and answers 1.

@@ -2,7 +2,7 @@
 //  - left (x 12-318, y 30-250): the exercise with "your" blanked: a short sentence, a long one that
 //    wraps over three lines, one with "yours" and "your" side by side; the first sentence is hot;
 //  - right (x 330-628, y 30-250): the same entries with the keyword shown;
-//  - bottom (x 12-628, y 270-400): more examples than fit, scrolled down by a page.
+//  - bottom (x 12-628, y 270-390): more examples than fit, scrolled down by a page.
 // Every text comes from the language table.
 #include "../GalleryCanvasDialog.h"
 
@@ -21,7 +21,7 @@ protected:
         MakeExplorer(m_blanks, CRect(12, 30, 318, 250), kIdBlanks, 1, 3);
         MakeExplorer(m_answers, CRect(330, 30, 628, 250), kIdAnswers, 1, 3);
         m_answers.HideKeyword(FALSE, TRUE);
-        MakeExplorer(m_more, CRect(12, 270, 628, 400), kIdMore, 1, 6);
+        MakeExplorer(m_more, CRect(12, 270, 628, 390), kIdMore, 1, 6);
         m_more.SendMessage(WM_VSCROLL, SB_PAGEDOWN);
 
         // The first sentence of the exercise is under the mouse.
