@@ -76,6 +76,7 @@
 #include "QVWordListBox.h"
 #include "QVWordListCtrl.h"
 #include "QVFileTransferList.h"
+#include "QVSentenceExplorer.h"
 // Scroll bar skinning
 #include "SkinScrollBar.h"
 // Item toolbar

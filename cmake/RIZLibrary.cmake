@@ -29,6 +29,12 @@ if(TARGET word_tick)
   set_source_files_properties(${PROJECT_SOURCE_DIR}/views/QVWordList.rc PROPERTIES
     OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/views/QVWordTick.bmp)
 endif()
+# The sentence explorer's bullet, drawn the same way beside the tick.
+if(TARGET sentence_bullet)
+  add_dependencies(RIZuruzezu sentence_bullet)
+  set_source_files_properties(${PROJECT_SOURCE_DIR}/views/QVSentenceExplorer.rc PROPERTIES
+    OBJECT_DEPENDS ${CMAKE_BINARY_DIR}/generated/views/QVSentenceBullet.bmp)
+endif()
 
 install(TARGETS RIZuruzezu EXPORT RIZuruzezuTargets
   RUNTIME DESTINATION bin

@@ -52,6 +52,7 @@ const LPCTSTR kPageOrder[] = {_T("skin"),
                               _T("study-toolbar"),
                               _T("study-planner"),
                               _T("file-transfers"),
+                              _T("sentences"),
                               _T("study-toolbar-classic")};
 
 int PageRank(LPCTSTR lpszName) {

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     wine wine64 libwine fonts-wine
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
-    cmake ninja-build make xvfb xauth googletest fonts-wqy-microhei locales clang-format
+    cmake ninja-build make xvfb xauth googletest fonts-wqy-microhei fonts-dejavu-core locales clang-format
 )
 
 missing=()

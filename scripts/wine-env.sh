@@ -44,7 +44,7 @@ riz_start_xvfb_locked() {
 }
 
 # Bump when the prefix settings below change: existing prefixes are then set up again.
-RIZ_PREFIX_VERSION=3
+RIZ_PREFIX_VERSION=4
 
 riz_init_prefix() {
     local marker="$WINEPREFIX/.riz-ready"
@@ -56,6 +56,9 @@ riz_init_prefix() {
     for face in SimSun NSimSun "宋体" "新宋体" "Microsoft YaHei" "微软雅黑"; do
         wine reg add "$key" /v "$face" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 || true
     done
+    # "Courier New" would otherwise fall to a proportional face: the sentence explorer's fixed-pitch
+    # font must keep every character the same width.
+    wine reg add "$key" /v "Courier New" /d "DejaVu Sans Mono" /f >/dev/null 2>&1 || true
     # No crash debugger. Unmanaged windows: without a window manager, hiding or destroying a managed
     # window makes Wine wait two seconds for it to disappear.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 0 /f >/dev/null 2>&1 || true

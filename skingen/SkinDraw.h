@@ -42,3 +42,5 @@ bool WriteTransferImages(const SkinParams& p, const std::wstring& strSkin);
 bool WriteSkinIni(const SkinParams& p, const std::wstring& strSkin);
 // The word list's tick, 16 x 14 on white, as a 24-bit BMP file.
 bool WriteWordTick(const std::wstring& strFile);
+// The sentence explorer's bullet, 12 x 12 on white, as a 24-bit BMP file.
+bool WriteSentenceBullet(const std::wstring& strFile);

@@ -3,6 +3,7 @@
 //               and the gallery's icons and animations into OUT\..\GalleryIcons (GalleryIcons.h,
 //               GalleryGifs.h)
 //   skingen --tick FILE   writes the word list's tick (a resource of the library) as FILE
+//   skingen --bullet FILE   writes the sentence explorer's bullet (a resource of the library) as FILE
 // The images come out the same on every run: nothing depends on time, chance or the machine's fonts.
 #include "GalleryGifs.h"
 #include "GalleryIcons.h"
@@ -82,8 +83,9 @@ bool WriteSkin(const SkinParams& p, const std::wstring& strOut) {
 
 int main(int argc, char** argv) {
     const bool bTick = argc == 3 && strcmp(argv[1], "--tick") == 0;
-    if (argc != 2 && !bTick) {
-        fprintf(stderr, "usage: skingen OUT-FOLDER | skingen --tick FILE\n");
+    const bool bBullet = argc == 3 && strcmp(argv[1], "--bullet") == 0;
+    if (argc != 2 && !bTick && !bBullet) {
+        fprintf(stderr, "usage: skingen OUT-FOLDER | skingen --tick FILE | skingen --bullet FILE\n");
         return 2;
     }
     Gdiplus::GdiplusStartupInput input;
@@ -92,11 +94,11 @@ int main(int argc, char** argv) {
         fprintf(stderr, "skingen: GDI+ did not start\n");
         return 1;
     }
-    if (bTick) {
+    if (bTick || bBullet) {
         std::wstring strFile = Widen(argv[2]);
         for (wchar_t& ch : strFile)
             if (ch == L'/') ch = L'\\';
-        const bool ok = WriteWordTick(strFile);
+        const bool ok = bTick ? WriteWordTick(strFile) : WriteSentenceBullet(strFile);
         if (!ok) fprintf(stderr, "skingen: %s could not be written\n", argv[2]);
         Gdiplus::GdiplusShutdown(token);
         return ok ? 0 : 1;

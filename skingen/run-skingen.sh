@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs skingen at build time: run-skingen.sh EMULATOR SKINGEN.EXE OUT-FOLDER
-#                         or: run-skingen.sh EMULATOR SKINGEN.EXE --tick OUT-FILE
+#                         or: run-skingen.sh EMULATOR SKINGEN.EXE --tick|--bullet OUT-FILE
 # A fresh machine builds before any Wine session exists, so the project's Wine prefix is set up here
 # when it is not ready yet. skingen draws on memory bitmaps only: it needs no display, and nothing is
 # started that would have to be stopped afterwards (a wineserver started by this run ends by itself).
@@ -10,7 +10,8 @@ emulator=$1
 exe=$2
 out=$3
 tick=
-if [ "$out" = "--tick" ]; then
+mode=$out
+if [ "$mode" = "--tick" ] || [ "$mode" = "--bullet" ]; then
     tick=$(basename "$4")
     out=$(dirname "$4")
 fi
@@ -23,7 +24,7 @@ out_abs=$(cd "$out" && pwd)
     riz_init_prefix >/dev/null
 ) 9>"$RIZ_BUILD_ROOT/.wineprefix.lock"
 if [ -n "$tick" ]; then
-    "$emulator" "$exe" --tick "Z:$out_abs/$tick"
+    "$emulator" "$exe" "$mode" "Z:$out_abs/$tick"
     exit
 fi
 "$emulator" "$exe" "Z:$out_abs" || exit 1

@@ -864,7 +864,40 @@ int main() {
     const bool imageButtons = ImageButtonsReachTheParent();
     const bool toolBarPlus = ToolBarPlusClicksReachTheOwner();
     const bool datePicker = DatePickerReachesTheParent();
-    const bool transfers = TransferCancelReachesOwner();
+    // The sentence explorer: a press and a release posted over a sentence come back to the parent as
+    // one WM_QV_SENTENCECLICK with that entry's record.
+    class CSentenceParent : public CWnd {
+    public:
+        int m_nClicks = 0;
+        WPARAM m_wItem = 0;
+
+    protected:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message != WM_QV_SENTENCECLICK) return CWnd::WindowProc(message, wParam, lParam);
+            ++m_nClicks;
+            m_wItem = wParam;
+            return 0;
+        }
+    } sentenceParent;
+    CQVSentenceExplorer explorer;
+    bool sentences = sentenceParent.CreateEx(0, AfxRegisterWndClass(0), _T("sentences"), WS_POPUP,
+                                             CRect(0, 0, 320, 200), NULL, 0) != FALSE &&
+                     explorer.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 180), &sentenceParent, 1) != 0;
+    if (sentences) {
+        explorer.AddSentence(_T("Is this your book?"), _T("Is this your book?"), _T("Unit 3, Lesson 2"), 7);
+        explorer.AddSentence(_T("Where is your school bag?"), _T(""), _T("Unit 4, Lesson 1"), 8);
+        explorer.InitializeData();
+        const CPoint pt = explorer.GetHitRects().back().rect.TopLeft() + CPoint(4, 9);
+        explorer.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        explorer.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        PumpPending();
+        sentences = sentenceParent.m_nClicks == 1 &&
+                    sentenceParent.m_wItem == reinterpret_cast<WPARAM>(explorer.GetSentence(1));
+    }
+    printf("host: sentence explorer sent %d click notification(s)\n", sentenceParent.m_nClicks);
+    if (explorer.GetSafeHwnd()) explorer.DestroyWindow();
+    if (sentenceParent.GetSafeHwnd()) sentenceParent.DestroyWindow();
+    const bool transfers = TransferCancelReachesOwner() && sentences;
 
     // A classic toolbar: a click posted on its "Play" button, the pointer parked over it, reaches the
     // owner as one WM_COMMAND with the button's id.
