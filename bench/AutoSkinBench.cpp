@@ -7,6 +7,7 @@
 #include "BenchWindows.h"
 
 #include <commctrl.h>
+#include <initializer_list>
 
 namespace {
 
@@ -20,7 +21,7 @@ std::vector<WORD> ManyControlsTemplate(int nCount) {
     dword(WS_POPUP);
     dword(0);
     t.push_back(static_cast<WORD>(nCount));
-    for (int v : {0, 0, 400, 300, 0, 0, 0})  // position, size, no menu, the dialog class, no title
+    for (int v : std::initializer_list<int>{0, 0, 400, 300, 0, 0, 0})  // position, size, no menu, the dialog class, no title
         t.push_back(static_cast<WORD>(v));
     const DWORD styles[] = {WS_VSCROLL | LBS_NOINTEGRALHEIGHT, ES_AUTOHSCROLL, BS_PUSHBUTTON, SS_LEFT};
     const WORD classes[] = {0x83, 0x81, 0x80, 0x82};  // list box, edit, button, static
@@ -28,7 +29,7 @@ std::vector<WORD> ManyControlsTemplate(int nCount) {
         if (t.size() % 2) t.push_back(0);
         dword(WS_CHILD | WS_VISIBLE | styles[i % 4]);
         dword(0);
-        for (int v : {(i % 10) * 40, (i / 10) * 30, 36, 26, 100 + i, 0xFFFF, classes[i % 4], 0, 0})
+        for (int v : std::initializer_list<int>{(i % 10) * 40, (i / 10) * 30, 36, 26, 100 + i, 0xFFFF, classes[i % 4], 0, 0})
             t.push_back(static_cast<WORD>(v));
     }
     return t;
@@ -47,8 +48,8 @@ void AutoSkinSuite() {
         // The same message to a list box left alone and to one skinned automatically (its object
         // over the skinned bars' procedure over the system's).
         auto listBox = [&parent]() {
-            return ::CreateWindowEx(0, _T("LISTBOX"), _T(""), WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 100, 100,
-                                    parent.m_hWnd, nullptr, nullptr, nullptr);
+            return ::CreateWindowEx(0, _T("LISTBOX"), _T(""), WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 100,
+                                    100, parent.m_hWnd, nullptr, nullptr, nullptr);
         };
         HWND hLists[2];
         hLists[1] = listBox();
@@ -59,7 +60,8 @@ void AutoSkinSuite() {
         auto dispatch = [](HWND hWnd) {
             return [hWnd](int n) {
                 for (int i = 0; i < n; ++i)
-                    rizbench::DoNotOptimize(reinterpret_cast<void*>(::SendMessage(hWnd, LB_GETTOPINDEX, 0, 0)));
+                    rizbench::DoNotOptimize(
+                        reinterpret_cast<void*>(::SendMessage(hWnd, LB_GETTOPINDEX, 0, 0)));
             };
         };
         {
@@ -96,7 +98,8 @@ void AutoSkinSuite() {
         const HWND hDlg = dlg.m_hWnd;
         auto invalidateAll = [hDlg](int n) {
             for (int i = 0; i < n; ++i) {
-                ::RedrawWindow(hDlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+                ::RedrawWindow(hDlg, nullptr, nullptr,
+                               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
                 ::ValidateRect(hDlg, nullptr);
             }
         };
@@ -106,8 +109,8 @@ void AutoSkinSuite() {
                 ::ValidateRect(hDlg, nullptr);
             }
         };
-        rizbench::Suite suite("200 skinned controls told of a change", "a plain invalidate-all", invalidateAll,
-                              20);
+        rizbench::Suite suite("200 skinned controls told of a change", "a plain invalidate-all",
+                              invalidateAll, 20);
         suite.Add("a skin change", skinChange);
         dlg.DestroyWindow();
     }

@@ -22,34 +22,34 @@ namespace {
 
 CWnd* NewObjectOfKind(QVAutoSkinKind nKind) {
     switch (nKind) {
-        case QVASK_EDIT:
-        case QVASK_EDIT_TRANSPARENT:
-            return new CQVEdit;
-        case QVASK_COMBOBOX:
-            return new CQVComboBox;
-        case QVASK_LISTBOX:
-            return new CQVListBox;
-        case QVASK_LISTCTRL:
-            return new CQVListCtrl;
-        case QVASK_TREECTRL:
-            return new CQVTreeCtrl;
-        case QVASK_BUTTON:
-            return new CQVButton;
-        case QVASK_GROUPBOX:
-            return new CQVGroupBox;
-        case QVASK_LABEL_COLOUR:
-        case QVASK_LABEL_TRANSPARENT:
-            return new CQVLabel;
-        case QVASK_SLIDER:
-            return new CQVSliderCtrl;
-        case QVASK_SPIN:
-            return new CQVSpinButtonCtrl;
-        case QVASK_HOTKEY:
-            return new CQVHotKeyCtrl;
-        case QVASK_DATETIME:
-            return new CQVDateTimeCtrl;
-        case QVASK_NONE:
-            break;
+    case QVASK_EDIT:
+    case QVASK_EDIT_TRANSPARENT:
+        return new CQVEdit;
+    case QVASK_COMBOBOX:
+        return new CQVComboBox;
+    case QVASK_LISTBOX:
+        return new CQVListBox;
+    case QVASK_LISTCTRL:
+        return new CQVListCtrl;
+    case QVASK_TREECTRL:
+        return new CQVTreeCtrl;
+    case QVASK_BUTTON:
+        return new CQVButton;
+    case QVASK_GROUPBOX:
+        return new CQVGroupBox;
+    case QVASK_LABEL_COLOUR:
+    case QVASK_LABEL_TRANSPARENT:
+        return new CQVLabel;
+    case QVASK_SLIDER:
+        return new CQVSliderCtrl;
+    case QVASK_SPIN:
+        return new CQVSpinButtonCtrl;
+    case QVASK_HOTKEY:
+        return new CQVHotKeyCtrl;
+    case QVASK_DATETIME:
+        return new CQVDateTimeCtrl;
+    case QVASK_NONE:
+        break;
     }
     return nullptr;
 }
@@ -58,15 +58,15 @@ CWnd* NewObjectOfKind(QVAutoSkinKind nKind) {
 // that paints no background leaves the label as it is.
 void ApplyLabelRule(CQVLabel* pLabel, const CQVSkinWndRes& res) {
     switch (QVAutoSkinLabelKind(res.m_nClientBkMode)) {
-        case QVASK_LABEL_COLOUR:
-            pLabel->SetBkColor(res.m_clrClientBk);
-            pLabel->SetTransparent(FALSE);
-            break;
-        case QVASK_LABEL_TRANSPARENT:
-            pLabel->SetTransparent(TRUE);
-            break;
-        default:
-            break;
+    case QVASK_LABEL_COLOUR:
+        pLabel->SetBkColor(res.m_clrClientBk);
+        pLabel->SetTransparent(FALSE);
+        break;
+    case QVASK_LABEL_TRANSPARENT:
+        pLabel->SetTransparent(TRUE);
+        break;
+    default:
+        break;
     }
 }
 

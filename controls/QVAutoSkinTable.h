@@ -48,17 +48,17 @@ inline QVAutoSkinKind QVAutoSkinKindFor(LPCTSTR lpszClass, DWORD dwStyle, int nC
     if (is(_T("SysTreeView32"))) return QVASK_TREECTRL;
     if (is(_T("Button"))) {
         switch (dwStyle & BS_TYPEMASK) {
-            case BS_PUSHBUTTON:
-            case BS_DEFPUSHBUTTON:
-            case BS_CHECKBOX:
-            case BS_AUTOCHECKBOX:
-            case BS_RADIOBUTTON:
-            case BS_AUTORADIOBUTTON:
-                return QVASK_BUTTON;
-            case BS_GROUPBOX:
-                return QVASK_GROUPBOX;
-            default:
-                return QVASK_NONE;
+        case BS_PUSHBUTTON:
+        case BS_DEFPUSHBUTTON:
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+            return QVASK_BUTTON;
+        case BS_GROUPBOX:
+            return QVASK_GROUPBOX;
+        default:
+            return QVASK_NONE;
         }
     }
     if (is(_T("Static"))) {

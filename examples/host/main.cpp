@@ -889,8 +889,8 @@ bool AutoSkinnedDialogScrolls() {
     const int nWindowsAfter = ThreadWindows();
     printf("host: auto-skinned dialog ended with %d; list box skinned %d, top item %d, skinned bar at %d, "
            "objects left %d, windows %d before and %d after\n",
-           static_cast<int>(result), dlg.m_bSkinned, dlg.m_nTop, dlg.m_nPos, static_cast<int>(dlg.m_nObjectsLeft),
-           nWindowsBefore, nWindowsAfter);
+           static_cast<int>(result), dlg.m_bSkinned, dlg.m_nTop, dlg.m_nPos,
+           static_cast<int>(dlg.m_nObjectsLeft), nWindowsBefore, nWindowsAfter);
     return result == IDOK && dlg.m_bSkinned && dlg.m_nTop > 0 && dlg.m_nPos == dlg.m_nTop &&
            dlg.m_nObjectsLeft == 0 && nWindowsAfter == nWindowsBefore;
 }

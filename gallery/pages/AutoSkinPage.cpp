@@ -6,6 +6,7 @@
 #include <RIZuruzezu.h>
 
 #include <commctrl.h>
+#include <initializer_list>
 #include <richedit.h>
 
 namespace {
@@ -53,14 +54,16 @@ const Item kItems[] = {
     {L"SysDateTimePick32", IDC_FIRST_TEXT + 10, 0, 0, 50, 182, 75, 13, nullptr},
     {L"Static", IDC_FIRST_TEXT + 11, SS_LEFT, 0, 135, 184, 50, 10, L"~IDS_GALLERY_AS_WORDS"},
     {L"msctls_trackbar32", IDC_FIRST_TEXT + 12, TBS_AUTOTICKS, 0, 185, 181, 65, 16, nullptr},
-    {L"Button", IDC_FIRST_TEXT + 13, BS_AUTOCHECKBOX | WS_TABSTOP, 0, 8, 201, 70, 10, L"~IDS_GALLERY_AS_REMIND"},
-    {L"Button", IDC_FIRST_TEXT + 14, BS_AUTORADIOBUTTON | WS_GROUP, 0, 80, 201, 45, 10, L"~IDS_GALLERY_AS_AM"},
+    {L"Button", IDC_FIRST_TEXT + 13, BS_AUTOCHECKBOX | WS_TABSTOP, 0, 8, 201, 70, 10,
+     L"~IDS_GALLERY_AS_REMIND"},
+    {L"Button", IDC_FIRST_TEXT + 14, BS_AUTORADIOBUTTON | WS_GROUP, 0, 80, 201, 45, 10,
+     L"~IDS_GALLERY_AS_AM"},
     {L"Button", IDC_FIRST_TEXT + 15, BS_AUTORADIOBUTTON, 0, 80, 212, 45, 10, L"~IDS_GALLERY_AS_PM"},
     {L"Static", IDC_FIRST_TEXT + 16, SS_LEFT, 0, 135, 202, 40, 10, L"~IDS_GALLERY_AS_HOTKEY"},
     {L"msctls_hotkey32", IDC_FIRST_TEXT + 17, WS_TABSTOP, 0, 180, 200, 70, 13, nullptr},
     {L"Edit", IDC_FIRST_TEXT + 18, ES_NUMBER, WS_EX_CLIENTEDGE, 180, 216, 30, 13, L"20"},
-    {L"msctls_updown32", IDC_FIRST_TEXT + 19, UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS,
-     0, 210, 216, 10, 13, nullptr},
+    {L"msctls_updown32", IDC_FIRST_TEXT + 19,
+     UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 210, 216, 10, 13, nullptr},
     {L"Static", IDC_ICON, SS_ICON, 0, 228, 216, 20, 20, nullptr},
     {L"RichEdit20A", IDC_NOTES, ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE, 8, 230, 170, 34,
      nullptr},
@@ -82,7 +85,7 @@ std::vector<WORD> SettingsTemplate() {
     dword(WS_POPUP | WS_CAPTION | DS_SETFONT);
     dword(0);
     t.push_back(static_cast<WORD>(_countof(kItems)));
-    for (int v : {0, 0, 258, 270, 0, 0})  // position, size, no menu, the dialog class
+    for (int v : std::initializer_list<int>{0, 0, 258, 270, 0, 0})  // position, size, no menu, the dialog class
         t.push_back(static_cast<WORD>(v));
     text(L"~IDS_GALLERY_AS_TITLE");
     t.push_back(8);
@@ -91,7 +94,7 @@ std::vector<WORD> SettingsTemplate() {
         if (t.size() % 2) t.push_back(0);
         dword(WS_CHILD | WS_VISIBLE | item.dwStyle);
         dword(item.dwExStyle);
-        for (int v : {item.x, item.y, item.cx, item.cy, static_cast<int>(item.wId)})
+        for (int v : std::initializer_list<int>{item.x, item.y, item.cx, item.cy, static_cast<int>(item.wId)})
             t.push_back(static_cast<WORD>(v));
         text(item.lpszClass);
         text(item.lpszText);
@@ -104,10 +107,11 @@ std::vector<WORD> SettingsTemplate() {
 void FillSettings(CWnd* pDlg) {
     TranslateWndStrings(pDlg);
     CListBox* pBooks = static_cast<CListBox*>(pDlg->GetDlgItem(IDC_BOOKS));
-    for (LPCWSTR zh_en : {L"CET-4 core words|CET-4 \x6838\x5fc3\x8bcd\x6c47", L"Travel English|\x65c5\x6e38\x82f1\x8bed",
-                          L"Business e-mail|\x5546\x52a1\x90ae\x4ef6", L"IELTS academic|\x96c5\x601d\x5b66\x672f",
-                          L"Phrasal verbs|\x77ed\x8bed\x52a8\x8bcd", L"Kitchen and food|\x53a8\x623f\x4e0e\x98df\x7269",
-                          L"Idioms|\x4e60\x8bed"}) {
+    for (LPCWSTR zh_en :
+         {L"CET-4 core words|CET-4 \x6838\x5fc3\x8bcd\x6c47", L"Travel English|\x65c5\x6e38\x82f1\x8bed",
+          L"Business e-mail|\x5546\x52a1\x90ae\x4ef6", L"IELTS academic|\x96c5\x601d\x5b66\x672f",
+          L"Phrasal verbs|\x77ed\x8bed\x52a8\x8bcd", L"Kitchen and food|\x53a8\x623f\x4e0e\x98df\x7269",
+          L"Idioms|\x4e60\x8bed"}) {
         const CStringW s(zh_en);
         const int nBar = s.Find(L'|');
         pBooks->AddString(GalleryText(s.Mid(nBar + 1), s.Left(nBar)));
@@ -137,7 +141,11 @@ void FillSettings(CWnd* pDlg) {
         strUnit.Format(GalleryText(L"\x7b2c %d \x5355\x5143", L"Unit %d"), nUnit);
         HTREEITEM hUnit = pUnits->InsertItem(strUnit);
         for (LPCWSTR en : {L"Words", L"Dialogue", L"Quiz"})
-            pUnits->InsertItem(GalleryText(en[0] == 'W' ? L"\x5355\x8bcd" : en[0] == 'D' ? L"\x5bf9\x8bdd" : L"\x6d4b\x9a8c", en), hUnit);
+            pUnits->InsertItem(GalleryText(en[0] == 'W'   ? L"\x5355\x8bcd"
+                                           : en[0] == 'D' ? L"\x5bf9\x8bdd"
+                                                          : L"\x6d4b\x9a8c",
+                                           en),
+                               hUnit);
         if (nUnit <= 2) pUnits->Expand(hUnit, TVE_EXPAND);
     }
 
@@ -151,12 +159,17 @@ void FillSettings(CWnd* pDlg) {
     pDlg->SendDlgItemMessage(IDC_FIRST_TEXT + 12, TBM_SETPOS, TRUE, 4);
     pDlg->SendDlgItemMessage(IDC_FIRST_TEXT + 13, BM_SETCHECK, BST_CHECKED);
     pDlg->SendDlgItemMessage(IDC_FIRST_TEXT + 15, BM_SETCHECK, BST_CHECKED);
-    pDlg->SendDlgItemMessage(IDC_FIRST_TEXT + 17, HKM_SETHOTKEY, MAKEWORD('L', HOTKEYF_CONTROL | HOTKEYF_ALT));
+    pDlg->SendDlgItemMessage(IDC_FIRST_TEXT + 17, HKM_SETHOTKEY,
+                             MAKEWORD('L', HOTKEYF_CONTROL | HOTKEYF_ALT));
     pDlg->SendDlgItemMessage(IDC_FIRST_TEXT + 19, UDM_SETRANGE32, 5, 100);
-    pDlg->SendDlgItemMessage(IDC_ICON, STM_SETICON, reinterpret_cast<WPARAM>(::LoadIcon(nullptr, IDI_INFORMATION)));
-    CString strNotes = GalleryText(L"\x590d\x4e60\x7b2c 3 \x5355\x5143\x7684\x5bf9\x8bdd\x3002\r\n\x5468\x4e94\x524d\x80cc\x5b8c 40 \x4e2a\x5355\x8bcd\x3002\r\n\x542c\x529b\x7ec3\x4e60\x4e24\x6b21\x3002\r\n\x8003\x8bd5\x524d\x518d\x505a\x4e00\x5957\x9898\x3002",
-                                   L"Revise the dialogues of unit 3.\r\nLearn 40 new words by Friday.\r\nListen to the "
-                                   L"recording twice.\r\nOne more mock exam before the test.");
+    pDlg->SendDlgItemMessage(IDC_ICON, STM_SETICON,
+                             reinterpret_cast<WPARAM>(::LoadIcon(nullptr, IDI_INFORMATION)));
+    CString strNotes = GalleryText(
+        L"\x590d\x4e60\x7b2c 3 \x5355\x5143\x7684\x5bf9\x8bdd\x3002\r\n\x5468\x4e94\x524d\x80cc\x5b8c 40 "
+        L"\x4e2a\x5355\x8bcd\x3002\r\n\x542c\x529b\x7ec3\x4e60\x4e24\x6b21\x3002\r\n\x8003\x8bd5\x524d\x518d"
+        L"\x505a\x4e00\x5957\x9898\x3002",
+        L"Revise the dialogues of unit 3.\r\nLearn 40 new words by Friday.\r\nListen to the "
+        L"recording twice.\r\nOne more mock exam before the test.");
     pDlg->SetDlgItemText(IDC_NOTES, strNotes);
 }
 
@@ -233,12 +246,14 @@ protected:
     void Paint(CDC* pDC, const CRect&) override {
         pDC->SetBkMode(TRANSPARENT);
         pDC->SelectStockObject(DEFAULT_GUI_FONT);
-        pDC->TextOut(kLeft, 8,
-                     GalleryText(L"\x540c\x4e00\x4e2a\x666e\x901a\x6a21\x677f\xff1a\x5de6\x8fb9\x81ea\x52a8\x6362\x80a4"
-                                 L"\xff0c\x53f3\x8fb9\x662f\x7cfb\x7edf\x63a7\x4ef6\xff08\x6362\x80a4\x540e\x6a2a\x7ebf"
-                                 L"\x4e0d\x518d\x663e\x793a\xff09",
-                                 L"One plain template: skinned automatically on the left, the system's controls on "
-                                 L"the right (the etched line draws no line once skinned)"));
+        pDC->TextOut(
+            kLeft, 8,
+            GalleryText(
+                L"\x540c\x4e00\x4e2a\x666e\x901a\x6a21\x677f\xff1a\x5de6\x8fb9\x81ea\x52a8\x6362\x80a4"
+                L"\xff0c\x53f3\x8fb9\x662f\x7cfb\x7edf\x63a7\x4ef6\xff08\x6362\x80a4\x540e\x6a2a\x7ebf"
+                L"\x4e0d\x518d\x663e\x793a\xff09",
+                L"One plain template: skinned automatically on the left, the system's controls on "
+                L"the right (the etched line draws no line once skinned)"));
     }
 
 private:

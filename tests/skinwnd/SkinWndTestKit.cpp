@@ -5,6 +5,7 @@
 
 #include <shellapi.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "MessagePump.h"
@@ -91,7 +92,7 @@ std::vector<WORD> DialogTemplateOf(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTi
     dword(dwStyle);
     dword(0);  // extended style
     t.push_back(static_cast<WORD>(items.size()));
-    for (int v : {10, 10, cx, cy})
+    for (int v : std::initializer_list<int>{10, 10, cx, cy})
         t.push_back(static_cast<WORD>(v));
     t.push_back(0);  // no menu
     t.push_back(0);  // the dialog class
@@ -100,7 +101,7 @@ std::vector<WORD> DialogTemplateOf(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTi
         if (t.size() % 2) t.push_back(0);  // items start on a DWORD boundary
         dword(WS_CHILD | WS_VISIBLE | item.dwStyle);
         dword(item.dwExStyle);
-        for (int v : {item.x, item.y, item.cx, item.cy, static_cast<int>(item.wId)})
+        for (int v : std::initializer_list<int>{item.x, item.y, item.cx, item.cy, static_cast<int>(item.wId)})
             t.push_back(static_cast<WORD>(v));
         text(item.lpszClass);
         text(item.lpszText ? item.lpszText : L"");
@@ -113,8 +114,8 @@ std::vector<WORD> DialogTemplate(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTitl
                                  const std::vector<std::pair<LPCWSTR, WORD>>& statics, WORD wButtonId) {
     std::vector<DialogItem> items;
     for (const auto& item : statics)
-        items.push_back({L"Static", item.second, SS_LEFT, 0, 5, static_cast<short>(5 + 12 * items.size()), 100,
-                         10, item.first});
+        items.push_back({L"Static", item.second, SS_LEFT, 0, 5, static_cast<short>(5 + 12 * items.size()),
+                         100, 10, item.first});
     if (wButtonId)
         items.push_back({L"Button", wButtonId, WS_TABSTOP | BS_PUSHBUTTON, 0, static_cast<short>(cx - 70),
                          static_cast<short>(cy - 25), 60, 16, L"OK"});
