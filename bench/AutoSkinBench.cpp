@@ -89,11 +89,12 @@ void AutoSkinSuite() {
         suite.Add("with automatic skinning", openClose(TRUE));
     }
     {
-        // 200 controls skinned automatically in one hidden dialog; the skin change is the dialog's
+        // 200 controls skinned automatically in one shown dialog; the skin change is the dialog's
         // own handling of 0x7E9 (frame, children told, labels re-take the background rule).
         const std::vector<WORD> words = ManyControlsTemplate(200);
         CManyDialog dlg(TRUE);
         dlg.CreateIndirect(reinterpret_cast<LPCDLGTEMPLATE>(words.data()));
+        dlg.ShowWindow(SW_SHOWNOACTIVATE);
         rizbench::PumpPending();
         const HWND hDlg = dlg.m_hWnd;
         auto invalidateAll = [hDlg](int n) {

@@ -17,9 +17,34 @@ enum {
     IDC_UNITS,
     IDC_NOTES,
     IDC_LEVEL,
-    IDC_ICON,
+    IDC_INFO_SIGN,
+    IDC_PICTURE,
     IDC_FIRST_TEXT,
 };
+
+// The rich edit of this build's characters, so that its text shows in either language.
+#ifdef _UNICODE
+const LPCWSTR kRichEditClass = L"RichEdit20W";
+#else
+const LPCWSTR kRichEditClass = L"RichEdit20A";
+#endif
+
+// A small word card picture for the bitmap static; made once, kept for the process.
+HBITMAP WordCardPicture() {
+    static HBITMAP s_hBitmap = nullptr;
+    if (s_hBitmap == nullptr) {
+        CClientDC screen(nullptr);
+        CDC dc;
+        dc.CreateCompatibleDC(&screen);
+        s_hBitmap = ::CreateCompatibleBitmap(screen.GetSafeHdc(), 30, 20);
+        HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), s_hBitmap);
+        dc.FillSolidRect(0, 0, 30, 20, RGB(40, 110, 200));
+        dc.FillSolidRect(3, 3, 24, 6, RGB(250, 250, 250));
+        dc.FillSolidRect(3, 12, 16, 4, RGB(250, 210, 60));
+        ::SelectObject(dc.GetSafeHdc(), hOld);
+    }
+    return s_hBitmap;
+}
 
 struct Item {
     LPCWSTR lpszClass;
@@ -64,9 +89,10 @@ const Item kItems[] = {
     {L"Edit", IDC_FIRST_TEXT + 18, ES_NUMBER, WS_EX_CLIENTEDGE, 180, 216, 30, 13, L"20"},
     {L"msctls_updown32", IDC_FIRST_TEXT + 19,
      UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS, 0, 210, 216, 10, 13, nullptr},
-    {L"Static", IDC_ICON, SS_ICON, 0, 228, 216, 20, 20, nullptr},
-    {L"RichEdit20A", IDC_NOTES, ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE, 8, 230, 170, 34,
+    {L"Static", IDC_INFO_SIGN, SS_ICON, 0, 228, 216, 20, 20, nullptr},
+    {kRichEditClass, IDC_NOTES, ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE, 8, 230, 170, 34,
      nullptr},
+    {L"Static", IDC_PICTURE, SS_BITMAP, 0, 184, 234, 20, 12, nullptr},
     {L"Button", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 190, 250, 60, 14, L"~IDS_OK"},
 };
 
@@ -85,7 +111,8 @@ std::vector<WORD> SettingsTemplate() {
     dword(WS_POPUP | WS_CAPTION | DS_SETFONT);
     dword(0);
     t.push_back(static_cast<WORD>(_countof(kItems)));
-    for (int v : std::initializer_list<int>{0, 0, 258, 270, 0, 0})  // position, size, no menu, the dialog class
+    for (int v :
+         std::initializer_list<int>{0, 0, 258, 270, 0, 0})  // position, size, no menu, the dialog class
         t.push_back(static_cast<WORD>(v));
     text(L"~IDS_GALLERY_AS_TITLE");
     t.push_back(8);
@@ -162,7 +189,9 @@ void FillSettings(CWnd* pDlg) {
     pDlg->SendDlgItemMessage(IDC_FIRST_TEXT + 17, HKM_SETHOTKEY,
                              MAKEWORD('L', HOTKEYF_CONTROL | HOTKEYF_ALT));
     pDlg->SendDlgItemMessage(IDC_FIRST_TEXT + 19, UDM_SETRANGE32, 5, 100);
-    pDlg->SendDlgItemMessage(IDC_ICON, STM_SETICON,
+    pDlg->SendDlgItemMessage(IDC_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
+                             reinterpret_cast<LPARAM>(WordCardPicture()));
+    pDlg->SendDlgItemMessage(IDC_INFO_SIGN, STM_SETICON,
                              reinterpret_cast<WPARAM>(::LoadIcon(nullptr, IDI_INFORMATION)));
     CString strNotes = GalleryText(
         L"\x590d\x4e60\x7b2c 3 \x5355\x5143\x7684\x5bf9\x8bdd\x3002\r\n\x5468\x4e94\x524d\x80cc\x5b8c 40 "
@@ -250,10 +279,11 @@ protected:
             kLeft, 8,
             GalleryText(
                 L"\x540c\x4e00\x4e2a\x666e\x901a\x6a21\x677f\xff1a\x5de6\x8fb9\x81ea\x52a8\x6362\x80a4"
-                L"\xff0c\x53f3\x8fb9\x662f\x7cfb\x7edf\x63a7\x4ef6\xff08\x6362\x80a4\x540e\x6a2a\x7ebf"
-                L"\x4e0d\x518d\x663e\x793a\xff09",
+                L"\xff0c\x53f3\x8fb9\x662f\x7cfb\x7edf\x63a7\x4ef6\xff08\x56fe\x7247\x9759\x6001"
+                L"\x63a7\x4ef6\x6362\x80a4\x540e\x53ea\x753b\x6587\x5b57\xff0c\x56fe\x7247\x4e0d"
+                L"\x518d\x663e\x793a\xff09",
                 L"One plain template: skinned automatically on the left, the system's controls on "
-                L"the right (the etched line draws no line once skinned)"));
+                L"the right (a picture static becomes a text-only label: its picture is gone)"));
     }
 
 private:
