@@ -835,9 +835,10 @@ protected:
         m_hBooks = ::GetDlgItem(m_hWnd, IDC_BOOKS);
         CWnd* pBooks = FromHandlePermanent(m_hBooks);
         m_bSkinned = pBooks && pBooks->IsKindOf(RUNTIME_CLASS(CQVListBox)) && IsSkinScrollBar(m_hBooks);
+        // The first key selects the focused item, the second goes to the last one.
         for (int i = 0; i < 2; ++i) {
-            ::PostMessage(m_hBooks, WM_KEYDOWN, VK_NEXT, 0);
-            ::PostMessage(m_hBooks, WM_KEYUP, VK_NEXT, 0);
+            ::PostMessage(m_hBooks, WM_KEYDOWN, VK_END, 0);
+            ::PostMessage(m_hBooks, WM_KEYUP, VK_END, 0);
         }
         PostMessage(WM_READ);
         return TRUE;
