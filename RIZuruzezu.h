@@ -97,3 +97,6 @@
 #include "QVDatePickerCtrl.h"
 #include "QVDatePickerBtn.h"
 #include "QVLayoutCtrl.h"
+
+#include "QVAutoSkinTable.h"
+#include "QVAutoSkin.h"

@@ -2,6 +2,7 @@
 #include "SkinDialog.h"
 
 #include "DrawMenuHelper.h"
+#include "QVAutoSkin.h"
 #include "SkinWndHost.h"
 
 IMPLEMENT_DYNAMIC(CSkinDialog, CDialog)
@@ -12,6 +13,8 @@ ON_WM_NCLBUTTONDOWN()
 ON_WM_ACTIVATE()
 ON_WM_INITMENUPOPUP()
 ON_WM_ERASEBKGND()
+ON_WM_DESTROY()
+ON_MESSAGE(WM_QV_SKINCHANGED, &CSkinDialog::OnSkinChanged)
 END_MESSAGE_MAP()
 
 namespace {
@@ -40,6 +43,7 @@ void CSkinDialog::SetNoNCArea(BOOL bNoNCArea) {
 
 BOOL CSkinDialog::OnInitDialog() {
     CDialog::OnInitDialog();
+    if (m_bAutoLoadCtrl) QVSkin_AutoLoadControl(this, m_vecSkinCtrls);
     Host().AdjustWindowSize();
     return TRUE;
 }
@@ -76,4 +80,16 @@ BOOL CSkinDialog::OnEraseBkgnd(CDC* pDC) {
     GetClientRect(&rcClient);
     if (m_SkinWnd.DrawClientBkg(pDC, rcClient)) return TRUE;
     return static_cast<BOOL>(Default());
+}
+
+void CSkinDialog::OnDestroy() {
+    // The controls give their windows back before the children are destroyed.
+    if (m_bAutoLoadCtrl) QVSkin_ReleaseControl(this, m_vecSkinCtrls);
+    CSkinWndT<CDialog>::OnDestroy();
+}
+
+LRESULT CSkinDialog::OnSkinChanged(WPARAM wParam, LPARAM lParam) {
+    const LRESULT lResult = CSkinWndT<CDialog>::OnSkinChanged(wParam, lParam);
+    if (::IsWindow(m_hWnd)) QVSkin_AutoSkinChanged(this, m_vecSkinCtrls);
+    return lResult;
 }

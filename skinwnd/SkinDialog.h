@@ -19,7 +19,9 @@ class RIZ_API CSkinDialog : public CSkinWndT<CDialog> {
 public:
     // A dialog on an in-memory template (InitModalIndirect or CreateIndirect).
     CSkinDialog();
-    // bAutoLoadCtrl is kept and answered by GetAutoLoadCtrl; the children stay the template's controls.
+    // With bAutoLoadCtrl the system controls of the template become the skinned control classes at
+    // OnInitDialog (QVSkin_AutoLoadControl), after the base OnInitDialog, so controls bound there
+    // (DDX_Control) keep their objects; they are released at WM_DESTROY and follow skin changes.
     explicit CSkinDialog(UINT nIDTemplate, CWnd* pParentWnd = NULL, BOOL bAutoLoadCtrl = FALSE);
     explicit CSkinDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL, BOOL bAutoLoadCtrl = FALSE);
     ~CSkinDialog() override;
@@ -28,6 +30,8 @@ public:
     void SetNoNCArea(BOOL bNoNCArea);
 
     BOOL GetAutoLoadCtrl() const { return m_bAutoLoadCtrl; }
+    // Before creation: the same choice for a dialog made on an in-memory template.
+    void SetAutoLoadCtrl(BOOL bAutoLoadCtrl) { m_bAutoLoadCtrl = bAutoLoadCtrl; }
 
     BOOL OnInitDialog() override;
 
@@ -40,6 +44,8 @@ protected:
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnDestroy();
+    afx_msg LRESULT OnSkinChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     std::vector<CWnd*> m_vecSkinCtrls;  // controls made by the automatic skinning, owned

@@ -815,6 +815,87 @@ bool WordBookDialogControls() {
            dlg.m_nValueAfterClick == 6 && dlg.m_bWorkAfterRelease;
 }
 
+// A settings dialog on a plain template, skinned automatically with the scroll-bar redirection
+// installed first: keys posted to its word-book list box scroll it, GetScrollInfo reads the skinned
+// bar's position back, and closing it and removing the redirection leave no window or object behind.
+class CAutoSkinHostDialog : public CSkinDialog {
+public:
+    enum { IDC_BOOKS = 300, WM_READ = WM_APP + 2 };
+    CAutoSkinHostDialog() { SetAutoLoadCtrl(TRUE); }
+    BOOL m_bSkinned = FALSE;
+    int m_nTop = -1;
+    int m_nPos = -1;
+    size_t m_nObjectsLeft = 1;
+
+protected:
+    BOOL OnInitDialog() override {
+        for (int i = 0; i < 40; ++i)
+            SendDlgItemMessage(IDC_BOOKS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(_T("Travel English")));
+        CSkinDialog::OnInitDialog();
+        m_hBooks = ::GetDlgItem(m_hWnd, IDC_BOOKS);
+        CWnd* pBooks = FromHandlePermanent(m_hBooks);
+        m_bSkinned = pBooks && pBooks->IsKindOf(RUNTIME_CLASS(CQVListBox)) && IsSkinScrollBar(m_hBooks);
+        // The first key selects the focused item, the second goes to the last one.
+        for (int i = 0; i < 2; ++i) {
+            ::PostMessage(m_hBooks, WM_KEYDOWN, VK_END, 0);
+            ::PostMessage(m_hBooks, WM_KEYUP, VK_END, 0);
+        }
+        PostMessage(WM_READ);
+        return TRUE;
+    }
+    afx_msg LRESULT OnRead(WPARAM, LPARAM) {
+        SCROLLINFO si = {sizeof(si), SIF_POS, 0, 0, 0, 0, 0};
+        if (::GetScrollInfo(m_hBooks, SB_VERT, &si)) m_nPos = si.nPos;
+        m_nTop = static_cast<int>(::SendMessage(m_hBooks, LB_GETTOPINDEX, 0, 0));
+        EndDialog(IDOK);
+        return 0;
+    }
+    afx_msg void OnDestroy() {
+        CSkinDialog::OnDestroy();
+        m_nObjectsLeft = m_vecSkinCtrls.size();
+    }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    HWND m_hBooks = NULL;
+};
+
+BEGIN_MESSAGE_MAP(CAutoSkinHostDialog, CSkinDialog)
+ON_MESSAGE(CAutoSkinHostDialog::WM_READ, &CAutoSkinHostDialog::OnRead)
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+BOOL CALLBACK CountWindow(HWND, LPARAM lParam) {
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+int ThreadWindows() {
+    int nCount = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&nCount));
+    return nCount;
+}
+
+bool AutoSkinnedDialogScrolls() {
+    const int nWindowsBefore = ThreadWindows();
+    InstallScrollBarHook();
+    CDialogTemplateWriter writer(200, 120);
+    writer.AddItem(L"Edit", 301, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 5, 5, 90, 12);
+    writer.AddItem(L"ListBox", CAutoSkinHostDialog::IDC_BOOKS, LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                   WS_EX_CLIENTEDGE, 5, 22, 120, 60);
+    writer.AddItem(L"Button", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 140, 95, 50, 14);
+    CAutoSkinHostDialog dlg;
+    dlg.InitModalIndirect(writer.Get());
+    const INT_PTR result = dlg.DoModal();
+    UnInstallScrollBarHook();
+    const int nWindowsAfter = ThreadWindows();
+    printf("host: auto-skinned dialog ended with %d; list box skinned %d, top item %d, skinned bar at %d, "
+           "objects left %d, windows %d before and %d after\n",
+           static_cast<int>(result), dlg.m_bSkinned, dlg.m_nTop, dlg.m_nPos,
+           static_cast<int>(dlg.m_nObjectsLeft), nWindowsBefore, nWindowsAfter);
+    return result == IDOK && dlg.m_bSkinned && dlg.m_nTop > 0 && dlg.m_nPos == dlg.m_nTop &&
+           dlg.m_nObjectsLeft == 0 && nWindowsAfter == nWindowsBefore;
+}
+
 int main() {
     if (!AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), 0)) {
         printf("host: AfxWinInit failed\n");
@@ -930,10 +1011,12 @@ int main() {
             return 1;
         }
     }
+    const bool transfers = TransferCancelReachesOwner();
+    const bool autoSkin = AutoSkinnedDialogScrolls();
 
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
                     skinned && windowless && outbar && contacts && signIn && wordBook && imageButtons &&
-                    toolBarPlus && datePicker && transfers;
+                    toolBarPlus && datePicker && transfers && autoSkin;
     if (ok)
         printf("host: ok\n");
     else

@@ -5,6 +5,7 @@
 
 #include <shellapi.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "MessagePump.h"
@@ -76,8 +77,8 @@ CQVSkinWndRes& SkinScope::Res() {
     return *CQVSkinResManager::GetSingletonPtr()->GetWndRes();
 }
 
-std::vector<WORD> DialogTemplate(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTitle,
-                                 const std::vector<std::pair<LPCWSTR, WORD>>& statics, WORD wButtonId) {
+std::vector<WORD> DialogTemplateOf(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTitle,
+                                   const std::vector<DialogItem>& items) {
     std::vector<WORD> t;
     auto dword = [&t](DWORD v) {
         t.push_back(LOWORD(v));
@@ -88,49 +89,37 @@ std::vector<WORD> DialogTemplate(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTitl
             t.push_back(static_cast<WORD>(*s));
         t.push_back(0);
     };
-    auto align = [&t]() {
-        if (t.size() % 2) t.push_back(0);
-    };
     dword(dwStyle);
     dword(0);  // extended style
-    t.push_back(static_cast<WORD>(statics.size() + (wButtonId ? 1 : 0)));
-    t.push_back(10);  // x
-    t.push_back(10);  // y
-    t.push_back(static_cast<WORD>(cx));
-    t.push_back(static_cast<WORD>(cy));
+    t.push_back(static_cast<WORD>(items.size()));
+    for (int v : std::initializer_list<int>{10, 10, cx, cy})
+        t.push_back(static_cast<WORD>(v));
     t.push_back(0);  // no menu
     t.push_back(0);  // the dialog class
     text(lpszTitle);
-    int nRow = 0;
-    for (const auto& item : statics) {
-        align();
-        dword(WS_CHILD | WS_VISIBLE | SS_LEFT);
-        dword(0);
-        t.push_back(5);
-        t.push_back(static_cast<WORD>(5 + 12 * nRow++));
-        t.push_back(100);
-        t.push_back(10);
-        t.push_back(item.second);  // id
-        t.push_back(0xFFFF);
-        t.push_back(0x0082);  // static
-        text(item.first);
+    for (const DialogItem& item : items) {
+        if (t.size() % 2) t.push_back(0);  // items start on a DWORD boundary
+        dword(WS_CHILD | WS_VISIBLE | item.dwStyle);
+        dword(item.dwExStyle);
+        for (int v : std::initializer_list<int>{item.x, item.y, item.cx, item.cy, static_cast<int>(item.wId)})
+            t.push_back(static_cast<WORD>(v));
+        text(item.lpszClass);
+        text(item.lpszText ? item.lpszText : L"");
         t.push_back(0);  // no creation data
     }
-    if (wButtonId) {
-        align();
-        dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON);
-        dword(0);
-        t.push_back(static_cast<WORD>(cx - 70));
-        t.push_back(static_cast<WORD>(cy - 25));
-        t.push_back(60);
-        t.push_back(16);
-        t.push_back(wButtonId);
-        t.push_back(0xFFFF);
-        t.push_back(0x0080);  // button
-        text(L"OK");
-        t.push_back(0);
-    }
     return t;
+}
+
+std::vector<WORD> DialogTemplate(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTitle,
+                                 const std::vector<std::pair<LPCWSTR, WORD>>& statics, WORD wButtonId) {
+    std::vector<DialogItem> items;
+    for (const auto& item : statics)
+        items.push_back({L"Static", item.second, SS_LEFT, 0, 5, static_cast<short>(5 + 12 * items.size()),
+                         100, 10, item.first});
+    if (wButtonId)
+        items.push_back({L"Button", wButtonId, WS_TABSTOP | BS_PUSHBUTTON, 0, static_cast<short>(cx - 70),
+                         static_cast<short>(cy - 25), 60, 16, L"OK"});
+    return DialogTemplateOf(dwStyle, cx, cy, lpszTitle, items);
 }
 
 CString ShippedSkinFolder(LPCTSTR lpszName) {

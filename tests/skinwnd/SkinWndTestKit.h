@@ -52,6 +52,18 @@ private:
 // Fills a record with the test images and metrics: no outlines, no masks, background mode 1.
 void MakeTestRecord(CQVSkinWndRes& res);
 
+// One control of an in-memory dialog template (dialog units), made WS_CHILD | WS_VISIBLE.
+struct DialogItem {
+    LPCWSTR lpszClass;
+    WORD wId;
+    DWORD dwStyle;
+    DWORD dwExStyle;
+    short x, y, cx, cy;
+    LPCWSTR lpszText;
+};
+std::vector<WORD> DialogTemplateOf(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTitle,
+                                   const std::vector<DialogItem>& items);
+
 // A modeless dialog template in memory (units are dialog units): labels in rows from the top and, with
 // a non-zero wButtonId, an "OK" push button in the bottom right corner.
 std::vector<WORD> DialogTemplate(DWORD dwStyle, int cx, int cy, LPCWSTR lpszTitle,
