@@ -91,3 +91,5 @@
 #include "QVDatePickerCtrl.h"
 #include "QVDatePickerBtn.h"
 #include "QVLayoutCtrl.h"
+#include "QVSplitWndLayout.h"
+#include "QVSplitWnd.h"
