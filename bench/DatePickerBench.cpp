@@ -107,7 +107,7 @@ void LayoutCtrlSuite() {
                     child->Invalidate(TRUE);
                 }
         },
-        20);
+        2);
     suite.Add("LayoutCtrls, 100 children", [&](int n) {
         for (int k = 0; k < n; ++k)
             layout.LayoutCtrls(CRect(0, 0, k % 2 ? 800 : 801, 600));
