@@ -100,3 +100,5 @@
 
 #include "QVAutoSkinTable.h"
 #include "QVAutoSkin.h"
+#include "QVSplitWndLayout.h"
+#include "QVSplitWnd.h"

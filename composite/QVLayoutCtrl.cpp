@@ -29,10 +29,12 @@ HWND CQVLayoutCtrl::FindChild(const Entry& entry) const {
     return hChild != nullptr && ::IsWindow(hChild) ? hChild : nullptr;
 }
 
+// Straight through the handles: no temporary window objects per child, so that a layout of many
+// children costs little more than moving them.
 CRect CQVLayoutCtrl::ChildRect(HWND hChild) const {
     CRect rc;
-    CWnd::FromHandle(hChild)->GetWindowRect(&rc);
-    CWnd::FromHandle(m_hParent)->ScreenToClient(&rc);
+    ::GetWindowRect(hChild, &rc);
+    ::MapWindowPoints(NULL, m_hParent, reinterpret_cast<POINT*>(&rc), 2);
     return rc;
 }
 
@@ -47,9 +49,8 @@ void CQVLayoutCtrl::LayoutCtrls(const CRect& rcLayout) {
         HWND hChild = FindChild(entry);
         if (hChild == nullptr) continue;
         const CRect rc = QVLayoutChildRect(m_horz, m_vert, rcLayout, ChildRect(hChild), entry.record);
-        CWnd* pChild = CWnd::FromHandle(hChild);
-        pChild->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
-                             SWP_NOZORDER | SWP_NOACTIVATE);
-        pChild->Invalidate(TRUE);
+        ::SetWindowPos(hChild, nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        ::InvalidateRect(hChild, nullptr, TRUE);
     }
 }

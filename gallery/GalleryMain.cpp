@@ -52,6 +52,8 @@ const LPCTSTR kPageOrder[] = {_T("skin"),
                               _T("auto-skin"),
                               _T("study-toolbar"),
                               _T("study-planner"),
+                              _T("send-files"),
+                              _T("chat-window"),
                               _T("file-transfers"),
                               _T("sentences"),
                               _T("study-toolbar-classic")};

@@ -1013,6 +1013,82 @@ int main() {
     }
     const bool transfers = TransferCancelReachesOwner();
     const bool autoSkin = AutoSkinnedDialogScrolls();
+    // A split window between two panels: a drag posted on its bar (the pointer placed there first, as
+    // the bar takes a press only where the last cursor query found the pointer) moves the bar to where
+    // the button was released. Then a dialog grown by 120 x 80 keeps its OK button at the bottom right
+    // through a layout control called from its WM_SIZE.
+    {
+        CWnd host;
+        CQVSplitWnd split;
+        CStatic contacts, chat;
+        bool made = host.CreateEx(0, AfxRegisterWndClass(0), _T("chat"), WS_POPUP | WS_VISIBLE,
+                                  CRect(0, 0, 300, 200), NULL, 0) != FALSE;
+        made = made && split.Create(WS_VISIBLE, CRect(0, 0, 300, 200), &host, 1) &&
+               contacts.Create(_T("contacts"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), &host, 2) &&
+               chat.Create(_T("chat"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), &host, 3) &&
+               split.SetPanels(&contacts, &chat, FALSE, FALSE);
+        split.SetSplitPos(100);
+        CPoint pt(split.GetBarRect().CenterPoint()), ptScreen(pt);
+        split.ClientToScreen(&ptScreen);
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        PumpPending();
+        split.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(split.GetSafeHwnd()),
+                          MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        split.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        split.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(160, pt.y));
+        split.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(160, pt.y));
+        PumpPending();
+        CRect rcContacts;
+        contacts.GetWindowRect(&rcContacts);
+        const bool splitMoved = made && split.GetSplitPos() == 160 && rcContacts.Width() == 160;
+        printf("host: split bar released at 160, position %d, contact panel %d wide\n", split.GetSplitPos(),
+               rcContacts.Width());
+        split.DestroyWindow();
+        host.DestroyWindow();
+
+        struct CGrowingDialog : CDialog {
+            CQVLayoutCtrl layout;
+            CPoint ptFromCorner, ptAfter;  // the button's bottom right from the client's, before and after
+            CPoint FromCorner() {
+                CRect rcClient, rcButton;
+                GetClientRect(&rcClient);
+                GetDlgItem(IDOK)->GetWindowRect(&rcButton);
+                ScreenToClient(&rcButton);
+                return rcClient.BottomRight() - rcButton.BottomRight();
+            }
+            BOOL OnInitDialog() override {
+                CDialog::OnInitDialog();
+                CRect rc, rcWindow;
+                GetClientRect(&rc);
+                layout.Initialize(this, SizeTypeMoved, SizeTypeMoved);
+                layout.AddCtrl(IDOK);
+                layout.InitLayout(rc);
+                ptFromCorner = FromCorner();
+                GetWindowRect(&rcWindow);
+                SetWindowPos(NULL, 0, 0, rcWindow.Width() + 120, rcWindow.Height() + 80,
+                             SWP_NOMOVE | SWP_NOZORDER);
+                ptAfter = FromCorner();
+                PostMessage(WM_COMMAND, IDOK);
+                return TRUE;
+            }
+            LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+                if (message == WM_SIZE && layout.GetCtrlCount())
+                    layout.LayoutCtrls(CRect(0, 0, LOWORD(lParam), HIWORD(lParam)));
+                return CDialog::WindowProc(message, wParam, lParam);
+            }
+        } grow;
+        CDialogTemplateWriter writer(160, 90);
+        writer.AddItem(L"Button", IDOK, BS_DEFPUSHBUTTON, 0, 100, 70, 50, 14);
+        grow.InitModalIndirect(writer.Get());
+        const bool kept = grow.DoModal() == IDOK && grow.ptAfter == grow.ptFromCorner;
+        printf("host: OK button %d,%d from the corner before the resize, %d,%d after\n",
+               static_cast<int>(grow.ptFromCorner.x), static_cast<int>(grow.ptFromCorner.y),
+               static_cast<int>(grow.ptAfter.x), static_cast<int>(grow.ptAfter.y));
+        if (!splitMoved || !kept) {
+            printf("host: wrong results (split window %d, layout control %d)\n", splitMoved, kept);
+            return 1;
+        }
+    }
 
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
                     skinned && windowless && outbar && contacts && signIn && wordBook && imageButtons &&

@@ -81,7 +81,10 @@ protected:
 };
 
 TEST_F(LayoutCtrlWindows, ResizeAndBackRestoresTheDesign) {
-    CQVLayoutCtrl moved, stretched;
+    CQVLayoutCtrl moved, stretched, fixed;
+    fixed.Initialize(m_pParent, SizeTypeFixed, SizeTypeFixed);
+    fixed.AddCtrl(3u);
+    fixed.InitLayout(CRect(0, 0, 400, 300));
     moved.Initialize(m_pParent, SizeTypeMoved, SizeTypeMoved);
     moved.AddCtrl(1u);
     stretched.Initialize(m_pParent, SizeTypeStretched, SizeTypeStretched);
@@ -90,14 +93,14 @@ TEST_F(LayoutCtrlWindows, ResizeAndBackRestoresTheDesign) {
     moved.InitLayout(rcDesign);
     stretched.InitLayout(rcDesign);
 
-    Resize(moved, 600, 500);
-    Resize(stretched, 600, 500);
+    for (CQVLayoutCtrl* pLayout : {&moved, &stretched, &fixed})
+        Resize(*pLayout, 600, 500);
     EXPECT_EQ(ChildRect(0), CRect(500, 450, 580, 480));  // "OK" stays at the bottom right
     EXPECT_EQ(ChildRect(1), CRect(10, 10, 590, 440));
-    EXPECT_EQ(ChildRect(2), kDesigned[2]);  // in neither layout
+    EXPECT_EQ(ChildRect(2), kDesigned[2]);
 
-    Resize(moved, 400, 300);
-    Resize(stretched, 400, 300);
+    for (CQVLayoutCtrl* pLayout : {&moved, &stretched, &fixed})
+        Resize(*pLayout, 400, 300);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(ChildRect(i), kDesigned[i]) << i;
 
