@@ -91,3 +91,13 @@
 #include "QVDatePickerCtrl.h"
 #include "QVDatePickerBtn.h"
 #include "QVLayoutCtrl.h"
+// Docking
+#include "QVDockBarLayout.h"
+#include "QVControlBar.h"
+#include "QVDockBar.h"
+#include "QVDockContext.h"
+#include "QVMiniDockFrameWnd.h"
+#include "QVDockWnd.h"
+#include "QVDockOutlookBar.h"
+#include "QVStatusBarLayout.h"
+#include "QVStatusBar.h"

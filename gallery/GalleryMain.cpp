@@ -39,7 +39,7 @@ const LPCTSTR kPageOrder[] = {_T("skin"),           _T("helpers"),         _T("s
                               _T("framework"),      _T("outlook-bar"),     _T("contact-list"),
                               _T("lesson-toolbar"), _T("media"),           _T("word-lists"),
                               _T("scroll-bars"),    _T("study-toolbar"),   _T("study-planner"),
-                              _T("file-transfers")};
+                              _T("file-transfers"), _T("study-frame")};
 
 int PageRank(LPCTSTR lpszName) {
     for (int i = 0; i < static_cast<int>(_countof(kPageOrder)); ++i)

@@ -69,7 +69,8 @@ public:
     void SetBorders(int cxLeft = 0, int cyTop = 0, int cxRight = 0, int cyBottom = 0);
     void SetBorders(LPCRECT lpRect);
     CRect GetBorders() const;
-    // The frame that docks this bar: the parent frame, or the owner frame of a floating one.
+    // The frame this bar lays out in: its parent frame (a floating frame when it floats), else the
+    // frame it was created in.
     CFrameWnd* GetDockingFrame() const;
     BOOL IsFloating() const { return (m_dwStyle & CBRS_FLOATING) != 0; }
     int GetCount() const { return m_nCount; }

@@ -73,11 +73,9 @@ CRect CControlBar::GetBorders() const {
 }
 
 CFrameWnd* CControlBar::GetDockingFrame() const {
+    // The nearest frame: the main frame for a docked bar, the small frame for a floating one.
     CFrameWnd* pFrameWnd = GetParentFrame();
-    if (!pFrameWnd) return m_pDockSite;
-    // A floating bar sits in a small frame owned by the frame that docks it.
-    if (pFrameWnd != m_pDockSite && m_pDockSite && ::IsWindow(m_pDockSite->m_hWnd)) return m_pDockSite;
-    return pFrameWnd;
+    return pFrameWnd ? pFrameWnd : m_pDockSite;
 }
 
 CSize CControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
