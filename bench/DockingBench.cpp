@@ -20,17 +20,17 @@ struct CBenchFrame {
         for (int i = 0; i < nBars; ++i) {
             auto pBar = std::make_unique<CQVDockWnd>();
             const bool bTop = i % 2 == 0;
-            pBar->CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | (bTop ? CBRS_TOP : CBRS_LEFT), CRect(0, 0, 0, 0),
-                           0xA000 + i);
+            pBar->CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | (bTop ? CBRS_TOP : CBRS_LEFT),
+                           CRect(0, 0, 0, 0), 0xA000 + i);
             pBar->SetWindowPos(NULL, 0, 0, bTop ? 150 : 60, bTop ? 24 : 80, SWP_NOMOVE | SWP_NOZORDER);
             pBar->EnableDocking(CBRS_ALIGN_ANY);
             CRect rect;
             pFrame->GetClientRect(&rect);
             pFrame->ClientToScreen(&rect);
             // Rows of four along the top; one column on the left.
-            const CRect rectDrop = bTop ? CRect(CPoint(rect.left + (i / 2 % 4) * 150, rect.top + (i / 8) * 22),
-                                                CSize(150, 24))
-                                        : CRect(CPoint(rect.left, rect.top + 200), CSize(60, 80));
+            const CRect rectDrop =
+                bTop ? CRect(CPoint(rect.left + (i / 2 % 4) * 150, rect.top + (i / 8) * 22), CSize(150, 24))
+                     : CRect(CPoint(rect.left, rect.top + 200), CSize(60, 80));
             pFrame->DockControlBar(pBar.get(), UINT(0), &rectDrop);
             bars.push_back(std::move(pBar));
         }
@@ -48,12 +48,13 @@ struct CBenchFrame {
 
 void LayoutSuite() {
     CBenchFrame none(0), twenty(20), many(200);
-    rizbench::Suite layout("a frame's RecalcLayout", "the frame without bars",
-                           [&](int n) {
-                               for (int i = 0; i < n; ++i)
-                                   none.pFrame->RecalcLayout();
-                           },
-                           100);
+    rizbench::Suite layout(
+        "a frame's RecalcLayout", "the frame without bars",
+        [&](int n) {
+            for (int i = 0; i < n; ++i)
+                none.pFrame->RecalcLayout();
+        },
+        100);
     layout.Add("with 20 docked bars", [&](int n) {
         for (int i = 0; i < n; ++i)
             twenty.pFrame->RecalcLayout();
@@ -77,8 +78,8 @@ void StatusBarSuite() {
     LPCTSTR texts[] = {_T("Ready"), _T("Lesson 3 of 12"), _T("00:42")};
     for (int i = 0; i < 3; ++i)
         skinned.SetPaneText(i, texts[i]);
-    HWND hSystem = ::CreateWindowEx(0, STATUSCLASSNAME, _T(""), WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN, 0, 40,
-                                    600, 20, parent.m_hWnd, NULL, NULL, NULL);
+    HWND hSystem = ::CreateWindowEx(0, STATUSCLASSNAME, _T(""), WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN, 0,
+                                    40, 600, 20, parent.m_hWnd, NULL, NULL, NULL);
     int edges[] = {379, 510, -1};
     ::SendMessage(hSystem, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
     for (int i = 0; i < 3; ++i)
@@ -106,7 +107,8 @@ void SkinChangeSuite() {
             ::RedrawWindow(frame.pFrame->m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
         }
     };
-    rizbench::Suite skin("a skin change across 20 docked bars", "invalidating and repainting them", invalidate, 50);
+    rizbench::Suite skin("a skin change across 20 docked bars", "invalidating and repainting them",
+                         invalidate, 50);
     skin.Add("each bar told of the skin change, then repainted", [&](int n) {
         for (int i = 0; i < n; ++i) {
             for (const auto& pBar : frame.bars)

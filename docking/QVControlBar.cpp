@@ -110,7 +110,8 @@ void CQVControlBar::OnDestroy() {
 }
 
 LRESULT CQVControlBar::OnSkinChanged(WPARAM wParam, LPARAM lParam) {
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    SetWindowPos(nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     Invalidate(TRUE);
     QVSendSkinChangedToChildren(m_hWnd, wParam, lParam);
     return 0;

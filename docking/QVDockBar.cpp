@@ -71,7 +71,8 @@ int CQVDockBar::FindBar(CQVControlBar* pBar, int nPosExclude) const {
 }
 
 CQVControlBar* CQVDockBar::GetDockedControlBar(int nPos) const {
-    if (nPos < 0 || nPos >= static_cast<int>(m_arrBars.size()) || !QVDockIsBar(m_arrBars[nPos])) return nullptr;
+    if (nPos < 0 || nPos >= static_cast<int>(m_arrBars.size()) || !QVDockIsBar(m_arrBars[nPos]))
+        return nullptr;
     return static_cast<CQVControlBar*>(m_arrBars[nPos]);
 }
 
@@ -157,7 +158,8 @@ void CQVDockBar::DockBar(CQVControlBar* pBar, LPCRECT lpRect, BOOL bReDock) {
     if (m_bFloating && (pBar->m_dwDockStyle & CBRS_FLOAT_MULTI)) m_dwStyle |= CBRS_FLOAT_MULTI;
     m_dwStyle = (m_dwStyle & ~(CBRS_SIZE_FIXED | CBRS_SIZE_DYNAMIC)) |
                 (pBar->GetBarStyle() & (CBRS_SIZE_FIXED | CBRS_SIZE_DYNAMIC));
-    DWORD dwBarStyle = (pBar->GetBarStyle() & ~CBRS_ALIGN_ANY) | (m_dwStyle & CBRS_ALIGN_ANY) | CBRS_BORDER_ANY;
+    DWORD dwBarStyle =
+        (pBar->GetBarStyle() & ~CBRS_ALIGN_ANY) | (m_dwStyle & CBRS_ALIGN_ANY) | CBRS_BORDER_ANY;
     dwBarStyle = m_bFloating ? (dwBarStyle | CBRS_FLOATING) : (dwBarStyle & ~CBRS_FLOATING);
     pBar->SetBarStyle(dwBarStyle);
 

@@ -79,8 +79,8 @@ CSize QVDockCalcLayout(std::vector<QVDockLayoutEntry>& entries, const QVDockLayo
                 // A bar that stands right of its place keeps the gap; one past the edge moves left.
                 if (current.left > rect.left) rect.OffsetRect(current.left - rect.left, 0);
                 if (rect.right > sizeMax.cx) {
-                    const int nLeft = std::max(static_cast<int>(sizeMax.cx - (rect.Width() - bx)),
-                                               static_cast<int>(pt.x));
+                    const int nLeft =
+                        std::max(static_cast<int>(sizeMax.cx - (rect.Width() - bx)), static_cast<int>(pt.x));
                     rect.OffsetRect(nLeft - rect.left, 0);
                 }
             }

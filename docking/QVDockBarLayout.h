@@ -54,12 +54,12 @@ struct QVDockLayoutEntry {
 
 // What a layout pass needs to know of the dock bar.
 struct QVDockLayoutParams {
-    bool bHorz = true;      // a top or bottom dock bar
-    bool bFloating = false; // the dock bar of a floating frame: no push-left, no kept gaps, no wrap
+    bool bHorz = true;       // a top or bottom dock bar
+    bool bFloating = false;  // the dock bar of a floating frame: no push-left, no kept gaps, no wrap
     bool bStretch = false;
-    CSize sizeMax;          // the space offered (inside the border lines)
-    CSize sizeFixed;        // the base control bar's fixed size for (bStretch, bHorz)
-    CRect rectBorder;       // CalcInsideRect of an empty rect: the border lines
+    CSize sizeMax;     // the space offered (inside the border lines)
+    CSize sizeFixed;   // the base control bar's fixed size for (bStretch, bHorz)
+    CRect rectBorder;  // CalcInsideRect of an empty rect: the border lines
     int cxBorder2 = 2, cyBorder2 = 2;
 };
 
@@ -74,5 +74,6 @@ RIZ_API CSize QVDockCalcLayout(std::vector<QVDockLayoutEntry>& entries, const QV
 // mid that starts left of rect (above it for a vertical dock bar), or in a new row; rows are as thick
 // as their thickest visible bar. Inserts the bar (and a null for a new row) and returns its position.
 // visible and rects give each entry's visibility and current rectangle (client coordinates).
-RIZ_API int QVDockInsert(QVDockRowList& list, const std::vector<bool>& visible, const std::vector<CRect>& rects,
-                         void* pBar, const CRect& rect, CPoint ptMid, bool bHorz, int cyBorder2 = 2);
+RIZ_API int QVDockInsert(QVDockRowList& list, const std::vector<bool>& visible,
+                         const std::vector<CRect>& rects, void* pBar, const CRect& rect, CPoint ptMid,
+                         bool bHorz, int cyBorder2 = 2);

@@ -38,8 +38,8 @@ public:
     CDC* m_pDC = nullptr;
     BOOL m_bDragging = FALSE;
     int m_nHitTest = 0;
-    UINT m_uMRUDockID = 0;      // the edge dock bar the bar was last docked to, 0 for none
-    CRect m_rectMRUDockPos;     // the last docked rectangle, client coordinates of that dock bar
+    UINT m_uMRUDockID = 0;   // the edge dock bar the bar was last docked to, 0 for none
+    CRect m_rectMRUDockPos;  // the last docked rectangle, client coordinates of that dock bar
     DWORD m_dwMRUFloatStyle = 0;
-    CPoint m_ptMRUFloatPos;     // x CW_USEDEFAULT: never floated
+    CPoint m_ptMRUFloatPos;  // x CW_USEDEFAULT: never floated
 };

@@ -24,7 +24,8 @@ BOOL CQVMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle) {
     if (dwBarStyle & CBRS_SIZE_DYNAMIC) dwStyle &= ~MFS_MOVEFRAME;
     if (!CMiniFrameWnd::CreateEx(0, nullptr, _T(""), dwStyle, rectDefault, pParent)) return FALSE;
 
-    DWORD dwDockStyle = (dwBarStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP;
+    DWORD dwDockStyle =
+        (dwBarStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP;
     dwDockStyle |= dwBarStyle & CBRS_FLOAT_MULTI;
 
     if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {

@@ -16,4 +16,5 @@ struct QVStatusPaneRects {
 // pixel left of the next one's left edge; the first pane starts at the left edge whatever its
 // width (it ends left of its start when the others take more than the client width). Negative
 // widths count as 0.
-RIZ_API std::vector<QVStatusPaneRects> QVStatusBarLayout(const CRect& rectClient, const std::vector<int>& widths);
+RIZ_API std::vector<QVStatusPaneRects> QVStatusBarLayout(const CRect& rectClient,
+                                                         const std::vector<int>& widths);

@@ -125,7 +125,8 @@ DWORD CSkinFrameWnd::CanDock(CRect rect, DWORD dwDockStyle, CQVDockBar** ppDockB
 }
 
 CQVMiniDockFrameWnd* CSkinFrameWnd::CreateFloatingFrame(DWORD dwStyle) {
-    CRuntimeClass* pClass = m_pFloatingFrameClass ? m_pFloatingFrameClass : RUNTIME_CLASS(CQVMiniDockFrameWnd);
+    CRuntimeClass* pClass =
+        m_pFloatingFrameClass ? m_pFloatingFrameClass : RUNTIME_CLASS(CQVMiniDockFrameWnd);
     CObject* pObject = pClass->CreateObject();
     CQVMiniDockFrameWnd* pFrame = DYNAMIC_DOWNCAST(CQVMiniDockFrameWnd, pObject);
     if (!pFrame) {

@@ -171,7 +171,8 @@ int CheckBarColors(const CQVSkinColorDef& clr) {
         for (size_t j = i + 1; j < _countof(kEntries); ++j) {
             if (clr.GetColor(kEntries[i]) != clr.GetColor(kEntries[j])) continue;
             CString strLine;
-            strLine.Format(_T("warning: [Colors] Color%d and Color%d are equal: control bars cannot tell their parts apart"),
+            strLine.Format(_T("warning: [Colors] Color%d and Color%d are equal: control bars cannot tell ")
+                           _T("their parts apart"),
                            kEntries[i], kEntries[j]);
             Print(strLine);
             ++nWarnings;

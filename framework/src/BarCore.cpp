@@ -207,23 +207,23 @@ LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // Commands and notifications of the bar's children go to the owner (the frame), after the child
     // had its chance to handle the reflected notification.
     switch (message) {
-        case WM_COMMAND:
-        case WM_NOTIFY:
-        case WM_DRAWITEM:
-        case WM_MEASUREITEM:
-        case WM_DELETEITEM:
-        case WM_COMPAREITEM:
-        case WM_VKEYTOITEM:
-        case WM_CHARTOITEM: {
-            LRESULT lResult = 0;
-            if (OnWndMsg(message, wParam, lParam, &lResult)) return lResult;
-            CWnd* pOwner = GetOwner();
-            if (pOwner && pOwner != this && ::IsWindow(pOwner->m_hWnd))
-                return pOwner->SendMessage(message, wParam, lParam);
-            break;
-        }
-        default:
-            break;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_DELETEITEM:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM: {
+        LRESULT lResult = 0;
+        if (OnWndMsg(message, wParam, lParam, &lResult)) return lResult;
+        CWnd* pOwner = GetOwner();
+        if (pOwner && pOwner != this && ::IsWindow(pOwner->m_hWnd))
+            return pOwner->SendMessage(message, wParam, lParam);
+        break;
+    }
+    default:
+        break;
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }

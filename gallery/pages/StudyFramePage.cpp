@@ -77,7 +77,8 @@ protected:
         CRect rcTitle(14, 4, rc.right - 4, 24);
         dc.DrawText(Text(_T("IDS_GALLERY_STUDYFRAME_NOTES")), &rcTitle, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
         CRect rcText(14, 28, rc.right - 6, rc.bottom - 6);
-        dc.DrawText(Text(_T("IDS_GALLERY_STUDYFRAME_NOTES_TEXT")), &rcText, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+        dc.DrawText(Text(_T("IDS_GALLERY_STUDYFRAME_NOTES_TEXT")), &rcText,
+                    DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
         dc.SelectObject(pOld);
     }
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
@@ -101,7 +102,8 @@ protected:
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextColor(CQVSkinResManager::GetSingletonPtr()->GetClrDef()->GetColor(0));
         rc.DeflateRect(kMargin, kMargin);
-        dc.DrawText(Text(_T("IDS_GALLERY_STUDYFRAME_TEXT")), &rc, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+        dc.DrawText(Text(_T("IDS_GALLERY_STUDYFRAME_TEXT")), &rc,
+                    DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
         dc.SelectObject(pOld);
     }
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
@@ -198,7 +200,8 @@ protected:
         pDC->SetTextColor(RGB(24, 32, 48));
         pDC->SetBkMode(TRANSPARENT);
         CRect rcHint(kMargin, kMargin, rcClient.right - kMargin, kMargin + 22);
-        pDC->DrawText(Text(_T("IDS_GALLERY_STUDYFRAME_HINT")), &rcHint, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
+        pDC->DrawText(Text(_T("IDS_GALLERY_STUDYFRAME_HINT")), &rcHint,
+                      DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
         pDC->SelectObject(pOld);
     }
 

@@ -120,7 +120,8 @@ TEST(DockBarLayout, RowsFollowOneAnotherAndWrapAtTheEdge) {
          5,
          CSize(32767, 48)},
         {"two rows and a hidden bar",
-         {End(), Bar(1, CSize(100, 26)), End(), Bar(3, CSize(50, 50), CRect(), false), Bar(2, CSize(60, 30)), End()},
+         {End(), Bar(1, CSize(100, 26)), End(), Bar(3, CSize(50, 50), CRect(), false), Bar(2, CSize(60, 30)),
+          End()},
          Params(),
          {CRect(-2, -2, 98, 24), CRect(-2, 22, 58, 52)},
          6,
@@ -131,12 +132,7 @@ TEST(DockBarLayout, RowsFollowOneAnotherAndWrapAtTheEdge) {
          {CRect(-2, -2, 118, 98), CRect(-2, 96, 98, 156)},
          4,
          CSize(118, 32767)},
-        {"an empty dock bar takes no room",
-         {End()},
-         Params(),
-         {},
-         1,
-         CSize(32767, 0)},
+        {"an empty dock bar takes no room", {End()}, Params(), {}, 1, CSize(32767, 0)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -154,8 +150,8 @@ TEST(DockBarLayout, ADroppedBarGoesIntoTheRowUnderItsCentre) {
     // Two rows of 26-pixel bars: A (x 0..100) and B (x 100..200) in the first, C in the second.
     const QVDockRowList rows = {nullptr, B(1), B(2), nullptr, B(3), nullptr};
     const std::vector<bool> visible = {false, true, true, false, true, false};
-    const std::vector<CRect> rects = {CRect(), CRect(0, 0, 100, 26), CRect(100, 0, 200, 26), CRect(),
-                                      CRect(0, 24, 80, 50), CRect()};
+    const std::vector<CRect> rects = {CRect(), CRect(0, 0, 100, 26), CRect(100, 0, 200, 26),
+                                      CRect(), CRect(0, 24, 80, 50), CRect()};
     struct Case {
         const char* what;
         CRect rect;
@@ -164,9 +160,18 @@ TEST(DockBarLayout, ADroppedBarGoesIntoTheRowUnderItsCentre) {
     };
     const Case cases[] = {
         {"between A and B", CRect(50, 5, 90, 20), 2, {nullptr, B(1), B(9), B(2), nullptr, B(3), nullptr}},
-        {"after C in the second row", CRect(90, 30, 130, 45), 5, {nullptr, B(1), B(2), nullptr, B(3), B(9), nullptr}},
-        {"below every row", CRect(0, 60, 40, 80), 6, {nullptr, B(1), B(2), nullptr, B(3), nullptr, B(9), nullptr}},
-        {"above the first row", CRect(0, -30, 40, -10), 1, {nullptr, B(9), nullptr, B(1), B(2), nullptr, B(3), nullptr}},
+        {"after C in the second row",
+         CRect(90, 30, 130, 45),
+         5,
+         {nullptr, B(1), B(2), nullptr, B(3), B(9), nullptr}},
+        {"below every row",
+         CRect(0, 60, 40, 80),
+         6,
+         {nullptr, B(1), B(2), nullptr, B(3), nullptr, B(9), nullptr}},
+        {"above the first row",
+         CRect(0, -30, 40, -10),
+         1,
+         {nullptr, B(9), nullptr, B(1), B(2), nullptr, B(3), nullptr}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -48,8 +48,8 @@ protected:
         pFrame->ShowWindow(SW_SHOWNA);
         return pFrame;
     }
-    static std::unique_ptr<CQVDockWnd> MakePane(CFrameWnd* pFrame, UINT nID, CSize size, DWORD dwAlign = CBRS_TOP,
-                                                bool bDocking = true) {
+    static std::unique_ptr<CQVDockWnd> MakePane(CFrameWnd* pFrame, UINT nID, CSize size,
+                                                DWORD dwAlign = CBRS_TOP, bool bDocking = true) {
         auto pPane = std::make_unique<CQVDockWnd>();
         pPane->CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | dwAlign, CRect(0, 0, 0, 0), nID);
         pPane->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -117,7 +117,8 @@ TEST_F(DockingFrameTest, AFloatedBarDocksBackIntoTheSameSlot) {
     ASSERT_TRUE(pB->IsFloating());
     CWnd* pFloat = pB->m_pDockBar->GetParent();
     const HWND hFloat = pFloat->m_hWnd;
-    EXPECT_TRUE(Rows(AFX_IDW_DOCKBAR_TOP) == QVDockRowList({nullptr, pA, nullptr, Holder(pB), nullptr, pC, nullptr}));
+    EXPECT_TRUE(Rows(AFX_IDW_DOCKBAR_TOP) ==
+                QVDockRowList({nullptr, pA, nullptr, Holder(pB), nullptr, pC, nullptr}));
     EXPECT_TRUE(::IsWindowVisible(hFloat));
     EXPECT_EQ(m_hFrame, ::GetWindow(hFloat, GW_OWNER));
     // The floating dock bar is in the main frame's list, where the docking test finds it.
@@ -194,8 +195,15 @@ TEST_F(DockingFrameTest, BarBackgroundIsTheGradientWithItsGrip) {
     CQVControlBar::DrawBarAppearance(&dc, CRect(0, 0, 60, 40), 0);
     dc.Detach();
     const COLORREF white = RGB(255, 255, 255), grey = RGB(148, 148, 145);
-    EXPECT_EQ("", s.WrongPixels({{30, 0, SkinColor(5)}, {30, 39, SkinColor(6)}, {5, 7, grey}, {6, 8, grey},
-                                 {7, 9, white}, {7, 7, white}, {5, 19, grey}, {7, 21, white}, {5, 25, SkinColor(6)}}));
+    EXPECT_EQ("", s.WrongPixels({{30, 0, SkinColor(5)},
+                                 {30, 39, SkinColor(6)},
+                                 {5, 7, grey},
+                                 {6, 8, grey},
+                                 {7, 9, white},
+                                 {7, 7, white},
+                                 {5, 19, grey},
+                                 {7, 21, white},
+                                 {5, 25, SkinColor(6)}}));
     EXPECT_NE(SkinColor(5), SkinColor(6));
 }
 
@@ -224,8 +232,8 @@ TEST_F(DockingFrameTest, StatusBarPanesSeparatorsAndPrompts) {
     const int x0 = bar.GetPaneRect(0).right, x1 = bar.GetPaneRect(1).right;
     const COLORREF line = SkinColor(3);
     const COLORREF back = CQVSkinResManager::GetSingletonPtr()->GetWndRes()->m_clrClientBk;
-    EXPECT_EQ("", shot.WrongPixels({{x0, 4, line}, {x0, 15, line}, {x0, 3, back}, {x0, 16, back}, {x1, 10, line}},
-                                   0));
+    EXPECT_EQ("", shot.WrongPixels(
+                      {{x0, 4, line}, {x0, 15, line}, {x0, 3, back}, {x0, 16, back}, {x1, 10, line}}, 0));
     // A text too long for its pane ends in an ellipsis: the last pixels of the text rectangle hold only
     // the low dots, no stroke reaches the upper half there.
     bar.SetPaneText(1, _T("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"));
@@ -275,8 +283,8 @@ TEST_F(DockingFrameTest, BadInputLeavesRowsWhole) {
         ROW(pTopOnly->GetControlBar(AFX_IDW_DOCKBAR_RIGHT) == nullptr, true),
         ROW(pPlain->m_pDockBar == Edge(AFX_IDW_DOCKBAR_TOP), true),
         ROW(floated == QVDockRowList({nullptr, pA, nullptr, pPlain, nullptr, Holder(pTwin1), nullptr}), true),
-        ROW(Rows(AFX_IDW_DOCKBAR_TOP) ==
-                QVDockRowList({nullptr, pA, nullptr, pPlain, nullptr, pTwin1, nullptr, pTwin2, nullptr, pBig, nullptr}),
+        ROW(Rows(AFX_IDW_DOCKBAR_TOP) == QVDockRowList({nullptr, pA, nullptr, pPlain, nullptr, pTwin1,
+                                                        nullptr, pTwin2, nullptr, pBig, nullptr}),
             true),
     });
     pTopOnly->DestroyWindow();
@@ -288,7 +296,7 @@ TEST_F(DockingFrameTest, BarsAndFramesDestroyedWhileDocked) {
     CQVDockWnd* pC = Pane(0xE903);
     for (CQVDockWnd* p : {pA, pB, pC})
         m_pFrame->DockControlBar(p);
-    pB->DestroyWindow();  // its window goes, the object stays
+    pB->DestroyWindow();                 // its window goes, the object stays
     m_panes.erase(m_panes.begin() + 2);  // pC's object goes with its window
     EXPECT_TRUE(Rows(AFX_IDW_DOCKBAR_TOP) == QVDockRowList({nullptr, pA, nullptr}));
     EXPECT_EQ(nullptr, pB->m_pDockBar);
