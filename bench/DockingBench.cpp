@@ -49,7 +49,7 @@ struct CBenchFrame {
 void LayoutSuite() {
     CBenchFrame none(0), twenty(20), many(200);
     rizbench::Suite layout(
-        "a frame's RecalcLayout", "the frame without bars",
+        "a frame's RecalcLayout of docked bars", "the frame without bars",
         [&](int n) {
             for (int i = 0; i < n; ++i)
                 none.pFrame->RecalcLayout();
