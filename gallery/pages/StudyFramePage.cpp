@@ -24,11 +24,11 @@ CFont& PageFont() {
     return font;
 }
 
-// The courses pane: the outlook bar with the lessons of the course, 170 pixels wide.
+// The courses pane: the outlook bar with the lessons of the course, 200 pixels wide.
 class CCoursesPane : public CQVDockOutlookBar {
 public:
     CSize CalcDynamicLayout(int, DWORD nMode) override {
-        return (nMode & LM_HORZ) && !(nMode & LM_VERTDOCK) ? CSize(300, 170) : CSize(170, 32767);
+        return (nMode & LM_HORZ) && !(nMode & LM_VERTDOCK) ? CSize(300, 200) : CSize(200, 32767);
     }
     void Fill() {
         // 16-pixel course icons drawn by skingen next to the program.
@@ -127,16 +127,25 @@ public:
         m_view.Invalidate();
     }
 
+    // The idle prompt in the page's language.
+    void GetMessageString(UINT nID, CString& rMessage) const override {
+        if (nID == AFX_IDS_IDLEMESSAGE)
+            rMessage = Text(_T("IDS_GALLERY_STUDYFRAME_READY"));
+        else
+            CSkinFrameWnd::GetMessageString(nID, rMessage);
+    }
+
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext*) override {
         return m_view.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST);
     }
     afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
         if (CSkinFrameWnd::OnCreate(lpcs) == -1) return -1;
-        EnableDocking(CBRS_ALIGN_ANY);
+        // The status bar first: bars are laid out in creation order, so it takes the full width.
         if (!m_status.CreateEx(this, WS_CHILD | WS_VISIBLE, CBRS_BOTTOM)) return -1;
         static const int kWidths[] = {0, 130};
         m_status.SetIndicators(kWidths, 2);
+        EnableDocking(CBRS_ALIGN_ANY);
         if (!m_courses.CreateEx(this, 0, WS_CHILD | WS_VISIBLE | CBRS_LEFT, CRect(0, 0, 0, 0), kCoursesId) ||
             !m_notes.CreateEx(this, 0, WS_CHILD | WS_VISIBLE | CBRS_RIGHT, CRect(0, 0, 0, 0), kNotesId))
             return -1;
@@ -176,7 +185,7 @@ public:
         if (!CGalleryPaintPage::Create(hParent, rc)) return FALSE;
         auto* pFrame = new CStudyFrame;
         if (!pFrame->Create(NULL, Text(_T("IDS_GALLERY_STUDYFRAME_TITLE")), WS_OVERLAPPEDWINDOW,
-                            CRect(0, 0, 620, 400), CWnd::FromHandle(hParent)))
+                            CRect(0, 0, 680, 420), CWnd::FromHandle(hParent)))
             return FALSE;
         m_hFrame = pFrame->GetSafeHwnd();
         pFrame->RecalcLayout();
