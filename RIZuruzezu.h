@@ -102,3 +102,13 @@
 #include "QVAutoSkin.h"
 #include "QVSplitWndLayout.h"
 #include "QVSplitWnd.h"
+// Docking
+#include "QVDockBarLayout.h"
+#include "QVControlBar.h"
+#include "QVDockBar.h"
+#include "QVDockContext.h"
+#include "QVMiniDockFrameWnd.h"
+#include "QVDockWnd.h"
+#include "QVDockOutlookBar.h"
+#include "QVStatusBarLayout.h"
+#include "QVStatusBar.h"

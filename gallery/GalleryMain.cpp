@@ -51,12 +51,13 @@ const LPCTSTR kPageOrder[] = {_T("skin"),
                               _T("scroll-bars"),
                               _T("auto-skin"),
                               _T("study-toolbar"),
-                              _T("study-planner"),
-                              _T("send-files"),
-                              _T("chat-window"),
+                              _T("study-toolbar-classic"),
+                              _T("study-frame"),
                               _T("file-transfers"),
                               _T("sentences"),
-                              _T("study-toolbar-classic")};
+                              _T("study-planner"),
+                              _T("send-files"),
+                              _T("chat-window")};
 
 int PageRank(LPCTSTR lpszName) {
     for (int i = 0; i < static_cast<int>(_countof(kPageOrder)); ++i)

@@ -4,10 +4,17 @@
 
 #include "SkinWndT.h"
 
+class CQVControlBar;
+class CQVDockBar;
+class CQVMiniDockFrameWnd;
+
 // Created like any frame (Create, LoadFrame; with new: it deletes itself when its window goes). The
 // frame's menu shows as the skinned menu bar under the caption; Alt, F10 and Alt + letter open it.
 // At WM_CREATE the window grows by the difference between the skin frame and the system frame, so the
 // client area keeps the size asked for; a skin change adjusts it again.
+// Docking: EnableDocking makes the dock bars of the edges asked for (top and bottom first, so they take
+// the full width); bars are then docked to an edge or floated through the services below, which the
+// docking folder implements. Status prompts read the command id (wParam) before a text (lParam).
 class RIZ_API CSkinFrameWnd : public CSkinWndT<CFrameWnd> {
     DECLARE_DYNCREATE(CSkinFrameWnd)
 public:
@@ -18,7 +25,28 @@ public:
     // table, cut after the first line.
     void GetMessageString(UINT nID, CString& rMessage) const override;
 
+    // ---- Docking services ----
+    // Makes the dock bars (CBRS_ALIGN_ bits) that do not exist yet; the floating frames are
+    // CQVMiniDockFrameWnd. A dock bar that cannot be made throws CResourceException.
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks into the dock bar with id nDockBarID (AFX_IDW_DOCKBAR_...), or with 0 into the first whose
+    // edge is the bar's own. Docking to an edge without a dock bar does nothing.
+    void DockControlBar(CQVControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL);
+    void DockControlBar(CQVControlBar* pBar, CQVDockBar* pDockBar, LPCRECT lpRect = NULL);
+    // Docks a floating bar back: by default into the edge holding its placeholder, else its own edge.
+    void ReDockControlBar(CQVControlBar* pBar, CQVDockBar* pDockBar, LPCRECT lpRect = NULL);
+    // Floats the bar in a floating frame at point (screen), dwStyle giving its orientation.
+    void FloatControlBar(CQVControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // The visible dock bar of an allowed edge whose rectangle meets rect (screen): its style bits in
+    // dwDockStyle, 0 when none.
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CQVDockBar** ppDockBar = NULL);
+    CQVMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    void ShowControlBar(CQVControlBar* pBar, BOOL bShow, BOOL bDelay);
+
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR: shows or hides the bar with that id.
+    afx_msg BOOL OnBarCheck(UINT nID);
+    afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

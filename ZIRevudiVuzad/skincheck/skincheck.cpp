@@ -161,6 +161,26 @@ int CheckToolBarPlusFiles(const CString& strFolder) {
     return nWarnings;
 }
 
+// The dock bars, status bar and toolbars tell their parts apart by colour entries 3 (separators) and
+// 5 to 10 (gradient, selection, hot fill, lines); two equal entries make two parts look as one, so
+// each pair is a warning.
+int CheckBarColors(const CQVSkinColorDef& clr) {
+    static const int kEntries[] = {3, 5, 6, 7, 8, 9, 10};
+    int nWarnings = 0;
+    for (size_t i = 0; i < _countof(kEntries); ++i) {
+        for (size_t j = i + 1; j < _countof(kEntries); ++j) {
+            if (clr.GetColor(kEntries[i]) != clr.GetColor(kEntries[j])) continue;
+            CString strLine;
+            strLine.Format(_T("warning: [Colors] Color%d and Color%d are equal: control bars cannot tell ")
+                           _T("their parts apart"),
+                           kEntries[i], kEntries[j]);
+            Print(strLine);
+            ++nWarnings;
+        }
+    }
+    return nWarnings;
+}
+
 int CheckSkin(const CString& strFolder) {
     CSkinFile file;
     if (!file.Read(strFolder)) {
@@ -182,6 +202,7 @@ int CheckSkin(const CString& strFolder) {
                                     _T("message-box icon"), _T("boxes of this kind show no icon"));
     nWarnings += CheckIMListFiles(file.GetFolder());
     nWarnings += CheckToolBarPlusFiles(file.GetFolder());
+    nWarnings += CheckBarColors(records.clr);
     nWarnings += CheckFixedPictures(file.GetFolder(),
                                     {_T("Common\\others\\first.png"), _T("Common\\others\\prev.png"),
                                      _T("Common\\others\\next.png"), _T("Common\\others\\last.png"),

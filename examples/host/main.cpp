@@ -1090,6 +1090,29 @@ int main() {
         }
     }
 
+    // A skinned frame with dock bars: a pane docked to the top edge moves into the top dock bar, which
+    // takes the pane's height less the border line the two share.
+    {
+        CSkinFrameWnd* pFrame = new CSkinFrameWnd;  // deletes itself with its window
+        CQVDockWnd pane;
+        bool docked = false;
+        if (pFrame->Create(NULL, _T("host frame"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300))) {
+            pFrame->EnableDocking(CBRS_ALIGN_ANY);
+            pane.CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE901);
+            pane.SetWindowPos(NULL, 0, 0, 120, 26, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            pane.EnableDocking(CBRS_ALIGN_ANY);
+            pFrame->DockControlBar(&pane);
+            pFrame->RecalcLayout();
+            CWnd* pTop = pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP);
+            CRect rcTop;
+            if (pTop) pTop->GetWindowRect(&rcTop);
+            docked = pTop && pane.GetParent() == pTop && rcTop.Height() == 24;
+            pFrame->DestroyWindow();
+        }
+        printf("host: pane docked at the top %d\n", docked);
+        if (!docked) return 1;
+    }
+
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
                     skinned && windowless && outbar && contacts && signIn && wordBook && imageButtons &&
                     toolBarPlus && datePicker && transfers && autoSkin;

@@ -43,6 +43,16 @@ public:
     BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
 };
 
+// A system resource (a window, a GDI object) could not be made.
+class AFX_CORE_API CResourceException : public CException {
+    DECLARE_DYNAMIC(CResourceException)
+public:
+    CResourceException() = default;
+    explicit CResourceException(BOOL bAutoDelete) : CException(bAutoDelete) {}
+
+    BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL) const override;
+};
+
 class AFX_CORE_API CNotSupportedException : public CException {
     DECLARE_DYNAMIC(CNotSupportedException)
 public:
@@ -105,6 +115,7 @@ public:
 
 [[noreturn]] AFX_CORE_API void AFXAPI AfxThrowMemoryException();
 [[noreturn]] AFX_CORE_API void AFXAPI AfxThrowNotSupportedException();
+[[noreturn]] AFX_CORE_API void AFXAPI AfxThrowResourceException();
 [[noreturn]] AFX_CORE_API void AFXAPI AfxThrowInvalidArgException();
 [[noreturn]] AFX_CORE_API void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1,
                                                             LPCTSTR lpszFileName = NULL);

@@ -50,7 +50,7 @@
 // Frame styles (in the style bits the system leaves to the class).
 #define FWS_ADDTOTITLE 0x00008000L
 #define FWS_PREFIXTITLE 0x00040000L
-#define FWS_SNAPTOBARS 0x00020000L
+#define FWS_SNAPTOBARS 0x00002000L  // the frame sizes itself to hold its bars (floating frames)
 
 // Mini-frame styles.
 #define MFS_SYNCACTIVE 0x00000100L    // activation follows the owner
@@ -58,6 +58,11 @@
 #define MFS_THICKFRAME 0x00000400L    // sizable
 #define MFS_MOVEFRAME 0x00000800L     // the border moves the window
 #define MFS_BLOCKSYSMENU 0x00001000L  // no system menu
+
+// Strings of the framework's own resources.
+#define AFX_IDS_HIDE 0xF011  // "&Hide": the close command of a floating bar's system menu
+
+class CControlBar;
 
 // What a frame's creation makes: the class of the view (created as pane AFX_IDW_PANE_FIRST).
 struct CCreateContext {
@@ -108,6 +113,19 @@ public:
     virtual void ActivateFrame(int nCmdShow = -1);
     virtual CFrameWnd* GetActiveFrame();
 
+    // ---- Control bars ----
+    // The bar with control id nID among the bars this frame holds, or NULL.
+    CControlBar* GetControlBar(UINT nID);
+    // Shows or hides a bar now or at the next layout (bDelay), and lays the frame out again.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    // The bar list: bars add themselves at WM_CREATE and leave at WM_DESTROY.
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+    // ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR: toggles the bar with that id; its menu item is checked while
+    // the bar shows.
+    afx_msg BOOL OnBarCheck(UINT nID);
+    afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+
     // ---- The view: any child window receiving commands before the frame ----
     // NULL when there is none or its window has gone.
     CWnd* GetActiveView() const;
@@ -149,6 +167,7 @@ public:
     // For the control bars a frame holds (filled by the bars themselves).
     CPtrList m_listControlBars;
     CRuntimeClass* m_pFloatingFrameClass = nullptr;
+    // A show command (SW_HIDE, SW_SHOWNA ...) the idle time applies to the frame, -1 for none.
     int m_nShowDelay = -1;
 
 protected:

@@ -378,6 +378,8 @@ public:
     // brush the previous frame was drawn with.
     void DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush = NULL,
                       CBrush* pBrushLast = NULL);
+    // The checkerboard brush of DrawDragRect (every other pixel), made once per process.
+    static CBrush* PASCAL GetHalftoneBrush();
 
     // Regions.
     BOOL FillRgn(CRgn* pRgn, CBrush* pBrush);

@@ -11,6 +11,7 @@
 #include "afxdll_.h"
 #include "afxdlg_.h"
 #include "afxframe_.h"
+#include "afxbar_.h"
 
 // Starts the framework for a program without an application object (a console host, a test): keeps the
 // instance handles and registers the common control classes. Returns FALSE when the start fails.

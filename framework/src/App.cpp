@@ -24,9 +24,17 @@ void SendIdleUpdate(CWnd* pWnd) {
 // Every visible top-level frame of the thread other than the main window gets its command-UI update.
 BOOL CALLBACK IdleUpdateFrame(HWND hWnd, LPARAM lParam) {
     const CIdleUpdate* pState = reinterpret_cast<const CIdleUpdate*>(lParam);
-    if (hWnd == pState->hWndMain || !::IsWindowVisible(hWnd)) return TRUE;
+    if (hWnd == pState->hWndMain) return TRUE;
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-    if (pWnd && pWnd->IsFrameWnd()) SendIdleUpdate(pWnd);
+    if (!pWnd || !pWnd->IsFrameWnd()) return TRUE;
+    // A frame asked to show or hide at idle (a floating frame whose bars came or went) does so around
+    // its update: hidden before, shown after, so a hidden frame still lays its bars out first.
+    CFrameWnd* pFrame = static_cast<CFrameWnd*>(pWnd);
+    const int nShowDelay = pFrame->m_nShowDelay;
+    pFrame->m_nShowDelay = -1;
+    if (nShowDelay == SW_HIDE) pFrame->ShowWindow(SW_HIDE);
+    if (::IsWindowVisible(hWnd) || nShowDelay >= 0) SendIdleUpdate(pWnd);
+    if (nShowDelay > SW_HIDE && ::IsWindow(hWnd)) pFrame->ShowWindow(nShowDelay);
     return TRUE;
 }
 

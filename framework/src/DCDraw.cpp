@@ -253,17 +253,22 @@ void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF
     FillSolidRect(x, y + cy - 1, cx, 1, clrBottomRight);
 }
 
+CBrush* PASCAL CDC::GetHalftoneBrush() {
+    static CBrush halftone;
+    static const bool bMade = [] {
+        static const WORD pattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
+        CBitmap bitmap;
+        return bitmap.CreateBitmap(8, 8, 1, 1, pattern) && halftone.CreatePatternBrush(&bitmap);
+    }();
+    return bMade ? &halftone : nullptr;
+}
+
 void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush,
                        CBrush* pBrushLast) {
     // The default brush: every other pixel, in a checkerboard.
-    CBrush halftone;
-    const bool bDefaultBrush = pBrush == nullptr;
-    if (bDefaultBrush) {
-        static const WORD pattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0xAAAA};
-        CBitmap bitmap;
-        if (!bitmap.CreateBitmap(8, 8, 1, 1, pattern) || !halftone.CreatePatternBrush(&bitmap)) return;
-        pBrush = &halftone;
-    }
+    if (!pBrush) pBrush = GetHalftoneBrush();
+    if (!pBrush) return;
+    const bool bDefaultBrush = pBrush == GetHalftoneBrush();
     if (!pBrushLast) pBrushLast = pBrush;
 
     const int nSaved = SaveDC();

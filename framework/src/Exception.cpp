@@ -6,6 +6,7 @@
 IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CMemoryException, CException)
 IMPLEMENT_DYNAMIC(CNotSupportedException, CException)
+IMPLEMENT_DYNAMIC(CResourceException, CException)
 IMPLEMENT_DYNAMIC(CInvalidArgException, CException)
 IMPLEMENT_DYNAMIC(CFileException, CException)
 
@@ -42,6 +43,10 @@ int CException::ReportError(UINT nType, UINT nMessageID) {
 
 BOOL CMemoryException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const {
     return CopyMessage(lpszError, nMaxError, _T("Out of memory."), pnHelpContext);
+}
+
+BOOL CResourceException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const {
+    return CopyMessage(lpszError, nMaxError, _T("A required resource was unavailable."), pnHelpContext);
 }
 
 BOOL CNotSupportedException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const {
@@ -192,6 +197,11 @@ void AFXAPI AfxThrowMemoryException() {
     // Allocating the exception could itself fail, so the one object is static and never deleted.
     static CMemoryException s_memoryException(FALSE);
     throw &s_memoryException;
+}
+
+void AFXAPI AfxThrowResourceException() {
+    static CResourceException s_resourceException(FALSE);
+    throw &s_resourceException;
 }
 
 void AFXAPI AfxThrowNotSupportedException() {

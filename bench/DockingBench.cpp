@@ -1,0 +1,125 @@
+// Docking figures: a frame's RecalcLayout with 20 docked bars against the same frame without bars,
+// and with 200 (the cost should grow linearly); the status bar repainted against the system's status
+// bar with the same panes and texts; and a skin change across 20 bars against invalidating them.
+#include <RIZuruzezu.h>
+
+#include <memory>
+#include <vector>
+
+#include "Bench.h"
+#include "BenchWindows.h"
+
+namespace {
+
+// A frame with n panes docked top (four per row) and left.
+struct CBenchFrame {
+    explicit CBenchFrame(int nBars) {
+        pFrame = new CSkinFrameWnd;  // deletes itself with its window
+        pFrame->Create(NULL, _T("bench"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 600));
+        pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        for (int i = 0; i < nBars; ++i) {
+            auto pBar = std::make_unique<CQVDockWnd>();
+            const bool bTop = i % 2 == 0;
+            pBar->CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | (bTop ? CBRS_TOP : CBRS_LEFT),
+                           CRect(0, 0, 0, 0), 0xA000 + i);
+            pBar->SetWindowPos(NULL, 0, 0, bTop ? 150 : 60, bTop ? 24 : 80, SWP_NOMOVE | SWP_NOZORDER);
+            pBar->EnableDocking(CBRS_ALIGN_ANY);
+            CRect rect;
+            pFrame->GetClientRect(&rect);
+            pFrame->ClientToScreen(&rect);
+            // Rows of four along the top; one column on the left.
+            const CRect rectDrop =
+                bTop ? CRect(CPoint(rect.left + (i / 2 % 4) * 150, rect.top + (i / 8) * 22), CSize(150, 24))
+                     : CRect(CPoint(rect.left, rect.top + 200), CSize(60, 80));
+            pFrame->DockControlBar(pBar.get(), UINT(0), &rectDrop);
+            bars.push_back(std::move(pBar));
+        }
+        pFrame->RecalcLayout();
+        rizbench::PumpPending();
+    }
+    ~CBenchFrame() {
+        pFrame->DestroyWindow();
+        bars.clear();
+        rizbench::PumpPending();
+    }
+    CSkinFrameWnd* pFrame = nullptr;
+    std::vector<std::unique_ptr<CQVDockWnd>> bars;
+};
+
+void LayoutSuite() {
+    CBenchFrame none(0), twenty(20), many(200);
+    rizbench::Suite layout(
+        "a frame's RecalcLayout of docked bars", "the frame without bars",
+        [&](int n) {
+            for (int i = 0; i < n; ++i)
+                none.pFrame->RecalcLayout();
+        },
+        100);
+    layout.Add("with 20 docked bars", [&](int n) {
+        for (int i = 0; i < n; ++i)
+            twenty.pFrame->RecalcLayout();
+    });
+    layout.Add("with 200 docked bars (10x the bars)", [&](int n) {
+        for (int i = 0; i < n; ++i)
+            many.pFrame->RecalcLayout();
+    });
+}
+
+void StatusBarSuite() {
+    CWnd parent;
+    if (!parent.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW)), _T("bench"),
+                         WS_POPUP | WS_VISIBLE, 0, 0, 600, 100, NULL, NULL))
+        return;
+    CQVStatusBar skinned;
+    skinned.CreateEx(&parent, WS_CHILD | WS_VISIBLE, CBRS_BOTTOM, 101);
+    skinned.MoveWindow(0, 0, 600, 20);
+    const int widths[] = {0, 130, 90};
+    skinned.SetIndicators(widths, 3);
+    LPCTSTR texts[] = {_T("Ready"), _T("Lesson 3 of 12"), _T("00:42")};
+    for (int i = 0; i < 3; ++i)
+        skinned.SetPaneText(i, texts[i]);
+    HWND hSystem = ::CreateWindowEx(0, STATUSCLASSNAME, _T(""), WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN, 0,
+                                    40, 600, 20, parent.m_hWnd, NULL, NULL, NULL);
+    int edges[] = {379, 510, -1};
+    ::SendMessage(hSystem, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+    for (int i = 0; i < 3; ++i)
+        ::SendMessage(hSystem, SB_SETTEXT, i, reinterpret_cast<LPARAM>(texts[i]));
+    CWnd system;
+    system.Attach(hSystem);
+    rizbench::PumpPending();
+    {
+        rizbench::Suite paint("a status bar repainted (600 x 20, three panes)", "the system's status bar",
+                              rizbench::Repaint(system), 300);
+        paint.Add("skinned status bar", rizbench::Repaint(skinned));
+    }
+    system.Detach();
+    parent.DestroyWindow();
+    rizbench::PumpPending();
+}
+
+void SkinChangeSuite() {
+    CBenchFrame frame(20);
+    auto invalidate = [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            for (const auto& pBar : frame.bars)
+                pBar->Invalidate();
+            frame.pFrame->UpdateWindow();
+            ::RedrawWindow(frame.pFrame->m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+    };
+    rizbench::Suite skin("a skin change across 20 docked bars", "invalidating and repainting them",
+                         invalidate, 50);
+    skin.Add("each bar told of the skin change, then repainted", [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            for (const auto& pBar : frame.bars)
+                pBar->SendMessage(WM_QV_SKINCHANGED);
+            ::RedrawWindow(frame.pFrame->m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+    });
+}
+
+const rizbench::Register s_layout(&LayoutSuite);
+const rizbench::Register s_status(&StatusBarSuite);
+const rizbench::Register s_skin(&SkinChangeSuite);
+
+}  // namespace

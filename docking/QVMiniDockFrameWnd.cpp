@@ -1,0 +1,119 @@
+// CQVMiniDockFrameWnd: creation with its dock bar, layout, showing bars, closing.
+#include "QVMiniDockFrameWnd.h"
+
+#include "QVDockContext.h"
+
+IMPLEMENT_DYNCREATE(CQVMiniDockFrameWnd, CMiniFrameWnd)
+
+BEGIN_MESSAGE_MAP(CQVMiniDockFrameWnd, CMiniFrameWnd)
+ON_WM_CLOSE()
+ON_WM_NCLBUTTONDBLCLK()
+ON_WM_MOUSEACTIVATE()
+END_MESSAGE_MAP()
+
+CQVMiniDockFrameWnd::CQVMiniDockFrameWnd() {
+    m_wndDockBar.m_bAutoDelete = FALSE;
+}
+
+CQVMiniDockFrameWnd::~CQVMiniDockFrameWnd() = default;
+
+BOOL CQVMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle) {
+    m_bInRecalcLayout = TRUE;  // no layout while the windows are made
+    DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | MFS_MOVEFRAME | MFS_4THICKFRAME | MFS_SYNCACTIVE |
+                    MFS_BLOCKSYSMENU | FWS_SNAPTOBARS;
+    if (dwBarStyle & CBRS_SIZE_DYNAMIC) dwStyle &= ~MFS_MOVEFRAME;
+    if (!CMiniFrameWnd::CreateEx(0, nullptr, _T(""), dwStyle, rectDefault, pParent)) return FALSE;
+
+    DWORD dwDockStyle =
+        (dwBarStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP;
+    dwDockStyle |= dwBarStyle & CBRS_FLOAT_MULTI;
+
+    if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
+        pSysMenu->DeleteMenu(SC_SIZE, MF_BYCOMMAND);
+        pSysMenu->DeleteMenu(SC_MINIMIZE, MF_BYCOMMAND);
+        pSysMenu->DeleteMenu(SC_MAXIMIZE, MF_BYCOMMAND);
+        pSysMenu->DeleteMenu(SC_RESTORE, MF_BYCOMMAND);
+        CString strHide;
+        if (strHide.LoadString(AFX_IDS_HIDE))
+            pSysMenu->ModifyMenu(SC_CLOSE, MF_BYCOMMAND | MF_STRING, SC_CLOSE, strHide);
+    }
+
+    // Made under the docking frame so that it joins that frame's bar list, where CanDock looks.
+    if (!m_wndDockBar.Create(pParent, WS_CHILD | WS_VISIBLE | dwDockStyle, AFX_IDW_DOCKBAR_FLOAT)) {
+        DestroyWindow();  // the frame deletes itself, as after any failed creation
+        return FALSE;
+    }
+    m_wndDockBar.SetParent(this);
+    m_bInRecalcLayout = FALSE;
+    return TRUE;
+}
+
+void CQVMiniDockFrameWnd::RecalcLayout(BOOL bNotify) {
+    if (!m_bInRecalcLayout) CMiniFrameWnd::RecalcLayout(bNotify);
+}
+
+void CQVMiniDockFrameWnd::ShowControlBar(CQVControlBar* pBar, BOOL bShow, BOOL bDelay) {
+    QVShowControlBar(pBar, bShow, bDelay);
+}
+
+void CQVMiniDockFrameWnd::OnClose() {
+    m_wndDockBar.ShowAll(FALSE);
+}
+
+void CQVMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point) {
+    if (nHitTest == HTCAPTION) {
+        if (!(m_wndDockBar.m_dwStyle & CBRS_FLOAT_MULTI)) {
+            for (int n = 1; n < static_cast<int>(m_wndDockBar.m_arrBars.size()); ++n) {
+                CQVControlBar* pBar = m_wndDockBar.GetDockedControlBar(n);
+                if (!pBar) continue;
+                if (pBar->m_pDockContext) pBar->m_pDockContext->ToggleDocking();
+                return;
+            }
+            return;
+        }
+    }
+    CMiniFrameWnd::OnNcLButtonDblClk(nHitTest, point);
+}
+
+int CQVMiniDockFrameWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) {
+    if (nHitTest >= HTSIZEFIRST && nHitTest <= HTSIZELAST) return MA_NOACTIVATE;
+    return CMiniFrameWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+}
+
+void QVShowControlBar(CQVControlBar* pBar, BOOL bShow, BOOL bDelay) {
+    if (!pBar || !pBar->m_hWnd) return;
+    CFrameWnd* pFrame = pBar->GetDockingFrame();
+    if (!pFrame) return;
+    if (bDelay) {
+        pBar->DelayShow(bShow);
+        pFrame->DelayRecalcLayout();
+    } else {
+        pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
+                           SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
+                               (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+        // A contrary request waiting for the next layout would undo this one.
+        pBar->DelayShow(bShow);
+        if (bShow || !pBar->IsFloating()) pFrame->RecalcLayout(FALSE);
+    }
+    if (!pBar->IsFloating()) return;
+
+    // The floating frame follows its bars.
+    const int nVisible = pBar->m_pDockBar ? pBar->m_pDockBar->GetDockedVisibleCount() : (bShow ? 1 : 0);
+    if (nVisible == 1 && bShow) {
+        pFrame->m_nShowDelay = -1;
+        if (bDelay) {
+            pFrame->m_nShowDelay = SW_SHOWNA;
+            pFrame->RecalcLayout(FALSE);
+        } else {
+            pFrame->ShowWindow(SW_SHOWNA);
+        }
+    } else if (nVisible == 0) {
+        pFrame->m_nShowDelay = -1;
+        if (bDelay)
+            pFrame->m_nShowDelay = SW_HIDE;
+        else
+            pFrame->ShowWindow(SW_HIDE);
+    } else if (!bDelay) {
+        pFrame->RecalcLayout(FALSE);
+    }
+}

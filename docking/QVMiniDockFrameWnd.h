@@ -1,0 +1,34 @@
+// The small floating frame that holds floating bars in a dock bar of its own.
+#pragma once
+
+#include "QVDockBar.h"
+
+// Made by CSkinFrameWnd::CreateFloatingFrame (deleted with its window); the frame that docks the bars
+// owns it. It sizes itself to its bars. Closing it hides its bars (and so the frame) instead of
+// destroying it; a double click on the caption docks the bar back. Dragging the caption or the
+// borders does not move bars yet.
+class RIZ_API CQVMiniDockFrameWnd : public CMiniFrameWnd {
+    DECLARE_DYNCREATE(CQVMiniDockFrameWnd)
+public:
+    CQVMiniDockFrameWnd();
+    ~CQVMiniDockFrameWnd() override;
+
+    // A popup owned by pParent, with a dock bar (AFX_IDW_DOCKBAR_FLOAT) made under pParent first so
+    // that pParent's bar list holds it, then moved into this frame. FALSE when a window fails.
+    virtual BOOL Create(CWnd* pParent, DWORD dwBarStyle);
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+    // As the function QVShowControlBar.
+    void ShowControlBar(CQVControlBar* pBar, BOOL bShow, BOOL bDelay);
+
+    CQVDockBar m_wndDockBar{TRUE};
+
+protected:
+    afx_msg void OnClose();
+    afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    DECLARE_MESSAGE_MAP()
+};
+
+// Shows or hides a bar now or at the next layout of its docking frame (bDelay), and a floating bar's
+// frame with it: the frame shows when its first bar shows and hides when its last visible bar goes.
+RIZ_API void QVShowControlBar(CQVControlBar* pBar, BOOL bShow, BOOL bDelay);

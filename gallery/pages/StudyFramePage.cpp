@@ -1,0 +1,223 @@
+// Study frame page: a skinned frame window standing over the page, with a courses pane (an outlook
+// bar) docked on the left, a notes pane docked on the right, the lesson text as its view and a status
+// bar ("Ready", "Lesson 3 of 12"). The panes float with a double click on their empty space and dock
+// back the same way; the View commands show and hide them.
+#include "../GalleryPage.h"
+
+#include <RIZuruzezu.h>
+#include <QVLanResManager.h>
+#include <QVSkinResManager.h>
+
+namespace {
+
+constexpr int kMargin = 12;
+constexpr UINT kCoursesId = 0xE810;
+constexpr UINT kNotesId = 0xE811;
+
+CString Text(LPCTSTR lpszKey) {
+    return CQVLanResManager::GetSingletonPtr()->GetString(lpszKey);
+}
+
+CFont& PageFont() {
+    static CFont font;
+    if (!font.GetSafeHandle()) font.CreatePointFont(90, _T("Tahoma"));
+    return font;
+}
+
+// The courses pane: the outlook bar with the lessons of the course, 200 pixels wide.
+class CCoursesPane : public CQVDockOutlookBar {
+public:
+    CSize CalcDynamicLayout(int, DWORD nMode) override {
+        return (nMode & LM_HORZ) && !(nMode & LM_VERTDOCK) ? CSize(300, 200) : CSize(200, 32767);
+    }
+    void Fill() {
+        // 16-pixel course icons drawn by skingen next to the program.
+        TCHAR szPath[MAX_PATH] = {};
+        ::GetModuleFileName(NULL, szPath, MAX_PATH);
+        CString strIcons = szPath;
+        strIcons = strIcons.Left(strIcons.ReverseFind(_T('\\')) + 1) + _T("GalleryIcons\\Courses16.bmp");
+        if (m_imageList.GetImageCount() == 0) {
+            HBITMAP hBitmap = static_cast<HBITMAP>(
+                ::LoadImage(NULL, strIcons, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+            if (hBitmap) {
+                CBitmap bitmap;
+                bitmap.Attach(hBitmap);
+                m_imageList.Add(&bitmap, RGB(255, 0, 255));
+            }
+        }
+        while (m_wndOutBar.GetFolderCount() > 0)
+            m_wndOutBar.RemoveFolder(0);
+        const int nCourse = m_wndOutBar.AddFolder(Text(_T("IDS_GALLERY_STUDYFRAME_COURSE")));
+        static const LPCTSTR kLessons[] = {_T("IDS_GALLERY_STUDYFRAME_L1"), _T("IDS_GALLERY_STUDYFRAME_L2"),
+                                           _T("IDS_GALLERY_STUDYFRAME_L3"), _T("IDS_GALLERY_STUDYFRAME_L4")};
+        for (int i = 0; i < 4; ++i)
+            m_wndOutBar.InsertItem(nCourse, i, Text(kLessons[i]), i % 4);
+        m_wndOutBar.AddFolder(Text(_T("IDS_GALLERY_STUDYFRAME_WORDS")));
+        m_wndOutBar.SetSelFolder(nCourse);
+        m_wndOutBar.Invalidate();
+    }
+};
+
+// The notes pane: the student's notes on the lesson, on the bar gradient.
+class CNotesPane : public CQVDockWnd {
+public:
+    CSize CalcDynamicLayout(int, DWORD nMode) override {
+        return (nMode & LM_HORZ) && !(nMode & LM_VERTDOCK) ? CSize(300, 120) : CSize(150, 32767);
+    }
+
+protected:
+    afx_msg void OnPaint() {
+        CPaintDC dc(this);
+        CRect rc;
+        GetClientRect(&rc);
+        CQVControlBar::DrawBarAppearance(&dc, rc, 0);
+        CFont* pOld = dc.SelectObject(&PageFont());
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(CQVSkinResManager::GetSingletonPtr()->GetClrDef()->GetColor(0));
+        CRect rcTitle(14, 4, rc.right - 4, 24);
+        dc.DrawText(Text(_T("IDS_GALLERY_STUDYFRAME_NOTES")), &rcTitle, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+        CRect rcText(14, 28, rc.right - 6, rc.bottom - 6);
+        dc.DrawText(Text(_T("IDS_GALLERY_STUDYFRAME_NOTES_TEXT")), &rcText,
+                    DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+        dc.SelectObject(pOld);
+    }
+    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNotesPane, CQVDockWnd)
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+// The lesson text in the frame's client background.
+class CLessonView : public CWnd {
+protected:
+    afx_msg void OnPaint() {
+        CPaintDC dc(this);
+        CRect rc;
+        GetClientRect(&rc);
+        dc.FillSolidRect(rc, CQVSkinResManager::GetSingletonPtr()->GetWndRes()->m_clrClientBk);
+        CFont* pOld = dc.SelectObject(&PageFont());
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(CQVSkinResManager::GetSingletonPtr()->GetClrDef()->GetColor(0));
+        rc.DeflateRect(kMargin, kMargin);
+        dc.DrawText(Text(_T("IDS_GALLERY_STUDYFRAME_TEXT")), &rc,
+                    DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+        dc.SelectObject(pOld);
+    }
+    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CLessonView, CWnd)
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+class CStudyFrame : public CSkinFrameWnd {
+public:
+    // Texts again after a language change: titles, course items, the status panes.
+    void Translate() {
+        SetWindowText(Text(_T("IDS_GALLERY_STUDYFRAME_TITLE")));
+        m_courses.Fill();
+        m_status.SetPaneText(0, Text(_T("IDS_GALLERY_STUDYFRAME_READY")));
+        m_status.SetPaneText(1, Text(_T("IDS_GALLERY_STUDYFRAME_LESSON")));
+        m_notes.Invalidate();
+        m_view.Invalidate();
+    }
+
+    // The idle prompt in the page's language.
+    void GetMessageString(UINT nID, CString& rMessage) const override {
+        if (nID == AFX_IDS_IDLEMESSAGE)
+            rMessage = Text(_T("IDS_GALLERY_STUDYFRAME_READY"));
+        else
+            CSkinFrameWnd::GetMessageString(nID, rMessage);
+    }
+
+protected:
+    BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext*) override {
+        return m_view.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST);
+    }
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
+        if (CSkinFrameWnd::OnCreate(lpcs) == -1) return -1;
+        // The status bar first: bars are laid out in creation order, so it takes the full width.
+        if (!m_status.CreateEx(this, WS_CHILD | WS_VISIBLE, CBRS_BOTTOM)) return -1;
+        static const int kWidths[] = {0, 130};
+        m_status.SetIndicators(kWidths, 2);
+        EnableDocking(CBRS_ALIGN_ANY);
+        if (!m_courses.CreateEx(this, 0, WS_CHILD | WS_VISIBLE | CBRS_LEFT, CRect(0, 0, 0, 0), kCoursesId) ||
+            !m_notes.CreateEx(this, 0, WS_CHILD | WS_VISIBLE | CBRS_RIGHT, CRect(0, 0, 0, 0), kNotesId))
+            return -1;
+        m_courses.EnableDocking(CBRS_ALIGN_ANY);
+        m_notes.EnableDocking(CBRS_ALIGN_ANY);
+        DockControlBar(&m_courses, AFX_IDW_DOCKBAR_LEFT);
+        DockControlBar(&m_notes, AFX_IDW_DOCKBAR_RIGHT);
+        Translate();
+        return 0;
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        const LRESULT lResult = CSkinFrameWnd::WindowProc(message, wParam, lParam);
+        if (message == WM_QV_LANCHANGED) Translate();
+        return lResult;
+    }
+    DECLARE_MESSAGE_MAP()
+
+    CLessonView m_view;
+    CCoursesPane m_courses;
+    CNotesPane m_notes;
+    CQVStatusBar m_status;
+};
+
+BEGIN_MESSAGE_MAP(CStudyFrame, CSkinFrameWnd)
+ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+class CStudyFramePage : public CGalleryPaintPage {
+public:
+    ~CStudyFramePage() override {
+        if (::IsWindow(m_hFrame)) ::DestroyWindow(m_hFrame);  // the frame deletes itself
+    }
+    LPCTSTR GetName() const override { return _T("study-frame"); }
+    LPCTSTR GetTitle() const override { return _T("Study frame"); }
+
+    BOOL Create(HWND hParent, const RECT& rc) override {
+        if (!CGalleryPaintPage::Create(hParent, rc)) return FALSE;
+        auto* pFrame = new CStudyFrame;
+        if (!pFrame->Create(NULL, Text(_T("IDS_GALLERY_STUDYFRAME_TITLE")), WS_OVERLAPPEDWINDOW,
+                            CRect(0, 0, 680, 420), CWnd::FromHandle(hParent)))
+            return FALSE;
+        m_hFrame = pFrame->GetSafeHwnd();
+        pFrame->RecalcLayout();
+        OnShow();
+        return TRUE;
+    }
+    void OnShow() override {
+        if (!::IsWindow(m_hFrame)) return;
+        CPoint pt(kMargin, kMargin + 28);
+        ::ClientToScreen(GetSafeHwnd(), &pt);
+        ::SetWindowPos(m_hFrame, HWND_TOP, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        ::SendMessage(m_hFrame, WM_NCACTIVATE, TRUE, 0);
+    }
+    void OnHide() override {
+        if (::IsWindow(m_hFrame)) ::ShowWindow(m_hFrame, SW_HIDE);
+    }
+
+protected:
+    void Paint(CDC* pDC, const CRect& rcClient) override {
+        CFont* pOld = pDC->SelectObject(&PageFont());
+        pDC->SetTextColor(RGB(24, 32, 48));
+        pDC->SetBkMode(TRANSPARENT);
+        CRect rcHint(kMargin, kMargin, rcClient.right - kMargin, kMargin + 22);
+        pDC->DrawText(Text(_T("IDS_GALLERY_STUDYFRAME_HINT")), &rcHint,
+                      DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
+        pDC->SelectObject(pOld);
+    }
+
+private:
+    HWND m_hFrame = NULL;
+};
+
+REGISTER_GALLERY_PAGE(CStudyFramePage);
+
+}  // namespace

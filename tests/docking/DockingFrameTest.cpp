@@ -1,0 +1,353 @@
+// The docking services of the skinned frame through real windows: rows, floating and docking back,
+// hidden and delayed bars, painting of bars and the status bar, prompts, bad input and a soak.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <QVSkinResManager.h>
+
+#include <memory>
+#include <vector>
+
+#include "ExpectRows.h"
+#include "PixelProbe.h"
+#include "QVDockBar.h"
+#include "QVDockContext.h"
+#include "QVDockWnd.h"
+#include "QVMiniDockFrameWnd.h"
+#include "QVStatusBar.h"
+#include "ResourceCounter.h"
+#include "SkinFrameWnd.h"
+#include "Watchdog.h"
+
+namespace {
+
+const UINT kPlay = 40001;
+
+COLORREF SkinColor(int n) {
+    return CQVSkinResManager::GetSingletonPtr()->GetClrDef()->GetColor(n);
+}
+
+// A frame with dock bars on every edge and panes made on demand; the panes are objects of the test
+// and outlive the frame's windows, as members of a host's frame class do.
+class DockingFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::SetCursorPos(5, ::GetSystemMetrics(SM_CYSCREEN) - 5);
+        m_pFrame = MakeFrame();
+        m_hFrame = m_pFrame->m_hWnd;
+    }
+    void TearDown() override {
+        if (::IsWindow(m_hFrame)) ::DestroyWindow(m_hFrame);
+        m_panes.clear();
+    }
+    static CSkinFrameWnd* MakeFrame() {
+        CSkinFrameWnd* pFrame = new CSkinFrameWnd;  // deletes itself with its window
+        pFrame->Create(nullptr, _T("Study"), WS_OVERLAPPEDWINDOW, CRect(40, 40, 540, 440));
+        pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->ShowWindow(SW_SHOWNA);
+        return pFrame;
+    }
+    static std::unique_ptr<CQVDockWnd> MakePane(CFrameWnd* pFrame, UINT nID, CSize size,
+                                                DWORD dwAlign = CBRS_TOP, bool bDocking = true) {
+        auto pPane = std::make_unique<CQVDockWnd>();
+        pPane->CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | dwAlign, CRect(0, 0, 0, 0), nID);
+        pPane->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (bDocking) pPane->EnableDocking(CBRS_ALIGN_ANY);
+        return pPane;
+    }
+    CQVDockWnd* Pane(UINT nID, CSize size = CSize(120, 26), DWORD dwAlign = CBRS_TOP, bool bDocking = true) {
+        m_panes.push_back(MakePane(m_pFrame, nID, size, dwAlign, bDocking));
+        return m_panes.back().get();
+    }
+    CQVDockBar* Edge(UINT nID) { return DYNAMIC_DOWNCAST(CQVDockBar, m_pFrame->GetControlBar(nID)); }
+    QVDockRowList Rows(UINT nID) { return Edge(nID)->m_arrBars; }
+    CRect InFrame(CWnd* pWnd) {
+        CRect rect;
+        pWnd->GetWindowRect(&rect);
+        m_pFrame->ScreenToClient(&rect);
+        return rect;
+    }
+    void* Holder(CWnd* pWnd) { return QVDockPlaceHolder(pWnd->GetDlgCtrlID()); }
+
+    CWinApp m_app{_T("Docking")};
+    CSkinFrameWnd* m_pFrame = nullptr;
+    HWND m_hFrame = nullptr;
+    std::vector<std::unique_ptr<CQVDockWnd>> m_panes;
+};
+
+TEST_F(DockingFrameTest, BarsDockInRowsAndTheFrameLaysThemOut) {
+    CQVDockWnd* pA = Pane(0xE901);
+    CQVDockWnd* pB = Pane(0xE902);
+    CQVDockWnd* pC = Pane(0xE903, CSize(100, 150), CBRS_LEFT);
+    m_pFrame->DockControlBar(pA);
+    m_pFrame->DockControlBar(pB, AFX_IDW_DOCKBAR_TOP);
+    m_pFrame->DockControlBar(pC);
+    m_pFrame->RecalcLayout();
+    CRect rcClient;
+    m_pFrame->GetClientRect(&rcClient);
+
+    // Each bar docked without a rect takes a row of its own; top and bottom take the full width.
+    EXPECT_TRUE(Rows(AFX_IDW_DOCKBAR_TOP) == QVDockRowList({nullptr, pA, nullptr, pB, nullptr}));
+    EXPECT_TRUE(Rows(AFX_IDW_DOCKBAR_LEFT) == QVDockRowList({nullptr, pC, nullptr}));
+    using riztest::ExpectRows;
+    ExpectRows<CRect>({
+        ROW(InFrame(Edge(AFX_IDW_DOCKBAR_TOP)), CRect(0, 0, rcClient.right, 48)),
+        ROW(InFrame(pA), CRect(-2, -2, 118, 24)),
+        ROW(InFrame(pB), CRect(-2, 22, 118, 48)),
+        ROW(InFrame(Edge(AFX_IDW_DOCKBAR_LEFT)), CRect(0, 48, 98, rcClient.bottom)),
+        ROW(InFrame(pC), CRect(-2, 46, 98, 196)),
+    });
+    ExpectRows<int>({
+        ROW(pA->m_pDockBar == Edge(AFX_IDW_DOCKBAR_TOP), 1),
+        ROW(pA->IsFloating(), FALSE),
+        ROW(pA->GetBarStyle() & (CBRS_ALIGN_ANY | CBRS_BORDER_ANY), CBRS_ALIGN_TOP | CBRS_BORDER_ANY),
+        ROW(Edge(AFX_IDW_DOCKBAR_TOP)->GetDockedVisibleCount(), 2),
+    });
+}
+
+TEST_F(DockingFrameTest, AFloatedBarDocksBackIntoTheSameSlot) {
+    CQVDockWnd* pA = Pane(0xE901);
+    CQVDockWnd* pB = Pane(0xE902);
+    CQVDockWnd* pC = Pane(0xE903);
+    for (CQVDockWnd* p : {pA, pB, pC})
+        m_pFrame->DockControlBar(p);
+
+    m_pFrame->FloatControlBar(pB, CPoint(300, 300));
+    ASSERT_TRUE(pB->IsFloating());
+    CWnd* pFloat = pB->m_pDockBar->GetParent();
+    const HWND hFloat = pFloat->m_hWnd;
+    EXPECT_TRUE(Rows(AFX_IDW_DOCKBAR_TOP) ==
+                QVDockRowList({nullptr, pA, nullptr, Holder(pB), nullptr, pC, nullptr}));
+    EXPECT_TRUE(::IsWindowVisible(hFloat));
+    EXPECT_EQ(m_hFrame, ::GetWindow(hFloat, GW_OWNER));
+    // The floating dock bar is in the main frame's list, where the docking test finds it.
+    EXPECT_EQ(pB->m_pDockBar, m_pFrame->GetControlBar(AFX_IDW_DOCKBAR_FLOAT));
+
+    m_pFrame->ReDockControlBar(pB, nullptr);
+    EXPECT_TRUE(Rows(AFX_IDW_DOCKBAR_TOP) == QVDockRowList({nullptr, pA, nullptr, pB, nullptr, pC, nullptr}));
+    EXPECT_FALSE(::IsWindow(hFloat)) << "the empty floating frame goes";
+
+    // The double click does the same through the dock context: out at the docked place and back.
+    pB->m_pDockContext->ToggleDocking();
+    ASSERT_TRUE(pB->IsFloating());
+    pB->m_pDockContext->ToggleDocking();
+    EXPECT_TRUE(Rows(AFX_IDW_DOCKBAR_TOP) == QVDockRowList({nullptr, pA, nullptr, pB, nullptr, pC, nullptr}));
+}
+
+TEST_F(DockingFrameTest, AFloatingFrameWithHiddenBarsHidesInsteadOfGoing) {
+    CQVDockWnd* pA = Pane(0xE901);
+    CQVDockWnd* pB = Pane(0xE902);
+    m_pFrame->DockControlBar(pA);
+    m_pFrame->FloatControlBar(pB, CPoint(300, 300));
+    CQVDockBar* pFloatBar = pB->m_pDockBar;
+    const HWND hFloat = pFloatBar->GetParent()->m_hWnd;
+    pFloatBar->DockControlBar(pA);  // two bars in one floating frame
+    m_pFrame->ShowControlBar(pA, FALSE, FALSE);
+    EXPECT_TRUE(::IsWindowVisible(hFloat)) << "one bar still shows";
+
+    // Taking the only visible bar out leaves the hidden one: the frame hides and stays.
+    m_pFrame->DockControlBar(pB, AFX_IDW_DOCKBAR_TOP);
+    EXPECT_TRUE(::IsWindow(hFloat));
+    EXPECT_FALSE(::IsWindowVisible(hFloat));
+    m_pFrame->ShowControlBar(pA, TRUE, FALSE);
+    EXPECT_TRUE(::IsWindowVisible(hFloat)) << "showing a bar shows its frame";
+
+    // Closing the frame hides its bars at the next idle time; the frame is still there.
+    ::SendMessage(hFloat, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(pA->IsVisible());
+    m_app.OnIdle(0);
+    EXPECT_TRUE(::IsWindow(hFloat));
+    EXPECT_FALSE(::IsWindowVisible(hFloat));
+    EXPECT_FALSE(pA->IsWindowVisible());
+}
+
+TEST_F(DockingFrameTest, DelayedShowAndHideWaitForIdle) {
+    CQVDockWnd* pA = Pane(0xE901);
+    m_pFrame->DockControlBar(pA);
+    m_pFrame->RecalcLayout();
+    m_pFrame->ShowControlBar(pA, FALSE, TRUE);
+    EXPECT_TRUE(pA->IsWindowVisible());
+    EXPECT_FALSE(pA->IsVisible()) << "visible means as the next layout leaves it";
+    m_app.OnIdle(0);
+    EXPECT_FALSE(pA->IsWindowVisible());
+    EXPECT_EQ(0, InFrame(Edge(AFX_IDW_DOCKBAR_TOP)).Height());
+
+    m_pFrame->ShowControlBar(pA, TRUE, TRUE);
+    EXPECT_TRUE(pA->IsVisible());
+    m_app.OnIdle(0);
+    EXPECT_TRUE(pA->IsWindowVisible());
+    EXPECT_EQ(24, InFrame(Edge(AFX_IDW_DOCKBAR_TOP)).Height());
+
+    // The View menu's command toggles the bar with its id.
+    CQVDockWnd* pTool = Pane(AFX_IDW_TOOLBAR);
+    m_pFrame->DockControlBar(pTool);
+    m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+    EXPECT_FALSE(pTool->IsWindowVisible());
+    m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+    EXPECT_TRUE(pTool->IsWindowVisible());
+}
+
+TEST_F(DockingFrameTest, BarBackgroundIsTheGradientWithItsGrip) {
+    riztest::Surface s(60, 40);
+    CDC dc;
+    dc.Attach(s.Dc());
+    CQVControlBar::DrawBarAppearance(&dc, CRect(0, 0, 60, 40), 0);
+    dc.Detach();
+    const COLORREF white = RGB(255, 255, 255), grey = RGB(148, 148, 145);
+    EXPECT_EQ("", s.WrongPixels({{30, 0, SkinColor(5)},
+                                 {30, 39, SkinColor(6)},
+                                 {5, 7, grey},
+                                 {6, 8, grey},
+                                 {7, 9, white},
+                                 {7, 7, white},
+                                 {5, 19, grey},
+                                 {7, 21, white}}));
+    EXPECT_NE(SkinColor(5), SkinColor(6));
+}
+
+TEST_F(DockingFrameTest, StatusBarPanesSeparatorsAndPrompts) {
+    CQVStatusBar bar;
+    ASSERT_TRUE(bar.CreateEx(m_pFrame, WS_CHILD | WS_VISIBLE, CBRS_BOTTOM));
+    const int widths[] = {0, 120};
+    EXPECT_TRUE(bar.SetIndicators(widths, 2));
+    bar.SetPaneText(1, _T("Lesson 3 of 12"));
+    m_pFrame->RecalcLayout();
+    CRect rcClient, rcBar;
+    m_pFrame->GetClientRect(&rcClient);
+    bar.GetClientRect(&rcBar);
+    EXPECT_EQ(CRect(0, rcClient.bottom - 20, rcClient.right, rcClient.bottom), InFrame(&bar));
+    // The border line along the top (CBRS_BOTTOM) leaves the panes 18 pixels.
+    EXPECT_EQ(CRect(rcBar.right - 120, 0, rcBar.right, 18), bar.GetPaneRect(1));
+
+    // Prompts: the command id is read first, whatever lParam holds; a text without an id also shows.
+    m_pFrame->SendMessage(WM_SETMESSAGESTRING, kPlay, 5);
+    EXPECT_EQ(CString(_T("Play the lesson from the start")), bar.GetPaneText(0));
+    m_pFrame->SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(_T("Ready")));
+    EXPECT_EQ(CString(_T("Ready")), bar.GetPaneText(0));
+
+    // A separator after a pane, in colour 3, 4 pixels short at both ends (the last pane's stands on
+    // the client's right edge, outside the picture).
+    bar.RedrawWindow();
+    riztest::WindowCapture shot(bar.m_hWnd);
+    const int x0 = bar.GetPaneRect(0).right, x1 = bar.GetPaneRect(1).right;
+    const COLORREF line = SkinColor(3);
+    const COLORREF back = CQVSkinResManager::GetSingletonPtr()->GetWndRes()->m_clrClientBk;
+    EXPECT_EQ("", shot.WrongPixels(
+                      {{x0, 4, line}, {x0, 13, line}, {x0, 3, back}, {x0, 14, back}, {x0 + 1, 8, back}}, 0));
+    // A text too long for its pane ends in an ellipsis: the last pixels of the text rectangle hold only
+    // the low dots, no stroke reaches the upper half there.
+    bar.SetPaneText(1, _T("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"));
+    bar.RedrawWindow();
+    riztest::WindowCapture longShot(bar.m_hWnd);
+    const CRect rcText(bar.GetPaneRect(1).left + 2, 1, x1 - 1, 18);
+    EXPECT_TRUE(longShot.HasOtherThan(CRect(rcText.left, 2, rcText.left + 20, 10), back, 40));
+    EXPECT_FALSE(longShot.HasOtherThan(CRect(rcText.right - 4, 2, rcText.right, 9), back, 40));
+}
+
+TEST_F(DockingFrameTest, BadInputLeavesRowsWhole) {
+    using riztest::ExpectRows;
+    CQVDockWnd* pA = Pane(0xE901);
+    m_pFrame->DockControlBar(pA);
+    m_pFrame->DockControlBar(pA);  // twice
+    const QVDockRowList once = Rows(AFX_IDW_DOCKBAR_TOP);
+    m_pFrame->DockControlBar(nullptr);
+    m_pFrame->FloatControlBar(nullptr, CPoint(0, 0));
+    m_pFrame->ReDockControlBar(nullptr, nullptr);
+    m_pFrame->ShowControlBar(nullptr, TRUE, FALSE);
+
+    // An edge without a dock bar docks nowhere.
+    CSkinFrameWnd* pTopOnly = new CSkinFrameWnd;
+    pTopOnly->Create(nullptr, _T("Top only"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200));
+    pTopOnly->EnableDocking(CBRS_ALIGN_TOP);
+    auto pLost = MakePane(pTopOnly, 0xE904, CSize(50, 50), CBRS_RIGHT);
+    pTopOnly->DockControlBar(pLost.get());
+    pTopOnly->DockControlBar(pLost.get(), AFX_IDW_DOCKBAR_RIGHT);
+
+    // A bar without EnableDocking still docks; duplicate ids and ids above 0xFFFF float and come back.
+    CQVDockWnd* pPlain = Pane(0xE905, CSize(60, 26), CBRS_TOP, false);
+    m_pFrame->DockControlBar(pPlain);
+    CQVDockWnd* pTwin1 = Pane(0xE906);
+    CQVDockWnd* pTwin2 = Pane(0xE906);
+    CQVDockWnd* pBig = Pane(0x12345);
+    for (CQVDockWnd* p : {pTwin1, pTwin2, pBig}) {
+        m_pFrame->DockControlBar(p);
+        m_pFrame->FloatControlBar(p, CPoint(200, 200));
+    }
+    const QVDockRowList floated = Rows(AFX_IDW_DOCKBAR_TOP);
+    for (CQVDockWnd* p : {pTwin1, pTwin2, pBig})
+        m_pFrame->ReDockControlBar(p, nullptr);
+
+    ExpectRows<bool>({
+        ROW(once == QVDockRowList({nullptr, pA, nullptr}), true),
+        ROW(pLost->m_pDockBar == nullptr, true),
+        ROW(pTopOnly->GetControlBar(AFX_IDW_DOCKBAR_RIGHT) == nullptr, true),
+        ROW(pPlain->m_pDockBar == Edge(AFX_IDW_DOCKBAR_TOP), true),
+        ROW(floated == QVDockRowList({nullptr, pA, nullptr, pPlain, nullptr, Holder(pTwin1), nullptr}), true),
+        ROW(Rows(AFX_IDW_DOCKBAR_TOP) == QVDockRowList({nullptr, pA, nullptr, pPlain, nullptr, pTwin1,
+                                                        nullptr, pTwin2, nullptr, pBig, nullptr}),
+            true),
+    });
+    pTopOnly->DestroyWindow();
+}
+
+TEST_F(DockingFrameTest, BarsAndFramesDestroyedWhileDocked) {
+    CQVDockWnd* pA = Pane(0xE901);
+    CQVDockWnd* pB = Pane(0xE902);
+    CQVDockWnd* pC = Pane(0xE903);
+    for (CQVDockWnd* p : {pA, pB, pC})
+        m_pFrame->DockControlBar(p);
+    pB->DestroyWindow();                 // its window goes, the object stays
+    m_panes.erase(m_panes.begin() + 2);  // pC's object goes with its window
+    EXPECT_TRUE(Rows(AFX_IDW_DOCKBAR_TOP) == QVDockRowList({nullptr, pA, nullptr}));
+    EXPECT_EQ(nullptr, pB->m_pDockBar);
+    m_pFrame->RecalcLayout();
+
+    // A thousand bars in one edge, then the frame goes first with docked, floating and hidden bars:
+    // the pane objects are deleted after it, and none reaches a dock bar that is gone.
+    for (UINT n = 0; n < 1000; ++n)
+        m_pFrame->DockControlBar(Pane(0xA000 + n, CSize(20, 10)));
+    m_pFrame->RecalcLayout();
+    EXPECT_EQ(1001, Edge(AFX_IDW_DOCKBAR_TOP)->GetDockedCount());
+    m_pFrame->FloatControlBar(m_panes[5].get(), CPoint(100, 100));
+    m_pFrame->ShowControlBar(m_panes[6].get(), FALSE, FALSE);
+    m_pFrame->DestroyWindow();
+    for (const auto& pPane : m_panes)
+        EXPECT_EQ(nullptr, pPane->m_pDockBar);
+}
+
+TEST_F(DockingFrameTest, FloatingFrameBordersMatchItsWindow) {
+    CQVMiniDockFrameWnd* pFloat = m_pFrame->CreateFloatingFrame(CBRS_ALIGN_TOP);
+    pFloat->SetWindowPos(nullptr, 100, 100, 200, 80, SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect rcWindow, rcClient;
+    pFloat->GetWindowRect(&rcWindow);
+    pFloat->GetClientRect(&rcClient);
+    pFloat->ClientToScreen(&rcClient);
+    CMiniFrameWnd::CalcBorders(&rcClient, WS_THICKFRAME | WS_CAPTION);
+    EXPECT_EQ(rcWindow, rcClient);
+    CString strHide;
+    pFloat->GetSystemMenu(FALSE)->GetMenuString(SC_CLOSE, strHide, MF_BYCOMMAND);
+    EXPECT_EQ(CString(_T("&Hide")), strHide);
+    pFloat->DestroyWindow();
+}
+
+TEST(DockingFrame, CreateAndDestroyWithDockedFloatingAndHiddenBarsSoak) {
+    riztest::ExpectCyclesLeakNothing([](int) {
+        CSkinFrameWnd* pFrame = new CSkinFrameWnd;
+        pFrame->Create(nullptr, _T("Soak"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200));
+        pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        CQVDockWnd docked, floating, hidden;
+        for (CQVDockWnd* p : {&docked, &floating, &hidden}) {
+            p->CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE901);
+            p->SetWindowPos(nullptr, 0, 0, 40, 20, SWP_NOMOVE | SWP_NOZORDER);
+            p->EnableDocking(CBRS_ALIGN_ANY);
+            pFrame->DockControlBar(p);
+        }
+        pFrame->FloatControlBar(&floating, CPoint(50, 50));
+        pFrame->ShowControlBar(&hidden, FALSE, FALSE);
+        pFrame->RecalcLayout();
+        pFrame->DestroyWindow();
+    });
+}
+
+}  // namespace
