@@ -534,11 +534,11 @@ bool ImageButtonsReachTheParent() {
         send.ClientToScreen(&rcArrow);
     }
     const CRect rcReported(parent.m_note.rcPart);
-    printf(
-        "host: drop-down sent %d record(s), part %d at (%d, %d, %d, %d) on the screen; animation button sent "
-        "%d BN_CLICKED\n",
-        parent.m_nNotes, parent.m_note.nMainPart, rcReported.left, rcReported.top, rcReported.right,
-        rcReported.bottom, parent.m_nClicks);
+    printf("host: drop-down sent %d record(s), part %d at (%ld, %ld, %ld, %ld) on the screen; animation "
+           "button sent "
+           "%d BN_CLICKED\n",
+           parent.m_nNotes, parent.m_note.nMainPart, rcReported.left, rcReported.top, rcReported.right,
+           rcReported.bottom, parent.m_nClicks);
     if (tile.GetSafeHwnd()) tile.DestroyWindow();
     if (send.GetSafeHwnd()) send.DestroyWindow();
     if (parent.GetSafeHwnd()) parent.DestroyWindow();
@@ -771,7 +771,9 @@ protected:
         delete m_pSpin;
         m_pList = nullptr;
         m_pSpin = nullptr;
-        LVITEM item = {LVIF_TEXT, 1, 0};
+        LVITEM item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = 1;
         item.pszText = const_cast<LPTSTR>(_T("book"));
         ::SendMessage(hList, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item));
         ::SendMessage(hSpin, UDM_SETPOS32, 0, 42);
@@ -804,12 +806,13 @@ bool WordBookDialogControls() {
     const INT_PTR result = dlg.DoModal();
     const CQVSkinBtnRes* pBtn = CQVSkinResManager::GetSingletonPtr()->GetBtnRes();
     const CSize sizeArrows(pBtn->m_nSpinWidth, 2 * pBtn->m_nSpinHeight);
-    printf("host: word-book dialog ended with %d; list inset %d,%d, header %d (skin %d), spin %dx%d (skin "
-           "%dx%d), "
-           "value after a click %d, working after release %d\n",
-           static_cast<int>(result), dlg.m_rcListInset.left, dlg.m_rcListInset.top, dlg.m_nHeaderHeight,
-           pBtn->m_nHeaderHeight, dlg.m_sizeSpin.cx, dlg.m_sizeSpin.cy, sizeArrows.cx, sizeArrows.cy,
-           dlg.m_nValueAfterClick, dlg.m_bWorkAfterRelease);
+    printf(
+        "host: word-book dialog ended with %d; list inset %ld,%ld, header %d (skin %d), spin %ldx%ld (skin "
+        "%ldx%ld), "
+        "value after a click %d, working after release %d\n",
+        static_cast<int>(result), dlg.m_rcListInset.left, dlg.m_rcListInset.top, dlg.m_nHeaderHeight,
+        pBtn->m_nHeaderHeight, dlg.m_sizeSpin.cx, dlg.m_sizeSpin.cy, sizeArrows.cx, sizeArrows.cy,
+        dlg.m_nValueAfterClick, dlg.m_bWorkAfterRelease);
     return result == IDCANCEL && dlg.m_bSubclassed && dlg.m_rcListInset.TopLeft() == CPoint(1, 1) &&
            dlg.m_nHeaderHeight == pBtn->m_nHeaderHeight && dlg.m_sizeSpin == sizeArrows &&
            dlg.m_nValueAfterClick == 6 && dlg.m_bWorkAfterRelease;
@@ -1011,7 +1014,6 @@ int main() {
             return 1;
         }
     }
-    const bool transfers = TransferCancelReachesOwner();
     const bool autoSkin = AutoSkinnedDialogScrolls();
     // A split window between two panels: a drag posted on its bar (the pointer placed there first, as
     // the bar takes a press only where the last cursor query found the pointer) moves the bar to where
@@ -1121,8 +1123,10 @@ int main() {
     else
         printf("host: wrong results (text %d, drawing %d, window %d, dialog %d, skinned windows %d, skinned "
                "button %d, windowless hosts %d, outlook bar %d, contact list %d, sign-in dialog %d, image "
-               "buttons %d, item toolbar %d, date button %d, transfer list %d)\n",
+               "buttons %d, item toolbar %d, date button %d, transfer list and sentences %d, auto-skinned "
+               "dialog %d)\n",
                strLesson == _T("Lesson 3: Greetings"), drawn, clicked, dialog, skinnedWindows, skinned,
-               windowless, outbar, contacts, signIn, imageButtons, toolBarPlus, datePicker, transfers);
+               windowless, outbar, contacts, signIn, imageButtons, toolBarPlus, datePicker, transfers,
+               autoSkin);
     return ok ? 0 : 1;
 }
