@@ -42,19 +42,6 @@ Gdiplus::Color ToColor(COLORREF clr) {
     return Gdiplus::Color(255, GetRValue(clr), GetGValue(clr), GetBValue(clr));
 }
 
-SCROLLINFO ScrollInfo(UINT nMask) {
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    si.fMask = nMask;
-    return si;
-}
-
-CRect Moved(const CRect& rc, int nPos) {
-    CRect moved = rc;
-    moved.OffsetRect(0, -nPos);
-    return moved;
-}
-
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CQVFileTransferList, CWnd)
@@ -155,13 +142,13 @@ tagTransferFileItem* CQVFileTransferList::GetItem(int nIndex) const {
 
 int CQVFileTransferList::GetScrollPosition() const {
     if (!GetSafeHwnd()) return 0;
-    SCROLLINFO si = ScrollInfo(SIF_POS);
+    SCROLLINFO si = QVScrollInfoFor(SIF_POS);
     return ::GetScrollInfo(m_hWnd, SB_VERT, &si) ? si.nPos : 0;
 }
 
 void CQVFileTransferList::InvalidateListRect(const CRect& rcList) {
     if (!GetSafeHwnd() || rcList.IsRectEmpty()) return;
-    CRect rc = Moved(rcList, GetScrollPosition());
+    CRect rc = QVViewToClient(rcList, GetScrollPosition());
     InvalidateRect(&rc, FALSE);
 }
 
@@ -308,7 +295,7 @@ void CQVFileTransferList::UpdateViewAndScrollBar(int nPos) {
     const long long cyView = static_cast<long long>(GetItemCount()) * QVTFL_ROW_HEIGHT;
     m_rcView.bottom = m_rcView.top + static_cast<int>(std::min<long long>(cyView, INT_MAX / 2));
     const QVTransferScrollBar bar = QVTransferScrollFor(m_rcView.Height(), rcClient.Height());
-    SCROLLINFO si = ScrollInfo(SIF_ALL);
+    SCROLLINFO si = QVScrollInfoFor(SIF_ALL);
     si.nMin = 0;
     si.nMax = bar.nMax;
     si.nPage = static_cast<UINT>(bar.nPage);
@@ -319,7 +306,7 @@ void CQVFileTransferList::UpdateViewAndScrollBar(int nPos) {
 
 void CQVFileTransferList::ScrollTo(int nPos) {
     const int nOld = GetScrollPosition();
-    SCROLLINFO si = ScrollInfo(SIF_POS);
+    SCROLLINFO si = QVScrollInfoFor(SIF_POS);
     si.nPos = nPos;
     ::SetScrollInfo(m_hWnd, SB_VERT, &si, TRUE);
     const int nNew = GetScrollPosition();
@@ -367,7 +354,7 @@ void CQVFileTransferList::DrawItem(CDC* pDC, int nIndex) {
     if (!pItem) return;
     const tagTransferFileItem& item = *pItem;
     const int nPos = GetScrollPosition();
-    const CRect rcItem = Moved(item.rcItem, nPos);
+    const CRect rcItem = QVViewToClient(item.rcItem, nPos);
     const bool bHover = m_hover.nItem == nIndex;
 
     if (bHover) {
@@ -392,7 +379,7 @@ void CQVFileTransferList::DrawItem(CDC* pDC, int nIndex) {
         pDC->FillSolidRect(rcItem, kWhite);
     }
 
-    const CRect rcIcon = Moved(item.rcIcon, nPos);
+    const CRect rcIcon = QVViewToClient(item.rcIcon, nPos);
     if (item.hIconList && item.nIconIndex >= 0)
         ::ImageList_Draw(item.hIconList, item.nIconIndex, pDC->GetSafeHdc(), rcIcon.left, rcIcon.top,
                          ILD_TRANSPARENT);
@@ -405,25 +392,25 @@ void CQVFileTransferList::DrawItem(CDC* pDC, int nIndex) {
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     CQVSelectScope scope(pDC, m_fontName.GetSafeHandle());
     pDC->SetTextColor(kBlack);
-    CRect rcName = Moved(item.rcName, nPos);
+    CRect rcName = QVViewToClient(item.rcName, nPos);
     pDC->DrawText(item.strFileName, rcName, kTextFormat);
 
     scope.Select(m_fontStatus.GetSafeHandle());
     if (item.status == QVTFS_TRANSFERRING) {
-        DrawProgress(pDC, Moved(item.rcProgress, nPos), item.nPercent);
+        DrawProgress(pDC, QVViewToClient(item.rcProgress, nPos), item.nPercent);
         pDC->SetTextColor(kBlack);
-        CRect rcText = Moved(item.rcProgressText, nPos);
+        CRect rcText = QVViewToClient(item.rcProgressText, nPos);
         pDC->DrawText(item.strStatusText, rcText, kTextFormat);
     } else {
         const bool bRed =
             item.status == QVTFS_REFUSED || item.status == QVTFS_CANCELLED || item.status == QVTFS_FAILED;
         pDC->SetTextColor(bRed ? kRed : kBlack);
-        CRect rcStatus = Moved(item.rcStatus, nPos);
+        CRect rcStatus = QVViewToClient(item.rcStatus, nPos);
         pDC->DrawText(item.strStatusText, rcStatus, kTextFormat);
     }
     if (item.status == QVTFS_TRANSFERRING || item.status == QVTFS_FINISHED) {
         pDC->SetTextColor(kBlack);
-        CRect rcSpeed = Moved(item.rcSpeed, nPos);
+        CRect rcSpeed = QVViewToClient(item.rcSpeed, nPos);
         pDC->DrawText(item.strSpeedText, rcSpeed, kTextFormat);
     }
 
@@ -432,7 +419,7 @@ void CQVFileTransferList::DrawItem(CDC* pDC, int nIndex) {
         const tagFileTransferListButton& link = item.links[i];
         if (!link.visible) continue;
         pDC->SetTextColor(bHover && m_hover.nLink == static_cast<int>(i) ? kRed : kBlue);
-        CRect rcLink = Moved(link.rect, nPos);
+        CRect rcLink = QVViewToClient(link.rect, nPos);
         pDC->DrawText(link.text, rcLink, kLinkFormat);
     }
     pDC->SetBkMode(nOldMode);
@@ -524,7 +511,7 @@ void CQVFileTransferList::OnLButtonUp(UINT nFlags, CPoint point) {
 }
 
 void CQVFileTransferList::OnVScroll(UINT nSBCode, UINT, CScrollBar*) {
-    SCROLLINFO si = ScrollInfo(SIF_ALL);
+    SCROLLINFO si = QVScrollInfoFor(SIF_ALL);
     if (!::GetScrollInfo(m_hWnd, SB_VERT, &si)) return;
     // The track position has 32 bits; the message's own carries only 16.
     ScrollTo(QVTransferScrollTarget(static_cast<int>(nSBCode), si.nPos, si.nTrackPos, si.nMin, si.nMax,
@@ -532,7 +519,7 @@ void CQVFileTransferList::OnVScroll(UINT nSBCode, UINT, CScrollBar*) {
 }
 
 BOOL CQVFileTransferList::OnMouseWheel(UINT, short zDelta, CPoint) {
-    SCROLLINFO si = ScrollInfo(SIF_ALL);
+    SCROLLINFO si = QVScrollInfoFor(SIF_ALL);
     if (::GetScrollInfo(m_hWnd, SB_VERT, &si))
         ScrollTo(QVTransferWheelTarget(si.nPos, zDelta, si.nMin, si.nMax, static_cast<int>(si.nPage)));
     return TRUE;

@@ -158,6 +158,19 @@ inline int QVTransferScrollLimit(int nMin, int nMax, int nPage) {
 RIZ_API int QVTransferScrollTarget(int nCode, int nPos, int nTrack, int nMin, int nMax, int nPage);
 // The position after a wheel delta (positive deltas move up), within the range.
 RIZ_API int QVTransferWheelTarget(int nPos, int nDelta, int nMin, int nMax, int nPage);
+// A scroll-bar query or update record for the fields in nMask.
+inline SCROLLINFO QVScrollInfoFor(UINT nMask) {
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(si);
+    si.fMask = nMask;
+    return si;
+}
+// A rectangle of view coordinates in client coordinates at scroll position nPos.
+inline CRect QVViewToClient(const CRect& rc, int nPos) {
+    CRect moved = rc;
+    moved.OffsetRect(0, -nPos);
+    return moved;
+}
 // After adding a row: -1 when its bottom edge (window coordinates) lies inside the client area, else
 // the position that puts that edge on the client area's bottom edge.
 RIZ_API int QVTransferRevealPos(int nRowBottom, int nPos, int cyClient);

@@ -17,19 +17,6 @@ namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr UINT kTokenFormat = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
 
-SCROLLINFO ScrollInfo(UINT nMask) {
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    si.fMask = nMask;
-    return si;
-}
-
-CRect Moved(const CRect& rc, int nPos) {
-    CRect moved = rc;
-    moved.OffsetRect(0, -nPos);
-    return moved;
-}
-
 }  // namespace
 
 IMPLEMENT_DYNAMIC(CQVSentenceExplorer, CWnd)
@@ -147,7 +134,7 @@ void CQVSentenceExplorer::AdjustScrollBar() {
     CRect rcClient;
     GetClientRect(&rcClient);
     const QVTransferScrollBar bar = QVTransferScrollFor(m_szVirtual.cy, rcClient.Height());
-    SCROLLINFO si = ScrollInfo(SIF_ALL);
+    SCROLLINFO si = QVScrollInfoFor(SIF_ALL);
     si.nMin = 0;
     si.nMax = bar.nMax;
     si.nPage = static_cast<UINT>(bar.nPage);
@@ -186,7 +173,7 @@ void CQVSentenceExplorer::HideKeyword(int bHide, int bRedraw) {
 
 int CQVSentenceExplorer::GetScrollPosition() const {
     if (!GetSafeHwnd()) return 0;
-    SCROLLINFO si = ScrollInfo(SIF_POS);
+    SCROLLINFO si = QVScrollInfoFor(SIF_POS);
     return ::GetScrollInfo(m_hWnd, SB_VERT, &si) ? si.nPos : 0;
 }
 
@@ -235,10 +222,11 @@ void CQVSentenceExplorer::DrawSentence(CDC* pDC, tagQVSEItem* pItem, int nMask, 
         QVSentenceTokens tokens;
         bool bBlanks;
     } blocks[3] = {
-        {pItem->strFirst, Moved(pItem->rcFirst, nPos), m_fontFirst, bHot ? m_clrFirstHot : m_clrFirst,
-         QVSE_WORDS, true},
-        {pItem->strSecond, Moved(pItem->rcSecond, nPos), m_fontSecond, m_clrSecond, QVSE_CHARS, false},
-        {pItem->strThird, Moved(pItem->rcThird, nPos), m_fontThird, m_clrThird, QVSE_WORDS, true},
+        {pItem->strFirst, QVViewToClient(pItem->rcFirst, nPos), m_fontFirst,
+         bHot ? m_clrFirstHot : m_clrFirst, QVSE_WORDS, true},
+        {pItem->strSecond, QVViewToClient(pItem->rcSecond, nPos), m_fontSecond, m_clrSecond, QVSE_CHARS,
+         false},
+        {pItem->strThird, QVViewToClient(pItem->rcThird, nPos), m_fontThird, m_clrThird, QVSE_WORDS, true},
     };
     CQVSelectScope scope(pDC, m_penBlank.GetSafeHandle());
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
@@ -335,7 +323,7 @@ void CQVSentenceExplorer::OnContextMenu(CWnd*, CPoint) {}
 
 void CQVSentenceExplorer::ScrollTo(int nPos) {
     const int nOld = GetScrollPosition();
-    SCROLLINFO si = ScrollInfo(SIF_POS);
+    SCROLLINFO si = QVScrollInfoFor(SIF_POS);
     si.nPos = nPos;
     ::SetScrollInfo(m_hWnd, SB_VERT, &si, TRUE);
     const int nNew = GetScrollPosition();
@@ -343,7 +331,7 @@ void CQVSentenceExplorer::ScrollTo(int nPos) {
 }
 
 void CQVSentenceExplorer::OnVScroll(UINT nSBCode, UINT, CScrollBar*) {
-    SCROLLINFO si = ScrollInfo(SIF_ALL);
+    SCROLLINFO si = QVScrollInfoFor(SIF_ALL);
     if (!::GetScrollInfo(m_hWnd, SB_VERT, &si)) return;
     // The track position has 32 bits; the message's own carries only 16.
     ScrollTo(QVTransferScrollTarget(static_cast<int>(nSBCode), si.nPos, si.nTrackPos, si.nMin, si.nMax,
@@ -351,7 +339,7 @@ void CQVSentenceExplorer::OnVScroll(UINT nSBCode, UINT, CScrollBar*) {
 }
 
 BOOL CQVSentenceExplorer::OnMouseWheel(UINT, short zDelta, CPoint) {
-    SCROLLINFO si = ScrollInfo(SIF_ALL);
+    SCROLLINFO si = QVScrollInfoFor(SIF_ALL);
     if (::GetScrollInfo(m_hWnd, SB_VERT, &si))
         ScrollTo(QVTransferWheelTarget(si.nPos, zDelta, si.nMin, si.nMax, static_cast<int>(si.nPage)));
     return TRUE;
