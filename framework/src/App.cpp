@@ -29,9 +29,10 @@ BOOL CALLBACK IdleUpdateFrame(HWND hWnd, LPARAM lParam) {
     if (!pWnd || !pWnd->IsFrameWnd()) return TRUE;
     // A frame asked to show or hide at idle (a floating frame whose bars came or went) does so around
     // its update: hidden before, shown after, so a hidden frame still lays its bars out first.
-    CFrameWnd* pFrame = static_cast<CFrameWnd*>(pWnd);
-    const int nShowDelay = pFrame->m_nShowDelay;
-    pFrame->m_nShowDelay = -1;
+    // Only a real frame object has a show delay; a window that merely answers IsFrameWnd has none.
+    CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, pWnd);
+    const int nShowDelay = pFrame ? pFrame->m_nShowDelay : -1;
+    if (pFrame) pFrame->m_nShowDelay = -1;
     if (nShowDelay == SW_HIDE) pFrame->ShowWindow(SW_HIDE);
     if (::IsWindowVisible(hWnd) || nShowDelay >= 0) SendIdleUpdate(pWnd);
     if (nShowDelay > SW_HIDE && ::IsWindow(hWnd)) pFrame->ShowWindow(nShowDelay);

@@ -454,7 +454,7 @@ TEST_F(FrameStatus, MenuSelectionShowsThePromptAndClosingTheMenuTheIdleText) {
     pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(ID_FRMT_OPEN, MF_HILITE), reinterpret_cast<LPARAM>(hPopup));
     pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ(static_cast<UINT>(AFX_IDS_IDLEMESSAGE), pFrame->m_nIDLastMessage);
-    EXPECT_TRUE(Text().IsEmpty());  // the test program has no idle prompt string
+    EXPECT_EQ(CString(_T("Ready")), Text());  // the framework's own idle prompt
 }
 
 TEST_F(FrameStatus, WithoutAStatusBarThePromptIdIsStillTracked) {
