@@ -511,17 +511,13 @@ void CQVFileTransferList::OnLButtonUp(UINT nFlags, CPoint point) {
 }
 
 void CQVFileTransferList::OnVScroll(UINT nSBCode, UINT, CScrollBar*) {
-    SCROLLINFO si = QVScrollInfoFor(SIF_ALL);
-    if (!::GetScrollInfo(m_hWnd, SB_VERT, &si)) return;
-    // The track position has 32 bits; the message's own carries only 16.
-    ScrollTo(QVTransferScrollTarget(static_cast<int>(nSBCode), si.nPos, si.nTrackPos, si.nMin, si.nMax,
-                                    static_cast<int>(si.nPage)));
+    int nTarget = 0;
+    if (QVVertScrollTarget(m_hWnd, static_cast<int>(nSBCode), FALSE, &nTarget)) ScrollTo(nTarget);
 }
 
 BOOL CQVFileTransferList::OnMouseWheel(UINT, short zDelta, CPoint) {
-    SCROLLINFO si = QVScrollInfoFor(SIF_ALL);
-    if (::GetScrollInfo(m_hWnd, SB_VERT, &si))
-        ScrollTo(QVTransferWheelTarget(si.nPos, zDelta, si.nMin, si.nMax, static_cast<int>(si.nPage)));
+    int nTarget = 0;
+    if (QVVertScrollTarget(m_hWnd, zDelta, TRUE, &nTarget)) ScrollTo(nTarget);
     return TRUE;
 }
 

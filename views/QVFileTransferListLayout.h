@@ -165,6 +165,18 @@ inline SCROLLINFO QVScrollInfoFor(UINT nMask) {
     si.fMask = nMask;
     return si;
 }
+// The position hWnd's vertical bar goes to for a WM_VSCROLL code (bWheel FALSE) or a wheel delta
+// (bWheel TRUE); FALSE when the bar has no scroll info.
+inline BOOL QVVertScrollTarget(HWND hWnd, int nCodeOrDelta, BOOL bWheel, int* pTarget) {
+    SCROLLINFO si = QVScrollInfoFor(SIF_ALL);
+    if (!::GetScrollInfo(hWnd, SB_VERT, &si)) return FALSE;
+    // The track position has 32 bits; the message's own carries only 16.
+    *pTarget =
+        bWheel ? QVTransferWheelTarget(si.nPos, nCodeOrDelta, si.nMin, si.nMax, static_cast<int>(si.nPage))
+               : QVTransferScrollTarget(nCodeOrDelta, si.nPos, si.nTrackPos, si.nMin, si.nMax,
+                                        static_cast<int>(si.nPage));
+    return TRUE;
+}
 // A rectangle of view coordinates in client coordinates at scroll position nPos.
 inline CRect QVViewToClient(const CRect& rc, int nPos) {
     CRect moved = rc;
