@@ -359,4 +359,17 @@ TEST_F(DatePickerTest, OpenCloseSoak) {
     EXPECT_EQ(55u, Picker().GetItems().size());
 }
 
+// Buttons made, opened and destroyed with their popup still open leave nothing behind.
+TEST_F(DatePickerTest, CreateOpenDestroySoak) {
+    riztest::ExpectCyclesLeakNothing([this](int) {
+        CQVDatePickerBtn button;
+        ASSERT_TRUE(button.Create(_T("Exam"), WS_CHILD | WS_VISIBLE, CRect(20, 50, 120, 74), &m_parent,
+                                  kButtonId + 1));
+        button.OpenPicker();
+        ASSERT_TRUE(::IsWindow(button.GetPickerCtrl().m_hWnd));
+        button.DestroyWindow();
+        riztest::PumpUntilIdle();
+    });
+}
+
 }  // namespace
