@@ -1,5 +1,6 @@
 #include "QVToolBar.h"
 
+#include "QVControlBar.h"
 #include "QVWndClass.h"
 
 IMPLEMENT_DYNAMIC(CQVToolBar, CWnd)
@@ -33,8 +34,9 @@ BOOL CQVToolBar::CreateEx(CWnd* pParentWnd, const RECT& rect, UINT nID) {
     return bCreated;
 }
 
-void CQVToolBar::DrawBarAppearance(CDC* pDC, const CRect& rc, int) {
-    QVDrawToolBarAppearance(pDC, rc);
+// The stand-alone bar looks like a docked one: the control bar's gradient and grip.
+void CQVToolBar::DrawBarAppearance(CDC* pDC, const CRect& rc, int nState) {
+    CQVControlBar::DrawBarAppearance(pDC, rc, nState);
 }
 
 void CQVToolBar::PreSubclassWindow() {

@@ -7,9 +7,6 @@
 #include <QVLanResManager.h>
 #include <QVSkinResManager.h>
 
-#include <algorithm>
-#include <gdiplus.h>
-
 namespace {
 
 constexpr COLORREF kSeparatorColor = RGB(200, 200, 255);
@@ -129,19 +126,4 @@ void QVLoadToolBarButtonString(UINT nID, CString& strText, CString& strTooltip) 
     QVSplitToolBarString(
         str, [](const CString& key) { return CQVLanResManager::GetSingletonPtr()->GetString(key); }, strText,
         strTooltip);
-}
-
-void QVDrawToolBarAppearance(CDC* pDC, const CRect& rc) {
-    auto argb = [](COLORREF c) { return Gdiplus::Color(255, GetRValue(c), GetGValue(c), GetBValue(c)); };
-    {
-        Gdiplus::Graphics g(pDC->GetSafeHdc());
-        Gdiplus::LinearGradientBrush brush(
-            Gdiplus::Rect(0, 0, std::max(1, rc.Width()), std::max(1, rc.Height())),
-            argb(QVGetBarGradientStart()), argb(QVGetBarGradientEnd()), Gdiplus::LinearGradientModeVertical);
-        g.FillRectangle(&brush, rc.left, rc.top, rc.Width(), rc.Height());
-    }
-    for (int y : {7, 13, 19}) {
-        pDC->FillSolidRect(rc.left + 5, rc.top + y, 3, 3, RGB(255, 255, 255));
-        pDC->FillSolidRect(rc.left + 5, rc.top + y, 2, 2, RGB(148, 148, 145));
-    }
 }

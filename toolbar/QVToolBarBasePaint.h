@@ -40,7 +40,3 @@ RIZ_API BOOL QVLoadToolBarResource(UINT nID, ToolBarResource& res);
 // Caption and tooltip of button nID from its string resource, through the language table; both
 // empty for a missing string.
 RIZ_API void QVLoadToolBarButtonString(UINT nID, CString& strText, CString& strTooltip);
-
-// The control-bar look: the skin's bar gradient (colour entries 5 to 6, top to bottom) and the grip
-// of three white dots with grey centres near the left edge.
-RIZ_API void QVDrawToolBarAppearance(CDC* pDC, const CRect& rc);
