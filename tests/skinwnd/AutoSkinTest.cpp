@@ -171,38 +171,6 @@ TEST_F(AutoSkinDialog, KeysAndWheelMoveTheSkinnedThumbOnlyWithTheHook) {
     }
 }
 
-// 100,000 rows: the skinned thumb, pressed with the cursor on it and dragged below the bar, takes the
-// list to its last page; the 32-bit drag position reaches the control (16 bits would stop at 65,535).
-TEST_F(AutoSkinDialog, ThumbDraggedToTheBottomOfAHundredThousandRowsShowsTheLastPage) {
-    CAutoDialog dlg;
-    ASSERT_TRUE(dlg.Open());
-    dlg.ShowWindow(SW_SHOWNOACTIVATE);
-    const HWND hList = dlg.Item(ID_LIST);
-    ::SendMessage(hList, LB_INITSTORAGE, 100000, 16);
-    for (int i = 60; i < 100000; ++i)
-        ::SendMessage(hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(_T("Word book")));
-    CRect rc;  // the client area on the screen: the bar is the 16 pixels right of it
-    ::GetClientRect(hList, &rc);
-    ::MapWindowPoints(hList, nullptr, reinterpret_cast<POINT*>(&rc), 2);
-    auto post = [hList, &rc](UINT nMsg, int y, WPARAM wParam) {
-        const CPoint pt(rc.right + 8, y), ptClient(pt.x - rc.left, pt.y - rc.top);
-        ::SetCursorPos(pt.x, pt.y);
-        const CPoint ptArg = nMsg == WM_NCLBUTTONDOWN ? pt : ptClient;
-        ::PostMessage(hList, nMsg, wParam, MAKELPARAM(ptArg.x, ptArg.y));
-        riztest::PumpUntilIdle();
-    };
-    post(WM_NCLBUTTONDOWN, rc.top + 16 + 3, HTVSCROLL);  // just below the top arrow
-    post(WM_MOUSEMOVE, rc.top + rc.Height() / 2, MK_LBUTTON);
-    EXPECT_GT(::SendMessage(hList, LB_GETTOPINDEX, 0, 0), 30000);  // the list follows the drag
-    post(WM_MOUSEMOVE, rc.bottom + 40, MK_LBUTTON);
-    post(WM_LBUTTONUP, rc.bottom + 40, 0);
-    const auto nLast = static_cast<int>(100000 - rc.Height() / ::SendMessage(hList, LB_GETITEMHEIGHT, 0, 0));
-    SCROLLINFO si = {sizeof(si), SIF_POS, 0, 0, 0, 0, 0};
-    ASSERT_TRUE(SkinGetScrollInfo(hList, SB_VERT, &si));
-    EXPECT_EQ(nLast, ::SendMessage(hList, LB_GETTOPINDEX, 0, 0));
-    EXPECT_EQ(nLast, si.nPos);
-}
-
 TEST_F(AutoSkinDialog, SecondCallSkinsOnlyNewChildrenAndReleaseGivesEveryProcedureBack) {
     CAutoDialog dlg(FALSE);
     ASSERT_TRUE(dlg.Open());
