@@ -62,7 +62,14 @@ std::function<void(int)> HitTest(HWND hWnd, bool bListView) {
 
 void FileTransferSuite() {
     rizbench::CParentWnd parent;
-    if (!parent.CreateParent(2 * kWidth + 30, kHeight + 20)) return;
+    if (!parent.CreateParent(3 * kWidth + 40, kHeight + 20)) return;
+    // The flatness reference: 100 rows at the top, against which every count's paint and hit test
+    // should read near 1x.
+    CQVFileTransferList reference;
+    if (!reference.Create(WS_CHILD | WS_VISIBLE, CRect(2 * kWidth + 30, 10, 3 * kWidth + 30, 10 + kHeight),
+                          &parent, 9))
+        return;
+    FillTransfers(reference, 100);
     for (int nRows : {100, 10000, 100000}) {
         CListCtrl system;
         CQVFileTransferList transfers;
@@ -88,11 +95,15 @@ void FileTransferSuite() {
                                       rizbench::Repaint(system), 100);
                 suite.Add("transfer list (icons, progress, links): Invalidate + UpdateWindow",
                           rizbench::Repaint(transfers));
+                suite.Add("transfer list, 100 rows at the top (flatness reference)",
+                          rizbench::Repaint(reference));
             }
             wsprintfA(szName, "File transfer list hit test, %d rows, at the %s", nRows, bEnd ? "end" : "top");
             rizbench::Suite suite(szName, "the system report view: LVM_HITTEST", HitTest(system.m_hWnd, true),
                                   10000);
             suite.Add("transfer list: WM_MOUSEMOVE (hover)", HitTest(transfers.m_hWnd, false));
+            suite.Add("transfer list, 100 rows at the top: WM_MOUSEMOVE (flatness reference)",
+                      HitTest(reference.m_hWnd, false));
         }
         if (nRows == 100) {
             transfers.SendMessage(WM_VSCROLL, SB_TOP);
@@ -112,6 +123,7 @@ void FileTransferSuite() {
         transfers.DestroyWindow();
         rizbench::PumpPending();
     }
+    reference.DestroyWindow();
     parent.DestroyWindow();
     rizbench::PumpPending();
 }

@@ -7,6 +7,7 @@
 #include <QVLanResManager.h>
 
 #include <commctrl.h>
+#include <functional>
 
 namespace {
 
@@ -132,6 +133,7 @@ public:
         const int cx = 250, cy = 170, y1 = 40, y2 = y1 + cy + 40, y3 = y2 + cy + 40;
         const DWORD dwBars = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_HSCROLL | WS_VSCROLL;
         HWND hBoth = Child(0, kNotesClass, dwBars, kMargin, y1, cx, cy);
+        m_hBoth = hBoth;
         HWND hLeft = Child(WS_EX_LEFTSCROLLBAR, kNotesClass, dwBars, kMargin + cx + 20, y1, cx, cy);
         HWND hShort = Child(0, kNotesClass, dwBars, kMargin + 2 * (cx + 20), y1, cx, 110);
         for (HWND hWnd : {hBoth, hLeft, hShort})
@@ -159,6 +161,30 @@ public:
         return TRUE;
     }
 
+    // The notes with both bars are shot with their down arrow held: the cursor is placed on the arrow
+    // first (the bar reads the press point from the message), the press scrolls one line, the shot shows
+    // the pressed cell, and the release ends the press before the repeat starts.
+    HBITMAP Shoot(const std::function<HBITMAP()>& capture) override {
+        CRect rc;
+        ::GetClientRect(m_hBoth, &rc);
+        ::MapWindowPoints(m_hBoth, nullptr, reinterpret_cast<POINT*>(&rc), 2);
+        const CPoint ptArrow(rc.right + 8, rc.bottom - 8);
+        CPoint ptSaved;
+        ::GetCursorPos(&ptSaved);
+        ::SetCursorPos(ptArrow.x, ptArrow.y);
+        ::PostMessage(m_hBoth, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(ptArrow.x, ptArrow.y));
+        PumpNow();
+        ::UpdateWindow(m_hBoth);
+        ::GdiFlush();
+        HBITMAP hShot = capture();
+        CPoint ptClient = ptArrow;
+        ::ScreenToClient(m_hBoth, &ptClient);
+        ::PostMessage(m_hBoth, WM_LBUTTONUP, 0, MAKELPARAM(ptClient.x, ptClient.y));
+        PumpNow();
+        ::SetCursorPos(ptSaved.x, ptSaved.y);
+        return hShot;
+    }
+
 protected:
     void Paint(CDC* pDC, const CRect&) override {
         pDC->SetBkMode(TRANSPARENT);
@@ -181,6 +207,16 @@ protected:
     }
 
 private:
+    // Dispatches what is queued now (the press and the paints it causes), not waiting for timers.
+    static void PumpNow() {
+        MSG msg;
+        while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessage(&msg);
+        }
+    }
+
+    HWND m_hBoth = nullptr;
     HWND Child(DWORD dwExStyle, LPCTSTR lpszClass, DWORD dwStyle, int x, int y, int cx, int cy) {
         return ::CreateWindowEx(dwExStyle, lpszClass, _T(""), dwStyle, x, y, cx, cy, GetSafeHwnd(), nullptr,
                                 ::GetModuleHandle(nullptr), nullptr);

@@ -275,6 +275,32 @@ TEST_F(FileTransferList, PixelsOfRowsProgressLinksAndHover) {
     EXPECT_EQ(kWhite, shot()->Pixel(200, 111));
 }
 
+// A name wider than its place ends in an ellipsis: the last inked column of the cut name is a dot, low
+// in the line, where the whole name's last letter reaches the top of the capitals.
+TEST_F(FileTransferList, NameTooWideForItsPlaceEndsInAnEllipsis) {
+    MakeList(220, 150);
+    m_list.AddItem(Id(1), _T("MMMM.mp3 MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM"), 1000, FALSE, FALSE, FALSE);
+    m_list.AddItem(Id(2), _T("MMMM"), 1000, FALSE, FALSE, FALSE);
+    riztest::WindowCapture shot(m_list.m_hWnd, riztest::WindowCapture::Print);
+    for (int nRow : {0, 1}) {
+        SCOPED_TRACE(nRow);
+        const CRect rc = m_list.GetItem(nRow)->rcName;
+        auto inked = [&](int x0, int x1, int y) {
+            return shot.HasOtherThan(CRect(x0, y, x1, y + 1), kWhite, 96);
+        };
+        int nTop = rc.top, nRight = rc.right - 1;
+        while (nTop < rc.bottom && !inked(rc.left, rc.right, nTop))
+            ++nTop;
+        while (nRight > rc.left &&
+               !shot.HasOtherThan(CRect(nRight, rc.top, nRight + 1, rc.bottom), kWhite, 96))
+            --nRight;
+        ASSERT_LT(nTop + 6, rc.bottom);
+        EXPECT_EQ(nRow == 0,
+                  !inked(nRight - 1, nRight + 1, nTop + 1) && !inked(nRight - 1, nRight + 1, nTop + 2));
+        EXPECT_EQ(nRow == 0, nRight > rc.right - 12) << nRight << " of " << rc.right;
+    }
+}
+
 // Whatever the calls, the screen equals a fresh full paint: each step invalidated all it changed.
 TEST_F(FileTransferList, ScreenEqualsAFreshPaintAfterMixedCalls) {
     MakeList();
