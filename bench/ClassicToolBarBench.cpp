@@ -162,7 +162,7 @@ void ClassicToolBarSuite() {
 }
 
 const rizbench::Register s_register(&ClassicToolBarSuite,
-                                    {"classic toolbar: a repaint (0 x 0, 10 items with images)",
+                                    {"classic toolbar: a repaint (430 x 22, 10 items with images)",
                                      "classic toolbar: hit test of the last item"});
 
 }  // namespace
