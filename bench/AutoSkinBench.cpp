@@ -119,6 +119,8 @@ void AutoSkinSuite() {
     UnInstallScrollBarHook();
 }
 
-const rizbench::Register s_register(AutoSkinSuite);
+const rizbench::Register s_register(AutoSkinSuite, {"auto-skin: a message to a list box (LB_GETTOPINDEX)",
+                                                    "auto-skin: a 100-control dialog opened and closed",
+                                                    "auto-skin: 200 skinned controls told of a change"});
 
 }  // namespace

@@ -26,6 +26,26 @@ std::string& Filter() {
     return filter;
 }
 
+bool g_bList = false;                      // print the suites' names, measure nothing
+const Registration* g_pRunning = nullptr;  // the function being run
+int g_nUndeclared = 0;                     // suites missing from their function's names
+
+bool Declared(const Registration& registration, const std::string& name) {
+    for (const std::string& declared : registration.names)
+        for (const std::string& expanded : ExpandName(declared))
+            if (expanded == name) return true;
+    return false;
+}
+
+// Whether the function makes a suite the filter selects (or may: its names are not declared).
+bool Selected(const Registration& registration) {
+    if (Filter().empty() || registration.names.empty()) return true;
+    for (const std::string& declared : registration.names)
+        for (const std::string& expanded : ExpandName(declared))
+            if (expanded.find(Filter()) != std::string::npos) return true;
+    return false;
+}
+
 }  // namespace
 
 Timing Measure(const std::function<void(int)>& body, int iterations, int repetitions) {
@@ -60,7 +80,13 @@ void DoNotOptimize(const void* p) {
 
 Suite::Suite(std::string name, std::string baselineName, std::function<void(int)> baseline, int iterations)
     : m_name(std::move(name)), m_iterations(iterations) {
-    m_skipped = !Filter().empty() && m_name.find(Filter()) == std::string::npos;
+    if (g_pRunning && !g_pRunning->names.empty() && !Declared(*g_pRunning, m_name)) {
+        std::fprintf(stderr, "bench: suite \"%s\" is missing from its registration's names\n",
+                     m_name.c_str());
+        ++g_nUndeclared;
+    }
+    if (g_bList) std::printf("%s\n", m_name.c_str());
+    m_skipped = g_bList || (!Filter().empty() && m_name.find(Filter()) == std::string::npos);
     if (m_skipped) return;
     std::printf("== %s\n", m_name.c_str());
     m_baseline = Measure(baseline, iterations);
@@ -72,16 +98,40 @@ void Suite::Add(const std::string& name, const std::function<void(int)>& body) {
     Report(name, Measure(body, m_iterations), m_baseline);
 }
 
-std::vector<SuiteFunction>& Suites() {
-    static std::vector<SuiteFunction> suites;
-    return suites;
+std::vector<Registration>& Registrations() {
+    static std::vector<Registration> registrations;
+    return registrations;
+}
+
+std::vector<std::string> ExpandName(const std::string& name) {
+    const size_t open = name.find('{');
+    const size_t close = open == std::string::npos ? open : name.find('}', open);
+    if (close == std::string::npos) return {name};
+    std::vector<std::string> names;
+    const std::string rest = name.substr(close + 1);
+    for (size_t start = open + 1;;) {
+        const size_t bar = std::min(name.find('|', start), close);
+        for (const std::string& tail : ExpandName(rest))
+            names.push_back(name.substr(0, open) + name.substr(start, bar - start) + tail);
+        if (bar == close) break;
+        start = bar + 1;
+    }
+    return names;
 }
 
 }  // namespace rizbench
 
 int main(int argc, char** argv) {
-    if (argc >= 2) rizbench::Filter() = argv[1];
-    for (rizbench::SuiteFunction f : rizbench::Suites())
-        f();
-    return 0;
+    using namespace rizbench;
+    if (argc >= 2 && std::string(argv[1]) == "--list")
+        g_bList = true;
+    else if (argc >= 2)
+        Filter() = argv[1];
+    for (const Registration& registration : Registrations()) {
+        if (!Selected(registration)) continue;
+        g_pRunning = &registration;
+        registration.function();
+        g_pRunning = nullptr;
+    }
+    return g_nUndeclared ? 1 : 0;
 }

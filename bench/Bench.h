@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -39,11 +40,25 @@ private:
     bool m_skipped = false;
 };
 
-// Every bench file registers its suites here; main runs them in registration order.
+// Every bench file registers its suite functions here; main runs them in registration order. A function
+// registered with the names of the suites it makes is not run at all when the command-line filter is in
+// none of them, so that its windows and data are not made; "{a|b}" in a name stands for each of a and b.
+// A suite missing from its function's names is reported as an error when it runs. `bench --list` prints
+// every suite's name instead of measuring.
 using SuiteFunction = void (*)();
-std::vector<SuiteFunction>& Suites();
-struct Register {
-    explicit Register(SuiteFunction f) { Suites().push_back(f); }
+struct Registration {
+    SuiteFunction function;
+    std::vector<std::string> names;  // empty: always run
 };
+std::vector<Registration>& Registrations();
+struct Register {
+    explicit Register(SuiteFunction f) { Registrations().push_back({f, {}}); }
+    Register(SuiteFunction f, std::initializer_list<const char*> names) {
+        Registrations().push_back({f, std::vector<std::string>(names.begin(), names.end())});
+    }
+};
+
+// Every name a registered name stands for: each "{a|b|...}" is replaced by each of its choices.
+std::vector<std::string> ExpandName(const std::string& name);
 
 }  // namespace rizbench

@@ -161,6 +161,8 @@ void ClassicToolBarSuite() {
     ::DeleteFile(strStrip);
 }
 
-const rizbench::Register s_register(&ClassicToolBarSuite);
+const rizbench::Register s_register(&ClassicToolBarSuite,
+                                    {"classic toolbar: a repaint (430 x 22, 10 items with images)",
+                                     "classic toolbar: hit test of the last item"});
 
 }  // namespace

@@ -102,7 +102,7 @@ void ButtonSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_register(&ButtonSuite);
+const rizbench::Register s_register(&ButtonSuite, {"1,000 skinned buttons repainted"});
 
 }  // namespace
 
@@ -151,7 +151,7 @@ void TabSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_registerTabs(&TabSuite);
+const rizbench::Register s_registerTabs(&TabSuite, {"Tab strip paint, 560 pixels wide"});
 
 }  // namespace
 
@@ -212,7 +212,8 @@ void LabelSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_registerLabel(&LabelSuite);
+const rizbench::Register s_registerLabel(&LabelSuite,
+                                         {"a 200 x 20 label repainted (Invalidate + UpdateWindow)"});
 
 }  // namespace
 
@@ -260,6 +261,7 @@ void ComboSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_registerCombo(&ComboSuite);
+const rizbench::Register s_registerCombo(&ComboSuite,
+                                         {"a 220-pixel combo box repainted (Invalidate + UpdateWindow)"});
 
 }  // namespace

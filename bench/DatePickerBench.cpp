@@ -179,8 +179,12 @@ void SplitWndSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_register(&DatePickerSuite);
-const rizbench::Register s_registerLayout(&LayoutCtrlSuite);
-const rizbench::Register s_registerSplit(&SplitWndSuite);
+const rizbench::Register s_register(&DatePickerSuite,
+                                    {"the date picker's calendar (172 x 170)",
+                                     "the date picker's calendar opened",
+                                     "the date picker's month step (a held navigation button)"});
+const rizbench::Register s_registerLayout(&LayoutCtrlSuite, {"a layout control of 100 children"});
+const rizbench::Register s_registerSplit(&SplitWndSuite,
+                                         {"an 800 x 600 split window", "the split window's ghost bar"});
 
 }  // namespace

@@ -103,6 +103,7 @@ void DateTimeSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_register(&DateTimeSuite);
+const rizbench::Register s_register(&DateTimeSuite,
+                                    {"a date-time picker repainted (150 x 24)", "a held date-time press"});
 
 }  // namespace

@@ -60,6 +60,7 @@ void EditSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_register(&EditSuite);
+const rizbench::Register s_register(&EditSuite, {"an edit repainted, client and frame (200 x 22)",
+                                                 "typing one character and showing it"});
 
 }  // namespace

@@ -128,7 +128,11 @@ void FileTransferSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_registerFileTransfer(&FileTransferSuite);
+const rizbench::Register
+    s_registerFileTransfer(&FileTransferSuite,
+                           {"File transfer list, {100|10000|100000} rows, at the {top|end}, 300x280",
+                            "File transfer list hit test, {100|10000|100000} rows, at the {top|end}",
+                            "File transfer progress of a visible row"});
 
 // WM_SIZE lays out every row, UpdateTransferProgress finds its row by id: both against 100 rows.
 void FileTransferScaleSuite() {
@@ -164,6 +168,7 @@ void FileTransferScaleSuite() {
     suite.Add("100,000 rows (rows found by id)", progress(1));
 }
 
-const rizbench::Register s_registerFileTransferScale(&FileTransferScaleSuite);
+const rizbench::Register s_registerFileTransferScale(&FileTransferScaleSuite, {"File transfer list WM_SIZE",
+                                                                               "UpdateTransferProgress"});
 
 }  // namespace

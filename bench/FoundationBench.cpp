@@ -130,7 +130,7 @@ void SmartImageSuite() {
     });
 }
 
-const rizbench::Register registerPaint(&PaintSuite);
-const rizbench::Register registerSmartImage(&SmartImageSuite);
+const rizbench::Register registerPaint(&PaintSuite, {"paint memory DC, 400 x 300 window"});
+const rizbench::Register registerSmartImage(&SmartImageSuite, {"smart image, nine cells into 280 x 180"});
 
 }  // namespace

@@ -75,7 +75,7 @@ void RectSuites() {
     });
 }
 
-const rizbench::Register registerStrings(&StringSuites);
-const rizbench::Register registerRects(&RectSuites);
+const rizbench::Register registerStrings(&StringSuites, {"string format", "string concatenation"});
+const rizbench::Register registerRects(&RectSuites, {"rectangle algebra"});
 
 }  // namespace

@@ -156,7 +156,11 @@ void EditListSuite() {
     }
 }
 
-const rizbench::Register s_registerGif(GifSuite);
-const rizbench::Register s_registerEditList(EditListSuite);
+const rizbench::Register
+    s_registerGif(GifSuite, {"GIF control: one frame tick (draw the frame, select the next), 320 x 240"});
+const rizbench::Register s_registerEditList(
+    EditListSuite,
+    {"edit list box, {100|100000} rows, 320 x 240: {repaint with frame|hit test (LB_ITEMFROMPOINT)}",
+     "edit list box: 100,000 rows against 100, {repaint with frame|hit test}"});
 
 }  // namespace

@@ -199,6 +199,11 @@ void IMListSuite() {
     host.DestroyWindow();
 }
 
-const rizbench::Register s_register(IMListSuite);
+const rizbench::Register
+    s_register(IMListSuite, {"contact list: full repaint (InvalidateRect + UpdateWindow)",
+                             "contact list: WM_MOUSEMOVE to another row (hit test, two rows redrawn)",
+                             "contact list: one arrow step (scroll 22 pixels and paint)",
+                             "contact list: one flash tick, 50 flashing users",
+                             "contact list: OffsetChildsRect of one scroll step (linear in the users)"});
 
 }  // namespace

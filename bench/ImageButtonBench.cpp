@@ -48,6 +48,8 @@ void ImageButtonSuite() {
     Figure(parent, "animation button at half opacity", animation);
 }
 
-const rizbench::Register s_register(ImageButtonSuite);
+const rizbench::Register s_register(ImageButtonSuite,
+                                    {"transparent drop-down button repainted (160 x 30)",
+                                     "animation button at half opacity repainted (120 x 60)"});
 
 }  // namespace

@@ -144,7 +144,9 @@ void ListSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_registerLists(&ListSuite);
+const rizbench::Register
+    s_registerLists(&ListSuite,
+                    {"{list view (report, 3 columns)|tree|list box}, {100|100000} items, 320x240"});
 
 // A header of 5 and of 50 columns, 80 pixels each, in a window 600 wide: the skinned one draws the
 // items that show, the system one its own way.
@@ -182,6 +184,6 @@ void HeaderSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_registerHeaders(&HeaderSuite);
+const rizbench::Register s_registerHeaders(&HeaderSuite, {"Header paint, {5|50} columns, 600 pixels wide"});
 
 }  // namespace

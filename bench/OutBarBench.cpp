@@ -245,6 +245,9 @@ void OutBarSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_register(&OutBarSuite);
+const rizbench::Register s_register(&OutBarSuite, {"outlook bar: full paint (InvalidateRect + UpdateWindow)",
+                                                   "outlook bar: HitTestEx on the middle of the inside",
+                                                   "outlook bar: hover change", "outlook bar: folder slide",
+                                                   "outlook bar: InsertItem at the end"});
 
 }  // namespace

@@ -106,7 +106,10 @@ void SentenceExplorerSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_registerSentenceExplorer(&SentenceExplorerSuite);
+const rizbench::Register
+    s_registerSentenceExplorer(&SentenceExplorerSuite,
+                               {"Sentence explorer, {100|10000|100000} entries, at the {top|end}, 300x280",
+                                "Sentence explorer hit test, {100|10000|100000} entries, at the {top|end}"});
 
 // InitializeData lays out every entry: 100,000 against 1,000, so the ratio / 100 is the cost per 1,000.
 void SentenceExplorerLayoutSuite() {
@@ -128,6 +131,7 @@ void SentenceExplorerLayoutSuite() {
     suite.Add("100,000 entries (ratio / 100: per 1,000)", layout(large));
 }
 
-const rizbench::Register s_registerSentenceExplorerLayout(&SentenceExplorerLayoutSuite);
+const rizbench::Register s_registerSentenceExplorerLayout(&SentenceExplorerLayoutSuite,
+                                                          {"Sentence explorer InitializeData"});
 
 }  // namespace

@@ -89,7 +89,7 @@ void LanguageSuites() {
     });
 }
 
-const rizbench::Register registerSkins(&SkinSuites);
-const rizbench::Register registerLanguages(&LanguageSuites);
+const rizbench::Register registerSkins(&SkinSuites, {"skin loading"});
+const rizbench::Register registerLanguages(&LanguageSuites, {"language lookup"});
 
 }  // namespace

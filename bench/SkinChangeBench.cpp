@@ -138,7 +138,12 @@ void SettingsSkinChangeSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_register(&SkinChangeSuite);
-const rizbench::Register s_registerSettings(&SettingsSkinChangeSuite);
+const rizbench::Register
+    s_register(&SkinChangeSuite,
+               {"200 controls (edits, labels, tab strips, combo boxes) after a skin change"});
+const rizbench::Register
+    s_registerSettings(&SettingsSkinChangeSuite,
+                       {"200 controls (list boxes, list views, trees, group boxes, sliders, hot keys, spins, "
+                        "date-time pickers) after a skin change"});
 
 }  // namespace

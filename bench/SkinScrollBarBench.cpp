@@ -82,6 +82,8 @@ void SkinScrollBarSuite() {
     ::DeleteObject(hBitmap);
 }
 
-const rizbench::Register s_register(SkinScrollBarSuite);
+const rizbench::Register s_register(SkinScrollBarSuite,
+                                    {"GetScrollInfo on a window without skinned bars",
+                                     "list view non-client paint, both bars (220 x 160)"});
 
 }  // namespace

@@ -152,7 +152,11 @@ void SkinChangeSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_registerNonClient(&NonClientSuite);
-const rizbench::Register s_registerSkinChange(&SkinChangeSuite);
+const rizbench::Register s_registerNonClient(&NonClientSuite,
+                                             {"non-client paint of an 800 x 600 frame with a menu",
+                                              "window outline of an 800 x 600 frame (SetWndRegion)"});
+const rizbench::Register
+    s_registerSkinChange(&SkinChangeSuite,
+                         {"skin change of 50 skinned windows with 20 skinned buttons each"});
 
 }  // namespace

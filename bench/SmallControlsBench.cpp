@@ -52,6 +52,9 @@ void SmallControlsSuite() {
     Figure(parent, "spin button", spin, false);
 }
 
-const rizbench::Register s_register(SmallControlsSuite);
+const rizbench::Register s_register(SmallControlsSuite, {"group box repainted (220 x 120)",
+                                                         "slider with ticks repainted (200 x 36)",
+                                                         "hot key with its frame repainted (120 x 22)",
+                                                         "spin button repainted (16 x 22)"});
 
 }  // namespace

@@ -177,6 +177,9 @@ void ToolBarPlusSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_register(&ToolBarPlusSuite);
+const rizbench::Register s_register(&ToolBarPlusSuite, {"item toolbar: a repaint (860 x 26, 20 items shown)",
+                                                        "item toolbar: a sparkle tick of one item",
+                                                        "item toolbar: layout and hit test",
+                                                        "item toolbar: adds and their deletes, per add"});
 
 }  // namespace

@@ -112,6 +112,8 @@ void UIObjectSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_register(&UIObjectSuite);
+const rizbench::Register s_register(&UIObjectSuite, {"windowless host repaint, one 500 x 306 screenful",
+                                                     "mouse routing through the root (linear walk)",
+                                                     "one scroll tick with its repaint"});
 
 }  // namespace

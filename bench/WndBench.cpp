@@ -149,7 +149,10 @@ void FromHandleSuites() {
     CWnd::DeleteTempMap();
 }
 
-const rizbench::Register registerMessages(&MessageSuites);
-const rizbench::Register registerFromHandle(&FromHandleSuites);
+const rizbench::Register registerMessages(&MessageSuites,
+                                          {"SendMessage handled (1,000,000 messages)",
+                                           "SendMessage with cracked parameters (1,000,000 messages)",
+                                           "SendMessage in no map (1,000,000 messages)"});
+const rizbench::Register registerFromHandle(&FromHandleSuites, {"window object of a handle"});
 
 }  // namespace

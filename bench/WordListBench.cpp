@@ -122,7 +122,10 @@ void WordListBoxSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_registerWordListBox(&WordListBoxSuite);
+const rizbench::Register s_registerWordListBox(&WordListBoxSuite,
+                                               {"Word list box, {100|100000} rows, 240x240",
+                                                "Word list box hit test, {100|100000} rows",
+                                                "Typing into a spelling-test row"});
 
 void WordListCtrlSuite() {
     rizbench::CParentWnd parent;
@@ -165,7 +168,9 @@ void WordListCtrlSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_registerWordListCtrl(&WordListCtrlSuite);
+const rizbench::Register s_registerWordListCtrl(&WordListCtrlSuite,
+                                                {"Word list control, {100|100000} rows, 240x240",
+                                                 "Word list control hit test, {100|100000} rows"});
 
 // SetAllMasked touches every row, shown or not.
 void SetAllMaskedSuite() {
@@ -203,6 +208,6 @@ void SetAllMaskedSuite() {
     rizbench::PumpPending();
 }
 
-const rizbench::Register s_registerSetAllMasked(&SetAllMaskedSuite);
+const rizbench::Register s_registerSetAllMasked(&SetAllMaskedSuite, {"SetAllMasked, 100,000 rows"});
 
 }  // namespace

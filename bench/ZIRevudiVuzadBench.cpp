@@ -136,6 +136,8 @@ void BitmapSuites() {
     });
 }
 
-const rizbench::Register registerBitmaps(&BitmapSuites);
+const rizbench::Register registerBitmaps(&BitmapSuites,
+                                         {"keyed frame draw (60x24)", "keyed fill of a 200x24 button",
+                                          "mask region of a 60x24 frame"});
 
 }  // namespace

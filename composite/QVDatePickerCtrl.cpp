@@ -5,6 +5,7 @@
 
 #include "QVAliveToken.h"
 #include "QVDatePickerLayout.h"
+#include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVSelectScope.h"
 #include "QVWndClass.h"
@@ -394,8 +395,7 @@ void CQVDatePickerCtrl::SetHover(CDatePickerCtrlItem* pItem) {
 
 void CQVDatePickerCtrl::OnMouseMove(UINT nFlags, CPoint point) {
     if (!m_bTracking) {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-        m_bTracking = ::TrackMouseEvent(&tme);
+        m_bTracking = QVTrackMouseLeave(m_hWnd);
     }
     SetHover(HitTest(point));
     CWnd::OnMouseMove(nFlags, point);

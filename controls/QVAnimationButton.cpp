@@ -5,6 +5,7 @@
 #include <gdiplus.h>
 
 #include "QVAliveToken.h"
+#include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVWndClass.h"
 #include "TransparentBkg.h"
@@ -167,8 +168,7 @@ LRESULT CQVAnimationButton::OnNcHitTest(CPoint) {
 void CQVAnimationButton::OnMouseMove(UINT nFlags, CPoint point) {
     if (qvfade::OnMove(m_input, (nFlags & MK_LBUTTON) != 0)) {
         if (m_bAnimate) StartFade(TRUE);
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
-        ::TrackMouseEvent(&tme);
+        QVTrackMouseLeave(m_hWnd);
     }
     CWnd::OnMouseMove(nFlags, point);
 }

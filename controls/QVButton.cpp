@@ -2,6 +2,7 @@
 
 #include <QVSkinResManager.h>
 
+#include "QVMouseLoop.h"
 #include "QVSelectScope.h"
 #include "TransparentBkg.h"
 
@@ -444,11 +445,7 @@ void CQVButton::OnMouseMove(UINT nFlags, CPoint point) {
     if (!m_bHover) {
         m_bHover = TRUE;
         Invalidate(TRUE);
-        TRACKMOUSEEVENT tme = {};
-        tme.cbSize = sizeof(tme);
-        tme.dwFlags = TME_LEAVE;
-        tme.hwndTrack = m_hWnd;
-        ::TrackMouseEvent(&tme);
+        QVTrackMouseLeave(m_hWnd);
     }
     CButton::OnMouseMove(nFlags, point);
 }

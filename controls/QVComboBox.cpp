@@ -4,6 +4,7 @@
 #include <QVSkinResManager.h>
 
 #include "QVAliveToken.h"
+#include "QVMouseLoop.h"
 #include "QVSelectScope.h"
 
 namespace {
@@ -146,8 +147,7 @@ void CQVComboBox::OnMouseMove(UINT nFlags, CPoint point) {
     if (!bHeld && m_nButtonState != QVCBS_HOVER) {
         SetButtonState(QVCBS_HOVER);
         if (!m_bHover) {
-            TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-            m_bHover = ::TrackMouseEvent(&tme);
+            m_bHover = QVTrackMouseLeave(m_hWnd);
         }
     }
     CComboBox::OnMouseMove(nFlags, point);

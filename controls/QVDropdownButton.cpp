@@ -1,6 +1,7 @@
 #include "QVDropdownButton.h"
 
 #include "QVAliveToken.h"
+#include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVSelectScope.h"
 #include "QVWndClass.h"
@@ -168,8 +169,7 @@ LRESULT CQVDropdownButton::OnNcHitTest(CPoint) {
 void CQVDropdownButton::OnMouseMove(UINT nFlags, CPoint point) {
     InvalidateParts(qvdropdown::OnMove(m_input, m_parts, point, (nFlags & MK_LBUTTON) != 0));
     if (!m_bTracking) {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, HOVER_DEFAULT};
-        m_bTracking = ::TrackMouseEvent(&tme);
+        m_bTracking = QVTrackMouseLeave(m_hWnd);
     }
     CWnd::OnMouseMove(nFlags, point);
 }

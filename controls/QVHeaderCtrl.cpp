@@ -2,6 +2,7 @@
 
 #include <QVSkinResManager.h>
 
+#include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVSelectScope.h"
 
@@ -147,11 +148,7 @@ void CQVHeaderCtrl::OnMouseMove(UINT nFlags, CPoint point) {
         InvalidateItem(m_nHotItem);
     }
     if (!m_bTracking) {
-        TRACKMOUSEEVENT tme = {};
-        tme.cbSize = sizeof(tme);
-        tme.dwFlags = TME_LEAVE;
-        tme.hwndTrack = m_hWnd;
-        m_bTracking = ::TrackMouseEvent(&tme);
+        m_bTracking = QVTrackMouseLeave(m_hWnd);
     }
     CHeaderCtrl::OnMouseMove(nFlags, point);
 }

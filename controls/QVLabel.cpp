@@ -3,6 +3,7 @@
 #include "QVAliveToken.h"
 #include "QVLabelRes.h"
 #include "QVModule.h"
+#include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVSelectScope.h"
 #include "QVUIShell.h"
@@ -303,8 +304,7 @@ int CQVLabel::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 void CQVLabel::OnMouseMove(UINT nFlags, CPoint point) {
     if ((m_bLink || m_bNotify) && !m_bHover) {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-        ::TrackMouseEvent(&tme);
+        QVTrackMouseLeave(m_hWnd);
         SetUnderlineHover(TRUE);
     }
     CStatic::OnMouseMove(nFlags, point);

@@ -2,6 +2,7 @@
 
 #include <QVSkinResManager.h>
 
+#include "QVMouseLoop.h"
 #include "QVSelectScope.h"
 #include "QVSpinButtonLayout.h"
 
@@ -154,8 +155,7 @@ void CQVSpinButtonCtrl::OnMouseMove(UINT nFlags, CPoint point) {
     if (!(nFlags & MK_LBUTTON) && !IsHorizontal()) {
         SetState(qvspin::StateAt(m_rcUp, m_rcDown, point, false));
         if (!m_bTracking) {
-            TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-            m_bTracking = ::TrackMouseEvent(&tme);
+            m_bTracking = QVTrackMouseLeave(m_hWnd);
         }
     }
     CSpinButtonCtrl::OnMouseMove(nFlags, point);

@@ -3,6 +3,7 @@
 #include <QVSkinResManager.h>
 
 #include "QVAliveToken.h"
+#include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVSelectScope.h"
 #include "QVTabCtrlLayout.h"
@@ -291,8 +292,7 @@ void CQVTabCtrl::OnMouseMove(UINT nFlags, CPoint point) {
                 SetState(nHot, TabCtrlItem::STATE_HOVER);
                 InvalidateItem(nHot);
             }
-            TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-            ::TrackMouseEvent(&tme);
+            QVTrackMouseLeave(m_hWnd);
         }
     }
     CWnd::OnMouseMove(nFlags, point);

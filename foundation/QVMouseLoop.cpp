@@ -1,5 +1,11 @@
 #include "QVMouseLoop.h"
 
+BOOL QVTrackMouseLeave(HWND hWnd, BOOL bNonClient) {
+    if (!::IsWindow(hWnd)) return FALSE;
+    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE | (bNonClient ? TME_NONCLIENT : 0u), hWnd, 0};
+    return ::TrackMouseEvent(&tme);
+}
+
 CQVMouseLoop::CQVMouseLoop(CWnd* pWnd) : CQVMouseLoop(pWnd, CQVAliveToken(pWnd)) {}
 
 CQVMouseLoop::CQVMouseLoop(CWnd* pWnd, const CQVAliveToken& alive)

@@ -1,4 +1,4 @@
-// The modal loop of a mouse press or drag on one window.
+// The mouse on one window: leave tracking, and the modal loop of a press or drag.
 #pragma once
 
 #include "QVAliveToken.h"
@@ -66,3 +66,8 @@ private:
     CMessageHandler m_onKey;
     CMessageHandler m_onMessage;
 };
+
+// Asks for one WM_MOUSELEAVE (WM_NCMOUSELEAVE when bNonClient) when the mouse leaves the window. The
+// system ends the request when it posts the message, so a control calls this again on the next entry.
+// Returns FALSE when the window is not a window or the system refused.
+RIZ_API BOOL QVTrackMouseLeave(HWND hWnd, BOOL bNonClient = FALSE);

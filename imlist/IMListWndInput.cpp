@@ -1,6 +1,8 @@
 // The contact list window: mouse tracking, clicks, double clicks and the callbacks they raise.
 #include "IMListWnd.h"
 
+#include "QVMouseLoop.h"
+
 BOOL CIMListWnd::StillValid(const CQVAliveToken& alive, int nVersion) {
     if (!alive) return FALSE;
     if (!m_hWnd) return FALSE;
@@ -142,8 +144,7 @@ BOOL CIMListWnd::DragThumb(CIMGroupButton* pCurrent, const CPoint& point, const 
 void CIMListWnd::TrackLeave() {
     if (m_bTracking) return;
     if (m_nHoverGroup < 0 && !m_hover.IsValid() && m_nArea == CIMScrollBar::SBA_NONE) return;
-    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-    m_bTracking = ::TrackMouseEvent(&tme) ? 1 : 0;
+    m_bTracking = QVTrackMouseLeave(m_hWnd) ? 1 : 0;
 }
 
 void CIMListWnd::OnMouseLeave() {

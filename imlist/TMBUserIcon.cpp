@@ -2,6 +2,7 @@
 #include "TMBUserIcon.h"
 
 #include "QVBitmap.h"
+#include "QVMouseLoop.h"
 #include "QVSelectScope.h"
 
 IMPLEMENT_DYNAMIC(CTMBUserIcon, CButton)
@@ -55,8 +56,7 @@ void CTMBUserIcon::OnMouseMove(UINT nFlags, CPoint point) {
     if (m_bHover) return;
     m_bHover = 1;
     Invalidate();
-    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-    ::TrackMouseEvent(&tme);
+    QVTrackMouseLeave(m_hWnd);
     if (CWnd* pParent = GetParent()) pParent->SendMessage(WM_TMB_USERICON_ENTER, 0, 0);
 }
 

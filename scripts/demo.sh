@@ -5,6 +5,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$1
 out=$2
 source "$here/wine-env.sh"
+riz_charset_env "$build"  # the ANSI build shows its Chinese texts only under code page 936
 if [ -n "${DISPLAY:-}" ]; then
     riz_wine_start || exit 1
     exec wine "$build/bin/gallery.exe"

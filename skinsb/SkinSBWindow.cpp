@@ -3,6 +3,7 @@
 // bars would.
 #include "SkinSBWindow.h"
 
+#include "QVMouseLoop.h"
 #include "SkinScrollBar.h"
 
 #include <windowsx.h>
@@ -221,8 +222,7 @@ LRESULT CALLBACK SkinSBWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lPara
     if (!pState) return SkinSBPassThrough(hWnd, nMsg, wParam, lParam);
     const WNDPROC oldProc = pState->oldWndProc;
     if (nMsg == WM_NCMOUSEMOVE && !pState->leaveTracking && !pState->tracking) {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE | TME_NONCLIENT, hWnd, 0};
-        pState->leaveTracking = _TrackMouseEvent(&tme);
+        pState->leaveTracking = QVTrackMouseLeave(hWnd, TRUE);
     }
     const CPoint pt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
     switch (nMsg) {

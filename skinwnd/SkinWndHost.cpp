@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "DrawMenuHelper.h"
+#include "QVMouseLoop.h"
 #include "TranslateStrings.h"
 
 namespace {
@@ -198,11 +199,7 @@ void CSkinWndHost::OnNcMouseMove(UINT nHitTest) const {
         m_nLastNcHit = nHitTest;
     }
     if (IsCaptionButton(nHitTest)) {
-        TRACKMOUSEEVENT tme = {};
-        tme.cbSize = sizeof(tme);
-        tme.dwFlags = TME_LEAVE | TME_NONCLIENT;
-        tme.hwndTrack = m_hWnd;
-        ::TrackMouseEvent(&tme);
+        QVTrackMouseLeave(m_hWnd, TRUE);
     }
 }
 

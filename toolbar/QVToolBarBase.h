@@ -5,6 +5,7 @@
 
 #include "QVAliveToken.h"
 #include "QVBitmapList.h"
+#include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVSysColors.h"
 #include "QVToolBarBasePaint.h"
@@ -248,8 +249,7 @@ public:
             return;
         }
         if (!m_bTracking) {
-            TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, this->m_hWnd, 0};
-            m_bTracking = ::TrackMouseEvent(&tme);
+            m_bTracking = QVTrackMouseLeave(this->m_hWnd);
         }
         if (bChanged) Notify(WM_SETMESSAGESTRING, m_items[nHit]->nID, nHit);
     }

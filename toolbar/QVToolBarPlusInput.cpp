@@ -1,6 +1,8 @@
 // The item toolbar's mouse: hover with fades, press, release and the clicks it gives.
 #include "QVToolBarPlus.h"
 
+#include "QVMouseLoop.h"
+
 int CQVToolBarPlus::HittestItem(const CPoint& pt, BOOL& bFlag) {
     for (int i = 0; i <= LastPlaced(); ++i) {
         CQVToolBarPlusItem* pItem = m_items[i];
@@ -29,8 +31,7 @@ void CQVToolBarPlus::SetItemNormal(int nIndex) {
 
 void CQVToolBarPlus::OnMouseMove(UINT nFlags, CPoint point) {
     if (!m_bTrackingLeave) {
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-        m_bTrackingLeave = ::TrackMouseEvent(&tme);
+        m_bTrackingLeave = QVTrackMouseLeave(m_hWnd);
     }
     if (m_bLButtonDown) {
         CWnd::OnMouseMove(nFlags, point);

@@ -1,5 +1,6 @@
 #include "QVImageAdPlayer.h"
 
+#include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVUIButton.h"
 #include "QVUILabel.h"
@@ -199,8 +200,7 @@ void CQVImageAdPlayer::OnMouseMove(UINT nFlags, CPoint point) {
     CQVUIObjectGuard guard(this);
     CQVUIWindow<CQVImageAdPlayer>::OnMouseMove(point);
     if (!guard || m_bTracking) return;
-    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-    m_bTracking = ::TrackMouseEvent(&tme);
+    m_bTracking = QVTrackMouseLeave(m_hWnd);
 }
 
 LRESULT CQVImageAdPlayer::OnMouseLeaveMsg(WPARAM /*wParam*/, LPARAM /*lParam*/) {

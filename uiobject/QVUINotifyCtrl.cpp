@@ -1,5 +1,6 @@
 #include "QVUINotifyCtrl.h"
 
+#include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVUIButton.h"
 #include "QVSelectScope.h"
@@ -148,8 +149,7 @@ void CQVUINotifyCtrl::OnMouseMove(UINT nFlags, CPoint point) {
     if (!guard) return;
     CWnd::OnMouseMove(nFlags, point);
     if (m_bTracking) return;
-    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-    m_bTracking = ::TrackMouseEvent(&tme);
+    m_bTracking = QVTrackMouseLeave(m_hWnd);
 }
 
 LRESULT CQVUINotifyCtrl::OnMouseLeaveMsg(WPARAM /*wParam*/, LPARAM /*lParam*/) {

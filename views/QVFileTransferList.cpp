@@ -13,6 +13,7 @@
 #include <cstring>
 
 #include "QVAliveToken.h"
+#include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVSelectScope.h"
 #include "QVUIShell.h"
@@ -474,11 +475,7 @@ void CQVFileTransferList::OnMouseMove(UINT nFlags, CPoint point) {
     }
     m_hover = hit;
     if (!m_bTracking) {
-        TRACKMOUSEEVENT tme = {};
-        tme.cbSize = sizeof(tme);
-        tme.dwFlags = TME_LEAVE;
-        tme.hwndTrack = m_hWnd;
-        m_bTracking = ::TrackMouseEvent(&tme);
+        m_bTracking = QVTrackMouseLeave(m_hWnd);
     }
 }
 

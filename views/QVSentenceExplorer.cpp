@@ -8,6 +8,7 @@
 
 #include "QVFileTransferListLayout.h"
 #include "QVModule.h"
+#include "QVMouseLoop.h"
 #include "QVSelectScope.h"
 #include "QVSentenceExplorerRes.h"
 #include "QVWndClass.h"
@@ -279,11 +280,7 @@ void CQVSentenceExplorer::OnMouseMove(UINT nFlags, CPoint point) {
     CWnd::OnMouseMove(nFlags, point);
     SetHover(QVSentenceHitTest(m_hitRects, CPoint(point.x, point.y + GetScrollPosition())));
     if (!m_bTracking) {
-        TRACKMOUSEEVENT tme = {};
-        tme.cbSize = sizeof(tme);
-        tme.dwFlags = TME_LEAVE;
-        tme.hwndTrack = m_hWnd;
-        m_bTracking = ::TrackMouseEvent(&tme);
+        m_bTracking = QVTrackMouseLeave(m_hWnd);
     }
 }
 

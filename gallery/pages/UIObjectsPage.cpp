@@ -678,8 +678,7 @@ void CObjectsHost::OnMouseMove(UINT nFlags, CPoint point) {
     CQVUIObjectGuard guard(this);
     CQVUIWindow<CObjectsHost>::OnMouseMove(point);
     if (!guard || m_bTracking) return;
-    TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-    m_bTracking = ::TrackMouseEvent(&tme);
+    m_bTracking = QVTrackMouseLeave(m_hWnd);
 }
 
 LRESULT CObjectsHost::OnMouseLeaveMsg(WPARAM, LPARAM) {

@@ -1,6 +1,6 @@
 // The modal mouse loop: the handlers' messages in order, the ways it ends (release, Escape, lost
 // capture, WM_QUIT, the window or its object gone) and what it dispatches meanwhile. The whole input is
-// posted before the loop starts.
+// posted before the loop starts. Leave tracking: the message the pointer's leaving brings.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
@@ -16,10 +16,12 @@ namespace {
 const UINT WM_TEST_DESTROY = WM_APP + 7;
 
 int g_nKeysSeen = 0;
+UINT g_nLeaveSeen = 0;  // the last WM_MOUSELEAVE or WM_NCMOUSELEAVE the child got
 
 // A child that counts the key presses it is given and destroys itself on WM_TEST_DESTROY.
 LRESULT CALLBACK ChildProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN) ++g_nKeysSeen;
+    if (message == WM_MOUSELEAVE || message == WM_NCMOUSELEAVE) g_nLeaveSeen = message;
     if (message == WM_TEST_DESTROY) ::DestroyWindow(hWnd);
     return ::DefWindowProc(hWnd, message, wParam, lParam);
 }
@@ -37,6 +39,7 @@ protected:
                                   m_window.Host(), nullptr, wc.hInstance, nullptr);
         m_wnd.Attach(m_hChild);
         g_nKeysSeen = 0;
+        g_nLeaveSeen = 0;
     }
     void TearDown() override {
         m_wnd.Detach();
@@ -203,6 +206,33 @@ TEST_F(QVMouseLoop, TheObjectsTokenEndsTheLoop) {
     EXPECT_EQ(QVML_DESTROYED, loop.Run());
     EXPECT_TRUE(::IsWindow(m_hChild));
     riztest::PumpUntilIdle();
+}
+
+TEST_F(QVMouseLoop, LeaveTrackingBringsTheLeaveMessageOfItsArea) {
+    const struct {
+        BOOL bNonClient;
+        UINT nExpected;
+    } cases[] = {{FALSE, WM_MOUSELEAVE}, {TRUE, WM_NCMOUSELEAVE}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bNonClient ? "non-client" : "client");
+        CPoint pt(50, 40);
+        ::ClientToScreen(m_hChild, &pt);
+        ::SetCursorPos(pt.x, pt.y);
+        riztest::PumpUntilIdle();
+        g_nLeaveSeen = 0;
+        EXPECT_TRUE(QVTrackMouseLeave(m_hChild, c.bNonClient));
+        ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+        for (int i = 0; i < 40 && !g_nLeaveSeen; ++i)
+            riztest::PumpMessages(50, true);
+        EXPECT_EQ(c.nExpected, g_nLeaveSeen);
+    }
+    // No window, no request: the thread's tracking is left as it was.
+    ::DestroyWindow(m_hChild);
+    EXPECT_FALSE(QVTrackMouseLeave(m_hChild));
+    EXPECT_FALSE(QVTrackMouseLeave(nullptr, TRUE));
+    TRACKMOUSEEVENT tme = {sizeof(tme), TME_QUERY, nullptr, 0};
+    ::TrackMouseEvent(&tme);
+    EXPECT_EQ(0u, tme.dwFlags & TME_LEAVE);
 }
 
 }  // namespace

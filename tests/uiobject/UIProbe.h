@@ -11,6 +11,7 @@
 
 #include "MessagePump.h"
 #include "PixelProbe.h"
+#include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVUIShell.h"
 #include "QVUIWindow.h"
@@ -184,8 +185,7 @@ protected:
         CQVUIObjectGuard guard(this);
         CQVUIWindow<CProbeHost>::OnMouseMove(point);
         if (!guard || m_bTracking || !m_bTrackLeave) return;
-        TRACKMOUSEEVENT tme = {sizeof(tme), TME_LEAVE, m_hWnd, 0};
-        m_bTracking = ::TrackMouseEvent(&tme);
+        m_bTracking = QVTrackMouseLeave(m_hWnd);
     }
     afx_msg LRESULT OnMouseLeaveMsg(WPARAM, LPARAM) {
         CQVUIObjectGuard guard(this);
