@@ -28,15 +28,16 @@ LRESULT CALLBACK HelperProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     return ::DefWindowProc(hWnd, message, wParam, lParam);
 }
 
-// A dynamic-size pane 30 high: as wide as a stretch asks, else as wide as last committed.
+// A dynamic-size pane 30 high: a stretch gets the width asked for in whole steps of 100 pixels (as a
+// bar of 100-pixel buttons wraps); otherwise it is as wide as last committed.
 class CStretchPane : public CQVDockWnd {
 public:
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override {
         if (dwMode & LM_COMMIT) m_cx = nLength;
-        const bool bStretch = !(dwMode & (LM_MRUWIDTH | LM_HORZDOCK | LM_VERTDOCK | LM_LENGTHY));
-        return CSize(bStretch && nLength >= 0 ? nLength : m_cx, 30);
+        const bool bStretch = !(dwMode & (LM_MRUWIDTH | LM_HORZDOCK | LM_VERTDOCK | LM_LENGTHY | LM_COMMIT));
+        return CSize(bStretch && nLength >= 0 ? nLength / 100 * 100 : m_cx, 30);
     }
-    int m_cx = 160;
+    int m_cx = 200;
 };
 
 class DockContextTest : public ::testing::Test {
@@ -203,7 +204,7 @@ TEST_F(DockContextTest, ToggleCaptionDragAndDoubleClickTakeTheRememberedPlaces) 
     ASSERT_EQ(static_cast<UINT>(AFX_IDW_DOCKBAR_FLOAT), Edge());
     CRect rectFrame;
     FloatingFrame()->GetWindowRect(&rectFrame);
-    EXPECT_EQ(ptDocked, rectFrame.TopLeft());
+    const CPoint ptFrameBefore = rectFrame.TopLeft();
 
     // The caption drags the bar through its dock context; the double click docks it back.
     HWND hFloat = FloatingFrame()->m_hWnd;
@@ -217,7 +218,7 @@ TEST_F(DockContextTest, ToggleCaptionDragAndDoubleClickTakeTheRememberedPlaces) 
     const CPoint ptFloat = rectFrame.TopLeft();
     CPoint ptTo(200, 200);
     m_pFrame->ClientToScreen(&ptTo);
-    EXPECT_EQ(ptDocked + (ptTo - ptCaption), ptFloat) << "the frame moves with the pointer";
+    EXPECT_EQ(ptFrameBefore + (ptTo - ptCaption), ptFloat) << "the frame moves with the pointer";
     hFloat = FloatingFrame()->m_hWnd;
     ::SendMessage(hFloat, WM_NCLBUTTONDBLCLK, HTCAPTION, 0);
     EXPECT_EQ(static_cast<UINT>(AFX_IDW_DOCKBAR_TOP), Edge());
@@ -233,13 +234,14 @@ TEST_F(DockContextTest, ResizeKeepsTheFrameOnTheVirtualScreen) {
     auto pPane = std::make_unique<CStretchPane>();
     MakePane(pPane.get(), 0xE902, CBRS_SIZE_DYNAMIC);
     const int xScreen = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
-    // The right border dragged left and right of a frame that hangs off the screen's left edge.
+    // The right border of a frame hanging off the screen's left edge: narrowed to 100 the frame would
+    // leave the screen, so it keeps its width; widened to 300 it grows.
     struct Case {
         int dx, cxExpected;
-    } cases[] = {{-40, 120}, {-100, 120}, {30, 150}};
+    } cases[] = {{-10, 200}, {110, 300}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dx);
-        m_pFrame->FloatControlBar(pPane.get(), CPoint(xScreen - 100, 200));
+        m_pFrame->FloatControlBar(pPane.get(), CPoint(xScreen - 150, 200));
         const HWND hFloat = pPane->m_pDockBar->GetParent()->m_hWnd;
         CRect rectFrame;
         ::GetWindowRect(hFloat, &rectFrame);
