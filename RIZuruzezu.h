@@ -107,6 +107,7 @@
 #include "QVControlBar.h"
 #include "QVDockBar.h"
 #include "QVDockContext.h"
+#include "QVDockContextLayout.h"
 #include "QVMiniDockFrameWnd.h"
 #include "QVDockWnd.h"
 #include "QVDockOutlookBar.h"

@@ -1,6 +1,7 @@
 // Docking figures: a frame's RecalcLayout with 20 docked bars against the same frame without bars,
 // and with 200 (the cost should grow linearly); the status bar repainted against the system's status
-// bar with the same panes and texts; and a skin change across 20 bars against invalidating them.
+// bar with the same panes and texts; a skin change across 20 bars against invalidating them; and one
+// move of a drag (docking decision and outline) against inverting the outline with PatBlt.
 #include <RIZuruzezu.h>
 
 #include <memory>
@@ -118,8 +119,53 @@ void SkinChangeSuite() {
     });
 }
 
+void DragMoveSuite() {
+    CBenchFrame frame(1);
+    CQVDockWnd* pBar = frame.bars[0].get();
+    CQVDockContext* pContext = pBar->m_pDockContext;
+    CRect rect;
+    pBar->GetWindowRect(&rect);
+    // A loop's state without its modal pump: the desktop locked and its DC held, as during a drag.
+    pContext->m_bDragging = TRUE;
+    pContext->InitLoop();
+    pContext->m_ptLast = rect.CenterPoint();
+    pContext->m_rectDragHorz = pContext->m_rectFrameDragHorz = rect;
+    pContext->m_rectDragVert = pContext->m_rectFrameDragVert = rect;
+    CDC* pDC = pContext->m_pDC;
+    CDC dcMemory;
+    if (!pDC) {
+        dcMemory.CreateCompatibleDC(nullptr);
+        pDC = &dcMemory;
+    }
+    const CPoint ptFrom = rect.CenterPoint(), ptTo = ptFrom + CPoint(0, 300);
+    const CSize sizeFrame(::GetSystemMetrics(SM_CXFRAME) - 1, ::GetSystemMetrics(SM_CYFRAME) - 1);
+    int nStep = 0;
+    {
+        rizbench::Suite move(
+            "one drag move (the docking decision and the outline)", "the outline inverted with PatBlt",
+            [&](int n) {
+                CBrush* pOld = pDC->SelectObject(CDC::GetHalftoneBrush());
+                for (int i = 0; i < n; ++i) {
+                    const CRect r = rect + CPoint(0, (++nStep & 1) * 300);
+                    pDC->PatBlt(r.left, r.top, r.Width(), sizeFrame.cy, PATINVERT);
+                    pDC->PatBlt(r.left, r.bottom - sizeFrame.cy, r.Width(), sizeFrame.cy, PATINVERT);
+                    pDC->PatBlt(r.left, r.top, sizeFrame.cx, r.Height(), PATINVERT);
+                    pDC->PatBlt(r.right - sizeFrame.cx, r.top, sizeFrame.cx, r.Height(), PATINVERT);
+                }
+                pDC->SelectObject(pOld);
+            },
+            300);
+        move.Add("CQVDockContext::Move, docking and floating in turn", [&](int n) {
+            for (int i = 0; i < n; ++i)
+                pContext->Move((++nStep & 1) ? ptTo : ptFrom);
+        });
+    }
+    pContext->CancelLoop();
+}
+
 const rizbench::Register s_layout(&LayoutSuite, {"a frame's RecalcLayout of docked bars"});
 const rizbench::Register s_status(&StatusBarSuite, {"a status bar repainted (600 x 20, three panes)"});
 const rizbench::Register s_skin(&SkinChangeSuite, {"a skin change across 20 docked bars"});
+const rizbench::Register s_drag(&DragMoveSuite, {"one drag move (the docking decision and the outline)"});
 
 }  // namespace

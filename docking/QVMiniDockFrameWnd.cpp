@@ -7,6 +7,8 @@ IMPLEMENT_DYNCREATE(CQVMiniDockFrameWnd, CMiniFrameWnd)
 
 BEGIN_MESSAGE_MAP(CQVMiniDockFrameWnd, CMiniFrameWnd)
 ON_WM_CLOSE()
+ON_WM_NCHITTEST()
+ON_WM_NCLBUTTONDOWN()
 ON_WM_NCLBUTTONDBLCLK()
 ON_WM_MOUSEACTIVATE()
 END_MESSAGE_MAP()
@@ -60,17 +62,54 @@ void CQVMiniDockFrameWnd::OnClose() {
     m_wndDockBar.ShowAll(FALSE);
 }
 
+CQVControlBar* CQVMiniDockFrameWnd::GetFirstBar() const {
+    for (int n = 1; n < static_cast<int>(m_wndDockBar.m_arrBars.size()); ++n)
+        if (CQVControlBar* pBar = m_wndDockBar.GetDockedControlBar(n)) return pBar;
+    return nullptr;
+}
+
+void CQVMiniDockFrameWnd::ActivateDockingFrame() {
+    const HWND hOwner = ::GetAncestor(m_hWnd, GA_ROOTOWNER);
+    if (hOwner && hOwner != m_hWnd && ::GetForegroundWindow() != hOwner) ::SetActiveWindow(hOwner);
+}
+
+LRESULT CQVMiniDockFrameWnd::OnNcHitTest(CPoint point) {
+    const LRESULT nHit = CMiniFrameWnd::OnNcHitTest(point);
+    switch (nHit) {
+    case HTTOPLEFT:
+    case HTTOPRIGHT:
+        return HTTOP;
+    case HTBOTTOMLEFT:
+    case HTBOTTOMRIGHT:
+        return HTBOTTOM;
+    default:
+        return nHit;
+    }
+}
+
+void CQVMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point) {
+    const bool bCaption = nHitTest == HTCAPTION && !(m_wndDockBar.m_dwStyle & CBRS_FLOAT_MULTI);
+    const bool bBorder = nHitTest >= HTSIZEFIRST && nHitTest <= HTSIZELAST;
+    if (!bCaption && !bBorder) {
+        CMiniFrameWnd::OnNcLButtonDown(nHitTest, point);
+        return;
+    }
+    ActivateDockingFrame();
+    CQVControlBar* pBar = GetFirstBar();
+    if (!pBar || !pBar->m_pDockContext) return;
+    // The loop may dock the bar and so destroy this frame: nothing of it is touched afterwards.
+    if (bCaption)
+        pBar->m_pDockContext->StartDrag(point);
+    else
+        pBar->m_pDockContext->StartResize(static_cast<int>(nHitTest), point);
+}
+
 void CQVMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point) {
-    if (nHitTest == HTCAPTION) {
-        if (!(m_wndDockBar.m_dwStyle & CBRS_FLOAT_MULTI)) {
-            for (int n = 1; n < static_cast<int>(m_wndDockBar.m_arrBars.size()); ++n) {
-                CQVControlBar* pBar = m_wndDockBar.GetDockedControlBar(n);
-                if (!pBar) continue;
-                if (pBar->m_pDockContext) pBar->m_pDockContext->ToggleDocking();
-                return;
-            }
-            return;
-        }
+    if (nHitTest == HTCAPTION && !(m_wndDockBar.m_dwStyle & CBRS_FLOAT_MULTI)) {
+        ActivateDockingFrame();
+        if (CQVControlBar* pBar = GetFirstBar())
+            if (pBar->m_pDockContext) pBar->m_pDockContext->ToggleDocking();
+        return;
     }
     CMiniFrameWnd::OnNcLButtonDblClk(nHitTest, point);
 }

@@ -5,8 +5,9 @@
 
 // Made by CSkinFrameWnd::CreateFloatingFrame (deleted with its window); the frame that docks the bars
 // owns it. It sizes itself to its bars. Closing it hides its bars (and so the frame) instead of
-// destroying it; a double click on the caption docks the bar back. Dragging the caption or the
-// borders does not move bars yet.
+// destroying it. Holding a single bar (no CBRS_FLOAT_MULTI), its caption drags the bar through the
+// bar's dock context and a double click there docks the bar back; its borders resize a dynamic-size
+// bar. The frame sizes by its four edges only: a corner counts as the top or bottom edge.
 class RIZ_API CQVMiniDockFrameWnd : public CMiniFrameWnd {
     DECLARE_DYNCREATE(CQVMiniDockFrameWnd)
 public:
@@ -23,7 +24,14 @@ public:
     CQVDockBar m_wndDockBar{TRUE};
 
 protected:
+    // The first bar held (positions from 1), NULL when none.
+    CQVControlBar* GetFirstBar() const;
+    // Activates the frame that docks the bars, as a click on its own window would.
+    void ActivateDockingFrame();
+
     afx_msg void OnClose();
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     DECLARE_MESSAGE_MAP()

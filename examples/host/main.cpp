@@ -1109,6 +1109,20 @@ int main() {
             CRect rcTop;
             if (pTop) pTop->GetWindowRect(&rcTop);
             docked = pTop && pane.GetParent() == pTop && rcTop.Height() == 24;
+            // Floated through the frame's services, docked back by a toggle (a double click's work),
+            // floated again by the toggle at the place it floated last, and docked back once more.
+            pFrame->FloatControlBar(&pane, CPoint(150, 120));
+            const bool floated = pane.IsFloating() != FALSE;
+            pane.m_pDockContext->ToggleDocking();
+            const bool redocked = !pane.IsFloating() && pane.GetParent() == pTop;
+            pane.m_pDockContext->ToggleDocking();
+            CRect rcFloat;
+            if (pane.IsFloating()) pane.GetParent()->GetParent()->GetWindowRect(&rcFloat);
+            const bool refloated = pane.IsFloating() && rcFloat.TopLeft() == CPoint(150, 120);
+            pane.m_pDockContext->ToggleDocking();
+            printf("host: pane floated %d, docked back %d, floated again at its place %d\n", floated,
+                   redocked, refloated);
+            docked = docked && floated && redocked && refloated && pane.GetParent() == pTop;
             pFrame->DestroyWindow();
         }
         printf("host: pane docked at the top %d\n", docked);
