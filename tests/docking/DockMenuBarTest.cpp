@@ -20,6 +20,12 @@
 
 using namespace qvdockmenu;
 
+#ifdef _UNICODE
+const LPCTSTR kChineseFile = L"\x6587\x4EF6(&F)";
+#else
+const LPCTSTR kChineseFile = "\xCE\xC4\xBC\xFE(&F)";  // the same in code page 936
+#endif
+
 TEST(DockMenuBarLayout, AccessKeysRowsHitsStatesAndTheDropDownPoint) {
     riztest::ExpectRows<int>({
         ROW(AccessKeyOf(_T("&File")), 'F'),
@@ -29,7 +35,7 @@ TEST(DockMenuBarLayout, AccessKeysRowsHitsStatesAndTheDropDownPoint) {
         ROW(AccessKeyOf(_T("None")), 0),
         ROW(AccessKeyOf(_T("A&&B")), '&'),
         ROW(AccessKeyOf(nullptr), 0),
-        ROW(AccessKeyOf(_T("\x6587\x4EF6(&F)")), 'F'),
+        ROW(AccessKeyOf(kChineseFile), 'F'),
         ROW(AccessKeyMap({'F', 0, 'E', 'F'}).size(), 2),
         ROW(AccessKeyMap({'F', 0, 'E', 'F'}).at('F'), 0),
         ROW(ItemState(2, 2, FALSE), QVMIS_HOT),
