@@ -27,25 +27,18 @@ const LPCTSTR kChineseFile = "\xCE\xC4\xBC\xFE(&F)";  // the same in code page 9
 #endif
 
 TEST(DockMenuBarLayout, AccessKeysRowsHitsStatesAndTheDropDownPoint) {
+    // clang-format off
     riztest::ExpectRows<int>({
-        ROW(AccessKeyOf(_T("&File")), 'F'),
-        ROW(AccessKeyOf(_T("&file")), 'f'),
-        ROW(AccessKeyOf(_T("Save &As")), 'A'),
-        ROW(AccessKeyOf(_T("Help&")), 0),
-        ROW(AccessKeyOf(_T("None")), 0),
-        ROW(AccessKeyOf(_T("A&&B")), '&'),
-        ROW(AccessKeyOf(nullptr), 0),
-        ROW(AccessKeyOf(kChineseFile), 'F'),
-        ROW(AccessKeyMap({'F', 0, 'E', 'F'}).size(), 2),
-        ROW(AccessKeyMap({'F', 0, 'E', 'F'}).at('F'), 0),
-        ROW(ItemState(2, 2, FALSE), QVMIS_HOT),
-        ROW(ItemState(2, 2, TRUE), QVMIS_PRESSED),
-        ROW(ItemState(1, 2, TRUE), QVMIS_NORMAL),
-        ROW(ItemState(-1, -1, FALSE), QVMIS_NORMAL),
-        ROW(IsReopenGuarded(1099, 1000), TRUE),
-        ROW(IsReopenGuarded(1100, 1000), FALSE),
+        ROW(AccessKeyOf(_T("&File")), 'F'), ROW(AccessKeyOf(_T("&file")), 'f'),
+        ROW(AccessKeyOf(_T("Save &As")), 'A'), ROW(AccessKeyOf(_T("Help&")), 0), ROW(AccessKeyOf(_T("None")), 0),
+        ROW(AccessKeyOf(_T("A&&B")), '&'), ROW(AccessKeyOf(nullptr), 0), ROW(AccessKeyOf(kChineseFile), 'F'),
+        ROW(AccessKeyMap({'F', 0, 'E', 'F'}).size(), 2), ROW(AccessKeyMap({'F', 0, 'E', 'F'}).at('F'), 0),
+        ROW(ItemState(2, 2, FALSE), QVMIS_HOT), ROW(ItemState(2, 2, TRUE), QVMIS_PRESSED),
+        ROW(ItemState(1, 2, TRUE), QVMIS_NORMAL), ROW(ItemState(-1, -1, FALSE), QVMIS_NORMAL),
+        ROW(IsReopenGuarded(1099, 1000), TRUE), ROW(IsReopenGuarded(1100, 1000), FALSE),
         ROW(IsReopenGuarded(20, 0xFFFFFFF0u), TRUE),
     });
+    // clang-format on
     CSize sizeBar;
     const std::vector<CItemRects> items = LayoutItems(CRect(0, 0, 300, 30), {{30, 14}, {40, 16}}, &sizeBar);
     ASSERT_EQ(2u, items.size());
@@ -54,14 +47,14 @@ TEST(DockMenuBarLayout, AccessKeysRowsHitsStatesAndTheDropDownPoint) {
     EXPECT_EQ(CRect(56, 3, 116, 18), items[1].rcItem);  // from the previous hit rectangle's right
     EXPECT_EQ(CSize(115, 18), sizeBar);
     EXPECT_EQ(CSize(3, 3), (LayoutItems(CRect(0, 0, 9, 9), {}, &sizeBar), sizeBar));
+    // clang-format off
     riztest::ExpectRows<int>({
-        ROW(HitTest(items, CPoint(10, 3)), 0),
-        ROW(HitTest(items, CPoint(56, 11)), 1),
-        ROW(HitTest(items, CPoint(9, 5)), -1),
-        ROW(HitTest(items, CPoint(20, 12)), -1),
+        ROW(HitTest(items, CPoint(10, 3)), 0), ROW(HitTest(items, CPoint(56, 11)), 1),
+        ROW(HitTest(items, CPoint(9, 5)), -1), ROW(HitTest(items, CPoint(20, 12)), -1),
         ROW(DropDownPoint(CRect(100, 50, 300, 70), items[1].rcHit) == CPoint(156, 64), true),
         ROW(DropDownPoint(CRect(-80, -20, 100, 0), items[0].rcHit) == CPoint(0, 0), true),
     });
+    // clang-format on
 }
 
 namespace {
@@ -90,9 +83,9 @@ public:
     std::vector<CPoint> drags;
 };
 
-// The owner: a skinned frame whose update handler disables Save and checks Zoom, that records the
-// commands and the drop-downs it hears of, and runs onIdle at the WM_ENTERIDLE of a drop-down. ID_CLOSE
-// destroys the frame (and the bar with it).
+// The owner: a skinned frame whose update handlers disable Save and check Zoom, that records the
+// commands and drop-downs it hears of and runs onIdle at a drop-down's WM_ENTERIDLE. ID_CLOSE destroys
+// the frame (and the bar, its member, with it).
 class COwnerFrame : public CSkinFrameWnd {
 public:
     std::vector<UINT> commands;
@@ -104,39 +97,30 @@ public:
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         commands.push_back(LOWORD(wParam));
-        if (LOWORD(wParam) == ID_CLOSE) {
-            DestroyWindow();
-            return TRUE;
-        }
-        return CSkinFrameWnd::OnCommand(wParam, lParam);
+        return LOWORD(wParam) == ID_CLOSE ? DestroyWindow() : CSkinFrameWnd::OnCommand(wParam, lParam);
     }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_INITMENUPOPUP) popups.push_back(reinterpret_cast<HMENU>(wParam)), nIdle = 0;
-        if (message == WM_ENTERIDLE && onIdle) {
-            onIdle(++nIdle);  // may destroy this frame: nothing is touched afterwards
-            return 0;
-        }
+        if (message == WM_ENTERIDLE && onIdle) return onIdle(++nIdle), 0;  // may destroy this frame
         return CSkinFrameWnd::WindowProc(message, wParam, lParam);
     }
     afx_msg void OnUpdateSave(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     afx_msg void OnUpdateZoom(CCmdUI* pCmdUI) { pCmdUI->SetCheck(1); }
-    afx_msg void OnAny() {}
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(COwnerFrame, CSkinFrameWnd)
 ON_UPDATE_COMMAND_UI(ID_SAVE, &COwnerFrame::OnUpdateSave)
 ON_UPDATE_COMMAND_UI(ID_ZOOM, &COwnerFrame::OnUpdateZoom)
-ON_COMMAND(ID_OPEN, &COwnerFrame::OnAny)
-ON_COMMAND(ID_ZOOM, &COwnerFrame::OnAny)
 END_MESSAGE_MAP()
 
-HMENU Popup(std::initializer_list<std::pair<UINT, LPCTSTR>> items) {
-    HMENU hMenu = ::CreatePopupMenu();
+HMENU Popup(std::initializer_list<std::pair<UINT_PTR, LPCTSTR>> items, UINT nFlags = MF_STRING) {
+    HMENU hMenu = nFlags == MF_POPUP ? ::CreateMenu() : ::CreatePopupMenu();
     for (const auto& item : items)
-        ::AppendMenu(hMenu, MF_STRING, item.first, item.second);
+        ::AppendMenu(hMenu, nFlags, item.first, item.second);
     return hMenu;
 }
+#define SUB(h) reinterpret_cast<UINT_PTR>(h)
 
 // "&File" (Open, Save), "&Edit" (Cut, "&More" opening Deep), "~IDS_OK" (Zoom), "&x" (Close), "Help&"
 // (empty), "&Fun" (Cancel as "~IDS_CANCEL"): docked at the top of a frame at a known place.
@@ -148,23 +132,22 @@ protected:
         m_hFile = Popup({{ID_OPEN, _T("&Open")}, {ID_SAVE, _T("&Save")}});
         m_hDeep = Popup({{ID_DEEP, _T("&Deep")}});
         m_hEdit = Popup({{ID_CUT, _T("Cu&t")}});
-        ::AppendMenu(m_hEdit, MF_POPUP, reinterpret_cast<UINT_PTR>(m_hDeep), _T("&More"));
+        ::AppendMenu(m_hEdit, MF_POPUP, SUB(m_hDeep), _T("&More"));
         m_hView = Popup({{ID_ZOOM, _T("&Zoom")}});
         m_hX = Popup({{ID_CLOSE, _T("&Close")}});
         m_hFun = Popup({{ID_OPEN, _T("~IDS_CANCEL")}});
-        m_hMenu = ::CreateMenu();
-        const std::pair<HMENU, LPCTSTR> top[] = {{m_hFile, _T("&File")},
-                                                 {m_hEdit, _T("&Edit")},
-                                                 {m_hView, _T("~IDS_OK")},
-                                                 {m_hX, _T("&x")},
-                                                 {::CreatePopupMenu(), _T("Help&")},
-                                                 {m_hFun, _T("&Fun")}};
-        for (const auto& t : top)
-            ::AppendMenu(m_hMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(t.first), t.second);
+        m_hMenu = Popup({{SUB(m_hFile), _T("&File")},
+                         {SUB(m_hEdit), _T("&Edit")},
+                         {SUB(m_hView), _T("~IDS_OK")},
+                         {SUB(m_hX), _T("&x")},
+                         {SUB(::CreatePopupMenu()), _T("Help&")},
+                         {SUB(m_hFun), _T("&Fun")}},
+                        MF_POPUP);
         m_pFrame = new COwnerFrame;  // deletes itself with its window
         m_pFrame->Create(nullptr, _T("Owner"), WS_OVERLAPPEDWINDOW, CRect(60, 60, 660, 360));
         m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
         m_hFrame = m_pFrame->m_hWnd;
+        m_pFrame->m_bAutoMenuEnable = FALSE;
         Bar().CreateEx(m_pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE820);
         Bar().LoadMenu(m_hMenu);
         Bar().EnableDocking(CBRS_ALIGN_ANY);
@@ -180,11 +163,6 @@ protected:
         CQVDockMenuBar::SetClock(nullptr);
     }
     TestMenuBar& Bar() { return m_pFrame->bar; }
-    POINT OnScreen(int nItem) {
-        CPoint pt = Bar().GetMenuItemData(nItem)->rcHit.CenterPoint();
-        Bar().ClientToScreen(&pt);
-        return pt;
-    }
     // A click on an item, past the guard of the last drop-down; the posted command is then delivered.
     void Click(int nItem) {
         s_dwNow += 1000;
@@ -193,6 +171,7 @@ protected:
         riztest::PumpUntilIdle();
     }
 
+    CWinApp m_app{_T("DockMenu")};
     COwnerFrame* m_pFrame = nullptr;
     HWND m_hFrame = nullptr;
     HMENU m_hMenu = nullptr, m_hFile = nullptr, m_hEdit = nullptr, m_hDeep = nullptr, m_hView = nullptr,
@@ -200,18 +179,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(DockMenuBarTest, ItemsTakeTheirTextsKeysAndTheWindowIsSizedToThem) {
-    ASSERT_EQ(6, Bar().GetMenuItemCount());
-    const CString strOk = CQVLanResManager::GetSingletonPtr()->GetString(_T("IDS_OK"));
-    EXPECT_EQ(strOk, Bar().GetMenuItemData(2)->strText);
-    EXPECT_EQ('x', Bar().GetMenuItemData(3)->nAccessKey);
-    EXPECT_EQ(0, Bar().GetMenuItemData(4)->nAccessKey);
-    CRect rcClient;
-    Bar().GetClientRect(&rcClient);
-    EXPECT_EQ(Bar().GetMenuItemData(5)->rcHit.right + 3, rcClient.right);
-    EXPECT_EQ(Bar().GetMenuItemData(0)->rcItem.Height() + 3, rcClient.bottom);
-}
 
 TEST_F(DockMenuBarTest, PostedInputOpensDropDownsMovesWithLeftAndRightAndChoosesACommand) {
     const struct {
@@ -255,7 +222,8 @@ TEST_F(DockMenuBarTest, AMoveOntoANeighbourSeenByTheHookOpensItsDropDown) {
         if (nIdle != 1) return;
         if (m_pFrame->popups.size() == 1) {
             // The owner feeds the menu loop's filter a move onto the third item.
-            const POINT pt = OnScreen(2);
+            CPoint pt = Bar().GetMenuItemData(2)->rcHit.CenterPoint();
+            Bar().ClientToScreen(&pt);
             MSG msg = {Bar().m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y), 0, pt};
             ::CallMsgFilter(&msg, MSGF_MENU);
         } else {
@@ -265,13 +233,14 @@ TEST_F(DockMenuBarTest, AMoveOntoANeighbourSeenByTheHookOpensItsDropDown) {
     };
     Click(0);
     EXPECT_EQ((std::vector<HMENU>{m_hFile, m_hView}), m_pFrame->popups);
+    EXPECT_EQ(CQVLanResManager::GetSingletonPtr()->GetString(_T("IDS_OK")),
+              Bar().GetMenuItemData(2)->strText);
     EXPECT_TRUE(nZoomState & MF_CHECKED) << "the owner's update handler checked Zoom";
     EXPECT_EQ(-1, CQVDockMenuBar::GetOpenMenuItem());
     // The drop-down's "~" texts were translated when it opened.
     m_pFrame->onIdle = [&](int) { riztest::PostKey(Bar().m_hWnd, VK_ESCAPE); };
     Click(5);
-    ::GetMenuString(m_hFun, 0, strTranslated.GetBuffer(64), 64, MF_BYPOSITION);
-    strTranslated.ReleaseBuffer();
+    CMenu::FromHandle(m_hFun)->GetMenuString(0, strTranslated, MF_BYPOSITION);
     EXPECT_EQ(CQVLanResManager::GetSingletonPtr()->GetString(_T("IDS_CANCEL")), strTranslated);
 }
 
@@ -293,19 +262,18 @@ TEST_F(DockMenuBarTest, AltKeysMatchTheExactByteOfTheirItemAndTheFirstOfADuplica
     const struct {
         UINT message;
         WPARAM key;
-        BOOL bEaten;
-        HMENU hOpened;
-    } rows[] = {{WM_SYSKEYDOWN, 'F', TRUE, m_hFile},        {WM_SYSKEYDOWN, 'E', TRUE, m_hEdit},
-                {WM_SYSKEYDOWN, 'X', FALSE, nullptr},       {WM_SYSKEYDOWN, 'x', TRUE, m_hX},
-                {WM_SYSKEYDOWN, 'H', FALSE, nullptr},       {WM_KEYDOWN, 'F', FALSE, nullptr},
-                {WM_SYSKEYDOWN, 0x100 + 'F', TRUE, m_hFile}};
+        HMENU hOpened;  // NULL: the key is not the bar's
+    } rows[] = {{WM_SYSKEYDOWN, 'F', m_hFile},        {WM_SYSKEYDOWN, 'E', m_hEdit},
+                {WM_SYSKEYDOWN, 'X', nullptr},        {WM_SYSKEYDOWN, 'x', m_hX},
+                {WM_SYSKEYDOWN, 'H', nullptr},        {WM_KEYDOWN, 'F', nullptr},
+                {WM_SYSKEYDOWN, 0x100 + 'F', m_hFile}};
     for (const auto& r : rows) {
         SCOPED_TRACE(&r - rows);
         m_pFrame->popups.clear();
         s_dwNow += 1000;
         riztest::PostKey(Bar().m_hWnd, VK_ESCAPE);
         MSG msg = {Bar().m_hWnd, r.message, r.key, 0, 0, {}};
-        EXPECT_EQ(r.bEaten, Bar().ProcessPreTranslateMessage(&msg));
+        EXPECT_EQ(r.hOpened != nullptr, !!Bar().ProcessPreTranslateMessage(&msg));
         riztest::PumpUntilIdle();
         EXPECT_EQ(r.hOpened ? std::vector<HMENU>{r.hOpened} : std::vector<HMENU>{}, m_pFrame->popups);
     }
