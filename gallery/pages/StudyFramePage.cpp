@@ -156,10 +156,10 @@ public:
             LPCTSTR lpszText;
             const Entry* pEntries;
             int nCount;
-        } menus[] = {{_T("~IDS_GALLERY_STUDYFRAME_M_FILE"), file, 4},
-                     {_T("~IDS_GALLERY_STUDYFRAME_M_LESSONS"), lessons, 6},
-                     {_T("~IDS_GALLERY_STUDYFRAME_M_VIEW"), view, 3},
-                     {_T("~IDS_GALLERY_STUDYFRAME_M_HELP"), help, 3}};
+        } menus[] = {{_T("~IDS_GALLERY_SFM_FILE"), file, 4},
+                     {_T("~IDS_GALLERY_SFM_LESSONS"), lessons, 6},
+                     {_T("~IDS_GALLERY_SFM_VIEW"), view, 3},
+                     {_T("~IDS_GALLERY_SFM_HELP"), help, 3}};
         CMenu* pMenu = GetMenuBarMenu();
         pMenu->CreateMenu();
         for (const auto& menu : menus) {
