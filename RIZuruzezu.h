@@ -113,3 +113,5 @@
 #include "QVDockOutlookBar.h"
 #include "QVStatusBarLayout.h"
 #include "QVStatusBar.h"
+#include "QVDockMenuBarLayout.h"
+#include "QVDockMenuBar.h"

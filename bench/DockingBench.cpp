@@ -1,7 +1,8 @@
 // Docking figures: a frame's RecalcLayout with 20 docked bars against the same frame without bars,
 // and with 200 (the cost should grow linearly); the status bar repainted against the system's status
-// bar with the same panes and texts; a skin change across 20 bars against invalidating them; and one
-// move of a drag (docking decision and outline) against inverting the outline with PatBlt.
+// bar with the same panes and texts; a skin change across 20 bars against invalidating them; one move of
+// a drag (docking decision and outline) against inverting the outline with PatBlt; and the dock menu
+// bar painted against the skinned windows' menu bar with the same items.
 #include <RIZuruzezu.h>
 
 #include <memory>
@@ -163,9 +164,60 @@ void DragMoveSuite() {
     pContext->CancelLoop();
 }
 
+// The dock menu bar repainted (gradient, four items, one hot) against the skinned windows' menu bar
+// drawing the same items into its window.
+void MenuBarSuite() {
+    CWnd parent;
+    if (!parent.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW)), _T("bench"),
+                         WS_POPUP | WS_VISIBLE, 0, 0, 600, 100, NULL, NULL))
+        return;
+    CMenu menu;
+    menu.CreateMenu();
+    for (LPCTSTR lpszText : {_T("&File"), _T("&Lessons"), _T("&View"), _T("&Help")}) {
+        HMENU hPopup = ::CreatePopupMenu();
+        ::AppendMenu(hPopup, MF_STRING, 1, _T("&Open"));
+        menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hPopup), lpszText);
+    }
+    CQVDockMenuBar dock;
+    dock.CreateEx(&parent, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE812);
+    dock.LoadMenu(menu.GetSafeHmenu());
+    dock.SetSelectMenuItem(1);
+    CRect rcDock;
+    dock.GetWindowRect(&rcDock);
+    CWnd plain;
+    plain.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_CHILD | WS_VISIBLE, 0, 40, rcDock.Width(),
+                   rcDock.Height(), parent.m_hWnd, NULL);
+    CSkinMenuBar skinned;
+    skinned.LoadMenu(&plain, menu.GetSafeHmenu());
+    const CRect rcBar(0, 0, rcDock.Width(), rcDock.Height());
+    {
+        CWindowDC dc(&plain);
+        skinned.CalcMenuItemRect(&dc, rcBar);
+    }
+    skinned.SetSelectMenuItem(1);
+    rizbench::PumpPending();
+    {
+        rizbench::Suite paint(
+            "a menu bar painted (four items, one hot)", "the skinned windows' menu bar",
+            [&](int n) {
+                for (int i = 0; i < n; ++i) {
+                    CWindowDC dc(&plain);
+                    skinned.DrawMenuBar(&dc, rcBar);
+                }
+            },
+            300);
+        paint.Add("dock menu bar (off-screen, gradient)", rizbench::Repaint(dock));
+    }
+    dock.DestroyWindow();
+    plain.DestroyWindow();
+    parent.DestroyWindow();
+    rizbench::PumpPending();
+}
+
 const rizbench::Register s_layout(&LayoutSuite, {"a frame's RecalcLayout of docked bars"});
 const rizbench::Register s_status(&StatusBarSuite, {"a status bar repainted (600 x 20, three panes)"});
 const rizbench::Register s_skin(&SkinChangeSuite, {"a skin change across 20 docked bars"});
+const rizbench::Register s_menu(&MenuBarSuite, {"a menu bar painted (four items, one hot)"});
 const rizbench::Register s_drag(&DragMoveSuite, {"one drag move (the docking decision and the outline)"});
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "QVDockBar.h"
 #include "QVDockContext.h"
 #include "QVSysColors.h"
+#include "QVWndClass.h"
 
 IMPLEMENT_DYNAMIC(CQVControlBar, CControlBar)
 
@@ -84,6 +85,18 @@ BOOL CQVControlBar::PreCreateWindow(CREATESTRUCT& cs) {
 }
 
 void CQVControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}
+
+BOOL CQVControlBar::CreateBarWindow(LPCTSTR lpszClassName, CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle,
+                                    const CRect& rectBorders, UINT nID) {
+    SetBorders(rectBorders.left, rectBorders.top, rectBorders.right, rectBorders.bottom);
+    m_dwStyle = dwStyle & CBRS_ALL;
+    if (nID == AFX_IDW_TOOLBAR) m_dwStyle |= CBRS_HIDE_INPLACE;
+    if (!QVRegisterWndClass(lpszClassName, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS,
+                            ::LoadCursor(nullptr, IDC_ARROW), QVSysColorClassBrush(COLOR_WINDOW)))
+        return FALSE;
+    const DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | 0x4E | dwCtrlStyle;
+    return CWnd::Create(lpszClassName, _T(""), dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID);
+}
 
 void CQVControlBar::OnLButtonDown(UINT nFlags, CPoint point) {
     if (m_pDockBar && m_pDockContext && OnToolHitTest(point, nullptr) == -1) {

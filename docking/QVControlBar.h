@@ -36,6 +36,12 @@ public:
     CQVDockContext* m_pDockContext = nullptr;  // made by EnableDocking, owned
 
 protected:
+    // The creation of a pane-like bar in a window class of its own (registered on first use): bar styles
+    // and borders taken from dwStyle and rectBorders, window styles from the rest of dwStyle and
+    // dwCtrlStyle. Id AFX_IDW_TOOLBAR hides in place.
+    BOOL CreateBarWindow(LPCTSTR lpszClassName, CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle,
+                         const CRect& rectBorders, UINT nID);
+
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnDestroy();

@@ -88,6 +88,31 @@ bool SelectedItemHasSubMenu() {
 
 }  // namespace
 
+void QVDrawMenuItemShadow(CDC* pDC, const CRect& r) {
+    if (pDC == nullptr) return;
+    for (int k = 0; k < kShadowSize; ++k) {
+        for (int x = r.left + 6; x <= r.right - 5; ++x)
+            DarkenPixel(pDC, x, r.bottom - kShadowSize + k, kBandFactors[k]);
+        for (int y = r.top + 6; y <= r.bottom - 5; ++y)
+            DarkenPixel(pDC, r.right - kShadowSize + k, y, kBandFactors[k]);
+    }
+    for (int i = 0; i < kShadowSize; ++i) {
+        for (int j = 0; j < kShadowSize; ++j) {
+            const int nFactor = kCornerFactors[i + j];
+            DarkenPixel(pDC, r.right - 4 + i, r.bottom - 4 + j, nFactor);
+            DarkenPixel(pDC, r.right - 4 + i, r.top + 5 - j, nFactor);
+            DarkenPixel(pDC, r.left + 5 - i, r.bottom - 4 + j, nFactor);
+        }
+    }
+}
+
+int QVMenuBarArrowTarget(UINT nKey, int nOpenItem, int nCount) {
+    if (nCount < 2 || nOpenItem < 0 || nOpenItem >= nCount) return -1;
+    if (nKey == VK_LEFT && OpenPopupMenus().size() <= 1) return (nOpenItem + nCount - 1) % nCount;
+    if (nKey == VK_RIGHT && !SelectedItemHasSubMenu()) return (nOpenItem + 1) % nCount;
+    return -1;
+}
+
 HHOOK CSkinMenuBar::s_hMsgHook = nullptr;
 HWND CSkinMenuBar::s_hWnd = nullptr;
 int CSkinMenuBar::s_nCurrMenuItem = -1;
@@ -199,21 +224,7 @@ void CSkinMenuBar::DrawMenuItem(CDC* pDC, tagQVMenuItemData* pItem, QVMenuItemSt
 }
 
 void CSkinMenuBar::DrawShadow(CDC* pDC, const CRect& r) {
-    if (pDC == nullptr) return;
-    for (int k = 0; k < kShadowSize; ++k) {
-        for (int x = r.left + 6; x <= r.right - 5; ++x)
-            DarkenPixel(pDC, x, r.bottom - kShadowSize + k, kBandFactors[k]);
-        for (int y = r.top + 6; y <= r.bottom - 5; ++y)
-            DarkenPixel(pDC, r.right - kShadowSize + k, y, kBandFactors[k]);
-    }
-    for (int i = 0; i < kShadowSize; ++i) {
-        for (int j = 0; j < kShadowSize; ++j) {
-            const int nFactor = kCornerFactors[i + j];
-            DarkenPixel(pDC, r.right - 4 + i, r.bottom - 4 + j, nFactor);
-            DarkenPixel(pDC, r.right - 4 + i, r.top + 5 - j, nFactor);
-            DarkenPixel(pDC, r.left + 5 - i, r.bottom - 4 + j, nFactor);
-        }
-    }
+    QVDrawMenuItemShadow(pDC, r);
 }
 
 int CSkinMenuBar::HitTestMenuItem(CPoint point) const {
@@ -362,18 +373,15 @@ BOOL CSkinMenuBar::HookMessageProc(MSG* pMsg) {
             ::SendMessage(s_hWnd, WM_CANCELMODE, 0, 0);
         return FALSE;
     }
-    case WM_KEYDOWN:
-        if (nCount < 2) return FALSE;
+    case WM_KEYDOWN: {
         // Left on the bar's own popup (no submenu open) and Right on an item without a submenu move
         // to the neighbour on the bar, wrapping; elsewhere the menu handles the arrows itself.
-        if (pMsg->wParam == VK_LEFT && OpenPopupMenus().size() <= 1)
-            s_nNextMenuItem = (s_nCurrMenuItem + nCount - 1) % nCount;
-        else if (pMsg->wParam == VK_RIGHT && !SelectedItemHasSubMenu())
-            s_nNextMenuItem = (s_nCurrMenuItem + 1) % nCount;
-        else
-            return FALSE;
+        const int nNext = QVMenuBarArrowTarget((UINT)pMsg->wParam, s_nCurrMenuItem, nCount);
+        if (nNext < 0) return FALSE;
+        s_nNextMenuItem = nNext;
         ::SendMessage(s_hWnd, WM_CANCELMODE, 0, 0);
         return FALSE;
+    }
     default:
         return FALSE;
     }

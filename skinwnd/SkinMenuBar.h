@@ -16,7 +16,8 @@ struct tagQVMenuItemData {
     CRect rcHit;   // the item less 4 pixels at right and bottom (the room of the shadow)
     HMENU hSubMenu = nullptr;
     int nReserved = 0;
-    int nPopupTop = 0;  // screen y at which the item's popup was opened
+    int nPopupTop = 0;    // screen y at which the item's popup was opened
+    BYTE nAccessKey = 0;  // the dock menu bar's Alt + key byte (0: none); the skinned bar reads its text
 };
 
 enum QVMenuItemState {
@@ -24,6 +25,16 @@ enum QVMenuItemState {
     QVMIS_HOT = 1,
     QVMIS_PRESSED = 2,  // its popup is open
 };
+
+// Darkens the pixels of a pressed bar item's shadow inside its item rectangle r: the bottom and right
+// 4-pixel bands (factors 140, 170, 212, 240 from the inside out) and the three outer corners (by distance
+// from the inner corner). Each channel becomes value x factor / 255. Shared by the menu bars.
+RIZ_API void QVDrawMenuItemShadow(CDC* pDC, const CRect& r);
+
+// Left or Right pressed in a bar's open drop-down (nOpenItem of nCount items): the neighbour on the bar
+// to open instead (wrapping), or -1 when the menu uses the key itself: Left in an open submenu, Right on
+// an item that opens one, any other key, or a bar of fewer than two items. Reads the thread's open menus.
+RIZ_API int QVMenuBarArrowTarget(UINT nKey, int nOpenItem, int nCount);
 
 // The bar of one window. The skinned window (CSkinWnd) derives from it: the window's non-client
 // handlers select items on mouse moves and call PopupMenu on a click. One bar popup is open at a time

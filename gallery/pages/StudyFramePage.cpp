@@ -115,8 +115,80 @@ ON_WM_PAINT()
 ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
+// The frame's menu bar: File, Lessons, View, Help, every text a "~" language key, so that the bar and
+// its drop-downs show the page's language. View shows and hides the panes and the status bar; the other
+// commands put their item's text in the status bar.
+constexpr UINT kMenuBarId = 0xE812;
+enum : UINT {
+    ID_STUDY_OPEN = 0x8101,
+    ID_STUDY_SAVE,
+    ID_STUDY_PRINT,
+    ID_STUDY_L1,
+    ID_STUDY_REVIEW = ID_STUDY_L1 + 4,
+    ID_STUDY_TIPS,
+    ID_STUDY_ABOUT
+};
+
+class CStudyMenuBar : public CQVDockMenuBar {
+public:
+    BOOL Create(CFrameWnd* pFrame) {
+        struct Entry {
+            UINT nID;  // 0: a separator
+            LPCTSTR lpszText;
+        };
+        const Entry file[] = {{ID_STUDY_OPEN, _T("~IDS_GALLERY_STUDYFRAME_M_OPEN")},
+                              {ID_STUDY_SAVE, _T("~IDS_GALLERY_STUDYFRAME_M_SAVE")},
+                              {0, nullptr},
+                              {ID_STUDY_PRINT, _T("~IDS_GALLERY_STUDYFRAME_M_PRINT")}};
+        const Entry lessons[] = {{ID_STUDY_L1, _T("~IDS_GALLERY_STUDYFRAME_L1")},
+                                 {ID_STUDY_L1 + 1, _T("~IDS_GALLERY_STUDYFRAME_L2")},
+                                 {ID_STUDY_L1 + 2, _T("~IDS_GALLERY_STUDYFRAME_L3")},
+                                 {ID_STUDY_L1 + 3, _T("~IDS_GALLERY_STUDYFRAME_L4")},
+                                 {0, nullptr},
+                                 {ID_STUDY_REVIEW, _T("~IDS_GALLERY_STUDYFRAME_M_REVIEW")}};
+        const Entry view[] = {{kCoursesId, _T("~IDS_GALLERY_STUDYFRAME_M_COURSES")},
+                              {kNotesId, _T("~IDS_GALLERY_STUDYFRAME_M_NOTES")},
+                              {ID_VIEW_STATUS_BAR, _T("~IDS_GALLERY_STUDYFRAME_M_STATUS")}};
+        const Entry help[] = {{ID_STUDY_TIPS, _T("~IDS_GALLERY_STUDYFRAME_M_TIPS")},
+                              {0, nullptr},
+                              {ID_STUDY_ABOUT, _T("~IDS_GALLERY_STUDYFRAME_M_ABOUT")}};
+        const struct {
+            LPCTSTR lpszText;
+            const Entry* pEntries;
+            int nCount;
+        } menus[] = {{_T("~IDS_GALLERY_SFM_FILE"), file, 4},
+                     {_T("~IDS_GALLERY_SFM_LESSONS"), lessons, 6},
+                     {_T("~IDS_GALLERY_SFM_VIEW"), view, 3},
+                     {_T("~IDS_GALLERY_SFM_HELP"), help, 3}};
+        CMenu* pMenu = GetMenuBarMenu();
+        pMenu->CreateMenu();
+        for (const auto& menu : menus) {
+            HMENU hPopup = ::CreatePopupMenu();
+            for (int i = 0; i < menu.nCount; ++i)
+                ::AppendMenu(hPopup, menu.pEntries[i].nID ? MF_STRING : MF_SEPARATOR, menu.pEntries[i].nID,
+                             menu.pEntries[i].lpszText);
+            pMenu->AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(hPopup), menu.lpszText);
+        }
+        if (!CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), kMenuBarId))
+            return FALSE;
+        LoadMenu(pMenu->GetSafeHmenu());
+        EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+        return TRUE;
+    }
+    // A chosen File, Lessons or Help command: its text, without the access key and shortcut, as the
+    // frame's status prompt.
+    void ShowChosen(CFrameWnd* pFrame, UINT nID) {
+        CString strText;
+        GetMenuBarMenu()->GetMenuString(nID, strText, MF_BYCOMMAND);
+        strText = strText.SpanExcluding(_T("\t"));
+        strText.Remove(_T('&'));
+        pFrame->SetMessageText(strText);
+    }
+};
+
 class CStudyFrame : public CSkinFrameWnd {
 public:
+    CStudyMenuBar m_menuBar;
     // Texts again after a language change: titles, course items, the status panes.
     void Translate() {
         SetWindowText(Text(_T("IDS_GALLERY_STUDYFRAME_TITLE")));
@@ -146,6 +218,8 @@ protected:
         static const int kWidths[] = {0, 130};
         m_status.SetIndicators(kWidths, 2);
         EnableDocking(CBRS_ALIGN_ANY);
+        if (!m_menuBar.Create(this)) return -1;
+        DockControlBar(&m_menuBar, AFX_IDW_DOCKBAR_TOP);
         if (!m_courses.CreateEx(this, 0, WS_CHILD | WS_VISIBLE | CBRS_LEFT, CRect(0, 0, 0, 0), kCoursesId) ||
             !m_notes.CreateEx(this, 0, WS_CHILD | WS_VISIBLE | CBRS_RIGHT, CRect(0, 0, 0, 0), kNotesId))
             return -1;
@@ -156,6 +230,10 @@ protected:
         Translate();
         return 0;
     }
+    BOOL PreTranslateMessage(MSG* pMsg) override {
+        return m_menuBar.ProcessPreTranslateMessage(pMsg) || CSkinFrameWnd::PreTranslateMessage(pMsg);
+    }
+    afx_msg void OnStudyCommand(UINT nID) { m_menuBar.ShowChosen(this, nID); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         const LRESULT lResult = CSkinFrameWnd::WindowProc(message, wParam, lParam);
         if (message == WM_QV_LANCHANGED) Translate();
@@ -171,6 +249,9 @@ protected:
 
 BEGIN_MESSAGE_MAP(CStudyFrame, CSkinFrameWnd)
 ON_WM_CREATE()
+ON_COMMAND_RANGE(ID_STUDY_OPEN, ID_STUDY_ABOUT, &CStudyFrame::OnStudyCommand)
+ON_COMMAND_EX_RANGE(kCoursesId, kNotesId, &CStudyFrame::OnBarCheck)
+ON_UPDATE_COMMAND_UI_RANGE(kCoursesId, kNotesId, &CStudyFrame::OnUpdateControlBarMenu)
 END_MESSAGE_MAP()
 
 class CStudyFramePage : public CGalleryPaintPage {
@@ -199,6 +280,20 @@ public:
         ::SetWindowPos(m_hFrame, HWND_TOP, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         ::SendMessage(m_hFrame, WM_NCACTIVATE, TRUE, 0);
     }
+    // The Lessons drop-down open over the frame.
+    HBITMAP Shoot(const std::function<HBITMAP()>& capture) override {
+        auto* pFrame = static_cast<CStudyFrame*>(CWnd::FromHandlePermanent(m_hFrame));
+        if (!pFrame) return capture();
+        s_pCapture = &capture;
+        s_hShot = NULL;
+        const UINT_PTR nTimer = ::SetTimer(NULL, 0, 400, &ShootFromMenu);
+        pFrame->m_menuBar.SetSelectMenuItem(1);
+        pFrame->m_menuBar.PopupMenu();
+        ::KillTimer(NULL, nTimer);
+        const HBITMAP hShot = s_hShot ? s_hShot : capture();
+        s_pCapture = NULL;
+        return hShot;
+    }
     void OnHide() override {
         if (::IsWindow(m_hFrame)) ::ShowWindow(m_hFrame, SW_HIDE);
     }
@@ -215,8 +310,18 @@ protected:
     }
 
 private:
+    static void CALLBACK ShootFromMenu(HWND, UINT, UINT_PTR nTimer, DWORD) {
+        ::KillTimer(NULL, nTimer);
+        if (s_pCapture && !s_hShot) s_hShot = (*s_pCapture)();
+        ::EndMenu();
+    }
+    static const std::function<HBITMAP()>* s_pCapture;
+    static HBITMAP s_hShot;
     HWND m_hFrame = NULL;
 };
+
+const std::function<HBITMAP()>* CStudyFramePage::s_pCapture = NULL;
+HBITMAP CStudyFramePage::s_hShot = NULL;
 
 REGISTER_GALLERY_PAGE(CStudyFramePage);
 
