@@ -92,6 +92,8 @@
 #include "QVToolBarBasePaint.h"
 #include "QVToolBarBase.h"
 #include "QVToolBar.h"
+#include "QVDockToolBarLayout.h"
+#include "QVDockToolBar.h"
 // Composite controls
 #include "QVDatePickerLayout.h"
 #include "QVDatePickerCtrl.h"
@@ -112,3 +114,4 @@
 #include "QVDockOutlookBar.h"
 #include "QVStatusBarLayout.h"
 #include "QVStatusBar.h"
+#include "QVCmdUI.h"
