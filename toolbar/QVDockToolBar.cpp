@@ -3,6 +3,7 @@
 #include "QVDockToolBar.h"
 
 #include "QVCmdUI.h"
+#include "QVDockBar.h"
 #include "QVWndClass.h"
 
 IMPLEMENT_DYNAMIC(CQVDockToolBar, CQVControlBar)
@@ -127,7 +128,12 @@ int CQVDockToolBar::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 
 void CQVDockToolBar::OnDestroy() {
     DestroyToolTip();
+    CQVDockBar* pDockBar = m_pDockBar;
     CQVControlBar::OnDestroy();
+    // The last visible bar of a floating frame going with its window takes the empty frame off the
+    // screen; the frame goes with the frame that docks it.
+    if (pDockBar && pDockBar->m_bFloating && pDockBar->GetDockedVisibleCount() == 0)
+        if (CWnd* pFrame = pDockBar->GetParent()) pFrame->ShowWindow(SW_HIDE);
 }
 
 void CQVDockToolBar::OnPaint() {
