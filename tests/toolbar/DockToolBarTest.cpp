@@ -167,6 +167,11 @@ TEST_F(DockToolBarTest, RowDockedColumnOnTheSidesRowAgainFloating) {
     EXPECT_FALSE(m_bar.IsVertical());
     EXPECT_EQ(CSize(120, 22), WindowSize(m_bar));
     EXPECT_EQ(CRect(10, 3, 26, 19), m_bar.GetItemRect(ID_PLAY));
+
+    // The shipped skin carries both picture strips, cut into 16 x 16 frames.
+    CQVBitmapList images;
+    EXPECT_TRUE(QVLoadSkinToolBarImages(images));
+    EXPECT_EQ(CSize(16, 16), images.GetImageSize());
 }
 
 TEST_F(DockToolBarTest, IdleUpdatesApplyTheFramesHandlersAndRepaintOnlyChanges) {
