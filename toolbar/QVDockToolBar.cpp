@@ -19,6 +19,7 @@ ON_WM_SIZE()
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
 ON_WM_MOUSELEAVE()
 ON_MESSAGE(WM_QV_SKINCHANGED, &CQVDockToolBar::OnSkinChanged)
 END_MESSAGE_MAP()
@@ -168,6 +169,16 @@ void CQVDockToolBar::OnLButtonDown(UINT nFlags, CPoint point) {
     }
     Relay(WM_LBUTTONDOWN, point);
     CQVControlBar::OnLButtonDown(nFlags, point);
+}
+
+// The second press of a quick double click on an item is a press like the first; on the bar's empty
+// space the double click floats or docks the bar.
+void CQVDockToolBar::OnLButtonDblClk(UINT nFlags, CPoint point) {
+    if (OnToolHitTest(point, nullptr) != -1) {
+        Base::OnLButtonDown(nFlags, point);
+        return;
+    }
+    CQVControlBar::OnLButtonDblClk(nFlags, point);
 }
 
 void CQVDockToolBar::OnLButtonUp(UINT nFlags, CPoint point) {

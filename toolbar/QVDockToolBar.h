@@ -59,6 +59,7 @@ protected:
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
     afx_msg LRESULT OnSkinChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()

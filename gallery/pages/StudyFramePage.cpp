@@ -166,6 +166,7 @@ public:
     void PlacePlayerBar(CPoint ptScreen) {
         if (!m_playerBar.m_hWnd) return;
         FloatControlBar(&m_playerBar, ptScreen, CBRS_ALIGN_TOP);
+        ShowPlayerFrame(TRUE);
         UpdateToolBars();
     }
     // Hides or shows the player bar's floating frame with the page.
@@ -231,7 +232,9 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         const LRESULT lResult = CSkinFrameWnd::WindowProc(message, wParam, lParam);
         if (message == WM_QV_SKINCHANGED) {
+            // The floating bar lives in a frame of its own: it hears of the skin from here.
             LoadImages();
+            if (m_playerBar.IsFloating()) m_playerBar.SendMessage(WM_QV_SKINCHANGED, wParam, lParam);
             m_lessonBar.Invalidate();
             m_playerBar.Invalidate();
         } else if (message == WM_QV_LANCHANGED && m_lessonBar.m_hWnd) {
