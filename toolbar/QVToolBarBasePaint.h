@@ -14,6 +14,7 @@ struct ToolBarPaintContext {
 };
 
 // Draws item at state nState (ToolBarItemState) with the font and text colour selected into pDC.
+// A separator is a line down its rectangle, or across it when it is wider than high (in a column).
 // Separators and static texts always draw; buttons and boxes only with a bitmap list. A checked box
 // shows the pressed frame in its normal and disabled states; disabled items take the second strip.
 RIZ_API void QVDrawToolBarItem(CDC* pDC, const ToolBarItem& item, int nState, const ToolBarPaintContext& ctx);
