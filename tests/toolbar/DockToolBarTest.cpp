@@ -233,9 +233,10 @@ TEST_F(DockToolBarTest, BadInputThousandItemsAndBarsDestroyedWhileFloatingOrUpda
     m_app.OnIdle(0);
     EXPECT_FALSE(m_bar.GetItem(2)->bEnabled);
 
+    const CSize sizeThree = m_bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK);
     while (m_bar.GetItemCount() < 1000)
         m_bar.AddItem(TBIT_BUTTON, nullptr, nullptr, CSize(16, 16), 0, ID_ORPHAN);
-    EXPECT_EQ(CSize(10 + 998 * 20 + 10, 22), m_bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK));
+    EXPECT_EQ(CSize(sizeThree.cx + 997 * 20, 22), m_bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK));
     m_app.OnIdle(0);
     EXPECT_FALSE(m_bar.GetItem(999)->bEnabled);
 
