@@ -69,7 +69,7 @@ void WriteToolBarPlusFiles(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
     // The classic toolbar's two picture strips: eight 16 x 16 frames each.
     for (LPCTSTR lpszName : {_T("Normal"), _T("Disabled")})
         folder.WriteFile(CString(lpszSub) + _T("\\Common\\Button\\ToolBar_") + lpszName + _T(".bmp"),
-                         skintest::Strip(128, 16, 8));
+                         skintest::Strip(16, 16, 8));
 }
 
 // The date picker's five pictures in Common\others (small images read through GDI+).
@@ -261,7 +261,7 @@ TEST(SkinCheck, ExitCodesAndTheErrorsAndWarningsListedForSkinsAndLanguages) {
         {"a missing or miscut classic toolbar strip is only a warning", [](riztest::TempFolder& t) {
              const CString strFolder = WriteFullSkin(t, _T("Blue"));
              EXPECT_TRUE(::DeleteFile(strFolder + _T("Common\\Button\\ToolBar_Normal.bmp")));
-             t.WriteFile(_T("Blue\\Common\\Button\\ToolBar_Disabled.bmp"), skintest::Strip(112, 16, 7));
+             t.WriteFile(_T("Blue\\Common\\Button\\ToolBar_Disabled.bmp"), skintest::Strip(16, 16, 7));
              return strFolder; }, 0,
          {"warning: toolbar strip Common\\Button\\ToolBar_Normal.bmp: file missing",
           "warning: toolbar strip Common\\Button\\ToolBar_Disabled.bmp: 112 x 16 pixels, not 8 frames of 16 x 16",
