@@ -116,11 +116,11 @@ ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 // ---- The study frame's toolbars ----
-// The lesson bar docked at the top (Play, Record, a "Speed" drop-down, UK / US) and the player bar
-// floating below the frame (Pause, Stop, Repeat), pictures from the skin's toolbar strips. Their items
-// follow the frame's update handlers: Record, Pause and Stop wait for a lesson playing, UK and US are a
-// radio pair, Play and Repeat show their state. The gallery runs no idle loop, so the frame updates
-// its bars itself after each command and on a timer.
+// The lesson bar (Play, Record, a "Speed" drop-down, UK / US) and the player bar (Pause, Stop,
+// Repeat) docked at the top; the player bar floats with a double click on its grip, pictures from the skin's
+// toolbar strips. Their items follow the frame's update handlers: Record, Pause and Stop wait for a lesson
+// playing, UK and US are a radio pair, Play and Repeat show their state. The gallery runs no idle loop, so
+// the frame updates its bars itself after each command and on a timer.
 enum : UINT {
     ID_SF_PLAY = 2400,
     ID_SF_RECORD,
@@ -162,13 +162,6 @@ const CStudyTool kPlayerTools[] = {
 
 class CStudyToolFrame : public CSkinFrameWnd {
 public:
-    // Floats the player bar with its frame's top-left at ptScreen (moves it when it floats already).
-    void PlacePlayerBar(CPoint ptScreen) {
-        if (!m_playerBar.m_hWnd) return;
-        FloatControlBar(&m_playerBar, ptScreen, CBRS_ALIGN_TOP);
-        ShowPlayerFrame(TRUE);
-        UpdateToolBars();
-    }
     // Hides or shows the player bar's floating frame with the page.
     void ShowPlayerFrame(BOOL bShow) {
         if (m_playerBar.IsFloating() && m_playerBar.m_pDockBar)
@@ -199,7 +192,9 @@ protected:
         m_lessonBar.EnableDocking(CBRS_ALIGN_ANY);
         m_playerBar.EnableDocking(CBRS_ALIGN_ANY);
         DockControlBar(&m_lessonBar, AFX_IDW_DOCKBAR_TOP);
+        DockControlBar(&m_playerBar, AFX_IDW_DOCKBAR_TOP);
         SetTimer(kIdleTimer, 250, nullptr);
+        UpdateToolBars();
         return TRUE;
     }
     void LoadImages() {
@@ -392,10 +387,6 @@ public:
         ::ClientToScreen(GetSafeHwnd(), &pt);
         ::SetWindowPos(m_hFrame, HWND_TOP, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         ::SendMessage(m_hFrame, WM_NCACTIVATE, TRUE, 0);
-        // The player bar floats below the frame, over the page.
-        CPoint ptPlayer(kMargin + 330, kMargin + 28 + 420 + 14);
-        ::ClientToScreen(GetSafeHwnd(), &ptPlayer);
-        static_cast<CStudyFrame*>(CWnd::FromHandlePermanent(m_hFrame))->PlacePlayerBar(ptPlayer);
     }
     void OnHide() override {
         if (!::IsWindow(m_hFrame)) return;
