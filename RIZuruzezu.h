@@ -92,6 +92,8 @@
 #include "QVToolBarBasePaint.h"
 #include "QVToolBarBase.h"
 #include "QVToolBar.h"
+#include "QVDockToolBarLayout.h"
+#include "QVDockToolBar.h"
 // Composite controls
 #include "QVDatePickerLayout.h"
 #include "QVDatePickerCtrl.h"
@@ -115,3 +117,4 @@
 #include "QVStatusBar.h"
 #include "QVDockMenuBarLayout.h"
 #include "QVDockMenuBar.h"
+#include "QVCmdUI.h"

@@ -1,6 +1,7 @@
 // Classic toolbar figures: a repaint of ten image buttons with captions, a drop-down and a radio pair
 // against the system's toolbar with the same buttons, images and captions, and a window of the same
-// size painting one BitBlt; the hit test of a mouse move against the system toolbar's TB_HITTEST.
+// size painting one BitBlt, and the same bar docked in a skinned frame; the hit test of a mouse move against
+// the system toolbar's TB_HITTEST.
 #include <RIZuruzezu.h>
 
 #include <commctrl.h>
@@ -81,7 +82,8 @@ HWND MakeSystemToolbar(CWnd* pParent, const CRect& rc, const CString& strStrip) 
     return hBar;
 }
 
-void Fill(CQVToolBar& bar) {
+template <class TBar>
+void Fill(TBar& bar) {
     for (int i = 0; i < kButtons; ++i) {
         const ToolBarItemType nType = i == 4 ? TBIT_DROPDOWN : i >= 6 && i < 8 ? TBIT_RADIOBOX : TBIT_BUTTON;
         bar.AddItem(nType, nType == TBIT_RADIOBOX ? CString() : Caption(i), Caption(i), CSize(kImage, kImage),
@@ -110,6 +112,17 @@ void ClassicToolBarSuite() {
     const HWND hSystem = MakeSystemToolbar(&parent, rc + CPoint(0, 40), strStrip);
     rizbench::CBlitWnd blit;
     if (!blit.CreateBlit(&parent, rc + CPoint(0, 80), RGB(230, 240, 255))) return;
+    // The same bar docked at the top of a skinned frame.
+    CSkinFrameWnd* pFrame = new CSkinFrameWnd;  // deletes itself with its window
+    pFrame->Create(NULL, _T("bench"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 200, 640, 400));
+    pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    CQVDockToolBar docked;
+    docked.CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 301);
+    docked.SetBitmapList(&images);
+    Fill(docked);
+    docked.EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(&docked, AFX_IDW_DOCKBAR_TOP);
+    pFrame->RecalcLayout();
     parent.UpdateWindow();
     rizbench::PumpPending();
     CString strTitle;
@@ -126,6 +139,7 @@ void ClassicToolBarSuite() {
                 }
             });
         paint.Add("classic toolbar", rizbench::Repaint(bar));
+        paint.Add("dockable toolbar, docked in a skinned frame", rizbench::Repaint(docked));
         paint.Add("classic toolbar, flat on white", [&bar](int n) {
             bar.SetFlatCtrl(TRUE, RGB(255, 255, 255), FALSE);
             rizbench::Repaint(bar)(n);
@@ -156,6 +170,7 @@ void ClassicToolBarSuite() {
                     reinterpret_cast<void*>(static_cast<INT_PTR>(QVToolBarHitTest(items, pt))));
         });
     }
+    pFrame->DestroyWindow();
     parent.DestroyWindow();
     rizbench::PumpPending();
     ::DeleteFile(strStrip);

@@ -1,8 +1,9 @@
 // Docking figures: a frame's RecalcLayout with 20 docked bars against the same frame without bars,
 // and with 200 (the cost should grow linearly); the status bar repainted against the system's status
-// bar with the same panes and texts; a skin change across 20 bars against invalidating them; one move of
-// a drag (docking decision and outline) against inverting the outline with PatBlt; and the dock menu
-// bar painted against the skinned windows' menu bar with the same items.
+// bar with the same panes and texts; a skin change across 20 bars against invalidating them, with its
+// parts, and across 20 docked toolbars; one move of a drag (docking decision and outline) against
+// inverting the outline with PatBlt; and the dock menu bar painted against the skinned windows' menu
+// bar with the same items.
 #include <RIZuruzezu.h>
 
 #include <memory>
@@ -115,6 +116,50 @@ void SkinChangeSuite() {
         for (int i = 0; i < n; ++i) {
             for (const auto& pBar : frame.bars)
                 pBar->SendMessage(WM_QV_SKINCHANGED);
+            ::RedrawWindow(frame.pFrame->m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+    });
+    // Where the time goes: the frame recalculation each bar makes, alone.
+    skin.Add("  part: each bar's frame recalculated (0x37), then repainted", [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            for (const auto& pBar : frame.bars)
+                pBar->SetWindowPos(NULL, 0, 0, 0, 0,
+                                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
+                                       SWP_FRAMECHANGED);
+            ::RedrawWindow(frame.pFrame->m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+    });
+    skin.Add("the whole frame told (0x7E9 to the frame), then repainted", [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            frame.pFrame->SendMessage(WM_QV_SKINCHANGED);
+            ::RedrawWindow(frame.pFrame->m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+    });
+    // Toolbars have no frame to recalculate: new colours and one invalidation each.
+    std::vector<std::unique_ptr<CQVDockToolBar>> toolbars;
+    for (int i = 0; i < 20; ++i) {
+        auto pBar = std::make_unique<CQVDockToolBar>();
+        pBar->CreateEx(frame.pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xB000 + i);
+        for (int j = 0; j < 5; ++j)
+            pBar->AddItem(TBIT_BUTTON, NULL, NULL, CSize(16, 16), j, 100 + j);
+        pBar->ReCalcToolBar();
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        frame.pFrame->DockControlBar(pBar.get(), AFX_IDW_DOCKBAR_BOTTOM);
+        toolbars.push_back(std::move(pBar));
+    }
+    frame.pFrame->RecalcLayout();
+    rizbench::PumpPending();
+    skin.Add("20 docked toolbars told of the skin change, then repainted", [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            for (const auto& pBar : toolbars)
+                pBar->SendMessage(WM_QV_SKINCHANGED);
+            ::RedrawWindow(frame.pFrame->m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+    });
+    skin.Add("20 docked toolbars invalidated, then repainted", [&](int n) {
+        for (int i = 0; i < n; ++i) {
+            for (const auto& pBar : toolbars)
+                pBar->Invalidate();
             ::RedrawWindow(frame.pFrame->m_hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
         }
     });

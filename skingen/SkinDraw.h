@@ -32,6 +32,9 @@ bool WriteScrollBarImage(const SkinParams& p, const std::wstring& strSkin);
 // states), ToolBarPlus_MenuButton.png and ToolBarPlus_MenuArrowPart.png (6 states), ToolBarPlus_MenuArrow.png
 // and ToolBarPlus_MoreArrow.png (2 states).
 bool WriteToolBarPlusImages(const SkinParams& p, const std::wstring& strSkin);
+// The classic toolbar's image strips, 24-bit BMPs on the key colour in Common\Button: ToolBar_Normal.bmp
+// and ToolBar_Disabled.bmp, eight 16 x 16 frames each.
+bool WriteToolBarImages(const SkinParams& p, const std::wstring& strSkin);
 // The date picker's navigation pictures, 16 x 16 PNGs with alpha: Common\others\first.png, prev.png,
 // next.png, last.png and close.png.
 bool WriteDatePickerImages(const SkinParams& p, const std::wstring& strSkin);

@@ -70,6 +70,7 @@ bool WriteSkin(const SkinParams& p, const std::wstring& strOut) {
     ok = WriteIMListImages(p, strSkin) && ok;
     ok = WriteScrollBarImage(p, strSkin) && ok;
     ok = WriteToolBarPlusImages(p, strSkin) && ok;
+    ok = WriteToolBarImages(p, strSkin) && ok;
     ok = WriteDatePickerImages(p, strSkin) && ok;
     ok = WriteTransferImages(p, strSkin) && ok;
     ok = WriteSkinIni(p, strSkin) && ok;

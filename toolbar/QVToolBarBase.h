@@ -8,6 +8,7 @@
 #include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
 #include "QVSysColors.h"
+#include "QVDockToolBarLayout.h"
 #include "QVToolBarBasePaint.h"
 #include "TransparentBkg.h"
 
@@ -179,6 +180,8 @@ public:
     // Where notifications go: pWnd, else the parent when bNotifyParent, else the main window.
     void SetNotifyWnd(CWnd* pWnd) { m_pNotifyWnd = pWnd; }
     void SetNotifyParent(BOOL bNotifyParent) { m_bNotifyParent = bNotifyParent; }
+    // The "parent" of the notifications; TBar may hide it (a docked bar names its owner frame).
+    CWnd* GetNotifyParent() const { return this->GetParent(); }
 
     int GetItemCount() const { return static_cast<int>(m_items.size()); }
     // Item nIndex; NULL out of range. A caller that changes sizes or texts calls ReCalcToolBar.
@@ -320,7 +323,9 @@ public:
 protected:
     // Sends msg to the notify window, the parent or the main window; nothing when there is none.
     void Notify(UINT msg, WPARAM wParam, LPARAM lParam) {
-        CWnd* pTarget = m_pNotifyWnd ? m_pNotifyWnd : m_bNotifyParent ? this->GetParent() : AfxGetMainWnd();
+        CWnd* pTarget = m_pNotifyWnd      ? m_pNotifyWnd
+                        : m_bNotifyParent ? static_cast<const TBar*>(this)->GetNotifyParent()
+                                          : AfxGetMainWnd();
         if (pTarget && pTarget->GetSafeHwnd()) ::SendMessage(pTarget->GetSafeHwnd(), msg, wParam, lParam);
     }
     // Unchecks every other checked radio box of item i's group.
@@ -333,12 +338,10 @@ protected:
             InvalidateItem(j);
         }
     }
-    // The layout: item rectangles from the measuring font and one tooltip tool per item (id index + 1).
+    // The layout: item rectangles from the measuring font (a row, or a column when m_bVertical) and
+    // one tooltip tool per item (id index + 1).
     CSize CalcToolBarItems() {
-        if (!m_hMeasureFont) m_hMeasureFont = QVCreateToolBarMeasureFont();
-        const HFONT hFont = m_hMeasureFont;
-        const CSize size = QVLayoutToolBarItems(
-            m_items, [hFont](const CString& str) { return QVMeasureToolBarText(hFont, str); });
+        const CSize size = LayoutItems(m_items, m_bVertical);
         if (m_tooltip.GetSafeHwnd()) {
             for (int i = 0; i < m_nTools; ++i)
                 m_tooltip.DelTool(this, i + 1);
@@ -347,6 +350,13 @@ protected:
                 m_tooltip.AddTool(this, m_items[i]->strTooltip, &m_items[i]->rc, i + 1);
         }
         return size;
+    }
+    // Lays items out in a row or a column, measured in the layout's font.
+    CSize LayoutItems(std::vector<ToolBarItem*>& items, BOOL bVertical) {
+        if (!m_hMeasureFont) m_hMeasureFont = QVCreateToolBarMeasureFont();
+        const HFONT hFont = m_hMeasureFont;
+        auto measure = [hFont](const CString& str) { return QVMeasureToolBarText(hFont, str); };
+        return bVertical ? QVLayoutToolBarColumn(items, measure) : QVLayoutToolBarItems(items, measure);
     }
     BOOL IsIndex(int i) const { return i >= 0 && i < GetItemCount(); }
     void InvalidateItem(int i) {
@@ -388,5 +398,6 @@ protected:
     UINT m_nArrowIconId = 0;
     HFONT m_hMeasureFont = NULL;  // the layout's font, apart from the drawing font
     HFONT m_hDrawFont = NULL;
-    int m_nTools = 0;  // tooltip tools added by the last layout
+    int m_nTools = 0;          // tooltip tools added by the last layout
+    BOOL m_bVertical = FALSE;  // the items lie in a column (a bar docked on a left or right edge)
 };

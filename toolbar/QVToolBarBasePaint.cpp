@@ -45,8 +45,14 @@ void QVDrawToolBarItem(CDC* pDC, const ToolBarItem& item, int nState, const Tool
     if (item.nType == TBIT_SEPARATOR) {
         CPen pen(PS_SOLID, 1, kSeparatorColor);
         CQVSelectScope scope(pDC, pen);
-        pDC->MoveTo(rc.left + 3, rc.top);
-        pDC->LineTo(rc.left + 3, rc.bottom);
+        if (rc.Width() > rc.Height()) {
+            // A separator of a column runs across it.
+            pDC->MoveTo(rc.left, rc.top + 3);
+            pDC->LineTo(rc.right, rc.top + 3);
+        } else {
+            pDC->MoveTo(rc.left + 3, rc.top);
+            pDC->LineTo(rc.left + 3, rc.bottom);
+        }
         return;
     }
     if (item.nType == TBIT_STATIC) {
@@ -126,4 +132,15 @@ void QVLoadToolBarButtonString(UINT nID, CString& strText, CString& strTooltip) 
     QVSplitToolBarString(
         str, [](const CString& key) { return CQVLanResManager::GetSingletonPtr()->GetString(key); }, strText,
         strTooltip);
+}
+
+BOOL QVLoadSkinToolBarImages(CQVBitmapList& list, const UINT* pIDs) {
+    const CString strDir =
+        CQVSkinResManager::GetSingletonPtr()->GetCurrentSkinPath() + _T("Common\\Button\\");
+    const CString strNormal = strDir + _T("ToolBar_Normal.bmp"),
+                  strDisabled = strDir + _T("ToolBar_Disabled.bmp");
+    static const UINT kNoIDs[QVTBI_COUNT] = {};
+    list.LoadBitmaps(strNormal, strDisabled, pIDs ? pIDs : kNoIDs, QVTBI_COUNT, RGB(255, 0, 255));
+    return ::GetFileAttributes(strNormal) != INVALID_FILE_ATTRIBUTES &&
+           ::GetFileAttributes(strDisabled) != INVALID_FILE_ATTRIBUTES;
 }

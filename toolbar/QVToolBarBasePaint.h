@@ -14,6 +14,7 @@ struct ToolBarPaintContext {
 };
 
 // Draws item at state nState (ToolBarItemState) with the font and text colour selected into pDC.
+// A separator is a line down its rectangle, or across it when it is wider than high (in a column).
 // Separators and static texts always draw; buttons and boxes only with a bitmap list. A checked box
 // shows the pressed frame in its normal and disabled states; disabled items take the second strip.
 RIZ_API void QVDrawToolBarItem(CDC* pDC, const ToolBarItem& item, int nState, const ToolBarPaintContext& ctx);
@@ -40,3 +41,21 @@ RIZ_API BOOL QVLoadToolBarResource(UINT nID, ToolBarResource& res);
 // Caption and tooltip of button nID from its string resource, through the language table; both
 // empty for a missing string.
 RIZ_API void QVLoadToolBarButtonString(UINT nID, CString& strText, CString& strTooltip);
+
+// The frames of the skin's toolbar strips (Common\Button\ToolBar_Normal.bmp and
+// ToolBar_Disabled.bmp, 16 x 16 each), in their order.
+enum QVSkinToolBarImage {
+    QVTBI_PLAY,
+    QVTBI_PAUSE,
+    QVTBI_STOP,
+    QVTBI_RECORD,
+    QVTBI_SPEED,
+    QVTBI_UK,
+    QVTBI_US,
+    QVTBI_LOOP,
+    QVTBI_COUNT
+};
+// Loads the current skin's two toolbar strips into list, cut into QVTBI_COUNT frames; pIDs (NULL or
+// QVTBI_COUNT command ids, 0 for frames no command uses) maps commands to frames. Call it again after
+// a skin change. FALSE when a strip is missing: that strip then draws nothing.
+RIZ_API BOOL QVLoadSkinToolBarImages(CQVBitmapList& list, const UINT* pIDs = nullptr);

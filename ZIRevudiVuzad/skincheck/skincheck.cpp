@@ -161,6 +161,36 @@ int CheckToolBarPlusFiles(const CString& strFolder) {
     return nWarnings;
 }
 
+// The classic toolbar's strips: the normal and the disabled pictures, 16 x 16 frames side by side in
+// the same order, so both must be there and of the same size. A toolbar without them draws its
+// captions only, so each problem is a warning.
+int CheckToolBarStrips(const CString& strFolder) {
+    static const LPCTSTR kStrips[] = {_T("Common\\Button\\ToolBar_Normal.bmp"),
+                                      _T("Common\\Button\\ToolBar_Disabled.bmp")};
+    constexpr int kCell = 16, kFrames = 8;
+    int nWarnings = 0;
+    CSize sizes[2];
+    for (int i = 0; i < 2; ++i) {
+        const CString strPath = strFolder + kStrips[i];
+        CString strProblem;
+        CQVGdiplusImage image;
+        if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES) {
+            strProblem = _T("file missing");
+        } else if (!image.Load(strPath)) {
+            strProblem = _T("cannot be read as an image");
+        } else {
+            sizes[i] = image.GetImageSize();
+            if (sizes[i] != CSize(kCell * kFrames, kCell))
+                strProblem.Format(_T("%d x %d pixels, not %d frames of %d x %d"), sizes[i].cx, sizes[i].cy,
+                                  kFrames, kCell, kCell);
+        }
+        if (strProblem.IsEmpty()) continue;
+        Print(_T("warning: toolbar strip ") + CString(kStrips[i]) + _T(": ") + strProblem);
+        ++nWarnings;
+    }
+    return nWarnings;
+}
+
 // The dock bars, status bar and toolbars tell their parts apart by colour entries 3 (separators) and
 // 5 to 10 (gradient, selection, hot fill, lines); two equal entries make two parts look as one, so
 // each pair is a warning.
@@ -202,6 +232,7 @@ int CheckSkin(const CString& strFolder) {
                                     _T("message-box icon"), _T("boxes of this kind show no icon"));
     nWarnings += CheckIMListFiles(file.GetFolder());
     nWarnings += CheckToolBarPlusFiles(file.GetFolder());
+    nWarnings += CheckToolBarStrips(file.GetFolder());
     nWarnings += CheckBarColors(records.clr);
     nWarnings += CheckFixedPictures(file.GetFolder(),
                                     {_T("Common\\others\\first.png"), _T("Common\\others\\prev.png"),

@@ -1129,6 +1129,47 @@ int main() {
         if (!docked) return 1;
     }
 
+    // A frame with a dockable toolbar: a click posted on its button reaches the frame as WM_COMMAND,
+    // with the bar docked at the top and again floating in its own small frame.
+    {
+        struct CCommandFrame : public CSkinFrameWnd {
+            int nCommands = 0;
+            BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+                if (LOWORD(wParam) == 40001) ++nCommands;
+                return CSkinFrameWnd::OnCommand(wParam, lParam);
+            }
+        };
+        auto* pFrame = new CCommandFrame;  // deletes itself with its window
+        CQVDockToolBar bar;
+        int nCommands = 0;
+        bool floated = false;
+        if (pFrame->Create(NULL, _T("host toolbar frame"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300))) {
+            pFrame->EnableDocking(CBRS_ALIGN_ANY);
+            bar.CreateEx(pFrame);
+            bar.AddItem(TBIT_BUTTON, _T("Play"), _T("Play the lesson"), CSize(16, 16), 0, 40001);
+            bar.ReCalcToolBar();
+            bar.EnableDocking(CBRS_ALIGN_ANY);
+            pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+            pFrame->ShowWindow(SW_SHOWNA);
+            pFrame->RecalcLayout();
+            auto click = [&bar] {
+                const CPoint pt = bar.GetItemRect(40001).CenterPoint();
+                bar.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+                bar.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+                bar.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+                PumpPending();
+            };
+            click();
+            pFrame->FloatControlBar(&bar, CPoint(200, 200), CBRS_ALIGN_TOP);
+            floated = bar.IsFloating() != FALSE;
+            click();
+            nCommands = pFrame->nCommands;
+            pFrame->DestroyWindow();
+        }
+        printf("host: toolbar commands %d, floated %d\n", nCommands, floated);
+        if (nCommands != 2 || !floated) return 1;
+    }
+
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
                     skinned && windowless && outbar && contacts && signIn && wordBook && imageButtons &&
                     toolBarPlus && datePicker && transfers && autoSkin;

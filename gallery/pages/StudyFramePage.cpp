@@ -186,7 +186,195 @@ public:
     }
 };
 
-class CStudyFrame : public CSkinFrameWnd {
+// ---- The study frame's toolbars ----
+// The lesson bar (Play, Record, a "Speed" drop-down, UK / US) and the player bar (Pause, Stop,
+// Repeat) docked at the top; the player bar floats with a double click on its grip, pictures from the skin's
+// toolbar strips. Their items follow the frame's update handlers: Record, Pause and Stop wait for a lesson
+// playing, UK and US are a radio pair, Play and Repeat show their state. The gallery runs no idle loop, so
+// the frame updates its bars itself after each command and on a timer.
+enum : UINT {
+    ID_SF_PLAY = 2400,
+    ID_SF_RECORD,
+    ID_SF_SPEED,
+    ID_SF_UK,
+    ID_SF_US,
+    ID_SF_PAUSE,
+    ID_SF_STOP,
+    ID_SF_LOOP,
+    ID_SF_SLOW,
+    ID_SF_NORMAL,
+    ID_SF_FAST,
+};
+constexpr UINT kLessonBarId = 0xE813;
+constexpr UINT kPlayerBarId = 0xE814;
+constexpr UINT_PTR kIdleTimer = 7;
+
+struct CStudyTool {
+    UINT nID;
+    ToolBarItemType nType;
+    int nImage;
+    LPCTSTR lpszText;  // caption key, NULL for a picture alone
+    LPCTSTR lpszTip;
+};
+const CStudyTool kLessonTools[] = {
+    {ID_SF_PLAY, TBIT_CHECKBOX, QVTBI_PLAY, nullptr, _T("IDS_GALLERY_SFTB_PLAY")},
+    {ID_SF_RECORD, TBIT_BUTTON, QVTBI_RECORD, _T("IDS_GALLERY_SFTB_RECORD"), _T("IDS_GALLERY_SFTB_RECORD")},
+    {0, TBIT_SEPARATOR, -1, nullptr, nullptr},
+    {ID_SF_SPEED, TBIT_DROPDOWN, QVTBI_SPEED, _T("IDS_GALLERY_SFTB_SPEED"), _T("IDS_GALLERY_SFTB_SPEED")},
+    {0, TBIT_SEPARATOR, -1, nullptr, nullptr},
+    {ID_SF_UK, TBIT_RADIOBOX, QVTBI_UK, nullptr, _T("IDS_GALLERY_SFTB_UK")},
+    {ID_SF_US, TBIT_RADIOBOX, QVTBI_US, nullptr, _T("IDS_GALLERY_SFTB_US")},
+};
+const CStudyTool kPlayerTools[] = {
+    {ID_SF_PAUSE, TBIT_BUTTON, QVTBI_PAUSE, _T("IDS_GALLERY_SFTB_PAUSE"), _T("IDS_GALLERY_SFTB_PAUSE")},
+    {ID_SF_STOP, TBIT_BUTTON, QVTBI_STOP, nullptr, _T("IDS_GALLERY_SFTB_STOP")},
+    {ID_SF_LOOP, TBIT_CHECKBOX, QVTBI_LOOP, nullptr, _T("IDS_GALLERY_SFTB_LOOP")},
+};
+
+class CStudyToolFrame : public CSkinFrameWnd {
+public:
+    // Hides or shows the player bar's floating frame with the page.
+    void ShowPlayerFrame(BOOL bShow) {
+        if (m_playerBar.IsFloating() && m_playerBar.m_pDockBar)
+            m_playerBar.m_pDockBar->GetParent()->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+    }
+    void GetMessageString(UINT nID, CString& rMessage) const override {
+        static const LPCTSTR kPrompts[] = {
+            _T("IDS_GALLERY_SFTB_PLAY_PROMPT"),  _T("IDS_GALLERY_SFTB_RECORD_PROMPT"),
+            _T("IDS_GALLERY_SFTB_SPEED_PROMPT"), _T("IDS_GALLERY_SFTB_UK_PROMPT"),
+            _T("IDS_GALLERY_SFTB_US_PROMPT"),    _T("IDS_GALLERY_SFTB_PAUSE_PROMPT"),
+            _T("IDS_GALLERY_SFTB_STOP_PROMPT"),  _T("IDS_GALLERY_SFTB_LOOP_PROMPT")};
+        if (nID >= ID_SF_PLAY && nID <= ID_SF_LOOP)
+            rMessage = Text(kPrompts[nID - ID_SF_PLAY]);
+        else
+            CSkinFrameWnd::GetMessageString(nID, rMessage);
+    }
+
+protected:
+    // Makes both bars and docks the lesson bar at the top; after EnableDocking.
+    BOOL CreateToolBars() {
+        if (!m_lessonBar.CreateEx(this, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0),
+                                  kLessonBarId) ||
+            !m_playerBar.CreateEx(this, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), kPlayerBarId))
+            return FALSE;
+        LoadImages();
+        FillBar(m_lessonBar, kLessonTools, _countof(kLessonTools));
+        FillBar(m_playerBar, kPlayerTools, _countof(kPlayerTools));
+        m_lessonBar.EnableDocking(CBRS_ALIGN_ANY);
+        m_playerBar.EnableDocking(CBRS_ALIGN_ANY);
+        DockControlBar(&m_lessonBar, AFX_IDW_DOCKBAR_TOP);
+        DockControlBar(&m_playerBar, AFX_IDW_DOCKBAR_TOP);
+        SetTimer(kIdleTimer, 250, nullptr);
+        UpdateToolBars();
+        return TRUE;
+    }
+    void LoadImages() {
+        const UINT ids[QVTBI_COUNT] = {ID_SF_PLAY,  ID_SF_PAUSE, ID_SF_STOP, ID_SF_RECORD,
+                                       ID_SF_SPEED, ID_SF_UK,    ID_SF_US,   ID_SF_LOOP};
+        QVLoadSkinToolBarImages(m_images, ids);
+    }
+    void FillBar(CQVDockToolBar& bar, const CStudyTool* pTools, int nCount) {
+        while (bar.GetItemCount() > 0)
+            bar.DelItem(0);
+        for (int i = 0; i < nCount; ++i) {
+            const CStudyTool& tool = pTools[i];
+            const CSize size = tool.nType == TBIT_SEPARATOR ? CSize(6, 28) : CSize(22, 22);
+            bar.AddItem(tool.nType, tool.lpszText ? Text(tool.lpszText) : CString(),
+                        tool.lpszTip ? Text(tool.lpszTip) : CString(), size, tool.nImage, tool.nID);
+        }
+        bar.SetBitmapList(&m_images);
+        bar.ReCalcToolBar();
+    }
+    // What a framework host does at idle: the bars' update handlers and a delayed layout.
+    void UpdateToolBars() {
+        SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        for (CQVDockToolBar* pBar : {&m_lessonBar, &m_playerBar}) {
+            if (!pBar->m_hWnd) continue;
+            pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+            if (CFrameWnd* pFrame = pBar->GetParentFrame())
+                if (pFrame != this) pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        }
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        const LRESULT lResult = CSkinFrameWnd::WindowProc(message, wParam, lParam);
+        if (message == WM_QV_SKINCHANGED) {
+            // The floating bar lives in a frame of its own: it hears of the skin from here.
+            LoadImages();
+            if (m_playerBar.IsFloating()) m_playerBar.SendMessage(WM_QV_SKINCHANGED, wParam, lParam);
+            m_lessonBar.Invalidate();
+            m_playerBar.Invalidate();
+        } else if (message == WM_QV_LANCHANGED && m_lessonBar.m_hWnd) {
+            FillBar(m_lessonBar, kLessonTools, _countof(kLessonTools));
+            FillBar(m_playerBar, kPlayerTools, _countof(kPlayerTools));
+            RecalcLayout();
+            UpdateToolBars();
+        } else if (message == WM_TIMER && wParam == kIdleTimer) {
+            UpdateToolBars();
+        } else if (message == WM_QV_TOOLBARDROPDOWN && wParam == ID_SF_SPEED) {
+            ChooseSpeed();
+        }
+        return lResult;
+    }
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override {
+        const BOOL bHandled = CSkinFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+        // Every command changes what the bars show: update them at once.
+        if (bHandled && nCode == CN_COMMAND && !pHandlerInfo) UpdateToolBars();
+        return bHandled;
+    }
+    // The arrow of "Speed": the three speeds in a menu under the item.
+    void ChooseSpeed() {
+        CMenu menu;
+        if (!menu.CreatePopupMenu()) return;
+        static const LPCTSTR kKeys[] = {_T("IDS_GALLERY_SFTB_SLOW"), _T("IDS_GALLERY_SFTB_NORMAL"),
+                                        _T("IDS_GALLERY_SFTB_FAST")};
+        for (int i = 0; i < 3; ++i)
+            menu.AppendMenu(MF_STRING | (m_nSpeed == i ? MF_CHECKED : 0), ID_SF_SLOW + i, Text(kKeys[i]));
+        CRect rc = m_lessonBar.GetItemRect(ID_SF_SPEED);
+        m_lessonBar.ClientToScreen(&rc);
+        const UINT nCmd = menu.TrackPopupMenu(TPM_RETURNCMD | TPM_LEFTALIGN, rc.left, rc.bottom, this);
+        if (nCmd >= ID_SF_SLOW && nCmd <= ID_SF_FAST) m_nSpeed = static_cast<int>(nCmd - ID_SF_SLOW);
+    }
+
+    afx_msg void OnPlay() { m_bPlaying = !m_bPlaying; }
+    afx_msg void OnStop() { m_bPlaying = FALSE; }
+    afx_msg void OnRecord() {}
+    afx_msg void OnSpeed() { m_nSpeed = (m_nSpeed + 1) % 3; }
+    afx_msg void OnAccent(UINT nID) { m_bUS = nID == ID_SF_US; }
+    afx_msg void OnLoop() { m_bLoop = !m_bLoop; }
+    afx_msg void OnUpdatePlay(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bPlaying); }
+    afx_msg void OnUpdateWhilePlaying(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bPlaying); }
+    afx_msg void OnUpdateUK(CCmdUI* pCmdUI) { pCmdUI->SetRadio(!m_bUS); }
+    afx_msg void OnUpdateUS(CCmdUI* pCmdUI) { pCmdUI->SetRadio(m_bUS); }
+    afx_msg void OnUpdateLoop(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bLoop); }
+    DECLARE_MESSAGE_MAP()
+
+    CQVDockToolBar m_lessonBar;
+    CQVDockToolBar m_playerBar;
+    CQVBitmapList m_images;
+    BOOL m_bPlaying = FALSE;
+    BOOL m_bUS = FALSE;
+    BOOL m_bLoop = TRUE;
+    int m_nSpeed = 1;
+};
+
+BEGIN_MESSAGE_MAP(CStudyToolFrame, CSkinFrameWnd)
+ON_COMMAND(ID_SF_PLAY, &CStudyToolFrame::OnPlay)
+ON_COMMAND(ID_SF_STOP, &CStudyToolFrame::OnStop)
+ON_COMMAND(ID_SF_PAUSE, &CStudyToolFrame::OnStop)
+ON_COMMAND(ID_SF_RECORD, &CStudyToolFrame::OnRecord)
+ON_COMMAND(ID_SF_SPEED, &CStudyToolFrame::OnSpeed)
+ON_COMMAND_RANGE(ID_SF_UK, ID_SF_US, &CStudyToolFrame::OnAccent)
+ON_COMMAND(ID_SF_LOOP, &CStudyToolFrame::OnLoop)
+ON_UPDATE_COMMAND_UI(ID_SF_PLAY, &CStudyToolFrame::OnUpdatePlay)
+ON_UPDATE_COMMAND_UI(ID_SF_RECORD, &CStudyToolFrame::OnUpdateWhilePlaying)
+ON_UPDATE_COMMAND_UI(ID_SF_PAUSE, &CStudyToolFrame::OnUpdateWhilePlaying)
+ON_UPDATE_COMMAND_UI(ID_SF_STOP, &CStudyToolFrame::OnUpdateWhilePlaying)
+ON_UPDATE_COMMAND_UI(ID_SF_UK, &CStudyToolFrame::OnUpdateUK)
+ON_UPDATE_COMMAND_UI(ID_SF_US, &CStudyToolFrame::OnUpdateUS)
+ON_UPDATE_COMMAND_UI(ID_SF_LOOP, &CStudyToolFrame::OnUpdateLoop)
+END_MESSAGE_MAP()
+
+class CStudyFrame : public CStudyToolFrame {
 public:
     CStudyMenuBar m_menuBar;
     // Texts again after a language change: titles, course items, the status panes.
@@ -204,7 +392,7 @@ public:
         if (nID == AFX_IDS_IDLEMESSAGE)
             rMessage = Text(_T("IDS_GALLERY_STUDYFRAME_READY"));
         else
-            CSkinFrameWnd::GetMessageString(nID, rMessage);
+            CStudyToolFrame::GetMessageString(nID, rMessage);
     }
 
 protected:
@@ -212,7 +400,7 @@ protected:
         return m_view.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST);
     }
     afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
-        if (CSkinFrameWnd::OnCreate(lpcs) == -1) return -1;
+        if (CStudyToolFrame::OnCreate(lpcs) == -1) return -1;
         // The status bar first: bars are laid out in creation order, so it takes the full width.
         if (!m_status.CreateEx(this, WS_CHILD | WS_VISIBLE, CBRS_BOTTOM)) return -1;
         static const int kWidths[] = {0, 130};
@@ -227,15 +415,16 @@ protected:
         m_notes.EnableDocking(CBRS_ALIGN_ANY);
         DockControlBar(&m_courses, AFX_IDW_DOCKBAR_LEFT);
         DockControlBar(&m_notes, AFX_IDW_DOCKBAR_RIGHT);
+        if (!CreateToolBars()) return -1;
         Translate();
         return 0;
     }
     BOOL PreTranslateMessage(MSG* pMsg) override {
-        return m_menuBar.ProcessPreTranslateMessage(pMsg) || CSkinFrameWnd::PreTranslateMessage(pMsg);
+        return m_menuBar.ProcessPreTranslateMessage(pMsg) || CStudyToolFrame::PreTranslateMessage(pMsg);
     }
     afx_msg void OnStudyCommand(UINT nID) { m_menuBar.ShowChosen(this, nID); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        const LRESULT lResult = CSkinFrameWnd::WindowProc(message, wParam, lParam);
+        const LRESULT lResult = CStudyToolFrame::WindowProc(message, wParam, lParam);
         if (message == WM_QV_LANCHANGED) Translate();
         return lResult;
     }
@@ -247,7 +436,7 @@ protected:
     CQVStatusBar m_status;
 };
 
-BEGIN_MESSAGE_MAP(CStudyFrame, CSkinFrameWnd)
+BEGIN_MESSAGE_MAP(CStudyFrame, CStudyToolFrame)
 ON_WM_CREATE()
 ON_COMMAND_RANGE(ID_STUDY_OPEN, ID_STUDY_ABOUT, &CStudyFrame::OnStudyCommand)
 ON_COMMAND_EX_RANGE(kCoursesId, kNotesId, &CStudyFrame::OnBarCheck)
@@ -295,7 +484,9 @@ public:
         return hShot;
     }
     void OnHide() override {
-        if (::IsWindow(m_hFrame)) ::ShowWindow(m_hFrame, SW_HIDE);
+        if (!::IsWindow(m_hFrame)) return;
+        static_cast<CStudyFrame*>(CWnd::FromHandlePermanent(m_hFrame))->ShowPlayerFrame(FALSE);
+        ::ShowWindow(m_hFrame, SW_HIDE);
     }
 
 protected:

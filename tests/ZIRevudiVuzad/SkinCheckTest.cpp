@@ -66,6 +66,10 @@ void WriteToolBarPlusFiles(const riztest::TempFolder& folder, LPCTSTR lpszSub) {
     for (const auto& strip : strips)
         folder.WriteFile(CString(lpszSub) + _T("\\Common\\Button\\ToolBarPlus_") + strip.first + _T(".png"),
                          skintest::Strip(12 * strip.second, 22, strip.second));
+    // The classic toolbar's two picture strips: eight 16 x 16 frames each.
+    for (LPCTSTR lpszName : {_T("Normal"), _T("Disabled")})
+        folder.WriteFile(CString(lpszSub) + _T("\\Common\\Button\\ToolBar_") + lpszName + _T(".bmp"),
+                         skintest::Strip(16, 16, 8));
 }
 
 // The date picker's five pictures in Common\others (small images read through GDI+).
@@ -216,8 +220,8 @@ TEST(SkinCheck, ExitCodesAndTheErrorsAndWarningsListedForSkinsAndLanguages) {
           "NoSuchChannel.bmp: file missing",
           "NoSuchThumb.bmp: file missing", "3 error(s)"}, {"SliderTransparent"}},
         // The shipped skins and languages are a build dependency of every test program: a missing one fails.
-        {"the shipped Default skin", Shipped(_T("Skins\\Default")), 0, {}, {"message-box icon", "date picker picture"}},
-        {"the shipped Jade skin", Shipped(_T("Skins\\Jade")), 0, {}, {"message-box icon", "date picker picture"}},
+        {"the shipped Default skin", Shipped(_T("Skins\\Default")), 0, {}, {"message-box icon", "date picker picture", "toolbar strip"}},
+        {"the shipped Jade skin", Shipped(_T("Skins\\Jade")), 0, {}, {"message-box icon", "date picker picture", "toolbar strip"}},
         {"the shipped en-US table", Shipped(_T("Languages\\en-US.lng")), 0, {"0 error(s), 0 warning(s)"}, {}},
         {"the shipped zh-CN table", Shipped(_T("Languages\\zh-CN.lng")), 0, {"0 error(s), 0 warning(s)"}, {}},
         {"a language missing keys", [](riztest::TempFolder& t) {
@@ -254,6 +258,14 @@ TEST(SkinCheck, ExitCodesAndTheErrorsAndWarningsListedForSkinsAndLanguages) {
           "warning: item toolbar file Common\\Button\\ToolBarPlus_MenuButton.png: 50 pixels wide, not 6 "
           "states of at least 9", "0 error(s), 2 warning(s)"},
          {"ToolBarPlus_Button.png"}},
+        {"a missing or miscut classic toolbar strip is only a warning", [](riztest::TempFolder& t) {
+             const CString strFolder = WriteFullSkin(t, _T("Blue"));
+             EXPECT_TRUE(::DeleteFile(strFolder + _T("Common\\Button\\ToolBar_Normal.bmp")));
+             t.WriteFile(_T("Blue\\Common\\Button\\ToolBar_Disabled.bmp"), skintest::Strip(16, 16, 7));
+             return strFolder; }, 0,
+         {"warning: toolbar strip Common\\Button\\ToolBar_Normal.bmp: file missing",
+          "warning: toolbar strip Common\\Button\\ToolBar_Disabled.bmp: 112 x 16 pixels, not 8 frames of 16 x 16",
+          "0 error(s), 2 warning(s)"}, {}},
         {"no argument prints the usage", nullptr, 2, {"usage: skincheck"}, {}},
         // clang-format on
     };
