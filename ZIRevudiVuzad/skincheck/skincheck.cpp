@@ -62,6 +62,14 @@ void PrintSummary(const CString& strWhat, int nErrors, int nWarnings) {
     Print(str);
 }
 
+// What keeps a picture at strPath from loading into image: "file missing", "cannot be read as an
+// image", or an empty string when it loaded.
+CString LoadProblem(const CString& strPath, CQVGdiplusImage& image) {
+    if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES) return _T("file missing");
+    if (!image.Load(strPath)) return _T("cannot be read as an image");
+    return CString();
+}
+
 // Pictures a control reads by fixed names, not through skin.ini: the control still works without them,
 // so each one missing or unreadable is a warning, printed as "warning: <what> <name>: <problem>
 // (<consequence>)". Returns the number of warnings printed.
@@ -70,11 +78,8 @@ int CheckFixedPictures(const CString& strFolder, std::initializer_list<LPCTSTR> 
     int nWarnings = 0;
     for (LPCTSTR lpszName : names) {
         const CString strPath = strFolder + lpszName;
-        CString strProblem;
-        if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES)
-            strProblem = _T("file missing");
-        else if (!CQVGdiplusImage().Load(strPath))
-            strProblem = _T("cannot be read as an image");
+        CQVGdiplusImage image;
+        const CString strProblem = LoadProblem(strPath, image);
         if (strProblem.IsEmpty()) continue;
         Print(_T("warning: ") + CString(lpszWhat) + _T(" ") + lpszName + _T(": ") + strProblem + _T(" (") +
               lpszConsequence + _T(")"));
@@ -142,13 +147,9 @@ int CheckToolBarPlusFiles(const CString& strFolder) {
     int nWarnings = 0;
     for (const CStrip& strip : kStrips) {
         const CString strPath = strFolder + strip.lpszName;
-        CString strProblem;
         CQVGdiplusImage image;
-        if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES) {
-            strProblem = _T("file missing");
-        } else if (!image.Load(strPath)) {
-            strProblem = _T("cannot be read as an image");
-        } else {
+        CString strProblem = LoadProblem(strPath, image);
+        if (strProblem.IsEmpty()) {
             const CSize sz = image.GetImageSize();
             if (sz.cx % strip.nStates != 0 || sz.cx / strip.nStates < strip.cxMin)
                 strProblem.Format(_T("%d pixels wide, not %d states of at least %d"), sz.cx, strip.nStates,
@@ -172,13 +173,9 @@ int CheckToolBarStrips(const CString& strFolder) {
     CSize sizes[2];
     for (int i = 0; i < 2; ++i) {
         const CString strPath = strFolder + kStrips[i];
-        CString strProblem;
         CQVGdiplusImage image;
-        if (::GetFileAttributes(strPath) == INVALID_FILE_ATTRIBUTES) {
-            strProblem = _T("file missing");
-        } else if (!image.Load(strPath)) {
-            strProblem = _T("cannot be read as an image");
-        } else {
+        CString strProblem = LoadProblem(strPath, image);
+        if (strProblem.IsEmpty()) {
             sizes[i] = image.GetImageSize();
             if (sizes[i] != CSize(kCell * kFrames, kCell))
                 strProblem.Format(_T("%d x %d pixels, not %d frames of %d x %d"), sizes[i].cx, sizes[i].cy,
