@@ -123,9 +123,9 @@ void CQVControlBar::OnDestroy() {
 }
 
 LRESULT CQVControlBar::OnSkinChanged(WPARAM wParam, LPARAM lParam) {
-    SetWindowPos(nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    Invalidate(TRUE);
+    // New colours only: the border lines keep their room, so the bar repaints with them and no frame
+    // recalculation; the skinned frame recalculates its own frame once for all its bars.
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     QVSendSkinChangedToChildren(m_hWnd, wParam, lParam);
     return 0;
 }

@@ -249,6 +249,13 @@ CSize CQVDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
         e.bVisible = pBar->IsVisible() != FALSE;
         if (!e.bVisible) continue;
         e.size = pBar->CalcDynamicLayout(-1, RowMode(pBar));
+        if (m_bFloating) {
+            const CSize sizeDocked =
+                pBar->m_pDockContext ? pBar->m_pDockContext->m_rectMRUDockPos.Size() : CSize(0, 0);
+            e.size = QVDockFloatingSize(
+                e.size, sizeDocked,
+                pBar->CalcFixedLayout(FALSE, (pBar->GetBarStyle() & CBRS_ORIENT_HORZ) != 0));
+        }
         pBar->GetWindowRect(&e.rectCurrent);
         ScreenToClient(&e.rectCurrent);
     }
@@ -263,11 +270,17 @@ CSize CQVDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
         if (!QVDockIsBar(e.pEntry)) continue;
         CQVControlBar* pBar = static_cast<CQVControlBar*>(e.pEntry);
         if (!pBar->m_hWnd) continue;
-        if (e.bPlaced && e.rect != e.rectCurrent && !m_bLayoutQuery) {
-            if (pBar->m_pDockContext && !(pBar->GetBarStyle() & CBRS_FLOATING))
-                pBar->m_pDockContext->m_rectMRUDockPos = e.rect;
-            if (layout.hDWP) AfxRepositionWindow(&layout, pBar->m_hWnd, &e.rect);
+        // The docked place is remembered also when the bar already stands there (a bar docked
+        // without a rectangle is put in place before the pass), so that it floats from there.
+        // A bar stretching along its edge (32767) is remembered as far as the dock bar reaches.
+        if (e.bPlaced && !m_bLayoutQuery && !m_bFloating && pBar->m_pDockContext) {
+            const CRect rectReach(-params.cxBorder2, -params.cyBorder2, params.sizeMax.cx + params.cxBorder2,
+                                  params.sizeMax.cy + params.cyBorder2);
+            CRect& rectMRU = pBar->m_pDockContext->m_rectMRUDockPos;
+            if (!rectMRU.IntersectRect(e.rect, rectReach)) rectMRU = e.rect;
         }
+        if (e.bPlaced && e.rect != e.rectCurrent && layout.hDWP)
+            AfxRepositionWindow(&layout, pBar->m_hWnd, &e.rect);
         // A hidden bar's delayed show comes with the pass too, so that a delayed hide also applies.
         if (e.bPlaced || !e.bVisible) pBar->RecalcDelayShow(&layout);
     }

@@ -147,3 +147,12 @@ int QVDockInsert(QVDockRowList& list, const std::vector<bool>& visible, const st
     list.insert(list.begin() + nPosInsAfter + 1, pBar);
     return nPosInsAfter + 1;
 }
+
+CSize QVDockFloatingSize(CSize sizeAsked, CSize sizeLastDocked, CSize sizeFixed) {
+    const auto length = [](int nAsked, int nDocked, int nFixed) {
+        if (nAsked < 32767) return nAsked;
+        return nDocked > 0 && nDocked < 32767 ? nDocked : nFixed;
+    };
+    return CSize(length(sizeAsked.cx, sizeLastDocked.cx, sizeFixed.cx),
+                 length(sizeAsked.cy, sizeLastDocked.cy, sizeFixed.cy));
+}

@@ -77,3 +77,7 @@ RIZ_API CSize QVDockCalcLayout(std::vector<QVDockLayoutEntry>& entries, const QV
 RIZ_API int QVDockInsert(QVDockRowList& list, const std::vector<bool>& visible,
                          const std::vector<CRect>& rects, void* pBar, const CRect& rect, CPoint ptMid,
                          bool bHorz, int cyBorder2 = 2);
+
+// The size a bar takes in a floating frame, which has no edge to stretch along: a length it asks for
+// as "all there is" (32767 and more) becomes its last docked length, else its fixed length.
+RIZ_API CSize QVDockFloatingSize(CSize sizeAsked, CSize sizeLastDocked, CSize sizeFixed);

@@ -11,6 +11,7 @@ ON_WM_NCHITTEST()
 ON_WM_NCLBUTTONDOWN()
 ON_WM_NCLBUTTONDBLCLK()
 ON_WM_MOUSEACTIVATE()
+ON_MESSAGE(WM_QV_SKINCHANGED, &CQVMiniDockFrameWnd::OnSkinChanged)
 END_MESSAGE_MAP()
 
 CQVMiniDockFrameWnd::CQVMiniDockFrameWnd() {
@@ -117,6 +118,13 @@ void CQVMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point) {
 int CQVMiniDockFrameWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message) {
     if (nHitTest >= HTSIZEFIRST && nHitTest <= HTSIZELAST) return MA_NOACTIVATE;
     return CMiniFrameWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+}
+
+LRESULT CQVMiniDockFrameWnd::OnSkinChanged(WPARAM wParam, LPARAM lParam) {
+    // The bars may take another size in the new skin: the frame fits them again.
+    QVSendSkinChangedToChildren(m_hWnd, wParam, lParam);
+    if (::IsWindow(m_hWnd)) RecalcLayout();
+    return 0;
 }
 
 void QVShowControlBar(CQVControlBar* pBar, BOOL bShow, BOOL bDelay) {

@@ -7,7 +7,8 @@
 // owns it. It sizes itself to its bars. Closing it hides its bars (and so the frame) instead of
 // destroying it. Holding a single bar (no CBRS_FLOAT_MULTI), its caption drags the bar through the
 // bar's dock context and a double click there docks the bar back; its borders resize a dynamic-size
-// bar. The frame sizes by its four edges only: a corner counts as the top or bottom edge.
+// bar. The frame sizes by its four edges only: a corner counts as the top or bottom edge. A skin change
+// (0x7E9) sent to the frame reaches its bars through its dock bar, as in a docked frame.
 class RIZ_API CQVMiniDockFrameWnd : public CMiniFrameWnd {
     DECLARE_DYNCREATE(CQVMiniDockFrameWnd)
 public:
@@ -34,6 +35,7 @@ protected:
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnSkinChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 

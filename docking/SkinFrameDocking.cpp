@@ -23,6 +23,10 @@ const CDockBarRow kDockBars[] = {
 
 void CSkinFrameWnd::EnableDocking(DWORD dwDockStyle) {
     m_pFloatingFrameClass = RUNTIME_CLASS(CQVMiniDockFrameWnd);
+    // A layout pass moves the dock bars and the view one after another, each taking its old picture
+    // along; what a shrinking dock bar uncovers becomes the frame's to paint, though the next window
+    // moved in already covers it. Painting only outside its children, the frame never wipes them.
+    ModifyStyle(0, WS_CLIPCHILDREN);
     for (const CDockBarRow& row : kDockBars) {
         if (!(row.dwStyle & dwDockStyle & CBRS_ALIGN_ANY) || GetControlBar(row.nID)) continue;
         CQVDockBar* pDockBar = new CQVDockBar(FALSE);

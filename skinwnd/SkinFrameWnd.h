@@ -26,8 +26,8 @@ public:
     void GetMessageString(UINT nID, CString& rMessage) const override;
 
     // ---- Docking services ----
-    // Makes the dock bars (CBRS_ALIGN_ bits) that do not exist yet; the floating frames are
-    // CQVMiniDockFrameWnd. A dock bar that cannot be made throws CResourceException.
+    // Makes the dock bars (CBRS_ALIGN_ bits) not there yet, floating frames CQVMiniDockFrameWnd; adds
+    // WS_CLIPCHILDREN (never paints over what its layout moves). A failed dock bar: CResourceException.
     void EnableDocking(DWORD dwDockStyle);
     // Docks into the dock bar with id nDockBarID (AFX_IDW_DOCKBAR_...), or with 0 into the first whose
     // edge is the bar's own. Docking to an edge without a dock bar does nothing.

@@ -187,11 +187,11 @@ public:
 };
 
 // ---- The study frame's toolbars ----
-// The lesson bar (Play, Record, a "Speed" drop-down, UK / US) and the player bar (Pause, Stop,
-// Repeat) docked at the top; the player bar floats with a double click on its grip, pictures from the skin's
-// toolbar strips. Their items follow the frame's update handlers: Record, Pause and Stop wait for a lesson
-// playing, UK and US are a radio pair, Play and Repeat show their state. The gallery runs no idle loop, so
-// the frame updates its bars itself after each command and on a timer.
+// The lesson bar (Play, Record, a "Speed" drop-down, UK / US) docked at the top and the player bar (Pause,
+// Stop, Repeat) floating under the frame (a double click on its caption docks it, one on its grip floats it
+// again), pictures from the skin's toolbar strips. Their items follow the frame's update handlers: Record,
+// Pause and Stop wait for a lesson playing, UK and US are a radio pair, Play and Repeat show their state. The
+// gallery runs no idle loop, so the frame updates its bars itself after each command and on a timer.
 enum : UINT {
     ID_SF_PLAY = 2400,
     ID_SF_RECORD,
@@ -233,11 +233,15 @@ const CStudyTool kPlayerTools[] = {
 
 class CStudyToolFrame : public CSkinFrameWnd {
 public:
-    // Hides or shows the player bar's floating frame with the page.
+    // Hides or shows the player bar's floating frame with the page (a bar the user hid stays hidden).
     void ShowPlayerFrame(BOOL bShow) {
-        if (m_playerBar.IsFloating() && m_playerBar.m_pDockBar)
-            m_playerBar.m_pDockBar->GetParent()->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+        if (m_playerBar.IsFloating() && m_playerBar.m_pDockBar && (!bShow || m_playerBar.IsVisible()))
+            m_playerBar.m_pDockBar->GetParent()->SetWindowPos(&wndTop, 0, 0, 0, 0,
+                                                              SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
+                                                                  (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
     }
+    // The player bar floats at ptScreen, in a frame of its own.
+    void FloatPlayerBar(CPoint ptScreen) { FloatControlBar(&m_playerBar, ptScreen, CBRS_ALIGN_TOP); }
     void GetMessageString(UINT nID, CString& rMessage) const override {
         static const LPCTSTR kPrompts[] = {
             _T("IDS_GALLERY_SFTB_PLAY_PROMPT"),  _T("IDS_GALLERY_SFTB_RECORD_PROMPT"),
@@ -298,9 +302,8 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
         const LRESULT lResult = CSkinFrameWnd::WindowProc(message, wParam, lParam);
         if (message == WM_QV_SKINCHANGED) {
-            // The floating bar lives in a frame of its own: it hears of the skin from here.
+            // The bars' pictures come from the skin; a floating bar hears of the skin from its frame.
             LoadImages();
-            if (m_playerBar.IsFloating()) m_playerBar.SendMessage(WM_QV_SKINCHANGED, wParam, lParam);
             m_lessonBar.Invalidate();
             m_playerBar.Invalidate();
         } else if (message == WM_QV_LANCHANGED && m_lessonBar.m_hWnd) {
@@ -397,7 +400,9 @@ public:
 
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext*) override {
-        return m_view.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST);
+        // The text wraps at the view's width: a new width repaints all of it.
+        return m_view.Create(AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(NULL, IDC_ARROW)),
+                             NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST);
     }
     afx_msg int OnCreate(LPCREATESTRUCT lpcs) {
         if (CStudyToolFrame::OnCreate(lpcs) == -1) return -1;
@@ -460,6 +465,10 @@ public:
         m_hFrame = pFrame->GetSafeHwnd();
         pFrame->RecalcLayout();
         OnShow();
+        // The player bar starts floating below the frame's right end, on the page.
+        CPoint pt(kMargin + 470, kMargin + 28 + 440);
+        ::ClientToScreen(GetSafeHwnd(), &pt);
+        pFrame->FloatPlayerBar(pt);
         return TRUE;
     }
     void OnShow() override {
@@ -468,6 +477,7 @@ public:
         ::ClientToScreen(GetSafeHwnd(), &pt);
         ::SetWindowPos(m_hFrame, HWND_TOP, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         ::SendMessage(m_hFrame, WM_NCACTIVATE, TRUE, 0);
+        static_cast<CStudyFrame*>(CWnd::FromHandlePermanent(m_hFrame))->ShowPlayerFrame(TRUE);
     }
     // The Lessons drop-down open over the frame.
     HBITMAP Shoot(const std::function<HBITMAP()>& capture) override {

@@ -144,6 +144,9 @@ TEST(DockBarLayout, RowsFollowOneAnotherAndWrapAtTheEdge) {
             if (e.bPlaced) rects.push_back(e.rect);
         EXPECT_EQ(c.rects, rects);
     }
+    // In a floating frame a stretch length (32767) becomes the docked one, else the fixed one.
+    EXPECT_EQ(CSize(150, 340), QVDockFloatingSize(CSize(150, 32767), CSize(150, 340), CSize(200, 200)));
+    EXPECT_EQ(CSize(200, 26), QVDockFloatingSize(CSize(40000, 26), CSize(0, 0), CSize(200, 200)));
 }
 
 TEST(DockBarLayout, ADroppedBarGoesIntoTheRowUnderItsCentre) {

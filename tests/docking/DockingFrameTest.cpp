@@ -28,6 +28,28 @@ COLORREF SkinColor(int n) {
     return CQVSkinResManager::GetSingletonPtr()->GetClrDef()->GetColor(n);
 }
 
+// A pane filled with one colour that counts the skin changes it hears; a stretching one asks for all
+// of a vertical edge (32767), as panes made for the edges do.
+class CColourPane : public CQVDockWnd {
+public:
+    CColourPane(COLORREF clr, bool bStretch) : m_clr(clr), m_bStretch(bStretch) {}
+    CSize CalcDynamicLayout(int nLength, DWORD nMode) override {
+        return m_bStretch && (nMode & LM_VERTDOCK) ? CSize(150, 32767)
+                                                   : CQVDockWnd::CalcDynamicLayout(nLength, nMode);
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        m_nSkinChanges += message == WM_QV_SKINCHANGED ? 1 : 0;
+        if (message != WM_ERASEBKGND) return CQVDockWnd::WindowProc(message, wParam, lParam);
+        CRect rect;
+        GetClientRect(&rect);
+        CDC::FromHandle(reinterpret_cast<HDC>(wParam))->FillSolidRect(rect, m_clr);
+        return TRUE;
+    }
+    COLORREF m_clr;
+    bool m_bStretch;
+    int m_nSkinChanges = 0;
+};
+
 // A frame with dock bars on every edge and panes made on demand; the panes are objects of the test
 // and outlive the frame's windows, as members of a host's frame class do.
 class DockingFrameTest : public ::testing::Test {
@@ -49,16 +71,18 @@ protected:
         return pFrame;
     }
     static std::unique_ptr<CQVDockWnd> MakePane(CFrameWnd* pFrame, UINT nID, CSize size,
-                                                DWORD dwAlign = CBRS_TOP, bool bDocking = true) {
-        auto pPane = std::make_unique<CQVDockWnd>();
+                                                DWORD dwAlign = CBRS_TOP, bool bDocking = true,
+                                                COLORREF clr = RGB(220, 220, 220), bool bStretch = false) {
+        auto pPane = std::make_unique<CColourPane>(clr, bStretch);
         pPane->CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | dwAlign, CRect(0, 0, 0, 0), nID);
         pPane->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (bDocking) pPane->EnableDocking(CBRS_ALIGN_ANY);
         return pPane;
     }
-    CQVDockWnd* Pane(UINT nID, CSize size = CSize(120, 26), DWORD dwAlign = CBRS_TOP, bool bDocking = true) {
-        m_panes.push_back(MakePane(m_pFrame, nID, size, dwAlign, bDocking));
-        return m_panes.back().get();
+    CColourPane* Pane(UINT nID, CSize size = CSize(120, 26), DWORD dwAlign = CBRS_TOP, bool bDocking = true,
+                      COLORREF clr = RGB(220, 220, 220), bool bStretch = false) {
+        m_panes.push_back(MakePane(m_pFrame, nID, size, dwAlign, bDocking, clr, bStretch));
+        return static_cast<CColourPane*>(m_panes.back().get());
     }
     CQVDockBar* Edge(UINT nID) { return DYNAMIC_DOWNCAST(CQVDockBar, m_pFrame->GetControlBar(nID)); }
     QVDockRowList Rows(UINT nID) { return Edge(nID)->m_arrBars; }
@@ -133,6 +157,26 @@ TEST_F(DockingFrameTest, AFloatedBarDocksBackIntoTheSameSlot) {
     ASSERT_TRUE(pB->IsFloating());
     pB->m_pDockContext->ToggleDocking();
     EXPECT_TRUE(Rows(AFX_IDW_DOCKBAR_TOP) == QVDockRowList({nullptr, pA, nullptr, pB, nullptr, pC, nullptr}));
+}
+
+TEST_F(DockingFrameTest, APaneFloatsWhereItStoodAsLongAsItsEdge) {
+    CColourPane* pNotes = Pane(0xE904, CSize(150, 100), CBRS_RIGHT, true, RGB(0, 0, 200), true);
+    m_pFrame->DockControlBar(pNotes);
+    m_pFrame->RecalcLayout();
+    CRect rcDocked, rcFloat, rcFloating, rcEdge = InFrame(Edge(AFX_IDW_DOCKBAR_RIGHT));
+    // The first toggle floats the pane where it stood, as long as its edge (border lines included); its
+    // frame passes the skin change on as a docked frame does.
+    pNotes->GetWindowRect(&rcDocked);
+    pNotes->m_pDockContext->ToggleDocking();
+    CWnd* pFloat = pNotes->m_pDockBar->GetParent();
+    pFloat->GetWindowRect(&rcFloat);
+    pNotes->GetWindowRect(&rcFloating);
+    pFloat->SendMessage(WM_QV_SKINCHANGED);
+    riztest::ExpectRows<CRect>({
+        ROW(CRect(rcFloat.TopLeft(), rcDocked.Size()), rcDocked),
+        ROW(CRect(CPoint(0, 0), rcFloating.Size()), CRect(0, 0, 150, rcEdge.Height() + 4)),
+        ROW(CRect(pNotes->IsFloating(), pNotes->m_nSkinChanges, 0, 0), CRect(1, 1, 0, 0)),
+    });
 }
 
 TEST_F(DockingFrameTest, AFloatingFrameWithHiddenBarsHidesInsteadOfGoing) {
