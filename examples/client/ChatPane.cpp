@@ -90,15 +90,16 @@ void CChatPane::LoadButtonImages() {
 void CChatPane::Translate() {
     CString strTitle = ClientText(_T("IDS_CLIENT_CHAT_NONE"));
     if (m_dwPartner)
-        strTitle.Format(ClientText(_T("IDS_CLIENT_CHAT_WITH")), static_cast<LPCTSTR>(m_strPartner));
+        strTitle.Format(ClientText(_T("IDS_CLIENT_CHAT_WITH")),
+                        static_cast<LPCTSTR>(ClientText(m_strPartnerKey)));
     m_title.SetWindowText(strTitle);
     m_sendFile.SetWindowText(ClientText(_T("IDS_CLIENT_SEND_FILE")));
     m_sendFile.Invalidate();
 }
 
-void CChatPane::OpenChat(DWORD dwContact, const CString& strName) {
+void CChatPane::OpenChat(DWORD dwContact, LPCTSTR lpszNameKey) {
     m_dwPartner = dwContact;
-    m_strPartner = strName;
+    m_strPartnerKey = lpszNameKey;
     Translate();
     ShowConversation();
     m_input.SetFocus();

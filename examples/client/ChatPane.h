@@ -24,8 +24,9 @@ protected:
 class CChatPane : public CWnd {
 public:
     BOOL Create(CWnd* pParent, UINT nID);
-    // Shows the conversation with a contact; the pane keeps every contact's conversation.
-    void OpenChat(DWORD dwContact, const CString& strName);
+    // Shows the conversation with a contact (their name a language key); the pane keeps every
+    // contact's conversation.
+    void OpenChat(DWORD dwContact, LPCTSTR lpszNameKey);
     DWORD GetPartner() const { return m_dwPartner; }
     // Adds a line from a contact; TRUE when that contact's chat is the one shown.
     BOOL Receive(DWORD dwContact, const CString& strName, const CString& strText);
@@ -58,7 +59,7 @@ private:
 
     CFont m_font;
     DWORD m_dwPartner = 0;
-    CString m_strPartner;
+    CString m_strPartnerKey;
     std::map<DWORD, CString> m_conversations;
     unsigned long m_nNextTransfer = 1;
 };

@@ -75,9 +75,11 @@ CSize CItemBarPane::CalcDynamicLayout(int, DWORD) {
 
 BOOL CItemBarPane::OnCommand(WPARAM wParam, LPARAM lParam) {
     // The toolbar's commands go to the main window, docked or floating.
-    if (m_pFrame && lParam == reinterpret_cast<LPARAM>(m_bar.GetSafeHwnd())) {
-        m_pFrame->PostMessage(WM_COMMAND, LOWORD(wParam));
-        return TRUE;
+    for (const auto& item : kItems) {
+        if (m_pFrame && item.nID && item.nID == LOWORD(wParam)) {
+            m_pFrame->PostMessage(WM_COMMAND, LOWORD(wParam));
+            return TRUE;
+        }
     }
     return CQVDockWnd::OnCommand(wParam, lParam);
 }
@@ -224,7 +226,7 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CMainFrame::OpenChat(DWORD dwContact) {
     const ContactEntry* pContact = FindContact(dwContact);
     if (!pContact) return;
-    m_chat.OpenChat(dwContact, ClientText(pContact->lpszName));
+    m_chat.OpenChat(dwContact, pContact->lpszName);
     m_contacts.Flash(dwContact, FALSE);
     m_outlook.m_friends.Flash(dwContact, FALSE);
     if (m_dwWaiting == dwContact) m_dwWaiting = 0;

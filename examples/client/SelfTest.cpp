@@ -124,10 +124,14 @@ COLORREF WindowPixel(CWnd* pWnd, CPoint pt, BOOL bClientOnly) {
     return clr;
 }
 
+// The caption as it is on the screen: the skinned frame draws it on WM_NCPAINT only.
 COLORREF CaptionPixel(CWnd* pFrame) {
+    pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    PumpFor(150);
     CRect rc;
     pFrame->GetWindowRect(&rc);
-    return WindowPixel(pFrame, CPoint(rc.Width() * 3 / 5, 5), FALSE);
+    CClientDC screen(NULL);
+    return screen.GetPixel(rc.left + rc.Width() * 3 / 5, rc.top + 5);
 }
 
 COLORREF GroupButtonPixel(CContactList& list) {
@@ -140,28 +144,6 @@ COLORREF GroupButtonPixel(CContactList& list) {
 CPoint ContactPoint(CContactList& list, DWORD dwId) {
     CIMListUserItem* pUser = list.FindContactItem(dwId);
     return pUser ? pUser->GetRect().CenterPoint() : CPoint(-1, -1);
-}
-
-// ---- Counting what a round leaves behind ----
-
-BOOL CALLBACK CountWindow(HWND, LPARAM lParam) {
-    ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
-BOOL CALLBACK CountTopLevel(HWND hWnd, LPARAM lParam) {
-    TCHAR szClass[16] = {};
-    ::GetClassName(hWnd, szClass, 16);
-    if (lstrcmp(szClass, _T("IME")) == 0) return TRUE;  // the system's own, made with the first window
-    ++*reinterpret_cast<int*>(lParam);
-    ::EnumChildWindows(hWnd, &CountWindow, lParam);
-    return TRUE;
-}
-
-int CountWindows() {
-    int n = 0;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &CountTopLevel, reinterpret_cast<LPARAM>(&n));
-    return n;
 }
 
 }  // namespace
@@ -214,7 +196,9 @@ public:
         OpenDialogs();
 
         // Quit, as the title bar's close button does.
+        // Not the main window any more, so that its end does not end the process's message loop.
         const HWND hFrame = pFrame->GetSafeHwnd();
+        pApp->m_pMainWnd = nullptr;
         pFrame->PostMessage(WM_CLOSE);
         Check(PumpUntil([hFrame] { return !::IsWindow(hFrame); }, 5000) != FALSE, "the window closes");
         pApp->m_pMainWnd = nullptr;
@@ -304,8 +288,8 @@ private:
         PostClick(&bar, bar.GetItemRect(ID_SKIN_JADE).CenterPoint());
         PumpPending();
         Check(CurrentSkinName() == _T("Jade"), "the toolbar's Jade button loads the jade skin");
-        Check(CaptionPixel(m_pFrame) != clrCaption && GroupButtonPixel(m_pFrame->m_contacts) != clrGroup,
-              "the caption and a group button take the jade colours");
+        Check(CaptionPixel(m_pFrame) != clrCaption, "the caption takes the jade colours");
+        Check(GroupButtonPixel(m_pFrame->m_contacts) != clrGroup, "a group button takes the jade colours");
         // Language -> Chinese, the command its menu item sends.
         m_pFrame->PostMessage(WM_COMMAND, ID_LANGUAGE_CHINESE);
         PumpPending();
@@ -444,8 +428,8 @@ BOOL CSelfTest::WriteShots() {
     Shoot(pFrame, m_strShots, _T("client-floating-toolbar.png"));
     pFrame->SwitchLanguage(_T("en-US"));
     pFrame->SwitchSkin(_T("Default"));
-    pFrame->DestroyWindow();
     AfxGetApp()->m_pMainWnd = nullptr;
+    pFrame->DestroyWindow();
     PumpPending();
     return FALSE;
 }
