@@ -118,3 +118,4 @@
 #include "QVDockMenuBarLayout.h"
 #include "QVDockMenuBar.h"
 #include "QVCmdUI.h"
+#include "QVResourceCount.h"

@@ -19,7 +19,7 @@ target_compile_definitions(RIZuruzezu PRIVATE RIZURUZEZU_BUILD _AFXEXT)
 target_include_directories(RIZuruzezu PUBLIC ${RIZ_LIBRARY_INCLUDES}
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
   $<INSTALL_INTERFACE:include>)
-target_link_libraries(RIZuruzezu PUBLIC ZIRevudiVuzad RIZAfx gdiplus msimg32)
+target_link_libraries(RIZuruzezu PUBLIC ZIRevudiVuzad RIZAfx gdiplus msimg32 PRIVATE ntdll)
 set_target_properties(RIZuruzezu PROPERTIES PREFIX "")
 # The word list's tick: drawn at build time by skingen into generated/views, where the resource script
 # views/QVWordList.rc finds it.

@@ -1,0 +1,110 @@
+#include "ClientStyle.h"
+
+#include <RIZuruzezu.h>
+#include <QVLanResManager.h>
+#include <QVSkinResManager.h>
+
+namespace {
+
+CString CommandString(UINT nID) {
+    CString str;
+    if (!str.LoadString(nID)) return CString();
+    if (str.Left(1) == _T("~")) str = ClientText(str.Mid(1));
+    return str;
+}
+
+// The last part of a path, without a trailing backslash and without the extension.
+CString NameOf(CString strPath, BOOL bDropExtension) {
+    strPath.TrimRight(_T('\\'));
+    strPath = strPath.Mid(strPath.ReverseFind(_T('\\')) + 1);
+    const int nDot = strPath.ReverseFind(_T('.'));
+    return bDropExtension && nDot > 0 ? strPath.Left(nDot) : strPath;
+}
+
+BOOL CALLBACK TellWindow(HWND hWnd, LPARAM lParam) {
+    // A window that answers the skin message with non-zero asks to be painted again.
+    if (::SendMessage(hWnd, static_cast<UINT>(lParam), 0, 0) && lParam == WM_QV_SKINCHANGED)
+        ::InvalidateRect(hWnd, nullptr, TRUE);
+    return TRUE;
+}
+
+BOOL CALLBACK TellTopLevel(HWND hWnd, LPARAM lParam) {
+    TellWindow(hWnd, lParam);
+    ::EnumChildWindows(hWnd, &TellWindow, lParam);
+    ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return TRUE;
+}
+
+void TellAllWindows(UINT message) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &TellTopLevel, message);
+}
+
+}  // namespace
+
+CString ClientText(LPCTSTR lpszKey) {
+    return CQVLanResManager::GetSingletonPtr()->GetString(lpszKey);
+}
+
+CString CommandPrompt(UINT nID) {
+    const CString str = CommandString(nID);
+    const int nBreak = str.Find(_T('\n'));
+    return nBreak < 0 ? str : str.Left(nBreak);
+}
+
+CString CommandName(UINT nID) {
+    const CString str = CommandString(nID);
+    const int nBreak = str.Find(_T('\n'));
+    return nBreak < 0 ? str : str.Mid(nBreak + 1);
+}
+
+CString CurrentSkinName() {
+    return NameOf(CQVSkinResManager::GetSingletonPtr()->GetCurrentSkinPath(), FALSE);
+}
+
+CString CurrentLanguageName() {
+    return NameOf(CQVLanResManager::GetSingletonPtr()->GetCurrentLanFile(), TRUE);
+}
+
+BOOL ApplySkin(LPCTSTR lpszName) {
+    CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
+    for (int i = 0; i < pSkins->GetSkinsTotal(); ++i) {
+        const CString strFolder = pSkins->GetSkinFolder(i);
+        if (NameOf(strFolder, FALSE).CompareNoCase(lpszName) != 0) continue;
+        if (!pSkins->LoadSkin(strFolder)) return FALSE;
+        TellAllWindows(WM_QV_SKINCHANGED);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL ApplyLanguage(LPCTSTR lpszName) {
+    CQVLanResManager* pLanguages = CQVLanResManager::GetSingletonPtr();
+    for (int i = 0; i < pLanguages->GetLanguagesTotal(); ++i) {
+        const CString strFile = pLanguages->GetLanguageFile(i);
+        if (NameOf(strFile, TRUE).CompareNoCase(lpszName) != 0) continue;
+        if (!pLanguages->LoadLanguage(strFile)) return FALSE;
+        TellAllWindows(WM_QV_LANCHANGED);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CWindowTexts::Capture(CWnd* pRoot) {
+    m_keys.clear();
+    std::vector<HWND> windows{pRoot->GetSafeHwnd()};
+    for (size_t i = 0; i < windows.size(); ++i)
+        for (HWND hChild = ::GetWindow(windows[i], GW_CHILD); hChild;
+             hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+            windows.push_back(hChild);
+    for (HWND hWnd : windows) {
+        CString strText;
+        CWnd::FromHandle(hWnd)->GetWindowText(strText);
+        if (strText.Left(1) == _T("~")) m_keys.emplace_back(hWnd, strText.Mid(1));
+    }
+    Apply();
+}
+
+void CWindowTexts::Apply() const {
+    for (const auto& key : m_keys)
+        if (::IsWindow(key.first)) ::SetWindowText(key.first, ClientText(key.second));
+}
