@@ -13,6 +13,7 @@
 #include "QVAliveToken.h"
 #include "QVMouseLoop.h"
 #include "QVWndClass.h"
+#include "QVWindowPlacement.h"
 #include "QVButton.h"
 #include "QVEdit.h"
 #include "QVEditEx.h"
@@ -118,3 +119,4 @@
 #include "QVDockMenuBarLayout.h"
 #include "QVDockMenuBar.h"
 #include "QVCmdUI.h"
+#include "QVDockState.h"
