@@ -91,12 +91,8 @@ struct CStudyFrame {
     // A bar's rectangle in the frame's client area; a floating bar's floating frame on the screen.
     CRect Rect(CQVControlBar* pBar) {
         CRect rect;
-        if (pBar->IsFloating()) {
-            pBar->GetParent()->GetParent()->GetWindowRect(&rect);
-        } else {
-            pBar->GetWindowRect(&rect);
-            pFrame->ScreenToClient(&rect);
-        }
+        (pBar->IsFloating() ? pBar->GetParent()->GetParent() : pBar)->GetWindowRect(&rect);
+        if (!pBar->IsFloating()) pFrame->ScreenToClient(&rect);
         return rect;
     }
     std::vector<CRect> Rects() { return {Rect(&menu), Rect(&tool), Rect(&pane)}; }
@@ -203,20 +199,13 @@ TEST_F(DockStateTest, TheWindowPlaceComesBackNormalMaximizedOrOnScreen) {
     }
 
     // Off every monitor: onto the nearest; a bad or missing entry: nothing changes.
-    const CRect rectOn = CRect(0, 100, 500, 400) + QVMonitorWorkAreas().front().TopLeft();
-    const LPCTSTR entries[][2] = {{_T("Left"), _T("-9000")},
-                                  {_T("Top"), _T("100")},
-                                  {_T("Right"), _T("-8500")},
-                                  {_T("Bottom"), _T("400")},
-                                  {_T("ShowCmd"), _T("1")}};
-    for (const auto& e : entries)
-        m_app.WriteProfileString(_T("Off"), e[0], e[1]);
+    UseProfile(riztest::TestDataPath(_T("dockstate\\place.ini")));
     ASSERT_TRUE(QVLoadWindowPlacement(pWnd, _T("Off")));
+    const CRect rectOn = CRect(0, 100, 500, 400) + QVMonitorWorkAreas().front().TopLeft();
     EXPECT_EQ(rectOn, place());
-    for (LPCTSTR lpszBad : {_T("x"), _T("-9000"), _T("")}) {
-        m_app.WriteProfileString(_T("Off"), _T("Right"), lpszBad);
+    for (LPCTSTR lpszBad : {_T("NotANumber"), _T("EmptyRect"), _T("NoRight"), _T("BadShow"), _T("Missing")}) {
         int nCmdShow = -1;
-        EXPECT_FALSE(QVLoadWindowPlacement(pWnd, _T("Off"), &nCmdShow));
+        EXPECT_FALSE(QVLoadWindowPlacement(pWnd, lpszBad, &nCmdShow));
         EXPECT_EQ(-1, nCmdShow);
         EXPECT_EQ(rectOn, place());
     }
