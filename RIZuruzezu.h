@@ -13,6 +13,7 @@
 #include "QVAliveToken.h"
 #include "QVMouseLoop.h"
 #include "QVWndClass.h"
+#include "QVWindowPlacement.h"
 #include "QVButton.h"
 #include "QVEdit.h"
 #include "QVEditEx.h"
@@ -119,3 +120,4 @@
 #include "QVDockMenuBar.h"
 #include "QVCmdUI.h"
 #include "QVResourceCount.h"
+#include "QVDockState.h"

@@ -6,6 +6,7 @@
 
 class CQVControlBar;
 class CQVDockBar;
+class CQVDockState;
 class CQVMiniDockFrameWnd;
 
 // Created like any frame (Create, LoadFrame; with new: it deletes itself when its window goes). The
@@ -42,6 +43,15 @@ public:
     DWORD CanDock(CRect rect, DWORD dwDockStyle, CQVDockBar** ppDockBar = NULL);
     CQVMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
     void ShowControlBar(CQVControlBar* pBar, BOOL bShow, BOOL bDelay);
+    // The places of the bars with an id (edge, row, index and offset in the row, or the floating point
+    // and orientation; visibility), taken into or applied from a CQVDockState (QVDockState.h). Applying
+    // docks the bars back in the saved order; a bar without a usable record keeps its place.
+    void GetDockState(CQVDockState& state) const;
+    void SetDockState(const CQVDockState& state);
+    // The same through the profile sections named from lpszProfileName; a missing or corrupt profile
+    // leaves the bars as they are.
+    void SaveBarState(LPCTSTR lpszProfileName) const;
+    void LoadBarState(LPCTSTR lpszProfileName);
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -1170,6 +1170,67 @@ int main() {
         if (nCommands != 2 || !floated) return 1;
     }
 
+    // Remembered bars and window place: a frame with a floated toolbar and a pane docked at the bottom
+    // is saved to an .INI file through the profile functions, destroyed and made again in its default
+    // layout; loading puts the window and every bar back where they were.
+    {
+        CWinApp app(_T("host state"));
+        TCHAR szIni[MAX_PATH];
+        ::GetTempPath(MAX_PATH, szIni);
+        lstrcat(szIni, _T("rizhost-state.ini"));
+        ::DeleteFile(szIni);
+        free(const_cast<LPTSTR>(app.m_pszProfileName));
+        app.m_pszProfileName = _tcsdup(szIni);
+        struct CStateFrame {
+            CSkinFrameWnd* pFrame = new CSkinFrameWnd;  // deletes itself with its window
+            CQVDockToolBar bar;
+            CQVDockWnd pane;
+            CStateFrame() {
+                pFrame->Create(NULL, _T("host state frame"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300));
+                pFrame->EnableDocking(CBRS_ALIGN_ANY);
+                bar.CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE821);
+                bar.AddItem(TBIT_BUTTON, _T("Play"), _T("Play the lesson"), CSize(16, 16), 0, 40001);
+                bar.ReCalcToolBar();
+                pane.CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE901);
+                pane.SetWindowPos(NULL, 0, 0, 120, 26, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                for (CQVControlBar* pBar :
+                     {static_cast<CQVControlBar*>(&bar), static_cast<CQVControlBar*>(&pane)}) {
+                    pBar->EnableDocking(CBRS_ALIGN_ANY);
+                    pFrame->DockControlBar(pBar, AFX_IDW_DOCKBAR_TOP);
+                }
+                pFrame->ShowWindow(SW_SHOWNA);
+                pFrame->RecalcLayout();
+            }
+            ~CStateFrame() { pFrame->DestroyWindow(); }
+            // The frame, the toolbar's floating frame (or the toolbar) and the pane, on the screen.
+            std::vector<CRect> Rects() {
+                std::vector<CRect> rects(3);
+                pFrame->GetWindowRect(&rects[0]);
+                (bar.IsFloating() ? bar.GetParent()->GetParent() : &bar)->GetWindowRect(&rects[1]);
+                pane.GetWindowRect(&rects[2]);
+                return rects;
+            }
+        };
+        std::vector<CRect> saved;
+        {
+            CStateFrame before;
+            before.pFrame->MoveWindow(30, 40, 500, 360);
+            before.pFrame->FloatControlBar(&before.bar, CPoint(220, 180));
+            before.pFrame->DockControlBar(&before.pane, AFX_IDW_DOCKBAR_BOTTOM);
+            before.pFrame->RecalcLayout();
+            saved = before.Rects();
+            QVSaveWindowPlacement(before.pFrame, _T("Host-Window"));
+            before.pFrame->SaveBarState(_T("Host"));
+        }
+        CStateFrame after;
+        const bool placed = QVLoadWindowPlacement(after.pFrame, _T("Host-Window")) != FALSE;
+        after.pFrame->LoadBarState(_T("Host"));
+        const bool restored = placed && after.bar.IsFloating() && after.Rects() == saved;
+        printf("host: window place %d, bars restored %d\n", placed, restored);
+        ::DeleteFile(szIni);
+        if (!restored) return 1;
+    }
+
     const bool ok = strLesson == _T("Lesson 3: Greetings") && drawn && clicked && dialog && skinnedWindows &&
                     skinned && windowless && outbar && contacts && signIn && wordBook && imageButtons &&
                     toolBarPlus && datePicker && transfers && autoSkin;
