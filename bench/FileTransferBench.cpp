@@ -134,13 +134,14 @@ const rizbench::Register
                             "File transfer list hit test, {100|10000|100000} rows, at the {top|end}",
                             "File transfer progress of a visible row"});
 
-// WM_SIZE lays out every row, UpdateTransferProgress finds its row by id: both against 100 rows.
+// WM_SIZE lays out every row, UpdateTransferProgress finds its row by id: both at 10,000 and 100,000
+// rows against the same at 100.
 void FileTransferScaleSuite() {
     rizbench::CParentWnd parent;
     if (!parent.CreateParent(kWidth + 20, kHeight + 20)) return;
-    std::unique_ptr<CQVFileTransferList> lists[2];
-    const int kRows[2] = {100, 100000};
-    for (int k = 0; k < 2; ++k) {
+    std::unique_ptr<CQVFileTransferList> lists[3];
+    const int kRows[3] = {100, 10000, 100000};
+    for (int k = 0; k < 3; ++k) {
         lists[k].reset(new CQVFileTransferList);
         if (!lists[k]->Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 10 + kWidth, 10 + kHeight), &parent,
                               3 + k))
@@ -156,7 +157,8 @@ void FileTransferScaleSuite() {
     };
     {
         rizbench::Suite suite("File transfer list WM_SIZE", "100 rows: every row laid out", size(0), 5);
-        suite.Add("100,000 rows (link widths cached per text)", size(1));
+        suite.Add("10,000 rows", size(1));
+        suite.Add("100,000 rows (link widths cached per text)", size(2));
     }
     auto progress = [&lists, &kRows](int k) {
         return [&lists, &kRows, k](int n) {
@@ -165,7 +167,8 @@ void FileTransferScaleSuite() {
         };
     };
     rizbench::Suite suite("UpdateTransferProgress", "100 rows", progress(0), 10000);
-    suite.Add("100,000 rows (rows found by id)", progress(1));
+    suite.Add("10,000 rows", progress(1));
+    suite.Add("100,000 rows (rows found by id)", progress(2));
 }
 
 const rizbench::Register s_registerFileTransferScale(&FileTransferScaleSuite, {"File transfer list WM_SIZE",

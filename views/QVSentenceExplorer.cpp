@@ -232,6 +232,7 @@ void CQVSentenceExplorer::DrawSentence(CDC* pDC, tagQVSEItem* pItem, int nMask, 
     CQVSelectScope scope(pDC, m_penBlank.GetSafeHandle());
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
     const COLORREF clrOld = pDC->GetTextColor();
+    std::vector<QVSentenceRun> runs;
     for (int nBlock = 0; nBlock < 3; ++nBlock) {
         if (!(nMask & (1 << nBlock))) continue;
         const auto& block = blocks[nBlock];
@@ -240,19 +241,26 @@ void CQVSentenceExplorer::DrawSentence(CDC* pDC, tagQVSEItem* pItem, int nMask, 
         pDC->SetTextColor(block.clr);
         LPCTSTR psz = block.strText.GetString();
         const bool bBlanks = block.bBlanks && m_bHideKeyword;
+        // Adjacent tokens of a line are drawn with one call: the glyphs land where per-token calls put
+        // them, since a run's width is the sum of its tokens'.
+        runs.clear();
         QVSentenceFlow(
             block.strText, block.tokens, nBlock, block.rc.left, block.rc.right, block.rc.top, measure,
             [&](const QVSentenceToken& token) {
-                CRect rc = token.rect;
-                if (bBlanks && QVSentenceIsKeyword(psz + token.nPos, token.nLen, m_strKeyword)) {
-                    const int y = rc.top + 3 * rc.Height() / 4;
-                    pDC->MoveTo(rc.left, y);
-                    pDC->LineTo(rc.right, y);
-                } else {
-                    pDC->DrawText(psz + token.nPos, token.nLen, &rc, kTokenFormat);
-                }
+                QVSentenceJoinRun(runs, token,
+                                  bBlanks && QVSentenceIsKeyword(psz + token.nPos, token.nLen, m_strKeyword));
             },
             nullptr);
+        for (const QVSentenceRun& run : runs) {
+            CRect rc = run.rect;
+            if (run.bBlank) {
+                const int y = rc.top + 3 * rc.Height() / 4;
+                pDC->MoveTo(rc.left, y);
+                pDC->LineTo(rc.right, y);
+            } else {
+                pDC->DrawText(psz + run.nPos, run.nLen, &rc, kTokenFormat);
+            }
+        }
     }
     pDC->SetTextColor(clrOld);
     pDC->SetBkMode(nOldMode);

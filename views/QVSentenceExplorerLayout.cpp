@@ -61,6 +61,19 @@ int QVSentenceFlow(const CString& strText, QVSentenceTokens tokens, int nBlock, 
     return y + QVSE_LINE_HEIGHT;
 }
 
+void QVSentenceJoinRun(std::vector<QVSentenceRun>& runs, const QVSentenceToken& token, bool bBlank) {
+    if (!bBlank && !runs.empty()) {
+        QVSentenceRun& last = runs.back();
+        if (!last.bBlank && last.nPos + last.nLen == token.nPos && last.rect.right == token.rect.left &&
+            last.rect.top == token.rect.top && last.rect.bottom == token.rect.bottom) {
+            last.nLen += token.nLen;
+            last.rect.right = token.rect.right;
+            return;
+        }
+    }
+    runs.push_back({token.nPos, token.nLen, token.rect, bBlank});
+}
+
 int QVSentenceLayout(const std::vector<tagQVSEItem*>& items, const CRect& rcClient,
                      const QVSentenceMeasure& measure, std::vector<tagQVSEHitRect>* pHitRects) {
     pHitRects->clear();

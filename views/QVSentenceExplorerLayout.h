@@ -59,6 +59,18 @@ RIZ_API int QVSentenceFlow(const CString& strText, QVSentenceTokens tokens, int 
                            const std::function<void(const QVSentenceToken&)>& onToken,
                            const std::function<void(const CRect&)>& onLine);
 
+// A piece of a block drawn with one call: tokens joined while each starts where the previous one ended
+// on the same line, or one blanked keyword (drawn as a line, never joined).
+struct QVSentenceRun {
+    int nPos, nLen;
+    CRect rect;
+    bool bBlank;
+};
+
+// Adds a token to the runs of a block: it extends the last run when both are text and the token
+// follows it in the text and on its line, else it starts a run.
+RIZ_API void QVSentenceJoinRun(std::vector<QVSentenceRun>& runs, const QVSentenceToken& token, bool bBlank);
+
 // Lays out every entry over the client rect, replacing the hit rects; returns the content height (the
 // virtual size's cy): 20 for no entries.
 RIZ_API int QVSentenceLayout(const std::vector<tagQVSEItem*>& items, const CRect& rcClient,

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <vector>
@@ -326,4 +329,83 @@ TEST_F(SkinSBWindow, TheSkinsBitmapIsUsedWhenItFitsAndFollowsASkinChange) {
                       .WrongPixels({{90, 50, GetSysColor(COLOR_SCROLLBAR)}}));
     DestroyWindow(hWnd);
     DeleteObject(hSmall);
+}
+
+// 100,000 rows in an owner-data list box and list view, 200 x 150 without a horizontal bar: the thumb
+// (10 pixels at the top of a 118-pixel track) dragged by half its span shows the middle rows, dragged
+// to the bottom the last page. Positions pass 16 bits: both controls follow the drag through
+// SIF_TRACKPOS, but the list box takes the release's SB_THUMBPOSITION from wParam's 16 bits, with the
+// system's own bar as with the skinned one, so it ends on the last page's low 16 bits.
+TEST_F(SkinSBWindow, ThumbDragsOverHundredThousandRowsEndWhereTheSystemsDo) {
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_LISTVIEW_CLASSES};
+    ASSERT_TRUE(InitCommonControlsEx(&icc));
+    const int kRows = 100000, kSpan = 150 - 2 * 16 - SKINSB_MIN_THUMB;
+    for (bool bListView : {false, true}) {
+        SCOPED_TRACE(bListView ? "list view" : "list box");
+        auto make = [&](bool bSkinned) {
+            const DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL |
+                                  (bListView ? LVS_REPORT | LVS_OWNERDATA | LVS_NOCOLUMNHEADER
+                                             : LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT);
+            m_hWnd = CreateWindowEx(0, bListView ? WC_LISTVIEW : _T("ListBox"), _T(""), dwStyle, 20, 20, 200,
+                                    150, m_host.Host(), nullptr, GetModuleHandle(nullptr), nullptr);
+            if (bSkinned) {
+                EXPECT_TRUE(AttachSkinScrollBar(m_hWnd, m_hBitmap));
+            }
+            if (bListView) {
+                LVCOLUMN col = {};
+                col.mask = LVCF_WIDTH;
+                col.cx = 150;
+                ListView_InsertColumn(m_hWnd, 0, &col);
+                ListView_SetItemCountEx(m_hWnd, kRows, 0);
+            } else {
+                SendMessage(m_hWnd, LB_SETCOUNT, kRows, 0);
+            }
+            riztest::PumpUntilIdle();
+        };
+        auto top = [&] {
+            return static_cast<int>(SendMessage(m_hWnd, bListView ? LVM_GETTOPINDEX : LB_GETTOPINDEX, 0, 0));
+        };
+        make(true);
+        SCROLLINFO si = {sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
+        ASSERT_TRUE(GetScrollInfo(m_hWnd, SB_VERT, &si));
+        ASSERT_GT(si.nPage, 3u);
+        const int nLast = kRows - static_cast<int>(si.nPage);
+        const int nLastShown = bListView ? nLast : nLast & 0xFFFF;
+        const struct {
+            int yTo;  // where the thumb's middle is dragged
+            int nTop;
+        } kDrags[] = {{20 + kSpan / 2, nLast / 2}, {400, nLastShown}, {-300, 0}};
+        for (const auto& drag : kDrags) {
+            SCOPED_TRACE(drag.yTo);
+            const int yFrom = 16 + MulDiv(GetScrollPos(m_hWnd, SB_VERT), kSpan, nLast) + 4;
+            Post(WM_NCLBUTTONDOWN, {192, yFrom}, HTVSCROLL);
+            Post(WM_MOUSEMOVE, {192, (yFrom + drag.yTo) / 2}, MK_LBUTTON);
+            Post(WM_MOUSEMOVE, {192, drag.yTo}, MK_LBUTTON);
+            Post(WM_LBUTTONUP, {192, drag.yTo});
+            EXPECT_NEAR(drag.nTop, top(), kRows / kSpan);
+            EXPECT_EQ(top(), GetScrollPos(m_hWnd, SB_VERT));
+            if (drag.yTo == 400) {
+                GetScrollInfo(m_hWnd, SB_VERT, &si);
+                EXPECT_EQ(nLast, si.nTrackPos);  // the drag itself reached the last page
+            }
+        }
+        DestroyWindow(m_hWnd);
+
+        // The unskinned twin dragged to the bottom by the system's own loop, which takes the posted input
+        // at once (the pointer stays near the bar: farther away the system's thumb snaps back).
+        make(false);
+        for (const CPoint& pt : {CPoint(192, 20), CPoint(192, 100), CPoint(192, 148)}) {
+            const CPoint ptScreen = Screen(pt);
+            CPoint ptClient = ptScreen;
+            ScreenToClient(m_hWnd, &ptClient);
+            SetCursorPos(ptScreen.x, ptScreen.y);
+            if (pt.y == 20)
+                PostMessage(m_hWnd, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(ptScreen.x, ptScreen.y));
+            PostMessage(m_hWnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
+        }
+        PostMessage(m_hWnd, WM_LBUTTONUP, 0, 0);
+        riztest::PumpUntilIdle();
+        EXPECT_EQ(nLastShown, top());
+        DestroyWindow(m_hWnd);
+    }
 }

@@ -6,6 +6,7 @@
 
 #include "MessagePump.h"
 #include "PixelProbe.h"
+#include "QVSelectScope.h"
 #include "QVSentenceExplorer.h"
 #include "ResourceCounter.h"
 #include "Watchdog.h"
@@ -27,6 +28,51 @@ protected:
         lastItem = wParam;
         if (onClick) onClick();
         return 0;
+    }
+};
+
+// The explorer as it drew before joining tokens into runs: one DrawText or blank line per token.
+class CPerTokenExplorer : public CQVSentenceExplorer {
+public:
+    void DrawSentence(CDC* pDC, tagQVSEItem* pItem, int nMask, int bHot) override {
+        const int y = -GetScrollPosition();
+        const struct {
+            const CString& strText;
+            CRect rc;
+            CFont& font;
+            COLORREF clr;
+            QVSentenceTokens tokens;
+        } blocks[3] = {
+            {pItem->strFirst, pItem->rcFirst + CPoint(0, y), m_fontFirst, bHot ? m_clrFirstHot : m_clrFirst,
+             QVSE_WORDS},
+            {pItem->strSecond, pItem->rcSecond + CPoint(0, y), m_fontSecond, m_clrSecond, QVSE_CHARS},
+            {pItem->strThird, pItem->rcThird + CPoint(0, y), m_fontThird, m_clrThird, QVSE_WORDS},
+        };
+        CQVSelectScope scope(pDC, m_penBlank.GetSafeHandle());
+        pDC->SetBkMode(TRANSPARENT);
+        for (int nBlock = 0; nBlock < 3; ++nBlock) {
+            if (!(nMask & (1 << nBlock))) continue;
+            const auto& b = blocks[nBlock];
+            pDC->FillSolidRect(b.rc, RGB(255, 255, 255));
+            scope.Select(b.font.GetSafeHandle());
+            pDC->SetTextColor(b.clr);
+            LPCTSTR psz = b.strText.GetString();
+            auto measure = [this](int n, LPCTSTR p, int nLen) { return MeasureToken(n, p, nLen); };
+            QVSentenceFlow(
+                b.strText, b.tokens, nBlock, b.rc.left, b.rc.right, b.rc.top, measure,
+                [&](const QVSentenceToken& token) {
+                    CRect rc = token.rect;
+                    if (nBlock != 1 && m_bHideKeyword &&
+                        QVSentenceIsKeyword(psz + token.nPos, token.nLen, m_strKeyword)) {
+                        pDC->MoveTo(rc.left, rc.top + 15);
+                        pDC->LineTo(rc.right, rc.top + 15);
+                    } else {
+                        pDC->DrawText(psz + token.nPos, token.nLen, &rc,
+                                      DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+                    }
+                },
+                nullptr);
+        }
     }
 };
 
@@ -110,6 +156,48 @@ TEST_F(SentenceExplorer, FixedPitchSentencesBlanksTheModulesBulletAndAHotBlock) 
     m_se.SendMessage(WM_MOUSELEAVE);
     EXPECT_EQ(0, riztest::WindowCapture(m_se.m_hWnd, riztest::WindowCapture::Current)
                      .CountNear(hits[1].rect, kRed, 60));
+}
+
+TEST_F(SentenceExplorer, RunsOfTokensLookAsOneCallPerToken) {
+    std::vector<QVSentenceRun> runs;
+    const QVSentenceToken kTokens[] = {{0, 2, CRect(50, 0, 70, 20)},  {2, 1, CRect(70, 0, 80, 20)},
+                                       {3, 4, CRect(80, 0, 120, 20)}, {7, 1, CRect(120, 0, 130, 20)},
+                                       {8, 2, CRect(50, 20, 70, 40)}, {10, 1, CRect(70, 20, 80, 40)}};
+    for (int i = 0; i < 6; ++i)
+        QVSentenceJoinRun(runs, kTokens[i], i == 2);  // token 2 is a blanked keyword
+    ASSERT_EQ(4u, runs.size());
+    EXPECT_TRUE(runs[0].nLen == 3 && runs[0].rect == CRect(50, 0, 80, 20) && runs[1].bBlank);
+    EXPECT_TRUE(runs[2].nLen == 1 && runs[3].nPos == 8 && runs[3].rect == CRect(50, 20, 80, 40));
+
+    // GBK characters (one with a trail byte below 0x80), surrogate pairs, wraps, blanks and a hot entry.
+    CString strWide(L"\x8fd9\x662f\x4e04\x4f60\x7684\x4e66\x5417\xff1f");
+#ifdef _UNICODE
+    strWide += L"\xD83D\xDE00\xD840\xDC00";
+#endif
+    CPerTokenExplorer perToken;
+    ASSERT_EQ(1, perToken.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 310, 210), &m_owner, 8));
+    for (CQVSentenceExplorer* pSe :
+         {static_cast<CQVSentenceExplorer*>(&m_se), static_cast<CQVSentenceExplorer*>(&perToken)}) {
+        pSe->AddSentence(_T("Is this your book? Yes, it is your English book, isn't it?"), strWide + strWide,
+                         _T("Unit 3, Lesson 2: your") + strWide, 0);
+        pSe->AddSentence(strWide + _T(" your ") + strWide, _T("a b"), _T("yours (your)"), 1);
+        pSe->InitializeData();
+        pSe->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(60, 15));
+    }
+    for (int bHide : {1, 0}) {
+        m_se.HideKeyword(bHide, TRUE);
+        perToken.HideKeyword(bHide, TRUE);
+        riztest::WindowCapture joined(m_se.m_hWnd, riztest::WindowCapture::Print);
+        riztest::WindowCapture separate(perToken.m_hWnd, riztest::WindowCapture::Print);
+        EXPECT_GT(joined.CountNear(CRect(0, 0, 300, 200), kRed, 60), 20);
+        // A glyph's anti-aliased fringe past its token, which the per-token rect clipped, may add a
+        // near-white pixel; nothing else may differ.
+        int nDiffering = 0;
+        for (int y = 0; y < joined.Height(); ++y)
+            for (int x = 0; x < joined.Width(); ++x)
+                nDiffering += !riztest::ColorNear(joined.Pixel(x, y), separate.Pixel(x, y), 8);
+        EXPECT_EQ(0, nDiffering);
+    }
 }
 
 TEST_F(SentenceExplorer, ClickNeedsPressAndReleaseOnOneSentenceAndTheHandShowsOverIt) {
