@@ -266,8 +266,9 @@ void CMainFrame::OnClose() {
         pApp->WriteProfileString(_T("Look"), _T("Skin"), CurrentSkinName());
         pApp->WriteProfileString(_T("Look"), _T("Language"), CurrentLanguageName());
     }
-    // >>> Docking state and window place: saved here through the library's profile functions
-    // >>> (CSkinFrameWnd::SaveBarState and the window-placement pair) once the library has them.
+    // The bars and the window's place, restored by the next start.
+    SaveBarState(_T("Bars"));
+    QVSaveWindowPlacement(this, _T("Window"));
     for (CClientDialog* pDlg :
          {static_cast<CClientDialog*>(&m_lesson), static_cast<CClientDialog*>(&m_wordBook)})
         if (pDlg->GetSafeHwnd()) pDlg->DestroyWindow();

@@ -58,6 +58,9 @@ BOOL CClientApp::InitInstance() {
     if (!pFrame->Create(NULL, ClientText(_T("IDS_CLIENT_TITLE")), WS_OVERLAPPEDWINDOW,
                         CRect(60, 40, 1020, 700)))
         return FALSE;
+    // The bars and the window where the last run left them; a missing or bad entry keeps the default.
+    pFrame->LoadBarState(_T("Bars"));
+    QVLoadWindowPlacement(pFrame, _T("Window"), &m_nCmdShow);
     pFrame->ShowWindow(m_nCmdShow);
     pFrame->UpdateWindow();
     if (!strProblem.IsEmpty()) pFrame->ShowStatus(strProblem);
@@ -81,9 +84,6 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs) {
     EnableDocking(CBRS_ALIGN_ANY);
     if (!CreateMenuAndToolBars() || !CreateOutlookBar()) return -1;
     Translate();
-
-    // >>> Docking state and window place: restored here through the library's profile functions
-    // >>> (CSkinFrameWnd::LoadBarState and the window-placement pair) once the library has them.
     return 0;
 }
 
