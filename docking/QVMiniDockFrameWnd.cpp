@@ -71,7 +71,16 @@ CQVControlBar* CQVMiniDockFrameWnd::GetFirstBar() const {
 
 void CQVMiniDockFrameWnd::ActivateDockingFrame() {
     const HWND hOwner = ::GetAncestor(m_hWnd, GA_ROOTOWNER);
-    if (hOwner && hOwner != m_hWnd && ::GetForegroundWindow() != hOwner) ::SetActiveWindow(hOwner);
+    if (!hOwner || hOwner == m_hWnd || ::GetForegroundWindow() == hOwner) return;
+    ::SetActiveWindow(hOwner);
+    // Raising the top parent can leave this frame behind its owner on the display although the z-order
+    // keeps it in front (a frame dropped over its docking frame then seems gone): a step below the
+    // owner and back to the top restacks it where the z-order has it.
+    const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    if (const HWND hFrameOwner = ::GetWindow(m_hWnd, GW_OWNER)) {
+        ::SetWindowPos(m_hWnd, hFrameOwner, 0, 0, 0, 0, nFlags);
+        ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, nFlags);
+    }
 }
 
 LRESULT CQVMiniDockFrameWnd::OnNcHitTest(CPoint point) {

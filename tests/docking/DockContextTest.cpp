@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "MessagePump.h"
+#include "PixelProbe.h"
 #include "QVDockBar.h"
 #include "QVDockContext.h"
 #include "QVDockWnd.h"
@@ -80,6 +81,16 @@ protected:
         ::ScreenToClient(hWnd, &pt);
         ::PostMessage(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
     }
+    // Pixels of the window's own picture that the display does not show (another window covers them).
+    static int PixelsHidden(HWND hWnd) {
+        const CRect rect = WindowRect(hWnd);
+        riztest::WindowCapture own(hWnd, riztest::WindowCapture::Current, false);
+        riztest::Surface screen(rect.Width(), rect.Height());
+        const HDC hScreen = ::GetDC(nullptr);
+        ::BitBlt(screen.Dc(), 0, 0, rect.Width(), rect.Height(), hScreen, rect.left, rect.top, SRCCOPY);
+        ::ReleaseDC(nullptr, hScreen);
+        return screen.CountDiffering(own, CRect(0, 0, rect.Width(), rect.Height()));
+    }
     static bool DesktopUnlocked() {
         const BOOL bLocked = ::LockWindowUpdate(::GetDesktopWindow());
         if (bLocked) ::LockWindowUpdate(nullptr);
@@ -97,8 +108,10 @@ TEST_F(DockContextTest, DragDocksFloatsOrLeavesTheBarAsItWas) {
     const CPoint ptBottom = m_rcClient.TopLeft() + CSize(250, m_rcClient.Height() - 4);
     const CPoint ptLeft = m_rcClient.TopLeft() + CSize(4, 200),
                  ptMiddle = m_rcClient.TopLeft() + CSize(250, 200);
-    const UINT kUnchanged = 1;
-    // Before the move: Ctrl pressed or the capture taken; after it: the message that ends the loop.
+    const CPoint ptTop = m_rcClient.TopLeft() + CSize(250, -4), ptRight(m_rcClient.right - 4, ptLeft.y);
+    const UINT kUnchanged = 1, kCaption = 2;
+    // Before the move: Ctrl pressed, the capture taken, or the bar floated and its frame's caption
+    // pressed; after it: the message that ends the loop.
     struct Case {
         const char* what;
         UINT nBefore;
@@ -115,6 +128,11 @@ TEST_F(DockContextTest, DragDocksFloatsOrLeavesTheBarAsItWas) {
         {"stolen capture, then the button up", 0, ptBottom, kStealCapture, kUnchanged},
         {"WM_QUIT (taken once the queue is empty)", 0, ptBottom, WM_QUIT, kUnchanged},
         {"a capture before the loop", kStealCapture, ptBottom, WM_LBUTTONUP, kUnchanged},
+        {"floating, by the caption, to the top", kCaption, ptTop, WM_LBUTTONUP, AFX_IDW_DOCKBAR_TOP},
+        {"... to the bottom", kCaption, ptBottom, WM_LBUTTONUP, AFX_IDW_DOCKBAR_BOTTOM},
+        {"... to the left", kCaption, ptLeft, WM_LBUTTONUP, AFX_IDW_DOCKBAR_LEFT},
+        {"... to the right", kCaption, ptRight, WM_LBUTTONUP, AFX_IDW_DOCKBAR_RIGHT},
+        {"... over the frame's middle", kCaption, ptMiddle, WM_LBUTTONUP, AFX_IDW_DOCKBAR_FLOAT},
         // clang-format on
     };
     for (const Case& c : cases) {
@@ -125,18 +143,31 @@ TEST_F(DockContextTest, DragDocksFloatsOrLeavesTheBarAsItWas) {
         const HWND hBar = m_pPane->m_hWnd;
         if (c.nBefore == kStealCapture) ::SetCapture(m_hHelper);
         if (c.nBefore == VK_CONTROL) ::PostMessage(hBar, WM_KEYDOWN, VK_CONTROL, 0);
+        if (c.nBefore == kCaption) {
+            m_pFrame->FloatControlBar(m_pPane.get(), m_rcClient.TopLeft() + CSize(150, 150));
+            // Another window is active: the press activates the docking frame, which rises.
+            ::ShowWindow(m_hHelper, SW_SHOWNA);
+            ::SetActiveWindow(m_hHelper);
+            const CPoint ptCaption = WindowRect(FloatingFrame()).TopLeft() + CSize(30, 6);
+            ::SetCursorPos(ptCaption.x, ptCaption.y);
+            ::PostMessage(FloatingFrame(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(ptCaption.x, ptCaption.y));
+        }
         PostMove(hBar, c.pt);
         if (c.nAfter == kStealCapture) ::PostMessage(m_hHelper, kStealCapture, 0, 0);
         if (c.nAfter == WM_QUIT) ::PostQuitMessage(7);
         if (c.nAfter != WM_QUIT)
             ::PostMessage(hBar, c.nAfter == kStealCapture ? WM_LBUTTONUP : c.nAfter, VK_ESCAPE, 0);
-        m_pPane->m_pDockContext->StartDrag(rectBefore.CenterPoint());
+        if (c.nBefore == kCaption)
+            riztest::PumpUntilIdle(500);
+        else
+            m_pPane->m_pDockContext->StartDrag(rectBefore.CenterPoint());
         CQVDockContext* pContext = m_pPane->m_pDockContext;
         EXPECT_TRUE(DesktopUnlocked());
         EXPECT_EQ(nullptr, pContext->m_pDC);
         EXPECT_EQ(CSize(0, 0), pContext->m_sizeLast) << "the outline is erased";
         EXPECT_EQ(c.nEdge == kUnchanged ? AFX_IDW_DOCKBAR_TOP : c.nEdge, Edge());
         EXPECT_TRUE(c.nEdge != kUnchanged || rectBefore == PaneRect()) << "the bar stays where it was";
+        EXPECT_TRUE(::IsWindow(hBar) && ::IsWindowVisible(hBar)) << "the bar is alive and shown";
         if (c.nEdge == AFX_IDW_DOCKBAR_FLOAT) {
             // The frame lands on the outline drawn last.
             EXPECT_EQ(pContext->m_rectFrameDragHorz, WindowRect(FloatingFrame()));
@@ -148,6 +179,8 @@ TEST_F(DockContextTest, DragDocksFloatsOrLeavesTheBarAsItWas) {
         EXPECT_EQ(bStolen ? m_hHelper : nullptr, ::GetCapture()) << "another window's capture stays its own";
         ::ReleaseCapture();
         riztest::PumpUntilIdle(200);
+        EXPECT_EQ(0, PixelsHidden(c.nEdge == AFX_IDW_DOCKBAR_FLOAT ? FloatingFrame() : hBar))
+            << "on the display";
     }
 }
 

@@ -232,6 +232,34 @@ TEST_F(DockingFrameTest, DelayedShowAndHideWaitForIdle) {
     EXPECT_TRUE(pTool->IsWindowVisible());
 }
 
+TEST_F(DockingFrameTest, ALayoutPassLeavesWhatAFullPaintShows) {
+    // A bar leaves the top for the bottom: the top edge shrinks, and the left pane and the view move up
+    // into what it uncovered, which the frame must not paint over.
+    CQVDockWnd* pA = Pane(0xE901);
+    CQVDockWnd* pB = Pane(0xE902);
+    CQVDockWnd* pLeft = Pane(0xE903, CSize(100, 150), CBRS_LEFT, true, RGB(40, 120, 200), true);
+    m_pFrame->DockControlBar(pA);
+    m_pFrame->DockControlBar(pB, AFX_IDW_DOCKBAR_TOP);
+    m_pFrame->DockControlBar(pLeft);
+    // A black view, moved in the same pass.
+    const LPCTSTR lpszView =
+        AfxRegisterWndClass(0, nullptr, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    const HWND hView =
+        ::CreateWindow(lpszView, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, m_hFrame,
+                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), nullptr, nullptr);
+    m_pFrame->RecalcLayout();
+    ::RedrawWindow(m_hFrame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    m_pFrame->DockControlBar(pB, AFX_IDW_DOCKBAR_BOTTOM);
+    m_pFrame->RecalcLayout();
+    ::RedrawWindow(m_hFrame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const riztest::WindowCapture after(m_hFrame, riztest::WindowCapture::Current);
+    const riztest::WindowCapture full(m_hFrame, riztest::WindowCapture::Screen);
+    // The bars and panes show what a full paint shows (the view is the view's own business).
+    const CRect rectView = InFrame(CWnd::FromHandle(hView));
+    EXPECT_EQ(after.CountDiffering(full, rectView),
+              after.CountDiffering(full, CRect(0, 0, full.Width(), full.Height())));
+}
+
 TEST_F(DockingFrameTest, BarBackgroundIsTheGradientWithItsGrip) {
     riztest::Surface s(60, 40);
     CDC dc;
