@@ -26,6 +26,25 @@ inline void* QVDockPlaceHolder(UINT nID) {
     return nID == 0 || nID > 0xFFFF ? nullptr : reinterpret_cast<void*>(static_cast<UINT_PTR>(nID));
 }
 
+// The dock bars of a frame, in the order they are made and searched (top and bottom first, so that
+// they take the full width), with the style each is made with.
+struct QVDockBarEdge {
+    UINT nID;
+    DWORD dwStyle;
+};
+inline constexpr QVDockBarEdge kQVDockBarEdges[] = {
+    {AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM},
+    {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP},
+    {AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT},
+    {AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT},
+};
+// The CBRS_ALIGN_ flag of an edge's dock bar id; 0 for any other id.
+inline DWORD QVDockBarAlign(UINT nDockBarID) {
+    for (const QVDockBarEdge& edge : kQVDockBarEdges)
+        if (edge.nID == nDockBarID) return edge.dwStyle & CBRS_ALIGN_ANY;
+    return 0;
+}
+
 // First position other than nPosExclude holding pEntry, else -1.
 RIZ_API int QVDockFind(const QVDockRowList& list, const void* pEntry, int nPosExclude = -1);
 // Number of bar entries.

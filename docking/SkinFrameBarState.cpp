@@ -12,24 +12,6 @@
 
 namespace {
 
-const UINT kEdges[] = {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT,
-                       AFX_IDW_DOCKBAR_RIGHT};
-
-DWORD EdgeAlign(UINT nDockBarID) {
-    switch (nDockBarID) {
-    case AFX_IDW_DOCKBAR_TOP:
-        return CBRS_ALIGN_TOP;
-    case AFX_IDW_DOCKBAR_BOTTOM:
-        return CBRS_ALIGN_BOTTOM;
-    case AFX_IDW_DOCKBAR_LEFT:
-        return CBRS_ALIGN_LEFT;
-    case AFX_IDW_DOCKBAR_RIGHT:
-        return CBRS_ALIGN_RIGHT;
-    default:
-        return 0;
-    }
-}
-
 // The row and the index in the row of entry nPos (above 0) of a row list.
 void RowAndIndex(const QVDockRowList& list, int nPos, int& nRow, int& nIndex) {
     nRow = nIndex = 0;
@@ -68,7 +50,8 @@ void CSkinFrameWnd::GetDockState(CQVDockState& state) const {
         if (pBar->GetBarStyle() & CBRS_SIZE_DYNAMIC) r.nMRUWidth = static_cast<int>(pBar->m_nMRUWidth);
         // A docked bar's own entry, a floating bar's placeholder: its way back.
         const void* pEntry = r.bFloating ? QVDockPlaceHolder(r.nBarID) : pBar;
-        for (UINT nEdge : kEdges) {
+        for (const QVDockBarEdge& edge : kQVDockBarEdges) {
+            const UINT nEdge = edge.nID;
             CQVDockBar* pEdge = DYNAMIC_DOWNCAST(CQVDockBar, pThis->GetControlBar(nEdge));
             const int nPos = pEdge ? QVDockFind(pEdge->m_arrBars, pEntry) : -1;
             if (nPos <= 0) continue;
@@ -99,10 +82,11 @@ void CSkinFrameWnd::SetDockState(const CQVDockState& state) {
         if (!pBar || !pBar->m_hWnd || pBar->IsDockBar()) continue;
         if (std::any_of(bars.begin(), bars.end(), [pBar](const CRestoredBar& b) { return b.pBar == pBar; }))
             continue;
-        CQVDockBar* pEdge =
-            EdgeAlign(r.nDockBarID) ? DYNAMIC_DOWNCAST(CQVDockBar, GetControlBar(r.nDockBarID)) : nullptr;
-        if (pEdge &&
-            (pEdge->m_bFloating || !pBar->m_pDockContext || !(pBar->m_dwDockStyle & EdgeAlign(r.nDockBarID))))
+        CQVDockBar* pEdge = QVDockBarAlign(r.nDockBarID)
+                                ? DYNAMIC_DOWNCAST(CQVDockBar, GetControlBar(r.nDockBarID))
+                                : nullptr;
+        if (pEdge && (pEdge->m_bFloating || !pBar->m_pDockContext ||
+                      !(pBar->m_dwDockStyle & QVDockBarAlign(r.nDockBarID))))
             pEdge = nullptr;
         if (!r.bFloating && r.nDockBarID && !pEdge) continue;
         if (r.bFloating && !pBar->m_pDockContext) continue;
@@ -141,8 +125,8 @@ void CSkinFrameWnd::SetDockState(const CQVDockState& state) {
             drop.push_back(QVDockPlaceHolder(b.pRecord->nBarID));
         }
     }
-    for (UINT nEdge : kEdges) {
-        CQVDockBar* pEdge = DYNAMIC_DOWNCAST(CQVDockBar, GetControlBar(nEdge));
+    for (const QVDockBarEdge& edge : kQVDockBarEdges) {
+        CQVDockBar* pEdge = DYNAMIC_DOWNCAST(CQVDockBar, GetControlBar(edge.nID));
         if (!pEdge) continue;
         std::vector<QVDockRestoreEntry> restored;
         for (const CRestoredBar& b : bars) {

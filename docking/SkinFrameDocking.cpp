@@ -3,23 +3,8 @@
 #include "SkinFrameWnd.h"
 
 #include "QVDockBar.h"
+#include "QVDockBarLayout.h"
 #include "QVMiniDockFrameWnd.h"
-
-namespace {
-
-// The dock bars of a frame, in the order they are made and searched.
-struct CDockBarRow {
-    UINT nID;
-    DWORD dwStyle;
-};
-const CDockBarRow kDockBars[] = {
-    {AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM},
-    {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP},
-    {AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT},
-    {AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT},
-};
-
-}  // namespace
 
 void CSkinFrameWnd::EnableDocking(DWORD dwDockStyle) {
     m_pFloatingFrameClass = RUNTIME_CLASS(CQVMiniDockFrameWnd);
@@ -27,7 +12,7 @@ void CSkinFrameWnd::EnableDocking(DWORD dwDockStyle) {
     // along; what a shrinking dock bar uncovers becomes the frame's to paint, though the next window
     // moved in already covers it. Painting only outside its children, the frame never wipes them.
     ModifyStyle(0, WS_CLIPCHILDREN);
-    for (const CDockBarRow& row : kDockBars) {
+    for (const QVDockBarEdge& row : kQVDockBarEdges) {
         if (!(row.dwStyle & dwDockStyle & CBRS_ALIGN_ANY) || GetControlBar(row.nID)) continue;
         CQVDockBar* pDockBar = new CQVDockBar(FALSE);
         if (!pDockBar->Create(this, row.dwStyle | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
@@ -48,7 +33,7 @@ void CSkinFrameWnd::DockControlBar(CQVControlBar* pBar, UINT nDockBarID, LPCRECT
 void CSkinFrameWnd::DockControlBar(CQVControlBar* pBar, CQVDockBar* pDockBar, LPCRECT lpRect) {
     if (!pBar || !pBar->m_hWnd) return;
     if (!pDockBar) {
-        for (const CDockBarRow& row : kDockBars) {
+        for (const QVDockBarEdge& row : kQVDockBarEdges) {
             if ((row.dwStyle & CBRS_ALIGN_ANY) != (pBar->GetBarStyle() & CBRS_ALIGN_ANY)) continue;
             pDockBar = DYNAMIC_DOWNCAST(CQVDockBar, GetControlBar(row.nID));
             break;
@@ -62,14 +47,14 @@ void CSkinFrameWnd::ReDockControlBar(CQVControlBar* pBar, CQVDockBar* pDockBar, 
     if (!pDockBar) {
         // The edge that kept the bar's place, else the bar's own edge.
         void* pHolder = QVDockPlaceHolder(pBar->GetDlgCtrlID());
-        for (const CDockBarRow& row : kDockBars) {
+        for (const QVDockBarEdge& row : kQVDockBarEdges) {
             CQVDockBar* pEdge = DYNAMIC_DOWNCAST(CQVDockBar, GetControlBar(row.nID));
             if (pEdge && pHolder && pEdge->FindBar(static_cast<CQVControlBar*>(pHolder)) > 0) {
                 pDockBar = pEdge;
                 break;
             }
         }
-        for (const CDockBarRow& row : kDockBars) {
+        for (const QVDockBarEdge& row : kQVDockBarEdges) {
             if (pDockBar) break;
             if ((row.dwStyle & CBRS_ALIGN_ANY) == (pBar->GetBarStyle() & CBRS_ALIGN_ANY))
                 pDockBar = DYNAMIC_DOWNCAST(CQVDockBar, GetControlBar(row.nID));
