@@ -8,6 +8,7 @@
 #include "TransparentBkg.h"
 #include "QVBitmapList.h"
 #include "TranslateStrings.h"
+#include "QVSkinNotify.h"
 #include "QVSmartImage.h"
 #include "QVSelectScope.h"
 #include "QVAliveToken.h"

@@ -7,6 +7,7 @@
 
 #include "QVDockBar.h"
 #include "QVDockContext.h"
+#include "QVSkinNotify.h"
 #include "QVSysColors.h"
 #include "QVWndClass.h"
 
@@ -18,17 +19,6 @@ ON_WM_LBUTTONDBLCLK()
 ON_WM_DESTROY()
 ON_MESSAGE(WM_QV_SKINCHANGED, &CQVControlBar::OnSkinChanged)
 END_MESSAGE_MAP()
-
-void QVSendSkinChangedToChildren(HWND hWnd, WPARAM wParam, LPARAM lParam) {
-    std::vector<HWND> vecChildren;
-    for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-        vecChildren.push_back(hChild);
-    for (HWND hChild : vecChildren) {
-        if (!::IsWindow(hChild)) continue;
-        if (::SendMessage(hChild, WM_QV_SKINCHANGED, wParam, lParam) != 0 && ::IsWindow(hChild))
-            ::InvalidateRect(hChild, nullptr, TRUE);
-    }
-}
 
 CQVControlBar::CQVControlBar() {
     ResetColors();

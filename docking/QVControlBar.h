@@ -48,8 +48,3 @@ protected:
     afx_msg LRESULT OnSkinChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
-
-// Sends the skin change (0x7E9) to every direct child of hWnd, the children collected first so that
-// one that creates or destroys siblings while it hears does not disturb the walk; a child answering
-// non-zero is invalidated.
-RIZ_API void QVSendSkinChangedToChildren(HWND hWnd, WPARAM wParam, LPARAM lParam);

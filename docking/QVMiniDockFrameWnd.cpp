@@ -2,6 +2,7 @@
 #include "QVMiniDockFrameWnd.h"
 
 #include "QVDockContext.h"
+#include "QVSkinNotify.h"
 
 IMPLEMENT_DYNCREATE(CQVMiniDockFrameWnd, CMiniFrameWnd)
 

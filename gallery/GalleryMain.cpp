@@ -107,26 +107,13 @@ CString SkinName(int nIndex) {
     return strFolder.Mid(strFolder.ReverseFind(_T('\\')) + 1);
 }
 
-// Tells a window and all its descendants that the skin changed, as a host does; a window that
-// answers non-zero is repainted.
-BOOL CALLBACK NotifySkinChanged(HWND hWnd, LPARAM) {
-    if (::SendMessage(hWnd, WM_QV_SKINCHANGED, 0, 0)) ::InvalidateRect(hWnd, nullptr, TRUE);
-    return TRUE;
-}
-
-// Every top-level window of the gallery (the frame, and the windows pages open over it) and every
-// window inside them. Skinned windows also pass the message to their direct children themselves; a
-// second one does no harm.
-BOOL CALLBACK NotifyTopLevelSkinChanged(HWND hWnd, LPARAM) {
-    NotifySkinChanged(hWnd, 0);
-    ::EnumChildWindows(hWnd, &NotifySkinChanged, 0);
-    return TRUE;
-}
-
 void ApplySkin(int nIndex) {
     CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
     if (!pSkins->LoadSkin(pSkins->GetSkinFolder(nIndex))) return;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &NotifyTopLevelSkinChanged, 0);
+    // Every top-level window of the gallery (the frame, and the windows pages open over it) and every
+    // window inside them. Skinned windows also pass the message to their direct children themselves; a
+    // second one does no harm.
+    QVNotifyThreadWindows(WM_QV_SKINCHANGED);
     ::SendMessage(g_gallery.hSkinCombo, CB_SETCURSEL, pSkins->GetCurrentSkinkID(), 0);
     ::RedrawWindow(g_gallery.hFrame, nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);

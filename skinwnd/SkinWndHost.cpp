@@ -4,10 +4,10 @@
 #include <QVLanResManager.h>
 
 #include <algorithm>
-#include <vector>
 
 #include "DrawMenuHelper.h"
 #include "QVMouseLoop.h"
+#include "QVSkinNotify.h"
 #include "TranslateStrings.h"
 
 namespace {
@@ -77,16 +77,7 @@ LRESULT CSkinWndHost::OnSkinChanged(WPARAM wParam, LPARAM lParam) const {
     m_skin.SetWndRegion();
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 
-    // The children are collected first: one of them may create or destroy siblings when it hears.
-    std::vector<HWND> vecChildren;
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != nullptr;
-         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-        vecChildren.push_back(hChild);
-    for (HWND hChild : vecChildren) {
-        if (!::IsWindow(hChild)) continue;
-        if (::SendMessage(hChild, WM_QV_SKINCHANGED, wParam, lParam) != 0 && ::IsWindow(hChild))
-            ::InvalidateRect(hChild, nullptr, TRUE);
-    }
+    QVSendSkinChangedToChildren(m_hWnd, wParam, lParam);
     return 0;
 }
 

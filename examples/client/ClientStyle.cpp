@@ -6,6 +6,9 @@
 
 namespace {
 
+// Every window of the client is redrawn after a skin or a language change, frames included.
+constexpr UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
+
 CString CommandString(UINT nID) {
     CString str;
     if (!str.LoadString(nID)) return CString();
@@ -19,24 +22,6 @@ CString NameOf(CString strPath, BOOL bDropExtension) {
     strPath = strPath.Mid(strPath.ReverseFind(_T('\\')) + 1);
     const int nDot = strPath.ReverseFind(_T('.'));
     return bDropExtension && nDot > 0 ? strPath.Left(nDot) : strPath;
-}
-
-BOOL CALLBACK TellWindow(HWND hWnd, LPARAM lParam) {
-    // A window that answers the skin message with non-zero asks to be painted again.
-    if (::SendMessage(hWnd, static_cast<UINT>(lParam), 0, 0) && lParam == WM_QV_SKINCHANGED)
-        ::InvalidateRect(hWnd, nullptr, TRUE);
-    return TRUE;
-}
-
-BOOL CALLBACK TellTopLevel(HWND hWnd, LPARAM lParam) {
-    TellWindow(hWnd, lParam);
-    ::EnumChildWindows(hWnd, &TellWindow, lParam);
-    ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    return TRUE;
-}
-
-void TellAllWindows(UINT message) {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &TellTopLevel, message);
 }
 
 }  // namespace
@@ -71,7 +56,7 @@ BOOL ApplySkin(LPCTSTR lpszName) {
         const CString strFolder = pSkins->GetSkinFolder(i);
         if (NameOf(strFolder, FALSE).CompareNoCase(lpszName) != 0) continue;
         if (!pSkins->LoadSkin(strFolder)) return FALSE;
-        TellAllWindows(WM_QV_SKINCHANGED);
+        QVNotifyThreadWindows(WM_QV_SKINCHANGED, kRedrawAll);
         return TRUE;
     }
     return FALSE;
@@ -83,7 +68,7 @@ BOOL ApplyLanguage(LPCTSTR lpszName) {
         const CString strFile = pLanguages->GetLanguageFile(i);
         if (NameOf(strFile, TRUE).CompareNoCase(lpszName) != 0) continue;
         if (!pLanguages->LoadLanguage(strFile)) return FALSE;
-        TellAllWindows(WM_QV_LANCHANGED);
+        QVNotifyThreadWindows(WM_QV_LANCHANGED, kRedrawAll);
         return TRUE;
     }
     return FALSE;

@@ -1,0 +1,111 @@
+// Skin and language changes told to every window of the thread: who hears, who is invalidated, the
+// redraw of the top-level windows, and a window that destroys itself while it hears.
+#include <afxwin.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "MessagePump.h"
+#include "QVSkinNotify.h"
+
+namespace {
+
+std::map<HWND, int> g_heard;
+LRESULT g_answer = 0;
+HWND g_hDestroyOnHearing = nullptr;
+
+LRESULT CALLBACK ListeningProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_QV_SKINCHANGED || message == WM_QV_LANCHANGED) {
+        ++g_heard[hWnd];
+        if (hWnd == g_hDestroyOnHearing) ::DestroyWindow(hWnd);
+        return g_answer;
+    }
+    return ::DefWindowProc(hWnd, message, wParam, lParam);
+}
+
+class QVSkinNotify : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASS wc = {};
+        wc.lpfnWndProc = &ListeningProc;
+        wc.hInstance = ::GetModuleHandle(nullptr);
+        wc.lpszClassName = _T("SkinNotifyListener");
+        ::RegisterClass(&wc);
+        // Two top-level windows; the first holds a child that holds a grandchild.
+        m_hTop = Make(WS_POPUP | WS_VISIBLE, nullptr, CRect(10, 10, 110, 110));
+        m_hChild = Make(WS_CHILD | WS_VISIBLE, m_hTop, CRect(0, 0, 60, 60));
+        m_hGrandchild = Make(WS_CHILD | WS_VISIBLE, m_hChild, CRect(0, 0, 30, 30));
+        m_hOther = Make(WS_POPUP | WS_VISIBLE, nullptr, CRect(150, 10, 250, 110));
+        riztest::PumpUntilIdle();
+        for (HWND hWnd : All())
+            ::ValidateRect(hWnd, nullptr);
+        g_heard.clear();
+        g_answer = 0;
+        g_hDestroyOnHearing = nullptr;
+    }
+    void TearDown() override {
+        for (HWND hWnd : {m_hTop, m_hOther})
+            if (::IsWindow(hWnd)) ::DestroyWindow(hWnd);
+    }
+    static HWND Make(DWORD dwStyle, HWND hParent, const CRect& rc) {
+        return ::CreateWindow(_T("SkinNotifyListener"), _T(""), dwStyle, rc.left, rc.top, rc.Width(),
+                              rc.Height(), hParent, nullptr, ::GetModuleHandle(nullptr), nullptr);
+    }
+    std::vector<HWND> All() const { return {m_hTop, m_hChild, m_hGrandchild, m_hOther}; }
+    static bool Invalid(HWND hWnd) { return ::GetUpdateRect(hWnd, nullptr, FALSE) != FALSE; }
+
+    HWND m_hTop = nullptr, m_hChild = nullptr, m_hGrandchild = nullptr, m_hOther = nullptr;
+};
+
+TEST_F(QVSkinNotify, EveryWindowHearsOnceAndOnlyANonZeroAnswerToTheSkinChangeInvalidates) {
+    struct Row {
+        UINT message;
+        LRESULT answer;
+        UINT nRedrawFlags;
+        bool bInvalid;
+    };
+    const Row rows[] = {
+        {WM_QV_SKINCHANGED, 1, 0, true},
+        {WM_QV_SKINCHANGED, 0, 0, false},
+        {WM_QV_LANCHANGED, 1, 0, false},
+        {WM_QV_LANCHANGED, 0, RDW_INVALIDATE | RDW_ALLCHILDREN, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "message " << row.message << ", answer " << row.answer);
+        for (HWND hWnd : All())
+            ::ValidateRect(hWnd, nullptr);
+        g_heard.clear();
+        g_answer = row.answer;
+        QVNotifyThreadWindows(row.message, row.nRedrawFlags);
+        for (HWND hWnd : All()) {
+            EXPECT_EQ(1, g_heard[hWnd]);
+            EXPECT_EQ(row.bInvalid, Invalid(hWnd));
+        }
+    }
+}
+
+TEST_F(QVSkinNotify, AWindowDestroyedWhileItHearsLeavesTheOthersTold) {
+    g_answer = 1;
+    g_hDestroyOnHearing = m_hChild;
+    QVNotifyThreadWindows(WM_QV_SKINCHANGED, RDW_INVALIDATE | RDW_FRAME);
+    EXPECT_FALSE(::IsWindow(m_hChild));
+    EXPECT_EQ(1, g_heard[m_hTop]);
+    EXPECT_EQ(1, g_heard[m_hOther]);
+    EXPECT_TRUE(Invalid(m_hOther));
+
+    // The direct children of one window, each once; the grandchild is its parent's to tell.
+    g_hDestroyOnHearing = nullptr;
+    g_heard.clear();
+    const HWND hChild = Make(WS_CHILD | WS_VISIBLE, m_hTop, CRect(0, 0, 20, 20));
+    const HWND hGrandchild = Make(WS_CHILD | WS_VISIBLE, hChild, CRect(0, 0, 10, 10));
+    ::ValidateRect(hChild, nullptr);
+    QVSendSkinChangedToChildren(m_hTop, 0, 0);
+    EXPECT_EQ(1, g_heard[hChild]);
+    EXPECT_EQ(0, g_heard[hGrandchild]);
+    EXPECT_EQ(0, g_heard[m_hTop]);
+    EXPECT_TRUE(Invalid(hChild));
+}
+
+}  // namespace
