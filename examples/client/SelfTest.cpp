@@ -2,13 +2,12 @@
 
 #include <RIZuruzezu.h>
 #include <QVImageEncoder.h>
+#include <QVMemoryDC.h>
 #include <QVLanResManager.h>
 
 #include <gdiplus.h>
 #include <stdio.h>
-#include <winternl.h>
 
-#include <cstdint>
 #include <functional>
 
 #include "ClientIds.h"
@@ -108,20 +107,14 @@ CString TextOf(CWnd* pWnd) {
 COLORREF WindowPixel(CWnd* pWnd, CPoint pt, BOOL bClientOnly) {
     CRect rc;
     pWnd->GetWindowRect(&rc);
-    CClientDC screen(NULL);
-    CDC dc;
-    dc.CreateCompatibleDC(&screen);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&screen, rc.Width(), rc.Height());
-    CBitmap* pOld = dc.SelectObject(&bitmap);
+    CQVMemoryDC dc;
+    dc.Create(rc.Width(), rc.Height());
     if (bClientOnly)
         pWnd->SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.GetSafeHdc()),
                           PRF_CLIENT | PRF_ERASEBKGND);
     else
         ::PrintWindow(pWnd->GetSafeHwnd(), dc.GetSafeHdc(), 0);
-    const COLORREF clr = dc.GetPixel(pt);
-    dc.SelectObject(pOld);
-    return clr;
+    return dc.GetPixel(pt);
 }
 
 // The caption as it is on the screen: the skinned frame draws it on WM_NCPAINT only.
@@ -372,17 +365,13 @@ void Shoot(CWnd* pFrame, const CString& strFolder, LPCTSTR lpszName) {
     CRect rc;
     pFrame->GetWindowRect(&rc);
     CClientDC screen(NULL);
-    CDC dc;
-    dc.CreateCompatibleDC(&screen);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&screen, rc.Width(), rc.Height());
-    CBitmap* pOld = dc.SelectObject(&bitmap);
+    CQVMemoryDC dc;
+    dc.Create(rc.Width(), rc.Height());
     dc.BitBlt(0, 0, rc.Width(), rc.Height(), &screen, rc.left, rc.top, SRCCOPY);
-    dc.SelectObject(pOld);
     CLSID clsid;
     CQVGdiplusImage::EnsureGdiplus();
     if (!QVGetPngEncoderClsid(&clsid)) return;
-    Gdiplus::Bitmap image(static_cast<HBITMAP>(bitmap.GetSafeHandle()), nullptr);
+    Gdiplus::Bitmap image(dc.GetHBitmap(), nullptr);
     const CStringW strPath(strFolder + _T("\\") + lpszName);
     const BOOL bSaved = image.Save(strPath, &clsid, nullptr) == Gdiplus::Ok;
     printf("shots: %s %s\n", static_cast<const char*>(CStringA(lpszName)), bSaved ? "written" : "FAILED");
