@@ -38,6 +38,9 @@ public:
 
     // Starts GDI+ once for the process; TRUE when it is running.
     static BOOL EnsureGdiplus();
+    // GDI+ images this module decoded from files and resources (for these objects, the skin's bitmaps
+    // and animations) that are still alive, each counted once however many objects share it.
+    static int GetLiveImageCount();
 
 protected:
     std::shared_ptr<Gdiplus::Image> m_image;

@@ -6,6 +6,7 @@
 
 #include <gdiplus.h>
 
+#include <atomic>
 #include <climits>
 #include <cstring>
 
@@ -322,6 +323,24 @@ HBITMAP DibFromBitmap(HBITMAP hSource) {
     return hBitmap;
 }
 
+namespace {
+
+// Every image decoded here is counted from its making to its deletion, so that a host can see that
+// what it loaded has gone again.
+std::atomic<int> g_nLiveImages{0};
+
+// The bitmap owned and counted; the stream it reads from, if any, is released with it.
+std::shared_ptr<Gdiplus::Bitmap> Counted(Gdiplus::Bitmap* pBitmap, IStream* pStream = nullptr) {
+    ++g_nLiveImages;
+    return std::shared_ptr<Gdiplus::Bitmap>(pBitmap, [pStream](Gdiplus::Bitmap* p) {
+        delete p;
+        if (pStream) pStream->Release();
+        --g_nLiveImages;
+    });
+}
+
+}  // namespace
+
 std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const std::vector<BYTE>& data) {
     if (!CQVGdiplusImage::EnsureGdiplus()) return nullptr;
     ImageProbe probe = ProbeImage(data.data(), data.size());
@@ -334,8 +353,7 @@ std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const std::vector<BYTE>&
         DIBSECTION ds = {};
         ::GetObject(hDib, sizeof(ds), &ds);
         int cx = ds.dsBm.bmWidth, cy = ds.dsBm.bmHeight;
-        std::shared_ptr<Gdiplus::Bitmap> bitmap =
-            std::make_shared<Gdiplus::Bitmap>(cx, cy, PixelFormat32bppARGB);
+        std::shared_ptr<Gdiplus::Bitmap> bitmap = Counted(new Gdiplus::Bitmap(cx, cy, PixelFormat32bppARGB));
         Gdiplus::BitmapData bd = {};
         bd.Width = cx;
         bd.Height = cy;
@@ -369,10 +387,11 @@ std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const std::vector<BYTE>&
         return nullptr;
     }
     // The image may read from the stream for as long as it lives.
-    return std::shared_ptr<Gdiplus::Bitmap>(pBitmap, [pStream](Gdiplus::Bitmap* p) {
-        delete p;
-        pStream->Release();
-    });
+    return Counted(pBitmap, pStream);
+}
+
+int LiveGdiplusImages() {
+    return g_nLiveImages.load();
 }
 
 HBITMAP DibFromGdiplus(Gdiplus::Bitmap* pBitmap) {

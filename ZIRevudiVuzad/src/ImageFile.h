@@ -48,6 +48,8 @@ HBITMAP DibFromBitmap(HBITMAP hBitmap);
 // A GDI+ bitmap of the file's bytes (PNG, JPEG, GIF, ICO, and BMP through DibFromBmpFile). The memory
 // stream the image reads from lives as long as the image. NULL for anything not acceptable.
 std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const std::vector<BYTE>& data);
+// Bitmaps made by GdiplusBitmapFromBytes that are not deleted yet.
+int LiveGdiplusImages();
 
 // The active frame of a GDI+ bitmap as a 32-bit DIB section, straight (not premultiplied) alpha.
 HBITMAP DibFromGdiplus(Gdiplus::Bitmap* pBitmap);

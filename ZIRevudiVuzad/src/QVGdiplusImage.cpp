@@ -26,6 +26,10 @@ BOOL CQVGdiplusImage::EnsureGdiplus() {
     return s_bStarted ? TRUE : FALSE;
 }
 
+int CQVGdiplusImage::GetLiveImageCount() {
+    return zir::LiveGdiplusImages();
+}
+
 BOOL CQVGdiplusImage::Load(LPCTSTR lpszPath) {
     Unload();
     std::vector<BYTE> data;

@@ -185,3 +185,19 @@ TEST(CQVGdiplusImageShare, LoadAndRenderLoopsLeakNoGdiObjects) {
     }
     EXPECT_EQ(0, before.GdiDelta());
 }
+
+TEST(CQVGdiplusImageShare, TheLiveImageCountFollowsLoadsCopiesAndUnloads) {
+    const int nBefore = CQVGdiplusImage::GetLiveImageCount();
+    {
+        CQVGdiplusImage png, bmp;
+        ASSERT_TRUE(png.Load(ImagePath(_T("alpha.png"))));
+        ASSERT_TRUE(bmp.Load(ImagePath(_T("frames4.bmp"))));
+        CQVGdiplusImage copy(png);
+        EXPECT_EQ(nBefore + 2, CQVGdiplusImage::GetLiveImageCount()) << "a copy shares its image";
+        EXPECT_FALSE(bmp.Load(ImagePath(_T("garbage.png"))));
+        EXPECT_EQ(nBefore + 1, CQVGdiplusImage::GetLiveImageCount()) << "a failed load drops the old image";
+        png.Unload();
+        EXPECT_EQ(nBefore + 1, CQVGdiplusImage::GetLiveImageCount()) << "the copy still holds it";
+    }
+    EXPECT_EQ(nBefore, CQVGdiplusImage::GetLiveImageCount());
+}
