@@ -17,6 +17,8 @@ public:
     // 0-based position of the current language file among Languages\*.lng in alphabetical order,
     // -1 when it was loaded from elsewhere.
     int GetCurrentLanIndex() const;
+    // Keys of the en-US table that the current language lacks, and so shows in English; 0 for en-US.
+    int GetMissingCount() const;
     CString GetCurrentLanFile() const { return m_strFile; }
     // Number of Languages\*.lng files and the full path of the n-th (same order; empty when out of
     // range).

@@ -53,6 +53,13 @@ int CQVLanResManager::GetCurrentLanIndex() const {
     return -1;
 }
 
+int CQVLanResManager::GetMissingCount() const {
+    int nMissing = 0;
+    for (const auto& entry : m_fallback)
+        if (m_current.find(entry.first) == m_current.end()) ++nMissing;
+    return nMissing;
+}
+
 BOOL CQVLanResManager::LoadLanguage(LPCTSTR lpszFile) {
     if (lpszFile == NULL || *lpszFile == 0) return FALSE;
     // Read into a table of its own: a file that fails leaves the current language as it was.

@@ -159,3 +159,14 @@ TEST_F(LanguageTest, TextsOutsideTheCodePageStillLoad) {
 #endif
     EXPECT_EQ(CString(_T("否")), Lan()->GetString(_T("IDS_NO")));
 }
+
+TEST_F(LanguageTest, TheMissingCountTellsHowManyEnUsKeysALanguageLacks) {
+    EXPECT_EQ(0, Lan()->GetMissingCount()) << "en-US itself";
+    ASSERT_TRUE(Lan()->LoadLanguage(Write(_T("empty.lng"), "")));
+    const int nAll = Lan()->GetMissingCount();
+    EXPECT_GT(nAll, 100);
+    ASSERT_TRUE(Lan()->LoadLanguage(Write(_T("two.lng"), "IDS_OK=Okay\nIDS_ONLY_HERE=x\n")));
+    EXPECT_EQ(nAll - 1, Lan()->GetMissingCount()) << "a key en-US lacks counts nothing";
+    ASSERT_TRUE(Lan()->LoadLanguage(LanguagesFolder() + _T("zh-CN.lng")));
+    EXPECT_EQ(0, Lan()->GetMissingCount());
+}
