@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr UINT_PTR kTransferTimer = 1;
 constexpr UINT kTransferTick = 100;  // ms: a tick of the stand-in network
 constexpr int kPercentPerTick = 10;
 constexpr int kTransfersHeight = 96;
@@ -18,15 +17,14 @@ GUID TransferId(unsigned long n) {
     return id;
 }
 
-// A picture file beside the program (the drop-down's arrow ships with the client).
+}  // namespace
+
 CString BesideProgram(LPCTSTR lpszFile) {
     TCHAR szPath[MAX_PATH] = {};
     ::GetModuleFileName(NULL, szPath, MAX_PATH);
     CString str = szPath;
     return str.Left(str.ReverseFind(_T('\\')) + 1) + lpszFile;
 }
-
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CInputBox, CQVEdit)
 ON_WM_CHAR()
@@ -52,6 +50,7 @@ ON_WM_TIMER()
 ON_WM_DESTROY()
 ON_NOTIFY(QVDBN_CLICKED, IDC_CHAT_SEND_FILE, &CChatPane::OnSendFileClicked)
 ON_MESSAGE(WM_QV_SKINCHANGED, &CChatPane::OnSkinChanged)
+ON_MESSAGE(WM_QV_TRANSFERLINK, &CChatPane::OnTransferLink)
 END_MESSAGE_MAP()
 
 BOOL CChatPane::Create(CWnd* pParent, UINT nID) {
@@ -179,6 +178,19 @@ void CChatPane::OnSendFileClicked(NMHDR* pNotify, LRESULT* pResult) {
         if (!nFile) return;
     }
     GetParentFrame()->SendMessage(WM_COMMAND, nFile);
+}
+
+// A link of a transfer row. Cancel removes the row at once, also while the stand-in network's timer
+// still runs for it: the next tick finds the row gone.
+LRESULT CChatPane::OnTransferLink(WPARAM wParam, LPARAM lParam) {
+    const auto* pItem = reinterpret_cast<const tagTransferFileItem*>(lParam);
+    if (wParam != tagFileTransferListButton::BT_CANCEL || !pItem) return 0;
+    CString strStatus;
+    strStatus.Format(ClientText(_T("IDS_CLIENT_ST_CANCELLED")), static_cast<LPCTSTR>(pItem->strFileName));
+    const GUID id = pItem->id;  // the row goes with its item
+    m_transfers.DelItem(id);
+    if (m_onStatus) m_onStatus(strStatus);
+    return 1;
 }
 
 LRESULT CChatPane::OnSkinChanged(WPARAM, LPARAM) {

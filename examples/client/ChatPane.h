@@ -10,6 +10,9 @@
 #include <functional>
 #include <map>
 
+// The full path of a file beside the program (the settings, the drop-down's arrow, the gallery).
+CString BesideProgram(LPCTSTR lpszFile);
+
 // The input box: Enter sends the line to the pane instead of breaking it.
 class CInputBox : public CQVEdit {
 public:
@@ -23,6 +26,11 @@ protected:
 
 class CChatPane : public CWnd {
 public:
+    // The stand-in network's timer: set while a transfer runs.
+    static constexpr UINT_PTR kTransferTimer = 1;
+    // A message for the status bar (a transfer cancelled).
+    std::function<void(const CString&)> m_onStatus;
+
     BOOL Create(CWnd* pParent, UINT nID);
     // Shows the conversation with a contact (their name a language key); the pane keeps every
     // contact's conversation.
@@ -50,6 +58,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnSendFileClicked(NMHDR* pNotify, LRESULT* pResult);
     afx_msg LRESULT OnSkinChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnTransferLink(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -25,6 +25,7 @@
 #define ID_LANGUAGE_ENGLISH 40040
 #define ID_LANGUAGE_CHINESE 40041
 #define ID_HELP_ABOUT 40050
+#define ID_HELP_GALLERY 40051
 // The "Send file" drop-down's menu.
 #define ID_SEND_FILE_LESSON 40060
 #define ID_SEND_FILE_WORDS 40061

@@ -17,6 +17,7 @@ const struct {
 const LPCTSTR kLessonKeys[] = {_T("IDS_CLIENT_L1"), _T("IDS_CLIENT_L2"), _T("IDS_CLIENT_L3")};
 const LPCTSTR kBookKeys[] = {_T("IDS_CLIENT_B1"), _T("IDS_CLIENT_B2")};
 enum : DWORD { kLessonsFolder = 1, kBooksFolder = 2, kFriendsFolder = 3 };
+constexpr UINT kWmStartStatus = WM_APP + 1;
 
 }  // namespace
 
@@ -145,6 +146,18 @@ LRESULT COutlookPane::OnOutBarNotify(WPARAM wParam, LPARAM) {
 
 // ---- The main window's behaviour ----
 
+CString ClientMessage(LPCTSTR lpszKey, LPCTSTR lpszName, int nNumber) {
+    CString str;
+    str.Format(ClientText(lpszKey), lpszName, nNumber);
+    return str;
+}
+
+CString MissingTextsMessage() {
+    const int nMissing = CQVLanResManager::GetSingletonPtr()->GetMissingCount();
+    return nMissing ? ClientMessage(_T("IDS_CLIENT_ST_HALF_LANGUAGE"), CurrentLanguageName(), nMissing)
+                    : CString();
+}
+
 BEGIN_MESSAGE_MAP(CMainFrame, CSkinFrameWnd)
 ON_WM_CREATE()
 ON_WM_CLOSE()
@@ -156,6 +169,8 @@ ON_COMMAND(ID_WORDS_BOOK, &CMainFrame::OnWordBook)
 ON_COMMAND(ID_CONTACTS_CHAT, &CMainFrame::OnChat)
 ON_COMMAND(ID_CONTACTS_SIMULATE, &CMainFrame::OnSimulate)
 ON_COMMAND(ID_HELP_ABOUT, &CMainFrame::OnAbout)
+ON_COMMAND(ID_HELP_GALLERY, &CMainFrame::OnGallery)
+ON_MESSAGE(kWmStartStatus, &CMainFrame::OnStartStatus)
 ON_COMMAND_RANGE(ID_SEND_FILE_LESSON, ID_SEND_FILE_WORDS, &CMainFrame::OnSendFile)
 ON_COMMAND_RANGE(ID_CONTACTS_SEND_FILE, ID_CONTACTS_SEND_FILE, &CMainFrame::OnSendFile)
 ON_COMMAND_RANGE(ID_SKIN_DEFAULT, ID_SKIN_JADE, &CMainFrame::OnSkin)
@@ -175,6 +190,16 @@ void CMainFrame::ShowStatus(const CString& strText) {
     m_status.SetPaneText(0, strText);
 }
 
+void CMainFrame::ShowStartStatus(const CString& strText) {
+    m_strStartStatus = strText;
+    PostMessage(kWmStartStatus);
+}
+
+LRESULT CMainFrame::OnStartStatus(WPARAM, LPARAM) {
+    ShowStatus(m_strStartStatus);
+    return 0;
+}
+
 void CMainFrame::LoadToolImages() {
     UINT ids[QVTBI_COUNT] = {};
     ids[QVTBI_PLAY] = ID_LESSON_OPEN;
@@ -183,7 +208,8 @@ void CMainFrame::LoadToolImages() {
     ids[QVTBI_RECORD] = ID_CONTACTS_SEND_FILE;
     ids[QVTBI_UK] = ID_CONTACTS_SIMULATE;
     ids[QVTBI_US] = ID_SKIN_JADE;
-    if (!QVLoadSkinToolBarImages(m_toolImages, ids)) ShowStatus(ClientText(_T("IDS_CLIENT_ST_NO_SKIN")));
+    if (!QVLoadSkinToolBarImages(m_toolImages, ids))
+        ShowStatus(ClientMessage(_T("IDS_CLIENT_ST_NO_SKIN"), CurrentSkinName()));
 }
 
 // Every text of the window again from the current language.
@@ -246,21 +272,37 @@ void CMainFrame::SimulateMessage() {
 
 BOOL CMainFrame::SwitchSkin(LPCTSTR lpszName) {
     if (ApplySkin(lpszName)) return TRUE;
-    CString str;
-    str.Format(ClientText(_T("IDS_CLIENT_ST_NO_SKIN")), lpszName);
-    ShowStatus(str);
+    ShowStatus(ClientMessage(_T("IDS_CLIENT_ST_NO_SKIN"), lpszName));
     return FALSE;
 }
 
 BOOL CMainFrame::SwitchLanguage(LPCTSTR lpszName) {
-    if (ApplyLanguage(lpszName)) return TRUE;
-    CString str;
-    str.Format(ClientText(_T("IDS_CLIENT_ST_NO_LANGUAGE")), lpszName);
-    ShowStatus(str);
-    return FALSE;
+    if (!ApplyLanguage(lpszName)) {
+        ShowStatus(ClientMessage(_T("IDS_CLIENT_ST_NO_LANGUAGE"), lpszName));
+        return FALSE;
+    }
+    // A language that lacks texts still loads; the user is told that some stay in English.
+    const CString strMissing = MissingTextsMessage();
+    if (!strMissing.IsEmpty()) ShowStatus(strMissing);
+    return TRUE;
+}
+
+template <class TRun>
+void CMainFrame::RunModal(TRun run) {
+    ++m_nModal;
+    run();
+    if (--m_nModal == 0 && m_bCloseAfterModal) PostMessage(WM_CLOSE);
 }
 
 void CMainFrame::OnClose() {
+    // A modal dialog or message box open over the window ends first, as its close button does; the
+    // window closes once the dialog's loop has returned, never under it.
+    if (m_nModal) {
+        m_bCloseAfterModal = TRUE;
+        const HWND hModal = ::GetLastActivePopup(m_hWnd);
+        if (hModal && hModal != m_hWnd) ::PostMessage(hModal, WM_CLOSE, 0, 0);
+        return;
+    }
     // The skin and the language of this run, for the next one.
     if (CWinApp* pApp = AfxGetApp()) {
         pApp->WriteProfileString(_T("Look"), _T("Skin"), CurrentSkinName());
@@ -280,13 +322,17 @@ void CMainFrame::OnLessonOpen() {
 }
 
 void CMainFrame::OnPlanner() {
-    CPlannerDialog dlg(this);
-    dlg.DoModal();
+    RunModal([this] {
+        CPlannerDialog dlg(this);
+        dlg.DoModal();
+    });
 }
 
 void CMainFrame::OnSettings() {
-    CSettingsDialog dlg(this);
-    dlg.DoModal();
+    RunModal([this] {
+        CSettingsDialog dlg(this);
+        dlg.DoModal();
+    });
 }
 
 void CMainFrame::OnExit() {
@@ -319,8 +365,26 @@ void CMainFrame::OnLanguage(UINT nID) {
 }
 
 void CMainFrame::OnAbout() {
-    QVMessageBox(this, ClientText(_T("IDS_CLIENT_ABOUT_TEXT")), ClientText(_T("IDS_CLIENT_ABOUT_TITLE")),
-                 MB_OK | MB_ICONINFORMATION);
+    RunModal([this] {
+        QVMessageBox(this, ClientText(_T("IDS_CLIENT_ABOUT_TEXT")), ClientText(_T("IDS_CLIENT_ABOUT_TITLE")),
+                     MB_OK | MB_ICONINFORMATION);
+    });
+}
+
+// The gallery shows each control on its own; it ships beside the client.
+void CMainFrame::OnGallery() {
+    const CString strGallery = BesideProgram(_T("gallery.exe"));
+    STARTUPINFO si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    CString strCommand = _T("\"") + strGallery + _T("\"");
+    if (::GetFileAttributes(strGallery) == INVALID_FILE_ATTRIBUTES ||
+        !::CreateProcess(strGallery, strCommand.GetBuffer(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi)) {
+        ShowStatus(ClientMessage(_T("IDS_CLIENT_ST_NO_GALLERY"), strGallery));
+        return;
+    }
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
 }
 
 void CMainFrame::OnUpdateSkin(CCmdUI* pCmdUI) {

@@ -47,6 +47,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// A status-bar message: the text of a language key formatted with a name and a number.
+CString ClientMessage(LPCTSTR lpszKey, LPCTSTR lpszName, int nNumber = 0);
+// What the current language lacks, for the status bar; empty when it has every text.
+CString MissingTextsMessage();
+
 class CMainFrame : public CSkinFrameWnd {
 public:
     // What the user sees, open to the self-test that drives the client.
@@ -69,6 +74,9 @@ public:
     void SimulateMessage();
     // The first status pane: a message that stays until the next prompt.
     void ShowStatus(const CString& strText);
+    // The same for a message of the start: it comes after the frame's own first prompt, which the
+    // frame posts to itself when it is made.
+    void ShowStartStatus(const CString& strText);
     BOOL SwitchSkin(LPCTSTR lpszName);
     BOOL SwitchLanguage(LPCTSTR lpszName);
     void GetMessageString(UINT nID, CString& rMessage) const override;
@@ -96,7 +104,18 @@ protected:
     afx_msg void OnSkin(UINT nID);
     afx_msg void OnLanguage(UINT nID);
     afx_msg void OnAbout();
+    afx_msg void OnGallery();
+    afx_msg LRESULT OnStartStatus(WPARAM wParam, LPARAM lParam);
     afx_msg void OnUpdateSkin(CCmdUI* pCmdUI);
     afx_msg void OnUpdateLanguage(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
+
+private:
+    // Runs a modal dialog or message box; a close asked for meanwhile comes when it has ended.
+    template <class TRun>
+    void RunModal(TRun run);
+
+    int m_nModal = 0;
+    CString m_strStartStatus;
+    BOOL m_bCloseAfterModal = FALSE;
 };

@@ -6,9 +6,11 @@
 #include <QVLanResManager.h>
 
 #include <gdiplus.h>
+#include <psapi.h>
 #include <stdio.h>
 
 #include <functional>
+#include <vector>
 
 #include "ClientIds.h"
 #include "ClientStyle.h"
@@ -74,9 +76,71 @@ void PostText(CWnd* pWnd, LPCTSTR lpszText) {
     PumpPending();
 }
 
+// A drag as the mouse makes it: the press at ptFrom (screen coordinates) on pPress's client area, or on
+// its caption when bCaption; moves in steps to ptTo and the release, to pCapture, the window that
+// holds the mouse meanwhile. The cursor goes to each point before its message is posted.
+void PostDrag(CWnd* pPress, CWnd* pCapture, CPoint ptFrom, CPoint ptTo, BOOL bCaption) {
+    auto client = [](CWnd* pWnd, CPoint pt) {
+        pWnd->ScreenToClient(&pt);
+        return MAKELPARAM(pt.x, pt.y);
+    };
+    ::SetCursorPos(ptFrom.x, ptFrom.y);
+    if (bCaption)
+        pPress->PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(ptFrom.x, ptFrom.y));
+    else
+        pPress->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, client(pPress, ptFrom));
+    constexpr int kSteps = 4;
+    for (int i = 1; i <= kSteps; ++i) {
+        const CPoint pt(ptFrom.x + (ptTo.x - ptFrom.x) * i / kSteps,
+                        ptFrom.y + (ptTo.y - ptFrom.y) * i / kSteps);
+        ::SetCursorPos(pt.x, pt.y);
+        pCapture->PostMessage(WM_MOUSEMOVE, MK_LBUTTON, client(pCapture, pt));
+    }
+    pCapture->PostMessage(WM_LBUTTONUP, 0, client(pCapture, ptTo));
+    PumpPending();
+}
+
+// The dock bar a control bar sits in: an edge's id, AFX_IDW_DOCKBAR_FLOAT, or 0.
+UINT DockEdge(CQVControlBar& bar) {
+    return bar.m_pDockBar ? bar.m_pDockBar->GetDlgCtrlID() : 0;
+}
+
+// Where the press of a drag by the grip goes: the grip at the bar's leading edge.
+CPoint GripPoint(CQVControlBar& bar) {
+    CRect rc;
+    bar.GetWindowRect(&rc);
+    return rc.TopLeft() + CSize(3, 8);
+}
+
+// A point just inside the left dock bar, level with the middle of the client area (the outlook bar
+// there is as tall as a vertical bar may be, mostly clipped).
+CPoint LeftEdgePoint(CMainFrame* pFrame) {
+    CRect rcOutlook, rcClient;
+    pFrame->m_outlook.GetWindowRect(&rcOutlook);
+    pFrame->m_split.GetWindowRect(&rcClient);
+    return CPoint(rcOutlook.left + 4, rcClient.CenterPoint().y);
+}
+
+// A double click on the caption of the frame a floating bar lies in.
+void PostCaptionDoubleClick(CQVControlBar& bar) {
+    CWnd* pFloating = bar.m_pDockBar ? bar.m_pDockBar->GetParent() : nullptr;
+    if (!pFloating) return;
+    CRect rc;
+    pFloating->GetWindowRect(&rc);
+    const CPoint pt(rc.CenterPoint().x, rc.top + ::GetSystemMetrics(SM_CYFRAME) + 4);
+    ::SetCursorPos(pt.x, pt.y);
+    pFloating->PostMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(pt.x, pt.y));
+    PumpPending();
+}
+
+// The timers the self-test sets for itself on the thread; none may outlive what it did.
+std::vector<UINT_PTR> g_threadTimers;
+
 // A modal dialog or message box that opens from a posted command: its caption is noted and the box is
-// closed, as the title bar's close button does, from a timer that fires inside its loop.
+// closed, as the title bar's close button does, from a timer that fires inside its loop. With
+// g_hCloseUnderModal set, the main window's close button is pressed instead, the dialog still open.
 CString g_strModalCaption;
+HWND g_hCloseUnderModal = NULL;
 void CALLBACK CloseModal(HWND, UINT, UINT_PTR nTimer, DWORD) {
     HWND hActive = ::GetActiveWindow();
     TCHAR szClass[16] = {};
@@ -84,15 +148,35 @@ void CALLBACK CloseModal(HWND, UINT, UINT_PTR nTimer, DWORD) {
     if (lstrcmp(szClass, _T("#32770")) != 0) return;
     ::KillTimer(NULL, nTimer);
     CWnd::FromHandle(hActive)->GetWindowText(g_strModalCaption);
-    ::PostMessage(hActive, WM_CLOSE, 0, 0);
+    ::PostMessage(g_hCloseUnderModal ? g_hCloseUnderModal : hActive, WM_CLOSE, 0, 0);
+}
+
+UINT_PTR StartModalCloser() {
+    g_strModalCaption.Empty();
+    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, &CloseModal);
+    g_threadTimers.push_back(nTimer);
+    return nTimer;
 }
 
 CString RunModalCommand(CWnd* pFrame, UINT nCommand) {
-    g_strModalCaption.Empty();
-    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, &CloseModal);
+    const UINT_PTR nTimer = StartModalCloser();
     pFrame->SendMessage(WM_COMMAND, nCommand);  // returns when the box has closed
     ::KillTimer(NULL, nTimer);
     return g_strModalCaption;
+}
+
+SIZE_T WorkingSetKB() {
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    return ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof(counters))
+               ? counters.WorkingSetSize / 1024
+               : 0;
+}
+
+void Report(int& rFailures, bool bOk, const char* lpszWhat, BOOL bReport) {
+    if (!bOk) ++rFailures;
+    if (!bOk || bReport) printf("selftest: %s %s\n", bOk ? "ok  " : "FAILED", lpszWhat);
+    fflush(stdout);
 }
 
 // ---- What the user sees ----
@@ -144,6 +228,12 @@ CPoint ContactPoint(CContactList& list, DWORD dwId) {
 BOOL CSelfTest::ParseCommandLine(LPCTSTR lpszCommandLine) {
     CString str = lpszCommandLine ? lpszCommandLine : _T("");
     str.Trim();
+    if (str.Left(16) == _T("--selftest-start")) {
+        m_bStart = TRUE;
+        m_strExpected = str.Mid(16);
+        ::SetCursorPos(0, 0);  // away from where the window comes, whose bars would show their prompts
+        return TRUE;
+    }
     if (str.Left(10) == _T("--selftest")) {
         m_nRounds = std::max(1, _ttoi(str.Mid(10)));
         return TRUE;
@@ -182,29 +272,20 @@ public:
 
         OpenChat();
         SendLine();
+        CancelFile();
         SendFile();
         ReceiveMessage();
-        FloatAndDockToolbar();
+        DockToolbar();
         SwitchSkinAndLanguage();
         OpenDialogs();
-
-        // Quit, as the title bar's close button does.
-        // Not the main window any more, so that its end does not end the process's message loop.
-        const HWND hFrame = pFrame->GetSafeHwnd();
-        pApp->m_pMainWnd = nullptr;
-        pFrame->PostMessage(WM_CLOSE);
-        Check(PumpUntil([hFrame] { return !::IsWindow(hFrame); }, 5000) != FALSE, "the window closes");
-        pApp->m_pMainWnd = nullptr;
-        PumpPending();
+        OpenGallery();
+        NoTimerRuns();
+        QuitWithADialogOpen();
         return TRUE;
     }
 
 private:
-    void Check(bool bOk, const char* lpszWhat) {
-        if (!bOk) ++m_rFailures;
-        if (!bOk || m_bReport) printf("selftest: %s %s\n", bOk ? "ok  " : "FAILED", lpszWhat);
-        fflush(stdout);
-    }
+    void Check(bool bOk, const char* lpszWhat) { Report(m_rFailures, bOk, lpszWhat, m_bReport); }
 
     void OpenChat() {
         CContactList& list = m_pFrame->m_contacts;
@@ -259,19 +340,45 @@ private:
         list.SetCurrentGroup(0, 0);
     }
 
-    void FloatAndDockToolbar() {
-        // A double click on the bar's grip floats it; one on the floating frame's caption docks it back.
+    // A transfer cancelled by its row's Cancel link while the stand-in network's timer runs for it.
+    void CancelFile() {
+        CChatPane& chat = m_pFrame->m_chat;
+        PostClick(&chat.m_sendFile, chat.m_sendFile.GetMainRect().CenterPoint());
+        const tagTransferFileItem* pItem = chat.m_transfers.GetItem(0);
+        CPoint ptCancel(-1, -1);
+        for (const tagFileTransferListButton& link :
+             pItem ? pItem->links : std::vector<tagFileTransferListButton>())
+            if (link.type == tagFileTransferListButton::BT_CANCEL && link.visible)
+                ptCancel = QVViewToClient(link.rect, chat.m_transfers.GetScrollPosition()).CenterPoint();
+        const CString strName = pItem ? pItem->strFileName : CString();
+        PostClick(&chat.m_transfers, ptCancel);
+        Check(chat.m_transfers.GetItemCount() == 0 &&
+                  m_pFrame->m_status.GetPaneText(0) == ClientMessage(_T("IDS_CLIENT_ST_CANCELLED"), strName),
+              "a running transfer's Cancel removes its row and the status bar says so");
+        PumpFor(3 * 100 + 50);  // ticks of the timer that find the row gone
+        Check(!::KillTimer(chat.GetSafeHwnd(), CChatPane::kTransferTimer),
+              "the stand-in network's timer stops once nothing is sent");
+    }
+
+    // The classic toolbar: dragged by its grip into the window it floats; a double click on the
+    // floating caption docks it back; dragged to the left edge it docks there; a double click on its
+    // grip floats it again and one on the caption brings it back to the left.
+    void DockToolbar() {
         CQVDockToolBar& bar = m_pFrame->m_classicBar;
-        PostClick(&bar, CPoint(3, 8), TRUE);
-        PumpPending();
-        const BOOL bFloated = bar.IsFloating();
-        Check(bFloated != FALSE, "a double click on the classic toolbar's grip floats it");
-        if (bFloated) {
-            m_pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
-            m_pFrame->RecalcLayout();
-            PumpPending();
-        }
-        Check(!bar.IsFloating(), "the classic toolbar docks back at the top");
+        CRect rcClient;
+        m_pFrame->m_split.GetWindowRect(&rcClient);
+        PostDrag(&bar, &bar, GripPoint(bar), rcClient.CenterPoint(), FALSE);
+        Check(DockEdge(bar) == AFX_IDW_DOCKBAR_FLOAT, "dragged into the window, the classic toolbar floats");
+        PostCaptionDoubleClick(bar);
+        Check(DockEdge(bar) == AFX_IDW_DOCKBAR_TOP,
+              "a double click on its floating caption docks it back at the top");
+        PostDrag(&bar, &bar, GripPoint(bar), LeftEdgePoint(m_pFrame), FALSE);
+        Check(DockEdge(bar) == AFX_IDW_DOCKBAR_LEFT, "dragged to the left edge, it docks there");
+        PostClick(&bar, CPoint(8, 3), TRUE);
+        Check(DockEdge(bar) == AFX_IDW_DOCKBAR_FLOAT, "a double click on its grip floats it");
+        PostCaptionDoubleClick(bar);
+        Check(DockEdge(bar) == AFX_IDW_DOCKBAR_LEFT,
+              "a double click on the caption docks it back at the left");
     }
 
     void SwitchSkinAndLanguage() {
@@ -329,6 +436,57 @@ private:
               "About opens a message box");
     }
 
+    // Help -> Gallery starts the gallery beside the program; where there is none it says so. A gallery
+    // that is there is not started by the self-test.
+    void OpenGallery() {
+        const CString strGallery = BesideProgram(_T("gallery.exe"));
+        if (::GetFileAttributes(strGallery) != INVALID_FILE_ATTRIBUTES) return;
+        m_pFrame->PostMessage(WM_COMMAND, ID_HELP_GALLERY);
+        PumpPending();
+        Check(m_pFrame->m_status.GetPaneText(0) == ClientMessage(_T("IDS_CLIENT_ST_NO_GALLERY"), strGallery),
+              "Help -> Gallery says that the gallery is missing");
+    }
+
+    // Nothing moves any more: none of the client's timers may still be set, nor one of the self-test's.
+    void NoTimerRuns() {
+        const struct {
+            CWnd* pWnd;
+            UINT_PTR nTimer;
+        } timers[] = {{&m_pFrame->m_chat, CChatPane::kTransferTimer},
+                      {&m_pFrame->m_contacts, CIMListWnd::TIMER_ANIMATION},
+                      {&m_pFrame->m_contacts, CIMListWnd::TIMER_REPEAT},
+                      {&m_pFrame->m_contacts, CIMListWnd::TIMER_SPARKLE},
+                      {&m_pFrame->m_outlook.m_friends, CIMListWnd::TIMER_ANIMATION},
+                      {&m_pFrame->m_outlook.m_friends, CIMListWnd::TIMER_REPEAT},
+                      {&m_pFrame->m_outlook.m_friends, CIMListWnd::TIMER_SPARKLE}};
+        int nSet = 0;
+        for (const auto& timer : timers)
+            nSet += ::KillTimer(timer.pWnd->GetSafeHwnd(), timer.nTimer) ? 1 : 0;
+        for (UINT_PTR nTimer : g_threadTimers)
+            nSet += ::KillTimer(NULL, nTimer) ? 1 : 0;
+        g_threadTimers.clear();
+        Check(nSet == 0, "no timer of the client or of the self-test is left running");
+    }
+
+    // Quit with the settings open: the main window's close button, pressed while the dialog's loop
+    // runs, closes the dialog and then the window.
+    void QuitWithADialogOpen() {
+        // Not the main window any more, so that its end does not end the process's message loop.
+        const HWND hFrame = m_pFrame->GetSafeHwnd();
+        AfxGetApp()->m_pMainWnd = nullptr;
+        g_hCloseUnderModal = hFrame;
+        const UINT_PTR nTimer = StartModalCloser();
+        m_pFrame->PostMessage(WM_COMMAND, ID_LESSON_SETTINGS);
+        const BOOL bClosed = PumpUntil([hFrame] { return !::IsWindow(hFrame); }, 5000);
+        g_hCloseUnderModal = NULL;
+        Check(bClosed && g_strModalCaption == ClientText(_T("IDS_CLIENT_SET_TITLE")),
+              "closing the window with the settings open closes both");
+        Check(!::KillTimer(NULL, nTimer), "the self-test's closer has stopped");
+        g_threadTimers.clear();
+        m_pFrame = nullptr;
+        PumpPending();
+    }
+
     int& m_rFailures;
     BOOL m_bReport = FALSE;
     CMainFrame* m_pFrame = nullptr;
@@ -342,14 +500,114 @@ BOOL CSelfTest::Run() {
     CRound round(m_nFailures);
     round.Run(TRUE);
     PumpPending();
+    const SIZE_T nFirstKB = WorkingSetKB();
     const int nGdi = QVCountGdiObjects(), nWindows = QVCountThreadWindows();
+    const int nImages = CQVGdiplusImage::GetLiveImageCount();
     for (int i = 1; i < m_nRounds; ++i)
         round.Run(FALSE);
     PumpPending();
     const int nGdiDelta = QVCountGdiObjects() - nGdi, nWindowDelta = QVCountThreadWindows() - nWindows;
-    printf("selftest: %d more rounds left %d GDI objects and %d windows behind\n", m_nRounds - 1, nGdiDelta,
-           nWindowDelta);
-    if (nGdiDelta != 0 || nWindowDelta != 0) ++m_nFailures;
+    const int nImageDelta = CQVGdiplusImage::GetLiveImageCount() - nImages;
+    printf("selftest: %d more rounds left %d GDI objects, %d windows and %d GDI+ images behind\n",
+           m_nRounds - 1, nGdiDelta, nWindowDelta, nImageDelta);
+    printf("selftest: working set after 1 round: %u KB; after %d: %u KB\n", static_cast<unsigned>(nFirstKB),
+           m_nRounds, static_cast<unsigned>(WorkingSetKB()));
+    if (nGdiDelta != 0 || nWindowDelta != 0 || nImageDelta != 0) ++m_nFailures;
+    LeaveRememberedState();
+    printf("selftest: %s\n", m_nFailures ? "FAILED" : "ok");
+    fflush(stdout);
+    return FALSE;
+}
+
+namespace {
+
+// Where the last run leaves the window, and the second start finds it.
+const CRect kRememberedPlace(90, 70, 930, 650);
+
+}  // namespace
+
+// The jade skin, Chinese, the classic toolbar docked at the left and the window moved, each by input;
+// closing writes them to the settings file.
+void CSelfTest::LeaveRememberedState() {
+    auto* pFrame = new CMainFrame;
+    if (!pFrame->Create(NULL, ClientText(_T("IDS_CLIENT_TITLE")), WS_OVERLAPPEDWINDOW,
+                        CRect(20, 20, 980, 680))) {
+        Report(m_nFailures, false, "the main window opens for the last run", TRUE);
+        return;
+    }
+    pFrame->ShowWindow(SW_SHOW);
+    PumpPending();
+    pFrame->PostMessage(WM_COMMAND, ID_SKIN_JADE);
+    pFrame->PostMessage(WM_COMMAND, ID_LANGUAGE_CHINESE);
+    PumpPending();
+    CQVDockToolBar& bar = pFrame->m_classicBar;
+    PostDrag(&bar, &bar, GripPoint(bar), LeftEdgePoint(pFrame), FALSE);
+    pFrame->MoveWindow(kRememberedPlace);
+    PumpPending();
+    const bool bLeft = CurrentSkinName() == _T("Jade") && CurrentLanguageName() == _T("zh-CN") &&
+                       DockEdge(bar) == AFX_IDW_DOCKBAR_LEFT;
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    pFrame->PostMessage(WM_CLOSE);
+    const BOOL bClosed = PumpUntil([hFrame] { return !::IsWindow(hFrame); }, 5000);
+    Report(m_nFailures, bLeft && bClosed,
+           "the last run closes in jade and Chinese with the toolbar at the left", TRUE);
+    PumpPending();
+}
+
+// What the started window shows, against the expectations of the command line.
+BOOL CSelfTest::CheckStart(CMainFrame* pFrame) {
+    ::CreateThread(NULL, 0, &Watchdog, NULL, 0, NULL);
+    PumpPending();
+    const CString strStatus = pFrame->m_status.GetPaneText(0);
+    CString strSkin = _T("Default"), strLanguage = _T("en-US"), strBar = _T("top"), strWindow;
+    CString strStatusKey = _T("IDS_CLIENT_READY"), strStatusName;
+    int nPos = 0;
+    for (CString strToken = m_strExpected.Tokenize(_T(" "), nPos); !strToken.IsEmpty();
+         strToken = m_strExpected.Tokenize(_T(" "), nPos)) {
+        const CString strKey = strToken.SpanExcluding(_T("=")),
+                      strValue = strToken.Mid(strKey.GetLength() + 1);
+        if (strKey == _T("skin")) strSkin = strValue;
+        if (strKey == _T("language")) strLanguage = strValue;
+        if (strKey == _T("bar")) strBar = strValue;
+        if (strKey == _T("window")) strWindow = strValue;
+        if (strKey == _T("status")) {
+            strStatusKey = strValue.SpanExcluding(_T(":"));
+            strStatusName = strValue.Mid(strStatusKey.GetLength() + 1);
+        }
+    }
+    const int nMissing = CQVLanResManager::GetSingletonPtr()->GetMissingCount();
+    Report(m_nFailures, strStatus.Find(ClientMessage(strStatusKey, strStatusName, nMissing)) >= 0,
+           "the status bar says what could not be loaded, or that the client is ready", TRUE);
+    Report(m_nFailures,
+           CurrentLanguageName() == strLanguage && TextOf(pFrame) == ClientText(_T("IDS_CLIENT_TITLE")) &&
+               pFrame->m_status.GetPaneText(2) == ClientText(_T("IDS_LANGUAGE_NAME")),
+           "the window speaks the remembered language", TRUE);
+    // The caption in the remembered skin: it changes with another skin and comes back with this one.
+    const COLORREF clrCaption = CaptionPixel(pFrame);
+    BOOL bSkin = CurrentSkinName() == strSkin;
+    if (bSkin && strSkin != _T("Default")) {
+        bSkin = pFrame->SwitchSkin(_T("Default")) && CaptionPixel(pFrame) != clrCaption &&
+                pFrame->SwitchSkin(strSkin) && CaptionPixel(pFrame) == clrCaption;
+    }
+    Report(m_nFailures, bSkin != FALSE, "the caption shows the remembered skin", TRUE);
+    const UINT nEdge = strBar == _T("left")    ? AFX_IDW_DOCKBAR_LEFT
+                       : strBar == _T("float") ? AFX_IDW_DOCKBAR_FLOAT
+                                               : AFX_IDW_DOCKBAR_TOP;
+    Report(m_nFailures, DockEdge(pFrame->m_classicBar) == nEdge, "the classic toolbar is where it was left",
+           TRUE);
+    if (!strWindow.IsEmpty()) {
+        CRect rc, rcExpected;
+        pFrame->GetWindowRect(&rc);
+        const BOOL bParsed = _stscanf(strWindow, _T("%ld,%ld,%ld,%ld"), &rcExpected.left, &rcExpected.top,
+                                      &rcExpected.right, &rcExpected.bottom) == 4;
+        Report(m_nFailures, bParsed && rc == rcExpected, "the window is where it was left", TRUE);
+    }
+    // Closed as the close button does; the settings are written again.
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    AfxGetApp()->m_pMainWnd = nullptr;
+    pFrame->PostMessage(WM_CLOSE);
+    Report(m_nFailures, PumpUntil([hFrame] { return !::IsWindow(hFrame); }, 5000) != FALSE,
+           "the window closes", TRUE);
     printf("selftest: %s\n", m_nFailures ? "FAILED" : "ok");
     fflush(stdout);
     return FALSE;

@@ -6,6 +6,7 @@
 // What the commands do is in MainFrame.cpp, the chat pane in ChatPane.cpp, the dialogs in
 // ClientDialogs.cpp. "client.exe --selftest" drives the client by posted input (SelfTest.cpp).
 #include <afxwin.h>
+#include <shlwapi.h>
 
 #include <RIZuruzezu.h>
 
@@ -28,43 +29,50 @@ private:
 CClientApp theApp;
 
 // The settings file lives beside the program (client.ini), read and written through the framework's
-// profile functions; a missing or damaged file gives the defaults.
-static CString SettingsFile(LPCTSTR lpszName) {
-    TCHAR szPath[MAX_PATH] = {};
-    ::GetModuleFileName(NULL, szPath, MAX_PATH);
-    CString str = szPath;
-    return str.Left(str.ReverseFind(_T('\\')) + 1) + lpszName;
-}
-
+// profile functions. What does not load (a damaged file, a skin or language that has gone, a language
+// that lacks texts) leaves the library's default in its place and is said in the status bar.
 BOOL CClientApp::InitInstance() {
     const BOOL bSelfTest = m_selfTest.ParseCommandLine(m_lpCmdLine);
     free(const_cast<LPTSTR>(m_pszProfileName));
-    m_pszProfileName = _tcsdup(SettingsFile(bSelfTest ? _T("client-selftest.ini") : _T("client.ini")));
+    m_pszProfileName = _tcsdup(BesideProgram(bSelfTest ? _T("client-selftest.ini") : _T("client.ini")));
+    // The scenario and the pictures begin from the defaults, whatever a last run left.
+    if (m_selfTest.RunsScenario()) return m_selfTest.Run();
+    const BOOL bSettingsFile = ::GetFileAttributes(m_pszProfileName) != INVALID_FILE_ATTRIBUTES;
 
-    // The skin and the language of the last run. What does not load stays at the library's default
-    // (the Default skin, English) and is said in the status bar once the window is there.
-    CString strProblem;
-    const CString strSkin = GetProfileString(_T("Look"), _T("Skin"), _T("Default"));
-    const CString strLanguage = GetProfileString(_T("Look"), _T("Language"), _T("en-US"));
-    if (strSkin.CompareNoCase(CurrentSkinName()) != 0 && !ApplySkin(strSkin))
-        strProblem.Format(ClientText(_T("IDS_CLIENT_ST_NO_SKIN")), static_cast<LPCTSTR>(strSkin));
-    if (strLanguage.CompareNoCase(CurrentLanguageName()) != 0 && !ApplyLanguage(strLanguage))
-        strProblem.Format(ClientText(_T("IDS_CLIENT_ST_NO_LANGUAGE")), static_cast<LPCTSTR>(strLanguage));
+    // What could not be loaded, said in the status bar once the window is there.
+    CString strProblems;
+    auto say = [&strProblems](const CString& strText) {
+        if (!strText.IsEmpty()) strProblems += (strProblems.IsEmpty() ? _T("") : _T("  ")) + strText;
+    };
+
+    // The language and the skin of the last run (the messages come in the language that loaded).
+    const CString strSkin = GetProfileString(_T("Look"), _T("Skin"));
+    const CString strLanguage = GetProfileString(_T("Look"), _T("Language"));
+    BOOL bRead = !strSkin.IsEmpty() && !strLanguage.IsEmpty();
+    const BOOL bLanguage = strLanguage.IsEmpty() || ApplyLanguage(strLanguage);
+    const BOOL bSkin = strSkin.IsEmpty() || ApplySkin(strSkin);
+    if (!bLanguage) say(ClientMessage(_T("IDS_CLIENT_ST_NO_LANGUAGE"), strLanguage));
+    say(MissingTextsMessage());
+    if (!bSkin) say(ClientMessage(_T("IDS_CLIENT_ST_NO_SKIN"), strSkin));
 
     // The main window: a frame that deletes itself when it is destroyed.
-    if (bSelfTest) return m_selfTest.Run();
     auto* pFrame = new CMainFrame;
     m_pMainWnd = pFrame;
     if (!pFrame->Create(NULL, ClientText(_T("IDS_CLIENT_TITLE")), WS_OVERLAPPEDWINDOW,
                         CRect(60, 40, 1020, 700)))
         return FALSE;
     // The bars and the window where the last run left them; a missing or bad entry keeps the default.
-    pFrame->LoadBarState(_T("Bars"));
-    QVLoadWindowPlacement(pFrame, _T("Window"), &m_nCmdShow);
+    CQVDockState bars;
+    bRead &= bars.LoadState(_T("Bars")) || GetProfileString(_T("Bars-Summary"), _T("Bars")).IsEmpty();
+    pFrame->SetDockState(bars);
+    bRead &= QVLoadWindowPlacement(pFrame, _T("Window"), &m_nCmdShow) ||
+             GetProfileString(_T("Window"), _T("Left")).IsEmpty();
+    if (bSettingsFile && !bRead)
+        say(ClientMessage(_T("IDS_CLIENT_ST_BAD_SETTINGS"), PathFindFileName(m_pszProfileName)));
     pFrame->ShowWindow(m_nCmdShow);
     pFrame->UpdateWindow();
-    if (!strProblem.IsEmpty()) pFrame->ShowStatus(strProblem);
-    return TRUE;
+    if (!strProblems.IsEmpty()) pFrame->ShowStartStatus(strProblems);
+    return m_selfTest.ChecksStart() ? m_selfTest.CheckStart(pFrame) : TRUE;
 }
 
 int CClientApp::ExitInstance() {
@@ -131,6 +139,7 @@ BOOL CMainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext*) {
     m_contacts.m_onOpen = [this](DWORD dwContact) { OpenChat(dwContact); };
     // Right: the conversation, the transfers, the input box and "Send file".
     if (!m_chat.Create(&m_split, IDC_CLIENT_SPLIT)) return FALSE;
+    m_chat.m_onStatus = [this](const CString& strText) { ShowStatus(strText); };
     m_split.SetPanels(&m_contacts, &m_chat, FALSE, FALSE);
     m_split.SetPanelMinSize(150, 260);
     m_split.SetSplitPos(210);
