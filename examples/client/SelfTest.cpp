@@ -18,10 +18,9 @@
 
 namespace {
 
-constexpr DWORD kWatchdogMs = 100000;
-
-DWORD WINAPI Watchdog(LPVOID) {
-    ::Sleep(kWatchdogMs);
+// A round takes about three seconds; a start, one.
+DWORD WINAPI Watchdog(LPVOID pRounds) {
+    ::Sleep(30000 + 8000 * static_cast<DWORD>(reinterpret_cast<UINT_PTR>(pRounds)));
     printf("selftest: the watchdog ended a run that hung\n");
     fflush(stdout);
     ::ExitProcess(3);
@@ -355,7 +354,7 @@ private:
         Check(chat.m_transfers.GetItemCount() == 0 &&
                   m_pFrame->m_status.GetPaneText(0) == ClientMessage(_T("IDS_CLIENT_ST_CANCELLED"), strName),
               "a running transfer's Cancel removes its row and the status bar says so");
-        PumpFor(3 * 100 + 50);  // ticks of the timer that find the row gone
+        PumpFor(100 + 50);  // a tick of the timer finds the row gone
         Check(!::KillTimer(chat.GetSafeHwnd(), CChatPane::kTransferTimer),
               "the stand-in network's timer stops once nothing is sent");
     }
@@ -495,7 +494,7 @@ private:
 }  // namespace
 
 BOOL CSelfTest::Run() {
-    ::CreateThread(NULL, 0, &Watchdog, NULL, 0, NULL);
+    ::CreateThread(NULL, 0, &Watchdog, reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(m_nRounds)), 0, NULL);
     if (!m_strShots.IsEmpty()) return WriteShots();
     CRound round(m_nFailures);
     round.Run(TRUE);
