@@ -14,6 +14,7 @@
 #include "PixelProbe.h"
 #include "QVDockBar.h"
 #include "QVDockContext.h"
+#include "QVDockToolBar.h"
 #include "QVDockWnd.h"
 #include "QVMiniDockFrameWnd.h"
 #include "QVStatusBar.h"
@@ -314,6 +315,28 @@ TEST_F(DockingFrameTest, StatusBarPanesSeparatorsAndPrompts) {
     EXPECT_EQ(CString(_T("Play the lesson from the start")), bar.GetPaneText(0));
     m_pFrame->SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(_T("Ready")));
     EXPECT_EQ(CString(_T("Ready")), bar.GetPaneText(0));
+    // The mouse goes from one toolbar's item to another's: the first bar's late leave keeps the second
+    // bar's prompt; the second's own leave clears it.
+    CQVDockToolBar tools[2];
+    for (CQVDockToolBar& tool : tools) {
+        tool.CreateEx(m_pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE920);
+        tool.AddItem(TBIT_BUTTON, _T("Play"), nullptr, CSize(16, 16), -1, kPlay);
+        tool.ReCalcToolBar();
+        tool.EnableDocking(CBRS_ALIGN_ANY);
+        m_pFrame->DockControlBar(&tool, AFX_IDW_DOCKBAR_TOP);
+    }
+    m_pFrame->RecalcLayout();
+    for (CQVDockToolBar& tool : tools) {
+        CPoint pt = tool.GetItemRect(kPlay).CenterPoint();
+        tool.ClientToScreen(&pt);
+        ::SetCursorPos(pt.x, pt.y);
+        tool.ScreenToClient(&pt);
+        tool.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    }
+    tools[0].SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(CString(_T("Play the lesson from the start")), bar.GetPaneText(0));
+    tools[1].SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(CString(), bar.GetPaneText(0));
 
     // A separator after a pane, in colour 3, 4 pixels short at both ends (the last pane's stands on
     // the client's right edge, outside the picture).
