@@ -51,19 +51,15 @@ TEST(DockContextLayout, DockingDecisionNearEdgesAndCorners) {
 TEST(DockContextLayout, FloatingFrameParts) {
     // A 120 x 60 window with 4-pixel borders and a 17-pixel caption; a close frame of 27 x 19.
     const QVMiniFrameParts p = QVMiniFrameCalcParts(CSize(120, 60), CRect(4, 21, 116, 56), CSize(27, 19));
-    // No room for a close button: caption 5 high; a window narrower than its borders.
-    const QVMiniFrameParts low = QVMiniFrameCalcParts(CSize(120, 30), CRect(4, 9, 116, 26), CSize(27, 19));
+    // A window narrower than its borders: no room for a close button.
     const QVMiniFrameParts narrow = QVMiniFrameCalcParts(CSize(6, 60), CRect(4, 21, 2, 56), CSize(27, 19));
     using riztest::ExpectRows;
     ExpectRows<CRect>({
         ROW(p.rectCaption, CRect(0, 0, 120, 21)),
-        ROW(p.rectLeft, CRect(0, 21, 4, 56)),
-        ROW(p.rectRight, CRect(116, 21, 120, 56)),
         ROW(p.rectBottom, CRect(0, 56, 120, 60)),
         // 13 high, 27 * 13 / 19 = 18 wide, 2 pixels left of the right border, centred in the caption.
         ROW(p.rectClose, CRect(96, 6, 114, 19)),
         ROW(p.rectTitle, CRect(8, 4, 94, 21)),
-        ROW(low.rectClose, CRect()),
         ROW(narrow.rectClose, CRect()),
         ROW(narrow.rectRight, CRect(4, 21, 6, 56)),
     });

@@ -240,10 +240,8 @@ LRESULT CALLBACK BandedViewProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
     if (message != WM_PAINT) return ::DefWindowProc(hWnd, message, wParam, lParam);
     PAINTSTRUCT ps;
     CDC* pDC = CDC::FromHandle(::BeginPaint(hWnd, &ps));
-    CRect rect;
-    ::GetClientRect(hWnd, &rect);
-    for (int y = 0; y < rect.bottom; y += 8)
-        pDC->FillSolidRect(0, y, rect.right, 8, (y / 8) % 2 ? RGB(0, 0, 0) : RGB(250, 200, 0));
+    for (int y = 0; y < 1000; y += 8)
+        pDC->FillSolidRect(0, y, 1000, 8, (y / 8) % 2 ? RGB(0, 0, 0) : RGB(250, 200, 0));
     ::EndPaint(hWnd, &ps);
     return 0;
 }
