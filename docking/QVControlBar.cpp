@@ -113,9 +113,11 @@ void CQVControlBar::OnDestroy() {
 }
 
 LRESULT CQVControlBar::OnSkinChanged(WPARAM wParam, LPARAM lParam) {
-    // New colours only: the border lines keep their room, so the bar repaints with them and no frame
-    // recalculation; the skinned frame recalculates its own frame once for all its bars.
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    // New colours only: the gradient is read again at its next use and the client repaints. The border
+    // lines are in system colours and keep their room, so neither the frame is recalculated nor its
+    // lines redrawn; the skinned frame recalculates its own frame once for all its bars.
+    ResetColors();
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
     QVSendSkinChangedToChildren(m_hWnd, wParam, lParam);
     return 0;
 }

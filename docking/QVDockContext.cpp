@@ -299,8 +299,9 @@ void CQVDockContext::ToggleDocking() {
         pFrame->RecalcLayout();
         return;
     }
+    // Only the mark says "never floated": a monitor left of or above the primary one has negative places.
     CPoint pt = m_ptMRUFloatPos;
-    if (pt.x < 0 || pt.y < 0) {
+    if (pt.x == CW_USEDEFAULT) {
         pt = m_rectMRUDockPos.TopLeft();
         m_pBar->GetParent()->ClientToScreen(&pt);
     }

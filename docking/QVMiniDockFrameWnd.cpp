@@ -1,8 +1,21 @@
-// CQVMiniDockFrameWnd: creation with its dock bar, layout, showing bars, closing.
+// CQVMiniDockFrameWnd: creation with its dock bar, layout, showing bars, closing, the skinned frame.
 #include "QVMiniDockFrameWnd.h"
 
+#include <QVSkinResManager.h>
+
 #include "QVDockContext.h"
+#include "QVMouseLoop.h"
+#include "QVPaintMemoryDC.h"
+#include "QVSelectScope.h"
 #include "QVSkinNotify.h"
+#include "QVSysColors.h"
+
+namespace {
+
+// The title in the colour of the skinned windows' titles.
+const COLORREF kTitleColor = RGB(255, 255, 255);
+
+}  // namespace
 
 IMPLEMENT_DYNCREATE(CQVMiniDockFrameWnd, CMiniFrameWnd)
 
@@ -13,6 +26,12 @@ ON_WM_NCLBUTTONDOWN()
 ON_WM_NCLBUTTONDBLCLK()
 ON_WM_MOUSEACTIVATE()
 ON_MESSAGE(WM_QV_SKINCHANGED, &CQVMiniDockFrameWnd::OnSkinChanged)
+ON_WM_NCPAINT()
+ON_WM_NCACTIVATE()
+ON_WM_NCMOUSEMOVE()
+ON_WM_NCMOUSELEAVE()
+ON_MESSAGE(WM_SETTEXT, &CQVMiniDockFrameWnd::OnSetText)
+ON_MESSAGE(WM_PRINT, &CQVMiniDockFrameWnd::OnPrint)
 END_MESSAGE_MAP()
 
 CQVMiniDockFrameWnd::CQVMiniDockFrameWnd() {
@@ -85,7 +104,15 @@ void CQVMiniDockFrameWnd::ActivateDockingFrame() {
 }
 
 LRESULT CQVMiniDockFrameWnd::OnNcHitTest(CPoint point) {
-    const LRESULT nHit = CMiniFrameWnd::OnNcHitTest(point);
+    LRESULT nHit = CMiniFrameWnd::OnNcHitTest(point);
+    if (nHit == HTCLOSE || nHit == HTCAPTION) {
+        // The close button is where the skin draws it.
+        CRect rcWindow;
+        ::GetWindowRect(m_hWnd, &rcWindow);
+        nHit = GetFrameParts().rectClose.PtInRect(CPoint(point.x - rcWindow.left, point.y - rcWindow.top))
+                   ? HTCLOSE
+                   : HTCAPTION;
+    }
     switch (nHit) {
     case HTTOPLEFT:
     case HTTOPRIGHT:
@@ -99,6 +126,10 @@ LRESULT CQVMiniDockFrameWnd::OnNcHitTest(CPoint point) {
 }
 
 void CQVMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point) {
+    if (nHitTest == HTCLOSE) {
+        TrackCloseButton();
+        return;
+    }
     const bool bCaption = nHitTest == HTCAPTION && !(m_wndDockBar.m_dwStyle & CBRS_FLOAT_MULTI);
     const bool bBorder = nHitTest >= HTSIZEFIRST && nHitTest <= HTSIZELAST;
     if (!bCaption && !bBorder) {
@@ -135,6 +166,137 @@ LRESULT CQVMiniDockFrameWnd::OnSkinChanged(WPARAM wParam, LPARAM lParam) {
     QVSendSkinChangedToChildren(m_hWnd, wParam, lParam);
     if (::IsWindow(m_hWnd)) RecalcLayout();
     return 0;
+}
+
+QVMiniFrameParts CQVMiniDockFrameWnd::GetFrameParts() const {
+    CRect rcWindow, rcClient;
+    ::GetWindowRect(m_hWnd, &rcWindow);
+    ::GetClientRect(m_hWnd, &rcClient);
+    ::MapWindowPoints(m_hWnd, HWND_DESKTOP, reinterpret_cast<LPPOINT>(&rcClient), 2);
+    rcClient.OffsetRect(-rcWindow.left, -rcWindow.top);
+    const CQVSkinWndRes* pRes = CQVSkinResManager::GetSingletonPtr()->GetWndRes();
+    const CSize sizeClose = pRes ? pRes->m_bmpCloseBtn.GetSrcImageRect().Size() : CSize(0, 0);
+    return QVMiniFrameCalcParts(rcWindow.Size(), rcClient, sizeClose);
+}
+
+void CQVMiniDockFrameWnd::DrawFrame(CDC* pDC) {
+    if (!pDC || !pDC->GetSafeHdc() || !m_hWnd) return;
+    const QVMiniFrameParts parts = GetFrameParts();
+    const CRect rc(0, 0, parts.rectCaption.Width(), parts.rectBottom.bottom);
+    if (rc.IsRectEmpty()) return;
+    const CRect rcClient(parts.rectLeft.right, parts.rectCaption.bottom, parts.rectRight.left,
+                         parts.rectBottom.top);
+    const int nSaved = pDC->SaveDC();
+    pDC->ExcludeClipRect(&rcClient);
+    {
+        CQVPaintMemoryDC memDC(pDC, rc);
+        // Under the images, or instead of those a skin lacks: the bars' colour.
+        memDC.FillSolidRect(rc, QVGetBarGradientEnd());
+        if (const CQVSkinWndRes* pRes = CQVSkinResManager::GetSingletonPtr()->GetWndRes()) {
+            pRes->m_bmpCaption.DrawFill(&memDC, parts.rectCaption, 0);
+            pRes->m_bmpLeftBorder.DrawFill(&memDC, parts.rectLeft, 0);
+            pRes->m_bmpRightBorder.DrawFill(&memDC, parts.rectRight, 0);
+            pRes->m_bmpBottomBorder.DrawFill(&memDC, parts.rectBottom, 0);
+            const CRect& rcClose = parts.rectClose;
+            if (!rcClose.IsRectEmpty())
+                pRes->m_bmpCloseBtn.TransparentDraw(&memDC, rcClose.left, rcClose.top, rcClose.Width(),
+                                                    rcClose.Height(), pRes->m_clrBtnKey, m_nCloseState);
+        }
+        CString strTitle;
+        GetWindowText(strTitle);
+        if (!strTitle.IsEmpty() && !parts.rectTitle.IsRectEmpty()) {
+            const CQVSelectScope font(&memDC, ::GetStockObject(DEFAULT_GUI_FONT));
+            memDC.SetTextColor(kTitleColor);
+            memDC.SetBkMode(TRANSPARENT);
+            CRect rcTitle(parts.rectTitle);
+            memDC.DrawText(strTitle, &rcTitle, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        }
+    }
+    pDC->RestoreDC(nSaved);
+}
+
+void CQVMiniDockFrameWnd::RedrawFrame() {
+    HDC hDC = ::GetWindowDC(m_hWnd);
+    if (!hDC) return;
+    CDC dc;
+    dc.Attach(hDC);
+    DrawFrame(&dc);
+    dc.Detach();
+    ::ReleaseDC(m_hWnd, hDC);
+}
+
+void CQVMiniDockFrameWnd::TrackCloseButton() {
+    const HWND hWnd = m_hWnd;
+    auto isOver = [this, hWnd](const CPoint& ptClient) {
+        CPoint pt = ptClient;
+        ::ClientToScreen(hWnd, &pt);
+        CRect rcWindow;
+        ::GetWindowRect(hWnd, &rcWindow);
+        return GetFrameParts().rectClose.PtInRect(CPoint(pt.x - rcWindow.left, pt.y - rcWindow.top)) != FALSE;
+    };
+    bool bOver = true;
+    m_nCloseState = 2;
+    RedrawFrame();
+    CQVMouseLoop loop(this);
+    loop.SetMoveHandler([&](const CPoint& pt) {
+        if (isOver(pt) != bOver) {
+            bOver = !bOver;
+            m_nCloseState = bOver ? 2 : 0;
+            RedrawFrame();
+        }
+        return QVML_CONTINUE;
+    });
+    loop.SetButtonUpHandler([&](const CPoint& pt) {
+        bOver = isOver(pt);
+        return QVML_END;
+    });
+    const QVMouseLoopResult result = loop.Run();
+    if (result == QVML_DESTROYED) return;
+    m_nCloseState = 0;
+    RedrawFrame();
+    if (result == QVML_ENDED && bOver) SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+}
+
+void CQVMiniDockFrameWnd::OnNcPaint() {
+    RedrawFrame();
+}
+
+BOOL CQVMiniDockFrameWnd::OnNcActivate(BOOL) {
+    // The system would draw its caption: the skinned one instead, the same either way.
+    RedrawFrame();
+    return TRUE;
+}
+
+void CQVMiniDockFrameWnd::OnNcMouseMove(UINT nHitTest, CPoint point) {
+    const int nState = nHitTest == HTCLOSE ? 1 : 0;
+    if (nState != m_nCloseState) {
+        m_nCloseState = nState;
+        RedrawFrame();
+    }
+    if (nState) QVTrackMouseLeave(m_hWnd, TRUE);
+    CMiniFrameWnd::OnNcMouseMove(nHitTest, point);
+}
+
+void CQVMiniDockFrameWnd::OnNcMouseLeave() {
+    if (m_nCloseState == 1) {
+        m_nCloseState = 0;
+        RedrawFrame();
+    }
+}
+
+LRESULT CQVMiniDockFrameWnd::OnSetText(WPARAM, LPARAM) {
+    // The system paints its own caption with the new text.
+    const LRESULT lResult = Default();
+    RedrawFrame();
+    return lResult;
+}
+
+LRESULT CQVMiniDockFrameWnd::OnPrint(WPARAM wParam, LPARAM lParam) {
+    const LRESULT lResult = DefWindowProc(WM_PRINT, wParam, lParam & ~PRF_NONCLIENT);
+    const bool bShown = !(lParam & PRF_CHECKVISIBLE) || IsWindowVisible();
+    if ((lParam & PRF_NONCLIENT) && wParam && bShown)
+        DrawFrame(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+    return lResult;
 }
 
 void QVShowControlBar(CQVControlBar* pBar, BOOL bShow, BOOL bDelay) {

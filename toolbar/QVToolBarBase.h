@@ -247,14 +247,23 @@ public:
             m_nFocusItem = nHit;
         }
         if (nHit < 0) {
-            if (bChanged) Notify(WM_SETMESSAGESTRING, 0, 0);
+            if (bChanged) ClearPrompt();
             this->Default();
             return;
         }
         if (!m_bTracking) {
             m_bTracking = QVTrackMouseLeave(this->m_hWnd);
         }
-        if (bChanged) Notify(WM_SETMESSAGESTRING, m_items[nHit]->nID, nHit);
+        if (bChanged) {
+            QVToolBarPromptWnd() = this->m_hWnd;
+            Notify(WM_SETMESSAGESTRING, m_items[nHit]->nID, nHit);
+        }
+    }
+    // The prompt back to none, when it is this bar's.
+    void ClearPrompt() {
+        if (QVToolBarPromptWnd() != this->m_hWnd) return;
+        QVToolBarPromptWnd() = nullptr;
+        Notify(WM_SETMESSAGESTRING, 0, 0);
     }
     void OnLButtonDown(UINT, CPoint point) {
         Relay(WM_LBUTTONDOWN, point);
@@ -305,7 +314,7 @@ public:
         const int nOld = m_nFocusItem;
         m_nFocusItem = -1;
         InvalidateItem(nOld);
-        if (nOld >= 0) Notify(WM_SETMESSAGESTRING, 0, 0);
+        if (nOld >= 0) ClearPrompt();
     }
     // 0x7E9: the bar colours and the three item colours come from the new skin; the pressed fill
     // keeps the value it was given at construction.

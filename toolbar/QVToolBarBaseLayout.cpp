@@ -82,3 +82,8 @@ void QVSplitToolBarString(const CString& strResource, const std::function<CStrin
     strText = nBreak < 0 ? str : str.Left(nBreak);
     strTooltip = nBreak < 0 ? CString() : str.Mid(nBreak + 1);
 }
+
+HWND& QVToolBarPromptWnd() {
+    static HWND s_hWnd = nullptr;
+    return s_hWnd;
+}

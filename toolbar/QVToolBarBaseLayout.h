@@ -62,6 +62,11 @@ RIZ_API void QVToolBarRadioGroup(const std::vector<ToolBarItem*>& items, int nIn
 // The pressed fill: the hot fill with red, green and blue each lowered by 20, not below 0.
 RIZ_API COLORREF QVToolBarPressFill(COLORREF crHotFill);
 
+// The toolbar window whose item prompt shows now, shared by every toolbar of the process: a bar clears
+// the prompt (0x362 with 0, 0) only while it is its own, so that its late mouse-leave does not wipe
+// the prompt of the bar the mouse went on to.
+RIZ_API HWND& QVToolBarPromptWnd();
+
 // Where the parts of an item are drawn: the image's top-left corner (1 pixel in, centred vertically
 // on the image's own height), the text rectangle after the image cell (ending before the arrow for
 // buttons with an arrow) and the arrow's 16 x 16 cell at the top right.

@@ -2,7 +2,10 @@
 // RecalcLayout on top of it.
 #include <afxwin.h>
 
-void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect) {
+namespace {
+
+// AfxRepositionWindow with extra SetWindowPos flags.
+void RepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect, UINT nFlags) {
     ASSERT(hWnd != NULL && lpRect != NULL);
     HWND hWndParent = ::GetParent(hWnd);
     if (lpLayout && !lpLayout->hDWP) return;  // a measuring pass moves nothing
@@ -15,11 +18,17 @@ void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRE
     if (lpLayout) {
         lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top,
                                           lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
-                                          SWP_NOACTIVATE | SWP_NOZORDER);
+                                          SWP_NOACTIVATE | SWP_NOZORDER | nFlags);
     } else {
         ::SetWindowPos(hWnd, nullptr, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-                       lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
+                       lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER | nFlags);
     }
+}
+
+}  // namespace
+
+void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect) {
+    RepositionWindow(lpLayout, hWnd, lpRect, 0);
 }
 
 void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
@@ -70,7 +79,9 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
         }
         if (!(nFlags & reposNoPosLeftOver)) {
             pLeftOver->CalcWindowRect(&layout.rect);
-            AfxRepositionWindow(&layout, hWndLeftOver, &layout.rect);
+            // The pane repaints where it lands: the bars move in the same pass, and the bits the
+            // system would copy from the pane's old place may already be theirs.
+            RepositionWindow(&layout, hWndLeftOver, &layout.rect, SWP_NOCOPYBITS);
         }
     }
 

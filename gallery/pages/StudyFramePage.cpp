@@ -479,10 +479,16 @@ public:
         ::SendMessage(m_hFrame, WM_NCACTIVATE, TRUE, 0);
         static_cast<CStudyFrame*>(CWnd::FromHandlePermanent(m_hFrame))->ShowPlayerFrame(TRUE);
     }
-    // The Lessons drop-down open over the frame.
+    // The Lessons drop-down open over the active frame, its floating bar beside it.
     HBITMAP Shoot(const std::function<HBITMAP()>& capture) override {
         auto* pFrame = static_cast<CStudyFrame*>(CWnd::FromHandlePermanent(m_hFrame));
         if (!pFrame) return capture();
+        // Shown without activation while the gallery is not active either, the frame stays behind the
+        // gallery on the display (its floating frame, owned by it, does not) although the window order
+        // has it in front; activated, it shows where the order says, painted before the menu opens.
+        ::SetActiveWindow(m_hFrame);
+        ::RedrawWindow(m_hFrame, NULL, NULL,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
         s_pCapture = &capture;
         s_hShot = NULL;
         const UINT_PTR nTimer = ::SetTimer(NULL, 0, 400, &ShootFromMenu);

@@ -1,9 +1,12 @@
-// The docking decision of a drag near edges and corners, as a table against four edge dock bars.
+// The docking decision of a drag near edges and corners, as a table against four edge dock bars, and
+// the parts of the floating frame's skinned frame.
 #include <afxwin.h>
 
 #include <gtest/gtest.h>
 
+#include "ExpectRows.h"
 #include "QVDockContextLayout.h"
+#include "QVMiniDockFrameLayout.h"
 
 namespace {
 
@@ -43,6 +46,23 @@ TEST(DockContextLayout, DockingDecisionNearEdgesAndCorners) {
         const QVDockDragRects rects{c.horz, c.vert, c.horz, c.vert};
         EXPECT_EQ(c.dwExpected, QVDockDecide(T, c.dwDockStyle, c.bFlip, rects, FakeFrame));
     }
+}
+
+TEST(DockContextLayout, FloatingFrameParts) {
+    // A 120 x 60 window with 4-pixel borders and a 17-pixel caption; a close frame of 27 x 19.
+    const QVMiniFrameParts p = QVMiniFrameCalcParts(CSize(120, 60), CRect(4, 21, 116, 56), CSize(27, 19));
+    // A window narrower than its borders: no room for a close button.
+    const QVMiniFrameParts narrow = QVMiniFrameCalcParts(CSize(6, 60), CRect(4, 21, 2, 56), CSize(27, 19));
+    using riztest::ExpectRows;
+    ExpectRows<CRect>({
+        ROW(p.rectCaption, CRect(0, 0, 120, 21)),
+        ROW(p.rectBottom, CRect(0, 56, 120, 60)),
+        // 13 high, 27 * 13 / 19 = 18 wide, 2 pixels left of the right border, centred in the caption.
+        ROW(p.rectClose, CRect(96, 6, 114, 19)),
+        ROW(p.rectTitle, CRect(8, 4, 94, 21)),
+        ROW(narrow.rectClose, CRect()),
+        ROW(narrow.rectRight, CRect(4, 21, 6, 56)),
+    });
 }
 
 }  // namespace

@@ -224,6 +224,12 @@ TEST_F(DockContextTest, ToggleCaptionDragAndDoubleClickTakeTheRememberedPlaces) 
     // Docked again: the toggle floats at the last floating point.
     m_pPane->m_pDockContext->ToggleDocking();
     EXPECT_EQ(ptFloat, WindowRect(FloatingFrame()).TopLeft());
+
+    // A place left of the primary monitor is remembered as any other.
+    m_pFrame->FloatControlBar(m_pPane.get(), CPoint(-400, 100));
+    m_pPane->m_pDockContext->ToggleDocking();
+    m_pPane->m_pDockContext->ToggleDocking();
+    EXPECT_EQ(CPoint(-400, 100), WindowRect(FloatingFrame()).TopLeft());
 }
 
 TEST_F(DockContextTest, ResizeKeepsTheFrameOnTheVirtualScreen) {

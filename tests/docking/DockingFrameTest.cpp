@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "ExpectRows.h"
+#include "MessagePump.h"
 #include "PixelProbe.h"
 #include "QVDockBar.h"
 #include "QVDockContext.h"
+#include "QVDockToolBar.h"
 #include "QVDockWnd.h"
 #include "QVMiniDockFrameWnd.h"
 #include "QVStatusBar.h"
@@ -232,32 +234,46 @@ TEST_F(DockingFrameTest, DelayedShowAndHideWaitForIdle) {
     EXPECT_TRUE(pTool->IsWindowVisible());
 }
 
+// A view painted in 8-pixel bands of two colours, so that pixels kept from another place show.
+LRESULT CALLBACK BandedViewProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) return TRUE;
+    if (message != WM_PAINT) return ::DefWindowProc(hWnd, message, wParam, lParam);
+    PAINTSTRUCT ps;
+    CDC* pDC = CDC::FromHandle(::BeginPaint(hWnd, &ps));
+    for (int y = 0; y < 1000; y += 8)
+        pDC->FillSolidRect(0, y, 1000, 8, (y / 8) % 2 ? RGB(0, 0, 0) : RGB(250, 200, 0));
+    ::EndPaint(hWnd, &ps);
+    return 0;
+}
+
 TEST_F(DockingFrameTest, ALayoutPassLeavesWhatAFullPaintShows) {
-    // A bar leaves the top for the bottom: the top edge shrinks, and the left pane and the view move up
-    // into what it uncovered, which the frame must not paint over.
+    // A bar leaves the top for the bottom and comes back: the top edge shrinks and grows, and the left
+    // pane and the view move into what the bar uncovered, which the frame must not paint over; the
+    // view keeps its size, and no pixels of its old place stay.
     CQVDockWnd* pA = Pane(0xE901);
     CQVDockWnd* pB = Pane(0xE902);
     CQVDockWnd* pLeft = Pane(0xE903, CSize(100, 150), CBRS_LEFT, true, RGB(40, 120, 200), true);
     m_pFrame->DockControlBar(pA);
     m_pFrame->DockControlBar(pB, AFX_IDW_DOCKBAR_TOP);
     m_pFrame->DockControlBar(pLeft);
-    // A black view, moved in the same pass.
-    const LPCTSTR lpszView =
-        AfxRegisterWndClass(0, nullptr, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    WNDCLASS wc = {0, BandedViewProc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, _T("BandedView")};
+    ::RegisterClass(&wc);
     const HWND hView =
-        ::CreateWindow(lpszView, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, m_hFrame,
+        ::CreateWindow(wc.lpszClassName, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, m_hFrame,
                        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), nullptr, nullptr);
     m_pFrame->RecalcLayout();
     ::RedrawWindow(m_hFrame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    m_pFrame->DockControlBar(pB, AFX_IDW_DOCKBAR_BOTTOM);
-    m_pFrame->RecalcLayout();
-    ::RedrawWindow(m_hFrame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    const riztest::WindowCapture after(m_hFrame, riztest::WindowCapture::Current);
-    const riztest::WindowCapture full(m_hFrame, riztest::WindowCapture::Screen);
-    // The bars and panes show what a full paint shows (the view is the view's own business).
-    const CRect rectView = InFrame(CWnd::FromHandle(hView));
-    EXPECT_EQ(after.CountDiffering(full, rectView),
-              after.CountDiffering(full, CRect(0, 0, full.Width(), full.Height())));
+    for (UINT nEdge : {AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_TOP}) {
+        SCOPED_TRACE(nEdge == AFX_IDW_DOCKBAR_TOP ? "back to the top" : "to the bottom");
+        const CSize sizeView = InFrame(CWnd::FromHandle(hView)).Size();
+        m_pFrame->DockControlBar(pB, nEdge);
+        m_pFrame->RecalcLayout();
+        ::RedrawWindow(m_hFrame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const riztest::WindowCapture after(m_hFrame, riztest::WindowCapture::Current);
+        const riztest::WindowCapture full(m_hFrame, riztest::WindowCapture::Screen);
+        EXPECT_EQ(sizeView, InFrame(CWnd::FromHandle(hView)).Size());
+        EXPECT_EQ(0, after.CountDiffering(full, CRect(0, 0, full.Width(), full.Height())));
+    }
 }
 
 TEST_F(DockingFrameTest, BarBackgroundIsTheGradientWithItsGrip) {
@@ -297,6 +313,28 @@ TEST_F(DockingFrameTest, StatusBarPanesSeparatorsAndPrompts) {
     EXPECT_EQ(CString(_T("Play the lesson from the start")), bar.GetPaneText(0));
     m_pFrame->SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(_T("Ready")));
     EXPECT_EQ(CString(_T("Ready")), bar.GetPaneText(0));
+    // The mouse goes from one toolbar's item to another's: the first bar's late leave keeps the second
+    // bar's prompt; the second's own leave clears it.
+    CQVDockToolBar tools[2];
+    for (CQVDockToolBar& tool : tools) {
+        tool.CreateEx(m_pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE920);
+        tool.AddItem(TBIT_BUTTON, _T("Play"), nullptr, CSize(16, 16), -1, kPlay);
+        tool.ReCalcToolBar();
+        tool.EnableDocking(CBRS_ALIGN_ANY);
+        m_pFrame->DockControlBar(&tool, AFX_IDW_DOCKBAR_TOP);
+    }
+    m_pFrame->RecalcLayout();
+    for (CQVDockToolBar& tool : tools) {
+        CPoint pt = tool.GetItemRect(kPlay).CenterPoint();
+        tool.ClientToScreen(&pt);
+        ::SetCursorPos(pt.x, pt.y);
+        tool.ScreenToClient(&pt);
+        tool.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    }
+    tools[0].SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(CString(_T("Play the lesson from the start")), bar.GetPaneText(0));
+    tools[1].SendMessage(WM_MOUSELEAVE);
+    EXPECT_EQ(CString(), bar.GetPaneText(0));
 
     // A separator after a pane, in colour 3, 4 pixels short at both ends (the last pane's stands on
     // the client's right edge, outside the picture).
@@ -401,6 +439,47 @@ TEST_F(DockingFrameTest, FloatingFrameBordersMatchItsWindow) {
     pFloat->GetSystemMenu(FALSE)->GetMenuString(SC_CLOSE, strHide, MF_BYCOMMAND);
     EXPECT_EQ(CString(_T("&Hide")), strHide);
     pFloat->DestroyWindow();
+}
+
+TEST_F(DockingFrameTest, FloatingFrameWearsTheSkinAndItsCloseButtonHides) {
+    CQVDockWnd* pA = Pane(0xE901);
+    m_pFrame->DockControlBar(pA);
+    m_pFrame->FloatControlBar(pA, CPoint(300, 300));
+    const HWND hFloat = pA->m_pDockBar->GetParent()->m_hWnd;
+    const riztest::WindowCapture shot(hFloat, riztest::WindowCapture::Screen, false);
+    // The top band is the skin's caption image spread over it.
+    const CRect insets = riztest::ClientInsetInWindow(hFloat);
+    riztest::Surface band(shot.Width(), insets.top);
+    CDC dc;
+    dc.Attach(band.Dc());
+    CQVSkinResManager::GetSingletonPtr()->GetWndRes()->m_bmpCaption.DrawFill(
+        &dc, CRect(0, 0, band.Width(), band.Height()), 0);
+    dc.Detach();
+    const int x = shot.Width() / 3, y = insets.top / 2;
+    EXPECT_EQ(
+        "", shot.WrongPixels({{x, 1, band.Pixel(x, 1)},
+                              {x, y, band.Pixel(x, y)},
+                              {insets.left + 2, insets.top - 2, band.Pixel(insets.left + 2, insets.top - 2)}},
+                             2));
+
+    // The close button is where the skin draws it, at the caption's right end; a click there hides the
+    // bar and the frame, which stays.
+    CRect rcWindow;
+    ::GetWindowRect(hFloat, &rcWindow);
+    const CPoint ptClose(rcWindow.right - insets.right - 7, rcWindow.top + (insets.left + insets.top) / 2);
+    EXPECT_EQ(HTCAPTION,
+              ::SendMessage(hFloat, WM_NCHITTEST, 0, MAKELPARAM(x + rcWindow.left, rcWindow.top + y)));
+    ASSERT_EQ(HTCLOSE, ::SendMessage(hFloat, WM_NCHITTEST, 0, MAKELPARAM(ptClose.x, ptClose.y)));
+    ::SetCursorPos(ptClose.x, ptClose.y);
+    CPoint ptClient = ptClose;
+    ::ScreenToClient(hFloat, &ptClient);
+    ::PostMessage(hFloat, WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(ptClose.x, ptClose.y));
+    ::PostMessage(hFloat, WM_LBUTTONUP, 0, MAKELPARAM(ptClient.x, ptClient.y));
+    riztest::PumpUntilIdle(300);
+    EXPECT_FALSE(pA->IsVisible());
+    m_app.OnIdle(0);
+    EXPECT_TRUE(::IsWindow(hFloat));
+    EXPECT_FALSE(::IsWindowVisible(hFloat));
 }
 
 TEST(DockingFrame, CreateAndDestroyWithDockedFloatingAndHiddenBarsSoak) {
