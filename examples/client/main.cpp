@@ -9,6 +9,7 @@
 
 #include <RIZuruzezu.h>
 
+#include "BenchMode.h"
 #include "ClientIds.h"
 #include "ClientStyle.h"
 #include "MainFrame.h"
@@ -64,6 +65,7 @@ BOOL CClientApp::InitInstance() {
     pFrame->ShowWindow(m_nCmdShow);
     pFrame->UpdateWindow();
     if (!strProblem.IsEmpty()) pFrame->ShowStatus(strProblem);
+    if (IsBenchMode(m_lpCmdLine)) return RunBenchMode(m_lpCmdLine, pFrame);  // timing runs (BenchMode.h)
     return TRUE;
 }
 
