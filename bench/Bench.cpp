@@ -80,6 +80,19 @@ void DoNotOptimize(const void* p) {
 
 Suite::Suite(std::string name, std::string baselineName, std::function<void(int)> baseline, int iterations)
     : m_name(std::move(name)), m_iterations(iterations) {
+    if (!Announce()) return;
+    m_baseline = Measure(baseline, iterations);
+    Report(baselineName + " (baseline)", m_baseline, m_baseline);
+}
+
+Suite::Suite(std::string name, std::string baselineName, const std::function<Timing()>& measureBaseline)
+    : m_name(std::move(name)), m_iterations(0) {
+    if (!Announce()) return;
+    m_baseline = measureBaseline();
+    Report(baselineName + " (baseline)", m_baseline, m_baseline);
+}
+
+bool Suite::Announce() {
     if (g_pRunning && !g_pRunning->names.empty() && !Declared(*g_pRunning, m_name)) {
         std::fprintf(stderr, "bench: suite \"%s\" is missing from its registration's names\n",
                      m_name.c_str());
@@ -87,15 +100,25 @@ Suite::Suite(std::string name, std::string baselineName, std::function<void(int)
     }
     if (g_bList) std::printf("%s\n", m_name.c_str());
     m_skipped = g_bList || (!Filter().empty() && m_name.find(Filter()) == std::string::npos);
-    if (m_skipped) return;
+    if (m_skipped) return false;
     std::printf("== %s\n", m_name.c_str());
-    m_baseline = Measure(baseline, iterations);
-    Report(baselineName + " (baseline)", m_baseline, m_baseline);
+    return true;
 }
 
 void Suite::Add(const std::string& name, const std::function<void(int)>& body) {
     if (m_skipped) return;
     Report(name, Measure(body, m_iterations), m_baseline);
+}
+
+void Suite::AddMeasured(const std::string& name, const std::function<Timing()>& measure) {
+    if (m_skipped) return;
+    Report(name, measure(), m_baseline);
+}
+
+Timing FromSamples(std::vector<double> samplesNs) {
+    if (samplesNs.empty()) return Timing();
+    std::sort(samplesNs.begin(), samplesNs.end());
+    return Timing{samplesNs.front(), samplesNs[samplesNs.size() / 2]};
 }
 
 std::vector<Registration>& Registrations() {

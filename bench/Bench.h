@@ -17,6 +17,9 @@ struct Timing {
 // Runs body(iterations) `repetitions` times and times each run.
 Timing Measure(const std::function<void(int)>& body, int iterations, int repetitions = 7);
 
+// The minimum and median of samples measured elsewhere (another process), in nanoseconds.
+Timing FromSamples(std::vector<double> samplesNs);
+
 // Prints "name: <median> ns/op (min <min>) (<ratio> x baseline)".
 void Report(const std::string& name, const Timing& timing, const Timing& baseline);
 
@@ -31,9 +34,17 @@ void DoNotOptimize(const void* p);
 class Suite {
 public:
     Suite(std::string name, std::string baselineName, std::function<void(int)> baseline, int iterations);
+    // A suite whose figures are measured outside the harness (in other processes): the baseline and
+    // each figure are the timings that measure answers.
+    Suite(std::string name, std::string baselineName, const std::function<Timing()>& measureBaseline);
     void Add(const std::string& name, const std::function<void(int)>& body);
+    void AddMeasured(const std::string& name, const std::function<Timing()>& measure);
+    // FALSE when the filter or --list leaves the suite out: it measures nothing.
+    bool Runs() const { return !m_skipped; }
 
 private:
+    bool Announce();
+
     std::string m_name;
     Timing m_baseline;
     int m_iterations;

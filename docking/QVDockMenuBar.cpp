@@ -25,6 +25,7 @@ ON_MESSAGE(WM_MOUSELEAVE, &CQVDockMenuBar::OnMouseLeave)
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 ON_MESSAGE(WM_QV_SKINCHANGED, &CQVDockMenuBar::OnSkinChanged)
+ON_MESSAGE(WM_QV_LANCHANGED, &CQVDockMenuBar::OnLanChanged)
 END_MESSAGE_MAP()
 
 namespace {
@@ -405,6 +406,25 @@ LRESULT CQVDockMenuBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CQVDockMenuBar::OnSkinChanged(WPARAM, LPARAM) {
     CQVControlBar::ResetColors();
     CreateTools();
+    Invalidate(TRUE);
+    return 0;
+}
+
+LRESULT CQVDockMenuBar::OnLanChanged(WPARAM, LPARAM) {
+    // The items are the bar's loop's while a drop-down shows: the texts change after it.
+    if (s_pActiveBar == this) {
+        PostMessage(WM_QV_LANCHANGED);
+        return 0;
+    }
+    // The top-level texts again from the menu's keys (the drop-downs translate theirs as they open);
+    // a bar that changed its size makes room in its frame at idle.
+    CRect rcBefore;
+    GetWindowRect(&rcBefore);
+    LoadMenu(m_hLoaded);
+    CRect rcAfter;
+    GetWindowRect(&rcAfter);
+    if (m_pDockBar && rcAfter.Size() != rcBefore.Size())
+        if (CFrameWnd* pFrame = GetDockingFrame()) pFrame->DelayRecalcLayout();
     Invalidate(TRUE);
     return 0;
 }

@@ -18,7 +18,8 @@ class CQVBitmapList;
 // its PreTranslateMessage for the Alt + key access. The bar sends WM_COMMAND, WM_INITMENUPOPUP,
 // WM_MENUSELECT and WM_ENTERIDLE on to the owner, so the owner's update handlers enable and check the
 // drop-down items. A click on the grip (x <= 10) drags the bar. Drop-down items are owner-drawn in the
-// skin's colours, with the images of SetBitmapList. A menu text "~key" shows the key's language string;
+// skin's colours, with the images of SetBitmapList. A menu text "~key" shows the key's language string,
+// again from the key after every language change (WM_QV_LANCHANGED);
 // a top-level text is read up to 31 characters, so its "~" key must be no longer than 30.
 // Only one drop-down loop runs in the process at a time.
 class RIZ_API CQVDockMenuBar : public CQVControlBar {
@@ -89,6 +90,7 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg LRESULT OnSkinChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnLanChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     CWnd* m_pOwner = nullptr;

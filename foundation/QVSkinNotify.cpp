@@ -1,8 +1,19 @@
 #include "QVSkinNotify.h"
 
+#include <set>
 #include <vector>
 
 namespace {
+
+// The windows that heard the skin change of the thread-wide notice running now (NULL when none runs).
+// Skinned windows and bars pass the change on to their children themselves; the walk of every window
+// then skips those, so that each window hears one notice once and lays itself out once.
+thread_local std::set<HWND>* t_pHeard = nullptr;
+
+// TRUE when hWnd is still to hear the running notice, and records it as told.
+bool FirstHearing(HWND hWnd, UINT message) {
+    return message != WM_QV_SKINCHANGED || !t_pHeard || t_pHeard->insert(hWnd).second;
+}
 
 struct CThreadNotice {
     UINT message;
@@ -11,6 +22,7 @@ struct CThreadNotice {
 
 BOOL CALLBACK NotifyWindow(HWND hWnd, LPARAM lParam) {
     const UINT message = reinterpret_cast<const CThreadNotice*>(lParam)->message;
+    if (!FirstHearing(hWnd, message)) return TRUE;
     if (::SendMessage(hWnd, message, 0, 0) && message == WM_QV_SKINCHANGED && ::IsWindow(hWnd))
         ::InvalidateRect(hWnd, nullptr, TRUE);
     return TRUE;
@@ -32,7 +44,7 @@ void QVSendSkinChangedToChildren(HWND hWnd, WPARAM wParam, LPARAM lParam) {
     for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         vecChildren.push_back(hChild);
     for (HWND hChild : vecChildren) {
-        if (!::IsWindow(hChild)) continue;
+        if (!::IsWindow(hChild) || !FirstHearing(hChild, WM_QV_SKINCHANGED)) continue;
         if (::SendMessage(hChild, WM_QV_SKINCHANGED, wParam, lParam) != 0 && ::IsWindow(hChild))
             ::InvalidateRect(hChild, nullptr, TRUE);
     }
@@ -40,5 +52,9 @@ void QVSendSkinChangedToChildren(HWND hWnd, WPARAM wParam, LPARAM lParam) {
 
 void QVNotifyThreadWindows(UINT message, UINT nRedrawFlags) {
     CThreadNotice notice = {message, nRedrawFlags};
+    std::set<HWND> heard;
+    std::set<HWND>* pOuter = t_pHeard;  // a notice sent from inside another one starts afresh
+    t_pHeard = &heard;
     ::EnumThreadWindows(::GetCurrentThreadId(), &NotifyTopLevel, reinterpret_cast<LPARAM>(&notice));
+    t_pHeard = pOuter;
 }

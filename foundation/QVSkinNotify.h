@@ -11,6 +11,8 @@
 RIZ_API void QVSendSkinChangedToChildren(HWND hWnd, WPARAM wParam, LPARAM lParam);
 
 // Sends message (wParam and lParam 0) to every top-level window of the calling thread and to every
-// window inside each. A window answering the skin change (0x7E9) non-zero is invalidated. When
+// window inside each. A window answering the skin change (0x7E9) non-zero is invalidated. A window
+// hears the skin change once: one that its parent told through QVSendSkinChangedToChildren meanwhile
+// is not told again (and the parent does not tell a child the walk already told). When
 // nRedrawFlags is non-zero, each top-level window is then redrawn with them (RDW_ flags).
 RIZ_API void QVNotifyThreadWindows(UINT message, UINT nRedrawFlags = 0);

@@ -5,7 +5,7 @@
 
 namespace {
 
-// Code page 936 bytes of the fixed texts.
+// Code page 936 bytes of the texts shown when the language table has none for their keys.
 const char kGbkSendOffline[] = "\xB7\xA2\xCB\xCD\xC0\xEB\xCF\xDF\xCE\xC4\xBC\xFE";
 const char kGbkRetry[] = "\xD6\xD8\xCA\xD4";
 const char kGbkRecvNext[] = "\xCF\xC2\xB4\xCE\xBD\xD3\xCA\xD5";
@@ -21,6 +21,16 @@ bool SameLink(const Link& a, const Link& b) {
 
 void SetText(tagTransferFileItem& item, const CString& strText) {
     item.strStatusText = strText;
+}
+
+// The text of a language key, or the fixed text when there is no lookup or the lookup does not know
+// the key (the language table answers an unknown key with the key itself).
+CString KeyedText(LPCTSTR lpszKey, const char* pszGbk, const QVTransferLookup& lookup) {
+    if (lookup) {
+        const CString strText = lookup(lpszKey);
+        if (!strText.IsEmpty() && strText != lpszKey) return strText;
+    }
+    return QVTransferGbkText(pszGbk);
 }
 
 }  // namespace
@@ -63,25 +73,25 @@ CString QVTransferLinkText(int nType, const QVTransferLookup& lookup) {
         lpszKey = _T("IDS_QVC_OPEN_FOLDER");
         break;
     case Link::BT_SEND_OFFLINE:
-        return QVTransferGbkText(kGbkSendOffline);
+        return KeyedText(_T("IDS_QVC_SEND_OFFLINE"), kGbkSendOffline, lookup);
     case Link::BT_RETRY:
-        return QVTransferGbkText(kGbkRetry);
+        return KeyedText(_T("IDS_QVC_RETRY"), kGbkRetry, lookup);
     case Link::BT_RECV_NEXT:
-        return QVTransferGbkText(kGbkRecvNext);
+        return KeyedText(_T("IDS_QVC_RECV_NEXT"), kGbkRecvNext, lookup);
     default:
         return CString();
     }
     return lookup ? lookup(lpszKey) : CString();
 }
 
-CString QVTransferSuffix(int nTransferType) {
+CString QVTransferSuffix(int nTransferType, const QVTransferLookup& lookup) {
     switch (nTransferType) {
     case QVTT_DIRECT:
-        return QVTransferGbkText(kGbkDirect);
+        return KeyedText(_T("IDS_QVC_VIA_DIRECT"), kGbkDirect, lookup);
     case QVTT_RELAY:
-        return QVTransferGbkText(kGbkRelay);
+        return KeyedText(_T("IDS_QVC_VIA_RELAY"), kGbkRelay, lookup);
     case QVTT_OFFLINE:
-        return QVTransferGbkText(kGbkOffline);
+        return KeyedText(_T("IDS_QVC_VIA_OFFLINE"), kGbkOffline, lookup);
     default:
         return CString();
     }
@@ -160,7 +170,7 @@ void QVTransferLayoutLinks(tagTransferFileItem& item, const QVTransferMeasure& m
 void QVTransferApplyStatus(tagTransferFileItem& item, const QVTransferLookup& lookup,
                            const QVTransferMeasure& measure, std::vector<CRect>* pDirty) {
     auto text = [&lookup](LPCTSTR lpszKey) { return lookup ? lookup(lpszKey) : CString(); };
-    const CString strSuffix = QVTransferSuffix(item.transferType);
+    const CString strSuffix = QVTransferSuffix(item.transferType, lookup);
     const std::vector<Link> before = item.links;
     const bool bSend = item.bSend != 0;
     auto hide = [&item](int nPos) { QVTransferSetLink(item, nPos, QVTFL_LINK_VISIBLE, 0, CString(), 0, 0); };
@@ -202,7 +212,7 @@ void QVTransferApplyStatus(tagTransferFileItem& item, const QVTransferLookup& lo
         }
         break;
     case QVTFS_TRANSFERRING:
-        SetText(item, QVTransferAmountText(item.nTransferred, item.nFileSize, item.transferType));
+        SetText(item, QVTransferAmountText(item.nTransferred, item.nFileSize, item.transferType, lookup));
         break;
     case QVTFS_FINISHED:
         if (bSend) {
@@ -239,10 +249,14 @@ void QVTransferApplyStatus(tagTransferFileItem& item, const QVTransferLookup& lo
     }
 }
 
-CString QVTransferAmountText(unsigned __int64 nTransferred, unsigned __int64 nSize, int nTransferType) {
+CString QVTransferAmountText(unsigned __int64 nTransferred, unsigned __int64 nSize, int nTransferType,
+                             const QVTransferLookup& lookup) {
+    // The format has the blank before the suffix, which a language's suffix may start with too.
+    CString strSuffix = QVTransferSuffix(nTransferType, lookup);
+    strSuffix.TrimLeft();
     CString strText;
     strText.Format(_T("%0.2f MB/%0.2f MB %s"), static_cast<double>(nTransferred) / 1048576.0,
-                   static_cast<double>(nSize) / 1048576.0, QVTransferSuffix(nTransferType).GetString());
+                   static_cast<double>(nSize) / 1048576.0, strSuffix.GetString());
     return strText;
 }
 

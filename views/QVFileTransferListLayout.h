@@ -93,13 +93,16 @@ enum {
     QVTFL_LINK_WIDTH = 8
 };
 
-// The fixed texts that have no language key ("重试", "(中转方式)" ...) are kept as code page 936 bytes and
-// converted for the build's character set.
+// The texts shown when the language table has none for their keys ("重试", "(中转方式)" ...) are kept as
+// code page 936 bytes and converted for the build's character set.
 RIZ_API CString QVTransferGbkText(const char* pszGbk);
-// The text of a link type: a language key's text through the lookup, or a fixed text.
+// The text of a link type: a language key's text through the lookup ("IDS_QVC_SAVE" ...
+// "IDS_QVC_RECV_NEXT"). Send-as-offline, retry and receive-next fall back to their fixed texts when the
+// lookup does not know their keys.
 RIZ_API CString QVTransferLinkText(int nType, const QVTransferLookup& lookup);
-// The suffix appended to several status texts: "(P2P直连)", "(中转方式)", "(离线文件)" or nothing.
-RIZ_API CString QVTransferSuffix(int nTransferType);
+// The suffix appended to several status texts, through the lookup ("IDS_QVC_VIA_DIRECT", "_RELAY",
+// "_OFFLINE"), else the fixed "(P2P直连)", "(中转方式)", "(离线文件)"; nothing for other types.
+RIZ_API CString QVTransferSuffix(int nTransferType, const QVTransferLookup& lookup = QVTransferLookup());
 
 // The links of a new row, in order: save (shown only when receiving); for a file, send-as-offline when
 // sending or save-as when receiving; cancel; for an offline receive, receive-next-time. Texts through
@@ -126,9 +129,9 @@ RIZ_API void QVTransferLayoutLinks(tagTransferFileItem& item, const QVTransferMe
 RIZ_API void QVTransferApplyStatus(tagTransferFileItem& item, const QVTransferLookup& lookup,
                                    const QVTransferMeasure& measure, std::vector<CRect>* pDirty);
 
-// The progress text of a transferring row, "5.00 MB/10.00 MB (中转方式)".
-RIZ_API CString QVTransferAmountText(unsigned __int64 nTransferred, unsigned __int64 nSize,
-                                     int nTransferType);
+// The progress text of a transferring row, "5.00 MB/10.00 MB (中转方式)", the suffix as QVTransferSuffix.
+RIZ_API CString QVTransferAmountText(unsigned __int64 nTransferred, unsigned __int64 nSize, int nTransferType,
+                                     const QVTransferLookup& lookup = QVTransferLookup());
 // "%.02f KB/S" of the speed.
 RIZ_API CString QVTransferSpeedText(float fSpeedKBps);
 // Width of a progress bar's filled part: width * percent / 100, the percent kept within 0 ... 100.

@@ -38,17 +38,14 @@ BOOL CClientDialog::Open(UINT nIDTemplate, CWnd* pParent) {
 
 BOOL CClientDialog::OnInitDialog() {
     CSkinDialog::OnInitDialog();
-    m_texts.Capture(this);
+    TranslateWndStrings(this);  // the library keeps the keys: every language change renames again
     Translate();
     return TRUE;
 }
 
 LRESULT CClientDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT lResult = CSkinDialog::WindowProc(message, wParam, lParam);
-    if (message == WM_QV_LANCHANGED) {
-        m_texts.Apply();
-        Translate();
-    }
+    if (message == WM_QV_LANCHANGED) Translate();
     return lResult;
 }
 

@@ -28,7 +28,6 @@ protected:
     void PostNcDestroy() override;
 
     BOOL m_bModeless = FALSE;
-    CWindowTexts m_texts;
 };
 
 class CSettingsDialog : public CClientDialog {

@@ -73,23 +73,3 @@ BOOL ApplyLanguage(LPCTSTR lpszName) {
     }
     return FALSE;
 }
-
-void CWindowTexts::Capture(CWnd* pRoot) {
-    m_keys.clear();
-    std::vector<HWND> windows{pRoot->GetSafeHwnd()};
-    for (size_t i = 0; i < windows.size(); ++i)
-        for (HWND hChild = ::GetWindow(windows[i], GW_CHILD); hChild;
-             hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-            windows.push_back(hChild);
-    for (HWND hWnd : windows) {
-        CString strText;
-        CWnd::FromHandle(hWnd)->GetWindowText(strText);
-        if (strText.Left(1) == _T("~")) m_keys.emplace_back(hWnd, strText.Mid(1));
-    }
-    Apply();
-}
-
-void CWindowTexts::Apply() const {
-    for (const auto& key : m_keys)
-        if (::IsWindow(key.first)) ::SetWindowText(key.first, ClientText(key.second));
-}

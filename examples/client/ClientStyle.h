@@ -1,11 +1,8 @@
-// The client's look and language: texts from the language table, a whole-client switch of the skin
-// and of the language, and the "~KEY" texts of windows kept for the next switch.
+// The client's look and language: texts from the language table and a whole-client switch of the
+// skin and of the language.
 #pragma once
 
 #include <afxwin.h>
-
-#include <utility>
-#include <vector>
 
 // The text of a language key ("IDS_CLIENT_TITLE").
 CString ClientText(LPCTSTR lpszKey);
@@ -22,16 +19,3 @@ CString CurrentLanguageName();
 // top-level window and each of its descendants. FALSE, with nothing changed, when it does not load.
 BOOL ApplySkin(LPCTSTR lpszName);
 BOOL ApplyLanguage(LPCTSTR lpszName);
-
-// The "~KEY" texts of a window and its descendants, taken before they are translated, so that a
-// language switch can name them again.
-class CWindowTexts {
-public:
-    // Remembers the keys, then translates them.
-    void Capture(CWnd* pRoot);
-    // Sets every remembered window's text again from the current language.
-    void Apply() const;
-
-private:
-    std::vector<std::pair<HWND, CString>> m_keys;
-};

@@ -215,7 +215,6 @@ void CMainFrame::LoadToolImages() {
 // Every text of the window again from the current language.
 void CMainFrame::Translate() {
     SetWindowText(ClientText(_T("IDS_CLIENT_TITLE")));
-    m_menuBar.LoadMenu(IDR_MAINFRAME);  // the popups were translated in place when shown: load them anew
     m_classicBar.LoadToolBar(IDR_MAINFRAME);
     for (int i = 0; i < m_classicBar.GetItemCount(); ++i)
         m_classicBar.SetItemText(i, _T(""));  // pictures alone; the short name is the tooltip

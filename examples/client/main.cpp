@@ -10,6 +10,7 @@
 
 #include <RIZuruzezu.h>
 
+#include "BenchMode.h"
 #include "ClientIds.h"
 #include "ClientStyle.h"
 #include "MainFrame.h"
@@ -72,6 +73,7 @@ BOOL CClientApp::InitInstance() {
     pFrame->ShowWindow(m_nCmdShow);
     pFrame->UpdateWindow();
     if (!strProblems.IsEmpty()) pFrame->ShowStartStatus(strProblems);
+    if (IsBenchMode(m_lpCmdLine)) return RunBenchMode(m_lpCmdLine, pFrame);  // timing runs (BenchMode.h)
     return m_selfTest.ChecksStart() ? m_selfTest.CheckStart(pFrame) : TRUE;
 }
 

@@ -319,3 +319,30 @@ TEST_F(DockMenuBarTest, AFrameDestroyedFromADropDownOrItsCommandLeavesNoLoopBehi
     EXPECT_EQ(nullptr, CQVDockMenuBar::GetActiveMenuBar());
     EXPECT_EQ(-1, CQVDockMenuBar::GetOpenMenuItem());
 }
+
+TEST_F(DockMenuBarTest, EveryLanguageSwitchRenamesTheBarAndEveryDropDownFromTheKeys) {
+    ::ModifyMenu(m_hEdit, ID_CUT, MF_BYCOMMAND | MF_STRING, ID_CUT, _T("~IDS_NO"));
+    ::ModifyMenu(m_hDeep, ID_DEEP, MF_BYCOMMAND | MF_STRING, ID_DEEP, _T("~IDS_YES"));
+    auto itemText = [](HMENU hMenu) {
+        CString str;
+        CMenu::FromHandle(hMenu)->GetMenuString(0, str, MF_BYPOSITION);
+        return str;
+    };
+    CQVLanResManager* pLan = CQVLanResManager::GetSingletonPtr();
+    const CString strSaved = pLan->GetCurrentLanFile();
+    for (int nLanguage : {1, 0, 1}) {  // Chinese, English, Chinese
+        SCOPED_TRACE(nLanguage);
+        ASSERT_TRUE(pLan->LoadLanguage(pLan->GetLanguageFile(nLanguage)));
+        Bar().SendMessage(WM_QV_LANCHANGED);
+        for (int nItem : {1, 5}) {  // Edit (with More's submenu) and Fun, each opened and closed
+            riztest::PostKey(Bar().m_hWnd, VK_ESCAPE);
+            Click(nItem);
+        }
+        EXPECT_EQ(pLan->GetString(_T("IDS_OK")), Bar().GetMenuItemData(2)->strText);
+        EXPECT_EQ(pLan->GetString(_T("IDS_NO")), itemText(m_hEdit));
+        EXPECT_EQ(pLan->GetString(_T("IDS_YES")), itemText(m_hDeep));
+        EXPECT_EQ(pLan->GetString(_T("IDS_CANCEL")), itemText(m_hFun));
+        EXPECT_EQ(nLanguage == 0, itemText(m_hFun) == _T("Cancel"));
+    }
+    pLan->LoadLanguage(strSaved);
+}

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -15,11 +16,14 @@ namespace {
 std::map<HWND, int> g_heard;
 LRESULT g_answer = 0;
 HWND g_hDestroyOnHearing = nullptr;
+std::vector<HWND> g_passOn;  // windows that tell their children, as skinned windows and bars do
 
 LRESULT CALLBACK ListeningProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_QV_SKINCHANGED || message == WM_QV_LANCHANGED) {
         ++g_heard[hWnd];
         if (hWnd == g_hDestroyOnHearing) ::DestroyWindow(hWnd);
+        if (message == WM_QV_SKINCHANGED && std::count(g_passOn.begin(), g_passOn.end(), hWnd))
+            QVSendSkinChangedToChildren(hWnd, wParam, lParam);
         return g_answer;
     }
     return ::DefWindowProc(hWnd, message, wParam, lParam);
@@ -44,6 +48,7 @@ protected:
         g_heard.clear();
         g_answer = 0;
         g_hDestroyOnHearing = nullptr;
+        g_passOn.clear();
     }
     void TearDown() override {
         for (HWND hWnd : {m_hTop, m_hOther})
@@ -74,14 +79,18 @@ TEST_F(QVSkinNotify, EveryWindowHearsOnceAndOnlyANonZeroAnswerToTheSkinChangeInv
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "message " << row.message << ", answer " << row.answer);
-        for (HWND hWnd : All())
-            ::ValidateRect(hWnd, nullptr);
-        g_heard.clear();
-        g_answer = row.answer;
-        QVNotifyThreadWindows(row.message, row.nRedrawFlags);
-        for (HWND hWnd : All()) {
-            EXPECT_EQ(1, g_heard[hWnd]);
-            EXPECT_EQ(row.bInvalid, Invalid(hWnd));
+        // Nobody passes it on, then the top window and the child tell their children themselves.
+        for (const std::vector<HWND>& passOn : {std::vector<HWND>{}, std::vector<HWND>{m_hTop, m_hChild}}) {
+            for (HWND hWnd : All())
+                ::ValidateRect(hWnd, nullptr);
+            g_heard.clear();
+            g_answer = row.answer;
+            g_passOn = passOn;
+            QVNotifyThreadWindows(row.message, row.nRedrawFlags);
+            for (HWND hWnd : All()) {
+                EXPECT_EQ(1, g_heard[hWnd]) << passOn.size();
+                EXPECT_EQ(row.bInvalid, Invalid(hWnd));
+            }
         }
     }
 }

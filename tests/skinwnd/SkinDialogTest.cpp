@@ -292,9 +292,10 @@ TEST_F(SkinDialogTest, SkinChangeReLaysOutEveryLiveWindowAndReachesTheChildren) 
     child.DestroyWindow();
 }
 
-TEST_F(SkinDialogTest, LanguageChangeTranslatesTheChildrenAndTheMenu) {
+TEST_F(SkinDialogTest, EveryLanguageChangeTranslatesTheCaptionTheChildrenAndTheMenuFromTheirKeys) {
     auto dlg = MakeDialog(kDialogStyle, 160, 100, {{L"~IDS_OK", ID_STATIC_KEY}, {L"plain text", 1002}});
     ASSERT_TRUE(dlg);
+    dlg->SetWindowText(_T("~IDS_NO"));
     HMENU hBar = MakeMenuBar();
     HMENU hPopup = ::GetSubMenu(hBar, 0);
     ::ModifyMenu(hPopup, ID_SKINTEST_ABOUT, MF_BYCOMMAND | MF_STRING, ID_SKINTEST_ABOUT, _T("~IDS_CANCEL"));
@@ -302,19 +303,29 @@ TEST_F(SkinDialogTest, LanguageChangeTranslatesTheChildrenAndTheMenu) {
     ASSERT_EQ(1, dlg->Skin().GetMenuItemCount());
     EXPECT_EQ(CString(_T("~IDS_YES")), dlg->Skin().GetMenuItemData(0)->strText);
 
+    // Chinese, English, Chinese: each switch renames from the keys, not from the last texts.
     CQVLanResManager* pLan = CQVLanResManager::GetSingletonPtr();
-    ASSERT_TRUE(pLan->LoadLanguage(pLan->GetLanguageFile(1)));  // Chinese
-    EXPECT_EQ(0, dlg->SendMessage(WM_QV_LANCHANGED));
-
-    EXPECT_EQ(pLan->GetString(_T("IDS_OK")), ItemText(dlg->GetDlgItem(ID_STATIC_KEY)->m_hWnd));
-    EXPECT_NE(CString(_T("OK")), ItemText(dlg->GetDlgItem(ID_STATIC_KEY)->m_hWnd));
-    EXPECT_EQ(CString(_T("plain text")), ItemText(dlg->GetDlgItem(1002)->m_hWnd));
-    CString strItem;
-    CMenu::FromHandle(hPopup)->GetMenuString(ID_SKINTEST_ABOUT, strItem, MF_BYCOMMAND);
-    EXPECT_EQ(pLan->GetString(_T("IDS_CANCEL")), strItem);
-    EXPECT_EQ(pLan->GetString(_T("IDS_YES")), dlg->Skin().GetMenuItemData(0)->strText);
-    // The popup is still the one of the bar item.
-    EXPECT_EQ(hPopup, ::GetSubMenu(::GetMenu(dlg->m_hWnd), 0));
+    const CString strSaved = pLan->GetCurrentLanFile();
+    for (int nLanguage : {1, 0, 1}) {
+        SCOPED_TRACE(nLanguage);
+        ASSERT_TRUE(pLan->LoadLanguage(pLan->GetLanguageFile(nLanguage)));
+        EXPECT_EQ(0, dlg->SendMessage(WM_QV_LANCHANGED));
+        EXPECT_EQ(pLan->GetString(_T("IDS_OK")), ItemText(dlg->GetDlgItem(ID_STATIC_KEY)->m_hWnd));
+        EXPECT_EQ(nLanguage == 0, ItemText(dlg->GetDlgItem(ID_STATIC_KEY)->m_hWnd) == _T("OK"));
+        EXPECT_EQ(pLan->GetString(_T("IDS_NO")), ItemText(dlg->m_hWnd));
+        EXPECT_EQ(CString(_T("plain text")), ItemText(dlg->GetDlgItem(1002)->m_hWnd));
+        CString strItem;
+        CMenu::FromHandle(hPopup)->GetMenuString(ID_SKINTEST_ABOUT, strItem, MF_BYCOMMAND);
+        EXPECT_EQ(pLan->GetString(_T("IDS_CANCEL")), strItem);
+        EXPECT_EQ(pLan->GetString(_T("IDS_YES")), dlg->Skin().GetMenuItemData(0)->strText);
+        // The popup is still the one of the bar item.
+        EXPECT_EQ(hPopup, ::GetSubMenu(::GetMenu(dlg->m_hWnd), 0));
+    }
+    // A text the dialog sets itself is its own: the next switch leaves it alone.
+    dlg->GetDlgItem(ID_STATIC_KEY)->SetWindowText(_T("3 new words"));
+    dlg->SendMessage(WM_QV_LANCHANGED);
+    EXPECT_EQ(CString(_T("3 new words")), ItemText(dlg->GetDlgItem(ID_STATIC_KEY)->m_hWnd));
+    pLan->LoadLanguage(strSaved);
 }
 
 // ---- Lifetime ----

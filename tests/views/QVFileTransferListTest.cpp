@@ -3,6 +3,7 @@
 // fresh full paint after mixed calls, bad input and the create/destroy soak.
 #include <gtest/gtest.h>
 
+#include <QVLanResManager.h>
 #include <QVSkinResManager.h>
 
 #include <functional>
@@ -392,4 +393,35 @@ TEST_F(FileTransferList, CreateFillPaintAndDestroyLeakNothingSoak) {
         list.UpdateWindow();
         list.DestroyWindow();
     });
+}
+
+// The texts of the links and of the way a file goes come from the language table and follow each
+// switch, there and back.
+TEST_F(FileTransferList, LinkAndWayTextsFollowEveryLanguageSwitch) {
+    CQVLanResManager* pLan = CQVLanResManager::GetSingletonPtr();
+    const CString strSaved = pLan->GetCurrentLanFile();
+    MakeList(420, 200);
+    m_list.AddItem(Id(1), _T("Unit 3.mp3"), 1 << 20, TRUE, FALSE, FALSE);  // send offline at 1
+    m_list.AddItem(Id(2), _T("Unit 4.mp3"), 1 << 20, FALSE, FALSE, TRUE);  // receive next at 3
+    m_list.AddItem(Id(3), _T("Unit 5.mp3"), 1 << 20, TRUE, FALSE, FALSE);
+    m_list.SetItemTransferType(Id(3), QVTT_RELAY);
+    m_list.SetItemStatus(Id(3), QVTFS_FAILED, _T(""));  // retry at 1
+    const struct {
+        int nLanguage;
+        CString strOffline, strNext, strRetry, strFailed;
+    } rows[] = {
+        {0, L"Send as offline file", L"Receive later", L"Retry", L"Sending failed (relayed)"},
+        {1, L"发送离线文件", L"下次接收", L"重试", L"文件发送失败(中转方式)"},
+        {0, L"Send as offline file", L"Receive later", L"Retry", L"Sending failed (relayed)"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(&r - rows);
+        ASSERT_TRUE(pLan->LoadLanguage(pLan->GetLanguageFile(r.nLanguage)));
+        m_list.SendMessage(WM_QV_LANCHANGED);
+        EXPECT_EQ(r.strOffline, m_list.GetItem(0)->links[1].text);
+        EXPECT_EQ(r.strNext, m_list.GetItem(1)->links[3].text);
+        EXPECT_EQ(r.strRetry, m_list.GetItem(2)->links[1].text);
+        EXPECT_EQ(r.strFailed, m_list.GetItem(2)->strStatusText);
+    }
+    pLan->LoadLanguage(strSaved);
 }

@@ -1,0 +1,228 @@
+#include "BenchMode.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+#include <QVSkinResManager.h>
+
+#include "ClientIds.h"
+#include "ClientStyle.h"
+#include "MainFrame.h"
+
+namespace {
+
+constexpr UINT kRedrawAll = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
+
+// The argument after lpszSwitch on the command line, or NULL when the switch is not there.
+LPCTSTR FindSwitch(LPCTSTR lpszCommandLine, LPCTSTR lpszSwitch) {
+    LPCTSTR psz = lpszCommandLine ? _tcsstr(lpszCommandLine, lpszSwitch) : nullptr;
+    if (!psz) return nullptr;
+    psz += _tcslen(lpszSwitch);
+    while (*psz == _T(' '))
+        ++psz;
+    return psz;
+}
+
+ULONGLONG FileTimeTicks(const FILETIME& ft) {
+    return (static_cast<ULONGLONG>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+}
+
+// Microseconds since the system created this process.
+ULONGLONG MicrosecondsSinceStart() {
+    FILETIME ftCreated, ftExit, ftKernel, ftUser, ftNow;
+    if (!::GetProcessTimes(::GetCurrentProcess(), &ftCreated, &ftExit, &ftKernel, &ftUser)) return 0;
+    ::GetSystemTimeAsFileTime(&ftNow);
+    const ULONGLONG nNow = FileTimeTicks(ftNow), nCreated = FileTimeTicks(ftCreated);
+    return nNow > nCreated ? (nNow - nCreated) / 10 : 0;
+}
+
+double NowMs() {
+    LARGE_INTEGER freq, now;
+    ::QueryPerformanceFrequency(&freq);
+    ::QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
+}
+
+// Every waiting message dispatched and the idle work done (the bars' delayed layout, the update
+// handlers), until nothing is left: then every window of the thread has painted what it had to.
+void PumpUntilQuiet() {
+    CWinApp* pApp = AfxGetApp();
+    for (int nRound = 0; nRound < 100; ++nRound) {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE))
+            if (!AfxPumpMessage()) return;
+        for (LONG lCount = 0; pApp && pApp->OnIdle(lCount); ++lCount) {
+        }
+        if (!::GetQueueStatus(QS_ALLPOSTMESSAGE | QS_PAINT | QS_SENDMESSAGE)) return;
+    }
+}
+
+// Every window of the thread, top-level windows first.
+BOOL CALLBACK CollectChild(HWND hWnd, LPARAM lParam) {
+    reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+    return TRUE;
+}
+BOOL CALLBACK CollectTopLevel(HWND hWnd, LPARAM lParam) {
+    CollectChild(hWnd, lParam);
+    ::EnumChildWindows(hWnd, &CollectChild, lParam);
+    return TRUE;
+}
+std::vector<HWND> ThreadWindows() {
+    std::vector<HWND> windows;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+BOOL CALLBACK RedrawTopLevel(HWND hWnd, LPARAM) {
+    ::RedrawWindow(hWnd, nullptr, nullptr, kRedrawAll);
+    return TRUE;
+}
+
+struct Figure {
+    double dMedian = 0;
+    double dMin = 0;
+};
+Figure FigureOf(std::vector<double> samples) {
+    std::sort(samples.begin(), samples.end());
+    return samples.empty() ? Figure() : Figure{samples[samples.size() / 2], samples.front()};
+}
+
+CString ClassOf(HWND hWnd) {
+    TCHAR sz[128] = {};
+    ::GetClassName(hWnd, sz, 128);
+    return sz;
+}
+
+// What the skin change costs each class of window: the message alone, summed over the windows of the
+// class, in milliseconds, after a switch to the other skin.
+void PrintCostliestClasses(CMainFrame* pFrame, int nTop) {
+    std::map<CString, std::pair<double, int>> costs;
+    for (HWND hWnd : ThreadWindows()) {
+        if (!::IsWindow(hWnd)) continue;
+        const double dStart = NowMs();
+        ::SendMessage(hWnd, WM_QV_SKINCHANGED, 0, 0);
+        std::pair<double, int>& cost = costs[ClassOf(hWnd)];
+        cost.first += NowMs() - dStart;
+        ++cost.second;
+    }
+    PumpUntilQuiet();
+    std::vector<std::pair<double, CString>> sorted;
+    for (const auto& cost : costs) {
+        CString strName;
+        strName.Format(_T("%s (%d)"), static_cast<LPCTSTR>(cost.first), cost.second.second);
+        sorted.emplace_back(cost.second.first, strName);
+    }
+    std::sort(sorted.rbegin(), sorted.rend());
+    std::printf("the skin-changed message alone, by window class (windows):\n");
+    for (int i = 0; i < nTop && i < static_cast<int>(sorted.size()); ++i)
+        std::printf("  %s: %.2f ms\n", static_cast<const char*>(CStringA(sorted[i].second)), sorted[i].first);
+    pFrame->UpdateWindow();
+}
+
+// The skin's files read alone, without telling any window: the part of a switch no window costs.
+Figure SkinLoads(const CString& strFirst, const CString& strOther, int nLoads) {
+    CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
+    CString strFolders[2];
+    for (int i = 0; i < pSkins->GetSkinsTotal(); ++i) {
+        const CString strFolder = pSkins->GetSkinFolder(i);
+        CString strName = strFolder;
+        strName.TrimRight(_T('\\'));
+        strName = strName.Mid(strName.ReverseFind(_T('\\')) + 1);
+        if (strName.CompareNoCase(strFirst) == 0) strFolders[0] = strFolder;
+        if (strName.CompareNoCase(strOther) == 0) strFolders[1] = strFolder;
+    }
+    std::vector<double> loads;
+    for (int i = 0; i < nLoads; ++i) {
+        const double dStart = NowMs();
+        pSkins->LoadSkin(strFolders[(i + 1) % 2]);
+        loads.push_back(NowMs() - dStart);
+    }
+    if (nLoads % 2) pSkins->LoadSkin(strFolders[0]);
+    return FigureOf(loads);
+}
+
+// How often one whole-client notice reaches the windows: every skin-changed message a window procedure
+// of the thread receives, counted by a hook.
+int g_nDeliveries = 0;
+LRESULT CALLBACK CountSkinChanged(int nCode, WPARAM wParam, LPARAM lParam) {
+    if (nCode == HC_ACTION && reinterpret_cast<const CWPSTRUCT*>(lParam)->message == WM_QV_SKINCHANGED)
+        ++g_nDeliveries;
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+int DeliveriesOfOneNotice() {
+    g_nDeliveries = 0;
+    HHOOK hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, &CountSkinChanged, nullptr, ::GetCurrentThreadId());
+    QVNotifyThreadWindows(WM_QV_SKINCHANGED, kRedrawAll);
+    ::UnhookWindowsHookEx(hHook);
+    PumpUntilQuiet();
+    return g_nDeliveries;
+}
+
+int RunFirstPaint(CMainFrame*) {
+    PumpUntilQuiet();
+    const ULONGLONG nMicroseconds = MicrosecondsSinceStart();
+    std::printf("first complete paint: %.1f ms after the process started\n",
+                static_cast<double>(nMicroseconds) / 1000.0);
+    return static_cast<int>(std::min<ULONGLONG>(nMicroseconds, 0x7FFFFFFF));
+}
+
+int RunSkinSwitches(CMainFrame* pFrame, int nSwitches) {
+    // What the user has open: a chat with a line, a file on its way, the outlook bar at the left.
+    pFrame->OpenChat(1);
+    pFrame->m_chat.m_input.SetWindowText(_T("See you at eight"));
+    pFrame->m_chat.SendLine();
+    pFrame->m_chat.SendFile(ID_SEND_FILE_LESSON);
+    pFrame->ShowControlBar(&pFrame->m_outlook, TRUE, FALSE);
+    PumpUntilQuiet();
+    const CString strFirst = CurrentSkinName();
+    const CString strOther = strFirst.CompareNoCase(_T("Jade")) == 0 ? _T("Default") : _T("Jade");
+
+    // The baseline and the switch in turn, so that a change of the machine's load meets both.
+    std::vector<double> redraws, switches;
+    for (int i = 0; i < nSwitches; ++i) {
+        double dStart = NowMs();
+        ::EnumThreadWindows(::GetCurrentThreadId(), &RedrawTopLevel, 0);
+        PumpUntilQuiet();
+        redraws.push_back(NowMs() - dStart);
+
+        dStart = NowMs();
+        pFrame->SwitchSkin(i % 2 ? strFirst : strOther);
+        PumpUntilQuiet();
+        switches.push_back(NowMs() - dStart);
+    }
+    if (nSwitches % 2) pFrame->SwitchSkin(strFirst);
+    PumpUntilQuiet();
+    const Figure redraw = FigureOf(redraws), change = FigureOf(switches);
+    std::printf("windows: %d, skin-changed messages of one switch: %d\n",
+                static_cast<int>(ThreadWindows().size()), DeliveriesOfOneNotice());
+    std::printf("invalidate and update every window: %.2f ms (min %.2f)\n", redraw.dMedian, redraw.dMin);
+    std::printf("skin switch of the whole client: %.2f ms (min %.2f) (%.2f x baseline)\n", change.dMedian,
+                change.dMin, redraw.dMedian > 0 ? change.dMedian / redraw.dMedian : 0);
+    const Figure load = SkinLoads(strFirst, strOther, nSwitches);
+    std::printf("of which reading the skin's files: %.2f ms (min %.2f)\n", load.dMedian, load.dMin);
+    PrintCostliestClasses(pFrame, 8);
+    return 0;
+}
+
+}  // namespace
+
+BOOL IsBenchMode(LPCTSTR lpszCommandLine) {
+    return FindSwitch(lpszCommandLine, _T("--first-paint")) ||
+           FindSwitch(lpszCommandLine, _T("--bench-skin"));
+}
+
+BOOL RunBenchMode(LPCTSTR lpszCommandLine, CMainFrame* pFrame) {
+    int nExitCode = 0;
+    if (FindSwitch(lpszCommandLine, _T("--first-paint"))) {
+        nExitCode = RunFirstPaint(pFrame);
+    } else {
+        const int nSwitches = _ttoi(FindSwitch(lpszCommandLine, _T("--bench-skin")));
+        nExitCode = RunSkinSwitches(pFrame, std::max(2, std::min(nSwitches, 1000)));
+    }
+    std::fflush(stdout);
+    // Destroyed without closing, so that the settings file keeps what the last real run left.
+    AfxGetApp()->m_pMainWnd = nullptr;
+    pFrame->DestroyWindow();
+    ::ExitProcess(static_cast<UINT>(nExitCode));
+}
