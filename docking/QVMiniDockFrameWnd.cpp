@@ -107,11 +107,7 @@ LRESULT CQVMiniDockFrameWnd::OnNcHitTest(CPoint point) {
     LRESULT nHit = CMiniFrameWnd::OnNcHitTest(point);
     if (nHit == HTCLOSE || nHit == HTCAPTION) {
         // The close button is where the skin draws it.
-        CRect rcWindow;
-        ::GetWindowRect(m_hWnd, &rcWindow);
-        nHit = GetFrameParts().rectClose.PtInRect(CPoint(point.x - rcWindow.left, point.y - rcWindow.top))
-                   ? HTCLOSE
-                   : HTCAPTION;
+        nHit = IsOverCloseButton(point) ? HTCLOSE : HTCAPTION;
     }
     switch (nHit) {
     case HTTOPLEFT:
@@ -225,14 +221,18 @@ void CQVMiniDockFrameWnd::RedrawFrame() {
     ::ReleaseDC(m_hWnd, hDC);
 }
 
+BOOL CQVMiniDockFrameWnd::IsOverCloseButton(CPoint ptScreen) const {
+    CRect rcWindow;
+    ::GetWindowRect(m_hWnd, &rcWindow);
+    return GetFrameParts().rectClose.PtInRect(CPoint(ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top));
+}
+
 void CQVMiniDockFrameWnd::TrackCloseButton() {
     const HWND hWnd = m_hWnd;
     auto isOver = [this, hWnd](const CPoint& ptClient) {
         CPoint pt = ptClient;
         ::ClientToScreen(hWnd, &pt);
-        CRect rcWindow;
-        ::GetWindowRect(hWnd, &rcWindow);
-        return GetFrameParts().rectClose.PtInRect(CPoint(pt.x - rcWindow.left, pt.y - rcWindow.top)) != FALSE;
+        return IsOverCloseButton(pt) != FALSE;
     };
     bool bOver = true;
     m_nCloseState = 2;

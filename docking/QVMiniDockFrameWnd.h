@@ -36,6 +36,8 @@ protected:
     void ActivateDockingFrame();
     // The skinned parts of this window now.
     QVMiniFrameParts GetFrameParts() const;
+    // TRUE when a screen point is over the skin's close button.
+    BOOL IsOverCloseButton(CPoint ptScreen) const;
     // Paints the skinned frame into pDC, a DC of the whole window; the client area is left alone.
     void DrawFrame(CDC* pDC);
     void RedrawFrame();
