@@ -72,7 +72,16 @@ BOOL CQVMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle) {
 }
 
 void CQVMiniDockFrameWnd::RecalcLayout(BOOL bNotify) {
-    if (!m_bInRecalcLayout) CMiniFrameWnd::RecalcLayout(bNotify);
+    if (m_bInRecalcLayout) return;
+    CMiniFrameWnd::RecalcLayout(bNotify);
+    // The caption is the title of the bar it holds, as set now (a language change renames the bar).
+    CString strTitle, strOld;
+    if (CQVControlBar* pBar = GetFirstBar()) pBar->GetWindowText(strTitle);
+    GetWindowText(strOld);
+    if (strTitle != strOld) {
+        SetWindowText(strTitle);
+        RedrawFrame();
+    }
 }
 
 void CQVMiniDockFrameWnd::ShowControlBar(CQVControlBar* pBar, BOOL bShow, BOOL bDelay) {

@@ -13,7 +13,8 @@
 // It keeps the system's small-caption geometry and paints it in the skin (QVMiniDockFrameLayout.h): the
 // window caption image over the top band, the border images on the other sides, the close button's
 // frames scaled to the caption, always in their active look, since the frame stands for its docking
-// frame. WM_PRINT with PRF_NONCLIENT draws the same.
+// frame. WM_PRINT with PRF_NONCLIENT draws the same. Its caption text is the title of its first bar,
+// taken again at every layout.
 class RIZ_API CQVMiniDockFrameWnd : public CMiniFrameWnd {
     DECLARE_DYNCREATE(CQVMiniDockFrameWnd)
 public:

@@ -113,6 +113,17 @@ DWORD CSkinFrameWnd::CanDock(CRect rect, DWORD dwDockStyle, CQVDockBar** ppDockB
     return 0;
 }
 
+void CSkinFrameWnd::RaiseFloatingFrames() {
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos;) {
+        CQVDockBar* pDockBar =
+            DYNAMIC_DOWNCAST(CQVDockBar, static_cast<CControlBar*>(m_listControlBars.GetNext(pos)));
+        if (!pDockBar || !pDockBar->m_bFloating || !pDockBar->m_hWnd) continue;
+        CWnd* pFloatingFrame = pDockBar->GetParent();
+        if (pFloatingFrame && pFloatingFrame->IsWindowVisible())
+            pFloatingFrame->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
 CQVMiniDockFrameWnd* CSkinFrameWnd::CreateFloatingFrame(DWORD dwStyle) {
     CRuntimeClass* pClass =
         m_pFloatingFrameClass ? m_pFloatingFrameClass : RUNTIME_CLASS(CQVMiniDockFrameWnd);

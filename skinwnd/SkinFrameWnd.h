@@ -52,11 +52,16 @@ public:
     // leaves the bars as they are.
     void SaveBarState(LPCTSTR lpszProfileName) const;
     void LoadBarState(LPCTSTR lpszProfileName);
+    // Puts the visible floating frames above this frame: a frame shown after its bars were floated
+    // (a remembered layout restored before the first show) can otherwise cover them.
+    void RaiseFloatingFrames();
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     // ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR: shows or hides the bar with that id.
     afx_msg BOOL OnBarCheck(UINT nID);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg LRESULT OnRaiseFloatingFrames(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

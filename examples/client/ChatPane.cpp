@@ -68,6 +68,7 @@ BOOL CChatPane::Create(CWnd* pParent, UINT nID) {
     m_input.m_onEnter = [this]() { SendLine(); };
     m_input.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL, rc,
                    this, IDC_CHAT_INPUT);
+    m_input.ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED);  // the skin's border shows where to type
     LoadButtonImages();
     m_sendFile.Create(_T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 96, 24), this,
                       IDC_CHAT_SEND_FILE);

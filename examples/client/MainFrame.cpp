@@ -219,6 +219,14 @@ void CMainFrame::Translate() {
     for (int i = 0; i < m_classicBar.GetItemCount(); ++i)
         m_classicBar.SetItemText(i, _T(""));  // pictures alone; the short name is the tooltip
     m_classicBar.ReCalcToolBar();
+    // Bar titles: the captions of their floating frames.
+    m_classicBar.SetWindowText(ClientText(_T("IDS_CLIENT_BAR_TOOLS")));
+    m_itemBar.SetWindowText(ClientText(_T("IDS_CLIENT_BAR_STUDY")));
+    m_outlook.SetWindowText(ClientText(_T("IDS_CLIENT_BAR_FOLDERS")));
+    for (CQVControlBar* pBar :
+         {static_cast<CQVControlBar*>(&m_classicBar), static_cast<CQVControlBar*>(&m_itemBar),
+          static_cast<CQVControlBar*>(&m_outlook)})
+        if (pBar->IsFloating()) pBar->GetParentFrame()->RecalcLayout();
     m_itemBar.Translate();
     m_outlook.Translate();
     m_contacts.Translate();

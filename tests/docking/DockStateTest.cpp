@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ExpectRows.h"
+#include "MessagePump.h"
 #include "QVDockBar.h"
 #include "QVDockContext.h"
 #include "QVDockMenuBar.h"
@@ -46,7 +47,7 @@ TEST(DockState, ProfileNumbersAndTheMonitorClamp) {
 // A frame in its default layout: the menu bar in the first top row, the toolbar in the second, the
 // pane on the left; its bars are objects of the test, as members of a host's frame are.
 struct CStudyFrame {
-    CStudyFrame() {
+    explicit CStudyFrame(bool bShow = true) {
         pFrame->Create(nullptr, _T("Study"), WS_OVERLAPPEDWINDOW, CRect(40, 40, 700, 500));
         pFrame->EnableDocking(CBRS_ALIGN_ANY);
         lessons.CreateMenu();
@@ -62,7 +63,7 @@ struct CStudyFrame {
             pBar->EnableDocking(CBRS_ALIGN_ANY);
             pFrame->DockControlBar(pBar);
         }
-        pFrame->ShowWindow(SW_SHOWNA);
+        if (bShow) pFrame->ShowWindow(SW_SHOWNA);
         pFrame->RecalcLayout();
     }
     ~CStudyFrame() { pFrame->DestroyWindow(); }
@@ -170,6 +171,24 @@ TEST_F(DockStateTest, ARoundTripThroughANewFrameGivesTheSameBars) {
     EXPECT_EQ("bottom 0.0 hidden, top 0.0, top 0.1", f.Places());
     f.tool.m_pDockContext->ToggleDocking();
     EXPECT_EQ(rects, f.Rects());
+}
+
+// A host restores its layout before it shows its frame: the floating frames must not end up under it.
+TEST_F(DockStateTest, FloatingFramesOfARestoredLayoutStayAboveTheFrameShownAfterIt) {
+    UseProfile(riztest::TestDataPath(_T("dockstate\\float.ini")));
+    CStudyFrame f(false);
+    f.pFrame->LoadBarState(_T("Study"));
+    ASSERT_TRUE(f.tool.IsFloating());
+    f.pFrame->ShowWindow(SW_SHOW);
+    f.pFrame->UpdateWindow();
+    riztest::PumpUntilIdle();
+    for (CQVControlBar* pBar : {static_cast<CQVControlBar*>(&f.tool), static_cast<CQVControlBar*>(&f.pane)}) {
+        const HWND hFloat = pBar->GetParent()->GetParent()->m_hWnd;
+        HWND hWnd = hFloat;
+        while (hWnd && hWnd != f.pFrame->m_hWnd)
+            hWnd = ::GetWindow(hWnd, GW_HWNDNEXT);
+        EXPECT_EQ(f.pFrame->m_hWnd, hWnd) << "the floating frame is under its docking frame";
+    }
 }
 
 TEST_F(DockStateTest, TheWindowPlaceComesBackNormalMaximizedOrOnScreen) {
