@@ -38,6 +38,8 @@ int CSkinFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 LRESULT CSkinFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam) {
     // A command id wins over lParam: toolbars send (id, item index), and an index is no text.
     if (wParam) return CFrameWnd::OnSetMessageString(wParam, 0);
+    // Neither (the mouse left a toolbar's items): back to the idle prompt, as after a menu.
+    if (!lParam) return CFrameWnd::OnSetMessageString(AFX_IDS_IDLEMESSAGE, 0);
     return CFrameWnd::OnSetMessageString(0, lParam);
 }
 

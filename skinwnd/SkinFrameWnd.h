@@ -15,7 +15,8 @@ class CQVMiniDockFrameWnd;
 // client area keeps the size asked for; a skin change adjusts it again.
 // Docking: EnableDocking makes the dock bars of the edges asked for (top and bottom first, so they take
 // the full width); bars are then docked to an edge or floated through the services below, which the
-// docking folder implements. Status prompts read the command id (wParam) before a text (lParam).
+// docking folder implements. Status prompts read the command id (wParam) before a text (lParam);
+// neither (a toolbar's leave) shows the idle prompt.
 class RIZ_API CSkinFrameWnd : public CSkinWndT<CFrameWnd> {
     DECLARE_DYNCREATE(CSkinFrameWnd)
 public:

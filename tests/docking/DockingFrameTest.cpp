@@ -314,7 +314,7 @@ TEST_F(DockingFrameTest, StatusBarPanesSeparatorsAndPrompts) {
     m_pFrame->SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(_T("Ready")));
     EXPECT_EQ(CString(_T("Ready")), bar.GetPaneText(0));
     // The mouse goes from one toolbar's item to another's: the first bar's late leave keeps the second
-    // bar's prompt; the second's own leave clears it.
+    // bar's prompt; the second's own leave brings the idle prompt back.
     CQVDockToolBar tools[2];
     for (CQVDockToolBar& tool : tools) {
         tool.CreateEx(m_pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE920);
@@ -334,7 +334,10 @@ TEST_F(DockingFrameTest, StatusBarPanesSeparatorsAndPrompts) {
     tools[0].SendMessage(WM_MOUSELEAVE);
     EXPECT_EQ(CString(_T("Play the lesson from the start")), bar.GetPaneText(0));
     tools[1].SendMessage(WM_MOUSELEAVE);
-    EXPECT_EQ(CString(), bar.GetPaneText(0));
+    CString strIdle;
+    strIdle.LoadString(AFX_IDS_IDLEMESSAGE);
+    EXPECT_EQ(CString(_T("Ready")), strIdle);
+    EXPECT_EQ(strIdle, bar.GetPaneText(0));
 
     // A separator after a pane, in colour 3, 4 pixels short at both ends (the last pane's stands on
     // the client's right edge, outside the picture).
