@@ -3,6 +3,7 @@
 #include <QVSkinResManager.h>
 
 #include "QVPaintMemoryDC.h"
+#include "QVSkinNotify.h"
 #include "QVWndClass.h"
 #include "TransparentBkg.h"
 
@@ -257,12 +258,10 @@ void CQVSplitWnd::OnDestroy() {
 }
 
 LRESULT CQVSplitWnd::OnSkinChanged(WPARAM wParam, LPARAM lParam) {
-    // The panels are no longer children of the skinned window that passes the change on.
-    for (int i = 0; i < 2; ++i) {
-        const HWND hPanel = Panel(i);
-        if (hPanel && ::SendMessage(hPanel, WM_QV_SKINCHANGED, wParam, lParam))
-            ::InvalidateRect(hPanel, NULL, TRUE);
-    }
+    // The panels are no longer children of the skinned window that passes the change on; a
+    // thread-wide notice that reaches them anyway tells each once.
+    for (int i = 0; i < 2; ++i)
+        if (const HWND hPanel = Panel(i)) QVSendNotice(hPanel, WM_QV_SKINCHANGED, wParam, lParam);
     if (!m_bOwnBorderColor) {
         m_clrBorder = SkinBorderColor();
         m_shapeFirst.SetForeColor(m_clrBorder);

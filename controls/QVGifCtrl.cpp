@@ -1,5 +1,5 @@
-// CQVGifCtrl: the image through GDI+, frames advanced on a window timer, every render composed
-// off-screen.
+// CQVGifCtrl: the image decoded by CQVGdiplusImage and drawn through GDI+, frames advanced on a window
+// timer, every render composed off-screen.
 #include "QVGifCtrl.h"
 
 #include "QVGifCtrlLayout.h"
@@ -7,8 +7,6 @@
 #include "QVWndClass.h"
 
 #include <QVGdiplusImage.h>
-
-#include <objbase.h>
 
 #include <gdiplus.h>
 
@@ -30,19 +28,6 @@ std::vector<BYTE> ReadFileBytes(LPCTSTR lpszPath) {
     }
     ::CloseHandle(hFile);
     return data;
-}
-
-IStream* StreamOf(const std::vector<BYTE>& data) {
-    const HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE, data.size());
-    if (!hGlobal) return nullptr;
-    memcpy(::GlobalLock(hGlobal), data.data(), data.size());
-    ::GlobalUnlock(hGlobal);
-    IStream* pStream = nullptr;
-    if (FAILED(::CreateStreamOnHGlobal(hGlobal, TRUE, &pStream))) {
-        ::GlobalFree(hGlobal);
-        return nullptr;
-    }
-    return pStream;
 }
 
 // The frame delays of the property buffer, never read past its end: the value must lie inside the
@@ -93,32 +78,29 @@ BOOL CQVGifCtrl::LoadGifFile(LPCTSTR lpszPath) {
     if (data.empty() || !QVGifHeaderPlausible(data.data(), data.size()) ||
         QVGifCountFrames(data.data(), data.size()) < 0)
         return FALSE;
-    IStream* pStream = StreamOf(data);
-    if (!pStream) return FALSE;
-    auto* pImage = new Gdiplus::Image(pStream, FALSE);
-    if (pImage->GetLastStatus() != Gdiplus::Ok || pImage->GetWidth() == 0 || pImage->GetHeight() == 0) {
-        delete pImage;
-        pStream->Release();
+    const CSize size =
+        m_image.LoadFromMemory(data.data(), data.size()) ? m_image.GetImageSize() : CSize(0, 0);
+    if (size.cx == 0 || size.cy == 0) {
+        m_image.Unload();
         return FALSE;
     }
-    m_pImage = pImage;
-    m_pStream = pStream;
+    Gdiplus::Image* pImage = m_image.GetImage();
 
     // Frames of the first dimension (time, for a GIF).
-    const UINT nDimensions = m_pImage->GetFrameDimensionsCount();
+    const UINT nDimensions = pImage->GetFrameDimensionsCount();
     if (nDimensions > 0 && nDimensions <= 16) {
         GUID dimensions[16];
-        if (m_pImage->GetFrameDimensionsList(dimensions, nDimensions) == Gdiplus::Ok) {
+        if (pImage->GetFrameDimensionsList(dimensions, nDimensions) == Gdiplus::Ok) {
             m_dimension = dimensions[0];
-            const UINT nCount = m_pImage->GetFrameCount(&m_dimension);
+            const UINT nCount = pImage->GetFrameCount(&m_dimension);
             m_nFrames = nCount < 100000 ? static_cast<int>(nCount) : 0;
         }
     }
-    const UINT nSize = m_pImage->GetPropertyItemSize(PropertyTagFrameDelay);
+    const UINT nSize = pImage->GetPropertyItemSize(PropertyTagFrameDelay);
     if (nSize >= sizeof(Gdiplus::PropertyItem) && nSize <= 16 * 1024 * 1024) {
         std::vector<BYTE> buffer(nSize);
-        if (m_pImage->GetPropertyItem(PropertyTagFrameDelay, nSize,
-                                      reinterpret_cast<Gdiplus::PropertyItem*>(buffer.data())) == Gdiplus::Ok)
+        if (pImage->GetPropertyItem(PropertyTagFrameDelay, nSize,
+                                    reinterpret_cast<Gdiplus::PropertyItem*>(buffer.data())) == Gdiplus::Ok)
             m_delays = DelaysOf(buffer);
     }
     return TRUE;
@@ -136,8 +118,7 @@ void CQVGifCtrl::Stop() {
 }
 
 CSize CQVGifCtrl::GetImageSize() const {
-    if (!m_pImage) return CSize(0, 0);
-    return CSize(static_cast<int>(m_pImage->GetWidth()), static_cast<int>(m_pImage->GetHeight()));
+    return m_image.GetImageSize();
 }
 
 void CQVGifCtrl::Render(CDC* pDC) {
@@ -147,9 +128,9 @@ void CQVGifCtrl::Render(CDC* pDC) {
     CQVPaintMemoryDC dcMem(this, pDC, RGB(255, 255, 255));
     const CSize size = GetImageSize();
     const CRect rcImage = QVGifFitRect(rcClient, size.cx, size.cy);
-    if (m_pImage && !rcImage.IsRectEmpty()) {
+    if (m_image.IsLoaded() && !rcImage.IsRectEmpty()) {
         Gdiplus::Graphics graphics(dcMem.GetSafeHdc());
-        graphics.DrawImage(m_pImage,
+        graphics.DrawImage(m_image.GetImage(),
                            Gdiplus::Rect(rcImage.left, rcImage.top, rcImage.Width(), rcImage.Height()));
     }
 }
@@ -158,10 +139,7 @@ void CQVGifCtrl::Render(CDC* pDC) {
 
 void CQVGifCtrl::Release() {
     Stop();
-    delete m_pImage;
-    m_pImage = nullptr;
-    if (m_pStream) m_pStream->Release();
-    m_pStream = nullptr;
+    m_image.Unload();
     m_delays.clear();
     m_nFrames = 0;
     m_nFrame = -1;
@@ -169,9 +147,10 @@ void CQVGifCtrl::Release() {
 }
 
 void CQVGifCtrl::Advance() {
-    if (!m_pImage || !GetSafeHwnd()) return;
+    if (!m_image.IsLoaded() || !GetSafeHwnd()) return;
     const QVGifStep step = QVGifAdvanceStep(m_nFrame, m_nFrames);
-    if (step.nSelect >= 0) m_pImage->SelectActiveFrame(&m_dimension, static_cast<UINT>(step.nSelect));
+    if (step.nSelect >= 0)
+        m_image.GetImage()->SelectActiveFrame(&m_dimension, static_cast<UINT>(step.nSelect));
     m_nFrame = step.nNext;
     m_nPeriod = QVGifTimerPeriod(m_delays, step.nDelayFrame);
     if (m_nTimer) KillTimer(m_nTimer);

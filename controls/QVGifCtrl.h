@@ -5,12 +5,9 @@
 
 #include <afxwin.h>
 
-#include <vector>
+#include <QVGdiplusImage.h>
 
-struct IStream;
-namespace Gdiplus {
-class Image;
-}
+#include <vector>
 
 // Create one or subclass an existing child (a static of a dialog). The image is drawn at its natural
 // size centred when it fits the client area, otherwise scaled down to fit with its proportions kept
@@ -23,7 +20,8 @@ class Image;
 // frame 0 once more before frame 1 is selected.
 //
 // A file that is missing, not an image, truncated or of absurd size loads nothing: LoadGifFile answers
-// FALSE, nothing is drawn and CanPlay is FALSE. The file is read once; it is not kept open.
+// FALSE, nothing is drawn and CanPlay is FALSE. The file is read once; it is not kept open. The image
+// is decoded through CQVGdiplusImage, so it counts among the live GDI+ images while it is loaded.
 class RIZ_API CQVGifCtrl : public CWnd {
     DECLARE_DYNAMIC(CQVGifCtrl)
 public:
@@ -40,7 +38,7 @@ public:
     void Play();
     void Stop();
 
-    BOOL IsLoaded() const { return m_pImage != nullptr; }
+    BOOL IsLoaded() const { return m_image.IsLoaded(); }
     BOOL IsPlaying() const { return m_nTimer != 0; }
     CSize GetImageSize() const;
     int GetFrameCount() const { return m_nFrames; }
@@ -65,12 +63,11 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
-    Gdiplus::Image* m_pImage = nullptr;  // owned
-    std::vector<UINT> m_delays;          // hundredths of a second, one per frame as the file has them
-    int m_nFrames = 0;                   // frames of the first frame dimension
-    int m_nFrame = -1;                   // the frame the next advance selects
-    UINT_PTR m_nTimer = 0;               // the running frame timer, 0 when none
-    IStream* m_pStream = nullptr;        // the file's bytes the image reads from; owned
+    CQVGdiplusImage m_image;     // its own, not shared: the active frame is this control's
+    std::vector<UINT> m_delays;  // hundredths of a second, one per frame as the file has them
+    int m_nFrames = 0;           // frames of the first frame dimension
+    int m_nFrame = -1;           // the frame the next advance selects
+    UINT_PTR m_nTimer = 0;       // the running frame timer, 0 when none
     GUID m_dimension = {};
     UINT m_nPeriod = 0;
 };

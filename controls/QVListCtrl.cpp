@@ -2,6 +2,8 @@
 
 #include <QVSkinResManager.h>
 
+#include "QVSkinNotify.h"
+
 namespace {
 
 COLORREF SkinBorderColour() {
@@ -122,7 +124,7 @@ LRESULT CQVListCtrl::OnSkinChanged(WPARAM, LPARAM) {
     if (m_header.GetSafeHwnd()) {
         CRect rcBefore, rcAfter;
         m_header.GetWindowRect(&rcBefore);
-        m_header.SendMessage(WM_QV_SKINCHANGED);
+        QVSendNotice(m_header.m_hWnd, WM_QV_SKINCHANGED, 0, 0);  // once, though the walk reaches it too
         m_header.GetWindowRect(&rcAfter);
         if (rcAfter.Height() != rcBefore.Height()) RelayoutHeader();
     }

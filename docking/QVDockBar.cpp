@@ -272,13 +272,9 @@ CSize CQVDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) {
         if (!pBar->m_hWnd) continue;
         // The docked place is remembered also when the bar already stands there (a bar docked
         // without a rectangle is put in place before the pass), so that it floats from there.
-        // A bar stretching along its edge (32767) is remembered as far as the dock bar reaches.
-        if (e.bPlaced && !m_bLayoutQuery && !m_bFloating && pBar->m_pDockContext) {
-            const CRect rectReach(-params.cxBorder2, -params.cyBorder2, params.sizeMax.cx + params.cxBorder2,
-                                  params.sizeMax.cy + params.cyBorder2);
-            CRect& rectMRU = pBar->m_pDockContext->m_rectMRUDockPos;
-            if (!rectMRU.IntersectRect(e.rect, rectReach)) rectMRU = e.rect;
-        }
+        // A bar stretching along its edge was laid out as far as the dock bar reaches.
+        if (e.bPlaced && !m_bLayoutQuery && !m_bFloating && pBar->m_pDockContext)
+            pBar->m_pDockContext->m_rectMRUDockPos = e.rect;
         if (e.bPlaced && e.rect != e.rectCurrent && layout.hDWP)
             AfxRepositionWindow(&layout, pBar->m_hWnd, &e.rect);
         // A hidden bar's delayed show comes with the pass too, so that a delayed hide also applies.

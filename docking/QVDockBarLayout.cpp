@@ -95,10 +95,14 @@ CSize QVDockCalcLayout(std::vector<QVDockLayoutEntry>& entries, const QVDockLayo
                 bWrapped = true;
             }
             if (!bWrapped) {
+                // A bar asking for all of the edge reaches the dock bar's far end, borders shared, and
+                // no further: it stays as long as the place it docks in and scrolls inside.
+                if (size.cx >= kQVDockStretchLength && sizeMax.cx > 0)
+                    rect.right = std::max(static_cast<int>(sizeMax.cx + bx), static_cast<int>(rect.left + 1));
                 QVDockLayoutEntry& placed = entries[n];
                 placed.rect = bHorz ? rect : Swapped(rect);
                 placed.bPlaced = true;
-                pt.x = rect.left + size.cx - bx;
+                pt.x = rect.right - bx;
                 nWidth = std::max(nWidth, static_cast<int>(size.cy));
             }
         }
@@ -150,8 +154,8 @@ int QVDockInsert(QVDockRowList& list, const std::vector<bool>& visible, const st
 
 CSize QVDockFloatingSize(CSize sizeAsked, CSize sizeLastDocked, CSize sizeFixed) {
     const auto length = [](int nAsked, int nDocked, int nFixed) {
-        if (nAsked < 32767) return nAsked;
-        return nDocked > 0 && nDocked < 32767 ? nDocked : nFixed;
+        if (nAsked < kQVDockStretchLength) return nAsked;
+        return nDocked > 0 && nDocked < kQVDockStretchLength ? nDocked : nFixed;
     };
     return CSize(length(sizeAsked.cx, sizeLastDocked.cx, sizeFixed.cx),
                  length(sizeAsked.cy, sizeLastDocked.cy, sizeFixed.cy));

@@ -60,6 +60,9 @@ RIZ_API bool QVDockRemovePlaceHolder(QVDockRowList& list, UINT nID);
 RIZ_API bool QVDockRemoveBar(QVDockRowList& list, const void* pBar, UINT nID, int nPosExclude,
                              int nAddPlaceHolder);
 
+// The length a bar asks for along its edge to have all of it (a pane made for an edge, a status bar).
+inline constexpr int kQVDockStretchLength = 32767;
+
 // One entry of a layout pass: the entry itself, and for a bar whether it shows, the size it asks for
 // and where it is now (dock bar client coordinates). The pass fills rect and bPlaced.
 struct QVDockLayoutEntry {
@@ -85,8 +88,10 @@ struct QVDockLayoutParams {
 // Lays the rows out: bars follow each other 2 pixels apart (they share a border line), a bar keeps a
 // gap before it when it already stands right of its place, a bar past the right edge is pushed left
 // (never left of the running position), and a bar that would start at the edge while another
-// precedes it in its row starts a new row (a null is inserted into entries before it). Returns the
-// dock bar's fixed size, the border lines included.
+// precedes it in its row starts a new row (a null is inserted into entries before it). A bar asking
+// for kQVDockStretchLength or more along the row ends 2 pixels past the space offered (its border line
+// shared with the dock bar's edge), when that space is known. Returns the dock bar's fixed size, the
+// border lines included.
 RIZ_API CSize QVDockCalcLayout(std::vector<QVDockLayoutEntry>& entries, const QVDockLayoutParams& params);
 
 // Where a bar dropped at rect (its centre mid) goes into list: after the last bar of the row under

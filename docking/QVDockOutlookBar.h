@@ -6,7 +6,8 @@
 
 // The outlook bar (m_wndOutBar, id 100) shows small icons from m_imageList (16 x 16); fill it with
 // folders and items after creation. The pane asks for 100 x 100 pixels: derive and override
-// CalcDynamicLayout to give it another size.
+// CalcDynamicLayout to give it another size; a length of 32767 along its edge docks it as long as the
+// edge, with the items scrolling inside.
 class RIZ_API CQVDockOutlookBar : public CQVDockWnd {
     DECLARE_DYNAMIC(CQVDockOutlookBar)
 public:

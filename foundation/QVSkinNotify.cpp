@@ -5,14 +5,18 @@
 
 namespace {
 
-// The windows that heard the skin change of the thread-wide notice running now (NULL when none runs).
-// Skinned windows and bars pass the change on to their children themselves; the walk of every window
-// then skips those, so that each window hears one notice once and lays itself out once.
-thread_local std::set<HWND>* t_pHeard = nullptr;
+// The thread-wide notice running now and the windows that heard it (none when no notice runs). Windows
+// pass the change on to others themselves, and a handler may move windows under other parents while
+// the walk runs; the record keeps each window to one hearing and one layout.
+struct CRunningNotice {
+    UINT message;
+    std::set<HWND> heard;
+};
+thread_local CRunningNotice* t_pNotice = nullptr;
 
-// TRUE when hWnd is still to hear the running notice, and records it as told.
+// TRUE when hWnd is still to hear message, and records it as told.
 bool FirstHearing(HWND hWnd, UINT message) {
-    return message != WM_QV_SKINCHANGED || !t_pHeard || t_pHeard->insert(hWnd).second;
+    return !t_pNotice || t_pNotice->message != message || t_pNotice->heard.insert(hWnd).second;
 }
 
 struct CThreadNotice {
@@ -21,10 +25,7 @@ struct CThreadNotice {
 };
 
 BOOL CALLBACK NotifyWindow(HWND hWnd, LPARAM lParam) {
-    const UINT message = reinterpret_cast<const CThreadNotice*>(lParam)->message;
-    if (!FirstHearing(hWnd, message)) return TRUE;
-    if (::SendMessage(hWnd, message, 0, 0) && message == WM_QV_SKINCHANGED && ::IsWindow(hWnd))
-        ::InvalidateRect(hWnd, nullptr, TRUE);
+    QVSendNotice(hWnd, reinterpret_cast<const CThreadNotice*>(lParam)->message, 0, 0);
     return TRUE;
 }
 
@@ -39,22 +40,27 @@ BOOL CALLBACK NotifyTopLevel(HWND hWnd, LPARAM lParam) {
 
 }  // namespace
 
+LRESULT QVSendNotice(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!::IsWindow(hWnd) || !FirstHearing(hWnd, message)) return 0;
+    const LRESULT lResult = ::SendMessage(hWnd, message, wParam, lParam);
+    if (lResult != 0 && message == WM_QV_SKINCHANGED && ::IsWindow(hWnd))
+        ::InvalidateRect(hWnd, nullptr, TRUE);
+    return lResult;
+}
+
 void QVSendSkinChangedToChildren(HWND hWnd, WPARAM wParam, LPARAM lParam) {
     std::vector<HWND> vecChildren;
     for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         vecChildren.push_back(hChild);
-    for (HWND hChild : vecChildren) {
-        if (!::IsWindow(hChild) || !FirstHearing(hChild, WM_QV_SKINCHANGED)) continue;
-        if (::SendMessage(hChild, WM_QV_SKINCHANGED, wParam, lParam) != 0 && ::IsWindow(hChild))
-            ::InvalidateRect(hChild, nullptr, TRUE);
-    }
+    for (HWND hChild : vecChildren)
+        QVSendNotice(hChild, WM_QV_SKINCHANGED, wParam, lParam);
 }
 
 void QVNotifyThreadWindows(UINT message, UINT nRedrawFlags) {
     CThreadNotice notice = {message, nRedrawFlags};
-    std::set<HWND> heard;
-    std::set<HWND>* pOuter = t_pHeard;  // a notice sent from inside another one starts afresh
-    t_pHeard = &heard;
+    CRunningNotice running = {message, {}};
+    CRunningNotice* pOuter = t_pNotice;  // a notice sent from inside another one starts afresh
+    t_pNotice = &running;
     ::EnumThreadWindows(::GetCurrentThreadId(), &NotifyTopLevel, reinterpret_cast<LPARAM>(&notice));
-    t_pHeard = pOuter;
+    t_pNotice = pOuter;
 }

@@ -5,14 +5,19 @@
 
 #include "RIZuruzezuDef.h"
 
-// Sends the skin change (0x7E9) to every direct child of hWnd, the children collected first so that
-// one that creates or destroys siblings while it hears does not disturb the walk; a child answering
-// non-zero is invalidated.
+// Sends the skin change (0x7E9) to every direct child of hWnd through QVSendNotice, the children
+// collected first so that one that creates or destroys siblings while it hears does not disturb the walk.
 RIZ_API void QVSendSkinChangedToChildren(HWND hWnd, WPARAM wParam, LPARAM lParam);
 
+// Sends message to hWnd, unless a thread-wide notice of the same message is running and hWnd has heard
+// it already; a window answering the skin change (0x7E9) non-zero is invalidated. Answers the window's
+// answer, 0 when it was not told. A window that passes either change on to other windows does it
+// through here, so that each window hears one notice once.
+RIZ_API LRESULT QVSendNotice(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Sends message (wParam and lParam 0) to every top-level window of the calling thread and to every
-// window inside each. A window answering the skin change (0x7E9) non-zero is invalidated. A window
-// hears the skin change once: one that its parent told through QVSendSkinChangedToChildren meanwhile
-// is not told again (and the parent does not tell a child the walk already told). When
-// nRedrawFlags is non-zero, each top-level window is then redrawn with them (RDW_ flags).
+// window inside each, each window once: one told meanwhile through QVSendNotice (by its parent, say)
+// is not told again, nor one that moved under a window the walk reaches later. A window answering the
+// skin change (0x7E9) non-zero is invalidated. When nRedrawFlags is non-zero, each top-level window is
+// then redrawn with them (RDW_ flags).
 RIZ_API void QVNotifyThreadWindows(UINT message, UINT nRedrawFlags = 0);

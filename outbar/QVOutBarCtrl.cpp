@@ -125,11 +125,14 @@ void CQVOutBarCtrl::MoveFolderChildren() {
     if (!::IsWindow(m_hWnd)) return;
     CRect rcInside;
     GetInsideRect(rcInside);
+    // Only the open folder's window shows: one made visible for a folder that is not open would cover
+    // the open folder's items.
     for (int i = 0; i < GetFolderCount(); ++i) {
         CWnd* pChild = FolderAt(i)->m_pChild;
+        const UINT nShow = i == m_nSelFolder ? SWP_SHOWWINDOW : SWP_HIDEWINDOW;
         if (::IsWindow(pChild->GetSafeHwnd()))
             pChild->SetWindowPos(NULL, rcInside.left, rcInside.top, rcInside.Width(), rcInside.Height(),
-                                 SWP_NOZORDER | SWP_NOACTIVATE);
+                                 SWP_NOZORDER | SWP_NOACTIVATE | nShow);
     }
 }
 

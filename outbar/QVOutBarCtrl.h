@@ -69,6 +69,8 @@ public:
     virtual void SetAnimSelHighlight(int nMilliseconds);  // wiggle period of the clicked item; < 1: off
     virtual DWORD GetFolderData(int nFolder = -1);        // -1: the open folder
     virtual CWnd* GetFolderChild(int nFolder = -1);
+    // A folder showing a child window of the bar instead of items; the window fills the inside and
+    // shows only while its folder is open.
     virtual int AddFolderBar(LPCTSTR lpszFolder, CWnd* pSon, DWORD dwData = 0);
     virtual CString GetItemText(int nIndex);
     virtual void SetAnimationTickCount(long lValue);  // ms between slide frames; < 0: no slide

@@ -21,6 +21,8 @@ public:
 
     // FALSE, and no image, when the file is missing, unreadable or not an image.
     BOOL Load(LPCTSTR lpszPath);
+    // The same from a file's bytes the caller has read (and checked) itself; the bytes are copied.
+    BOOL LoadFromMemory(const BYTE* pData, size_t nSize);
     void Unload();
     BOOL IsLoaded() const { return m_image != nullptr; }
     operator bool() const { return IsLoaded(); }

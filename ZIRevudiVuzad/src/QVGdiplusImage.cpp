@@ -38,6 +38,13 @@ BOOL CQVGdiplusImage::Load(LPCTSTR lpszPath) {
     return IsLoaded();
 }
 
+BOOL CQVGdiplusImage::LoadFromMemory(const BYTE* pData, size_t nSize) {
+    Unload();
+    if (!pData || nSize == 0 || nSize > zir::kMaxImageFileBytes) return FALSE;
+    m_image = zir::GdiplusBitmapFromBytes(std::vector<BYTE>(pData, pData + nSize));
+    return IsLoaded();
+}
+
 void CQVGdiplusImage::Unload() {
     m_image.reset();
 }

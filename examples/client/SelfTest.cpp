@@ -111,8 +111,7 @@ CPoint GripPoint(CQVControlBar& bar) {
     return rc.TopLeft() + CSize(3, 8);
 }
 
-// A point just inside the left dock bar, level with the middle of the client area (the outlook bar
-// there is as tall as a vertical bar may be, mostly clipped).
+// A point just inside the left dock bar, level with the middle of the client area.
 CPoint LeftEdgePoint(CMainFrame* pFrame) {
     CRect rcOutlook, rcClient;
     pFrame->m_outlook.GetWindowRect(&rcOutlook);

@@ -294,6 +294,22 @@ TEST_F(GifCtrlTest, AnEmptyClientDrawsNothingAndDestructionStopsTheTimer) {
     riztest::PumpUntilIdle();
 }
 
+TEST_F(GifCtrlTest, ALoadedImageIsALiveGdiplusImageUntilItIsDropped) {
+    // The count a client checks for leaks sees the control's image: one while loaded, whatever is
+    // loaded over it, none after a failed load or the window's end.
+    const int nBefore = CQVGdiplusImage::GetLiveImageCount();
+    const auto live = [&] { return CQVGdiplusImage::GetLiveImageCount() - nBefore; };
+    ASSERT_TRUE(m_gif.LoadGifFile(Write(_T("rgb.gif"), FlatFramesGif(20, 20, kRgb, {1, 1, 1}))));
+    const int nFirst = live();
+    m_gif.LoadGifFile(Write(_T("key.gif"), TransparentGif()));
+    const int nAgain = live();
+    m_gif.LoadGifFile(riztest::TestDataPath(_T("images\\truncated-anim.gif")));
+    const int nBad = live();
+    m_gif.LoadGifFile(Write(_T("key.gif"), TransparentGif()));
+    m_gif.DestroyWindow();
+    EXPECT_EQ((std::vector<int>{1, 1, 0, 0}), (std::vector<int>{nFirst, nAgain, nBad, live()}));
+}
+
 TEST_F(GifCtrlTest, PlaysInRealTime) {
     ASSERT_TRUE(m_gif.LoadGifFile(Write(_T("fast.gif"), FlatFramesGif(20, 20, kRgb, {1, 1, 1}))));
     m_gif.Play();
@@ -312,6 +328,7 @@ TEST(QVGifCtrl, PlayingControlsCreatedAndDestroyedSoak) {
     riztest::TempFolder folder;
     ASSERT_TRUE(folder.WriteFile(_T("key.gif"), EncodeGif(TransparentGif())));
     riztest::CtrlHost host(40, 40);
+    const int nImages = CQVGdiplusImage::GetLiveImageCount();
     riztest::ExpectCyclesLeakNothing([&](int nCycle) {
         CQVGifCtrl gif;
         ASSERT_TRUE(gif.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 30 + nCycle % 20, 40), host.Parent(), 901));
@@ -321,4 +338,5 @@ TEST(QVGifCtrl, PlayingControlsCreatedAndDestroyedSoak) {
             gif.SendMessage(WM_TIMER, kQVGifTimerId);
         if (nCycle % 2) gif.DestroyWindow();  // otherwise the object's destructor does
     });
+    EXPECT_EQ(nImages, CQVGdiplusImage::GetLiveImageCount());
 }

@@ -132,6 +132,12 @@ TEST(DockBarLayout, RowsFollowOneAnotherAndWrapAtTheEdge) {
          {CRect(-2, -2, 118, 98), CRect(-2, 96, 98, 156)},
          4,
          CSize(118, 32767)},
+        {"a bar asking for all of the edge ends at its far end, after the bars before it",
+         {End(), Bar(1, CSize(100, 60)), Bar(2, CSize(150, 32767)), End(), Bar(3, CSize(40, 32767)), End()},
+         Params(false),
+         {CRect(-2, -2, 98, 58), CRect(-2, 56, 148, 302), CRect(146, -2, 186, 302)},
+         6,
+         CSize(186, 32767)},
         {"an empty dock bar takes no room", {End()}, Params(), {}, 1, CSize(32767, 0)},
     };
     for (const Case& c : cases) {

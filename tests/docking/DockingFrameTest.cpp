@@ -6,6 +6,7 @@
 
 #include <QVSkinResManager.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -14,12 +15,17 @@
 #include "PixelProbe.h"
 #include "QVDockBar.h"
 #include "QVDockContext.h"
+#include "QVDockOutlookBar.h"
 #include "QVDockToolBar.h"
 #include "QVDockWnd.h"
 #include "QVMiniDockFrameWnd.h"
+#include "QVSkinNotify.h"
+#include "QVListCtrl.h"
+#include "QVSplitWnd.h"
 #include "QVStatusBar.h"
 #include "ResourceCounter.h"
 #include "SkinFrameWnd.h"
+#include "SkinPopupWnd.h"
 #include "Watchdog.h"
 
 namespace {
@@ -28,6 +34,15 @@ const UINT kPlay = 40001;
 
 COLORREF SkinColor(int n) {
     return CQVSkinResManager::GetSingletonPtr()->GetClrDef()->GetColor(n);
+}
+
+// Every message of one kind a window procedure of the thread receives, per window, while a hook runs.
+std::map<HWND, int> g_deliveries;
+UINT g_nCounted = 0;
+LRESULT CALLBACK CountDeliveries(int nCode, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pMsg->message == g_nCounted) ++g_deliveries[pMsg->hwnd];
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
 // A pane filled with one colour that counts the skin changes it hears; a stretching one asks for all
@@ -130,6 +145,92 @@ TEST_F(DockingFrameTest, BarsDockInRowsAndTheFrameLaysThemOut) {
         ROW(pA->GetBarStyle() & (CBRS_ALIGN_ANY | CBRS_BORDER_ANY), CBRS_ALIGN_TOP | CBRS_BORDER_ANY),
         ROW(Edge(AFX_IDW_DOCKBAR_TOP)->GetDockedVisibleCount(), 2),
     });
+}
+
+TEST_F(DockingFrameTest, AnOutlookPaneAskingForTheWholeEdgeIsAsTallAsItAndScrollsInside) {
+    // Docked at the left below a top bar, the pane's bar covers the dock bar's client height exactly
+    // (the pane's border lines lie on the dock bar's ends); the items past it are reached by the down
+    // arrow, and paint and hit test, which walk the items as far as the inside, stop at the visible ones.
+    struct CEdgePane : public CQVDockOutlookBar {
+        CSize CalcDynamicLayout(int, DWORD nMode) override {
+            return nMode & LM_VERTDOCK ? CSize(160, 32767) : CSize(300, 200);
+        }
+    };
+    auto pOwned = std::make_unique<CEdgePane>();
+    CEdgePane* pPane = pOwned.get();
+    m_panes.push_back(std::move(pOwned));
+    pPane->CreateEx(m_pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_LEFT, CRect(0, 0, 0, 0), 0xE905);
+    pPane->EnableDocking(CBRS_ALIGN_ANY);
+    CQVOutBarCtrl& bar = pPane->m_wndOutBar;
+    bar.AddFolder(_T("Lessons"));
+    for (int i = 0; i < 60; ++i)
+        bar.InsertItem(0, i, _T("Lesson"));
+    bar.AddFolder(_T("Words"));
+    bar.SetSelFolder(0);
+    m_pFrame->DockControlBar(Pane(0xE901));
+    m_pFrame->DockControlBar(pPane, AFX_IDW_DOCKBAR_LEFT);
+    m_pFrame->RecalcLayout();
+    bar.UpdateWindow();
+
+    CRect rcSite, rcBar, rcInside, rcLast;
+    Edge(AFX_IDW_DOCKBAR_LEFT)->GetClientRect(&rcSite);
+    Edge(AFX_IDW_DOCKBAR_LEFT)->ClientToScreen(&rcSite);
+    bar.GetWindowRect(&rcBar);
+    bar.GetInsideRect(rcInside);
+    int nFirst = 0, nLast = 0, nIndex = -1;
+    bar.GetVisibleRange(0, nFirst, nLast);
+    bar.GetItemRect(0, nLast + 1, rcLast);
+    const CRect rcDown = OutBarArrowRect(rcInside, ::GetSystemMetrics(SM_CXVSCROLL), FALSE);
+    riztest::ExpectRows<int>({
+        ROW(rcBar.top, rcSite.top),
+        ROW(rcBar.bottom, rcSite.bottom),
+        ROW(nLast > 3 && nLast < 30, true),
+        ROW(rcLast.bottom > rcInside.bottom, true),  // the first item not shown
+        ROW(bar.HitTestEx(rcDown.CenterPoint(), nIndex), QVOB_HIT_DOWN_ARROW),
+    });
+}
+
+TEST_F(DockingFrameTest, EveryWindowOfTheThreadHearsEachNoticeOnce) {
+    // A frame with bars docked and floating, an outlook pane, a split view of a list (with its header)
+    // and a static, and an owned skinned popup: the skin and the language notice reach every window of
+    // the thread exactly once, though the split window and the list pass the skin change on themselves.
+    m_pFrame->DockControlBar(Pane(0xE901));
+    CQVDockWnd* pFloating = Pane(0xE902);
+    m_pFrame->DockControlBar(pFloating);
+    m_pFrame->FloatControlBar(pFloating, CPoint(300, 300));
+    auto pOutlook = std::make_unique<CQVDockOutlookBar>();
+    pOutlook->CreateEx(m_pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_LEFT, CRect(0, 0, 0, 0), 0xE905);
+    m_panes.push_back(std::move(pOutlook));
+    CQVSplitWnd split;
+    CQVListCtrl list;
+    CWnd note;
+    split.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 200), m_pFrame, AFX_IDW_PANE_FIRST);
+    list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 100, 100), &split, 8);
+    list.InsertColumn(0, _T("Word"), LVCFMT_LEFT, 80);
+    note.Create(_T("STATIC"), _T("Note"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &split, 9);
+    split.SetPanels(&list, &note);
+    CSkinPopupWnd skinned;
+    skinned.CreateEx(0, AfxRegisterWndClass(0), _T("Planner"), WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                     CRect(100, 100, 300, 250), m_pFrame, 0);
+    m_pFrame->RecalcLayout();
+    riztest::PumpUntilIdle();
+    for (UINT message : {WM_QV_SKINCHANGED, WM_QV_LANCHANGED}) {
+        g_deliveries.clear();
+        g_nCounted = message;
+        const HHOOK hHook =
+            ::SetWindowsHookEx(WH_CALLWNDPROC, &CountDeliveries, nullptr, ::GetCurrentThreadId());
+        QVNotifyThreadWindows(message, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        ::UnhookWindowsHookEx(hHook);
+        CString strWrong;  // the windows told more than once, by class
+        for (const auto& told : g_deliveries) {
+            TCHAR szClass[64] = {};
+            ::GetClassName(told.first, szClass, 64);
+            if (told.second != 1) strWrong.AppendFormat(_T("%s:%d "), szClass, told.second);
+        }
+        EXPECT_STREQ(_T(""), strWrong.GetString()) << message;
+        EXPECT_LE(riztest::CountThreadWindows(), static_cast<int>(g_deliveries.size()));  // + the IME's
+        riztest::PumpUntilIdle();
+    }
 }
 
 TEST_F(DockingFrameTest, AFloatedBarDocksBackIntoTheSameSlot) {

@@ -16,12 +16,14 @@ namespace {
 std::map<HWND, int> g_heard;
 LRESULT g_answer = 0;
 HWND g_hDestroyOnHearing = nullptr;
+HWND g_hMoveOnHearing = nullptr, g_hMoved = nullptr, g_hNewParent = nullptr;  // a move while it hears
 std::vector<HWND> g_passOn;  // windows that tell their children, as skinned windows and bars do
 
 LRESULT CALLBACK ListeningProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_QV_SKINCHANGED || message == WM_QV_LANCHANGED) {
         ++g_heard[hWnd];
         if (hWnd == g_hDestroyOnHearing) ::DestroyWindow(hWnd);
+        if (hWnd == g_hMoveOnHearing) ::SetParent(g_hMoved, g_hNewParent);
         if (message == WM_QV_SKINCHANGED && std::count(g_passOn.begin(), g_passOn.end(), hWnd))
             QVSendSkinChangedToChildren(hWnd, wParam, lParam);
         return g_answer;
@@ -48,6 +50,7 @@ protected:
         g_heard.clear();
         g_answer = 0;
         g_hDestroyOnHearing = nullptr;
+        g_hMoveOnHearing = nullptr;
         g_passOn.clear();
     }
     void TearDown() override {
@@ -93,6 +96,29 @@ TEST_F(QVSkinNotify, EveryWindowHearsOnceAndOnlyANonZeroAnswerToTheSkinChangeInv
             }
         }
     }
+}
+
+TEST_F(QVSkinNotify, AWindowMovedUnderAnotherWhileTheWalkRunsHearsOnce) {
+    // The walk takes the top-level windows from the top of the z-order: with the other window at the
+    // bottom, the child that hears moves the grandchild under it, where the walk comes later.
+    ::SetWindowPos(m_hOther, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (UINT message : {WM_QV_SKINCHANGED, WM_QV_LANCHANGED}) {
+        ::SetParent(m_hGrandchild, m_hChild);
+        g_heard.clear();
+        g_hMoveOnHearing = m_hChild;
+        g_hMoved = m_hGrandchild;
+        g_hNewParent = m_hOther;
+        QVNotifyThreadWindows(message);
+        EXPECT_EQ(m_hOther, ::GetParent(m_hGrandchild));
+        for (HWND hWnd : All())
+            EXPECT_EQ(1, g_heard[hWnd]) << message;
+    }
+    // Outside a thread-wide notice a window passing it on tells every time.
+    g_heard.clear();
+    g_hMoveOnHearing = nullptr;
+    QVSendNotice(m_hChild, WM_QV_LANCHANGED, 0, 0);
+    QVSendNotice(m_hChild, WM_QV_LANCHANGED, 0, 0);
+    EXPECT_EQ(2, g_heard[m_hChild]);
 }
 
 TEST_F(QVSkinNotify, AWindowDestroyedWhileItHearsLeavesTheOthersTold) {

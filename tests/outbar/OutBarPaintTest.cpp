@@ -70,6 +70,7 @@ TEST_F(OutBarTest, TheSecondSkinGivesAnotherHeightAndAKeyedHeaderImage) {
     CWnd child;
     ASSERT_TRUE(child.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 5, 5), &bar, 9));
     bar.AddFolderBar(_T("Groups"), &child);
+    EXPECT_FALSE(child.IsWindowVisible());  // its folder is not the open one
     ASSERT_TRUE(LoadTestSkin(m_folder, _T("first"), 22, false));
     EXPECT_NE(0, bar.SendMessage(WM_QV_SKINCHANGED));
     bar.GetFolderRect(0, rc);
