@@ -204,7 +204,9 @@ TEST_F(DockToolBarTest, PromptsReachStatusPaneZeroAndClicksTheFrame) {
     Post(WM_MOUSEMOVE, m_bar.GetItemRect(ID_UK).CenterPoint());
     EXPECT_EQ(CString(_T("prompt 710")), m_status.GetPaneText(0));
     m_bar.SendMessage(WM_MOUSELEAVE);
-    EXPECT_EQ(CString(), m_status.GetPaneText(0));
+    CString strIdle;
+    strIdle.LoadString(AFX_IDS_IDLEMESSAGE);
+    EXPECT_EQ(strIdle, m_status.GetPaneText(0));  // back to the idle prompt
 
     Click(ID_US);
     Click(ID_RECORD);  // disabled: silent
