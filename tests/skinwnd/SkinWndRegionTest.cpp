@@ -207,6 +207,34 @@ TEST_F(SkinRegionTest, ShippedSkinsGiveRoundedOutlines) {
     }
 }
 
+// After a skin change (a fourth mask added), a size change or a move, the outline has exactly the
+// rectangles a fresh build gives for masks with holes: none is kept for another size or skin.
+TEST_F(SkinRegionTest, OutlineAfterSkinAndSizeChangesIsTheFreshOne) {
+    ASSERT_TRUE(WriteMask(_T("TestTL.bmp"), 12, 12, [](int x, int y) { return x < 3 || (x + y) % 5 == 0; }));
+    ASSERT_TRUE(WriteMask(_T("TestBR.bmp"), 10, 10, [](int x, int y) { return x + y > 14 || x == y; }));
+    m_scope.Res().m_strMaskTopLeft = _T("TestTL.bmp");
+    const HWND hWnd = CreateWindowNow();
+    ASSERT_NE(nullptr, hWnd);
+    const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+    const std::function<void()> steps[] = {
+        [&] { ::SendMessage(hWnd, WM_QV_SKINCHANGED, 0, 0); },
+        [&] { ::SetWindowPos(hWnd, nullptr, 0, 0, kWidth + 37, kHeight + 11, nFlags | SWP_NOMOVE); },
+        [&] {
+            m_scope.Res().m_strMaskBottomRight = _T("TestBR.bmp");
+            ::SendMessage(hWnd, WM_QV_SKINCHANGED, 0, 0);
+        },
+        [&] { ::SetWindowPos(hWnd, nullptr, 40, 30, kWidth, kHeight, nFlags); },
+    };
+    int nStep = 0;
+    for (const auto& step : steps) {
+        step();
+        WindowRegion after(hWnd);
+        m_wnd->Skin().SetWndRegion();
+        WindowRegion fresh(hWnd);
+        EXPECT_TRUE(after.rgn.EqualRgn(&fresh.rgn)) << "step " << nStep++;
+    }
+}
+
 TEST_F(SkinRegionTest, CacheIsWrittenOnFirstUseReadOnTheNextAndRebuiltWhenDeleted) {
     ASSERT_TRUE(WriteTopLeftMask());
     m_scope.Res().m_strMaskTopLeft = _T("TestTL.bmp");
