@@ -6,6 +6,7 @@
 #include "QVDockContext.h"
 #include "QVMouseLoop.h"
 #include "QVPaintMemoryDC.h"
+#include "QVPrintFrame.h"
 #include "QVSelectScope.h"
 #include "QVSkinNotify.h"
 #include "QVSysColors.h"
@@ -301,11 +302,7 @@ LRESULT CQVMiniDockFrameWnd::OnSetText(WPARAM, LPARAM) {
 }
 
 LRESULT CQVMiniDockFrameWnd::OnPrint(WPARAM wParam, LPARAM lParam) {
-    const LRESULT lResult = DefWindowProc(WM_PRINT, wParam, lParam & ~PRF_NONCLIENT);
-    const bool bShown = !(lParam & PRF_CHECKVISIBLE) || IsWindowVisible();
-    if ((lParam & PRF_NONCLIENT) && wParam && bShown)
-        DrawFrame(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
-    return lResult;
+    return QVPrintWithFrame(this, wParam, lParam, [this](CDC* pDC) { DrawFrame(pDC); });
 }
 
 void QVShowControlBar(CQVControlBar* pBar, BOOL bShow, BOOL bDelay) {

@@ -95,6 +95,7 @@ void CSkinWnd::AdjustHitTestRects(const CRect& rcWindow) {
 void CSkinWnd::OnSkinChanged() {
     InitHitTestRects();
     m_bCalculated = FALSE;
+    m_sizeRgn = CSize(-1, -1);
 }
 
 BOOL CSkinWnd::HasMenu() const {
@@ -305,11 +306,19 @@ BOOL CSkinWnd::DrawClientBkg(CDC* pDC, const CRect& rc) {
 
 // ---- Outline ----
 
+void CSkinWnd::UpdateWndRegion() {
+    if (m_hWnd == nullptr || !::IsWindow(m_hWnd)) return;
+    CRect rcWindow;
+    ::GetWindowRect(m_hWnd, &rcWindow);
+    if (rcWindow.Size() != m_sizeRgn) SetWndRegion();
+}
+
 void CSkinWnd::SetWndRegion() {
     if (m_hWnd == nullptr || !::IsWindow(m_hWnd) || m_pWndRes == nullptr) return;
     CRect rcWindow;
     ::GetWindowRect(m_hWnd, &rcWindow);
     const CRect rc(0, 0, rcWindow.Width(), rcWindow.Height());
+    m_sizeRgn = rc.Size();
     HRGN hRgn = nullptr;
     if (!m_bNoNCArea) {
         hRgn = CreateWndOutlineRgn(*m_pWndRes, rc);

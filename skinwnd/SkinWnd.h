@@ -23,7 +23,10 @@ public:
 
     // No skinned frame at all: the client is the whole window, the hit test is always HTCLIENT and the
     // outline a plain rectangle.
-    void SetNoNCArea(BOOL bNoNCArea) { m_bNoNCArea = bNoNCArea; }
+    void SetNoNCArea(BOOL bNoNCArea) {
+        if (bNoNCArea != m_bNoNCArea) m_sizeRgn = CSize(-1, -1);
+        m_bNoNCArea = bNoNCArea;
+    }
     BOOL GetNoNCArea() const { return m_bNoNCArea; }
     // The hit-test code of the caption button under the mouse (HTMINBUTTON, HTMAXBUTTON, HTCLOSE).
     void SetFocusButton(int nButton) { m_nFocusButton = nButton; }
@@ -54,6 +57,9 @@ public:
 
     // Gives the window its outline (corner outlines of the skin, corner masks cut out).
     void SetWndRegion();
+    // SetWndRegion unless the window keeps the size its outline was made for and the skin has not
+    // changed since (OnSkinChanged): a move, a repeated size message or a second call costs nothing.
+    void UpdateWndRegion();
     // Cuts the skin's corner masks out of hRgn, reading each mask's region from its ".rgn" cache or
     // building it from the mask image (and writing the cache).
     void RemoveCornerRgn(const CRect& rcWindow, HRGN hRgn);
@@ -95,4 +101,5 @@ protected:
     HMENU m_hLoadedMenu = nullptr;  // the menu the bar was loaded from
     CFont m_fontTitle;              // bold 10 points in the language's default face
     CString m_strTitleFace;         // the face m_fontTitle was made with
+    CSize m_sizeRgn{-1, -1};        // the window size the outline was made for; -1: none, or a new skin
 };

@@ -7,6 +7,7 @@
 
 #include "DrawMenuHelper.h"
 #include "QVMouseLoop.h"
+#include "QVPrintFrame.h"
 #include "QVSkinNotify.h"
 #include "TranslateStrings.h"
 
@@ -35,13 +36,21 @@ void CSkinWndHost::RedrawFrame(BOOL bPressed) const {
     ::ReleaseDC(m_hWnd, hDC);
 }
 
+LRESULT CSkinWndHost::OnPrint(WPARAM wParam, LPARAM lParam) const {
+    return QVPrintWithFrame(m_pWnd, wParam, lParam, [this](CDC* pDC) {
+        CRect rcWindow;
+        ::GetWindowRect(m_hWnd, &rcWindow);
+        m_skin.DrawFrame(pDC, rcWindow, FALSE);
+    });
+}
+
 void CSkinWndHost::AttachFrame() const {
     const DWORD dwStyle = static_cast<DWORD>(::GetWindowLong(m_hWnd, GWL_STYLE));
     m_skin.AttachWnd(m_hWnd, (dwStyle & WS_SYSMENU) != 0, (dwStyle & WS_MINIMIZEBOX) != 0,
                      (dwStyle & WS_MAXIMIZEBOX) != 0, (dwStyle & WS_THICKFRAME) != 0);
 }
 
-void CSkinWndHost::AdjustWindowSize() const {
+void CSkinWndHost::AdjustWindowSize(BOOL bFrameChanged) const {
     if (!IsAlive()) return;
     CSize size;
     m_skin.GetWindowAddSize(size);
@@ -54,27 +63,26 @@ void CSkinWndHost::AdjustWindowSize() const {
     const CSize sizeDesigned(rcWindow.Width() - m_sizeAdded.cx, rcWindow.Height() - m_sizeAdded.cy);
     const CSize sizeWanted(std::max<LONG>(sizeDesigned.cx + size.cx, 0),
                            std::max<LONG>(sizeDesigned.cy + size.cy, 0));
+    // A new size makes the system calculate the frame again; the same size asks for it.
+    UINT nFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     if (sizeWanted == rcWindow.Size()) {
         m_sizeAdded = size;
-        return;
+        if (!bFrameChanged) return;
+        nFlags |= SWP_NOSIZE | SWP_FRAMECHANGED;
     }
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, sizeWanted.cx, sizeWanted.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, sizeWanted.cx, sizeWanted.cy, nFlags);
     if (!IsAlive()) return;
     ::GetWindowRect(m_hWnd, &rcWindow);
     m_sizeAdded = rcWindow.Size() - sizeDesigned;
-    m_skin.SetWndRegion();
+    // The outline, unless the size message already made it for this size.
+    m_skin.UpdateWndRegion();
 }
 
 LRESULT CSkinWndHost::OnSkinChanged(WPARAM wParam, LPARAM lParam) const {
     m_skin.OnSkinChanged();
-    AdjustWindowSize();
+    // One move of the window for the new frame: its size, the frame calculated again, its outline once.
+    AdjustWindowSize(TRUE);
     if (!IsAlive()) return 0;
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    if (!IsAlive()) return 0;
-    // The outline changes with the skin even when the size does not.
-    m_skin.SetWndRegion();
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 
     QVSendSkinChangedToChildren(m_hWnd, wParam, lParam);
@@ -115,6 +123,7 @@ void CSkinWndHost::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 }
 
 BOOL CSkinWndHost::OnNcActivate(BOOL bActive) const {
+    if ((m_pWnd->m_nFlags & WF_STAYACTIVE) && ::IsWindowEnabled(m_hWnd)) bActive = TRUE;
     m_skin.SetActive(bActive);
     RedrawFrame();
     return TRUE;

@@ -26,11 +26,16 @@ public:
 
     // Paints the whole frame through a window DC.
     void RedrawFrame(BOOL bPressed = FALSE) const;
+    // WM_PRINT: the default printing of the client area and children, the skinned frame with
+    // PRF_NONCLIENT.
+    LRESULT OnPrint(WPARAM wParam, LPARAM lParam) const;
 
     // WM_NCCREATE, after the default handling succeeded: attaches the frame with the style bits.
     void AttachFrame() const;
-    // Grows (or shrinks) the window by what the skin frame needs beyond what was added before.
-    void AdjustWindowSize() const;
+    // Grows (or shrinks) the window by what the skin frame needs beyond what was added before, and
+    // gives it its outline for that size. bFrameChanged: the frame is calculated again in the same move
+    // (a new skin), even when the size stays.
+    void AdjustWindowSize(BOOL bFrameChanged = FALSE) const;
 
     LRESULT OnSkinChanged(WPARAM wParam, LPARAM lParam) const;
     // Translates the window tree and its menu, and loads the menu bar again.
@@ -38,6 +43,8 @@ public:
     LRESULT OnSetText() const;
     void OnNcMouseLeave() const;
     void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp) const;
+    // Draws the frame active or inactive; a frame that stays active in look (WF_STAYACTIVE: a window
+    // whose activation follows it is active) and is enabled draws active either way.
     BOOL OnNcActivate(BOOL bActive) const;
     // bSysMenuAtIcon: a press on the icon opens the system menu at the window's top-left corner.
     void OnNcLButtonDown(UINT nHitTest, BOOL bSysMenuAtIcon) const;

@@ -25,6 +25,7 @@ ON_WM_SIZE()
 ON_WM_DRAWITEM()
 ON_WM_MEASUREITEM()
 ON_WM_SYSCOMMAND()
+ON_MESSAGE(WM_PRINT, &ThisClass::OnPrint)
 END_MESSAGE_MAP()
 
 template <class TBase>
@@ -119,11 +120,12 @@ void CSkinWndT<TBase>::OnNcMouseMove(UINT nHitTest, CPoint /*point*/) {
 }
 
 template <class TBase>
-void CSkinWndT<TBase>::OnActivate(UINT nState, CWnd* /*pWndOther*/, BOOL /*bMinimized*/) {
-    const HWND hWnd = this->m_hWnd;
-    Host().OnNcActivate(nState == WA_ACTIVE || nState == WA_CLICKACTIVE);
-    // The default handling gives the focus to the window being activated.
-    if (::IsWindow(hWnd)) this->Default();
+void CSkinWndT<TBase>::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
+    const CSkinWndHost host = Host();
+    // The base handling gives the focus to the window being activated; a frame's also decides whether
+    // it stays active in look (a floating frame of its own being activated).
+    TBase::OnActivate(nState, pWndOther, bMinimized);
+    if (host.IsAlive()) host.OnNcActivate(nState == WA_ACTIVE || nState == WA_CLICKACTIVE);
 }
 
 template <class TBase>
@@ -155,7 +157,7 @@ void CSkinWndT<TBase>::OnNcDestroy() {
 template <class TBase>
 void CSkinWndT<TBase>::OnSize(UINT nType, int cx, int cy) {
     TBase::OnSize(nType, cx, cy);
-    m_SkinWnd.SetWndRegion();
+    m_SkinWnd.UpdateWndRegion();
 }
 
 template <class TBase>
@@ -173,6 +175,11 @@ void CSkinWndT<TBase>::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureIt
 template <class TBase>
 void CSkinWndT<TBase>::OnSysCommand(UINT nID, LPARAM lParam) {
     if (!Host().OnSysCommand(nID, lParam)) this->Default();
+}
+
+template <class TBase>
+LRESULT CSkinWndT<TBase>::OnPrint(WPARAM wParam, LPARAM lParam) {
+    return Host().OnPrint(wParam, lParam);
 }
 
 template class CSkinWndT<CFrameWnd>;

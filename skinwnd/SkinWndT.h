@@ -55,6 +55,8 @@ protected:
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    // WM_PRINT with PRF_NONCLIENT draws the skinned frame, as WM_NCPAINT does.
+    afx_msg LRESULT OnPrint(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     // The shared handling of the skinned windows, on this window's fields.

@@ -112,6 +112,9 @@ public:
     // Shows the frame (nCmdShow -1: normal when hidden, restored when minimized) and brings it to top.
     virtual void ActivateFrame(int nCmdShow = -1);
     virtual CFrameWnd* GetActiveFrame();
+    // Tells the floating windows owned by the top-level frame (WM_FLOATSTATUS with dwFlags); with
+    // FS_ACTIVATE or FS_DEACTIVATE the top-level frame's caption is drawn active or inactive first.
+    void NotifyFloatingWindows(DWORD dwFlags);
 
     // ---- Control bars ----
     // The bar with control id nID among the bars this frame holds, or NULL.
@@ -181,6 +184,11 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
+    // The top-level frame stays active in look (WF_STAYACTIVE) while it or a window whose activation
+    // follows it (a floating frame answering FS_SYNCACTIVE) is the active window.
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    // Draws the caption active while WF_STAYACTIVE is set, unless the frame is disabled.
+    afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
@@ -217,4 +225,10 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
     CString m_strCaption;
+
+protected:
+    // With MFS_SYNCACTIVE: answers FS_SYNCACTIVE with 1 and draws its caption as FS_ACTIVATE or
+    // FS_DEACTIVATE say, unless it is the active window itself.
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
 };

@@ -42,7 +42,7 @@ struct CCreateContext;
 #define WM_KICKIDLE 0x036A        // wParam = MSGF_*, lParam = idle count; the modal loop went idle
 #define WM_QUERYCENTERWND 0x036B  // answers the window a dialog centres on
 #define WM_DISABLEMODAL 0x036C
-#define WM_FLOATSTATUS 0x036D
+#define WM_FLOATSTATUS 0x036D  // wParam = FS_* flags; sent by a frame to the floating windows it owns
 #define WM_ACTIVATETOPLEVEL 0x036E
 #define WM_RESERVED_036F 0x036F
 #define WM_RESERVED_0370 0x0370
@@ -164,6 +164,16 @@ public:
 #define WF_KEEPMINIACTIVE 0x0200
 #define WF_NOWIN32ISDIALOGMSG 0x0800
 #define WF_ISWINFORMSVIEWWND 0x1000
+
+// WM_FLOATSTATUS flags. FS_SYNCACTIVE asks whether the window's activation follows its owner frame
+// (a nonzero answer: yes); FS_ACTIVATE and FS_DEACTIVATE tell it the frame's activation look now.
+#define FS_SHOW 0x01
+#define FS_HIDE 0x02
+#define FS_ACTIVATE 0x04
+#define FS_DEACTIVATE 0x08
+#define FS_ENABLE 0x10
+#define FS_DISABLE 0x20
+#define FS_SYNCACTIVE 0x40
 
 // RunModalLoop flags.
 #define MLF_NOIDLEMSG 0x0001   // no WM_ENTERIDLE to the parent

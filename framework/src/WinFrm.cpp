@@ -2,6 +2,8 @@
 // routing and menu updates, status-line prompts and idle work.
 #include <afxwin.h>
 
+#include <utility>
+
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -11,6 +13,8 @@ ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_SIZE()
 ON_WM_SETFOCUS()
+ON_WM_ACTIVATE()
+ON_WM_NCACTIVATE()
 ON_WM_INITMENUPOPUP()
 ON_WM_MENUSELECT()
 ON_WM_ENTERIDLE()
@@ -224,6 +228,65 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd) {
         pView->SetFocus();
     else
         CWnd::OnSetFocus(pOldWnd);
+}
+
+// ---- Activation look ----
+
+namespace {
+
+// hWnd is owned by hWndOwner, directly or through other owned windows.
+bool IsOwnedBy(HWND hWnd, HWND hWndOwner) {
+    for (HWND hOwner = ::GetWindow(hWnd, GW_OWNER); hOwner; hOwner = ::GetWindow(hOwner, GW_OWNER))
+        if (hOwner == hWndOwner) return true;
+    return false;
+}
+
+BOOL CALLBACK SendFloatStatus(HWND hWnd, LPARAM lParam) {
+    const auto* pNotice = reinterpret_cast<const std::pair<HWND, DWORD>*>(lParam);
+    if (IsOwnedBy(hWnd, pNotice->first)) ::SendMessage(hWnd, WM_FLOATSTATUS, pNotice->second, 0);
+    return TRUE;
+}
+
+}  // namespace
+
+void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
+    const HWND hWnd = m_hWnd;
+    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (!::IsWindow(hWnd)) return;
+    CFrameWnd* pTopLevel = (GetStyle() & WS_CHILD) ? this : GetTopLevelFrame();
+    if (!pTopLevel) return;
+    // The window active from now on: this one, or the one taking the activation from it.
+    CWnd* pActive = nState == WA_INACTIVE ? pWndOther : this;
+    BOOL bStayActive = pActive == pTopLevel;
+    if (!bStayActive && pActive && ::IsWindow(pActive->GetSafeHwnd()) &&
+        pActive->GetTopLevelFrame() == pTopLevel)
+        bStayActive = pActive->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE) != 0;
+    if (bStayActive)
+        pTopLevel->m_nFlags |= WF_STAYACTIVE;
+    else
+        pTopLevel->m_nFlags &= ~WF_STAYACTIVE;
+    NotifyFloatingWindows(bStayActive ? FS_ACTIVATE : FS_DEACTIVATE);
+}
+
+BOOL CFrameWnd::OnNcActivate(BOOL bActive) {
+    if (m_nFlags & WF_STAYACTIVE) bActive = TRUE;
+    if (!IsWindowEnabled()) bActive = FALSE;
+    return static_cast<BOOL>(DefWindowProc(WM_NCACTIVATE, bActive, 0));
+}
+
+void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags) {
+    CFrameWnd* pTopLevel = (GetStyle() & WS_CHILD) ? this : GetTopLevelFrame();
+    if (!pTopLevel) return;
+    const HWND hTopLevel = pTopLevel->m_hWnd;
+    if (dwFlags & (FS_ACTIVATE | FS_DEACTIVATE)) {
+        // The frame itself was told by the system when it is the window changing its activation.
+        const BOOL bActive = !(dwFlags & FS_DEACTIVATE) && pTopLevel->IsWindowEnabled();
+        if (pTopLevel != this || !bActive) pTopLevel->SendMessage(WM_NCACTIVATE, bActive);
+    }
+    if (!::IsWindow(hTopLevel)) return;
+    std::pair<HWND, DWORD> notice(hTopLevel, dwFlags);
+    ::EnumThreadWindows(::GetWindowThreadProcessId(hTopLevel, nullptr), &SendFloatStatus,
+                        reinterpret_cast<LPARAM>(&notice));
 }
 
 // ---- Commands and menus ----

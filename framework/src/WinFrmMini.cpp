@@ -3,6 +3,18 @@
 
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 
+BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
+ON_MESSAGE(WM_FLOATSTATUS, &CMiniFrameWnd::OnFloatStatus)
+END_MESSAGE_MAP()
+
+LRESULT CMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM) {
+    if (!(GetStyle() & MFS_SYNCACTIVE)) return 0;
+    // The active window draws its own caption as the system tells it.
+    if ((wParam & (FS_ACTIVATE | FS_DEACTIVATE)) && ::GetActiveWindow() != m_hWnd)
+        SendMessage(WM_NCACTIVATE, (wParam & FS_ACTIVATE) != 0);
+    return (wParam & FS_SYNCACTIVE) ? 1 : 0;
+}
+
 BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
                            CWnd* pParentWnd, UINT nID) {
     return CMiniFrameWnd::CreateEx(0, lpClassName, lpWindowName, dwStyle, rect, pParentWnd, nID);

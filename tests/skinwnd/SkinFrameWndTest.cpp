@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QVLanResManager.h>
+#include <QVSkinResManager.h>
 
 #include <vector>
 
 #include "MessagePump.h"
+#include "PixelProbe.h"
+#include "QVDockWnd.h"
 #include "QVWnd.h"
 #include "SkinFrameWnd.h"
 #include "SkinWndTestIds.h"
@@ -171,6 +174,43 @@ TEST_F(SkinFrameWndTest, FrameIsDynamicallyCreatable) {
     EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CFrameWnd)));
     EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CSkinFrameWnd)));
     delete pObject;
+}
+
+// WM_PRINT of the whole window (PrintWindow) draws the frame the window shows, in either skin.
+TEST_F(SkinFrameWndTest, PrintingTheWindowDrawsTheSkinnedFrame) {
+    const SkinScope shipped(false);
+    std::vector<COLORREF> captions;
+    for (LPCTSTR lpszSkin : {_T("Default"), _T("Jade")}) {
+        ASSERT_TRUE(CQVSkinResManager::GetSingletonPtr()->LoadSkin(ShippedSkinFolder(lpszSkin)));
+        ::SendMessage(m_hFrame, WM_QV_SKINCHANGED, 0, 0);
+        const riztest::WindowCapture shown(m_hFrame, riztest::WindowCapture::Screen, false),
+            printed(m_hFrame, riztest::WindowCapture::Print, false);
+        const int x = shown.Width() * 3 / 5, y = ClientInWindow(m_hFrame).top / 3;
+        EXPECT_EQ("", printed.WrongPixels({{x, y, shown.Pixel(x, y)}, {1, y * 4, shown.Pixel(1, y * 4)}}, 2));
+        captions.push_back(printed.Pixel(x, y));
+    }
+    EXPECT_NE(captions[0], captions[1]);
+}
+
+// While a floating frame of its own is active the caption stays active; another window's activation
+// makes it inactive, and the floating frame activated again brings the active look back.
+TEST_F(SkinFrameWndTest, CaptionStaysActiveWhileItsFloatingFrameIsActive) {
+    m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    CQVDockWnd pane;
+    ASSERT_TRUE(pane.CreateEx(m_pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE901));
+    pane.EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->FloatControlBar(&pane, CPoint(600, 300));
+    ASSERT_TRUE(pane.IsFloating());
+    const HWND hFloat = pane.GetParentFrame()->m_hWnd;
+    const HWND hOther = ::CreateWindowEx(0, _T("STATIC"), _T("Other"), WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                                         700, 500, 100, 80, nullptr, nullptr, nullptr, nullptr);
+    for (HWND hActivate : {m_hFrame, hFloat, hOther, hFloat, m_hFrame, hOther}) {
+        ::SetActiveWindow(hActivate);
+        riztest::PumpUntilIdle(200);
+        const COLORREF clr = hActivate == hOther ? kCaptionInactive : kCaptionActive;
+        EXPECT_TRUE(riztest::ColorNear(clr, WindowPixel(m_hFrame, 250, 4))) << hActivate;
+    }
+    ::DestroyWindow(hOther);
 }
 
 // ---- The unframed window ----

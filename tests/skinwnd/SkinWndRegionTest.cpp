@@ -207,6 +207,29 @@ TEST_F(SkinRegionTest, ShippedSkinsGiveRoundedOutlines) {
     }
 }
 
+// After a skin change, a size change and a skin change with a fourth mask, the outline has exactly the
+// rectangles a fresh build gives for masks with holes: none is kept for another size or skin.
+TEST_F(SkinRegionTest, OutlineAfterSkinAndSizeChangesIsTheFreshOne) {
+    ASSERT_TRUE(WriteMask(_T("TestTL.bmp"), 12, 12, [](int x, int y) { return x < 3 || (x + y) % 5 == 0; }));
+    ASSERT_TRUE(WriteMask(_T("TestBR.bmp"), 10, 10, [](int x, int y) { return x + y > 14 || x == y; }));
+    m_scope.Res().m_strMaskTopLeft = _T("TestTL.bmp");
+    const HWND hWnd = CreateWindowNow();
+    const auto expectFresh = [&](const char* pszStep) {
+        WindowRegion after(hWnd);
+        m_wnd->Skin().SetWndRegion();
+        WindowRegion fresh(hWnd);
+        EXPECT_TRUE(after.rgn.EqualRgn(&fresh.rgn)) << pszStep;
+    };
+    ::SendMessage(hWnd, WM_QV_SKINCHANGED, 0, 0);
+    expectFresh("skin change");
+    ::SetWindowPos(hWnd, nullptr, 0, 0, kWidth + 37, kHeight + 11,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    expectFresh("size change");
+    m_scope.Res().m_strMaskBottomRight = _T("TestBR.bmp");
+    ::SendMessage(hWnd, WM_QV_SKINCHANGED, 0, 0);
+    expectFresh("a fourth mask, then a skin change");
+}
+
 TEST_F(SkinRegionTest, CacheIsWrittenOnFirstUseReadOnTheNextAndRebuiltWhenDeleted) {
     ASSERT_TRUE(WriteTopLeftMask());
     m_scope.Res().m_strMaskTopLeft = _T("TestTL.bmp");
