@@ -204,9 +204,7 @@ TEST_F(DockToolBarTest, PromptsReachStatusPaneZeroAndClicksTheFrame) {
     Post(WM_MOUSEMOVE, m_bar.GetItemRect(ID_UK).CenterPoint());
     EXPECT_EQ(CString(_T("prompt 710")), m_status.GetPaneText(0));
     m_bar.SendMessage(WM_MOUSELEAVE);
-    CString strIdle;
-    strIdle.LoadString(AFX_IDS_IDLEMESSAGE);
-    EXPECT_EQ(strIdle, m_status.GetPaneText(0));  // back to the idle prompt
+    EXPECT_EQ(CString(_T("prompt 57345")), m_status.GetPaneText(0));  // back to the idle prompt (0xE001)
 
     Click(ID_US);
     Click(ID_RECORD);  // disabled: silent
