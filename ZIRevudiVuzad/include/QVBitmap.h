@@ -19,6 +19,8 @@ public:
 
     // A BMP, PNG, JPEG or GIF file (first frame). Failure leaves the image empty and answers FALSE.
     BOOL LoadBitmap(LPCTSTR lpszFile);
+    // The same from the bytes of such a file in memory.
+    BOOL LoadFromMemory(const BYTE* pData, size_t nSize);
     // A bitmap resource, found through the framework's resource chain.
     BOOL LoadBitmap(UINT nIDResource);
     // Takes ownership of hBitmap (any format; converted to the internal layout). NULL empties the image.

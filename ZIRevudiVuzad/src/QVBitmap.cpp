@@ -173,13 +173,20 @@ BOOL CQVBitmap::LoadBitmap(LPCTSTR lpszFile) {
     DeleteObject();
     std::vector<BYTE> data;
     if (!zir::ReadWholeFile(lpszFile, data)) return FALSE;
-    zir::ImageProbe probe = zir::ProbeImage(data.data(), data.size());
+    return LoadFromMemory(data.data(), data.size());
+}
+
+BOOL CQVBitmap::LoadFromMemory(const BYTE* pData, size_t nSize) {
+    DeleteObject();
+    if (!pData || nSize == 0 || nSize > zir::kMaxImageFileBytes) return FALSE;
+    zir::ImageProbe probe = zir::ProbeImage(pData, nSize);
     if (!probe.bPlausible) return FALSE;
     HBITMAP hDib = NULL;
     if (probe.kind == zir::ImageKind::Bmp) {
-        hDib = zir::DibFromBmpFile(data.data(), data.size());
+        hDib = zir::DibFromBmpFile(pData, nSize);
     } else {
-        std::shared_ptr<Gdiplus::Bitmap> bitmap = zir::GdiplusBitmapFromBytes(data);
+        std::shared_ptr<Gdiplus::Bitmap> bitmap =
+            zir::GdiplusBitmapFromBytes(std::vector<BYTE>(pData, pData + nSize));
         if (bitmap) hDib = zir::DibFromGdiplus(bitmap.get());
     }
     SetPixels(hDib);

@@ -1,6 +1,8 @@
 // Reading skin folders: skin.ini and the images it names.
 #include "SkinFile.h"
 
+#include "ImageFile.h"
+
 #include "TextFile.h"
 
 #include <QVSkinRanges.h>
@@ -367,12 +369,11 @@ enum ProbeResult {
 };
 
 // Looks at the header of a BMP or PNG before the image loader does, so that an absurd size or a cut-off
-// file never reaches it.
-ProbeResult ProbeImage(LPCTSTR lpszFile) {
-    std::vector<unsigned char> head;
-    ULONGLONG nSize = 0;
-    if (!ReadBytes(lpszFile, 64, head, &nSize)) return PROBE_UNREADABLE;
+// file never reaches it. bytes holds the file's first bytes (all of them unless it is larger than the
+// loader takes); nSize is the file's size.
+ProbeResult ProbeImage(const std::vector<unsigned char>& bytes, ULONGLONG nSize) {
     if (nSize == 0) return PROBE_EMPTY;
+    const std::vector<unsigned char> head(bytes.begin(), bytes.begin() + std::min<size_t>(bytes.size(), 64));
     const unsigned char* p = head.data();
     long long cx = 0, cy = 0;
     if (head.size() >= 2 && p[0] == 'B' && p[1] == 'M') {
@@ -418,19 +419,11 @@ ProbeResult ProbeImage(LPCTSTR lpszFile) {
         if (cx > CSkinFile::MAX_IMAGE_SIDE || cy > CSkinFile::MAX_IMAGE_SIDE ||
             cx * cy > CSkinFile::MAX_IMAGE_PIXELS)
             return PROBE_TOO_LARGE;
-        // The last chunk of a whole file is IEND: length 0, type, CRC.
-        HANDLE hFile = ::CreateFile(lpszFile, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-        if (hFile == INVALID_HANDLE_VALUE) return PROBE_UNREADABLE;
-        unsigned char tail[8] = {};
-        DWORD dwRead = 0;
-        LARGE_INTEGER pos;
-        pos.QuadPart = -8;
-        bool bTail = nSize >= 8 + 12 && ::SetFilePointerEx(hFile, pos, NULL, FILE_END) &&
-                     ::ReadFile(hFile, tail, 8, &dwRead, NULL) && dwRead == 8;
-        ::CloseHandle(hFile);
-        if (!bTail || std::memcmp(tail, "IEND", 4) != 0) return PROBE_TRUNCATED;
-        return PROBE_OK;
+        // The last chunk of a whole file is IEND: length 0, type, CRC. A file too large to have been
+        // read whole is left to the loader, which refuses it.
+        if (bytes.size() < nSize) return PROBE_OK;
+        const bool bTail = nSize >= 8 + 12 && std::memcmp(bytes.data() + bytes.size() - 8, "IEND", 4) == 0;
+        return bTail ? PROBE_OK : PROBE_TRUNCATED;
     }
     return PROBE_OTHER;
 }
@@ -523,17 +516,21 @@ public:
             Add(TRUE, nLine, strWhat + _T("not a path relative to the skin folder"));
             return;
         }
+        // Each file is read once: probed and decoded from the same bytes.
         CString strFile = m_strFolder + strRelative;
-        if (!zir::IsFile(strFile)) {
-            Add(TRUE, nLine, strWhat + _T("file missing"));
+        std::vector<unsigned char> bytes;
+        ULONGLONG nSize = 0;
+        if (!ReadBytes(strFile, zir::kMaxImageFileBytes + 1, bytes, &nSize)) {
+            Add(TRUE, nLine,
+                strWhat + (zir::IsFile(strFile) ? ProbeText(PROBE_UNREADABLE) : _T("file missing")));
             return;
         }
-        ProbeResult probe = ProbeImage(strFile);
+        ProbeResult probe = ProbeImage(bytes, nSize);
         if (probe != PROBE_OK && probe != PROBE_OTHER) {
             Add(TRUE, nLine, strWhat + ProbeText(probe));
             return;
         }
-        if (!bmp.LoadBitmap(strFile)) {
+        if (bytes.size() != nSize || !bmp.LoadFromMemory(bytes.data(), bytes.size())) {
             Add(TRUE, nLine, strWhat + _T("cannot be read as an image"));
             return;
         }

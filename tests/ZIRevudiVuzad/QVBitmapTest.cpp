@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "ImageTestUtil.h"
 #include "PixelProbe.h"
 #include "QVBitmap.h"
@@ -53,6 +55,19 @@ CQVBitmap EdgeFrame() {
 
 int CountExact(const riztest::Surface& s, COLORREF clr) {
     return s.CountNear(CRect(0, 0, s.Width(), s.Height()), clr, 0);
+}
+
+// A file's bytes, empty when it cannot be read.
+std::vector<BYTE> FileBytes(LPCTSTR lpszPath) {
+    std::vector<BYTE> bytes;
+    HANDLE hFile = ::CreateFile(lpszPath, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+    if (hFile == INVALID_HANDLE_VALUE) return bytes;
+    bytes.resize(::GetFileSize(hFile, NULL));
+    DWORD dwRead = 0;
+    if (!bytes.empty() && !::ReadFile(hFile, bytes.data(), DWORD(bytes.size()), &dwRead, NULL)) dwRead = 0;
+    bytes.resize(dwRead);
+    ::CloseHandle(hFile);
+    return bytes;
 }
 
 }  // namespace
@@ -112,6 +127,12 @@ TEST(CQVBitmapLoad, EveryFormatDecodesToTheColoursAndAlphaOfItsPixels) {
         CQVBitmap bmp;
         ASSERT_TRUE(bmp.LoadBitmap(r.strPath));
         ASSERT_EQ(CSize(r.cx, r.cy), CSize(bmp.GetWidth(), bmp.GetHeight()));
+        // The file's bytes in memory decode to the same pixels.
+        const std::vector<BYTE> bytes = FileBytes(r.strPath);
+        CQVBitmap fromMemory;
+        ASSERT_TRUE(fromMemory.LoadFromMemory(bytes.data(), bytes.size()));
+        ASSERT_EQ(CSize(r.cx, r.cy), CSize(fromMemory.GetWidth(), fromMemory.GetHeight()));
+        EXPECT_EQ(0, std::memcmp(bmp.GetBits(), fromMemory.GetBits(), size_t(r.cx) * r.cy * 4));
         for (const Probe& p : r.probes) {
             SCOPED_TRACE(testing::Message() << p.x << "," << p.y);
             if (p.clr != CLR_INVALID) {
@@ -147,11 +168,16 @@ TEST(CQVBitmapLoad, BadFilesFailAndLeaveTheImageEmpty) {
         ASSERT_TRUE(bmp.LoadBitmap(ImagePath(_T("frames4.bmp"))));
         EXPECT_FALSE(bmp.LoadBitmap(ImagePath(name))) << (LPCTSTR)ImagePath(name);
         EXPECT_TRUE(bmp.IsNull());
+        const std::vector<BYTE> bytes = FileBytes(ImagePath(name));
+        ASSERT_TRUE(bmp.LoadBitmap(ImagePath(_T("frames4.bmp"))));
+        EXPECT_FALSE(bmp.LoadFromMemory(bytes.data(), bytes.size())) << (LPCTSTR)ImagePath(name);
+        EXPECT_TRUE(bmp.IsNull());
         EXPECT_EQ(nullptr, bmp.GetBits());
         EXPECT_EQ(0, bmp.GetWidth());
         EXPECT_EQ(CRect(0, 0, 0, 0), bmp.GetSrcImageRect());
     }
     EXPECT_FALSE(bmp.LoadBitmap(static_cast<LPCTSTR>(nullptr)));
+    EXPECT_FALSE(bmp.LoadFromMemory(nullptr, 100));
     EXPECT_FALSE(bmp.LoadBitmap(riztest::TestDataPath(_T("images"))));  // a folder
 }
 
