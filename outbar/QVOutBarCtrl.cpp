@@ -590,8 +590,11 @@ CSize CQVOutBarCtrl::GetItemSize(int nFolder, int nIndex, int nType) {
         return szIcon;
     case 2:
         return szLabel;
-    case 3:
-        return OutBarWholeItemSize(szIcon, szLabel, bSmall, Metrics());
+    case 3: {
+        CSize size = OutBarWholeItemSize(szIcon, szLabel, bSmall, Metrics());
+        if (bSmall && (m_dwFlags & QVOB_FIT_SMALL_LABELS)) size.cx += m_szItemMargin.cx;
+        return size;
+    }
     default:
         return CSize(0, 0);
     }

@@ -37,7 +37,10 @@ struct OUTBAR_NOTIFY_INFO {
 #define QVOB_DRAG_ITEMS 0x080       // items may be dragged to a new place
 #define QVOB_ANIMATE_FOLDERS 0x100  // a folder change slides
 #define QVOB_KEEP_CLICKED 0x200     // the last clicked item stays framed
-#define QVOB_DEFAULT_FLAGS 0xFC     // 0x04..0x40 are only reported by GetFlag
+// Small-view items are as wide as their icon and whole label after the left margin. Without it the
+// item's rectangle keeps the right edge of its measured width, so a label loses its last letters.
+#define QVOB_FIT_SMALL_LABELS 0x400
+#define QVOB_DEFAULT_FLAGS 0xFC  // 0x04..0x40 are only reported by GetFlag
 
 // Commands the bar handles from a menu of the host (routed to the bar as WM_COMMAND).
 #define ID_QVOB_LARGE_ICONS 0xCE2A

@@ -109,6 +109,7 @@ END_MESSAGE_MAP()
 BOOL COutlookPane::Create(CMainFrame* pFrame, UINT nID) {
     m_pFrame = pFrame;
     if (!CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_LEFT, CRect(0, 0, 0, 0), nID)) return FALSE;
+    m_wndOutBar.ModifyFlag(0, QVOB_FIT_SMALL_LABELS, 0);  // lesson and book names shown whole
     if (!m_friends.Create(&m_wndOutBar, IDC_FRIENDS, 0x1)) return FALSE;
     Translate();
     return TRUE;

@@ -136,15 +136,6 @@ public:
     }
     BOOL HasEditor() const { return ::IsWindow(m_hWndEdit); }
 
-    // In small view an item's rectangle starts after the left margin but keeps the right edge of its
-    // measured width, which cuts the end of every label; the page's bars make the whole item that much
-    // wider (hit testing follows, as it goes through this size too).
-    CSize GetItemSize(int nFolder, int nIndex, int nType) override {
-        CSize size = CQVOutBarCtrl::GetItemSize(nFolder, nIndex, nType);
-        if (nType == 3 && size.cx > 0 && IsSmallIconView(nFolder)) size.cx += m_szItemMargin.cx;
-        return size;
-    }
-
     // The bar whose messages are being handled: the owner learns from it which bar notifies.
     static CGalleryOutBar* Current() { return s_pCurrent; }
 
@@ -318,6 +309,7 @@ CRect COutBarPageWnd::StatusRect() const {
 void COutBarPageWnd::CreateBar(int nPanel) {
     auto pBar = std::make_unique<CGalleryOutBar>();
     if (!pBar->Create(WS_CHILD | WS_VISIBLE, BarRect(nPanel), this, kFirstBarId + nPanel)) return;
+    pBar->ModifyFlag(0, QVOB_FIT_SMALL_LABELS, 0);  // whole labels in small view
     for (int nFolder = 0; nFolder < FOLDER_COUNT; ++nFolder) {
         if (nFolder == FOLDER_GROUPS) {
             auto pTree = std::make_unique<CTreeCtrl>();

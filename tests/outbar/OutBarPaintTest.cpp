@@ -5,6 +5,7 @@
 #include <QVSkinResManager.h>
 
 #include "PixelProbe.h"
+#include "QVSelectScope.h"
 
 using namespace obtest;
 using riztest::ColorNear;
@@ -127,6 +128,53 @@ TEST_F(OutBarTest, TheMarkerAndTheHoverFrameHaveTheirColoursAndTouchOnlyTheirAre
     m_owner.m_notes.clear();
     bar.SetCurSel(0, FALSE);
     EXPECT_EQ(0, m_owner.Count(OUTBAR_ITEM_HOVERED));
+}
+
+TEST_F(OutBarTest, ASmallViewLabelIsCutUnlessTheBarFitsSmallLabels) {
+    const LPCTSTR kLabel = _T("Lesson 1: Greetings");
+    // The label's ink as DrawText leaves it in a rectangle wide enough for it, in the bar's font.
+    Surface whole(200, 40, kBack);
+    {
+        CQVOutBarCtrl& bar = MakeBar(1, 1);
+        CDC* pDC = DcOf(whole);
+        const CQVSelectScope font(pDC, bar.GetFontX()->GetSafeHandle());
+        pDC->SetBkMode(TRANSPARENT);
+        pDC->SetTextColor(RGB(0, 0, 0));
+        CRect rc(0, 0, 200, 40);
+        pDC->DrawText(kLabel, rc, DT_SINGLELINE | DT_VCENTER);
+    }
+    const int nWholeInk = whole.CountDiffering(Surface(200, 40, kBack), CRect(0, 0, 200, 40));
+    ASSERT_GT(nWholeInk, 50);
+    for (const bool bFit : {false, true}) {
+        SCOPED_TRACE(bFit ? "fitted" : "as measured");
+        CQVOutBarCtrl& bar = MakeBar(1, 1);
+        bar.SetTextColor(RGB(0, 0, 0), RGB(0, 0, 0));
+        bar.SetItemText(0, kLabel);
+        bar.SetSmallIconView(TRUE, 0);
+        if (bFit) bar.ModifyFlag(0, QVOB_FIT_SMALL_LABELS, 0);
+        bar.UpdateWindow();
+        CRect rcItem;
+        bar.GetItemRect(0, 0, rcItem);
+        const CSize szIcon = bar.GetItemSize(0, 0, 1), szLabel = bar.GetItemSize(0, 0, 2);
+        const ClientShot shot(bar);
+        // Everything right of the icon in the item's band is the label.
+        const CRect rcText(rcItem.left + 2 + szIcon.cx, rcItem.top, 200, rcItem.bottom);
+        Surface empty(200, 300, kBack);
+        const int nInk = shot.CountDiffering(empty, rcText);
+        // The end of the label takes clicks only when the item is as wide as the label.
+        int nIndex = -1;
+        const int nHit =
+            bar.HitTestEx(CPoint(rcItem.right - 1 + (bFit ? 0 : 3), rcItem.CenterPoint().y), nIndex);
+        if (bFit) {
+            EXPECT_EQ(nWholeInk, nInk);
+            EXPECT_EQ(QVOB_HIT_ITEM, nHit);
+            EXPECT_GE(rcItem.right, rcText.left + szLabel.cx);
+        } else {
+            EXPECT_NE(nWholeInk, nInk);
+            EXPECT_EQ(QVOB_HIT_NOTHING, nHit);
+            EXPECT_LT(rcItem.right, rcText.left + szLabel.cx);
+        }
+    }
 }
 
 TEST_F(OutBarTest, TheDropArrowPointsDownAtTheFirstPlaceUpAfterTheLastAndBothWaysBetween) {
