@@ -123,8 +123,7 @@ void CSkinWndHost::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 }
 
 BOOL CSkinWndHost::OnNcActivate(BOOL bActive) const {
-    if ((m_pWnd->m_nFlags & WF_STAYACTIVE) && ::IsWindowEnabled(m_hWnd)) bActive = TRUE;
-    m_skin.SetActive(bActive);
+    m_skin.SetActive(AfxIsCaptionActive(m_pWnd, bActive));
     RedrawFrame();
     return TRUE;
 }

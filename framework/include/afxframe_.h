@@ -76,6 +76,11 @@ struct CCreateContext {
 // lpLayout). Nothing happens when the window is already there.
 AFX_CORE_API void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);
 
+// Whether a caption that the system asks to draw bActive looks active: always while the window keeps
+// WF_STAYACTIVE (its floating frame is the active window) and is enabled, else as asked. Frames and
+// skinned windows both start from this; a frame also draws inactive whenever it is disabled.
+AFX_CORE_API BOOL AFXAPI AfxIsCaptionActive(const CWnd* pWnd, BOOL bActive);
+
 // ---- CFrameWnd ----
 
 // A top-level (or child) window holding control bars and a view. Commands go to the active view first,

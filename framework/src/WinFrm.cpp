@@ -268,9 +268,13 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) {
     NotifyFloatingWindows(bStayActive ? FS_ACTIVATE : FS_DEACTIVATE);
 }
 
+BOOL AFXAPI AfxIsCaptionActive(const CWnd* pWnd, BOOL bActive) {
+    if (pWnd && (pWnd->m_nFlags & WF_STAYACTIVE) && ::IsWindowEnabled(pWnd->m_hWnd)) return TRUE;
+    return bActive;
+}
+
 BOOL CFrameWnd::OnNcActivate(BOOL bActive) {
-    if (m_nFlags & WF_STAYACTIVE) bActive = TRUE;
-    if (!IsWindowEnabled()) bActive = FALSE;
+    bActive = AfxIsCaptionActive(this, bActive) && IsWindowEnabled();
     return static_cast<BOOL>(DefWindowProc(WM_NCACTIVATE, bActive, 0));
 }
 
