@@ -88,33 +88,94 @@ Figure FigureOf(std::vector<double> samples) {
     return samples.empty() ? Figure() : Figure{samples[samples.size() / 2], samples.front()};
 }
 
+// The window's class; for the framework's generated class names, the window's text beside it.
 CString ClassOf(HWND hWnd) {
     TCHAR sz[128] = {};
     ::GetClassName(hWnd, sz, 128);
-    return sz;
+    CString strClass = sz;
+    if (strClass.Left(4) == _T("Afx:")) {
+        ::GetWindowText(hWnd, sz, 32);
+        strClass = CString(_T("Afx \"")) + sz + _T("\"");
+    }
+    return strClass;
 }
 
-// What the skin change costs each class of window: the message alone, summed over the windows of the
-// class, in milliseconds, after a switch to the other skin.
-void PrintCostliestClasses(CMainFrame* pFrame, int nTop) {
-    std::map<CString, std::pair<double, int>> costs;
-    for (HWND hWnd : ThreadWindows()) {
-        if (!::IsWindow(hWnd)) continue;
-        const double dStart = NowMs();
-        ::SendMessage(hWnd, WM_QV_SKINCHANGED, 0, 0);
-        std::pair<double, int>& cost = costs[ClassOf(hWnd)];
-        cost.first += NowMs() - dStart;
+// The folder of the skin named lpszName, empty when there is none.
+CString SkinFolderNamed(LPCTSTR lpszName) {
+    CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
+    for (int i = 0; i < pSkins->GetSkinsTotal(); ++i) {
+        const CString strFolder = pSkins->GetSkinFolder(i);
+        CString strName = strFolder;
+        strName.TrimRight(_T('\\'));
+        strName = strName.Mid(strName.ReverseFind(_T('\\')) + 1);
+        if (strName.CompareNoCase(lpszName) == 0) return strFolder;
+    }
+    return CString();
+}
+
+// What one whole-client skin notice costs each class of window: the time its window procedure spends
+// on every message sent to it during the notice (the skin-changed message and the moves, sizes and
+// layouts it causes), less the time of the messages it sends to other windows meanwhile, in
+// milliseconds, over a switch to the other skin and back.
+struct CProcTiming {
+    HWND hWnd;
+    double dStart;
+    double dNested;  // time of the messages sent from inside this one
+};
+std::vector<CProcTiming> g_stack;
+std::map<HWND, std::pair<double, int>>* g_pCosts = nullptr;  // by window: own time, messages
+
+LRESULT CALLBACK TimeProcEnter(int nCode, WPARAM wParam, LPARAM lParam) {
+    if (nCode == HC_ACTION) g_stack.push_back({reinterpret_cast<const CWPSTRUCT*>(lParam)->hwnd, NowMs(), 0});
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+LRESULT CALLBACK TimeProcLeave(int nCode, WPARAM wParam, LPARAM lParam) {
+    if (nCode == HC_ACTION && !g_stack.empty()) {
+        const CProcTiming timing = g_stack.back();
+        g_stack.pop_back();
+        const double dTotal = NowMs() - timing.dStart;
+        if (!g_stack.empty()) g_stack.back().dNested += dTotal;
+        // Only the window is noted here: asking for its class or text would send messages of its own.
+        std::pair<double, int>& cost = (*g_pCosts)[timing.hWnd];
+        cost.first += dTotal - timing.dNested;
         ++cost.second;
     }
-    PumpUntilQuiet();
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+void PrintCostliestClasses(CMainFrame* pFrame, const CString& strFirst, const CString& strOther, int nTop) {
+    std::map<HWND, std::pair<double, int>> byWindow;
+    g_pCosts = &byWindow;
+    CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
+    for (const CString& strSkin : {strOther, strFirst}) {
+        pSkins->LoadSkin(SkinFolderNamed(strSkin));
+        HHOOK hEnter = ::SetWindowsHookEx(WH_CALLWNDPROC, &TimeProcEnter, nullptr, ::GetCurrentThreadId());
+        HHOOK hLeave = ::SetWindowsHookEx(WH_CALLWNDPROCRET, &TimeProcLeave, nullptr, ::GetCurrentThreadId());
+        QVNotifyThreadWindows(WM_QV_SKINCHANGED, 0);
+        ::UnhookWindowsHookEx(hEnter);
+        ::UnhookWindowsHookEx(hLeave);
+        g_stack.clear();
+        ::EnumThreadWindows(::GetCurrentThreadId(), &RedrawTopLevel, 0);
+        PumpUntilQuiet();
+    }
+    g_pCosts = nullptr;
+    std::map<CString, std::pair<double, int>> costs;
+    for (const auto& window : byWindow) {
+        std::pair<double, int>& cost = costs[ClassOf(window.first)];
+        cost.first += window.second.first;
+        cost.second += window.second.second;
+    }
     std::vector<std::pair<double, CString>> sorted;
+    double dSum = 0;
     for (const auto& cost : costs) {
         CString strName;
-        strName.Format(_T("%s (%d)"), static_cast<LPCTSTR>(cost.first), cost.second.second);
-        sorted.emplace_back(cost.second.first, strName);
+        strName.Format(_T("%s (%d messages)"), static_cast<LPCTSTR>(cost.first), cost.second.second);
+        sorted.emplace_back(cost.second.first / 2, strName);
+        dSum += cost.second.first / 2;
     }
     std::sort(sorted.rbegin(), sorted.rend());
-    std::printf("the skin-changed message alone, by window class (windows):\n");
+    std::printf("one skin notice without painting, %.2f ms, by window class (own time of its messages):\n",
+                dSum);
     for (int i = 0; i < nTop && i < static_cast<int>(sorted.size()); ++i)
         std::printf("  %s: %.2f ms\n", static_cast<const char*>(CStringA(sorted[i].second)), sorted[i].first);
     pFrame->UpdateWindow();
@@ -123,15 +184,7 @@ void PrintCostliestClasses(CMainFrame* pFrame, int nTop) {
 // The skin's files read alone, without telling any window: the part of a switch no window costs.
 Figure SkinLoads(const CString& strFirst, const CString& strOther, int nLoads) {
     CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
-    CString strFolders[2];
-    for (int i = 0; i < pSkins->GetSkinsTotal(); ++i) {
-        const CString strFolder = pSkins->GetSkinFolder(i);
-        CString strName = strFolder;
-        strName.TrimRight(_T('\\'));
-        strName = strName.Mid(strName.ReverseFind(_T('\\')) + 1);
-        if (strName.CompareNoCase(strFirst) == 0) strFolders[0] = strFolder;
-        if (strName.CompareNoCase(strOther) == 0) strFolders[1] = strFolder;
-    }
+    const CString strFolders[2] = {SkinFolderNamed(strFirst), SkinFolderNamed(strOther)};
     std::vector<double> loads;
     for (int i = 0; i < nLoads; ++i) {
         const double dStart = NowMs();
@@ -201,7 +254,7 @@ int RunSkinSwitches(CMainFrame* pFrame, int nSwitches) {
                 change.dMin, redraw.dMedian > 0 ? change.dMedian / redraw.dMedian : 0);
     const Figure load = SkinLoads(strFirst, strOther, nSwitches);
     std::printf("of which reading the skin's files: %.2f ms (min %.2f)\n", load.dMedian, load.dMin);
-    PrintCostliestClasses(pFrame, 8);
+    PrintCostliestClasses(pFrame, strFirst, strOther, 10);
     return 0;
 }
 
