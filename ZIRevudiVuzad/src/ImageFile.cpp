@@ -341,14 +341,14 @@ std::shared_ptr<Gdiplus::Bitmap> Counted(Gdiplus::Bitmap* pBitmap, IStream* pStr
 
 }  // namespace
 
-std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const std::vector<BYTE>& data) {
+std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const BYTE* pData, size_t nSize) {
     if (!CQVGdiplusImage::EnsureGdiplus()) return nullptr;
-    ImageProbe probe = ProbeImage(data.data(), data.size());
+    ImageProbe probe = ProbeImage(pData, nSize);
     if (!probe.bPlausible) return nullptr;
 
     if (probe.kind == ImageKind::Bmp) {
         // BMP goes through the checked decoder, then into a bitmap of GDI+'s own.
-        HBITMAP hDib = DibFromBmpFile(data.data(), data.size());
+        HBITMAP hDib = DibFromBmpFile(pData, nSize);
         if (!hDib) return nullptr;
         DIBSECTION ds = {};
         ::GetObject(hDib, sizeof(ds), &ds);
@@ -369,10 +369,10 @@ std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const std::vector<BYTE>&
         return bOk ? bitmap : nullptr;
     }
 
-    HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE, data.size());
+    HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
     if (!hGlobal) return nullptr;
     void* pGlobal = ::GlobalLock(hGlobal);
-    std::memcpy(pGlobal, data.data(), data.size());
+    std::memcpy(pGlobal, pData, nSize);
     ::GlobalUnlock(hGlobal);
     IStream* pStream = nullptr;
     if (FAILED(::CreateStreamOnHGlobal(hGlobal, TRUE, &pStream))) {

@@ -47,7 +47,7 @@ HBITMAP DibFromBitmap(HBITMAP hBitmap);
 
 // A GDI+ bitmap of the file's bytes (PNG, JPEG, GIF, ICO, and BMP through DibFromBmpFile). The memory
 // stream the image reads from lives as long as the image. NULL for anything not acceptable.
-std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const std::vector<BYTE>& data);
+std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const BYTE* pData, size_t nSize);
 // Bitmaps made by GdiplusBitmapFromBytes that are not deleted yet.
 int LiveGdiplusImages();
 

@@ -185,8 +185,7 @@ BOOL CQVBitmap::LoadFromMemory(const BYTE* pData, size_t nSize) {
     if (probe.kind == zir::ImageKind::Bmp) {
         hDib = zir::DibFromBmpFile(pData, nSize);
     } else {
-        std::shared_ptr<Gdiplus::Bitmap> bitmap =
-            zir::GdiplusBitmapFromBytes(std::vector<BYTE>(pData, pData + nSize));
+        std::shared_ptr<Gdiplus::Bitmap> bitmap = zir::GdiplusBitmapFromBytes(pData, nSize);
         if (bitmap) hDib = zir::DibFromGdiplus(bitmap.get());
     }
     SetPixels(hDib);

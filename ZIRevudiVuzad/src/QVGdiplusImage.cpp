@@ -34,14 +34,14 @@ BOOL CQVGdiplusImage::Load(LPCTSTR lpszPath) {
     Unload();
     std::vector<BYTE> data;
     if (!zir::ReadWholeFile(lpszPath, data)) return FALSE;
-    m_image = zir::GdiplusBitmapFromBytes(data);
+    m_image = zir::GdiplusBitmapFromBytes(data.data(), data.size());
     return IsLoaded();
 }
 
 BOOL CQVGdiplusImage::LoadFromMemory(const BYTE* pData, size_t nSize) {
     Unload();
     if (!pData || nSize == 0 || nSize > zir::kMaxImageFileBytes) return FALSE;
-    m_image = zir::GdiplusBitmapFromBytes(std::vector<BYTE>(pData, pData + nSize));
+    m_image = zir::GdiplusBitmapFromBytes(pData, nSize);
     return IsLoaded();
 }
 

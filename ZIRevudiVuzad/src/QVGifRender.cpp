@@ -47,7 +47,7 @@ BOOL CQVGifRender::Load(LPCTSTR lpszPath) {
     Unload();
     std::vector<BYTE> data;
     if (!zir::ReadWholeFile(lpszPath, data)) return FALSE;
-    std::shared_ptr<Gdiplus::Bitmap> image = zir::GdiplusBitmapFromBytes(data);
+    std::shared_ptr<Gdiplus::Bitmap> image = zir::GdiplusBitmapFromBytes(data.data(), data.size());
     if (!image) return FALSE;
 
     // Frames of the first dimension (time for a GIF).

@@ -373,11 +373,10 @@ enum ProbeResult {
 // loader takes); nSize is the file's size.
 ProbeResult ProbeImage(const std::vector<unsigned char>& bytes, ULONGLONG nSize) {
     if (nSize == 0) return PROBE_EMPTY;
-    const std::vector<unsigned char> head(bytes.begin(), bytes.begin() + std::min<size_t>(bytes.size(), 64));
-    const unsigned char* p = head.data();
+    const unsigned char* p = bytes.data();
     long long cx = 0, cy = 0;
-    if (head.size() >= 2 && p[0] == 'B' && p[1] == 'M') {
-        if (head.size() < 26) return PROBE_TRUNCATED;
+    if (bytes.size() >= 2 && p[0] == 'B' && p[1] == 'M') {
+        if (bytes.size() < 26) return PROBE_TRUNCATED;
         DWORD dwOffBits = Le32(p + 10);
         DWORD dwHeader = Le32(p + 14);
         int nBitCount = 0;
@@ -387,7 +386,7 @@ ProbeResult ProbeImage(const std::vector<unsigned char>& bytes, ULONGLONG nSize)
             cy = Le16(p + 20);
             nBitCount = Le16(p + 24);
         } else if (dwHeader >= sizeof(BITMAPINFOHEADER)) {
-            if (head.size() < 14 + sizeof(BITMAPINFOHEADER)) return PROBE_TRUNCATED;
+            if (bytes.size() < 14 + sizeof(BITMAPINFOHEADER)) return PROBE_TRUNCATED;
             cx = static_cast<LONG>(Le32(p + 18));
             cy = static_cast<LONG>(Le32(p + 22));
             nBitCount = Le16(p + 28);
@@ -410,8 +409,8 @@ ProbeResult ProbeImage(const std::vector<unsigned char>& bytes, ULONGLONG nSize)
         return PROBE_OK;
     }
     static const unsigned char s_png[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    if (head.size() >= 8 && std::memcmp(p, s_png, 8) == 0) {
-        if (head.size() < 24) return PROBE_TRUNCATED;
+    if (bytes.size() >= 8 && std::memcmp(p, s_png, 8) == 0) {
+        if (bytes.size() < 24) return PROBE_TRUNCATED;
         if (std::memcmp(p + 12, "IHDR", 4) != 0) return PROBE_DAMAGED;
         cx = Be32(p + 16);
         cy = Be32(p + 20);
