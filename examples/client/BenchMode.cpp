@@ -100,19 +100,6 @@ CString ClassOf(HWND hWnd) {
     return strClass;
 }
 
-// The folder of the skin named lpszName, empty when there is none.
-CString SkinFolderNamed(LPCTSTR lpszName) {
-    CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
-    for (int i = 0; i < pSkins->GetSkinsTotal(); ++i) {
-        const CString strFolder = pSkins->GetSkinFolder(i);
-        CString strName = strFolder;
-        strName.TrimRight(_T('\\'));
-        strName = strName.Mid(strName.ReverseFind(_T('\\')) + 1);
-        if (strName.CompareNoCase(lpszName) == 0) return strFolder;
-    }
-    return CString();
-}
-
 // What one whole-client skin notice costs each class of window: the time its window procedure spends
 // on every message sent to it during the notice (the skin-changed message and the moves, sizes and
 // layouts it causes), less the time of the messages it sends to other windows meanwhile, in

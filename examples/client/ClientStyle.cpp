@@ -50,16 +50,20 @@ CString CurrentLanguageName() {
     return NameOf(CQVLanResManager::GetSingletonPtr()->GetCurrentLanFile(), TRUE);
 }
 
-BOOL ApplySkin(LPCTSTR lpszName) {
+CString SkinFolderNamed(LPCTSTR lpszName) {
     CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
     for (int i = 0; i < pSkins->GetSkinsTotal(); ++i) {
         const CString strFolder = pSkins->GetSkinFolder(i);
-        if (NameOf(strFolder, FALSE).CompareNoCase(lpszName) != 0) continue;
-        if (!pSkins->LoadSkin(strFolder)) return FALSE;
-        QVNotifyThreadWindows(WM_QV_SKINCHANGED, kRedrawAll);
-        return TRUE;
+        if (NameOf(strFolder, FALSE).CompareNoCase(lpszName) == 0) return strFolder;
     }
-    return FALSE;
+    return CString();
+}
+
+BOOL ApplySkin(LPCTSTR lpszName) {
+    const CString strFolder = SkinFolderNamed(lpszName);
+    if (strFolder.IsEmpty() || !CQVSkinResManager::GetSingletonPtr()->LoadSkin(strFolder)) return FALSE;
+    QVNotifyThreadWindows(WM_QV_SKINCHANGED, kRedrawAll);
+    return TRUE;
 }
 
 BOOL ApplyLanguage(LPCTSTR lpszName) {

@@ -14,6 +14,8 @@ CString CommandName(UINT nID);
 // The folder name of the current skin ("Default", "Jade") and the current language ("en-US").
 CString CurrentSkinName();
 CString CurrentLanguageName();
+// The folder of the skin named lpszName ("Jade"), empty when there is none.
+CString SkinFolderNamed(LPCTSTR lpszName);
 // Loads the skin (a folder name under Skins) or the language (a file name under Languages without
 // ".lng") and tells every window of the thread: WM_QV_SKINCHANGED or WM_QV_LANCHANGED to each
 // top-level window and each of its descendants. FALSE, with nothing changed, when it does not load.
