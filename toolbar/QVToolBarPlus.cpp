@@ -558,15 +558,31 @@ void CQVToolBarPlus::UpdateMoreSparkle() {
 
 void CQVToolBarPlus::RebuildTooltips() {
     if (!m_tooltip.GetSafeHwnd()) return;
-    for (UINT_PTR nTool : m_toolIds)
-        m_tooltip.DelTool(this, nTool);
-    m_toolIds.clear();
+    std::vector<CTool> tools;
     for (int i = 0; i <= LastPlaced(); ++i) {
         const CQVToolBarPlusItem* pItem = m_items[i];
         if (!pItem->IsVisible() || pItem->GetType() == 0 || pItem->GetTooltip().IsEmpty()) continue;
-        const CRect rc = pItem->GetRect();
-        if (m_tooltip.AddTool(this, pItem->GetTooltip(), &rc, i + 1)) m_toolIds.push_back(i + 1);
+        tools.push_back({static_cast<UINT_PTR>(i + 1), pItem->GetRect(), pItem->GetTooltip()});
     }
+    // The same tools as before (a layout again, a skin change) are moved or renamed in place: deleting
+    // and adding every tool costs a round of messages each.
+    const bool bSameTools = tools.size() == m_tools.size() &&
+                            std::equal(tools.begin(), tools.end(), m_tools.begin(),
+                                       [](const CTool& a, const CTool& b) { return a.nID == b.nID; });
+    if (bSameTools) {
+        for (size_t i = 0; i < tools.size(); ++i) {
+            if (tools[i].rect != m_tools[i].rect) m_tooltip.SetToolRect(this, tools[i].nID, &tools[i].rect);
+            if (tools[i].strText != m_tools[i].strText)
+                m_tooltip.UpdateTipText(tools[i].strText, this, tools[i].nID);
+        }
+        m_tools = std::move(tools);
+        return;
+    }
+    for (const CTool& tool : m_tools)
+        m_tooltip.DelTool(this, tool.nID);
+    m_tools.clear();
+    for (const CTool& tool : tools)
+        if (m_tooltip.AddTool(this, tool.strText, &tool.rect, tool.nID)) m_tools.push_back(tool);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -586,7 +602,7 @@ int CQVToolBarPlus::OnCreate(LPCREATESTRUCT lpCreateStruct) {
 void CQVToolBarPlus::OnDestroy() {
     StopTimers();
     if (m_tooltip.GetSafeHwnd()) m_tooltip.DestroyWindow();
-    m_toolIds.clear();
+    m_tools.clear();
     CWnd::OnDestroy();
 }
 

@@ -284,7 +284,12 @@ protected:
     CFont m_font;
     HWND m_hNotifyWnd = NULL;
 
-    std::vector<UINT_PTR> m_toolIds;     // tools added by the last rebuild
+    struct CTool {
+        UINT_PTR nID;
+        CRect rect;
+        CString strText;
+    };
+    std::vector<CTool> m_tools;          // the tooltip's tools as the last rebuild left them
     BOOL m_bMaybeHiddenSparkle = FALSE;  // some item may sparkle: the hidden ones are searched
     CMenu* m_pMoreMenu = nullptr;        // the overflow menu while it is open
     CQVAliveFlag m_alive;

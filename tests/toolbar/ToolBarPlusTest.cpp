@@ -204,6 +204,55 @@ TEST_F(ToolBarPlusTest, PlacesItemsAndGivesUnplacedOnesEmptyRectangles) {
     EXPECT_TRUE(bar.GetItemRect(TOOLBARPLUS_MORE_ID).IsRectEmpty() && bar.GetItemRect(12345).IsRectEmpty());
 }
 
+// Each tool of the tooltip as (rectangle, text), in the tooltip's order.
+struct Tool {
+    CRect rect;
+    CString strText;
+    bool operator==(const Tool& other) const { return rect == other.rect && strText == other.strText; }
+};
+std::vector<Tool> ToolsOf(CToolTipCtrl& tip) {
+    std::vector<Tool> tools;
+    for (int i = 0; i < tip.GetToolCount(); ++i) {
+        TCHAR szText[80] = {};
+        TOOLINFO ti = {};
+        ti.cbSize = sizeof(ti);
+        ti.lpszText = szText;
+        if (!tip.SendMessage(TTM_ENUMTOOLS, i, reinterpret_cast<LPARAM>(&ti))) break;
+        tools.push_back({ti.rect, szText});
+    }
+    return tools;
+}
+
+TEST_F(ToolBarPlusTest, TooltipToolsFollowTheItemsThroughLayoutsRenamesAndHiding) {
+    CQVToolBarPlus& bar = Make(300, {Item(1, 1, _T("Lessons"), 60), Item(1, 2, _T("Words"), 60)});
+    CToolTipCtrl& tip = bar.GetToolTipCtrl();
+    const auto shown = [&](LPCTSTR lpszFirst) {
+        return std::vector<Tool>{{bar.GetItemRect(1), lpszFirst}, {bar.GetItemRect(2), _T("Words")}};
+    };
+    EXPECT_EQ(shown(_T("Lessons")), ToolsOf(tip));
+
+    // Wider and renamed: the second tool moves with its item, the first takes the new text.
+    const CRect rcWords = bar.GetItemRect(2);
+    ToolBarPlus_ItemInfo info = Item(1, 1, _T("Courses"), 90);
+    info.nMask = TBPIF_SIZENORMAL | TBPIF_SIZESIMPLE | TBPIF_TOOLTIP;
+    ASSERT_EQ(1, bar.MethodModifyItem(info));
+    bar.RecalcLayout();
+    EXPECT_EQ(rcWords.left + 30, bar.GetItemRect(2).left);
+    EXPECT_EQ(shown(_T("Courses")), ToolsOf(tip));
+
+    // Narrowed, Words goes behind the overflow button, which takes a tool; widened, Words has it again.
+    bar.SetWindowPos(nullptr, 0, 0, 120, 24, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_EQ((std::vector<Tool>{{bar.GetItemRect(TOOLBARPLUS_MORE_ID), CString(L"更多...")},
+                                 {bar.GetItemRect(1), _T("Courses")}}),
+              ToolsOf(tip));
+    bar.SetWindowPos(nullptr, 0, 0, 300, 24, SWP_NOZORDER | SWP_NOMOVE);
+    EXPECT_EQ(shown(_T("Courses")), ToolsOf(tip));
+
+    // A skin change lays the bar out again with the same tools.
+    EXPECT_EQ(1, bar.SendMessage(WM_QV_SKINCHANGED));
+    EXPECT_EQ(shown(_T("Courses")), ToolsOf(tip));
+}
+
 TEST_F(ToolBarPlusTest, OverflowMenuAsksTheOwnerPerEntryThenOpens) {
     CQVToolBarPlus& bar = Make(150, OverflowItems());
     ASSERT_EQ(2, bar.GetLastVisible());
