@@ -10,6 +10,7 @@ namespace {
 // the walk runs; the record keeps each window to one hearing and one layout.
 struct CRunningNotice {
     UINT message;
+    UINT nRedrawFlags;
     std::set<HWND> heard;
 };
 thread_local CRunningNotice* t_pNotice = nullptr;
@@ -56,9 +57,14 @@ void QVSendSkinChangedToChildren(HWND hWnd, WPARAM wParam, LPARAM lParam) {
         QVSendNotice(hChild, WM_QV_SKINCHANGED, wParam, lParam);
 }
 
+BOOL QVNoticeRedrawsAll() {
+    constexpr UINT kAll = RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN;
+    return t_pNotice && (t_pNotice->nRedrawFlags & kAll) == kAll;
+}
+
 void QVNotifyThreadWindows(UINT message, UINT nRedrawFlags) {
     CThreadNotice notice = {message, nRedrawFlags};
-    CRunningNotice running = {message, {}};
+    CRunningNotice running = {message, nRedrawFlags, {}};
     CRunningNotice* pOuter = t_pNotice;  // a notice sent from inside another one starts afresh
     t_pNotice = &running;
     ::EnumThreadWindows(::GetCurrentThreadId(), &NotifyTopLevel, reinterpret_cast<LPARAM>(&notice));

@@ -21,3 +21,8 @@ RIZ_API LRESULT QVSendNotice(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
 // skin change (0x7E9) non-zero is invalidated. When nRedrawFlags is non-zero, each top-level window is
 // then redrawn with them (RDW_ flags).
 RIZ_API void QVNotifyThreadWindows(UINT message, UINT nRedrawFlags = 0);
+
+// TRUE while a thread-wide notice runs that ends by redrawing each top-level window with its frame and
+// all its children (RDW_INVALIDATE, RDW_FRAME and RDW_ALLCHILDREN at least). A window that moves or
+// changes its outline for the notice leaves its painting to that redraw, so that it paints once.
+RIZ_API BOOL QVNoticeRedrawsAll();

@@ -9,6 +9,7 @@
 
 #include "QVPaintMemoryDC.h"
 #include "QVSelectScope.h"
+#include "QVSkinNotify.h"
 
 namespace {
 
@@ -336,8 +337,8 @@ void CSkinWnd::SetWndRegion() {
         }
     }
     if (hRgn == nullptr) hRgn = ::CreateRectRgn(0, 0, rc.Width(), rc.Height());
-    // The system owns the region from here on.
-    if (!::SetWindowRgn(m_hWnd, hRgn, TRUE)) ::DeleteObject(hRgn);
+    // The system owns the region from here on. A notice that redraws every window afterwards paints it.
+    if (!::SetWindowRgn(m_hWnd, hRgn, !QVNoticeRedrawsAll())) ::DeleteObject(hRgn);
 }
 
 void CSkinWnd::RemoveCornerRgn(const CRect& rcWindow, HRGN hRgn) {

@@ -63,8 +63,9 @@ void CSkinWndHost::AdjustWindowSize(BOOL bFrameChanged) const {
     const CSize sizeDesigned(rcWindow.Width() - m_sizeAdded.cx, rcWindow.Height() - m_sizeAdded.cy);
     const CSize sizeWanted(std::max<LONG>(sizeDesigned.cx + size.cx, 0),
                            std::max<LONG>(sizeDesigned.cy + size.cy, 0));
-    // A new size makes the system calculate the frame again; the same size asks for it.
-    UINT nFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    // A new size makes the system calculate the frame again; the same size asks for it. A notice that
+    // redraws every window afterwards paints the new frame, so the move itself does not.
+    UINT nFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | (QVNoticeRedrawsAll() ? SWP_NOREDRAW : 0);
     if (sizeWanted == rcWindow.Size()) {
         m_sizeAdded = size;
         if (!bFrameChanged) return;

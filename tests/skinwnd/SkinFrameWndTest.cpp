@@ -12,6 +12,7 @@
 #include "MessagePump.h"
 #include "PixelProbe.h"
 #include "QVDockWnd.h"
+#include "QVSkinNotify.h"
 #include "QVWnd.h"
 #include "SkinFrameWnd.h"
 #include "SkinWndTestIds.h"
@@ -190,6 +191,57 @@ TEST_F(SkinFrameWndTest, PrintingTheWindowDrawsTheSkinnedFrame) {
         captions.push_back(printed.Pixel(x, y));
     }
     EXPECT_NE(captions[0], captions[1]);
+}
+
+// The frame paints of one window, counted by a hook while it is set.
+struct NcPaintCounter {
+    static HWND s_hWnd;
+    static int s_nPaints;
+    HHOOK hHook;
+    explicit NcPaintCounter(HWND hWnd) {
+        s_hWnd = hWnd;
+        s_nPaints = 0;
+        hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, &Count, nullptr, ::GetCurrentThreadId());
+    }
+    ~NcPaintCounter() { ::UnhookWindowsHookEx(hHook); }
+    static LRESULT CALLBACK Count(int nCode, WPARAM wParam, LPARAM lParam) {
+        const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (nCode == HC_ACTION && pMsg->hwnd == s_hWnd && pMsg->message == WM_NCPAINT) ++s_nPaints;
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+};
+HWND NcPaintCounter::s_hWnd = nullptr;
+int NcPaintCounter::s_nPaints = 0;
+
+// A thread-wide skin notice that redraws every window afterwards leaves the new frame to that redraw:
+// nothing of the frame is painted while the notice runs, and the paint after it shows the new skin. The
+// skin message sent alone repaints the frame at once.
+TEST_F(SkinFrameWndTest, ARedrawingNoticeLeavesTheFramePaintToItsRedraw) {
+    const SkinScope shipped(false);
+    riztest::PumpUntilIdle();
+    const auto captionShows = [&](const char* pszWhen) {
+        const riztest::WindowCapture shown(m_hFrame, riztest::WindowCapture::Screen, false),
+            printed(m_hFrame, riztest::WindowCapture::Print, false);
+        const int x = shown.Width() * 3 / 5, y = ClientInWindow(m_hFrame).top / 3;
+        EXPECT_EQ("", printed.WrongPixels({{x, y, shown.Pixel(x, y)}}, 2)) << pszWhen;
+    };
+    CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
+    {
+        const NcPaintCounter paints(m_hFrame);
+        ASSERT_TRUE(pSkins->LoadSkin(ShippedSkinFolder(_T("Jade"))));
+        QVNotifyThreadWindows(WM_QV_SKINCHANGED, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        EXPECT_EQ(0, NcPaintCounter::s_nPaints) << "inside the notice";
+        riztest::PumpUntilIdle();
+        EXPECT_GE(NcPaintCounter::s_nPaints, 1) << "after it";
+    }
+    captionShows("after the notice");
+    {
+        const NcPaintCounter paints(m_hFrame);
+        ASSERT_TRUE(pSkins->LoadSkin(ShippedSkinFolder(_T("Default"))));
+        ::SendMessage(m_hFrame, WM_QV_SKINCHANGED, 0, 0);
+        EXPECT_GE(NcPaintCounter::s_nPaints, 1) << "the message alone";
+    }
+    captionShows("after the message alone");
 }
 
 // While a floating frame of its own is active the caption stays active; another window's activation
