@@ -68,6 +68,17 @@ DWORD RegionRectCount(HRGN hRgn) {
                                          : 0;
 }
 
+// TRUE when the four border images have the frame of this state, so that they paint the whole frame
+// (the menu bar, when there is one, paints its own band).
+bool BordersCoverFrame(const CQVSkinWndRes& res, int nFrame) {
+    for (const CQVBitmap* pBitmap :
+         {&res.m_bmpCaption, &res.m_bmpBottomBorder, &res.m_bmpLeftBorder, &res.m_bmpRightBorder})
+        if (pBitmap->IsNull() || nFrame >= pBitmap->GetMultiState() ||
+            pBitmap->GetSrcImageRect().IsRectEmpty())
+            return false;
+    return true;
+}
+
 }  // namespace
 
 CSkinWnd::CSkinWnd() {
@@ -188,9 +199,22 @@ void CSkinWnd::DrawFrame(CDC* pDC, const CRect& rcWindow, BOOL bPressed) {
     pDC->SelectClipRgn(&rgnClip);
     {
         CQVPaintMemoryDC memDC(pDC, rc);
-        // The surface may be a reused one holding someone else's pixels: it starts as what the target
-        // shows, so that a piece the skin has no image for leaves the target as it was.
-        memDC.BitBlt(0, 0, rc.Width(), rc.Height(), pDC, 0, 0, SRCCOPY);
+        // The surface may be a reused one holding someone else's pixels. When the skin lacks a border
+        // image, the surface starts as what the target shows, so that the missing piece leaves the
+        // target as it was; reading a window's pixels back is slow, so a complete skin skips it. Only
+        // the frame around the client area is read: the client is not copied back.
+        if (!BordersCoverFrame(*m_pWndRes, m_bActive ? 0 : 1)) {
+            CRect rcInner;
+            if (!rcInner.IntersectRect(rcClient, rc)) rcInner = CRect(rc.left, rc.top, rc.left, rc.top);
+            for (const CRect& rcBand : {CRect(rc.left, rc.top, rc.right, rcInner.top),
+                                        CRect(rc.left, rcInner.bottom, rc.right, rc.bottom),
+                                        CRect(rc.left, rcInner.top, rcInner.left, rcInner.bottom),
+                                        CRect(rcInner.right, rcInner.top, rc.right, rcInner.bottom)}) {
+                if (!rcBand.IsRectEmpty())
+                    memDC.BitBlt(rcBand.left, rcBand.top, rcBand.Width(), rcBand.Height(), pDC, rcBand.left,
+                                 rcBand.top, SRCCOPY);
+            }
+        }
         DrawWndBorder(&memDC, rc, m_bActive);
         DrawWndIcon(&memDC);
         DrawWndButtons(&memDC, rc, bPressed, m_bActive);
