@@ -1,6 +1,7 @@
 // CQVBitmap: a 32-bit DIB section cut into frames, drawn with GDI.
 #include "QVBitmap.h"
 
+#include "DecodedImages.h"
 #include "ImageFile.h"
 
 #include <algorithm>
@@ -171,9 +172,17 @@ void CQVBitmap::SetPixels(HBITMAP hDib) {
 
 BOOL CQVBitmap::LoadBitmap(LPCTSTR lpszFile) {
     DeleteObject();
+    // The stamp is taken before the read: a file rewritten meanwhile is not kept under its new stamp.
+    zir::FileStamp stamp;
+    if (!zir::StampFile(lpszFile, stamp)) return FALSE;
+    if (HBITMAP hDib = zir::DecodedDib(lpszFile, stamp)) {
+        SetPixels(hDib);
+        return !IsNull();
+    }
     std::vector<BYTE> data;
-    if (!zir::ReadWholeFile(lpszFile, data)) return FALSE;
-    return LoadFromMemory(data.data(), data.size());
+    if (!zir::ReadWholeFile(lpszFile, data) || !LoadFromMemory(data.data(), data.size())) return FALSE;
+    zir::KeepDecoded(lpszFile, stamp, m_pixels->cx, m_pixels->cy, m_pixels->pBits);
+    return TRUE;
 }
 
 BOOL CQVBitmap::LoadFromMemory(const BYTE* pData, size_t nSize) {

@@ -1,8 +1,8 @@
 // Reading skin folders: skin.ini and the images it names.
 #include "SkinFile.h"
 
+#include "DecodedImages.h"
 #include "ImageFile.h"
-
 #include "TextFile.h"
 
 #include <QVSkinRanges.h>
@@ -515,8 +515,15 @@ public:
             Add(TRUE, nLine, strWhat + _T("not a path relative to the skin folder"));
             return;
         }
-        // Each file is read once: probed and decoded from the same bytes.
+        // A file decoded before and unchanged since comes from the cache; any other is read once,
+        // probed and decoded from the same bytes, and kept under the stamp taken before the read.
         CString strFile = m_strFolder + strRelative;
+        zir::FileStamp stamp;
+        const bool bStamped = zir::StampFile(strFile, stamp);
+        if (bStamped && zir::HasDecoded(strFile) && bmp.LoadBitmap(strFile)) {
+            CheckFrames(bmp, nFrames, nLine, strWhat);
+            return;
+        }
         std::vector<unsigned char> bytes;
         ULONGLONG nSize = 0;
         if (!ReadBytes(strFile, zir::kMaxImageFileBytes + 1, bytes, &nSize)) {
@@ -533,6 +540,12 @@ public:
             Add(TRUE, nLine, strWhat + _T("cannot be read as an image"));
             return;
         }
+        if (bStamped) zir::KeepDecoded(strFile, stamp, bmp.GetWidth(), bmp.GetHeight(), bmp.GetBits());
+        CheckFrames(bmp, nFrames, nLine, strWhat);
+    }
+
+    // Splits a loaded image into its frames; an image too narrow for them is dropped.
+    void CheckFrames(CQVBitmap& bmp, int nFrames, int nLine, const CString& strWhat) const {
         int cx = bmp.GetWidth();
         CString strText;
         if (cx < nFrames) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "ImageTestUtil.h"
 #include "PixelProbe.h"
@@ -179,6 +180,71 @@ TEST(CQVBitmapLoad, BadFilesFailAndLeaveTheImageEmpty) {
     EXPECT_FALSE(bmp.LoadBitmap(static_cast<LPCTSTR>(nullptr)));
     EXPECT_FALSE(bmp.LoadFromMemory(nullptr, 100));
     EXPECT_FALSE(bmp.LoadBitmap(riztest::TestDataPath(_T("images"))));  // a folder
+}
+
+// Moves the file's time of last write by nSeconds, so that a rewrite of the same size is told apart
+// from the file before it whatever the file system's clock resolution.
+bool ShiftWriteTime(LPCTSTR lpszPath, int nSeconds) {
+    HANDLE hFile = ::CreateFile(lpszPath, FILE_WRITE_ATTRIBUTES | FILE_READ_ATTRIBUTES, FILE_SHARE_READ, NULL,
+                                OPEN_EXISTING, 0, NULL);
+    if (hFile == INVALID_HANDLE_VALUE) return false;
+    FILETIME ft = {};
+    bool bOk = ::GetFileTime(hFile, NULL, NULL, &ft) != FALSE;
+    ULARGE_INTEGER n = {{ft.dwLowDateTime, ft.dwHighDateTime}};
+    n.QuadPart += ULONGLONG(nSeconds) * 10000000ULL;
+    ft.dwLowDateTime = n.LowPart;
+    ft.dwHighDateTime = n.HighPart;
+    bOk = bOk && ::SetFileTime(hFile, NULL, NULL, &ft);
+    ::CloseHandle(hFile);
+    return bOk;
+}
+
+// A file decoded once is not decoded again while it stays the same, but every load shows the file as
+// it is now: rewritten, resized, damaged, removed and written again.
+TEST(CQVBitmapLoad, EveryLoadShowsTheFileAsItIsNow) {
+    riztest::TempFolder temp;
+    const CString strFile = temp.Path(_T("face.bmp"));
+    const auto solid = [](int cx, COLORREF clr) { return Bmp24(cx, 2, [clr](int, int) { return clr; }); };
+    const std::vector<BYTE> garbage(solid(3, kRed).size(), 0x5A);
+    const struct {
+        const char* pszStep;
+        std::vector<BYTE> bytes;  // written before the load; empty: the file is deleted
+        int nShiftSeconds;        // the write time moved after writing
+        int cx;                   // 0: the load fails
+        COLORREF clr;
+    } steps[] = {
+        {"first load", solid(3, kRed), 0, 3, kRed},
+        {"the same file again", {}, 0, 3, kRed},
+        {"rewritten at the same size", solid(3, kGreen), 60, 3, kGreen},
+        {"another size", solid(5, kBlue), 0, 5, kBlue},
+        {"damaged", garbage, 120, 0, 0},
+        {"written again", solid(4, kYellow), 180, 4, kYellow},
+        {"removed", {}, -1, 0, 0},
+    };
+    std::vector<CQVBitmap> loads;  // all kept alive, so that no handle is reused by a later load
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.pszStep);
+        if (!step.bytes.empty()) {
+            ASSERT_TRUE(temp.WriteFile(_T("face.bmp"), step.bytes));
+        }
+        if (step.nShiftSeconds > 0) {
+            ASSERT_TRUE(ShiftWriteTime(strFile, step.nShiftSeconds));
+        } else if (step.nShiftSeconds < 0) {
+            ASSERT_TRUE(::DeleteFile(strFile));
+        }
+        CQVBitmap bmp;
+        EXPECT_EQ(step.cx != 0, bmp.LoadBitmap(strFile) != FALSE);
+        EXPECT_EQ(step.cx, bmp.GetWidth());
+        if (step.cx == 0) continue;
+        EXPECT_EQ(step.clr, BitsPixel(bmp.GetBits(), step.cx, step.cx - 1, 1));
+        // Each load owns pixels of its own: no two loads share a bitmap.
+        for (const CQVBitmap& earlier : loads)
+            EXPECT_NE(earlier.GetSafeHandle(), bmp.GetSafeHandle());
+        loads.push_back(bmp);
+    }
+    // The first load's pixels are its own: later loads of the file did not touch them.
+    ASSERT_FALSE(loads.empty());
+    EXPECT_EQ(kRed, BitsPixel(loads[0].GetBits(), 3, 2, 1));
 }
 
 TEST(CQVBitmapLoad, RepeatedLoadsAndDrawsLeakNoGdiObjects) {

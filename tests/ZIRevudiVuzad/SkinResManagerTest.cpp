@@ -10,6 +10,7 @@
 #include "ResourceCounter.h"
 #include "SkinTestKit.h"
 #include "TestData.h"
+#include "TestImage.h"
 
 namespace {
 
@@ -309,6 +310,55 @@ TEST_F(SkinManagerTest, DamagedImagesLoadAsEmptyImagesInAGoodSkin) {
     pWnd->m_bmpCaption.DrawFill(pDC, CRect(0, 0, 8, 8), 1);
     pBtn->m_bmpCheckBox.TransparentDraw(pDC, 0, 0, RGB(255, 0, 255), 10);
     EXPECT_FALSE(surface.HasOtherThan(CRect(0, 0, 8, 8), RGB(255, 255, 255), 0));
+}
+
+// Loading a skin again reads what its files hold now: an image changed, damaged or removed since the
+// last load is not taken from what was decoded then.
+TEST_F(SkinManagerTest, LoadingASkinAgainReadsItsImagesAsTheyAreNow) {
+    const CString strBlue = skintest::WriteSkin(m_temp, _T("Blue"), Blue());
+    const CString strCaption = strBlue + _T("Common\\Window\\Caption.bmp");
+    const auto rewrite = [&](const std::vector<BYTE>& bytes, int nShiftSeconds) {
+        if (bytes.empty()) return ::DeleteFile(strCaption) != FALSE;
+        HANDLE hFile = ::CreateFile(strCaption, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+        if (hFile == INVALID_HANDLE_VALUE) return false;
+        DWORD dwWritten = 0;
+        bool bOk = ::WriteFile(hFile, bytes.data(), DWORD(bytes.size()), &dwWritten, NULL) != FALSE;
+        // A later time of last write, so that a rewrite of the same size differs on any file system.
+        FILETIME ft = {};
+        ::GetSystemTimeAsFileTime(&ft);
+        ULARGE_INTEGER n = {{ft.dwLowDateTime, ft.dwHighDateTime}};
+        n.QuadPart += ULONGLONG(nShiftSeconds) * 10000000ULL;
+        ft = {n.LowPart, n.HighPart};
+        bOk = bOk && ::SetFileTime(hFile, NULL, NULL, &ft);
+        ::CloseHandle(hFile);
+        return bOk;
+    };
+    const std::vector<BYTE> original = skintest::Strip(40, 30, 2);
+    const std::vector<BYTE> red = riztest::Bmp24(80, 30, [](int, int) { return RGB(255, 0, 0); });
+    const struct {
+        const char* pszStep;
+        std::vector<BYTE> bytes;  // empty: the file is removed
+        int nShiftSeconds;
+        bool bLoaded;
+        COLORREF clr;  // the caption's first pixel
+    } steps[] = {
+        {"as written", original, 10, true, skintest::FrameColor(0)},
+        {"rewritten at the same size", red, 20, true, RGB(255, 0, 0)},
+        {"damaged", std::vector<BYTE>(red.size(), 0x5A), 30, false, 0},
+        {"written back", original, 40, true, skintest::FrameColor(0)},
+        {"removed", {}, 0, false, 0},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.pszStep);
+        ASSERT_TRUE(rewrite(step.bytes, step.nShiftSeconds));
+        ASSERT_TRUE(Skin()->LoadSkin(strBlue));
+        const CQVBitmap& caption = Skin()->GetWndRes()->m_bmpCaption;
+        ASSERT_EQ(step.bLoaded, !caption.IsNull());
+        if (!step.bLoaded) continue;
+        riztest::Surface surface(4, 4);
+        caption.Draw(CDC::FromHandle(surface.Dc()), 0, 0, 0);
+        EXPECT_EQ("", surface.WrongPixels({{0, 0, step.clr}}));
+    }
 }
 
 TEST_F(SkinManagerTest, ImagePathsMayHoldCharactersBeyondAscii) {

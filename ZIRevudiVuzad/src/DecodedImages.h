@@ -1,0 +1,34 @@
+// The process's cache of decoded image files: the 32-bit pixels of each file an image class decoded,
+// kept while the file keeps its size and time of last write, so that a skin loaded again, or a file
+// several controls load, is read and decoded once. The cache holds memory only, no GDI object: every
+// load still gets a DIB section of its own.
+#pragma once
+
+#include "ZIRevudiVuzadDef.h"
+
+namespace zir {
+
+// What says that a file is the one decoded: its size and time of last write.
+struct FileStamp {
+    ULONGLONG nSize = 0;
+    ULONGLONG nWriteTime = 0;
+    bool operator==(const FileStamp& other) const {
+        return nSize == other.nSize && nWriteTime == other.nWriteTime;
+    }
+};
+
+// The file's stamp; false when it is not a file that can be reached.
+bool StampFile(LPCTSTR lpszPath, FileStamp& stamp);
+
+// A new 32-bit top-down DIB section of the file's pixels when the cache holds its decode for this
+// stamp, else NULL.
+HBITMAP DecodedDib(LPCTSTR lpszPath, const FileStamp& stamp);
+
+// True when the cache holds the decode of the file as it is on disk now.
+bool HasDecoded(LPCTSTR lpszPath);
+
+// Keeps the decode of the file (cx by cy top-down 32-bit pixels) under the stamp taken before it was
+// read. The oldest decodes are dropped once the cache holds more than its budget.
+void KeepDecoded(LPCTSTR lpszPath, const FileStamp& stamp, int cx, int cy, const BYTE* pBits);
+
+}  // namespace zir
