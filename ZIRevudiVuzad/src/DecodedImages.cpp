@@ -1,9 +1,12 @@
 #include "DecodedImages.h"
 
+#include <gdiplus.h>
+
 #include <cstring>
 #include <list>
 #include <map>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "ImageFile.h"
@@ -15,29 +18,64 @@ namespace {
 // Two skins' images and what the controls load beside them fit with room to spare.
 constexpr size_t kBudgetBytes = 32 * 1024 * 1024;
 
+// A file decoded for CQVBitmap and for CQVGdiplusImage is kept once for each: the two decoders differ
+// in what they keep of an animation.
+enum class Use { Bitmap, Picture };
+
 struct Decoded {
     CString strPath;
+    Use use = Use::Bitmap;
     FileStamp stamp;
     int cx = 0;
     int cy = 0;
-    std::vector<BYTE> pixels;
+    float fDpiX = 0;
+    float fDpiY = 0;
+    std::vector<BYTE> pixels;  // top-down, 4 bytes a pixel (blue, green, red, alpha)
 };
 
-struct NoCaseLess {
-    bool operator()(const CString& a, const CString& b) const { return a.CompareNoCase(b) < 0; }
+struct KeyLess {
+    bool operator()(const std::pair<CString, Use>& a, const std::pair<CString, Use>& b) const {
+        const int nOrder = a.first.CompareNoCase(b.first);  // file names compare without case
+        return nOrder != 0 ? nOrder < 0 : a.second < b.second;
+    }
 };
 
-// Most recently used first; the map finds an entry by path (file names compare without case).
+// Most recently used first.
 struct Cache {
     std::mutex lock;
     std::list<Decoded> entries;
-    std::map<CString, std::list<Decoded>::iterator, NoCaseLess> byPath;
+    std::map<std::pair<CString, Use>, std::list<Decoded>::iterator, KeyLess> byKey;
     size_t nBytes = 0;
 
     void Erase(std::list<Decoded>::iterator it) {
         nBytes -= it->pixels.size();
-        byPath.erase(it->strPath);
+        byKey.erase({it->strPath, it->use});
         entries.erase(it);
+    }
+
+    // The entry for the file as stamped, made the most recent; a stale one is dropped. NULL when none.
+    const Decoded* Find(LPCTSTR lpszPath, Use use, const FileStamp& stamp) {
+        auto found = byKey.find({lpszPath, use});
+        if (found == byKey.end()) return nullptr;
+        const auto it = found->second;
+        if (!(it->stamp == stamp)) {
+            Erase(it);
+            return nullptr;
+        }
+        entries.splice(entries.begin(), entries, it);
+        return &*it;
+    }
+
+    void Keep(Decoded entry) {
+        const size_t nBytes = entry.pixels.size();
+        if (nBytes > kBudgetBytes / 4) return;  // one huge picture would push out a whole skin
+        auto found = byKey.find({entry.strPath, entry.use});
+        if (found != byKey.end()) Erase(found->second);
+        while (!entries.empty() && this->nBytes + nBytes > kBudgetBytes)
+            Erase(std::prev(entries.end()));
+        entries.push_front(std::move(entry));
+        byKey[{entries.front().strPath, entries.front().use}] = entries.begin();
+        this->nBytes += nBytes;
     }
 };
 
@@ -46,11 +84,15 @@ Cache& TheCache() {
     return *s_pCache;
 }
 
+bool Named(LPCTSTR lpszPath) {
+    return lpszPath && *lpszPath;
+}
+
 }  // namespace
 
 bool StampFile(LPCTSTR lpszPath, FileStamp& stamp) {
     WIN32_FILE_ATTRIBUTE_DATA data = {};
-    if (!lpszPath || !*lpszPath || !::GetFileAttributesEx(lpszPath, GetFileExInfoStandard, &data) ||
+    if (!Named(lpszPath) || !::GetFileAttributesEx(lpszPath, GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return false;
     stamp.nSize = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
@@ -60,21 +102,13 @@ bool StampFile(LPCTSTR lpszPath, FileStamp& stamp) {
 }
 
 HBITMAP DecodedDib(LPCTSTR lpszPath, const FileStamp& stamp) {
-    if (!lpszPath || !*lpszPath) return NULL;
+    if (!Named(lpszPath)) return NULL;
     Cache& cache = TheCache();
     std::lock_guard<std::mutex> guard(cache.lock);
-    auto found = cache.byPath.find(lpszPath);
-    if (found == cache.byPath.end()) return NULL;
-    const auto it = found->second;
-    if (!(it->stamp == stamp)) {
-        cache.Erase(it);  // the file changed since: its decode is stale
-        return NULL;
-    }
+    const Decoded* pEntry = cache.Find(lpszPath, Use::Bitmap, stamp);
     BYTE* pBits = nullptr;
-    HBITMAP hDib = CreateDib32(it->cx, it->cy, &pBits);
-    if (!hDib) return NULL;
-    std::memcpy(pBits, it->pixels.data(), it->pixels.size());
-    cache.entries.splice(cache.entries.begin(), cache.entries, it);
+    HBITMAP hDib = pEntry ? CreateDib32(pEntry->cx, pEntry->cy, &pBits) : NULL;
+    if (hDib) std::memcpy(pBits, pEntry->pixels.data(), pEntry->pixels.size());
     return hDib;
 }
 
@@ -83,29 +117,58 @@ bool HasDecoded(LPCTSTR lpszPath) {
     if (!StampFile(lpszPath, stamp)) return false;
     Cache& cache = TheCache();
     std::lock_guard<std::mutex> guard(cache.lock);
-    auto found = cache.byPath.find(lpszPath);
-    return found != cache.byPath.end() && found->second->stamp == stamp;
+    return cache.Find(lpszPath, Use::Bitmap, stamp) != nullptr;
 }
 
 void KeepDecoded(LPCTSTR lpszPath, const FileStamp& stamp, int cx, int cy, const BYTE* pBits) {
-    if (!lpszPath || !*lpszPath || !pBits || !ImageSizeAcceptable(cx, cy)) return;
-    const size_t nBytes = size_t(cx) * size_t(cy) * 4;
-    if (nBytes > kBudgetBytes / 4) return;  // one huge picture would push out a whole skin
-    Cache& cache = TheCache();
-    std::lock_guard<std::mutex> guard(cache.lock);
-    auto found = cache.byPath.find(lpszPath);
-    if (found != cache.byPath.end()) cache.Erase(found->second);
-    while (!cache.entries.empty() && cache.nBytes + nBytes > kBudgetBytes)
-        cache.Erase(std::prev(cache.entries.end()));
+    if (!Named(lpszPath) || !pBits || !ImageSizeAcceptable(cx, cy)) return;
     Decoded entry;
     entry.strPath = lpszPath;
+    entry.use = Use::Bitmap;
     entry.stamp = stamp;
     entry.cx = cx;
     entry.cy = cy;
-    entry.pixels.assign(pBits, pBits + nBytes);
-    cache.entries.push_front(std::move(entry));
-    cache.byPath[lpszPath] = cache.entries.begin();
-    cache.nBytes += nBytes;
+    entry.pixels.assign(pBits, pBits + size_t(cx) * size_t(cy) * 4);
+    Cache& cache = TheCache();
+    std::lock_guard<std::mutex> guard(cache.lock);
+    cache.Keep(std::move(entry));
+}
+
+std::shared_ptr<Gdiplus::Bitmap> DecodedPicture(LPCTSTR lpszPath, const FileStamp& stamp) {
+    if (!Named(lpszPath)) return nullptr;
+    Cache& cache = TheCache();
+    std::lock_guard<std::mutex> guard(cache.lock);
+    const Decoded* pEntry = cache.Find(lpszPath, Use::Picture, stamp);
+    if (!pEntry) return nullptr;
+    std::shared_ptr<Gdiplus::Bitmap> bitmap =
+        GdiplusBitmapFromPixels(pEntry->cx, pEntry->cy, pEntry->pixels.data());
+    if (bitmap) bitmap->SetResolution(pEntry->fDpiX, pEntry->fDpiY);
+    return bitmap;
+}
+
+void KeepPicture(LPCTSTR lpszPath, const FileStamp& stamp, Gdiplus::Bitmap* pBitmap) {
+    if (!Named(lpszPath) || !pBitmap) return;
+    // An image of more than one frame in any dimension (an animation, pages) is not kept.
+    const UINT nDimensions = pBitmap->GetFrameDimensionsCount();
+    std::vector<GUID> dimensions(nDimensions);
+    if (nDimensions && pBitmap->GetFrameDimensionsList(dimensions.data(), nDimensions) != Gdiplus::Ok) return;
+    for (const GUID& dimension : dimensions)
+        if (pBitmap->GetFrameCount(&dimension) > 1) return;
+    const int cx = int(pBitmap->GetWidth()), cy = int(pBitmap->GetHeight());
+    if (!ImageSizeAcceptable(cx, cy)) return;
+    Decoded entry;
+    entry.strPath = lpszPath;
+    entry.use = Use::Picture;
+    entry.stamp = stamp;
+    entry.cx = cx;
+    entry.cy = cy;
+    entry.fDpiX = pBitmap->GetHorizontalResolution();
+    entry.fDpiY = pBitmap->GetVerticalResolution();
+    entry.pixels.resize(size_t(cx) * size_t(cy) * 4);
+    if (!CopyGdiplusPixels(pBitmap, entry.pixels.data())) return;
+    Cache& cache = TheCache();
+    std::lock_guard<std::mutex> guard(cache.lock);
+    cache.Keep(std::move(entry));
 }
 
 }  // namespace zir

@@ -1,10 +1,16 @@
 // The process's cache of decoded image files: the 32-bit pixels of each file an image class decoded,
 // kept while the file keeps its size and time of last write, so that a skin loaded again, or a file
-// several controls load, is read and decoded once. The cache holds memory only, no GDI object: every
-// load still gets a DIB section of its own.
+// several controls load, is read and decoded once. The cache holds memory only, no GDI object and no
+// GDI+ image: every load still gets a DIB section or a GDI+ bitmap of its own.
 #pragma once
 
 #include "ZIRevudiVuzadDef.h"
+
+#include <memory>
+
+namespace Gdiplus {
+class Bitmap;
+}  // namespace Gdiplus
 
 namespace zir {
 
@@ -20,15 +26,18 @@ struct FileStamp {
 // The file's stamp; false when it is not a file that can be reached.
 bool StampFile(LPCTSTR lpszPath, FileStamp& stamp);
 
-// A new 32-bit top-down DIB section of the file's pixels when the cache holds its decode for this
-// stamp, else NULL.
+// For CQVBitmap. A new 32-bit top-down DIB section of the file's pixels when the cache holds its decode
+// for this stamp, else NULL.
 HBITMAP DecodedDib(LPCTSTR lpszPath, const FileStamp& stamp);
-
 // True when the cache holds the decode of the file as it is on disk now.
 bool HasDecoded(LPCTSTR lpszPath);
-
 // Keeps the decode of the file (cx by cy top-down 32-bit pixels) under the stamp taken before it was
-// read. The oldest decodes are dropped once the cache holds more than its budget.
+// read. The decodes used longest ago are dropped once the cache holds more than its budget.
 void KeepDecoded(LPCTSTR lpszPath, const FileStamp& stamp, int cx, int cy, const BYTE* pBits);
+
+// For CQVGdiplusImage: the same for a GDI+ bitmap, with its resolution. Only an image of one frame is
+// kept (an animation keeps its frames by being decoded every time).
+std::shared_ptr<Gdiplus::Bitmap> DecodedPicture(LPCTSTR lpszPath, const FileStamp& stamp);
+void KeepPicture(LPCTSTR lpszPath, const FileStamp& stamp, Gdiplus::Bitmap* pBitmap);
 
 }  // namespace zir

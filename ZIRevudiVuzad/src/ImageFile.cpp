@@ -352,21 +352,10 @@ std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const BYTE* pData, size_
         if (!hDib) return nullptr;
         DIBSECTION ds = {};
         ::GetObject(hDib, sizeof(ds), &ds);
-        int cx = ds.dsBm.bmWidth, cy = ds.dsBm.bmHeight;
-        std::shared_ptr<Gdiplus::Bitmap> bitmap = Counted(new Gdiplus::Bitmap(cx, cy, PixelFormat32bppARGB));
-        Gdiplus::BitmapData bd = {};
-        bd.Width = cx;
-        bd.Height = cy;
-        bd.Stride = cx * 4;
-        bd.PixelFormat = PixelFormat32bppARGB;
-        bd.Scan0 = ds.dsBm.bmBits;
-        Gdiplus::Rect rc(0, 0, cx, cy);
-        bool bOk = bitmap->GetLastStatus() == Gdiplus::Ok &&
-                   bitmap->LockBits(&rc, Gdiplus::ImageLockModeWrite | Gdiplus::ImageLockModeUserInputBuf,
-                                    PixelFormat32bppARGB, &bd) == Gdiplus::Ok;
-        if (bOk) bitmap->UnlockBits(&bd);
+        std::shared_ptr<Gdiplus::Bitmap> bitmap = GdiplusBitmapFromPixels(
+            ds.dsBm.bmWidth, ds.dsBm.bmHeight, static_cast<const BYTE*>(ds.dsBm.bmBits));
         ::DeleteObject(hDib);
-        return bOk ? bitmap : nullptr;
+        return bitmap;
     }
 
     HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
@@ -390,29 +379,52 @@ std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const BYTE* pData, size_
     return Counted(pBitmap, pStream);
 }
 
+std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromPixels(int cx, int cy, const BYTE* pBits) {
+    if (!pBits || !ImageSizeAcceptable(cx, cy) || !CQVGdiplusImage::EnsureGdiplus()) return nullptr;
+    std::shared_ptr<Gdiplus::Bitmap> bitmap = Counted(new Gdiplus::Bitmap(cx, cy, PixelFormat32bppARGB));
+    Gdiplus::BitmapData bd = {};
+    bd.Width = cx;
+    bd.Height = cy;
+    bd.Stride = cx * 4;
+    bd.PixelFormat = PixelFormat32bppARGB;
+    bd.Scan0 = const_cast<BYTE*>(pBits);  // only read: the lock writes the buffer into the bitmap
+    Gdiplus::Rect rc(0, 0, cx, cy);
+    const bool bOk = bitmap->GetLastStatus() == Gdiplus::Ok &&
+                     bitmap->LockBits(&rc, Gdiplus::ImageLockModeWrite | Gdiplus::ImageLockModeUserInputBuf,
+                                      PixelFormat32bppARGB, &bd) == Gdiplus::Ok;
+    if (bOk) bitmap->UnlockBits(&bd);
+    return bOk ? bitmap : nullptr;
+}
+
+bool CopyGdiplusPixels(Gdiplus::Bitmap* pBitmap, BYTE* pOut) {
+    if (!pBitmap || !pOut) return false;
+    const int cx = int(pBitmap->GetWidth()), cy = int(pBitmap->GetHeight());
+    Gdiplus::BitmapData bd = {};
+    bd.Width = cx;
+    bd.Height = cy;
+    bd.Stride = cx * 4;
+    bd.PixelFormat = PixelFormat32bppARGB;
+    bd.Scan0 = pOut;
+    Gdiplus::Rect rc(0, 0, cx, cy);
+    if (pBitmap->LockBits(&rc, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                          PixelFormat32bppARGB, &bd) != Gdiplus::Ok)
+        return false;
+    pBitmap->UnlockBits(&bd);
+    return true;
+}
+
 int LiveGdiplusImages() {
     return g_nLiveImages.load();
 }
 
 HBITMAP DibFromGdiplus(Gdiplus::Bitmap* pBitmap) {
     if (!pBitmap) return NULL;
-    int cx = int(pBitmap->GetWidth()), cy = int(pBitmap->GetHeight());
     BYTE* pBits = nullptr;
-    HBITMAP hBitmap = CreateDib32(cx, cy, &pBits);
-    if (!hBitmap) return NULL;
-    Gdiplus::BitmapData bd = {};
-    bd.Width = cx;
-    bd.Height = cy;
-    bd.Stride = cx * 4;
-    bd.PixelFormat = PixelFormat32bppARGB;
-    bd.Scan0 = pBits;
-    Gdiplus::Rect rc(0, 0, cx, cy);
-    if (pBitmap->LockBits(&rc, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
-                          PixelFormat32bppARGB, &bd) != Gdiplus::Ok) {
+    HBITMAP hBitmap = CreateDib32(int(pBitmap->GetWidth()), int(pBitmap->GetHeight()), &pBits);
+    if (hBitmap && !CopyGdiplusPixels(pBitmap, pBits)) {
         ::DeleteObject(hBitmap);
         return NULL;
     }
-    pBitmap->UnlockBits(&bd);
     return hBitmap;
 }
 

@@ -48,7 +48,13 @@ HBITMAP DibFromBitmap(HBITMAP hBitmap);
 // A GDI+ bitmap of the file's bytes (PNG, JPEG, GIF, ICO, and BMP through DibFromBmpFile). The memory
 // stream the image reads from lives as long as the image. NULL for anything not acceptable.
 std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromBytes(const BYTE* pData, size_t nSize);
-// Bitmaps made by GdiplusBitmapFromBytes that are not deleted yet.
+// A GDI+ bitmap (32-bit with alpha) of cx by cy top-down 32-bit pixels, copied. NULL for sizes outside
+// the limits.
+std::shared_ptr<Gdiplus::Bitmap> GdiplusBitmapFromPixels(int cx, int cy, const BYTE* pBits);
+// The active frame of a GDI+ bitmap as top-down 32-bit pixels, straight (not premultiplied) alpha, into
+// pOut (width x height x 4 bytes).
+bool CopyGdiplusPixels(Gdiplus::Bitmap* pBitmap, BYTE* pOut);
+// Bitmaps made by GdiplusBitmapFromBytes and GdiplusBitmapFromPixels that are not deleted yet.
 int LiveGdiplusImages();
 
 // The active frame of a GDI+ bitmap as a 32-bit DIB section, straight (not premultiplied) alpha.

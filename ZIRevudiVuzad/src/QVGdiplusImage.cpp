@@ -1,6 +1,7 @@
 // CQVGdiplusImage: an image decoded by GDI+ and drawn through it.
 #include "QVGdiplusImage.h"
 
+#include "DecodedImages.h"
 #include "ImageFile.h"
 
 #include <gdiplus.h>
@@ -32,9 +33,16 @@ int CQVGdiplusImage::GetLiveImageCount() {
 
 BOOL CQVGdiplusImage::Load(LPCTSTR lpszPath) {
     Unload();
+    // The stamp is taken before the read: a file rewritten meanwhile is not kept under its new stamp.
+    zir::FileStamp stamp;
+    if (!zir::StampFile(lpszPath, stamp)) return FALSE;
+    m_image = zir::DecodedPicture(lpszPath, stamp);
+    if (m_image) return TRUE;
     std::vector<BYTE> data;
     if (!zir::ReadWholeFile(lpszPath, data)) return FALSE;
-    m_image = zir::GdiplusBitmapFromBytes(data.data(), data.size());
+    std::shared_ptr<Gdiplus::Bitmap> bitmap = zir::GdiplusBitmapFromBytes(data.data(), data.size());
+    zir::KeepPicture(lpszPath, stamp, bitmap.get());
+    m_image = std::move(bitmap);
     return IsLoaded();
 }
 

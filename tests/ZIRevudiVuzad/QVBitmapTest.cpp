@@ -182,23 +182,6 @@ TEST(CQVBitmapLoad, BadFilesFailAndLeaveTheImageEmpty) {
     EXPECT_FALSE(bmp.LoadBitmap(riztest::TestDataPath(_T("images"))));  // a folder
 }
 
-// Moves the file's time of last write by nSeconds, so that a rewrite of the same size is told apart
-// from the file before it whatever the file system's clock resolution.
-bool ShiftWriteTime(LPCTSTR lpszPath, int nSeconds) {
-    HANDLE hFile = ::CreateFile(lpszPath, FILE_WRITE_ATTRIBUTES | FILE_READ_ATTRIBUTES, FILE_SHARE_READ, NULL,
-                                OPEN_EXISTING, 0, NULL);
-    if (hFile == INVALID_HANDLE_VALUE) return false;
-    FILETIME ft = {};
-    bool bOk = ::GetFileTime(hFile, NULL, NULL, &ft) != FALSE;
-    ULARGE_INTEGER n = {{ft.dwLowDateTime, ft.dwHighDateTime}};
-    n.QuadPart += ULONGLONG(nSeconds) * 10000000ULL;
-    ft.dwLowDateTime = n.LowPart;
-    ft.dwHighDateTime = n.HighPart;
-    bOk = bOk && ::SetFileTime(hFile, NULL, NULL, &ft);
-    ::CloseHandle(hFile);
-    return bOk;
-}
-
 // A file decoded once is not decoded again while it stays the same, but every load shows the file as
 // it is now: rewritten, resized, damaged, removed and written again.
 TEST(CQVBitmapLoad, EveryLoadShowsTheFileAsItIsNow) {

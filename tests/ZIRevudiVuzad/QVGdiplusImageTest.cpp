@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <utility>
+#include <vector>
 
 #include "ImageTestUtil.h"
 #include "PixelProbe.h"
@@ -56,6 +57,58 @@ TEST(CQVGdiplusImageLoad, ReadsPngBmpGifAndIcon) {
         EXPECT_TRUE(image);
         EXPECT_EQ(file.second, image.GetImageSize()) << file.first;
         EXPECT_NE(nullptr, image.GetImage());
+    }
+}
+
+// A picture decoded once is not decoded again while its file stays the same, but every load shows the
+// file as it is now, as an image of its own; an animation keeps its frames on every load.
+TEST(CQVGdiplusImageLoad, EveryLoadShowsTheFileAsItIsNowAndAnimationsKeepTheirFrames) {
+    riztest::TempFolder temp;
+    const CString strFile = temp.Path(_T("face.png"));
+    enum Action { Keep, Write, Damage, Remove };
+    const struct {
+        const char* pszStep;
+        Action action;
+        COLORREF clrWritten;
+        bool bLoads;
+    } steps[] = {
+        {"first load", Write, kRed, true},     {"the same file again", Keep, kRed, true},
+        {"rewritten", Write, kGreen, true},    {"damaged", Damage, 0, false},
+        {"written again", Write, kBlue, true}, {"removed", Remove, 0, false},
+    };
+    std::vector<CQVGdiplusImage> loads;  // all kept, so that each load's image is seen to be its own
+    int nShift = 0;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.pszStep);
+        if (step.action == Damage) {
+            ASSERT_TRUE(temp.WriteFile(_T("face.png"), std::vector<BYTE>(300, 0x5A)));
+        } else if (step.action == Remove) {
+            ASSERT_TRUE(::DeleteFile(strFile));
+        } else if (step.action == Write) {
+            ASSERT_TRUE(SaveSolid(strFile, L"image/png", step.clrWritten));
+        }
+        if (step.action == Write || step.action == Damage) {
+            ASSERT_TRUE(ShiftWriteTime(strFile, nShift += 60));
+        }
+        CQVGdiplusImage image;
+        ASSERT_EQ(step.bLoads, image.Load(strFile) != FALSE);
+        if (!step.bLoads) continue;
+        EXPECT_EQ(CSize(12, 10), image.GetImageSize());
+        riztest::Surface surface(12, 10);
+        EXPECT_TRUE(image.Render(CDC::FromHandle(surface.Dc()), CRect(0, 0, 12, 10)));
+        EXPECT_EQ("", surface.WrongPixels({{6, 5, step.clrWritten}}));
+        for (const CQVGdiplusImage& earlier : loads) {
+            EXPECT_NE(earlier.GetImage(), image.GetImage());
+            EXPECT_EQ(earlier.GetImage()->GetHorizontalResolution(),
+                      image.GetImage()->GetHorizontalResolution());
+        }
+        loads.push_back(image);
+    }
+    for (int i = 0; i < 2; ++i) {
+        CQVGdiplusImage anim;
+        ASSERT_TRUE(anim.Load(ImagePath(_T("anim3.gif"))));
+        GUID time = Gdiplus::FrameDimensionTime;
+        EXPECT_EQ(3u, anim.GetImage()->GetFrameCount(&time)) << "load " << i;
     }
 }
 
