@@ -279,7 +279,12 @@ void CMainFrame::SimulateMessage() {
 }
 
 BOOL CMainFrame::SwitchSkin(LPCTSTR lpszName) {
-    if (ApplySkin(lpszName)) return TRUE;
+    if (ApplySkin(lpszName)) {
+        // The bars' check marks follow the new skin now, so that the redraw the switch asked for paints
+        // them; the idle update would paint their buttons a second time.
+        SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+        return TRUE;
+    }
     ShowStatus(ClientMessage(_T("IDS_CLIENT_ST_NO_SKIN"), lpszName));
     return FALSE;
 }
