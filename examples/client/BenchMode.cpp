@@ -45,14 +45,21 @@ double NowMs() {
     return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(freq.QuadPart);
 }
 
+struct CProcTiming;
+void DispatchTimed(const MSG& msg);
+
 // Every waiting message dispatched and the idle work done (the bars' delayed layout, the update
-// handlers), until nothing is left: then every window of the thread has painted what it had to.
-void PumpUntilQuiet() {
+// handlers), until nothing is left: then every window of the thread has painted what it had to. Timed,
+// each message is dispatched as the profile below times it.
+void PumpUntilQuiet(bool bTimed = false) {
     CWinApp* pApp = AfxGetApp();
     for (int nRound = 0; nRound < 100; ++nRound) {
         MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE))
-            if (!AfxPumpMessage()) return;
+        while (::PeekMessage(&msg, NULL, 0, 0, bTimed ? PM_REMOVE : PM_NOREMOVE)) {
+            if (!bTimed && !AfxPumpMessage()) return;
+            if (bTimed && msg.message == WM_QUIT) return;
+            if (bTimed) DispatchTimed(msg);
+        }
         for (LONG lCount = 0; pApp && pApp->OnIdle(lCount); ++lCount) {
         }
         if (!::GetQueueStatus(QS_ALLPOSTMESSAGE | QS_PAINT | QS_SENDMESSAGE)) return;
@@ -100,20 +107,29 @@ CString ClassOf(HWND hWnd) {
     return strClass;
 }
 
-// What one whole-client skin notice costs each class of window: the time its window procedure spends
-// on every message sent to it during the notice (the skin-changed message and the moves, sizes and
-// layouts it causes), less the time of the messages it sends to other windows meanwhile, in
-// milliseconds, over a switch to the other skin and back.
+// What a whole-client skin switch costs each class of window and each message: the time a window
+// procedure spends on every message it gets during the notice (the skin-changed message and the moves,
+// sizes and layouts it causes) and during the painting after it, less the time of the messages it
+// sends to other windows meanwhile, in milliseconds, over a switch to the other skin and back.
 struct CProcTiming {
     HWND hWnd;
+    UINT message;
     double dStart;
     double dNested;  // time of the messages sent from inside this one
 };
+using CostKey = std::pair<HWND, UINT>;
+struct Cost {
+    double dMs = 0;
+    int nMessages = 0;
+};
 std::vector<CProcTiming> g_stack;
-std::map<HWND, std::pair<double, int>>* g_pCosts = nullptr;  // by window: own time, messages
+std::map<CostKey, Cost>* g_pCosts = nullptr;
 
 LRESULT CALLBACK TimeProcEnter(int nCode, WPARAM wParam, LPARAM lParam) {
-    if (nCode == HC_ACTION) g_stack.push_back({reinterpret_cast<const CWPSTRUCT*>(lParam)->hwnd, NowMs(), 0});
+    if (nCode == HC_ACTION) {
+        const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        g_stack.push_back({pMsg->hwnd, pMsg->message, NowMs(), 0});
+    }
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 LRESULT CALLBACK TimeProcLeave(int nCode, WPARAM wParam, LPARAM lParam) {
@@ -123,48 +139,84 @@ LRESULT CALLBACK TimeProcLeave(int nCode, WPARAM wParam, LPARAM lParam) {
         const double dTotal = NowMs() - timing.dStart;
         if (!g_stack.empty()) g_stack.back().dNested += dTotal;
         // Only the window is noted here: asking for its class or text would send messages of its own.
-        std::pair<double, int>& cost = (*g_pCosts)[timing.hWnd];
-        cost.first += dTotal - timing.dNested;
-        ++cost.second;
+        Cost& cost = (*g_pCosts)[CostKey(timing.hWnd, timing.message)];
+        cost.dMs += dTotal - timing.dNested;
+        ++cost.nMessages;
     }
     return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
+// A posted message dispatched and timed as the hooks time sent ones.
+void DispatchTimed(const MSG& msg) {
+    g_stack.push_back({msg.hwnd, msg.message, NowMs(), 0});
+    ::TranslateMessage(&msg);
+    ::DispatchMessage(&msg);
+    const CProcTiming timing = g_stack.back();
+    g_stack.pop_back();
+    Cost& cost = (*g_pCosts)[CostKey(timing.hWnd, timing.message)];
+    cost.dMs += NowMs() - timing.dStart - timing.dNested;
+    ++cost.nMessages;
+}
+
+// The nTop largest of costs, halved (two notices were timed), under a heading with their sum.
+void PrintTop(const char* pszHeading, const std::map<CString, Cost>& costs, int nTop) {
+    std::vector<std::pair<double, CString>> sorted;
+    double dSum = 0;
+    for (const auto& cost : costs) {
+        CString strName;
+        strName.Format(_T("%s (%d messages)"), static_cast<LPCTSTR>(cost.first), cost.second.nMessages);
+        sorted.emplace_back(cost.second.dMs / 2, strName);
+        dSum += cost.second.dMs / 2;
+    }
+    std::sort(sorted.rbegin(), sorted.rend());
+    std::printf("one skin switch, %s: %.2f ms\n", pszHeading, dSum);
+    for (int i = 0; i < nTop && i < static_cast<int>(sorted.size()); ++i)
+        std::printf("  %s: %.2f ms\n", static_cast<const char*>(CStringA(sorted[i].second)), sorted[i].first);
+}
+
+// The costs by window class and by class and message, the nTop largest of each.
+void PrintCosts(const char* pszPhase, const std::map<CostKey, Cost>& byMessage, int nTop) {
+    std::map<CString, Cost> byClass, byClassMessage;
+    for (const auto& entry : byMessage) {
+        const CString strClass = ClassOf(entry.first.first);
+        CString strMessage;
+        strMessage.Format(_T("%s 0x%04X"), static_cast<LPCTSTR>(strClass), entry.first.second);
+        for (Cost* pCost : {&byClass[strClass], &byClassMessage[strMessage]}) {
+            pCost->dMs += entry.second.dMs;
+            pCost->nMessages += entry.second.nMessages;
+        }
+    }
+    CStringA strHeading;
+    strHeading.Format("%s, by window class (own time of its messages)", pszPhase);
+    PrintTop(strHeading, byClass, nTop);
+    strHeading.Format("%s, by window class and message", pszPhase);
+    PrintTop(strHeading, byClassMessage, nTop);
+}
+
 void PrintCostliestClasses(CMainFrame* pFrame, const CString& strFirst, const CString& strOther, int nTop) {
-    std::map<HWND, std::pair<double, int>> byWindow;
-    g_pCosts = &byWindow;
+    // Each phase timed under both skins: the notice, the painting it leaves, then a redraw of every
+    // window in the same skin, the baseline's own work.
+    std::map<CostKey, Cost> notice, painting, redraw;
     CQVSkinResManager* pSkins = CQVSkinResManager::GetSingletonPtr();
     for (const CString& strSkin : {strOther, strFirst}) {
         pSkins->LoadSkin(SkinFolderNamed(strSkin));
         HHOOK hEnter = ::SetWindowsHookEx(WH_CALLWNDPROC, &TimeProcEnter, nullptr, ::GetCurrentThreadId());
         HHOOK hLeave = ::SetWindowsHookEx(WH_CALLWNDPROCRET, &TimeProcLeave, nullptr, ::GetCurrentThreadId());
-        QVNotifyThreadWindows(WM_QV_SKINCHANGED, 0);
+        g_pCosts = &notice;
+        QVNotifyThreadWindows(WM_QV_SKINCHANGED, kRedrawAll);
+        g_pCosts = &painting;
+        PumpUntilQuiet(true);
+        g_pCosts = &redraw;
+        ::EnumThreadWindows(::GetCurrentThreadId(), &RedrawTopLevel, 0);
+        PumpUntilQuiet(true);
         ::UnhookWindowsHookEx(hEnter);
         ::UnhookWindowsHookEx(hLeave);
+        g_pCosts = nullptr;
         g_stack.clear();
-        ::EnumThreadWindows(::GetCurrentThreadId(), &RedrawTopLevel, 0);
-        PumpUntilQuiet();
     }
-    g_pCosts = nullptr;
-    std::map<CString, std::pair<double, int>> costs;
-    for (const auto& window : byWindow) {
-        std::pair<double, int>& cost = costs[ClassOf(window.first)];
-        cost.first += window.second.first;
-        cost.second += window.second.second;
-    }
-    std::vector<std::pair<double, CString>> sorted;
-    double dSum = 0;
-    for (const auto& cost : costs) {
-        CString strName;
-        strName.Format(_T("%s (%d messages)"), static_cast<LPCTSTR>(cost.first), cost.second.second);
-        sorted.emplace_back(cost.second.first / 2, strName);
-        dSum += cost.second.first / 2;
-    }
-    std::sort(sorted.rbegin(), sorted.rend());
-    std::printf("one skin notice without painting, %.2f ms, by window class (own time of its messages):\n",
-                dSum);
-    for (int i = 0; i < nTop && i < static_cast<int>(sorted.size()); ++i)
-        std::printf("  %s: %.2f ms\n", static_cast<const char*>(CStringA(sorted[i].second)), sorted[i].first);
+    PrintCosts("the notice", notice, nTop);
+    PrintCosts("the painting after it", painting, nTop);
+    PrintCosts("the baseline's redraw", redraw, nTop);
     pFrame->UpdateWindow();
 }
 
@@ -219,7 +271,7 @@ int RunSkinSwitches(CMainFrame* pFrame, int nSwitches) {
     const CString strOther = strFirst.CompareNoCase(_T("Jade")) == 0 ? _T("Default") : _T("Jade");
 
     // The baseline and the switch in turn, so that a change of the machine's load meets both.
-    std::vector<double> redraws, switches;
+    std::vector<double> redraws, switches, paintings;
     for (int i = 0; i < nSwitches; ++i) {
         double dStart = NowMs();
         ::EnumThreadWindows(::GetCurrentThreadId(), &RedrawTopLevel, 0);
@@ -228,8 +280,10 @@ int RunSkinSwitches(CMainFrame* pFrame, int nSwitches) {
 
         dStart = NowMs();
         pFrame->SwitchSkin(i % 2 ? strFirst : strOther);
+        const double dSwitched = NowMs();
         PumpUntilQuiet();
         switches.push_back(NowMs() - dStart);
+        paintings.push_back(NowMs() - dSwitched);
     }
     if (nSwitches % 2) pFrame->SwitchSkin(strFirst);
     PumpUntilQuiet();
@@ -241,7 +295,10 @@ int RunSkinSwitches(CMainFrame* pFrame, int nSwitches) {
                 change.dMin, redraw.dMedian > 0 ? change.dMedian / redraw.dMedian : 0);
     const Figure load = SkinLoads(strFirst, strOther, nSwitches);
     std::printf("of which reading the skin's files: %.2f ms (min %.2f)\n", load.dMedian, load.dMin);
-    PrintCostliestClasses(pFrame, strFirst, strOther, 10);
+    const Figure painting = FigureOf(paintings);
+    std::printf("of which the painting after the notice: %.2f ms (min %.2f)\n", painting.dMedian,
+                painting.dMin);
+    PrintCostliestClasses(pFrame, strFirst, strOther, 8);
     return 0;
 }
 
