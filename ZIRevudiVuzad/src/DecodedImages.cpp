@@ -23,11 +23,14 @@ constexpr size_t kBudgetBytes = 32 * 1024 * 1024;
 enum class Use { Bitmap, Picture };
 
 struct Decoded {
+    Decoded(LPCTSTR lpszPath, Use use, const FileStamp& stamp, int cx, int cy)
+        : strPath(lpszPath), use(use), stamp(stamp), cx(cx), cy(cy), pixels(size_t(cx) * size_t(cy) * 4) {}
+
     CString strPath;
-    Use use = Use::Bitmap;
+    Use use;
     FileStamp stamp;
-    int cx = 0;
-    int cy = 0;
+    int cx;
+    int cy;
     float fDpiX = 0;
     float fDpiY = 0;
     std::vector<BYTE> pixels;  // top-down, 4 bytes a pixel (blue, green, red, alpha)
@@ -68,7 +71,6 @@ struct Cache {
 
     void Keep(Decoded entry) {
         const size_t nBytes = entry.pixels.size();
-        if (nBytes > kBudgetBytes / 4) return;  // one huge picture would push out a whole skin
         auto found = byKey.find({entry.strPath, entry.use});
         if (found != byKey.end()) Erase(found->second);
         while (!entries.empty() && this->nBytes + nBytes > kBudgetBytes)
@@ -82,6 +84,17 @@ struct Cache {
 Cache& TheCache() {
     static Cache* s_pCache = new Cache;  // never destroyed: images may load while the process ends
     return *s_pCache;
+}
+
+// An image small enough to keep: one huge picture would push out a whole skin.
+bool Keepable(int cx, int cy) {
+    return ImageSizeAcceptable(cx, cy) && size_t(cx) * size_t(cy) * 4 <= kBudgetBytes / 4;
+}
+
+void KeepEntry(Decoded&& entry) {
+    Cache& cache = TheCache();
+    std::lock_guard<std::mutex> guard(cache.lock);
+    cache.Keep(std::move(entry));
 }
 
 bool Named(LPCTSTR lpszPath) {
@@ -121,17 +134,10 @@ bool HasDecoded(LPCTSTR lpszPath) {
 }
 
 void KeepDecoded(LPCTSTR lpszPath, const FileStamp& stamp, int cx, int cy, const BYTE* pBits) {
-    if (!Named(lpszPath) || !pBits || !ImageSizeAcceptable(cx, cy)) return;
-    Decoded entry;
-    entry.strPath = lpszPath;
-    entry.use = Use::Bitmap;
-    entry.stamp = stamp;
-    entry.cx = cx;
-    entry.cy = cy;
-    entry.pixels.assign(pBits, pBits + size_t(cx) * size_t(cy) * 4);
-    Cache& cache = TheCache();
-    std::lock_guard<std::mutex> guard(cache.lock);
-    cache.Keep(std::move(entry));
+    if (!Named(lpszPath) || !pBits || !Keepable(cx, cy)) return;
+    Decoded entry(lpszPath, Use::Bitmap, stamp, cx, cy);
+    std::memcpy(entry.pixels.data(), pBits, entry.pixels.size());
+    KeepEntry(std::move(entry));
 }
 
 std::shared_ptr<Gdiplus::Bitmap> DecodedPicture(LPCTSTR lpszPath, const FileStamp& stamp) {
@@ -155,20 +161,11 @@ void KeepPicture(LPCTSTR lpszPath, const FileStamp& stamp, Gdiplus::Bitmap* pBit
     for (const GUID& dimension : dimensions)
         if (pBitmap->GetFrameCount(&dimension) > 1) return;
     const int cx = int(pBitmap->GetWidth()), cy = int(pBitmap->GetHeight());
-    if (!ImageSizeAcceptable(cx, cy)) return;
-    Decoded entry;
-    entry.strPath = lpszPath;
-    entry.use = Use::Picture;
-    entry.stamp = stamp;
-    entry.cx = cx;
-    entry.cy = cy;
+    if (!Keepable(cx, cy)) return;
+    Decoded entry(lpszPath, Use::Picture, stamp, cx, cy);
     entry.fDpiX = pBitmap->GetHorizontalResolution();
     entry.fDpiY = pBitmap->GetVerticalResolution();
-    entry.pixels.resize(size_t(cx) * size_t(cy) * 4);
-    if (!CopyGdiplusPixels(pBitmap, entry.pixels.data())) return;
-    Cache& cache = TheCache();
-    std::lock_guard<std::mutex> guard(cache.lock);
-    cache.Keep(std::move(entry));
+    if (CopyGdiplusPixels(pBitmap, entry.pixels.data())) KeepEntry(std::move(entry));
 }
 
 }  // namespace zir
