@@ -62,6 +62,30 @@ BOOL QVNoticeRedrawsAll() {
     return t_pNotice && (t_pNotice->nRedrawFlags & kAll) == kAll;
 }
 
+void QVInvalidateUncovered(HWND hWnd, const RECT& rcBefore) {
+    if (!::IsWindow(hWnd)) return;
+    RECT rcNow;
+    ::GetWindowRect(hWnd, &rcNow);
+    HRGN hUncovered = ::CreateRectRgnIndirect(&rcBefore);
+    HRGN hShape = ::CreateRectRgn(0, 0, 0, 0);
+    if (::GetWindowRgn(hWnd, hShape) == ERROR) {
+        ::SetRectRgn(hShape, rcNow.left, rcNow.top, rcNow.right, rcNow.bottom);
+    } else {
+        // The outline is in window coordinates and may reach beyond the window: the window shows only
+        // its part inside its rectangle.
+        ::OffsetRgn(hShape, rcNow.left, rcNow.top);
+        HRGN hRect = ::CreateRectRgnIndirect(&rcNow);
+        ::CombineRgn(hShape, hShape, hRect, RGN_AND);
+        ::DeleteObject(hRect);
+    }
+    // The desktop and every window under what was uncovered paint it when they next paint.
+    if (::CombineRgn(hUncovered, hUncovered, hShape, RGN_DIFF) > NULLREGION)
+        ::RedrawWindow(nullptr, nullptr, hUncovered,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    ::DeleteObject(hShape);
+    ::DeleteObject(hUncovered);
+}
+
 void QVNotifyThreadWindows(UINT message, UINT nRedrawFlags) {
     CThreadNotice notice = {message, nRedrawFlags};
     CRunningNotice running = {message, nRedrawFlags, {}};

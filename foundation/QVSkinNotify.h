@@ -22,7 +22,13 @@ RIZ_API LRESULT QVSendNotice(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
 // then redrawn with them (RDW_ flags).
 RIZ_API void QVNotifyThreadWindows(UINT message, UINT nRedrawFlags = 0);
 
-// TRUE while a thread-wide notice runs that ends by redrawing each top-level window with its frame and
-// all its children (RDW_INVALIDATE, RDW_FRAME and RDW_ALLCHILDREN at least). A window that moves or
-// changes its outline for the notice leaves its painting to that redraw, so that it paints once.
+// TRUE while a thread-wide notice runs that redraws each top-level window, with its frame and all its
+// children (RDW_INVALIDATE, RDW_FRAME and RDW_ALLCHILDREN at least), once the window and its children
+// have heard it. A window that moves or changes its outline for the notice leaves its painting to that
+// redraw, so that it paints once, and marks what it uncovered with QVInvalidateUncovered.
 RIZ_API BOOL QVNoticeRedrawsAll();
+
+// Marks for repainting, without painting now, what hWnd showed in rcBefore (screen coordinates) and no
+// longer covers with its window rectangle and outline: the windows that a window which moved, shrank or
+// took a new outline without redrawing itself uncovered. What hWnd shows is not marked.
+RIZ_API void QVInvalidateUncovered(HWND hWnd, const RECT& rcBefore);

@@ -361,8 +361,11 @@ void CSkinWnd::SetWndRegion() {
         }
     }
     if (hRgn == nullptr) hRgn = ::CreateRectRgn(0, 0, rc.Width(), rc.Height());
-    // The system owns the region from here on. A notice that redraws every window afterwards paints it.
-    if (!::SetWindowRgn(m_hWnd, hRgn, !QVNoticeRedrawsAll())) ::DeleteObject(hRgn);
+    // The system owns the region from here on. A notice that redraws every window afterwards paints the
+    // window in its new outline; what the old one covered is only marked for repainting.
+    const BOOL bDeferPaint = QVNoticeRedrawsAll();
+    if (!::SetWindowRgn(m_hWnd, hRgn, !bDeferPaint)) ::DeleteObject(hRgn);
+    if (bDeferPaint) QVInvalidateUncovered(m_hWnd, rcWindow);
 }
 
 void CSkinWnd::RemoveCornerRgn(const CRect& rcWindow, HRGN hRgn) {

@@ -64,14 +64,18 @@ void CSkinWndHost::AdjustWindowSize(BOOL bFrameChanged) const {
     const CSize sizeWanted(std::max<LONG>(sizeDesigned.cx + size.cx, 0),
                            std::max<LONG>(sizeDesigned.cy + size.cy, 0));
     // A new size makes the system calculate the frame again; the same size asks for it. A notice that
-    // redraws every window afterwards paints the new frame, so the move itself does not.
-    UINT nFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | (QVNoticeRedrawsAll() ? SWP_NOREDRAW : 0);
+    // redraws every window afterwards paints the new frame, so the move itself does not: what the
+    // window uncovers is only marked for repainting.
+    const BOOL bDeferPaint = QVNoticeRedrawsAll();
+    UINT nFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | (bDeferPaint ? SWP_NOREDRAW : 0);
     if (sizeWanted == rcWindow.Size()) {
         m_sizeAdded = size;
         if (!bFrameChanged) return;
         nFlags |= SWP_NOSIZE | SWP_FRAMECHANGED;
     }
+    const CRect rcBefore = rcWindow;
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, sizeWanted.cx, sizeWanted.cy, nFlags);
+    if (bDeferPaint) QVInvalidateUncovered(m_hWnd, rcBefore);
     if (!IsAlive()) return;
     ::GetWindowRect(m_hWnd, &rcWindow);
     m_sizeAdded = rcWindow.Size() - sizeDesigned;

@@ -144,3 +144,52 @@ TEST_F(QVSkinNotify, AWindowDestroyedWhileItHearsLeavesTheOthersTold) {
 }
 
 }  // namespace
+
+// What a window no longer covers of its former rectangle waits to be repainted in the windows under it:
+// the strip it gave up and the corners its outline cuts off, never the window itself. Each row: the
+// rectangle before, the window's outline (an ellipse or none), points of the window behind that wait
+// or do not.
+TEST(QVInvalidateUncovered, MarksWhatTheWindowGaveUpAndLeavesTheWindowAlone) {
+    struct Row {
+        const char* pszCase;
+        CRect rcBefore;
+        bool bEllipse;
+        std::vector<std::pair<CPoint, bool>> points;  // screen point, waits to be repainted
+    };
+    // The window now lies at (100, 100)-(200, 180); the one behind covers (50, 50)-(300, 300).
+    const Row rows[] = {
+        {"shrunk",
+         CRect(100, 100, 240, 180),
+         false,
+         {{{220, 140}, true}, {{150, 140}, false}, {{270, 140}, false}}},
+        {"same place", CRect(100, 100, 200, 180), false, {{{150, 140}, false}, {{101, 101}, false}}},
+        {"new outline", CRect(100, 100, 200, 180), true, {{{101, 101}, true}, {{150, 140}, false}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pszCase);
+        const HWND hBehind = ::CreateWindowEx(0, _T("STATIC"), _T(""), WS_POPUP | WS_VISIBLE, 50, 50, 250,
+                                              250, nullptr, nullptr, nullptr, nullptr);
+        const HWND hWnd = ::CreateWindowEx(WS_EX_TOPMOST, _T("STATIC"), _T(""), WS_POPUP | WS_VISIBLE, 100,
+                                           100, 100, 80, nullptr, nullptr, nullptr, nullptr);
+        if (row.bEllipse) ::SetWindowRgn(hWnd, ::CreateEllipticRgn(0, 0, 100, 80), TRUE);
+        riztest::PumpUntilIdle();
+        ::ValidateRect(hBehind, nullptr);
+        ::ValidateRect(hWnd, nullptr);
+        QVInvalidateUncovered(hWnd, row.rcBefore);
+        CRgn rgnWaiting;
+        rgnWaiting.CreateRectRgn(0, 0, 0, 0);
+        ::GetUpdateRgn(hBehind, rgnWaiting, FALSE);
+        rgnWaiting.OffsetRgn(50, 50);
+        for (const auto& point : row.points)
+            EXPECT_EQ(point.second, rgnWaiting.PtInRegion(point.first) != FALSE)
+                << point.first.x << "," << point.first.y;
+        // What the window shows waits for nothing (cut-off corners may: they show nothing).
+        CRgn rgnOwn;
+        rgnOwn.CreateRectRgn(0, 0, 0, 0);
+        ::GetUpdateRgn(hWnd, rgnOwn, FALSE);
+        EXPECT_FALSE(rgnOwn.PtInRegion(50, 40)) << "the window itself";
+        ::DestroyWindow(hWnd);
+        ::DestroyWindow(hBehind);
+    }
+    QVInvalidateUncovered(nullptr, CRect(0, 0, 10, 10));  // no window: nothing
+}

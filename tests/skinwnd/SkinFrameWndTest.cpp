@@ -214,11 +214,20 @@ HWND NcPaintCounter::s_hWnd = nullptr;
 int NcPaintCounter::s_nPaints = 0;
 
 // A thread-wide skin notice that redraws every window afterwards leaves the new frame to that redraw:
-// nothing of the frame is painted while the notice runs, and the paint after it shows the new skin. The
-// skin message sent alone repaints the frame at once.
+// nothing of the frame is painted while the notice runs, what the frame uncovers is marked for
+// repainting, and the paint after it shows the new skin. The skin message sent alone repaints the
+// frame at once.
 TEST_F(SkinFrameWndTest, ARedrawingNoticeLeavesTheFramePaintToItsRedraw) {
     const SkinScope shipped(false);
+    // A window behind the frame, larger than it on every side.
+    CRect rcBehind = WindowRect(m_hFrame);
+    rcBehind.InflateRect(30, 30);
+    const HWND hBehind =
+        ::CreateWindowEx(0, _T("STATIC"), _T(""), WS_POPUP | WS_VISIBLE, rcBehind.left, rcBehind.top,
+                         rcBehind.Width(), rcBehind.Height(), nullptr, nullptr, nullptr, nullptr);
+    ::SetWindowPos(hBehind, m_hFrame, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     riztest::PumpUntilIdle();
+    const CRect rcBefore = WindowRect(m_hFrame);
     const auto captionShows = [&](const char* pszWhen) {
         const riztest::WindowCapture shown(m_hFrame, riztest::WindowCapture::Screen, false),
             printed(m_hFrame, riztest::WindowCapture::Print, false);
@@ -231,6 +240,17 @@ TEST_F(SkinFrameWndTest, ARedrawingNoticeLeavesTheFramePaintToItsRedraw) {
         ASSERT_TRUE(pSkins->LoadSkin(ShippedSkinFolder(_T("Jade"))));
         QVNotifyThreadWindows(WM_QV_SKINCHANGED, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         EXPECT_EQ(0, NcPaintCounter::s_nPaints) << "inside the notice";
+        // The strip the frame gave up (the skins' borders differ) waits to be repainted behind it.
+        const CRect rcAfter = WindowRect(m_hFrame);
+        ASSERT_NE(rcBefore, rcAfter);
+        CRgn rgnUncovered, rgnAfter, rgnWaiting;
+        rgnUncovered.CreateRectRgnIndirect(&rcBefore);
+        rgnAfter.CreateRectRgnIndirect(&rcAfter);
+        ASSERT_NE(NULLREGION, rgnUncovered.CombineRgn(&rgnUncovered, &rgnAfter, RGN_DIFF));
+        rgnWaiting.CreateRectRgn(0, 0, 0, 0);
+        ::GetUpdateRgn(hBehind, rgnWaiting, FALSE);
+        rgnWaiting.OffsetRgn(rcBehind.TopLeft());  // the popup's client is its window
+        EXPECT_NE(NULLREGION, rgnWaiting.CombineRgn(&rgnWaiting, &rgnUncovered, RGN_AND));
         riztest::PumpUntilIdle();
         EXPECT_GE(NcPaintCounter::s_nPaints, 1) << "after it";
     }
@@ -242,6 +262,7 @@ TEST_F(SkinFrameWndTest, ARedrawingNoticeLeavesTheFramePaintToItsRedraw) {
         EXPECT_GE(NcPaintCounter::s_nPaints, 1) << "the message alone";
     }
     captionShows("after the message alone");
+    ::DestroyWindow(hBehind);
 }
 
 // While a floating frame of its own is active the caption stays active; another window's activation
