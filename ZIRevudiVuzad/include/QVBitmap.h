@@ -5,6 +5,12 @@
 
 #include <memory>
 
+class CQVBitmap;
+namespace zir {
+// The DLL's skin reader hands a DIB section it decoded (or took from its cache) straight to the image.
+void AdoptDib(CQVBitmap& bitmap, HBITMAP hDib);
+}  // namespace zir
+
 // Pixels are kept as a 32-bit top-down DIB section. Copies share the pixels (an image is never changed
 // in place once loaded); loading, attaching or detaching gives the object pixels of its own. Every
 // drawing call on an empty image, with a frame index outside 0..frames-1 or into an empty rectangle
@@ -71,6 +77,7 @@ public:
     BOOL CreateBitmapRgn(CRgn& rgn, COLORREF clrKey, int nMode, int nFrame, int nMaxRects) const;
 
 private:
+    friend void zir::AdoptDib(CQVBitmap& bitmap, HBITMAP hDib);
     struct Pixels;
     void SetPixels(HBITMAP hDib);
     // Where frame nFrame lies in the image; FALSE when there is no such frame or it has no pixels.

@@ -19,7 +19,9 @@ public:
     CQVGdiplusImage& operator=(const CQVGdiplusImage& other);
     virtual ~CQVGdiplusImage();
 
-    // FALSE, and no image, when the file is missing, unreadable or not an image.
+    // FALSE, and no image, when the file is missing, unreadable or not an image. An image of one frame
+    // whose file is unchanged since the process decoded it comes from the kept pixels, as a 32-bit
+    // bitmap with alpha of the file's resolution, without its palette or properties.
     BOOL Load(LPCTSTR lpszPath);
     // The same from a file's bytes the caller has read (and checked) itself; the bytes are copied.
     BOOL LoadFromMemory(const BYTE* pData, size_t nSize);

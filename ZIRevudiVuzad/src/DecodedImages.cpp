@@ -18,13 +18,19 @@ namespace {
 // Two skins' images and what the controls load beside them fit with room to spare.
 constexpr size_t kBudgetBytes = 32 * 1024 * 1024;
 
-// A file decoded for CQVBitmap and for CQVGdiplusImage is kept once for each: the two decoders differ
-// in what they keep of an animation.
-enum class Use { Bitmap, Picture };
+using Use = DecodedUse;
+
+// The file's full path: a relative name means another file in another working folder.
+CString FullPath(LPCTSTR lpszPath) {
+    TCHAR szFull[MAX_PATH * 2];
+    const DWORD nLength = ::GetFullPathName(lpszPath, MAX_PATH * 2, szFull, nullptr);
+    return nLength > 0 && nLength < MAX_PATH * 2 ? CString(szFull) : CString(lpszPath);
+}
 
 struct Decoded {
     Decoded(LPCTSTR lpszPath, Use use, const FileStamp& stamp, int cx, int cy)
-        : strPath(lpszPath), use(use), stamp(stamp), cx(cx), cy(cy), pixels(size_t(cx) * size_t(cy) * 4) {}
+        : strPath(FullPath(lpszPath)), use(use), stamp(stamp), cx(cx), cy(cy),
+          pixels(size_t(cx) * size_t(cy) * 4) {}
 
     CString strPath;
     Use use;
@@ -43,7 +49,7 @@ struct KeyLess {
     }
 };
 
-// Most recently used first.
+// Most recently used first, by full path.
 struct Cache {
     std::mutex lock;
     std::list<Decoded> entries;
@@ -58,7 +64,7 @@ struct Cache {
 
     // The entry for the file as stamped, made the most recent; a stale one is dropped. NULL when none.
     const Decoded* Find(LPCTSTR lpszPath, Use use, const FileStamp& stamp) {
-        auto found = byKey.find({lpszPath, use});
+        auto found = byKey.find({FullPath(lpszPath), use});
         if (found == byKey.end()) return nullptr;
         const auto it = found->second;
         if (!(it->stamp == stamp)) {
@@ -111,31 +117,26 @@ bool StampFile(LPCTSTR lpszPath, FileStamp& stamp) {
     stamp.nSize = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     stamp.nWriteTime = (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
                        data.ftLastWriteTime.dwLowDateTime;
+    stamp.nCreationTime = (static_cast<ULONGLONG>(data.ftCreationTime.dwHighDateTime) << 32) |
+                          data.ftCreationTime.dwLowDateTime;
     return true;
 }
 
-HBITMAP DecodedDib(LPCTSTR lpszPath, const FileStamp& stamp) {
+HBITMAP DecodedDib(LPCTSTR lpszPath, const FileStamp& stamp, DecodedUse use) {
     if (!Named(lpszPath)) return NULL;
     Cache& cache = TheCache();
     std::lock_guard<std::mutex> guard(cache.lock);
-    const Decoded* pEntry = cache.Find(lpszPath, Use::Bitmap, stamp);
+    const Decoded* pEntry = cache.Find(lpszPath, use, stamp);
     BYTE* pBits = nullptr;
     HBITMAP hDib = pEntry ? CreateDib32(pEntry->cx, pEntry->cy, &pBits) : NULL;
     if (hDib) std::memcpy(pBits, pEntry->pixels.data(), pEntry->pixels.size());
     return hDib;
 }
 
-bool HasDecoded(LPCTSTR lpszPath) {
-    FileStamp stamp;
-    if (!StampFile(lpszPath, stamp)) return false;
-    Cache& cache = TheCache();
-    std::lock_guard<std::mutex> guard(cache.lock);
-    return cache.Find(lpszPath, Use::Bitmap, stamp) != nullptr;
-}
-
-void KeepDecoded(LPCTSTR lpszPath, const FileStamp& stamp, int cx, int cy, const BYTE* pBits) {
+void KeepDecoded(LPCTSTR lpszPath, const FileStamp& stamp, DecodedUse use, int cx, int cy,
+                 const BYTE* pBits) {
     if (!Named(lpszPath) || !pBits || !Keepable(cx, cy)) return;
-    Decoded entry(lpszPath, Use::Bitmap, stamp, cx, cy);
+    Decoded entry(lpszPath, use, stamp, cx, cy);
     std::memcpy(entry.pixels.data(), pBits, entry.pixels.size());
     KeepEntry(std::move(entry));
 }

@@ -14,29 +14,34 @@ class Bitmap;
 
 namespace zir {
 
-// What says that a file is the one decoded: its size and time of last write.
+// What says that a file is the one decoded: its size and times of creation and last write (a file
+// copied over another with its old write time comes with a new creation time).
 struct FileStamp {
     ULONGLONG nSize = 0;
     ULONGLONG nWriteTime = 0;
+    ULONGLONG nCreationTime = 0;
     bool operator==(const FileStamp& other) const {
-        return nSize == other.nSize && nWriteTime == other.nWriteTime;
+        return nSize == other.nSize && nWriteTime == other.nWriteTime && nCreationTime == other.nCreationTime;
     }
 };
 
 // The file's stamp; false when it is not a file that can be reached.
 bool StampFile(LPCTSTR lpszPath, FileStamp& stamp);
 
-// For CQVBitmap. A new 32-bit top-down DIB section of the file's pixels when the cache holds its decode
-// for this stamp, else NULL.
-HBITMAP DecodedDib(LPCTSTR lpszPath, const FileStamp& stamp);
-// True when the cache holds the decode of the file as it is on disk now.
-bool HasDecoded(LPCTSTR lpszPath);
+// Who decoded a file, each kept apart: CQVBitmap's loads, the skin reader (which keeps only what passed
+// its stricter checks of the file) and CQVGdiplusImage (which keeps only images of one frame).
+enum class DecodedUse { Bitmap, SkinImage, Picture };
+
+// A new 32-bit top-down DIB section of the file's pixels when the cache holds its decode for this stamp
+// and use, else NULL.
+HBITMAP DecodedDib(LPCTSTR lpszPath, const FileStamp& stamp, DecodedUse use);
 // Keeps the decode of the file (cx by cy top-down 32-bit pixels) under the stamp taken before it was
 // read. The decodes used longest ago are dropped once the cache holds more than its budget.
-void KeepDecoded(LPCTSTR lpszPath, const FileStamp& stamp, int cx, int cy, const BYTE* pBits);
+void KeepDecoded(LPCTSTR lpszPath, const FileStamp& stamp, DecodedUse use, int cx, int cy, const BYTE* pBits);
 
 // For CQVGdiplusImage: the same for a GDI+ bitmap, with its resolution. Only an image of one frame is
-// kept (an animation keeps its frames by being decoded every time).
+// kept (an animation keeps its frames by being decoded every time); what comes back is a 32-bit bitmap
+// with alpha, without the file's palette or properties.
 std::shared_ptr<Gdiplus::Bitmap> DecodedPicture(LPCTSTR lpszPath, const FileStamp& stamp);
 void KeepPicture(LPCTSTR lpszPath, const FileStamp& stamp, Gdiplus::Bitmap* pBitmap);
 

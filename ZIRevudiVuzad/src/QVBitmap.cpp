@@ -170,18 +170,22 @@ void CQVBitmap::SetPixels(HBITMAP hDib) {
     m_pixels = std::move(pixels);
 }
 
+void zir::AdoptDib(CQVBitmap& bitmap, HBITMAP hDib) {
+    bitmap.SetPixels(hDib);
+}
+
 BOOL CQVBitmap::LoadBitmap(LPCTSTR lpszFile) {
     DeleteObject();
     // The stamp is taken before the read: a file rewritten meanwhile is not kept under its new stamp.
     zir::FileStamp stamp;
     if (!zir::StampFile(lpszFile, stamp)) return FALSE;
-    if (HBITMAP hDib = zir::DecodedDib(lpszFile, stamp)) {
+    if (HBITMAP hDib = zir::DecodedDib(lpszFile, stamp, zir::DecodedUse::Bitmap)) {
         SetPixels(hDib);
         return !IsNull();
     }
     std::vector<BYTE> data;
     if (!zir::ReadWholeFile(lpszFile, data) || !LoadFromMemory(data.data(), data.size())) return FALSE;
-    zir::KeepDecoded(lpszFile, stamp, m_pixels->cx, m_pixels->cy, m_pixels->pBits);
+    zir::KeepDecoded(lpszFile, stamp, zir::DecodedUse::Bitmap, m_pixels->cx, m_pixels->cy, m_pixels->pBits);
     return TRUE;
 }
 

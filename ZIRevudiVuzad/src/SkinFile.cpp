@@ -515,12 +515,14 @@ public:
             Add(TRUE, nLine, strWhat + _T("not a path relative to the skin folder"));
             return;
         }
-        // A file decoded before and unchanged since comes from the cache; any other is read once,
-        // probed and decoded from the same bytes, and kept under the stamp taken before the read.
+        // A file this reader decoded before and unchanged since comes from the cache; any other is
+        // read once, probed and decoded from the same bytes, and kept under the stamp taken before the
+        // read. Only what passed the probe is kept, under the reader's own use.
         CString strFile = m_strFolder + strRelative;
         zir::FileStamp stamp;
         const bool bStamped = zir::StampFile(strFile, stamp);
-        if (bStamped && zir::HasDecoded(strFile) && bmp.LoadBitmap(strFile)) {
+        if (HBITMAP hDib = bStamped ? zir::DecodedDib(strFile, stamp, zir::DecodedUse::SkinImage) : NULL) {
+            zir::AdoptDib(bmp, hDib);
             CheckFrames(bmp, nFrames, nLine, strWhat);
             return;
         }
@@ -540,7 +542,9 @@ public:
             Add(TRUE, nLine, strWhat + _T("cannot be read as an image"));
             return;
         }
-        if (bStamped) zir::KeepDecoded(strFile, stamp, bmp.GetWidth(), bmp.GetHeight(), bmp.GetBits());
+        if (bStamped)
+            zir::KeepDecoded(strFile, stamp, zir::DecodedUse::SkinImage, bmp.GetWidth(), bmp.GetHeight(),
+                             bmp.GetBits());
         CheckFrames(bmp, nFrames, nLine, strWhat);
     }
 

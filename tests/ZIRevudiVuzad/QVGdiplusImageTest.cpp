@@ -91,7 +91,13 @@ TEST(CQVGdiplusImageLoad, EveryLoadShowsTheFileAsItIsNowAndAnimationsKeepTheirFr
             ASSERT_TRUE(ShiftWriteTime(strFile, nShift += 60));
         }
         CQVGdiplusImage image;
-        ASSERT_EQ(step.bLoads, image.Load(strFile) != FALSE);
+        // A load of the unchanged file does not read it: it succeeds while nobody may read the file.
+        const HANDLE hHeld = step.action == Keep
+                                 ? ::CreateFile(strFile, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL)
+                                 : INVALID_HANDLE_VALUE;
+        const BOOL bLoaded = image.Load(strFile);
+        if (hHeld != INVALID_HANDLE_VALUE) ::CloseHandle(hHeld);
+        ASSERT_EQ(step.bLoads, bLoaded != FALSE);
         if (!step.bLoads) continue;
         EXPECT_EQ(CSize(12, 10), image.GetImageSize());
         riztest::Surface surface(12, 10);

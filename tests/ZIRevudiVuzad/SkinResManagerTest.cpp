@@ -285,6 +285,18 @@ TEST_F(SkinManagerTest, ValuesThatDoNotParseKeepTheirDefaults) {
 
 TEST_F(SkinManagerTest, DamagedImagesLoadAsEmptyImagesInAGoodSkin) {
     CString strBad = riztest::TestDataPath(_T("skins\\bad-images"));
+    // Every file decoded by an image of a control first: what a control's looser decoder takes does not
+    // pass the skin's checks for it.
+    for (LPCTSTR lpszSub : {_T("\\Common\\Window\\"), _T("\\Common\\Button\\")}) {
+        WIN32_FIND_DATA fd;
+        HANDLE hFind = ::FindFirstFile(strBad + lpszSub + _T("*"), &fd);
+        ASSERT_NE(INVALID_HANDLE_VALUE, hFind);
+        do {
+            CQVBitmap control;
+            control.LoadBitmap(strBad + lpszSub + fd.cFileName);
+        } while (::FindNextFile(hFind, &fd));
+        ::FindClose(hFind);
+    }
     ASSERT_TRUE(Skin()->LoadSkin(strBad));
     const CQVSkinWndRes* pWnd = Skin()->GetWndRes();
     const CQVSkinBtnRes* pBtn = Skin()->GetBtnRes();
@@ -358,6 +370,13 @@ TEST_F(SkinManagerTest, LoadingASkinAgainReadsItsImagesAsTheyAreNow) {
         riztest::Surface surface(4, 4);
         caption.Draw(CDC::FromHandle(surface.Dc()), 0, 0, 0);
         EXPECT_EQ("", surface.WrongPixels({{0, 0, step.clr}}));
+        // Loaded again unchanged, the image is not read: it loads while nobody may read the file.
+        const HANDLE hHeld = ::CreateFile(strCaption, GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+        ASSERT_NE(INVALID_HANDLE_VALUE, hHeld);
+        const BOOL bLoaded = Skin()->LoadSkin(strBlue);
+        ::CloseHandle(hHeld);
+        ASSERT_TRUE(bLoaded);
+        EXPECT_FALSE(Skin()->GetWndRes()->m_bmpCaption.IsNull()) << "held open";
     }
 }
 
