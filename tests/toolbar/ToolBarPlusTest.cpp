@@ -204,6 +204,8 @@ TEST_F(ToolBarPlusTest, PlacesItemsAndGivesUnplacedOnesEmptyRectangles) {
     EXPECT_TRUE(bar.GetItemRect(TOOLBARPLUS_MORE_ID).IsRectEmpty() && bar.GetItemRect(12345).IsRectEmpty());
 }
 
+namespace {
+
 // Each tool of the tooltip as (rectangle, text), in the tooltip's order.
 struct Tool {
     CRect rect;
@@ -222,6 +224,20 @@ std::vector<Tool> ToolsOf(CToolTipCtrl& tip) {
     }
     return tools;
 }
+
+// Tools added to or deleted from one tooltip, counted by a hook while it is set.
+HWND s_hCountedTip = nullptr;
+int s_nToolChanges = 0;
+LRESULT CALLBACK CountToolChanges(int nCode, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pMsg->hwnd == s_hCountedTip &&
+        (pMsg->message == TTM_ADDTOOLA || pMsg->message == TTM_ADDTOOLW || pMsg->message == TTM_DELTOOLA ||
+         pMsg->message == TTM_DELTOOLW))
+        ++s_nToolChanges;
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
+
+}  // namespace
 
 TEST_F(ToolBarPlusTest, TooltipToolsFollowTheItemsThroughLayoutsRenamesAndHiding) {
     CQVToolBarPlus& bar = Make(300, {Item(1, 1, _T("Lessons"), 60), Item(1, 2, _T("Words"), 60)});
@@ -248,8 +264,13 @@ TEST_F(ToolBarPlusTest, TooltipToolsFollowTheItemsThroughLayoutsRenamesAndHiding
     bar.SetWindowPos(nullptr, 0, 0, 300, 24, SWP_NOZORDER | SWP_NOMOVE);
     EXPECT_EQ(shown(_T("Courses")), ToolsOf(tip));
 
-    // A skin change lays the bar out again with the same tools.
+    // A skin change lays the bar out again with the same tools, none deleted and added again.
+    s_hCountedTip = tip.GetSafeHwnd();
+    s_nToolChanges = 0;
+    HHOOK hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, &CountToolChanges, nullptr, ::GetCurrentThreadId());
     EXPECT_EQ(1, bar.SendMessage(WM_QV_SKINCHANGED));
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(0, s_nToolChanges);
     EXPECT_EQ(shown(_T("Courses")), ToolsOf(tip));
 }
 
