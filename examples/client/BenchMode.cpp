@@ -57,7 +57,10 @@ void PumpUntilQuiet(bool bTimed = false) {
         MSG msg;
         while (::PeekMessage(&msg, NULL, 0, 0, bTimed ? PM_REMOVE : PM_NOREMOVE)) {
             if (!bTimed && !AfxPumpMessage()) return;
-            if (bTimed && msg.message == WM_QUIT) return;
+            if (bTimed && msg.message == WM_QUIT) {
+                ::PostQuitMessage(static_cast<int>(msg.wParam));  // taken off the queue: put back
+                return;
+            }
             if (bTimed) DispatchTimed(msg);
         }
         for (LONG lCount = 0; pApp && pApp->OnIdle(lCount); ++lCount) {
