@@ -20,13 +20,8 @@ bool FirstHearing(HWND hWnd, UINT message) {
     return !t_pNotice || t_pNotice->message != message || t_pNotice->heard.insert(hWnd).second;
 }
 
-struct CThreadNotice {
-    UINT message;
-    UINT nRedrawFlags;
-};
-
 BOOL CALLBACK NotifyWindow(HWND hWnd, LPARAM lParam) {
-    QVSendNotice(hWnd, reinterpret_cast<const CThreadNotice*>(lParam)->message, 0, 0);
+    QVSendNotice(hWnd, reinterpret_cast<const CRunningNotice*>(lParam)->message, 0, 0);
     return TRUE;
 }
 
@@ -34,7 +29,7 @@ BOOL CALLBACK NotifyTopLevel(HWND hWnd, LPARAM lParam) {
     NotifyWindow(hWnd, lParam);
     if (!::IsWindow(hWnd)) return TRUE;
     ::EnumChildWindows(hWnd, &NotifyWindow, lParam);
-    const UINT nRedrawFlags = reinterpret_cast<const CThreadNotice*>(lParam)->nRedrawFlags;
+    const UINT nRedrawFlags = reinterpret_cast<const CRunningNotice*>(lParam)->nRedrawFlags;
     if (nRedrawFlags && ::IsWindow(hWnd)) ::RedrawWindow(hWnd, nullptr, nullptr, nRedrawFlags);
     return TRUE;
 }
@@ -87,10 +82,9 @@ void QVInvalidateUncovered(HWND hWnd, const RECT& rcBefore) {
 }
 
 void QVNotifyThreadWindows(UINT message, UINT nRedrawFlags) {
-    CThreadNotice notice = {message, nRedrawFlags};
     CRunningNotice running = {message, nRedrawFlags, {}};
     CRunningNotice* pOuter = t_pNotice;  // a notice sent from inside another one starts afresh
     t_pNotice = &running;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &NotifyTopLevel, reinterpret_cast<LPARAM>(&notice));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &NotifyTopLevel, reinterpret_cast<LPARAM>(&running));
     t_pNotice = pOuter;
 }

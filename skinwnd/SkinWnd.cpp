@@ -73,9 +73,7 @@ DWORD RegionRectCount(HRGN hRgn) {
 bool BordersCoverFrame(const CQVSkinWndRes& res, int nFrame) {
     for (const CQVBitmap* pBitmap :
          {&res.m_bmpCaption, &res.m_bmpBottomBorder, &res.m_bmpLeftBorder, &res.m_bmpRightBorder})
-        if (pBitmap->IsNull() || nFrame >= pBitmap->GetMultiState() ||
-            pBitmap->GetSrcImageRect().IsRectEmpty())
-            return false;
+        if (!pBitmap->HasFrame(nFrame)) return false;
     return true;
 }
 

@@ -50,6 +50,8 @@ public:
     int GetHeight() const;
     // One frame, at the origin: (0, 0, frame width, frame height). Empty when the image is.
     CRect GetSrcImageRect() const;
+    // TRUE when frame nFrame exists and has pixels, so that drawing it draws something.
+    BOOL HasFrame(int nFrame) const;
     // The 32-bit BGRA pixels, top row first, GetWidth() * 4 bytes a row; NULL when empty.
     const BYTE* GetBits() const;
 

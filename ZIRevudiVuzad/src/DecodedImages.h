@@ -1,6 +1,6 @@
 // The process's cache of decoded image files: the 32-bit pixels of each file an image class decoded,
-// kept while the file keeps its size and time of last write, so that a skin loaded again, or a file
-// several controls load, is read and decoded once. The cache holds memory only, no GDI object and no
+// kept while the file keeps its size and times of creation and last write, so that a skin loaded again, or a
+// file several controls load, is read and decoded once. The cache holds memory only, no GDI object and no
 // GDI+ image: every load still gets a DIB section or a GDI+ bitmap of its own.
 #pragma once
 

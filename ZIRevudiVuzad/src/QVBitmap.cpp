@@ -292,6 +292,11 @@ void CQVBitmap::SetFillParam(int nLeft, int nRight, int nMode) {
     m_nFillMode = nMode;
 }
 
+BOOL CQVBitmap::HasFrame(int nFrame) const {
+    CRect rcFrame;
+    return GetFrameRect(nFrame, rcFrame);
+}
+
 BOOL CQVBitmap::GetFrameRect(int nFrame, CRect& rcFrame) const {
     if (IsNull() || nFrame < 0 || nFrame >= m_nFrames) return FALSE;
     CRect rc = GetSrcImageRect();
