@@ -6,6 +6,7 @@
 
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <atomic>
 #include <climits>
 #include <cstring>
@@ -227,7 +228,7 @@ bool ImageSizeAcceptable(long long cx, long long cy) {
     return cx > 0 && cy > 0 && cx <= kMaxImageSide && cy <= kMaxImageSide && cx * cy <= kMaxImagePixels;
 }
 
-bool ReadWholeFile(LPCTSTR lpszPath, std::vector<BYTE>& data) {
+bool ReadFileBytes(LPCTSTR lpszPath, size_t nMax, std::vector<BYTE>& data, ULONGLONG* pnFileSize) {
     data.clear();
     if (!lpszPath || !*lpszPath) return false;
     HANDLE hFile =
@@ -235,15 +236,26 @@ bool ReadWholeFile(LPCTSTR lpszPath, std::vector<BYTE>& data) {
                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (hFile == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size = {};
-    bool bOk = ::GetFileSizeEx(hFile, &size) && size.QuadPart > 0 && size.QuadPart <= kMaxImageFileBytes;
+    bool bOk = ::GetFileSizeEx(hFile, &size) != FALSE;
     if (bOk) {
-        data.resize(size_t(size.QuadPart));
+        if (pnFileSize) *pnFileSize = static_cast<ULONGLONG>(size.QuadPart);
+        data.resize(static_cast<size_t>(std::min<ULONGLONG>(static_cast<ULONGLONG>(size.QuadPart), nMax)));
         DWORD dwRead = 0;
-        bOk = ::ReadFile(hFile, data.data(), DWORD(data.size()), &dwRead, NULL) && dwRead == data.size();
+        bOk =
+            data.empty() || (::ReadFile(hFile, data.data(), static_cast<DWORD>(data.size()), &dwRead, NULL) &&
+                             dwRead == data.size());
     }
     ::CloseHandle(hFile);
     if (!bOk) data.clear();
     return bOk;
+}
+
+bool ReadWholeFile(LPCTSTR lpszPath, std::vector<BYTE>& data) {
+    ULONGLONG nSize = 0;
+    if (ReadFileBytes(lpszPath, kMaxImageFileBytes, data, &nSize) && nSize > 0 && nSize <= kMaxImageFileBytes)
+        return true;
+    data.clear();
+    return false;
 }
 
 ImageProbe ProbeImage(const BYTE* p, size_t n) {

@@ -30,6 +30,10 @@ struct ImageProbe {
     bool bPlausible = false;
 };
 
+// Reads at most nMax bytes from the start of a file; *pnFileSize receives the file's whole size. The
+// file stays open to writers and deleters while it is read.
+bool ReadFileBytes(LPCTSTR lpszPath, size_t nMax, std::vector<BYTE>& data, ULONGLONG* pnFileSize);
+// The whole file, when it is neither empty nor larger than an image file may be.
 bool ReadWholeFile(LPCTSTR lpszPath, std::vector<BYTE>& data);
 ImageProbe ProbeImage(const BYTE* pData, size_t nSize);
 bool ImageSizeAcceptable(long long cx, long long cy);

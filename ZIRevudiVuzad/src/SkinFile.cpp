@@ -325,29 +325,6 @@ bool ParsePoints(const std::wstring& s, std::vector<CPoint>& points) {
     return true;
 }
 
-// ---------------------------------------------------------------------------------------------------
-// Files.
-
-bool ReadBytes(LPCTSTR lpszFile, size_t nMax, std::vector<unsigned char>& bytes, ULONGLONG* pnFileSize) {
-    bytes.clear();
-    HANDLE hFile =
-        ::CreateFile(lpszFile, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
-                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (hFile == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER size = {};
-    bool bOk = ::GetFileSizeEx(hFile, &size) != FALSE;
-    if (bOk) {
-        if (pnFileSize) *pnFileSize = static_cast<ULONGLONG>(size.QuadPart);
-        bytes.resize(static_cast<size_t>(std::min<ULONGLONG>(static_cast<ULONGLONG>(size.QuadPart), nMax)));
-        DWORD dwRead = 0;
-        bOk = bytes.empty() ||
-              (::ReadFile(hFile, bytes.data(), static_cast<DWORD>(bytes.size()), &dwRead, NULL) &&
-               dwRead == bytes.size());
-    }
-    ::CloseHandle(hFile);
-    return bOk;
-}
-
 DWORD Le32(const unsigned char* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<DWORD>(p[3]) << 24);
 }
@@ -528,7 +505,7 @@ public:
         }
         std::vector<unsigned char> bytes;
         ULONGLONG nSize = 0;
-        if (!ReadBytes(strFile, zir::kMaxImageFileBytes + 1, bytes, &nSize)) {
+        if (!zir::ReadFileBytes(strFile, zir::kMaxImageFileBytes + 1, bytes, &nSize)) {
             Add(TRUE, nLine,
                 strWhat + (zir::IsFile(strFile) ? ProbeText(PROBE_UNREADABLE) : _T("file missing")));
             return;
@@ -585,7 +562,7 @@ public:
         ULONGLONG nSize = 0;
         CString strWhat = strLabel + _T(": ") + strRelative + _T(".rgn: ");
         const size_t nHeader = sizeof(RGNDATAHEADER);
-        if (!ReadBytes(strCache, 16 * 1024 * 1024, bytes, &nSize) || nSize != bytes.size() ||
+        if (!zir::ReadFileBytes(strCache, 16 * 1024 * 1024, bytes, &nSize) || nSize != bytes.size() ||
             bytes.size() < nHeader + 8) {
             Add(FALSE, nLine, strWhat + _T("damaged region cache (rebuilt at run time)"));
             return;

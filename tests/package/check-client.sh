@@ -14,13 +14,8 @@ data=$(cd "$(dirname "$0")/../data/client" && pwd)
 rounds=${RIZ_CLIENT_ROUNDS:-20}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-prefix=$work/prefix
-
-cmake --install "$build" --prefix "$prefix" >/dev/null
-cmake -S "$client" -B "$work/client" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$prefix/share/RIZuruzezu/toolchain-mingw-w64.cmake" \
-    -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
-cmake --build "$work/client" >/dev/null
+source "$(dirname "$0")/build-example.sh"
+build_example "$build" "$client"
 test -f "$work/client/SendArrow.bmp"
 ini=$work/client/client-selftest.ini
 

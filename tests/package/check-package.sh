@@ -7,13 +7,8 @@ build=$1
 host=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-prefix=$work/prefix
-
-cmake --install "$build" --prefix "$prefix" >/dev/null
-cmake -S "$host" -B "$work/host" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$prefix/share/RIZuruzezu/toolchain-mingw-w64.cmake" \
-    -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
-cmake --build "$work/host" >/dev/null
+source "$(dirname "$0")/build-example.sh"
+build_example "$build" "$host"
 
 echo "-- run with WINEPATH=<prefix>/bin"
 out=$(WINEPATH="$(winepath -w "$prefix/bin")" wine "$work/host/host.exe" | tr -d "\r")
