@@ -228,7 +228,12 @@ bool ImageSizeAcceptable(long long cx, long long cy) {
     return cx > 0 && cy > 0 && cx <= kMaxImageSide && cy <= kMaxImageSide && cx * cy <= kMaxImagePixels;
 }
 
-bool ReadFileBytes(LPCTSTR lpszPath, size_t nMax, std::vector<BYTE>& data, ULONGLONG* pnFileSize) {
+namespace {
+
+// Opens the file, open to writers and deleters while it is read, and reads from its start as many bytes as
+// nWanted(the file's size) says; a negative count refuses the file without reading it.
+template <typename WantedBytes>
+bool ReadFileStart(LPCTSTR lpszPath, std::vector<BYTE>& data, WantedBytes nWanted) {
     data.clear();
     if (!lpszPath || !*lpszPath) return false;
     HANDLE hFile =
@@ -236,10 +241,10 @@ bool ReadFileBytes(LPCTSTR lpszPath, size_t nMax, std::vector<BYTE>& data, ULONG
                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (hFile == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size = {};
-    bool bOk = ::GetFileSizeEx(hFile, &size) != FALSE;
+    long long nRead = ::GetFileSizeEx(hFile, &size) ? nWanted(static_cast<ULONGLONG>(size.QuadPart)) : -1;
+    bool bOk = nRead >= 0;
     if (bOk) {
-        if (pnFileSize) *pnFileSize = static_cast<ULONGLONG>(size.QuadPart);
-        data.resize(static_cast<size_t>(std::min<ULONGLONG>(static_cast<ULONGLONG>(size.QuadPart), nMax)));
+        data.resize(static_cast<size_t>(nRead));
         DWORD dwRead = 0;
         bOk =
             data.empty() || (::ReadFile(hFile, data.data(), static_cast<DWORD>(data.size()), &dwRead, NULL) &&
@@ -250,12 +255,19 @@ bool ReadFileBytes(LPCTSTR lpszPath, size_t nMax, std::vector<BYTE>& data, ULONG
     return bOk;
 }
 
+}  // namespace
+
+bool ReadFileBytes(LPCTSTR lpszPath, size_t nMax, std::vector<BYTE>& data, ULONGLONG* pnFileSize) {
+    return ReadFileStart(lpszPath, data, [&](ULONGLONG nSize) {
+        if (pnFileSize) *pnFileSize = nSize;
+        return static_cast<long long>(std::min<ULONGLONG>(nSize, nMax));
+    });
+}
+
 bool ReadWholeFile(LPCTSTR lpszPath, std::vector<BYTE>& data) {
-    ULONGLONG nSize = 0;
-    if (ReadFileBytes(lpszPath, kMaxImageFileBytes, data, &nSize) && nSize > 0 && nSize <= kMaxImageFileBytes)
-        return true;
-    data.clear();
-    return false;
+    return ReadFileStart(lpszPath, data, [](ULONGLONG nSize) {
+        return nSize > 0 && nSize <= kMaxImageFileBytes ? static_cast<long long>(nSize) : -1LL;
+    });
 }
 
 ImageProbe ProbeImage(const BYTE* p, size_t n) {
